@@ -1,0 +1,134 @@
+#include "BinFile.h"
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+#include "RunError.h"
+
+void RaiseIoError(int err) {
+    switch (err) {
+    case ENOENT: case ENOTDIR: throw RunError("File not found");
+    case EACCES: case EPERM: case EROFS: case EISDIR: case ETXTBSY: throw RunError("File access denied");
+    case ENOSPC: case EDQUOT: case EFBIG: throw RunError("Disk full");
+    case EMFILE: case ENFILE: throw RunError("Too many open files");
+    default: throw RunError("I/O error " + std::to_string(err));
+    }
+}
+
+BinFile::~BinFile() {
+    if (f_) std::fclose(f_);
+}
+
+void BinFile::Open(const std::string& name, Mode mode) {
+    if (f_) Close();
+    const char* m = mode == Mode::Read ? "rb" : mode == Mode::ReadWrite ? "r+b" : "wb";
+    errno = 0;
+    f_ = std::fopen(name.c_str(), m);
+    if (!f_) RaiseIoError(errno ? errno : EIO);
+}
+
+void BinFile::Close() {
+    if (!f_) return;
+    std::FILE* f = f_;
+    f_ = nullptr;
+    errno = 0;
+    if (std::fclose(f) != 0) RaiseIoError(errno ? errno : EIO);
+}
+
+static void RequireOpen(std::FILE* f) {
+    if (!f) throw RunError("File not open");
+}
+
+int64_t BinFile::Size() {
+    RequireOpen(f_);
+    long here = std::ftell(f_);
+    std::fseek(f_, 0, SEEK_END);
+    long end = std::ftell(f_);
+    std::fseek(f_, here, SEEK_SET);
+    if (here < 0 || end < 0) RaiseIoError(errno ? errno : EIO);
+    return end;
+}
+
+int64_t BinFile::Position() {
+    RequireOpen(f_);
+    return std::ftell(f_);
+}
+
+void BinFile::Seek(int64_t pos) {
+    RequireOpen(f_);
+    if (std::fseek(f_, static_cast<long>(pos), SEEK_SET) != 0) RaiseIoError(errno ? errno : EIO);
+}
+
+void BinFile::Write(const void* data, size_t n) {
+    RequireOpen(f_);
+    errno = 0;
+    if (std::fwrite(data, 1, n, f_) != n) RaiseIoError(errno ? errno : ENOSPC);
+}
+
+void BinFile::Read(void* data, size_t n) {
+    if (ReadSome(data, n) != n) throw RunError("Read beyond end of file");
+}
+
+size_t BinFile::ReadSome(void* data, size_t n) {
+    RequireOpen(f_);
+    errno = 0;
+    size_t got = std::fread(data, 1, n, f_);
+    if (got != n && std::ferror(f_)) RaiseIoError(errno ? errno : EIO);
+    return got;
+}
+
+void PutInt32(uint8_t* p, int32_t v) {
+    uint32_t u = static_cast<uint32_t>(v);
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(u >> (8 * i));
+}
+int32_t GetInt32(const uint8_t* p) {
+    uint32_t u = 0;
+    for (int i = 0; i < 4; ++i) u |= uint32_t(p[i]) << (8 * i);
+    return static_cast<int32_t>(u);
+}
+void PutSingle(uint8_t* p, float v) {
+    uint32_t u;
+    std::memcpy(&u, &v, 4);
+    PutInt32(p, static_cast<int32_t>(u));
+}
+float GetSingle(const uint8_t* p) {
+    uint32_t u = static_cast<uint32_t>(GetInt32(p));
+    float v;
+    std::memcpy(&v, &u, 4);
+    return v;
+}
+void PutDouble(uint8_t* p, double v) {
+    uint64_t u;
+    std::memcpy(&u, &v, 8);
+    for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(u >> (8 * i));
+}
+double GetDouble(const uint8_t* p) {
+    uint64_t u = 0;
+    for (int i = 0; i < 8; ++i) u |= uint64_t(p[i]) << (8 * i);
+    double v;
+    std::memcpy(&v, &u, 8);
+    return v;
+}
+
+void BinFile::WriteInt32(int32_t v) { uint8_t b[4]; PutInt32(b, v); Write(b, 4); }
+void BinFile::WriteSingle(float v) { uint8_t b[4]; PutSingle(b, v); Write(b, 4); }
+void BinFile::WriteDouble(double v) { uint8_t b[8]; PutDouble(b, v); Write(b, 8); }
+int32_t BinFile::ReadInt32() { uint8_t b[4]; Read(b, 4); return GetInt32(b); }
+float BinFile::ReadSingle() { uint8_t b[4]; Read(b, 4); return GetSingle(b); }
+double BinFile::ReadDouble() { uint8_t b[8]; Read(b, 8); return GetDouble(b); }
+
+std::string CurrentDir() {
+    std::error_code ec;
+    auto p = std::filesystem::current_path(ec);
+    if (ec) RaiseIoError(ec.value());
+    return p.string();
+}
+
+void ChangeDir(const std::string& dir) {
+    if (::chdir(dir.c_str()) != 0) RaiseIoError(errno);
+}
+
+bool FileExists(const std::string& name) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(name, ec);
+}

@@ -1,0 +1,63 @@
+// Checked binary file I/O: every failing operation raises a RunError with the
+// runtime's text ("File not found", "File access denied", "Disk full",
+// "Read beyond end of file", ...). Values are stored little-endian.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include "ShortString.h"
+
+class BinFile {
+public:
+    enum class Mode { Read, ReadWrite, Create };
+
+    BinFile() = default;
+    BinFile(const std::string& name, Mode mode) { Open(name, mode); }
+    ~BinFile();
+    BinFile(const BinFile&) = delete;
+    BinFile& operator=(const BinFile&) = delete;
+
+    void Open(const std::string& name, Mode mode);
+    void Close();                       // checked; a closed file is left alone
+    bool IsOpen() const { return f_ != nullptr; }
+    int64_t Size();
+    int64_t Position();
+    void Seek(int64_t pos);
+
+    void Write(const void* data, size_t n);
+    void Read(void* data, size_t n);            // short read raises "Read beyond end of file"
+    size_t ReadSome(void* data, size_t n);      // block read that accepts a short transfer
+
+    void WriteInt32(int32_t v);
+    void WriteSingle(float v);
+    void WriteDouble(double v);
+    int32_t ReadInt32();
+    float ReadSingle();
+    double ReadDouble();
+    template <int N> void WriteStr(const ShortString<N>& s) {
+        uint8_t b[N + 1];
+        s.ToBytes(b);
+        Write(b, sizeof b);
+    }
+    template <int N> void ReadStr(ShortString<N>& s) {
+        uint8_t b[N + 1];
+        Read(b, sizeof b);
+        s.FromBytes(b);
+    }
+
+private:
+    std::FILE* f_ = nullptr;
+};
+
+[[noreturn]] void RaiseIoError(int err);   // maps errno to the runtime's text
+std::string CurrentDir();
+void ChangeDir(const std::string& dir);    // checked
+bool FileExists(const std::string& name);
+
+// Little-endian field access inside a record buffer.
+void PutInt32(uint8_t* p, int32_t v);
+void PutSingle(uint8_t* p, float v);
+void PutDouble(uint8_t* p, double v);
+int32_t GetInt32(const uint8_t* p);
+float GetSingle(const uint8_t* p);
+double GetDouble(const uint8_t* p);

@@ -1,0 +1,24 @@
+// The built-in section table writers, in the order the main window calls them.
+#pragma once
+
+void WriteUbTable();
+void WriteUcTable();
+void WriteRsjTable();
+void WriteIpeTable();
+void WriteHeTable();
+void WriteWsBeamTable();
+void WriteWsColTable();
+void WriteRscTable();
+void WritePfcTable();
+void WriteUpnTable();
+void WriteEqRsaTable();
+void WriteUnEqRsaTable();
+void WriteEqLTable();
+void WriteUnEqLTable();
+void WriteRhsTable();
+void WriteChsTable();
+void WriteCTable();
+
+// Rewrites all 17 files into the current directory, UB first and C last;
+// a file error passes out and the writers after it do not run.
+void WriteSectionTables();
