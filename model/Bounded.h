@@ -3,6 +3,7 @@
 #pragma once
 #include <algorithm>
 #include <array>
+#include <vector>
 #include "RunError.h"
 
 template <class T, int Lo, int Hi>
@@ -39,3 +40,22 @@ using BArray2 = BArray<BArray<T, L2, H2>, L1, H1>;
 
 template <class T, int L1, int H1, int L2, int H2, int L3, int H3>
 using BArray3 = BArray<BArray<BArray<T, L3, H3>, L2, H2>, L1, H1>;
+
+// Dynamic table indexed from 0, sized by SetLength (which discards the old
+// contents); an index beyond its length raises "Range check error".
+template <class T>
+class BDynArray {
+    std::vector<T> v_;
+
+public:
+    void SetLength(long long n) { v_.assign(static_cast<size_t>(n < 0 ? 0 : n), T{}); }
+    long long Length() const { return static_cast<long long>(v_.size()); }
+    T& operator[](long long i) {
+        if (i < 0 || i >= Length()) RaiseRangeCheck();
+        return v_[static_cast<size_t>(i)];
+    }
+    const T& operator[](long long i) const {
+        if (i < 0 || i >= Length()) RaiseRangeCheck();
+        return v_[static_cast<size_t>(i)];
+    }
+};

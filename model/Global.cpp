@@ -1,0 +1,66 @@
+#include "Global.h"
+
+double BeamLength = 0;
+int32_t NumSpans = 0;
+int32_t NumLoadcases = 0;
+
+BArray2<double, 0, 27, 0, 19> BeamGeometryTable;
+BArray<int32_t, 0, 25> SupportTypes;
+
+BArray2<LoadRecord, 1, 25, 1, 51> LoadTable;
+BArray<int32_t, 0, 25> LoadcaseActive;
+BArray<float, 1, 25> CaseAppliedLoad;
+BArray<double, 1, 25> CaseLoadTotal;
+
+int32_t ResultsReady = 0;
+int32_t FactoredLoads = 0;
+int32_t SameForAllSpans = 0;
+int32_t SavedSpanIntervals = 0;
+int32_t DisplayMode = 0;
+int32_t LoadCaseShown = 0;
+
+ShortString<10> Material;
+ShortString<25> SectionFamily;
+BArray<ShortString<100>, 0, 26> SpanDescription;
+BArray<ShortString<60>, 0, 50> UniformSectionText;
+ShortString<25> VersionNo("4.3");
+ShortString<25> VersionSub(".2");
+ShortString<25> FileMark("KVL");
+ShortString<100> BeamFileName;
+
+ShortString<10> Unit_L, Unit_Sect_L, Unit_PL, Unit_R, Unit_Sh, Unit_Mom, Unit_Def, Unit_St,
+    Unit_Sect_E, Unit_Sect_I, Unit_Sect_SZ, Unit_Sect_A, Unit_Wt, Unit_H;
+float Factor_L = 0, Factor_Sect_L = 0, Factor_PL = 0, Factor_R = 0, Factor_Sh = 0, Factor_Mom = 0,
+      Factor_Def = 0, Factor_St = 0, Factor_Sect_E = 0, Factor_Sect_I = 0, Factor_Sect_SZ = 0,
+      Factor_Sect_A = 0, Factor_Wt = 0, Factor_H = 0;
+int32_t BMConvention = 0;
+ShortString<25> PlasticModXName, PlasticModYName, ElasticModXName, ElasticModYName;
+int32_t DecimalPlaces = 0;
+
+ShortString<100> Header_Company, Header_User, Header_Project_1, Header_Project_2, Header_JobDesc,
+    Header_Ref;
+std::string StartDir;
+int32_t IndexFrmShown = -1;
+
+int32_t TwentiethStep = 0;
+BArray2<float, 1, 25, 1, 26> DirectSupportLoad;
+BArray2<int32_t, 1, 25, 1, 26> NodeSkipFlag;
+BArray2<float, 1, 25, 1, 2> CantMomentMax, CantMomentMin;
+BArray2<float, 0, 25, 1, 25> SpanMomentMax, SpanMomentMin, SpanMomentMaxX, SpanMomentMinX;
+BArray2<double, 1, 25, 1, 26> SpanMaxDeflection;
+
+BArray3<float, 1, 25, 0, 26, 1, 201> CaseShear, CaseMoment;
+BArray3<float, 1, 25, 0, 26, 1, 21> CaseDeflection;
+BArray3<float, 1, 25, 1, 2, 1, 201> CaseCantShear, CaseCantMoment;
+BArray3<float, 1, 25, 1, 2, 1, 22> CaseCantDeflection;
+BArray2<double, 1, 25, 1, 26> CaseReaction;
+BArray<float, 1, 25> ReactionTotal;
+
+BDynArray<ShearSeriesCase> ShearSeries;
+BDynArray<MomentSeriesCase> MomentSeries;
+BDynArray<DeflectionSeriesCase> DeflectionSeries;
+
+BArray2<MemberSummary, 0, 25, 0, 27> ShearSummary, MomentSummary, DeflectionSummary;
+
+BArray3<EnvShearPoint, 0, 25, 0, 26, 1, 21> EnvelopeShear;
+BArray3<EnvMomentPoint, 0, 25, 0, 26, 1, 21> EnvelopeMoment;

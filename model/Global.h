@@ -1,0 +1,128 @@
+// The shared model of the beam, its loads and the stored results of the
+// analysis. All lengths in mm, forces in N, rates in N/mm, moduli in N/mm^2,
+// second moments in mm^4. Every table lives for the whole run and starts zero.
+#pragma once
+#include <cstdint>
+#include <string>
+#include "Bounded.h"
+#include "ShortString.h"
+
+// ---- Beam size --------------------------------------------------------------
+// Members: 0 left cantilever, 1..25 spans, 26 right cantilever.
+constexpr int LHC = 0;
+constexpr int RHC = 26;
+constexpr int MaxSpans = 25;
+constexpr int MaxLoadcases = 25;
+constexpr int LoadSlots = 51;          // 50 user loads and the self weight
+constexpr int SelfWeightSlot = 51;
+
+extern double BeamLength;              // 0: no beam defined
+extern int32_t NumSpans;               // 1..25
+extern int32_t NumLoadcases;           // 0..25
+
+// ---- Beam geometry ----------------------------------------------------------
+// Columns of a geometry row.
+enum GeomCol { GPresent = 0, GLength = 1, GE = 2, GIxx = 3, GY = 4, GArea = 5 };
+extern BArray2<double, 0, 27, 0, 19> BeamGeometryTable;
+
+// Support codes: 0 none, 1 simple, 2 fixed end, 3 forkhead, 4 and 5 from files.
+constexpr int32_t SupportNone = 0;
+constexpr int32_t SupportSimple = 1;
+constexpr int32_t SupportFixed = 2;
+constexpr int32_t SupportForkhead = 3;
+extern BArray<int32_t, 0, 25> SupportTypes;
+
+// ---- Loads ------------------------------------------------------------------
+// Fields of a load record.
+enum LoadField { LKind = 0, LDist = 1, LStart = 2, LFinish = 3, LCover = 4, LFactor = 5, LApplied = 6, LSpare = 7 };
+constexpr float KindPoint = 1.0f;
+constexpr float KindUDL = -1.0f;
+using LoadRecord = BArray<float, 0, 7>;
+extern BArray2<LoadRecord, 1, 25, 1, 51> LoadTable;    // [loadcase][slot]
+extern BArray<int32_t, 0, 25> LoadcaseActive;
+extern BArray<float, 1, 25> CaseAppliedLoad;
+extern BArray<double, 1, 25> CaseLoadTotal;
+
+// ---- Switches ---------------------------------------------------------------
+extern int32_t ResultsReady;
+extern int32_t FactoredLoads;          // +1 factored loads enabled, -1 not
+extern int32_t SameForAllSpans;        // +1 one section for all spans, -1 not
+extern int32_t SavedSpanIntervals;     // intervals per member of the final pass
+extern int32_t DisplayMode;            // -1 one loadcase, 1 all, 0 after analysis
+extern int32_t LoadCaseShown;          // loadcase shown on the loads window
+
+// ---- Section and texts ------------------------------------------------------
+extern ShortString<10> Material;
+extern ShortString<25> SectionFamily;
+extern BArray<ShortString<100>, 0, 26> SpanDescription;
+extern BArray<ShortString<60>, 0, 50> UniformSectionText;
+extern ShortString<25> VersionNo;
+extern ShortString<25> VersionSub;
+extern ShortString<25> FileMark;
+extern ShortString<100> BeamFileName;
+
+// ---- Display units ----------------------------------------------------------
+// Input quantities: internal = typed x factor; output: shown = internal x factor.
+extern ShortString<10> Unit_L, Unit_Sect_L, Unit_PL, Unit_R, Unit_Sh, Unit_Mom, Unit_Def,
+    Unit_St, Unit_Sect_E, Unit_Sect_I, Unit_Sect_SZ, Unit_Sect_A, Unit_Wt, Unit_H;
+extern float Factor_L, Factor_Sect_L, Factor_PL, Factor_R, Factor_Sh, Factor_Mom, Factor_Def,
+    Factor_St, Factor_Sect_E, Factor_Sect_I, Factor_Sect_SZ, Factor_Sect_A, Factor_Wt, Factor_H;
+extern int32_t BMConvention;           // +1 numerically correct, -1 inverted
+extern ShortString<25> PlasticModXName, PlasticModYName, ElasticModXName, ElasticModYName;
+extern int32_t DecimalPlaces;          // decimals of FixedDecimals, 0..3
+
+// ---- Page header and program state ------------------------------------------
+extern ShortString<100> Header_Company, Header_User, Header_Project_1, Header_Project_2,
+    Header_JobDesc, Header_Ref;
+extern std::string StartDir;           // the program folder
+extern int32_t IndexFrmShown;          // -1 until the main window has been shown
+
+// ---- Per-loadcase results of the solution -----------------------------------
+extern int32_t TwentiethStep;          // stations per twentieth of a member, final pass
+extern BArray2<float, 1, 25, 1, 26> DirectSupportLoad;   // point loads standing on nodes
+extern BArray2<int32_t, 1, 25, 1, 26> NodeSkipFlag;      // -1: node without a reaction
+extern BArray2<float, 1, 25, 1, 2> CantMomentMax, CantMomentMin;
+extern BArray2<float, 0, 25, 1, 25> SpanMomentMax, SpanMomentMin, SpanMomentMaxX, SpanMomentMinX;
+extern BArray2<double, 1, 25, 1, 26> SpanMaxDeflection;
+
+// ---- Stored loadcase results ------------------------------------------------
+// Index 1 of a station dimension is station 0.
+extern BArray3<float, 1, 25, 0, 26, 1, 201> CaseShear, CaseMoment;
+extern BArray3<float, 1, 25, 0, 26, 1, 21> CaseDeflection;
+extern BArray3<float, 1, 25, 1, 2, 1, 201> CaseCantShear, CaseCantMoment;
+extern BArray3<float, 1, 25, 1, 2, 1, 22> CaseCantDeflection;
+extern BArray2<double, 1, 25, 1, 26> CaseReaction;
+extern BArray<float, 1, 25> ReactionTotal;
+
+// Diagram series, one per loadcase 0..NumLoadcases. A point holds [1] the
+// position as a fraction of BeamLength and [2] the value; point 0 holds the
+// count ([1] for shear and moment, [0] for deflection). Capacities suit 27
+// members at 200 intervals.
+using SeriesPoint = BArray<float, 0, 2>;
+constexpr int ShearSeriesLast = 3 * 201 * 26 + 2 * 201 + 1;   // 16081
+constexpr int MomentSeriesLast = 27 * 201 + 2;                // 5429
+constexpr int DeflectionSeriesLast = 1000;
+using ShearSeriesCase = BArray<SeriesPoint, 0, ShearSeriesLast>;
+using MomentSeriesCase = BArray<SeriesPoint, 0, MomentSeriesLast>;
+using DeflectionSeriesCase = BArray<SeriesPoint, 0, DeflectionSeriesLast>;
+extern BDynArray<ShearSeriesCase> ShearSeries;
+extern BDynArray<MomentSeriesCase> MomentSeries;
+extern BDynArray<DeflectionSeriesCase> DeflectionSeries;
+
+// Member summaries [loadcase 0..25][row]: rows 0 LHC, 1..25 spans, 26 RHC,
+// 27 whole beam; loadcase 0 holds the maxima over all loadcases.
+// Shear: f1 left end, f2 right end, f3 largest, f4 smallest, f5 magnitude.
+// Moment: f0 left end, f1 peak, f2 right end, f3 largest, f4 smallest, f5 magnitude.
+// Deflection: f1 signed extreme, f3 largest, f4 smallest, f5 magnitude.
+using MemberSummary = BArray<float, 0, 5>;
+constexpr int BeamRow = 27;
+extern BArray2<MemberSummary, 0, 25, 0, 27> ShearSummary, MomentSummary, DeflectionSummary;
+
+// ---- Envelope over loadcases ------------------------------------------------
+// [loadcase 0..25][row 0..26][point 1..21]; loadcases 1..25 hold the samples,
+// loadcase 0 the envelope. Shear: (magnitude, governing loadcase). Moment:
+// (largest, smallest, governing loadcase of each).
+using EnvShearPoint = BArray<float, 0, 1>;
+using EnvMomentPoint = BArray<float, 0, 3>;
+extern BArray3<EnvShearPoint, 0, 25, 0, 26, 1, 21> EnvelopeShear;
+extern BArray3<EnvMomentPoint, 0, 25, 0, 26, 1, 21> EnvelopeMoment;
