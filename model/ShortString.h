@@ -21,6 +21,7 @@ struct ShortString {
 
     void Assign(std::string_view s) {
         len = static_cast<uint8_t>(s.size() < size_t(N) ? s.size() : size_t(N));
+        std::memset(chars, 0, N);
         std::memcpy(chars, s.data(), len);
     }
     std::string str() const { return std::string(chars, len); }

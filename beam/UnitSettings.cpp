@@ -1,0 +1,98 @@
+#include "UnitSettings.h"
+#include <cmath>
+#include <cstring>
+#include "BinFile.h"
+#include "Global.h"
+
+namespace {
+// The fourteen unit pairs in file order.
+struct UnitPair { ShortString<10>* name; float* factor; };
+const UnitPair FileUnits[] = {
+    {&Unit_L, &Factor_L},           {&Unit_Sect_L, &Factor_Sect_L}, {&Unit_PL, &Factor_PL},
+    {&Unit_R, &Factor_R},           {&Unit_Sh, &Factor_Sh},         {&Unit_Mom, &Factor_Mom},
+    {&Unit_Def, &Factor_Def},       {&Unit_St, &Factor_St},         {&Unit_Sect_E, &Factor_Sect_E},
+    {&Unit_Sect_I, &Factor_Sect_I}, {&Unit_Sect_SZ, &Factor_Sect_SZ}, {&Unit_Sect_A, &Factor_Sect_A},
+    {&Unit_Wt, &Factor_Wt},         {&Unit_H, &Factor_H},
+};
+ShortString<25>* const Captions[] = {&PlasticModXName, &ElasticModXName, &PlasticModYName, &ElasticModYName};
+
+constexpr int PairBytes = 15;
+constexpr int CaptionsAt = 14 * PairBytes;  // 210
+constexpr int BMConventionAt = CaptionsAt + 4 * 26;  // 314
+constexpr int FactoredLoadsAt = BMConventionAt + 4;  // 318
+
+void Encode(uint8_t* b) {
+    for (int i = 0; i < 14; ++i) {
+        FileUnits[i].name->ToBytes(b + i * PairBytes);
+        PutSingle(b + i * PairBytes + 11, *FileUnits[i].factor);
+    }
+    for (int i = 0; i < 4; ++i) Captions[i]->ToBytes(b + CaptionsAt + i * 26);
+    PutInt32(b + BMConventionAt, BMConvention);
+    PutInt32(b + FactoredLoadsAt, FactoredLoads);
+}
+
+bool Plausible(const uint8_t* b) {
+    for (int i = 0; i < 14; ++i) {
+        float f = GetSingle(b + i * PairBytes + 11);
+        if (!std::isfinite(f) || f == 0.0f) return false;
+    }
+    return true;
+}
+
+void Decode(const uint8_t* b) {
+    for (int i = 0; i < 14; ++i) {
+        FileUnits[i].name->FromBytes(b + i * PairBytes);
+        *FileUnits[i].factor = GetSingle(b + i * PairBytes + 11);
+    }
+    for (int i = 0; i < 4; ++i) Captions[i]->FromBytes(b + CaptionsAt + i * 26);
+    BMConvention = GetInt32(b + BMConventionAt);
+    FactoredLoads = GetInt32(b + FactoredLoadsAt);
+}
+}  // namespace
+
+bool ReadUnitSettingsFile() {
+    uint8_t b[UnitSettingsBytes];
+    try {
+        BinFile f(UnitSettingsFileName, BinFile::Mode::Read);
+        if (f.ReadSome(b, sizeof b) != sizeof b) return false;
+        f.Close();
+    } catch (const RunError&) {
+        return false;
+    }
+    if (!Plausible(b)) return false;
+    Decode(b);
+    return true;
+}
+
+void ApplyDefaultUnits() {
+    struct Default { ShortString<10>* name; float* factor; const char* unit; float value; };
+    const Default defaults[] = {
+        {&Unit_L, &Factor_L, "m", 1000.0f},         {&Unit_Sect_L, &Factor_Sect_L, "mm", 1.0f},
+        {&Unit_PL, &Factor_PL, "kN", 1000.0f},      {&Unit_R, &Factor_R, "kN/m", 1.0f},
+        {&Unit_Sh, &Factor_Sh, "kN", 0.001f},       {&Unit_Mom, &Factor_Mom, "kN-m", 1e-06f},
+        {&Unit_Def, &Factor_Def, "mm", 1.0f},       {&Unit_St, &Factor_St, "N/mm^2", 1.0f},
+        {&Unit_Sect_E, &Factor_Sect_E, "N/mm^2", 1.0f}, {&Unit_Sect_I, &Factor_Sect_I, "cm^4", 10000.0f},
+        {&Unit_Sect_SZ, &Factor_Sect_SZ, "cm^3", 1000.0f}, {&Unit_Sect_A, &Factor_Sect_A, "cm^2", 100.0f},
+        {&Unit_Wt, &Factor_Wt, "kg/m", 0.00785f},
+    };
+    for (const Default& d : defaults) {
+        *d.name = d.unit;
+        *d.factor = d.value;
+    }
+    PlasticModXName = "Sxx";
+    ElasticModXName = "Zxx";
+    PlasticModYName = "Syy";
+    ElasticModYName = "Zyy";
+    BMConvention = 1;
+}
+
+void WriteUnitSettingsFile() {
+    ChangeDir(StartDir);
+    uint8_t b[UnitSettingsBytes] = {};
+    Encode(b);
+    BinFile f(UnitSettingsFileName, BinFile::Mode::Create);
+    f.Write(b, sizeof b);
+    FileMark = "Junk";
+    for (int i = 0; i < 25; ++i) f.WriteStr(FileMark);
+    f.Close();
+}

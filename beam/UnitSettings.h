@@ -1,0 +1,22 @@
+// The unit settings file "kvl3_Unit2.dim": 322 bytes of settings followed by
+// 650 bytes of filler, 972 bytes as written.
+#pragma once
+#include <string>
+
+constexpr const char* UnitSettingsFileName = "kvl3_Unit2.dim";
+constexpr int UnitSettingsBytes = 322;
+constexpr int UnitSettingsFileBytes = 972;
+
+// Reads the settings from the current directory. A missing or unreadable
+// file, one shorter than the settings, or one holding a zero or non-finite
+// factor changes nothing and returns false.
+bool ReadUnitSettingsFile();
+
+// The built-in display units, used when no settings file can be read; the
+// warping unit and the factored-loads switch keep their values.
+void ApplyDefaultUnits();
+
+// Writes the settings into the program folder and leaves the current
+// directory there; every failure raises its file error. Sets FileMark to
+// "Junk", whose copies fill the rest of the file.
+void WriteUnitSettingsFile();

@@ -1,0 +1,44 @@
+#include "Print.h"
+#include "Global.h"
+
+TPrintFrm* PrintFrm = nullptr;
+
+TPrintFrm::TPrintFrm() : gui::Form("Print Options") {
+    SetBorder(gui::Border::Single);
+    GroupBox3.SetBounds(8, 8, 337, 113);
+    lbl_Project_1.SetBounds(24, 24, 300, 16);
+    lbl_Project_2.SetBounds(24, 43, 300, 16);
+    lbl_JobDesc.SetBounds(24, 64, 300, 16);
+    lbl_Ref.SetBounds(24, 88, 300, 16);
+    GroupBox1.SetBounds(8, 128, 337, 305);
+    Check_Beam.SetBounds(24, 32, 300, 17);
+    Check_Envelope.SetBounds(24, 72, 300, 17);
+    GroupBox2.SetBounds(16, 112, 305, 89);
+    Check_Env20.SetBounds(16, 40, 137, 17);
+    Option_10.SetBounds(160, 20, 130, 17);
+    Option_20.SetBounds(160, 60, 130, 17);
+    Option_10.SetChecked(true);
+    Check_Case.SetBounds(32, 224, 290, 17);
+    Check_Case20.SetBounds(32, 264, 290, 17);
+    Cmd_OK.SetBounds(280, 448, 65, 33);
+    Cmd_OK.SetFont({"MS Sans Serif", 10});
+    Panel1.SetBounds(0, 0, 361, 1);
+    Panel2.SetBounds(0, 0, 1, 513);
+    Panel1.SetVisible(false);
+    Panel2.SetVisible(false);
+    OnShow = [this] { ShowHeaderLabels(); };
+    FormCreate();
+}
+
+void TPrintFrm::FormCreate() {
+    SetWidth(Panel1.Width());
+    SetHeight(Panel2.Height());
+    CentreOnScreen();
+}
+
+void TPrintFrm::ShowHeaderLabels() {
+    lbl_Project_1.SetCaption(Header_Project_1);
+    lbl_Project_2.SetCaption(Header_Project_2);
+    lbl_JobDesc.SetCaption(Header_JobDesc);
+    lbl_Ref.SetCaption(Header_Ref);
+}

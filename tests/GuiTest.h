@@ -1,0 +1,7 @@
+// Tests that run windows: the toolkit runs headless on a 1024 x 768 screen
+// and messages are collected instead of shown.
+#pragma once
+#include <string>
+#include <vector>
+
+std::vector<std::string>& Messages();   // shown since the last clear

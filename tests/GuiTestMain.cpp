@@ -1,0 +1,18 @@
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include "GuiTest.h"
+#include "gui.h"
+
+std::vector<std::string>& Messages() {
+    static std::vector<std::string> m;
+    return m;
+}
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::testing::InitGoogleTest(&argc, argv);
+    if (!gui::InitApplication(argc, argv)) return 1;
+    gui::SetScreenSize(1024, 768);
+    gui::SetMessageHook([](const std::string& m) { Messages().push_back(m); });
+    return RUN_ALL_TESTS();
+}

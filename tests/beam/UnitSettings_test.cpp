@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include "Global.h"
+#include "Preferences.h"
+#include "RunError.h"
+#include "TempDir.h"
+#include "UnitSettings.h"
+
+namespace {
+
+std::string Bytes(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteBytes(const std::string& name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary) << bytes;
+}
+
+// The settings that the preferences window's OK stores for the defaults.
+void SetSavedDefaults() {
+    ApplyDefaultUnits();
+    Unit_H = "dm^6";
+    Factor_H = 1e-12f;
+    FactoredLoads = 1;
+}
+
+const std::string Golden = Bytes(std::filesystem::path(TEST_DATA_DIR) / "kvl3_Unit2.golden");
+
+TEST(UnitSettings, DefaultsWhenThereIsNoFile) {
+    TempDir dir;
+    Unit_H = "";
+    Factor_H = 0;
+    FactoredLoads = 0;
+    Unit_L = "ft";
+    EXPECT_FALSE(ReadUnitSettingsFile());
+    TPreferencesFrm prefs;  // reads the settings on creation
+    EXPECT_EQ(Unit_L, "m");
+    EXPECT_EQ(Factor_L, 1000.0f);
+    EXPECT_EQ(Unit_PL, "kN");
+    EXPECT_EQ(Unit_R, "kN/m");
+    EXPECT_EQ(Unit_Sh, "kN");
+    EXPECT_EQ(Factor_Sh, 0.001f);
+    EXPECT_EQ(Unit_Mom, "kN-m");
+    EXPECT_EQ(Factor_Mom, 1e-06f);
+    EXPECT_EQ(Unit_Def, "mm");
+    EXPECT_EQ(Unit_St, "N/mm^2");
+    EXPECT_EQ(Unit_Sect_E, "N/mm^2");
+    EXPECT_EQ(Unit_Sect_I, "cm^4");
+    EXPECT_EQ(Unit_Sect_SZ, "cm^3");
+    EXPECT_EQ(Unit_Sect_A, "cm^2");
+    EXPECT_EQ(Unit_Sect_L, "mm");
+    EXPECT_EQ(Unit_Wt, "kg/m");
+    EXPECT_EQ(Factor_Wt, 0.00785f);
+    EXPECT_EQ(PlasticModXName, "Sxx");
+    EXPECT_EQ(ElasticModXName, "Zxx");
+    EXPECT_EQ(PlasticModYName, "Syy");
+    EXPECT_EQ(ElasticModYName, "Zyy");
+    EXPECT_EQ(BMConvention, 1);
+    // The warping unit and the factored-loads switch are left as they were.
+    EXPECT_EQ(Unit_H, "");
+    EXPECT_EQ(Factor_H, 0.0f);
+    EXPECT_EQ(FactoredLoads, 0);
+}
+
+TEST(UnitSettings, WritesTheFileByteForByteIntoTheProgramFolder) {
+    TempDir dir;
+    std::filesystem::create_directory("elsewhere");
+    StartDir = dir.path().string();
+    std::filesystem::current_path("elsewhere");
+    SetSavedDefaults();
+    FileMark = "KVL";
+    WriteUnitSettingsFile();
+    EXPECT_EQ(std::filesystem::current_path(), dir.path());
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "elsewhere" / UnitSettingsFileName));
+    std::string written = Bytes(dir.path() / UnitSettingsFileName);
+    ASSERT_EQ(written.size(), 972u);
+    EXPECT_EQ(written, Golden);
+    EXPECT_EQ(FileMark, "Junk");
+}
+
+TEST(UnitSettings, ReadsBackWhatWasWrittenAndOnlyTheFirst322Bytes) {
+    TempDir dir;
+    WriteBytes(UnitSettingsFileName, Golden);
+    ApplyDefaultUnits();
+    Unit_L = "ft";
+    Factor_L = 304.8f;
+    Unit_H = "";
+    FactoredLoads = -1;
+    ASSERT_TRUE(ReadUnitSettingsFile());
+    EXPECT_EQ(Unit_L, "m");
+    EXPECT_EQ(Factor_L, 1000.0f);
+    EXPECT_EQ(Unit_H, "dm^6");
+    EXPECT_EQ(Factor_H, 1e-12f);
+    EXPECT_EQ(FactoredLoads, 1);
+    EXPECT_EQ(BMConvention, 1);
+
+    WriteBytes(UnitSettingsFileName, Golden.substr(0, 322));  // exactly the settings
+    Unit_L = "ft";
+    EXPECT_TRUE(ReadUnitSettingsFile());
+    EXPECT_EQ(Unit_L, "m");
+}
+
+TEST(UnitSettings, OptionsNotOfferedAreTakenAsStored) {
+    TempDir dir;
+    std::string b = Golden;
+    b[0] = 3;
+    b.replace(1, 3, "yds");
+    float f = 914.4f;
+    b.replace(11, 4, reinterpret_cast<const char*>(&f), 4);
+    WriteBytes(UnitSettingsFileName, b);
+    ASSERT_TRUE(ReadUnitSettingsFile());
+    EXPECT_EQ(Unit_L, "yds");
+    EXPECT_EQ(Factor_L, 914.4f);
+}
+
+TEST(UnitSettings, ShortOrImplausibleFilesGiveTheDefaults) {
+    TempDir dir;
+    const float zero = 0.0f, nan = std::nanf("");
+    std::string zeroFactor = Golden, nanFactor = Golden;
+    zeroFactor.replace(41, 4, reinterpret_cast<const char*>(&zero), 4);  // point-load factor
+    nanFactor.replace(206, 4, reinterpret_cast<const char*>(&nan), 4);   // warping factor
+    for (const std::string& bad : {Golden.substr(0, 321), std::string(), zeroFactor, nanFactor}) {
+        WriteBytes(UnitSettingsFileName, bad);
+        Unit_PL = "Kips";
+        TPreferencesFrm prefs;
+        EXPECT_EQ(Unit_PL, "kN") << bad.size();
+        EXPECT_EQ(Factor_PL, 1000.0f);
+    }
+}
+
+TEST(UnitSettings, AReadOnlyFileIsStillRead) {
+    TempDir dir;
+    WriteBytes(UnitSettingsFileName, Golden);
+    std::filesystem::permissions(UnitSettingsFileName, std::filesystem::perms::owner_read,
+                                 std::filesystem::perm_options::replace);
+    Unit_L = "ft";
+    EXPECT_TRUE(ReadUnitSettingsFile());
+    EXPECT_EQ(Unit_L, "m");
+}
+
+TEST(UnitSettings, AFailedWriteIsReported) {
+    TempDir dir;
+    StartDir = dir.path().string();
+    std::filesystem::create_directory(UnitSettingsFileName);  // cannot be created as a file
+    SetSavedDefaults();
+    try {
+        WriteUnitSettingsFile();
+        FAIL() << "no error raised";
+    } catch (const RunError& e) {
+        EXPECT_EQ(std::string(e.what()), "File access denied");
+    }
+    StartDir = (dir.path() / "missing").string();
+    EXPECT_THROW(WriteUnitSettingsFile(), RunError);
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+#include "GuiTest.h"
+#include "RunError.h"
+#include "gui.h"
+
+namespace {
+
+class TestForm : public gui::Form {
+public:
+    TestForm() : gui::Form("Test") {}
+    gui::CheckBox Check1{*this, "One"};
+    gui::CheckBox Check2{*this, "Two"};
+    gui::RadioButton RadioA{*this, "A"};
+    gui::RadioButton RadioB{*this, "B"};
+    gui::Button Go{*this, "Go"};
+    gui::Edit Text{*this, "0"};
+    gui::UpDown Spin{*this, Text};
+    gui::ListBox List{*this};
+};
+
+TEST(Dispatch, RaisedErrorBecomesOneMessageAndTheProgramGoesOn) {
+    TestForm f;
+    Messages().clear();
+    int after = 0;
+    f.Go.OnClick = [&] {
+        gui::SetHourglass(true);
+        RaiseRangeCheck();
+        after = 1;
+    };
+    f.Go.Click();
+    EXPECT_EQ(after, 0);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0], "Range check error");
+    EXPECT_FALSE(gui::Hourglass());
+
+    f.Go.OnClick = [&] { after = 2; };
+    f.Go.Click();
+    EXPECT_EQ(after, 2);
+    EXPECT_EQ(Messages().size(), 1u);
+}
+
+TEST(Dispatch, ErrorInsideANestedHandlerAbandonsTheOuterAction) {
+    TestForm f;
+    Messages().clear();
+    std::vector<std::string> trace;
+    f.Check2.OnClick = [&] {
+        trace.push_back("check2");
+        RaiseIntegerOverflow();
+    };
+    f.Check1.OnClick = [&] {
+        trace.push_back("check1");
+        f.Check2.SetChecked(true);  // runs Check2's handler inside this one
+        trace.push_back("not reached");
+    };
+    f.Check1.Click();
+    EXPECT_EQ(trace, (std::vector<std::string>{"check1", "check2"}));
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Integer overflow"});
+}
+
+TEST(CheckBox, ProgramSetStateRunsTheClickHandlerOnlyOnAChange) {
+    TestForm f;
+    int clicks = 0;
+    bool focusedInHandler = true;
+    f.Check1.OnClick = [&] {
+        ++clicks;
+        focusedInHandler = f.Check1.Focused();
+    };
+    f.Check1.SetChecked(true);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(focusedInHandler);  // set by the program, not the user
+    f.Check1.SetChecked(true);
+    EXPECT_EQ(clicks, 1);
+    f.Check1.SetChecked(false);
+    EXPECT_EQ(clicks, 2);
+    f.Check1.Click();
+    EXPECT_TRUE(f.Check1.Checked());
+    EXPECT_TRUE(focusedInHandler);
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST(RadioButton, SwitchingOnUnchecksTheGroupAndAGroupMayHaveNoneChecked) {
+    TestForm f;
+    int clicksA = 0, clicksB = 0;
+    f.RadioA.OnClick = [&] { ++clicksA; };
+    f.RadioB.OnClick = [&] { ++clicksB; };
+    EXPECT_FALSE(f.RadioA.Checked());
+    EXPECT_FALSE(f.RadioB.Checked());
+    f.RadioA.SetChecked(true);
+    f.RadioB.SetChecked(true);
+    EXPECT_FALSE(f.RadioA.Checked());
+    EXPECT_TRUE(f.RadioB.Checked());
+    EXPECT_EQ(clicksA, 1);
+    EXPECT_EQ(clicksB, 1);
+    f.RadioB.SetChecked(false);  // switching off runs nothing
+    EXPECT_EQ(clicksB, 1);
+    EXPECT_FALSE(f.RadioA.Checked() || f.RadioB.Checked());
+}
+
+TEST(UpDown, StepsStopAtTheLimitsAndWriteTheEdit) {
+    TestForm f;
+    int clicks = 0;
+    f.Spin.OnClick = [&] { ++clicks; };
+    f.Spin.SetMin(0);
+    f.Spin.SetMax(2);
+    f.Spin.SetPosition(0);
+    f.Spin.Step(-1);
+    EXPECT_EQ(f.Spin.Position(), 0);
+    f.Spin.Step(1);
+    f.Spin.Step(1);
+    f.Spin.Step(1);
+    EXPECT_EQ(f.Spin.Position(), 2);
+    EXPECT_EQ(f.Text.Text(), "2");
+    EXPECT_EQ(clicks, 4);
+}
+
+TEST(ListBox, ProgramSelectionRunsNoHandler) {
+    TestForm f;
+    int clicks = 0;
+    f.List.OnClick = [&] { ++clicks; };
+    f.List.Add("first");
+    f.List.Add("second");
+    f.List.SetItemIndex(1);
+    EXPECT_EQ(f.List.ItemIndex(), 1);
+    EXPECT_EQ(f.List.Item(1), "second");
+    EXPECT_EQ(clicks, 0);
+    f.List.Clear();
+    EXPECT_EQ(f.List.Count(), 0);
+}
+
+TEST(Form, OuterSizeKeepsTheFrameApartFromTheClientArea) {
+    TestForm f;
+    f.SetClientSize(473, 536);
+    EXPECT_EQ(f.Width(), 473 + 2 * gui::FrameWidth);
+    EXPECT_EQ(f.ClientHeight(), 536);
+    f.SetBounds(1, 1, 1022, 766);
+    EXPECT_EQ(f.ClientWidth(), 1022 - 2 * gui::FrameWidth);
+    EXPECT_EQ(f.ClientHeight(), 766 - 2 * gui::FrameWidth - gui::CaptionHeight);
+}
+
+TEST(Form, ShowHandlerRunsOnEachHiddenToVisibleChange) {
+    TestForm f;
+    int shows = 0;
+    f.OnShow = [&] { ++shows; };
+    f.Show();
+    f.Show();
+    EXPECT_EQ(shows, 1);
+    f.Close();
+    EXPECT_FALSE(f.Showing());
+    f.Show();
+    EXPECT_EQ(shows, 2);
+    f.Hide();
+}
+
+TEST(Form, ModalResultComesFromTheButtonThatClosesIt) {
+    TestForm f;
+    f.Go.SetModalResult(gui::mrOk);
+    gui::Form::SetModalHook([&](gui::Form& shown) {
+        EXPECT_EQ(&shown, &f);
+        EXPECT_TRUE(shown.Showing());
+        f.Go.Click();
+    });
+    EXPECT_EQ(f.ShowModal(), gui::mrOk);
+    EXPECT_FALSE(f.Showing());
+    gui::Form::SetModalHook([](gui::Form&) {});
+    EXPECT_EQ(f.ShowModal(), gui::mrCancel);  // closed without a result
+    gui::Form::SetModalHook(nullptr);
+}
+
+TEST(Canvas, RecordsEveryPrimitiveWithItsPenBrushAndFont) {
+    gui::RecordingCanvas c;
+    c.Pen.Colour = gui::clRed;
+    c.Pen.Width = 2;
+    c.MoveTo(10, 20);
+    c.LineTo(30, 40);
+    c.Brush.Colour = gui::clGray;
+    c.FillRect({0, 0, 753, 73});
+    c.TextFont.Colour = gui::clWhite;
+    c.TextOut(5, 6, "SHEAR");
+    ASSERT_EQ(c.Log().size(), 4u);
+    const gui::CanvasOp& line = c.Log()[1];
+    EXPECT_EQ(line.Op, "LineTo");
+    EXPECT_EQ(line.X, 10);
+    EXPECT_EQ(line.Y2, 40);
+    EXPECT_EQ(line.PenColour, gui::clRed);
+    EXPECT_EQ(line.PenWidth, 2);
+    EXPECT_EQ(c.Log()[2].BrushColour, gui::clGray);
+    EXPECT_EQ(c.Log()[3].Text, "SHEAR");
+    EXPECT_EQ(c.Log()[3].TextFont.Colour, gui::clWhite);
+    EXPECT_GT(c.TextWidth("SHEAR"), 0);
+}
+
+TEST(Image, DrawsIntoItsPicture) {
+    TestForm f;
+    gui::Image img(f);
+    img.SetSize(100, 50);
+    gui::Canvas& c = img.GetCanvas();
+    c.Brush.Colour = gui::clBlack;
+    c.FillRect({0, 0, 100, 50});
+    c.Pen.Colour = gui::clYellow;
+    c.MoveTo(0, 10);
+    c.LineTo(99, 10);
+    EXPECT_EQ(img.PixelAt(50, 10), gui::clYellow);
+    EXPECT_EQ(img.PixelAt(50, 30), gui::clBlack);
+}
+
+}  // namespace

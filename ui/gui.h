@@ -1,0 +1,399 @@
+// Everything the program asks of the windowing platform, as small classes with
+// std::function callbacks. Windows are built from these; the toolkit behind
+// them lives in ui/qt and is never seen by the rest of the program.
+//
+// Conventions kept from the desktop toolkit the windows were laid out for:
+// - controls stand at absolute pixel positions in their parent's client area;
+// - forms are created hidden and live until exit; closing one hides it;
+// - setting a check box or switching on a radio button from the program runs
+//   its click handler at once (errors pass to the caller);
+// - every handler started by the user runs through Dispatch: an error abandons
+//   the action, the cursor returns to normal and the error's text is shown.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace gui {
+
+// ---- Colours, fonts, geometry ------------------------------------------------
+using Color = uint32_t;  // 0xRRGGBB
+constexpr Color clBlack = 0x000000, clWhite = 0xFFFFFF, clRed = 0xFF0000, clLime = 0x00FF00,
+                clBlue = 0x0000FF, clYellow = 0xFFFF00, clAqua = 0x00FFFF, clFuchsia = 0xFF00FF,
+                clGray = 0x808080, clSilver = 0xC0C0C0, clTeal = 0x008080, clNavy = 0x000080,
+                clGreen = 0x008000, clMaroon = 0x800000, clOlive = 0x808000, clPurple = 0x800080,
+                clBtnFace = 0xD4D0C8;
+
+struct Font {
+    std::string Name = "MS Sans Serif";
+    int Size = 8;     // points, used when Height is 0
+    int Height = 0;   // pixels; wins over Size when not 0
+    Color Colour = clBlack;
+    bool Bold = false;
+    bool operator==(const Font&) const = default;
+};
+
+struct Rect {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+
+enum class Align { Left, Center, Right };
+
+// ---- Canvas ------------------------------------------------------------------
+// One drawing interface over the screen image, the printer page and a
+// recording canvas for tests. Pen, brush and font are current state read by
+// each primitive. When logging is on, every primitive is also recorded.
+struct CanvasOp {
+    std::string Op;  // "MoveTo", "LineTo", "TextOut", "FillRect"
+    int X = 0, Y = 0, X2 = 0, Y2 = 0;
+    std::string Text;
+    Color PenColour = 0;
+    int PenWidth = 1;
+    Color BrushColour = 0;
+    Font TextFont;
+};
+
+class Canvas {
+public:
+    struct {
+        Color Colour = clBlack;
+        int Width = 1;
+    } Pen;
+    struct {
+        Color Colour = clWhite;
+        bool Clear = false;  // hollow brush: text drawn without a background
+    } Brush;
+    Font TextFont{"MS Sans Serif", 8, 0, clBlack, false};
+
+    virtual ~Canvas() = default;
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    void TextOut(int x, int y, const std::string& text);  // x, y: top-left of the text
+    void FillRect(const Rect& r);                         // brush colour, right/bottom excluded
+    int TextWidth(const std::string& text) const;
+    int TextHeight(const std::string& text) const;
+    int PenX() const { return penX_; }
+    int PenY() const { return penY_; }
+
+    void StartLog() { logging_ = true; log_.clear(); }
+    void StopLog() { logging_ = false; }
+    const std::vector<CanvasOp>& Log() const { return log_; }
+
+protected:
+    virtual void DoLine(int x1, int y1, int x2, int y2) = 0;
+    virtual void DoText(int x, int y, const std::string& text) = 0;
+    virtual void DoFill(const Rect& r) = 0;
+
+private:
+    void Record(const char* op, int x, int y, int x2, int y2, const std::string& text);
+    int penX_ = 0, penY_ = 0;
+    bool logging_ = false;
+    std::vector<CanvasOp> log_;
+};
+
+// A canvas that draws nowhere and logs everything (logging starts on).
+class RecordingCanvas : public Canvas {
+public:
+    RecordingCanvas() { StartLog(); }
+
+protected:
+    void DoLine(int, int, int, int) override {}
+    void DoText(int, int, const std::string&) override {}
+    void DoFill(const Rect&) override {}
+};
+
+// ---- Application -------------------------------------------------------------
+class Form;
+
+// Starts the toolkit. Returns false (and writes why) when there is no display.
+bool InitApplication(int& argc, char** argv);
+void SetApplicationTitle(const std::string& title);
+std::string ApplicationTitle();
+// Shows the main form and runs the message loop until it closes.
+int RunApplication(Form& mainForm);
+// Processes pending window events (tests and long actions).
+void ProcessEvents();
+
+// Runs one event handler: an error abandons it and is shown in a message box.
+void Dispatch(const std::function<void()>& handler);
+
+// Screen size in pixels; tests may set their own.
+int ScreenWidth();
+int ScreenHeight();
+void SetScreenSize(int width, int height);
+
+void ShowMessage(const std::string& text);  // modal, OK; "\r" breaks the line
+void SetMessageHook(std::function<void(const std::string&)> hook);  // tests: replaces the box
+
+void SetHourglass(bool on);  // the hourglass cursor
+bool Hourglass();
+
+// ---- Controls ----------------------------------------------------------------
+class Container;
+
+class Control {
+public:
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int v);
+    void SetTop(int v);
+    void SetWidth(int v);
+    void SetHeight(int v);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    bool Enabled() const;
+    void SetEnabled(bool v);
+    void SetHint(const std::string& hint);
+    void SetFont(const Font& f);
+    const Font& GetFont() const { return font_; }
+    void SetColour(Color c);
+    void BringToFront();
+
+    QWidget* Widget() const { return w_; }
+    Container* Parent() const { return parent_; }
+    Form* OwnerForm();
+
+protected:
+    Control(Container* parent, QWidget* w);
+    virtual void ApplyGeometry();
+    QWidget* w_;
+    Container* parent_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+
+private:
+    bool visible_ = true;
+    Font font_;
+};
+
+// A control that holds other controls.
+class RadioButton;
+class Container : public Control {
+public:
+    QWidget* ClientWidget() const { return client_ ? client_ : w_; }
+    std::vector<RadioButton*>& Radios() { return radios_; }
+
+protected:
+    Container(Container* parent, QWidget* w, QWidget* client = nullptr)
+        : Control(parent, w), client_(client) {}
+    QWidget* client_;
+    std::vector<RadioButton*> radios_;
+};
+
+class Label : public Control {
+public:
+    explicit Label(Container& parent, const std::string& caption = "");
+    std::string Caption() const;
+    void SetCaption(const std::string& c);
+    void SetAlignment(Align a);
+    void SetTransparent(bool t);
+};
+
+class Edit : public Control {
+public:
+    explicit Edit(Container& parent, const std::string& text = "");
+    std::string Text() const;
+    void SetText(const std::string& t);  // runs OnChange
+    void SetReadOnly(bool r);
+    std::function<void()> OnChange;     // text changed by the user or the program
+    std::function<void()> OnKeyUp;      // a key released, the text already changed
+    std::function<void()> OnDblClick;
+    std::function<void()> OnExit;       // focus left the edit
+};
+
+class Button : public Control {
+public:
+    Button(Container& parent, const std::string& caption);
+    std::string Caption() const;
+    void SetDefault(bool d);
+    void SetModalResult(int r) { modalResult_ = r; }  // set on the form when clicked
+    void Click();                                     // as if the user clicked
+    std::function<void()> OnClick;
+
+private:
+    int modalResult_ = 0;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(Container& parent, const std::string& caption);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool c);  // a change runs OnClick
+    void Click();             // as the user clicks: focus, toggle, OnClick
+    bool Focused() const { return focused_; }
+    std::function<void()> OnClick;
+
+private:
+    void Show(bool c);
+    bool checked_ = false;
+    bool focused_ = false;
+};
+
+class RadioButton : public Control {
+public:
+    RadioButton(Container& parent, const std::string& caption);
+    bool Checked() const { return checked_; }
+    // Switching on unchecks the other radio buttons of the parent and runs
+    // OnClick; switching off runs nothing. A group may have none checked.
+    void SetChecked(bool c);
+    void Click();  // as the user clicks
+    std::function<void()> OnClick;
+
+private:
+    void Show(bool c);
+    bool checked_ = false;
+};
+
+class Panel : public Container {
+public:
+    explicit Panel(Container& parent, const std::string& caption = "");
+};
+
+class GroupBox : public Container {
+public:
+    GroupBox(Container& parent, const std::string& caption);
+};
+
+class ListBox : public Control {
+public:
+    explicit ListBox(Container& parent);
+    void Add(const std::string& item);
+    void Clear();
+    int Count() const;
+    std::string Item(int i) const;
+    int ItemIndex() const;
+    void SetItemIndex(int i);
+    std::function<void()> OnClick;  // any change of selection
+};
+
+// Spinner bound to an edit whose text shows its position; no wrap.
+class UpDown : public Control {
+public:
+    UpDown(Container& parent, Edit& associate);
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return pos_; }
+    void SetMin(int v) { min_ = v; }
+    void SetMax(int v) { max_ = v; }
+    void SetPosition(int v);  // writes the edit, runs no handler
+    void Step(int delta);     // as the arrows do: moves, writes the edit, runs OnClick
+    std::function<void()> OnClick;
+
+private:
+    Edit& edit_;
+    int min_ = 0, max_ = 100, pos_ = 0;
+};
+
+// Off-screen picture shown in its window; draw through GetCanvas().
+class Image : public Control {
+public:
+    explicit Image(Container& parent);
+    ~Image() override;
+    Canvas& GetCanvas();
+    void SetSize(int width, int height);  // keeps what fits of the picture
+    uint32_t PixelAt(int x, int y) const; // 0xRRGGBB, for checks
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// ---- Menus -------------------------------------------------------------------
+class MainMenu;
+
+class MenuItem {
+public:
+    MenuItem(MainMenu& menu, const std::string& caption);   // top-level menu
+    MenuItem(MenuItem& parent, const std::string& caption); // item; "-" is a separator
+    MenuItem(const MenuItem&) = delete;
+    MenuItem& operator=(const MenuItem&) = delete;
+    std::string Caption() const { return caption_; }
+    bool Enabled() const;
+    void SetEnabled(bool e);
+    bool Visible() const;
+    void SetVisible(bool v);
+    void SetHint(const std::string& h);
+    void Click();  // as if chosen from the menu
+    std::function<void()> OnClick;
+
+private:
+    std::string caption_;
+    void* action_ = nullptr;  // the toolkit's action
+    void* menu_ = nullptr;    // the toolkit's menu, for items that hold items
+};
+
+class MainMenu {
+public:
+    explicit MainMenu(Form& form);
+    Form& Owner() const { return form_; }
+
+private:
+    Form& form_;
+};
+
+// ---- Forms -------------------------------------------------------------------
+enum class Border { Sizeable, Single, Dialog, ToolWindow };
+
+// Frame metrics of a top-level window: outer size = client size + frame.
+constexpr int FrameWidth = 4;          // each side
+constexpr int CaptionHeight = 23;
+constexpr int ToolCaptionHeight = 17;
+constexpr int MenuBarHeight = 20;
+
+class Form : public Container {
+public:
+    explicit Form(const std::string& caption);
+    ~Form() override;
+
+    std::string Caption() const;
+    void SetCaption(const std::string& c);
+    void SetBorder(Border b);
+    void SetStayOnTop(bool on);
+    void SetClientSize(int width, int height);
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void CentreOnScreen();
+
+    void Show();       // modeless; runs OnShow when it becomes visible
+    void Hide();
+    void Close();      // hides; the application's main form ends the program
+    bool Showing() const { return showing_; }
+    bool IsMainForm() const;
+    int ShowModal();   // returns the modal result once the form is hidden
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int r);  // not 0: closes a modal form
+
+    std::function<void()> OnShow;
+    std::function<void()> OnClose;
+
+    // Tests: replaces the modal loop; the hook acts on the form (sets a modal
+    // result, clicks a button...) while it is shown.
+    static void SetModalHook(std::function<void(Form&)> hook);
+
+    QWidget* MenuBar();  // made on first use, above the client area
+
+protected:
+    void ApplyGeometry() override;
+
+private:
+    int FrameHeight() const;
+    Border border_ = Border::Sizeable;
+    bool showing_ = false;
+    bool hasMenu_ = false;
+    int modalResult_ = 0;
+    bool inModal_ = false;
+};
+
+constexpr int mrNone = 0, mrOk = 1, mrCancel = 2;
+
+}  // namespace gui

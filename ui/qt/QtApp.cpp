@@ -1,0 +1,99 @@
+#include <QApplication>
+#include <QCursor>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QScreen>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <memory>
+#include "QtCommon.h"
+
+namespace gui {
+namespace qt {
+gui::Form* MainForm = nullptr;
+}
+
+namespace {
+std::unique_ptr<QApplication> app;
+std::string title;
+int screenW = 0, screenH = 0;
+bool hourglass = false;
+std::function<void(const std::string&)> messageHook;
+}  // namespace
+
+bool InitApplication(int& argc, char** argv) {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    bool headless = platform && *platform;
+    if (!headless && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "Korvela needs a display; none was found (run it as: xvfb-run ./build.sh run).\n");
+        return false;
+    }
+    app = std::make_unique<QApplication>(argc, argv);
+    return true;
+}
+
+void SetApplicationTitle(const std::string& t) {
+    title = t;
+    if (app) QApplication::setApplicationDisplayName(qt::Q(t));
+}
+std::string ApplicationTitle() { return title; }
+
+int RunApplication(Form& mainForm) {
+    qt::MainForm = &mainForm;
+    mainForm.Show();
+    return QApplication::exec();
+}
+
+void ProcessEvents() { QApplication::processEvents(QEventLoop::AllEvents); }
+
+void Dispatch(const std::function<void()>& handler) {
+    if (!handler) return;
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        SetHourglass(false);
+        ShowMessage(e.what());
+    }
+}
+
+int ScreenWidth() {
+    if (screenW) return screenW;
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->size().width() : 1024;
+}
+int ScreenHeight() {
+    if (screenH) return screenH;
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->size().height() : 768;
+}
+void SetScreenSize(int width, int height) {
+    screenW = width;
+    screenH = height;
+}
+
+void SetMessageHook(std::function<void(const std::string&)> hook) { messageHook = std::move(hook); }
+
+void ShowMessage(const std::string& text) {
+    if (messageHook) {
+        messageHook(text);
+        return;
+    }
+    QString t = qt::Q(text);
+    t.replace('\r', '\n');
+    QMessageBox box(QMessageBox::NoIcon, qt::Q(title), t, QMessageBox::Ok);
+    box.exec();
+}
+
+void SetHourglass(bool on) {
+    if (on == hourglass) return;
+    hourglass = on;
+    if (!app) return;
+    if (on)
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    else
+        QApplication::restoreOverrideCursor();
+}
+bool Hourglass() { return hourglass; }
+
+}  // namespace gui

@@ -1,0 +1,22 @@
+// Shared by the Qt backend only.
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <string>
+#include "gui.h"
+
+namespace gui::qt {
+
+inline QString Q(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
+inline std::string S(const QString& s) { return s.toLatin1().toStdString(); }
+inline QColor QC(Color c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+// The Windows faces the windows were laid out with, mapped to metric-compatible ones.
+QFont ToQFont(const Font& f);
+
+class Form;
+// The QApplication's main form (closing it ends the program).
+extern gui::Form* MainForm;
+
+}  // namespace gui::qt

@@ -1,0 +1,266 @@
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include "QtCommon.h"
+
+namespace gui {
+
+QFont qt::ToQFont(const Font& f) {
+    QString family = qt::Q(f.Name);
+    if (f.Name == "MS Sans Serif" || f.Name == "Arial" || f.Name == "System") family = "Liberation Sans";
+    else if (f.Name == "Arial Narrow") family = "Liberation Sans Narrow";
+    else if (f.Name == "Courier" || f.Name == "Courier New") family = "Liberation Mono";
+    QFont q(family);
+    if (f.Height > 0) q.setPixelSize(f.Height);
+    else q.setPointSize(std::max(1, f.Size));
+    q.setBold(f.Bold);
+    return q;
+}
+
+// ---- Control -------------------------------------------------------------------
+Control::Control(Container* parent, QWidget* w) : w_(w), parent_(parent) {
+    if (parent) w_->setParent(parent->ClientWidget());
+    left_ = w_->x();
+    top_ = w_->y();
+    width_ = w_->width();
+    height_ = w_->height();
+}
+
+Control::~Control() = default;  // Qt's parent deletes the widget
+
+Form* Control::OwnerForm() {
+    Control* c = this;
+    while (c->parent_) c = c->parent_;
+    return dynamic_cast<Form*>(c);
+}
+
+int Control::Left() const { return left_; }
+int Control::Top() const { return top_; }
+int Control::Width() const { return width_; }
+int Control::Height() const { return height_; }
+void Control::SetBounds(int l, int t, int w, int h) {
+    left_ = l; top_ = t; width_ = w; height_ = h;
+    ApplyGeometry();
+}
+void Control::SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+void Control::SetTop(int v) { SetBounds(left_, v, width_, height_); }
+void Control::SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+void Control::SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+void Control::ApplyGeometry() { w_->setGeometry(left_, top_, std::max(0, width_), std::max(0, height_)); }
+
+void Control::SetVisible(bool v) {
+    visible_ = v;
+    w_->setVisible(v);
+}
+bool Control::Enabled() const { return w_->isEnabled(); }
+void Control::SetEnabled(bool v) { w_->setEnabled(v); }
+void Control::SetHint(const std::string& hint) { w_->setToolTip(qt::Q(hint)); }
+void Control::SetFont(const Font& f) {
+    font_ = f;
+    w_->setFont(qt::ToQFont(f));
+    QPalette p = w_->palette();
+    p.setColor(QPalette::WindowText, qt::QC(f.Colour));
+    p.setColor(QPalette::Text, qt::QC(f.Colour));
+    p.setColor(QPalette::ButtonText, qt::QC(f.Colour));
+    w_->setPalette(p);
+}
+void Control::SetColour(Color c) {
+    QPalette p = w_->palette();
+    p.setColor(QPalette::Window, qt::QC(c));
+    p.setColor(QPalette::Base, qt::QC(c));
+    w_->setPalette(p);
+    w_->setAutoFillBackground(true);
+}
+void Control::BringToFront() { w_->raise(); }
+
+// ---- Label, Panel, GroupBox ------------------------------------------------------
+Label::Label(Container& parent, const std::string& caption) : Control(&parent, new QLabel(qt::Q(caption))) {}
+std::string Label::Caption() const { return qt::S(static_cast<QLabel*>(w_)->text()); }
+void Label::SetCaption(const std::string& c) { static_cast<QLabel*>(w_)->setText(qt::Q(c)); }
+void Label::SetAlignment(Align a) {
+    Qt::Alignment q = a == Align::Center ? Qt::AlignHCenter : a == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
+    static_cast<QLabel*>(w_)->setAlignment(q | Qt::AlignTop);
+}
+void Label::SetTransparent(bool t) { w_->setAutoFillBackground(!t); }
+
+Panel::Panel(Container& parent, const std::string& caption) : Container(&parent, new QFrame) {
+    auto* f = static_cast<QFrame*>(w_);
+    f->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    if (!caption.empty()) {
+        auto* l = new QLabel(qt::Q(caption), f);
+        l->setAlignment(Qt::AlignCenter);
+    }
+}
+
+GroupBox::GroupBox(Container& parent, const std::string& caption)
+    : Container(&parent, new QGroupBox(qt::Q(caption))) {}
+
+// ---- Edit --------------------------------------------------------------------------
+namespace {
+class EditWidget : public QLineEdit {
+public:
+    explicit EditWidget(Edit* e) : e_(e) {}
+
+protected:
+    void keyReleaseEvent(QKeyEvent* ev) override {
+        QLineEdit::keyReleaseEvent(ev);
+        Dispatch(e_->OnKeyUp);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* ev) override {
+        QLineEdit::mouseDoubleClickEvent(ev);
+        Dispatch(e_->OnDblClick);
+    }
+    void focusOutEvent(QFocusEvent* ev) override {
+        QLineEdit::focusOutEvent(ev);
+        Dispatch(e_->OnExit);
+    }
+
+private:
+    Edit* e_;
+};
+}  // namespace
+
+Edit::Edit(Container& parent, const std::string& text) : Control(&parent, new EditWidget(this)) {
+    auto* le = static_cast<QLineEdit*>(w_);
+    le->setText(qt::Q(text));
+    QObject::connect(le, &QLineEdit::textEdited, [this] { Dispatch(OnChange); });
+}
+std::string Edit::Text() const { return qt::S(static_cast<QLineEdit*>(w_)->text()); }
+void Edit::SetText(const std::string& t) {
+    auto* le = static_cast<QLineEdit*>(w_);
+    if (le->text() == qt::Q(t)) return;
+    le->setText(qt::Q(t));
+    if (OnChange) OnChange();
+}
+void Edit::SetReadOnly(bool r) { static_cast<QLineEdit*>(w_)->setReadOnly(r); }
+
+// ---- Button ------------------------------------------------------------------------
+Button::Button(Container& parent, const std::string& caption) : Control(&parent, new QPushButton(qt::Q(caption))) {
+    QObject::connect(static_cast<QPushButton*>(w_), &QPushButton::clicked, [this] { Click(); });
+}
+std::string Button::Caption() const { return qt::S(static_cast<QPushButton*>(w_)->text()); }
+void Button::SetDefault(bool d) { static_cast<QPushButton*>(w_)->setDefault(d); }
+void Button::Click() {
+    if (!Enabled()) return;
+    Dispatch([this] {
+        if (modalResult_ != 0)
+            if (Form* f = OwnerForm()) f->SetModalResult(modalResult_);
+        if (OnClick) OnClick();
+    });
+}
+
+// ---- Check box and radio button ----------------------------------------------------
+CheckBox::CheckBox(Container& parent, const std::string& caption) : Control(&parent, new QCheckBox(qt::Q(caption))) {
+    QObject::connect(static_cast<QCheckBox*>(w_), &QCheckBox::clicked, [this](bool c) {
+        focused_ = true;
+        checked_ = c;
+        Dispatch(OnClick);
+    });
+}
+void CheckBox::Show(bool c) {
+    QSignalBlocker b(w_);
+    static_cast<QCheckBox*>(w_)->setChecked(c);
+}
+void CheckBox::SetChecked(bool c) {
+    if (c == checked_) return;
+    checked_ = c;
+    Show(c);
+    if (OnClick) OnClick();
+}
+void CheckBox::Click() {
+    if (!Enabled()) return;
+    focused_ = true;
+    checked_ = !checked_;
+    Show(checked_);
+    Dispatch(OnClick);
+    focused_ = false;
+}
+
+RadioButton::RadioButton(Container& parent, const std::string& caption)
+    : Control(&parent, new QRadioButton(qt::Q(caption))) {
+    auto* rb = static_cast<QRadioButton*>(w_);
+    rb->setAutoExclusive(false);
+    parent.Radios().push_back(this);
+    QObject::connect(rb, &QRadioButton::clicked, [this] { Click(); });
+}
+void RadioButton::Show(bool c) {
+    QSignalBlocker b(w_);
+    static_cast<QRadioButton*>(w_)->setChecked(c);
+}
+void RadioButton::SetChecked(bool c) {
+    checked_ = c;
+    Show(c);
+    if (!c) return;
+    for (RadioButton* r : parent_->Radios())
+        if (r != this && r->checked_) {
+            r->checked_ = false;
+            r->Show(false);
+        }
+    if (OnClick) OnClick();
+}
+void RadioButton::Click() {
+    if (!Enabled()) return;
+    Dispatch([this] { SetChecked(true); });
+}
+
+// ---- List box ---------------------------------------------------------------------
+ListBox::ListBox(Container& parent) : Control(&parent, new QListWidget) {
+    auto* lw = static_cast<QListWidget*>(w_);
+    lw->setUniformItemSizes(true);
+    QObject::connect(lw, &QListWidget::currentRowChanged, [this](int) { Dispatch(OnClick); });
+    QObject::connect(lw, &QListWidget::itemClicked, [this](QListWidgetItem*) { Dispatch(OnClick); });
+}
+void ListBox::Add(const std::string& item) { static_cast<QListWidget*>(w_)->addItem(qt::Q(item)); }
+void ListBox::Clear() {
+    QSignalBlocker b(w_);
+    static_cast<QListWidget*>(w_)->clear();
+}
+int ListBox::Count() const { return static_cast<QListWidget*>(w_)->count(); }
+std::string ListBox::Item(int i) const {
+    auto* it = static_cast<QListWidget*>(w_)->item(i);
+    return it ? qt::S(it->text()) : std::string();
+}
+int ListBox::ItemIndex() const { return static_cast<QListWidget*>(w_)->currentRow(); }
+void ListBox::SetItemIndex(int i) {
+    QSignalBlocker b(w_);
+    static_cast<QListWidget*>(w_)->setCurrentRow(i);
+}
+
+// ---- Up-down spinner ---------------------------------------------------------------
+UpDown::UpDown(Container& parent, Edit& associate) : Control(&parent, new QWidget), edit_(associate) {
+    auto* up = new QToolButton(w_);
+    auto* down = new QToolButton(w_);
+    up->setArrowType(Qt::UpArrow);
+    down->setArrowType(Qt::DownArrow);
+    auto* layout = new QVBoxLayout(w_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (QToolButton* b : {up, down}) {
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        layout->addWidget(b);
+    }
+    QObject::connect(up, &QToolButton::clicked, [this] { Step(1); });
+    QObject::connect(down, &QToolButton::clicked, [this] { Step(-1); });
+}
+void UpDown::SetPosition(int v) {
+    pos_ = std::clamp(v, min_, max_);
+    edit_.SetText(std::to_string(pos_));
+}
+void UpDown::Step(int delta) {
+    if (!Enabled()) return;
+    Dispatch([this, delta] {
+        SetPosition(pos_ + delta);
+        if (OnClick) OnClick();
+    });
+}
+
+}  // namespace gui

@@ -1,0 +1,172 @@
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWidget>
+#include "QtCommon.h"
+
+namespace gui {
+
+namespace {
+std::function<void(Form&)> modalHook;
+
+class FormWidget : public QWidget {
+public:
+    explicit FormWidget(Form* f) : f_(f) {}
+    QEventLoop* loop = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* ev) override {
+        ev->ignore();
+        Dispatch([this] { f_->Close(); });
+    }
+
+private:
+    Form* f_;
+};
+}  // namespace
+
+Form::Form(const std::string& caption) : Container(nullptr, new FormWidget(this)) {
+    w_->setWindowTitle(qt::Q(caption));
+    client_ = new QWidget(w_);
+    SetFont(Font{});
+    SetClientSize(400, 300);
+}
+
+Form::~Form() { delete w_; }
+
+std::string Form::Caption() const { return qt::S(w_->windowTitle()); }
+void Form::SetCaption(const std::string& c) { w_->setWindowTitle(qt::Q(c)); }
+
+void Form::SetBorder(Border b) {
+    int cw = ClientWidth(), ch = ClientHeight();
+    border_ = b;
+    Qt::WindowFlags fl = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (b == Border::ToolWindow) fl |= Qt::Tool;
+    if (b == Border::Dialog) fl |= Qt::Dialog;
+    bool top = w_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (top) fl |= Qt::WindowStaysOnTopHint;
+    w_->setWindowFlags(fl);
+    SetClientSize(cw, ch);
+}
+
+void Form::SetStayOnTop(bool on) { w_->setWindowFlag(Qt::WindowStaysOnTopHint, on); }
+
+int Form::FrameHeight() const {
+    return 2 * FrameWidth + (border_ == Border::ToolWindow ? ToolCaptionHeight : CaptionHeight) +
+           (hasMenu_ ? MenuBarHeight : 0);
+}
+
+void Form::SetClientSize(int width, int height) {
+    width_ = width + 2 * FrameWidth;
+    height_ = height + FrameHeight();
+    ApplyGeometry();
+}
+int Form::ClientWidth() const { return width_ - 2 * FrameWidth; }
+int Form::ClientHeight() const { return height_ - FrameHeight(); }
+
+void Form::CentreOnScreen() {
+    left_ = (ScreenWidth() - width_) / 2;
+    top_ = (ScreenHeight() - height_) / 2;
+    ApplyGeometry();
+}
+
+void Form::ApplyGeometry() {
+    int menu = hasMenu_ ? MenuBarHeight : 0;
+    int cw = std::max(0, ClientWidth()), ch = std::max(0, ClientHeight());
+    w_->setGeometry(left_ + FrameWidth, top_ + FrameHeight() - FrameWidth - menu, cw, ch + menu);
+    client_->setGeometry(0, menu, cw, ch);
+    if (hasMenu_) MenuBar()->setGeometry(0, 0, cw, menu);
+}
+
+QWidget* Form::MenuBar() {
+    if (auto* bar = w_->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) return bar;
+    int cw = ClientWidth(), ch = ClientHeight();
+    auto* bar = new QMenuBar(w_);
+    bar->setNativeMenuBar(false);
+    hasMenu_ = true;
+    SetClientSize(cw, ch);
+    return bar;
+}
+
+bool Form::IsMainForm() const { return qt::MainForm == this; }
+
+void Form::Show() {
+    if (showing_) {
+        w_->raise();
+        return;
+    }
+    showing_ = true;
+    w_->show();
+    Dispatch(OnShow);
+}
+
+void Form::Hide() {
+    showing_ = false;
+    w_->hide();
+    if (auto* loop = static_cast<FormWidget*>(w_)->loop) loop->quit();
+}
+
+void Form::Close() {
+    if (OnClose) OnClose();
+    Hide();
+    if (IsMainForm()) QCoreApplication::quit();
+}
+
+void Form::SetModalResult(int r) {
+    modalResult_ = r;
+    if (inModal_ && r != mrNone) Hide();
+}
+
+void Form::SetModalHook(std::function<void(Form&)> hook) { modalHook = std::move(hook); }
+
+int Form::ShowModal() {
+    modalResult_ = mrNone;
+    inModal_ = true;
+    Show();
+    if (modalHook) {
+        modalHook(*this);
+    } else if (showing_) {
+        QEventLoop loop;
+        static_cast<FormWidget*>(w_)->loop = &loop;
+        loop.exec();
+        static_cast<FormWidget*>(w_)->loop = nullptr;
+    }
+    inModal_ = false;
+    if (showing_) Hide();
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    return modalResult_;
+}
+
+// ---- Menus ---------------------------------------------------------------------------
+MainMenu::MainMenu(Form& form) : form_(form) { form.MenuBar(); }
+
+MenuItem::MenuItem(MainMenu& menu, const std::string& caption) : caption_(caption) {
+    auto* bar = static_cast<QMenuBar*>(menu.Owner().MenuBar());
+    QMenu* m = bar->addMenu(qt::Q(caption));
+    menu_ = m;
+    action_ = m->menuAction();
+}
+
+MenuItem::MenuItem(MenuItem& parent, const std::string& caption) : caption_(caption) {
+    auto* pm = static_cast<QMenu*>(parent.menu_);
+    if (caption == "-") {
+        action_ = pm->addSeparator();
+        return;
+    }
+    QAction* a = pm->addAction(qt::Q(caption));
+    action_ = a;
+    QObject::connect(a, &QAction::triggered, [this] { Dispatch(OnClick); });
+}
+
+bool MenuItem::Enabled() const { return static_cast<QAction*>(action_)->isEnabled(); }
+void MenuItem::SetEnabled(bool e) { static_cast<QAction*>(action_)->setEnabled(e); }
+bool MenuItem::Visible() const { return static_cast<QAction*>(action_)->isVisible(); }
+void MenuItem::SetVisible(bool v) { static_cast<QAction*>(action_)->setVisible(v); }
+void MenuItem::SetHint(const std::string& h) { static_cast<QAction*>(action_)->setToolTip(qt::Q(h)); }
+void MenuItem::Click() {
+    if (Enabled() && Visible()) Dispatch(OnClick);
+}
+
+}  // namespace gui
