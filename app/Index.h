@@ -1,0 +1,72 @@
+// The main window: picture, result lists, loadcase spinner and the menus that
+// reach every other window.
+#pragma once
+#include <cstdint>
+#include "gui.h"
+
+class TIndexFrm : public gui::Form {
+public:
+    TIndexFrm();
+
+    gui::Image Image1{*this};
+    gui::Label Label_Case{*this, "Loadcase."};
+    gui::Label lbl_Case{*this, "1"};
+    gui::Edit Edit_Case{*this, "0"};
+    gui::UpDown UpDown1{*this, Edit_Case};
+    gui::ListBox List_Results{*this};
+    gui::ListBox List_CaseResults{*this};
+
+    gui::MainMenu MainMenu1{*this};
+    gui::MenuItem File1{MainMenu1, "File"};
+    gui::MenuItem New1{File1, "New"};
+    gui::MenuItem Open1{File1, "Open"};
+    gui::MenuItem N1{File1, "-"};
+    gui::MenuItem Save1{File1, "Save"};
+    gui::MenuItem SaveAs1{File1, "Save As"};
+    gui::MenuItem N2{File1, "-"};
+    gui::MenuItem SetHeader1{File1, "Set Header"};
+    gui::MenuItem Print1{File1, "Print"};
+    gui::MenuItem N3{File1, "-"};
+    gui::MenuItem ExitSolvane1{File1, "Exit Korvela"};
+    gui::MenuItem Input1{MainMenu1, "Input"};
+    gui::MenuItem Beam1{Input1, "Beam"};
+    gui::MenuItem Loads1{Input1, "Loads"};
+    gui::MenuItem Tile1{MainMenu1, "Tile"};
+    gui::MenuItem Default1{Tile1, "Default"};
+    gui::MenuItem Diagrams1{Tile1, "Diagrams"};
+    gui::MenuItem Results1{Tile1, "Results"};
+    gui::MenuItem N4{Tile1, "-"};
+    gui::MenuItem ShowSummary1{Tile1, "Show Results Summary"};
+    gui::MenuItem ShowLoadcaseResults1{Tile1, "Show Loadcase Results "};
+    gui::MenuItem Analyse_it{MainMenu1, "Analyse"};
+    gui::MenuItem Analyse2{Analyse_it, "Analyse"};
+    gui::MenuItem Resultsatapoint1{Analyse_it, "Results at a point"};
+    gui::MenuItem Settings1{MainMenu1, "Settings"};
+    gui::MenuItem Units1{Settings1, "Preferences"};
+    gui::MenuItem Info1{MainMenu1, "Info"};
+    gui::MenuItem Disclaimer1{Info1, "General"};
+    gui::MenuItem About1{Info1, "About"};
+
+    int32_t ShownCase = 0;  // loadcase shown, 0 = all
+    int32_t TileMode = 0;   // 1 after Tile > Results
+    gui::Rect ImageRect;
+
+    void TileDefault();
+    void ClearPicture();  // fills ImageRect black
+    // Enabled states after an analysis or the opening of a file with results.
+    void EnableResults();
+
+private:
+    void FormCreate();
+    void FormShow();
+    void Loads1Click();
+    void Diagrams1Click();
+    void Results1Click();
+    void UpDown1Click();
+    void List_ResultsClick();
+    void List_CaseResultsClick();
+    int ListHeight(int fallback) const;
+    int CaseFromEdit() const;
+};
+
+extern TIndexFrm* IndexFrm;

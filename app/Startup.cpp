@@ -1,0 +1,28 @@
+#include "Startup.h"
+#include "About.h"
+#include "Beam.h"
+#include "Index.h"
+#include "Info.h"
+#include "LoadData.h"
+#include "Misc.h"
+#include "Point.h"
+#include "Preferences.h"
+#include "Print.h"
+#include "SetHeader.h"
+#include "Unit1.h"
+#include "gui.h"
+
+void CreateForms() {
+    gui::SetApplicationTitle("Korvela");
+    Form1 = new TForm1;
+    BeamFrm = new TBeamFrm;
+    IndexFrm = new TIndexFrm;
+    InfoFrm = new TInfoFrm;
+    LoadDataFrm = new TLoadDataFrm;
+    PointFrm = new TPointFrm;
+    PreferencesFrm = new TPreferencesFrm;
+    PrintFrm = new TPrintFrm;
+    MiscFrm = new TMiscFrm;
+    AboutBox = new TAboutBox;
+    SetHeaderFrm = new TSetHeaderFrm;
+}

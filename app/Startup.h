@@ -1,0 +1,4 @@
+// Creates every window of the program, hidden, in start-up order.
+#pragma once
+
+void CreateForms();

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+#include <filesystem>
+#include "AppTest.h"
+#include "Global.h"
+#include "GuiTest.h"
+#include "Index.h"
+#include "LoadData.h"
+#include "Print.h"
+#include "Unit1.h"
+#include "gui.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const TableFiles[] = {"UB.sct", "UC.sct", "RSJ.sct", "IPE.sct", "HE.sct", "WsBeam.sct",
+                                  "WsCol.sct", "RSC.sct", "PFC.sct", "UPN.sct", "EqRSA.sct",
+                                  "UnEqRSA.sct", "EqL.sct", "UnEqL.sct", "RHS.sct", "CHS.sct", "C.sct"};
+const int TableRecords[] = {95, 37, 9, 92, 124, 208, 66, 17, 16, 24, 66, 43, 17, 34, 193, 89, 37};
+
+TEST(MainWindow, MenusStartWithSaveSaveAsAndPrintDisabled) {
+    ProgramFolder();
+    EXPECT_FALSE(IndexFrm->Save1.Enabled());
+    EXPECT_FALSE(IndexFrm->SaveAs1.Enabled());
+    EXPECT_FALSE(IndexFrm->Print1.Enabled());
+    EXPECT_TRUE(IndexFrm->New1.Enabled());
+    EXPECT_TRUE(IndexFrm->Open1.Enabled());
+    EXPECT_TRUE(IndexFrm->UpDown1.Enabled());
+    EXPECT_FALSE(IndexFrm->UpDown1.Visible());
+    EXPECT_FALSE(IndexFrm->Label_Case.Visible());
+    EXPECT_EQ(IndexFrm->UpDown1.Max(), 25);
+    EXPECT_EQ(IndexFrm->Analyse_it.Caption(), "Analyse");
+    EXPECT_EQ(IndexFrm->ExitSolvane1.Caption(), "Exit Korvela");
+
+    NumLoadcases = 3;
+    IndexFrm->EnableResults();
+    EXPECT_TRUE(IndexFrm->Save1.Enabled());
+    EXPECT_TRUE(IndexFrm->Print1.Enabled());
+    EXPECT_TRUE(IndexFrm->UpDown1.Visible());
+    EXPECT_EQ(IndexFrm->UpDown1.Max(), 3);
+    EXPECT_EQ(IndexFrm->UpDown1.Position(), 0);
+}
+
+TEST(MainWindow, LoadsBeforeABeamExistsAsksForTheBeamFirst) {
+    ProgramFolder();
+    BeamLength = 0;
+    Messages().clear();
+    IndexFrm->Loads1.Click();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Specify beam data first"});
+    EXPECT_FALSE(LoadDataFrm->Showing());
+}
+
+TEST(MainWindow, LayoutFollowsTheScreen) {
+    ProgramFolder();
+    // 1024 x 768: window 1022 x 766, lists 116 high, the case list keeps 625.
+    EXPECT_EQ(IndexFrm->Left(), 1);
+    EXPECT_EQ(IndexFrm->Width(), 1022);
+    EXPECT_EQ(IndexFrm->Height(), 766);
+    EXPECT_EQ(IndexFrm->List_Results.Height(), 116);
+    EXPECT_EQ(IndexFrm->List_Results.Top(), IndexFrm->ClientHeight() - 116);
+    EXPECT_EQ(IndexFrm->List_CaseResults.Width(), 625);
+    EXPECT_EQ(IndexFrm->List_CaseResults.Left(), IndexFrm->ClientWidth() - 625);
+
+    gui::SetScreenSize(1280, 1024);
+    TIndexFrm big;
+    EXPECT_EQ(big.Width(), 1278);
+    EXPECT_EQ(big.Height(), 1022);
+    EXPECT_EQ(big.List_Results.Height(), 372);
+    EXPECT_EQ(big.List_CaseResults.Height(), 372);
+    EXPECT_EQ(big.List_CaseResults.Width(), big.ClientWidth() - 500);
+    EXPECT_EQ(big.List_CaseResults.Left() + big.List_CaseResults.Width(), big.ClientWidth());
+
+    gui::SetScreenSize(800, 600);
+    TIndexFrm small;
+    EXPECT_EQ(small.List_Results.Height(), 25);
+    small.Default1.Click();
+    EXPECT_EQ(small.List_Results.Height(), 20);
+    EXPECT_EQ(small.List_CaseResults.Top(), small.ClientHeight() - 20);
+    gui::SetScreenSize(1024, 768);
+}
+
+TEST(MainWindow, TilingAndTheLoadcaseSpinner) {
+    ProgramFolder();
+    IndexFrm->Results1.Click();
+    EXPECT_EQ(IndexFrm->TileMode, 1);
+    EXPECT_EQ(IndexFrm->List_Results.Top(), 180);
+    EXPECT_EQ(IndexFrm->List_Results.Height(), IndexFrm->ClientHeight() - 180);
+    IndexFrm->Diagrams1.Click();
+    EXPECT_EQ(IndexFrm->TileMode, 0);
+    EXPECT_EQ(IndexFrm->List_CaseResults.Height(), 0);
+
+    NumLoadcases = 5;
+    IndexFrm->EnableResults();
+    IndexFrm->UpDown1.Step(1);
+    IndexFrm->UpDown1.Step(1);
+    IndexFrm->UpDown1.Step(1);
+    EXPECT_EQ(IndexFrm->ShownCase, 3);
+    EXPECT_EQ(IndexFrm->lbl_Case.Caption(), "3");
+    EXPECT_EQ(DisplayMode, -1);
+    IndexFrm->UpDown1.SetPosition(1);
+    IndexFrm->UpDown1.Step(-1);
+    EXPECT_EQ(IndexFrm->ShownCase, 0);
+    EXPECT_EQ(IndexFrm->lbl_Case.Caption(), "All");
+    EXPECT_EQ(DisplayMode, 1);
+}
+
+TEST(MainWindow, ListClicksWidenAndBringForward) {
+    ProgramFolder();
+    SameForAllSpans = -1;
+    IndexFrm->List_Results.OnClick();
+    EXPECT_EQ(IndexFrm->List_Results.Width(), 650);
+    IndexFrm->List_CaseResults.OnClick();
+    EXPECT_EQ(IndexFrm->List_Results.Width(), 500);
+    SameForAllSpans = 1;
+    IndexFrm->List_Results.OnClick();
+    EXPECT_EQ(IndexFrm->List_Results.Width(), 500);
+}
+
+TEST(MainWindow, ShowingWritesTheSectionTablesInTheCurrentFolder) {
+    ProgramFolder();
+    TempDir here;
+    IndexFrmShown = -1;
+    Form1->cmdOK.Click();
+    EXPECT_TRUE(IndexFrm->Showing());
+    EXPECT_FALSE(gui::Hourglass());
+    EXPECT_EQ(IndexFrmShown, 1);
+    for (size_t i = 0; i < std::size(TableFiles); ++i)
+        EXPECT_EQ(fs::file_size(TableFiles[i]), 200u * TableRecords[i]) << TableFiles[i];
+    IndexFrm->Close();
+}
+
+TEST(MainWindow, AFailingTableStopsTheWritersButTheWindowStillShows) {
+    ProgramFolder();
+    TempDir here;
+    fs::create_directory("RSJ.sct");  // cannot be written as a file
+    IndexFrmShown = -1;
+    Messages().clear();
+    Form1->cmdOK.Click();
+    EXPECT_TRUE(IndexFrm->Showing());
+    EXPECT_EQ(Messages(), std::vector<std::string>{"File access denied"});
+    EXPECT_EQ(IndexFrmShown, -1);
+    EXPECT_TRUE(fs::exists("UB.sct"));
+    EXPECT_TRUE(fs::exists("UC.sct"));
+    EXPECT_FALSE(fs::exists("IPE.sct"));
+    EXPECT_FALSE(fs::exists("C.sct"));
+    IndexFrm->Close();
+}
+
+}  // namespace
