@@ -1,0 +1,23 @@
+#include "AnalysisState.h"
+#include "Global.h"
+
+int32_t CurrentCase = 0;
+int32_t SpanIntervals = 0;
+int32_t FactoredPass = 0;
+BArray<float, 0, 26> SpanE;
+BArray<double, 0, 26> SpanIxx;
+BArray<double, 1, 25> SpanStiffness;
+double LHCRootMoment = 0, RHCRootMoment = 0;
+int32_t UnitLoadSpan = 0, UnitLoadPoint = 0;
+BArray<int32_t, 1, 25> NoLoadsMark;
+
+double MemberLength(int member) { return BeamGeometryTable[member][GLength]; }
+
+bool MemberPresent(int member) { return BeamGeometryTable[member][GPresent] == 1.0; }
+
+Real NodePosition(int k) {
+    if (k < 1 || k > 26) RaiseRangeCheck();
+    Real s = MemberLength(LHC);
+    for (int i = 1; i < k; ++i) s += MemberLength(i);
+    return s;
+}

@@ -1,0 +1,27 @@
+// State of the analysis in progress, shared by the engine routines, which
+// take no arguments and talk through these variables in a fixed order.
+#pragma once
+#include <cstdint>
+#include "Bounded.h"
+#include "Checked.h"
+
+extern int32_t CurrentCase;            // loadcase being solved, 1..25
+extern int32_t SpanIntervals;          // intervals per member of the pass in progress
+extern int32_t FactoredPass;           // 1 while the final pass totals the pieces
+extern BArray<float, 0, 26> SpanE;     // E per member, in single precision
+extern BArray<double, 0, 26> SpanIxx;
+extern BArray<double, 1, 25> SpanStiffness;  // Ixx / L x E per span
+extern double LHCRootMoment, RHCRootMoment;  // cantilever moments handed to the solver
+extern int32_t UnitLoadSpan, UnitLoadPoint;  // unit load position of the deflection loop
+extern BArray<int32_t, 1, 25> NoLoadsMark;   // 1: an active loadcase gave no load piece
+
+constexpr int LastStation = 2004;      // stations 0..2004 per member row
+
+// Simpson's rule weight of station j of 1..n+1 (n even).
+inline int SimpsonWeight(int j, int n) { return j == 1 || j == n + 1 ? 1 : (j % 2 == 0 ? 4 : 2); }
+
+// Member geometry read from the shared table.
+double MemberLength(int member);
+bool MemberPresent(int member);        // present flag exactly 1.0
+// Distance of support node k (1..26) from the left end of the beam.
+Real NodePosition(int k);

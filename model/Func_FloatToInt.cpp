@@ -1,0 +1,14 @@
+#include "Func_FloatToInt.h"
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include "RunError.h"
+
+int32_t FloatToInt(double x) {
+    if (x == 0) return 0;
+    const long double r = std::nearbyint(static_cast<long double>(x));   // ties to even
+    if (r >= -2147483648.0L && r <= 2147483647.0L) return static_cast<int32_t>(r);
+    char text[512];
+    std::snprintf(text, sizeof text, "%.0Lf", r);
+    RaiseInvalidInteger(text);
+}

@@ -1,0 +1,222 @@
+#include "LoadPieces.h"
+#include <string>
+#include "AnalysisState.h"
+#include "Checked.h"
+#include "Global.h"
+#include "Messages.h"
+
+BArray<MemberPieces, 1, 25> LHCPieces;
+BArray2<MemberPieces, 1, 25, 1, 25> SpanPieces;
+BArray<MemberPieces, 1, 25> RHCPieces;
+int32_t LHCPieceCount = 0, RHCPieceCount = 0;
+BArray<int32_t, 1, 25> SpanPieceCount;
+BArray2<CollectedPiece, 1, 25, 1, MaxPieces> SpanPieceList;
+BArray2<CantCollectedPiece, 1, 2, 1, MaxPieces> CantPieceList;
+
+namespace {
+
+struct Load {
+    Real d, w1, w2, c, f;
+    bool point, udl;
+};
+
+Load ReadLoad(const LoadRecord& r) {
+    return {r[LDist], r[LStart], r[LFinish], r[LCover], r[LFactor], r[LKind] == KindPoint,
+            r[LKind] == KindUDL};
+}
+
+LoadPiece PointPiece(Real a, const Load& l) {
+    return {PiecePoint, ToDouble(a), ToDouble(l.w1), 0, 0, ToDouble(l.f), 1.0};
+}
+
+// A distributed piece; its kind follows from its two rates.
+LoadPiece UdlPiece(Real a, Real r1, Real r2, Real len, const Load& l) {
+    LoadPiece p{0, ToDouble(a), ToDouble(r1), ToDouble(r2), ToDouble(len), ToDouble(l.f), 1.0};
+    if (p.Rate1 == p.Rate2)
+        p.Kind = PieceUniform;
+    else if (p.Rate1 == 0)
+        p.Kind = PieceRising;
+    else if (p.Rate2 == 0)
+        p.Kind = PieceFalling;
+    return p;
+}
+
+// The piece of a load on the left cantilever of length l0, if any.
+bool LeftCantileverPiece(const Load& l, Real l0, Real tol, LoadPiece& p) {
+    if (l.point) {
+        if (l.d < l0 - tol) return p = PointPiece(l.d, l), true;
+    } else if (l.udl) {
+        if (l.d + l.c <= l0) return p = UdlPiece(l.d, l.w1, l.w2, l.c, l), true;
+        if (l.d < l0 && l0 < l.d + l.c) {
+            Real c1 = l0 - l.d;
+            return p = UdlPiece(l.d, l.w1, l.w1 + Div((l.w2 - l.w1) * c1, l.c), c1, l), true;
+        }
+    }
+    return false;
+}
+
+// The piece of a load on a span running from x0 to x1, if any.
+bool SpanPiece(const Load& l, Real x0, Real x1, Real tol, LoadPiece& p) {
+    const Real len = x1 - x0;
+    if (l.point) {
+        if (x0 + tol < l.d && l.d < x1 - tol) return p = PointPiece(l.d - x0, l), true;
+        return false;
+    }
+    if (!l.udl) return false;
+    const Real end = l.d + l.c;
+    if (l.d >= x0 && end <= x1) return p = UdlPiece(l.d - x0, l.w1, l.w2, l.c, l), true;
+    if (l.d < x0 && x0 < end && end <= x1) {
+        Real c1 = end - x0;
+        if (c1 > len) c1 = len;
+        return p = UdlPiece(0, l.w2 - Div((l.w2 - l.w1) * c1, l.c), l.w2, c1, l), true;
+    }
+    if (l.d < x0 && end > x1) {
+        Real r1 = l.w1 + Div((l.w2 - l.w1) * (x0 - l.d), l.c);
+        Real r2 = l.w2 - Div((l.w2 - l.w1) * (end - x1), l.c);
+        return p = UdlPiece(0, r1, r2, len, l), true;
+    }
+    if (x0 <= l.d && l.d < x1 && x1 < end) {
+        Real c1 = x1 - l.d;
+        return p = UdlPiece(len - c1, l.w1, l.w1 + Div((l.w2 - l.w1) * c1, l.c), c1, l), true;
+    }
+    return false;
+}
+
+// The piece of a load on the right cantilever from root x0 to the beam end x1.
+bool RightCantileverPiece(const Load& l, Real x0, Real x1, Real tol, LoadPiece& p) {
+    if (l.point) {
+        if (x0 + tol < l.d && l.d <= x1) return p = PointPiece(l.d - x0, l), true;
+    } else if (l.udl) {
+        const Real end = l.d + l.c;
+        if (l.d <= x0 && x0 < end) {
+            Real c1 = end - x0;
+            return p = UdlPiece(0, l.w2 - Div((l.w2 - l.w1) * c1, l.c), l.w2, c1, l), true;
+        }
+        if (l.d > x0 && end <= x1) return p = UdlPiece(l.d - x0, l.w1, l.w2, l.c, l), true;
+    }
+    return false;
+}
+
+// Splits every trapezoid into a uniform piece and a triangle appended after
+// the 51 slot pieces, then keeps the loaded pieces in order; returns their count.
+int32_t SplitAndCompact(MemberPieces& pieces) {
+    int next = LoadSlots + 1;
+    for (int i = 1; i <= LoadSlots; ++i) {
+        LoadPiece& p = pieces[i];
+        if (p.Kind != 0 || p.Applied != 1.0) continue;
+        LoadPiece tri{PieceRising, p.Start, 0, ToDouble(Real(p.Rate2) - p.Rate1), p.Length, p.Factor, p.Applied};
+        p = {PieceUniform, p.Start, p.Rate1, p.Rate1, p.Length, p.Factor, p.Applied};
+        pieces[next++] = tri;
+    }
+    int32_t count = 0;
+    for (int i = 1; i <= MaxPieces; ++i) {
+        const LoadPiece& q = pieces[i];
+        LoadPiece p{float(q.Kind),   float(q.Start),  float(q.Rate1),  float(q.Rate2),
+                    float(q.Length), float(q.Factor), float(q.Applied)};
+        bool loaded = (p.Rate1 != 0 || p.Rate2 != 0) && p.Applied == 1.0;
+        // A distributed piece of no length carries no load.
+        bool hasLength = p.Kind == PiecePoint || p.Length != 0;
+        if (loaded && hasLength) pieces[++count] = p;
+    }
+    for (int i = count + 1; i <= MaxPieces; ++i) pieces[i] = LoadPiece{};
+    return count;
+}
+
+void SumCaseAppliedLoads() {
+    for (int lc = 1; lc <= NumLoadcases; ++lc) {
+        float sum = 0;
+        for (int i = 1; i <= LoadSlots; ++i) {
+            const LoadRecord& r = LoadTable[lc][i];
+            if (r[LApplied] != 1.0f) continue;
+            if (r[LKind] == KindPoint)
+                sum = ToSingle(sum + Real(r[LStart]) * r[LFactor]);
+            else if (r[LKind] == KindUDL)
+                sum = ToSingle(sum + (Real(r[LStart]) + r[LFinish]) * r[LCover] / 2 * r[LFactor]);
+        }
+        CaseAppliedLoad[lc] = sum;
+    }
+}
+
+}  // namespace
+
+void FormDirectSupportLoads() {
+    const int cc = CurrentCase;
+    const float tol = float(0.0001L * float(BeamLength));
+    for (int k = 1; k <= 26; ++k) DirectSupportLoad[cc][k] = 0;
+    for (int i = 1; i <= LoadSlots; ++i) {
+        const LoadRecord& r = LoadTable[cc][i];
+        if (r[LKind] != KindPoint || r[LApplied] != 1.0f) continue;
+        float s = float(MemberLength(LHC));
+        for (int k = 1; k <= 26; ++k) {
+            if (k > 1) s = float(s + MemberLength(k - 1));
+            if (float(s - tol) <= r[LDist] && r[LDist] <= float(s + tol))
+                DirectSupportLoad[cc][k] = ToSingle(DirectSupportLoad[cc][k] + Real(r[LStart]) * r[LFactor]);
+        }
+    }
+}
+
+void SplitLoadsToSpans() {
+    const int cc = CurrentCase;
+    LHCPieces[cc].Fill(LoadPiece{});
+    RHCPieces[cc].Fill(LoadPiece{});
+    for (int s = 1; s <= MaxSpans; ++s) SpanPieces[cc][s].Fill(LoadPiece{});
+
+    const Real tol = 0.0001L * float(BeamLength);
+    BArray<Real, 1, 26> node;
+    node[1] = MemberLength(LHC);
+    for (int k = 2; k <= 26; ++k) node[k] = node[k - 1] + MemberLength(k - 1);
+    const bool lhc = MemberPresent(LHC), rhc = MemberPresent(RHC);
+    const Real rhcRoot = node[NumSpans + 1];
+    const Real beamEnd = rhcRoot + MemberLength(RHC);
+
+    for (int i = 1; i <= LoadSlots; ++i) {
+        const LoadRecord& r = LoadTable[cc][i];
+        if (r[LApplied] != 1.0f) continue;
+        const Load l = ReadLoad(r);
+        LoadPiece p;
+        if (lhc && LeftCantileverPiece(l, node[1], tol, p)) LHCPieces[cc][i] = p;
+        for (int s = 1; s <= NumSpans; ++s)
+            if (SpanPiece(l, node[s], node[s + 1], tol, p)) SpanPieces[cc][s][i] = p;
+        if (rhc && RightCantileverPiece(l, rhcRoot, beamEnd, tol, p)) RHCPieces[cc][i] = p;
+    }
+
+    SumCaseAppliedLoads();
+    FormDirectSupportLoads();
+
+    LHCPieceCount = SplitAndCompact(LHCPieces[cc]);
+    for (int s = 1; s <= MaxSpans; ++s) SpanPieceCount[s] = s <= NumSpans ? SplitAndCompact(SpanPieces[cc][s]) : 0;
+    RHCPieceCount = SplitAndCompact(RHCPieces[cc]);
+}
+
+void CollectSpanLoads() {
+    const int cc = CurrentCase;
+    for (int s = 1; s <= MaxSpans; ++s) SpanPieceList[s].Fill(CollectedPiece{});
+
+    auto total = [](const LoadPiece& p) {
+        Real f = FactoredPass == 1 ? Real(p.Factor) : 1.0L;
+        return p.Kind == PiecePoint ? p.Rate1 * f : (Real(p.Rate1) + p.Rate2) / 2 * p.Length * f;
+    };
+    auto collectCant = [&](int c, const MemberPieces& pieces, int32_t count) {
+        for (int i = 1; i <= count; ++i) {
+            const LoadPiece& p = pieces[i];
+            if (p.Applied == 1.0)
+                CantPieceList[c][i] = {p.Kind, float(p.Start), float(p.Length), ToDouble(total(p))};
+        }
+    };
+    if (MemberPresent(LHC)) collectCant(1, LHCPieces[cc], LHCPieceCount);
+    int32_t pieces = AddI(LHCPieceCount, RHCPieceCount);
+    for (int s = 1; s <= NumSpans; ++s) {
+        pieces = AddI(pieces, SpanPieceCount[s]);
+        for (int i = 1; i <= SpanPieceCount[s]; ++i) {
+            const LoadPiece& p = SpanPieces[cc][s][i];
+            if (p.Applied == 1.0)
+                SpanPieceList[s][i] = {float(p.Kind), float(p.Start), float(p.Length), ToSingle(total(p))};
+        }
+    }
+    if (MemberPresent(RHC)) collectCant(2, RHCPieces[cc], RHCPieceCount);
+
+    if (pieces == 0) {
+        if (NoLoadsMark[cc] != 1) ShowMessage("Loadcase " + std::to_string(cc) + "\rNo loads on beam");
+        NoLoadsMark[cc] = 1;
+    }
+}

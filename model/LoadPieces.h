@@ -1,0 +1,50 @@
+// Applied loads cut at the supports into pieces per member, the pieces'
+// totals, the loads standing on supports and the loadcase totals.
+#pragma once
+#include <cstdint>
+#include "Bounded.h"
+
+// Piece kinds: 1 point, 2 uniform, 3 triangle rising to its end, 4 triangle
+// falling from its start; 0 a trapezoid still to be split.
+constexpr double PiecePoint = 1, PieceUniform = 2, PieceRising = 3, PieceFalling = 4;
+
+struct LoadPiece {
+    double Kind = 0;
+    double Start = 0;     // from the member's left end (left cantilever: from the beam's left end)
+    double Rate1 = 0;     // point load, or rate at the start
+    double Rate2 = 0;     // rate at the end
+    double Length = 0;    // loaded length, 0 for a point load
+    double Factor = 0;
+    double Applied = 0;
+    bool operator==(const LoadPiece&) const = default;
+};
+
+constexpr int MaxPieces = 102;
+using MemberPieces = BArray<LoadPiece, 1, MaxPieces>;
+extern BArray<MemberPieces, 1, 25> LHCPieces;               // [loadcase]
+extern BArray2<MemberPieces, 1, 25, 1, 25> SpanPieces;      // [loadcase][span]
+extern BArray<MemberPieces, 1, 25> RHCPieces;               // [loadcase]
+extern int32_t LHCPieceCount, RHCPieceCount;
+extern BArray<int32_t, 1, 25> SpanPieceCount;
+
+// A piece with its total force W (N).
+struct CollectedPiece {
+    float Kind = 0, Start = 0, Length = 0, Total = 0;
+};
+struct CantCollectedPiece {
+    double Kind = 0;
+    float Start = 0, Length = 0;
+    double Total = 0;
+};
+extern BArray2<CollectedPiece, 1, 25, 1, MaxPieces> SpanPieceList;     // [span][piece]
+extern BArray2<CantCollectedPiece, 1, 2, 1, MaxPieces> CantPieceList;  // [1 left, 2 right][piece]
+
+// Cuts the applied loads of CurrentCase into pieces, fills the piece counts
+// and DirectSupportLoad of CurrentCase, and the CaseAppliedLoad of every loadcase.
+void SplitLoadsToSpans();
+// Totals of the pieces of CurrentCase (factored when FactoredPass is 1);
+// reports a loadcase with no piece once and marks NoLoadsMark.
+void CollectSpanLoads();
+// DirectSupportLoad of CurrentCase from LoadTable: the factored point loads
+// standing on each support node. Also usable when a beam file is opened.
+void FormDirectSupportLoads();

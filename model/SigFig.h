@@ -1,0 +1,12 @@
+// Number-to-text formatters used by every window, list and report.
+#pragma once
+#include <string>
+
+std::string SigFig3(double x);
+std::string SigFig4(double x);
+std::string SigFig5(double x);
+std::string SigFig3Dec3(double x);   // 3 significant figures, at most 3 decimals below 1
+std::string SigFig4Dec3(double x);
+std::string SigFig5Dec3(double x);
+// 0 to 3 decimals (DecimalPlaces) for moderate values, SigFig5 beyond.
+std::string FixedDecimals(double x);
