@@ -18,13 +18,13 @@
 #include <functional>
 
 struct AnalysisHooks {
-    std::function<void()> Started;         // after InitResults
-    std::function<void()> CaseStarting;    // CurrentCase set, before it is solved
-    std::function<void()> CaseStored;      // after StoreCaseResults; work tables hold the loadcase
-    std::function<void()> MaximaFormed;    // after the maxima over all loadcases
-    std::function<void()> EnvelopeFormed;  // after ComputeEnvelope (not with a forkhead at support 1)
-    std::function<void()> ReportsDue;      // when some loadcase gave load pieces
-    std::function<void()> Finished;        // after CheckEquilibrium, ResultsReady = 1
+    std::function<void()> Started{};         // after InitResults
+    std::function<void()> CaseStarting{};    // CurrentCase set, before it is solved
+    std::function<void()> CaseStored{};      // after StoreCaseResults; work tables hold the loadcase
+    std::function<void()> MaximaFormed{};    // after the maxima over all loadcases
+    std::function<void()> EnvelopeFormed{};  // after ComputeEnvelope (not with a forkhead at support 1)
+    std::function<void()> ReportsDue{};      // when some loadcase gave load pieces
+    std::function<void()> Finished{};        // after CheckEquilibrium, ResultsReady = 1
 };
 
 // Runs the whole analysis; false (and no table touched) when BeamLength is 0.

@@ -1,0 +1,26 @@
+// Builds beams and loadcases in the shared tables for the engine tests.
+#pragma once
+#include <string>
+#include <vector>
+#include "Global.h"
+
+namespace test {
+
+constexpr double E = 205000, I = 1e8, L = 6000, w = 10, P = 50000;
+
+// Clears the model and sets spans of the given lengths (mm), with optional
+// cantilevers (length 0: none), all of E and I above, simple supports.
+void SetBeam(const std::vector<double>& spans, double lhc = 0, double rhc = 0);
+
+// A load in a slot, applied in the given loadcases (1-based).
+void PointLoad(int slot, double d, double load, double factor, std::vector<int> cases = {1});
+void Udl(int slot, double d, double w1, double w2, double cover, double factor, std::vector<int> cases = {1});
+// LoadcaseActive and NumLoadcases from the load table, as the loads window does.
+void FinishLoads();
+
+// Support node k position (1..NumSpans+1).
+double Node(int k);
+// Runs the analysis and returns the messages shown meanwhile.
+std::vector<std::string> Analyse();
+
+}  // namespace test

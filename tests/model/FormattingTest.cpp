@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+#include "Func_FloatToInt.h"
+#include "Global.h"
+#include "RunError.h"
+#include "SigFig.h"
+
+TEST(SigFig, ThreeFigures) {
+    EXPECT_EQ(SigFig3(0), "0.0");
+    EXPECT_EQ(SigFig3(0.00005), "0.0");
+    EXPECT_EQ(SigFig3(0.5), "0.500");
+    EXPECT_EQ(SigFig3(-2.5), "-2.50");
+    EXPECT_EQ(SigFig3(1234.5), "1230");
+    EXPECT_EQ(SigFig3(999.6), "1000");
+    EXPECT_EQ(SigFig3(1e9), "1000000000");
+    EXPECT_EQ(SigFig3(2e9), "#####");
+    EXPECT_EQ(SigFig3(0.0000996), "0.000100");
+    EXPECT_EQ(SigFig3(-1e9 - 1), "#####");
+}
+
+TEST(SigFig, FourAndFiveFigures) {
+    EXPECT_EQ(SigFig4(12345.6), "12350");
+    EXPECT_EQ(SigFig4(1.5e12), "#####");
+    EXPECT_EQ(SigFig4(2e9), "2000000000");
+    EXPECT_EQ(SigFig4(0), "0.0");
+    EXPECT_EQ(SigFig5(0.000001), "0.0");
+    EXPECT_EQ(SigFig5(0.00001234), "0.000012340");
+    EXPECT_EQ(SigFig5(123456), "123460");
+    EXPECT_EQ(SigFig5(-123456), "-123460");
+    EXPECT_EQ(SigFig5(2e9), "#####");
+}
+
+TEST(SigFig, ThreeDecimalVariants) {
+    EXPECT_EQ(SigFig3Dec3(0.004), "0.00");
+    EXPECT_EQ(SigFig3Dec3(0.0123), "0.012");
+    EXPECT_EQ(SigFig3Dec3(9.9996), "10.00");
+    EXPECT_EQ(SigFig3Dec3(10), "10.00");
+    EXPECT_EQ(SigFig3Dec3(100), "100.0");
+    EXPECT_EQ(SigFig3Dec3(1000), "1000");
+    EXPECT_EQ(SigFig3Dec3(1234), "1230");
+    EXPECT_EQ(SigFig3Dec3(1.001), "1.00");
+    EXPECT_EQ(SigFig3Dec3(2e9), "#####");
+    EXPECT_EQ(SigFig4Dec3(0.0004), "0.000");
+    EXPECT_EQ(SigFig4Dec3(0.003), "0.003");
+    EXPECT_EQ(SigFig3Dec3(0.003), "0.00");
+    EXPECT_EQ(SigFig4Dec3(1.23456), "1.235");
+    EXPECT_EQ(SigFig4Dec3(1234.4), "1234");
+    EXPECT_EQ(SigFig4Dec3(-1.23456), "-1.235");
+    EXPECT_EQ(SigFig5Dec3(0.0004), "0.0000");
+    EXPECT_EQ(SigFig5Dec3(12.3456), "12.346");
+    // The rounding offset 0.5001: a scaled fraction of 0.4999 rounds up.
+    EXPECT_EQ(SigFig3Dec3(1.2349995), "1.24");
+    EXPECT_EQ(SigFig3(1.2349995), "1.23");
+}
+
+TEST(SigFig, FixedDecimals) {
+    DecimalPlaces = 2;
+    EXPECT_EQ(FixedDecimals(0.00005), "0.00");
+    EXPECT_EQ(FixedDecimals(1.5), " 1.50");
+    EXPECT_EQ(FixedDecimals(123456), "123460");
+    DecimalPlaces = 1;
+    EXPECT_EQ(FixedDecimals(1.5), "  1.5");
+    EXPECT_EQ(FixedDecimals(0.25), "  0.3");
+    EXPECT_EQ(FixedDecimals(-0.25), " -0.3");
+    EXPECT_EQ(FixedDecimals(0), "0.0");
+    DecimalPlaces = 3;
+    EXPECT_EQ(FixedDecimals(0), "0.000");
+    EXPECT_EQ(FixedDecimals(12345.6789), "12345.679");
+    DecimalPlaces = 0;
+    EXPECT_EQ(FixedDecimals(2.7), "2");
+    EXPECT_EQ(FixedDecimals(-2.7), "-2");
+    EXPECT_EQ(FixedDecimals(0), "0");
+    EXPECT_EQ(FixedDecimals(123456), "123460");
+}
+
+TEST(FloatToInt, RoundsTiesToEven) {
+    EXPECT_EQ(FloatToInt(0), 0);
+    EXPECT_EQ(FloatToInt(2.5), 2);
+    EXPECT_EQ(FloatToInt(3.5), 4);
+    EXPECT_EQ(FloatToInt(-2.5), -2);
+    EXPECT_EQ(FloatToInt(-0.4), 0);
+    EXPECT_EQ(FloatToInt(1.0), 1);
+    EXPECT_EQ(FloatToInt(-2147483648.0), INT32_MIN);
+    EXPECT_EQ(FloatToInt(2147483647.4), INT32_MAX);
+}
+
+TEST(FloatToInt, OutOfRangeRaisesConversionError) {
+    try {
+        FloatToInt(3e9);
+        FAIL() << "no error raised";
+    } catch (const RunError& e) {
+        EXPECT_STREQ(e.what(), "'3000000000' is not a valid integer value");
+    }
+    EXPECT_THROW(FloatToInt(-2147483649.0), RunError);
+}
