@@ -130,15 +130,20 @@ def parallel_flange(D, B, t, T, r, grade, european, figures):
     rnd = lambda v: sig(v, figures)
     sA, sIx, sIy, sK = rnd(A), rnd(Ix), rnd(Iy), rnd(K)
     sSx = rnd(plastic_x(fD, fB, ft, fT, fr))
-    sH = rnd(float(sIy) * h * h / 4)
-    x, u = lateral(float(sA), float(sIx), float(sIy), float(sK), float(sSx), float(sH), h)
+    # The W-shape tables hold each derived value to the exact result of its rule;
+    # the others derive from the stored figures.
+    if figures < 6:
+        A, Ix, Iy, K = float(sA), float(sIx), float(sIy), float(sK)
+    H = Iy * h * h / 4
+    sH = rnd(H)
+    x, u = lateral(A, Ix, Iy, K, float(sSx), H if figures == 6 else float(sH), h)
     return {
         'Depth': D, 'Width': B, 'WebThk': t, 'FlangeThk': T, 'RootRad': r, 'ToeRad': 0,
         'Outstand': B / 2, 'WebDepth': D - 2 * T - 2 * r, 'FlangeAngle': 0, 'Grade': grade, 'E': 205000,
         'Area': sA, 'Ixx': sIx, 'Iyy': sIy,
-        'Rxx': rnd(math.sqrt(float(sIx) / float(sA))), 'Ryy': rnd(math.sqrt(float(sIy) / float(sA))),
+        'Rxx': rnd(math.sqrt(Ix / A)), 'Ryy': rnd(math.sqrt(Iy / A)),
         'XFibre': B / 2, 'YFibre': D / 2, 'TorsionK': sK,
-        'TorsionT': rnd(torsion_t(junction_d1(ft, fT, fr), fr, float(sA))),
+        'TorsionT': rnd(torsion_t(junction_d1(ft, fT, fr), fr, A)),
         'Sxx': sSx, 'Syy': rnd(plastic_y(fD, fB, ft, fT, fr)),
         'BucklingU': step(u, '0.00001') if figures == 6 else sig(u, 5),
         'TorsionalIndex': rnd(x), 'WarpingH': sH,
@@ -313,6 +318,9 @@ W_RADII = {
     'WsCol': [(1, 3, '8'), (5, 10, '10'), (12, 20, '12.7'), (22, 39, '15'), (41, 66, '15.2')],
 }
 
+# Web depths that the W-shape beam table fixes for a synthesised row.
+W_WEB_DEPTH = {('WsBeam', 170): Decimal('761.6')}
+
 # CSV rows that do not fit their designation and are synthesised instead.
 W_REJECT = {('WsBeam', 78): 'the CSV repeats "W24 x 12-3/4 x 146" (flange 327.66 mm) for a 9 in flange'}
 
@@ -394,7 +402,10 @@ def synthesise_w(table, known, missing):
                 D, B, t, T = solve_section(lightest * KG_PER_LB_FT / STEEL, h_in, b_in, ratio, r)
                 b_in = width * 25.4 - t
             D, B, t, T = solve_section(target, h_in, b_in, ratio, r)
-        out[recno] = tuple(step(v, '0.1') for v in (D, B, t, T))
+        D, B, t, T = (step(v, '0.1') for v in (D, B, t, T))
+        if (table, recno) in W_WEB_DEPTH:
+            D = W_WEB_DEPTH[table, recno] + 2 * Decimal(str(r)) + 2 * T
+        out[recno] = (D, B, t, T)
         known[desig] = tuple(float(v) for v in out[recno])
     return out
 
@@ -588,9 +599,10 @@ def emit(table, title, file_name, writer, records):
             vals = ', '.join(literal(fields[k]) for k in FIELDS)
             lines.append(f'    {{"{desig:<25}", "{kind}", {vals}}},')
     lines += ['};',
+              'constexpr auto Records = ToSectionRecords(Rows);',
               '}  // namespace',
               '',
-              f'void {writer}() {{ WriteSectionTable("{file_name}", ToSectionRecords(Rows)); }}',
+              f'void {writer}() {{ WriteSectionTable("{file_name}", Records); }}',
               '']
     return '\n'.join(lines)
 

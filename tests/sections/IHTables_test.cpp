@@ -1,0 +1,246 @@
+// The seven I and H section table files: sizes, numbering, blank records,
+// which fields each table fills, designations, and how writing fails.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <set>
+#include "IHTableFiles.h"
+#include "RunError.h"
+#include "SectionTables.h"
+#include "TempDir.h"
+
+namespace {
+using namespace ihtest;
+
+using namespace Offset;
+
+// The singles that a table's section records fill; every other single is 0.
+std::set<int> FilledSingles(const std::string& file) {
+    std::set<int> filled = {Depth, Width, WebThk, FlangeThk, RootRad, Outstand, WebDepth, E, Area, Ixx, Iyy, Rxx, Ryy,
+                            XFibre, YFibre, TorsionK, TorsionT, Sxx, Syy, BucklingU, TorsionalIndex, WarpingH};
+    if (file == "UB.sct" || file == "UC.sct" || file == "IPE.sct" || file == "HE.sct") filled.insert(Grade);
+    if (file == "RSJ.sct") filled.insert({ToeRad, FlangeAngle});
+    return filled;
+}
+
+bool IsBlankPosition(const IHTable& t, int k) {
+    return std::find(t.blanks.begin(), t.blanks.end(), k) != t.blanks.end();
+}
+
+TEST(IHTables, FilesHaveTheirRecordCountsAndNumbering) {
+    int records = 0, blanks = 0;
+    for (const IHTable& t : IHTables()) {
+        SCOPED_TRACE(t.file);
+        const TableFile& f = WrittenTable(t.file);
+        EXPECT_EQ(f.bytes.size(), size_t(t.records) * 200);
+        ASSERT_EQ(f.records.size(), size_t(t.records));
+        for (int k = 1; k <= t.records; ++k) {
+            EXPECT_EQ(f.records[k - 1].RecNo, k);
+            EXPECT_EQ(f.IsBlank(k), IsBlankPosition(t, k)) << "record " << k;
+        }
+        records += t.records;
+        blanks += int(t.blanks.size());
+    }
+    EXPECT_EQ(records, 631);
+    EXPECT_EQ(blanks, 105);
+    EXPECT_EQ(WrittenTable("UB.sct").bytes.size(), 19000u);
+    EXPECT_EQ(WrittenTable("UC.sct").bytes.size(), 7400u);
+    EXPECT_EQ(WrittenTable("RSJ.sct").bytes.size(), 1800u);
+    EXPECT_EQ(WrittenTable("IPE.sct").bytes.size(), 18400u);
+    EXPECT_EQ(WrittenTable("HE.sct").bytes.size(), 24800u);
+    EXPECT_EQ(WrittenTable("WsBeam.sct").bytes.size(), 41600u);
+    EXPECT_EQ(WrittenTable("WsCol.sct").bytes.size(), 13200u);
+}
+
+TEST(IHTables, BlankRecordsAreBlanksWithZeroSingles) {
+    for (const IHTable& t : IHTables()) {
+        SCOPED_TRACE(t.file);
+        const TableFile& f = WrittenTable(t.file);
+        for (int k : t.blanks) {
+            const uint8_t* raw = f.Raw(k);
+            EXPECT_EQ(raw[0], 25) << "record " << k;
+            EXPECT_EQ(std::string(reinterpret_cast<const char*>(raw + 1), 25), std::string(25, ' '));
+            for (int off : SingleOffsets()) EXPECT_EQ(GetInt32(raw + off), 0) << "record " << k << " offset " << off;
+            std::string kind = t.blankKind ? t.blankKind : (k <= 27 ? "" : "Beam");
+            EXPECT_EQ(f.records[k - 1].Kind.str(), kind) << "record " << k;
+        }
+    }
+}
+
+TEST(IHTables, SectionRecordsFillTheirTablesFields) {
+    for (const IHTable& t : IHTables()) {
+        SCOPED_TRACE(t.file);
+        const TableFile& f = WrittenTable(t.file);
+        const std::set<int> filled = FilledSingles(t.file);
+        const float grade = filled.count(Grade) ? 43.f : 0.f;
+        for (int k = 1; k <= t.records; ++k) {
+            if (f.IsBlank(k)) continue;
+            const SectionRecord& r = f.records[k - 1];
+            for (int off : SingleOffsets()) {
+                if (filled.count(off)) EXPECT_NE(f.Single(k, off), 0.f) << "record " << k << " offset " << off;
+                else EXPECT_EQ(GetInt32(f.Raw(k) + off), 0) << "record " << k << " offset " << off;
+            }
+            EXPECT_EQ(r.E, 205000.f);
+            EXPECT_EQ(r.Grade, grade);
+            EXPECT_EQ(r.Kind.str(), t.file == std::string("RSJ.sct") ? "RSJ" : "Beam");
+            EXPECT_EQ(r.FlangeAngle, t.file == std::string("RSJ.sct") ? 8.f : 0.f);
+            EXPECT_EQ(f.Raw(k)[0], 25);
+            EXPECT_EQ(r.Designation.str().size(), 25u);
+            EXPECT_NE(r.Designation.str()[0], ' ') << "record " << k;
+        }
+    }
+}
+
+TEST(IHTables, DesignationsKeepTheirSpelling) {
+    for (const IHTable& t : IHTables()) {
+        const TableFile& f = WrittenTable(t.file);
+        int first = 1, last = t.records;
+        while (f.IsBlank(first)) ++first;
+        while (f.IsBlank(last)) --last;
+        EXPECT_EQ(TrimmedDesignation(f.records[first - 1]), t.first) << t.file;
+        EXPECT_EQ(TrimmedDesignation(f.records[last - 1]), t.last) << t.file;
+    }
+    auto desig = [](const char* file, int k) { return TrimmedDesignation(WrittenTable(file).records[k - 1]); };
+    EXPECT_EQ(desig("HE.sct", 2), "HE100 A");
+    EXPECT_EQ(desig("HE.sct", 73), "HE 400 B");
+    EXPECT_EQ(desig("HE.sct", 74), "HE 400 M");
+    EXPECT_EQ(desig("HE.sct", 71), "HE 400 x 107");
+    EXPECT_EQ(desig("IPE.sct", 81), "IPE 600 O");
+    EXPECT_EQ(desig("IPE.sct", 82), "IPE 600 R");
+    EXPECT_EQ(desig("WsBeam.sct", 54), "W 21 x 8-1/4 x 93");
+    EXPECT_EQ(desig("WsBeam.sct", 56), "W21 x 12-1/4 x 101");
+    EXPECT_EQ(desig("WsCol.sct", 47), "W14 x 16 x 145");
+    EXPECT_EQ(desig("WsCol.sct", 48), "W 14 x 16 x 159");
+    EXPECT_EQ(desig("UC.sct", 30), "356 UC 235");
+    EXPECT_EQ(desig("RSJ.sct", 8), "203 x 152 x 52 RSJ");
+}
+
+TEST(IHTables, HeTwinRecordsAreTheSameSection) {
+    const TableFile& he = WrittenTable("HE.sct");
+    EXPECT_EQ(TrimmedDesignation(he.records[27]), "HE 220  AA");
+    EXPECT_EQ(TrimmedDesignation(he.records[28]), "HE 220  AA");
+    EXPECT_EQ(std::memcmp(he.Raw(28) + 28, he.Raw(29) + 28, 60), 0);
+    EXPECT_EQ(std::memcmp(he.Raw(28) + 100, he.Raw(29) + 100, 96), 0);
+    EXPECT_NE(he.records[27].RecNo, he.records[28].RecNo);
+}
+
+// The mass per metre in a designation is the area times 0.00785 kg/m per mm^2.
+TEST(IHTables, DesignatedMassFollowsTheArea) {
+    const std::pair<const char*, std::string> exceptions[] = {{"UB.sct", "838 x 292 UB 226"},
+                                                              {"RSJ.sct", "89 x 89 x 19 RSJ"}};
+    for (const char* file : {"UB.sct", "UC.sct", "RSJ.sct", "HE.sct"}) {
+        const TableFile& f = WrittenTable(file);
+        for (const SectionRecord& r : f.records) {
+            std::string d = TrimmedDesignation(r);
+            if (r.Width == 0 || (file == std::string("HE.sct") && d.find(" x ") == std::string::npos)) continue;
+            bool exception = false;
+            for (const auto& [ef, ed] : exceptions) exception |= (ef == std::string(file) && ed == d);
+            std::string word = file == std::string("RSJ.sct") ? d.substr(0, d.rfind(' ')) : d;
+            int mass = std::stoi(word.substr(word.rfind(' ') + 1));
+            double fromArea = r.Area * 0.00785;
+            if (exception) EXPECT_NE(std::lround(fromArea), mass) << d;
+            else EXPECT_EQ(std::lround(fromArea), mass) << file << " " << d << " gives " << fromArea;
+        }
+    }
+}
+
+TEST(IHTables, GroupValuesOfRootRadiusAndWebDepth) {
+    const TableFile& ipe = WrittenTable("IPE.sct");
+    const std::set<float> ipeRadii = {7, 9, 12, 15, 18, 21, 24};
+    for (const SectionRecord& r : ipe.records) {
+        if (r.Width == 0) continue;
+        if (TrimmedDesignation(r).rfind("IPE 750", 0) == 0) EXPECT_EQ(r.RootRad, 17.f);
+        else EXPECT_TRUE(ipeRadii.count(r.RootRad)) << TrimmedDesignation(r);
+    }
+    const TableFile& he = WrittenTable("HE.sct");
+    float groupWeb = 0;
+    for (int k = 1; k <= int(he.records.size()); ++k) {
+        const SectionRecord& r = he.records[k - 1];
+        if (r.Width == 0) { groupWeb = 0; continue; }
+        int size = std::stoi(TrimmedDesignation(r).substr(2));
+        float radius = size <= 140 ? 12 : size <= 180 ? 15 : size <= 220 ? 18 : size <= 240 ? 21 : size <= 280 ? 24
+                     : size <= 700 ? 27 : 30;
+        EXPECT_EQ(r.RootRad, radius) << TrimmedDesignation(r);
+        std::string d = TrimmedDesignation(r);
+        if (d == "HE 600 x 151" || d == "HE 600 x 174") {
+            EXPECT_NE(r.WebDepth, 486.f) << d;
+            continue;
+        }
+        if (groupWeb == 0) groupWeb = r.WebDepth;
+        EXPECT_EQ(r.WebDepth, groupWeb) << d;
+    }
+    struct Range { const char* file; int from, to; float radius; };
+    const Range ranges[] = {
+        {"WsBeam.sct", 1, 3, 6.3f}, {"WsBeam.sct", 5, 18, 7.6f}, {"WsBeam.sct", 20, 44, 10.2f},
+        {"WsBeam.sct", 46, 96, 12.7f}, {"WsBeam.sct", 98, 121, 15.2f}, {"WsBeam.sct", 123, 145, 16.5f},
+        {"WsBeam.sct", 147, 168, 17.8f}, {"WsBeam.sct", 169, 170, 17.6f}, {"WsBeam.sct", 172, 184, 19.1f},
+        {"WsBeam.sct", 186, 192, 24.1f}, {"WsBeam.sct", 194, 202, 29.f}, {"WsCol.sct", 1, 3, 8.f},
+        {"WsCol.sct", 5, 10, 10.f}, {"WsCol.sct", 12, 20, 12.7f}, {"WsCol.sct", 22, 39, 15.f},
+        {"WsCol.sct", 41, 66, 15.2f}};
+    int covered = 0;
+    for (const Range& g : ranges) {
+        const TableFile& f = WrittenTable(g.file);
+        for (int k = g.from; k <= g.to; ++k) {
+            if (f.IsBlank(k)) continue;
+            EXPECT_EQ(f.records[k - 1].RootRad, g.radius) << g.file << " record " << k;
+            ++covered;
+        }
+    }
+    EXPECT_EQ(covered, 177 + 61);
+    EXPECT_EQ(WrittenTable("WsBeam.sct").records[168].WebDepth, 761.8f);
+    EXPECT_EQ(WrittenTable("WsBeam.sct").records[169].WebDepth, 761.6f);
+}
+
+TEST(IHTables, RsjRecordsCarryTaperAndToeRadius) {
+    const TableFile& f = WrittenTable("RSJ.sct");
+    for (int k = 1; k <= 9; ++k) {
+        const SectionRecord& r = f.records[k - 1];
+        EXPECT_NE(r.ToeRad, 0.f);
+        EXPECT_EQ(r.Width < r.Depth / 2, k == 3) << TrimmedDesignation(r);
+    }
+}
+
+TEST(IHTables, RewritingGivesTheSameFilesAndTruncatesLongerOnes) {
+    TempDir dir;
+    for (const IHTable& t : IHTables()) {
+        SCOPED_TRACE(t.file);
+        {
+            BinFile longer(t.file, BinFile::Mode::Create);
+            std::vector<uint8_t> junk(size_t(t.records) * 200 + 5000, 0xAB);
+            longer.Write(junk.data(), junk.size());
+        }
+        t.write();
+        EXPECT_EQ(ReadAllBytes(t.file), WrittenTable(t.file).bytes);
+        t.write();
+        EXPECT_EQ(ReadAllBytes(t.file), WrittenTable(t.file).bytes);
+    }
+}
+
+TEST(IHTables, FileThatCannotBeCreatedRaisesTheFileError) {
+    for (const IHTable& t : IHTables()) {
+        TempDir dir;
+        std::filesystem::create_directory(t.file);
+        try {
+            t.write();
+            ADD_FAILURE() << t.file << " was written";
+        } catch (const RunError& e) {
+            EXPECT_STREQ(e.what(), "File access denied") << t.file;
+        }
+        EXPECT_TRUE(std::filesystem::is_directory(t.file));
+    }
+}
+
+TEST(IHTables, WriteOnAFullDiskRaisesTheFileError) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    TempDir dir;
+    std::filesystem::create_symlink("/dev/full", "HE.sct");
+    try {
+        WriteHeTable();
+        ADD_FAILURE() << "HE.sct was written";
+    } catch (const RunError& e) {
+        EXPECT_STREQ(e.what(), "Disk full");
+    }
+}
+
+}  // namespace
