@@ -9,7 +9,12 @@ sections/Pro_Load_<table>.cpp per table (OUT_DIR defaults to sections/).
 Rows that the CSV leaves empty are synthesised from their neighbours in the
 same serial size (see synthesise_w and HE_SYNTH). The few rows that the tables
 fix value by value (TELLING) are written as given; the script prints how far
-each of them lies from its rule so that they can be re-checked.
+each of them lies from its rule so that they can be re-checked, and any row
+that breaks a further statement of its table (designated mass, torsion
+distance range, ...) as "CHECK".
+
+Other families can be added in a script of their own beside this one; the
+rule and rounding helpers here are plain functions.
 
 Every value is stored as the single nearest to a rounded decimal; the
 .cpp files hold these decimals as float literals.
@@ -449,7 +454,7 @@ def synthesise_he(rows_by_recno, recno, desig, keep_web):
 
 
 TABLES = [
-    # name, unit, file, records, writer, kind of blank records
+    # name, title, file, records, writer
     ('UB', 'Universal beams', 'UB.sct', 95, 'WriteUbTable'),
     ('UC', 'Universal columns', 'UC.sct', 37, 'WriteUcTable'),
     ('RSJ', 'Rolled steel joists', 'RSJ.sct', 9, 'WriteRsjTable'),

@@ -101,19 +101,15 @@ TEST(IHTables, DesignationsKeepTheirSpelling) {
         EXPECT_EQ(TrimmedDesignation(f.records[first - 1]), t.first) << t.file;
         EXPECT_EQ(TrimmedDesignation(f.records[last - 1]), t.last) << t.file;
     }
-    auto desig = [](const char* file, int k) { return TrimmedDesignation(WrittenTable(file).records[k - 1]); };
-    EXPECT_EQ(desig("HE.sct", 2), "HE100 A");
-    EXPECT_EQ(desig("HE.sct", 73), "HE 400 B");
-    EXPECT_EQ(desig("HE.sct", 74), "HE 400 M");
-    EXPECT_EQ(desig("HE.sct", 71), "HE 400 x 107");
-    EXPECT_EQ(desig("IPE.sct", 81), "IPE 600 O");
-    EXPECT_EQ(desig("IPE.sct", 82), "IPE 600 R");
-    EXPECT_EQ(desig("WsBeam.sct", 54), "W 21 x 8-1/4 x 93");
-    EXPECT_EQ(desig("WsBeam.sct", 56), "W21 x 12-1/4 x 101");
-    EXPECT_EQ(desig("WsCol.sct", 47), "W14 x 16 x 145");
-    EXPECT_EQ(desig("WsCol.sct", 48), "W 14 x 16 x 159");
-    EXPECT_EQ(desig("UC.sct", 30), "356 UC 235");
-    EXPECT_EQ(desig("RSJ.sct", 8), "203 x 152 x 52 RSJ");
+    struct Spelled { const char* file; int recNo; const char* text; };
+    const Spelled spelled[] = {{"HE.sct", 2, "HE100 A"}, {"HE.sct", 73, "HE 400 B"}, {"HE.sct", 74, "HE 400 M"},
+                               {"HE.sct", 71, "HE 400 x 107"}, {"IPE.sct", 81, "IPE 600 O"},
+                               {"IPE.sct", 82, "IPE 600 R"}, {"WsBeam.sct", 54, "W 21 x 8-1/4 x 93"},
+                               {"WsBeam.sct", 56, "W21 x 12-1/4 x 101"}, {"WsCol.sct", 47, "W14 x 16 x 145"},
+                               {"WsCol.sct", 48, "W 14 x 16 x 159"}, {"UC.sct", 30, "356 UC 235"},
+                               {"RSJ.sct", 8, "203 x 152 x 52 RSJ"}};
+    for (const Spelled& d : spelled)
+        EXPECT_EQ(TrimmedDesignation(WrittenTable(d.file).records[d.recNo - 1]), d.text) << d.file << " " << d.recNo;
 }
 
 TEST(IHTables, HeTwinRecordsAreTheSameSection) {
