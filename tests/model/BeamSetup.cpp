@@ -63,6 +63,36 @@ void FinishLoads() {
     }
 }
 
+void LargestBeam() {
+    std::vector<double> spans(25, 2500);
+    spans[12] = 45000;
+    SetBeam(spans, 1500, 1800);
+    for (int s = 1; s <= 25; ++s) BeamGeometryTable[s][GIxx] = I * (1 + 0.1 * (s % 4));
+    unsigned seed = 2024;
+    auto next = [&seed](unsigned range) {
+        seed = seed * 1103515245u + 12345u;
+        return double((seed >> 8) % range);
+    };
+    const double length = BeamLength;
+    for (int slot = 1; slot <= 50; ++slot) {
+        std::vector<int> cases;
+        for (int lc = 1; lc <= 25; ++lc)
+            if ((slot + lc) % 3 != 0) cases.push_back(lc);
+        const double factor = 1.2 + 0.1 * (slot % 5);
+        const double d = next(unsigned(length) - 12000);
+        if (slot == 7)
+            PointLoad(slot, Node(5), 20000, factor, cases);   // on a support
+        else if (slot % 2 == 1)
+            PointLoad(slot, d, 1000 + next(60000), factor, cases);
+        else
+            Udl(slot, d, next(20) + 1, next(20) + 1, 500 + next(11000), factor, cases);
+    }
+    std::vector<int> all;
+    for (int lc = 1; lc <= 25; ++lc) all.push_back(lc);
+    Udl(SelfWeightSlot, 0, 0.5, 0.5, length, 1.4, all);
+    FinishLoads();
+}
+
 double Node(int k) {
     double s = BeamGeometryTable[LHC][GLength];
     for (int i = 1; i < k; ++i) s += BeamGeometryTable[i][GLength];

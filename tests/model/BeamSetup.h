@@ -18,6 +18,12 @@ void Udl(int slot, double d, double w1, double w2, double cover, double factor, 
 // LoadcaseActive and NumLoadcases from the load table, as the loads window does.
 void FinishLoads();
 
+// The largest beam: both cantilevers, 25 spans (one of them over 0.4 of the
+// beam, so 200 intervals), 25 loadcases of mixed point loads and partial
+// trapezoidal loads in slots 1..50, a point load on a support, and the self
+// weight in slot 51.
+void LargestBeam();
+
 // Support node k position (1..NumSpans+1).
 double Node(int k);
 // Runs the analysis and returns the messages shown meanwhile.

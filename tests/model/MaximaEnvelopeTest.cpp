@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+#include <cmath>
+#include "Analysis.h"
+#include "BeamSetup.h"
+#include "Equilibrium.h"
+#include "Global.h"
+#include "Messages.h"
+
+using namespace test;
+
+TEST(Maxima, SaggingAndHoggingPeaksOfOneSpan) {
+    SetBeam({L});
+    Udl(1, 0, w, w, L / 2, 1.0);
+    Udl(2, L / 2, -w, -w, L / 2, 1.0);
+    FinishLoads();
+    Analyse();
+    // Antisymmetric loading: a sagging and a hogging peak of equal size.
+    const float largest = MomentSummary[1][1][3], smallest = MomentSummary[1][1][4];
+    EXPECT_GT(largest, 0);
+    EXPECT_LT(smallest, 0);
+    EXPECT_NEAR(largest, -smallest, 1e-3 * largest);
+    float stationMax = 0;
+    for (int j = 1; j <= 201; ++j) stationMax = std::max(stationMax, CaseMoment[1][1][j]);
+    EXPECT_EQ(largest, stationMax);
+    EXPECT_EQ(MomentSummary[1][BeamRow][3], largest);
+    EXPECT_EQ(MomentSummary[1][BeamRow][4], smallest);
+    EXPECT_EQ(MomentSummary[0][BeamRow][3], largest);
+    EXPECT_EQ(MomentSummary[0][BeamRow][4], smallest);
+}
+
+TEST(Equilibrium, CancellingLoadsGiveNoFalseError) {
+    SetBeam({3700, 5300}, 1100, 900);
+    PointLoad(1, 700, 13700, 1.3);
+    PointLoad(2, 6100, 7300, 1.3);
+    Udl(3, 2900, -3, -3, 7000, 1.3);
+    FinishLoads();
+    EXPECT_TRUE(Analyse().empty());
+    // Both totals are rounding noise, so their ratio is far from 1.
+    EXPECT_LT(std::fabs(CaseAppliedLoad[1]), 0.01);
+    EXPECT_LT(std::fabs(ReactionTotal[1]), 0.01);
+    EXPECT_GT(std::fabs(CaseAppliedLoad[1] / ReactionTotal[1] - 1), 0.0005);
+}
+
+TEST(Maxima, OverLoadcases) {
+    SetBeam({L}, 0, 2000);
+    Udl(1, 0, w, w, L, 1.0, {1, 3});      // sagging span
+    PointLoad(2, L + 2000, P, 1.0, {2});  // tip load: span lifts, hogging over support
+    FinishLoads();
+    Analyse();
+    for (int r : {1, RHC, BeamRow}) {
+        EXPECT_EQ(MomentSummary[0][r][3], std::max(MomentSummary[1][r][3], MomentSummary[2][r][3]));
+        EXPECT_EQ(MomentSummary[0][r][5], std::max(MomentSummary[1][r][5], MomentSummary[2][r][5]));
+        EXPECT_EQ(ShearSummary[0][r][4], std::min(ShearSummary[1][r][4], ShearSummary[2][r][4]));
+        EXPECT_EQ(ShearSummary[0][r][5], std::max(ShearSummary[1][r][5], ShearSummary[2][r][5]));
+    }
+    EXPECT_EQ(MomentSummary[0][BeamRow][4], MomentSummary[2][BeamRow][4]);
+    EXPECT_FLOAT_EQ(MomentSummary[0][BeamRow][4], -P * 2000);
+    // The cantilever tip deflection outweighs the span's sag.
+    const float d1 = DeflectionSummary[1][BeamRow][1], d2 = DeflectionSummary[2][BeamRow][1];
+    EXPECT_LT(d2, d1);
+    EXPECT_EQ(DeflectionSummary[0][BeamRow][1], std::fabs(d2) > std::fabs(d1) ? d2 : d1);
+    EXPECT_EQ(DeflectionSummary[0][BeamRow][5], std::max(std::fabs(d1), std::fabs(d2)));
+}
+
+TEST(Envelope, GoverningLoadcases) {
+    SetBeam({L}, 0, 2000);
+    Udl(1, 0, w, w, L, 1.0, {1, 3});
+    PointLoad(2, L + 2000, P, 1.0, {2});
+    FinishLoads();
+    Analyse();
+    const auto& env = EnvelopeMoment[0];
+    // Mid-span: sagging from loadcases 1 and 3 (tie keeps 1), hogging from 2.
+    EXPECT_FLOAT_EQ(env[1][11][0], float(CaseMoment[1][1][101]));
+    EXPECT_EQ(env[1][11][2], 1);
+    EXPECT_FLOAT_EQ(env[1][11][1], float(CaseMoment[2][1][101]));
+    EXPECT_EQ(env[1][11][3], 2);
+    // The right cantilever's root: shear governed by loadcase 2.
+    EXPECT_FLOAT_EQ(EnvelopeShear[0][RHC][1][0], P);
+    EXPECT_EQ(EnvelopeShear[0][RHC][1][1], 2);
+    // Absent left cantilever, unused spans: zero with loadcase 0.
+    EXPECT_EQ(EnvelopeShear[0][LHC][1][1], 0);
+    EXPECT_EQ(EnvelopeMoment[0][2][11][2], 0);
+}
+
+TEST(Envelope, ForkheadAtFirstInnerSupportSkipsEnvelope) {
+    SetBeam({L, L});
+    SupportTypes[1] = SupportForkhead;
+    Udl(1, 0, w, w, 2 * L, 1.0);
+    FinishLoads();
+    bool formed = false;
+    RunAnalysis({.EnvelopeFormed = [&] { formed = true; }});
+    EXPECT_FALSE(formed);
+    EXPECT_EQ(EnvelopeMoment[1][1][11][0], 0);
+    EXPECT_EQ(EnvelopeMoment[0][1][11][0], 0);
+    EXPECT_EQ(ResultsReady, 1);
+}
+
+TEST(Equilibrium, MessagesAndZeroTotals) {
+    SetBeam({L, L, L, L});
+    NumLoadcases = 5;
+    LoadTable.Fill({});
+    CaseReaction.Fill({});
+    CaseAppliedLoad.Fill(0);
+    // Loadcase 4: reactions 99.9 % of the load.
+    PointLoad(1, 1000, 100000, 1.0, {4, 5});
+    CaseAppliedLoad[4] = 100000;
+    CaseReaction[4][1] = 60000;
+    CaseReaction[4][2] = 39900;
+    // Loadcase 5: reactions that sum to 0.
+    CaseAppliedLoad[5] = 100000;
+    std::vector<std::string> shown;
+    SetMessageHandler([&](const std::string& m) { shown.push_back(m); });
+    CheckEquilibrium();
+    SetMessageHandler(nullptr);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], " ERROR  \r Loadcase  4\r Total applied load / Total support reactions = 1.00");
+    EXPECT_EQ(shown[1], " ERROR  \r Loadcase  5\r Total applied load / Total support reactions = #####");
+    // A loadcase without loads: no message, and its zero total becomes 1e-12.
+    EXPECT_EQ(CaseAppliedLoad[1], 1e-12f);
+    EXPECT_EQ(ReactionTotal[1], 1e-12f);
+    EXPECT_FLOAT_EQ(ReactionTotal[4], 99900);
+}
+
+TEST(Equilibrium, LoadTotalsCountAppliedSlotsOnly) {
+    SetBeam({L});
+    PointLoad(30, 1000, 1000, 1.5, {1});
+    Udl(SelfWeightSlot, 0, 1, 3, L, 1.4, {1});
+    PointLoad(2, 2000, 7000, 1.0, {2});   // applied elsewhere only
+    LoadTable[1][3][LKind] = 0.5f;       // a ticked slot of no kind
+    LoadTable[1][3][LStart] = 999;
+    LoadTable[1][3][LApplied] = 1;
+    FinishLoads();
+    SumAppliedLoads();
+    EXPECT_NEAR(CaseLoadTotal[1], 1500 + 2.0 * L * 1.4, 1e-3);
+    EXPECT_DOUBLE_EQ(CaseLoadTotal[2], 7000);
+}
