@@ -23,24 +23,43 @@ struct Extremes {
     float Magnitude() const { return -smallest > largest ? -smallest : largest; }
 };
 
-// Position along the beam, as a fraction of its length.
-struct Positions {
-    Real lhcLength, beamLength;
-    BArray<Real, 0, 26> start;   // left end of each member from the beam's left end
-    Positions() {
-        lhcLength = MemberLength(LHC);
-        beamLength = BeamLength;
-        start[LHC] = 0;
-        Real a = lhcLength;
-        for (int s = 1; s <= NumSpans; ++s) {
-            start[s] = a;
-            a += MemberLength(s);
+// Positions along the beam, as fractions of its length, of the stations
+// 0..n of every member (and of its 21 deflection points). Formed again only
+// when the beam or the division changes.
+class Positions {
+    BArray2<float, 0, 26, 0, 200> station_;
+    BArray2<float, 0, 26, 0, 20> point_;
+    int n_ = 0;
+    int32_t spans_ = 0;
+    double beamLength_ = 0;
+    BArray<double, 0, 26> lengths_;
+    static float Fraction(Real start, int member, int j, int n) {
+        return ToSingle(Div(Real(j) / n * MemberLength(member) + start, BeamLength));
+    }
+    bool Current(int n) const {
+        if (n != n_ || NumSpans != spans_ || BeamLength != beamLength_) return false;
+        for (int m = 0; m <= RHC; ++m)
+            if (MemberLength(m) != lengths_[m]) return false;
+        return true;
+    }
+
+public:
+    void Update(int n) {
+        if (Current(n)) return;
+        n_ = n;
+        spans_ = NumSpans;
+        beamLength_ = BeamLength;
+        for (int m = 0; m <= RHC; ++m) lengths_[m] = MemberLength(m);
+        Real a = 0;
+        for (int m = 0; m <= RHC; ++m) {
+            if (m > NumSpans && m < RHC) continue;
+            for (int j = 0; j <= n; ++j) station_[m][j] = Fraction(a, m, j, n);
+            for (int k = 0; k <= 20; ++k) point_[m][k] = Fraction(a, m, k, 20);
+            a += MemberLength(m);
         }
-        start[RHC] = a;
     }
-    float At(int member, int j, int n) const {
-        return ToSingle(Div(Real(j) / n * MemberLength(member) + start[member], beamLength));
-    }
+    float At(int member, int j) const { return station_[member][j]; }
+    float Point(int member, int k) const { return point_[member][k]; }
 };
 
 template <class Series>
@@ -98,7 +117,7 @@ void ShearSeriesAndSummaries(int cc, int n, const Positions& pos) {
         MemberSummary& row = ShearSummary[cc][LHC];
         Extremes e{row[3], row[4]};
         for (int j = 0; j <= n; ++j) {
-            stepTo(pos.At(LHC, j, n), CantShear[1][j + 1]);
+            stepTo(pos.At(LHC, j), CantShear[1][j + 1]);
             e.Add(CantShear[1][j + 1]);
         }
         row[1] = 0;
@@ -112,7 +131,7 @@ void ShearSeriesAndSummaries(int cc, int n, const Positions& pos) {
         Extremes e;
         for (int j = 0; j <= n; ++j) {
             const float sv = ToSingle(SpanShear[s][j]);
-            stepTo(pos.At(s, j, n), sv);
+            stepTo(pos.At(s, j), sv);
             e.Add(sv);
         }
         MemberSummary& row = ShearSummary[cc][s];
@@ -125,7 +144,7 @@ void ShearSeriesAndSummaries(int cc, int n, const Positions& pos) {
         Extremes e{row[3], row[4]};
         for (int j = 0; j <= n; ++j) {
             const float px = x;
-            x = pos.At(RHC, j, n);
+            x = pos.At(RHC, j);
             AddPoint(series, count, px, CantShear[2][j + 1]);
             AddPoint(series, count, x, CantShear[2][j + 1]);
             e.Add(CantShear[2][j + 1]);
@@ -161,9 +180,9 @@ void MomentSeriesAndSummaries(int cc, int n, const Positions& pos) {
     float x = 0;
     const bool lhc = MemberPresent(LHC), rhc = MemberPresent(RHC);
     if (lhc)
-        for (int j = 0; j <= n; ++j) AddPoint(series, count, x = pos.At(LHC, j, n), CantMoment[1][j + 1]);
+        for (int j = 0; j <= n; ++j) AddPoint(series, count, x = pos.At(LHC, j), CantMoment[1][j + 1]);
     for (int s = 1; s <= NumSpans; ++s)
-        for (int j = 0; j <= n; ++j) AddPoint(series, count, x = pos.At(s, j, n), ToSingle(SpanMoment[s][j]));
+        for (int j = 0; j <= n; ++j) AddPoint(series, count, x = pos.At(s, j), ToSingle(SpanMoment[s][j]));
     const int32_t rightEnd = SupportTypes[25];
     if (rightEnd == SupportFixed || rightEnd == 4 || rightEnd == 5) AddPoint(series, count, x, 0);
 
@@ -203,7 +222,7 @@ void MomentSeriesAndSummaries(int cc, int n, const Positions& pos) {
     r26[3] = right.largest;
     r26[4] = right.smallest;
     if (rhc) {
-        for (int j = 0; j <= n; ++j) AddPoint(series, count, x = pos.At(RHC, j, n), CantMoment[2][j + 1]);
+        for (int j = 0; j <= n; ++j) AddPoint(series, count, x = pos.At(RHC, j), CantMoment[2][j + 1]);
         AddPoint(series, count, x, 0);
     }
     series[0][1] = float(count - 1);
@@ -216,7 +235,7 @@ void DeflectionSeriesAndSummaries(int cc, const Positions& pos) {
         Extremes e;
         for (int k = 1; k <= 21; ++k) {
             const float d = ToSingle(value(k));
-            if (addPoints) AddPoint(series, count, pos.At(m, k - 1, 20), -d);
+            if (addPoints) AddPoint(series, count, pos.Point(m, k - 1), -d);
             e.Add(d);
         }
         MemberSummary& row = DeflectionSummary[cc][m];
@@ -239,7 +258,8 @@ void StoreCaseResults() {
     CopyToStoredTables(cc, n);
     SupportReactions();
     TurnLeftCantilever(n);
-    const Positions pos;
+    static Positions pos;
+    pos.Update(n);
     ShearSeriesAndSummaries(cc, n, pos);
     CaseShearMaxima();
     StoreReactions(cc);

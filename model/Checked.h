@@ -47,3 +47,14 @@ inline float ToSingle(Real v) {
     if (std::fabs(v) > static_cast<Real>(3.40282347e38L)) RaiseFloatOverflow();
     return static_cast<float>(v);
 }
+// The same for a double, without the detour through extended precision.
+inline float ToSingle(double v) {
+    if (std::isnan(v)) RaiseInvalidOp();
+    if (std::fabs(v) > 3.40282347e38) RaiseFloatOverflow();
+    return static_cast<float>(v);
+}
+// Raises the float error of a stored double that is not finite.
+inline void CheckFinite(double v) {
+    if (std::isnan(v)) RaiseInvalidOp();
+    if (std::isinf(v)) RaiseFloatOverflow();
+}

@@ -30,12 +30,16 @@ void CantileverLine(int c, Real lc, Real rotation, Real sign) {
 void UnitMomentDiagram() {
     const int u = UnitLoadSpan, p = UnitLoadPoint;
     const Real L = MemberLength(u);
-    const Real a = L * (p - 1) / 20;
-    const Real RA = Div(L - a, L), RB = 1 - RA;
-    for (int j = 1; j <= Points; ++j) {
-        const Real x = L * (j - 1) / 20;
-        UnitMomentTable[u][p][j] = ToDouble(x <= a ? RA * x : (L - x) * RB);
+    // Station positions of the span, kept while the same length comes back.
+    static Real lastL = -1, xs[Points + 1];
+    if (L != lastL) {
+        for (int j = 1; j <= Points; ++j) xs[j] = L * (j - 1) / 20;
+        lastL = L;
     }
+    const Real a = xs[p];
+    const Real RA = Div(L - a, L), RB = 1 - RA;
+    auto& row = UnitMomentTable[u][p];
+    for (int j = 1; j <= Points; ++j) row[j] = ToDouble(xs[j] <= a ? RA * xs[j] : (L - xs[j]) * RB);
 }
 
 void IntegrateDeflection() {

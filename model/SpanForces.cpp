@@ -21,42 +21,49 @@ Real Centroid(const CollectedPiece& p) {
     return a;
 }
 
-// Adds the simply supported shear and moment of one piece to a span's rows.
-void AddPiece(const CollectedPiece& p, Real L, int n, double* shear, double* moment) {
+// Adds the simply supported shear and moment of one piece to a span's rows;
+// xs holds the station positions. The rows are checked for overflow once
+// all pieces are in (SpanShearMoment).
+void AddPiece(const CollectedPiece& p, Real L, int n, const double* xs, double* shear, double* moment) {
     const Real W = p.Total, a = p.Start, c = p.Length;
     const Real RA = Div(W * (L - Centroid(p)), L);
     const Real RB = W - RA;
     const double da = ToDouble(a), dac = ToDouble(a + c);
-    for (int j = 0; j <= n; ++j) {
-        const Real xr = L * j / n;
-        const double x = ToDouble(xr);
-        Real v, m;
-        if (x <= da) {
-            v = RA;
-            m = RA * x;
-        } else if (p.Kind == 1 || x > dac) {
-            v = -RB;
-            m = (L - x) * RB;
-        } else {
+    int j = 0;
+    // Left of the piece.
+    for (; j <= n && xs[j] <= da; ++j) {
+        shear[j] = double(shear[j] + RA);
+        moment[j] = double(moment[j] + RA * xs[j]);
+    }
+    // Under the piece.
+    if (p.Kind == 2 || p.Kind == 3 || p.Kind == 4) {
+        for (; j <= n && xs[j] <= dac; ++j) {
+            const double x = xs[j];
             const Real xp = x - a;
+            Real v, m;
             if (p.Kind == 2) {
                 v = RA - W * xp / c;
                 m = x < dac ? (a + xp) * RA - (W * xp / c) * xp / 2 : (L - x) * RB;
             } else if (p.Kind == 3) {
-                const double w2 = ToDouble(W * (xp / c) * (xp / c));
+                const double w2 = double(W * (xp / c) * (xp / c));
                 v = RA - w2;
                 m = x < dac ? (a + xp) * RA - w2 * xp / 3 : (L - x) * RB;
-            } else if (p.Kind == 4) {
+            } else {
                 const Real cx = c - xp;
-                const double w2 = ToDouble(W * (cx / c) * (cx / c));
+                const double w2 = double(W * (cx / c) * (cx / c));
                 v = w2 - RB;
                 m = x < dac ? (L - x) * RB - w2 * cx / 3 : (L - x) * RB;
-            } else {
-                v = m = 0;
             }
+            shear[j] = double(shear[j] + v);
+            moment[j] = double(moment[j] + m);
         }
-        shear[j] = ToDouble(shear[j] + v);
-        moment[j] = ToDouble(moment[j] + m);
+    } else if (p.Kind != 1) {
+        for (; j <= n && xs[j] <= dac; ++j) {}   // a piece of no known kind adds nothing there
+    }
+    // Right of the piece.
+    for (; j <= n; ++j) {
+        shear[j] = double(shear[j] - RB);
+        moment[j] = double(moment[j] + (L - xs[j]) * RB);
     }
 }
 
@@ -70,11 +77,17 @@ void SpanShearMoment() {
         const Real v0 = Div(Real(EndMomentL[s]) + EndMomentR[s], L);
         double* shear = &SpanShear[s][0];
         double* moment = &SpanMoment[s][0];
+        static double xs[LastStation + 1];
         for (int j = 0; j <= n; ++j) {
+            xs[j] = ToDouble(L * j / n);
             shear[j] = ToDouble(v0);
             moment[j] = ToDouble(v0 * L * j / n - EndMomentL[s]);
         }
-        for (int i = 1; i <= SpanPieceCount[s]; ++i) AddPiece(SpanPieceList[s][i], L, n, shear, moment);
+        for (int i = 1; i <= SpanPieceCount[s]; ++i) AddPiece(SpanPieceList[s][i], L, n, xs, shear, moment);
+        for (int j = 0; j <= n; ++j) {
+            CheckFinite(shear[j]);
+            CheckFinite(moment[j]);
+        }
     }
 }
 
