@@ -1,12 +1,15 @@
 #include "Index.h"
 #include "About.h"
 #include "Beam.h"
+#include "BeamDrawing.h"
 #include "Convert.h"
 #include "Global.h"
 #include "Info.h"
 #include "LoadData.h"
 #include "Point.h"
 #include "Preferences.h"
+#include "ResultDiagrams.h"
+#include "ResultLists.h"
 #include "Print.h"
 #include "SectionTables.h"
 #include "SetHeader.h"
@@ -56,6 +59,7 @@ TIndexFrm::TIndexFrm() : gui::Form("Korvela") {
     };
     Diagrams1.OnClick = [this] { Diagrams1Click(); };
     Results1.OnClick = [this] { Results1Click(); };
+    Analyse2.OnClick = [this] { AnalyseBeam(); };
     Resultsatapoint1.OnClick = [] { PointFrm->ShowModal(); };
     Units1.OnClick = [] { PreferencesFrm->Show(); };
     Disclaimer1.OnClick = [] { InfoFrm->Show(); };
@@ -128,7 +132,29 @@ void TIndexFrm::TileDefault() {
         l->SetTop(ClientHeight() - l->Height());
     }
     ClearPicture();
+    DrawLoadsAndBeam();
     DisplayMode = ShownCase == 0 ? 1 : -1;
+    DrawShownDiagrams();
+}
+
+PictureFrame TIndexFrm::Frame() const { return {Width(), Height(), List_CaseResults.Height(), TileMode}; }
+
+void TIndexFrm::DrawLoadsAndBeam() {
+    DrawLoads(Image1.GetCanvas(), Frame(), ShownCase);
+    DrawBeam(Image1.GetCanvas(), Frame());
+}
+
+void TIndexFrm::DrawShownDiagrams() {
+    if (ShownCase != 0) {
+        if (ResultsReady == 1) DrawResultDiagrams(Image1.GetCanvas(), Frame(), ShownCase);
+        return;
+    }
+    for (int lc = 1; lc <= NumLoadcases; ++lc) {
+        if (LoadcaseActive[lc] == 0) continue;
+        ShownCase = lc;
+        if (ResultsReady == 1) DrawResultDiagrams(Image1.GetCanvas(), Frame(), ShownCase);
+    }
+    ShownCase = 0;
 }
 
 void TIndexFrm::Diagrams1Click() {
@@ -137,7 +163,9 @@ void TIndexFrm::Diagrams1Click() {
     List_CaseResults.SetHeight(0);
     ClearPicture();
     TileMode = 0;
+    DrawLoadsAndBeam();
     DisplayMode = ShownCase == 0 ? 1 : -1;
+    DrawShownDiagrams();
 }
 
 void TIndexFrm::Results1Click() {
@@ -148,6 +176,7 @@ void TIndexFrm::Results1Click() {
     }
     ClearPicture();
     TileMode = 1;
+    DrawLoadsAndBeam();
 }
 
 void TIndexFrm::UpDown1Click() {
@@ -155,10 +184,15 @@ void TIndexFrm::UpDown1Click() {
     lbl_Case.SetCaption(Edit_Case.Text() == "0" ? "All" : Edit_Case.Text());
     ClearPicture();
     DisplayMode = ShownCase != 0 ? -1 : 1;
-    if (ShownCase == 0)
+    DrawLoadsAndBeam();
+    DrawShownDiagrams();
+    if (ShownCase == 0) {
+        FillEnvelopeList(List_CaseResults);
         List_Results.BringToFront();
-    else
+    } else {
+        FillCaseResultsList(List_CaseResults, ShownCase);
         List_CaseResults.BringToFront();
+    }
     gui::SetHourglass(false);
 }
 

@@ -2,6 +2,7 @@
 // reach every other window.
 #pragma once
 #include <cstdint>
+#include "Picture.h"
 #include "gui.h"
 
 class TIndexFrm : public gui::Form {
@@ -53,6 +54,13 @@ public:
 
     void TileDefault();
     void ClearPicture();  // fills ImageRect black
+    // Analyses the beam and shows its results: picture, texts and lists.
+    void AnalyseBeam();
+    // Window sizes the picture is laid out from.
+    PictureFrame Frame() const;
+    void DrawLoadsAndBeam();
+    // Result diagrams of ShownCase, or of every active loadcase when it is 0.
+    void DrawShownDiagrams();
     // Enabled states after an analysis or the opening of a file with results.
     void EnableResults();
 
@@ -65,6 +73,8 @@ private:
     void UpDown1Click();
     void List_ResultsClick();
     void List_CaseResultsClick();
+    // Picture and case list right after the analysis of every loadcase.
+    void ShowAnalysedCases();
     int ListHeight(int fallback) const;
     int CaseFromEdit() const;
 };

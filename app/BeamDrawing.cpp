@@ -1,0 +1,215 @@
+#include "BeamDrawing.h"
+#include <algorithm>
+#include <vector>
+#include "Global.h"
+#include "SigFig.h"
+#include "TextStore.h"
+#include "UDLOutline.h"
+
+BArray<float, 0, 26> MemberLengthLabel;
+
+namespace {
+
+constexpr int BeamY = 96;
+constexpr int LoadBaseY = 94;
+
+enum class End { Left, Inner, Right };
+
+void DrawSupport(gui::Canvas& c, int32_t kind, int xs, End end) {
+    switch (kind) {
+    case SupportSimple:
+        SetPen(c, gui::clWhite, 1);
+        c.MoveTo(xs, 97);
+        c.LineTo(xs - 10, 111);
+        c.LineTo(xs + 10, 111);
+        c.LineTo(xs, 97);
+        break;
+    case SupportFixed:
+        if (end == End::Inner) break;
+        SetPen(c, gui::clWhite, 2);
+        Line(c, xs, 71, xs, 121);
+        SetPen(c, gui::clWhite, 1);
+        for (int k = 0; k <= 4; ++k) {
+            if (end == End::Left)
+                Line(c, xs, 71 + 10 * k, xs - 10, 81 + 10 * k);
+            else
+                Line(c, xs, 81 + 10 * k, xs + 10, 71 + 10 * k);
+        }
+        break;
+    case SupportForkhead: {
+        // The arm on the span side is broken where the beam passes.
+        const int a = end == End::Left ? xs + 8 : xs - 8, b = end == End::Left ? xs - 8 : xs + 8;
+        SetPen(c, gui::clRed, 1);
+        Line(c, a, 88, a, 91);
+        c.MoveTo(a, 101);
+        c.LineTo(a, 102);
+        c.LineTo(b, 102);
+        c.LineTo(b, 88);
+        Line(c, xs - 4, 102, xs - 4, 121);
+        Line(c, xs + 4, 102, xs + 4, 121);
+        break;
+    }
+    case 4:
+    case 5:
+        SetPen(c, gui::clWhite, 4);
+        Line(c, xs, 156, xs, kind == 4 ? 89 : 36);
+        SetPen(c, gui::clWhite, 2);
+        Line(c, xs - 6, 102, xs + 6, 90);
+        Line(c, xs + 6, 102, xs - 6, 90);
+        break;
+    default:
+        break;
+    }
+}
+
+std::string LengthNumber(double mm) { return SigFig3Dec3(mm / Factor_L); }
+
+void LengthLabel(gui::Canvas& c, int x, const std::string& number) {
+    Label(c, x, 101, gui::clWhite, number + " " + Unit_L.str());
+}
+
+// Distributed load intensity of a loadcase at 1000 points along the beam
+// (factored, N/mm); entries 0 and 1001 stay 0 so the outline closes.
+using Profile = std::array<double, 1002>;
+
+Profile UDLProfile(int lc) {
+    Profile v{};
+    for (int k = 1; k < SelfWeightSlot; ++k) {
+        const LoadRecord& r = LoadTable[lc][k];
+        if (r[LKind] != KindUDL || r[LApplied] != 1.0f) continue;
+        const long double d = r[LDist], cover = r[LCover], w1 = static_cast<long double>(r[LStart]) * r[LFactor],
+                          w2 = static_cast<long double>(r[LFinish]) * r[LFactor];
+        int i0 = 0;
+        for (int i = 1; i <= 1000; ++i) {
+            const long double x = i * static_cast<long double>(BeamLength) / 1000;
+            if (x <= d) continue;
+            if (i0 == 0) i0 = i;
+            if (x <= d + cover) v[i] += static_cast<double>(w1 + (w2 - w1) * (i - i0) * BeamLength / (cover * 1000));
+        }
+    }
+    return v;
+}
+
+struct PointLoad {
+    float Distance, Load, Factor;
+};
+
+std::string WithFactor(double value, float factor) {
+    std::string text = SigFig3Dec3(value);
+    if (FactoredLoads == 1) text += " x " + SigFig3Dec3(factor);
+    return text;
+}
+
+void DrawArrow(gui::Canvas& c, int x, float load) {
+    const int tip = load >= 0 ? 93 : 100, head = load >= 0 ? 80 : 110, tail = load >= 0 ? 45 : 140;
+    Line(c, x, tip, x - 5, head);
+    Line(c, x, tip, x + 5, head);
+    Line(c, x, tip, x, tail);
+}
+
+void LabelUDLs(gui::Canvas& c, const BeamAxis& axis, const UDLOutlineCase& outline) {
+    for (int row = 1; row <= 50; ++row) {
+        const auto& e1 = outline[row][1];
+        const auto& e2 = outline[row][2];
+        const float start = e1[OutlineRate], finish = e2[OutlineRate];
+        if (start != 0)
+            Label(c, axis.ByRatio(e1[OutlineX]) + 3, 32, gui::clRed, WithFactor(start / Factor_R, e1[OutlineFactor]));
+        if (finish != 0 && finish != start)
+            Label(c, axis.ByRatio(e2[OutlineX]) - (FactoredLoads == 1 ? 66 : 36), 32, gui::clRed,
+                  WithFactor(finish / Factor_R, e2[OutlineFactor]));
+        for (const auto* end : {&e1, &e2})
+            if ((*end)[OutlineStacked] != 0 && (*end)[OutlineStacked] != (*end)[OutlineRate])
+                Label(c, axis.ByRatio((*end)[OutlineX]) - 12, 3, gui::clWhite,
+                      Bracketed(SigFig3Dec3((*end)[OutlineStacked] / Factor_R)));
+    }
+}
+
+}  // namespace
+
+void DrawBeam(gui::Canvas& c, const PictureFrame& frame) {
+    if (BeamLength == 0) return;
+    for (int m = LHC; m <= RHC; ++m) MemberLengthLabel[m] = static_cast<float>(BeamGeometryTable[m][GLength]);
+    const std::array<float, 26> p = SupportPositions();
+    const BeamAxis axis(frame);
+
+    SetPen(c, gui::clWhite, 4);
+    Line(c, 152, BeamY, axis.x1 - 2, BeamY);
+    DrawSupport(c, SupportTypes[0], axis.ByScale(p[0]), End::Left);
+    for (int i = 1; i <= NumSpans - 1; ++i) DrawSupport(c, SupportTypes[i], axis.ByScale(p[i]), End::Inner);
+    DrawSupport(c, SupportTypes[25], axis.ByScale(p[25]), End::Right);
+
+    if (BeamGeometryTable[LHC][GPresent] == 1.0)
+        LengthLabel(c, axis.ByScale(p[0] / 2.0) - 22, LengthNumber(BeamGeometryTable[LHC][GLength]));
+    for (int k = 1; k <= NumSpans; ++k) {
+        const double length = BeamGeometryTable[k][GLength];
+        const std::string number = LengthNumber(length);
+        if (number != "0.00") LengthLabel(c, axis.ByScale(p[k] - length / 2) - 22, number);
+    }
+    if (BeamGeometryTable[RHC][GPresent] == 1.0) {
+        const double length = BeamGeometryTable[RHC][GLength];
+        const std::string number = LengthNumber(length);
+        if (number != "0.00") LengthLabel(c, axis.ByScale(p[25] + length / 2) - 12, number);
+    }
+}
+
+void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase) {
+    if (BeamLength == 0) return;
+    if (DisplayMode == 1) shownCase = 0;
+    const int first = shownCase == 0 ? 1 : shownCase, last = shownCase == 0 ? MaxLoadcases : shownCase;
+    const BeamAxis axis(frame);
+    const int w = axis.Width();
+
+    // Every applied point load of the loadcases drawn, 25 x 50 at most.
+    std::vector<PointLoad> points;
+    for (int lc = first; lc <= last; ++lc)
+        for (int k = 1; k < SelfWeightSlot; ++k) {
+            const LoadRecord& r = LoadTable[lc][k];
+            if (r[LKind] == KindPoint && r[LApplied] == 1.0f) points.push_back({r[LDist], r[LStart], r[LFactor]});
+        }
+
+    // One vertical scale for the outlines of all active loadcases.
+    std::vector<Profile> profiles(MaxLoadcases + 1, Profile{});
+    double largest = 0;
+    for (int lc = 1; lc <= NumLoadcases; ++lc) {
+        if (LoadcaseActive[lc] == 0) continue;
+        profiles[lc] = UDLProfile(lc);
+        for (double v : profiles[lc]) largest = std::max(largest, std::max(v, -v));
+    }
+    if (largest <= 1e-06) largest = 1e-06;
+    const long double k = 40.0L / largest;
+
+    SetPen(c, gui::clRed, 1);
+    for (int lc = first; lc <= last; ++lc) {
+        if (LoadcaseActive[lc] == 0) continue;
+        const Profile& v = profiles[lc];
+        for (int i = 1; i <= 1001; ++i) {
+            const int xa = axis.x0 + Round((i - 1) * static_cast<long double>(w) / 1000);
+            const int xb = axis.x0 + Round(i * static_cast<long double>(w) / 1000);
+            const int ya = LoadBaseY - Round(v[i - 1] * k), yb = LoadBaseY - Round(v[i] * k);
+            Line(c, xa, ya, xa, yb);
+            Line(c, xa, yb, xb, yb);
+        }
+    }
+
+    SetPen(c, gui::clFuchsia, 1);
+    for (int lc = first; lc <= last; ++lc) {
+        if (LoadTable[lc][SelfWeightSlot][LApplied] != 1.0f) continue;
+        for (int j = 1; j <= 99; ++j) {
+            const int x = axis.x0 + Round(j * static_cast<long double>(w) / 100);
+            Line(c, x, LoadBaseY, x, 84);
+        }
+        c.MoveTo(axis.x0, LoadBaseY);
+        c.LineTo(axis.x0, 84);
+        c.LineTo(axis.x1, 84);
+        c.LineTo(axis.x1, LoadBaseY);
+    }
+
+    for (const PointLoad& pl : points) {
+        const int x = axis.ByRatio(pl.Distance);
+        SetPen(c, gui::clYellow, 2);
+        DrawArrow(c, x, pl.Load);
+        if (shownCase != 0) Label(c, x - 12, 20, gui::clYellow, WithFactor(pl.Load / Factor_PL, pl.Factor));
+    }
+
+    if (shownCase != 0) LabelUDLs(c, axis, AcceptedUDLOutline[shownCase]);
+}

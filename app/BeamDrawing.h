@@ -1,0 +1,16 @@
+// The top strip of the main window's picture: the beam with its supports and
+// member lengths, and the loads of the loadcase shown or of all loadcases.
+#pragma once
+#include <cstdint>
+#include "Bounded.h"
+#include "Picture.h"
+
+// Member lengths (mm) as last drawn; kept in the beam data file.
+extern BArray<float, 0, 26> MemberLengthLabel;
+
+// Beam line at y = 96, the support symbols and the member lengths.
+void DrawBeam(gui::Canvas& c, const PictureFrame& frame);
+// Distributed loads as a stepped outline 40 pixels high at most, the self
+// weight, point loads as arrows; values only when one loadcase is shown.
+// With DisplayMode 1 the shown loadcase becomes 0 (all).
+void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase);

@@ -1,0 +1,99 @@
+// The main window's analysis: the engine's run, with the picture, the result
+// texts and the lists built around it.
+#include "Analysis.h"
+#include "AnalysisState.h"
+#include "BeamDrawing.h"
+#include "CaseTexts.h"
+#include "EnvelopeText.h"
+#include "Global.h"
+#include "Index.h"
+#include "LoadingDataText.h"
+#include "ResultDiagrams.h"
+#include "ResultLists.h"
+#include "ResultTexts.h"
+#include "ResultsReport.h"
+#include "StressText.h"
+
+namespace {
+
+// Loadcases without loads keep these two lines as their span data.
+void SeedSpanData() {
+    SpanDataStore& store = CaseSpanDataText[CurrentCase];
+    store[1] = "LOADCASE" + std::to_string(CurrentCase);
+    store[2] = "No Loads Applied";
+}
+
+void KeepCaseTexts() {
+    BuildStressText();
+    BuildLoadcaseReport();
+    EnvelopeText[0] = "0";
+}
+
+}  // namespace
+
+void TIndexFrm::AnalyseBeam() {
+    if (BeamLength == 0) {
+        gui::SetHourglass(false);
+        return;
+    }
+    gui::SetHourglass(true);
+    List_Results.Clear();
+    List_CaseResults.Clear();
+    for (gui::Control* c : {static_cast<gui::Control*>(&Label_Case), static_cast<gui::Control*>(&lbl_Case),
+                            static_cast<gui::Control*>(&UpDown1)})
+        c->SetVisible(true);
+    ClearPicture();
+
+    AnalysisHooks hooks;
+    hooks.Started = [this] {
+        InitResultTexts();
+        Save1.SetEnabled(true);
+        SaveAs1.SetEnabled(true);
+        Print1.SetEnabled(true);
+        ClearResultLines();
+        for (int lc = 1; lc <= NumLoadcases; ++lc) CaseSpanDataText[lc][0] = "2";
+    };
+    hooks.CaseStarting = SeedSpanData;
+    hooks.CaseStored = KeepCaseTexts;
+    hooks.MaximaFormed = [this] {
+        ClearPicture();
+        ShowAnalysedCases();
+    };
+    hooks.EnvelopeFormed = BuildEnvelopeText;
+    hooks.ReportsDue = [this] {
+        List_Results.Clear();
+        BuildResultsReport();
+        FillResultsList(List_Results);
+        if (NumLoadcases > 1) FillEnvelopeList(List_CaseResults);
+    };
+    hooks.Finished = [this] {
+        BuildLoadingDataText();
+        EnableResults();
+    };
+    RunAnalysis(hooks);
+    gui::SetHourglass(false);
+}
+
+void TIndexFrm::ShowAnalysedCases() {
+    gui::Canvas& c = Image1.GetCanvas();
+    if (NumLoadcases == 1) {
+        DisplayMode = -1;
+        lbl_Case.SetCaption("1");
+        Edit_Case.SetText("1");
+        ShownCase = 1;
+        DrawLoadsAndBeam();
+        DrawResultDiagrams(c, Frame(), ShownCase);
+        FillCaseResultsList(List_CaseResults, ShownCase);
+        return;
+    }
+    DisplayMode = 1;
+    lbl_Case.SetCaption("All");
+    Edit_Case.SetText("0");
+    DrawLoadsAndBeam();
+    // Overlaid; ShownCase keeps the last loadcase drawn.
+    for (int lc = 1; lc <= NumLoadcases; ++lc) {
+        if (LoadcaseActive[lc] == 0) continue;
+        ShownCase = lc;
+        DrawResultDiagrams(c, Frame(), ShownCase);
+    }
+}

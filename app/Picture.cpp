@@ -1,0 +1,41 @@
+#include "Picture.h"
+#include "Func_FloatToInt.h"
+#include "Global.h"
+
+BeamAxis::BeamAxis(const PictureFrame& frame) : x1(frame.Width - 75) {}
+
+int BeamAxis::ByScale(double d) const {
+    if (BeamLength == 0) return x0;
+    const long double scale = static_cast<long double>(Width()) / BeamLength;
+    return x0 + Round(d * scale);
+}
+
+int BeamAxis::ByRatio(double d) const {
+    if (BeamLength == 0) return x0;
+    return x0 + Round(static_cast<long double>(Width()) * d / BeamLength);
+}
+
+std::array<float, 26> SupportPositions() {
+    std::array<float, 26> p{};
+    p[0] = static_cast<float>(BeamGeometryTable[LHC][GLength]);
+    for (int i = 1; i <= MaxSpans; ++i) p[i] = p[i - 1] + static_cast<float>(BeamGeometryTable[i][GLength]);
+    return p;
+}
+
+int Round(long double v) { return FloatToInt(static_cast<double>(v)); }
+
+void SetPen(gui::Canvas& c, gui::Color colour, int width) {
+    c.Pen.Colour = colour;
+    c.Pen.Width = width;
+}
+
+void Line(gui::Canvas& c, int x1, int y1, int x2, int y2) {
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
+void Label(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& text, int size) {
+    c.Brush.Clear = true;
+    c.TextFont = {"Arial", size, 0, colour, false};
+    c.TextOut(x, y, text);
+}

@@ -1,0 +1,39 @@
+// What the drawings of the main window's picture share: the window sizes
+// they are laid out from, the beam's horizontal axis, the support positions
+// and the few canvas steps every drawing repeats.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include "gui.h"
+
+// Sizes of the main window that the picture is laid out from.
+struct PictureFrame {
+    int Width = 0;           // outer width of the window
+    int Height = 0;          // outer height of the window
+    int CaseListHeight = 0;  // height of List_CaseResults
+    int32_t TileMode = 0;
+};
+
+// The beam runs from x0 = 150 to x1 = window width - 75.
+struct BeamAxis {
+    explicit BeamAxis(const PictureFrame& frame);
+    int x0 = 150, x1 = 0;
+    int Width() const { return x1 - x0; }
+    // x of a distance d (mm) as x0 + round(d x scale), scale = width / BeamLength.
+    int ByScale(double d) const;
+    // x of a distance d (mm) as x0 + round(width x d / BeamLength).
+    int ByRatio(double d) const;
+};
+
+// Distance of each support from the left end, single precision: 0 the left
+// end of span 1 (the left cantilever's length), i the right end of span i.
+std::array<float, 26> SupportPositions();
+
+// Nearest integer, ties to even.
+int Round(long double v);
+
+void SetPen(gui::Canvas& c, gui::Color colour, int width);
+void Line(gui::Canvas& c, int x1, int y1, int x2, int y2);
+// Text without a background, "Arial" of the size given.
+void Label(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& text, int size = 8);

@@ -1,0 +1,3 @@
+#include "UDLOutline.h"
+
+BArray<UDLOutlineCase, 1, 25> AcceptedUDLOutline;
