@@ -5,6 +5,7 @@
 #include "Checked.h"
 #include "Deflection.h"
 #include "Global.h"
+#include "LoadPieces.h"
 #include "Maxima.h"
 #include "SpanForces.h"
 
@@ -267,4 +268,25 @@ void StoreCaseResults() {
     CaseMomentMaxima();
     DeflectionSeriesAndSummaries(cc, pos);
     CaseDeflectionMaxima();
+}
+
+void RestoreCaseWork() {
+    const int cc = CurrentCase, n = SavedSpanIntervals;
+    if (n < 1 || n > 200) RaiseRangeCheck();
+    SpanIntervals = n;
+    for (int s = 1; s <= NumSpans; ++s) {
+        for (int j = 0; j <= n; ++j) {
+            SpanShear[s][j] = CaseShear[cc][s][j + 1];
+            SpanMoment[s][j] = CaseMoment[cc][s][j + 1];
+        }
+        for (int p = 1; p <= 21; ++p) SpanDeflection[s][p] = CaseDeflection[cc][s][p];
+    }
+    for (int c = 1; c <= 2; ++c) {
+        for (int i = 1; i <= n + 1; ++i) {
+            CantShear[c][i] = CaseCantShear[cc][c][i];
+            CantMoment[c][i] = CaseCantMoment[cc][c][i];
+        }
+        for (int p = 1; p <= 22; ++p) CantDeflection[c][p] = CaseCantDeflection[cc][c][p];
+    }
+    FormDirectSupportLoads();
 }

@@ -7,3 +7,9 @@
 #pragma once
 
 void StoreCaseResults();
+
+// The reverse of the store step for CurrentCase, as a beam file is opened:
+// the stored station tables go back into the work tables (SpanIntervals :=
+// SavedSpanIntervals) and DirectSupportLoad is formed again from LoadTable,
+// so that StoreCaseResults rebuilds the same series, summaries and reactions.
+void RestoreCaseWork();
