@@ -3,6 +3,7 @@
 #include <string>
 #include "Checked.h"
 #include "Global.h"
+#include "LoadPieces.h"
 #include "Messages.h"
 #include "SigFig.h"
 
@@ -38,14 +39,7 @@ Real LoadMagnitude(int lc) {
 void SumAppliedLoads() {
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         Real sum = 0;
-        for (int i = 1; i <= LoadSlots; ++i) {
-            const LoadRecord& r = LoadTable[lc][i];
-            if (r[LApplied] != 1.0f) continue;
-            if (r[LKind] == KindPoint)
-                sum += Real(r[LStart]) * r[LFactor];
-            else if (r[LKind] == KindUDL)
-                sum += (Real(r[LStart]) + r[LFinish]) / 2 * r[LCover] * r[LFactor];
-        }
+        for (int i = 1; i <= LoadSlots; ++i) sum += AppliedSlotLoad(LoadTable[lc][i]);
         CaseLoadTotal[lc] = ToDouble(sum);
     }
 }

@@ -125,19 +125,19 @@ int32_t SplitAndCompact(MemberPieces& pieces) {
 void SumCaseAppliedLoads() {
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         float sum = 0;
-        for (int i = 1; i <= LoadSlots; ++i) {
-            const LoadRecord& r = LoadTable[lc][i];
-            if (r[LApplied] != 1.0f) continue;
-            if (r[LKind] == KindPoint)
-                sum = ToSingle(sum + Real(r[LStart]) * r[LFactor]);
-            else if (r[LKind] == KindUDL)
-                sum = ToSingle(sum + (Real(r[LStart]) + r[LFinish]) * r[LCover] / 2 * r[LFactor]);
-        }
+        for (int i = 1; i <= LoadSlots; ++i) sum = ToSingle(sum + AppliedSlotLoad(LoadTable[lc][i]));
         CaseAppliedLoad[lc] = sum;
     }
 }
 
 }  // namespace
+
+Real AppliedSlotLoad(const LoadRecord& r) {
+    if (r[LApplied] != 1.0f) return 0;
+    if (r[LKind] == KindPoint) return Real(r[LStart]) * r[LFactor];
+    if (r[LKind] == KindUDL) return (Real(r[LStart]) + r[LFinish]) / 2 * r[LCover] * r[LFactor];
+    return 0;
+}
 
 void FormDirectSupportLoads() {
     const int cc = CurrentCase;

@@ -2,7 +2,8 @@
 // totals, the loads standing on supports and the loadcase totals.
 #pragma once
 #include <cstdint>
-#include "Bounded.h"
+#include "Checked.h"
+#include "Global.h"
 
 // Piece kinds: 1 point, 2 uniform, 3 triangle rising to its end, 4 triangle
 // falling from its start; 0 a trapezoid still to be split.
@@ -38,6 +39,10 @@ struct CantCollectedPiece {
 };
 extern BArray2<CollectedPiece, 1, 25, 1, MaxPieces> SpanPieceList;     // [span][piece]
 extern BArray2<CantCollectedPiece, 1, 2, 1, MaxPieces> CantPieceList;  // [1 left, 2 right][piece]
+
+// Factored load of one slot (N) when it is applied: a point load P x f, a
+// distributed load (w1 + w2) / 2 x c x f; 0 otherwise.
+Real AppliedSlotLoad(const LoadRecord& r);
 
 // Cuts the applied loads of CurrentCase into pieces, fills the piece counts
 // and DirectSupportLoad of CurrentCase, and the CaseAppliedLoad of every loadcase.
