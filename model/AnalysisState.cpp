@@ -14,10 +14,3 @@ BArray<int32_t, 1, 25> NoLoadsMark;
 double MemberLength(int member) { return BeamGeometryTable[member][GLength]; }
 
 bool MemberPresent(int member) { return BeamGeometryTable[member][GPresent] == 1.0; }
-
-Real NodePosition(int k) {
-    if (k < 1 || k > 26) RaiseRangeCheck();
-    Real s = MemberLength(LHC);
-    for (int i = 1; i < k; ++i) s += MemberLength(i);
-    return s;
-}

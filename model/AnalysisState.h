@@ -23,5 +23,3 @@ inline int SimpsonWeight(int j, int n) { return j == 1 || j == n + 1 ? 1 : (j % 
 // Member geometry read from the shared table.
 double MemberLength(int member);
 bool MemberPresent(int member);        // present flag exactly 1.0
-// Distance of support node k (1..26) from the left end of the beam.
-Real NodePosition(int k);
