@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <memory>
 #include "QtCommon.h"
 
 namespace gui {
@@ -15,7 +14,10 @@ gui::Form* MainForm = nullptr;
 }
 
 namespace {
-std::unique_ptr<QApplication> app;
+// Never destroyed: the windows live until the process ends, and Qt keeps a
+// reference to argc.
+QApplication* app = nullptr;
+int appArgc = 0;
 std::string title;
 int screenW = 0, screenH = 0;
 bool hourglass = false;
@@ -29,7 +31,8 @@ bool InitApplication(int& argc, char** argv) {
         std::fprintf(stderr, "Korvela needs a display; none was found (run it as: xvfb-run ./build.sh run).\n");
         return false;
     }
-    app = std::make_unique<QApplication>(argc, argv);
+    appArgc = argc;
+    app = new QApplication(appArgc, argv);
     return true;
 }
 
