@@ -6,6 +6,7 @@
 #include "Global.h"
 #include "Info.h"
 #include "LoadData.h"
+#include "Messages.h"
 #include "Point.h"
 #include "Preferences.h"
 #include "ResultDiagrams.h"
@@ -46,6 +47,9 @@ TIndexFrm::TIndexFrm() : gui::Form("Korvela") {
     Save1.SetEnabled(false);
     SaveAs1.SetEnabled(false);
     Print1.SetEnabled(false);
+
+    // The engine's messages (no loads, equilibrium) appear as message boxes.
+    SetMessageHandler([](const std::string& text) { gui::ShowMessage(text); });
 
     OnShow = [this] { FormShow(); };
     SetHeader1.OnClick = [] { SetHeaderFrm->ShowModal(); };

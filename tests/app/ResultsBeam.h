@@ -1,0 +1,35 @@
+// Beams and loads set up in the shared tables for the tests of the results
+// on the main window (default display units: m, kN, kN/m, kN-m, mm).
+#pragma once
+#include <string>
+#include <vector>
+#include "Global.h"
+
+namespace results_test {
+
+constexpr double E = 205000, I = 1e8, Y = 100;
+
+// Default units, factored-loads preference off; spans of the given lengths
+// (mm), optional cantilevers (length 0: none), simple supports, one section
+// for all spans described by two lines; no loads.
+void SetBeam(const std::vector<double>& spans, double lhc = 0, double rhc = 0);
+
+// A load in a slot, applied in the given loadcases.
+void Point(int slot, double d, double load, double factor, const std::vector<int>& cases = {1});
+void Udl(int slot, double d, double w1, double w2, double cover, double factor, const std::vector<int>& cases = {1});
+// Active loadcases and their number, as the loads window sets them.
+void FinishLoads();
+
+// Analyses through the main window; returns the messages shown.
+std::vector<std::string> Analyse();
+
+// Lines 1..count of a store, as the lists show them.
+template <class Store>
+std::vector<std::string> Lines(const Store& store) {
+    std::vector<std::string> lines;
+    const int n = store[0].empty() ? 0 : std::stoi(store[0].str());
+    for (int i = 1; i <= n; ++i) lines.push_back(store[i].str());
+    return lines;
+}
+
+}  // namespace results_test

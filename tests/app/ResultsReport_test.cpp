@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+#include "ResultTexts.h"
+#include "ResultsBeam.h"
+#include "ResultsReport.h"
+
+using namespace results_test;
+using Lines_t = std::vector<std::string>;
+
+namespace {
+
+// Two spans of 5 m under 10 kN/m: reactions 3wL/8, 10wL/8, 3wL/8, support
+// moment -wL^2/8. Deflections come from Simpson's rule over 20 intervals, the
+// largest at 0.45 L: 1.651 mm (the unit load's kink inside a panel).
+void TwoSpanUdl(double factor) {
+    SetBeam({5000, 5000});
+    Udl(1, 0, 10, 10, 10000, factor);
+    FinishLoads();
+    ASSERT_EQ(Analyse(), Lines_t{});
+}
+
+TEST(ResultsReport, TwoSpanUdlWithOneSectionForAllSpans) {
+    TwoSpanUdl(1.0);
+    EXPECT_EQ(Lines(ReportText), (Lines_t{"RESULTS", " ", "BEAM DATA", " Length = 10.000 m", "",
+                                          " Section = 203 x 133 x 25 UB", " E = 205000 N/mm^2", "",
+                                          " Span    Length (m)", "  1         5.000", "  2         5.000", ""}));
+    EXPECT_EQ(Lines(MaximaText), (Lines_t{"MAXIMA", " Max shear = 31.25 kN", " Max bending moment = 31.25 kN-m",
+                                          " Max deflection = 1.651 mm", " Max positive support reaction = 62.50 kN",
+                                          " Max stress = 31.25 N/mm^2", ""}));
+}
+
+TEST(ResultsReport, FactoredLoadsTakeTheFactoredWordingAndDeflectionsStayUnfactored) {
+    TwoSpanUdl(1.4);
+    EXPECT_EQ(Lines(MaximaText),
+              (Lines_t{"MAXIMA", " Max factored shear = 43.75 kN", " Max factored bending moment = 43.75 kN-m",
+                       " Max deflection = 1.651 mm", " Max positive factored support reaction = 87.50 kN",
+                       " Max factored elastic stress = 43.75 N/mm^2", ""}));
+}
+
+TEST(ResultsReport, ANegativeReactionAddsItsLine) {
+    // Only span 1 loaded: reactions 7wL/16, 10wL/16 and -wL/16.
+    SetBeam({5000, 5000});
+    Udl(1, 0, 10, 10, 5000, 1.0);
+    FinishLoads();
+    ASSERT_EQ(Analyse(), Lines_t{});
+    const Lines_t maxima = Lines(MaximaText);
+    ASSERT_EQ(maxima.size(), 8u);
+    EXPECT_EQ(maxima[4], " Max positive support reaction = 31.25 kN");
+    EXPECT_EQ(maxima[5], " Max negative support reaction = -3.125 kN");
+    EXPECT_EQ(maxima[6].substr(0, 14), " Max stress = ");
+}
+
+TEST(ResultsReport, SpanDataBlockWhenEachMemberHasItsOwnSection) {
+    SetBeam({5000, 5000}, 1500);
+    SameForAllSpans = -1;
+    SpanDescription[LHC] = "Stub";
+    SpanDescription[2] = "A description longer than the room";
+    Udl(1, 0, 10, 10, 11500, 1.0);
+    FinishLoads();
+    ASSERT_EQ(Analyse(), Lines_t{});
+    const Lines_t report = Lines(ReportText);
+    ASSERT_EQ(report.size(), 10u);
+    EXPECT_EQ(report[9], "");
+    EXPECT_EQ(report[0], "RESULTS");
+    EXPECT_EQ(report[2], "Beam Length = 11.50 m");
+    EXPECT_EQ(report[3], " ");
+    EXPECT_EQ(report[4], "SPAN DATA");
+    EXPECT_EQ(report[5], " Span  Length (m)  E (N/mm^2)  Ixx (cm^4)  y (mm)   Description");
+    EXPECT_EQ(report[6], " LHC     1.500       205000    10000       100      Stub");
+    EXPECT_EQ(report[7], "  1      5.000       205000    10000       100      203 x 133 x 25 UB");
+    // Cut at 75 characters: the description keeps 23.
+    EXPECT_EQ(report[8], "  2      5.000       205000    10000       100      A description longer th");
+}
+
+TEST(ResultsReport, AnUnknownSectionSwitchWritesTheTitleOnly) {
+    ReportText.Fill({});
+    ReportText[0] = "9";
+    SameForAllSpans = 0;
+    BuildResultsReport();
+    EXPECT_EQ(ReportText[1].str(), "RESULTS");
+    EXPECT_EQ(ReportText[2].str(), " ");
+    EXPECT_EQ(ReportText[3].str(), "");
+    EXPECT_EQ(ReportText[0].str(), "9");
+}
+
+}  // namespace

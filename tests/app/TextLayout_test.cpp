@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+#include "Global.h"
+#include "ResultTexts.h"
+#include "TextStore.h"
+
+namespace {
+
+TEST(TextLayout, HeadingsCentreOnTheirColumnAndNumbersAlignOnThePoint) {
+    // Half the heading's length (rounded down) stands before the column.
+    EXPECT_EQ(TextLine(" Int").Centre(10, "(m)").str(), " Int     (m)");
+    EXPECT_EQ(TextLine(" Int").Centre(10, "(mm)").str(), " Int    (mm)");
+    // A heading that no longer fits follows at once.
+    EXPECT_EQ(TextLine("0123456789").Centre(4, "(m)").str(), "0123456789(m)");
+
+    // The point of the number stands in the column.
+    EXPECT_EQ(TextLine("  1").Align(14, "6.000", PointRule::A).str(), "  1         6.000");
+    EXPECT_EQ(TextLine("  1").Align(14, "-6.000", PointRule::A).str(), "  1        -6.000");
+    // Without a point: rule A ends one column before, rule B in the column.
+    EXPECT_EQ(TextLine("  1").Align(10, "205000", PointRule::A).str(), "  1205000");
+    EXPECT_EQ(TextLine("  1").Align(14, "205000", PointRule::A).str(), "  1    205000");
+    EXPECT_EQ(TextLine("  1").Align(14, "205000", PointRule::B).str(), "  1     205000");
+    // A line already too long takes the number without a blank.
+    EXPECT_EQ(TextLine("0123456789").Align(5, "1.5", PointRule::A).str(), "01234567891.5");
+    EXPECT_EQ(TextLine("ab").PadTo(5).Add("|").PadTo(3).str(), "ab   |");
+}
+
+TEST(TextLayout, DigitRuleGivesTheDecimalsOfAColumnFromItsLargestMagnitude) {
+    const int thresholds[] = {3, 4, 5};
+    // Rows of the table: d = 1, 2, 3, 4, 5 digits of the largest magnitude.
+    const double largest[] = {0.4, 12.5, 999.9, 1000, 123456};
+    const int expected[3][5] = {{2, 1, 0, 0, 0}, {3, 2, 1, 0, 0}, {3, 3, 2, 1, 0}};
+    for (int t = 0; t < 3; ++t)
+        for (int d = 0; d < 5; ++d) {
+            DigitRule rule;
+            rule.Take(-largest[d]);  // magnitudes count
+            rule.Take(0.1);
+            EXPECT_EQ(rule.Decimals(thresholds[t]), expected[t][d]) << thresholds[t] << " " << largest[d];
+        }
+    EXPECT_EQ(DigitRule().Decimals(4), 3);  // nothing taken: "0" has one digit
+}
+
+TEST(TextLayout, FixedKeepsItsWidthAndSlotNamesEndInOneColumn) {
+    EXPECT_EQ(Fixed(1.5, 2), " 1.50");
+    EXPECT_EQ(Fixed(2.7, 0), "2");
+    EXPECT_EQ(Fixed(0.00005, 3), "0.000");
+    EXPECT_EQ(Fixed(123456, 1), "123460");
+    EXPECT_EQ(SlotName(7), "  7");
+    EXPECT_EQ(SlotName(12), " 12");
+    EXPECT_EQ(Bracketed("kN-m"), "(kN-m)");
+}
+
+TEST(TextLayout, StoresCountFromLineZeroAndCutLongLines) {
+    TextStore<5, 10> store;
+    EXPECT_EQ(StoreCount(store), 0);
+    StoreWriter w(store, 2);
+    w.Write("first line too long");
+    w.Skip();
+    w.Write("third");
+    w.SetCount(w.Next());
+    EXPECT_EQ(StoreCount(store), 5);
+    EXPECT_EQ(store[2].str(), "first line");
+    EXPECT_EQ(store[3].str(), "");
+    EXPECT_EQ(store[4].str(), "third");
+    w.Write("last");
+    EXPECT_THROW(w.Write("x"), RunError) << "line 5 is the last";
+}
+
+TEST(TextLayout, ClearResultLinesEmptiesTheStoresOfTheLoadcasesCounted) {
+    NumLoadcases = 3;
+    InitResultTexts();
+    EXPECT_EQ(CaseLoadsText[3][0].str(), "0");
+    EXPECT_EQ(CaseStressLine[3].str(), " ");
+    CaseSupportText[4][1] = "kept";
+    CaseStressLine[6] = "kept";
+    EnvelopeText[0] = "7";
+    ReportText[0] = "3";
+    ClearResultLines();
+    EXPECT_EQ(CaseLoadsText[3][0].str(), "");
+    EXPECT_EQ(CaseStressLine[3].str(), "") << "loadcases 1 to 5";
+    EXPECT_EQ(CaseStressLine[6].str(), "kept");
+    EXPECT_EQ(CaseSupportText[4][1].str(), "kept") << "beyond NumLoadcases";
+    EXPECT_EQ(EnvelopeText[0].str(), "7") << "line 0 of the envelope is left";
+    EXPECT_EQ(ReportText[0].str(), "");
+
+    // More loadcases than span-data stores (after a file, before an analysis).
+    NumLoadcases = 5;
+    EXPECT_NO_THROW(ClearResultLines());
+    NumLoadcases = 0;
+}
+
+}  // namespace
