@@ -85,6 +85,8 @@ QWidget* Form::MenuBar() {
     int cw = ClientWidth(), ch = ClientHeight();
     auto* bar = new QMenuBar(w_);
     bar->setNativeMenuBar(false);
+    // The bar keeps the system colours whatever the form's background is.
+    bar->setStyleSheet("QMenuBar { background: #D4D0C8; color: black; }");
     hasMenu_ = true;
     SetClientSize(cw, ch);
     return bar;
