@@ -781,6 +781,18 @@ def uneql_table():
     return angle_table('UnEqL', radii, given, 3, 1.2e-3, (14.167, 32.703))
 
 
+def share_torsion(eq, eql):
+    """A size in both equal tables has one torsion constant: the reference
+    row's where one of the two is a reference row ("L  200 x 20" in EqL)."""
+    for l in eql:
+        for e in eq:
+            if e['Width'] and (e['Depth'], e['WebThk']) == (l['Depth'], l['WebThk']):
+                if l['RecNo'] == 17:
+                    e['TorsionK'] = l['TorsionK']
+                else:
+                    l['TorsionK'] = e['TorsionK']
+
+
 # ---------------------------------------------------------------- hollow sections
 
 def rounded_rect(d, b, r):
@@ -957,6 +969,7 @@ def main():
     builders = dict(RSC=rsc_table, PFC=pfc_table, UPN=upn_table, C=c_table, EqRSA=eqrsa_table,
                     UnEqRSA=uneqrsa_table, EqL=eql_table, UnEqL=uneql_table, RHS=rhs_table, CHS=chs_table)
     tables = {name: builders[name]() for name, *_ in UNITS}
+    share_torsion(tables['EqRSA'], tables['EqL'])
     for name, family, writer, file_name, title in UNITS:
         emit(name, family, writer, file_name, title, tables[name])
     print('\n'.join(NOTES))

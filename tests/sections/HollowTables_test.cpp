@@ -1,0 +1,285 @@
+// The rectangular and circular hollow section tables as written: layout,
+// designations, blank records, the reference rows byte for byte and every
+// relation on every section.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+#include "ChannelAngleHollowFiles.h"
+#include "SectionTables.h"
+
+using cah::Expected;
+using cah::Rel;
+using cah::UnitOfFifthFigure;
+using cah::Written;
+
+namespace {
+
+const double Pi = std::acos(-1.0);
+const std::string Blank25(25, ' ');
+
+std::vector<std::string> Split(const std::string& text) {
+    std::vector<std::string> out;
+    std::stringstream in(text);
+    for (std::string item; std::getline(in, item, '|');) out.push_back(item == "-" ? "" : item);
+    return out;
+}
+
+const std::vector<std::string>& RhsDesignations() {
+    static const std::vector<std::string> d = Split(
+        "20 x 20 x 2.0 RHS|20 x 20 x 2.5 RHS|-|25 x 25 x 2.0 RHS|25 x 25 x 2.5 RHS|25 x 25 x 3.0 RHS|"
+        "25 x 25 x 3.2 RHS|-|30 x 30 x 2.5 RHS|30 x 30 x 3.0 RHS|-|40 x 40 x 2.5 RHS|40 x 40 x 3.0 RHS|"
+        "40 x 40 x 4.0 RHS|40 x 40 x 5.0 RHS|-|50 x 25 x 2.5 RHS|50 x 25 x 3.0 RHS|50 x 25 x 3.2 RHS|-|"
+        "50 x 30 x 2.5 RHS|50 x 30 x 3.0 RHS|50 x 30 x 3.2 RHS|50 x 30 x 4.0 RHS|50 x 30 x 5.0 RHS|-|"
+        "50 x 50 x 2.5 RHS|50 x 50 x 3.0 RHS|50 x 50 x 3.2 RHS|50 x 50 x 4.0 RHS|50 x 50 x 5.0 RHS|"
+        "50 x 50 x 6.3 RHS|-|60 x 40 x 2.5 RHS|60 x 40 x 3.0 RHS|60 x 40 x 3.2 RHS|60 x 40 x 4.0 RHS|"
+        "60 x 40 x 5.0 RHS|60 x 40 x 6.3 RHS|-|60 x 60 x 3.0 RHS|60 x 60 x 3.2 RHS|60 x 60 x 4.0 RHS|"
+        "60 x 60 x 5.0 RHS|60 x 60 x 6.3 RHS|60 x 60 x 8.0 RHS|-|70 x 70 x 3.0 RHS|70 x 70 x 3.6 RHS|"
+        "70 x 70 x 5.0 RHS|70 x 70 x 6.3 RHS|70 x 70 x 8.0 RHS|-|80 x 40 x 3.0 RHS|80 x 40 x 3.2 RHS|"
+        "80 x 40 x 4.0 RHS|80 x 40 x 5.0 RHS|80 x 40 x 6.3 RHS|80 x 40 x 8.0 RHS|-|80 x 80 x 3.0 RHS|"
+        "80 x 80 x 3.6 RHS|80 x 80 x 5.0 RHS|80 x 80 x 6.3 RHS|80 x 80 x 8.0 RHS|-|90 x 50 x 3.0 RHS|"
+        "90 x 50 x 3.6 RHS|90 x 50 x 5.0 RHS|90 x 50 x 6.3 RHS|90 x 50 x 8.0 RHS|-|90 x 90 x 3.6 RHS|"
+        "90 x 90 x 5.0 RHS|90 x 90 x 6.3 RHS|90 x 90 x 8.0 RHS|-|100 x 50 x 3.0 RHS|100 x 50 x 3.2 RHS|"
+        "100 x 50 x 4.0 RHS|100 x 50 x 5.0 RHS|100 x 50 x 6.3 RHS|100 x 50 x 8.0 RHS|-|100 x 60 x 3.0 RHS|"
+        "100 x 60 x 3.6 RHS|100 x 60 x 5.0 RHS|100 x 60 x 6.3 RHS|100 x 60 x 8.0 RHS|-|100 x 100 x 4.0 RHS|"
+        "100 x 100 x 5.0 RHS|100 x 100 x 6.3 RHS|100 x 100 x 8.0 RHS|100 x 100 x 10 RHS|-|120 x 60 x 3.6  RHS|"
+        "120 x 60 x 5.0  RHS|120 x 60 x 6.3  RHS|120 x 60 x 8.0  RHS|-|120 x 80 x 5.0  RHS|120 x 80 x 6.3  RHS|"
+        "120 x 80 x 8.0  RHS|120 x 80 x 10  RHS|-|120 x 120 x 5.0  RHS|120 x 120 x 6.3  RHS|120 x 120 x 8.0  RHS|"
+        "120 x 120 x 10  RHS|120 x 120 x 12.5  RHS|-|150 x 100 x 5.0  RHS|150 x 100 x 6.3  RHS|"
+        "150 x 100 x 8.0  RHS|150 x 100 x 10  RHS|150 x 100 x 12.5  RHS|-|150 x 150 x 5.0  RHS|"
+        "150 x 150 x 6.3  RHS|150 x 150 x 8.0  RHS|150 x 150 x 10  RHS|150 x 150 x 12.5  RHS|-|"
+        "160 x 80 x 5.0  RHS|160 x 80 x 6.3  RHS|160 x 80 x 8.0  RHS|160 x 80 x 10  RHS|160 x 80 x 12.5  RHS|-|"
+        "180 x 180 x 6.3  RHS|180 x 180 x 8.0  RHS|180 x 180 x 10  RHS|180 x 180 x 12.5  RHS|180 x 180 x 16  RHS|-|"
+        "200 x 100 x 5.0 RHS|200 x 100 x 6.3 RHS|200 x 100 x 8.0 RHS|200 x 100 x 10 RHS|200 x 100 x 12.5  RHS|"
+        "200 x 100 x 16  RHS|-|200 x 200 x 6.3  RHS|200 x 200 x 8.0  RHS|200 x 200 x 10  RHS|"
+        "200 x 200 x 12.5  RHS|200 x 200 x 16  RHS|-|250 x 150 x 6.3  RHS|250 x 150 x 8.0  RHS|"
+        "250 x 150 x 10  RHS|250 x 150 x 12.5  RHS|250 x 150 x 16  RHS|-|250 x 250 x 6.3  RHS|"
+        "250 x 250 x 8.0  RHS|250 x 250 x 10  RHS|250 x 250 x 12.5  RHS|250 x 250 x 16  RHS|-|"
+        "300 x 200 x 6.3  RHS|300 x 200 x 8.0  RHS|300 x 200 x 10  RHS|300 x 200 x 12.5  RHS|300 x 200 x 16  RHS|-|"
+        "300 x 300 x 8.0  RHS|300 x 300 x 10  RHS|300 x 300 x 12.5  RHS|300 x 300 x 16  RHS|-|"
+        "350 x 350 x 8.0  RHS|350 x 350 x 10  RHS|350 x 350 x 12.5  RHS|350 x 350 x 16  RHS|-|"
+        "400 x 200 x 8.0  RHS|400 x 200 x 10  RHS|400 x 200 x 12.5  RHS|400 x 200 x 16  RHS|-|"
+        "400 x 400 x 10  RHS|400 x 400 x 12.5  RHS|400 x 400 x 16  RHS|-|450 x 250 x 10  RHS|"
+        "450 x 250 x 12.5  RHS|450 x 250 x 16  RHS|-|500 x 300 x 10  RHS|500 x 300 x 12.5  RHS|500 x 300 x 16  RHS");
+    return d;
+}
+
+const std::vector<std::string>& ChsDesignations() {
+    static const std::vector<std::string> d = Split(
+        "21.3  x  3.2   CHS|-|26.9   x 3.2  CHS|-|33.7  x 2.6  CHS|33.7  x 4.0 CHS|-|42.4  x  2.6 CHS|"
+        "42.4   x  3.2  CHS|42.4  x  4.0  CHS|-|48.3  x  3.2   CHS|48.3  x 4.0    CHS|48.3  x  5.0    CHS|-|"
+        "60.3   x  3.2   CHS|60.3   x  4.0  CHS|60.3   x  5.0   CHS|-|76.1  x  3.2    CHS|76.1  x 4.0   CHS|"
+        "76.1   x 5.0   CHS|-|88.9  x 3.2  CHS|88.9   x 4.0    CHS|88.9   x 5.0    CHS|-|114.3   x  3.6   CHS|"
+        "114.3  x  5.0    CHS|114.3   x  6.3    CHS|-|139.7   x  5.0  CHS|139.7  x  6.3   CHS|139.7   x  8.0   CHS|"
+        "139.7  x  10   CHS|-|168.3   x  5.0    CHS|168.3   x  6.3   CHS|168.3   x  8.0    CHS|168.3  x  10    CHS|"
+        "168.3   x 12.5    CHS|-|193.7 x  5   CHS|193.7  x  6.3   CHS|193.7 x  8   CHS|193.7 x  10    CHS|"
+        "193.7 x  12.5  CHS|-|219.1  x  5.0   CHS|219.1  x  6.3    CHS|219.1   x  8.0    CHS|219.1   x 10   CHS|"
+        "219.1  x  12.5    CHS|219.1   x 16    CHS|-|244.5   x  6.3    CHS|244.5   x  8.0   CHS|244.5   x  10   CHS|"
+        "244.5   x  12.5    CHS|244.5   x  16   CHS|-|273   x  6.3   CHS|273   x  8   CHS|273   x 10   CHS|"
+        "273   x  12.5    CHS|273   x  16   CHS|-|323.9  x  6.3   CHS|323.9   x  8.0    CHS|323.9   x  10   CHS|"
+        "323.9   x  12.5   CHS|323.9   x  16    CHS|-|355.6  x  8.0   CHS|355.6   x  10   CHS|355.6   x 12.5   CHS|"
+        "355.6   x 16    CHS|-|406.4   x 10    CHS|406.4   x 12.5    CHS|406.4   x 16   CHS|-|457   x  10  CHS|"
+        "457   x  12.5   CHS|457  x  16  CHS|-|508   x  10   CHS|508   x 12.5   CHS|508   x  16   CHS");
+    return d;
+}
+
+std::vector<double> Numbers(const std::string& designation) {
+    std::vector<double> n;
+    std::stringstream in(designation);
+    for (std::string item; std::getline(in, item, 'x');) n.push_back(std::stod(item));
+    return n;
+}
+
+void ExpectLayout(const Written& w, const std::vector<std::string>& designations, const char* kind,
+                  const std::vector<int>& filled) {
+    ASSERT_EQ(w.bytes.size(), 200 * designations.size());
+    ASSERT_EQ(w.Count(), int(designations.size()));
+    EXPECT_FALSE(designations.front().empty());
+    EXPECT_FALSE(designations.back().empty());
+    for (int k = 1; k <= w.Count(); ++k) {
+        const std::string& d = designations[k - 1];
+        EXPECT_EQ(w[k].RecNo, k);
+        EXPECT_EQ(w[k].Designation.len, 25);
+        if (d.empty()) {
+            EXPECT_FALSE(designations[k].empty()) << "two blanks in a row at " << k;
+            cah::ExpectBlank(w, k, Blank25, "");
+            continue;
+        }
+        EXPECT_EQ(w[k].Designation.str(), d + std::string(25 - d.size(), ' '));
+        EXPECT_EQ(w[k].Kind.str(), kind);
+        EXPECT_EQ(w[k].Grade, 43.0f);
+        EXPECT_EQ(w[k].E, 205000.0f);
+        for (const cah::Single& s : cah::Singles()) {
+            bool isFilled = std::find(filled.begin(), filled.end(), s.offset) != filled.end();
+            EXPECT_EQ(cah::SingleAt(w.Raw(k), s.offset) != 0, isFilled) << d << " " << s.name;
+        }
+    }
+}
+
+double Sig3(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2e", v);
+    return std::strtod(text, nullptr);
+}
+
+// Area and second moment (about the axis parallel to b) of a d x b rectangle
+// with its corners rounded to radius r.
+std::pair<double, double> RoundedRectangle(double d, double b, double r) {
+    double a = (1 - Pi / 4) * r * r, e = 2 * r / (3 * (4 - Pi)), ic = (1.0 / 3 - Pi / 16) * r * r * r * r - a * e * e;
+    return {b * d - (4 - Pi) * r * r, b * d * d * d / 12 - 4 * (ic + a * (d / 2 - r + e) * (d / 2 - r + e))};
+}
+
+TEST(RhsTable, LayoutDesignationsAndBlankRecords) {
+    Written w = cah::Write(WriteRhsTable, "RHS.sct");
+    EXPECT_EQ(w.bytes.size(), 38600u);
+    ExpectLayout(w, RhsDesignations(), "Box",
+                 cah::Offsets({"Depth", "Width", "WebThk", "FlangeThk", "RootRad", "Outstand", "WebDepth", "Grade",
+                               "E", "Area", "Ixx", "Iyy", "Rxx", "Ryy", "XFibre", "YFibre", "TorsionK", "TorsionT",
+                               "Sxx", "Syy"}));
+}
+
+TEST(RhsTable, EveryRelationOnEverySection) {
+    const std::map<std::string, double> offByOne = {{"120 x 80 x 8.0  RHS", 53.3}, {"200 x 100 x 10 RHS", 72.8},
+                                                    {"300 x 300 x 16  RHS", 162}, {"400 x 200 x 8.0  RHS", 139}};
+    Written w = cah::Write(WriteRhsTable, "RHS.sct");
+    for (const SectionRecord& r : w.records) {
+        if (r.Width == 0) continue;
+        std::string name = cah::Trimmed(r);
+        SCOPED_TRACE(name);
+        std::vector<double> n = Numbers(name.substr(0, name.find("RHS")));
+        const double d = n[0], b = n[1], t = n[2];
+        EXPECT_EQ(r.Depth, float(d));
+        EXPECT_EQ(r.Width, float(b));
+        EXPECT_GE(r.Depth, r.Width);
+        for (float v : {r.WebThk, r.FlangeThk, r.RootRad}) EXPECT_EQ(v, float(t));
+        EXPECT_EQ(r.Outstand, float(b - 3 * t));
+        EXPECT_EQ(r.WebDepth, float(d - 3 * t));
+        EXPECT_EQ(r.XFibre, float(b / 2));
+        EXPECT_EQ(r.YFibre, float(d / 2));
+
+        auto [outer, outerI] = RoundedRectangle(d, b, 1.25 * t);
+        auto [inner, innerI] = RoundedRectangle(d - 2 * t, b - 2 * t, t);
+        double iyy = RoundedRectangle(b, d, 1.25 * t).second - RoundedRectangle(b - 2 * t, d - 2 * t, t).second;
+        EXPECT_LE(std::fabs(r.Area - (outer - inner)), 1.0001 * UnitOfFifthFigure(r.Area));
+        EXPECT_LE(std::fabs(r.Ixx - (outerI - innerI)), 1.0001 * UnitOfFifthFigure(r.Ixx));
+        EXPECT_LE(std::fabs(r.Iyy - iyy), 1.0001 * UnitOfFifthFigure(r.Iyy));
+        EXPECT_LE(std::fabs(r.Rxx - std::sqrt(double(r.Ixx) / r.Area)), 2 * UnitOfFifthFigure(r.Rxx));
+        EXPECT_LE(std::fabs(r.Ryy - std::sqrt(double(r.Iyy) / r.Area)), 2 * UnitOfFifthFigure(r.Ryy));
+
+        double rc = 1.125 * t, h = 2 * ((b - t) + (d - t)) - 2 * rc * (4 - Pi);
+        double ah = (b - t) * (d - t) - (4 - Pi) * rc * rc, k = 2 * ah * t / h;
+        EXPECT_LE(std::fabs(r.TorsionK - (t * t * t * h / 3 + 2 * k * ah)), 1.0001 * UnitOfFifthFigure(r.TorsionK));
+        auto found = offByOne.find(name);
+        if (found == offByOne.end()) {
+            EXPECT_EQ(r.TorsionT, float(Sig3(t + k / t)));
+        } else {
+            EXPECT_EQ(r.TorsionT, float(found->second));
+            EXPECT_NEAR(std::fabs(found->second - Sig3(t + k / t)), UnitOfFifthFigure(t + k / t) * 100, 1e-9);
+        }
+        auto plastic = [t](double d, double b) {
+            return b * d * d / 4 - (b - 2 * t) * (d - 2 * t) * (d - 2 * t) / 4 - 0.28125 * (4 - Pi) * d * t * t -
+                   0.75 * t * t * t;
+        };
+        EXPECT_LE(std::fabs(r.Sxx - plastic(d, b)), 1.25 * UnitOfFifthFigure(r.Sxx));
+        EXPECT_LE(std::fabs(r.Syy - plastic(b, d)), 1.25 * UnitOfFifthFigure(r.Syy));
+        if (d == b) {
+            EXPECT_EQ(r.Ixx, r.Iyy);
+            EXPECT_EQ(r.Rxx, r.Ryy);
+            EXPECT_EQ(r.Sxx, r.Syy);
+        }
+    }
+}
+
+TEST(RhsTable, ReferenceRowsByteForByte) {
+    Written w = cah::Write(WriteRhsTable, "RHS.sct");
+    using R = SectionRecord;
+    auto row = [](const char* designation, int recNo, float d, float b, float t, float area, float ixx, float iyy,
+                  float rxx, float ryy, float k, float tt, float sxx, float syy) {
+        return Expected(designation, "Box", recNo,
+                        {{&R::Depth, d}, {&R::Width, b}, {&R::WebThk, t}, {&R::FlangeThk, t}, {&R::RootRad, t},
+                         {&R::Outstand, b - 3 * t}, {&R::WebDepth, d - 3 * t}, {&R::Grade, 43}, {&R::E, 205000},
+                         {&R::Area, area}, {&R::Ixx, ixx}, {&R::Iyy, iyy}, {&R::Rxx, rxx}, {&R::Ryy, ryy},
+                         {&R::XFibre, b / 2}, {&R::YFibre, d / 2}, {&R::TorsionK, k}, {&R::TorsionT, tt},
+                         {&R::Sxx, sxx}, {&R::Syy, syy}});
+    };
+    cah::ExpectStoredBytes(w, 1, row("20 x 20 x 2.0 RHS        ", 1, 20, 20, 2, 142.07f, 7588.9f, 7588.9f, 7.3087f,
+                                     7.3087f, 12178, 11.4f, 950.68f, 950.68f));
+    cah::ExpectStoredBytes(w, 17, row("50 x 25 x 2.5 RHS        ", 17, 50, 25, 2.5f, 346.98f, 106170, 34413, 17.493f,
+                                      9.9588f, 84136, 18.2f, 5412.8f, 3263.1f));
+    cah::ExpectStoredBytes(w, 193, row("500 x 300 x 16  RHS      ", 193, 500, 300, 16, 24452, 8.2673e8f, 3.7076e8f,
+                                       183.87f, 123.14f, 8.0223e8f, 198, 4.0414e6f, 2.825e6f));
+    cah::ExpectStoredBytes(w, 3, Expected("                         ", "", 3, {}));
+}
+
+const std::map<int, std::vector<float>> ChsThreeFigures = {
+    // record: Area, Ixx, Rxx, TorsionK, Sxx
+    {32, {2120, 4.81e6f, 47.7f, 9.62e6f, 90800}},
+    {33, {2640, 5.89e6f, 47.2f, 1.178e7f, 112000}},
+    {34, {3310, 7.2e6f, 46.6f, 1.44e7f, 139000}},
+    {35, {4070, 8.62e6f, 46, 1.724e7f, 169000}}};
+
+TEST(ChsTable, LayoutDesignationsAndBlankRecords) {
+    Written w = cah::Write(WriteChsTable, "CHS.sct");
+    EXPECT_EQ(w.bytes.size(), 17800u);
+    ExpectLayout(w, ChsDesignations(), "Tube",
+                 cah::Offsets({"Depth", "Width", "WebThk", "FlangeThk", "Grade", "E", "Area", "Ixx", "Iyy", "Rxx",
+                               "Ryy", "XFibre", "YFibre", "TorsionK", "TorsionT", "Sxx", "Syy"}));
+}
+
+TEST(ChsTable, EveryRelationOnEverySection) {
+    Written w = cah::Write(WriteChsTable, "CHS.sct");
+    for (const SectionRecord& r : w.records) {
+        if (r.Width == 0) continue;
+        std::string name = cah::Trimmed(r);
+        SCOPED_TRACE(name);
+        std::vector<double> n = Numbers(name.substr(0, name.find("CHS")));
+        const double d = n[0], t = n[1];
+        EXPECT_EQ(r.Depth, float(d));
+        EXPECT_EQ(r.Width, float(d));
+        EXPECT_EQ(r.WebThk, float(t));
+        EXPECT_EQ(r.FlangeThk, float(t));
+        for (float v : {r.XFibre, r.YFibre, r.TorsionT}) EXPECT_EQ(v, float(d / 2));
+        EXPECT_EQ(r.Ixx, r.Iyy);
+        EXPECT_EQ(r.Rxx, r.Ryy);
+        EXPECT_EQ(r.Sxx, r.Syy);
+        EXPECT_LE(std::fabs(r.TorsionK - 2.0 * r.Ixx), 1.0001 * UnitOfFifthFigure(r.TorsionK));
+        auto given = ChsThreeFigures.find(r.RecNo);
+        if (given != ChsThreeFigures.end()) {
+            const std::vector<float>& v = given->second;
+            EXPECT_EQ(std::vector<float>({r.Area, r.Ixx, r.Rxx, r.TorsionK, r.Sxx}), v);
+            continue;
+        }
+        double area = Pi * t * (d - t), ixx = Pi * (std::pow(d, 4) - std::pow(d - 2 * t, 4)) / 64;
+        EXPECT_LE(std::fabs(r.Area - area), 1.0001 * UnitOfFifthFigure(r.Area));
+        EXPECT_LE(std::fabs(r.Ixx - ixx), 1.0001 * UnitOfFifthFigure(r.Ixx));
+        EXPECT_LE(std::fabs(r.Rxx - std::sqrt(double(r.Ixx) / r.Area)), 2 * UnitOfFifthFigure(r.Rxx));
+        EXPECT_LE(Rel(r.Sxx, 0.1665 * (std::pow(d, 3) - std::pow(d - 2 * t, 3))), 1e-4);
+        EXPECT_TRUE(cah::FiveFigures(r.Area) && cah::FiveFigures(r.Ixx) && cah::FiveFigures(r.Sxx));
+    }
+}
+
+TEST(ChsTable, ReferenceRowsByteForByte) {
+    Written w = cah::Write(WriteChsTable, "CHS.sct");
+    using R = SectionRecord;
+    auto row = [](const char* designation, int recNo, float d, float t, float area, float ixx, float rxx, float k,
+                  float sxx) {
+        return Expected(designation, "Tube", recNo,
+                        {{&R::Depth, d}, {&R::Width, d}, {&R::WebThk, t}, {&R::FlangeThk, t}, {&R::Grade, 43},
+                         {&R::E, 205000}, {&R::Area, area}, {&R::Ixx, ixx}, {&R::Iyy, ixx}, {&R::Rxx, rxx},
+                         {&R::Ryy, rxx}, {&R::XFibre, d / 2}, {&R::YFibre, d / 2}, {&R::TorsionK, k},
+                         {&R::TorsionT, d / 2}, {&R::Sxx, sxx}, {&R::Syy, sxx}});
+    };
+    cah::ExpectStoredBytes(w, 1, row("21.3  x  3.2   CHS       ", 1, 21.3f, 3.2f, 181.96f, 7684.4f, 6.4986f, 15369,
+                                     1058.2f));
+    cah::ExpectStoredBytes(w, 32, row("139.7   x  5.0  CHS      ", 32, 139.7f, 5, 2120, 4.81e6f, 47.7f, 9.62e6f, 90800));
+    cah::ExpectStoredBytes(w, 89, row("508   x  16   CHS        ", 89, 508, 16, 24731, 7.4909e8f, 174.04f, 1.4982e9f,
+                                      3.8706e6f));
+    cah::ExpectStoredBytes(w, 2, Expected("                         ", "", 2, {}));
+}
+
+}  // namespace
