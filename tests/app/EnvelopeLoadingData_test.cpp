@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+#include "LoadingDataText.h"
+#include "ResultTexts.h"
+#include "ResultsBeam.h"
+
+using namespace results_test;
+using Lines_t = std::vector<std::string>;
+
+namespace {
+
+// Two spans of 5 m and an unloaded 1 m right cantilever; 10 kN/m on both
+// spans (loadcase 1), on span 1 (2), on span 2 (3).
+void ThreeLoadcases() {
+    SetBeam({5000, 5000}, 0, 1000);
+    Udl(1, 0, 10, 10, 10000, 1.0, {1});
+    Udl(2, 0, 10, 10, 5000, 1.0, {2});
+    Udl(3, 5000, 10, 10, 5000, 1.0, {3});
+    FinishLoads();
+    ASSERT_EQ(Analyse(), Lines_t{});
+}
+
+TEST(EnvelopeText, ThreeLoadcasesWithTheirGoverningLoadcases) {
+    ThreeLoadcases();
+    const Lines_t env = Lines(EnvelopeText);
+    ASSERT_EQ(env.size(), 78u);
+    EXPECT_EQ(env[0], "RESULTS ENVELOPE at 1/20th SPAN INTERVALS");
+    EXPECT_EQ(env[1], "");
+    EXPECT_EQ(env[2], "");
+    EXPECT_EQ(env[3], " Span 1");
+    EXPECT_EQ(env[4], " Span  Distance    Max shear       +ve Moment      -ve Moment");
+    EXPECT_EQ(env[5], " Int     (m)         (kN)            (kN-m)           (kN-m)");
+    // At the left support: shear 7wL/16 with span 1 alone loaded. (The
+    // solution leaves a moment of about 1e-9 N mm there, which is written.)
+    EXPECT_EQ(env[6].substr(0, 31), "  1     0.000       21.875 ( 2)");
+    // At 2 m: shear 3.125 (span 2 loaded), moments 23.75 (span 1 loaded) and
+    // -6.25 (span 2 loaded).
+    EXPECT_EQ(env[14], "  9     2.000        3.125 ( 3)      23.750 ( 2)      -6.250 ( 3)");
+    // At the middle support: -wL^2/8 with both spans loaded; the largest
+    // moment is negative and not written.
+    EXPECT_EQ(env[26], " 21     5.000       31.250 ( 1)                      -31.250 ( 1)");
+    EXPECT_EQ(env[27], "");
+    EXPECT_EQ(env[28], " Span 2");
+    EXPECT_EQ(env[52], "");
+    EXPECT_EQ(env[53], " RH Cantilever ");
+    // An unloaded cantilever: the first loadcase governs, "  (" before it.
+    EXPECT_EQ(env[56], "  1     0.000        0.000  ( 1)");
+    EXPECT_EQ(env[76].substr(0, 13), " 21     1.000");
+    EXPECT_EQ(env[77], "");
+}
+
+TEST(EnvelopeText, AForkheadAtTheFirstInnerSupportBuildsNoEnvelope) {
+    SetBeam({5000, 5000});
+    SupportTypes[1] = SupportForkhead;
+    Udl(1, 0, 10, 10, 10000, 1.0, {1, 2});
+    FinishLoads();
+    ASSERT_EQ(Analyse(), Lines_t{});
+    EXPECT_EQ(EnvelopeText[0].str(), "0");
+    EXPECT_EQ(EnvelopeText[1].str(), "");
+}
+
+TEST(LoadingDataText, DistributedAndPointLoadsWithTheLoadcasesApplyingThem) {
+    SetBeam({5000, 5000});
+    Udl(1, 0, 10, 10, 10000, 1.4, {1, 3, 12});
+    Udl(2, 2500, 5, 7.5, 2000, 1.0, {});
+    Point(3, 4000, 25000, 1.0, {2});
+    Point(10, 7500, -15000, 1.0, {1, 2});
+    Udl(SelfWeightSlot, 0, 0.25, 0.25, 10000, 1.4, {1});
+    FinishLoads();
+    ASSERT_EQ(NumLoadcases, 12);
+    ClearResultLines();
+    BuildLoadingDataText();
+    EXPECT_EQ(Lines(LoadingDataUDLText),
+              (Lines_t{"", " UNIFORMLY DISTRIBUTED LOADS",
+                       " No   Distance     Start UDL    Finish UDL     Cover     Load    Applied to",
+                       "         (m)        (kN/m)       (kN/m)         (m)     Factor   loadcases:-",
+                       "  1" "     0.000" "       10.00" "        10.00" "        10.00" "      1.40" "    1 3 12 ",
+                       "  2" "     2.500" "        5.00" "         7.50" "         2.00" "      1.000" "   Not applied",
+                       " S/Wt" "   0.000" "        0.25" "         0.25" "        10.00" "      1.40" "    1 ",
+                       "", ""}));
+    EXPECT_EQ(Lines(LoadingDataPointText),
+              (Lines_t{"", " Point Loads", " No      Load       Distance      Load        Applied to",
+                       "        (kN)          (m)        Factor       loadcases:-",
+                       "  3" "    25.00" "         4.000" "        1.000" "          2 ",
+                       " 10" "   -15.00" "         7.500" "        1.000" "          1 2 ", "", "", ""}));
+}
+
+TEST(LoadingDataText, EmptyTablesAndLongLoadcaseLists) {
+    SetBeam({5000});
+    // A distributed load in every loadcase: the list is cut at column 85.
+    std::vector<int> all;
+    for (int lc = 1; lc <= 25; ++lc) all.push_back(lc);
+    Udl(1, 0, 10, 10, 5000, 1.0, all);
+    FinishLoads();
+    ClearResultLines();
+    BuildLoadingDataText();
+    const Lines_t udl = Lines(LoadingDataUDLText);
+    ASSERT_EQ(udl.size(), 7u);
+    EXPECT_EQ(udl[4].size(), 85u);
+    EXPECT_EQ(udl[4].substr(65), "1 2 3 4 5 6 7 8 9 10");
+    // No point loads: lines 1 to 4, then two empty lines.
+    EXPECT_EQ(LoadingDataPointText[0].str(), "7");
+
+    LoadTable.Fill({});
+    ClearResultLines();
+    BuildLoadingDataText();
+    EXPECT_EQ(LoadingDataUDLText[0].str(), "6") << "only the three heading lines";
+}
+
+}  // namespace
