@@ -570,13 +570,9 @@ def c_table():
     note('C: root and toe radii of the groups 100 to 310 synthesised: ' +
          ', '.join('%s %g/%g' % (k, *v) for k, v in radii.items() if k not in ('75', '250', '380')))
     csv_rows = read_csv('C')
-    by_rec = {c['RecNo']: c for c in csv_rows}
-    out = []
-    for rec in range(1, 38):
-        if rec not in by_rec:
-            out.append(blank('', '', rec))
-            continue
-        c = by_rec[rec]
+
+    def section(c):
+        rec = c['RecNo']
         group = c['Designation'][1:].split(' x ')[0].strip()
         sf = 7 if group == '380' and rec >= 36 else 6
         rules = dict(area=5e-4, r=1e-5, pna=1e-4, pna_sf=sf, cy=lambda v: sig(v, sf),
@@ -591,7 +587,8 @@ def c_table():
         r = channel_row(c['Designation'], rec, dims, 43.0, sf, rules, pub)
         # the width less the centroid distance, to the figures of both
         r['XFibre'] = f32(float(Decimal(repr(dims['Width'])) - Decimal(repr(pub['Cy']))))
-        out.append(r)
+        return r
+    out = file_order(csv_rows, section, '')
     telling('C', [r for r in out if r['Width']], {
         1: dict(Depth=76.2, Width=35.8, WebThk=4.3, FlangeThk=6.9, RootRad=6.86, ToeRad=2.3, Outstand=35.8,
                 WebDepth=45.5275, FlangeAngle=9.462, Grade=43, E=205000, Area=772.445, Ixx=686288, Iyy=81103,
@@ -617,6 +614,7 @@ def c_table():
         assert len({(r['FlangeThk'], r['RootRad'], r['ToeRad']) for r in members}) == 1, group
     for r in sections:
         assert abs(r['Area'] * 0.00785 - float(r['Designation'].split(' x ')[1])) <= 0.6, r['Designation']
+    assert len(out) == 37
     compare('C', out, csv_rows, [('Area', 'Area'), ('WarpingH', 'WarpingH_pub')])
     return out
 
@@ -627,6 +625,14 @@ def blank(designation, kind, rec):
     r = {k: 0.0 for k in set(CHANNEL) | set(ANGLE) | set(HOLLOW)}
     r.update(Designation=designation, Kind=kind, RecNo=rec)
     return r
+
+
+def file_order(csv_rows, section, blank_designation=' ' * PAD, blank_kinds=None):
+    """The table's rows: section(data row) for each section, and a blank record
+    at every position that the data leaves out."""
+    by_rec = {c['RecNo']: c for c in csv_rows}
+    return [section(by_rec[rec]) if rec in by_rec else
+            blank(blank_designation, (blank_kinds or {}).get(rec, ''), rec) for rec in range(1, max(by_rec) + 1)]
 
 
 def angle_row(desig, rec, a, b, t, r1, r2):
@@ -686,15 +692,11 @@ def check_angles(table, rows, tol_r, tol_principal, angle_range):
 def angle_table(name, radii, given, tol_r, tol_principal, angle_range, blank_kinds=None):
     """radii(designation) -> (r1, r2); blank_kinds: kind of the blank record at a position."""
     csv_rows = read_csv(name)
-    by_rec = {c['RecNo']: c for c in csv_rows}
-    out = []
-    for rec in range(1, max(by_rec) + 1):
-        if rec not in by_rec:
-            out.append(blank(' ' * PAD, (blank_kinds or {}).get(rec, ''), rec))
-            continue
-        c = by_rec[rec]
-        r1, r2 = radii(c['Designation'])
-        out.append(angle_row(c['Designation'], rec, num(c, 'Depth'), num(c, 'Width'), num(c, 'WebThk'), r1, r2))
+
+    def section(c):
+        return angle_row(c['Designation'], c['RecNo'], num(c, 'Depth'), num(c, 'Width'), num(c, 'WebThk'),
+                         *radii(c['Designation']))
+    out = file_order(csv_rows, section, blank_kinds=blank_kinds)
     for r in out:
         if r['Width'] and not f32(angle_range[0]) <= r['PrincipalAngle'] <= f32(angle_range[1]):
             kept = f32(min(max(r['PrincipalAngle'], angle_range[0]), angle_range[1]))
@@ -825,16 +827,11 @@ def rhs_table():
     odd_t = {'120 x 80 x 8.0  RHS': 53.3, '200 x 100 x 10 RHS': 72.8, '300 x 300 x 16  RHS': 162,
              '400 x 200 x 8.0  RHS': 139}
     csv_rows = read_csv('RHS')
-    by_rec = {c['RecNo']: c for c in csv_rows}
-    out = []
-    for rec in range(1, max(by_rec) + 1):
-        if rec not in by_rec:
-            out.append(blank(' ' * PAD, '', rec))
-            continue
-        c = by_rec[rec]
+
+    def section(c):
         d, b, t = num(c, 'Depth'), num(c, 'Width'), num(c, 'WebThk')
         p = rhs_props(d, b, t)
-        r = dict(Designation=padded(c['Designation']), RecNo=rec, Kind='Box', Depth=d, Width=b, WebThk=t,
+        r = dict(Designation=padded(c['Designation']), RecNo=c['RecNo'], Kind='Box', Depth=d, Width=b, WebThk=t,
                  FlangeThk=t, RootRad=t, Outstand=b - 3 * t, WebDepth=d - 3 * t, Grade=43.0, E=E_STEEL,
                  XFibre=b / 2, YFibre=d / 2)
         for k in ('Area', 'Ixx', 'Iyy', 'TorsionK', 'Sxx', 'Syy'):
@@ -845,7 +842,8 @@ def rhs_table():
         if d == b:
             for p_, q in (('Iyy', 'Ixx'), ('Ryy', 'Rxx'), ('Syy', 'Sxx')):
                 r[p_] = r[q]
-        out.append(stored(r, HOLLOW))
+        return stored(r, HOLLOW)
+    out = file_order(csv_rows, section)
     telling('RHS', [r for r in out if r['Width']], {
         1: dict(Depth=20, Width=20, WebThk=2, FlangeThk=2, RootRad=2, Outstand=14, WebDepth=14, Grade=43, E=205000,
                 Area=142.07, Ixx=7588.9, Iyy=7588.9, Rxx=7.3087, Ryy=7.3087, XFibre=10, YFibre=10, TorsionK=12178,
@@ -874,13 +872,9 @@ def chs_table():
     group = {32: (2120, 4.81e6, 47.7, 9.62e6, 90800), 33: (2640, 5.89e6, 47.2, 1.178e7, 112000),
              34: (3310, 7.2e6, 46.6, 1.44e7, 139000), 35: (4070, 8.62e6, 46, 1.724e7, 169000)}
     csv_rows = read_csv('CHS')
-    by_rec = {c['RecNo']: c for c in csv_rows}
-    out = []
-    for rec in range(1, max(by_rec) + 1):
-        if rec not in by_rec:
-            out.append(blank(' ' * PAD, '', rec))
-            continue
-        c = by_rec[rec]
+
+    def section(c):
+        rec = c['RecNo']
         d, t = num(c, 'Depth'), num(c, 'WebThk')
         r = dict(Designation=padded(c['Designation']), RecNo=rec, Kind='Tube', Depth=d, Width=d, WebThk=t,
                  FlangeThk=t, RootRad=0.0, Outstand=0.0, WebDepth=0.0, Grade=43.0, E=E_STEEL, XFibre=d / 2,
@@ -895,7 +889,8 @@ def chs_table():
             r['TorsionK'] = sig(2 * r['Ixx'], 5)
             r['Sxx'] = sig(0.1665 * (d ** 3 - (d - 2 * t) ** 3), 5)
         r['Iyy'], r['Ryy'], r['Syy'] = r['Ixx'], r['Rxx'], r['Sxx']
-        out.append(stored(r, HOLLOW))
+        return stored(r, HOLLOW)
+    out = file_order(csv_rows, section)
     telling('CHS', [r for r in out if r['Width']], {
         1: dict(Depth=21.3, Width=21.3, WebThk=3.2, FlangeThk=3.2, Grade=43, E=205000, Area=181.96, Ixx=7684.4,
                 Iyy=7684.4, Rxx=6.4986, Ryy=6.4986, XFibre=10.65, YFibre=10.65, TorsionT=10.65, TorsionK=15369,

@@ -14,6 +14,7 @@ using cah::Expected;
 using cah::Moments;
 using cah::Rel;
 using cah::UnitOfFifthFigure;
+using cah::Split;
 using cah::Written;
 
 namespace {
@@ -31,13 +32,6 @@ struct AngleTable {
     bool angleNearOutline;                      // stored angle within 0.07 degree of the outline's
     std::map<std::string, std::pair<float, float>> radii;   // designation -> root, toe radius
 };
-
-std::vector<std::string> Split(const std::string& text) {
-    std::vector<std::string> out;
-    std::stringstream in(text);
-    for (std::string item; std::getline(in, item, '|');) out.push_back(item == "-" ? "" : item);
-    return out;
-}
 
 // The radii of every section of a table, by designation.
 std::map<std::string, std::pair<float, float>> RadiiOf(const std::vector<std::string>& designations,
@@ -270,11 +264,7 @@ const Field Fields[] = {&SectionRecord::Depth, &SectionRecord::Width, &SectionRe
                         &SectionRecord::TorsionT};
 
 SectionRecord Row(const char* designation, int recNo, std::initializer_list<float> values) {
-    SectionRecord r = Expected(designation, "RSA", recNo, {});
-    const Field* f = Fields;
-    for (float v : values) r.*(*f++) = v;
-    EXPECT_EQ(f, std::end(Fields));
-    return r;
+    return cah::Expected(designation, "RSA", recNo, Fields, values);
 }
 
 TEST(AngleTables, ReferenceRowsByteForByte) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include "BinFile.h"
 #include "TempDir.h"
 
@@ -52,6 +53,22 @@ SectionRecord Expected(const char* designation, const char* kind, int recNo,
     r.RecNo = recNo;
     for (const auto& [field, value] : values) r.*field = value;
     return r;
+}
+
+SectionRecord Expected(const char* designation, const char* kind, int recNo, std::span<const Field> fields,
+                       std::initializer_list<float> values) {
+    SectionRecord r = Expected(designation, kind, recNo, {});
+    EXPECT_EQ(values.size(), fields.size());
+    auto f = fields.begin();
+    for (float v : values) r.*(*f++) = v;
+    return r;
+}
+
+std::vector<std::string> Split(const std::string& text) {
+    std::vector<std::string> out;
+    std::stringstream in(text);
+    for (std::string item; std::getline(in, item, '|');) out.push_back(item == "-" ? "" : item);
+    return out;
 }
 
 void ExpectStoredBytes(const Written& file, int recNo, const SectionRecord& expected) {

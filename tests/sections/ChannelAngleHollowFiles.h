@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,13 @@ std::vector<int> Offsets(std::initializer_list<const char*> names);
 using Field = float SectionRecord::*;
 SectionRecord Expected(const char* designation, const char* kind, int recNo,
                        std::initializer_list<std::pair<Field, float>> values);
+
+// The values placed in the fields in order, for reference rows given as columns.
+SectionRecord Expected(const char* designation, const char* kind, int recNo, std::span<const Field> fields,
+                       std::initializer_list<float> values);
+
+// "a|b|-|c" as its items; "-" stands for a blank record and gives "".
+std::vector<std::string> Split(const std::string& text);
 
 // Compares every byte that the writer stores: designation (by its length),
 // singles 28..87 and 100..195, the kind's length byte and text, RecNo.

@@ -14,18 +14,12 @@
 #include "SectionTables.h"
 
 using cah::Rel;
+using cah::Split;
 using cah::Written;
 
 namespace {
 
 const double Pi = std::acos(-1.0);
-
-std::vector<std::string> Split(const std::string& text) {
-    std::vector<std::string> out;
-    std::stringstream in(text);
-    for (std::string item; std::getline(in, item, '|');) out.push_back(item == "-" ? "" : item);
-    return out;
-}
 
 // The relations every channel table states, with each table's tolerances.
 struct ChannelTable {
@@ -291,11 +285,7 @@ const Field Fields[] = {
     &SectionRecord::TorsionalIndex, &SectionRecord::WarpingH, &SectionRecord::ChannelPna};
 
 SectionRecord Row(const char* designation, int recNo, std::initializer_list<float> values) {
-    SectionRecord r = cah::Expected(designation, "RSC", recNo, {});
-    const Field* f = Fields;
-    for (float v : values) r.*(*f++) = v;
-    EXPECT_EQ(f, std::end(Fields));
-    return r;
+    return cah::Expected(designation, "RSC", recNo, Fields, values);
 }
 
 TEST(ChannelTables, ReferenceRowsByteForByte) {

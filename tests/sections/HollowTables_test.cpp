@@ -16,19 +16,13 @@
 using cah::Expected;
 using cah::Rel;
 using cah::UnitOfFifthFigure;
+using cah::Split;
 using cah::Written;
 
 namespace {
 
 const double Pi = std::acos(-1.0);
 const std::string Blank25(25, ' ');
-
-std::vector<std::string> Split(const std::string& text) {
-    std::vector<std::string> out;
-    std::stringstream in(text);
-    for (std::string item; std::getline(in, item, '|');) out.push_back(item == "-" ? "" : item);
-    return out;
-}
 
 const std::vector<std::string>& RhsDesignations() {
     static const std::vector<std::string> d = Split(
