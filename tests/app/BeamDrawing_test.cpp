@@ -12,6 +12,8 @@ using ::testing::Not;
 
 namespace {
 
+using BeamDrawing = AnalysedBeam;
+
 // A window 1025 pixels wide: the beam runs from 150 to 950.
 const PictureFrame Frame{1025, 766, 116, 0};
 
@@ -27,7 +29,7 @@ int CountColour(const std::vector<Segment>& segments, gui::Color colour) {
     return static_cast<int>(std::count_if(segments.begin(), segments.end(), [&](const Segment& s) { return s.Colour == colour; }));
 }
 
-TEST(BeamDrawing, OneSpanOfFiveMetres) {
+TEST_F(BeamDrawing, OneSpanOfFiveMetres) {
     SetBeam({5000});
     gui::RecordingCanvas c;
     DrawBeam(c, Frame);
@@ -45,7 +47,7 @@ TEST(BeamDrawing, OneSpanOfFiveMetres) {
     EXPECT_EQ(MemberLengthLabel[1], 5000.0f);
 }
 
-TEST(BeamDrawing, FixedEndHatchingAndForkSupport) {
+TEST_F(BeamDrawing, FixedEndHatchingAndForkSupport) {
     // Spans of 2 m and 3 m: the inner support at 150 + 320.
     SetBeam({2000, 3000});
     SupportTypes[0] = SupportFixed;
@@ -78,7 +80,7 @@ TEST(BeamDrawing, FixedEndHatchingAndForkSupport) {
     EXPECT_THAT(Segments(c2), Contains(Segment{158, 88, 158, 91, gui::clRed, 1}));
 }
 
-TEST(BeamDrawing, CantileverLengthsAndNothingWithoutABeam) {
+TEST_F(BeamDrawing, CantileverLengthsAndNothingWithoutABeam) {
     SetBeam({5000}, 1000, 1000);  // 7 m on 800 pixels
     gui::RecordingCanvas c;
     DrawBeam(c, Frame);
@@ -96,7 +98,7 @@ TEST(BeamDrawing, CantileverLengthsAndNothingWithoutABeam) {
     EXPECT_TRUE(empty.Log().empty());
 }
 
-TEST(BeamDrawing, FactoredUdlOverTheWholeBeamStandsFortyPixelsHigh) {
+TEST_F(BeamDrawing, FactoredUdlOverTheWholeBeamStandsFortyPixelsHigh) {
     SetBeam({5000});
     FactoredLoads = 1;
     Udl(1, 0, 10, 10, 5000, 1.4);
@@ -130,7 +132,7 @@ TEST(BeamDrawing, FactoredUdlOverTheWholeBeamStandsFortyPixelsHigh) {
     EXPECT_EQ(Segments(all).size(), 2002u);
 }
 
-TEST(BeamDrawing, OverlappingUdlsStepUpAndCarryTheirStackedRates) {
+TEST_F(BeamDrawing, OverlappingUdlsStepUpAndCarryTheirStackedRates) {
     // 5 N/mm from 0 to 3 m and 10 N/mm from 2 m to 5 m: 15 N/mm between.
     SetBeam({5000});
     Udl(1, 0, 5, 5, 3000, 1.0);
@@ -158,7 +160,7 @@ TEST(BeamDrawing, OverlappingUdlsStepUpAndCarryTheirStackedRates) {
     EXPECT_EQ(texts.size(), 4u);
 }
 
-TEST(BeamDrawing, PointLoadsSelfWeightAndAFlatOutline) {
+TEST_F(BeamDrawing, PointLoadsSelfWeightAndAFlatOutline) {
     SetBeam({5000});
     Point(1, 2500, -20000, 1.0);
     Point(2, 1000, 10000, 1.0);
@@ -190,7 +192,7 @@ TEST(BeamDrawing, PointLoadsSelfWeightAndAFlatOutline) {
     EXPECT_EQ(CountColour(lines, gui::clRed), 2002);
 }
 
-TEST(BeamDrawing, AllLoadcasesShowEveryPointLoadBeyondFifty) {
+TEST_F(BeamDrawing, AllLoadcasesShowEveryPointLoadBeyondFifty) {
     // Three point loads in each of 25 loadcases: 75 arrows in the all-loadcase view.
     SetBeam({5000});
     std::vector<int> all;

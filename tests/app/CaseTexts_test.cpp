@@ -7,6 +7,8 @@ using Lines_t = std::vector<std::string>;
 
 namespace {
 
+using CaseTexts = AnalysedBeam;
+
 // Two spans of 5 m. Loadcase 1: 10 kN/m over both spans (reactions 18.75,
 // 62.5, 18.75 kN; span moments 9wL^2/128 and -wL^2/8). Loadcase 2: the self
 // weight (0.5 kN/m, factor 1.4) and a point load of 20 kN at 2.5 m. Slot 2 is
@@ -22,7 +24,7 @@ void TwoLoadcases() {
     ASSERT_EQ(Analyse(), Lines_t{});
 }
 
-TEST(CaseTexts, AppliedLoadsOfEachLoadcase) {
+TEST_F(CaseTexts, AppliedLoadsOfEachLoadcase) {
     TwoLoadcases();
     EXPECT_EQ(Lines(CaseLoadsText[1]),
               (Lines_t{"LOADCASE 1", "", "", "APPLIED LOADS ", " UDL",
@@ -42,7 +44,7 @@ TEST(CaseTexts, AppliedLoadsOfEachLoadcase) {
     EXPECT_EQ(second[15], "");
 }
 
-TEST(CaseTexts, SupportsAndSpanSummary) {
+TEST_F(CaseTexts, SupportsAndSpanSummary) {
     TwoLoadcases();
     EXPECT_EQ(Lines(CaseSupportText[1]),
               (Lines_t{"SUPPORTS", " Support       Reaction", " No             (kN)",
@@ -57,7 +59,7 @@ TEST(CaseTexts, SupportsAndSpanSummary) {
     EXPECT_EQ(SpanLabelText[1][3], "");
 }
 
-TEST(CaseTexts, TheSupportHeadingFollowsTheFactoredLoadsPreference) {
+TEST_F(CaseTexts, TheSupportHeadingFollowsTheFactoredLoadsPreference) {
     TwoLoadcases();
     FactoredLoads = 1;
     ASSERT_EQ(Analyse(), Lines_t{});
@@ -67,7 +69,7 @@ TEST(CaseTexts, TheSupportHeadingFollowsTheFactoredLoadsPreference) {
     EXPECT_EQ(CaseSupportText[1][2].str(), "");
 }
 
-TEST(CaseTexts, SpanDataAtTwentiethsAndTheStressLine) {
+TEST_F(CaseTexts, SpanDataAtTwentiethsAndTheStressLine) {
     TwoLoadcases();
     const Lines_t data = Lines(CaseSpanDataText[1]);
     ASSERT_EQ(data.size(), 54u);
@@ -91,7 +93,7 @@ TEST(CaseTexts, SpanDataAtTwentiethsAndTheStressLine) {
     EXPECT_EQ(CaseStressLine[1].str(), " Max factored elastic stress for loadcase 1 = 31.25 N/mm^2");
 }
 
-TEST(CaseTexts, CantileversHaveTheirOwnRowsAndBlocks) {
+TEST_F(CaseTexts, CantileversHaveTheirOwnRowsAndBlocks) {
     // 10 kN/m over a 5 m span and two 1 m cantilevers.
     SetBeam({5000}, 1000, 1000);
     Udl(1, 0, 10, 10, 7000, 1.0);

@@ -8,6 +8,9 @@ using Lines_t = std::vector<std::string>;
 
 namespace {
 
+using Envelope = AnalysedBeam;
+using LoadingData = AnalysedBeam;
+
 // Two spans of 5 m and an unloaded 1 m right cantilever; 10 kN/m on both
 // spans (loadcase 1), on span 1 (2), on span 2 (3).
 void ThreeLoadcases() {
@@ -19,7 +22,7 @@ void ThreeLoadcases() {
     ASSERT_EQ(Analyse(), Lines_t{});
 }
 
-TEST(EnvelopeText, ThreeLoadcasesWithTheirGoverningLoadcases) {
+TEST_F(Envelope, ThreeLoadcasesWithTheirGoverningLoadcases) {
     ThreeLoadcases();
     const Lines_t env = Lines(EnvelopeText);
     ASSERT_EQ(env.size(), 78u);
@@ -48,7 +51,7 @@ TEST(EnvelopeText, ThreeLoadcasesWithTheirGoverningLoadcases) {
     EXPECT_EQ(env[77], "");
 }
 
-TEST(EnvelopeText, AForkheadAtTheFirstInnerSupportBuildsNoEnvelope) {
+TEST_F(Envelope, AForkheadAtTheFirstInnerSupportBuildsNoEnvelope) {
     SetBeam({5000, 5000});
     SupportTypes[1] = SupportForkhead;
     Udl(1, 0, 10, 10, 10000, 1.0, {1, 2});
@@ -58,7 +61,7 @@ TEST(EnvelopeText, AForkheadAtTheFirstInnerSupportBuildsNoEnvelope) {
     EXPECT_EQ(EnvelopeText[1].str(), "");
 }
 
-TEST(LoadingDataText, DistributedAndPointLoadsWithTheLoadcasesApplyingThem) {
+TEST_F(LoadingData, DistributedAndPointLoadsWithTheLoadcasesApplyingThem) {
     SetBeam({5000, 5000});
     Udl(1, 0, 10, 10, 10000, 1.4, {1, 3, 12});
     Udl(2, 2500, 5, 7.5, 2000, 1.0, {});
@@ -84,7 +87,7 @@ TEST(LoadingDataText, DistributedAndPointLoadsWithTheLoadcasesApplyingThem) {
                        " 10" "   -15.00" "         7.500" "        1.000" "          1 2 ", "", "", ""}));
 }
 
-TEST(LoadingDataText, EmptyTablesAndLongLoadcaseLists) {
+TEST_F(LoadingData, EmptyTablesAndLongLoadcaseLists) {
     SetBeam({5000});
     // A distributed load in every loadcase: the list is cut at column 85.
     std::vector<int> all;

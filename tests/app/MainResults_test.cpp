@@ -11,13 +11,15 @@ using Lines_t = std::vector<std::string>;
 
 namespace {
 
+using MainResults = AnalysedBeam;
+
 Lines_t Items(const gui::ListBox& list) {
     Lines_t items;
     for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
     return items;
 }
 
-TEST(MainResults, OneLoadcaseShowsItsPictureReportAndTexts) {
+TEST_F(MainResults, OneLoadcaseShowsItsPictureReportAndTexts) {
     SetBeam({5000, 5000});
     Udl(1, 0, 10, 10, 10000, 1.0);
     FinishLoads();
@@ -53,7 +55,7 @@ TEST(MainResults, OneLoadcaseShowsItsPictureReportAndTexts) {
     EXPECT_EQ(f.Image1.PixelAt(600, 300), gui::clBlack);
 }
 
-TEST(MainResults, TheSpinnerSwitchesLoadcasesAndZeroShowsAll) {
+TEST_F(MainResults, TheSpinnerSwitchesLoadcasesAndZeroShowsAll) {
     // Loadcase 2 applies a load of zero: it is counted but not active.
     SetBeam({5000, 5000});
     Udl(1, 0, 10, 10, 10000, 1.0, {1, 3});
@@ -90,7 +92,7 @@ TEST(MainResults, TheSpinnerSwitchesLoadcasesAndZeroShowsAll) {
     EXPECT_EQ(Messages(), Lines_t{});
 }
 
-TEST(MainResults, TilingRedrawsThePicture) {
+TEST_F(MainResults, TilingRedrawsThePicture) {
     SetBeam({5000, 5000});
     Udl(1, 0, 10, 10, 10000, 1.0);
     FinishLoads();
@@ -108,7 +110,7 @@ TEST(MainResults, TilingRedrawsThePicture) {
     EXPECT_EQ(Messages(), Lines_t{});
 }
 
-TEST(MainResults, AForkheadLeavesTheEnvelopeListEmptyAndNoBeamAnalysesNothing) {
+TEST_F(MainResults, AForkheadLeavesTheEnvelopeListEmptyAndNoBeamAnalysesNothing) {
     SetBeam({5000, 5000});
     SupportTypes[1] = SupportForkhead;
     Udl(1, 0, 10, 10, 10000, 1.0, {1, 2});

@@ -12,6 +12,8 @@ using ::testing::Not;
 
 namespace {
 
+using ResultDiagrams = AnalysedBeam;
+
 // The main window on a 1024 x 768 screen: 1022 x 766, lists 116 high; the
 // beam runs from 150 to 947 (797 pixels).
 const PictureFrame Frame{1022, 766, 116, 0};
@@ -37,7 +39,7 @@ bool HasText(const gui::Canvas& c, const std::string& text) {
     return false;
 }
 
-TEST(ResultDiagrams, BandsOnA766PixelWindow) {
+TEST_F(ResultDiagrams, BandsOnA766PixelWindow) {
     TwoSpans({1});
     gui::RecordingCanvas c;
     const std::vector<Segment> lines = Draw(c, 1, -1);
@@ -61,7 +63,7 @@ TEST(ResultDiagrams, BandsOnA766PixelWindow) {
     EXPECT_FALSE(HasText(c, "Max +ve Deflection")) << "no upward deflection";
 }
 
-TEST(ResultDiagrams, TiledResultsUseAFixedHeightWhileScalesFollowTheWindow) {
+TEST_F(ResultDiagrams, TiledResultsUseAFixedHeightWhileScalesFollowTheWindow) {
     TwoSpans({1});
     gui::RecordingCanvas c;
     PictureFrame tiled = Frame;
@@ -73,7 +75,7 @@ TEST(ResultDiagrams, TiledResultsUseAFixedHeightWhileScalesFollowTheWindow) {
     EXPECT_NEAR(ScaleShear * ShearSummary[0][BeamRow][5], 0.09 * (766 - 200 - 400), 1e-9);
 }
 
-TEST(ResultDiagrams, EachLoadcaseHasItsColour) {
+TEST_F(ResultDiagrams, EachLoadcaseHasItsColour) {
     TwoSpans({1, 2, 3, 4, 5, 6});
     const gui::Color colours[] = {gui::clYellow, gui::clRed, gui::clAqua, gui::clLime, gui::clBlue, gui::clYellow};
     for (int lc = 1; lc <= 6; ++lc) {
@@ -87,7 +89,7 @@ TEST(ResultDiagrams, EachLoadcaseHasItsColour) {
     EXPECT_EQ(shown, 1);
 }
 
-TEST(ResultDiagrams, InvertedMomentConvention) {
+TEST_F(ResultDiagrams, InvertedMomentConvention) {
     TwoSpans({1});
     BMConvention = -1;
     gui::RecordingCanvas c;
@@ -109,7 +111,7 @@ TEST(ResultDiagrams, InvertedMomentConvention) {
     EXPECT_THAT(Texts(c), Contains(DrawnText{150 + 398 - 20, supportY, "-31.3 kN-m", gui::clAqua}));
 }
 
-TEST(ResultDiagrams, ReactionsOfOneLoadcaseAndExtremesOfAll) {
+TEST_F(ResultDiagrams, ReactionsOfOneLoadcaseAndExtremesOfAll) {
     // Span 1 loaded alone: reactions 7wL/16, 10wL/16 and -wL/16.
     TwoSpans({1}, 5000);
     gui::RecordingCanvas one;
@@ -130,7 +132,7 @@ TEST(ResultDiagrams, ReactionsOfOneLoadcaseAndExtremesOfAll) {
     EXPECT_FALSE(HasText(all, "17.58 kN-m")) << "member values only for one loadcase";
 }
 
-TEST(ResultDiagrams, SmallCantileverEndValuesAreNotLabelled) {
+TEST_F(ResultDiagrams, SmallCantileverEndValuesAreNotLabelled) {
     SetBeam({5000}, 1000);
     Udl(1, 1000, 10, 10, 5000, 1.0);
     FinishLoads();
@@ -147,7 +149,7 @@ TEST(ResultDiagrams, SmallCantileverEndValuesAreNotLabelled) {
     EXPECT_THAT(Texts(c), Contains(testing::Field(&DrawnText::X, 263)));
 }
 
-TEST(ResultDiagrams, ZeroResultsDrawFlatLines) {
+TEST_F(ResultDiagrams, ZeroResultsDrawFlatLines) {
     TwoSpans({1});
     ShearSummary.Fill({});
     MomentSummary.Fill({});

@@ -84,4 +84,23 @@ std::vector<std::string> Analyse() {
     return Messages();
 }
 
+void AnalysedBeam::TearDown() {
+    ResultsReady = 0;
+    DisplayMode = 0;
+    NumLoadcases = 0;
+    BeamLength = 0;
+    if (!IndexFrm) return;
+    TIndexFrm& f = *IndexFrm;
+    for (gui::MenuItem* m : {&f.Save1, &f.SaveAs1, &f.Print1}) m->SetEnabled(false);
+    for (gui::Control* c : {static_cast<gui::Control*>(&f.Label_Case), static_cast<gui::Control*>(&f.lbl_Case),
+                            static_cast<gui::Control*>(&f.Edit_Case), static_cast<gui::Control*>(&f.UpDown1)})
+        c->SetVisible(false);
+    f.UpDown1.SetMax(25);
+    f.UpDown1.SetPosition(0);
+    f.lbl_Case.SetCaption("1");
+    f.List_Results.Clear();
+    f.List_CaseResults.Clear();
+    f.ShownCase = 0;
+}
+
 }  // namespace results_test

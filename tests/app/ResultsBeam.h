@@ -1,6 +1,7 @@
 // Beams and loads set up in the shared tables for the tests of the results
 // on the main window (default display units: m, kN, kN/m, kN-m, mm).
 #pragma once
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 #include "Global.h"
@@ -22,6 +23,13 @@ void FinishLoads();
 
 // Analyses through the main window; returns the messages shown.
 std::vector<std::string> Analyse();
+
+// Tests that analyse: afterwards the main window and the model are put back
+// as start-up left them, for the window tests that expect start-up states.
+class AnalysedBeam : public testing::Test {
+protected:
+    void TearDown() override;
+};
 
 // Lines 1..count of a store, as the lists show them.
 template <class Store>

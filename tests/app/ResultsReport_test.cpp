@@ -8,6 +8,8 @@ using Lines_t = std::vector<std::string>;
 
 namespace {
 
+using ResultsReport = AnalysedBeam;
+
 // Two spans of 5 m under 10 kN/m: reactions 3wL/8, 10wL/8, 3wL/8, support
 // moment -wL^2/8. Deflections come from Simpson's rule over 20 intervals, the
 // largest at 0.45 L: 1.651 mm (the unit load's kink inside a panel).
@@ -18,7 +20,7 @@ void TwoSpanUdl(double factor) {
     ASSERT_EQ(Analyse(), Lines_t{});
 }
 
-TEST(ResultsReport, TwoSpanUdlWithOneSectionForAllSpans) {
+TEST_F(ResultsReport, TwoSpanUdlWithOneSectionForAllSpans) {
     TwoSpanUdl(1.0);
     EXPECT_EQ(Lines(ReportText), (Lines_t{"RESULTS", " ", "BEAM DATA", " Length = 10.000 m", "",
                                           " Section = 203 x 133 x 25 UB", " E = 205000 N/mm^2", "",
@@ -28,7 +30,7 @@ TEST(ResultsReport, TwoSpanUdlWithOneSectionForAllSpans) {
                                           " Max stress = 31.25 N/mm^2", ""}));
 }
 
-TEST(ResultsReport, FactoredLoadsTakeTheFactoredWordingAndDeflectionsStayUnfactored) {
+TEST_F(ResultsReport, FactoredLoadsTakeTheFactoredWordingAndDeflectionsStayUnfactored) {
     TwoSpanUdl(1.4);
     EXPECT_EQ(Lines(MaximaText),
               (Lines_t{"MAXIMA", " Max factored shear = 43.75 kN", " Max factored bending moment = 43.75 kN-m",
@@ -36,7 +38,7 @@ TEST(ResultsReport, FactoredLoadsTakeTheFactoredWordingAndDeflectionsStayUnfacto
                        " Max factored elastic stress = 43.75 N/mm^2", ""}));
 }
 
-TEST(ResultsReport, ANegativeReactionAddsItsLine) {
+TEST_F(ResultsReport, ANegativeReactionAddsItsLine) {
     // Only span 1 loaded: reactions 7wL/16, 10wL/16 and -wL/16.
     SetBeam({5000, 5000});
     Udl(1, 0, 10, 10, 5000, 1.0);
@@ -49,7 +51,7 @@ TEST(ResultsReport, ANegativeReactionAddsItsLine) {
     EXPECT_EQ(maxima[6].substr(0, 14), " Max stress = ");
 }
 
-TEST(ResultsReport, SpanDataBlockWhenEachMemberHasItsOwnSection) {
+TEST_F(ResultsReport, SpanDataBlockWhenEachMemberHasItsOwnSection) {
     SetBeam({5000, 5000}, 1500);
     SameForAllSpans = -1;
     SpanDescription[LHC] = "Stub";
@@ -71,7 +73,7 @@ TEST(ResultsReport, SpanDataBlockWhenEachMemberHasItsOwnSection) {
     EXPECT_EQ(report[8], "  2      5.000       205000    10000       100      A description longer th");
 }
 
-TEST(ResultsReport, AnUnknownSectionSwitchWritesTheTitleOnly) {
+TEST_F(ResultsReport, AnUnknownSectionSwitchWritesTheTitleOnly) {
     ReportText.Fill({});
     ReportText[0] = "9";
     SameForAllSpans = 0;
