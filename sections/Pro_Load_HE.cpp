@@ -131,7 +131,7 @@ constexpr ISectionRow Rows[] = {
     {"HE 1000  B               ", "Beam", 1000.f, 300.f, 19.f, 36.f, 30.f, 0, 150.f, 868.f, 0, 43.f, 205000.f, 40005.f, 6.4475e9f, 1.6276e8f, 401.46f, 63.785f, 150.f, 500.f, 1.2671e7f, 63.261f, 1.4888e7f, 1711100.f, 0.8731f, 30.658f, 3.7813e13f},
     {"HE 1000  M               ", "Beam", 1008.f, 302.f, 21.f, 40.f, 30.f, 0, 151.f, 868.f, 0, 43.f, 205000.f, 44421.f, 7.223e9f, 1.8459e8f, 403.24f, 64.464f, 151.f, 504.f, 1.713e7f, 69.153f, 1.6604e7f, 1934500.f, 0.87313f, 27.9f, 4.3242e13f},
 };
-constexpr auto Records = ToSectionRecords(Rows);
+constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
 void WriteHeTable() { WriteSectionTable("HE.sct", Records); }

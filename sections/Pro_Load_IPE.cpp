@@ -99,7 +99,7 @@ constexpr ISectionRow Rows[] = {
     {"IPE 750 x 210            ", "Beam", 775.f, 268.f, 16.f, 28.f, 17.f, 0, 134.f, 685.f, 0, 43.f, 205000.f, 26760.f, 2.6216e9f, 9.011e7f, 313.f, 58.029f, 134.f, 387.5f, 5118900.f, 48.296f, 7769500.f, 1053500.f, 0.874f, 30.57f, 1.2571e13f},
     {"IPE 750 x 222            ", "Beam", 778.f, 269.f, 17.f, 29.5f, 17.f, 0, 134.5f, 685.f, 0, 43.f, 205000.f, 28342.f, 2.7821e9f, 9.6038e7f, 313.3f, 58.211f, 134.5f, 389.f, 6013500.f, 50.827f, 8233300.f, 1121400.f, 0.87332f, 29.084f, 1.3451e13f},
 };
-constexpr auto Records = ToSectionRecords(Rows);
+constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
 void WriteIpeTable() { WriteSectionTable("IPE.sct", Records); }

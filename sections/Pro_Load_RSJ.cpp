@@ -16,7 +16,7 @@ constexpr ISectionRow Rows[] = {
     {"203 x 152 x 52 RSJ       ", "RSJ", 203.2f, 152.4f, 8.9f, 16.5f, 15.5f, 7.8f, 76.2f, 133.f, 8.f, 0, 205000.f, 6654.3f, 4.7965e7f, 8148300.f, 84.9f, 34.99f, 76.2f, 101.6f, 643340.f, 33.1f, 540740.f, 175970.f, 0.8918f, 10.718f, 7.0616e10f},
     {"254 x 203 x 82 RSJ       ", "RSJ", 254.f, 203.2f, 10.2f, 19.9f, 19.6f, 9.7f, 101.6f, 167.f, 8.f, 0, 205000.f, 10468.f, 1.2015e8f, 2.2829e7f, 107.14f, 46.7f, 101.6f, 127.f, 1517100.f, 40.9f, 1075900.f, 370750.f, 0.88968f, 10.989f, 3.1181e11f},
 };
-constexpr auto Records = ToSectionRecords(Rows);
+constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
 void WriteRsjTable() { WriteSectionTable("RSJ.sct", Records); }

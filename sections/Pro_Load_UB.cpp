@@ -102,7 +102,7 @@ constexpr ISectionRow Rows[] = {
     {"914 x 419 UB 343         ", "Beam", 911.8f, 418.5f, 19.4f, 32.f, 24.1f, 0, 209.25f, 799.6f, 0, 43.f, 205000.f, 43730.f, 6.2578e9f, 3.9156e8f, 378.29f, 94.626f, 209.25f, 455.9f, 1.1932e7f, 56.999f, 1.5496e7f, 2886900.f, 0.88314f, 30.146f, 7.5772e13f},
     {"914 x 419 UB 388         ", "Beam", 921.f, 420.5f, 21.4f, 36.6f, 24.1f, 0, 210.25f, 799.6f, 0, 43.f, 205000.f, 49422.f, 7.1964e9f, 4.5438e8f, 381.59f, 95.885f, 210.25f, 460.5f, 1.7342e7f, 63.804f, 1.7686e7f, 3338200.f, 0.88504f, 26.723f, 8.8851e13f},
 };
-constexpr auto Records = ToSectionRecords(Rows);
+constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
 void WriteUbTable() { WriteSectionTable("UB.sct", Records); }

@@ -44,7 +44,7 @@ constexpr ISectionRow Rows[] = {
     {"356 UC 634               ", "Beam", 474.6f, 424.f, 47.6f, 77.f, 15.2f, 0, 212.f, 290.2f, 0, 43.f, 205000.f, 80755.f, 2.7485e9f, 9.8125e8f, 184.48f, 110.23f, 212.f, 237.3f, 1.3724e8f, 151.08f, 1.4251e7f, 7107700.f, 0.84368f, 5.459f, 3.878e13f},
     BlankRow("Beam"),
 };
-constexpr auto Records = ToSectionRecords(Rows);
+constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
 void WriteUcTable() { WriteSectionTable("UC.sct", Records); }

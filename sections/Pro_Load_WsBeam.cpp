@@ -215,7 +215,7 @@ constexpr ISectionRow Rows[] = {
     BlankRow(""),
     BlankRow(""),
 };
-constexpr auto Records = ToSectionRecords(Rows);
+constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
 void WriteWsBeamTable() { WriteSectionTable("WsBeam.sct", Records); }

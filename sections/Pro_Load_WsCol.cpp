@@ -73,7 +73,7 @@ constexpr ISectionRow Rows[] = {
     {"W 14 x 16 x 665          ", "Beam", 548.6f, 449.6f, 71.9f, 114.8f, 15.2f, 0, 224.8f, 288.6f, 0, 0, 205000.f, 126363.f, 5.16914e9f, 1.74907e9f, 202.255f, 117.651f, 224.8f, 274.3f, 4.68833e8f, 254.997f, 2.42737e7f, 1.20223e7f, 0.84876f, 4.03094f, 8.2286e13f},
     {"W 14 x 16 x 730          ", "Beam", 569.4f, 454.4f, 78.f, 125.f, 15.2f, 0, 227.2f, 289.f, 0, 0, 205000.f, 138711.f, 5.97332e9f, 1.96766e9f, 207.516f, 119.102f, 227.2f, 284.7f, 6.05875e8f, 286.029f, 2.72876e7f, 1.33985e7f, 0.85147f, 3.80588f, 9.7149e13f},
 };
-constexpr auto Records = ToSectionRecords(Rows);
+constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
 void WriteWsColTable() { WriteSectionTable("WsCol.sct", Records); }

@@ -604,7 +604,7 @@ def emit(table, title, file_name, writer, records):
             vals = ', '.join(literal(fields[k]) for k in FIELDS)
             lines.append(f'    {{"{desig:<25}", "{kind}", {vals}}},')
     lines += ['};',
-              'constexpr auto Records = ToSectionRecords(Rows);',
+              'constexpr auto Records = ToRecords(Rows);',
               '}  // namespace',
               '',
               f'void {writer}() {{ WriteSectionTable("{file_name}", Records); }}',
