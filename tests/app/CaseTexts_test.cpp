@@ -93,6 +93,26 @@ TEST_F(CaseTexts, SpanDataAtTwentiethsAndTheStressLine) {
     EXPECT_EQ(CaseStressLine[1].str(), " Max factored elastic stress for loadcase 1 = 31.25 N/mm^2");
 }
 
+TEST_F(CaseTexts, StressLinesNeedAnExtremeFibreDistance) {
+    SetBeam({5000, 5000});
+    for (int s = 1; s <= 2; ++s) BeamGeometryTable[s][GY] = 0;
+    Udl(1, 0, 10, 10, 10000, 1.0, {1, 6});
+    FinishLoads();
+    MaxStressLine = "from before";
+    ASSERT_EQ(Analyse(), Lines_t{});
+    // Lines 1 to 5 are emptied, the others start as one blank; neither is written.
+    EXPECT_EQ(CaseStressLine[1].str(), "");
+    EXPECT_EQ(CaseStressLine[6].str(), " ");
+    EXPECT_EQ(MaxStressLine.str(), "from before");
+    EXPECT_EQ(MaximaText[6].str(), "from before");
+
+    // y on span 2 only, every factor 1.0: the plain wording.
+    BeamGeometryTable[2][GY] = 200;
+    ASSERT_EQ(Analyse(), Lines_t{});
+    EXPECT_EQ(CaseStressLine[6].str(), " Max stress for loadcase 6 = 62.50 N/mm^2");
+    EXPECT_EQ(MaxStressLine.str(), " Max stress = 62.50 N/mm^2");
+}
+
 TEST_F(CaseTexts, CantileversHaveTheirOwnRowsAndBlocks) {
     // 10 kN/m over a 5 m span and two 1 m cantilevers.
     SetBeam({5000}, 1000, 1000);

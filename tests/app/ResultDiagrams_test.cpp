@@ -164,6 +164,10 @@ TEST_F(ResultDiagrams, ZeroResultsDrawFlatLines) {
             ASSERT_EQ(s.Y1, s.Y2) << s;
         }
     EXPECT_TRUE(HasText(c, "Reactions"));
+
+    BeamLength = 0;
+    gui::RecordingCanvas none;
+    EXPECT_NO_THROW(Draw(none, 1, -1));
 }
 
 }  // namespace
