@@ -50,7 +50,8 @@ std::vector<std::string> CaseResultsListLines(int loadcase) {
     const int c = StoreCount(support) + 1;
     support[c] = CaseStressLine[loadcase].str();
     AddLines(items, support, c);
-    AddLines(items, CaseSpanDataText[loadcase]);
+    // The span-data stores exist for the loadcases of the last analysis only.
+    if (loadcase < CaseSpanDataText.Length()) AddLines(items, CaseSpanDataText[loadcase]);
     return items;
 }
 

@@ -99,10 +99,7 @@ TEST_F(ResultDiagrams, InvertedMomentConvention) {
     // 9 % of 450 pixels stand for 31.25 kN-m.
     const int peakX = 150 + static_cast<int>(std::nearbyint(797 * 0.1875));
     const int peakY = 358 + static_cast<int>(std::nearbyint(17.578125 * 40.5 / 31.25));
-    EXPECT_THAT(lines, Contains(testing::Field(&Segment::Y2, peakY)));
-    bool found = false;
-    for (const Segment& s : lines) found = found || (s.X2 == peakX && s.Y2 == peakY);
-    EXPECT_TRUE(found);
+    EXPECT_THAT(lines, Contains(testing::AllOf(testing::Field(&Segment::X2, peakX), testing::Field(&Segment::Y2, peakY))));
     const int d = 19;
     EXPECT_THAT(Texts(c), Contains(DrawnText{8, 358 + d, "Max +ve Mom", gui::clYellow}));
     EXPECT_THAT(Texts(c), Contains(DrawnText{8, 358 - d - 30, "Max -ve Mom", gui::clAqua}));

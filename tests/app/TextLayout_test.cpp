@@ -39,32 +39,6 @@ TEST(TextLayout, DigitRuleGivesTheDecimalsOfAColumnFromItsLargestMagnitude) {
     EXPECT_EQ(DigitRule().Decimals(4), 3);  // nothing taken: "0" has one digit
 }
 
-TEST(TextLayout, FixedKeepsItsWidthAndSlotNamesEndInOneColumn) {
-    EXPECT_EQ(Fixed(1.5, 2), " 1.50");
-    EXPECT_EQ(Fixed(2.7, 0), "2");
-    EXPECT_EQ(Fixed(0.00005, 3), "0.000");
-    EXPECT_EQ(Fixed(123456, 1), "123460");
-    EXPECT_EQ(SlotName(7), "  7");
-    EXPECT_EQ(SlotName(12), " 12");
-    EXPECT_EQ(Bracketed("kN-m"), "(kN-m)");
-}
-
-TEST(TextLayout, StoresCountFromLineZeroAndCutLongLines) {
-    TextStore<5, 10> store;
-    EXPECT_EQ(StoreCount(store), 0);
-    StoreWriter w(store, 2);
-    w.Write("first line too long");
-    w.Skip();
-    w.Write("third");
-    w.SetCount(w.Next());
-    EXPECT_EQ(StoreCount(store), 5);
-    EXPECT_EQ(store[2].str(), "first line");
-    EXPECT_EQ(store[3].str(), "");
-    EXPECT_EQ(store[4].str(), "third");
-    w.Write("last");
-    EXPECT_THROW(w.Write("x"), RunError) << "line 5 is the last";
-}
-
 TEST(TextLayout, ClearResultLinesEmptiesTheStoresOfTheLoadcasesCounted) {
     NumLoadcases = 3;
     InitResultTexts();
