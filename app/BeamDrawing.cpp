@@ -4,7 +4,6 @@
 #include "Global.h"
 #include "SigFig.h"
 #include "TextStore.h"
-#include "UDLOutline.h"
 
 BArray<float, 0, 26> MemberLengthLabel;
 

@@ -48,9 +48,6 @@ TIndexFrm::TIndexFrm() : gui::Form("Korvela") {
     SaveAs1.SetEnabled(false);
     Print1.SetEnabled(false);
 
-    // The engine's messages (no loads, equilibrium) appear as message boxes.
-    SetMessageHandler([](const std::string& text) { gui::ShowMessage(text); });
-
     OnShow = [this] { FormShow(); };
     SetHeader1.OnClick = [] { SetHeaderFrm->ShowModal(); };
     Print1.OnClick = [] { PrintFrm->Show(); };

@@ -4,6 +4,7 @@
 #include "Index.h"
 #include "Info.h"
 #include "LoadData.h"
+#include "Messages.h"
 #include "Misc.h"
 #include "Point.h"
 #include "Preferences.h"
@@ -14,6 +15,8 @@
 
 void CreateForms() {
     gui::SetApplicationTitle("Korvela");
+    // The engine's messages (no loads, equilibrium) appear as message boxes.
+    SetMessageHandler([](const std::string& text) { gui::ShowMessage(text); });
     Form1 = new TForm1;
     BeamFrm = new TBeamFrm;
     IndexFrm = new TIndexFrm;

@@ -64,3 +64,5 @@ BArray2<MemberSummary, 0, 25, 0, 27> ShearSummary, MomentSummary, DeflectionSumm
 
 BArray3<EnvShearPoint, 0, 25, 0, 26, 1, 21> EnvelopeShear;
 BArray3<EnvMomentPoint, 0, 25, 0, 26, 1, 21> EnvelopeMoment;
+
+BArray<UDLOutlineCase, 1, 25> AcceptedUDLOutline;

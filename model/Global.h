@@ -71,6 +71,15 @@ extern int32_t BMConvention;           // +1 numerically correct, -1 inverted
 extern ShortString<25> PlasticModXName, PlasticModYName, ElasticModXName, ElasticModYName;
 extern int32_t DecimalPlaces;          // decimals of FixedDecimals, 0..3
 
+// ---- Loads window --------------------------------------------------------------
+// The outline of the distributed loads taken when the loads were accepted:
+// for every loadcase and load row its two ends, each with x (mm from the
+// left end), its own rate, the load factor and the stacked rate (N/mm,
+// unfactored). The main window labels the distributed loads from it.
+enum UDLOutlineField { OutlineX = 1, OutlineRate = 2, OutlineFactor = 3, OutlineStacked = 4 };
+using UDLOutlineCase = BArray3<float, 1, 50, 1, 2, 1, 4>;  // [row][end][field]
+extern BArray<UDLOutlineCase, 1, 25> AcceptedUDLOutline;
+
 // ---- Page header and program state ------------------------------------------
 extern ShortString<100> Header_Company, Header_User, Header_Project_1, Header_Project_2,
     Header_JobDesc, Header_Ref;

@@ -4,7 +4,6 @@
 #include "BeamDrawing.h"
 #include "CanvasLog.h"
 #include "ResultsBeam.h"
-#include "UDLOutline.h"
 
 using namespace results_test;
 using ::testing::Contains;

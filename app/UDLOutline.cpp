@@ -1,3 +1,0 @@
-#include "UDLOutline.h"
-
-BArray<UDLOutlineCase, 1, 25> AcceptedUDLOutline;
