@@ -6,7 +6,6 @@
 #include "Global.h"
 #include "Info.h"
 #include "LoadData.h"
-#include "Messages.h"
 #include "Point.h"
 #include "Preferences.h"
 #include "ResultDiagrams.h"
