@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -87,6 +88,9 @@ protected:
     virtual void DoLine(int x1, int y1, int x2, int y2) = 0;
     virtual void DoText(int x, int y, const std::string& text) = 0;
     virtual void DoFill(const Rect& r) = 0;
+    // Text extent on this canvas's device; the screen's unless overridden.
+    virtual int DoTextWidth(const std::string& text) const;
+    virtual int DoTextHeight(const std::string& text) const;
 
 private:
     void Record(const char* op, int x, int y, int x2, int y2, const std::string& text);
@@ -131,6 +135,12 @@ void SetMessageHook(std::function<void(const std::string&)> hook);  // tests: re
 
 void SetHourglass(bool on);  // the hourglass cursor
 bool Hourglass();
+
+// Date and time of day as the page header prints them ("07/12/2026",
+// "14:05:09"); tests may fix the clock.
+std::string DateText();
+std::string TimeText();
+void SetClock(std::function<std::pair<std::string, std::string>()> clock);
 
 // ---- Controls ----------------------------------------------------------------
 class Container;
@@ -294,6 +304,56 @@ private:
     int min_ = 0, max_ = 100, pos_ = 0;
 };
 
+// Grid of text cells; fixed rows and columns are headings the user cannot edit.
+class StringGrid : public Control {
+public:
+    explicit StringGrid(Container& parent);
+    ~StringGrid() override;
+    int ColCount() const { return cols_; }
+    int RowCount() const { return rows_; }
+    void SetColCount(int n);
+    void SetRowCount(int n);
+    void SetFixedCols(int n);
+    void SetFixedRows(int n);
+    void SetDefaultColWidth(int w);
+    int ColWidth(int col) const;
+    void SetColWidth(int col, int w);
+    void SetEditing(bool on);  // cells may be typed into
+    std::string Cell(int col, int row) const;
+    void SetCell(int col, int row, const std::string& text);  // runs no handler
+    int Col() const;  // the current cell
+    int Row() const;
+    void SetCurrent(int col, int row);
+    // As the user types into the current cell: the text lands in the cell,
+    // then OnKeyUp runs.
+    void TypeText(const std::string& text);
+    std::function<void()> OnKeyUp;     // a key released while editing, the cell already updated
+    std::function<void()> OnClick;     // the current cell changed
+    std::function<void()> OnDblClick;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    int cols_ = 5, rows_ = 5, fixedCols_ = 1, fixedRows_ = 1, defaultWidth_ = 64;
+    void Restyle();
+};
+
+class PageControl;
+// One tab of a page control; holds controls like a panel.
+class TabSheet : public Container {
+public:
+    TabSheet(PageControl& pages, const std::string& caption);
+};
+
+// Tabs whose active page persists while the window is hidden.
+class PageControl : public Control {
+public:
+    explicit PageControl(Container& parent);
+    int ActivePageIndex() const;
+    void SetActivePageIndex(int i);
+    std::function<void()> OnChange;
+};
+
 // Off-screen picture shown in its window; draw through GetCanvas().
 class Image : public Control {
 public:
@@ -395,5 +455,62 @@ private:
 };
 
 constexpr int mrNone = 0, mrOk = 1, mrCancel = 2;
+
+// ---- Common dialogs ----------------------------------------------------------
+// Filter as "Beam files (*.kvl)|*.kvl|All files (*.*)|*.*". A file chosen
+// makes its folder the current directory, as the desktop dialogs do.
+class FileDialog {
+public:
+    enum class Kind { Open, Save };
+    explicit FileDialog(Kind k) : kind_(k) {}
+    Kind DialogKind() const { return kind_; }
+    std::string Filter, FileName, DefaultExt, Title;
+    bool Execute();  // false when cancelled
+    // Tests: replaces the dialog; returns the chosen path or "" to cancel.
+    static void SetHook(std::function<std::string(const FileDialog&)> hook);
+
+private:
+    Kind kind_;
+};
+
+class OpenDialog : public FileDialog {
+public:
+    OpenDialog() : FileDialog(Kind::Open) {}
+};
+
+// Asks before overwriting an existing file.
+class SaveDialog : public FileDialog {
+public:
+    SaveDialog() : FileDialog(Kind::Save) {}
+};
+
+// ---- Printer -----------------------------------------------------------------
+// The default printer, or a PDF file when none is installed (then the
+// document goes to OutputFile, "Korvela.pdf" in the current directory unless
+// set). Coordinates are device pixels at the printer's resolution.
+enum DeviceCap { LOGPIXELSX = 88, LOGPIXELSY = 90 };
+
+class Printer {
+public:
+    static Printer& Get();
+    void SetOutputFile(const std::string& path);  // forces PDF output
+    std::string OutputFile() const;
+    void BeginDoc(const std::string& title);
+    void NewPage();
+    void EndDoc();
+    bool Printing() const;
+    int PageNumber() const;
+    int PageWidth() const;
+    int PageHeight() const;
+    Canvas& GetCanvas();
+    int GetDeviceCaps(DeviceCap cap) const;
+
+    ~Printer();
+
+private:
+    Printer();
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
 
 }  // namespace gui

@@ -37,10 +37,12 @@ void Canvas::FillRect(const Rect& r) {
     DoFill(r);
 }
 
-int Canvas::TextWidth(const std::string& text) const {
+int Canvas::TextWidth(const std::string& text) const { return DoTextWidth(text); }
+int Canvas::TextHeight(const std::string& text) const { return DoTextHeight(text); }
+int Canvas::DoTextWidth(const std::string& text) const {
     return QFontMetrics(qt::ToQFont(TextFont)).horizontalAdvance(qt::Q(text));
 }
-int Canvas::TextHeight(const std::string& text) const {
+int Canvas::DoTextHeight(const std::string& text) const {
     return QFontMetrics(qt::ToQFont(TextFont)).boundingRect(qt::Q(text)).height();
 }
 

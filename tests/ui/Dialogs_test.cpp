@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include "GuiTest.h"
+#include "TempDir.h"
+#include "gui.h"
+
+namespace {
+
+std::string Shell(const std::string& cmd) {
+    std::string out;
+    std::unique_ptr<FILE, int (*)(FILE*)> p(popen(cmd.c_str(), "r"), pclose);
+    char buf[512];
+    while (p && fgets(buf, sizeof buf, p.get())) out += buf;
+    return out;
+}
+
+class GridForm : public gui::Form {
+public:
+    GridForm() : gui::Form("Grid") {}
+    gui::StringGrid Grid{*this};
+    gui::PageControl Pages{*this};
+    gui::TabSheet First{Pages, "First"};
+    gui::TabSheet Second{Pages, "Second"};
+    gui::Button OnSecond{Second, "OK"};
+};
+
+TEST(StringGrid, TypingLandsInTheCellBeforeTheKeyUpHandlerRuns) {
+    GridForm f;
+    f.Grid.SetColCount(28);
+    f.Grid.SetRowCount(7);
+    f.Grid.SetEditing(true);
+    f.Grid.SetDefaultColWidth(75);
+    f.Grid.SetColWidth(0, 150);
+    EXPECT_EQ(f.Grid.ColWidth(0), 150);
+    EXPECT_EQ(f.Grid.ColWidth(27), 75);
+    f.Grid.SetCell(0, 1, " Length");
+    std::string seen;
+    f.Grid.OnKeyUp = [&] { seen = f.Grid.Cell(f.Grid.Col(), f.Grid.Row()); };
+    f.Grid.SetCurrent(3, 2);
+    f.Grid.TypeText("6.5");
+    EXPECT_EQ(seen, "6.5");
+    EXPECT_EQ(f.Grid.Cell(0, 1), " Length");
+    f.Grid.SetRowCount(3);  // shrinking keeps what is left
+    EXPECT_EQ(f.Grid.Cell(3, 2), "6.5");
+}
+
+TEST(PageControl, TheActiveTabPersistsWhileTheWindowIsHidden) {
+    GridForm f;
+    f.Show();
+    f.Pages.SetActivePageIndex(1);
+    f.Hide();
+    f.Show();
+    EXPECT_EQ(f.Pages.ActivePageIndex(), 1);
+    EXPECT_EQ(f.OnSecond.OwnerForm(), &f);
+    f.Hide();
+}
+
+TEST(FileDialog, AChosenFileBecomesTheCurrentFolderAndGetsTheDefaultExtension) {
+    TempDir dir;
+    std::filesystem::create_directory("jobs");
+    gui::SaveDialog save;
+    save.DefaultExt = "kvl";
+    save.Filter = "Beam files (*.kvl)|*.kvl";
+    gui::FileDialog::SetHook([&](const gui::FileDialog& d) {
+        EXPECT_EQ(d.DialogKind(), gui::FileDialog::Kind::Save);
+        return (dir.path() / "jobs" / "bridge").string();
+    });
+    ASSERT_TRUE(save.Execute());
+    EXPECT_EQ(save.FileName, (dir.path() / "jobs" / "bridge.kvl").string());
+    EXPECT_EQ(std::filesystem::current_path(), dir.path() / "jobs");
+
+    gui::FileDialog::SetHook([](const gui::FileDialog&) { return std::string(); });
+    gui::OpenDialog open;
+    EXPECT_FALSE(open.Execute());
+    gui::FileDialog::SetHook(nullptr);
+}
+
+TEST(Printer, WithoutAPrinterThePagesGoToAPdfFile) {
+    TempDir dir;
+    gui::Printer& p = gui::Printer::Get();
+    p.SetOutputFile((dir.path() / "report.pdf").string());
+    p.BeginDoc("Korvela");
+    EXPECT_TRUE(p.Printing());
+    EXPECT_EQ(p.GetDeviceCaps(gui::LOGPIXELSX), 300);
+    EXPECT_GT(p.PageWidth(), 2000);  // A4 at 300 dpi
+    gui::Canvas& c = p.GetCanvas();
+    c.StartLog();
+    c.TextFont.Name = "Arial";
+    c.TextFont.Size = 12;
+    c.TextOut(100, 100, "BEAM DATA");
+    EXPECT_GT(c.TextWidth("BEAM DATA"), 150);  // measured at 300 dpi, not on the screen
+    c.MoveTo(100, 200);
+    c.Pen.Width = 3;
+    c.LineTo(1000, 200);
+    p.NewPage();
+    EXPECT_EQ(p.PageNumber(), 2);
+    c.TextOut(100, 100, "Page 2");
+    p.EndDoc();
+    EXPECT_FALSE(p.Printing());
+    EXPECT_EQ(c.Log().size(), 4u);
+    const std::string text = Shell("pdftotext -layout " + (dir.path() / "report.pdf").string() + " -");
+    EXPECT_NE(text.find("BEAM DATA"), std::string::npos);
+    EXPECT_NE(text.find("Page 2"), std::string::npos);
+    const std::string info = Shell("pdfinfo " + (dir.path() / "report.pdf").string());
+    const size_t pages = info.find("Pages:");
+    ASSERT_NE(pages, std::string::npos);
+    EXPECT_EQ(std::stoi(info.substr(pages + 6)), 2);
+}
+
+TEST(Clock, TestsMayFixTheDateAndTime) {
+    EXPECT_EQ(gui::DateText().size(), 10u);
+    EXPECT_EQ(gui::TimeText()[2], ':');
+    gui::SetClock([] { return std::pair<std::string, std::string>("07/12/2026", "09:30:00"); });
+    EXPECT_EQ(gui::DateText(), "07/12/2026");
+    EXPECT_EQ(gui::TimeText(), "09:30:00");
+    gui::SetClock(nullptr);
+}
+
+}  // namespace

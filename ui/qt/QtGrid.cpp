@@ -1,0 +1,141 @@
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTableWidget>
+#include "QtCommon.h"
+
+namespace gui {
+
+// ---- String grid -------------------------------------------------------------------
+namespace {
+// Typing goes straight into the cell, so a key-up handler reads the new text.
+class LiveDelegate : public QStyledItemDelegate {
+public:
+    explicit LiveDelegate(StringGrid* g) : g_(g) {}
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+        auto* e = new QLineEdit(parent);
+        e->setFrame(false);
+        QPersistentModelIndex at(index);
+        QObject::connect(e, &QLineEdit::textEdited, e, [at](const QString& t) {
+            const_cast<QAbstractItemModel*>(at.model())->setData(at, t);
+        });
+        e->installEventFilter(new KeyUpFilter(g_, e));
+        return e;
+    }
+
+private:
+    class KeyUpFilter : public QObject {
+    public:
+        KeyUpFilter(StringGrid* g, QObject* parent) : QObject(parent), g_(g) {}
+        bool eventFilter(QObject*, QEvent* ev) override {
+            if (ev->type() == QEvent::KeyRelease) Dispatch(g_->OnKeyUp);
+            return false;
+        }
+
+    private:
+        StringGrid* g_;
+    };
+    StringGrid* g_;
+};
+
+QTableWidget* T(QWidget* w) { return static_cast<QTableWidget*>(w); }
+}  // namespace
+
+struct StringGrid::Impl {
+    bool editing = false;
+};
+
+StringGrid::StringGrid(Container& parent) : Control(&parent, new QTableWidget), impl_(std::make_unique<Impl>()) {
+    QTableWidget* t = T(w_);
+    t->horizontalHeader()->hide();
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(24);
+    t->setItemDelegate(new LiveDelegate(this));
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    QObject::connect(t, &QTableWidget::currentCellChanged, [this](int, int, int, int) { Dispatch(OnClick); });
+    QObject::connect(t, &QTableWidget::cellDoubleClicked, [this](int, int) { Dispatch(OnDblClick); });
+    SetColCount(cols_);
+    SetRowCount(rows_);
+}
+
+StringGrid::~StringGrid() = default;
+
+void StringGrid::Restyle() {
+    QTableWidget* t = T(w_);
+    for (int r = 0; r < rows_; ++r)
+        for (int c = 0; c < cols_; ++c) {
+            QTableWidgetItem* it = t->item(r, c);
+            if (!it) {
+                it = new QTableWidgetItem;
+                t->setItem(r, c, it);
+            }
+            bool fixed = r < fixedRows_ || c < fixedCols_;
+            Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+            if (!fixed && impl_->editing) f |= Qt::ItemIsEditable;
+            it->setFlags(f);
+            it->setBackground(fixed ? qt::QC(clBtnFace) : qt::QC(clWhite));
+        }
+}
+
+void StringGrid::SetColCount(int n) {
+    QSignalBlocker b(w_);
+    int old = cols_;
+    cols_ = n;
+    T(w_)->setColumnCount(n);
+    for (int c = old; c < n; ++c) T(w_)->setColumnWidth(c, defaultWidth_);
+    Restyle();
+}
+void StringGrid::SetRowCount(int n) {
+    QSignalBlocker b(w_);
+    rows_ = n;
+    T(w_)->setRowCount(n);
+    Restyle();
+}
+void StringGrid::SetFixedCols(int n) { fixedCols_ = n; Restyle(); }
+void StringGrid::SetFixedRows(int n) { fixedRows_ = n; Restyle(); }
+void StringGrid::SetDefaultColWidth(int w) {
+    defaultWidth_ = w;
+    for (int c = 0; c < cols_; ++c) T(w_)->setColumnWidth(c, w);
+}
+int StringGrid::ColWidth(int col) const { return T(w_)->columnWidth(col); }
+void StringGrid::SetColWidth(int col, int w) { T(w_)->setColumnWidth(col, w); }
+void StringGrid::SetEditing(bool on) { impl_->editing = on; Restyle(); }
+
+std::string StringGrid::Cell(int col, int row) const {
+    QTableWidgetItem* it = T(w_)->item(row, col);
+    return it ? qt::S(it->text()) : std::string();
+}
+void StringGrid::SetCell(int col, int row, const std::string& text) {
+    QSignalBlocker b(w_);
+    QTableWidgetItem* it = T(w_)->item(row, col);
+    if (it) it->setText(qt::Q(text));
+}
+int StringGrid::Col() const { return T(w_)->currentColumn(); }
+int StringGrid::Row() const { return T(w_)->currentRow(); }
+void StringGrid::SetCurrent(int col, int row) {
+    QSignalBlocker b(w_);
+    T(w_)->setCurrentCell(row, col);
+}
+void StringGrid::TypeText(const std::string& text) {
+    SetCell(Col(), Row(), text);
+    Dispatch(OnKeyUp);
+}
+
+// ---- Page control -------------------------------------------------------------------
+PageControl::PageControl(Container& parent) : Control(&parent, new QTabWidget) {
+    QObject::connect(static_cast<QTabWidget*>(w_), &QTabWidget::currentChanged, [this](int) { Dispatch(OnChange); });
+}
+int PageControl::ActivePageIndex() const { return static_cast<QTabWidget*>(w_)->currentIndex(); }
+void PageControl::SetActivePageIndex(int i) {
+    QSignalBlocker b(w_);
+    static_cast<QTabWidget*>(w_)->setCurrentIndex(i);
+}
+
+// The sheet belongs to the page control's parent; the tab widget places it.
+TabSheet::TabSheet(PageControl& pages, const std::string& caption) : Container(pages.Parent(), new QWidget) {
+    static_cast<QTabWidget*>(pages.Widget())->addTab(w_, qt::Q(caption));
+}
+
+}  // namespace gui
