@@ -1,5 +1,6 @@
 #include "Convert.h"
 #include "RunError.h"
+#include <charconv>
 
 int32_t StrToInt(const std::string& text) {
     size_t i = 0;
@@ -16,4 +17,32 @@ int32_t StrToInt(const std::string& text) {
     if (negative) v = -v;
     if (v > INT32_MAX || v < INT32_MIN) RaiseInvalidInteger(text);
     return static_cast<int32_t>(v);
+}
+
+long double StrToFloat(const std::string& text) {
+    size_t b = text.find_first_not_of(' ');
+    size_t e = text.find_last_not_of(' ');
+    std::string t = b == std::string::npos ? std::string() : text.substr(b, e - b + 1);
+    auto digits = [&t](size_t& i) {
+        size_t start = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+        return i - start;
+    };
+    size_t i = 0;
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) ++i;
+    size_t n = digits(i);
+    if (i < t.size() && t[i] == '.') n += digits(++i);
+    bool ok = n > 0;
+    if (ok && i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '-' || t[i] == '+')) ++i;
+        ok = digits(i) > 0;
+    }
+    // from_chars reads "." whatever the locale; it takes no plus sign.
+    long double v = 0;
+    if (ok && i == t.size()) {
+        size_t from = t[0] == '+' ? 1 : 0;
+        if (std::from_chars(t.data() + from, t.data() + t.size(), v).ec == std::errc()) return v;
+    }
+    throw RunError("'" + text + "' is not a valid floating point value");
 }
