@@ -73,3 +73,14 @@ BArray2<float, 1, 25, 1, 51> ApplyFlags;
 BArray<UDLOutlineCase, 1, 25> UDLOutline;
 int32_t LoadRowsShown = 0;
 int32_t SelfWeightScope = 0;
+
+// Beam data window: the beam being edited.
+BArray2<std::string, 0, 27, 0, 6> SpanTextTable;
+BArray<std::string, 0, 26> SpanDescText;
+int32_t SpanCount = 0;
+int32_t SpanNo = 0;
+int32_t SpanNoStored = 0;
+BArray<int32_t, 0, 25> SupportChoice;
+float SketchLength = 0;
+std::string SectionShape, MaterialCode, FamilyCode, SectionFileName;
+float TimberW = 0, TimberH = 0, TimberWStored = 0, TimberHStored = 0;

@@ -148,3 +148,21 @@ extern BArray<UDLOutlineCase, 1, 25> UDLOutline;
 extern int32_t LoadRowsShown;          // load rows shown on the loads window
 // 0: the self-weight box sets every loadcase; -1: the current loadcase only.
 extern int32_t SelfWeightScope;
+
+// ---- Beam data window: the beam being edited ----------------------------------
+// Texts in display units; they reach the tables above only at the window's Next.
+// Per member 0..27: [0] exists "0"/"1", [1] length, [2] E, [3] Ixx, [4] y,
+// [5] area, [6] spare.
+extern BArray2<std::string, 0, 27, 0, 6> SpanTextTable;
+extern BArray<std::string, 0, 26> SpanDescText;   // description per member
+extern int32_t SpanCount;              // spans being edited
+extern int32_t SpanNo;                 // grid column of the member chosen for a section
+extern int32_t SpanNoStored;           // the member choice kept in the beam data file
+extern BArray<int32_t, 0, 25> SupportChoice;      // 1 simple, 2 fixed
+extern float SketchLength;             // total length drawn, mm
+extern std::string SectionShape;       // record kind, "Misc" or "Timber"
+extern std::string MaterialCode;       // "HRS", "Timber"
+extern std::string FamilyCode;         // table code: "UB" .. "Misc", "Timber"
+extern std::string SectionFileName;    // file of the chosen table
+extern float TimberW, TimberH;         // last timber section calculated, mm
+extern float TimberWStored, TimberHStored;   // the pair kept in the beam data file
