@@ -374,7 +374,8 @@ class MainMenu;
 class MenuItem {
 public:
     MenuItem(MainMenu& menu, const std::string& caption);   // top-level menu
-    MenuItem(MenuItem& parent, const std::string& caption); // item; "-" is a separator
+    // Item; "-" is a separator. An item given items becomes a submenu.
+    MenuItem(MenuItem& parent, const std::string& caption);
     MenuItem(const MenuItem&) = delete;
     MenuItem& operator=(const MenuItem&) = delete;
     std::string Caption() const { return caption_; }

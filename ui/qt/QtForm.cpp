@@ -152,6 +152,14 @@ MenuItem::MenuItem(MainMenu& menu, const std::string& caption) : caption_(captio
 }
 
 MenuItem::MenuItem(MenuItem& parent, const std::string& caption) : caption_(caption) {
+    if (!parent.menu_) {
+        // The parent item becomes a submenu with its first item.
+        auto* pa = static_cast<QAction*>(parent.action_);
+        auto* sub = new QMenu(qobject_cast<QWidget*>(pa->parent()));
+        sub->setTitle(pa->text());
+        pa->setMenu(sub);
+        parent.menu_ = sub;
+    }
     auto* pm = static_cast<QMenu*>(parent.menu_);
     if (caption == "-") {
         action_ = pm->addSeparator();
