@@ -84,3 +84,6 @@ BArray<int32_t, 0, 25> SupportChoice;
 float SketchLength = 0;
 std::string SectionShape, MaterialCode, FamilyCode, SectionFileName;
 float TimberW = 0, TimberH = 0, TimberWStored = 0, TimberHStored = 0;
+
+// Results at a point.
+float PointDistance = 0;

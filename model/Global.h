@@ -166,3 +166,6 @@ extern std::string FamilyCode;         // table code: "UB" .. "Misc", "Timber"
 extern std::string SectionFileName;    // file of the chosen table
 extern float TimberW, TimberH;         // last timber section calculated, mm
 extern float TimberWStored, TimberHStored;   // the pair kept in the beam data file
+
+// ---- Results at a point ---------------------------------------------------------
+extern float PointDistance;            // last distance entered, mm
