@@ -48,6 +48,10 @@ TIndexFrm::TIndexFrm() : gui::Form("Korvela") {
     Print1.SetEnabled(false);
 
     OnShow = [this] { FormShow(); };
+    New1.OnClick = [this] { New1Click(); };
+    Open1.OnClick = [this] { Open1Click(); };
+    Save1.OnClick = [this] { SaveBeamFile(); };
+    SaveAs1.OnClick = [this] { SaveBeamFileAs(); };
     SetHeader1.OnClick = [] { SetHeaderFrm->ShowModal(); };
     Print1.OnClick = [] { PrintFrm->Show(); };
     ExitSolvane1.OnClick = [] { Form1->Close(); };

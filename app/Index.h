@@ -47,6 +47,8 @@ public:
     gui::MenuItem Info1{MainMenu1, "Info"};
     gui::MenuItem Disclaimer1{Info1, "General"};
     gui::MenuItem About1{Info1, "About"};
+    gui::OpenDialog OpenDialog;
+    gui::SaveDialog SaveDialog;
 
     int32_t ShownCase = 0;  // loadcase shown, 0 = all
     int32_t TileMode = 0;   // 1 after Tile > Results
@@ -63,6 +65,10 @@ public:
     void DrawShownDiagrams();
     // Enabled states after an analysis or the opening of a file with results.
     void EnableResults();
+    // Beam data files: writes to BeamFileName, falling back to Save As on any
+    // error; Save As asks for the name and shows "File Saving Error".
+    void SaveBeamFile();
+    void SaveBeamFileAs();
 
 private:
     void FormCreate();
@@ -71,6 +77,10 @@ private:
     void Diagrams1Click();
     void Results1Click();
     void UpDown1Click();
+    void New1Click();
+    void Open1Click();
+    // Shows the results a beam file brought, without a new analysis.
+    void RestoreFileResults();
     void List_ResultsClick();
     void List_CaseResultsClick();
     // Picture and case list right after the analysis of every loadcase.

@@ -1,0 +1,222 @@
+// The fields of both beam file layouts in file order, each layout one
+// routine that a writer or a reader walks. Included by BeamFile.cpp alone.
+#pragma once
+#include <cstdint>
+#include <vector>
+#include "AnalysisState.h"
+#include "BeamDrawing.h"
+#include "BinFile.h"
+#include "Global.h"
+#include "ResultTexts.h"
+#include "RunError.h"
+
+// Appends each field to a byte image.
+struct FieldWriter {
+    static constexpr bool Reading = false;
+    std::vector<uint8_t> Bytes;
+
+    uint8_t* Grow(size_t n) {
+        Bytes.resize(Bytes.size() + n);
+        return &Bytes[Bytes.size() - n];
+    }
+    template <int N> void Str(ShortString<N>& s) { s.ToBytes(Grow(N + 1)); }
+    void Int(int32_t& v) { PutInt32(Grow(4), v); }
+    void Single(float& v) { PutSingle(Grow(4), v); }
+    void Double(double& v) { PutDouble(Grow(8), v); }
+    void Skip(size_t n) { Grow(n); }
+};
+
+// Takes each field from a byte image, in place.
+class FieldReader {
+public:
+    static constexpr bool Reading = true;
+    explicit FieldReader(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+
+    const uint8_t* Take(size_t n) {
+        if (pos_ + n > bytes_.size()) throw RunError("Read beyond end of file");
+        pos_ += n;
+        return &bytes_[pos_ - n];
+    }
+    template <int N> void Str(ShortString<N>& s) { s.FromBytes(Take(N + 1)); }
+    void Int(int32_t& v) { v = GetInt32(Take(4)); }
+    void Single(float& v) { v = GetSingle(Take(4)); }
+    void Double(double& v) { v = GetDouble(Take(8)); }
+    void Skip(size_t n) { Take(n); }
+
+private:
+    const std::vector<uint8_t>& bytes_;
+    size_t pos_ = 0;
+};
+
+// Fields lo..hi of a table, one call per element.
+template <class IO, class Table>
+void Singles(IO& io, Table& t, int lo, int hi) {
+    for (int i = lo; i <= hi; ++i) io.Single(t[i]);
+}
+template <class IO, class Table>
+void Doubles(IO& io, Table& t, int lo, int hi) {
+    for (int i = lo; i <= hi; ++i) io.Double(t[i]);
+}
+template <class IO, class Store>
+void Lines(IO& io, Store& store, int lo, int hi) {
+    for (int i = lo; i <= hi; ++i) io.Str(store[i]);
+}
+
+// A display unit as stored: its name, then (in a later field) its factor.
+struct UnitField {
+    ShortString<10>* name;
+    float* factor;
+};
+template <class IO, size_t N>
+void UnitFields(IO& io, const UnitField (&units)[N]) {
+    for (const UnitField& u : units) io.Str(*u.name);
+    for (const UnitField& u : units) io.Single(*u.factor);
+}
+
+inline ShortString<100>* const HeaderLines[] = {&Header_Company,   &Header_User,    &Header_Project_1,
+                                                 &Header_Project_2, &Header_JobDesc, &Header_Ref};
+
+// Line 0 of a loadcase's span data; a loadcase beyond the stores sized by
+// the last analysis is written as an empty line.
+inline ShortString<75>& SpanDataHead(int lc) {
+    static ShortString<75> none;
+    if (lc < CaseSpanDataText.Length()) return CaseSpanDataText[lc][0];
+    none = "";
+    return none;
+}
+
+template <class IO>
+void BeamFileModelBlock(IO& io) {
+    Lines(io, SpanDescription, 1, RHC);
+    io.Str(Material);
+    io.Str(SectionFamily);
+    const UnitField units[] = {{&Unit_L, &Factor_L},         {&Unit_PL, &Factor_PL},   {&Unit_R, &Factor_R},
+                               {&Unit_Sect_E, &Factor_Sect_E}, {&Unit_Sect_I, &Factor_Sect_I}, {&Unit_Sh, &Factor_Sh},
+                               {&Unit_Mom, &Factor_Mom},     {&Unit_Def, &Factor_Def}, {&Unit_St, &Factor_St},
+                               {&Unit_Sect_A, &Factor_Sect_A}, {&Unit_Wt, &Factor_Wt}, {&Unit_H, &Factor_H}};
+    UnitFields(io, units);
+    for (int k = 0; k <= 25; ++k) io.Int(SupportTypes[k]);
+    io.Int(LoadRowsShown);
+    Singles(io, CaseAppliedLoad, 1, MaxLoadcases);
+    io.Double(BeamLength);
+    for (int row = 0; row <= 27; ++row) Doubles(io, BeamGeometryTable[row], 0, 19);
+}
+
+// The current layout up to its trailer. Counts are taken from the fields as
+// they pass, so a reader sizes the loadcase tables from what it has read.
+template <class IO>
+void BeamFileV4Fields(IO& io) {
+    io.Str(VersionNo);
+    io.Str(VersionSub);
+    io.Str(FileMark);
+    for (ShortString<100>* h : HeaderLines) io.Str(*h);
+    io.Int(NumSpans);
+    io.Int(NumLoadcases);
+    io.Int(LoadCaseShown);
+    io.Int(SpanNoStored);
+    io.Int(SameForAllSpans);
+    if constexpr (IO::Reading) {
+        CaseSpanDataText.SetLength(NumLoadcases + 1);
+        ShearSeries.SetLength(NumLoadcases + 1);
+        MomentSeries.SetLength(NumLoadcases + 1);
+        DeflectionSeries.SetLength(NumLoadcases + 1);
+    }
+    io.Int(SavedSpanIntervals);
+    io.Int(TwentiethStep);
+    if constexpr (IO::Reading) SpanIntervals = SavedSpanIntervals;
+
+    const int nLC = NumLoadcases, nS = NumSpans, stations = SavedSpanIntervals + 1;
+    for (int lc = 1; lc <= nLC; ++lc) io.Str(SpanDataHead(lc));
+    for (int lc = 1; lc <= nLC; ++lc) io.Str(CaseLoadsText[lc][0]);
+    for (int lc = 1; lc <= nLC; ++lc) io.Str(CaseSupportText[lc][0]);
+    BeamFileModelBlock(io);
+    for (int lc = 1; lc <= nLC; ++lc)
+        for (int slot = 1; slot <= LoadSlots; ++slot) Singles(io, LoadTable[lc][slot], 0, 7);
+    for (int lc = 1; lc <= nLC; ++lc) {
+        io.Int(LoadcaseActive[lc]);
+        io.Double(CaseLoadTotal[lc]);
+    }
+    for (int lc = 1; lc <= nLC; ++lc)
+        for (int s = 1; s <= nS; ++s)
+            for (int j = 1; j <= stations; ++j) {
+                io.Single(CaseShear[lc][s][j]);
+                io.Single(CaseMoment[lc][s][j]);
+            }
+    for (int lc = 1; lc <= nLC; ++lc)
+        for (int s = 1; s <= nS; ++s) Singles(io, CaseDeflection[lc][s], 1, 21);
+    for (int lc = 1; lc <= nLC; ++lc)
+        for (int c = 1; c <= 2; ++c)
+            for (int j = 1; j <= stations; ++j) {
+                io.Single(CaseCantShear[lc][c][j]);
+                io.Single(CaseCantMoment[lc][c][j]);
+            }
+    for (int lc = 1; lc <= nLC; ++lc)
+        for (int c = 1; c <= 2; ++c) Singles(io, CaseCantDeflection[lc][c], 1, 22);
+    for (int lc = 1; lc <= nLC; ++lc)
+        for (int c = 1; c <= 2; ++c) {
+            io.Single(CantMomentMin[lc][c]);
+            io.Single(CantMomentMax[lc][c]);
+        }
+    for (int lc = 0; lc <= nLC; ++lc)
+        for (int s = 1; s <= MaxSpans; ++s) {
+            io.Single(SpanMomentMax[lc][s]);
+            io.Single(SpanMomentMin[lc][s]);
+        }
+    io.Int(ResultsReady);
+    io.Single(TimberWStored);
+    io.Single(TimberHStored);
+    for (int lc = 1; lc <= nLC; ++lc)
+        for (int row = 1; row <= 50; ++row)
+            for (int end = 1; end <= 2; ++end) Singles(io, AcceptedUDLOutline[lc][row][end], 1, 4);
+    io.Int(DisplayMode);
+    Lines(io, UniformSectionText, 0, 50);
+    Singles(io, MemberLengthLabel, 0, RHC);
+    Lines(io, CaseStressLine, 1, MaxLoadcases);
+    io.Str(MaxStressLine);
+    for (int lc = 1; lc <= nLC; ++lc) {
+        const int count = StoreCount(CaseSupportText[lc]);
+        if (count > 100) RaiseRangeCheck();
+        Lines(io, CaseSupportText[lc], 1, count);
+    }
+    for (int i = 0; i <= 100; ++i) {
+        io.Str(ReportText[i]);
+        io.Str(LoadingDataUDLText[i]);
+        io.Str(LoadingDataPointText[i]);
+    }
+    Lines(io, MaximaText, 0, 50);
+}
+
+// The two end support kinds of the old layout, as stored.
+struct OldEnds {
+    int32_t Left = 0, Right = 0;
+};
+
+template <class IO>
+void BeamFileOldFields(IO& io, OldEnds& ends) {
+    for (ShortString<100>* h : HeaderLines) io.Str(*h);
+    Lines(io, SpanDescription, 0, 11);
+    io.Skip(12);
+    const UnitField units[] = {{&Unit_L, &Factor_L},         {&Unit_PL, &Factor_PL},         {&Unit_R, &Factor_R},
+                               {&Unit_Sect_E, &Factor_Sect_E}, {&Unit_Sect_I, &Factor_Sect_I}, {&Unit_Sh, &Factor_Sh},
+                               {&Unit_Mom, &Factor_Mom},     {&Unit_Def, &Factor_Def},       {&Unit_St, &Factor_St}};
+    UnitFields(io, units);
+    Doubles(io, BeamGeometryTable[LHC], 0, 5);
+    Doubles(io, BeamGeometryTable[RHC], 0, 5);
+    io.Double(BeamLength);
+    io.Skip(8);
+    io.Int(ends.Left);
+    io.Int(ends.Right);
+    for (int row = 1; row <= 10; ++row) Doubles(io, BeamGeometryTable[row], 0, 5);
+    for (int lc = 1; lc <= MaxLoadcases; ++lc)
+        for (int slot = 1; slot <= LoadSlots; ++slot) Singles(io, LoadTable[lc][slot], 0, 7);
+    io.Int(NumSpans);
+    io.Int(NumLoadcases);
+    for (int lc = 1; lc <= MaxLoadcases; ++lc) io.Int(LoadcaseActive[lc]);
+    io.Int(LoadRowsShown);
+    io.Int(SameForAllSpans);
+    io.Str(SectionFamily);
+    io.Single(TimberWStored);
+    io.Single(TimberHStored);
+    for (int i = 0; i < 97; ++i) io.Str(FileMark);
+    for (int k = 0; k <= 10; ++k) io.Int(SupportTypes[k]);
+}

@@ -1,0 +1,115 @@
+#include "NewBeam.h"
+#include "AnalysisState.h"
+#include "Beam.h"
+#include "Global.h"
+#include "Index.h"
+#include "LoadData.h"
+#include "ResultTexts.h"
+#include "SetHeader.h"
+#include "SpanForces.h"
+#include "UnitSettings.h"
+
+namespace {
+
+// Display units of a new beam when the settings file cannot be read; the
+// stress, section and weight units keep their values.
+void NewBeamUnits() {
+    struct Default { ShortString<10>* name; float* factor; const char* unit; float value; };
+    const Default defaults[] = {
+        {&Unit_L, &Factor_L, "m", 1000.0f},          {&Unit_PL, &Factor_PL, "kN", 1000.0f},
+        {&Unit_R, &Factor_R, "kN/m", 1.0f},          {&Unit_Sect_E, &Factor_Sect_E, "N/mm^2", 1.0f},
+        {&Unit_Sect_I, &Factor_Sect_I, "cm^4", 10000.0f}, {&Unit_Sh, &Factor_Sh, "kN", 0.001f},
+        {&Unit_Mom, &Factor_Mom, "kN-m", 1e-06f},    {&Unit_Def, &Factor_Def, "mm", 1.0f},
+    };
+    for (const Default& d : defaults) {
+        *d.name = d.unit;
+        *d.factor = d.value;
+    }
+    BMConvention = 1;
+    PlasticModXName = "Sxx";
+    PlasticModYName = "Syy";
+    ElasticModXName = "Zxx";
+    ElasticModYName = "Zyy";
+    FactoredLoads = -1;
+}
+
+// Loads, outlines and summaries of the loadcases in use.
+void ClearLoadcases(int cases) {
+    for (int lc = 1; lc <= cases; ++lc) {
+        for (int slot = 1; slot <= LoadSlots; ++slot) {
+            LoadRecord& r = LoadTable[lc][slot];
+            r.Fill(0);
+            r[LApplied] = -1.0f;
+        }
+        for (int row = 1; row <= 50; ++row)
+            for (int end = 1; end <= 2; ++end) AcceptedUDLOutline[lc][row][end].Fill(0);
+    }
+    for (int lc = 0; lc <= cases; ++lc)
+        for (auto* table : {&ShearSummary, &MomentSummary, &DeflectionSummary})
+            for (MemberSummary& row : (*table)[lc]) row.Fill(0);
+}
+
+void ClearModel() {
+    LoadCaseShown = 1;
+    NumSpans = 1;
+    NumLoadcases = 0;
+    SpanDescription.Fill(ShortString<100>(" "));
+    for (auto& row : BeamGeometryTable)
+        for (int col = 0; col <= 6; ++col) row[col] = 0;
+    for (ShortString<100>* h : {&Header_Project_1, &Header_Project_2, &Header_JobDesc, &Header_Ref}) *h = "";
+    BeamLength = 0;
+    SupportTypes.Fill(0);
+    ReactionMaxPos.Fill(0);
+    ReactionMaxNeg.Fill(0);
+    for (int s = 0; s <= 25; ++s)
+        for (int j = 0; j <= 200; ++j) SpanShear[s][j] = SpanMoment[s][j] = 0;
+    UniformSectionText.Fill({});
+    FactoredLoads = 0;
+    SelfWeightScope = 0;
+    FileMark = "KVL";
+    LoadRowsShown = 0;
+}
+
+void ResetLoadsWindow() {
+    LoadRowsShown = 6;
+    TLoadDataFrm& f = *LoadDataFrm;
+    f.SetHeight(250);
+    f.Row(1).OptionP.SetChecked(false);
+    f.Row(1).OptionUDL.SetChecked(false);
+    f.ClearLoadRows();
+    f.HideLoadRowPanels();
+    f.ShowLoadRowPanels();
+    f.ResetLoadcases();
+    f.ShowLoadFactorColumn();
+}
+
+}  // namespace
+
+void ResetBeamData(TIndexFrm& f) {
+    BeamFrm->Hide();
+    LoadDataFrm->Hide();
+    f.SetCaption("Korvela");
+    for (gui::MenuItem* m : {&f.Save1, &f.SaveAs1, &f.Print1}) m->SetEnabled(false);
+    BeamFileName = "";
+    const int casesInUse = NumLoadcases;
+    ClearLoadcases(casesInUse);
+    ClearModel();
+    f.ShownCase = 0;
+    if (!ReadUnitSettingsFile()) NewBeamUnits();
+    f.ClearPicture();
+    ResetLoadsWindow();
+    for (gui::Edit* e : {&SetHeaderFrm->Edit_Project_1, &SetHeaderFrm->Edit_Project_2, &SetHeaderFrm->Edit_JobDesc,
+                         &SetHeaderFrm->Edit_Ref})
+        e->SetText("");
+    for (gui::ListBox* l : {&f.List_Results, &f.List_CaseResults}) {
+        l->Clear();
+        gui::Font font = l->GetFont();
+        font.Colour = gui::clBlack;
+        l->SetFont(font);
+    }
+    f.UpDown1.SetEnabled(false);
+    // The loadcase stores of the loadcases in use before the reset.
+    NumLoadcases = casesInUse;
+    ClearResultLines();
+    NumLoadcases = 0;
+}
