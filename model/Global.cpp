@@ -68,7 +68,7 @@ BArray3<EnvMomentPoint, 0, 25, 0, 26, 1, 21> EnvelopeMoment;
 BArray<UDLOutlineCase, 1, 25> AcceptedUDLOutline;
 
 // Loads window: rows and apply flags.
-BArray<LoadRow, 1, 51> LoadRows;
+BArray<LoadRecord, 1, 51> LoadRows;
 BArray2<float, 1, 25, 1, 51> ApplyFlags;
 BArray<UDLOutlineCase, 1, 25> UDLOutline;
 int32_t LoadRowsShown = 0;

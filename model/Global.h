@@ -139,8 +139,7 @@ extern BArray3<EnvMomentPoint, 0, 25, 0, 26, 1, 21> EnvelopeMoment;
 // ---- Loads window: rows and apply flags ---------------------------------------
 // The load rows as typed, in N and mm: rows 1..50 the user's loads, row 51 the
 // self weight; the fields of a load record.
-using LoadRow = LoadRecord;
-extern BArray<LoadRow, 1, 51> LoadRows;
+extern BArray<LoadRecord, 1, 51> LoadRows;
 // Per loadcase and slot: 1.0 applied; 0.0 or -1.0 not applied.
 extern BArray2<float, 1, 25, 1, 51> ApplyFlags;
 // The outline of the applied distributed loads as the loads window draws it.
