@@ -207,6 +207,8 @@ public:
     void SetCaption(const std::string& c);
     void SetAlignment(Align a);
     void SetTransparent(bool t);
+    void Click();  // as if the user clicked
+    std::function<void()> OnClick;
 };
 
 class Edit : public Control {

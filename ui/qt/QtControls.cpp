@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -83,7 +84,27 @@ void Control::SetColour(Color c) {
 void Control::BringToFront() { w_->raise(); }
 
 // ---- Label, Panel, GroupBox ------------------------------------------------------
-Label::Label(Container& parent, const std::string& caption) : Control(&parent, new QLabel(qt::Q(caption))) {}
+namespace {
+class LabelWidget : public QLabel {
+public:
+    LabelWidget(Label* l, const QString& caption) : QLabel(caption), l_(l) {}
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* ev) override {
+        QLabel::mouseReleaseEvent(ev);
+        if (rect().contains(ev->position().toPoint())) l_->Click();
+    }
+
+private:
+    Label* l_;
+};
+}  // namespace
+
+Label::Label(Container& parent, const std::string& caption)
+    : Control(&parent, new LabelWidget(this, qt::Q(caption))) {}
+void Label::Click() {
+    if (Enabled() && OnClick) Dispatch(OnClick);
+}
 std::string Label::Caption() const { return qt::S(static_cast<QLabel*>(w_)->text()); }
 void Label::SetCaption(const std::string& c) { static_cast<QLabel*>(w_)->setText(qt::Q(c)); }
 void Label::SetAlignment(Align a) {
