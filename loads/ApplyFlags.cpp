@@ -1,0 +1,97 @@
+// Which loads act in each loadcase: the Apply boxes, the loadcase spinner,
+// Cancel and the restoring of rows and flags from the load table.
+#include "Convert.h"
+#include "Global.h"
+#include "LoadData.h"
+
+namespace {
+
+// Holds FillingForm at 1 for a scope, and puts it back to 0 even when the
+// action is abandoned.
+struct Filling {
+    int32_t& flag;
+    explicit Filling(int32_t& f) : flag(f) { flag = 1; }
+    ~Filling() { flag = 0; }
+};
+
+}  // namespace
+
+void TLoadDataFrm::ShowApplyFlags() {
+    int lc = Loadcase();
+    for (int n = 1; n <= MaxLoadRows; ++n) Row(n).Check.SetChecked(ApplyFlags[lc][n] == 1.0f);
+    Check_Swt.SetChecked(ApplyFlags[lc][SelfWeightSlot] == 1.0f);
+}
+
+void TLoadDataFrm::StoreApplyFlags() {
+    ClearApplyOfEmptyRows();
+    int lc = Loadcase();
+    for (int n = 1; n <= MaxLoadRows; ++n) ApplyFlags[lc][n] = Row(n).Check.Checked() ? 1.0f : -1.0f;
+    float v = Check_Swt.Checked() ? 1.0f : -1.0f;
+    if (SelfWeightScope == 0) {
+        for (int c = 1; c <= MaxLoadcases; ++c) ApplyFlags[c][SelfWeightSlot] = v;
+    } else {
+        ApplyFlags[lc][SelfWeightSlot] = v;
+    }
+}
+
+// Unticking runs the row's Apply action unless the program is filling the window.
+void TLoadDataFrm::ClearApplyOfEmptyRows() {
+    for (int n = 1; n <= MaxLoadRows; ++n) {
+        LoadRowControls& r = Row(n);
+        if (!r.OptionP.Checked() && !r.OptionUDL.Checked()) r.Check.SetChecked(false);
+    }
+}
+
+void TLoadDataFrm::ResetLoadcases() {
+    for (int lc = 1; lc <= MaxLoadcases; ++lc)
+        for (int n = 1; n <= MaxLoadRows; ++n) ApplyFlags[lc][n] = 0.0f;
+    Edit_Case.SetText("1");
+    CurrentLoadcase = 1;
+    UpDown_Case.SetPosition(1);
+}
+
+void TLoadDataFrm::RestoreLoadRows() {
+    for (int lc = 1; lc <= MaxLoadcases; ++lc)
+        for (int s = 1; s <= SelfWeightSlot; ++s) ApplyFlags[lc][s] = LoadTable[lc][s][LApplied];
+    for (int s = 1; s <= SelfWeightSlot; ++s)
+        for (int f = LKind; f <= LFactor; ++f) LoadRows[s][f] = LoadTable[Loadcase()][s][f];
+    SavedRowsShown = LoadRowsShown;
+    SavedLoadcase = LoadCaseShown;
+}
+
+void TLoadDataFrm::UpDown_CaseClick() {
+    Filling filling(FillingForm);
+    CurrentLoadcase = StrToInt(Edit_Case.Text());
+    LoadCaseShown = CurrentLoadcase;
+    ShowApplyFlags();
+    BuildUDLOutline();
+    ClearPreview();
+    DrawLoadsPreview();
+    DrawBeamPreview();
+}
+
+void TLoadDataFrm::CheckClick(int) {
+    if (FillingForm == 1) return;
+    ReadLoadRows();
+    StoreApplyFlags();
+    CheckLoadPositions();
+    BuildUDLOutline();
+    ClearPreview();
+    DrawLoadsPreview();
+    DrawBeamPreview();
+}
+
+void TLoadDataFrm::Check_SwtClick() {
+    if (FillingForm == 1) return;
+    ReadLoadRows();
+    StoreApplyFlags();
+    BuildUDLOutline();
+    ClearPreview();
+    DrawLoadsPreview();
+    DrawBeamPreview();
+}
+
+void TLoadDataFrm::cmd_CancelClick() {
+    RestoreLoadRows();
+    Hide();
+}

@@ -1,0 +1,250 @@
+#include "LoadPreview.h"
+#include <algorithm>
+#include <vector>
+#include "Convert.h"
+#include "Func_FloatToInt.h"
+#include "Global.h"
+#include "LoadData.h"
+#include "SigFig.h"
+
+namespace {
+
+constexpr gui::Color Grey = 0x808080, Magenta = 0xFF00FF;
+
+void Pen(gui::Canvas& c, gui::Color colour, int width) {
+    c.Pen.Colour = colour;
+    c.Pen.Width = width;
+}
+
+void Line(gui::Canvas& c, int x1, int y1, int x2, int y2) {
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
+// Strokes through a list of points.
+void Polyline(gui::Canvas& c, std::initializer_list<std::pair<int, int>> pts) {
+    c.MoveTo(pts.begin()->first, pts.begin()->second);
+    for (auto p = pts.begin() + 1; p != pts.end(); ++p) c.LineTo(p->first, p->second);
+}
+
+void Text(gui::Canvas& c, gui::Color colour, int x, int y, const std::string& s) {
+    c.TextFont.Colour = colour;
+    c.TextOut(x, y, s);
+}
+
+std::string FactorSuffix(float factor) { return factor != 1.0f ? " x " + SigFig3Dec3(factor) : ""; }
+
+// ---- Loads ----------------------------------------------------------------
+struct Udl {
+    long double a, w1, w2, c;
+};
+struct PointLoad {
+    float d, p, factor;
+};
+
+// Factored intensity at 1000 points along the beam; [0] and [1001] stay 0.
+std::vector<double> Samples(const std::vector<Udl>& udls, long double L) {
+    std::vector<double> s(1002, 0.0);
+    for (const Udl& u : udls) {
+        int kstart = 0;
+        for (int k = 1; k <= 1000; ++k) {
+            long double xk = k * L / 1000;
+            if (xk <= u.a) continue;
+            if (kstart == 0) kstart = k;
+            if (xk <= u.a + u.c) s[k] += double((u.w2 - u.w1) * (k - kstart) * L / (u.c * 1000) + u.w1);
+        }
+    }
+    return s;
+}
+
+void DrawSelfWeight(gui::Canvas& c, int xL, int xR, int base) {
+    Pen(c, Magenta, 1);
+    for (int i = 1; i <= 99; ++i) {
+        int x = FloatToInt(i * (xR - xL) / 100.0L + xL);
+        Line(c, x, base - 1, x, base - 11);
+    }
+    Polyline(c, {{xL, base - 1}, {xL, base - 11}, {xR, base - 11}, {xR, base - 1}});
+}
+
+void DrawIntensity(gui::Canvas& c, const std::vector<double>& s, int xL, int xR, int base) {
+    double lo = 0, hi = 0;
+    for (int k = 1; k <= 1001; ++k) {
+        hi = std::max(hi, s[k]);
+        lo = std::min(lo, s[k]);
+    }
+    double m = std::max(hi, -lo);
+    if (m < 1e-6) m = 1e-6;
+    long double scale = 32 / (long double)m;
+    auto y = [&](double v) { return (base - 1) - FloatToInt(v * scale); };
+    Pen(c, gui::clRed, 1);
+    long double dx = (xR - xL) / 1000.0L;
+    int counter = -1;
+    for (int k = 1; k <= 1001; ++k) {
+        if (++counter == 20) {
+            int x = FloatToInt((k - 1) * dx + xL);
+            Line(c, x, base - 1, x, y(s[k]));
+            counter = 0;
+        }
+        int xa = FloatToInt((k - 1) * dx) + xL, xb = FloatToInt(k * dx) + xL;
+        Polyline(c, {{xa, y(s[k - 1])}, {xa, y(s[k])}, {xb, y(s[k])}});
+    }
+}
+
+void DrawPointLoads(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL, int xR, int base, long double L) {
+    Pen(c, gui::clYellow, 2);
+    for (const PointLoad& p : loads) {
+        int xp = FloatToInt((xR - xL) * (long double)p.d / L + xL);
+        bool down = p.p >= 0;
+        int tip = down ? base - 2 : base + 5, barb = down ? base - 15 : base + 15, tail = down ? base - 50 : base + 45;
+        Line(c, xp, tip, xp - 5, barb);
+        Line(c, xp, tip, xp + 5, barb);
+        Line(c, xp, tip, xp, tail);
+        Text(c, gui::clYellow, xp - 12, 19, SigFig3Dec3(p.p / Factor_PL) + FactorSuffix(p.factor));
+    }
+}
+
+// Own rates at the ends of each applied UDL, and the stacked rates above them.
+void DrawOutlineValues(gui::Canvas& c, const UDLOutlineCase& o, int xL, int xR, long double L) {
+    auto pixel = [&](float x) { return FloatToInt((xR - xL) * (long double)x / L + xL); };
+    for (int i = 1; i <= MaxLoadRows; ++i) {
+        float r1 = o[i][1][OutlineRate], r2 = o[i][2][OutlineRate];
+        int x1p = pixel(o[i][1][OutlineX]), x2p = pixel(o[i][2][OutlineX]);
+        if (r1 != 0.0f) {
+            Text(c, gui::clRed, x1p + 3, 36, SigFig4Dec3(r1 / Factor_R) + FactorSuffix(o[i][1][OutlineFactor]));
+        }
+        if (r2 != 0.0f && r2 != r1) {
+            std::string suffix = FactorSuffix(o[i][2][OutlineFactor]);
+            Text(c, gui::clRed, x2p - (suffix.empty() ? 32 : 66), 36, SigFig4Dec3(r2 / Factor_R) + suffix);
+        }
+        const int px[] = {0, x1p, x2p};
+        for (int end = 1; end <= 2; ++end) {
+            float stacked = o[i][end][OutlineStacked];
+            if (stacked != 0.0f && stacked != o[i][end][OutlineRate])
+                Text(c, gui::clWhite, px[end] - 12, 3, std::string("(").append(SigFig3Dec3(stacked / Factor_R)).append(")"));
+        }
+    }
+}
+
+// ---- Beam -----------------------------------------------------------------
+void DrawSupport(gui::Canvas& c, int code, int xs, int y0, float pos, float scale, bool leftEnd) {
+    switch (code) {
+        case SupportSimple:
+            Pen(c, gui::clWhite, 1);
+            Polyline(c, {{xs, y0 + 1}, {xs - 10, y0 + 15}, {xs + 10, y0 + 15}, {xs, y0 + 1}});
+            break;
+        case SupportFixed: {
+            Pen(c, gui::clWhite, 2);
+            Line(c, xs, y0 - 25, xs, y0 + 25);
+            Pen(c, gui::clWhite, 1);
+            int xh = FloatToInt((long double)pos * scale + (leftEnd ? -10 : 10)) + 25;
+            for (int d = -25; d <= 15; d += 10) {
+                int from = leftEnd ? d : d + 10;
+                Line(c, xs, y0 + from, xh, y0 + from + (leftEnd ? 10 : -10));
+            }
+            break;
+        }
+        case SupportForkhead:
+            Pen(c, gui::clRed, 1);
+            Line(c, xs - 8, y0 - 8, xs - 8, y0 - 5);
+            Polyline(c, {{xs - 8, y0 + 5}, {xs - 8, y0 + 6}, {xs + 8, y0 + 6}, {xs + 8, y0 - 8}});
+            Line(c, xs - 4, y0 + 6, xs - 4, y0 + 25);
+            Line(c, xs + 4, y0 + 6, xs + 4, y0 + 25);
+            break;
+        case 4:
+        case 5:
+            Pen(c, gui::clWhite, 4);
+            Line(c, xs, y0 + 40, xs, code == 4 ? y0 - 7 : y0 - 40);
+            Pen(c, gui::clWhite, 2);
+            Line(c, xs - 6, y0 + 6, xs + 6, y0 - 6);
+            Line(c, xs + 6, y0 + 6, xs - 6, y0 - 6);
+            break;
+        default:
+            break;
+    }
+}
+
+std::string LengthText(float length) { return SigFig3Dec3(length / Factor_L) + " " + Unit_L.str(); }
+
+}  // namespace
+
+void DrawLoadsPreviewOn(gui::Canvas& c, int W, int H, int lc) {
+    long double L = BeamLength;
+    std::vector<Udl> udls;
+    std::vector<PointLoad> points;
+    for (int row = 1; row <= MaxLoadRows; ++row) {
+        if (ApplyFlags[lc][row] != 1.0f) continue;
+        const LoadRecord& r = LoadRows[row];
+        if (r[LKind] == KindUDL)
+            udls.push_back({r[LDist], (long double)r[LStart] * r[LFactor], (long double)r[LFinish] * r[LFactor], r[LCover]});
+        else if (r[LKind] == KindPoint)
+            points.push_back({r[LDist], r[LStart], r[LFactor]});
+    }
+    std::vector<double> s = Samples(udls, L);
+    int xL = 25, xR = W - 26, base = H / 2 + 24;
+    if (ApplyFlags[lc][SelfWeightSlot] == 1.0f) DrawSelfWeight(c, xL, xR, base);
+    DrawIntensity(c, s, xL, xR, base);
+    DrawPointLoads(c, points, xL, xR, base, L);
+    DrawOutlineValues(c, UDLOutline[lc], xL, xR, L);
+}
+
+void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
+    float L = float(BeamLength);
+    if (L == 0) return;
+    int xL = 25, xR = W - 25, y0 = H / 2 + 25;
+    float scale = float((xR - xL) / L);
+    auto pixel = [&](long double p) { return FloatToInt(p * scale) + 25; };
+    auto present = [](int m) { return BeamGeometryTable[m][GPresent] == 1.0; };
+    BArray<float, 0, 25> pos, len;
+    pos[0] = present(LHC) ? float(BeamGeometryTable[LHC][GLength]) : 0.0f;
+    for (int r = 1; r <= MaxSpans; ++r) {
+        len[r] = present(r) ? float(BeamGeometryTable[r][GLength]) : 0.0f;
+        pos[r] = pos[r - 1] + len[r];
+    }
+    Pen(c, gui::clWhite, 4);
+    Line(c, xL + 2, y0, xR - 2, y0);
+
+    int left = SupportTypes[0], right = SupportTypes[25];
+    if (left == SupportSimple || left == SupportFixed) DrawSupport(c, left, pixel(pos[0]), y0, pos[0], scale, true);
+    for (int r = 1; r <= NumSpans - 1; ++r) {
+        int code = SupportTypes[r];
+        if (code != SupportFixed) DrawSupport(c, code, pixel(pos[r]), y0, pos[r], scale, false);
+    }
+    DrawSupport(c, right, pixel(pos[25]), y0, pos[25], scale, false);
+
+    c.TextFont.Colour = gui::clWhite;
+    if (present(LHC)) c.TextOut((pixel(pos[0])) / 2 - 22, y0 + 5, LengthText(pos[0]));
+    for (int r = 1; r <= NumSpans; ++r)
+        if (SigFig3Dec3(len[r] / Factor_L) != "0.00")
+            c.TextOut(pixel(pos[r] - len[r] / 2.0L) - 22, y0 + 5, LengthText(len[r]));
+    if (present(RHC)) {
+        float rhc = float(BeamGeometryTable[RHC][GLength]);
+        if (SigFig3Dec3(rhc / Factor_L) != "0.00")
+            c.TextOut(FloatToInt((rhc / 2.0L + pos[25]) * scale + 25) - 12, y0 + 5, LengthText(rhc));
+    }
+}
+
+void TLoadDataFrm::ClearPreview() {
+    gui::Canvas& c = Image_Beam.GetCanvas();
+    c.Brush.Clear = false;
+    c.Brush.Colour = Grey;
+    c.FillRect({0, 0, 800, 200});
+    lbl_Length.SetVisible(false);
+}
+
+void TLoadDataFrm::DrawLoadsPreview() {
+    int lc = StrToInt(Edit_Case.Text());
+    DrawLoadsPreviewOn(Image_Beam.GetCanvas(), Image_Beam.Width(), Image_Beam.Height(), lc == 0 ? 1 : lc);
+}
+
+void TLoadDataFrm::DrawBeamPreview() {
+    if (BeamLength == 0) return;
+    DrawBeamPreviewOn(Image_Beam.GetCanvas(), Image_Beam.Width(), Image_Beam.Height());
+    float L = float(BeamLength);
+    if (L > 1.0f) {
+        lbl_Length.SetVisible(true);
+        lbl_Length.SetTop(Image_Beam.Top() + Image_Beam.Height() / 2 + 25 + 22);
+        lbl_Length.SetCaption("Length = " + SigFig3Dec3(L / Factor_L) + " " + Unit_L.str());
+    } else {
+        lbl_Length.SetVisible(false);
+    }
+}

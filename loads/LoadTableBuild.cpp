@@ -1,0 +1,129 @@
+// Next: the load table from the rows and flags, its checks, and the hand-over
+// to the main window's analysis.
+#include "Func_FloatToInt.h"
+#include "Global.h"
+#include "Index.h"
+#include "LoadData.h"
+
+namespace {
+
+const char* const ForkheadMessage =
+    " For the routine to remove negative\r forkhead support loads to be used, \r load factors must all be the same.\r";
+
+// Applied loads of slots 1..50: whether any is applied at all, and which
+// kinds of empty load are among them.
+struct EmptyScan {
+    double Total = 0;
+    bool ZeroPoint = false, EmptyUDL = false;
+};
+
+EmptyScan ScanEmptyLoads() {
+    EmptyScan scan;
+    for (int lc = 1; lc <= MaxLoadcases; ++lc)
+        for (int s = 1; s <= MaxLoadRows; ++s) {
+            const LoadRecord& r = LoadTable[lc][s];
+            float f = r[LApplied] == -1.0f ? 0.0f : r[LApplied];
+            scan.Total += f;
+            if (f != 1.0f) continue;
+            if (r[LKind] == KindPoint && r[LStart] == 0) scan.ZeroPoint = true;
+            if (r[LKind] == KindUDL && ((r[LStart] == 0 && r[LFinish] == 0) || r[LCover] == 0)) scan.EmptyUDL = true;
+        }
+    return scan;
+}
+
+// True when the applied loads of all loadcases carry one load factor.
+bool OneLoadFactor() {
+    const LoadRecord* previous = nullptr;
+    for (int lc = 1; lc <= MaxLoadcases; ++lc)
+        for (int s = 1; s <= SelfWeightSlot; ++s) {
+            const LoadRecord& r = LoadTable[lc][s];
+            if (r[LApplied] != 1.0f) continue;
+            if (previous && r[LFactor] != (*previous)[LFactor]) return false;
+            previous = &r;
+        }
+    return true;
+}
+
+int HighestLoadedCase() {
+    for (int lc = MaxLoadcases; lc >= 1; --lc)
+        for (int s = 1; s <= MaxLoadRows; ++s)
+            if (FloatToInt(LoadTable[lc][s][LApplied]) == 1) return lc;
+    return 0;
+}
+
+}  // namespace
+
+void TLoadDataFrm::cmd_NextClick() {
+    PositionCheckOnRead = 1.0f;
+    ClearApplyOfEmptyRows();
+    ReadLoadRows();
+    LoadRowsShown = SavedRowsShown;
+    LoadCaseShown = SavedLoadcase;
+    BuildUDLOutline();
+    AcceptedUDLOutline = UDLOutline;
+    for (int lc = 1; lc <= MaxLoadcases; ++lc)
+        for (int s = 1; s <= SelfWeightSlot; ++s) {
+            for (int f = LKind; f <= LFactor; ++f) LoadTable[lc][s][f] = LoadRows[s][f];
+            LoadTable[lc][s][LApplied] = ApplyFlags[lc][s];
+        }
+
+    EmptyScan scan = ScanEmptyLoads();
+    const char* failure = nullptr;
+    if (scan.Total == 0) failure = "No loads applied to beam";
+    else if (scan.ZeroPoint && scan.EmptyUDL) failure = "No loads on beam";
+    if (failure) {
+        gui::ShowMessage(failure);
+        LoadCheckResult = -1;
+        return;
+    }
+    CheckLoadPositions();
+    if (LoadCheckResult == -1) return;
+    MarkLoadedCases();
+    if (SupportTypes[1] == SupportForkhead && !OneLoadFactor()) {
+        gui::ShowMessage(ForkheadMessage);
+        LoadCheckResult = -1;
+        return;
+    }
+    LoadRowsShown = FormRowsShown;
+    NumLoadcases = HighestLoadedCase();
+
+    Hide();
+    IndexFrm->Show();
+    IndexFrm->DrawLoadsAndBeam();
+    IndexFrm->AnalyseBeam();
+}
+
+// A load past the end of the beam is let through only when it is applied in
+// no loadcase (its flags, unticked five times by the Apply boxes, add to -5).
+void TLoadDataFrm::CheckLoadPositions() {
+    LoadCheckResult = 0;
+    for (int n = 1; n <= MaxLoadRows; ++n) {
+        const LoadRecord& r = LoadRows[n];
+        if ((long double)r[LDist] + r[LCover] > 1.0000001L * BeamLength) {
+            int sum = 0;
+            bool applied = false;
+            for (int lc = 1; lc <= MaxLoadcases; ++lc) {
+                sum += FloatToInt(ApplyFlags[lc][n]);
+                applied = applied || ApplyFlags[lc][n] == 1.0f;
+            }
+            if (sum != -5 || applied) {
+                gui::ShowMessage("Load " + std::to_string(n) + " extends past end of beam");
+                LoadCheckResult = -1;
+            }
+        }
+        if (r[LDist] < 0 || r[LCover] < 0) {
+            gui::ShowMessage("Negative lengths not allowed");
+            LoadCheckResult = -1;
+        }
+    }
+}
+
+void TLoadDataFrm::MarkLoadedCases() {
+    for (int lc = 1; lc <= MaxLoadcases; ++lc) {
+        LoadcaseActive[lc] = 0;
+        for (int s = 1; s <= SelfWeightSlot; ++s) {
+            const LoadRecord& r = LoadTable[lc][s];
+            if (r[LApplied] == 1.0f && (r[LStart] != 0 || r[LFinish] != 0)) LoadcaseActive[lc] = 1;
+        }
+    }
+}
