@@ -1,0 +1,22 @@
+#include "PrintDevice.h"
+
+namespace {
+
+class PrinterDevice : public PrintDevice {
+public:
+    void BeginDoc() override { gui::Printer::Get().BeginDoc(gui::ApplicationTitle()); }
+    void NewPage() override { gui::Printer::Get().NewPage(); }
+    void EndDoc() override { gui::Printer::Get().EndDoc(); }
+    int PageNumber() const override { return gui::Printer::Get().PageNumber(); }
+    gui::Canvas& Canvas() override { return gui::Printer::Get().GetCanvas(); }
+    int DpiX() const override { return gui::Printer::Get().GetDeviceCaps(gui::LOGPIXELSX); }
+    int DpiY() const override { return gui::Printer::Get().GetDeviceCaps(gui::LOGPIXELSY); }
+};
+
+PrinterDevice printer;
+PrintDevice* current = nullptr;
+
+}  // namespace
+
+PrintDevice& CurrentPrintDevice() { return current ? *current : printer; }
+void SetPrintDevice(PrintDevice* device) { current = device; }

@@ -1,0 +1,20 @@
+// What the report pages are drawn on: the printer, or a stand-in that tests
+// put in its place to log pages at a resolution of their choosing.
+#pragma once
+#include "gui.h"
+
+class PrintDevice {
+public:
+    virtual ~PrintDevice() = default;
+    virtual void BeginDoc() = 0;
+    virtual void NewPage() = 0;
+    virtual void EndDoc() = 0;
+    virtual int PageNumber() const = 0;   // 1 on the first page of a document
+    virtual gui::Canvas& Canvas() = 0;
+    virtual int DpiX() const = 0;         // LOGPIXELSX
+    virtual int DpiY() const = 0;         // LOGPIXELSY
+};
+
+// The device the report goes to: the printer unless a test set another.
+PrintDevice& CurrentPrintDevice();
+void SetPrintDevice(PrintDevice* device);  // nullptr: the printer again

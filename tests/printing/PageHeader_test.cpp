@@ -1,0 +1,104 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include "Global.h"
+#include "PrintTest.h"
+#include "Pro_PrintHeader.h"
+#include "gui.h"
+
+using namespace print_test;
+using ::testing::Contains;
+using ::testing::ElementsAre;
+
+namespace {
+
+class PageHeader : public testing::Test {
+protected:
+    void SetUp() override {
+        gui::SetApplicationTitle("Korvela");
+        Header_Company = "Acme Structures";
+        Header_User = "J Smith";
+        Header_Project_1 = "Warehouse extension";
+        Header_Project_2 = "Grid line C";
+        Header_JobDesc = "Roof beam";
+        Header_Ref = "J1234";
+        BeamFileName = "/tmp/roof.kvl";
+    }
+    void TearDown() override {
+        for (auto* s : {&Header_Company, &Header_User, &Header_Project_1, &Header_Project_2, &Header_JobDesc, &Header_Ref,
+                        &BeamFileName})
+            *s = "";
+    }
+};
+
+TEST_F(PageHeader, TextsAndRulesAt600DotsPerInch) {
+    LogDevice d(600, 600);
+    d.BeginDoc();
+    PrintPageHeader();
+    const Page p = d.Pages().at(0);
+    EXPECT_THAT(p.Texts(), ElementsAre(DrawnText{360, 0, "Korvela", gui::clBlack, 9},
+                                       DrawnText{360, 168, "Acme Structures", gui::clBlack, 15},
+                                       DrawnText{360, 360, "Warehouse extension", gui::clBlack, 12},
+                                       DrawnText{360, 480, "Grid line C", gui::clBlack, 11},
+                                       DrawnText{360, 600, "Roof beam", gui::clBlack, 11},
+                                       DrawnText{360, 720, "J1234", gui::clBlack, 10},
+                                       DrawnText{3840, 360, "by  J Smith", gui::clBlack, 9},
+                                       DrawnText{3840, 480, "07/12/2026  14:05:09", gui::clBlack, 9},
+                                       DrawnText{3840, 720, "Page 1", gui::clBlack, 9},
+                                       DrawnText{1200, 720, "/tmp/roof.kvl", gui::clBlack, 9}));
+    EXPECT_THAT(p.Lines(), ElementsAre(Segment{360, 120, 4800, 120, gui::clBlack, 3},
+                                       Segment{360, 840, 4800, 840, gui::clBlack, 3}));
+    const gui::Canvas& c = d.Canvas();
+    EXPECT_EQ(c.TextFont.Name, "Arial");
+    EXPECT_EQ(c.TextFont.Size, 9);
+    EXPECT_EQ(c.Pen.Width, 3);
+    for (const gui::CanvasOp& op : p.ops) {
+        if (op.Op == "TextOut") {
+            EXPECT_EQ(op.TextFont.Name, "Arial");
+        }
+    }
+}
+
+TEST_F(PageHeader, UnequalResolutionsUseTheirOwnSteps) {
+    LogDevice d(600, 300);
+    d.BeginDoc();
+    PrintPageHeader();
+    const Page p = d.Pages().at(0);
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{360, 84, "Acme Structures", gui::clBlack, 15}));
+    EXPECT_THAT(p.Lines(), Contains(Segment{360, 420, 4800, 420, gui::clBlack, 3}));
+    // 88 and 90 dots per inch: steps of 3 across and 3 down (integer division).
+    LogDevice low(88, 90);
+    low.BeginDoc();
+    PrintPageHeader();
+    EXPECT_THAT(low.Pages().at(0).Lines(), ElementsAre(Segment{45, 15, 600, 15, gui::clBlack, 3},
+                                                       Segment{45, 105, 600, 105, gui::clBlack, 3}));
+}
+
+TEST_F(PageHeader, PageNumberAndEmptyUser) {
+    Header_User = "";
+    LogDevice d;
+    d.BeginDoc();
+    d.NewPage();
+    d.NewPage();
+    PrintPageHeader();
+    const Page p = d.Pages().at(2);
+    EXPECT_TRUE(p.Has("Page 3"));
+    EXPECT_TRUE(p.Has("by  "));
+}
+
+TEST_F(PageHeader, OnThePrinterItsPdfCarriesTheHeader) {
+    // Printed through the real printer; its PDF read back.
+    const std::string pdf = testing::TempDir() + "header.pdf";
+    gui::Printer& pr = gui::Printer::Get();
+    pr.SetOutputFile(pdf);
+    gui::SetClock([] { return std::pair<std::string, std::string>{"07/12/2026", "14:05:09"}; });
+    pr.BeginDoc("Korvela");
+    PrintPageHeader();
+    pr.EndDoc();
+    const std::string text = PdfText(pdf);
+    EXPECT_NE(text.find("Acme Structures"), std::string::npos);
+    EXPECT_NE(text.find("by J Smith"), std::string::npos) << text;
+    EXPECT_NE(text.find("Page 1"), std::string::npos);
+    EXPECT_EQ(PdfPages(pdf), 1);
+}
+
+}  // namespace

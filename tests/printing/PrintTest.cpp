@@ -1,0 +1,89 @@
+#include "PrintTest.h"
+#include <cstdio>
+#include <memory>
+#include "Func_FloatToInt.h"
+
+namespace print_test {
+
+std::vector<DrawnText> Page::Texts() const {
+    std::vector<DrawnText> out;
+    for (const gui::CanvasOp& op : ops)
+        if (op.Op == "TextOut") out.push_back({op.X, op.Y, op.Text, op.TextFont.Colour, op.TextFont.Size});
+    return out;
+}
+
+std::vector<Segment> Page::Lines() const {
+    std::vector<Segment> out;
+    for (const gui::CanvasOp& op : ops)
+        if (op.Op == "LineTo") out.push_back({op.X, op.Y, op.X2, op.Y2, op.PenColour, op.PenWidth});
+    return out;
+}
+
+std::vector<std::string> Page::Body() const {
+    std::vector<std::string> out;
+    const std::vector<DrawnText> t = Texts();
+    for (size_t i = 10; i < t.size(); ++i) out.push_back(t[i].Text);
+    return out;
+}
+
+bool Page::Has(const std::string& text) const { return Find(text).has_value(); }
+
+std::optional<DrawnText> Page::Find(const std::string& text) const {
+    for (const DrawnText& t : Texts())
+        if (t.Text == text) return t;
+    return std::nullopt;
+}
+
+LogDevice::LogDevice(int dpiX, int dpiY) : dpiX_(dpiX), dpiY_(dpiY) {
+    SetPrintDevice(this);
+    gui::SetClock([] { return std::pair<std::string, std::string>{"07/12/2026", "14:05:09"}; });
+}
+
+LogDevice::~LogDevice() { SetPrintDevice(nullptr); }
+
+void LogDevice::BeginDoc() {
+    canvas_.StartLog();
+    starts_ = {0};
+    page_ = 1;
+    open_ = true;
+    ++docs_;
+}
+
+void LogDevice::NewPage() {
+    starts_.push_back(canvas_.Log().size());
+    ++page_;
+}
+
+void LogDevice::EndDoc() { open_ = false; }
+
+std::vector<Page> LogDevice::Pages() const {
+    std::vector<Page> pages;
+    const std::vector<gui::CanvasOp>& log = canvas_.Log();
+    for (size_t i = 0; i < starts_.size(); ++i) {
+        const size_t end = i + 1 < starts_.size() ? starts_[i + 1] : log.size();
+        pages.push_back({std::vector<gui::CanvasOp>(log.begin() + starts_[i], log.begin() + end)});
+    }
+    return pages;
+}
+
+namespace {
+std::string Shell(const std::string& cmd) {
+    std::string out;
+    std::unique_ptr<FILE, int (*)(FILE*)> p(popen(cmd.c_str(), "r"), pclose);
+    char buf[512];
+    while (p && fgets(buf, sizeof buf, p.get())) out += buf;
+    return out;
+}
+}  // namespace
+
+std::string PdfText(const std::string& pdf) { return Shell("pdftotext -layout '" + pdf + "' -"); }
+
+int PdfPages(const std::string& pdf) {
+    const std::string info = Shell("pdfinfo '" + pdf + "'");
+    const size_t at = info.find("Pages:");
+    return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+}
+
+int GridY(int k, int dpiY) { return FloatToInt(3.7 * static_cast<float>(dpiY / 25.4) * k); }
+
+}  // namespace print_test
