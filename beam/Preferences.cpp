@@ -1,16 +1,190 @@
 #include "Preferences.h"
+#include <stdexcept>
+#include <string>
+#include "BinFile.h"
+#include "Global.h"
+#include "PreferencesUnits.h"
+#include "UnitConversion.h"
 #include "UnitSettings.h"
 
 TPreferencesFrm* PreferencesFrm = nullptr;
 
+namespace {
+const char* const NoteLines[] = {
+    "UNITS",
+    " This program has been designed to be used by practicing engineers who  need results",
+    " to the order of accuracy appropriate to the geometrical tolerances and loading ",
+    " assumptions inherent in engineering design.",
+    "",
+    " The basic analysis of this program is performed using units of newtons and mm.",
+    " The input and output values are converted to and from these values.",
+    " This means all the values have to be rounded.",
+    " Generally :- ",
+    "    Three signicant figures are used for lengths and graphical displays,",
+    "    Four significant figures are used for maximum values,",
+    "    Tabulated output for values, within a 'normal' range, is to the number of decimal  places",
+    "    given by the maximum value rounded to four or five signifcant figures.",
+    "  ",
+    " It follows that input data may be rounded up or down.",
+    "",
+    " NB ",
+    " Sometimes results are rounded to a a number of significant figures and  restricted to ",
+    " a set   number of decimal places. In normal use this should not  be noticeable but if ",
+    " it is then the units  should be changed to more appropriate  ones for the calculation.  ",
+    " An example of this would  be a short strong beam  with the deflection units set at metres.",
+    " A deflection of 1.25mm would be shown as 0.001m.",
+};
+
+constexpr int OptionStep = 26;   // between radio buttons of a group
+constexpr int NoteHeight = 16;
+
+// The modulus captions of the two terminology choices: plastic x, elastic x,
+// plastic y, elastic y.
+constexpr const char* SPlasticCaptions[] = {"Sxx", "Zxx", "Syy", "Zyy"};
+constexpr const char* ZPlasticCaptions[] = {"Zxx", "Sxx", "Zyy", "Syy"};
+
+void SetCaptions(const char* const (&c)[4]) {
+    PlasticModXName = c[0];
+    ElasticModXName = c[1];
+    PlasticModYName = c[2];
+    ElasticModYName = c[3];
+}
+}  // namespace
+
 TPreferencesFrm::TPreferencesFrm() : gui::Form("Preferences") {
     SetBorder(gui::Border::Single);
     SetStayOnTop(true);
-    SetClientSize(617 + 25, 471);
+    SetFont({"MS Sans Serif", 8, 13});
+    PageControl1.SetBounds(8, 8, 617, 412);
+    SetClientSize(PageControl1.Width() + 25, 471);
     CentreOnScreen();
+    BuildUnitGroups();
+    LayOut();
+    PageControl1.SetActivePageIndex(1);  // opens on the output units
+
+    OnShow = [this] { FormShow(); };
+    Button2.OnClick = [this] { Button2Click(); };
+    Button1.OnClick = [this] { Button1Click(); };
+    cmd_Reset.OnClick = [this] { cmd_ResetClick(); };
     ReadUnitSettings();
+}
+
+// One group box per quantity and one radio button per option, from the tables.
+void TPreferencesFrm::BuildUnitGroups() {
+    gui::TabSheet* tabs[] = {&TabSheet1, &TabSheet2, &TabSheet3};
+    const auto groups = UnitGroupTable();
+    std::vector<int> nextTop(groups.size(), 22);
+    for (const UnitGroup& g : groups)
+        groups_.push_back(std::make_unique<gui::GroupBox>(*tabs[g.tab], g.caption));
+    for (const UnitOption& o : UnitOptionTable()) {
+        gui::GroupBox& box = *groups_[o.group];
+        int& top = nextTop[o.group];
+        auto button = std::make_unique<gui::RadioButton>(box, o.caption);
+        button->SetBounds(12, top, groups[o.group].width - 20, 17);
+        top += OptionStep;
+        if (o.note) {
+            auto note = std::make_unique<gui::Label>(box, o.note);
+            note->SetBounds(30, top - 8, groups[o.group].width - 40, 14);
+            notes_.push_back(std::move(note));
+            top += NoteHeight;
+        }
+        if (o.designChecked) button->SetChecked(true);
+        options_.push_back(std::move(button));
+    }
+    for (size_t i = 0; i < groups.size(); ++i)
+        groups_[i]->SetBounds(groups[i].left, groups[i].top, groups[i].width, nextTop[i] + 4);
+}
+
+void TPreferencesFrm::LayOut() {
+    GroupBox_Terms.SetBounds(8, 136, 300, 84);
+    Option_SPlastic.SetBounds(12, 24, 270, 17);
+    Option_ZPlastic.SetBounds(12, 50, 270, 17);
+    Option_SPlastic.SetChecked(true);
+    GroupBox_BM.SetBounds(16, 16, 250, 84);
+    Option_BMNC.SetBounds(12, 24, 220, 17);
+    Option_BMUK.SetBounds(12, 50, 220, 17);
+    Option_BMUK.SetChecked(true);
+    GroupBox_Factor.SetBounds(16, 16, 250, 60);
+    Check_Factor.SetBounds(12, 26, 220, 17);
+    ListBox1.SetBounds(8, 8, 597, 360);
+    for (const char* line : NoteLines) ListBox1.Add(line);
+
+    cmd_Reset.SetBounds(8, 430, 161, 33);
+    Check_SetDefault.SetBounds(190, 438, 130, 17);
+    Check_SetDefault.SetHint("If unchecked settings will revert back after clicking 'New'");
+    const gui::Font bold{"System", 8, 0, gui::clBlack, true};
+    Button1.SetBounds(448, 430, 89, 33);
+    Button1.SetFont(bold);
+    Button2.SetBounds(546, 430, 89, 33);
+    Button2.SetFont(bold);
+}
+
+gui::RadioButton& TPreferencesFrm::Option(std::string_view control) {
+    const auto options = UnitOptionTable();
+    for (size_t i = 0; i < options.size(); ++i)
+        if (control == options[i].control) return *options_[i];
+    throw std::out_of_range("no unit option " + std::string(control));
 }
 
 void TPreferencesFrm::ReadUnitSettings() {
     if (!ReadUnitSettingsFile()) ApplyDefaultUnits();
+    ShowUnitChoices();
+}
+
+void TPreferencesFrm::ShowUnitChoices() {
+    const auto options = UnitOptionTable();
+    const auto groups = UnitGroupTable();
+    for (size_t i = 0; i < options.size(); ++i)
+        if (*groups[options[i].group].unit == options[i].name) options_[i]->SetChecked(true);
+    if (PlasticModXName == "Sxx") Option_SPlastic.SetChecked(true);
+    if (PlasticModXName == "Zxx") Option_ZPlastic.SetChecked(true);
+    if (BMConvention == 1) Option_BMNC.SetChecked(true);
+    if (BMConvention == -1) Option_BMUK.SetChecked(true);
+    if (FactoredLoads == 1) Check_Factor.SetChecked(true);
+    if (FactoredLoads == -1) Check_Factor.SetChecked(false);
+}
+
+void TPreferencesFrm::FormShow() {
+    SaveOldFactors();
+    ShowUnitChoices();
+}
+
+// The checked option of each group sets its unit; a group with none checked
+// keeps its unit.
+void TPreferencesFrm::TakeUnitChoices() {
+    const auto options = UnitOptionTable();
+    const auto groups = UnitGroupTable();
+    for (size_t i = 0; i < options.size(); ++i) {
+        if (!options_[i]->Checked()) continue;
+        *groups[options[i].group].unit = options[i].name;
+        *groups[options[i].group].factor = options[i].factor;
+    }
+    if (Option_SPlastic.Checked()) SetCaptions(SPlasticCaptions);
+    if (Option_ZPlastic.Checked()) SetCaptions(ZPlasticCaptions);
+    if (Option_BMNC.Checked()) BMConvention = 1;
+    if (Option_BMUK.Checked()) BMConvention = -1;
+    FactoredLoads = Check_Factor.Checked() ? 1 : -1;
+    Unit_H = WarpingUnit;
+    Factor_H = WarpingFactor;
+}
+
+// The open data are re-expressed before the file is written, so that a
+// failed write leaves the window open with texts and units in step.
+void TPreferencesFrm::Button2Click() {
+    TakeUnitChoices();
+    if (IndexFrmShown == 1) {
+        ConvertOpenData();
+        SaveOldFactors();  // the texts are now in the new units
+    }
+    if (Check_SetDefault.Checked()) WriteUnitSettingsFile();
+    Hide();
+}
+
+void TPreferencesFrm::Button1Click() { Hide(); }
+
+// The saved defaults live in the program folder, wherever the current
+// directory has moved since start-up.
+void TPreferencesFrm::cmd_ResetClick() {
+    if (!StartDir.empty()) ChangeDir(StartDir);
+    ReadUnitSettings();
 }

@@ -1,0 +1,103 @@
+#include "UnitConversion.h"
+#include <charconv>
+#include <cmath>
+#include "Global.h"
+#include "SigFig.h"
+#include "gui.h"
+
+std::array<float, 12> OldFactors{};
+
+void SaveOldFactors() {
+    OldFactors = {Factor_L, Factor_PL, Factor_R, Factor_Sh, Factor_Mom, Factor_Def, Factor_St,
+                  Factor_Sect_E, Factor_Sect_I, Factor_Sect_SZ, Factor_Sect_A, Factor_Sect_L};
+}
+
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+size_t SkipDigits(const std::string& s, size_t i) {
+    while (i < s.size() && IsDigit(s[i])) ++i;
+    return i;
+}
+
+bool Usable(float f) { return f != 0.0f && std::isfinite(f); }
+
+// The typed value, read to single precision, in the new unit.
+float Reexpressed(const std::string& text, float oldFactor, float newFactor) {
+    const float typed = static_cast<float>(LeadingNumber(text));
+    return static_cast<float>(static_cast<long double>(typed) * oldFactor / newFactor);
+}
+}  // namespace
+
+double LeadingNumber(const std::string& text) {
+    size_t start = text.find_first_not_of(' ');
+    if (start == std::string::npos) return 0;
+    size_t i = start;
+    bool negative = false;
+    if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
+    const size_t digits = i;
+    i = SkipDigits(text, i);
+    bool any = i > digits;
+    if (i < text.size() && text[i] == '.') {
+        const size_t decimals = i + 1;
+        const size_t end = SkipDigits(text, decimals);
+        if (end > decimals || any) i = end;
+        any = any || end > decimals;
+    }
+    if (!any) return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t e = i + 1;
+        if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
+        const size_t end = SkipDigits(text, e);
+        if (end > e) i = end;
+    }
+    double v = 0;
+    std::from_chars(text.data() + digits, text.data() + i, v);  // out of range leaves 0
+    return negative ? -v : v;
+}
+
+std::string ConvertedText(const std::string& text, float oldFactor, float newFactor,
+                          NumberFormat format) {
+    if (!Usable(oldFactor) || !Usable(newFactor)) return text;
+    return format(Reexpressed(text, oldFactor, newFactor));
+}
+
+void ConvertEdit(gui::Edit& edit, float oldFactor, float newFactor) {
+    edit.SetText(ConvertedText(edit.Text(), oldFactor, newFactor, SigFig3));
+}
+
+void ConvertGridColumn(gui::StringGrid& grid, int col, int first, int last, float oldFactor,
+                       float newFactor) {
+    if (!Usable(oldFactor) || !Usable(newFactor)) return;
+    for (int row = first; row <= last; ++row) {
+        const float value = Reexpressed(grid.Cell(col, row), oldFactor, newFactor);
+        grid.SetCell(col, row, value == 0.0f ? std::string() : SigFig5(value));
+    }
+}
+
+std::string PlasticModulusLabel() {
+    return PlasticModXName.str() + "/" + PlasticModYName.str() + " = Plastic Modulus";
+}
+
+std::string ElasticModulusLabel() {
+    return ElasticModXName.str() + "/" + ElasticModYName.str() + " = Elastic Modulus";
+}
+
+std::string UnitInBrackets(const std::string& unit) { return "(" + unit + ")"; }
+
+// Member texts of the beam being edited: [1] length, [2] E, [3] Ixx, [4] y,
+// [5] area. They are re-expressed only when their unit changed, with the
+// beam window's four figures; empty texts stay empty.
+void ConvertSpanTexts() {
+    struct Column { int col; OldFactorIndex old; const float* factor; };
+    const Column columns[] = {{1, Old_L, &Factor_L}, {2, Old_Sect_E, &Factor_Sect_E},
+                              {3, Old_Sect_I, &Factor_Sect_I}, {4, Old_Sect_L, &Factor_Sect_L},
+                              {5, Old_Sect_A, &Factor_Sect_A}};
+    for (const Column& c : columns) {
+        if (OldFactors[c.old] == *c.factor) continue;
+        for (int m = 0; m <= 26; ++m) {
+            std::string& text = SpanTextTable[m][c.col];
+            if (!text.empty()) text = ConvertedText(text, OldFactors[c.old], *c.factor, SigFig4);
+        }
+    }
+}

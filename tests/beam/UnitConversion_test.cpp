@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+#include "Global.h"
+#include "LoadData.h"
+#include "app/AppTest.h"
+#include "Preferences.h"
+#include "SigFig.h"
+#include "UnitConversion.h"
+#include "UnitsGuard.h"
+#include "gui.h"
+
+namespace {
+
+TEST(UnitConversion, TextsKeepTheirValueInTheNewUnit) {
+    EXPECT_EQ(ConvertedText("2.5", 1000, 1, SigFig3), "2500");        // m to mm
+    EXPECT_EQ(ConvertedText("0.125", 1000, 1, SigFig3), "125");
+    EXPECT_EQ(ConvertedText("12.5", 1000, 1, SigFig3), "12500");      // kN to N
+    EXPECT_EQ(ConvertedText("205000", 1, 6.89476f, SigFig3), "29700"); // N/mm^2 to KSI
+    EXPECT_EQ(ConvertedText("10", 304.8f, 1000, SigFig3), "3.05");     // ft to m
+    // Unchanged units still pass through the formatter.
+    EXPECT_EQ(ConvertedText("2.5", 1000, 1000, SigFig3), "2.50");
+    EXPECT_EQ(ConvertedText("12.345", 1, 1, SigFig3), "12.3");
+    EXPECT_EQ(ConvertedText("", 1000, 1, SigFig3), "0.0");
+    EXPECT_EQ(ConvertedText("2e6", 1000, 1, SigFig3), "#####");
+    // No factor to convert with: the text stays.
+    EXPECT_EQ(ConvertedText("2.5", 0, 1, SigFig3), "2.5");
+    EXPECT_EQ(ConvertedText("2.5", 1000, 0, SigFig3), "2.5");
+}
+
+TEST(UnitConversion, TextsAreReadAsTheNumberTheyBeginWith) {
+    EXPECT_EQ(LeadingNumber("  -1.5e2x"), -150.0);
+    EXPECT_EQ(LeadingNumber("12abc"), 12.0);
+    EXPECT_EQ(LeadingNumber(".5"), 0.5);
+    EXPECT_EQ(LeadingNumber("3."), 3.0);
+    EXPECT_EQ(LeadingNumber("4e"), 4.0);
+    for (const char* none : {"", "   ", "abc", "-", ".", "nan", "inf", "+.e3"})
+        EXPECT_EQ(LeadingNumber(none), 0.0) << none;
+}
+
+TEST(UnitConversion, GridCellsOfZeroAreLeftEmpty) {
+    gui::Form form("grid");
+    gui::StringGrid grid(form);
+    grid.SetColCount(5);
+    grid.SetRowCount(5);
+    grid.SetCell(2, 1, "8000");
+    grid.SetCell(2, 2, "");
+    grid.SetCell(2, 3, "0");
+    grid.SetCell(2, 4, "1.23456");
+    grid.SetCell(3, 1, "99");
+    ConvertGridColumn(grid, 2, 1, 4, 10000, 1);  // cm^4 to mm^4
+    EXPECT_EQ(grid.Cell(2, 1), "80000000");
+    EXPECT_EQ(grid.Cell(2, 2), "");
+    EXPECT_EQ(grid.Cell(2, 3), "");
+    EXPECT_EQ(grid.Cell(2, 4), "12346");
+    EXPECT_EQ(grid.Cell(3, 1), "99");
+}
+
+TEST(UnitConversion, ModulusAndUnitLabels) {
+    UnitsGuard guard;
+    PlasticModXName = "Zxx";
+    PlasticModYName = "Zyy";
+    ElasticModXName = "Sxx";
+    ElasticModYName = "Syy";
+    EXPECT_EQ(PlasticModulusLabel(), "Zxx/Zyy = Plastic Modulus");
+    EXPECT_EQ(ElasticModulusLabel(), "Sxx/Syy = Elastic Modulus");
+    EXPECT_EQ(UnitInBrackets("kN/m"), "(kN/m)");
+}
+
+// Member texts of the beam being edited follow an OK of the preferences
+// window once the main window has been shown.
+TEST(UnitConversion, MemberTextsFollowAUnitChange) {
+    UnitsGuard guard;
+    IndexFrmShown = -1;
+    TPreferencesFrm prefs;
+    prefs.Option("Option_L_m").Click();
+    prefs.Option("Option_Sect_I_cm").Click();
+    prefs.Button2.Click();
+    SpanTextTable[1][1] = "2.5";
+    SpanTextTable[1][3] = "8000";
+    SpanTextTable[2][1] = "";
+
+    IndexFrmShown = -1;
+    prefs.Show();
+    prefs.Option("Option_L_mm").Click();
+    prefs.Button2.Click();
+    EXPECT_EQ(SpanTextTable[1][1], "2.5");  // main window never shown
+
+    IndexFrmShown = 1;
+    prefs.Option("Option_L_m").Click();
+    prefs.Button2.Click();  // OldFactors still hold metres: nothing changes
+    EXPECT_EQ(SpanTextTable[1][1], "2.5");
+    prefs.Show();
+    prefs.Option("Option_L_mm").Click();
+    prefs.Button2.Click();
+    EXPECT_EQ(SpanTextTable[1][1], "2500");
+    EXPECT_EQ(SpanTextTable[1][3], "8000");  // I unit unchanged: as typed
+    EXPECT_EQ(SpanTextTable[2][1], "");
+    prefs.Show();
+    prefs.Option("Option_Sect_I_mm").Click();
+    prefs.Button2.Click();
+    EXPECT_EQ(SpanTextTable[1][3], "80000000");
+    SpanTextTable[1][1] = SpanTextTable[1][3] = "";
+}
+
+// Chooses units and presses OK in the preferences window of the program.
+void ChooseUnits(std::initializer_list<const char*> options) {
+    PreferencesFrm->Show();
+    for (const char* o : options) PreferencesFrm->Option(o).Click();
+    PreferencesFrm->Button2.Click();
+}
+
+TEST(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
+    ProgramFolder();
+    UnitsGuard guard;
+    ChooseUnits({"Option_L_m", "Option_PL_kN", "Option_R_kNm"});
+    LoadRowControls& row1 = LoadDataFrm->Row(1);
+    LoadRowControls& row7 = LoadDataFrm->Row(7);
+    row1.Edit_Dist.SetText("2.5");
+    row1.Edit_Cover.SetText("0.125");
+    row1.Edit_PL.SetText("12.5");
+    row1.Edit_LF.SetText("1.45678");
+
+    IndexFrmShown = -1;
+    ChooseUnits({"Option_L_mm", "Option_PL_N"});
+    EXPECT_EQ(row1.Edit_Dist.Text(), "2.5");
+    EXPECT_EQ(row7.Edit_UDLS.Text(), "");
+
+    ChooseUnits({"Option_L_m", "Option_PL_kN"});
+    IndexFrmShown = 1;
+    ChooseUnits({"Option_L_mm", "Option_PL_N", "Option_R_Nmm"});
+    EXPECT_EQ(row1.Edit_Dist.Text(), "2500");
+    EXPECT_EQ(row1.Edit_Cover.Text(), "125");
+    EXPECT_EQ(row1.Edit_PL.Text(), "12500");
+    EXPECT_EQ(row1.Edit_LF.Text(), "1.45678");
+    EXPECT_EQ(row7.Edit_UDLS.Text(), "0.0");
+    EXPECT_EQ(LoadDataFrm->Row(50).Edit_Cover.Text(), "0.0");
+    EXPECT_EQ(LoadDataFrm->lbl_PL.Caption(), "(N)");
+    EXPECT_EQ(LoadDataFrm->lbl_PLdist.Caption(), "(mm)");
+    EXPECT_EQ(LoadDataFrm->lbl_UDLS.Caption(), "(N/mm)");
+    EXPECT_EQ(LoadDataFrm->lbl_UDLF.Caption(), "(N/mm)");
+    EXPECT_EQ(LoadDataFrm->lbl_Cover.Caption(), "(mm)");
+
+    for (int n = 1; n <= MaxLoadRows; ++n)
+        for (gui::Edit* e : LoadDataFrm->Row(n).ValueEdits()) e->SetText("");
+}
+
+}  // namespace
