@@ -1,0 +1,66 @@
+// The loads window on a fresh simple beam, with helpers that type rows as
+// the user does.
+#pragma once
+#include <gtest/gtest.h>
+#include <string>
+#include "app/AppTest.h"
+#include "BeamSetup.h"
+#include "Global.h"
+#include "GuiTest.h"
+#include "Index.h"
+#include "LoadData.h"
+
+struct LoadsWindow : ::testing::Test {
+    TLoadDataFrm& F() { return *LoadDataFrm; }
+    LoadRowControls& R(int n) { return LoadDataFrm->Row(n); }
+
+    void SetUp() override {
+        ProgramFolder();
+        SetUnits("mm", 1, "N", 1, "N/mm", 1);
+        FactoredLoads = 1;
+        SelfWeightScope = 0;
+        Material = "Timber";
+        SameForAllSpans = -1;
+        test::SetBeam({6000});
+        ApplyFlags.Fill({});
+        LoadDataFrm->SavedRowsShown = 0;
+        LoadDataFrm->SavedLoadcase = 0;
+        LoadDataFrm->Check_Swt.SetChecked(false);
+        LoadDataFrm->Edit_LF.SetText("");
+        LoadDataFrm->cmd_ClearClick();
+        LoadDataFrm->Hide();
+        LoadDataFrm->Show();
+        Messages().clear();
+    }
+    void TearDown() override {
+        LoadDataFrm->Hide();
+        IndexFrm->Hide();
+    }
+
+    static void SetUnits(const char* l, float fl, const char* pl, float fpl, const char* r, float fr) {
+        Unit_L = l;
+        Factor_L = fl;
+        Unit_PL = pl;
+        Factor_PL = fpl;
+        Unit_R = r;
+        Factor_R = fr;
+    }
+    void Point(int n, const std::string& dist, const std::string& load, const std::string& lf = "") {
+        R(n).OptionP.Click();
+        R(n).Edit_Dist.SetText(dist);
+        R(n).Edit_PL.SetText(load);
+        R(n).Edit_LF.SetText(lf);
+    }
+    void Udl(int n, const std::string& dist, const std::string& start, const std::string& finish,
+             const std::string& cover, const std::string& lf = "") {
+        R(n).OptionUDL.Click();
+        R(n).Edit_Dist.SetText(dist);
+        R(n).Edit_UDLS.SetText(start);
+        R(n).Edit_UDLF.SetText(finish);
+        R(n).Edit_Cover.SetText(cover);
+        R(n).Edit_LF.SetText(lf);
+    }
+    void Tick(int n) { R(n).Check.Click(); }
+    void ToLoadcase(int lc) { F().UpDown_Case.Step(lc - F().UpDown_Case.Position()); }
+    void Next() { F().cmd_Next.Click(); }
+};

@@ -1,0 +1,31 @@
+// Next hands the loads to the main window's analysis.
+#include <cmath>
+#include "LoadsTest.h"
+
+namespace {
+
+TEST_F(LoadsWindow, NextAnalysesAPointLoadOnASimpleSpan) {
+    SetUnits("m", 1000, "kN", 1000, "kN/m", 1);
+    Point(1, "2", "50");
+    Tick(1);
+    Next();
+    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    ASSERT_EQ(ResultsReady, 1);
+    // R1 = P (L - a) / L, R2 = P a / L.
+    EXPECT_NEAR(std::abs(CaseReaction[1][1]), 50000.0 * 4000 / 6000, 0.5);
+    EXPECT_NEAR(std::abs(CaseReaction[1][2]), 50000.0 * 2000 / 6000, 0.5);
+}
+
+TEST_F(LoadsWindow, NextAnalysesAFactoredUdlOnAContinuousBeam) {
+    test::SetBeam({5000, 5000});
+    Udl(1, "0", "10", "10", "10000", "1.5");
+    Tick(1);
+    Next();
+    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    // Two equal spans under w: end reactions 3wL/8, middle 10wL/8 (w factored).
+    double w = 15, L = 5000;
+    EXPECT_NEAR(std::abs(CaseReaction[1][1]), 3 * w * L / 8, 1);
+    EXPECT_NEAR(std::abs(CaseReaction[1][2]), 10 * w * L / 8, 1);
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+// The checks of Next: their exact messages and what a failed check leaves.
+#include "LoadsTest.h"
+
+namespace {
+
+using Msgs = std::vector<std::string>;
+
+TEST_F(LoadsWindow, NothingAppliedIsRefusedEvenWithTheSelfWeightTicked) {
+    Material = "HRS";
+    SameForAllSpans = 1;
+    BeamGeometryTable[1][GArea] = 10000;
+    F().Hide();
+    F().Show();
+    Point(1, "2000", "1000");
+    F().Check_Swt.Click();
+    NumLoadcases = 17;
+    Next();
+    EXPECT_EQ(Messages(), Msgs{"No loads applied to beam"});
+    EXPECT_EQ(F().LoadCheckResult, -1);
+    EXPECT_TRUE(F().Showing());
+    EXPECT_EQ(NumLoadcases, 17);
+    // The rows were taken into the table all the same, the self weight too.
+    EXPECT_EQ(LoadTable[1][1][LStart], 1000.0f);
+    EXPECT_EQ(LoadTable[25][SelfWeightSlot][LApplied], 1.0f);
+    EXPECT_FLOAT_EQ(LoadTable[1][SelfWeightSlot][LStart], 0.770085f);
+    EXPECT_EQ(LoadTable[1][SelfWeightSlot][LCover], 6000.0f);
+}
+
+TEST_F(LoadsWindow, ZeroPointLoadBesideAnEmptyUdlIsNoLoadsOnBeam) {
+    Point(1, "1000", "0");
+    Tick(1);
+    Udl(2, "1000", "5", "5", "0");
+    Tick(2);
+    Next();
+    EXPECT_EQ(Messages(), Msgs{"No loads on beam"});
+    EXPECT_TRUE(F().Showing());
+}
+
+TEST_F(LoadsWindow, ZeroPointLoadAloneInALoadcasePassesButLeavesItInactive) {
+    Udl(1, "0", "5", "5", "6000");
+    Tick(1);
+    Point(2, "1000", "0");
+    ToLoadcase(2);
+    Tick(2);
+    Next();
+    EXPECT_EQ(Messages(), Msgs{});
+    EXPECT_EQ(NumLoadcases, 2);
+    EXPECT_EQ(LoadcaseActive[1], 1);
+    EXPECT_EQ(LoadcaseActive[2], 0);
+}
+
+TEST_F(LoadsWindow, LoadPastTheEndIsReportedOnReadingAndAgainByTheCheck) {
+    SetUnits("m", 1000, "kN", 1000, "kN/m", 1);
+    test::SetBeam({10000});
+    Udl(3, "9", "5", "5", "2");
+    Tick(3);
+    Messages().clear();
+    NumLoadcases = 17;
+    Next();
+    EXPECT_EQ(Messages(), (Msgs{"Load 3 extends past end of beam", "Load 3 extends past end of beam"}));
+    EXPECT_EQ(NumLoadcases, 17);
+    EXPECT_EQ(F().PositionCheckOnRead, 1.0f);
+
+    // Once the rows are checked on reading, every Apply click checks them too.
+    Messages().clear();
+    R(3).Edit_Cover.SetText("1");
+    Tick(3);
+    Tick(3);
+    EXPECT_EQ(Messages(), Msgs{});
+}
+
+TEST_F(LoadsWindow, LoadEndingWithinATenMillionthPastTheEndPasses) {
+    Udl(1, "3000", "5", "5", "3000.0005");
+    Tick(1);
+    Next();
+    EXPECT_EQ(Messages(), Msgs{});
+    EXPECT_EQ(F().LoadCheckResult, 0);
+}
+
+TEST_F(LoadsWindow, NegativeDistanceAndCoverGiveOneMessagePerRowAndPass) {
+    Udl(1, "-1", "5", "5", "-1");
+    Tick(1);
+    Udl(2, "0", "5", "5", "6000");
+    Tick(2);
+    EXPECT_EQ(Messages(), (Msgs{"Negative lengths not allowed", "Negative lengths not allowed"}));  // one per Apply
+    Messages().clear();
+    Next();
+    EXPECT_EQ(Messages(), (Msgs{"Negative lengths not allowed", "Negative lengths not allowed"}));
+}
+
+TEST_F(LoadsWindow, AnEmptyEmptyRowPastTheEndIsOnlyExcusedWhenAppliedNowhere) {
+    LoadRows[2][LKind] = KindUDL;
+    LoadRows[2][LDist] = 5000;
+    LoadRows[2][LCover] = 2000;
+    for (int lc = 1; lc <= 5; ++lc) ApplyFlags[lc][2] = -1.0f;
+    F().CheckLoadPositions();
+    EXPECT_EQ(Messages(), Msgs{});
+    EXPECT_EQ(F().LoadCheckResult, 0);
+
+    // Applied in one loadcase and unticked in six: the flags still add to -5,
+    // but the load acts and must be reported.
+    ApplyFlags[6][2] = -1.0f;
+    ApplyFlags[7][2] = 1.0f;
+    F().CheckLoadPositions();
+    EXPECT_EQ(Messages(), Msgs{"Load 2 extends past end of beam"});
+    EXPECT_EQ(F().LoadCheckResult, -1);
+}
+
+const char* const Forkhead =
+    " For the routine to remove negative\r forkhead support loads to be used, \r load factors must all be the same.\r";
+
+TEST_F(LoadsWindow, ForkheadDemandsOneLoadFactorOverAllAppliedLoads) {
+    test::SetBeam({3000, 3000});
+    SupportTypes[1] = SupportForkhead;
+    Point(1, "1000", "100", "1.4");
+    Point(2, "2000", "100", "1.4");
+    Point(3, "4000", "100", "1.6");
+    Tick(1);
+    Tick(2);
+    ToLoadcase(2);
+    Tick(3);
+    NumLoadcases = 17;
+    Next();
+    EXPECT_EQ(Messages(), Msgs{Forkhead});
+    EXPECT_EQ(NumLoadcases, 17);
+    EXPECT_EQ(LoadcaseActive[2], 1);  // marked before the factors are compared
+}
+
+TEST_F(LoadsWindow, ForkheadCountsTheSelfWeightFactor) {
+    test::SetBeam({3000, 3000});
+    SupportTypes[1] = SupportForkhead;
+    Material = "HRS";
+    SameForAllSpans = 1;
+    F().Hide();
+    F().Show();
+    F().Edit_LF.SetText("1.0");
+    F().Check_Swt.Click();
+    Point(1, "1000", "100", "1.4");
+    Tick(1);
+    Next();
+    EXPECT_EQ(Messages(), Msgs{Forkhead});
+}
+
+TEST_F(LoadsWindow, TextThatIsNotANumberAbandonsNextAndKeepsTheTable) {
+    Point(1, "1000", "100");
+    Tick(1);
+    LoadTable[1][1][LStart] = 7;
+    R(1).Edit_PL.SetText("1,5");
+    Next();
+    EXPECT_EQ(Messages(), Msgs{"'1,5' is not a valid floating point value"});
+    EXPECT_EQ(LoadTable[1][1][LStart], 7.0f);
+    EXPECT_EQ(LoadRows[1][LStart], 100.0f);
+    EXPECT_TRUE(F().Showing());
+    EXPECT_EQ(R(1).Edit_PL.Text(), "1,5");
+}
+
+}  // namespace
