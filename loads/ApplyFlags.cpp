@@ -4,18 +4,6 @@
 #include "Global.h"
 #include "LoadData.h"
 
-namespace {
-
-// Holds FillingForm at 1 for a scope, and puts it back to 0 even when the
-// action is abandoned.
-struct Filling {
-    int32_t& flag;
-    explicit Filling(int32_t& f) : flag(f) { flag = 1; }
-    ~Filling() { flag = 0; }
-};
-
-}  // namespace
-
 void TLoadDataFrm::ShowApplyFlags() {
     int lc = Loadcase();
     for (int n = 1; n <= MaxLoadRows; ++n) Row(n).Check.SetChecked(ApplyFlags[lc][n] == 1.0f);
@@ -60,7 +48,7 @@ void TLoadDataFrm::RestoreLoadRows() {
 }
 
 void TLoadDataFrm::UpDown_CaseClick() {
-    Filling filling(FillingForm);
+    FillingScope filling(FillingForm);
     CurrentLoadcase = StrToInt(Edit_Case.Text());
     LoadCaseShown = CurrentLoadcase;
     ShowApplyFlags();

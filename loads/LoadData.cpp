@@ -63,6 +63,16 @@ std::vector<gui::Edit*> LoadRowControls::ValueEdits() {
     return {&Edit_PL, &Edit_Dist, &Edit_UDLS, &Edit_UDLF, &Edit_Cover, &Edit_LF};
 }
 
+void LoadRowControls::Empty() {
+    OptionP.SetChecked(false);
+    OptionUDL.SetChecked(false);
+    for (gui::Edit* e : ValueEdits()) {
+        e->SetText("");
+        e->SetVisible(false);
+    }
+    Check.SetChecked(false);
+}
+
 TLoadDataFrm::TLoadDataFrm() : gui::Form("Load Data") {
     SetBorder(gui::Border::Single);
     SetStayOnTop(true);
@@ -150,7 +160,7 @@ void TLoadDataFrm::SetWindowHeight(int h) {
 }
 
 void TLoadDataFrm::FormShow() {
-    FillingForm = 1;
+    FillingScope filling(FillingForm);
     PositionCheckOnRead = 0.0f;
     const std::pair<gui::Label*, std::string> units[] = {
         {&lbl_PL, Unit_PL}, {&lbl_PLdist, Unit_L}, {&lbl_UDLS, Unit_R}, {&lbl_UDLF, Unit_R}, {&lbl_Cover, Unit_L}};
@@ -173,7 +183,6 @@ void TLoadDataFrm::FormShow() {
     ShowApplyFlags();
     DrawLoadsPreview();
     DrawBeamPreview();
-    FillingForm = 0;
 }
 
 void TLoadDataFrm::ShowLoadRowPanels() {
@@ -194,16 +203,7 @@ void TLoadDataFrm::ClearLoadRows() {
         LoadRows[s][LApplied] = -1.0f;
     }
     for (UDLOutlineCase& c : UDLOutline) c = UDLOutlineCase{};
-    for (int n = 1; n <= MaxLoadRows; ++n) {
-        LoadRowControls& r = Row(n);
-        r.OptionP.SetChecked(false);
-        r.OptionUDL.SetChecked(false);
-        for (gui::Edit* e : r.ValueEdits()) {
-            e->SetText("");
-            e->SetVisible(false);
-        }
-        r.Check.SetChecked(false);
-    }
+    for (int n = 1; n <= MaxLoadRows; ++n) Row(n).Empty();
     FormRowsShown = 6;
     FillingForm = 0;
     SetWindowHeight(6 * 40 + 380);

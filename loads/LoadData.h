@@ -18,6 +18,17 @@ struct LoadRowControls {
     gui::CheckBox Check;      // "Apply" in the current loadcase
     // The six value edits, in the order above.
     std::vector<gui::Edit*> ValueEdits();
+    // No kind, value edits emptied and hidden, Apply unticked (which runs its
+    // click action when it was ticked).
+    void Empty();
+};
+
+// Holds the window's FillingForm at 1 for a scope and puts it back to 0, also
+// when the action is abandoned part-way.
+struct FillingScope {
+    int32_t& flag;
+    explicit FillingScope(int32_t& f) : flag(f) { flag = 1; }
+    ~FillingScope() { flag = 0; }
 };
 
 class TLoadDataFrm : public gui::Form {

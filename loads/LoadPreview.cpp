@@ -5,21 +5,12 @@
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "LoadData.h"
+#include "Picture.h"
 #include "SigFig.h"
 
 namespace {
 
 constexpr gui::Color Grey = 0x808080, Magenta = 0xFF00FF;
-
-void Pen(gui::Canvas& c, gui::Color colour, int width) {
-    c.Pen.Colour = colour;
-    c.Pen.Width = width;
-}
-
-void Line(gui::Canvas& c, int x1, int y1, int x2, int y2) {
-    c.MoveTo(x1, y1);
-    c.LineTo(x2, y2);
-}
 
 // Strokes through a list of points.
 void Polyline(gui::Canvas& c, std::initializer_list<std::pair<int, int>> pts) {
@@ -58,7 +49,7 @@ std::vector<double> Samples(const std::vector<Udl>& udls, long double L) {
 }
 
 void DrawSelfWeight(gui::Canvas& c, int xL, int xR, int base) {
-    Pen(c, Magenta, 1);
+    SetPen(c, Magenta, 1);
     for (int i = 1; i <= 99; ++i) {
         int x = FloatToInt(i * (xR - xL) / 100.0L + xL);
         Line(c, x, base - 1, x, base - 11);
@@ -76,7 +67,7 @@ void DrawIntensity(gui::Canvas& c, const std::vector<double>& s, int xL, int xR,
     if (m < 1e-6) m = 1e-6;
     long double scale = 32 / (long double)m;
     auto y = [&](double v) { return (base - 1) - FloatToInt(v * scale); };
-    Pen(c, gui::clRed, 1);
+    SetPen(c, gui::clRed, 1);
     long double dx = (xR - xL) / 1000.0L;
     int counter = -1;
     for (int k = 1; k <= 1001; ++k) {
@@ -91,7 +82,7 @@ void DrawIntensity(gui::Canvas& c, const std::vector<double>& s, int xL, int xR,
 }
 
 void DrawPointLoads(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL, int xR, int base, long double L) {
-    Pen(c, gui::clYellow, 2);
+    SetPen(c, gui::clYellow, 2);
     for (const PointLoad& p : loads) {
         int xp = FloatToInt((xR - xL) * (long double)p.d / L + xL);
         bool down = p.p >= 0;
@@ -129,13 +120,13 @@ void DrawOutlineValues(gui::Canvas& c, const UDLOutlineCase& o, int xL, int xR, 
 void DrawSupport(gui::Canvas& c, int code, int xs, int y0, float pos, float scale, bool leftEnd) {
     switch (code) {
         case SupportSimple:
-            Pen(c, gui::clWhite, 1);
+            SetPen(c, gui::clWhite, 1);
             Polyline(c, {{xs, y0 + 1}, {xs - 10, y0 + 15}, {xs + 10, y0 + 15}, {xs, y0 + 1}});
             break;
         case SupportFixed: {
-            Pen(c, gui::clWhite, 2);
+            SetPen(c, gui::clWhite, 2);
             Line(c, xs, y0 - 25, xs, y0 + 25);
-            Pen(c, gui::clWhite, 1);
+            SetPen(c, gui::clWhite, 1);
             int xh = FloatToInt((long double)pos * scale + (leftEnd ? -10 : 10)) + 25;
             for (int d = -25; d <= 15; d += 10) {
                 int from = leftEnd ? d : d + 10;
@@ -144,7 +135,7 @@ void DrawSupport(gui::Canvas& c, int code, int xs, int y0, float pos, float scal
             break;
         }
         case SupportForkhead:
-            Pen(c, gui::clRed, 1);
+            SetPen(c, gui::clRed, 1);
             Line(c, xs - 8, y0 - 8, xs - 8, y0 - 5);
             Polyline(c, {{xs - 8, y0 + 5}, {xs - 8, y0 + 6}, {xs + 8, y0 + 6}, {xs + 8, y0 - 8}});
             Line(c, xs - 4, y0 + 6, xs - 4, y0 + 25);
@@ -152,9 +143,9 @@ void DrawSupport(gui::Canvas& c, int code, int xs, int y0, float pos, float scal
             break;
         case 4:
         case 5:
-            Pen(c, gui::clWhite, 4);
+            SetPen(c, gui::clWhite, 4);
             Line(c, xs, y0 + 40, xs, code == 4 ? y0 - 7 : y0 - 40);
-            Pen(c, gui::clWhite, 2);
+            SetPen(c, gui::clWhite, 2);
             Line(c, xs - 6, y0 + 6, xs + 6, y0 - 6);
             Line(c, xs + 6, y0 + 6, xs - 6, y0 - 6);
             break;
@@ -200,7 +191,7 @@ void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
         len[r] = present(r) ? float(BeamGeometryTable[r][GLength]) : 0.0f;
         pos[r] = pos[r - 1] + len[r];
     }
-    Pen(c, gui::clWhite, 4);
+    SetPen(c, gui::clWhite, 4);
     Line(c, xL + 2, y0, xR - 2, y0);
 
     int left = SupportTypes[0], right = SupportTypes[25];

@@ -20,16 +20,7 @@ void TLoadDataFrm::ShowLoadRowFields(int n) {
 
 // Unticking a ticked box runs its Apply action, so the emptied row leaves the
 // current loadcase and the preview.
-void TLoadDataFrm::Edit_DblClick(int n) {
-    LoadRowControls& r = Row(n);
-    r.OptionP.SetChecked(false);
-    r.OptionUDL.SetChecked(false);
-    for (gui::Edit* e : r.ValueEdits()) {
-        e->SetText("");
-        e->SetVisible(false);
-    }
-    r.Check.SetChecked(false);
-}
+void TLoadDataFrm::Edit_DblClick(int n) { Row(n).Empty(); }
 
 void TLoadDataFrm::Button4Click() { ShowLoadRowFields(MaxLoadRows); }
 
