@@ -1,9 +1,150 @@
 #include "Point.h"
+#include <cmath>
+#include <cstdlib>
+#include "Func_FloatToInt.h"
+#include "Global.h"
+#include "PointResults.h"
+#include "PrintDevice.h"
+#include "Pro_PrintHeader.h"
+#include "SigFig.h"
+#include "TextStore.h"
 
 TPointFrm* PointFrm = nullptr;
 
+namespace {
+
+const int ColumnWidths[] = {95, 65, 70, 80, 90};
+
+// The four value texts of loadcase i (0: the maxima).
+void SetValueCells(gui::StringGrid& grid, int row, int i) {
+    grid.SetCell(1, row, SigFig4Dec3(PointShear[i] * Factor_Sh));
+    grid.SetCell(2, row, SigFig4Dec3(PointMoment[i] * Factor_Mom));
+    grid.SetCell(3, row, SigFig4Dec3(std::fabs(PointStress[i] * Factor_St)));
+    grid.SetCell(4, row, SigFig4Dec3(PointDeflection[i] * Factor_Def));
+}
+
+void EmptyValueCells(gui::StringGrid& grid, int lastRow) {
+    for (int row = 2; row <= std::min(lastRow, grid.RowCount() - 1); ++row)
+        for (int col = 1; col <= 4; ++col) grid.SetCell(col, row, "");
+}
+
+}  // namespace
+
+double LeadingNumber(const std::string& text) {
+    const char* start = text.c_str();
+    char* end = nullptr;
+    const double v = std::strtod(start, &end);
+    return end == start || !std::isfinite(v) ? 0.0 : v;
+}
+
 TPointFrm::TPointFrm() : gui::Form("Results at point.") {
     SetBorder(gui::Border::Single);
-    SetClientSize(480, 420);
+    Label1.SetBounds(8, 12, 180, 17);
+    Edit_Dist.SetBounds(192, 8, 81, 21);
+    Label_Unit.SetBounds(280, 12, 60, 17);
+    cmd_Calc.SetBounds(8, 40, 81, 25);
+    cmd_Print.SetBounds(96, 40, 81, 25);
+    cmd_OK.SetBounds(184, 40, 81, 25);
+    cmd_OK.SetModalResult(gui::mrOk);
+    for (gui::StringGrid* g : {&Grid_RaP, &Grid_Max}) {
+        g->SetColCount(5);
+        g->SetFixedCols(1);
+    }
+    Grid_RaP.SetFixedRows(2);
+    Grid_RaP.SetRowCount(7);
+    Grid_RaP.SetBounds(8, 76, 425, 181);
+    Grid_Max.SetRowCount(1);
+    Grid_Max.SetFixedRows(0);
+    Grid_Max.SetBounds(8, 76 + 185, 425, 33);
+    Grid_Max.SetEnabled(false);
+    List_Results.SetBounds(8, 304, 425, 200);
+    List_Results.SetFont({"Courier New", 8});
+    Panel1.SetBounds(0, 0, 1, 545);
+    Panel2.SetBounds(0, 0, 450, 1);
+    Panel1.SetVisible(false);
+    Panel2.SetVisible(false);
+    OnShow = [this] { FormShow(); };
+    cmd_Calc.OnClick = [this] { cmd_CalcClick(); };
+    cmd_Print.OnClick = [this] { cmd_PrintClick(); };
+    FormCreate();
+}
+
+void TPointFrm::FormCreate() {
+    SetWidth(Panel2.Width());
+    SetHeight(Panel1.Height());
     CentreOnScreen();
+}
+
+void TPointFrm::FormShow() {
+    Grid_RaP.SetRowCount(std::max(NumLoadcases + 2, 7));
+    for (gui::StringGrid* g : {&Grid_RaP, &Grid_Max})
+        for (int col = 0; col < 5; ++col) g->SetColWidth(col, ColumnWidths[col]);
+    const char* const headings[] = {" Loadcase", " Shear ", " Moment ", " Stress ", " Deflection "};
+    const ShortString<10>* const units[] = {&Unit_Sh, &Unit_Mom, &Unit_St, &Unit_Def};
+    for (int col = 0; col < 5; ++col) Grid_RaP.SetCell(col, 0, headings[col]);
+    Grid_RaP.SetCell(0, 1, "         ");
+    for (int col = 1; col < 5; ++col) Grid_RaP.SetCell(col, 1, std::string(" ").append(units[col - 1]->str()));
+    EmptyValueCells(Grid_RaP, 8);
+    const int n = std::max(NumLoadcases, 5);
+    for (int lc = 1; lc <= n && lc + 1 < Grid_RaP.RowCount(); ++lc)
+        Grid_RaP.SetCell(0, lc + 1, std::string(n < 10 ? "  " : " ").append(std::to_string(lc)));
+    Grid_Max.SetCell(0, 0, " Max");
+    Label_Unit.SetCaption(Unit_L.str());
+    const std::string shown = SigFig3(PointDistance / Factor_L);
+    Edit_Dist.SetText(shown == "0.0" ? " " : shown);
+}
+
+void TPointFrm::cmd_CalcClick() {
+    gui::SetHourglass(true);
+    const float x = static_cast<float>(LeadingNumber(Edit_Dist.Text()) * Factor_L);
+    if (BeamLength == 0) {
+        ComputePointResults(0);
+        gui::SetHourglass(false);
+        return;
+    }
+    PointDistance = x;
+    const std::string refusal = ComputePointResults(x);
+    gui::SetHourglass(false);
+    if (!refusal.empty()) {
+        gui::ShowMessage(refusal);
+        return;
+    }
+    FillGrids();
+    BuildPointText(x);
+    List_Results.Clear();
+    const int count = StoreCount(PointResultText);
+    for (int i = 1; i <= count; ++i) List_Results.Add(PointResultText[i].str());
+}
+
+void TPointFrm::FillGrids() {
+    Grid_RaP.SetRowCount(NumLoadcases + 2);
+    EmptyValueCells(Grid_RaP, 28);
+    for (int lc = 1; lc <= NumLoadcases; ++lc) SetValueCells(Grid_RaP, lc + 1, lc);
+    SetValueCells(Grid_Max, 0, 0);
+}
+
+void TPointFrm::cmd_PrintClick() {
+    const int count = StoreCount(PointResultText);
+    if (count == 0) return;
+    PrintDevice& device = CurrentPrintDevice();
+    const double pxX = device.DpiX() / 25.4, pxY = device.DpiY() / 25.4;
+    device.BeginDoc();
+    PrintPageHeader(device);
+    gui::Canvas& c = device.Canvas();
+    c.TextFont.Name = "Arial";
+    c.TextFont.Size = 9;
+    c.TextFont.Height = 0;
+    const double columns[] = {15, 80, 145};
+    int column = 0, slot = 12;
+    for (int i = 1; i <= count; ++i) {
+        const std::string line = PointResultText[i].str();
+        if (slot > 65 && column < 2 && line.rfind(" LOADCASE", 0) == 0) {
+            ++column;
+            slot = 15;
+        }
+        if (slot < 0 || slot > 80) break;
+        c.TextOut(FloatToInt(columns[column] * pxX), FloatToInt(3.5 * slot * pxY), line);
+        ++slot;
+    }
+    device.EndDoc();
 }

@@ -1,10 +1,34 @@
-// Results at a point of the beam.
+// The results-at-a-point window: the distance typed, the values of every
+// loadcase in a grid and as text lines that it lists and prints.
 #pragma once
 #include "gui.h"
 
 class TPointFrm : public gui::Form {
 public:
     TPointFrm();
+
+    gui::Label Label1{*this, "Distance from LH end of beam."};
+    gui::Edit Edit_Dist{*this};
+    gui::Label Label_Unit{*this};
+    gui::Button cmd_Calc{*this, "Calculate"};
+    gui::Button cmd_Print{*this, "Print"};
+    gui::Button cmd_OK{*this, "OK"};
+    gui::StringGrid Grid_RaP{*this};
+    gui::StringGrid Grid_Max{*this};
+    gui::ListBox List_Results{*this};
+    gui::Panel Panel1{*this};  // carries the window height
+    gui::Panel Panel2{*this};  // carries the window width
+
+    void cmd_CalcClick();
+    void cmd_PrintClick();
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FillGrids();
 };
 
 extern TPointFrm* PointFrm;
+
+// The number at the start of a text; 0 when it starts with none.
+double LeadingNumber(const std::string& text);

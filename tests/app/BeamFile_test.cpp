@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+#include <cstring>
+#include <string>
+#include <vector>
+#include "BeamFile.h"
+#include "BinFile.h"
+#include "Global.h"
+#include "ResultTexts.h"
+#include "ResultsBeam.h"
+#include "RunError.h"
+#include "SigFig.h"
+
+using namespace results_test;
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+
+std::string StrAt(const Bytes& b, size_t at) { return std::string(reinterpret_cast<const char*>(&b[at + 1]), b[at]); }
+
+void PutStr(Bytes& b, size_t at, const std::string& s) {
+    b[at] = static_cast<uint8_t>(s.size());
+    std::memcpy(&b[at + 1], s.data(), s.size());
+}
+
+std::string ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const RunError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// A left cantilever and two spans; a UDL in loadcase 1, a point load in 2.
+void AnalyseTwoCases() {
+    SetBeam({4000, 6000}, 1000);
+    Udl(1, 0, 10, 10, 11000, 1.0, {1});
+    Point(2, 3000, 20000, 1.0, {2});
+    FinishLoads();
+    ASSERT_TRUE(Analyse().empty());
+}
+
+using BeamFileLayoutTest = AnalysedBeam;
+
+TEST_F(BeamFileLayoutTest, SavedFileHasItsLengthAndFieldsAtTheirOffsets) {
+    AnalyseTwoCases();
+    FileMark = "KVL";
+    Header_Company = "Acme Steel";
+    const Bytes b = BeamDataFileBytes();
+
+    const int nLC = 2, nS = 2, P = SavedSpanIntervals;
+    const int c1 = StoreCount(CaseSupportText[1]), c2 = StoreCount(CaseSupportText[2]);
+    ASSERT_GT(c1, 0);
+    ASSERT_EQ(b.size(), size_t(44151 + 3864 * nLC + 8 * nLC * nS * (P + 1) + 84 * nLC * nS + 16 * nLC * (P + 1) +
+                               76 * (c1 + c2)));
+    EXPECT_EQ(BeamFileV4Size(b), int64_t(b.size()));
+
+    // 03 "4.3", then 22 bytes, then 02 ".2"; the file mark; the company line.
+    EXPECT_EQ(b[0], 3);
+    EXPECT_EQ(std::string(b.begin() + 1, b.begin() + 4), "4.3");
+    EXPECT_EQ(b[26], 2);
+    EXPECT_EQ(StrAt(b, 26), ".2");
+    EXPECT_EQ(StrAt(b, 52), "KVL");
+    EXPECT_EQ(StrAt(b, 78), "Acme Steel");
+    EXPECT_EQ(GetInt32(&b[684]), 2);
+    EXPECT_EQ(GetInt32(&b[688]), 2);
+    EXPECT_EQ(GetInt32(&b[700]), 1);
+    EXPECT_EQ(GetInt32(&b[704]), P);
+    EXPECT_EQ(GetInt32(&b[708]), P / 20);
+
+    // Line 0 of the support text of loadcase 2 closes the three text heads.
+    EXPECT_EQ(StrAt(b, 712 + 76 * 5), std::to_string(c2));
+    const size_t b4 = 712 + 228 * nLC;
+    EXPECT_EQ(StrAt(b, b4), "203 x 133 x 25 UB");
+    EXPECT_EQ(StrAt(b, b4 + 2663), "m");
+    EXPECT_EQ(StrAt(b, b4 + 2663 + 11 * 10), "kg/m");
+    EXPECT_EQ(GetSingle(&b[b4 + 2795 + 4]), 1000.0f);   // point load factor
+    EXPECT_EQ(GetInt32(&b[b4 + 2843]), SupportSimple);
+    EXPECT_EQ(GetDouble(&b[b4 + 3051]), 11000.0);
+    EXPECT_EQ(GetDouble(&b[b4 + 3059]), 1.0);                 // left cantilever present
+    EXPECT_EQ(GetDouble(&b[b4 + 3059 + 8]), 1000.0);          // and its length
+    EXPECT_EQ(GetDouble(&b[b4 + 3059 + 160 * 2 + 8]), 6000.0);  // span 2 length
+
+    // Loadcase 2, slot 2: the point load, applied.
+    const size_t b5 = b4 + 7539;
+    const size_t slot = b5 + 1632 + 32;
+    EXPECT_EQ(GetSingle(&b[slot]), KindPoint);
+    EXPECT_EQ(GetSingle(&b[slot + 4]), 3000.0f);
+    EXPECT_EQ(GetSingle(&b[slot + 8]), 20000.0f);
+    EXPECT_EQ(GetSingle(&b[slot + 24]), 1.0f);
+    // Loadcase 2 is active; its total is the point load.
+    const size_t b6 = b5 + 1632 * nLC;
+    EXPECT_EQ(GetInt32(&b[b6 + 12]), 1);
+    EXPECT_EQ(GetDouble(&b[b6 + 16]), 20000.0);
+    // Span 1 of loadcase 1 starts at the left end of the span: the UDL
+    // carried by the span and the cantilever root.
+    const size_t b7 = b6 + 12 * nLC;
+    EXPECT_EQ(GetSingle(&b[b7]), CaseShear[1][1][1]);
+    EXPECT_NE(GetSingle(&b[b7]), 0.0f);
+
+    // Trailer: the file mark 100 times, after the maxima text.
+    for (int i = 0; i < 100; ++i) ASSERT_EQ(StrAt(b, b.size() - 2600 + 26 * i), "KVL");
+    EXPECT_EQ(StrAt(b, b.size() - 2600 - 76 * 51), MaximaText[0].str());
+}
+
+TEST_F(BeamFileLayoutTest, AnEmptyFileMarkIsWrittenInTheHeadAndTheTrailer) {
+    SetBeam({5000});
+    NumLoadcases = 0;
+    FileMark = "";
+    const Bytes b = BeamDataFileBytes();
+    EXPECT_EQ(b.size(), 44151u);
+    EXPECT_EQ(b[52], 0);
+    EXPECT_EQ(b[b.size() - 26], 0);
+    FileMark = "KVL";
+}
+
+TEST(BeamFileVersion, LayoutFollowsTheVersionString) {
+    auto of = [](const std::string& v) {
+        Bytes b(26, 0);
+        PutStr(b, 0, v);
+        return BeamFileLayoutOf(b);
+    };
+    EXPECT_EQ(of("4.3"), BeamFileLayout::V4);
+    EXPECT_EQ(of(" 4"), BeamFileLayout::V4);
+    EXPECT_EQ(of("4.10"), BeamFileLayout::Old);   // four characters: a header line
+    EXPECT_EQ(of("5.0"), BeamFileLayout::Unknown);
+    EXPECT_EQ(of("40"), BeamFileLayout::Unknown);
+    EXPECT_EQ(of(""), BeamFileLayout::Unknown);
+    EXPECT_EQ(ErrorOf([] { BeamFileLayoutOf(Bytes(25, 0)); }), "Read beyond end of file");
+}
+
+TEST_F(BeamFileLayoutTest, ShortOrOversizedFilesAreRefusedBeforeAnyTableChanges) {
+    AnalyseTwoCases();
+    const Bytes good = BeamDataFileBytes();
+    SetBeam({3000, 3000, 3000});
+    NumLoadcases = 7;
+    const double length = BeamLength;
+
+    Bytes noTrailer(good.begin(), good.end() - 2600);
+    EXPECT_EQ(ErrorOf([&] { CheckBeamFileV4(noTrailer); }), "");
+    Bytes cut(good.begin(), good.end() - 2601);
+    EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(cut); }), "Read beyond end of file");
+    Bytes head(good.begin(), good.begin() + 700);
+    EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(head); }), "Read beyond end of file");
+    Bytes tooMany = good;
+    PutInt32(&tooMany[688], 26);
+    EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(tooMany); }), "Range check error");
+    Bytes fine = good;
+    PutInt32(&fine[704], 201);
+    EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(fine); }), "Range check error");
+    Bytes lines = good;
+    PutStr(lines, 712 + 76 * 4, "101");
+    EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(lines); }), "Range check error");
+
+    EXPECT_EQ(NumSpans, 3);
+    EXPECT_EQ(BeamLength, length);
+    EXPECT_EQ(NumLoadcases, 7);
+}
+
+// An old-layout file of two spans and a right cantilever, laid out field by
+// field at its offsets.
+Bytes OldFile() {
+    Bytes b(OldBeamFileBytes, 0);
+    PutStr(b, 0, "Old Company Ltd");
+    PutStr(b, 101, "A User");
+    PutStr(b, 606 + 101 * 1, "203 x 133 x 25 UB");
+    PutStr(b, 606 + 101 * 11, "Cantilever");
+    const char* units[] = {"ft", "kip", "kip/ft", "ksi", "in^4", "kip", "kip-ft", "in", "ksi"};
+    for (int i = 0; i < 9; ++i) {
+        PutStr(b, 1830 + 11 * i, units[i]);
+        PutSingle(&b[1929 + 4 * i], float(i + 1));
+    }
+    const double rhc[] = {1, 1500, 205000, 1e8, 100, 3200};
+    const double span[] = {1, 5000, 205000, 1e8, 100, 3200};
+    for (int c = 0; c < 6; ++c) {
+        PutDouble(&b[2013 + 8 * c], rhc[c]);
+        PutDouble(&b[2085 + 8 * c], span[c]);
+        PutDouble(&b[2085 + 48 + 8 * c], span[c]);
+    }
+    PutDouble(&b[2061], 11500);
+    PutInt32(&b[2077], -1);  // simple
+    PutInt32(&b[2081], 1);   // fixed
+    // Loadcase 3, slot 4: a point load with factor 1.5.
+    const float load[] = {1, 2500, 10000, 0, 0, 1.5f, 1, 0};
+    for (int f = 0; f < 8; ++f) PutSingle(&b[2565 + (2 * 51 + 3) * 32 + 4 * f], load[f]);
+    PutInt32(&b[43365], 2);
+    PutInt32(&b[43369], 3);
+    PutInt32(&b[43373 + 4 * 2], 1);
+    PutInt32(&b[43473], 7);
+    PutInt32(&b[43477], 1);
+    PutStr(b, 43481, "UB");
+    PutSingle(&b[43507], 75);
+    PutSingle(&b[43511], 200);
+    for (int i = 0; i < 97; ++i) PutStr(b, 43515 + 26 * i, i == 96 ? "OLD" : "KVL");
+    for (int k = 0; k <= 10; ++k) PutInt32(&b[46037 + 4 * k], k == 10 ? 4 : 5);
+    return b;
+}
+
+TEST_F(BeamFileLayoutTest, OldLayoutIsReadWithItsFixUps) {
+    SetBeam({3000});
+    Unit_Sect_L = "mm";
+    Factor_Sect_L = 1;
+    ReadBeamFileOld(OldFile());
+
+    EXPECT_EQ(Header_Company, "Old Company Ltd");
+    EXPECT_EQ(Header_User, "A User");
+    EXPECT_EQ(NumSpans, 2);
+    EXPECT_EQ(NumLoadcases, 3);
+    EXPECT_EQ(BeamLength, 11500.0);
+    EXPECT_EQ(BeamGeometryTable[2][GLength], 5000.0);
+    EXPECT_EQ(BeamGeometryTable[RHC][GLength], 1500.0);
+    EXPECT_EQ(SpanDescription[RHC], "Cantilever");
+    EXPECT_EQ(Unit_Mom, "kip-ft");
+    EXPECT_EQ(Factor_St, 9.0f);
+    EXPECT_EQ(LoadTable[3][4][LStart], 10000.0f);
+    EXPECT_EQ(LoadcaseActive[3], 1);
+    EXPECT_EQ(LoadRowsShown, 7);
+    EXPECT_EQ(TimberHStored, 200.0f);
+    EXPECT_EQ(FileMark, "OLD");
+
+    // Left end -1 becomes simple, right end 1 fixed; internal supports simple;
+    // the tenth keeps the kind read last.
+    EXPECT_EQ(SupportTypes[0], SupportSimple);
+    EXPECT_EQ(SupportTypes[25], SupportFixed);
+    for (int k = 1; k <= 9; ++k) EXPECT_EQ(SupportTypes[k], SupportSimple) << k;
+    EXPECT_EQ(SupportTypes[10], 4);
+
+    EXPECT_EQ(FactoredLoads, 1);
+    EXPECT_EQ(SelfWeightScope, -1);
+    EXPECT_EQ(Material, "HRS");
+    EXPECT_EQ(UniformSectionText[0], "4");
+    EXPECT_EQ(UniformSectionText[1], " 203 x 133 x 25 UB");
+    EXPECT_EQ(UniformSectionText[2].str(), " Ixx = " + SigFig4(1e8 / 5) + " in^4");
+    EXPECT_EQ(UniformSectionText[3].str(), "  E  = " + SigFig4(205000.0 / 4) + " ksi");
+    EXPECT_EQ(UniformSectionText[4], "  y  = 100 mm");
+}
+
+TEST_F(BeamFileLayoutTest, OldLayoutKeepsItsLimits) {
+    SetBeam({3000});
+    Bytes b = OldFile();
+    PutStr(b, 43481, "Junk");
+    PutInt32(&b[2077], 1);
+    const float noFactor = 1.0f;
+    PutSingle(&b[2565 + (2 * 51 + 3) * 32 + 20], noFactor);
+    ReadBeamFileOld(b);
+    EXPECT_EQ(Material, "Misc");
+    EXPECT_EQ(SupportTypes[0], SupportFixed);
+    EXPECT_EQ(FactoredLoads, -1);
+
+    SetBeam({3000});
+    for (int32_t spans : {11, 0}) {
+        Bytes wide = OldFile();
+        PutInt32(&wide[43365], spans);
+        EXPECT_EQ(ErrorOf([&] { ReadBeamFileOld(wide); }), "Range check error");
+    }
+    Bytes cut = OldFile();
+    cut.pop_back();
+    EXPECT_EQ(ErrorOf([&] { ReadBeamFileOld(cut); }), "Read beyond end of file");
+    EXPECT_EQ(NumSpans, 1);
+    EXPECT_EQ(BeamLength, 3000.0);
+}
+
+}  // namespace
