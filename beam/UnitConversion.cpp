@@ -20,16 +20,7 @@ size_t SkipDigits(const std::string& s, size_t i) {
     return i;
 }
 
-bool Usable(float f) { return f != 0.0f && std::isfinite(f); }
-
-// The typed value, read to single precision, in the new unit.
-float Reexpressed(const std::string& text, float oldFactor, float newFactor) {
-    const float typed = static_cast<float>(LeadingNumber(text));
-    return static_cast<float>(static_cast<long double>(typed) * oldFactor / newFactor);
-}
-}  // namespace
-
-double LeadingNumber(const std::string& text) {
+double TypedNumber(const std::string& text) {
     size_t start = text.find_first_not_of(' ');
     if (start == std::string::npos) return 0;
     size_t i = start;
@@ -55,6 +46,15 @@ double LeadingNumber(const std::string& text) {
     std::from_chars(text.data() + digits, text.data() + i, v);  // out of range leaves 0
     return negative ? -v : v;
 }
+
+bool Usable(float f) { return f != 0.0f && std::isfinite(f); }
+
+// The typed value, read to single precision, in the new unit.
+float Reexpressed(const std::string& text, float oldFactor, float newFactor) {
+    const float typed = static_cast<float>(TypedNumber(text));
+    return static_cast<float>(static_cast<long double>(typed) * oldFactor / newFactor);
+}
+}  // namespace
 
 std::string ConvertedText(const std::string& text, float oldFactor, float newFactor,
                           NumberFormat format) {
@@ -85,19 +85,19 @@ std::string ElasticModulusLabel() {
 
 std::string UnitInBrackets(const std::string& unit) { return "(" + unit + ")"; }
 
-// Member texts of the beam being edited: [1] length, [2] E, [3] Ixx, [4] y,
-// [5] area. They are re-expressed only when their unit changed, with the
-// beam window's four figures; empty texts stay empty.
+std::string ConvertedMemberText(const std::string& text, OldFactorIndex old, float newFactor) {
+    if (text.empty() || OldFactors[old] == newFactor) return text;
+    return ConvertedText(text, OldFactors[old], newFactor, SigFig4);
+}
+
 void ConvertSpanTexts() {
     struct Column { int col; OldFactorIndex old; const float* factor; };
     const Column columns[] = {{1, Old_L, &Factor_L}, {2, Old_Sect_E, &Factor_Sect_E},
                               {3, Old_Sect_I, &Factor_Sect_I}, {4, Old_Sect_L, &Factor_Sect_L},
                               {5, Old_Sect_A, &Factor_Sect_A}};
-    for (const Column& c : columns) {
-        if (OldFactors[c.old] == *c.factor) continue;
+    for (const Column& c : columns)
         for (int m = 0; m <= 26; ++m) {
             std::string& text = SpanTextTable[m][c.col];
-            if (!text.empty()) text = ConvertedText(text, OldFactors[c.old], *c.factor, SigFig4);
+            text = ConvertedMemberText(text, c.old, *c.factor);
         }
-    }
 }

@@ -17,12 +17,9 @@ enum OldFactorIndex {
 extern std::array<float, 12> OldFactors;
 void SaveOldFactors();
 
-// The number a text begins with (blanks, sign, digits, decimals, exponent);
-// 0 when it begins with none.
-double LeadingNumber(const std::string& text);
-
 using NumberFormat = std::string (*)(double);
-// A value typed in the unit of factor oldFactor, read to single precision,
+// A value typed in the unit of factor oldFactor (the number the text begins
+// with, 0 when none), read to single precision,
 // as text in the unit of factor newFactor (input rule: internal = typed x
 // factor). A zero or non-finite factor leaves the text as it is.
 std::string ConvertedText(const std::string& text, float oldFactor, float newFactor,
@@ -40,8 +37,10 @@ std::string PlasticModulusLabel();   // "Sxx/Syy = Plastic Modulus"
 std::string ElasticModulusLabel();   // "Zxx/Zyy = Elastic Modulus"
 std::string UnitInBrackets(const std::string& unit);
 
-// Re-expresses the member texts of the beam being edited (SpanTextTable)
-// whose unit changed.
+// A member text of the beam being edited re-expressed with four figures,
+// only when its unit changed; an empty text stays empty.
+std::string ConvertedMemberText(const std::string& text, OldFactorIndex old, float newFactor);
+// The member texts of SpanTextTable: length, E, Ixx, y and area.
 void ConvertSpanTexts();
 
 // Rewrites the texts of the beam data, loads and miscellaneous-sections

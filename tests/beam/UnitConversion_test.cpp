@@ -27,13 +27,12 @@ TEST(UnitConversion, TextsKeepTheirValueInTheNewUnit) {
 }
 
 TEST(UnitConversion, TextsAreReadAsTheNumberTheyBeginWith) {
-    EXPECT_EQ(LeadingNumber("  -1.5e2x"), -150.0);
-    EXPECT_EQ(LeadingNumber("12abc"), 12.0);
-    EXPECT_EQ(LeadingNumber(".5"), 0.5);
-    EXPECT_EQ(LeadingNumber("3."), 3.0);
-    EXPECT_EQ(LeadingNumber("4e"), 4.0);
-    for (const char* none : {"", "   ", "abc", "-", ".", "nan", "inf", "+.e3"})
-        EXPECT_EQ(LeadingNumber(none), 0.0) << none;
+    EXPECT_EQ(ConvertedText("  -1.5e2x", 1, 1, SigFig3), "-150");
+    EXPECT_EQ(ConvertedText("12abc", 1, 1, SigFig3), "12.0");
+    EXPECT_EQ(ConvertedText(".5", 1, 1, SigFig3), "0.500");
+    EXPECT_EQ(ConvertedText("4e", 1, 1, SigFig3), "4.00");
+    for (const char* none : {"   ", "abc", "-", ".", "nan", "inf", "+.e3", "0x10"})
+        EXPECT_EQ(ConvertedText(none, 1000, 1, SigFig3), "0.0") << none;
 }
 
 TEST(UnitConversion, GridCellsOfZeroAreLeftEmpty) {
