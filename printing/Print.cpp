@@ -1,5 +1,9 @@
 #include "Print.h"
+#include <functional>
+#include <vector>
 #include "Global.h"
+#include "PrintDevice.h"
+#include "PrintPages.h"
 
 TPrintFrm* PrintFrm = nullptr;
 
@@ -27,6 +31,7 @@ TPrintFrm::TPrintFrm() : gui::Form("Print Options") {
     Panel1.SetVisible(false);
     Panel2.SetVisible(false);
     OnShow = [this] { ShowHeaderLabels(); };
+    Cmd_OK.OnClick = [this] { Cmd_OKClick(); };
     FormCreate();
 }
 
@@ -41,4 +46,50 @@ void TPrintFrm::ShowHeaderLabels() {
     lbl_Project_2.SetCaption(Header_Project_2);
     lbl_JobDesc.SetCaption(Header_JobDesc);
     lbl_Ref.SetCaption(Header_Ref);
+}
+
+void TPrintFrm::Cmd_OKClick() {
+    if (BeamLength == 0) return;
+    struct Section {
+        bool ticked;
+        std::function<void(PrintDevice&)> print;
+    };
+    const std::vector<Section> sections = {
+        {Check_Beam.Checked(), [](PrintDevice& d) { PrintBeamDataPages(d); }},
+        {Check_Envelope.Checked(), [](PrintDevice& d) { PrintEnvelopeDiagrams(d); }},
+        {Check_Env20.Checked(),
+         [this](PrintDevice& d) {
+             if (Option_10.Checked()) PrintInterval = 10;
+             if (Option_20.Checked()) PrintInterval = 20;
+             PrintEnvelopeData(d);
+         }},
+        {Check_Case.Checked(), [](PrintDevice& d) { PrintLoadcaseDiagrams(d); }},
+        {Check_Case20.Checked(), [](PrintDevice& d) { PrintLoadcaseData(d); }},
+    };
+    size_t last = sections.size();
+    for (size_t i = 0; i < sections.size(); ++i)
+        if (sections[i].ticked) last = i;
+    if (last == sections.size()) {
+        Hide();
+        return;
+    }
+    PrintDevice& device = CurrentPrintDevice();
+    gui::SetHourglass(true);
+    device.BeginDoc();
+    try {
+        for (size_t i = 0; i <= last; ++i) {
+            if (!sections[i].ticked) continue;
+            sections[i].print(device);
+            if (i < last) device.NewPage();
+        }
+    } catch (...) {
+        // An error ends the document with what was printed and leaves the
+        // dialog open.
+        device.EndDoc();
+        gui::SetHourglass(false);
+        throw;
+    }
+    device.EndDoc();
+    gui::SetHourglass(false);
+    Hide();
 }

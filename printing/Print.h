@@ -26,6 +26,10 @@ public:
     // The description labels from the page-header strings.
     void ShowHeaderLabels();
 
+    // The print job: every ticked section in a fixed order, each from a new
+    // page, in one document.
+    void Cmd_OKClick();
+
 private:
     void FormCreate();
 };

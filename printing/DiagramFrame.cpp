@@ -1,0 +1,293 @@
+#include "DiagramFrame.h"
+#include <algorithm>
+#include <cmath>
+#include "BeamDrawing.h"
+#include "Func_FloatToInt.h"
+#include "Global.h"
+#include "PrintDevice.h"
+#include "Pro_PrintHeader.h"
+#include "ResultDiagrams.h"
+#include "SigFig.h"
+
+// ---- Grid ---------------------------------------------------------------------
+
+DiagramGrid::DiagramGrid(const PrintDevice& device)
+    : sx(static_cast<float>(device.DpiX() / 25.4L)), sy(static_cast<float>(device.DpiY() / 25.4L)) {
+    XL = MmX(25);
+    XR = MmX(190);
+    YB = MmY(75);
+    YS = MmY(125);
+    YM = MmY(175);
+    YD = MmY(230);
+    P[0] = static_cast<float>(BeamGeometryTable[LHC][GLength]);
+    for (int i = 1; i <= MaxSpans; ++i) P[i] = static_cast<float>(P[i - 1] + BeamGeometryTable[i][GLength]);
+}
+
+int DiagramGrid::MmX(double mm) const { return FloatToInt(mm * sx); }
+int DiagramGrid::MmY(double mm) const { return FloatToInt(mm * sy); }
+int DiagramGrid::X(double p) const { return FloatToInt((XR - XL) * p / BeamLength + XL); }
+
+int DiagramGrid::Zero(Band b) const { return b == Band::Shear ? YS : b == Band::Moment ? YM : YD; }
+
+int DiagramGrid::Y(Band b, double value) const {
+    switch (b) {
+    case Band::Shear: return YS - FloatToInt(value * ScaleShear);
+    case Band::Moment: return YM - FloatToInt(value * ScaleMoment * BMConvention);
+    default: return YD - FloatToInt(value * ScaleDeflection);
+    }
+}
+
+// ---- Loads ----------------------------------------------------------------------
+
+void PageLoads::Take(int loadcase, int slot, bool unique) {
+    const LoadRecord& r = LoadTable[loadcase][slot];
+    if (r[LApplied] != 1.0f) return;
+    if (r[LKind] == KindUDL) {
+        if (udls.size() == 100) RaiseRangeCheck();
+        udls.push_back({r[LDist], r[LStart] * r[LFactor], r[LFinish] * r[LFactor], r[LCover]});
+    } else if (r[LKind] == KindPoint) {
+        const PointEntry p{r[LDist], r[LStart], r[LFactor]};
+        auto same = [&](const PointEntry& e) { return e.dist == p.dist && e.load == p.load && e.factor == p.factor; };
+        if (unique && std::any_of(points.begin(), points.end(), same)) return;
+        if (points.size() == 100) RaiseRangeCheck();
+        points.push_back(p);
+    }
+}
+
+bool DiagramsPrintable() { return DeflectionSummary[0][BeamRow][5] != 0 && BeamLength > 0; }
+
+// ---- Page -----------------------------------------------------------------------
+
+namespace {
+
+// A support symbol as strokes of millimetre offsets from the support point.
+struct Stroke {
+    int pen;
+    std::vector<std::pair<double, double>> pts;
+};
+
+std::vector<Stroke> SupportStrokes(int kind, SupportPlace place) {
+    const std::vector<Stroke> cross = {{3, {{-2, 2}, {2, -2}}}, {3, {{2, 2}, {-2, -2}}}};
+    std::vector<Stroke> s;
+    switch (kind) {
+    case 1: s = {{2, {{0, 0.25}, {-2, 3}, {2, 3}, {0, 0.25}}}}; break;
+    case 2:
+        if (place == SupportPlace::Inner) break;
+        s = {{4, {{0, -6}, {0, 6}}}};
+        for (int d = -6; d <= 4; d += 2) {
+            if (place == SupportPlace::Left) s.push_back({2, {{0, d}, {-2, d + 2}}});
+            else s.push_back({2, {{0, d + 2}, {2, d}}});
+        }
+        break;
+    case 3: {
+        const double a = place == SupportPlace::Left ? 2 : -2;
+        s = {{3, {{a, -2}, {a, -1.25}}}, {3, {{a, 1.25}, {a, 1.5}, {-a, 1.5}, {-a, -2}}},
+             {3, {{-1, 1.5}, {-1, 6}}}, {3, {{1, 1.5}, {1, 6}}}};
+        break;
+    }
+    case 4: s = {{place == SupportPlace::Left ? 4 : 6, {{0, 20}, {0, -2}}}}; break;
+    case 5: s = {{6, {{0, 20}, {0, -20}}}}; break;
+    default: break;
+    }
+    if (kind == 4 || kind == 5) s.insert(s.end(), cross.begin(), cross.end());
+    return s;
+}
+
+double SeriesValue(Band b, int loadcase, int i) {
+    switch (b) {
+    case Band::Shear: return ShearSeries[loadcase][i][2];
+    case Band::Moment: return MomentSeries[loadcase][i][2];
+    default: return DeflectionSeries[loadcase][i][2];
+    }
+}
+
+double SeriesFraction(Band b, int loadcase, int i) {
+    switch (b) {
+    case Band::Shear: return ShearSeries[loadcase][i][1];
+    case Band::Moment: return MomentSeries[loadcase][i][1];
+    default: return DeflectionSeries[loadcase][i][1];
+    }
+}
+
+int SeriesCount(Band b, int loadcase) {
+    switch (b) {
+    case Band::Shear: return FloatToInt(ShearSeries[loadcase][0][1]);
+    case Band::Moment: return FloatToInt(MomentSeries[loadcase][0][1]);
+    default: return FloatToInt(DeflectionSeries[loadcase][0][0]);
+    }
+}
+
+const BArray2<MemberSummary, 0, 25, 0, 27>& Summary(Band b) {
+    return b == Band::Shear ? ShearSummary : b == Band::Moment ? MomentSummary : DeflectionSummary;
+}
+
+// Device units per unit of a band: its height over the largest magnitude of
+// all loadcases, less 5 % for each span. From 19 spans on the factor stays at
+// 5 %, so the curves of long beams keep their direction.
+double BandScale(double heightMm, float sy, Band b) {
+    const double magnitude = Summary(b)[0][BeamRow][5];
+    if (magnitude == 0) RaiseZeroDivide();
+    return heightMm * sy / magnitude * std::max(1 - 0.05 * NumSpans, 0.05);
+}
+
+}  // namespace
+
+DiagramPage::DiagramPage(PrintDevice& device, const DiagramLayout& layout)
+    : device_(device), c_(device.Canvas()), g_(device), layout_(layout) {}
+
+void DiagramPage::Text(int x, int y, const std::string& text, int size) {
+    c_.TextFont.Size = size;
+    c_.TextOut(x, y, text);
+}
+
+void DiagramPage::Begin() {
+    PrintPageHeader(device_);
+    c_.TextFont.Name = "Arial";
+    Text(g_.MmX(15), g_.MmY(40), layout_.title, 12);
+    ScaleShear = BandScale(layout_.bandMm[0], g_.sy, Band::Shear);
+    ScaleMoment = BandScale(layout_.bandMm[1], g_.sy, Band::Moment);
+    ScaleDeflection = BandScale(layout_.bandMm[2], g_.sy, Band::Deflection);
+    c_.TextFont.Size = 8;
+    c_.Pen.Width = 9;
+    c_.MoveTo(g_.XL, g_.YB);
+    c_.LineTo(g_.XR, g_.YB);
+}
+
+void DiagramPage::Support(int kind, SupportPlace place, int x) {
+    for (const Stroke& s : SupportStrokes(kind, place)) {
+        c_.Pen.Width = s.pen;
+        for (size_t i = 0; i < s.pts.size(); ++i) {
+            const int px = x + g_.MmX(s.pts[i].first), py = g_.YB + g_.MmY(s.pts[i].second);
+            if (i == 0) c_.MoveTo(px, py);
+            else c_.LineTo(px, py);
+        }
+    }
+}
+
+void DiagramPage::LoadProfile(const PageLoads& loads) {
+    BArray<float, 0, 1001> q;
+    const double length = BeamLength;
+    for (const UdlEntry& e : loads.udls) {
+        int k0 = 0;
+        for (int k = 1; k <= 1000; ++k) {
+            const double xk = k * length / 1000;
+            if (xk <= e.start) continue;
+            if (k0 == 0) k0 = k;
+            if (xk <= e.start + e.cover)
+                q[k] = static_cast<float>(q[k] + e.w1 + (e.w2 - e.w1) * (k - k0) * length / (e.cover * 1000.0));
+        }
+    }
+    float qmax = 0;
+    for (int k = 1; k <= 1001; ++k) qmax = std::max({qmax, q[k], -q[k]});
+    if (qmax < 1e-6f) qmax = 1;  // no intensity: the outline lies flat
+    const double scale = 8 * g_.sy / qmax;
+    const double u = (g_.XR - g_.XL) / 1000.0;
+    auto h = [&](int k) { return g_.YB - 1 - FloatToInt(q[k] * scale); };
+    auto x = [&](int k) { return FloatToInt(g_.XL + k * u); };
+    c_.Pen.Width = 2;
+    for (int k = 1; k <= 1001; ++k) {
+        if (k % 20 == 1 && k > 1) {
+            c_.MoveTo(x(k - 1), g_.YB - 1);
+            c_.LineTo(x(k - 1), h(k));
+        }
+        c_.MoveTo(x(k - 1), h(k - 1));
+        c_.LineTo(x(k - 1), h(k));
+        c_.LineTo(x(k), h(k));
+    }
+}
+
+void DiagramPage::SelfWeight() {
+    const int top = g_.YB - g_.MmY(3);
+    c_.Pen.Width = 1;
+    for (int i = 1; i <= 99; ++i) {
+        const int x = FloatToInt(g_.XL + i * (g_.XR - g_.XL) / 100.0);
+        c_.MoveTo(x, g_.YB - 1);
+        c_.LineTo(x, top);
+    }
+    c_.MoveTo(g_.XL, g_.YB);
+    c_.LineTo(g_.XL, top);
+    c_.LineTo(g_.XR, top);
+    c_.LineTo(g_.XR, g_.YB);
+}
+
+void DiagramPage::MemberLengths() {
+    const double k = (g_.XR - g_.XL) / BeamLength;
+    const int y = g_.YB + g_.MmY(2.5);
+    auto text = [&](int m, double centre, double shiftMm, bool always) {
+        const std::string number = SigFig3Dec3(MemberLengthLabel[m] / Factor_L);
+        if (always || number != "0.00") Text(FloatToInt(g_.XL + centre * k) - g_.MmX(shiftMm), y, number + " " + Unit_L.str());
+    };
+    if (BeamGeometryTable[LHC][GPresent] == 1.0) text(LHC, MemberLengthLabel[LHC] / 2, 6, true);
+    for (int s = 1; s <= NumSpans; ++s) text(s, g_.P[s] - MemberLengthLabel[s] / 2, 6, false);
+    if (BeamGeometryTable[RHC][GPresent] == 1.0) text(RHC, g_.P[25] + MemberLengthLabel[RHC] / 2, 4, false);
+}
+
+void DiagramPage::Arrows(const PageLoads& loads) {
+    c_.Pen.Width = 3;
+    for (const PointEntry& p : loads.points) {
+        const int x = FloatToInt(g_.XL + (g_.XR - g_.XL) * p.dist / BeamLength);
+        const int dir = p.load >= 0 ? -1 : 1;
+        const int a = g_.YB + dir * g_.MmY(1), b = g_.YB + dir * g_.MmY(3), c = g_.YB + dir * g_.MmY(10);
+        c_.MoveTo(x, a);
+        c_.LineTo(x - g_.MmX(1), b);
+        c_.MoveTo(x, a);
+        c_.LineTo(x + g_.MmX(1), b);
+        c_.MoveTo(x, a);
+        c_.LineTo(x, c);
+    }
+}
+
+void DiagramPage::Captions() {
+    Text(g_.MmX(layout_.loads.xMm), g_.YB + g_.MmY(layout_.loads.dyMm), layout_.loads.text, 10);
+    for (int i = 0; i < 3; ++i)
+        Text(g_.MmX(layout_.bands[i].xMm), g_.Zero(Bands[i]) + g_.MmY(layout_.bands[i].dyMm), layout_.bands[i].text, 10);
+    const std::string units[3] = {Unit_Sh.str(), Unit_Mom.str(), Unit_Def.str()};
+    for (int i = 0; i < 3; ++i)
+        Text(g_.MmX(layout_.units[i].xMm), g_.Zero(Bands[i]) + g_.MmY(layout_.units[i].dyMm),
+             "(Units = " + units[i] + ")", 8);
+}
+
+void DiagramPage::Curve(Band b, int loadcase, bool fromFirstPoint) {
+    auto y = [&](double v) {
+        switch (b) {
+        case Band::Shear: return g_.YS - FloatToInt(v * ScaleShear);
+        case Band::Moment: return g_.YM - FloatToInt(v * ScaleMoment * BMConvention);
+        default: return g_.YD + FloatToInt(v * ScaleDeflection);
+        }
+    };
+    const int n = SeriesCount(b, loadcase);
+    c_.Pen.Width = 3;
+    c_.MoveTo(g_.XL, fromFirstPoint ? y(SeriesValue(b, loadcase, 1)) : g_.Zero(b));
+    for (int i = fromFirstPoint ? 2 : 1; i <= n; ++i)
+        c_.LineTo(FloatToInt(g_.XL + (g_.XR - g_.XL) * SeriesFraction(b, loadcase, i)), y(SeriesValue(b, loadcase, i)));
+}
+
+void DiagramPage::ZeroLines() {
+    c_.Pen.Width = 2;
+    for (Band b : Bands) {
+        c_.MoveTo(g_.XL, g_.Zero(b));
+        c_.LineTo(g_.XR, g_.Zero(b));
+    }
+}
+
+void DiagramPage::ScaleRules(int loadcase) {
+    c_.Pen.Width = 1;
+    c_.TextFont.Size = 8;
+    const int tick = g_.XL - g_.MmX(3), textX = g_.XL - g_.MmX(10);
+    for (Band b : Bands) {
+        const MemberSummary& s = Summary(b)[loadcase][BeamRow];
+        const double vmax = s[3], vmin = s[4];
+        const int ymax = g_.Y(b, vmax), ymin = g_.Y(b, vmin), zero = g_.Zero(b);
+        c_.MoveTo(g_.XL, ymax);
+        c_.LineTo(g_.XL, ymin);
+        for (int y : {ymax, ymin, zero}) {
+            c_.MoveTo(tick, y);
+            c_.LineTo(g_.XL, y);
+        }
+        const double factor = b == Band::Shear ? Factor_Sh : b == Band::Moment ? Factor_Mom : -Factor_Def;
+        const int gap = g_.MmY(b == Band::Moment ? 2 : 3);
+        Text(textX, ymin - gap, SigFig3Dec3(vmin * factor));
+        Text(textX, ymax - gap, SigFig3Dec3(vmax * factor));
+        if (b != Band::Deflection) Text(textX, zero - g_.MmY(3), "0.0");
+    }
+}

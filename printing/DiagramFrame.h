@@ -1,0 +1,85 @@
+// The frame that the printed diagram pages share: a millimetre grid, the beam
+// with its supports and loads, lengths, captions, result curves, zero lines
+// and scale rules. Each page routine lays its page out from a DiagramLayout.
+#pragma once
+#include <string>
+#include <vector>
+#include "Bounded.h"
+
+class PrintDevice;
+namespace gui { class Canvas; }
+
+enum class Band { Shear, Moment, Deflection };
+constexpr Band Bands[] = {Band::Shear, Band::Moment, Band::Deflection};
+
+// Device units from millimetres at the printer's resolution.
+struct DiagramGrid {
+    explicit DiagramGrid(const PrintDevice& device);
+    float sx, sy;                 // device units per mm across and down
+    int XL, XR, YB, YS, YM, YD;   // beam ends, beam axis, band zero lines
+    BArray<float, 0, 25> P;       // support positions, mm from the left end
+    int MmX(double mm) const;
+    int MmY(double mm) const;
+    int X(double p) const;        // p mm along the beam
+    int Zero(Band b) const;
+    int Y(Band b, double value) const;  // a summary value on its band's scale rule
+};
+
+struct CaptionPlace {
+    std::string text;
+    double xMm, dyMm;  // across; down from the loads axis or the band's zero line
+};
+
+struct DiagramLayout {
+    std::string title;
+    double bandMm[3];            // band heights: shear, moment, deflection
+    CaptionPlace loads;
+    CaptionPlace bands[3];
+    CaptionPlace units[3];       // text is filled from the unit names
+};
+
+struct UdlEntry { float start, w1, w2, cover; };
+struct PointEntry { float dist, load, factor; };
+
+// The page's lists of loads; more than 100 of a kind raises the range error.
+struct PageLoads {
+    std::vector<UdlEntry> udls;
+    std::vector<PointEntry> points;
+    bool selfWeight = false;
+    // Slot `slot` of a loadcase; same points of equal distance, load and factor
+    // are kept once when `unique` is set.
+    void Take(int loadcase, int slot, bool unique);
+};
+
+enum class SupportPlace { Left, Inner, Right };
+
+class DiagramPage {
+public:
+    DiagramPage(PrintDevice& device, const DiagramLayout& layout);
+    const DiagramGrid& Grid() const { return g_; }
+    gui::Canvas& Canvas() { return c_; }
+    void Text(int x, int y, const std::string& text, int size = 8);
+
+    // Header, title, the shared scales, font size 8, beam axis.
+    void Begin();
+    void Support(int kind, SupportPlace place, int x);
+    void LoadProfile(const PageLoads& loads);
+    void SelfWeight();
+    void MemberLengths();
+    void Arrows(const PageLoads& loads);
+    void Captions();
+    // One loadcase's curve; the envelope starts its deflection at point 1.
+    void Curve(Band b, int loadcase, bool fromFirstPoint = false);
+    void ZeroLines();
+    // Scale rules of the three bands from the extremes of a loadcase (0: all).
+    void ScaleRules(int loadcase);
+
+private:
+    PrintDevice& device_;
+    gui::Canvas& c_;
+    DiagramGrid g_;
+    const DiagramLayout& layout_;
+};
+
+// Nothing is printed without a beam or when no loadcase deflects.
+bool DiagramsPrintable();

@@ -1,0 +1,148 @@
+// One diagram page per loadcase: its loads with their values, the reactions,
+// and its shear, moment and deflection curves with their peak values.
+#include <string>
+#include "DiagramFrame.h"
+#include "Func_FloatToInt.h"
+#include "Global.h"
+#include "PrintDevice.h"
+#include "PrintPages.h"
+#include "ResultDiagrams.h"
+#include "SigFig.h"
+#include "TextStore.h"
+#include "gui.h"
+
+namespace {
+
+const DiagramLayout CaseLayout{
+    "",
+    {14, 18, 18},
+    {"APPLIED LOADS", 95, 15},
+    {{"SHEAR", 100, 20}, {"MOMENT", 99, 22.5}, {"DEFLECTION", 98, 23.5}},
+    {{"", 98, 24}, {"", 100, 26.5}, {"", 100, 27.5}},
+};
+
+std::string Factored(double factor, const char* lead) {
+    return FactoredLoads == 1 ? lead + SigFig3Dec3(factor) : "";
+}
+
+void UdlTexts(DiagramPage& page, int c) {
+    const DiagramGrid& g = page.Grid();
+    const UDLOutlineCase& o = AcceptedUDLOutline[c];
+    const int y = g.YB - g.MmY(12), stackedY = g.YB - g.MmY(22);
+    auto own = [&](int row, int end) { return o[row][end][OutlineRate]; };
+    auto stacked = [&](int row, int end) { return o[row][end][OutlineStacked]; };
+    auto rateText = [&](int row, int end) {
+        return SigFig4Dec3(own(row, end) / Factor_R) + Factored(o[row][end][OutlineFactor], " x ");
+    };
+    for (int row = 1; row <= 50; ++row)
+        if (own(row, 1) != 0) page.Text(g.X(o[row][1][OutlineX]) + g.MmX(0.5), y, rateText(row, 1));
+    const double secondShift = FactoredLoads == 1 ? 16 : 8;
+    for (int row = 1; row <= 50; ++row)
+        if (own(row, 2) != 0 && own(row, 2) != own(row, 1))
+            page.Text(g.X(o[row][2][OutlineX]) - g.MmX(secondShift), y, rateText(row, 2));
+    for (int end = 1; end <= 2; ++end)
+        for (int row = 1; row <= 50; ++row)
+            if (stacked(row, end) != 0 && stacked(row, end) != own(row, end))
+                page.Text(g.X(o[row][end][OutlineX]) - g.MmX(5), stackedY,
+                          Bracketed(SigFig4Dec3(stacked(row, end) / Factor_R)));
+}
+
+void PointTexts(DiagramPage& page, const PageLoads& loads) {
+    const DiagramGrid& g = page.Grid();
+    for (const PointEntry& p : loads.points) {
+        const int x = FloatToInt(g.XL + (g.XR - g.XL) * p.dist / BeamLength) - g.MmX(5);
+        page.Text(x, g.YB - g.MmY(18), SigFig4Dec3(p.load / Factor_PL) + " " + Unit_PL.str());
+        if (FactoredLoads == 1) page.Text(x, g.YB - g.MmY(15), "x " + SigFig3Dec3(p.factor));
+    }
+}
+
+// A peak value beside its curve: y from the value's point on the band, moved
+// by `below` mm when the value is not positive and by `above` mm otherwise.
+void Peak(DiagramPage& page, Band b, int x, double field, double factor, int digits, double below, double above,
+          bool suppressZero) {
+    const DiagramGrid& g = page.Grid();
+    const double v = field * factor;
+    if (suppressZero && v >= -0.001 && v <= 0.001) return;
+    int y;
+    if (b == Band::Moment && BMConvention == -1)
+        y = g.YM + FloatToInt(field * ScaleMoment) + g.MmY(v <= 0 ? -5 : 3);
+    else
+        y = g.Y(b, field) + g.MmY(v <= 0 ? below : -above);
+    page.Text(x, y, digits == 4 ? SigFig4Dec3(v) : SigFig3Dec3(v));
+}
+
+void PeakTexts(DiagramPage& page, int c) {
+    const DiagramGrid& g = page.Grid();
+    const bool lhc = BeamGeometryTable[LHC][GPresent] == 1.0, rhc = BeamGeometryTable[RHC][GPresent] == 1.0;
+    const auto& sh = ShearSummary[c];
+    const auto& mo = MomentSummary[c];
+    const auto& de = DeflectionSummary[c];
+    auto ends = [&](auto&& each) {
+        double start = BeamGeometryTable[LHC][GLength];
+        for (int s = 1; s <= NumSpans; ++s) {
+            const double len = BeamGeometryTable[s][GLength];
+            each(s, start, start + len / 2, start + len);
+            start += len;
+        }
+        return start;
+    };
+    if (lhc) Peak(page, Band::Shear, g.X(g.P[0]) - g.MmX(5), sh[LHC][2], Factor_Sh, 4, 3, 5, true);
+    const double end = ends([&](int s, double a, double, double b) {
+        Peak(page, Band::Shear, g.X(a) + (s == 1 ? g.MmX(1) : -g.MmX(5)), sh[s][1], Factor_Sh, 4, 3, 5, false);
+        Peak(page, Band::Shear, g.X(b) - g.MmX(4), sh[s][2], Factor_Sh, 4, 3, 5, false);
+    });
+    if (rhc) Peak(page, Band::Shear, g.X(end) - g.MmX(5), sh[RHC][1], Factor_Sh, 4, 3, 5, true);
+
+    Peak(page, Band::Moment, g.X(g.P[0]) - g.MmX(4), mo[LHC][2], Factor_Mom, 4, 3, 5, true);
+    ends([&](int s, double, double mid, double b) {
+        Peak(page, Band::Moment, g.X(mid) - g.MmX(4), mo[s][1], Factor_Mom, 4, 3, 5, true);
+        Peak(page, Band::Moment, g.X(b) - g.MmX(4), mo[s][2], Factor_Mom, 4, 3, 5, true);
+    });
+
+    if (lhc) Peak(page, Band::Deflection, g.XL + g.MmX(1), de[LHC][1], Factor_Def, 3, 3, 5, true);
+    ends([&](int s, double, double mid, double) {
+        Peak(page, Band::Deflection, g.X(mid) - g.MmX(4), de[s][1], Factor_Def, 3, 2, 4, false);
+    });
+    if (rhc) Peak(page, Band::Deflection, g.XR - 20, de[RHC][1], Factor_Def, 3, 3, 5, true);
+}
+
+void PrintCasePage(PrintDevice& device, int c) {
+    DiagramLayout layout = CaseLayout;
+    layout.title = " LOADCASE " + std::to_string(c);
+    DiagramPage page(device, layout);
+    page.Begin();
+    const DiagramGrid& g = page.Grid();
+    page.Support(SupportTypes[0], SupportPlace::Left, g.X(g.P[0]));
+    for (int s = 1; s <= NumSpans - 1; ++s)
+        page.Support(SupportTypes[s], SupportPlace::Inner, g.X(g.P[s]));
+    page.Support(SupportTypes[25], SupportPlace::Right, g.X(g.P[25]));
+
+    PageLoads loads;
+    for (int slot = 1; slot <= 50; ++slot) loads.Take(c, slot, true);
+    page.LoadProfile(loads);
+    UdlTexts(page, c);
+    if (LoadTable[c][SelfWeightSlot][LApplied] == 1.0f) page.SelfWeight();
+    page.MemberLengths();
+    for (int s = 1; s <= NumSpans + 1; ++s)
+        page.Text(g.X(g.P[s - 1]) - g.MmX(5), g.YB + g.MmY(6),
+                  SigFig3Dec3(CaseReaction[c][s] * Factor_Sh) + " " + Unit_Sh.str());
+    page.Arrows(loads);
+    PointTexts(page, loads);
+    page.Captions();
+    for (Band b : Bands) page.Curve(b, c);
+    PeakTexts(page, c);
+    page.ZeroLines();
+    page.ScaleRules(c);
+}
+
+}  // namespace
+
+void PrintLoadcaseDiagrams() { PrintLoadcaseDiagrams(CurrentPrintDevice()); }
+
+void PrintLoadcaseDiagrams(PrintDevice& device) {
+    if (!DiagramsPrintable() || NumLoadcases < 1) return;
+    for (int c = 1; c <= NumLoadcases; ++c) {
+        PrintCasePage(device, c);
+        if (c < NumLoadcases) device.NewPage();
+    }
+}

@@ -1,0 +1,201 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+#include "Func_FloatToInt.h"
+#include "Global.h"
+#include "PrintPages.h"
+#include "PrintTest.h"
+#include "ResultDiagrams.h"
+#include "ResultTexts.h"
+#include "RunError.h"
+#include "app/ResultsBeam.h"
+
+using namespace print_test;
+using namespace results_test;
+using ::testing::Contains;
+using ::testing::Not;
+
+namespace {
+
+// At 600 dots per inch: 23.622 units per mm; beam from 591 to 4488 on
+// y 1772; band zero lines at 2953, 4134 and 5433.
+constexpr int XL = 591, XR = 4488, YB = 1772, YS = 2953, YM = 4134, YD = 5433;
+constexpr gui::Color K = gui::clBlack;
+
+// Two spans of 5 m under 10 kN/m in loadcase 1: reactions 18.75, 62.5 and
+// 18.75 kN, shear 31.25 kN each side of the middle support.
+class DiagramPages : public AnalysedBeam {
+protected:
+    void SetUp() override {
+        SetBeam({5000, 5000});
+        Udl(1, 0, 10, 10, 10000, 1.0, {1});
+        FinishLoads();
+        ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    }
+    void TearDown() override {
+        SupportTypes.Fill(1);
+        BMConvention = 1;
+        FactoredLoads = -1;
+        AcceptedUDLOutline.Fill({});
+        AnalysedBeam::TearDown();
+    }
+    Page CasePage() {
+        LogDevice d;
+        d.BeginDoc();
+        PrintLoadcaseDiagrams();
+        EXPECT_EQ(d.Pages().size(), 1u);
+        return d.Pages().back();
+    }
+    Page EnvelopePage() {
+        LogDevice d;
+        d.BeginDoc();
+        PrintEnvelopeDiagrams();
+        return d.Pages().back();
+    }
+};
+
+TEST_F(DiagramPages, FrameScalesAndScaleRules) {
+    const Page p = CasePage();
+    EXPECT_TRUE(p.Has(" LOADCASE 1"));
+    EXPECT_EQ(*p.Find(" LOADCASE 1"), (DrawnText{354, 945, " LOADCASE 1", K, 12}));
+    const std::vector<Segment> lines = p.Lines();
+    EXPECT_THAT(lines, Contains(Segment{XL, YB, XR, YB, K, 9}));
+    for (int y : {YS, YM, YD}) EXPECT_THAT(lines, Contains(Segment{XL, y, XR, y, K, 2}));
+    // Band heights 14, 18 and 18 mm less 10 % for two spans.
+    EXPECT_NEAR(ScaleShear * ShearSummary[0][BeamRow][5], 14 * 600 / 25.4 * 0.9, 1e-3);
+    EXPECT_NEAR(ScaleMoment * MomentSummary[0][BeamRow][5], 18 * 600 / 25.4 * 0.9, 1e-3);
+    // Shear rule: +-31.25 kN stand 298 units from the zero line.
+    EXPECT_THAT(lines, Contains(Segment{XL, YS - 298, XL, YS + 298, K, 1}));
+    for (int y : {YS - 298, YS + 298, YS}) EXPECT_THAT(lines, Contains(Segment{XL - 71, y, XL, y, K, 1}));
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{XL - 236, YS - 298 - 71, "31.3", K, 8}));
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{XL - 236, YS + 298 - 71, "-31.3", K, 8}));
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{XL - 236, YS - 71, "0.0", K, 8}));
+    // The shear curve starts on the zero line and rises to 18.75 kN.
+    const auto from = std::find(lines.begin(), lines.end(), Segment{XL, YS, XL, YS - 179, K, 3});
+    EXPECT_NE(from, lines.end());
+    // Reactions below the supports, lengths below the beam.
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{XL - 118, YB + 142, "18.8 kN", K, 8}));
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{2540 - 118, YB + 142, "62.5 kN", K, 8}));
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{1565 - 142, YB + 59, "5.00 m", K, 8}));
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{2244, YB + 354, "APPLIED LOADS", K, 10}));
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{2315, YS + 567, "(Units = kN)", K, 8}));
+    // A full-length UDL stands 8 mm high over the axis.
+    EXPECT_THAT(lines, Contains(Segment{1370, YB - 1, 1370, YB - 1 - 189, K, 2}));
+}
+
+TEST_F(DiagramPages, PeakTextsAndZeroSuppression) {
+    ShearSummary[1][1][1] = 0;
+    MomentSummary[1][1][1] = 0.0000001f;
+    const Page p = CasePage();
+    // Span 1's left-end shear of 0 is still shown, 1 mm right of the support.
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{XL + 24, YS + 71, "0.000", K, 8}));
+    // Its near-zero mid-span moment is not.
+    for (const DrawnText& t : p.Texts()) EXPECT_FALSE(t.X == 1565 - 94 && t.Y > YM - 600 && t.Y < YM + 600) << t;
+    // Middle support moment of -31.25 kNm (wL^2/8), 3 mm below its point with
+    // the convention +1, 5 mm above its mirrored point with -1.
+    auto momentText = [](const Page& page) {
+        for (const DrawnText& t : page.Texts())
+            if (t.Text == "-31.25" && t.X == 2540 - 94 && t.Y > (YS + YM) / 2) return t.Y;
+        return 0;
+    };
+    const int drop = FloatToInt(MomentSummary[1][1][2] * ScaleMoment);  // negative: below the line
+    EXPECT_EQ(momentText(p), YM - drop + 71);
+    BMConvention = -1;
+    EXPECT_EQ(momentText(CasePage()), YM + drop - 118);
+}
+
+TEST_F(DiagramPages, UdlTextsAndFactors) {
+    UDLOutlineCase& o = AcceptedUDLOutline[1];
+    auto end = [&](int row, int e, std::array<float, 4> v) {
+        for (int f = 1; f <= 4; ++f) o[row][e][f] = v[static_cast<size_t>(f - 1)];
+    };
+    end(1, 1, {0, 12, 1.5, 15});
+    end(1, 2, {10000, 20, 1.5, 20});
+    end(2, 1, {2000, 5, 1, 5});
+    end(2, 2, {3000, 5, 1, 5});
+    const Page p = CasePage();
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{XL + 12, YB - 283, "12.00", K, 8}));
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{XR - 189, YB - 283, "20.00", K, 8}));
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{XL - 118, YB - 520, "(15.00)", K, 8}));
+    // Equal rates at both ends: the first end only.
+    const std::vector<DrawnText> texts = p.Texts();
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const DrawnText& t) { return t.Text == "5.000"; }), 1);
+    FactoredLoads = 1;
+    const Page f = CasePage();
+    EXPECT_THAT(f.Texts(), Contains(DrawnText{XL + 12, YB - 283, "12.00 x 1.50", K, 8}));
+    EXPECT_THAT(f.Texts(), Contains(DrawnText{XR - 378, YB - 283, "20.00 x 1.50", K, 8}));
+}
+
+TEST_F(DiagramPages, PointLoadsOnceAndNegativeFromBelow) {
+    Point(2, 2500, 20000, 1.0, {1});
+    Point(3, 2500, 20000, 1.0, {1});
+    Point(4, 7500, -10000, 1.0, {1});
+    FinishLoads();
+    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    const Page p = CasePage();
+    const int x = 591 + 974;  // 2.5 m of 10 m along 3897 units
+    const std::vector<Segment> lines = p.Lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), Segment{x, YB - 24, x, YB - 236, K, 3}), 1);
+    const std::vector<DrawnText> texts = p.Texts();
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const DrawnText& t) { return t.Text == "20.00 kN"; }), 1);
+    const int xn = 3514;  // 7.5 m: 591 + 2922.75
+    EXPECT_THAT(lines, Contains(Segment{xn, YB + 24, xn - 24, YB + 71, K, 3}));
+    EXPECT_THAT(lines, Contains(Segment{xn, YB + 24, xn, YB + 236, K, 3}));
+}
+
+TEST_F(DiagramPages, SupportSymbolsByKindAndPage) {
+    SupportTypes[1] = 3;
+    SupportTypes[0] = 4;
+    SupportTypes[25] = 2;
+    const Page c = CasePage();
+    // Forkhead inside the beam, opening to the left.
+    EXPECT_THAT(c.Lines(), Contains(Segment{2540 - 47, YB - 47, 2540 - 47, YB - 30, K, 3}));
+    // Kind 4 at the left end: post in pen 4, cross in pen 3.
+    EXPECT_THAT(c.Lines(), Contains(Segment{XL, YB + 472, XL, YB - 47, K, 4}));
+    EXPECT_THAT(c.Lines(), Contains(Segment{XL - 47, YB + 47, XL + 47, YB - 47, K, 3}));
+    // Fixed right end: wall and hatching to the right.
+    EXPECT_THAT(c.Lines(), Contains(Segment{XR, YB - 142, XR, YB + 142, K, 4}));
+    EXPECT_THAT(c.Lines(), Contains(Segment{XR, YB + 142, XR + 47, YB + 94, K, 2}));
+    const Page e = EnvelopePage();
+    // The envelope page draws the forkhead as a triangle and nothing for kind 4.
+    EXPECT_THAT(e.Lines(), Contains(Segment{2540, YB + 6, 2540 - 47, YB + 71, K, 2}));
+    EXPECT_THAT(e.Lines(), Not(Contains(Segment{2540 - 47, YB - 47, 2540 - 47, YB - 30, K, 3})));
+    EXPECT_THAT(e.Lines(), Not(Contains(Segment{XL, YB + 472, XL, YB - 47, K, 4})));
+    EXPECT_THAT(e.Lines(), Contains(Segment{XR, YB - 142, XR, YB + 142, K, 4}));
+}
+
+TEST_F(DiagramPages, EnvelopePageReactionsAndScales) {
+    ReactionMaxPos[1] = 0;
+    ReactionMaxNeg[1] = -5000;
+    const Page p = EnvelopePage();
+    EXPECT_EQ(p.Body()[0], "  Envelope Diagrams ");
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{XL - 118, YB + 236, "-5.00 kN", K, 8}));
+    for (const DrawnText& t : p.Texts()) EXPECT_FALSE(t.X == XL - 118 && t.Y == YB + 142) << t;
+    EXPECT_THAT(p.Texts(), Contains(DrawnText{2126, YS + 472, "SHEAR ENVELOPE", K, 10}));
+    EXPECT_NEAR(ScaleShear * ShearSummary[0][BeamRow][5], 15 * 600 / 25.4 * 0.9, 1e-3);
+    EXPECT_NEAR(ScaleDeflection * DeflectionSummary[0][BeamRow][5], 20 * 600 / 25.4 * 0.9, 1e-3);
+    // No peak values on this page.
+    EXPECT_FALSE(p.Has("-31.25"));
+}
+
+TEST_F(DiagramPages, NothingWithoutDeflection) {
+    DeflectionSummary[0][BeamRow][5] = 0;
+    LogDevice d;
+    d.BeginDoc();
+    PrintLoadcaseDiagrams();
+    PrintEnvelopeDiagrams();
+    EXPECT_EQ(d.Pages().size(), 1u);
+    EXPECT_TRUE(d.Pages()[0].ops.empty());
+}
+
+TEST_F(DiagramPages, NoMomentWithDeflectionIsAnError) {
+    MomentSummary[0][BeamRow][5] = 0;
+    LogDevice d;
+    d.BeginDoc();
+    EXPECT_THROW(PrintEnvelopeDiagrams(), RunError);
+}
+
+}  // namespace

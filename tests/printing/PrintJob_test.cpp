@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <string>
+#include <vector>
+#include "GuiTest.h"
+#include "Index.h"
+#include "Print.h"
+#include "PrintPages.h"
+#include "PrintTest.h"
+#include "ResultTexts.h"
+#include "app/AppTest.h"
+#include "app/ResultsBeam.h"
+
+using namespace print_test;
+using namespace results_test;
+
+namespace {
+
+// Two spans of 5 m: loadcase 1 a 10 kN/m UDL over both, loadcase 2 a 20 kN
+// point load at 2.5 m.
+class PrintJob : public AnalysedBeam {
+protected:
+    void SetUp() override {
+        ProgramFolder();
+        SetBeam({5000, 5000});
+        Udl(1, 0, 10, 10, 10000, 1.0, {1});
+        Point(2, 2500, 20000, 1.0, {2});
+        FinishLoads();
+        ASSERT_EQ(Analyse(), std::vector<std::string>{});
+        f = PrintFrm;
+        for (gui::CheckBox* c : Boxes()) c->SetChecked(false);
+        f->Option_10.SetChecked(true);
+        f->Show();
+        Messages().clear();
+    }
+    void TearDown() override {
+        f->Hide();
+        for (gui::CheckBox* c : Boxes()) c->SetChecked(false);
+        AnalysedBeam::TearDown();
+    }
+    std::vector<gui::CheckBox*> Boxes() {
+        return {&PrintFrm->Check_Beam, &PrintFrm->Check_Envelope, &PrintFrm->Check_Env20, &PrintFrm->Check_Case,
+                &PrintFrm->Check_Case20};
+    }
+    // The text at the title place of each page.
+    static std::vector<std::string> Titles(const LogDevice& d) {
+        std::vector<std::string> out;
+        for (const Page& p : d.Pages()) out.push_back(p.Body().empty() ? "" : p.Body()[0]);
+        return out;
+    }
+    TPrintFrm* f = nullptr;
+};
+
+TEST_F(PrintJob, WithoutABeamNothingHappens) {
+    BeamLength = 0;
+    for (gui::CheckBox* c : Boxes()) c->SetChecked(true);
+    LogDevice d;
+    f->Cmd_OK.Click();
+    EXPECT_EQ(d.Documents(), 0);
+    EXPECT_TRUE(f->Showing());
+}
+
+TEST_F(PrintJob, NothingTickedHidesWithoutADocument) {
+    LogDevice d;
+    f->Cmd_OK.Click();
+    EXPECT_EQ(d.Documents(), 0);
+    EXPECT_FALSE(f->Showing());
+}
+
+TEST_F(PrintJob, LoadcaseDataAloneForAllLoadcasesIsAnEmptyDocument) {
+    IndexFrm->ShownCase = 0;
+    f->Check_Case20.SetChecked(true);
+    LogDevice d;
+    f->Cmd_OK.Click();
+    EXPECT_EQ(d.Documents(), 1);
+    EXPECT_FALSE(d.Open());
+    ASSERT_EQ(d.Pages().size(), 1u);
+    EXPECT_TRUE(d.Pages()[0].ops.empty());
+    EXPECT_FALSE(f->Showing());
+    EXPECT_FALSE(gui::Hourglass());
+}
+
+TEST_F(PrintJob, SectionsInTheirOrderEachFromANewPage) {
+    f->Check_Beam.SetChecked(true);
+    f->Check_Case.SetChecked(true);
+    LogDevice d;
+    f->Cmd_OK.Click();
+    EXPECT_EQ(Titles(d), (std::vector<std::string>{"Beam & Loading Data + Results Summary", " LOADCASE 1", " LOADCASE 2"}));
+    EXPECT_TRUE(d.Pages()[2].Has("Page 3"));
+
+    IndexFrm->ShownCase = 1;
+    for (gui::CheckBox* c : Boxes()) c->SetChecked(true);
+    LogDevice all;
+    f->Cmd_OK.Click();
+    EXPECT_EQ(Titles(all), (std::vector<std::string>{"Beam & Loading Data + Results Summary",
+                                                     "  Envelope Diagrams ",
+                                                     "Results Envelope at 1/10th Span Intervals",
+                                                     " LOADCASE 1",
+                                                     " LOADCASE 2",
+                                                     "LOADCASE 1",
+                                                     "LoadCase 1",
+                                                     "LOADCASE 2",
+                                                     "LoadCase 2"}));
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(PrintJob, EnvelopeIntervalFromTheRadioButtons) {
+    PrintInterval = 0;
+    f->Check_Beam.SetChecked(true);
+    LogDevice d;
+    f->Cmd_OK.Click();
+    EXPECT_EQ(PrintInterval, 0);
+    f->Check_Env20.SetChecked(true);
+    f->Option_20.SetChecked(true);
+    f->Show();
+    f->Cmd_OK.Click();
+    EXPECT_EQ(PrintInterval, 20);
+    EXPECT_TRUE(d.Pages()[1].Has("Results Envelope at 1/20th Span Intervals"));
+    f->Option_10.SetChecked(true);
+    f->Show();
+    f->Cmd_OK.Click();
+    EXPECT_EQ(PrintInterval, 10);
+}
+
+TEST_F(PrintJob, AnErrorEndsTheDocumentAndStopsTheJob) {
+    ReportText[0] = "lots";
+    f->Check_Beam.SetChecked(true);
+    f->Check_Case.SetChecked(true);
+    LogDevice d;
+    f->Cmd_OK.Click();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"'lots' is not a valid integer value"});
+    EXPECT_FALSE(d.Open());
+    EXPECT_EQ(d.Pages().size(), 1u);
+    EXPECT_FALSE(gui::Hourglass());
+    EXPECT_TRUE(f->Showing());
+}
+
+TEST_F(PrintJob, ReportOfTheAnalysedBeamOnThePrinter) {
+    const std::string pdf = (std::filesystem::path(testing::TempDir()) / "report.pdf").string();
+    std::filesystem::remove(pdf);
+    gui::Printer::Get().SetOutputFile(pdf);
+    SetPrintDevice(nullptr);
+    IndexFrm->ShownCase = 2;
+    for (gui::CheckBox* c : Boxes()) c->SetChecked(true);
+    f->Cmd_OK.Click();
+    EXPECT_TRUE(Messages().empty()) << Messages().front();
+    // Beam data, envelope diagrams, envelope data, two loadcase diagrams and
+    // per loadcase a support page and a span data page.
+    EXPECT_EQ(PdfPages(pdf), 9);
+    const std::string text = PdfText(pdf);
+    for (const char* s : {"Beam & Loading Data + Results Summary", "Envelope Diagrams", "SHEAR ENVELOPE",
+                          "Results Envelope at 1/10th Span Intervals", "LOADCASE 2", "APPLIED LOADS",
+                          "(Units = kN)", "LoadCase 1", "SPAN DATA at 1/20th SPAN INTERVALS", "Page 9"})
+        EXPECT_NE(text.find(s), std::string::npos) << s;
+}
+
+}  // namespace

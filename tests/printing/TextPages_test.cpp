@@ -1,0 +1,235 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include "Global.h"
+#include "PrintPages.h"
+#include "PrintTest.h"
+#include "ResultTexts.h"
+#include "RunError.h"
+#include "TextPages.h"
+
+using namespace print_test;
+using ::testing::ElementsAreArray;
+
+namespace {
+
+template <class Store>
+void Fill(Store& store, const std::vector<std::string>& lines) {
+    store.Fill({});
+    for (size_t i = 0; i < lines.size(); ++i) store[static_cast<long long>(i + 1)] = lines[i];
+    store[0] = std::to_string(lines.size());
+}
+
+std::vector<std::string> Numbered(const std::string& stem, int n) {
+    std::vector<std::string> out;
+    for (int i = 1; i <= n; ++i) out.push_back(stem + std::to_string(i));
+    return out;
+}
+
+// Texts after the header as (grid line, text); the title on line 10.
+std::vector<std::pair<int, std::string>> OnGrid(const Page& p) {
+    std::vector<std::pair<int, std::string>> out;
+    const std::vector<DrawnText> t = p.Texts();
+    for (size_t i = 10; i < t.size(); ++i) {
+        int k = 1;
+        while (k <= 80 && GridY(k) != t[i].Y) ++k;
+        EXPECT_EQ(t[i].X, 100) << t[i];
+        out.emplace_back(k, t[i].Text);
+    }
+    return out;
+}
+
+class TextPages : public testing::Test {
+protected:
+    void SetUp() override {
+        for (auto* s : {&ReportText, &LoadingDataPointText}) s->Fill({});
+        MaximaText.Fill({});
+        LoadingDataUDLText.Fill({});
+        EnvelopeText.Fill({});
+    }
+    void TearDown() override { SetUp(); }
+};
+
+TEST_F(TextPages, GridAt600DotsPerInch) {
+    LogDevice d(300, 600);
+    ComputeTextGrid(d);
+    EXPECT_NEAR(PrintPxPerMmY, 23.622, 0.001);
+    EXPECT_EQ(PrintLineY[12], 1049);
+    EXPECT_EQ(PrintLineY[70], 6118);
+    EXPECT_EQ(RowNumber(" 21 0.000"), 21);
+    EXPECT_EQ(RowNumber("  7"), 7);
+    EXPECT_EQ(RowNumber(" Span 1"), 0);
+    EXPECT_EQ(RowNumber(""), 0);
+    EXPECT_EQ(RowNumber("1a2"), 0);
+}
+
+TEST_F(TextPages, ReportMaximaAndLoadTablesFollowOneAnother) {
+    Fill(ReportText, Numbered("report ", 20));
+    Fill(MaximaText, Numbered("max ", 8));
+    Fill(LoadingDataUDLText, {"", " UNIFORMLY DISTRIBUTED LOADS", " head", " units", " udl 1"});
+    Fill(LoadingDataPointText, {"", " Point Loads", " phead", " punits"});
+    LogDevice d;
+    d.BeginDoc();
+    PrintBeamDataPages();
+    const std::vector<Page> pages = d.Pages();
+    ASSERT_EQ(pages.size(), 1u);
+    const auto lines = OnGrid(pages[0]);
+    ASSERT_EQ(lines.size(), 1u + 19 + 8 + 5 + 4);
+    EXPECT_EQ(lines[0], (std::pair<int, std::string>{10, "Beam & Loading Data + Results Summary"}));
+    EXPECT_EQ(pages[0].Texts()[10].Size, 12);
+    EXPECT_EQ(lines[1], (std::pair<int, std::string>{12, "report 2"}));
+    EXPECT_EQ(lines[19], (std::pair<int, std::string>{30, "report 20"}));
+    EXPECT_EQ(lines[20], (std::pair<int, std::string>{31, "max 1"}));
+    EXPECT_EQ(lines[27], (std::pair<int, std::string>{38, "max 8"}));
+    EXPECT_EQ(lines[28], (std::pair<int, std::string>{39, ""}));
+    EXPECT_EQ(lines[33], (std::pair<int, std::string>{44, ""}));
+    EXPECT_EQ(lines[34], (std::pair<int, std::string>{45, " Point Loads"}));
+    EXPECT_EQ(d.Canvas().TextFont.Name, "Courier");
+    EXPECT_EQ(d.Canvas().TextFont.Size, 10);
+}
+
+TEST_F(TextPages, LoadTablesBreakAfterGridLine70) {
+    // 58 report lines take grid lines 12..69; the UDL table's only line
+    // after its heading block falls on 70... with 54 the block ends on 70.
+    Fill(ReportText, Numbered("r", 55));  // lines 2..55 on grid lines 12..65
+    std::vector<std::string> udl = {"", " UNIFORMLY DISTRIBUTED LOADS", " head", " units", " udl 1"};
+    Fill(LoadingDataUDLText, udl);  // grid lines 66..70
+    std::vector<std::string> point = {"", " Point Loads", " phead", " punits"};
+    for (const std::string& s : Numbered(" p", 60)) point.push_back(s);
+    Fill(LoadingDataPointText, point);
+    LogDevice d;
+    d.BeginDoc();
+    PrintBeamDataPages();
+    const std::vector<Page> pages = d.Pages();
+    ASSERT_EQ(pages.size(), 3u);
+    const auto first = OnGrid(pages[0]);
+    EXPECT_EQ(first.back(), (std::pair<int, std::string>{70, " udl 1"}));
+    const auto second = OnGrid(pages[1]);
+    EXPECT_TRUE(pages[1].Has("Page 2"));
+    ASSERT_GE(second.size(), 9u);
+    EXPECT_EQ(std::vector(second.begin(), second.begin() + 9),
+              (std::vector<std::pair<int, std::string>>{{10, "Beam & Loading Data"},
+                                                        {12, " UNIFORMLY DISTRIBUTED LOADS"},
+                                                        {13, " head"},
+                                                        {14, " units"},
+                                                        {15, ""},
+                                                        {16, " Point Loads"},
+                                                        {17, " phead"},
+                                                        {18, " punits"},
+                                                        {19, " p1"}}));
+    // p52 stands on line 70: the third page repeats the point-load heading.
+    EXPECT_EQ(second.back(), (std::pair<int, std::string>{70, " p52"}));
+    EXPECT_THAT(OnGrid(pages[2]), ElementsAreArray(std::vector<std::pair<int, std::string>>{
+                                      {10, "Beam & Loading Data"}, {12, " Point Loads"}, {13, " phead"},
+                                      {14, " punits"}, {15, " p53"}, {16, " p54"}, {17, " p55"}, {18, " p56"},
+                                      {19, " p57"}, {20, " p58"}, {21, " p59"}, {22, " p60"}}));
+}
+
+TEST_F(TextPages, EmptyStoresLeaveHeaderAndTitle) {
+    ReportText[0] = "0";
+    LogDevice d;
+    d.BeginDoc();
+    PrintBeamDataPages();
+    ASSERT_EQ(d.Pages().size(), 1u);
+    EXPECT_EQ(d.Pages()[0].Body(), std::vector<std::string>{"Beam & Loading Data + Results Summary"});
+}
+
+TEST_F(TextPages, ReportBeyondTheGridGoesOnANewPage) {
+    Fill(ReportText, Numbered("r", 100));
+    LogDevice d;
+    d.BeginDoc();
+    PrintBeamDataPages();
+    const std::vector<Page> pages = d.Pages();
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(OnGrid(pages[0]).back(), (std::pair<int, std::string>{80, "r70"}));
+    const auto next = OnGrid(pages[1]);
+    EXPECT_EQ(next[0], (std::pair<int, std::string>{10, "Beam & Loading Data + Results Summary"}));
+    EXPECT_EQ(next[1], (std::pair<int, std::string>{12, "r71"}));
+}
+
+TEST_F(TextPages, BadCountsStopTheSection) {
+    ReportText[0] = "x1";
+    LogDevice d;
+    d.BeginDoc();
+    try {
+        PrintBeamDataPages();
+        FAIL();
+    } catch (const RunError& e) {
+        EXPECT_STREQ(e.what(), "'x1' is not a valid integer value");
+    }
+    ReportText[0] = "0";
+    MaximaText[0] = "51";
+    EXPECT_THROW(PrintBeamDataPages(), RunError);
+}
+
+// An envelope store: per span an empty line, title, headings, units and 21
+// numbered rows.
+void EnvelopeStore(int spans) {
+    std::vector<std::string> lines = {"RESULTS ENVELOPE at 1/20th SPAN INTERVALS", ""};
+    for (int s = 1; s <= spans; ++s) {
+        lines.insert(lines.end(), {"", " Span " + std::to_string(s), "  Pt  x   Shear", "     (m)  (kN)"});
+        for (int p = 1; p <= 21; ++p) {
+            std::string n = std::to_string(p);
+            lines.push_back(std::string(3 - n.size(), ' ') + n + "  x" + std::to_string(p - 1));
+        }
+    }
+    Fill(EnvelopeText, lines);
+}
+
+TEST_F(TextPages, EnvelopeAtTwentiethsTwoBlocksAPage) {
+    EnvelopeStore(3);
+    PrintInterval = 20;
+    LogDevice d;
+    d.BeginDoc();
+    PrintEnvelopeData();
+    const std::vector<Page> pages = d.Pages();
+    ASSERT_EQ(pages.size(), 2u);
+    const auto first = OnGrid(pages[0]);
+    EXPECT_EQ(first[0], (std::pair<int, std::string>{10, "Results Envelope at 1/20th Span Intervals"}));
+    EXPECT_EQ(first[1], (std::pair<int, std::string>{15, ""}));
+    EXPECT_EQ(first[2], (std::pair<int, std::string>{16, " Span 1"}));
+    EXPECT_EQ(first.back(), (std::pair<int, std::string>{64, " 21  x20"}));
+    const auto second = OnGrid(pages[1]);
+    EXPECT_EQ(second[0].second, "Results Envelope at 1/20th Span Intervals");
+    EXPECT_EQ(second[2], (std::pair<int, std::string>{16, " Span 3"}));
+    EXPECT_EQ(second.size(), 26u);
+}
+
+TEST_F(TextPages, EnvelopeAtTenthsRenumbersOddRows) {
+    EnvelopeStore(4);
+    PrintInterval = 10;
+    LogDevice d;
+    d.BeginDoc();
+    PrintEnvelopeData();
+    const std::vector<Page> pages = d.Pages();
+    ASSERT_EQ(pages.size(), 2u);
+    const auto first = OnGrid(pages[0]);
+    EXPECT_EQ(first[0].second, "Results Envelope at 1/10th Span Intervals");
+    std::vector<std::pair<int, std::string>> block(first.begin() + 1, first.begin() + 16);
+    EXPECT_EQ(block, (std::vector<std::pair<int, std::string>>{
+                         {15, ""}, {16, " Span 1"}, {17, "  Pt  x   Shear"}, {18, "     (m)  (kN)"},
+                         {19, "  1  x0"}, {20, "  2  x2"}, {21, "  3  x4"}, {22, "  4  x6"}, {23, "  5  x8"},
+                         {24, "  6  x10"}, {25, "  7  x12"}, {26, "  8  x14"}, {27, "  9  x16"},
+                         {28, " 10  x18"}, {29, " 11  x20"}}));
+    // Three blocks end on grid line 59, then a new page for the fourth.
+    EXPECT_EQ(first.back(), (std::pair<int, std::string>{59, " 11  x20"}));
+    EXPECT_EQ(OnGrid(pages[1])[2], (std::pair<int, std::string>{16, " Span 4"}));
+}
+
+TEST_F(TextPages, EnvelopeOfOneSpanNeedsNoBreak) {
+    EnvelopeStore(1);
+    PrintInterval = 20;
+    LogDevice d;
+    d.BeginDoc();
+    PrintEnvelopeData();
+    ASSERT_EQ(d.Pages().size(), 1u);
+    EXPECT_EQ(OnGrid(d.Pages()[0]).back(), (std::pair<int, std::string>{39, " 21  x20"}));
+    EnvelopeText[0] = "";
+    LogDevice empty;
+    empty.BeginDoc();
+    PrintEnvelopeData();
+    EXPECT_EQ(empty.Pages()[0].Body(), std::vector<std::string>{"Results Envelope at 1/20th Span Intervals"});
+}
+
+}  // namespace
