@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+#include <cmath>
+#include "AppTest.h"
+#include "GuiTest.h"
+#include "Point.h"
+#include "PrintDevice.h"
+#include "PointResults.h"
+#include "ResultsBeam.h"
+#include "SigFig.h"
+#include "TextStore.h"
+
+using namespace results_test;
+using Lines_t = std::vector<std::string>;
+
+namespace {
+
+class PointWindow : public AnalysedBeam {
+protected:
+    void TearDown() override {
+        PointFrm->Hide();
+        PointDistance = 0;
+        AnalysedBeam::TearDown();
+    }
+    // Types the distance (m) and presses Calculate; returns the messages.
+    Lines_t Calculate(const std::string& metres) {
+        PointFrm->Show();
+        PointFrm->Edit_Dist.SetText(metres);
+        Messages().clear();
+        PointFrm->cmd_Calc.Click();
+        return Messages();
+    }
+};
+
+Lines_t Items(const gui::ListBox& list) {
+    Lines_t items;
+    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
+    return items;
+}
+
+TEST(PointFraction, NearestFractionStartsAtThirdsAndKeepsTheFirst) {
+    int p = 0, q = 0;
+    NearestFraction(0.4, p, q);
+    EXPECT_EQ(p * 100 + q, 2 * 100 + 5);
+    NearestFraction(0.5, p, q);
+    EXPECT_EQ(p * 100 + q, 2 * 100 + 4);
+    NearestFraction(1.0 / 3, p, q);
+    EXPECT_EQ(p * 100 + q, 1 * 100 + 3);
+    NearestFraction(1.0, p, q);
+    EXPECT_EQ(p * 100 + q, 3 * 100 + 3);
+}
+
+// A simple span of 6 m under 10 kN/m, and an empty loadcase 2; the point at
+// 2.4 m: V = wL/2 - wx, M = wx(L - x)/2, deflection
+// w x (L^3 - 2 L x^2 + x^3) / 24EI.
+TEST_F(PointWindow, ShearMomentStressAndDeflectionOnASimpleSpan) {
+    SetBeam({6000});
+    Udl(1, 0, 10, 10, 6000, 1.0, {1});
+    Point(2, 1000, 0, 1.0, {2});
+    FinishLoads();
+    ASSERT_TRUE(Analyse().empty());
+    ASSERT_EQ(Calculate("2.4"), Lines_t{});
+
+    const double w = 10, L = 6000, x = 2400;
+    const double V = w * L / 2 - w * x, M = w * x * (L - x) / 2;
+    const double d = w * x * (L * L * L - 2 * L * x * x + x * x * x) / (24 * E * I);
+    EXPECT_EQ(PointDistance, 2400.0f);
+    EXPECT_NEAR(PointShear[1], V, 1e-3);
+    EXPECT_NEAR(PointMoment[1], M, 1.0);
+    EXPECT_NEAR(PointStress[1], M * Y / I, 1e-4);
+    EXPECT_NEAR(std::fabs(PointDeflection[1]), d, 1e-4);
+    EXPECT_EQ(PointShear[2], 0.0f);
+    EXPECT_EQ(PointShear[0], PointShear[1]);
+    EXPECT_EQ(PointMoment[0], PointMoment[1]);
+
+    const std::string defl = SigFig4Dec3(PointDeflection[1]);
+    const Lines_t expected = {"  RESULTS AT POINT ",
+                              "    Distance along beam = " + SigFig3(2.4) + " m",
+                              "",
+                              " LOADCASE 1",
+                              "    Shear  = 6.000 kN",
+                              "    Moment = 43.20 kN-m",
+                              "    Stress = 43.20 N/mm^2",
+                              "    Deflection = " + defl + " mm",
+                              "",
+                              " LOADCASE 2",
+                              "    Shear  = " + SigFig4Dec3(0) + " kN",
+                              "    Moment = " + SigFig4Dec3(0) + " kN-m",
+                              "",
+                              " MAXIMA ",
+                              "    Shear = 6.000 kN",
+                              "    Moment = 43.20 kN-m",
+                              "    Stress = 43.20 N/mm^2",
+                              "    Deflection = " + defl + " mm",
+                              ""};
+    EXPECT_EQ(Items(PointFrm->List_Results), expected);
+    EXPECT_EQ(PointResultText[0], "19");
+
+    const gui::StringGrid& g = PointFrm->Grid_RaP;
+    EXPECT_EQ(g.RowCount(), 4);
+    EXPECT_EQ(g.Cell(1, 2), "6.000");
+    EXPECT_EQ(g.Cell(2, 2), "43.20");
+    EXPECT_EQ(g.Cell(3, 2), "43.20");
+    EXPECT_EQ(PointFrm->Grid_Max.Cell(1, 0), "6.000");
+    EXPECT_EQ(PointFrm->Grid_Max.Cell(0, 0), " Max");
+    EXPECT_EQ(g.Cell(0, 0), " Loadcase");
+    EXPECT_EQ(g.Cell(4, 1), " mm");
+
+    // Shown again, the window offers the last distance.
+    PointFrm->Hide();
+    PointFrm->Show();
+    EXPECT_EQ(PointFrm->Edit_Dist.Text(), SigFig3(2.4));
+}
+
+// Cantilevers: a point load P at the tip of a 1.5 m left cantilever, a UDL w
+// on a 2 m right cantilever. At a distance d from a free end the shear is
+// -P (left) or +w d (right), the moment -P d or -w d^2 / 2.
+TEST_F(PointWindow, CantileversFromTheirFreeEnds) {
+    SetBeam({6000}, 1500, 2000);
+    Point(1, 0, 10000, 1.0, {1});
+    Udl(2, 7500, 10, 10, 2000, 1.0, {1});
+    FinishLoads();
+    ASSERT_TRUE(Analyse().empty());
+
+    ASSERT_EQ(Calculate("0.5"), Lines_t{});
+    EXPECT_NEAR(PointShear[1], -10000, 1e-2);
+    EXPECT_NEAR(PointMoment[1], -10000 * 500.0, 1.0);
+
+    ASSERT_EQ(Calculate("9"), Lines_t{});
+    EXPECT_NEAR(PointShear[1], 10 * 500.0, 1e-2);
+    EXPECT_NEAR(PointMoment[1], -10 * 500.0 * 500 / 2, 1.0);
+
+    // The free end of the right cantilever is accepted.
+    ASSERT_EQ(Calculate("9.5"), Lines_t{});
+    EXPECT_NEAR(PointShear[1], 0, 1e-2);
+    EXPECT_NEAR(PointMoment[1], 0, 1.0);
+}
+
+// Ten pixels per millimetre; counts documents and logs the canvas.
+struct LogDevice : PrintDevice {
+    gui::RecordingCanvas canvas;
+    int docs = 0;
+    void BeginDoc() override { ++docs; }
+    void NewPage() override {}
+    void EndDoc() override {}
+    int PageNumber() const override { return 1; }
+    gui::Canvas& Canvas() override { return canvas; }
+    int DpiX() const override { return 254; }
+    int DpiY() const override { return 254; }
+};
+
+TEST_F(PointWindow, PrintPutsTheLinesAtAThreeAndAHalfMillimetrePitch) {
+    LogDevice device;
+    SetPrintDevice(&device);
+    PointResultText.Fill({});
+    PointFrm->cmd_Print.Click();
+    EXPECT_EQ(device.docs, 0);
+
+    SetBeam({6000});
+    Udl(1, 0, 10, 10, 6000, 1.0, {1});
+    FinishLoads();
+    ASSERT_TRUE(Analyse().empty());
+    ASSERT_EQ(Calculate("3"), Lines_t{});
+    device.canvas.StartLog();
+    PointFrm->cmd_Print.Click();
+    SetPrintDevice(nullptr);
+    EXPECT_EQ(device.docs, 1);
+    // The result lines follow the page header.
+    std::vector<gui::CanvasOp> lines;
+    for (const gui::CanvasOp& op : device.canvas.Log())
+        if (op.Op == "TextOut" && (!lines.empty() || op.Text == "  RESULTS AT POINT ")) lines.push_back(op);
+    ASSERT_EQ(lines.size(), size_t(StoreCount(PointResultText)));
+    EXPECT_EQ(lines[0].Text, "  RESULTS AT POINT ");
+    EXPECT_EQ(lines[0].Y, 420);
+    EXPECT_EQ(lines[3].Text, " LOADCASE 1");
+    EXPECT_EQ(lines[3].Y, 525);
+}
+
+TEST_F(PointWindow, DistancesThatCannotBeAnalysed) {
+    SetBeam({5000, 5000});
+    Udl(1, 0, 10, 10, 10000, 1.0, {1});
+    FinishLoads();
+    ASSERT_TRUE(Analyse().empty());
+    const std::string near = "Cannot analyse point nearer then 1/1000 span of a support";
+    EXPECT_EQ(Calculate("10.01"), Lines_t{"Value exceeds length of beam"});
+    EXPECT_EQ(Calculate("0"), Lines_t{"Please enter point measured from LH end of beam"});
+    EXPECT_EQ(Calculate("abc"), Lines_t{"Please enter point measured from LH end of beam"});
+    EXPECT_EQ(Calculate("-1"), Lines_t{"Please use positive value"});
+    EXPECT_EQ(Calculate("5"), Lines_t{near});
+    EXPECT_EQ(Calculate("5.004"), Lines_t{near});
+    EXPECT_EQ(Calculate("4.996"), Lines_t{near});
+    EXPECT_EQ(Calculate("10"), Lines_t{near});
+    EXPECT_EQ(PointDistance, 10000.0f);  // the refused distance is kept
+    EXPECT_EQ(Calculate("5.006"), Lines_t{});
+    EXPECT_NE(PointShear[1], 0.0f);
+}
+
+}  // namespace
