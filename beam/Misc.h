@@ -2,9 +2,26 @@
 #pragma once
 #include "gui.h"
 
+constexpr int MiscSections = 250;
+
 class TMiscFrm : public gui::Form {
 public:
     TMiscFrm();
+
+    // Rows 1..250: reference, description, Ixx, E, y in display units.
+    gui::StringGrid Grid{*this};
+    gui::Label Label1{*this, "Drag reference no to change order"};
+    gui::Label Label4{*this, "'y'  is distance from neutral axis to extreme fibre (for elastic stress)  "};
+    gui::Label Label2{*this, "Displayed data has been formatted to remove excessive no of digits "};
+    gui::Label Label3{*this, "Re-saving data using different units may produce rounding errors."};
+    gui::Button cmd_Save{*this, "Save"};
+    gui::Button cmd_ok{*this, "OK"};
+
+private:
+    void FormCreate();
+    void FormShow();
+    void ReadSections();
+    void cmd_SaveClick();
 };
 
 extern TMiscFrm* MiscFrm;

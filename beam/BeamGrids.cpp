@@ -1,0 +1,319 @@
+// The editing grids, the check boxes and the member selector.
+#include "Beam.h"
+#include "BeamText.h"
+#include "Convert.h"
+#include "Global.h"
+#include "SigFig.h"
+
+namespace {
+// Texts of a member: [1] length, [2] E, [3] Ixx, [4] y.
+enum Text { TExists = 0, TLength = 1, TE = 2, TIxx = 3, TY = 4, TArea = 5 };
+// Grid_Spans rows and the member text each holds.
+struct SpanRow {
+    int row, text;
+};
+constexpr SpanRow ValueRows[] = {{2, TLength}, {3, TIxx}, {4, TE}, {5, TY}};
+
+std::string MemberCaption(int member) {
+    if (member == LHC) return " LHC ";
+    if (member == RHC) return " RHC";
+    return " Span " + std::to_string(member);
+}
+}  // namespace
+
+std::vector<TBeamFrm::MemberAt> TBeamFrm::Members() const {
+    std::vector<MemberAt> m;
+    const int lhc = Lhc();
+    if (lhc) m.push_back({LHC, 1});
+    for (int k = 1; k <= SpanCount; ++k) m.push_back({k, k + lhc});
+    if (Rhc()) m.push_back({RHC, SpanCount + lhc + 1});
+    return m;
+}
+
+void TBeamFrm::WriteMemberCaptions() {
+    const int cols = SpanCount + Lhc() + Rhc() + 1;
+    Grid_Spans.SetColCount(cols);
+    Grid_Lengths.SetColCount(cols);
+    for (const MemberAt& m : Members()) {
+        Grid_Spans.SetCell(m.column, 0, MemberCaption(m.member));
+        Grid_Lengths.SetCell(m.column, 0, MemberCaption(m.member));
+    }
+}
+
+void TBeamFrm::RebuildSpanColumns() {
+    SpanCount = StrToInt(Edit_Spans.Text());
+    WriteMemberCaptions();
+}
+
+void TBeamFrm::ReadSpanGrid() {
+    for (const MemberAt& m : Members()) {
+        SpanDescText[m.member] = Grid_Spans.Cell(m.column, 1);
+        for (const SpanRow& r : ValueRows) SpanTextTable[m.member][r.text] = Grid_Spans.Cell(m.column, r.row);
+    }
+}
+
+// One section for all: a member shows span 1's section, and takes it as its
+// own so that what is shown is what Next reads.
+void TBeamFrm::WriteMemberColumn(int member) {
+    const int col = [&] {
+        for (const MemberAt& m : Members())
+            if (m.member == member) return m.column;
+        return 0;
+    }();
+    if (col == 0) return;
+    if (Check_IE.Checked() && member != 1) {
+        SpanDescText[member] = SpanDescText[1];
+        for (int t : {TIxx, TE, TY}) SpanTextTable[member][t] = SpanTextTable[1][t];
+    }
+    Grid_Spans.SetCell(col, 1, SpanDescText[member]);
+    for (const SpanRow& r : ValueRows) Grid_Spans.SetCell(col, r.row, SpanTextTable[member][r.text]);
+}
+
+void TBeamFrm::WriteSpanGrid() {
+    for (const MemberAt& m : Members()) WriteMemberColumn(m.member);
+}
+
+void TBeamFrm::ShowSpan1Section() {
+    lbl_Desc.SetCaption(SpanDescText[1]);
+    Edit_Ixx.SetText(SpanTextTable[1][TIxx]);
+    Edit_E.SetText(SpanTextTable[1][TE]);
+    Edit_Yrec.SetText(SpanTextTable[1][TY]);
+}
+
+void TBeamFrm::FillLengthsGrid() {
+    for (const MemberAt& m : Members()) Grid_Lengths.SetCell(m.column, 1, SpanTextTable[m.member][TLength]);
+    ShowSpan1Section();
+}
+
+// Grid_SpanData rows 1 and 2: which members exist and their lengths.
+void TBeamFrm::MarkExistingMembers() {
+    for (int col = 1; col <= 27; ++col) Grid_SpanData.SetCell(col, 1, " No");
+    for (const MemberAt& m : Members()) Grid_SpanData.SetCell(m.member + 1, 1, " Yes");
+}
+
+void TBeamFrm::LengthsToSpanData() {
+    for (const MemberAt& m : Members()) {
+        const std::string length = Grid_Lengths.Cell(m.column, 1);
+        Grid_Spans.SetCell(m.column, 2, length);
+        Grid_SpanData.SetCell(m.member + 1, 2, length);
+    }
+    MarkExistingMembers();
+    ReadSpanGrid();
+    ReadFixityChecks();
+    DrawBeamSketch();
+}
+
+void TBeamFrm::Grid_SpansKeyUp() {
+    ReadSpanGrid();
+    ReadFixityChecks();
+    DrawBeamSketch();
+    MarkExistingMembers();
+    for (const MemberAt& m : Members()) {
+        const std::string length = Grid_Spans.Cell(m.column, 2);
+        Grid_SpanData.SetCell(m.member + 1, 2, length);
+        Grid_Lengths.SetCell(m.column, 1, length);
+    }
+}
+
+void TBeamFrm::ReadFixityChecks() {
+    SupportChoice.Fill(SupportSimple);
+    if (Check_LHF.Checked()) SupportChoice[0] = SupportFixed;
+    if (Check_RHF.Checked()) SupportChoice[25] = SupportFixed;
+}
+
+// The selector shows member v: 0 the LHC, SpanCount + 1 the RHC.
+void TBeamFrm::ShowSelector(int v) {
+    const bool rhc = Rhc() == 1;
+    UpDown_SpanNo.SetMax(SpanCount + Rhc());
+    UpDown_SpanNo.SetPosition(v);
+    Edit_SpanNo.SetText(std::to_string(v));
+    if (v == 0)
+        lbl_SpanNo.SetCaption("LHC");
+    else if (rhc && v == SpanCount + 1)
+        lbl_SpanNo.SetCaption("RHC");
+    else
+        lbl_SpanNo.SetCaption(std::to_string(v));
+    SpanNo = v + Lhc();
+}
+
+void TBeamFrm::SetSpanNoRange() {
+    int v = StrToInt(Edit_SpanNo.Text());
+    if (lbl_SpanNo.Caption() == "RHC" && Rhc() == 1) v = SpanCount + 1;
+    if (v > SpanCount + Rhc()) v = SpanCount + Rhc();
+    // Without the LHC the selector must not stay on it.
+    if (v < 1 && Lhc() == 0) v = 1;
+    if (v < 0) v = 0;
+    ShowSelector(v);
+}
+
+void TBeamFrm::ShowSpanNo() {
+    int v = StrToInt(Edit_SpanNo.Text());
+    if (SpanCount == 0) SpanCount = 1;
+    if (Lhc() == 0 && v < 1) v = 1;
+    if (Rhc() == 0 && v > SpanCount) v = SpanCount;
+    ShowSelector(v);
+}
+
+void TBeamFrm::RefreshMembers() {
+    RebuildSpanColumns();
+    SetSpanNoRange();
+    WriteSpanGrid();
+    FillLengthsGrid();
+    ReadFixityChecks();
+    DrawBeamSketch();
+}
+
+void TBeamFrm::CantileverClick(gui::CheckBox& box, gui::CheckBox& fixedBox) {
+    if (box.Focused() && !filling_) {
+        if (box.Checked()) fixedBox.SetChecked(false);
+        RefreshMembers();
+    }
+}
+
+void TBeamFrm::FixedEndClick(gui::CheckBox& box, gui::CheckBox& cantileverBox) {
+    if (box.Focused() && !filling_) {
+        if (box.Checked()) cantileverBox.SetChecked(false);
+        RefreshMembers();
+    }
+}
+
+void TBeamFrm::UpDown_SpansClick() {
+    RebuildSpanColumns();
+    WriteSpanGrid();
+    FillLengthsGrid();
+    DrawBeamSketch();
+    SetSpanNoRange();
+}
+
+void TBeamFrm::SectionEditKeyUp(int text, int row, const gui::Edit& edit) {
+    const std::string t = edit.Text();
+    for (int m = 0; m <= 26; ++m) SpanTextTable[m][text] = t;
+    for (int col = 1; col <= 27 && col < Grid_Spans.ColCount(); ++col) Grid_Spans.SetCell(col, row, t);
+}
+
+void TBeamFrm::Check_IEClick() {
+    if (!Check_IE.Focused() || filling_) return;
+    if (!Check_IE.Checked()) {
+        ShowEditingMode(false);
+        return;
+    }
+    ShowEditingMode(true);
+    for (int col = 1; col <= 27 && col < Grid_Spans.ColCount(); ++col) {
+        Grid_Spans.SetCell(col, 1, SpanDescText[1]);
+        Grid_Spans.SetCell(col, 3, SpanTextTable[1][TIxx]);
+        Grid_Spans.SetCell(col, 4, SpanTextTable[1][TE]);
+        Grid_Spans.SetCell(col, 5, SpanTextTable[1][TY]);
+    }
+    for (int m = 0; m <= 26; ++m) {
+        SpanDescText[m] = SpanDescText[1];
+        for (int t : {TE, TIxx, TY}) SpanTextTable[m][t] = SpanTextTable[1][t];
+    }
+    ShowSpan1Section();
+}
+
+void TBeamFrm::ShowBeamData() {
+    filling_ = true;
+    struct Done {
+        bool& f;
+        ~Done() { f = false; }
+    } done{filling_};
+
+    if (SectionFamily == "Timber") {
+        Frame_Timber.SetVisible(true);
+        Frame_Steel.SetVisible(false);
+        Edit_Timber_W.SetText(SigFig3(Shown(TimberWStored, Factor_Sect_L)));
+        Edit_Timber_H.SetText(SigFig3(Shown(TimberHStored, Factor_Sect_L)));
+    } else {
+        Frame_Timber.SetVisible(false);
+        Frame_Steel.SetVisible(true);
+        LoadFamily(SectionFamily);
+    }
+
+    List_Props.Clear();
+    const std::string count = UniformSectionText[0].str();
+    const int n = count.empty() ? 0 : StrToInt(count);
+    for (int i = 1; i <= n; ++i) List_Props.Add(UniformSectionText[i]);
+
+    for (int m = 0; m <= 26; ++m) SpanDescText[m] = SpanDescription[m].str();
+    for (int i = 0; i <= 25; ++i) SupportChoice[i] = SupportTypes[i];
+
+    const float* factors[] = {nullptr, &Factor_L, &Factor_Sect_E, &Factor_Sect_I, &Factor_Sect_L, &Factor_Sect_A};
+    for (int m = 0; m <= 27; ++m) {
+        char flag[32];
+        std::snprintf(flag, sizeof flag, "%1.0f", BeamGeometryTable[m][0]);
+        SpanTextTable[m][TExists] = flag;
+        for (int t = TLength; t <= TArea; ++t) SpanTextTable[m][t] = SigFig4(Shown(BeamGeometryTable[m][t], *factors[t]));
+    }
+
+    TimberW = TimberWStored;
+    TimberH = TimberHStored;
+    SpanCount = NumSpans;
+    FamilyCode = SectionFamily.str();
+    MaterialCode = Material.str();
+    SpanNo = SpanNoStored;
+
+    Check_LHF.SetChecked(SupportChoice[0] == SupportFixed);
+    Check_RHF.SetChecked(SupportChoice[25] == SupportFixed);
+    Check_LHC.SetChecked(TextNumber(SpanTextTable[LHC][TExists]) == 1);
+    Check_RHC.SetChecked(TextNumber(SpanTextTable[RHC][TExists]) == 1);
+
+    UpDown_Spans.SetPosition(SpanCount);
+    Edit_Spans.SetText(std::to_string(SpanCount));
+    ShowSpan1Section();
+
+    WriteMemberCaptions();
+    for (const MemberAt& m : Members()) {
+        Grid_Lengths.SetCell(m.column, 1, SpanTextTable[m.member][TLength]);
+        Grid_Spans.SetCell(m.column, 1, SpanDescText[m.member]);
+        for (const SpanRow& r : ValueRows) Grid_Spans.SetCell(m.column, r.row, SpanTextTable[m.member][r.text]);
+    }
+
+    if (SectionFamily == "Timber") {
+        Edit_Timber_H.SetText(SigFig3(Shown(TimberH, Factor_Sect_L)));
+        Edit_Timber_W.SetText(SigFig3(Shown(TimberW, Factor_Sect_L)));
+        Edit_Timber_E.SetText(SpanTextTable[1][TE]);
+    }
+
+    const bool oneSection = SameForAllSpans != -1;
+    Check_IE.SetChecked(oneSection);
+    ShowEditingMode(oneSection);
+
+    // The selector shows the member kept with the beam, within the members.
+    Edit_SpanNo.SetText(std::to_string(SpanNo - Lhc()));
+    SetSpanNoRange();
+}
+
+void TBeamFrm::ResetBeamForm() {
+    filling_ = true;
+    struct Done {
+        bool& f;
+        ~Done() { f = false; }
+    } done{filling_};
+
+    List_Props.Clear();
+    List_Sect.Clear();
+    lbl_Group.SetCaption("");
+    Edit_Spans.SetText("1");
+    UpDown_Spans.SetPosition(1);
+    for (gui::CheckBox* b : {&Check_LHF, &Check_RHF, &Check_LHC, &Check_RHC}) b->SetChecked(false);
+    for (gui::Edit* e : {&Edit_Timber_W, &Edit_Timber_H, &Edit_Timber_E}) e->SetText("");
+    lbl_Desc.SetCaption(" ");
+    for (gui::Edit* e : {&Edit_Ixx, &Edit_E, &Edit_Yrec}) e->SetText("");
+    for (gui::StringGrid* g : {&Grid_Spans, &Grid_Lengths}) {
+        for (int col = 1; col < g->ColCount(); ++col)
+            for (int row = 0; row < g->RowCount(); ++row) g->SetCell(col, row, "");
+        g->SetColCount(2);
+        g->SetCell(1, 0, " Span 1");
+    }
+    gui::Canvas& c = Image_Beam.GetCanvas();
+    c.Brush.Colour = gui::clGray;
+    c.FillRect({0, 0, 753, 73});
+    SketchLength = 0;
+    SectionShape.clear();
+    MaterialCode.clear();
+    FamilyCode.clear();
+    SpanCount = 1;
+    SupportChoice.Fill(0);
+    for (int m = 0; m <= 26; ++m) SpanDescText[m].clear();
+    for (auto& row : SpanTextTable) row.Fill("");
+}

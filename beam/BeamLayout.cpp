@@ -1,0 +1,217 @@
+// The beam data window's controls, its creation and every showing.
+#include "Beam.h"
+#include "Global.h"
+#include "Index.h"
+
+namespace {
+const gui::Color Grey = gui::clGray;
+
+void Place(gui::Control& c, int left, int top, int width, int height) { c.SetBounds(left, top, width, height); }
+
+// Unit names and factors that must not be missing while the window works.
+struct UnitDefault {
+    ShortString<10>& name;
+    float& factor;
+    const char* defaultName;
+    float defaultFactor;
+};
+}  // namespace
+
+void TBeamFrm::LayOut() {
+    Place(Panel1, 0, 0, 1, 553);
+    Place(Panel2, 0, 0, 777, 1);
+    Place(Panel4, 0, 0, 1, 777);
+    for (gui::Panel* p : {&Panel1, &Panel2, &Panel4}) p->SetVisible(false);
+
+    Place(Image_Beam, 8, 4, 753, 81);
+    Image_Beam.SetSize(753, 81);
+
+    Place(GroupBox4, 8, 90, 200, 70);
+    Place(Check_LHC, 10, 28, 50, 20);
+    Place(Edit_Spans, 66, 26, 40, 24);
+    Place(UpDown_Spans, 106, 26, 18, 24);
+    UpDown_Spans.SetMin(1);
+    UpDown_Spans.SetMax(10);
+    UpDown_Spans.SetPosition(1);
+    Place(Check_RHC, 140, 28, 50, 20);
+
+    Place(Frame_Coupler, 216, 90, 170, 70);
+    Place(Check_LHF, 10, 20, 150, 20);
+    Place(Check_RHF, 10, 44, 150, 20);
+
+    Place(Frame_IE, 394, 90, 367, 70);
+    Place(Check_IE, 10, 20, 150, 20);
+    Place(Edit_SpanNo, 180, 18, 44, 24);
+    Place(lbl_SpanNo, 182, 20, 36, 20);
+    lbl_SpanNo.SetColour(gui::clWhite);
+    lbl_SpanNo.SetAlignment(gui::Align::Center);
+    Place(UpDown_SpanNo, 224, 18, 18, 24);
+    UpDown_SpanNo.SetMin(0);
+    UpDown_SpanNo.SetMax(1);
+    UpDown_SpanNo.SetPosition(1);
+    Place(Label_SpanNo, 10, 46, 350, 18);
+
+    Place(Grid_Spans, 8, 168, 753, 152);
+    Grid_Spans.SetHint("Enter span lengths");
+    Grid_Spans.SetRowCount(6);
+    Place(Grid_Lengths, 8, 168, 753, 54);
+    Grid_Lengths.SetRowCount(2);
+    for (gui::StringGrid* g : {&Grid_Spans, &Grid_Lengths}) {
+        g->SetColCount(2);
+        g->SetDefaultColWidth(110);
+        g->SetEditing(true);
+    }
+
+    Place(Frame_Props, 8, 230, 753, 84);
+    Place(lbl_Desc, 10, 20, 500, 18);
+    const int x[] = {10, 260, 510};
+    gui::Label* captions[] = {&Label_Ixx, &Label_E, &Label_Yrec};
+    gui::Edit* edits[] = {&Edit_Ixx, &Edit_E, &Edit_Yrec};
+    gui::Label* units[] = {&Label_IxxUnit, &Label_Eunit, &Label_YrecUnit};
+    for (int i = 0; i < 3; ++i) {
+        Place(*captions[i], x[i], 50, 28, 18);
+        Place(*edits[i], x[i] + 30, 46, 100, 24);
+        Place(*units[i], x[i] + 136, 50, 90, 18);
+    }
+
+    for (gui::GroupBox* f : {&Frame_Steel, &Frame_Timber, &Frame_Data}) Place(*f, 8, 324, 560, 190);
+    Place(lbl_Group, 10, 20, 400, 18);
+    Place(List_Sect, 10, 40, 540, 142);
+    List_Sect.SetHint("Click to set values for I and E");
+    List_Sect.SetFont({"Courier", 8, 15});
+    Place(List_Props, 10, 20, 330, 162);
+    List_Props.SetFont({"Courier", 8, 15});
+    Place(lbl_S, 350, 30, 200, 18);
+    Place(lbl_Z, 350, 54, 200, 18);
+    Place(cmd_HideData, 350, 152, 80, 28);
+    Place(Edit_Timber_W, 190, 22, 60, 24);
+    Place(lbl_Wunit, 254, 26, 60, 18);
+    Place(Image1, 190, 52, 60, 110);
+    Image1.SetSize(60, 110);
+    Place(Edit_Timber_H, 258, 94, 60, 24);
+    Place(lbl_Hunit, 322, 98, 60, 18);
+    Place(Label1, 20, 60, 16, 18);
+    Place(Edit_Timber_E, 40, 56, 90, 24);
+    Place(Label_TimE, 40, 84, 90, 18);
+    Place(cmd_TimCalc, 450, 152, 80, 28);
+
+    Place(cmd_ShowProps, 584, 330, 177, 28);
+    Place(cmdCancel, 584, 480, 80, 30);
+    Place(cmdNext, 681, 480, 80, 30);
+    cmdNext.SetHint("Click Here for Next");
+    Place(Label_Hint, 8, 524, 560, 18);
+    Label_Hint.SetFont({"MS Sans Serif", 8, 0, gui::clBlue});
+
+    Place(Grid_SpanData, 8, 556, 753, 172);
+    Grid_SpanData.SetColCount(28);
+    Grid_SpanData.SetRowCount(7);
+    Grid_SpanData.SetDefaultColWidth(75);
+    Grid_SpanData.SetColWidth(0, 150);
+    Grid_SpanData.SetCell(1, 0, " LHC");
+    for (int n = 1; n <= MaxSpans; ++n) Grid_SpanData.SetCell(n + 1, 0, "Span " + std::to_string(n));
+    Grid_SpanData.SetCell(27, 0, " RHC");
+
+    Check_IE.SetChecked(true);
+    Frame_Timber.SetVisible(false);
+    Frame_Data.BringToFront();
+    ShowEditingMode(true);
+    DrawTimberPicture();
+}
+
+void TBeamFrm::BindHandlers() {
+    OnShow = [this] { FormShow(); };
+    Check_LHC.OnClick = [this] { CantileverClick(Check_LHC, Check_LHF); };
+    Check_RHC.OnClick = [this] { CantileverClick(Check_RHC, Check_RHF); };
+    Check_LHF.OnClick = [this] { FixedEndClick(Check_LHF, Check_LHC); };
+    Check_RHF.OnClick = [this] { FixedEndClick(Check_RHF, Check_RHC); };
+    UpDown_Spans.OnClick = [this] { UpDown_SpansClick(); };
+    Grid_Spans.OnKeyUp = [this] { Grid_SpansKeyUp(); };
+    Grid_Lengths.OnKeyUp = [this] { LengthsToSpanData(); };
+    Edit_Ixx.OnKeyUp = [this] { SectionEditKeyUp(3, 3, Edit_Ixx); };
+    Edit_E.OnKeyUp = [this] { SectionEditKeyUp(2, 4, Edit_E); };
+    Edit_Yrec.OnKeyUp = [this] { SectionEditKeyUp(4, 5, Edit_Yrec); };
+    Check_IE.OnClick = [this] { Check_IEClick(); };
+    UpDown_SpanNo.OnClick = [this] { ShowSpanNo(); };
+    Label_Hint.OnClick = [this] { Label_HintClick(); };
+    cmd_ShowProps.OnClick = [this] { ShowFrame(Frame_Data); };
+    cmd_HideData.OnClick = [this] { cmd_HideDataClick(); };
+    cmdCancel.OnClick = [this] { cmdCancelClick(); };
+    cmdNext.OnClick = [this] { CommitBeamData(); };
+    List_Sect.OnClick = [this] { List_SectClick(); };
+    cmd_TimCalc.OnClick = [this] { cmd_TimCalcClick(); };
+}
+
+void TBeamFrm::FormCreate() {
+    SetClientSize(Panel2.Width() - 2 * gui::FrameWidth, Panel1.Height());
+    CentreOnScreen();
+    Grid_Spans.SetColWidth(0, 110);
+    Grid_Spans.SetColWidth(1, 110);
+    Grid_Spans.SetCell(0, 0, " Spans");
+    Grid_Spans.SetCell(1, 0, " Span 1 ");
+    SpanCount = 1;
+    SpanNo = 1;
+}
+
+void TBeamFrm::FormShow() {
+    gui::SetHourglass(true);
+    gui::Canvas& c = Image_Beam.GetCanvas();
+    c.Brush.Colour = Grey;
+    c.FillRect({0, 0, Image_Beam.Width(), Image_Beam.Height()});
+
+    const UnitDefault defaults[] = {
+        {Unit_L, Factor_L, "m", 1000},          {Unit_PL, Factor_PL, "kN", 1000},
+        {Unit_R, Factor_R, "kN/m", 1},          {Unit_Sect_E, Factor_Sect_E, "N/mm^2", 1},
+        {Unit_Sect_I, Factor_Sect_I, "cm^4", 10000}, {Unit_Sh, Factor_Sh, "kN", 0.001f},
+        {Unit_Mom, Factor_Mom, "kN-m", 1e-6f},  {Unit_Def, Factor_Def, "mm", 1},
+    };
+    for (const UnitDefault& d : defaults) {
+        if (d.name.empty()) d.name = d.defaultName;
+        if (d.factor == 0) d.factor = d.defaultFactor;
+    }
+
+    for (int col = 1; col <= SpanCount && col < Grid_Spans.ColCount(); ++col) Grid_Spans.SetColWidth(col, 110);
+    const std::string lengthHeading = "\n Length  (" + Unit_L.str() + ")";
+    Grid_Spans.SetCell(0, 1, " Description ");
+    Grid_Spans.SetCell(0, 2, lengthHeading);
+    Grid_Spans.SetCell(0, 3, " Ixx  (" + Unit_Sect_I.str() + ")");
+    Grid_Spans.SetCell(0, 4, "  E  (" + Unit_Sect_E.str() + ")");
+    Grid_Spans.SetCell(0, 5, "  y  (" + Unit_Sect_L.str() + ")");
+    Grid_Lengths.SetColWidth(0, 95);
+    Grid_Lengths.SetCell(0, 1, lengthHeading);
+    Grid_Lengths.SetCell(1, 0, " Span 1");
+    const char* const overview[] = {" 1) Exists", " 2) L", " 3) E", " 4) Ixx", " 5) y", " 6) Area"};
+    for (int row = 1; row <= 6; ++row) Grid_SpanData.SetCell(0, row, overview[row - 1]);
+
+    Label_IxxUnit.SetCaption(Unit_Sect_I);
+    Label_Eunit.SetCaption(Unit_Sect_E);
+    Label_YrecUnit.SetCaption(Unit_Sect_L);
+    lbl_Hunit.SetCaption(Unit_Sect_L);
+    lbl_Wunit.SetCaption(Unit_Sect_L);
+    Label_TimE.SetCaption(Unit_Sect_E);
+
+    if (IndexFrm) {
+        IndexFrm->Save1.SetEnabled(false);
+        IndexFrm->SaveAs1.SetEnabled(false);
+    }
+    lbl_S.SetCaption(PlasticModXName.str() + "/" + PlasticModYName.str() + " = Plastic Modulus");
+    lbl_Z.SetCaption(ElasticModXName.str() + "/" + ElasticModYName.str() + " = Elastic Modulus");
+    Label_Hint.SetCaption("Enter lengths for spans and cantilevers in the grid above.");
+    DrawBeamSketch();
+    gui::SetHourglass(false);
+}
+
+void TBeamFrm::ShowFrame(gui::GroupBox& frame) {
+    for (gui::GroupBox* f : {&Frame_Steel, &Frame_Timber, &Frame_Data}) f->SetVisible(f == &frame);
+}
+
+void TBeamFrm::cmd_HideDataClick() { ShowFrame(SectionShape == "Timber" ? Frame_Timber : Frame_Steel); }
+
+void TBeamFrm::Label_HintClick() { SetBounds(Left(), 10, Width(), Panel4.Height()); }
+
+void TBeamFrm::ShowEditingMode(bool oneSection) {
+    Grid_Lengths.SetVisible(oneSection);
+    Frame_Props.SetVisible(oneSection);
+    for (gui::Control* c : std::initializer_list<gui::Control*>{&Grid_Spans, &Edit_SpanNo, &UpDown_SpanNo,
+                                                                 &lbl_SpanNo, &Label_SpanNo})
+        c->SetVisible(!oneSection);
+}

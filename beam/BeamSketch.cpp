@@ -1,0 +1,112 @@
+// The sketch of the beam being edited.
+#include "Beam.h"
+#include "BeamText.h"
+#include "Func_FloatToInt.h"
+#include "Global.h"
+#include "SigFig.h"
+
+namespace {
+constexpr int Margin = 25;
+
+void Line(gui::Canvas& c, int x1, int y1, int x2, int y2) {
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
+void SimpleSupport(gui::Canvas& c, int x, int y0) {
+    c.Pen.Width = 1;
+    c.MoveTo(x, y0 + 1);
+    c.LineTo(x - 10, y0 + 15);
+    c.LineTo(x + 10, y0 + 15);
+    c.LineTo(x, y0 + 1);
+}
+
+// A wall with five hatch strokes on its outer side; side -1 left, +1 right.
+void FixedEnd(gui::Canvas& c, int x, int y0, int side) {
+    c.Pen.Width = 2;
+    Line(c, x, y0 - 25, x, y0 + 25);
+    c.Pen.Width = 1;
+    for (int k = -25; k <= 15; k += 10) {
+        if (side < 0)
+            Line(c, x, y0 + k, x - 10, y0 + k + 10);
+        else
+            Line(c, x, y0 + k + 10, x + 10, y0 + k);
+    }
+}
+}  // namespace
+
+void TBeamFrm::ClearBeamSketch() {
+    gui::Canvas& c = Image_Beam.GetCanvas();
+    c.Brush.Colour = gui::clGray;
+    c.FillRect({0, 0, Image_Beam.Width(), Image_Beam.Height()});
+}
+
+void TBeamFrm::DrawBeamSketch() {
+    // Member lengths in mm, in beam order; a cantilever without length is none.
+    std::vector<float> lengths;
+    float lhc = 0, rhc = 0, total = 0;
+    for (const MemberAt& m : Members()) {
+        const float length = static_cast<float>(static_cast<float>(TextNumber(Grid_Spans.Cell(m.column, 2))) *
+                                                static_cast<double>(Factor_L));
+        if (m.member == LHC)
+            lhc = length;
+        else if (m.member == RHC)
+            rhc = length;
+        else
+            lengths.push_back(length);
+    }
+    total = lhc;
+    for (float l : lengths) total += l;
+    total += rhc;
+    SketchLength = total;
+    if (total == 0) return;
+
+    gui::Canvas& c = Image_Beam.GetCanvas();
+    const int w = Image_Beam.Width();
+    const double scale = double(w - 2 * Margin) / total;
+    const int y0 = Image_Beam.Height() / 2 - 10;
+    auto px = [&](double position) { return Margin + FloatToInt(position * scale); };
+
+    c.Brush.Colour = gui::clGray;
+    c.FillRect({0, 0, 753, 73});
+    c.Pen.Colour = gui::clWhite;
+    c.Pen.Width = 4;
+    Line(c, Margin, y0, w - 27, y0);
+
+    // Supports at the member ends: the left end after the LHC, then after each span.
+    double position = lhc;
+    if (SupportChoice[0] == SupportFixed)
+        FixedEnd(c, px(position), y0, -1);
+    else if (SupportChoice[0] == SupportSimple)
+        SimpleSupport(c, px(position), y0);
+    const int spans = static_cast<int>(lengths.size());
+    for (int k = 1; k <= spans; ++k) {
+        position += lengths[k - 1];
+        if (k < spans) {
+            if (SupportChoice[k] == SupportSimple) SimpleSupport(c, px(position), y0);
+        } else if (SupportChoice[25] == SupportFixed) {
+            FixedEnd(c, px(position), y0, 1);
+        } else if (SupportChoice[25] == SupportSimple) {
+            SimpleSupport(c, px(position), y0);
+        }
+    }
+
+    c.Brush.Clear = true;
+    c.TextFont.Colour = gui::clWhite;
+    auto label = [&](double start, float length) {
+        const std::string number = SigFig3Dec3(Shown(length, Factor_L));
+        if (number != "0.00") c.TextOut(px(start + length / 2.0) - 22, y0 + 12, number + " " + Unit_L.str());
+    };
+    if (lhc > 0) label(0, lhc);
+    position = lhc;
+    for (float l : lengths) {
+        label(position, l);
+        position += l;
+    }
+    if (rhc > 0) label(position, rhc);
+    if (total > 1) {
+        c.TextFont.Colour = gui::clBlack;
+        c.TextOut(w / 2 - 40, y0 + 30, "Length = " + SigFig3Dec3(Shown(total, Factor_L)) + " " + Unit_L.str());
+    }
+    c.Brush.Clear = false;
+}

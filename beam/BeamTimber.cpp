@@ -1,0 +1,59 @@
+// The timber calculator: a rectangular section from its depth and width.
+#include "Beam.h"
+#include "BeamText.h"
+#include "Checked.h"
+#include "Global.h"
+#include "SigFig.h"
+
+void TBeamFrm::Timber1Click() {
+    FamilyCode = "Timber";
+    SectionShape = "Timber";
+    ShowTimberFrame();
+}
+
+void TBeamFrm::ShowTimberFrame() {
+    MaterialCode = "Timber";
+    ShowFrame(Frame_Timber);
+}
+
+void TBeamFrm::cmd_TimCalcClick() {
+    MaterialCode = "Timber";
+    const float w = ToSingle(Real(TextNumber(Edit_Timber_W.Text())) * Real(Factor_Sect_L));
+    const float h = ToSingle(Real(TextNumber(Edit_Timber_H.Text())) * Real(Factor_Sect_L));
+    const float e = ToSingle(Real(TextNumber(Edit_Timber_E.Text())) * Real(Factor_Sect_E));
+    TimberW = TimberWStored = w;
+    TimberH = TimberHStored = h;
+    const float area = ToSingle(Real(w) * h);
+    const float ixx = ToSingle(Real(w) * h * h * h / 12);
+    const float y = ToSingle(Real(h) / 2);
+
+    const std::string desc = Edit_Timber_H.Text() + " x " + Edit_Timber_W.Text() + " Timber";
+    const std::string L = " " + Unit_Sect_L.str();
+    List_Props.Clear();
+    for (const std::string& line : {
+             std::string(" Properties for \"dry\" timber"),
+             std::string(" "),
+             desc,
+             " Depth = " + SigFig4Dec3(Shown(h, Factor_Sect_L)) + L,
+             " Width = " + SigFig4Dec3(Shown(w, Factor_Sect_L)) + L,
+             " Area = " + SigFig4Dec3(Shown(area, Factor_Sect_A)) + " " + Unit_Sect_A.str(),
+             " Ixx = " + SigFig4Dec3(Shown(ixx, Factor_Sect_I)) + " " + Unit_Sect_I.str(),
+             " E = " + SigFig4Dec3(Shown(e, Factor_Sect_E)) + " " + Unit_Sect_E.str(),
+             " y = " + SigFig4Dec3(Shown(y, Factor_Sect_L)) + L,
+             std::string(),
+         })
+        List_Props.Add(line);
+
+    SectionToMembers({desc, SigFig4(Shown(ixx, Factor_Sect_I)), SigFig4(Shown(e, Factor_Sect_E)), SigFig4(Shown(y, Factor_Sect_L)),
+                      SigFig4(Shown(area, Factor_Sect_A))},
+                     false);
+}
+
+// A rectangle standing for the section, its depth upright.
+void TBeamFrm::DrawTimberPicture() {
+    gui::Canvas& c = Image1.GetCanvas();
+    c.Brush.Colour = gui::clBtnFace;
+    c.FillRect({0, 0, Image1.Width(), Image1.Height()});
+    c.Brush.Colour = 0xC8A064;
+    c.FillRect({8, 4, Image1.Width() - 8, Image1.Height() - 4});
+}

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+#include "BeamTest.h"
+#include "Checked.h"
+#include "Index.h"
+
+using namespace beamtest;
+
+namespace {
+
+std::string HelpMessage(const std::string& first) {
+    return first +
+           "\r\r For standard hot rolled sections\r Click \"Section Properties Database\" on the top menu\r"
+           " then click required section in \"Steel Section Database\" to load.\r\r"
+           " Create new section in \"Ostrel Sections\" for non standard section";
+}
+
+std::vector<std::string> Next() {
+    Messages().clear();
+    Window().cmdNext.Click();
+    return Messages();
+}
+
+// What the model must hold for a typed text: the text as a single, times the factor.
+double Internal(const char* text, float factor) { return double(Real(std::stof(text)) * Real(factor)); }
+
+TEST(BeamNext, ChecksLengthsThenIxxThenE) {
+    Fresh();
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Next(), V{" Specify length of all spans"});  // all three missing: lengths first
+    EXPECT_TRUE(Window().Showing());
+
+    Type(Window().Grid_Lengths, 1, 1, "6");
+    Type(Window().Edit_E, "205000");
+    Type(Window().Edit_Yrec, "0");  // y is not checked
+    EXPECT_EQ(Next(), V{HelpMessage(" Specify value for Ixx for all spans")});
+    Type(Window().Edit_Ixx, "-5");
+    EXPECT_EQ(Next(), V{HelpMessage(" Specify value for Ixx for all spans")});
+    Type(Window().Edit_Ixx, "8000");
+    Type(Window().Edit_E, "");
+    EXPECT_EQ(Next(), V{HelpMessage(" Specify value for E for all spans")});
+    EXPECT_TRUE(Window().Showing());
+    EXPECT_EQ(SpanTextTable[1][0], "1");  // the exists texts are set even so
+    EXPECT_EQ(SpanTextTable[2][0], "0");
+
+    Type(Window().Edit_E, "205000");
+    EXPECT_EQ(Next(), V{});
+    EXPECT_FALSE(Window().Showing());
+    EXPECT_TRUE(LoadDataFrm->Showing());
+}
+
+TEST(BeamNext, OnlyTickedCantileversAreChecked) {
+    Fresh();
+    OneSectionBeam({"5"}, "8000", "205000", "100");
+    Window().Check_RHC.Click();  // an RHC with no length
+    EXPECT_EQ(Next(), std::vector<std::string>{" Specify length of all spans"});
+    Window().Check_RHC.Click();  // unticked: its empty cells are not checked
+    EXPECT_EQ(Next(), std::vector<std::string>{});
+}
+
+TEST(BeamNext, GeometryFromTypedTextsInOtherUnits) {
+    Fresh();
+    Unit_L = "ft";
+    Factor_L = 304.8f;
+    Unit_Sect_I = "in^4";
+    Factor_Sect_I = 416231.4f;
+    Unit_Sect_E = "KSI";
+    Factor_Sect_E = 6.89476f;
+    Unit_Sect_L = "in";
+    Factor_Sect_L = 25.4f;
+    Unit_Sect_A = "in^2";
+    Factor_Sect_A = 645.16f;
+    Window().Hide();
+    Window().Show();
+    TBeamFrm& w = Window();
+    w.Check_LHC.Click();
+    w.Check_RHF.Click();
+    OneSectionBeam({"12.5", "20", "7.3"}, "510.2", "29700", "9.1");
+    Type(w.Grid_Lengths, 1, 1, "3.75");  // the LHC
+    SpanTextTable[1][5] = "14.7";        // area, as a section table gives it
+    EXPECT_EQ(Next(), std::vector<std::string>{});
+
+    EXPECT_EQ(NumSpans, 3);
+    EXPECT_EQ(BeamGeometryTable[0][0], 1.0);
+    EXPECT_EQ(BeamGeometryTable[0][1], Internal("3.75", 304.8f));
+    const char* lengths[] = {"12.5", "20", "7.3"};
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(BeamGeometryTable[k][0], 1.0);
+        EXPECT_EQ(BeamGeometryTable[k][1], Internal(lengths[k - 1], 304.8f)) << k;
+        EXPECT_EQ(BeamGeometryTable[k][2], Internal("29700", 6.89476f));
+        EXPECT_EQ(BeamGeometryTable[k][3], Internal("510.2", 416231.4f));
+        EXPECT_EQ(BeamGeometryTable[k][4], Internal("9.1", 25.4f));
+    }
+    EXPECT_EQ(BeamGeometryTable[1][5], Internal("14.7", 645.16f));
+    for (int m = 4; m <= 26; ++m) {
+        EXPECT_EQ(BeamGeometryTable[m][0], 0.0) << m;
+        EXPECT_EQ(BeamGeometryTable[m][1], 0.0) << m;
+    }
+    // Left end simple (the LHC stands there), right end fixed.
+    EXPECT_EQ(SupportTypes[0], 1);
+    EXPECT_EQ(SupportTypes[2], 1);
+    EXPECT_EQ(SupportTypes[25], 2);
+    // The sketch's single-precision sum of the four lengths.
+    float sum = 0;
+    for (const char* t : {"3.75", "12.5", "20", "7.3"}) sum += static_cast<float>(std::stof(t) * 304.8f);
+    EXPECT_FLOAT_EQ(static_cast<float>(BeamLength), sum);
+    EXPECT_EQ(BeamLength, double(SketchLength));
+    EXPECT_EQ(SameForAllSpans, 1);
+    EXPECT_EQ(UniformSectionText[0], "4");
+    EXPECT_EQ(UniformSectionText[2], " Ixx = 510.2 in^4");
+    EXPECT_EQ(UniformSectionText[3], "  E  = 29700 KSI");
+    EXPECT_EQ(UniformSectionText[4], "  y  = 9.1 in");
+}
+
+TEST(BeamNext, DroppedCantileverAndSpansLeaveNoLength) {
+    Fresh();
+    TBeamFrm& w = Window();
+    w.Check_RHC.Click();
+    OneSectionBeam({"4", "6"}, "8000", "205000", "100");
+    Type(w.Grid_Lengths, 3, 1, "1.5");
+    ASSERT_EQ(Next(), std::vector<std::string>{});
+    EXPECT_EQ(BeamGeometryTable[26][0], 1.0);
+    EXPECT_EQ(BeamGeometryTable[26][1], 1500.0);
+    EXPECT_EQ(BeamLength, 11500.0);
+
+    w.Show();
+    w.Check_RHC.Click();
+    w.UpDown_Spans.Step(-1);
+    ASSERT_EQ(Next(), std::vector<std::string>{});
+    EXPECT_EQ(NumSpans, 1);
+    EXPECT_EQ(BeamGeometryTable[26][0], 0.0);
+    EXPECT_EQ(BeamGeometryTable[26][1], 0.0);
+    EXPECT_EQ(BeamGeometryTable[2][0], 0.0);
+    EXPECT_EQ(BeamGeometryTable[2][1], 0.0);
+    EXPECT_EQ(BeamLength, 4000.0);
+}
+
+TEST(BeamNext, SelfWeightRowOverTheWholeBeam) {
+    Fresh();
+    TBeamFrm& w = Window();
+    MaterialCode = "HRS";
+    FactoredLoads = 1;
+    w.Check_LHC.Click();
+    OneSectionBeam({"2", "5"}, "8000", "205000", "100");
+    Type(w.Grid_Lengths, 1, 1, "1");
+    for (int m = 0; m <= 26; ++m) SpanTextTable[m][5] = "100";  // 100 cm^2 = 10000 mm^2
+    ASSERT_EQ(Next(), std::vector<std::string>{});
+    const LoadRecord& sw = LoadRows[SelfWeightSlot];
+    EXPECT_EQ(sw[LKind], -1.0f);
+    EXPECT_EQ(sw[LDist], 0.0f);
+    EXPECT_FLOAT_EQ(sw[LStart], 0.770085f);
+    EXPECT_EQ(sw[LFinish], sw[LStart]);
+    EXPECT_EQ(sw[LCover], 8000.0f);
+    EXPECT_EQ(sw[LFactor], 1.4f);  // a new beam with factored loads
+    EXPECT_TRUE(LoadDataFrm->Frame_SWt.Visible());
+
+    // A factor already set in loadcase 1 is kept.
+    LoadTable[1][SelfWeightSlot][LFactor] = 1.2f;
+    LoadRows[SelfWeightSlot][LFactor] = 1.2f;
+    w.Show();
+    ASSERT_EQ(Next(), std::vector<std::string>{});
+    EXPECT_EQ(LoadRows[SelfWeightSlot][LFactor], 1.2f);
+}
+
+TEST(BeamNext, NoSelfWeightOfferForTimberOrPerMemberSections) {
+    Fresh();
+    TBeamFrm& w = Window();
+    MaterialCode = "Timber";
+    OneSectionBeam({"5"}, "8000", "8000", "100");
+    LoadDataFrm->Frame_SWt.SetVisible(true);
+    LoadDataFrm->Check_Swt.SetChecked(true);
+    ASSERT_EQ(Next(), std::vector<std::string>{});
+    EXPECT_FALSE(LoadDataFrm->Frame_SWt.Visible());
+    EXPECT_FALSE(LoadDataFrm->Check_Swt.Checked());
+    EXPECT_EQ(Material, "Timber");
+
+    w.Show();
+    MaterialCode = "HRS";
+    w.Check_IE.Click();  // one section per member
+    LoadDataFrm->Frame_SWt.SetVisible(true);
+    ASSERT_EQ(Next(), std::vector<std::string>{});
+    EXPECT_EQ(SameForAllSpans, -1);
+    EXPECT_FALSE(LoadDataFrm->Frame_SWt.Visible());
+}
+
+TEST(BeamNext, ShowingTheWindowDisablesSaving) {
+    Fresh();
+    IndexFrm->Save1.SetEnabled(true);
+    IndexFrm->SaveAs1.SetEnabled(true);
+    Window().Hide();
+    Window().Show();
+    EXPECT_FALSE(IndexFrm->Save1.Enabled());
+    EXPECT_FALSE(IndexFrm->SaveAs1.Enabled());
+}
+
+}  // namespace

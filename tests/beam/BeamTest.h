@@ -1,0 +1,56 @@
+// The beam data window in a known state for one test: default units, an
+// empty beam, one section for all spans, shown, no messages.
+#pragma once
+#include <string>
+#include "Beam.h"
+#include "Global.h"
+#include "GuiTest.h"
+#include "LoadData.h"
+#include "UnitSettings.h"
+#include "app/AppTest.h"
+
+namespace beamtest {
+
+inline TBeamFrm& Window() { return *BeamFrm; }
+
+inline void Fresh(bool oneSection = true) {
+    ProgramFolder();
+    ApplyDefaultUnits();
+    Unit_H = "cm^6";
+    Factor_H = 1e-6f;
+    FactoredLoads = -1;
+    LoadTable[1][SelfWeightSlot][LFactor] = 0;
+    LoadRows[SelfWeightSlot].Fill(0);
+    LoadDataFrm->Hide();
+    TBeamFrm& w = Window();
+    w.Hide();
+    w.ResetBeamForm();
+    if (w.Check_IE.Checked() != oneSection) w.Check_IE.Click();
+    w.Show();
+    Messages().clear();
+}
+
+// Types into one cell as the user does.
+inline void Type(gui::StringGrid& g, int col, int row, const std::string& text) {
+    g.SetCurrent(col, row);
+    g.TypeText(text);
+}
+
+inline void Type(gui::Edit& e, const std::string& text) {
+    e.SetText(text);
+    if (e.OnKeyUp) e.OnKeyUp();
+}
+
+// Span lengths (one section for all: the lengths grid) and one section.
+inline void OneSectionBeam(const std::vector<std::string>& lengths, const std::string& ixx, const std::string& e,
+                           const std::string& y) {
+    TBeamFrm& w = Window();
+    for (size_t i = 1; i < lengths.size(); ++i) w.UpDown_Spans.Step(1);
+    const int first = w.Check_LHC.Checked() ? 2 : 1;
+    for (size_t i = 0; i < lengths.size(); ++i) Type(w.Grid_Lengths, first + int(i), 1, lengths[i]);
+    Type(w.Edit_Ixx, ixx);
+    Type(w.Edit_E, e);
+    Type(w.Edit_Yrec, y);
+}
+
+}  // namespace beamtest
