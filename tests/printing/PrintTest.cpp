@@ -84,6 +84,24 @@ int PdfPages(const std::string& pdf) {
     return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
 }
 
+std::vector<std::pair<int, std::string>> OnGrid(const Page& p) {
+    std::vector<std::pair<int, std::string>> out;
+    const std::vector<DrawnText> t = p.Texts();
+    for (size_t i = 10; i < t.size(); ++i) {
+        int k = 1;
+        while (k <= 80 && GridY(k) != t[i].Y) ++k;
+        if (t[i].X != 100) k = -t[i].X;  // off the text column: shows as a negative line
+        out.emplace_back(k, t[i].Text);
+    }
+    return out;
+}
+
+std::vector<std::string> Numbered(const std::string& stem, int n) {
+    std::vector<std::string> out;
+    for (int i = 1; i <= n; ++i) out.push_back(stem + std::to_string(i));
+    return out;
+}
+
 int GridY(int k, int dpiY) { return FloatToInt(3.7 * static_cast<float>(dpiY / 25.4) * k); }
 
 }  // namespace print_test

@@ -43,6 +43,21 @@ private:
     bool open_ = false;
 };
 
+// Body texts of a text page (title included) as (grid line, text) at 600
+// dots per inch down the page.
+std::vector<std::pair<int, std::string>> OnGrid(const Page& p);
+
+// Lines 1.. of a text store with the count in line 0.
+template <class Store>
+void Fill(Store& store, const std::vector<std::string>& lines) {
+    store.Fill({});
+    for (size_t i = 0; i < lines.size(); ++i) store[static_cast<long long>(i + 1)] = lines[i];
+    store[0] = std::to_string(lines.size());
+}
+
+// "stem1", "stem2", ... "stemN".
+std::vector<std::string> Numbered(const std::string& stem, int n);
+
 // A PDF read back: its text laid out as printed, its page count.
 std::string PdfText(const std::string& pdf);
 int PdfPages(const std::string& pdf);

@@ -14,32 +14,6 @@ using ::testing::ElementsAreArray;
 
 namespace {
 
-template <class Store>
-void Fill(Store& store, const std::vector<std::string>& lines) {
-    store.Fill({});
-    for (size_t i = 0; i < lines.size(); ++i) store[static_cast<long long>(i + 1)] = lines[i];
-    store[0] = std::to_string(lines.size());
-}
-
-std::vector<std::string> Numbered(const std::string& stem, int n) {
-    std::vector<std::string> out;
-    for (int i = 1; i <= n; ++i) out.push_back(stem + std::to_string(i));
-    return out;
-}
-
-// Texts after the header as (grid line, text); the title on line 10.
-std::vector<std::pair<int, std::string>> OnGrid(const Page& p) {
-    std::vector<std::pair<int, std::string>> out;
-    const std::vector<DrawnText> t = p.Texts();
-    for (size_t i = 10; i < t.size(); ++i) {
-        int k = 1;
-        while (k <= 80 && GridY(k) != t[i].Y) ++k;
-        EXPECT_EQ(t[i].X, 100) << t[i];
-        out.emplace_back(k, t[i].Text);
-    }
-    return out;
-}
-
 class TextPages : public testing::Test {
 protected:
     void SetUp() override {

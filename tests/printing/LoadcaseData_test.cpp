@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include "Global.h"
+#include "Index.h"
+#include "PrintPages.h"
+#include "PrintTest.h"
+#include "ResultTexts.h"
+#include "app/AppTest.h"
+
+using namespace print_test;
+
+namespace {
+
+void FillNumbered(ReportStore& store, int n, const std::string& stem) { Fill(store, Numbered(stem, n)); }
+
+class LoadcaseData : public testing::Test {
+protected:
+    void SetUp() override {
+        ProgramFolder();
+        NumLoadcases = 2;
+        CaseSpanDataText.SetLength(3);
+        IndexFrm->ShownCase = 2;
+    }
+    void TearDown() override {
+        IndexFrm->ShownCase = 0;
+        NumLoadcases = 0;
+        CaseSupportText.Fill({});
+        CaseSpanDataText.SetLength(0);
+    }
+};
+
+TEST_F(LoadcaseData, SupportsStressLineThenSpanData) {
+    FillNumbered(CaseSupportText[1], 10, "s");
+    CaseStressLine[1] = "stress 1";
+    FillNumbered(CaseSupportText[2], 24, "t");
+    CaseStressLine[2] = "stress 2";
+    Fill(CaseSpanDataText[1], Numbered("d", 3));
+    // Loadcase 2 as the analysis leaves a loadcase without loads.
+    CaseSpanDataText[2][0] = "2";
+    CaseSpanDataText[2][1] = "LOADCASE2";
+    CaseSpanDataText[2][2] = "No Loads Applied";
+    LogDevice d;
+    d.BeginDoc();
+    PrintLoadcaseData();
+    const std::vector<Page> pages = d.Pages();
+    // Loadcase 1: supports, span data; loadcase 2: supports, a title page
+    // (its stress line on grid line 39), span data.
+    ASSERT_EQ(pages.size(), 5u);
+    const auto first = OnGrid(pages[0]);
+    EXPECT_EQ(first[0], (std::pair<int, std::string>{10, "LOADCASE 1"}));
+    EXPECT_EQ(first[1], (std::pair<int, std::string>{14, "s1"}));
+    EXPECT_EQ(first[10], (std::pair<int, std::string>{23, "s10"}));
+    EXPECT_EQ(first[11], (std::pair<int, std::string>{25, "stress 1"}));
+    EXPECT_EQ(OnGrid(pages[1]), (std::vector<std::pair<int, std::string>>{
+                                    {10, "LoadCase 1"}, {12, "d1"}, {13, "d2"}, {14, "d3"}}));
+    EXPECT_EQ(OnGrid(pages[2]).back(), (std::pair<int, std::string>{39, "stress 2"}));
+    EXPECT_EQ(OnGrid(pages[3]), (std::vector<std::pair<int, std::string>>{{10, "LoadCase 2"}}));
+    EXPECT_EQ(OnGrid(pages[4]), (std::vector<std::pair<int, std::string>>{
+                                    {10, "LoadCase 2"}, {12, "LOADCASE2"}, {13, "No Loads Applied"}}));
+    EXPECT_TRUE(pages[4].Has("Page 5"));
+}
+
+TEST_F(LoadcaseData, SpanDataBreakAfterRow21BelowLine50) {
+    FillNumbered(CaseSupportText[1], 1, "s");
+    NumLoadcases = 1;
+    // Blocks of 25 lines: a title, headings, units, an empty line, rows 1..21.
+    std::vector<std::string> lines;
+    for (int b = 1; b <= 3; ++b) {
+        lines.insert(lines.end(), {" Span " + std::to_string(b), " head", " units", ""});
+        for (int r = 1; r <= 21; ++r) lines.push_back((r < 10 ? "  " : " ") + std::to_string(r) + " row");
+    }
+    Fill(CaseSpanDataText[1], lines);
+    LogDevice d;
+    d.BeginDoc();
+    PrintLoadcaseData();
+    const std::vector<Page> pages = d.Pages();
+    ASSERT_EQ(pages.size(), 3u);
+    // Rows 21 on lines 36 and 61: the break after the second block.
+    EXPECT_EQ(OnGrid(pages[1]).back(), (std::pair<int, std::string>{61, " 21 row"}));
+    EXPECT_EQ(OnGrid(pages[2])[1], (std::pair<int, std::string>{12, " Span 3"}));
+}
+
+TEST_F(LoadcaseData, NothingWhileAllLoadcasesAreShown) {
+    IndexFrm->ShownCase = 0;
+    LogDevice d;
+    d.BeginDoc();
+    PrintLoadcaseData();
+    ASSERT_EQ(d.Pages().size(), 1u);
+    EXPECT_TRUE(d.Pages()[0].ops.empty());
+}
+
+}  // namespace
