@@ -5,6 +5,7 @@
 #include "Preferences.h"
 #include "SigFig.h"
 #include "UnitConversion.h"
+#include "ChooseUnits.h"
 #include "UnitsGuard.h"
 #include "gui.h"
 
@@ -98,18 +99,14 @@ TEST(UnitConversion, MemberTextsFollowAUnitChange) {
     prefs.Button2.Click();
     EXPECT_EQ(SpanTextTable[1][3], "80000000");
     SpanTextTable[1][1] = SpanTextTable[1][3] = "";
+    ClearLoadRowEdits();
 }
 
-// Chooses units and presses OK in the preferences window of the program.
-void ChooseUnits(std::initializer_list<const char*> options) {
-    PreferencesFrm->Show();
-    for (const char* o : options) PreferencesFrm->Option(o).Click();
-    PreferencesFrm->Button2.Click();
-}
 
 TEST(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
     ProgramFolder();
     UnitsGuard guard;
+    ClearLoadRowEdits();
     ChooseUnits({"Option_L_m", "Option_PL_kN", "Option_R_kNm"});
     LoadRowControls& row1 = LoadDataFrm->Row(1);
     LoadRowControls& row7 = LoadDataFrm->Row(7);
@@ -138,8 +135,7 @@ TEST(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
     EXPECT_EQ(LoadDataFrm->lbl_UDLF.Caption(), "(N/mm)");
     EXPECT_EQ(LoadDataFrm->lbl_Cover.Caption(), "(mm)");
 
-    for (int n = 1; n <= MaxLoadRows; ++n)
-        for (gui::Edit* e : LoadDataFrm->Row(n).ValueEdits()) e->SetText("");
+    ClearLoadRowEdits();
 }
 
 }  // namespace
