@@ -181,6 +181,14 @@ TEST_F(DiagramPages, EnvelopePageReactionsAndScales) {
     EXPECT_FALSE(p.Has("-31.25"));
 }
 
+TEST_F(DiagramPages, BandsOfTwentySpansKeepAPositiveScale) {
+    // 1 - 0.05 x 20 would flatten the curves; the factor stays at 0.05.
+    NumSpans = 20;
+    EnvelopePage();
+    EXPECT_NEAR(ScaleShear * ShearSummary[0][BeamRow][5], 15 * 600 / 25.4 * 0.05, 1e-3);
+    NumSpans = 2;
+}
+
 TEST_F(DiagramPages, NothingWithoutDeflection) {
     DeflectionSummary[0][BeamRow][5] = 0;
     LogDevice d;
