@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+#include "BeamTest.h"
+
+using namespace beamtest;
+
+namespace {
+
+TEST(BeamWindow, CantileverAndFixedEndOfOneSideExcludeEachOther) {
+    Fresh();
+    TBeamFrm& w = Window();
+    w.Check_LHF.Click();
+    w.Check_LHC.Click();
+    EXPECT_TRUE(w.Check_LHC.Checked());
+    EXPECT_FALSE(w.Check_LHF.Checked());
+    w.Check_LHF.Click();
+    EXPECT_FALSE(w.Check_LHC.Checked());
+    w.Check_RHC.Click();
+    w.Check_RHF.Click();
+    EXPECT_FALSE(w.Check_RHC.Checked());
+    EXPECT_EQ(SupportChoice[0], 2);
+    EXPECT_EQ(SupportChoice[25], 2);
+    EXPECT_EQ(SupportChoice[1], 1);
+    w.Check_RHC.Click();
+    EXPECT_FALSE(w.Check_RHF.Checked());
+    EXPECT_EQ(SupportChoice[25], 1);
+    // Three columns: headings, span 1, RHC.
+    EXPECT_EQ(w.Grid_Spans.ColCount(), 3);
+    EXPECT_EQ(w.Grid_Lengths.Cell(2, 0), " RHC");
+}
+
+TEST(BeamWindow, ColumnsAndCaptionsFollowSpansAndCantilevers) {
+    Fresh();
+    TBeamFrm& w = Window();
+    w.Check_LHC.Click();
+    w.UpDown_Spans.Step(1);
+    w.UpDown_Spans.Step(1);
+    w.Check_RHC.Click();
+    EXPECT_EQ(SpanCount, 3);
+    ASSERT_EQ(w.Grid_Spans.ColCount(), 6);
+    const char* captions[] = {" LHC ", " Span 1", " Span 2", " Span 3", " RHC"};
+    for (int col = 1; col <= 5; ++col) {
+        EXPECT_EQ(w.Grid_Spans.Cell(col, 0), captions[col - 1]);
+        EXPECT_EQ(w.Grid_Lengths.Cell(col, 0), captions[col - 1]);
+    }
+    EXPECT_EQ(w.Grid_Spans.Cell(0, 2), "\n Length  (m)");
+    EXPECT_EQ(w.Grid_Spans.Cell(0, 3), " Ixx  (cm^4)");
+    for (int i = 0; i < 12; ++i) w.UpDown_Spans.Step(1);
+    EXPECT_EQ(SpanCount, 10);  // the spinner stops at ten spans
+}
+
+TEST(BeamWindow, TypingASectionValueSetsEveryMember) {
+    Fresh();
+    TBeamFrm& w = Window();
+    Type(w.Edit_Ixx, "4500");
+    Type(w.Edit_E, "205000");
+    Type(w.Edit_Yrec, "127");
+    for (int m = 0; m <= 26; ++m) {
+        EXPECT_EQ(SpanTextTable[m][3], "4500") << m;
+        EXPECT_EQ(SpanTextTable[m][2], "205000") << m;
+        EXPECT_EQ(SpanTextTable[m][4], "127") << m;
+    }
+    EXPECT_EQ(w.Grid_Spans.Cell(1, 3), "4500");
+}
+
+TEST(BeamWindow, LengthsGridFeedsTheSpanGridAndOverview) {
+    Fresh();
+    TBeamFrm& w = Window();
+    w.Check_LHC.Click();
+    w.UpDown_Spans.Step(1);
+    Type(w.Grid_Lengths, 1, 1, "1.5");
+    Type(w.Grid_Lengths, 3, 1, "6");
+    EXPECT_EQ(w.Grid_Spans.Cell(1, 2), "1.5");
+    EXPECT_EQ(w.Grid_Spans.Cell(3, 2), "6");
+    EXPECT_EQ(SpanTextTable[0][1], "1.5");
+    EXPECT_EQ(SpanTextTable[2][1], "6");
+    EXPECT_EQ(w.Grid_SpanData.Cell(1, 1), " Yes");
+    EXPECT_EQ(w.Grid_SpanData.Cell(1, 2), "1.5");
+    EXPECT_EQ(w.Grid_SpanData.Cell(3, 2), "6");
+    EXPECT_EQ(w.Grid_SpanData.Cell(4, 1), " No");
+    EXPECT_EQ(w.Grid_SpanData.Cell(27, 1), " No");
+    EXPECT_FLOAT_EQ(SketchLength, 7500.0f);
+
+    // Per member, typing in the span grid goes back to the lengths grid.
+    w.Check_IE.Click();
+    EXPECT_TRUE(w.Grid_Spans.Visible());
+    EXPECT_FALSE(w.Grid_Lengths.Visible());
+    Type(w.Grid_Spans, 2, 2, "4");
+    EXPECT_EQ(w.Grid_Lengths.Cell(2, 1), "4");
+    EXPECT_EQ(w.Grid_SpanData.Cell(2, 2), "4");
+    EXPECT_FLOAT_EQ(SketchLength, 11500.0f);
+}
+
+TEST(BeamWindow, MemberSelectorStaysOnExistingMembers) {
+    Fresh(false);
+    TBeamFrm& w = Window();
+    w.UpDown_Spans.Step(1);
+    w.UpDown_Spans.Step(1);
+    w.UpDown_SpanNo.Step(-1);
+    EXPECT_EQ(w.Edit_SpanNo.Text(), "1");  // no LHC: not below span 1
+    for (int i = 0; i < 5; ++i) w.UpDown_SpanNo.Step(1);
+    EXPECT_EQ(w.Edit_SpanNo.Text(), "3");  // no RHC: not above the span count
+    EXPECT_EQ(SpanNo, 3);
+
+    w.Check_RHC.Click();
+    w.UpDown_SpanNo.Step(1);
+    EXPECT_EQ(w.lbl_SpanNo.Caption(), "RHC");
+    w.UpDown_Spans.Step(1);  // the RHC stays chosen
+    EXPECT_EQ(w.lbl_SpanNo.Caption(), "RHC");
+    EXPECT_EQ(w.Edit_SpanNo.Text(), "5");
+    EXPECT_EQ(SpanNo, 5);
+
+    w.Check_LHC.Click();
+    EXPECT_EQ(SpanNo, 6);  // the RHC column moves right
+    for (int i = 0; i < 6; ++i) w.UpDown_SpanNo.Step(-1);
+    EXPECT_EQ(w.lbl_SpanNo.Caption(), "LHC");
+    EXPECT_EQ(SpanNo, 1);
+    w.Check_LHC.Click();  // the LHC gone, the selector moves onto span 1
+    EXPECT_EQ(w.lbl_SpanNo.Caption(), "1");
+    EXPECT_EQ(SpanNo, 1);
+}
+
+TEST(BeamWindow, CancelRestoresTheCommittedBeam) {
+    Fresh();
+    TBeamFrm& w = Window();
+    w.Check_LHC.Click();
+    OneSectionBeam({"6", "4"}, "8000", "205000", "100");
+    Type(w.Grid_Lengths, 1, 1, "1.5");
+    w.cmdNext.Click();
+    ASSERT_FALSE(w.Showing());
+
+    w.Show();
+    w.Check_RHF.Click();
+    w.UpDown_Spans.Step(1);
+    Type(w.Grid_Lengths, 1, 1, "2");
+    Type(w.Edit_Ixx, "1");
+    w.List_Props.Add("typed");
+    w.cmdCancel.Click();
+    EXPECT_FALSE(w.Showing());
+    EXPECT_TRUE(w.Check_LHC.Checked());
+    EXPECT_FALSE(w.Check_RHF.Checked());
+    EXPECT_EQ(SpanCount, 2);
+    EXPECT_EQ(w.Edit_Spans.Text(), "2");
+    EXPECT_EQ(w.Grid_Lengths.ColCount(), 4);
+    EXPECT_EQ(w.Grid_Lengths.Cell(1, 1), "1.500");
+    EXPECT_EQ(w.Grid_Lengths.Cell(1, 0), " LHC ");
+    EXPECT_EQ(w.Grid_Spans.Cell(3, 2), "4.000");
+    EXPECT_EQ(w.Grid_Spans.Cell(0, 2), "\n Length  (m)");  // headings untouched
+    EXPECT_EQ(w.Edit_Ixx.Text(), "8000");
+    EXPECT_EQ(SpanTextTable[1][1], "6.000");
+    EXPECT_EQ(SpanTextTable[27][0], "0");
+    ASSERT_EQ(w.List_Props.Count(), 4);  // only the stored section text
+    EXPECT_EQ(w.List_Props.Item(1), " Ixx = 8000 cm^4");
+    EXPECT_TRUE(w.Check_IE.Checked());
+}
+
+TEST(BeamWindow, ResetEmptiesTheWindow) {
+    Fresh();
+    TBeamFrm& w = Window();
+    w.Check_RHC.Click();
+    w.Check_LHF.Click();
+    OneSectionBeam({"6", "4"}, "8000", "205000", "100");
+    FamilyCode = "UB";
+    w.ResetBeamForm();
+    EXPECT_EQ(w.Grid_Spans.ColCount(), 2);
+    EXPECT_EQ(w.Grid_Lengths.Cell(1, 0), " Span 1");
+    EXPECT_EQ(w.Grid_Lengths.Cell(1, 1), "");
+    EXPECT_EQ(w.Grid_Spans.Cell(1, 3), "");
+    EXPECT_FALSE(w.Check_RHC.Checked());
+    EXPECT_FALSE(w.Check_LHF.Checked());
+    EXPECT_EQ(w.Edit_Spans.Text(), "1");
+    EXPECT_EQ(w.Edit_Ixx.Text(), "");
+    EXPECT_EQ(w.lbl_Desc.Caption(), " ");
+    EXPECT_EQ(SpanCount, 1);
+    EXPECT_EQ(SketchLength, 0.0f);
+    EXPECT_EQ(FamilyCode, "");
+    EXPECT_EQ(SpanTextTable[2][1], "");
+    EXPECT_EQ(SupportChoice[25], 0);
+    EXPECT_TRUE(w.Check_IE.Checked());
+    EXPECT_EQ(w.Image_Beam.PixelAt(100, 30), gui::clGray);
+}
+
+// The sketch: supports, length labels and the total, in white on grey.
+TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
+    Fresh();
+    TBeamFrm& w = Window();
+    w.Check_RHF.Click();
+    w.Check_LHC.Click();
+    OneSectionBeam({"4", "4"}, "8000", "205000", "100");
+    gui::Canvas& c = w.Image_Beam.GetCanvas();
+    c.StartLog();
+    Type(w.Grid_Lengths, 1, 1, "2");  // LHC 2 m: total 10 m, 70.3 px per m
+    c.StopLog();
+    std::vector<std::string> texts;
+    int triangles = 0, walls = 0;
+    for (const gui::CanvasOp& op : c.Log()) {
+        if (op.Op == "TextOut") texts.push_back(op.Text);
+        if (op.Op == "LineTo" && op.PenWidth == 1 && op.Y2 == 30 + 15 && op.X2 == op.X - 10) ++triangles;
+        if (op.Op == "LineTo" && op.PenWidth == 2 && op.Y == 30 - 25 && op.Y2 == 30 + 25) {
+            ++walls;
+            EXPECT_EQ(op.X, 25 + 703);  // the right end
+        }
+    }
+    EXPECT_EQ(triangles, 2);  // the left end after the LHC, and support 1
+    EXPECT_EQ(walls, 1);
+    EXPECT_EQ(texts, (std::vector<std::string>{"2.00 m", "4.00 m", "4.00 m", "Length = 10.00 m"}));
+    EXPECT_EQ(w.Image_Beam.PixelAt(25 + 300, 30), gui::clWhite);
+
+    // A zero cantilever is no cantilever and has no label.
+    c.StartLog();
+    Type(w.Grid_Lengths, 1, 1, "0");
+    c.StopLog();
+    texts.clear();
+    for (const gui::CanvasOp& op : c.Log())
+        if (op.Op == "TextOut") texts.push_back(op.Text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"4.00 m", "4.00 m", "Length = 8.00 m"}));
+}
+
+}  // namespace
