@@ -95,15 +95,20 @@ void TPreferencesFrm::BuildUnitGroups() {
         groups_[i]->SetBounds(groups[i].left, groups[i].top, groups[i].width, nextTop[i] + 4);
 }
 
+namespace {
+// A group of two choices, one of them checked.
+void PlaceChoices(gui::GroupBox& box, int left, int top, int width, gui::RadioButton& first,
+                  gui::RadioButton& second, gui::RadioButton& checked) {
+    box.SetBounds(left, top, width, 84);
+    first.SetBounds(12, 24, width - 30, 17);
+    second.SetBounds(12, 24 + OptionStep, width - 30, 17);
+    checked.SetChecked(true);
+}
+}  // namespace
+
 void TPreferencesFrm::LayOut() {
-    GroupBox_Terms.SetBounds(8, 136, 300, 84);
-    Option_SPlastic.SetBounds(12, 24, 270, 17);
-    Option_ZPlastic.SetBounds(12, 50, 270, 17);
-    Option_SPlastic.SetChecked(true);
-    GroupBox_BM.SetBounds(16, 16, 250, 84);
-    Option_BMNC.SetBounds(12, 24, 220, 17);
-    Option_BMUK.SetBounds(12, 50, 220, 17);
-    Option_BMUK.SetChecked(true);
+    PlaceChoices(GroupBox_Terms, 8, 136, 300, Option_SPlastic, Option_ZPlastic, Option_SPlastic);
+    PlaceChoices(GroupBox_BM, 16, 16, 250, Option_BMNC, Option_BMUK, Option_BMUK);
     GroupBox_Factor.SetBounds(16, 16, 250, 60);
     Check_Factor.SetBounds(12, 26, 220, 17);
     ListBox1.SetBounds(8, 8, 597, 360);

@@ -1,6 +1,6 @@
 #include "UnitConversion.h"
-#include <charconv>
 #include <cmath>
+#include "BeamText.h"
 #include "Global.h"
 #include "SigFig.h"
 #include "gui.h"
@@ -13,45 +13,11 @@ void SaveOldFactors() {
 }
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-size_t SkipDigits(const std::string& s, size_t i) {
-    while (i < s.size() && IsDigit(s[i])) ++i;
-    return i;
-}
-
-double TypedNumber(const std::string& text) {
-    size_t start = text.find_first_not_of(' ');
-    if (start == std::string::npos) return 0;
-    size_t i = start;
-    bool negative = false;
-    if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
-    const size_t digits = i;
-    i = SkipDigits(text, i);
-    bool any = i > digits;
-    if (i < text.size() && text[i] == '.') {
-        const size_t decimals = i + 1;
-        const size_t end = SkipDigits(text, decimals);
-        if (end > decimals || any) i = end;
-        any = any || end > decimals;
-    }
-    if (!any) return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        size_t e = i + 1;
-        if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
-        const size_t end = SkipDigits(text, e);
-        if (end > e) i = end;
-    }
-    double v = 0;
-    std::from_chars(text.data() + digits, text.data() + i, v);  // out of range leaves 0
-    return negative ? -v : v;
-}
-
 bool Usable(float f) { return f != 0.0f && std::isfinite(f); }
 
 // The typed value, read to single precision, in the new unit.
 float Reexpressed(const std::string& text, float oldFactor, float newFactor) {
-    const float typed = static_cast<float>(TypedNumber(text));
+    const float typed = static_cast<float>(TextNumber(text));
     return static_cast<float>(static_cast<long double>(typed) * oldFactor / newFactor);
 }
 }  // namespace
