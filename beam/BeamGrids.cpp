@@ -3,6 +3,7 @@
 #include "BeamText.h"
 #include "Convert.h"
 #include "Global.h"
+#include "RunError.h"
 #include "SigFig.h"
 
 namespace {
@@ -226,7 +227,12 @@ void TBeamFrm::ShowBeamData() {
     } else {
         Frame_Timber.SetVisible(false);
         Frame_Steel.SetVisible(true);
-        LoadFamily(SectionFamily);
+        // A table that cannot be read leaves its list empty, not the beam unshown.
+        try {
+            LoadFamily(SectionFamily);
+        } catch (const RunError&) {
+            List_Sect.Clear();
+        }
     }
 
     List_Props.Clear();

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+#include <filesystem>
+#include "BeamTest.h"
+#include "BinFile.h"
+#include "SectionRecord.h"
+#include "SectionTables.h"
+
+using namespace beamtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The built-in tables, written into the program folder as the main window does.
+void WriteTables() {
+    ChangeDir(StartDir);
+    WriteSectionTables();
+}
+
+void Choose(int index) {
+    Window().List_Sect.SetItemIndex(index);
+    Window().List_Sect.OnClick();
+}
+
+std::vector<std::string> Props() {
+    std::vector<std::string> lines;
+    for (int i = 0; i < Window().List_Props.Count(); ++i) lines.push_back(Window().List_Props.Item(i));
+    return lines;
+}
+
+bool HasLine(const std::string& start) {
+    for (const std::string& l : Props())
+        if (l.rfind(start, 0) == 0) return true;
+    return false;
+}
+
+TEST(SectionChooser, UniversalBeamListedAndChosen) {
+    Fresh();
+    WriteTables();
+    TBeamFrm& w = Window();
+    w.UniversalBeams1.Click();
+    EXPECT_EQ(FamilyCode, "UB");
+    EXPECT_EQ(MaterialCode, "HRS");
+    EXPECT_EQ(w.lbl_Group.Caption(), "Beam");
+    EXPECT_TRUE(w.Frame_Steel.Visible());
+    EXPECT_FALSE(w.Frame_Data.Visible());
+    ASSERT_EQ(w.List_Sect.Count(), 95);
+    EXPECT_EQ(w.List_Sect.Item(0), "127 x 76 UB 13           ");  // padded as stored
+
+    Choose(0);
+    EXPECT_EQ(SectionShape, "Beam");
+    const std::vector<std::string> expected = {
+        " 127 x 76 UB 13           ", " Depth = 127 mm",   " Width = 76.00 mm", " Flange Thk = 7.60 mm",
+        " Web Thk = 4.00 mm",         " Root rad = 7.60 mm", " Outstand = 38.0 mm", " Web depth = 96.6 mm",
+        " Area = 16.5 cm^2",          " Ixx = 473.4 cm^4", " Iyy = 55.74 cm^4",  " Rxx = 53.5 mm",
+        " Ryy = 18.4 mm",             " x = 38.0 mm",      " y = 63.5 mm",       " Zxx = 74.56 cm^3",
+        " Zyy = 14.67 cm^3",          " ",                 " K = 2.851 cm^4",    " t = 13.8 mm",
+        " ",                          " Sxx = 84.60 cm^3", " Syy = 22.50 cm^3",  " u = 0.898",
+        " x = 16.27",                 " H = 1987 cm^6",    " ",
+    };
+    EXPECT_EQ(Props(), expected);
+
+    // The section goes to every member (one section for all).
+    for (int m : {0, 1, 13, 26}) {
+        EXPECT_EQ(SpanTextTable[m][5], "16.520") << m;
+    }
+    EXPECT_EQ(SpanDescText[1], "127 x 76 UB 13");
+    EXPECT_EQ(SpanTextTable[1][3], "473.4");
+    EXPECT_EQ(SpanTextTable[1][2], "205000");
+    EXPECT_EQ(SpanTextTable[1][4], "63.50");
+    EXPECT_EQ(w.lbl_Desc.Caption(), "127 x 76 UB 13");
+    EXPECT_EQ(w.Edit_Ixx.Text(), "473.4");
+    EXPECT_EQ(w.Grid_SpanData.Cell(27, 3), "205000");
+    EXPECT_EQ(w.Grid_SpanData.Cell(1, 4), "473.4");
+    EXPECT_EQ(w.Grid_SpanData.Cell(14, 6), "16.52");
+
+    // Shown with the section data frame, back to the list with OK.
+    w.cmd_ShowProps.Click();
+    EXPECT_TRUE(w.Frame_Data.Visible());
+    EXPECT_FALSE(w.Frame_Steel.Visible());
+    w.cmd_HideData.Click();
+    EXPECT_TRUE(w.Frame_Steel.Visible());
+    EXPECT_FALSE(w.Frame_Data.Visible());
+}
+
+TEST(SectionChooser, BlankSeparatorClearsTheSectionAndNextRefusesIt) {
+    Fresh();
+    WriteTables();
+    TBeamFrm& w = Window();
+    w.UniversalBeams1.Click();
+    Type(w.Grid_Lengths, 1, 1, "6");
+    Choose(0);
+    SectionShape = "Beam";
+    int blank = -1;
+    ChangeDir(StartDir);
+    for (int p = 1; p <= SectionCount("UB.sct") && blank < 0; ++p)
+        if (ReadSection("UB.sct", p).Width == 0) blank = p - 1;
+    ASSERT_GT(blank, 0);
+    Choose(blank);
+    EXPECT_TRUE(Props().empty());
+    EXPECT_EQ(SectionShape, "Beam");  // kept from the last section with dimensions
+    EXPECT_EQ(SpanTextTable[1][3], "0.0");
+    EXPECT_EQ(SpanTextTable[1][5], "0.0");
+    EXPECT_EQ(SpanDescText[1], w.List_Sect.Item(blank));
+    Messages().clear();
+    w.cmdNext.Click();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].substr(0, 37), " Specify value for Ixx for all spans\r");
+}
+
+TEST(SectionChooser, PerMemberSectionGoesToTheChosenMemberOnly) {
+    Fresh(false);
+    WriteTables();
+    TBeamFrm& w = Window();
+    w.UpDown_Spans.Step(1);
+    w.Check_RHC.Click();
+    for (int i = 0; i < 3; ++i) w.UpDown_SpanNo.Step(1);
+    ASSERT_EQ(w.lbl_SpanNo.Caption(), "RHC");
+    w.RSJ1.Click();
+    Choose(0);
+    EXPECT_EQ(w.Grid_Spans.Cell(3, 1), "76 x 76 x 13 RSJ");
+    EXPECT_EQ(SpanDescText[26], "76 x 76 x 13 RSJ");
+    EXPECT_EQ(w.Grid_Spans.Cell(1, 1), "");
+    EXPECT_EQ(SpanTextTable[1][3], "");
+    EXPECT_EQ(SpanTextTable[2][3], "");
+    for (int m = 0; m <= 26; ++m) EXPECT_NE(SpanTextTable[m][5], "") << m;  // the area of every member
+}
+
+TEST(SectionChooser, HollowSectionsAndAnglesShowTheirOwnLines) {
+    Fresh();
+    WriteTables();
+    TBeamFrm& w = Window();
+    w.CHS1.Click();
+    EXPECT_EQ(w.lbl_Group.Caption(), "Circular Hollow Section");
+    Choose(0);
+    EXPECT_EQ(SectionShape, "Tube");
+    EXPECT_TRUE(HasLine(" Depth = 21.30 mm"));  // the diameter, four figures
+    EXPECT_FALSE(HasLine(" Root rad"));
+    EXPECT_FALSE(HasLine(" u = "));
+    w.RHS1.Click();
+    Choose(0);
+    EXPECT_EQ(SectionShape, "Box");
+    EXPECT_FALSE(HasLine(" Root rad"));
+    w.EqualRSA1.Click();
+    Choose(0);
+    EXPECT_EQ(SectionShape, "RSA");
+    EXPECT_TRUE(HasLine(" Root rad = 3.50 mm"));
+    EXPECT_FALSE(HasLine(" Sxx"));
+    EXPECT_FALSE(HasLine(" H = "));
+    w.PFC1.Click();
+    Choose(0);
+    EXPECT_TRUE(HasLine(" Sxx"));
+    EXPECT_TRUE(HasLine(" H = "));
+}
+
+TEST(SectionChooser, ListsWholeRecordsOnly) {
+    Fresh();
+    WriteTables();
+    fs::resize_file(fs::path(StartDir) / "RSJ.sct", 400);
+    Window().RSJ1.Click();
+    EXPECT_EQ(Window().List_Sect.Count(), 2);
+    fs::resize_file(fs::path(StartDir) / "RSJ.sct", 399);
+    Window().RSJ1.Click();
+    EXPECT_EQ(Window().List_Sect.Count(), 1);
+}
+
+TEST(SectionChooser, MissingTableIsReportedAndKeepsTheChoice) {
+    Fresh();
+    WriteTables();
+    TBeamFrm& w = Window();
+    w.UniversalBeams1.Click();
+    fs::remove(fs::path(StartDir) / "UPN.sct");
+    Messages().clear();
+    w.UPN1.Click();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"File not found"});
+    EXPECT_EQ(w.List_Sect.Count(), 0);
+    EXPECT_EQ(w.lbl_Group.Caption(), "Rolled Steel Channel");
+    EXPECT_EQ(FamilyCode, "UPN");
+    EXPECT_EQ(MaterialCode, "HRS");
+}
+
+TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
+    Fresh();
+    ChangeDir(StartDir);
+    std::vector<SectionRecord> sections(250);
+    sections[0].Designation = "Box girder 1";
+    sections[0].Kind = " ";
+    sections[0].Ixx = 2.5e8f;
+    sections[0].E = 205000;
+    sections[0].YFibre = 300;
+    WriteSectionTable("Misc.sct", sections);
+    TBeamFrm& w = Window();
+    MaterialCode = "HRS";
+    w.Miscellaneous1.Click();
+    EXPECT_EQ(FamilyCode, "Misc");
+    EXPECT_EQ(SectionShape, "Misc");
+    EXPECT_EQ(MaterialCode, "Misc");
+    EXPECT_EQ(w.lbl_Group.Caption(), "Miscellaneous");
+    ASSERT_EQ(w.List_Sect.Count(), 250);
+    Choose(0);
+    EXPECT_TRUE(Props().empty());
+    EXPECT_EQ(SpanDescText[1], "Box girder 1");
+    EXPECT_EQ(SpanTextTable[1][3], "25000");
+    EXPECT_EQ(SpanTextTable[1][2], "205000");
+    EXPECT_EQ(SpanTextTable[1][4], "300.0");
+    EXPECT_EQ(SpanTextTable[1][5], "0.0");
+}
+
+}  // namespace
