@@ -42,8 +42,11 @@ void ClearFileCaseResults() {
     ClearEnvelope();
 }
 
-// The loads window from the load table just read.
-void RefillInputWindows() { LoadDataFrm->RestoreLoadRows(); }
+// The beam data and loads windows from the model just read.
+void RefillInputWindows() {
+    BeamFrm->ShowBeamData();
+    LoadDataFrm->RestoreLoadRows();
+}
 
 }  // namespace
 

@@ -98,6 +98,8 @@ void ResetBeamData(TIndexFrm& f) {
     if (!ReadUnitSettingsFile()) NewBeamUnits();
     f.ClearPicture();
     ResetLoadsWindow();
+    BeamFrm->ResetBeamForm();
+    BeamFrm->ClearBeamSketch();
     for (gui::Edit* e : {&SetHeaderFrm->Edit_Project_1, &SetHeaderFrm->Edit_Project_2, &SetHeaderFrm->Edit_JobDesc,
                          &SetHeaderFrm->Edit_Ref})
         e->SetText("");
