@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+#include <filesystem>
+#include "BeamTest.h"
+#include "BinFile.h"
+#include "Misc.h"
+#include "SectionRecord.h"
+
+using namespace beamtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+void Calculate(const std::string& h, const std::string& w, const std::string& e) {
+    TBeamFrm& f = Window();
+    f.Edit_Timber_H.SetText(h);
+    f.Edit_Timber_W.SetText(w);
+    f.Edit_Timber_E.SetText(e);
+    f.cmd_TimCalc.Click();
+}
+
+TEST(Timber, RectangleInMillimetres) {
+    Fresh();
+    TBeamFrm& w = Window();
+    w.Timber1.Click();
+    EXPECT_EQ(FamilyCode, "Timber");
+    EXPECT_EQ(SectionShape, "Timber");
+    EXPECT_EQ(MaterialCode, "Timber");
+    EXPECT_TRUE(w.Frame_Timber.Visible());
+    EXPECT_FALSE(w.Frame_Steel.Visible());
+    EXPECT_FALSE(w.Frame_Data.Visible());
+
+    Calculate("200", "50", "8000");
+    EXPECT_EQ(TimberH, 200.0f);
+    EXPECT_EQ(TimberW, 50.0f);
+    EXPECT_EQ(TimberHStored, 200.0f);
+    EXPECT_EQ(TimberWStored, 50.0f);
+    const std::vector<std::string> lines = {
+        " Properties for \"dry\" timber", " ", "200 x 50 Timber", " Depth = 200.0 mm", " Width = 50.00 mm",
+        " Area = 100.00 cm^2", " Ixx = 3333 cm^4", " E = 8000 N/mm^2", " y = 100.00 mm", "",
+    };
+    ASSERT_EQ(w.List_Props.Count(), int(lines.size()));
+    for (int i = 0; i < w.List_Props.Count(); ++i) EXPECT_EQ(w.List_Props.Item(i), lines[i]) << i;
+    // b h^3 / 12 = 50 x 200^3 / 12 mm^4 = 3333.33 cm^4.
+    EXPECT_EQ(SpanTextTable[1][3], "3333");
+    EXPECT_EQ(SpanTextTable[1][2], "8000");
+    EXPECT_EQ(SpanTextTable[1][4], "100.0");
+    EXPECT_EQ(SpanDescText[1], "200 x 50 Timber");
+    EXPECT_EQ(w.Edit_Ixx.Text(), "3333");
+    EXPECT_EQ(w.Grid_SpanData.Cell(5, 6), "100.0");  // area in cm^2
+    EXPECT_EQ(SpanTextTable[1][5], "");               // the members' area is not set
+
+    // Next builds Ixx of 3.3333e7 mm^4 from the shown text, and offers no self weight.
+    Type(w.Grid_Lengths, 1, 1, "4");
+    w.cmdNext.Click();
+    EXPECT_EQ(BeamGeometryTable[1][3], 3333.0 * 10000);
+    EXPECT_EQ(Material, "Timber");
+    EXPECT_FALSE(LoadDataFrm->Frame_SWt.Visible());
+}
+
+TEST(Timber, CentimetresGiveTheSameSectionAndReopenAsTyped) {
+    Fresh();
+    Unit_Sect_L = "cm";
+    Factor_Sect_L = 10;
+    TBeamFrm& w = Window();
+    w.Timber1.Click();
+    Calculate("20", "5", "8000");
+    EXPECT_EQ(TimberH, 200.0f);
+    EXPECT_EQ(TimberW, 50.0f);
+    EXPECT_EQ(w.List_Props.Item(3), " Depth = 20.00 cm");
+    EXPECT_EQ(w.List_Props.Item(8), " y = 10.000 cm");
+    EXPECT_EQ(SpanTextTable[1][4], "10.00");
+
+    // What Open would restore: the stored pair shown again in the edits.
+    SectionFamily = "Timber";
+    w.Edit_Timber_H.SetText("");
+    w.Edit_Timber_W.SetText("");
+    w.ShowBeamData();
+    EXPECT_EQ(w.Edit_Timber_H.Text(), "20.0");
+    EXPECT_EQ(w.Edit_Timber_W.Text(), "5.00");
+    EXPECT_TRUE(w.Frame_Timber.Visible());
+    EXPECT_FALSE(w.Frame_Steel.Visible());
+}
+
+TEST(Timber, PerMemberGoesToTheChosenSpanOnly) {
+    Fresh(false);
+    TBeamFrm& w = Window();
+    w.UpDown_Spans.Step(1);
+    w.UpDown_Spans.Step(1);
+    w.UpDown_SpanNo.Step(1);
+    ASSERT_EQ(SpanNo, 2);
+    w.Timber1.Click();
+    w.Edit_Ixx.SetText("untouched");
+    Calculate("200", "50", "8000");
+    EXPECT_EQ(w.Grid_Spans.Cell(2, 1), "200 x 50 Timber");
+    EXPECT_EQ(SpanTextTable[2][3], "3333");
+    EXPECT_EQ(w.Grid_Spans.Cell(1, 1), "");
+    EXPECT_EQ(w.Grid_Spans.Cell(3, 3), "");
+    EXPECT_EQ(w.Edit_Ixx.Text(), "untouched");
+}
+
+TEST(Timber, EmptyEditsGiveNoSectionAndNextAsksForIxx) {
+    Fresh();
+    TBeamFrm& w = Window();
+    w.Timber1.Click();
+    Calculate("", "", "8000");
+    Type(w.Grid_Lengths, 1, 1, "4");
+    Messages().clear();
+    w.cmdNext.Click();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].substr(0, 37), " Specify value for Ixx for all spans\r");
+}
+
+// ---- Miscellaneous sections --------------------------------------------------
+TMiscFrm& Misc() { return *MiscFrm; }
+
+void ShowMisc() {
+    Misc().Hide();
+    Misc().Show();
+}
+
+TEST(MiscSections, FirstUseShowsEmptyNumberedRowsAndSavesAllOfThem) {
+    Fresh();
+    fs::remove(fs::path(StartDir) / "Misc.sct");
+    Window().EditMiscellaneousSections1.Click();
+    ASSERT_TRUE(Misc().Showing());
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Misc().Grid.RowCount(), 251);
+    EXPECT_EQ(Misc().Grid.Cell(0, 0), " Ref");
+    EXPECT_EQ(Misc().Grid.Cell(2, 0), "     Ixx  (cm^4)");
+    EXPECT_EQ(Misc().Grid.Cell(3, 0), "\t     E  (N/mm^2)");
+    EXPECT_EQ(Misc().Grid.Cell(0, 1), "1");
+    EXPECT_EQ(Misc().Grid.Cell(0, 250), "250");
+    EXPECT_EQ(Misc().Grid.Cell(1, 250), "");
+    Misc().cmd_Save.Click();
+    EXPECT_EQ(fs::file_size(fs::path(StartDir) / "Misc.sct"), 50000u);
+    Misc().cmd_ok.Click();
+    EXPECT_FALSE(Misc().Showing());
+}
+
+TEST(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
+    Fresh();
+    Unit_Sect_L = "cm";
+    Factor_Sect_L = 10;
+    ShowMisc();
+    gui::StringGrid& g = Misc().Grid;
+    for (int r = 1; r <= 250; ++r) {
+        g.SetCell(1, r, "Section " + std::to_string(r));
+        g.SetCell(2, r, std::to_string(r * 10));
+        g.SetCell(3, r, "205000");
+        g.SetCell(4, r, "5");
+    }
+    g.SetCell(1, 7, "A description longer than twenty-five");
+    g.SetCell(2, 8, "0");
+    g.SetCell(2, 9, "12.5abc");
+    Misc().cmd_Save.Click();
+
+    ChangeDir(StartDir);
+    ASSERT_EQ(SectionCount("Misc.sct"), 250);
+    ASSERT_EQ(fs::file_size("Misc.sct"), 50000u);
+    const SectionRecord first = ReadSection("Misc.sct", 1);
+    EXPECT_EQ(first.Designation, "Section 1");
+    EXPECT_EQ(first.Ixx, 100000.0f);  // 10 cm^4
+    EXPECT_EQ(first.E, 205000.0f);
+    EXPECT_EQ(first.YFibre, 50.0f);   // 5 cm
+    EXPECT_EQ(first.Width, 0.0f);
+    EXPECT_EQ(first.Area, 0.0f);
+    EXPECT_EQ(first.Kind, " ");
+    EXPECT_EQ(first.RecNo, 1);
+    EXPECT_EQ(ReadSection("Misc.sct", 7).Designation, "A description longer than");
+    EXPECT_EQ(ReadSection("Misc.sct", 9).Ixx, 125000.0f);
+    EXPECT_EQ(ReadSection("Misc.sct", 250).RecNo, 250);
+    BinFile f("Misc.sct", BinFile::Mode::Read);
+    uint8_t rec[200];
+    f.Read(rec, sizeof rec);
+    EXPECT_EQ(rec[88], 1);
+    EXPECT_EQ(rec[89], ' ');
+
+    for (int r = 1; r <= 250; ++r)
+        for (int c = 1; c <= 4; ++c) g.SetCell(c, r, "");
+    ShowMisc();
+    EXPECT_EQ(g.Cell(1, 1), "Section 1");
+    EXPECT_EQ(g.Cell(2, 1), "10.000");
+    EXPECT_EQ(g.Cell(3, 1), "205000");
+    EXPECT_EQ(g.Cell(4, 1), "5.00");
+    EXPECT_EQ(g.Cell(2, 8), "");  // an Ixx of 0 shows empty
+    EXPECT_EQ(g.Cell(1, 250), "Section 250");
+    EXPECT_EQ(g.Cell(2, 250), "2500.0");
+}
+
+TEST(MiscSections, ShortFileShowsAnEmptyTable) {
+    Fresh();
+    ChangeDir(StartDir);
+    std::vector<SectionRecord> few(249);
+    few[0].Designation = "Only a few";
+    WriteSectionTable("Misc.sct", few);
+    Misc().Grid.SetCell(1, 3, "left over");
+    ShowMisc();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Misc().Grid.Cell(1, 1), "");
+    EXPECT_EQ(Misc().Grid.Cell(1, 3), "");
+    EXPECT_EQ(Misc().Grid.Cell(0, 3), "3");
+    Misc().Hide();
+}
+
+}  // namespace
