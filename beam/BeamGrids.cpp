@@ -213,11 +213,7 @@ void TBeamFrm::Check_IEClick() {
 }
 
 void TBeamFrm::ShowBeamData() {
-    filling_ = true;
-    struct Done {
-        bool& f;
-        ~Done() { f = false; }
-    } done{filling_};
+    const Filling filling(filling_);
 
     if (SectionFamily == "Timber") {
         Frame_Timber.SetVisible(true);
@@ -290,11 +286,7 @@ void TBeamFrm::ShowBeamData() {
 }
 
 void TBeamFrm::ResetBeamForm() {
-    filling_ = true;
-    struct Done {
-        bool& f;
-        ~Done() { f = false; }
-    } done{filling_};
+    const Filling filling(filling_);
 
     List_Props.Clear();
     List_Sect.Clear();

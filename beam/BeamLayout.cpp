@@ -6,8 +6,6 @@
 namespace {
 const gui::Color Grey = gui::clGray;
 
-void Place(gui::Control& c, int left, int top, int width, int height) { c.SetBounds(left, top, width, height); }
-
 // Unit names and factors that must not be missing while the window works.
 struct UnitDefault {
     ShortString<10>& name;
@@ -18,91 +16,90 @@ struct UnitDefault {
 }  // namespace
 
 void TBeamFrm::LayOut() {
-    Place(Panel1, 0, 0, 1, 553);
-    Place(Panel2, 0, 0, 777, 1);
-    Place(Panel4, 0, 0, 1, 777);
+    // Every control at its place in its parent.
+    const struct {
+        gui::Control& c;
+        int left, top, width, height;
+    } places[] = {
+        {Panel1, 0, 0, 1, 553},
+        {Panel2, 0, 0, 777, 1},
+        {Panel4, 0, 0, 1, 777},
+        {Image_Beam, 8, 4, 753, 81},
+        {GroupBox4, 8, 90, 200, 70},
+        {Check_LHC, 10, 28, 50, 20},
+        {Edit_Spans, 66, 26, 40, 24},
+        {UpDown_Spans, 106, 26, 18, 24},
+        {Check_RHC, 140, 28, 50, 20},
+        {Frame_Coupler, 216, 90, 170, 70},
+        {Check_LHF, 10, 20, 150, 20},
+        {Check_RHF, 10, 44, 150, 20},
+        {Frame_IE, 394, 90, 367, 70},
+        {Check_IE, 10, 20, 150, 20},
+        {Edit_SpanNo, 180, 18, 44, 24},
+        {lbl_SpanNo, 182, 20, 36, 20},
+        {UpDown_SpanNo, 224, 18, 18, 24},
+        {Label_SpanNo, 10, 46, 350, 18},
+        {Grid_Spans, 8, 168, 753, 152},
+        {Grid_Lengths, 8, 168, 753, 54},
+        {Frame_Props, 8, 230, 753, 84},
+        {lbl_Desc, 10, 20, 500, 18},
+        {lbl_Group, 10, 20, 400, 18},
+        {List_Sect, 10, 40, 540, 142},
+        {List_Props, 10, 20, 330, 162},
+        {lbl_S, 350, 30, 200, 18},
+        {lbl_Z, 350, 54, 200, 18},
+        {cmd_HideData, 350, 152, 80, 28},
+        {Edit_Timber_W, 190, 22, 60, 24},
+        {lbl_Wunit, 254, 26, 60, 18},
+        {Image1, 190, 52, 60, 110},
+        {Edit_Timber_H, 258, 94, 60, 24},
+        {lbl_Hunit, 322, 98, 60, 18},
+        {Label1, 20, 60, 16, 18},
+        {Edit_Timber_E, 40, 56, 90, 24},
+        {Label_TimE, 40, 84, 90, 18},
+        {cmd_TimCalc, 450, 152, 80, 28},
+        {cmd_ShowProps, 584, 330, 177, 28},
+        {cmdCancel, 584, 480, 80, 30},
+        {cmdNext, 681, 480, 80, 30},
+        {Label_Hint, 8, 524, 560, 18},
+        {Grid_SpanData, 8, 556, 753, 172},
+    };
+    for (const auto& p : places) p.c.SetBounds(p.left, p.top, p.width, p.height);
     for (gui::Panel* p : {&Panel1, &Panel2, &Panel4}) p->SetVisible(false);
+    for (gui::GroupBox* f : {&Frame_Steel, &Frame_Timber, &Frame_Data}) f->SetBounds(8, 324, 560, 190);
+    const int x[] = {10, 260, 510};
+    gui::Label* captions[] = {&Label_Ixx, &Label_E, &Label_Yrec};
+    gui::Edit* edits[] = {&Edit_Ixx, &Edit_E, &Edit_Yrec};
+    gui::Label* units[] = {&Label_IxxUnit, &Label_Eunit, &Label_YrecUnit};
+    for (int i = 0; i < 3; ++i) {
+        captions[i]->SetBounds(x[i], 50, 28, 18);
+        edits[i]->SetBounds(x[i] + 30, 46, 100, 24);
+        units[i]->SetBounds(x[i] + 136, 50, 90, 18);
+    }
 
-    Place(Image_Beam, 8, 4, 753, 81);
     Image_Beam.SetSize(753, 81);
-
-    Place(GroupBox4, 8, 90, 200, 70);
-    Place(Check_LHC, 10, 28, 50, 20);
-    Place(Edit_Spans, 66, 26, 40, 24);
-    Place(UpDown_Spans, 106, 26, 18, 24);
+    Image1.SetSize(60, 110);
     UpDown_Spans.SetMin(1);
     UpDown_Spans.SetMax(10);
     UpDown_Spans.SetPosition(1);
-    Place(Check_RHC, 140, 28, 50, 20);
-
-    Place(Frame_Coupler, 216, 90, 170, 70);
-    Place(Check_LHF, 10, 20, 150, 20);
-    Place(Check_RHF, 10, 44, 150, 20);
-
-    Place(Frame_IE, 394, 90, 367, 70);
-    Place(Check_IE, 10, 20, 150, 20);
-    Place(Edit_SpanNo, 180, 18, 44, 24);
-    Place(lbl_SpanNo, 182, 20, 36, 20);
     lbl_SpanNo.SetColour(gui::clWhite);
     lbl_SpanNo.SetAlignment(gui::Align::Center);
-    Place(UpDown_SpanNo, 224, 18, 18, 24);
     UpDown_SpanNo.SetMin(0);
     UpDown_SpanNo.SetMax(1);
     UpDown_SpanNo.SetPosition(1);
-    Place(Label_SpanNo, 10, 46, 350, 18);
-
-    Place(Grid_Spans, 8, 168, 753, 152);
     Grid_Spans.SetHint("Enter span lengths");
     Grid_Spans.SetRowCount(6);
-    Place(Grid_Lengths, 8, 168, 753, 54);
     Grid_Lengths.SetRowCount(2);
     for (gui::StringGrid* g : {&Grid_Spans, &Grid_Lengths}) {
         g->SetColCount(2);
         g->SetDefaultColWidth(110);
         g->SetEditing(true);
     }
-
-    Place(Frame_Props, 8, 230, 753, 84);
-    Place(lbl_Desc, 10, 20, 500, 18);
-    const int x[] = {10, 260, 510};
-    gui::Label* captions[] = {&Label_Ixx, &Label_E, &Label_Yrec};
-    gui::Edit* edits[] = {&Edit_Ixx, &Edit_E, &Edit_Yrec};
-    gui::Label* units[] = {&Label_IxxUnit, &Label_Eunit, &Label_YrecUnit};
-    for (int i = 0; i < 3; ++i) {
-        Place(*captions[i], x[i], 50, 28, 18);
-        Place(*edits[i], x[i] + 30, 46, 100, 24);
-        Place(*units[i], x[i] + 136, 50, 90, 18);
-    }
-
-    for (gui::GroupBox* f : {&Frame_Steel, &Frame_Timber, &Frame_Data}) Place(*f, 8, 324, 560, 190);
-    Place(lbl_Group, 10, 20, 400, 18);
-    Place(List_Sect, 10, 40, 540, 142);
     List_Sect.SetHint("Click to set values for I and E");
-    List_Sect.SetFont({"Courier", 8, 15});
-    Place(List_Props, 10, 20, 330, 162);
-    List_Props.SetFont({"Courier", 8, 15});
-    Place(lbl_S, 350, 30, 200, 18);
-    Place(lbl_Z, 350, 54, 200, 18);
-    Place(cmd_HideData, 350, 152, 80, 28);
-    Place(Edit_Timber_W, 190, 22, 60, 24);
-    Place(lbl_Wunit, 254, 26, 60, 18);
-    Place(Image1, 190, 52, 60, 110);
-    Image1.SetSize(60, 110);
-    Place(Edit_Timber_H, 258, 94, 60, 24);
-    Place(lbl_Hunit, 322, 98, 60, 18);
-    Place(Label1, 20, 60, 16, 18);
-    Place(Edit_Timber_E, 40, 56, 90, 24);
-    Place(Label_TimE, 40, 84, 90, 18);
-    Place(cmd_TimCalc, 450, 152, 80, 28);
-
-    Place(cmd_ShowProps, 584, 330, 177, 28);
-    Place(cmdCancel, 584, 480, 80, 30);
-    Place(cmdNext, 681, 480, 80, 30);
+    for (gui::ListBox* l : {&List_Sect, &List_Props}) l->SetFont({"Courier", 8, 15});
     cmdNext.SetHint("Click Here for Next");
-    Place(Label_Hint, 8, 524, 560, 18);
     Label_Hint.SetFont({"MS Sans Serif", 8, 0, gui::clBlue});
 
-    Place(Grid_SpanData, 8, 556, 753, 172);
     Grid_SpanData.SetColCount(28);
     Grid_SpanData.SetRowCount(7);
     Grid_SpanData.SetDefaultColWidth(75);
