@@ -35,6 +35,7 @@ TMiscFrm::TMiscFrm() : gui::Form("Miscellaneous Section Data") {
     const int widths[] = {35, 206, 113, 112, 77};
     for (int c = 0; c < 5; ++c) Grid.SetColWidth(c, widths[c]);
     Grid.SetEditing(true);
+    Grid.SetRowMoving(true);
     const gui::Font blue{"MS Sans Serif", 8, 0, gui::clBlue};
     int top = 392;
     for (gui::Label* l : {&Label1, &Label4, &Label2, &Label3}) {

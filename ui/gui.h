@@ -329,6 +329,10 @@ public:
     // As the user types into the current cell: the text lands in the cell,
     // then OnKeyUp runs.
     void TypeText(const std::string& text);
+    // Rows may be dragged by their fixed first cell to another place.
+    void SetRowMoving(bool on);
+    // Takes row `from` out and puts it in at `to`, the rows between closing up.
+    void MoveRow(int from, int to);
     std::function<void()> OnKeyUp;     // a key released while editing, the cell already updated
     std::function<void()> OnClick;     // the current cell changed
     std::function<void()> OnDblClick;

@@ -187,6 +187,25 @@ TEST(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     EXPECT_EQ(g.Cell(2, 250), "2500.0");
 }
 
+TEST(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
+    Fresh();
+    ShowMisc();
+    gui::StringGrid& g = Misc().Grid;
+    for (int r = 1; r <= 3; ++r) g.SetCell(1, r, "Section " + std::to_string(r));
+    g.MoveRow(1, 3);
+    EXPECT_EQ(g.Cell(0, 3), "1");  // the reference moves with its row
+    EXPECT_EQ(g.Cell(1, 1), "Section 2");
+    Misc().cmd_Save.Click();
+    ChangeDir(StartDir);
+    EXPECT_EQ(ReadSection("Misc.sct", 1).Designation, "Section 2");
+    EXPECT_EQ(ReadSection("Misc.sct", 3).Designation, "Section 1");
+    EXPECT_EQ(ReadSection("Misc.sct", 3).RecNo, 3);
+    ShowMisc();
+    EXPECT_EQ(g.Cell(0, 3), "3");  // renumbered when shown again
+    EXPECT_EQ(g.Cell(1, 3), "Section 1");
+    Misc().Hide();
+}
+
 TEST(MiscSections, ShortFileShowsAnEmptyTable) {
     Fresh();
     ChangeDir(StartDir);

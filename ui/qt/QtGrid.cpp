@@ -1,5 +1,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
@@ -43,8 +44,32 @@ private:
 QTableWidget* T(QWidget* w) { return static_cast<QTableWidget*>(w); }
 }  // namespace
 
+// Drags a row by its fixed first cell: pressed on one row, released on another.
+class RowDragFilter : public QObject {
+public:
+    explicit RowDragFilter(StringGrid* g) : QObject(g->Widget()), g_(g) {}
+    bool eventFilter(QObject*, QEvent* ev) override {
+        if (ev->type() != QEvent::MouseButtonPress && ev->type() != QEvent::MouseButtonRelease) return false;
+        auto* t = static_cast<QTableWidget*>(g_->Widget());
+        const QPoint at = static_cast<QMouseEvent*>(ev)->position().toPoint();
+        const int row = t->rowAt(at.y()), col = t->columnAt(at.x());
+        if (ev->type() == QEvent::MouseButtonPress) {
+            from_ = col == 0 && row >= 1 ? row : -1;
+        } else if (from_ >= 1 && row >= 1 && row != from_) {
+            Dispatch([this, row] { g_->MoveRow(from_, row); });
+            from_ = -1;
+        }
+        return false;
+    }
+
+private:
+    StringGrid* g_;
+    int from_ = -1;
+};
+
 struct StringGrid::Impl {
     bool editing = false;
+    RowDragFilter* drag = nullptr;
 };
 
 StringGrid::StringGrid(Container& parent) : Control(&parent, new QTableWidget), impl_(std::make_unique<Impl>()) {
@@ -118,6 +143,28 @@ void StringGrid::SetCurrent(int col, int row) {
     QSignalBlocker b(w_);
     T(w_)->setCurrentCell(row, col);
 }
+void StringGrid::SetRowMoving(bool on) {
+    QWidget* view = T(w_)->viewport();
+    if (on && !impl_->drag) {
+        impl_->drag = new RowDragFilter(this);
+        view->installEventFilter(impl_->drag);
+    } else if (!on && impl_->drag) {
+        view->removeEventFilter(impl_->drag);
+        delete impl_->drag;
+        impl_->drag = nullptr;
+    }
+}
+
+void StringGrid::MoveRow(int from, int to) {
+    if (from < 0 || from >= rows_ || to < 0 || to >= rows_ || from == to) return;
+    const int step = from < to ? 1 : -1;
+    for (int c = 0; c < cols_; ++c) {
+        const std::string moved = Cell(c, from);
+        for (int r = from; r != to; r += step) SetCell(c, r, Cell(c, r + step));
+        SetCell(c, to, moved);
+    }
+}
+
 void StringGrid::TypeText(const std::string& text) {
     SetCell(Col(), Row(), text);
     Dispatch(OnKeyUp);
