@@ -39,16 +39,16 @@ void TBeamFrm::LayOut() {
         {lbl_SpanNo, 182, 20, 36, 20},
         {UpDown_SpanNo, 224, 18, 18, 24},
         {Label_SpanNo, 10, 46, 350, 18},
-        {Grid_Spans, 8, 168, 753, 152},
-        {Grid_Lengths, 8, 168, 753, 54},
-        {Frame_Props, 8, 230, 753, 84},
+        {Grid_Spans, 8, 168, 753, 164},
+        {Grid_Lengths, 8, 168, 753, 66},
+        {Frame_Props, 8, 240, 753, 78},
         {lbl_Desc, 10, 20, 500, 18},
         {lbl_Group, 10, 20, 400, 18},
-        {List_Sect, 10, 40, 540, 142},
-        {List_Props, 10, 20, 330, 162},
+        {List_Sect, 10, 40, 540, 128},
+        {List_Props, 10, 20, 330, 150},
         {lbl_S, 350, 30, 200, 18},
         {lbl_Z, 350, 54, 200, 18},
-        {cmd_HideData, 350, 152, 80, 28},
+        {cmd_HideData, 350, 140, 80, 28},
         {Edit_Timber_W, 190, 22, 60, 24},
         {lbl_Wunit, 254, 26, 60, 18},
         {Image1, 190, 52, 60, 110},
@@ -57,8 +57,8 @@ void TBeamFrm::LayOut() {
         {Label1, 20, 60, 16, 18},
         {Edit_Timber_E, 40, 56, 90, 24},
         {Label_TimE, 40, 84, 90, 18},
-        {cmd_TimCalc, 450, 152, 80, 28},
-        {cmd_ShowProps, 584, 330, 177, 28},
+        {cmd_TimCalc, 450, 140, 80, 28},
+        {cmd_ShowProps, 584, 344, 177, 28},
         {cmdCancel, 584, 480, 80, 30},
         {cmdNext, 681, 480, 80, 30},
         {Label_Hint, 8, 524, 560, 18},
@@ -66,7 +66,7 @@ void TBeamFrm::LayOut() {
     };
     for (const auto& p : places) p.c.SetBounds(p.left, p.top, p.width, p.height);
     for (gui::Panel* p : {&Panel1, &Panel2, &Panel4}) p->SetVisible(false);
-    for (gui::GroupBox* f : {&Frame_Steel, &Frame_Timber, &Frame_Data}) f->SetBounds(8, 324, 560, 190);
+    for (gui::GroupBox* f : {&Frame_Steel, &Frame_Timber, &Frame_Data}) f->SetBounds(8, 338, 560, 178);
     const int x[] = {10, 260, 510};
     gui::Label* captions[] = {&Label_Ixx, &Label_E, &Label_Yrec};
     gui::Edit* edits[] = {&Edit_Ixx, &Edit_E, &Edit_Yrec};
@@ -94,9 +94,10 @@ void TBeamFrm::LayOut() {
         g->SetColCount(2);
         g->SetDefaultColWidth(110);
         g->SetEditing(true);
+        g->SetRowHeight(g == &Grid_Spans ? 2 : 1, 36);  // the two-line length heading
     }
     List_Sect.SetHint("Click to set values for I and E");
-    for (gui::ListBox* l : {&List_Sect, &List_Props}) l->SetFont({"Courier", 8, 15});
+    for (gui::ListBox* l : {&List_Sect, &List_Props}) l->SetFont({"Courier", 8, 13});
     cmdNext.SetHint("Click Here for Next");
     Label_Hint.SetFont({"MS Sans Serif", 8, 0, gui::clBlue});
 
@@ -109,8 +110,7 @@ void TBeamFrm::LayOut() {
     Grid_SpanData.SetCell(27, 0, " RHC");
 
     Check_IE.SetChecked(true);
-    Frame_Timber.SetVisible(false);
-    Frame_Data.BringToFront();
+    ShowFrame(Frame_Data);  // the section data frame lies over the list at first
     ShowEditingMode(true);
     DrawTimberPicture();
 }

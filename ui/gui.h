@@ -320,6 +320,7 @@ public:
     void SetDefaultColWidth(int w);
     int ColWidth(int col) const;
     void SetColWidth(int col, int w);
+    void SetRowHeight(int row, int h);
     void SetEditing(bool on);  // cells may be typed into
     std::string Cell(int col, int row) const;
     void SetCell(int col, int row, const std::string& text);  // runs no handler

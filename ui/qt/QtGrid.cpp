@@ -126,6 +126,7 @@ void StringGrid::SetDefaultColWidth(int w) {
 }
 int StringGrid::ColWidth(int col) const { return T(w_)->columnWidth(col); }
 void StringGrid::SetColWidth(int col, int w) { T(w_)->setColumnWidth(col, w); }
+void StringGrid::SetRowHeight(int row, int h) { T(w_)->setRowHeight(row, h); }
 void StringGrid::SetEditing(bool on) { impl_->editing = on; Restyle(); }
 
 std::string StringGrid::Cell(int col, int row) const {
