@@ -311,6 +311,7 @@ void TBeamFrm::ResetBeamForm() {
     MaterialCode.clear();
     FamilyCode.clear();
     SpanCount = 1;
+    ShowSelector(1);  // no member but span 1 is left to choose
     SupportChoice.Fill(0);
     for (int m = 0; m <= 26; ++m) SpanDescText[m].clear();
     for (auto& row : SpanTextTable) row.Fill("");

@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include "Beam.h"
+#include "BinFile.h"
 #include "Global.h"
 #include "GuiTest.h"
 #include "LoadData.h"
@@ -14,7 +15,8 @@ namespace beamtest {
 inline TBeamFrm& Window() { return *BeamFrm; }
 
 inline void Fresh(bool oneSection = true) {
-    ProgramFolder();
+    StartDir = ProgramFolder().string();
+    ChangeDir(StartDir);
     ApplyDefaultUnits();
     Unit_H = "cm^6";
     Factor_H = 1e-6f;

@@ -216,3 +216,72 @@ TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BeamWindow, ShowingWritesUnitsAndCaptions) {
+    Fresh();
+    ElasticModXName = "Wel,y";
+    ElasticModYName = "Wel,z";
+    Unit_Sect_L = "cm";
+    TBeamFrm& w = Window();
+    w.Hide();
+    w.Show();
+    EXPECT_EQ(w.lbl_Z.Caption(), "Wel,y/Wel,z = Elastic Modulus");
+    EXPECT_EQ(w.lbl_S.Caption(), "Sxx/Syy = Plastic Modulus");
+    EXPECT_EQ(w.Label_YrecUnit.Caption(), "cm");
+    EXPECT_EQ(w.lbl_Hunit.Caption(), "cm");
+    EXPECT_EQ(w.Grid_Spans.Cell(0, 5), "  y  (cm)");
+    EXPECT_EQ(w.Grid_SpanData.Cell(0, 6), " 6) Area");
+    EXPECT_EQ(w.Grid_SpanData.Cell(2, 0), "Span 1");
+
+    const int height = w.Height();
+    w.Label_Hint.Click();  // the overview comes into view
+    EXPECT_EQ(w.Top(), 10);
+    EXPECT_EQ(w.Height(), 777);
+    EXPECT_GT(w.Height(), height);
+    EXPECT_EQ(w.Width(), 777);
+}
+
+// What Open hands over: a member choice of 0 and a section table that is not
+// there must still show the opened beam, with the selector on a member.
+TEST(BeamWindow, RefillAfterOpenShowsTheBeamWhateverItsTableAndChoice) {
+    Fresh(false);
+    NumSpans = 2;
+    BeamGeometryTable.Fill({});
+    for (int k = 1; k <= 2; ++k) {
+        BeamGeometryTable[k][0] = 1;
+        BeamGeometryTable[k][1] = 5000.0 * k;
+        BeamGeometryTable[k][2] = 205000;
+        BeamGeometryTable[k][3] = 8e7;
+    }
+    SupportTypes.Fill(1);
+    SupportTypes[25] = 2;
+    SpanDescription[1] = "Span one";
+    SectionFamily = "UPN";
+    std::remove((StartDir + "/UPN.sct").c_str());
+    Material = "HRS";
+    SameForAllSpans = -1;
+    SpanNoStored = 0;
+    UniformSectionText[0] = "";
+    TBeamFrm& w = Window();
+    Messages().clear();
+    w.ShowBeamData();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(w.List_Sect.Count(), 0);
+    EXPECT_EQ(w.lbl_Group.Caption(), "Rolled Steel Channel");
+    EXPECT_EQ(FamilyCode, "UPN");
+    EXPECT_EQ(SpanCount, 2);
+    EXPECT_EQ(w.Grid_Spans.ColCount(), 3);
+    EXPECT_EQ(w.Grid_Spans.Cell(1, 1), "Span one");
+    EXPECT_EQ(w.Grid_Spans.Cell(2, 2), "10.00");
+    EXPECT_EQ(w.Grid_Spans.Cell(2, 3), "8000");
+    EXPECT_TRUE(w.Check_RHF.Checked());
+    EXPECT_FALSE(w.Check_IE.Checked());
+    EXPECT_TRUE(w.Grid_Spans.Visible());
+    EXPECT_EQ(SpanNo, 1);
+    EXPECT_EQ(w.lbl_SpanNo.Caption(), "1");
+    EXPECT_EQ(w.List_Props.Count(), 0);
+}
+
+}  // namespace

@@ -203,6 +203,7 @@ TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     EXPECT_EQ(SpanTextTable[1][2], "205000");
     EXPECT_EQ(SpanTextTable[1][4], "300.0");
     EXPECT_EQ(SpanTextTable[1][5], "0.0");
+    fs::remove(fs::path(StartDir) / "Misc.sct");
 }
 
 }  // namespace

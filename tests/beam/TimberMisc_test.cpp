@@ -118,9 +118,24 @@ void ShowMisc() {
     Misc().Show();
 }
 
-TEST(MiscSections, FirstUseShowsEmptyNumberedRowsAndSavesAllOfThem) {
-    Fresh();
-    fs::remove(fs::path(StartDir) / "Misc.sct");
+// Each test starts without "Misc.sct" and leaves none, with the window hidden and empty.
+class MiscSections : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Fresh();
+        Misc().Hide();
+        fs::remove(fs::path(StartDir) / "Misc.sct");
+    }
+    void TearDown() override {
+        Misc().Hide();
+        for (int r = 1; r <= 250; ++r)
+            for (int c = 1; c <= 4; ++c) Misc().Grid.SetCell(c, r, "");
+        fs::remove(fs::path(StartDir) / "Misc.sct");
+    }
+};
+
+TEST_F(MiscSections, FirstUseShowsEmptyNumberedRowsAndSavesAllOfThem) {
+    Misc().Grid.SetCell(1, 250, "left over");
     Window().EditMiscellaneousSections1.Click();
     ASSERT_TRUE(Misc().Showing());
     EXPECT_TRUE(Messages().empty());
@@ -137,8 +152,7 @@ TEST(MiscSections, FirstUseShowsEmptyNumberedRowsAndSavesAllOfThem) {
     EXPECT_FALSE(Misc().Showing());
 }
 
-TEST(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
-    Fresh();
+TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     Unit_Sect_L = "cm";
     Factor_Sect_L = 10;
     ShowMisc();
@@ -187,8 +201,7 @@ TEST(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     EXPECT_EQ(g.Cell(2, 250), "2500.0");
 }
 
-TEST(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
-    Fresh();
+TEST_F(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
     ShowMisc();
     gui::StringGrid& g = Misc().Grid;
     for (int r = 1; r <= 3; ++r) g.SetCell(1, r, "Section " + std::to_string(r));
@@ -206,8 +219,7 @@ TEST(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
     Misc().Hide();
 }
 
-TEST(MiscSections, ShortFileShowsAnEmptyTable) {
-    Fresh();
+TEST_F(MiscSections, ShortFileShowsAnEmptyTable) {
     ChangeDir(StartDir);
     std::vector<SectionRecord> few(249);
     few[0].Designation = "Only a few";
