@@ -107,6 +107,28 @@ TEST(SectionChooser, BlankSeparatorClearsTheSectionAndNextRefusesIt) {
     EXPECT_EQ(Messages()[0].substr(0, 37), " Specify value for Ixx for all spans\r");
 }
 
+// A span added back after a section was chosen for all shows that section and
+// is committed with it.
+TEST(SectionChooser, SpanAddedAfterChoosingForAllTakesTheSection) {
+    Fresh();
+    WriteTables();
+    TBeamFrm& w = Window();
+    w.UpDown_Spans.Step(1);
+    Type(w.Grid_Lengths, 1, 1, "5");
+    Type(w.Grid_Lengths, 2, 1, "4");
+    w.UpDown_Spans.Step(-1);
+    w.UniversalBeams1.Click();
+    Choose(0);
+    w.UpDown_Spans.Step(1);
+    EXPECT_EQ(w.Grid_Spans.Cell(2, 3), "473.4");
+    Messages().clear();
+    w.cmdNext.Click();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(BeamGeometryTable[2][3], BeamGeometryTable[1][3]);
+    EXPECT_EQ(SpanDescription[2], "127 x 76 UB 13");
+    EXPECT_EQ(BeamGeometryTable[2][1], 4000.0);
+}
+
 TEST(SectionChooser, PerMemberSectionGoesToTheChosenMemberOnly) {
     Fresh(false);
     WriteTables();
