@@ -28,7 +28,7 @@ case "${1:-}" in
     cmake -S . -B build -G Ninja >/dev/null
     ninja -C build -j "$jobs"
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
-    cmake -S . -B build-asan -G Ninja -DKORVELA_SANITIZE=ON -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O1 >/dev/null
+    cmake -S . -B build-asan -G Ninja -DKORVELA_SANITIZE=ON -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS=-O0 >/dev/null
     ninja -C build-asan -j "$jobs"
     QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
       ctest --test-dir build-asan --output-on-failure -j "$jobs"
