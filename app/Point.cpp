@@ -1,6 +1,6 @@
 #include "Point.h"
 #include <cmath>
-#include <cstdlib>
+#include "Convert.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "PointResults.h"
@@ -10,6 +10,11 @@
 #include "TextStore.h"
 
 TPointFrm* PointFrm = nullptr;
+
+namespace {
+// A distance too large to hold reads as no distance.
+double FiniteOrZero(double v) { return std::isfinite(v) ? v : 0.0; }
+}  // namespace
 
 namespace {
 
@@ -30,12 +35,6 @@ void EmptyValueCells(gui::StringGrid& grid, int lastRow) {
 
 }  // namespace
 
-double LeadingNumber(const std::string& text) {
-    const char* start = text.c_str();
-    char* end = nullptr;
-    const double v = std::strtod(start, &end);
-    return end == start || !std::isfinite(v) ? 0.0 : v;
-}
 
 TPointFrm::TPointFrm() : gui::Form("Results at point.") {
     SetBorder(gui::Border::Single);
@@ -96,7 +95,7 @@ void TPointFrm::FormShow() {
 
 void TPointFrm::cmd_CalcClick() {
     gui::SetHourglass(true);
-    const float x = static_cast<float>(LeadingNumber(Edit_Dist.Text()) * Factor_L);
+    const float x = static_cast<float>(FiniteOrZero(TextNumber(Edit_Dist.Text())) * Factor_L);
     if (BeamLength == 0) {
         ComputePointResults(0);
         gui::SetHourglass(false);

@@ -29,6 +29,3 @@ private:
 };
 
 extern TPointFrm* PointFrm;
-
-// The number at the start of a text; 0 when it starts with none.
-double LeadingNumber(const std::string& text);

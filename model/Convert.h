@@ -11,3 +11,7 @@ int32_t StrToInt(const std::string& text);
 // it are allowed; anything else (an empty text too) raises
 // "'text' is not a valid floating point value".
 long double StrToFloat(const std::string& text);
+
+// The number a text begins with (leading blanks, a sign, digits, a decimal
+// point and an exponent); 0 for an empty text or one that begins otherwise.
+double TextNumber(const std::string& text);
