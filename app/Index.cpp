@@ -33,9 +33,8 @@ TIndexFrm::TIndexFrm() : gui::Form("Korvela") {
     UpDown1.SetMin(0);
     UpDown1.SetMax(25);
     UpDown1.SetPosition(0);
-    for (gui::Control* c : {static_cast<gui::Control*>(&Label_Case), static_cast<gui::Control*>(&lbl_Case),
-                            static_cast<gui::Control*>(&Edit_Case), static_cast<gui::Control*>(&UpDown1)})
-        c->SetVisible(false);
+    ShowCaseSpinner(false);
+    Edit_Case.SetVisible(false);
     const gui::Font listFont{"Courier", 8, 17};
     List_Results.SetBounds(0, 440, 409, 161);
     List_CaseResults.SetBounds(448, 440, 257, 161);
@@ -109,6 +108,12 @@ void TIndexFrm::FormShow() {
     IndexFrmShown = 1;
 }
 
+void TIndexFrm::ShowCaseSpinner(bool visible) {
+    Label_Case.SetVisible(visible);
+    lbl_Case.SetVisible(visible);
+    UpDown1.SetVisible(visible);
+}
+
 void TIndexFrm::EnableResults() {
     Save1.SetEnabled(true);
     SaveAs1.SetEnabled(true);
@@ -116,9 +121,7 @@ void TIndexFrm::EnableResults() {
     UpDown1.SetEnabled(true);
     UpDown1.SetMax(NumLoadcases);
     UpDown1.SetPosition(0);
-    for (gui::Control* c : {static_cast<gui::Control*>(&Label_Case), static_cast<gui::Control*>(&lbl_Case),
-                            static_cast<gui::Control*>(&UpDown1)})
-        c->SetVisible(true);
+    ShowCaseSpinner(true);
 }
 
 void TIndexFrm::Loads1Click() {

@@ -63,6 +63,8 @@ public:
     void DrawLoadsAndBeam();
     // Result diagrams of ShownCase, or of every active loadcase when it is 0.
     void DrawShownDiagrams();
+    // The loadcase spinner with its caption and label.
+    void ShowCaseSpinner(bool visible);
     // Enabled states after an analysis or the opening of a file with results.
     void EnableResults();
     // Beam data files: writes to BeamFileName, falling back to Save As on any

@@ -39,9 +39,7 @@ void TIndexFrm::AnalyseBeam() {
     gui::SetHourglass(true);
     List_Results.Clear();
     List_CaseResults.Clear();
-    for (gui::Control* c : {static_cast<gui::Control*>(&Label_Case), static_cast<gui::Control*>(&lbl_Case),
-                            static_cast<gui::Control*>(&UpDown1)})
-        c->SetVisible(true);
+    ShowCaseSpinner(true);
     ClearPicture();
 
     AnalysisHooks hooks;
