@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QWidget>
 #include "QtCommon.h"
 
@@ -27,9 +28,18 @@ private:
 };
 }  // namespace
 
+// The client area sits in a scroll area, so a form taller or wider than the
+// screen can still be reached whole.
+static QScrollArea* ClientScroller(QWidget* form) {
+    return form->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 Form::Form(const std::string& caption) : Container(nullptr, new FormWidget(this)) {
     w_->setWindowTitle(qt::Q(caption));
-    client_ = new QWidget(w_);
+    auto* scroller = new QScrollArea(w_);
+    scroller->setFrameShape(QFrame::NoFrame);
+    client_ = new QWidget;
+    scroller->setWidget(client_);
     SetFont(Font{});
     SetClientSize(400, 300);
 }
@@ -75,9 +85,12 @@ void Form::CentreOnScreen() {
 void Form::ApplyGeometry() {
     int menu = hasMenu_ ? MenuBarHeight : 0;
     int cw = std::max(0, ClientWidth()), ch = std::max(0, ClientHeight());
-    w_->setGeometry(left_ + FrameWidth, top_ + FrameHeight() - FrameWidth - menu, cw, ch + menu);
-    client_->setGeometry(0, menu, cw, ch);
-    if (hasMenu_) MenuBar()->setGeometry(0, 0, cw, menu);
+    int shownW = std::min(cw, std::max(1, ScreenWidth() - 2 * FrameWidth));
+    int shownH = std::min(ch, std::max(1, ScreenHeight() - FrameHeight()));
+    w_->setGeometry(left_ + FrameWidth, top_ + FrameHeight() - FrameWidth - menu, shownW, shownH + menu);
+    ClientScroller(w_)->setGeometry(0, menu, shownW, shownH);
+    client_->resize(cw, ch);
+    if (hasMenu_) MenuBar()->setGeometry(0, 0, shownW, menu);
 }
 
 QWidget* Form::MenuBar() {
