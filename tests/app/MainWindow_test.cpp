@@ -6,6 +6,7 @@
 #include "Index.h"
 #include "LoadData.h"
 #include "Print.h"
+#include "ResultsBeam.h"
 #include "Unit1.h"
 #include "gui.h"
 
@@ -18,7 +19,10 @@ const char* const TableFiles[] = {"UB.sct", "UC.sct", "RSJ.sct", "IPE.sct", "HE.
                                   "UnEqRSA.sct", "EqL.sct", "UnEqL.sct", "RHS.sct", "CHS.sct", "C.sct"};
 const int TableRecords[] = {95, 37, 9, 92, 124, 208, 66, 17, 16, 24, 66, 43, 17, 34, 193, 89, 37};
 
-TEST(MainWindow, MenusStartWithSaveSaveAsAndPrintDisabled) {
+// Puts the main window back as start-up left it.
+class MainWindow : public results_test::AnalysedBeam {};
+
+TEST_F(MainWindow, MenusStartWithSaveSaveAsAndPrintDisabled) {
     ProgramFolder();
     EXPECT_FALSE(IndexFrm->Save1.Enabled());
     EXPECT_FALSE(IndexFrm->SaveAs1.Enabled());
@@ -41,7 +45,7 @@ TEST(MainWindow, MenusStartWithSaveSaveAsAndPrintDisabled) {
     EXPECT_EQ(IndexFrm->UpDown1.Position(), 0);
 }
 
-TEST(MainWindow, LoadsBeforeABeamExistsAsksForTheBeamFirst) {
+TEST_F(MainWindow, LoadsBeforeABeamExistsAsksForTheBeamFirst) {
     ProgramFolder();
     BeamLength = 0;
     Messages().clear();
@@ -50,16 +54,17 @@ TEST(MainWindow, LoadsBeforeABeamExistsAsksForTheBeamFirst) {
     EXPECT_FALSE(LoadDataFrm->Showing());
 }
 
-TEST(MainWindow, LayoutFollowsTheScreen) {
+TEST_F(MainWindow, LayoutFollowsTheScreen) {
     ProgramFolder();
     // 1024 x 768: window 1022 x 766, lists 116 high, the case list keeps 625.
-    EXPECT_EQ(IndexFrm->Left(), 1);
-    EXPECT_EQ(IndexFrm->Width(), 1022);
-    EXPECT_EQ(IndexFrm->Height(), 766);
-    EXPECT_EQ(IndexFrm->List_Results.Height(), 116);
-    EXPECT_EQ(IndexFrm->List_Results.Top(), IndexFrm->ClientHeight() - 116);
-    EXPECT_EQ(IndexFrm->List_CaseResults.Width(), 625);
-    EXPECT_EQ(IndexFrm->List_CaseResults.Left(), IndexFrm->ClientWidth() - 625);
+    TIndexFrm usual;
+    EXPECT_EQ(usual.Left(), 1);
+    EXPECT_EQ(usual.Width(), 1022);
+    EXPECT_EQ(usual.Height(), 766);
+    EXPECT_EQ(usual.List_Results.Height(), 116);
+    EXPECT_EQ(usual.List_Results.Top(), usual.ClientHeight() - 116);
+    EXPECT_EQ(usual.List_CaseResults.Width(), 625);
+    EXPECT_EQ(usual.List_CaseResults.Left(), usual.ClientWidth() - 625);
 
     gui::SetScreenSize(1280, 1024);
     TIndexFrm big;
@@ -79,7 +84,7 @@ TEST(MainWindow, LayoutFollowsTheScreen) {
     gui::SetScreenSize(1024, 768);
 }
 
-TEST(MainWindow, TilingAndTheLoadcaseSpinner) {
+TEST_F(MainWindow, TilingAndTheLoadcaseSpinner) {
     ProgramFolder();
     IndexFrm->Results1.Click();
     EXPECT_EQ(IndexFrm->TileMode, 1);
@@ -104,7 +109,7 @@ TEST(MainWindow, TilingAndTheLoadcaseSpinner) {
     EXPECT_EQ(DisplayMode, 1);
 }
 
-TEST(MainWindow, ListClicksWidenAndBringForward) {
+TEST_F(MainWindow, ListClicksWidenAndBringForward) {
     ProgramFolder();
     SameForAllSpans = -1;
     IndexFrm->List_Results.OnClick();
@@ -116,7 +121,7 @@ TEST(MainWindow, ListClicksWidenAndBringForward) {
     EXPECT_EQ(IndexFrm->List_Results.Width(), 500);
 }
 
-TEST(MainWindow, ShowingWritesTheSectionTablesInTheCurrentFolder) {
+TEST_F(MainWindow, ShowingWritesTheSectionTablesInTheCurrentFolder) {
     ProgramFolder();
     TempDir here;
     IndexFrmShown = -1;
@@ -129,7 +134,7 @@ TEST(MainWindow, ShowingWritesTheSectionTablesInTheCurrentFolder) {
     IndexFrm->Close();
 }
 
-TEST(MainWindow, AFailingTableStopsTheWritersButTheWindowStillShows) {
+TEST_F(MainWindow, AFailingTableStopsTheWritersButTheWindowStillShows) {
     ProgramFolder();
     TempDir here;
     fs::create_directory("RSJ.sct");  // cannot be written as a file
