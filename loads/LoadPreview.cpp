@@ -160,6 +160,7 @@ std::string LengthText(float length) { return SigFig3Dec3(length / Factor_L) + "
 
 void DrawLoadsPreviewOn(gui::Canvas& c, int W, int H, int lc) {
     long double L = BeamLength;
+    if (L == 0) return;  // no beam: nothing to scale the loads to
     std::vector<Udl> udls;
     std::vector<PointLoad> points;
     for (int row = 1; row <= MaxLoadRows; ++row) {

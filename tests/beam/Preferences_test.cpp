@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "TempDir.h"
 #include <filesystem>
 #include "BinFile.h"
 #include "Global.h"
@@ -95,8 +96,10 @@ TEST(Preferences, EveryOptionStoresItsNameAndFactor) {
 
 TEST(Preferences, CaptionsConventionAndFactoredLoads) {
     UnitsGuard guard;
+    TempDir here;  // no settings file here: the defaults
     IndexFrmShown = -1;
-    TPreferencesFrm prefs;  // defaults: no settings file here
+    FactoredLoads = 0;  // as at start-up, before any OK
+    TPreferencesFrm prefs;
     EXPECT_TRUE(prefs.Option_BMNC.Checked());
     EXPECT_FALSE(prefs.Check_Factor.Checked());  // FactoredLoads 0 keeps the design state
     prefs.Option_ZPlastic.Click();

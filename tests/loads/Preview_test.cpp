@@ -139,3 +139,19 @@ TEST_F(Preview, LengthLabelUnderTheBeam) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Preview, WithoutABeamNothingIsDrawnAndTheSelfWeightBoxStillWorks) {
+    Row(1, KindPoint, 1000, 5000, 0, 0, 1);
+    ApplyFlags[1][SelfWeightSlot] = 1;
+    BeamLength = 0;
+    DrawLoadsPreviewOn(c, W, H, 1);
+    EXPECT_TRUE(c.Log().empty());
+    Messages().clear();
+    F().Check_Swt.Click();  // redraws the preview
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    F().Check_Swt.SetChecked(false);
+}
+
+}  // namespace
