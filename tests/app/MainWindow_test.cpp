@@ -107,6 +107,10 @@ TEST_F(MainWindow, TilingAndTheLoadcaseSpinner) {
     EXPECT_EQ(IndexFrm->ShownCase, 0);
     EXPECT_EQ(IndexFrm->lbl_Case.Caption(), "All");
     EXPECT_EQ(DisplayMode, 1);
+
+    IndexFrm->Default1.Click();  // the lists back at the bottom
+    EXPECT_EQ(IndexFrm->List_Results.Height(), 116);
+    EXPECT_EQ(IndexFrm->List_CaseResults.Top(), IndexFrm->ClientHeight() - 116);
 }
 
 TEST_F(MainWindow, ListClicksWidenAndBringForward) {

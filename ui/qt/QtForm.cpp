@@ -1,6 +1,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -109,7 +110,7 @@ bool Form::IsMainForm() const { return qt::MainForm == this; }
 
 void Form::Show() {
     if (showing_) {
-        w_->raise();
+        if (QGuiApplication::platformName() != "offscreen") w_->raise();  // headless: nothing to raise
         return;
     }
     showing_ = true;
