@@ -1,5 +1,6 @@
 // The beam data window's controls, its creation and every showing.
 #include "Beam.h"
+#include "UnitConversion.h"
 #include "Global.h"
 #include "Index.h"
 
@@ -190,8 +191,8 @@ void TBeamFrm::FormShow() {
         IndexFrm->Save1.SetEnabled(false);
         IndexFrm->SaveAs1.SetEnabled(false);
     }
-    lbl_S.SetCaption(PlasticModXName.str() + "/" + PlasticModYName.str() + " = Plastic Modulus");
-    lbl_Z.SetCaption(ElasticModXName.str() + "/" + ElasticModYName.str() + " = Elastic Modulus");
+    lbl_S.SetCaption(PlasticModulusLabel());
+    lbl_Z.SetCaption(ElasticModulusLabel());
     Label_Hint.SetCaption("Enter lengths for spans and cantilevers in the grid above.");
     DrawBeamSketch();
     gui::SetHourglass(false);
