@@ -108,6 +108,8 @@ public:
 
     // Refills the window from the model (after Open, and on Cancel).
     void ShowBeamData();
+    // Row headings of the grids in the units in force.
+    void WriteGridHeadings();
     // Empties the window for a new beam.
     void ResetBeamForm();
     // Fills the whole sketch grey.

@@ -150,6 +150,18 @@ void TBeamFrm::FormCreate() {
     SpanNo = 1;
 }
 
+void TBeamFrm::WriteGridHeadings() {
+    const std::string lengthHeading = "\n Length  (" + Unit_L.str() + ")";
+    Grid_Spans.SetCell(0, 1, " Description ");
+    Grid_Spans.SetCell(0, 2, lengthHeading);
+    Grid_Spans.SetCell(0, 3, " Ixx  (" + Unit_Sect_I.str() + ")");
+    Grid_Spans.SetCell(0, 4, "  E  (" + Unit_Sect_E.str() + ")");
+    Grid_Spans.SetCell(0, 5, "  y  (" + Unit_Sect_L.str() + ")");
+    Grid_Lengths.SetCell(0, 1, lengthHeading);
+    const char* const overview[] = {" 1) Exists", " 2) L", " 3) E", " 4) Ixx", " 5) y", " 6) Area"};
+    for (int row = 1; row <= 6; ++row) Grid_SpanData.SetCell(0, row, overview[row - 1]);
+}
+
 void TBeamFrm::FormShow() {
     gui::SetHourglass(true);
     gui::Canvas& c = Image_Beam.GetCanvas();
@@ -168,17 +180,9 @@ void TBeamFrm::FormShow() {
     }
 
     for (int col = 1; col <= SpanCount && col < Grid_Spans.ColCount(); ++col) Grid_Spans.SetColWidth(col, 110);
-    const std::string lengthHeading = "\n Length  (" + Unit_L.str() + ")";
-    Grid_Spans.SetCell(0, 1, " Description ");
-    Grid_Spans.SetCell(0, 2, lengthHeading);
-    Grid_Spans.SetCell(0, 3, " Ixx  (" + Unit_Sect_I.str() + ")");
-    Grid_Spans.SetCell(0, 4, "  E  (" + Unit_Sect_E.str() + ")");
-    Grid_Spans.SetCell(0, 5, "  y  (" + Unit_Sect_L.str() + ")");
     Grid_Lengths.SetColWidth(0, 95);
-    Grid_Lengths.SetCell(0, 1, lengthHeading);
     Grid_Lengths.SetCell(1, 0, " Span 1");
-    const char* const overview[] = {" 1) Exists", " 2) L", " 3) E", " 4) Ixx", " 5) y", " 6) Area"};
-    for (int row = 1; row <= 6; ++row) Grid_SpanData.SetCell(0, row, overview[row - 1]);
+    WriteGridHeadings();
 
     Label_IxxUnit.SetCaption(Unit_Sect_I);
     Label_Eunit.SetCaption(Unit_Sect_E);

@@ -39,6 +39,7 @@ void ConvertBeamWindow(TBeamFrm& f) {
         fl.edit->SetText(ConvertedMemberText(fl.edit->Text(), fl.old, *fl.factor));
         fl.unit->SetCaption(*fl.name);
     }
+    f.WriteGridHeadings();
 }
 
 // Unit labels over the load columns, then the five value edits of every

@@ -56,6 +56,10 @@ TEST(UnitConversionWindows, MemberValuesOfTheBeamWindow) {
     EXPECT_EQ(BeamFrm->Edit_Ixx.Text(), "80000000");
     EXPECT_EQ(BeamFrm->Label_IxxUnit.Caption(), "mm^4");
     EXPECT_EQ(BeamFrm->Edit_E.Text(), "");
+    // The headings follow at once, not only at the window's next showing.
+    EXPECT_EQ(BeamFrm->Grid_Spans.Cell(0, 2), "\n Length  (mm)");
+    EXPECT_EQ(BeamFrm->Grid_Spans.Cell(0, 3), " Ixx  (mm^4)");
+    EXPECT_EQ(BeamFrm->Grid_Lengths.Cell(0, 1), "\n Length  (mm)");
     SpanTextTable[1][1] = "";
     for (int row = 2; row <= 4; ++row) BeamFrm->Grid_Spans.SetCell(1, row, "");
     BeamFrm->Grid_Lengths.SetCell(1, 1, "");
