@@ -242,10 +242,13 @@ public:
     bool Checked() const { return checked_; }
     void SetChecked(bool c);  // a change runs OnClick
     void Click();             // as the user clicks: focus, toggle, OnClick
+    // True while a click of the user's is handled, false when the program
+    // sets the state.
     bool Focused() const { return focused_; }
     std::function<void()> OnClick;
 
 private:
+    void UserClicked(bool c);
     void Show(bool c);
     bool checked_ = false;
     bool focused_ = false;

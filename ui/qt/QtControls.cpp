@@ -181,11 +181,13 @@ void Button::Click() {
 
 // ---- Check box and radio button ----------------------------------------------------
 CheckBox::CheckBox(Container& parent, const std::string& caption) : Control(&parent, new QCheckBox(qt::Q(caption))) {
-    QObject::connect(static_cast<QCheckBox*>(w_), &QCheckBox::clicked, [this](bool c) {
-        focused_ = true;
-        checked_ = c;
-        Dispatch(OnClick);
-    });
+    QObject::connect(static_cast<QCheckBox*>(w_), &QCheckBox::clicked, [this](bool c) { UserClicked(c); });
+}
+void CheckBox::UserClicked(bool c) {
+    focused_ = true;
+    checked_ = c;
+    Dispatch(OnClick);
+    focused_ = false;
 }
 void CheckBox::Show(bool c) {
     QSignalBlocker b(w_);
@@ -199,11 +201,8 @@ void CheckBox::SetChecked(bool c) {
 }
 void CheckBox::Click() {
     if (!Enabled()) return;
-    focused_ = true;
-    checked_ = !checked_;
-    Show(checked_);
-    Dispatch(OnClick);
-    focused_ = false;
+    Show(!checked_);
+    UserClicked(!checked_);
 }
 
 RadioButton::RadioButton(Container& parent, const std::string& caption)
