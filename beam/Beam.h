@@ -123,13 +123,6 @@ public:
     void LoadFamily(const std::string& code);
 
 private:
-    bool filling_ = false;  // the program sets the check boxes: no refresh
-    struct Filling {
-        explicit Filling(bool& f) : f_(f) { f_ = true; }
-        ~Filling() { f_ = false; }
-        bool& f_;
-    };
-
     // Layout and showing (BeamLayout.cpp).
     void LayOut();
     void BindHandlers();

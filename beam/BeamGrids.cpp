@@ -165,14 +165,14 @@ void TBeamFrm::RefreshMembers() {
 }
 
 void TBeamFrm::CantileverClick(gui::CheckBox& box, gui::CheckBox& fixedBox) {
-    if (box.Focused() && !filling_) {
+    if (box.Focused()) {
         if (box.Checked()) fixedBox.SetChecked(false);
         RefreshMembers();
     }
 }
 
 void TBeamFrm::FixedEndClick(gui::CheckBox& box, gui::CheckBox& cantileverBox) {
-    if (box.Focused() && !filling_) {
+    if (box.Focused()) {
         if (box.Checked()) cantileverBox.SetChecked(false);
         RefreshMembers();
     }
@@ -193,7 +193,7 @@ void TBeamFrm::SectionEditKeyUp(int text, int row, const gui::Edit& edit) {
 }
 
 void TBeamFrm::Check_IEClick() {
-    if (!Check_IE.Focused() || filling_) return;
+    if (!Check_IE.Focused()) return;
     if (!Check_IE.Checked()) {
         ShowEditingMode(false);
         return;
@@ -213,8 +213,6 @@ void TBeamFrm::Check_IEClick() {
 }
 
 void TBeamFrm::ShowBeamData() {
-    const Filling filling(filling_);
-
     if (SectionFamily == "Timber") {
         Frame_Timber.SetVisible(true);
         Frame_Steel.SetVisible(false);
@@ -286,8 +284,6 @@ void TBeamFrm::ShowBeamData() {
 }
 
 void TBeamFrm::ResetBeamForm() {
-    const Filling filling(filling_);
-
     List_Props.Clear();
     List_Sect.Clear();
     lbl_Group.SetCaption("");
