@@ -78,6 +78,8 @@ void TPointFrm::FormShow() {
     Grid_RaP.SetRowCount(std::max(NumLoadcases + 2, 7));
     for (gui::StringGrid* g : {&Grid_RaP, &Grid_Max})
         for (int col = 0; col < 5; ++col) g->SetColWidth(col, ColumnWidths[col]);
+    for (int row = 0; row <= 4; ++row) Grid_RaP.SetRowHeight(row, 25);
+    Grid_Max.SetRowHeight(0, 25);
     const char* const headings[] = {" Loadcase", " Shear ", " Moment ", " Stress ", " Deflection "};
     const ShortString<10>* const units[] = {&Unit_Sh, &Unit_Mom, &Unit_St, &Unit_Def};
     for (int col = 0; col < 5; ++col) Grid_RaP.SetCell(col, 0, headings[col]);
