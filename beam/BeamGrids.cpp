@@ -196,6 +196,7 @@ void TBeamFrm::Check_IEClick() {
     if (!Check_IE.Focused()) return;
     if (!Check_IE.Checked()) {
         ShowEditingMode(false);
+        if (Showing()) cmdNext.SetFocus();
         return;
     }
     ShowEditingMode(true);

@@ -199,6 +199,7 @@ void TBeamFrm::FormShow() {
     lbl_Z.SetCaption(ElasticModulusLabel());
     Label_Hint.SetCaption("Enter lengths for spans and cantilevers in the grid above.");
     DrawBeamSketch();
+    cmdCancel.SetFocus();
     gui::SetHourglass(false);
 }
 

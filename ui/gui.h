@@ -169,6 +169,7 @@ public:
     const Font& GetFont() const { return font_; }
     void SetColour(Color c);
     void BringToFront();
+    void SetFocus();  // the keyboard focus
 
     QWidget* Widget() const { return w_; }
     Container* Parent() const { return parent_; }

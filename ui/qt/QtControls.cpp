@@ -82,6 +82,7 @@ void Control::SetColour(Color c) {
     w_->setAutoFillBackground(true);
 }
 void Control::BringToFront() { w_->raise(); }
+void Control::SetFocus() { w_->setFocus(); }
 
 // ---- Label, Panel, GroupBox ------------------------------------------------------
 namespace {
