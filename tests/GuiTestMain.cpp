@@ -10,6 +10,10 @@ std::vector<std::string>& Messages() {
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!getenv("XDG_RUNTIME_DIR")) {  // spares the toolkit's warning about a missing one
+        static char runtime[] = "/tmp/korvela-runtime-XXXXXX";
+        if (mkdtemp(runtime)) setenv("XDG_RUNTIME_DIR", runtime, 0);
+    }
     ::testing::InitGoogleTest(&argc, argv);
     if (!gui::InitApplication(argc, argv)) return 1;
     gui::SetScreenSize(1024, 768);

@@ -15,6 +15,10 @@ inline QColor QC(Color c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c &
 // The Windows faces the windows were laid out with, mapped to metric-compatible ones.
 QFont ToQFont(const Font& f);
 
+// Raises a widget over its siblings; a window on the headless platform has
+// nothing to be raised over.
+void Raise(QWidget* w);
+
 class Form;
 // The QApplication's main form (closing it ends the program).
 extern gui::Form* MainForm;

@@ -2,6 +2,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QLineEdit>
@@ -81,7 +82,12 @@ void Control::SetColour(Color c) {
     w_->setPalette(p);
     w_->setAutoFillBackground(true);
 }
-void Control::BringToFront() { w_->raise(); }
+void qt::Raise(QWidget* w) {
+    if (w->isWindow() && QGuiApplication::platformName() == "offscreen") return;
+    w->raise();
+}
+
+void Control::BringToFront() { qt::Raise(w_); }
 void Control::SetFocus() { w_->setFocus(); }
 
 // ---- Label, Panel, GroupBox ------------------------------------------------------

@@ -1,7 +1,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -110,7 +109,7 @@ bool Form::IsMainForm() const { return qt::MainForm == this; }
 
 void Form::Show() {
     if (showing_) {
-        if (QGuiApplication::platformName() != "offscreen") w_->raise();  // headless: nothing to raise
+        qt::Raise(w_);
         return;
     }
     showing_ = true;
