@@ -76,9 +76,6 @@ public:
     void TextOut(int x, int y, const std::string& text);  // x, y: top-left of the text
     void FillRect(const Rect& r);                         // brush colour, right/bottom excluded
     int TextWidth(const std::string& text) const;
-    int TextHeight(const std::string& text) const;
-    int PenX() const { return penX_; }
-    int PenY() const { return penY_; }
 
     void StartLog() { logging_ = true; log_.clear(); }
     void StopLog() { logging_ = false; }
@@ -88,9 +85,8 @@ protected:
     virtual void DoLine(int x1, int y1, int x2, int y2) = 0;
     virtual void DoText(int x, int y, const std::string& text) = 0;
     virtual void DoFill(const Rect& r) = 0;
-    // Text extent on this canvas's device; the screen's unless overridden.
+    // Text width on this canvas's device; the screen's unless overridden.
     virtual int DoTextWidth(const std::string& text) const;
-    virtual int DoTextHeight(const std::string& text) const;
 
 private:
     void Record(const char* op, int x, int y, int x2, int y2, const std::string& text);
@@ -119,8 +115,6 @@ void SetApplicationTitle(const std::string& title);
 std::string ApplicationTitle();
 // Shows the main form and runs the message loop until it closes.
 int RunApplication(Form& mainForm);
-// Processes pending window events (tests and long actions).
-void ProcessEvents();
 
 // Runs one event handler: an error abandons it and is shown in a message box.
 void Dispatch(const std::function<void()>& handler);
@@ -216,12 +210,10 @@ class Edit : public Control {
 public:
     explicit Edit(Container& parent, const std::string& text = "");
     std::string Text() const;
-    void SetText(const std::string& t);  // runs OnChange
+    void SetText(const std::string& t);
     void SetReadOnly(bool r);
-    std::function<void()> OnChange;     // text changed by the user or the program
     std::function<void()> OnKeyUp;      // a key released, the text already changed
     std::function<void()> OnDblClick;
-    std::function<void()> OnExit;       // focus left the edit
 };
 
 class Button : public Control {
@@ -362,7 +354,6 @@ public:
     explicit PageControl(Container& parent);
     int ActivePageIndex() const;
     void SetActivePageIndex(int i);
-    std::function<void()> OnChange;
 };
 
 // Off-screen picture shown in its window; draw through GetCanvas().
@@ -512,8 +503,6 @@ public:
     void EndDoc();
     bool Printing() const;
     int PageNumber() const;
-    int PageWidth() const;
-    int PageHeight() const;
     Canvas& GetCanvas();
     int GetDeviceCaps(DeviceCap cap) const;
 

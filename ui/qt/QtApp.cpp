@@ -48,8 +48,6 @@ int RunApplication(Form& mainForm) {
     return QApplication::exec();
 }
 
-void ProcessEvents() { QApplication::processEvents(QEventLoop::AllEvents); }
-
 void Dispatch(const std::function<void()>& handler) {
     if (!handler) return;
     try {

@@ -38,12 +38,8 @@ void Canvas::FillRect(const Rect& r) {
 }
 
 int Canvas::TextWidth(const std::string& text) const { return DoTextWidth(text); }
-int Canvas::TextHeight(const std::string& text) const { return DoTextHeight(text); }
 int Canvas::DoTextWidth(const std::string& text) const {
     return QFontMetrics(qt::ToQFont(TextFont)).horizontalAdvance(qt::Q(text));
-}
-int Canvas::DoTextHeight(const std::string& text) const {
-    return QFontMetrics(qt::ToQFont(TextFont)).boundingRect(qt::Q(text)).height();
 }
 
 // ---- Image: a picture drawn off screen and painted into its window ------------------

@@ -147,10 +147,6 @@ protected:
         QLineEdit::mouseDoubleClickEvent(ev);
         Dispatch(e_->OnDblClick);
     }
-    void focusOutEvent(QFocusEvent* ev) override {
-        QLineEdit::focusOutEvent(ev);
-        Dispatch(e_->OnExit);
-    }
 
 private:
     Edit* e_;
@@ -160,15 +156,9 @@ private:
 Edit::Edit(Container& parent, const std::string& text) : Control(&parent, new EditWidget(this)) {
     auto* le = static_cast<QLineEdit*>(w_);
     le->setText(qt::Q(text));
-    QObject::connect(le, &QLineEdit::textEdited, [this] { Dispatch(OnChange); });
 }
 std::string Edit::Text() const { return qt::S(static_cast<QLineEdit*>(w_)->text()); }
-void Edit::SetText(const std::string& t) {
-    auto* le = static_cast<QLineEdit*>(w_);
-    if (le->text() == qt::Q(t)) return;
-    le->setText(qt::Q(t));
-    if (OnChange) OnChange();
-}
+void Edit::SetText(const std::string& t) { static_cast<QLineEdit*>(w_)->setText(qt::Q(t)); }
 void Edit::SetReadOnly(bool r) { static_cast<QLineEdit*>(w_)->setReadOnly(r); }
 
 // ---- Button ------------------------------------------------------------------------

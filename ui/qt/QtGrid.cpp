@@ -172,9 +172,7 @@ void StringGrid::TypeText(const std::string& text) {
 }
 
 // ---- Page control -------------------------------------------------------------------
-PageControl::PageControl(Container& parent) : Control(&parent, new QTabWidget) {
-    QObject::connect(static_cast<QTabWidget*>(w_), &QTabWidget::currentChanged, [this](int) { Dispatch(OnChange); });
-}
+PageControl::PageControl(Container& parent) : Control(&parent, new QTabWidget) {}
 int PageControl::ActivePageIndex() const { return static_cast<QTabWidget*>(w_)->currentIndex(); }
 void PageControl::SetActivePageIndex(int i) {
     QSignalBlocker b(w_);

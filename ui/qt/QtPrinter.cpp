@@ -36,9 +36,6 @@ protected:
     int DoTextWidth(const std::string& text) const override {
         return QFontMetrics(qt::ToQFont(TextFont), device).horizontalAdvance(qt::Q(text));
     }
-    int DoTextHeight(const std::string& text) const override {
-        return QFontMetrics(qt::ToQFont(TextFont), device).boundingRect(qt::Q(text)).height();
-    }
 };
 }  // namespace
 
@@ -104,13 +101,6 @@ void Printer::EndDoc() {
 
 bool Printer::Printing() const { return impl_->printer != nullptr; }
 int Printer::PageNumber() const { return impl_->page; }
-
-int Printer::PageWidth() const {
-    return impl_->printer ? impl_->printer->pageLayout().paintRectPixels(impl_->printer->resolution()).width() : 0;
-}
-int Printer::PageHeight() const {
-    return impl_->printer ? impl_->printer->pageLayout().paintRectPixels(impl_->printer->resolution()).height() : 0;
-}
 
 Canvas& Printer::GetCanvas() { return impl_->canvas; }
 
