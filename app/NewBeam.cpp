@@ -14,22 +14,12 @@ namespace {
 // Display units of a new beam when the settings file cannot be read; the
 // stress, section and weight units keep their values.
 void NewBeamUnits() {
-    struct Default { ShortString<10>* name; float* factor; const char* unit; float value; };
-    const Default defaults[] = {
-        {&Unit_L, &Factor_L, "m", 1000.0f},          {&Unit_PL, &Factor_PL, "kN", 1000.0f},
-        {&Unit_R, &Factor_R, "kN/m", 1.0f},          {&Unit_Sect_E, &Factor_Sect_E, "N/mm^2", 1.0f},
-        {&Unit_Sect_I, &Factor_Sect_I, "cm^4", 10000.0f}, {&Unit_Sh, &Factor_Sh, "kN", 0.001f},
-        {&Unit_Mom, &Factor_Mom, "kN-m", 1e-06f},    {&Unit_Def, &Factor_Def, "mm", 1.0f},
-    };
-    for (const Default& d : defaults) {
-        *d.name = d.unit;
-        *d.factor = d.value;
-    }
-    BMConvention = 1;
-    PlasticModXName = "Sxx";
-    PlasticModYName = "Syy";
-    ElasticModXName = "Zxx";
-    ElasticModYName = "Zyy";
+    for (const DefaultUnit& d : DefaultUnits())
+        if (d.core) {
+            *d.name = d.unit;
+            *d.factor = d.value;
+        }
+    ApplyDefaultCaptions();
     FactoredLoads = -1;
 }
 

@@ -1,19 +1,12 @@
 // The beam data window's controls, its creation and every showing.
 #include "Beam.h"
 #include "UnitConversion.h"
+#include "UnitSettings.h"
 #include "Global.h"
 #include "Index.h"
 
 namespace {
 const gui::Color Grey = gui::clGray;
-
-// Unit names and factors that must not be missing while the window works.
-struct UnitDefault {
-    ShortString<10>& name;
-    float& factor;
-    const char* defaultName;
-    float defaultFactor;
-};
 }  // namespace
 
 void TBeamFrm::LayOut() {
@@ -168,16 +161,12 @@ void TBeamFrm::FormShow() {
     c.Brush.Colour = Grey;
     c.FillRect({0, 0, Image_Beam.Width(), Image_Beam.Height()});
 
-    const UnitDefault defaults[] = {
-        {Unit_L, Factor_L, "m", 1000},          {Unit_PL, Factor_PL, "kN", 1000},
-        {Unit_R, Factor_R, "kN/m", 1},          {Unit_Sect_E, Factor_Sect_E, "N/mm^2", 1},
-        {Unit_Sect_I, Factor_Sect_I, "cm^4", 10000}, {Unit_Sh, Factor_Sh, "kN", 0.001f},
-        {Unit_Mom, Factor_Mom, "kN-m", 1e-6f},  {Unit_Def, Factor_Def, "mm", 1},
-    };
-    for (const UnitDefault& d : defaults) {
-        if (d.name.empty()) d.name = d.defaultName;
-        if (d.factor == 0) d.factor = d.defaultFactor;
-    }
+    // The units the window works in must not be missing.
+    for (const DefaultUnit& d : DefaultUnits())
+        if (d.core) {
+            if (d.name->empty()) *d.name = d.unit;
+            if (*d.factor == 0) *d.factor = d.value;
+        }
 
     for (int col = 1; col <= SpanCount && col < Grid_Spans.ColCount(); ++col) Grid_Spans.SetColWidth(col, 110);
     Grid_Lengths.SetColWidth(0, 95);

@@ -64,21 +64,28 @@ bool ReadUnitSettingsFile() {
     return true;
 }
 
-void ApplyDefaultUnits() {
-    struct Default { ShortString<10>* name; float* factor; const char* unit; float value; };
-    const Default defaults[] = {
-        {&Unit_L, &Factor_L, "m", 1000.0f},         {&Unit_Sect_L, &Factor_Sect_L, "mm", 1.0f},
-        {&Unit_PL, &Factor_PL, "kN", 1000.0f},      {&Unit_R, &Factor_R, "kN/m", 1.0f},
-        {&Unit_Sh, &Factor_Sh, "kN", 0.001f},       {&Unit_Mom, &Factor_Mom, "kN-m", 1e-06f},
-        {&Unit_Def, &Factor_Def, "mm", 1.0f},       {&Unit_St, &Factor_St, "N/mm^2", 1.0f},
-        {&Unit_Sect_E, &Factor_Sect_E, "N/mm^2", 1.0f}, {&Unit_Sect_I, &Factor_Sect_I, "cm^4", 10000.0f},
-        {&Unit_Sect_SZ, &Factor_Sect_SZ, "cm^3", 1000.0f}, {&Unit_Sect_A, &Factor_Sect_A, "cm^2", 100.0f},
-        {&Unit_Wt, &Factor_Wt, "kg/m", 0.00785f},
+std::span<const DefaultUnit> DefaultUnits() {
+    static const DefaultUnit defaults[] = {
+        {&Unit_L, &Factor_L, "m", 1000.0f, true},           {&Unit_Sect_L, &Factor_Sect_L, "mm", 1.0f, false},
+        {&Unit_PL, &Factor_PL, "kN", 1000.0f, true},        {&Unit_R, &Factor_R, "kN/m", 1.0f, true},
+        {&Unit_Sh, &Factor_Sh, "kN", 0.001f, true},         {&Unit_Mom, &Factor_Mom, "kN-m", 1e-06f, true},
+        {&Unit_Def, &Factor_Def, "mm", 1.0f, true},         {&Unit_St, &Factor_St, "N/mm^2", 1.0f, false},
+        {&Unit_Sect_E, &Factor_Sect_E, "N/mm^2", 1.0f, true}, {&Unit_Sect_I, &Factor_Sect_I, "cm^4", 10000.0f, true},
+        {&Unit_Sect_SZ, &Factor_Sect_SZ, "cm^3", 1000.0f, false}, {&Unit_Sect_A, &Factor_Sect_A, "cm^2", 100.0f, false},
+        {&Unit_Wt, &Factor_Wt, "kg/m", 0.00785f, false},
     };
-    for (const Default& d : defaults) {
+    return defaults;
+}
+
+void ApplyDefaultUnits() {
+    for (const DefaultUnit& d : DefaultUnits()) {
         *d.name = d.unit;
         *d.factor = d.value;
     }
+    ApplyDefaultCaptions();
+}
+
+void ApplyDefaultCaptions() {
     PlasticModXName = "Sxx";
     ElasticModXName = "Zxx";
     PlasticModYName = "Syy";

@@ -1,7 +1,9 @@
 // The unit settings file "kvl3_Unit2.dim": 322 bytes of settings followed by
 // 650 bytes of filler, 972 bytes as written.
 #pragma once
+#include <span>
 #include <string>
+#include "ShortString.h"
 
 constexpr const char* UnitSettingsFileName = "kvl3_Unit2.dim";
 constexpr int UnitSettingsBytes = 322;
@@ -12,9 +14,23 @@ constexpr int UnitSettingsFileBytes = 972;
 // factor changes nothing and returns false.
 bool ReadUnitSettingsFile();
 
+// The built-in display units. The eight marked `core` (length, point load,
+// load rate, E, I, shear, moment, deflection) are also what New sets and
+// what the beam data window restores when missing.
+struct DefaultUnit {
+    ShortString<10>* name;
+    float* factor;
+    const char* unit;
+    float value;
+    bool core;
+};
+std::span<const DefaultUnit> DefaultUnits();
+
 // The built-in display units, used when no settings file can be read; the
 // warping unit and the factored-loads switch keep their values.
 void ApplyDefaultUnits();
+// The default modulus captions (Sxx, Zxx, Syy, Zyy) and moment convention.
+void ApplyDefaultCaptions();
 
 // Writes the settings into the program folder and leaves the current
 // directory there; every failure raises its file error. Sets FileMark to
