@@ -1,7 +1,9 @@
 #include "BinFile.h"
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 #include "RunError.h"
 
@@ -16,23 +18,112 @@ void RaiseIoError(int err) {
 }
 
 BinFile::~BinFile() {
+    Discard();
     if (f_) std::fclose(f_);
 }
 
+namespace {
+
+// Opens fd's stream once the path proved to be an ordinary file; the file is
+// opened without blocking so that a pipe cannot hang the open itself.
+std::FILE* StreamOf(int fd, const char* mode) {
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        RaiseIoError(EACCES);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* f = ::fdopen(fd, mode);
+    if (!f) {
+        const int err = errno;
+        ::close(fd);
+        RaiseIoError(err);
+    }
+    return f;
+}
+
+int OpenFd(const std::string& name, int flags) {
+    errno = 0;
+    const int fd = ::open(name.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) RaiseIoError(errno == ENXIO ? EACCES : errno ? errno : EIO);
+    return fd;
+}
+
+// The file a Create replaces: a link is followed, so the file it names is
+// replaced and the link kept. Anything but an ordinary file is refused.
+std::string ReplacedFile(const std::string& name) {
+    std::error_code ec;
+    std::filesystem::path target = std::filesystem::weakly_canonical(name, ec);
+    if (ec) target = name;
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) RaiseIoError(EACCES);
+    return target.string();
+}
+
+}  // namespace
+
 void BinFile::Open(const std::string& name, Mode mode) {
     if (f_) Close();
-    const char* m = mode == Mode::Read ? "rb" : mode == Mode::ReadWrite ? "r+b" : "wb";
-    errno = 0;
-    f_ = std::fopen(name.c_str(), m);
-    if (!f_) RaiseIoError(errno ? errno : EIO);
+    if (mode == Mode::Create) {
+        target_ = ReplacedFile(name);
+        std::string tmpl = target_ + ".~XXXXXX";
+        errno = 0;
+        const int fd = ::mkstemp(tmpl.data());
+        if (fd < 0) {
+            target_.clear();
+            RaiseIoError(errno ? errno : EIO);
+        }
+        temp_ = tmpl;
+        struct stat st;
+        const mode_t umask = ::umask(0);
+        ::umask(umask);
+        ::fchmod(fd, ::stat(target_.c_str(), &st) == 0 ? st.st_mode & 07777 : 0666 & ~umask);
+        try {
+            f_ = StreamOf(fd, "wb");
+        } catch (...) {
+            Discard();
+            throw;
+        }
+        return;
+    }
+    f_ = StreamOf(OpenFd(name, mode == Mode::Read ? O_RDONLY : O_RDWR), mode == Mode::Read ? "rb" : "r+b");
+}
+
+void BinFile::Discard() {
+    if (temp_.empty()) return;
+    if (f_) std::fclose(f_);
+    f_ = nullptr;
+    ::unlink(temp_.c_str());
+    temp_.clear();
+    target_.clear();
 }
 
 void BinFile::Close() {
     if (!f_) return;
+    if (!temp_.empty()) {
+        errno = 0;
+        if (std::fflush(f_) != 0 || ::fsync(::fileno(f_)) != 0) {
+            const int err = errno ? errno : EIO;
+            Discard();
+            RaiseIoError(err);
+        }
+    }
     std::FILE* f = f_;
     f_ = nullptr;
     errno = 0;
-    if (std::fclose(f) != 0) RaiseIoError(errno ? errno : EIO);
+    if (std::fclose(f) != 0) {
+        const int err = errno ? errno : EIO;
+        Discard();
+        RaiseIoError(err);
+    }
+    if (temp_.empty()) return;
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+        const int err = errno;
+        Discard();
+        RaiseIoError(err);
+    }
+    temp_.clear();
+    target_.clear();
 }
 
 static void RequireOpen(std::FILE* f) {

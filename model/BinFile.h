@@ -1,6 +1,10 @@
 // Checked binary file I/O: every failing operation raises a RunError with the
 // runtime's text ("File not found", "File access denied", "Disk full",
 // "Read beyond end of file", ...). Values are stored little-endian.
+// Only ordinary files are opened: a folder, pipe or device is refused with
+// "File access denied". Create writes a temporary file beside the target and
+// renames it over the target at Close, so a failed write leaves the old file
+// as it was; a file destroyed before Close removes its temporary.
 #pragma once
 #include <cstdint>
 #include <cstdio>
@@ -46,7 +50,10 @@ public:
     }
 
 private:
+    void Discard();                     // drops an unfinished Create
+
     std::FILE* f_ = nullptr;
+    std::string target_, temp_;         // set while a Create is unfinished
 };
 
 [[noreturn]] void RaiseIoError(int err);   // maps errno to the runtime's text

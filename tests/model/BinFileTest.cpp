@@ -1,0 +1,59 @@
+// Only ordinary files are opened, and a Create that fails leaves the old file.
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <functional>
+#include <sys/stat.h>
+#include "BinFile.h"
+#include "FileSizeLimit.h"
+#include "RunError.h"
+#include "TempDir.h"
+
+namespace {
+
+std::string Error(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const RunError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(BinFile, FoldersAndPipesAreRefusedWithoutBlocking) {
+    TempDir dir;
+    std::filesystem::create_directory("folder");
+    ASSERT_EQ(::mkfifo("pipe", 0600), 0);
+    for (const char* name : {"folder", "pipe"})
+        for (BinFile::Mode mode : {BinFile::Mode::Read, BinFile::Mode::ReadWrite, BinFile::Mode::Create}) {
+            EXPECT_EQ(Error([&] { BinFile f(name, mode); }), "File access denied") << name;
+        }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2);
+}
+
+TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
+    TempDir dir;
+    {
+        BinFile f("a.bin", BinFile::Mode::Create);
+        f.WriteInt32(7);
+        f.Close();
+    }
+    {
+        BinFile f("a.bin", BinFile::Mode::Create);
+        f.WriteInt32(8);
+        EXPECT_EQ(std::filesystem::file_size("a.bin"), 4u);
+    }  // abandoned: the old file stays
+    {
+        const FileSizeLimit full(2);
+        EXPECT_EQ(Error([] {
+                      BinFile f("a.bin", BinFile::Mode::Create);
+                      f.WriteInt32(9);
+                      f.Close();
+                  }),
+                  "Disk full");
+    }
+    BinFile f("a.bin", BinFile::Mode::Read);
+    EXPECT_EQ(f.ReadInt32(), 7);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1) << "a temporary was left";
+}
+
+}  // namespace
