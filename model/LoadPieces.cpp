@@ -1,4 +1,6 @@
 #include "LoadPieces.h"
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include "AnalysisState.h"
 #include "Checked.h"
@@ -41,28 +43,55 @@ LoadPiece UdlPiece(Real a, Real r1, Real r2, Real len, const Load& l) {
     return p;
 }
 
-// The piece of a load on the left cantilever of length l0, if any.
-bool LeftCantileverPiece(const Load& l, Real l0, Real tol, LoadPiece& p) {
-    if (l.point) {
-        if (l.d < l0 - tol) return p = PointPiece(l.d, l), true;
-    } else if (l.udl) {
-        if (l.d + l.c <= l0) return p = UdlPiece(l.d, l.w1, l.w2, l.c, l), true;
-        if (l.d < l0 && l0 < l.d + l.c) {
-            Real c1 = l0 - l.d;
-            return p = UdlPiece(l.d, l.w1, l.w1 + Div((l.w2 - l.w1) * c1, l.c), c1, l), true;
+// Support nodes 1..NumSpans + 1 and the window of tol either side of each,
+// in the one (single-precision) arithmetic that decides where a point load stands.
+struct SupportWindows {
+    BArray<float, 1, 26> at;
+    float tol = 0, beamEnd = 0;
+
+    SupportWindows() {
+        tol = float(0.0001L * float(BeamLength));
+        float s = float(MemberLength(LHC));
+        for (int k = 1; k <= NumSpans + 1; ++k) {
+            if (k > 1) s = float(s + MemberLength(k - 1));
+            at[k] = s;
         }
+        beamEnd = float(s + MemberLength(RHC));
+    }
+    // The node nearest d whose window holds d (the first on a tie); 0 for none.
+    int NodeUnder(float d) const {
+        int node = 0;
+        float nearest = 0;
+        for (int k = 1; k <= NumSpans + 1; ++k) {
+            if (d < float(at[k] - tol) || d > float(at[k] + tol)) continue;
+            const float gap = std::fabs(float(d - at[k]));
+            if (node == 0 || gap < nearest) node = k, nearest = gap;
+        }
+        return node;
+    }
+    // The member carrying a point load at d that stands on no support: LHC,
+    // a span or RHC; -1 off the beam. The right tip has the support tolerance.
+    int MemberUnder(float d) const {
+        if (d < at[1]) return MemberPresent(LHC) ? LHC : -1;
+        for (int s = 1; s <= NumSpans; ++s)
+            if (d < at[s + 1]) return s;
+        return MemberPresent(RHC) && d <= float(beamEnd + tol) ? RHC : -1;
+    }
+};
+
+// The piece of a distributed load on the left cantilever of length l0, if any.
+bool LeftCantileverPiece(const Load& l, Real l0, LoadPiece& p) {
+    if (l.d + l.c <= l0) return p = UdlPiece(l.d, l.w1, l.w2, l.c, l), true;
+    if (l.d < l0 && l0 < l.d + l.c) {
+        Real c1 = l0 - l.d;
+        return p = UdlPiece(l.d, l.w1, l.w1 + Div((l.w2 - l.w1) * c1, l.c), c1, l), true;
     }
     return false;
 }
 
-// The piece of a load on a span running from x0 to x1, if any.
-bool SpanPiece(const Load& l, Real x0, Real x1, Real tol, LoadPiece& p) {
+// The piece of a distributed load on a span running from x0 to x1, if any.
+bool SpanPiece(const Load& l, Real x0, Real x1, LoadPiece& p) {
     const Real len = x1 - x0;
-    if (l.point) {
-        if (x0 + tol < l.d && l.d < x1 - tol) return p = PointPiece(l.d - x0, l), true;
-        return false;
-    }
-    if (!l.udl) return false;
     const Real end = l.d + l.c;
     if (l.d >= x0 && end <= x1) return p = UdlPiece(l.d - x0, l.w1, l.w2, l.c, l), true;
     if (l.d < x0 && x0 < end && end <= x1) {
@@ -82,18 +111,18 @@ bool SpanPiece(const Load& l, Real x0, Real x1, Real tol, LoadPiece& p) {
     return false;
 }
 
-// The piece of a load on the right cantilever from root x0 to the beam end x1.
+// The piece of a distributed load on the right cantilever from root x0 to the
+// beam end x1. A load ending past the end by no more than tol is cut at the end.
 bool RightCantileverPiece(const Load& l, Real x0, Real x1, Real tol, LoadPiece& p) {
-    if (l.point) {
-        if (x0 + tol < l.d && l.d <= x1) return p = PointPiece(l.d - x0, l), true;
-    } else if (l.udl) {
-        const Real end = l.d + l.c;
-        if (l.d <= x0 && x0 < end) {
-            Real c1 = end - x0;
-            return p = UdlPiece(0, l.w2 - Div((l.w2 - l.w1) * c1, l.c), l.w2, c1, l), true;
-        }
-        if (l.d > x0 && end <= x1) return p = UdlPiece(l.d - x0, l.w1, l.w2, l.c, l), true;
+    const Real end = l.d + l.c;
+    if (end > x1 + tol) return false;
+    const Real cut = end > x1 ? x1 : end;
+    const Real rateAtCut = end > x1 ? l.w2 - Div((l.w2 - l.w1) * (end - cut), l.c) : l.w2;
+    if (l.d <= x0 && x0 < end) {
+        Real c1 = end - x0;
+        return p = UdlPiece(0, l.w2 - Div((l.w2 - l.w1) * c1, l.c), rateAtCut, cut - x0, l), true;
     }
+    if (x0 < l.d && l.d < cut) return p = UdlPiece(l.d - x0, l.w1, rateAtCut, cut - l.d, l), true;
     return false;
 }
 
@@ -141,17 +170,13 @@ Real AppliedSlotLoad(const LoadRecord& r) {
 
 void FormDirectSupportLoads() {
     const int cc = CurrentCase;
-    const float tol = float(0.0001L * float(BeamLength));
+    const SupportWindows windows;
     for (int k = 1; k <= 26; ++k) DirectSupportLoad[cc][k] = 0;
     for (int i = 1; i <= LoadSlots; ++i) {
         const LoadRecord& r = LoadTable[cc][i];
         if (r[LKind] != KindPoint || r[LApplied] != 1.0f) continue;
-        float s = float(MemberLength(LHC));
-        for (int k = 1; k <= 26; ++k) {
-            if (k > 1) s = float(s + MemberLength(k - 1));
-            if (float(s - tol) <= r[LDist] && r[LDist] <= float(s + tol))
-                DirectSupportLoad[cc][k] = ToSingle(DirectSupportLoad[cc][k] + Real(r[LStart]) * r[LFactor]);
-        }
+        if (const int k = windows.NodeUnder(r[LDist]))
+            DirectSupportLoad[cc][k] = ToSingle(DirectSupportLoad[cc][k] + Real(r[LStart]) * r[LFactor]);
     }
 }
 
@@ -161,7 +186,7 @@ void SplitLoadsToSpans() {
     RHCPieces[cc].Fill(LoadPiece{});
     for (int s = 1; s <= MaxSpans; ++s) SpanPieces[cc][s].Fill(LoadPiece{});
 
-    const Real tol = 0.0001L * float(BeamLength);
+    const SupportWindows windows;
     BArray<Real, 1, 26> node;
     node[1] = MemberLength(LHC);
     for (int k = 2; k <= 26; ++k) node[k] = node[k - 1] + MemberLength(k - 1);
@@ -174,10 +199,23 @@ void SplitLoadsToSpans() {
         if (r[LApplied] != 1.0f) continue;
         const Load l = ReadLoad(r);
         LoadPiece p;
-        if (lhc && LeftCantileverPiece(l, node[1], tol, p)) LHCPieces[cc][i] = p;
+        if (l.point) {
+            // A load on a support goes to that support alone (FormDirectSupportLoads).
+            if (windows.NodeUnder(r[LDist]) != 0) continue;
+            const int m = windows.MemberUnder(r[LDist]);
+            if (m == LHC)
+                LHCPieces[cc][i] = PointPiece(l.d, l);
+            else if (m == RHC)   // a tip load a hair past the end stands at the end
+                RHCPieces[cc][i] = PointPiece(std::min(l.d, beamEnd) - rhcRoot, l);
+            else if (m > 0)
+                SpanPieces[cc][m][i] = PointPiece(l.d - node[m], l);
+            continue;
+        }
+        if (!l.udl) continue;
+        if (lhc && LeftCantileverPiece(l, node[1], p)) LHCPieces[cc][i] = p;
         for (int s = 1; s <= NumSpans; ++s)
-            if (SpanPiece(l, node[s], node[s + 1], tol, p)) SpanPieces[cc][s][i] = p;
-        if (rhc && RightCantileverPiece(l, rhcRoot, beamEnd, tol, p)) RHCPieces[cc][i] = p;
+            if (SpanPiece(l, node[s], node[s + 1], p)) SpanPieces[cc][s][i] = p;
+        if (rhc && RightCantileverPiece(l, rhcRoot, beamEnd, windows.tol, p)) RHCPieces[cc][i] = p;
     }
 
     SumCaseAppliedLoads();

@@ -110,3 +110,79 @@ TEST(StoredResults, RestoredTablesGiveTheSameResults) {
         for (int k = 1; k <= 26; ++k)   // from the stored single-precision shears
             EXPECT_NEAR(CaseReaction[lc][k], reactions[lc][k], 1e-6 * std::fabs(reactions[lc][k]) + 1e-3);
 }
+
+namespace {
+// A beam as the beam window stores it: each member's typed length rounded to
+// single precision, times the length factor; positions typed x factor, rounded.
+struct Typed {
+    const char* name;
+    double factor;                  // 1000: typed in m, 1: in mm
+    double lhc, rhc;                // 0: none
+    std::vector<double> spans;
+    bool point;
+    double d, cover;                // cover for a UDL
+};
+
+void TypedBeam(const Typed& t) {
+    SetBeam(t.spans, t.lhc, t.rhc);
+    float total = 0;
+    for (int m = 0; m <= RHC; ++m) {
+        if (BeamGeometryTable[m][GPresent] != 1) continue;
+        const float typed = float(BeamGeometryTable[m][GLength]);
+        BeamGeometryTable[m][GLength] = double((long double)typed * float(t.factor));
+        total = float(total + float(typed * double(float(t.factor))));
+    }
+    BeamLength = total;
+    const float d = float(t.d * t.factor);
+    if (t.point)
+        PointLoad(1, d, 10000, 1.5);
+    else
+        Udl(1, d, 3, 7, float(t.cover * t.factor), 1.5);
+    FinishLoads();
+}
+}  // namespace
+
+// Wherever a load stands, on a member, a support, the edge of a support's
+// window or a tip, it reaches the beam exactly once.
+TEST(LoadPieces, EveryPlacementBalances) {
+    const std::vector<double> two6{6000, 6000};
+    const std::vector<Typed> rows = {
+        {"point at the right tip, m", 1000, 1.1, 1.5, {4.2, 3.3}, true, 10.1, 0},
+        {"UDL to the right tip, m", 1000, 1.1, 1.5, {4.2, 3.3}, false, 8.6, 1.5},
+        {"UDL over the whole beam, m", 1000, 1.1, 1.5, {4.2, 3.3}, false, 0, 10.1},
+        {"point at the left tip, m", 1000, 1.1, 1.5, {4.2, 3.3}, true, 0, 0},
+        {"point on support 1, m", 1000, 1.1, 1.5, {4.2, 3.3}, true, 1.1, 0},
+        {"point on support 2, m", 1000, 1.1, 1.5, {4.2, 3.3}, true, 5.3, 0},
+        {"point on the last support, m", 1000, 1.1, 1.5, {4.2, 3.3}, true, 8.6, 0},
+        {"point on the last support, no cantilever", 1000, 0, 0, {4.2, 3.3}, true, 7.5, 0},
+        {"point at the right tip, mm", 1, 1100, 1500, {4200, 3300}, true, 10100, 0},
+        {"window edge above support", 1, 0, 0, two6, true, 6001.2, 0},
+        {"window edge below support", 1, 0, 0, two6, true, 5998.8, 0},
+        {"just outside the window", 1, 0, 0, two6, true, 6001.3, 0},
+        {"window edge at the right end", 1, 0, 0, two6, true, 11998.8, 0},
+        {"two supports in one window", 1, 0, 0, {1, 30000}, true, 0, 0},
+        {"between two close supports", 1, 0, 0, {1, 30000}, true, 0.5, 0},
+    };
+    for (const Typed& t : rows) {
+        SCOPED_TRACE(t.name);
+        TypedBeam(t);
+        for (const std::string& shown : Analyse()) EXPECT_EQ(shown, "Loadcase 1\rNo loads on beam");
+        Real sum = 0;
+        for (int k = 1; k <= NumSpans + 1; ++k) sum += CaseReaction[1][k];
+        EXPECT_NEAR(double(sum), CaseAppliedLoad[1], 1e-4 * CaseAppliedLoad[1]);
+        EXPECT_GT(CaseAppliedLoad[1], 0);
+    }
+    // Tip loads on beams typed to 0.1 m, every length from 0.1 to 3 m.
+    for (int tenths = 1; tenths <= 30; ++tenths) {
+        const double c = tenths / 10.0;
+        for (bool point : {true, false}) {
+            const Typed t{"", 1000, c, c, {4.2 + c, 3.3}, point, point ? 7.5 + 3 * c : 7.5 + 2 * c, c};
+            SCOPED_TRACE(testing::Message() << "cantilevers " << c << (point ? " point" : " UDL"));
+            TypedBeam(t);
+            EXPECT_TRUE(Analyse().empty());
+            Real sum = 0;
+            for (int k = 1; k <= NumSpans + 1; ++k) sum += CaseReaction[1][k];
+            EXPECT_NEAR(double(sum), CaseAppliedLoad[1], 1e-4 * CaseAppliedLoad[1]);
+        }
+    }
+}
