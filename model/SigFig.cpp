@@ -1,10 +1,9 @@
 #include "SigFig.h"
-#include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
+#include <limits>
 #include "Global.h"
 
 namespace {
@@ -191,18 +190,11 @@ std::string FixedDecimals(double x) {
     }
     if (a > 100000) return SigFig5(x);
     if (d <= 0) return std::to_string(static_cast<int64_t>(std::trunc(x)));
-    // Round the shortest decimal text of x half away from zero.
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
-    std::string sci(buf, res.ptr);
-    const size_t ePos = sci.find('e');
-    const int exp10 = std::atoi(sci.c_str() + ePos + 1);
-    std::string mant = sci.substr(0, ePos);
-    const bool negative = mant[0] == '-';
-    if (negative) mant.erase(0, 1);
-    mant.erase(std::remove(mant.begin(), mant.end(), '.'), mant.end());
-    // x = mant (as integer) x 10^(exp10 - (digits - 1)); at most 17 digits.
-    const int64_t k = std::stoll(mant);
-    const int e = exp10 - int(mant.size() - 1);
-    return FixedText(negative ? -k : k, e, d > 3 ? 3 : d, 5);
+    // The value itself rounded half away from zero: x times 10^d is exact in
+    // the 64-bit mantissa (53 + 10 bits), and so is adding the half.
+    static_assert(std::numeric_limits<Real>::digits >= 64);
+    const int decimals = d > 3 ? 3 : d;
+    const Real scaled = std::fabs(Real(x)) * Pow10(decimals);
+    const auto k = static_cast<int64_t>(std::trunc(scaled + 0.5L));
+    return FixedText(x < 0 ? -k : k, -decimals, decimals, 5);
 }

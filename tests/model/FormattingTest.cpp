@@ -57,6 +57,11 @@ TEST(SigFig, FixedDecimals) {
     EXPECT_EQ(FixedDecimals(0.00005), "0.00");
     EXPECT_EQ(FixedDecimals(1.5), " 1.50");
     EXPECT_EQ(FixedDecimals(123456), "123460");
+    // The value itself is rounded, not its shortest text "1.605" or "2.675".
+    EXPECT_EQ(FixedDecimals(10.7 * 0.15), " 1.60");
+    EXPECT_EQ(FixedDecimals(10.7 * 0.25), " 2.67");
+    EXPECT_EQ(FixedDecimals(-2.675), "-2.67");
+    EXPECT_EQ(FixedDecimals(0.125), " 0.13");   // an exact half goes away from zero
     DecimalPlaces = 1;
     EXPECT_EQ(FixedDecimals(1.5), "  1.5");
     EXPECT_EQ(FixedDecimals(0.25), "  0.3");
