@@ -470,7 +470,7 @@ def pfc_table():
     rules = dict(area=3e-5, r=1e-4, pna=1e-4, pna_sf=4, cy=lambda v: places(v, 1), xfibre=lambda v: sig(v, 5),
                  torsion_t=lambda v: sig(v, 3), d=None)
     rules['u'] = lambda v: fit(v, 3, lambda s: rel(s, v) <= 6e-4)
-    rules['x'] = lambda v: fit(v, 3, lambda s: rel(s, v) <= 2.5e-3)
+    rules['x'] = lambda v: sig(v, 3)
     out = []
     csv_rows = read_csv('PFC')
     for c in csv_rows:

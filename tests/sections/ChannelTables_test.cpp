@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <set>
@@ -236,6 +237,11 @@ TEST(PfcTable, SectionModelRelations) {
         double f = (1 - Pi / 4) * r1 * r1, c = (10 - 3 * Pi) / (12 - 3 * Pi) * r1;
         double sxx = b * tf * (d - tf) + t * (d - 2 * tf) * (d - 2 * tf) / 4 + 2 * f * (d / 2 - tf - c);
         EXPECT_LE(Rel(r.Sxx, sxx), 5e-5);
+        for (float v : {r.BucklingU, r.TorsionalIndex, r.WarpingH}) {   // three figures each
+            char text[32];
+            std::snprintf(text, sizeof text, "%.2e", double(v));
+            EXPECT_EQ(float(std::strtod(text, nullptr)), v);
+        }
     }
 }
 
