@@ -43,13 +43,11 @@ void PageLoads::Take(int loadcase, int slot, bool unique) {
     const LoadRecord& r = LoadTable[loadcase][slot];
     if (r[LApplied] != 1.0f) return;
     if (r[LKind] == KindUDL) {
-        if (udls.size() == 100) RaiseRangeCheck();
         udls.push_back({r[LDist], r[LStart] * r[LFactor], r[LFinish] * r[LFactor], r[LCover]});
     } else if (r[LKind] == KindPoint) {
         const PointEntry p{r[LDist], r[LStart], r[LFactor]};
         auto same = [&](const PointEntry& e) { return e.dist == p.dist && e.load == p.load && e.factor == p.factor; };
         if (unique && std::any_of(points.begin(), points.end(), same)) return;
-        if (points.size() == 100) RaiseRangeCheck();
         points.push_back(p);
     }
 }
@@ -122,12 +120,12 @@ const BArray2<MemberSummary, 0, 25, 0, 27>& Summary(Band b) {
 }
 
 // Device units per unit of a band: its height over the largest magnitude of
-// all loadcases, less 5 % for each span. From 19 spans on the factor stays at
-// 5 %, so the curves of long beams keep their direction.
+// all loadcases, less 5 % for each span. From 15 spans on the bands keep the
+// height of 15 spans, so long beams still show their curves and rule labels.
 double BandScale(double heightMm, float sy, Band b) {
     const double magnitude = Summary(b)[0][BeamRow][5];
     if (magnitude == 0) RaiseZeroDivide();
-    return heightMm * sy / magnitude * std::max(1 - 0.05 * NumSpans, 0.05);
+    return heightMm * sy / magnitude * (1 - 0.05 * std::min<int>(NumSpans, 15));
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ struct DiagramLayout {
 struct UdlEntry { float start, w1, w2, cover; };
 struct PointEntry { float dist, load, factor; };
 
-// The page's lists of loads; more than 100 of a kind raises the range error.
+// The page's lists of loads: up to 50 of a loadcase, 1250 over all of them.
 struct PageLoads {
     std::vector<UdlEntry> udls;
     std::vector<PointEntry> points;

@@ -181,12 +181,38 @@ TEST_F(DiagramPages, EnvelopePageReactionsAndScales) {
     EXPECT_FALSE(p.Has("-31.25"));
 }
 
-TEST_F(DiagramPages, BandsOfTwentySpansKeepAPositiveScale) {
-    // 1 - 0.05 x 20 would flatten the curves; the factor stays at 0.05.
-    NumSpans = 20;
-    EnvelopePage();
-    EXPECT_NEAR(ScaleShear * ShearSummary[0][BeamRow][5], 15 * 600 / 25.4 * 0.05, 1e-3);
+TEST_F(DiagramPages, BandsFromFifteenSpansOnKeepTheirHeight) {
+    // 1 - 0.05 x spans, held at the 15-span 0.25 beyond: at 20 spans it was
+    // 0.05 and the +-31.25 kN rule 0.7 mm tall, its labels on each other.
+    const std::pair<int, double> factors[] = {{14, 0.3}, {15, 0.25}, {20, 0.25}, {25, 0.25}};
+    for (const auto& [spans, factor] : factors) {
+        NumSpans = spans;
+        const Page p = EnvelopePage();
+        EXPECT_NEAR(ScaleShear * ShearSummary[0][BeamRow][5], 15 * 600 / 25.4 * factor, 1e-3) << spans;
+        EXPECT_NEAR(ScaleMoment * MomentSummary[0][BeamRow][5], 20 * 600 / 25.4 * factor, 1e-3) << spans;
+        EXPECT_GE(p.Find("-31.3")->Y - p.Find("31.3")->Y, 170) << spans;  // 7.2 mm
+    }
     NumSpans = 2;
+}
+
+TEST_F(DiagramPages, EnvelopeOfTheLargestBeamHoldsEveryLoad) {
+    // 25 spans of 4 m and both cantilevers; 25 point loads and 25 UDLs, each
+    // in all 25 loadcases: 625 of a kind on the page.
+    SetBeam(std::vector<double>(25, 4000), 1500, 1800);
+    std::vector<int> all;
+    for (int c = 1; c <= MaxLoadcases; ++c) all.push_back(c);
+    for (int slot = 1; slot <= 50; slot += 2) {
+        Point(slot, 1000 + slot * 2000, 5000 + 100 * slot, 1.0, all);
+        Udl(slot + 1, slot * 2000, 2, 4, 3000, 1.0, all);
+    }
+    FinishLoads();
+    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    const Page p = EnvelopePage();
+    const std::vector<Segment> lines = p.Lines();
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const Segment& s) { return s.X1 == s.X2 && s.Y1 == YB - 24 && s.Y2 == YB - 236; }),
+              625);
+    EXPECT_TRUE(p.Has("DEFLECTION ENVELOPE"));
 }
 
 TEST_F(DiagramPages, NothingWithoutDeflection) {
