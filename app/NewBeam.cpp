@@ -64,8 +64,8 @@ void ResetLoadsWindow() {
     LoadRowsShown = 6;
     TLoadDataFrm& f = *LoadDataFrm;
     f.SetHeight(250);
-    f.Row(1).OptionP.SetChecked(false);
-    f.Row(1).OptionUDL.SetChecked(false);
+    f.Row(1).OptionP.SetCheckedQuietly(false);
+    f.Row(1).OptionUDL.SetCheckedQuietly(false);
     f.ClearLoadRows();
     f.HideLoadRowPanels();
     f.ShowLoadRowPanels();

@@ -96,8 +96,7 @@ void TBeamFrm::CommitBeamData() {
             if (FactoredLoads == -1) sw[LFactor] = 1.0f;
         }
     } else {
-        LoadDataFrm->Frame_SWt.SetVisible(false);
-        LoadDataFrm->Check_Swt.SetChecked(false);
+        LoadDataFrm->WithdrawSelfWeight();
     }
 
     for (int m = 0; m <= 26; ++m)

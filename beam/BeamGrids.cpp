@@ -166,14 +166,14 @@ void TBeamFrm::RefreshMembers() {
 
 void TBeamFrm::CantileverClick(gui::CheckBox& box, gui::CheckBox& fixedBox) {
     if (box.Focused()) {
-        if (box.Checked()) fixedBox.SetChecked(false);
+        if (box.Checked()) fixedBox.SetCheckedQuietly(false);
         RefreshMembers();
     }
 }
 
 void TBeamFrm::FixedEndClick(gui::CheckBox& box, gui::CheckBox& cantileverBox) {
     if (box.Focused()) {
-        if (box.Checked()) cantileverBox.SetChecked(false);
+        if (box.Checked()) cantileverBox.SetCheckedQuietly(false);
         RefreshMembers();
     }
 }
@@ -253,10 +253,10 @@ void TBeamFrm::ShowBeamData() {
     MaterialCode = Material.str();
     SpanNo = SpanNoStored;
 
-    Check_LHF.SetChecked(SupportChoice[0] == SupportFixed);
-    Check_RHF.SetChecked(SupportChoice[25] == SupportFixed);
-    Check_LHC.SetChecked(TextNumber(SpanTextTable[LHC][TExists]) == 1);
-    Check_RHC.SetChecked(TextNumber(SpanTextTable[RHC][TExists]) == 1);
+    Check_LHF.SetCheckedQuietly(SupportChoice[0] == SupportFixed);
+    Check_RHF.SetCheckedQuietly(SupportChoice[25] == SupportFixed);
+    Check_LHC.SetCheckedQuietly(TextNumber(SpanTextTable[LHC][TExists]) == 1);
+    Check_RHC.SetCheckedQuietly(TextNumber(SpanTextTable[RHC][TExists]) == 1);
 
     UpDown_Spans.SetPosition(SpanCount);
     Edit_Spans.SetText(std::to_string(SpanCount));
@@ -276,7 +276,7 @@ void TBeamFrm::ShowBeamData() {
     }
 
     const bool oneSection = SameForAllSpans != -1;
-    Check_IE.SetChecked(oneSection);
+    Check_IE.SetCheckedQuietly(oneSection);
     ShowEditingMode(oneSection);
 
     // The selector shows the member kept with the beam, within the members.
@@ -290,7 +290,7 @@ void TBeamFrm::ResetBeamForm() {
     lbl_Group.SetCaption("");
     Edit_Spans.SetText("1");
     UpDown_Spans.SetPosition(1);
-    for (gui::CheckBox* b : {&Check_LHF, &Check_RHF, &Check_LHC, &Check_RHC}) b->SetChecked(false);
+    for (gui::CheckBox* b : {&Check_LHF, &Check_RHF, &Check_LHC, &Check_RHC}) b->SetCheckedQuietly(false);
     for (gui::Edit* e : {&Edit_Timber_W, &Edit_Timber_H, &Edit_Timber_E}) e->SetText("");
     lbl_Desc.SetCaption(" ");
     for (gui::Edit* e : {&Edit_Ixx, &Edit_E, &Edit_Yrec}) e->SetText("");

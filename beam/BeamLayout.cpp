@@ -103,7 +103,7 @@ void TBeamFrm::LayOut() {
     for (int n = 1; n <= MaxSpans; ++n) Grid_SpanData.SetCell(n + 1, 0, "Span " + std::to_string(n));
     Grid_SpanData.SetCell(27, 0, " RHC");
 
-    Check_IE.SetChecked(true);
+    Check_IE.SetCheckedQuietly(true);
     ShowFrame(Frame_Data);  // the section data frame lies over the list at first
     ShowEditingMode(true);
     DrawTimberPicture();

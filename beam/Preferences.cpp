@@ -88,7 +88,7 @@ void TPreferencesFrm::BuildUnitGroups() {
             notes_.push_back(std::move(note));
             top += NoteHeight;
         }
-        if (o.designChecked) button->SetChecked(true);
+        if (o.designChecked) button->SetCheckedQuietly(true);
         options_.push_back(std::move(button));
     }
     for (size_t i = 0; i < groups.size(); ++i)
@@ -102,7 +102,7 @@ void PlaceChoices(gui::GroupBox& box, int left, int top, int width, gui::RadioBu
     box.SetBounds(left, top, width, 84);
     first.SetBounds(12, 24, width - 30, 17);
     second.SetBounds(12, 24 + OptionStep, width - 30, 17);
-    checked.SetChecked(true);
+    checked.SetCheckedQuietly(true);
 }
 }  // namespace
 
@@ -140,13 +140,13 @@ void TPreferencesFrm::ShowUnitChoices() {
     const auto options = UnitOptionTable();
     const auto groups = UnitGroupTable();
     for (size_t i = 0; i < options.size(); ++i)
-        if (*groups[options[i].group].unit == options[i].name) options_[i]->SetChecked(true);
-    if (PlasticModXName == "Sxx") Option_SPlastic.SetChecked(true);
-    if (PlasticModXName == "Zxx") Option_ZPlastic.SetChecked(true);
-    if (BMConvention == 1) Option_BMNC.SetChecked(true);
-    if (BMConvention == -1) Option_BMUK.SetChecked(true);
-    if (FactoredLoads == 1) Check_Factor.SetChecked(true);
-    if (FactoredLoads == -1) Check_Factor.SetChecked(false);
+        if (*groups[options[i].group].unit == options[i].name) options_[i]->SetCheckedQuietly(true);
+    if (PlasticModXName == "Sxx") Option_SPlastic.SetCheckedQuietly(true);
+    if (PlasticModXName == "Zxx") Option_ZPlastic.SetCheckedQuietly(true);
+    if (BMConvention == 1) Option_BMNC.SetCheckedQuietly(true);
+    if (BMConvention == -1) Option_BMUK.SetCheckedQuietly(true);
+    if (FactoredLoads == 1) Check_Factor.SetCheckedQuietly(true);
+    if (FactoredLoads == -1) Check_Factor.SetCheckedQuietly(false);
 }
 
 void TPreferencesFrm::FormShow() {

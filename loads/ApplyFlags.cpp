@@ -6,8 +6,8 @@
 
 void TLoadDataFrm::ShowApplyFlags() {
     int lc = Loadcase();
-    for (int n = 1; n <= MaxLoadRows; ++n) Row(n).Check.SetChecked(ApplyFlags[lc][n] == 1.0f);
-    Check_Swt.SetChecked(ApplyFlags[lc][SelfWeightSlot] == 1.0f);
+    for (int n = 1; n <= MaxLoadRows; ++n) Row(n).Check.SetCheckedQuietly(ApplyFlags[lc][n] == 1.0f);
+    Check_Swt.SetCheckedQuietly(ApplyFlags[lc][SelfWeightSlot] == 1.0f);
 }
 
 void TLoadDataFrm::StoreApplyFlags() {
@@ -22,11 +22,14 @@ void TLoadDataFrm::StoreApplyFlags() {
     }
 }
 
-// Unticking runs the row's Apply action unless the program is filling the window.
+// Unticking a box counts as its click: the row's Apply action runs (it does
+// nothing while the program is filling the window).
 void TLoadDataFrm::ClearApplyOfEmptyRows() {
     for (int n = 1; n <= MaxLoadRows; ++n) {
         LoadRowControls& r = Row(n);
-        if (!r.OptionP.Checked() && !r.OptionUDL.Checked()) r.Check.SetChecked(false);
+        if (r.OptionP.Checked() || r.OptionUDL.Checked() || !r.Check.Checked()) continue;
+        r.Check.SetCheckedQuietly(false);
+        CheckClick(n);
     }
 }
 
@@ -77,6 +80,13 @@ void TLoadDataFrm::Check_SwtClick() {
     ClearPreview();
     DrawLoadsPreview();
     DrawBeamPreview();
+}
+
+void TLoadDataFrm::WithdrawSelfWeight() {
+    Frame_SWt.SetVisible(false);
+    Check_Swt.SetCheckedQuietly(false);
+    LoadRows[SelfWeightSlot][LApplied] = 0.0f;
+    for (int lc = 1; lc <= MaxLoadcases; ++lc) ApplyFlags[lc][SelfWeightSlot] = -1.0f;
 }
 
 void TLoadDataFrm::cmd_CancelClick() {

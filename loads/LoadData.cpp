@@ -64,13 +64,13 @@ std::vector<gui::Edit*> LoadRowControls::ValueEdits() {
 }
 
 void LoadRowControls::Empty() {
-    OptionP.SetChecked(false);
-    OptionUDL.SetChecked(false);
+    OptionP.SetCheckedQuietly(false);
+    OptionUDL.SetCheckedQuietly(false);
     for (gui::Edit* e : ValueEdits()) {
         e->SetText("");
         e->SetVisible(false);
     }
-    Check.SetChecked(false);
+    Check.SetCheckedQuietly(false);
 }
 
 TLoadDataFrm::TLoadDataFrm() : gui::Form("Load Data") {
@@ -126,7 +126,10 @@ void TLoadDataFrm::LayOutHeadings() {
         headings_.back()->SetBounds(h.X, h.Y, 80, 16);
         if (h.Colour != gui::clBlack) headings_.back()->SetFont({"MS Sans Serif", 8, 13, h.Colour});
     }
+    headings_[0]->SetWidth(155);
     headings_[1]->SetBounds(8, 184, 129, 49);
+    headings_[1]->SetWordWrap(true);
+    headings_[1]->SetAlignment(gui::Align::Left);
     const std::pair<gui::Label*, int> units[] = {
         {&lbl_PL, 176}, {&lbl_PLdist, 248}, {&lbl_UDLS, 344}, {&lbl_UDLF, 424}, {&lbl_Cover, 512}};
     for (auto [l, x] : units) l->SetBounds(x, 216, 80, 16);
@@ -176,8 +179,7 @@ void TLoadDataFrm::FormShow() {
     if (Material == "HRS" && SameForAllSpans == 1) {
         Frame_SWt.SetVisible(true);
     } else {
-        Frame_SWt.SetVisible(false);
-        Check_Swt.SetChecked(false);
+        WithdrawSelfWeight();
     }
     FillLoadRows();
     ShowApplyFlags();

@@ -18,8 +18,7 @@ struct LoadRowControls {
     gui::CheckBox Check;      // "Apply" in the current loadcase
     // The six value edits, in the order above.
     std::vector<gui::Edit*> ValueEdits();
-    // No kind, value edits emptied and hidden, Apply unticked (which runs its
-    // click action when it was ticked).
+    // No kind, value edits emptied and hidden, Apply unticked; no action runs.
     void Empty();
 };
 
@@ -93,6 +92,9 @@ public:
     void CheckClick(int n);          // the Apply box of row n
     void Check_SwtClick();
     void cmd_CancelClick();
+    // The self weight is not offered: its group hidden, its box unticked and
+    // its flags cleared in every loadcase, without the box's action.
+    void WithdrawSelfWeight();
 
     // Outline of the distributed loads of the current loadcase.
     void BuildUDLOutline();

@@ -18,9 +18,15 @@ void TLoadDataFrm::ShowLoadRowFields(int n) {
     }
 }
 
-// Unticking a ticked box runs its Apply action, so the emptied row leaves the
-// current loadcase and the preview.
-void TLoadDataFrm::Edit_DblClick(int n) { Row(n).Empty(); }
+// A ticked row runs its Apply action once emptied, as a click on its box would,
+// so that it leaves the current loadcase and the preview.
+void TLoadDataFrm::Edit_DblClick(int n) {
+    LoadRowControls& r = Row(n);
+    bool ticked = r.Check.Checked();
+    r.Empty();
+    if (ticked) CheckClick(n);
+    r.Panel_.SetFocus();
+}
 
 void TLoadDataFrm::Button4Click() { ShowLoadRowFields(MaxLoadRows); }
 

@@ -1,8 +1,11 @@
 // Load rows between the window's texts (display units) and LoadRows (N, mm).
+#include <cfloat>
+#include <cmath>
 #include "Convert.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "LoadData.h"
+#include "RunError.h"
 #include "SelfWeight.h"
 #include "SigFig.h"
 
@@ -10,10 +13,22 @@ namespace {
 
 bool Blank(const std::string& t) { return t.find_first_not_of(' ') == std::string::npos; }
 
-// A typed value; an empty text reads as the given default.
-long double ValueOf(const gui::Edit& e, long double empty = 0) {
+// A typed value times its unit factor, as stored; an empty text reads as
+// `empty`. A text that is not a number, or a value too large to store, is
+// refused with a message that names the load.
+float Stored(const gui::Edit& e, long double factor, const std::string& load, long double empty = 0) {
     std::string t = e.Text();
-    return Blank(t) ? empty : StrToFloat(t);
+    long double v = empty;
+    if (!Blank(t)) {
+        try {
+            v = StrToFloat(t);
+        } catch (const RunError& err) {
+            throw RunError(load + ": " + err.what());
+        }
+    }
+    long double s = v * factor;
+    if (std::fabs(s) > FLT_MAX) throw RunError(load + ": '" + t + "' is too large");
+    return float(s);
 }
 
 // Zero values are shown as empty fields.
@@ -29,25 +44,26 @@ void TLoadDataFrm::ReadLoadRows() {
     BArray<float, 1, 50> flags;
     for (int n = 1; n <= MaxLoadRows; ++n) {
         LoadRowControls& r = Row(n);
+        const std::string load = "Load " + std::to_string(n);
         float kind = 0;
         if (r.OptionP.Checked()) kind = KindPoint;
         if (r.OptionUDL.Checked()) kind = KindUDL;
-        long double dist = ValueOf(r.Edit_Dist) * Factor_L;
-        long double load, finish = 0, cover = 0;
+        float dist = Stored(r.Edit_Dist, Factor_L, load);
+        float start, finish = 0, cover = 0;
         if (r.OptionP.Checked()) {
-            load = ValueOf(r.Edit_PL) * Factor_PL;
+            start = Stored(r.Edit_PL, Factor_PL, load);
         } else {
-            load = ValueOf(r.Edit_UDLS) * Factor_R;
-            finish = ValueOf(r.Edit_UDLF) * Factor_R;
-            cover = ValueOf(r.Edit_Cover) * Factor_L;
+            start = Stored(r.Edit_UDLS, Factor_R, load);
+            finish = Stored(r.Edit_UDLF, Factor_R, load);
+            cover = Stored(r.Edit_Cover, Factor_L, load);
         }
-        long double factor = ValueOf(r.Edit_LF, 1.0L);
-        const float fields[] = {kind, float(dist), float(load), float(finish), float(cover), float(factor), 0.0f};
+        float factor = Stored(r.Edit_LF, 1, load, 1);
+        const float fields[] = {kind, dist, start, finish, cover, factor, 0.0f};
         for (int f = LKind; f <= LApplied; ++f) rows[n][f] = fields[f];
         flags[n] = r.Check.Checked() ? 1.0f : 0.0f;
     }
     float w = SelfWeightRate();
-    const float self[] = {KindUDL, 0.0f, w, w, float(BeamLength), float(ValueOf(Edit_LF)),
+    const float self[] = {KindUDL, 0.0f, w, w, float(BeamLength), Stored(Edit_LF, 1, "Self-weight load factor", 1),
                           Check_Swt.Checked() ? 1.0f : 0.0f};
     for (int f = LKind; f <= LApplied; ++f) rows[SelfWeightSlot][f] = self[f];
 
@@ -64,19 +80,18 @@ void TLoadDataFrm::FillLoadRows() {
         LoadRowControls& r = Row(n);
         const LoadRecord& row = LoadRows[n];
         int k = FloatToInt(row[LKind]);
-        if (k == 1) {
-            r.OptionP.SetChecked(true);
-        } else if (k == -1) {
-            r.OptionUDL.SetChecked(true);
+        if (k == 1 || k == -1) {
+            (k == 1 ? r.OptionP : r.OptionUDL).SetCheckedQuietly(true);
+            ShowLoadRowFields(n);  // what a click on the kind does
         } else if (k == 0) {
-            r.OptionP.SetChecked(false);
-            r.OptionUDL.SetChecked(false);
+            r.OptionP.SetCheckedQuietly(false);
+            r.OptionUDL.SetCheckedQuietly(false);
             for (gui::Edit* e : r.ValueEdits()) {
                 e->SetVisible(false);
                 e->SetText("");
             }
         }
-        if (FloatToInt(row[LApplied]) == -1) r.Check.SetChecked(false);
+        if (FloatToInt(row[LApplied]) == -1) r.Check.SetCheckedQuietly(false);
         ShowValue(r.Edit_Dist, SigFig4Dec3(row[LDist] / Factor_L), "0.000");
         if (k == 1) ShowValue(r.Edit_PL, SigFig4Dec3(row[LStart] / Factor_PL), "0.000");
         if (k == -1) {
@@ -89,7 +104,7 @@ void TLoadDataFrm::FillLoadRows() {
     if (Material == "HRS" && SameForAllSpans == 1) {
         const LoadRecord& self = LoadRows[SelfWeightSlot];
         Frame_SWt.SetVisible(true);
-        Check_Swt.SetChecked(self[LApplied] == 1.0f);
+        Check_Swt.SetCheckedQuietly(self[LApplied] == 1.0f);
         std::string rate = SigFig3Dec3(SelfWeightRate() / Factor_R);
         lbl_Swt.SetCaption(std::string(" ").append(rate).append(" ").append(Unit_R.str()));
         Edit_LF.SetText(SigFig3Dec3(self[LFactor] == 0.0f ? 1.4 : self[LFactor]));

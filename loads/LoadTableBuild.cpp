@@ -1,11 +1,16 @@
 // Next: the load table from the rows and flags, its checks, and the hand-over
 // to the main window's analysis.
+#include <memory>
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "Index.h"
 #include "LoadData.h"
+#include "UDLOutline.h"
 
 namespace {
+
+using LoadTables = decltype(LoadTable);
+using Outlines = decltype(AcceptedUDLOutline);
 
 const char* const ForkheadMessage =
     " For the routine to remove negative\r forkhead support loads to be used, \r load factors must all be the same.\r";
@@ -17,11 +22,11 @@ struct EmptyScan {
     bool ZeroPoint = false, EmptyUDL = false;
 };
 
-EmptyScan ScanEmptyLoads() {
+EmptyScan ScanEmptyLoads(const LoadTables& table) {
     EmptyScan scan;
     for (int lc = 1; lc <= MaxLoadcases; ++lc)
         for (int s = 1; s <= MaxLoadRows; ++s) {
-            const LoadRecord& r = LoadTable[lc][s];
+            const LoadRecord& r = table[lc][s];
             float f = r[LApplied] == -1.0f ? 0.0f : r[LApplied];
             scan.Total += f;
             if (f != 1.0f) continue;
@@ -32,11 +37,11 @@ EmptyScan ScanEmptyLoads() {
 }
 
 // True when the applied loads of all loadcases carry one load factor.
-bool OneLoadFactor() {
+bool OneLoadFactor(const LoadTables& table) {
     const LoadRecord* previous = nullptr;
     for (int lc = 1; lc <= MaxLoadcases; ++lc)
         for (int s = 1; s <= SelfWeightSlot; ++s) {
-            const LoadRecord& r = LoadTable[lc][s];
+            const LoadRecord& r = table[lc][s];
             if (r[LApplied] != 1.0f) continue;
             if (previous && r[LFactor] != (*previous)[LFactor]) return false;
             previous = &r;
@@ -53,21 +58,24 @@ int HighestLoadedCase() {
 
 }  // namespace
 
+// The load table and the outlines of every loadcase are built aside and taken
+// into the model only when every check passes: a refused Next changes nothing
+// but the window's own rows and flags.
 void TLoadDataFrm::cmd_NextClick() {
     PositionCheckOnRead = 1.0f;
     ClearApplyOfEmptyRows();
     ReadLoadRows();
-    LoadRowsShown = SavedRowsShown;
-    LoadCaseShown = SavedLoadcase;
-    BuildUDLOutline();
-    AcceptedUDLOutline = UDLOutline;
-    for (int lc = 1; lc <= MaxLoadcases; ++lc)
+    auto table = std::make_unique<LoadTables>(LoadTable);
+    auto outlines = std::make_unique<Outlines>();
+    for (int lc = 1; lc <= MaxLoadcases; ++lc) {
+        (*outlines)[lc] = UDLOutlineOf(lc);
         for (int s = 1; s <= SelfWeightSlot; ++s) {
-            for (int f = LKind; f <= LFactor; ++f) LoadTable[lc][s][f] = LoadRows[s][f];
-            LoadTable[lc][s][LApplied] = ApplyFlags[lc][s];
+            for (int f = LKind; f <= LFactor; ++f) (*table)[lc][s][f] = LoadRows[s][f];
+            (*table)[lc][s][LApplied] = ApplyFlags[lc][s];
         }
+    }
 
-    EmptyScan scan = ScanEmptyLoads();
+    EmptyScan scan = ScanEmptyLoads(*table);
     const char* failure = nullptr;
     if (scan.Total == 0) failure = "No loads applied to beam";
     else if (scan.ZeroPoint && scan.EmptyUDL) failure = "No loads on beam";
@@ -78,13 +86,18 @@ void TLoadDataFrm::cmd_NextClick() {
     }
     CheckLoadPositions();
     if (LoadCheckResult == -1) return;
-    MarkLoadedCases();
-    if (SupportTypes[1] == SupportForkhead && !OneLoadFactor()) {
+    if (SupportTypes[1] == SupportForkhead && !OneLoadFactor(*table)) {
         gui::ShowMessage(ForkheadMessage);
         LoadCheckResult = -1;
         return;
     }
+
+    LoadTable = *table;
+    UDLOutline = *outlines;
+    AcceptedUDLOutline = *outlines;
     LoadRowsShown = FormRowsShown;
+    LoadCaseShown = SavedLoadcase;
+    MarkLoadedCases();
     NumLoadcases = HighestLoadedCase();
 
     Hide();

@@ -13,9 +13,8 @@ float RateAt(const BArray2<float, 1, 2, 1, 4>& j, float lj, float x) {
 
 }  // namespace
 
-void BuildUDLOutlineOf(int lc) {
-    UDLOutlineCase& o = UDLOutline[lc];
-    o = UDLOutlineCase{};
+UDLOutlineCase UDLOutlineOf(int lc) {
+    UDLOutlineCase o{};
     for (int i = 1; i <= MaxLoadRows; ++i) {
         const LoadRecord& r = LoadRows[i];
         if (r[LKind] != KindUDL || ApplyFlags[lc][i] != 1.0f) continue;
@@ -44,6 +43,9 @@ void BuildUDLOutlineOf(int lc) {
                 if (inside) o[i][end][OutlineStacked] += w;
             }
         }
+    return o;
 }
+
+void BuildUDLOutlineOf(int lc) { UDLOutline[lc] = UDLOutlineOf(lc); }
 
 void TLoadDataFrm::BuildUDLOutline() { BuildUDLOutlineOf(Loadcase()); }

@@ -1,7 +1,11 @@
 // The outline of the applied distributed loads of one loadcase.
 #pragma once
 
-// Rebuilds UDLOutline[lc] from LoadRows and ApplyFlags[lc]: the two ends of
+#include "Global.h"
+
+// The outline of loadcase lc from LoadRows and ApplyFlags[lc]: the two ends of
 // every applied UDL with its own rate there and the rate of all applied UDLs
 // stacked at that point.
+UDLOutlineCase UDLOutlineOf(int lc);
+// UDLOutline[lc] := UDLOutlineOf(lc).
 void BuildUDLOutlineOf(int lc);

@@ -21,7 +21,7 @@ TPrintFrm::TPrintFrm() : gui::Form("Print Options") {
     Check_Env20.SetBounds(16, 40, 137, 17);
     Option_10.SetBounds(160, 20, 130, 17);
     Option_20.SetBounds(160, 60, 130, 17);
-    Option_10.SetChecked(true);
+    Option_10.SetCheckedQuietly(true);
     Check_Case.SetBounds(32, 224, 290, 17);
     Check_Case20.SetBounds(32, 264, 290, 17);
     Cmd_OK.SetBounds(280, 448, 65, 33);

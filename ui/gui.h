@@ -5,8 +5,8 @@
 // Conventions kept from the desktop toolkit the windows were laid out for:
 // - controls stand at absolute pixel positions in their parent's client area;
 // - forms are created hidden and live until exit; closing one hides it;
-// - setting a check box or switching on a radio button from the program runs
-//   its click handler at once (errors pass to the caller);
+// - the program sets check boxes and radio buttons quietly: no click handler
+//   runs, and a caller that means the click's action runs it itself;
 // - every handler started by the user runs through Dispatch: an error abandons
 //   the action, the cursor returns to normal and the error's text is shown.
 #pragma once
@@ -164,6 +164,7 @@ public:
     void SetColour(Color c);
     void BringToFront();
     void SetFocus();  // the keyboard focus
+    bool HasFocus() const;  // the focus of its window, whether or not the window is active
 
     QWidget* Widget() const { return w_; }
     Container* Parent() const { return parent_; }
@@ -202,6 +203,7 @@ public:
     void SetCaption(const std::string& c);
     void SetAlignment(Align a);
     void SetTransparent(bool t);
+    void SetWordWrap(bool on);  // long captions break at blanks
     void Click();  // as if the user clicked
     std::function<void()> OnClick;
 };
@@ -233,10 +235,9 @@ class CheckBox : public Control {
 public:
     CheckBox(Container& parent, const std::string& caption);
     bool Checked() const { return checked_; }
-    void SetChecked(bool c);  // a change runs OnClick
-    void Click();             // as the user clicks: focus, toggle, OnClick
-    // True while a click of the user's is handled, false when the program
-    // sets the state.
+    void SetCheckedQuietly(bool c);  // the state only: OnClick does not run
+    void Click();                    // as the user clicks: focus, toggle, OnClick
+    // True while a click of the user's is handled.
     bool Focused() const { return focused_; }
     std::function<void()> OnClick;
 
@@ -251,10 +252,10 @@ class RadioButton : public Control {
 public:
     RadioButton(Container& parent, const std::string& caption);
     bool Checked() const { return checked_; }
-    // Switching on unchecks the other radio buttons of the parent and runs
-    // OnClick; switching off runs nothing. A group may have none checked.
-    void SetChecked(bool c);
-    void Click();  // as the user clicks
+    // Switching on unchecks the other radio buttons of the parent; OnClick
+    // does not run. A group may have none checked.
+    void SetCheckedQuietly(bool c);
+    void Click();  // as the user clicks: switches on, then OnClick
     std::function<void()> OnClick;
 
 private:

@@ -167,10 +167,12 @@ TEST(BeamNext, NoSelfWeightOfferForTimberOrPerMemberSections) {
     MaterialCode = "Timber";
     OneSectionBeam({"5"}, "8000", "8000", "100");
     LoadDataFrm->Frame_SWt.SetVisible(true);
-    LoadDataFrm->Check_Swt.SetChecked(true);
+    LoadDataFrm->Check_Swt.SetCheckedQuietly(true);
+    ApplyFlags[7][SelfWeightSlot] = 1;
     ASSERT_EQ(Next(), std::vector<std::string>{});
     EXPECT_FALSE(LoadDataFrm->Frame_SWt.Visible());
     EXPECT_FALSE(LoadDataFrm->Check_Swt.Checked());
+    EXPECT_EQ(ApplyFlags[7][SelfWeightSlot], -1.0f);
     EXPECT_EQ(Material, "Timber");
 
     w.Show();

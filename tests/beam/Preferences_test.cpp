@@ -85,7 +85,7 @@ TEST(Preferences, EveryOptionStoresItsNameAndFactor) {
         EXPECT_EQ(*e.factor, e.value) << e.control;
         EXPECT_FALSE(prefs.Showing());
         // Showing again checks the option of the stored name.
-        prefs.Option(e.control).SetChecked(false);
+        prefs.Option(e.control).SetCheckedQuietly(false);
         prefs.Show();
         EXPECT_TRUE(prefs.Option(e.control).Checked()) << e.control;
         prefs.Hide();
@@ -133,7 +133,7 @@ TEST(Preferences, CaptionsConventionAndFactoredLoads) {
 TEST(Preferences, NamesMatchingNoOptionLeaveTheGroupAlone) {
     UnitsGuard guard;
     TPreferencesFrm prefs;
-    prefs.Option("Option_L_cm").SetChecked(true);
+    prefs.Option("Option_L_cm").SetCheckedQuietly(true);
     for (const char* name : {"yds", "CM", "cm ", ""}) {
         Unit_L = name;
         prefs.ShowUnitChoices();
@@ -142,7 +142,7 @@ TEST(Preferences, NamesMatchingNoOptionLeaveTheGroupAlone) {
         EXPECT_FALSE(prefs.Option("Option_L_m").Checked()) << name;
     }
     // With nothing checked in a group, OK keeps its name and factor.
-    prefs.Option("Option_Wt_m").SetChecked(false);
+    prefs.Option("Option_Wt_m").SetCheckedQuietly(false);
     EXPECT_FALSE(prefs.Option("Option_Wt_m").Checked());
     EXPECT_FALSE(prefs.Option("Option_Wt_Imp").Checked());
     Unit_Wt = "t/m";

@@ -28,7 +28,7 @@ TEST(UnitConversionWindows, TimberCalculatorAndModulusLabels) {
     EXPECT_EQ(BeamFrm->lbl_Hunit.Caption(), "cm");
     EXPECT_EQ(BeamFrm->lbl_S.Caption(), "Zxx/Zyy = Plastic Modulus");
     EXPECT_EQ(BeamFrm->lbl_Z.Caption(), "Sxx/Syy = Elastic Modulus");
-    PreferencesFrm->Option_SPlastic.SetChecked(true);
+    PreferencesFrm->Option_SPlastic.SetCheckedQuietly(true);
     for (gui::Edit* e : {&BeamFrm->Edit_Timber_E, &BeamFrm->Edit_Timber_W, &BeamFrm->Edit_Timber_H}) e->SetText("");
     ClearLoadRowEdits();
 }

@@ -25,7 +25,7 @@ struct LoadsWindow : ::testing::Test {
         ApplyFlags.Fill({});
         LoadDataFrm->SavedRowsShown = 0;
         LoadDataFrm->SavedLoadcase = 0;
-        LoadDataFrm->Check_Swt.SetChecked(false);
+        LoadDataFrm->Check_Swt.SetCheckedQuietly(false);
         LoadDataFrm->Edit_LF.SetText("");
         LoadDataFrm->cmd_ClearClick();
         LoadDataFrm->Hide();
@@ -59,6 +59,14 @@ struct LoadsWindow : ::testing::Test {
         R(n).Edit_UDLF.SetText(finish);
         R(n).Edit_Cover.SetText(cover);
         R(n).Edit_LF.SetText(lf);
+    }
+    // A steel beam of one section, whose self weight the window offers.
+    void ShowSteelBeam() {
+        Material = "HRS";
+        SameForAllSpans = 1;
+        BeamGeometryTable[1][GArea] = 10000;
+        F().Hide();
+        F().Show();
     }
     void Tick(int n) { R(n).Check.Click(); }
     void ToLoadcase(int lc) { F().UpDown_Case.Step(lc - F().UpDown_Case.Position()); }

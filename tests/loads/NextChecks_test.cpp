@@ -6,24 +6,20 @@ namespace {
 using Msgs = std::vector<std::string>;
 
 TEST_F(LoadsWindow, NothingAppliedIsRefusedEvenWithTheSelfWeightTicked) {
-    Material = "HRS";
-    SameForAllSpans = 1;
-    BeamGeometryTable[1][GArea] = 10000;
-    F().Hide();
-    F().Show();
+    ShowSteelBeam();
     Point(1, "2000", "1000");
     F().Check_Swt.Click();
     NumLoadcases = 17;
+    LoadTable.Fill({});
     Next();
     EXPECT_EQ(Messages(), Msgs{"No loads applied to beam"});
     EXPECT_EQ(F().LoadCheckResult, -1);
     EXPECT_TRUE(F().Showing());
     EXPECT_EQ(NumLoadcases, 17);
-    // The rows were taken into the table all the same, the self weight too.
-    EXPECT_EQ(LoadTable[1][1][LStart], 1000.0f);
-    EXPECT_EQ(LoadTable[25][SelfWeightSlot][LApplied], 1.0f);
-    EXPECT_FLOAT_EQ(LoadTable[1][SelfWeightSlot][LStart], 0.770085f);
-    EXPECT_EQ(LoadTable[1][SelfWeightSlot][LCover], 6000.0f);
+    // Nothing is taken into the table; the window keeps what was typed.
+    EXPECT_TRUE(LoadTable == decltype(LoadTable){});
+    EXPECT_EQ(LoadRows[1][LStart], 1000.0f);
+    EXPECT_EQ(ApplyFlags[25][SelfWeightSlot], 1.0f);
 }
 
 TEST_F(LoadsWindow, ZeroPointLoadBesideAnEmptyUdlIsNoLoadsOnBeam) {
@@ -120,10 +116,11 @@ TEST_F(LoadsWindow, ForkheadDemandsOneLoadFactorOverAllAppliedLoads) {
     ToLoadcase(2);
     Tick(3);
     NumLoadcases = 17;
+    LoadcaseActive.Fill(0);
     Next();
     EXPECT_EQ(Messages(), Msgs{Forkhead});
     EXPECT_EQ(NumLoadcases, 17);
-    EXPECT_EQ(LoadcaseActive[2], 1);  // marked before the factors are compared
+    EXPECT_EQ(LoadcaseActive[2], 0);
 }
 
 TEST_F(LoadsWindow, ForkheadCountsTheSelfWeightFactor) {
@@ -147,7 +144,7 @@ TEST_F(LoadsWindow, TextThatIsNotANumberAbandonsNextAndKeepsTheTable) {
     LoadTable[1][1][LStart] = 7;
     R(1).Edit_PL.SetText("1,5");
     Next();
-    EXPECT_EQ(Messages(), Msgs{"'1,5' is not a valid floating point value"});
+    EXPECT_EQ(Messages(), Msgs{"Load 1: '1,5' is not a valid floating point value"});
     EXPECT_EQ(LoadTable[1][1][LStart], 7.0f);
     EXPECT_EQ(LoadRows[1][LStart], 100.0f);
     EXPECT_TRUE(F().Showing());

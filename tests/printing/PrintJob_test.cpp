@@ -28,14 +28,14 @@ protected:
         FinishLoads();
         ASSERT_EQ(Analyse(), std::vector<std::string>{});
         f = PrintFrm;
-        for (gui::CheckBox* c : Boxes()) c->SetChecked(false);
-        f->Option_10.SetChecked(true);
+        for (gui::CheckBox* c : Boxes()) c->SetCheckedQuietly(false);
+        f->Option_10.SetCheckedQuietly(true);
         f->Show();
         Messages().clear();
     }
     void TearDown() override {
         f->Hide();
-        for (gui::CheckBox* c : Boxes()) c->SetChecked(false);
+        for (gui::CheckBox* c : Boxes()) c->SetCheckedQuietly(false);
         AnalysedBeam::TearDown();
     }
     std::vector<gui::CheckBox*> Boxes() {
@@ -53,7 +53,7 @@ protected:
 
 TEST_F(PrintJob, WithoutABeamNothingHappens) {
     BeamLength = 0;
-    for (gui::CheckBox* c : Boxes()) c->SetChecked(true);
+    for (gui::CheckBox* c : Boxes()) c->SetCheckedQuietly(true);
     LogDevice d;
     f->Cmd_OK.Click();
     EXPECT_EQ(d.Documents(), 0);
@@ -69,7 +69,7 @@ TEST_F(PrintJob, NothingTickedHidesWithoutADocument) {
 
 TEST_F(PrintJob, LoadcaseDataAloneForAllLoadcasesIsAnEmptyDocument) {
     IndexFrm->ShownCase = 0;
-    f->Check_Case20.SetChecked(true);
+    f->Check_Case20.SetCheckedQuietly(true);
     LogDevice d;
     f->Cmd_OK.Click();
     EXPECT_EQ(d.Documents(), 1);
@@ -81,15 +81,15 @@ TEST_F(PrintJob, LoadcaseDataAloneForAllLoadcasesIsAnEmptyDocument) {
 }
 
 TEST_F(PrintJob, SectionsInTheirOrderEachFromANewPage) {
-    f->Check_Beam.SetChecked(true);
-    f->Check_Case.SetChecked(true);
+    f->Check_Beam.SetCheckedQuietly(true);
+    f->Check_Case.SetCheckedQuietly(true);
     LogDevice d;
     f->Cmd_OK.Click();
     EXPECT_EQ(Titles(d), (std::vector<std::string>{"Beam & Loading Data + Results Summary", " LOADCASE 1", " LOADCASE 2"}));
     EXPECT_TRUE(d.Pages()[2].Has("Page 3"));
 
     IndexFrm->ShownCase = 1;
-    for (gui::CheckBox* c : Boxes()) c->SetChecked(true);
+    for (gui::CheckBox* c : Boxes()) c->SetCheckedQuietly(true);
     LogDevice all;
     f->Cmd_OK.Click();
     EXPECT_EQ(Titles(all), (std::vector<std::string>{"Beam & Loading Data + Results Summary",
@@ -106,17 +106,17 @@ TEST_F(PrintJob, SectionsInTheirOrderEachFromANewPage) {
 
 TEST_F(PrintJob, EnvelopeIntervalFromTheRadioButtons) {
     PrintInterval = 0;
-    f->Check_Beam.SetChecked(true);
+    f->Check_Beam.SetCheckedQuietly(true);
     LogDevice d;
     f->Cmd_OK.Click();
     EXPECT_EQ(PrintInterval, 0);
-    f->Check_Env20.SetChecked(true);
-    f->Option_20.SetChecked(true);
+    f->Check_Env20.SetCheckedQuietly(true);
+    f->Option_20.SetCheckedQuietly(true);
     f->Show();
     f->Cmd_OK.Click();
     EXPECT_EQ(PrintInterval, 20);
     EXPECT_TRUE(d.Pages()[1].Has("Results Envelope at 1/20th Span Intervals"));
-    f->Option_10.SetChecked(true);
+    f->Option_10.SetCheckedQuietly(true);
     f->Show();
     f->Cmd_OK.Click();
     EXPECT_EQ(PrintInterval, 10);
@@ -124,8 +124,8 @@ TEST_F(PrintJob, EnvelopeIntervalFromTheRadioButtons) {
 
 TEST_F(PrintJob, AnErrorEndsTheDocumentAndStopsTheJob) {
     ReportText[0] = "lots";
-    f->Check_Beam.SetChecked(true);
-    f->Check_Case.SetChecked(true);
+    f->Check_Beam.SetCheckedQuietly(true);
+    f->Check_Case.SetCheckedQuietly(true);
     LogDevice d;
     f->Cmd_OK.Click();
     EXPECT_EQ(Messages(), std::vector<std::string>{"'lots' is not a valid integer value"});
@@ -141,7 +141,7 @@ TEST_F(PrintJob, ReportOfTheAnalysedBeamOnThePrinter) {
     gui::Printer::Get().SetOutputFile(pdf);
     SetPrintDevice(nullptr);
     IndexFrm->ShownCase = 2;
-    for (gui::CheckBox* c : Boxes()) c->SetChecked(true);
+    for (gui::CheckBox* c : Boxes()) c->SetCheckedQuietly(true);
     f->Cmd_OK.Click();
     EXPECT_TRUE(Messages().empty()) << Messages().front();
     // Beam data, envelope diagrams, envelope data, two loadcase diagrams and

@@ -89,6 +89,7 @@ void qt::Raise(QWidget* w) {
 
 void Control::BringToFront() { qt::Raise(w_); }
 void Control::SetFocus() { w_->setFocus(); }
+bool Control::HasFocus() const { return w_->window()->focusWidget() == w_; }
 
 // ---- Label, Panel, GroupBox ------------------------------------------------------
 namespace {
@@ -119,6 +120,7 @@ void Label::SetAlignment(Align a) {
     static_cast<QLabel*>(w_)->setAlignment(q | Qt::AlignTop);
 }
 void Label::SetTransparent(bool t) { w_->setAutoFillBackground(!t); }
+void Label::SetWordWrap(bool on) { static_cast<QLabel*>(w_)->setWordWrap(on); }
 
 Panel::Panel(Container& parent, const std::string& caption) : Container(&parent, new QFrame) {
     auto* f = static_cast<QFrame*>(w_);
@@ -190,11 +192,9 @@ void CheckBox::Show(bool c) {
     QSignalBlocker b(w_);
     static_cast<QCheckBox*>(w_)->setChecked(c);
 }
-void CheckBox::SetChecked(bool c) {
-    if (c == checked_) return;
+void CheckBox::SetCheckedQuietly(bool c) {
     checked_ = c;
     Show(c);
-    if (OnClick) OnClick();
 }
 void CheckBox::Click() {
     if (!Enabled()) return;
@@ -213,7 +213,7 @@ void RadioButton::Show(bool c) {
     QSignalBlocker b(w_);
     static_cast<QRadioButton*>(w_)->setChecked(c);
 }
-void RadioButton::SetChecked(bool c) {
+void RadioButton::SetCheckedQuietly(bool c) {
     checked_ = c;
     Show(c);
     if (!c) return;
@@ -222,11 +222,11 @@ void RadioButton::SetChecked(bool c) {
             r->checked_ = false;
             r->Show(false);
         }
-    if (OnClick) OnClick();
 }
 void RadioButton::Click() {
     if (!Enabled()) return;
-    Dispatch([this] { SetChecked(true); });
+    SetCheckedQuietly(true);
+    Dispatch(OnClick);
 }
 
 // ---- List box ---------------------------------------------------------------------
