@@ -15,16 +15,16 @@ struct Heading {
     gui::Color Colour = gui::clBlack;
 };
 
-// Column headings above the load rows.
+// Column headings above the load rows, each clear of the rule at its left.
 const Heading Headings[] = {
     {"Max No of loads = 50", 8, 160, gui::clBlue},
     {"If load factor left blank then load factor = 1", 8, 184, gui::clBlue},
     {"Point", 176, 160}, {"Load", 176, 176},
     {"Distance", 248, 160}, {"from LH end", 248, 176}, {"of beam", 248, 192},
-    {"UDL", 344, 160}, {"start rate", 344, 176},
-    {"UDL", 424, 160}, {"finish rate", 424, 176},
+    {"UDL", 352, 160}, {"start rate", 352, 176},
+    {"UDL", 432, 160}, {"finish rate", 432, 176},
     {"Cover", 512, 160},
-    {"Load", 584, 160}, {"factor", 584, 176}, {"(optional)", 584, 192},
+    {"Load", 592, 160}, {"factor", 592, 176}, {"(optional)", 592, 192},
 };
 
 // The vertical rules between the columns.
@@ -131,7 +131,7 @@ void TLoadDataFrm::LayOutHeadings() {
     headings_[1]->SetWordWrap(true);
     headings_[1]->SetAlignment(gui::Align::Left);
     const std::pair<gui::Label*, int> units[] = {
-        {&lbl_PL, 176}, {&lbl_PLdist, 248}, {&lbl_UDLS, 344}, {&lbl_UDLF, 424}, {&lbl_Cover, 512}};
+        {&lbl_PL, 176}, {&lbl_PLdist, 248}, {&lbl_UDLS, 352}, {&lbl_UDLF, 432}, {&lbl_Cover, 512}};
     for (auto [l, x] : units) l->SetBounds(x, 216, 80, 16);
     Label2.SetBounds(680, 216, 60, 16);
     Edit_Case.SetBounds(696, 176, 25, 21);
