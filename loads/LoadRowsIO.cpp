@@ -1,6 +1,7 @@
 // Load rows between the window's texts (display units) and LoadRows (N, mm).
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include "Convert.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
@@ -31,8 +32,32 @@ float Stored(const gui::Edit& e, long double factor, const std::string& load, lo
     return float(s);
 }
 
+bool ReadsAs(const std::string& text, long double factor, float stored) {
+    try {
+        return float(StrToFloat(text) * factor) == stored;
+    } catch (const RunError&) {
+        return false;
+    }
+}
+
+// A stored value in display units, as a text that reads back as the same
+// value, so that showing the rows and reading them again changes no load: the
+// formatted text where it does, else the shortest text that does.
+std::string ShownText(float stored, float factor, std::string (*format)(double)) {
+    const long double shown = (long double)stored / factor;
+    std::string text = format(double(stored / factor));
+    for (int figures = 1; figures <= 21 && !ReadsAs(text, factor, stored); ++figures) {
+        char buf[48];
+        std::snprintf(buf, sizeof buf, "%.*Lg", figures, shown);
+        text = buf;
+    }
+    return text;
+}
+
 // Zero values are shown as empty fields.
-void ShowValue(gui::Edit& e, const std::string& text, const char* zero) { e.SetText(text == zero ? "" : text); }
+void ShowValue(gui::Edit& e, float stored, float factor) {
+    e.SetText(stored == 0 ? "" : ShownText(stored, factor, SigFig4Dec3));
+}
 
 }  // namespace
 
@@ -92,14 +117,15 @@ void TLoadDataFrm::FillLoadRows() {
             }
         }
         if (FloatToInt(row[LApplied]) == -1) r.Check.SetCheckedQuietly(false);
-        ShowValue(r.Edit_Dist, SigFig4Dec3(row[LDist] / Factor_L), "0.000");
-        if (k == 1) ShowValue(r.Edit_PL, SigFig4Dec3(row[LStart] / Factor_PL), "0.000");
+        ShowValue(r.Edit_Dist, row[LDist], Factor_L);
+        if (k == 1) ShowValue(r.Edit_PL, row[LStart], Factor_PL);
         if (k == -1) {
-            ShowValue(r.Edit_UDLS, SigFig4Dec3(row[LStart] / Factor_R), "0.000");
-            ShowValue(r.Edit_UDLF, SigFig4Dec3(row[LFinish] / Factor_R), "0.000");
-            ShowValue(r.Edit_Cover, SigFig4Dec3(row[LCover] / Factor_L), "0.000");
+            ShowValue(r.Edit_UDLS, row[LStart], Factor_R);
+            ShowValue(r.Edit_UDLF, row[LFinish], Factor_R);
+            ShowValue(r.Edit_Cover, row[LCover], Factor_L);
         }
-        if (k == 1 || k == -1) ShowValue(r.Edit_LF, SigFig3Dec3(row[LFactor]), "0.00");
+        // A factor is shown even when 0, as an empty one reads as 1.
+        if (k == 1 || k == -1) r.Edit_LF.SetText(ShownText(row[LFactor], 1, SigFig3Dec3));
     }
     if (Material == "HRS" && SameForAllSpans == 1) {
         const LoadRecord& self = LoadRows[SelfWeightSlot];
@@ -107,6 +133,6 @@ void TLoadDataFrm::FillLoadRows() {
         Check_Swt.SetCheckedQuietly(self[LApplied] == 1.0f);
         std::string rate = SigFig3Dec3(SelfWeightRate() / Factor_R);
         lbl_Swt.SetCaption(std::string(" ").append(rate).append(" ").append(Unit_R.str()));
-        Edit_LF.SetText(SigFig3Dec3(self[LFactor] == 0.0f ? 1.4 : self[LFactor]));
+        Edit_LF.SetText(ShownText(self[LFactor] == 0.0f ? 1.4f : self[LFactor], 1, SigFig3Dec3));
     }
 }

@@ -18,14 +18,14 @@ TEST_F(LoadsWindow, AnOpenedBeamKeepsItsLoadsThroughTheBeamAndLoadsWindows) {
     const std::string path = (jobs.path() / "timber.kvl").string();
     gui::FileDialog::SetHook([&](const gui::FileDialog&) { return path; });
 
-    // A timber beam of 6 m with 10 kN at 2 m, analysed and saved.
+    // A timber beam of 6 m with 12.3456 kN at 2.34567 m, analysed and saved.
     Fresh();
     MaterialCode = "Timber";
     OneSectionBeam({"6"}, "8000", "8000", "100");
     BeamFrm->cmdNext.Click();
     ASSERT_TRUE(F().Showing());
     F().cmd_Clear.Click();
-    Point(1, "2", "10");
+    Point(1, "2.34567", "12.3456");
     Tick(1);
     Next();
     ASSERT_EQ(Messages(), Msgs{});

@@ -79,7 +79,7 @@ TEST_F(ImperialRows, CancelBringsBackRowsAndTicksOfTheLastNext) {
     EXPECT_EQ(R(1).Edit_Dist.Text(), "2.500");
     EXPECT_EQ(R(1).Edit_PL.Text(), "100.00");
     EXPECT_EQ(R(1).Edit_LF.Text(), "1.50");
-    EXPECT_EQ(R(3).Edit_LF.Text(), "");  // a factor of 0 is shown empty
+    EXPECT_EQ(R(3).Edit_LF.Text(), "0.00");  // an empty factor would read as 1
     EXPECT_TRUE(R(1).Check.Checked());
     EXPECT_EQ(R(2).Edit_Cover.Text(), "4.000");
 }
