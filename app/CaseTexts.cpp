@@ -101,9 +101,7 @@ void SetSpanLabels(int cc) {
 void BuildSupportText(int cc) {
     StoreWriter w(CaseSupportText[cc]);
     w.Write("SUPPORTS");
-    w.Write(FactoredLoads == -1  ? " Support       Reaction"
-            : FactoredLoads == 1 ? " Support   Factored Reaction"
-                                 : "");
+    w.Write(FactoredLoads == 1 ? " Support   Factored Reaction" : " Support       Reaction");
     w.Write(" No             (" + Unit_Sh.str() + ")");
     DigitRule reactions;
     for (int k = 1; k <= NumSpans + 1; ++k) reactions.Take(CaseReaction[cc][k] * Factor_Sh);

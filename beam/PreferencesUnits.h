@@ -27,7 +27,3 @@ struct UnitOption {
 // dimension, weight per length.
 std::span<const UnitGroup> UnitGroupTable();
 std::span<const UnitOption> UnitOptionTable();
-
-// Unit of the warping constant, set by every OK.
-constexpr const char* WarpingUnit = "dm^6";
-constexpr float WarpingFactor = 1e-12f;

@@ -1,5 +1,4 @@
 #include "UnitSettings.h"
-#include <cmath>
 #include <cstring>
 #include "BinFile.h"
 #include "Global.h"
@@ -31,11 +30,17 @@ void Encode(uint8_t* b) {
     PutInt32(b + FactoredLoadsAt, FactoredLoads);
 }
 
+// Every unit offered has a factor between 1e-12 (the warping constant) and
+// about 4e5 (in^4); the switches are +1 or -1. Anything else is damage.
+constexpr float SmallestFactor = 1e-13f, LargestFactor = 1e7f;
+
 bool Plausible(const uint8_t* b) {
     for (int i = 0; i < 14; ++i) {
-        float f = GetSingle(b + i * PairBytes + 11);
-        if (!std::isfinite(f) || f == 0.0f) return false;
+        const float f = GetSingle(b + i * PairBytes + 11);
+        if (!(f >= SmallestFactor && f <= LargestFactor)) return false;
     }
+    for (int at : {BMConventionAt, FactoredLoadsAt})
+        if (const int32_t v = GetInt32(b + at); v != 1 && v != -1) return false;
     return true;
 }
 

@@ -10,8 +10,9 @@ constexpr int UnitSettingsBytes = 322;
 constexpr int UnitSettingsFileBytes = 972;
 
 // Reads the settings from the current directory. A missing or unreadable
-// file, one shorter than the settings, or one holding a zero or non-finite
-// factor changes nothing and returns false.
+// file, one shorter than the settings, or one holding a factor outside the
+// range of the units offered or a switch other than +1 or -1 changes nothing
+// and returns false.
 bool ReadUnitSettingsFile();
 
 // The built-in display units. The eight marked `core` (length, point load,

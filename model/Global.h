@@ -45,7 +45,7 @@ extern BArray<double, 1, 25> CaseLoadTotal;
 
 // ---- Switches ---------------------------------------------------------------
 extern int32_t ResultsReady;
-extern int32_t FactoredLoads;          // +1 factored loads enabled, -1 not
+extern int32_t FactoredLoads;          // +1 factored loads enabled, -1 not (the start)
 extern int32_t SameForAllSpans;        // +1 one section for all spans, -1 not
 extern int32_t SavedSpanIntervals;     // intervals per member of the final pass
 extern int32_t DisplayMode;            // -1 one loadcase, 1 all, 0 after analysis
@@ -67,6 +67,10 @@ extern ShortString<10> Unit_L, Unit_Sect_L, Unit_PL, Unit_R, Unit_Sh, Unit_Mom, 
     Unit_St, Unit_Sect_E, Unit_Sect_I, Unit_Sect_SZ, Unit_Sect_A, Unit_Wt, Unit_H;
 extern float Factor_L, Factor_Sect_L, Factor_PL, Factor_R, Factor_Sh, Factor_Mom, Factor_Def,
     Factor_St, Factor_Sect_E, Factor_Sect_I, Factor_Sect_SZ, Factor_Sect_A, Factor_Wt, Factor_H;
+// The warping constant has one unit, set from the start and by every
+// Preferences OK.
+constexpr const char* WarpingUnit = "dm^6";
+constexpr float WarpingFactor = 1e-12f;
 extern int32_t BMConvention;           // +1 numerically correct, -1 inverted
 extern ShortString<25> PlasticModXName, PlasticModYName, ElasticModXName, ElasticModYName;
 extern int32_t DecimalPlaces;          // decimals of FixedDecimals, 0..3

@@ -1,6 +1,7 @@
 // Fixed-capacity string of at most N characters: a length byte and N
 // characters, N + 1 bytes on file. Longer texts are cut without a message.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -34,9 +35,11 @@ struct ShortString {
         out[0] = len;
         std::memcpy(out + 1, chars, N);
     }
-    // Reads a stored field; a length byte beyond N is cut to N.
+    // Reads a stored field; the text ends at its length byte, its capacity
+    // or its first NUL, whichever comes first.
     void FromBytes(const uint8_t* in) {
-        len = in[0] > N ? uint8_t(N) : in[0];
         std::memcpy(chars, in + 1, N);
+        const int stored = in[0] > N ? N : in[0];
+        len = static_cast<uint8_t>(std::find(chars, chars + stored, '\0') - chars);
     }
 };

@@ -98,10 +98,10 @@ TEST(Preferences, CaptionsConventionAndFactoredLoads) {
     UnitsGuard guard;
     TempDir here;  // no settings file here: the defaults
     IndexFrmShown = -1;
-    FactoredLoads = 0;  // as at start-up, before any OK
+    FactoredLoads = -1;  // as at start-up, before any OK
     TPreferencesFrm prefs;
     EXPECT_TRUE(prefs.Option_BMNC.Checked());
-    EXPECT_FALSE(prefs.Check_Factor.Checked());  // FactoredLoads 0 keeps the design state
+    EXPECT_FALSE(prefs.Check_Factor.Checked());
     prefs.Option_ZPlastic.Click();
     prefs.Option_BMUK.Click();
     prefs.Button2.Click();

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -32,9 +33,9 @@ const std::string Golden = Bytes(std::filesystem::path(TEST_DATA_DIR) / "kvl3_Un
 
 TEST(UnitSettings, DefaultsWhenThereIsNoFile) {
     TempDir dir;
-    Unit_H = "";
-    Factor_H = 0;
-    FactoredLoads = 0;
+    Unit_H = WarpingUnit;  // as at start-up
+    Factor_H = WarpingFactor;
+    FactoredLoads = -1;
     Unit_L = "ft";
     EXPECT_FALSE(ReadUnitSettingsFile());
     TPreferencesFrm prefs;  // reads the settings on creation
@@ -60,10 +61,10 @@ TEST(UnitSettings, DefaultsWhenThereIsNoFile) {
     EXPECT_EQ(PlasticModYName, "Syy");
     EXPECT_EQ(ElasticModYName, "Zyy");
     EXPECT_EQ(BMConvention, 1);
-    // The warping unit and the factored-loads switch are left as they were.
-    EXPECT_EQ(Unit_H, "");
-    EXPECT_EQ(Factor_H, 0.0f);
-    EXPECT_EQ(FactoredLoads, 0);
+    // The warping unit and the factored-loads switch keep their start values.
+    EXPECT_EQ(Unit_H, "dm^6");
+    EXPECT_EQ(Factor_H, 1e-12f);
+    EXPECT_EQ(FactoredLoads, -1);
 }
 
 TEST(UnitSettings, WritesTheFileByteForByteIntoTheProgramFolder) {
@@ -107,8 +108,8 @@ TEST(UnitSettings, ReadsBackWhatWasWrittenAndOnlyTheFirst322Bytes) {
 TEST(UnitSettings, OptionsNotOfferedAreTakenAsStored) {
     TempDir dir;
     std::string b = Golden;
-    b[0] = 3;
-    b.replace(1, 3, "yds");
+    b[0] = char(255);  // a name ends at its capacity or its first NUL
+    b.replace(1, 10, std::string("yds\0\0\0\0\0\0\0", 10));
     float f = 914.4f;
     b.replace(11, 4, reinterpret_cast<const char*>(&f), 4);
     WriteBytes(UnitSettingsFileName, b);
@@ -117,19 +118,47 @@ TEST(UnitSettings, OptionsNotOfferedAreTakenAsStored) {
     EXPECT_EQ(Factor_L, 914.4f);
 }
 
-TEST(UnitSettings, ShortOrImplausibleFilesGiveTheDefaults) {
+// Every damaged file gives the defaults: short, a factor outside the range of
+// the units offered, a switch that is neither +1 nor -1, or not a file.
+TEST(UnitSettings, DamagedFilesGiveTheDefaults) {
     TempDir dir;
-    const float zero = 0.0f, nan = std::nanf("");
-    std::string zeroFactor = Golden, nanFactor = Golden;
-    zeroFactor.replace(41, 4, reinterpret_cast<const char*>(&zero), 4);  // point-load factor
-    nanFactor.replace(206, 4, reinterpret_cast<const char*>(&nan), 4);   // warping factor
-    for (const std::string& bad : {Golden.substr(0, 321), std::string(), zeroFactor, nanFactor}) {
-        WriteBytes(UnitSettingsFileName, bad);
+    auto with = [](int at, auto value) {
+        std::string b = Golden;
+        b.replace(at, 4, reinterpret_cast<const char*>(&value), 4);
+        return b;
+    };
+    const std::pair<const char*, std::string> files[] = {
+        {"short", Golden.substr(0, 321)},
+        {"empty", std::string()},
+        {"zero factor", with(41, 0.0f)},           // point load
+        {"NaN factor", with(206, std::nanf(""))},  // warping constant
+        {"negative factor", with(86, -1e-06f)},    // moment
+        {"tiny factor", with(11, 1e-20f)},         // length
+        {"huge factor", with(56, 3e38f)},          // load rate
+        {"moment convention 0", with(314, int32_t(0))},
+        {"factored loads 7", with(318, int32_t(7))},
+    };
+    auto expectDefaults = [](const char* kind) {
+        SCOPED_TRACE(kind);
         Unit_PL = "Kips";
-        TPreferencesFrm prefs;
-        EXPECT_EQ(Unit_PL, "kN") << bad.size();
+        Factor_Mom = -1e-06f;
+        EXPECT_FALSE(ReadUnitSettingsFile());
+        EXPECT_EQ(Factor_Mom, -1e-06f) << "nothing taken from the file";
+        TPreferencesFrm prefs;  // reads the settings on creation
+        EXPECT_EQ(Unit_PL, "kN");
         EXPECT_EQ(Factor_PL, 1000.0f);
+        EXPECT_EQ(Factor_Mom, 1e-06f);
+    };
+    for (const auto& [kind, bytes] : files) {
+        WriteBytes(UnitSettingsFileName, bytes);
+        expectDefaults(kind);
     }
+    std::filesystem::remove(UnitSettingsFileName);
+    ::mkfifo(UnitSettingsFileName, 0600);
+    expectDefaults("pipe");
+    std::filesystem::remove(UnitSettingsFileName);
+    std::filesystem::create_directory(UnitSettingsFileName);
+    expectDefaults("folder");
 }
 
 TEST(UnitSettings, AReadOnlyFileIsStillRead) {
