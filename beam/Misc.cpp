@@ -1,4 +1,8 @@
 #include "Misc.h"
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <optional>
 #include <vector>
 #include "BeamText.h"
 #include "BinFile.h"
@@ -13,10 +17,15 @@ namespace {
 constexpr const char* MiscFile = "Misc.sct";
 enum Col { CRef = 0, CDesc = 1, CIxx = 2, CE = 3, CY = 4 };
 
-// A value shown in display units; exactly 0 shows as an empty cell.
-std::string CellText(float value, float factor, std::string (*format)(double)) {
+// A stored value in display units; exactly 0 shows as an empty cell. A value
+// no text can show (not finite, or beyond the format's range) gives nothing.
+std::optional<std::string> CellText(float value, float factor, std::string (*format)(double)) {
+    if (!std::isfinite(value)) return std::nullopt;
     const double shown = Shown(value, factor);
-    return shown == 0 ? std::string() : format(shown);
+    if (shown == 0) return std::string();
+    std::string text = format(shown);
+    if (text == "#####") return std::nullopt;
+    return text;
 }
 
 float Typed(const std::string& text, float factor) {
@@ -66,29 +75,39 @@ void TMiscFrm::FormShow() {
     ReadSections();
 }
 
-// A missing file, or one of fewer than 250 sections, shows an empty table.
+// Rows take the records the file holds, cell by cell; the rows beyond them
+// stay empty. A cell whose value cannot be shown stays empty and its record
+// is named. A missing file is a first use; any other file error is raised.
 void TMiscFrm::ReadSections() {
-    try {
-        ChangeDir(StartDir);
-        BinFile f(MiscFile, BinFile::Mode::Read);
-        uint8_t buf[SectionRecordSize];
-        std::vector<SectionRecord> records;
-        for (int r = 1; r <= MiscSections; ++r) {
-            f.Read(buf, sizeof buf);
-            records.push_back(DecodeSectionRecord(buf));
+    for (int r = 1; r <= MiscSections; ++r)
+        for (int c = CDesc; c <= CY; ++c) Grid.SetCell(c, r, "");
+    ChangeDir(StartDir);
+    std::error_code missing;
+    if (!std::filesystem::exists(MiscFile, missing)) return;
+    BinFile f(MiscFile, BinFile::Mode::Read);
+    const int64_t count = std::min<int64_t>(f.Size() / SectionRecordSize, MiscSections);
+    struct Value { Col col; float SectionRecord::*field; const float* factor; std::string (*format)(double); };
+    const Value values[] = {{CIxx, &SectionRecord::Ixx, &Factor_Sect_I, SigFig5Dec3},
+                            {CE, &SectionRecord::E, &Factor_Sect_E, SigFig5Dec3},
+                            {CY, &SectionRecord::YFibre, &Factor_Sect_L, SigFig3Dec3}};
+    std::string damaged;
+    uint8_t buf[SectionRecordSize];
+    for (int r = 1; r <= count; ++r) {
+        f.Read(buf, sizeof buf);
+        const SectionRecord s = DecodeSectionRecord(buf);
+        Grid.SetCell(CDesc, r, s.Designation);
+        bool whole = true;
+        for (const Value& v : values) {
+            const std::optional<std::string> text = CellText(s.*v.field, *v.factor, v.format);
+            if (text) Grid.SetCell(v.col, r, *text);
+            whole = whole && text.has_value();
         }
-        f.Close();
-        for (int r = 1; r <= MiscSections; ++r) {
-            const SectionRecord& s = records[r - 1];
-            Grid.SetCell(CDesc, r, s.Designation);
-            Grid.SetCell(CIxx, r, CellText(s.Ixx, Factor_Sect_I, SigFig5Dec3));
-            Grid.SetCell(CE, r, CellText(s.E, Factor_Sect_E, SigFig5Dec3));
-            Grid.SetCell(CY, r, CellText(s.YFibre, Factor_Sect_L, SigFig3Dec3));
-        }
-    } catch (const RunError&) {
-        for (int r = 1; r <= MiscSections; ++r)
-            for (int c = CDesc; c <= CY; ++c) Grid.SetCell(c, r, "");
+        if (!whole) damaged += (damaged.empty() ? "" : ", ") + std::to_string(r);
     }
+    f.Close();
+    if (!damaged.empty())
+        gui::ShowMessage(std::string(MiscFile) + " is damaged: the values that cannot be shown are left empty (Ref " +
+                         damaged + ")");
 }
 
 void TMiscFrm::cmd_SaveClick() {

@@ -28,7 +28,7 @@ std::vector<std::string> SectionPropertyLines(const SectionRecord& r) {
     if (!tube && kind != "Box") lines.push_back(" Root rad = " + len3(r.RootRad));
     if (r.Outstand != 0) lines.push_back(" Outstand = " + len3(r.Outstand));
     if (r.WebDepth != 0) lines.push_back(" Web depth = " + len3(r.WebDepth));
-    if (r.FlangeAngle != 0) lines.push_back(" Flg ang = " + SigFig3Dec3(r.FlangeAngle) + " deg");
+    if (r.FlangeAngle != 0) lines.push_back(" Flg ang = " + SigFig3Dec3(ToDouble(r.FlangeAngle)) + " deg");
     lines.push_back(" Area = " + SigFig3Dec3(ToDouble(Div(r.Area, Factor_Sect_A))) + " " + Unit_Sect_A.str());
     lines.push_back(" Ixx = " + inertia(r.Ixx));
     lines.push_back(" Iyy = " + inertia(r.Iyy));
@@ -49,8 +49,8 @@ std::vector<std::string> SectionPropertyLines(const SectionRecord& r) {
         lines.push_back(" " + PlasticModYName.str() + " = " + modulus(r.Syy));
     }
     if (kind == "Beam" || kind == "RSJ" || kind == "RSC") {
-        lines.push_back(" u = " + SigFig4Dec3(r.BucklingU));
-        lines.push_back(" x = " + SigFig4Dec3(r.TorsionalIndex));
+        lines.push_back(" u = " + SigFig4Dec3(ToDouble(r.BucklingU)));
+        lines.push_back(" x = " + SigFig4Dec3(ToDouble(r.TorsionalIndex)));
         lines.push_back(" H = " + SigFig4Dec3(ToDouble(Real(r.WarpingH) * Real(Factor_H))) + " " + Unit_H.str());
     }
     lines.push_back(" ");

@@ -60,7 +60,7 @@ std::string FixedText(int64_t k, int e, int d, int width) {
 std::string Format(double x, const Ladder& ladder) {
     const Real a = std::fabs(Real(x));
     if (a < ladder.zeroBound) return ladder.zeroText;
-    if (a > ladder.overflowBound) return "#####";
+    if (!(a <= ladder.overflowBound)) return "#####";  // NaN too: no integer can hold it
     const Step* step = ladder.steps.begin();
     for (const Step& s : ladder.steps)
         if (ladder.inclusive ? a >= s.threshold : a > s.threshold) step = &s;
@@ -188,7 +188,7 @@ std::string FixedDecimals(double x) {
         static const char* const zero[] = {"0", "0.0", "0.00", "0.000"};
         return zero[d < 0 ? 0 : d > 3 ? 3 : d];
     }
-    if (a > 100000) return SigFig5(x);
+    if (!(a <= 100000)) return SigFig5(x);  // "#####" for NaN
     if (d <= 0) return std::to_string(static_cast<int64_t>(std::trunc(x)));
     // The value itself rounded half away from zero: x times 10^d is exact in
     // the 64-bit mantissa (53 + 10 bits), and so is adding the half.

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <limits>
 #include "BeamTest.h"
 #include "BinFile.h"
 #include "SectionRecord.h"
@@ -18,7 +23,7 @@ void WriteTables() {
 
 void Choose(int index) {
     Window().List_Sect.SetItemIndex(index);
-    Window().List_Sect.OnClick();
+    gui::Dispatch(Window().List_Sect.OnClick);  // as a click does
 }
 
 std::vector<std::string> Props() {
@@ -198,6 +203,60 @@ TEST(SectionChooser, MissingTableIsReportedAndKeepsTheChoice) {
     EXPECT_EQ(w.lbl_Group.Caption(), "Rolled Steel Channel");
     EXPECT_EQ(FamilyCode, "UPN");
     EXPECT_EQ(MaterialCode, "HRS");
+}
+
+// A table damaged after it was written: not a file, a value that is not
+// finite, an over-long designation.
+struct TableDamage {
+    const char* kind;
+    const char* file;
+    gui::MenuItem TBeamFrm::*menu;
+    std::function<void(const fs::path&)> damage;
+    std::vector<std::string> messages;  // listing, then choosing the first section
+};
+
+void Patch(const fs::path& file, int offset, const void* bytes, int size) {
+    std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(offset);
+    f.write(static_cast<const char*>(bytes), size);
+}
+
+void PatchSingle(const fs::path& file, int offset, float value) { Patch(file, offset, &value, 4); }
+
+TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
+    const float nan = std::nanf(""), inf = std::numeric_limits<float>::infinity();
+    const std::string invalid = "Invalid floating point operation";
+    const TableDamage cases[] = {
+        {"a pipe", "UB.sct", &TBeamFrm::UniversalBeams1, [](const fs::path& f) { fs::remove(f); ::mkfifo(f.c_str(), 0600); }, {"File access denied"}},
+        {"a folder", "UB.sct", &TBeamFrm::UniversalBeams1, [](const fs::path& f) { fs::remove(f); fs::create_directory(f); }, {"File access denied"}},
+        {"flange slope NaN", "RSJ.sct", &TBeamFrm::RSJ1, [&](const fs::path& f) { PatchSingle(f, 60, nan); }, {invalid}},
+        {"u NaN", "UB.sct", &TBeamFrm::UniversalBeams1, [&](const fs::path& f) { PatchSingle(f, 176, nan); }, {invalid}},
+        {"x index infinite", "UPN.sct", &TBeamFrm::UPN1, [&](const fs::path& f) { PatchSingle(f, 180, inf); }, {"Floating point overflow"}},
+        {"Ixx NaN", "UB.sct", &TBeamFrm::UniversalBeams1, [&](const fs::path& f) { PatchSingle(f, 104, nan); }, {invalid}},
+        {"designation length 255", "C.sct", &TBeamFrm::CShape1, [](const fs::path& f) { Patch(f, 0, "\xff", 1); }, {}},
+    };
+    TBeamFrm& w = Window();
+    for (const TableDamage& c : cases) {
+        SCOPED_TRACE(c.kind);
+        Fresh();
+        WriteTables();
+        const fs::path file = fs::path(StartDir) / c.file;
+        const SectionRecord before = ReadSection(c.file, 1);
+        c.damage(file);
+        (w.*c.menu).Click();
+        if (w.List_Sect.Count() > 0) {
+            EXPECT_EQ(w.List_Sect.Item(0), before.Designation.str());
+            SpanTextTable[1][3] = "kept";
+            Choose(0);
+            if (!c.messages.empty()) {
+                EXPECT_TRUE(Props().empty());
+                EXPECT_EQ(SpanTextTable[1][3], "kept") << "nothing taken from a damaged record";
+            }
+        }
+        EXPECT_EQ(Messages(), c.messages);
+        for (const std::string& line : Props()) EXPECT_EQ(line.find("-92233"), std::string::npos) << line;
+        fs::remove(file);
+    }
 }
 
 TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {

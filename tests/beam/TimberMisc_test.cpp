@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <limits>
 #include "BeamTest.h"
 #include "BinFile.h"
 #include "Misc.h"
@@ -219,18 +224,69 @@ TEST_F(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
     Misc().Hide();
 }
 
-TEST_F(MiscSections, ShortFileShowsAnEmptyTable) {
-    ChangeDir(StartDir);
-    std::vector<SectionRecord> few(249);
-    few[0].Designation = "Only a few";
-    WriteSectionTable("Misc.sct", few);
-    Misc().Grid.SetCell(1, 3, "left over");
-    ShowMisc();
-    EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Misc().Grid.Cell(1, 1), "");
-    EXPECT_EQ(Misc().Grid.Cell(1, 3), "");
-    EXPECT_EQ(Misc().Grid.Cell(0, 3), "3");
-    Misc().Hide();
+// Three sections, then damage of one kind; the rows shown and the message.
+struct MiscDamage {
+    const char* kind;
+    std::function<void(std::vector<SectionRecord>&)> damage;  // before writing
+    std::function<void()> afterWriting;
+    std::vector<std::string> messages;
+    std::vector<std::vector<std::string>> rows;  // rows 1 to 4: description, Ixx, E, y
+};
+
+TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
+    const float nan = std::nanf(""), inf = std::numeric_limits<float>::infinity();
+    const fs::path file = fs::path(StartDir) / "Misc.sct";
+    const std::vector<std::string> empty(4, "");
+    auto row = [](int r) {
+        return std::vector<std::string>{"Section " + std::to_string(r), std::to_string(r) + ".000", "205000", "50.0"};
+    };
+    const std::string damaged = "Misc.sct is damaged: the values that cannot be shown are left empty (Ref ";
+    const MiscDamage cases[] = {
+        {"fewer than 250 and a part record", {}, [&] { std::ofstream(file, std::ios::app) << "part"; }, {},
+         {row(1), row(2), row(3), empty}},
+        {"non-finite values", [&](auto& s) { s[1].Ixx = nan; s[2].E = inf; s[2].YFibre = -inf; }, {},
+         {damaged + "2, 3)"},
+         {row(1), {"Section 2", "", "205000", "50.0"}, {"Section 3", "3.000", "", ""}, empty}},
+        {"a value beyond any text", [](auto& s) { s[0].YFibre = 3e38f; }, {}, {damaged + "1)"},
+         {{"Section 1", "1.000", "205000", ""}, row(2), row(3), empty}},
+        {"an over-long name", {}, [&] {
+             std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+             f.put(char(255));
+         }, {}, {row(1), row(2), row(3), empty}},
+        {"a pipe", {}, [&] { fs::remove(file); ::mkfifo(file.c_str(), 0600); }, {"File access denied"},
+         {empty, empty, empty, empty}},
+        {"a folder", {}, [&] { fs::remove(file); fs::create_directory(file); }, {"File access denied"},
+         {empty, empty, empty, empty}},
+    };
+    for (const MiscDamage& c : cases) {
+        SCOPED_TRACE(c.kind);
+        std::vector<SectionRecord> sections(3);
+        for (int r = 1; r <= 3; ++r) {
+            sections[r - 1].Designation = "Section " + std::to_string(r);
+            sections[r - 1].Ixx = r * 1e4f;  // r cm^4
+            sections[r - 1].E = 205000;
+            sections[r - 1].YFibre = 50;
+        }
+        if (c.damage) c.damage(sections);
+        ChangeDir(StartDir);
+        WriteSectionTable("Misc.sct", sections);
+        if (c.afterWriting) c.afterWriting();
+        for (int r = 1; r <= 250; ++r) Misc().Grid.SetCell(1, r, "left over");
+        Messages().clear();
+        ShowMisc();
+        EXPECT_EQ(Messages(), c.messages);
+        for (int r = 1; r <= 4; ++r)
+            for (int col = 1; col <= 4; ++col)
+                EXPECT_EQ(Misc().Grid.Cell(col, r), c.rows[r - 1][col - 1]) << "row " << r << " column " << col;
+        EXPECT_EQ(Misc().Grid.Cell(1, 250), "");
+        if (fs::is_regular_file(file)) {  // Save keeps every section that was shown
+            Misc().cmd_Save.Click();
+            ChangeDir(StartDir);
+            ASSERT_EQ(SectionCount("Misc.sct"), 250);
+            EXPECT_EQ(ReadSection("Misc.sct", 3).Designation, c.rows[2][0]);
+        }
+        fs::remove(file);
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <cmath>
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "RunError.h"
@@ -75,6 +76,14 @@ TEST(SigFig, FixedDecimals) {
     EXPECT_EQ(FixedDecimals(-2.7), "-2");
     EXPECT_EQ(FixedDecimals(0), "0");
     EXPECT_EQ(FixedDecimals(123456), "123460");
+}
+
+// Every double gets a text; one that no integer can hold shows as beyond range.
+TEST(SigFig, NonFiniteValuesShowAsBeyondRange) {
+    DecimalPlaces = 0;
+    for (double x : {std::nan(""), -std::nan(""), HUGE_VAL, -HUGE_VAL})
+        for (auto format : {SigFig3, SigFig4, SigFig5, SigFig3Dec3, SigFig4Dec3, SigFig5Dec3, FixedDecimals})
+            EXPECT_EQ(format(x), "#####") << x;
 }
 
 TEST(FloatToInt, RoundsTiesToEven) {
