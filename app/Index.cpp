@@ -46,7 +46,7 @@ TIndexFrm::TIndexFrm() : gui::Form("Korvela") {
     SaveAs1.SetEnabled(false);
     Print1.SetEnabled(false);
 
-    OnShow = [this] { FormShow(); };
+    OnShow = [this] { WriteTables(); };
     New1.OnClick = [this] { New1Click(); };
     Open1.OnClick = [this] { Open1Click(); };
     Save1.OnClick = [this] { SaveBeamFile(); };
@@ -103,7 +103,7 @@ void TIndexFrm::ClearPicture() {
     c.FillRect(ImageRect);
 }
 
-void TIndexFrm::FormShow() {
+void TIndexFrm::WriteTables() {
     WriteSectionTables();
     IndexFrmShown = 1;
 }
@@ -120,7 +120,8 @@ void TIndexFrm::EnableResults() {
     Print1.SetEnabled(true);
     UpDown1.SetEnabled(true);
     UpDown1.SetMax(NumLoadcases);
-    UpDown1.SetPosition(0);
+    // The spinner holds the loadcase the picture shows: the only one, or all.
+    UpDown1.SetPosition(NumLoadcases == 1 ? 1 : 0);
     ShowCaseSpinner(true);
 }
 
@@ -138,10 +139,7 @@ void TIndexFrm::TileDefault() {
         l->SetHeight(ListHeight(20));
         l->SetTop(ClientHeight() - l->Height());
     }
-    ClearPicture();
-    DrawLoadsAndBeam();
-    DisplayMode = ShownCase == 0 ? 1 : -1;
-    DrawShownDiagrams();
+    DrawPicture();
 }
 
 PictureFrame TIndexFrm::Frame() const { return {Width(), Height(), List_CaseResults.Height(), TileMode}; }
@@ -149,6 +147,15 @@ PictureFrame TIndexFrm::Frame() const { return {Width(), Height(), List_CaseResu
 void TIndexFrm::DrawLoadsAndBeam() {
     DrawLoads(Image1.GetCanvas(), Frame(), ShownCase);
     DrawBeam(Image1.GetCanvas(), Frame());
+}
+
+// The labels follow the loadcase shown, so the mode is set before anything
+// is drawn (the loads of one loadcase are drawn as all under mode 1).
+void TIndexFrm::DrawPicture() {
+    ClearPicture();
+    DisplayMode = ShownCase == 0 ? 1 : -1;
+    DrawLoadsAndBeam();
+    DrawShownDiagrams();
 }
 
 void TIndexFrm::DrawShownDiagrams() {
@@ -168,11 +175,8 @@ void TIndexFrm::Diagrams1Click() {
     ShownCase = CaseFromEdit();
     List_Results.SetHeight(0);
     List_CaseResults.SetHeight(0);
-    ClearPicture();
     TileMode = 0;
-    DrawLoadsAndBeam();
-    DisplayMode = ShownCase == 0 ? 1 : -1;
-    DrawShownDiagrams();
+    DrawPicture();
 }
 
 void TIndexFrm::Results1Click() {
@@ -189,10 +193,7 @@ void TIndexFrm::Results1Click() {
 void TIndexFrm::UpDown1Click() {
     ShownCase = CaseFromEdit();
     lbl_Case.SetCaption(Edit_Case.Text() == "0" ? "All" : Edit_Case.Text());
-    ClearPicture();
-    DisplayMode = ShownCase != 0 ? -1 : 1;
-    DrawLoadsAndBeam();
-    DrawShownDiagrams();
+    DrawPicture();
     if (ShownCase == 0) {
         FillEnvelopeList(List_CaseResults);
         List_Results.BringToFront();

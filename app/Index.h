@@ -55,6 +55,9 @@ public:
     gui::Rect ImageRect;
 
     void TileDefault();
+    // Rewrites the built-in section tables into the current folder; every
+    // showing of the window does it.
+    void WriteTables();
     void ClearPicture();  // fills ImageRect black
     // Analyses the beam and shows its results: picture, texts and lists.
     void AnalyseBeam();
@@ -63,6 +66,8 @@ public:
     void DrawLoadsAndBeam();
     // Result diagrams of ShownCase, or of every active loadcase when it is 0.
     void DrawShownDiagrams();
+    // The whole picture of ShownCase: loads, beam and result diagrams.
+    void DrawPicture();
     // The loadcase spinner with its caption and label.
     void ShowCaseSpinner(bool visible);
     // Enabled states after an analysis or the opening of a file with results.
@@ -74,7 +79,6 @@ public:
 
 private:
     void FormCreate();
-    void FormShow();
     void Loads1Click();
     void Diagrams1Click();
     void Results1Click();

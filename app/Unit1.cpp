@@ -51,9 +51,13 @@ void TForm1::FormCreate() {
     IndexFrmShown = -1;
 }
 
+// Showing the main window writes the section tables; a window already open
+// is not shown again, so it writes them itself.
 void TForm1::cmdOKClick() {
     gui::SetHourglass(true);
+    const bool open = IndexFrm->Showing();
     IndexFrm->Show();
+    if (open) IndexFrm->WriteTables();
     gui::SetHourglass(false);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include "AppTest.h"
+#include "CanvasLog.h"
 #include "GuiTest.h"
 #include "Index.h"
 #include "ResultLists.h"
@@ -98,6 +100,7 @@ TEST_F(MainResults, TilingRedrawsThePicture) {
     FinishLoads();
     ASSERT_EQ(Analyse(), Lines_t{});
     TIndexFrm& f = *IndexFrm;
+    gui::Canvas& c = f.Image1.GetCanvas();
     f.Results1.Click();
     EXPECT_EQ(f.Image1.PixelAt(300, 96), gui::clWhite) << "beam and loads only";
     EXPECT_EQ(f.TileMode, 1);
@@ -105,8 +108,15 @@ TEST_F(MainResults, TilingRedrawsThePicture) {
     EXPECT_EQ(f.List_Results.Height(), 0);
     // Lists closed: H = 766 - 50 = 716, the shear base line at 0.21 H + 100.
     EXPECT_EQ(f.Image1.PixelAt(600, 250), gui::clWhite);
+    c.StartLog();
     f.Default1.Click();
+    c.StopLog();
     EXPECT_EQ(f.Image1.PixelAt(600, 226), gui::clWhite);
+    // The one loadcase keeps its own labels, as right after the analysis.
+    EXPECT_EQ(f.lbl_Case.Caption(), "1");
+    EXPECT_THAT(Texts(c), testing::Contains(testing::Field(&DrawnText::Text, "18.8 kN")));
+    EXPECT_THAT(Texts(c), testing::Contains(DrawnText{5, 115, "Reactions", gui::clWhite}));
+    EXPECT_THAT(Texts(c), testing::Not(testing::Contains(testing::Field(&DrawnText::Text, "Max"))));
     EXPECT_EQ(Messages(), Lines_t{});
 }
 

@@ -135,6 +135,12 @@ TEST_F(MainWindow, ShowingWritesTheSectionTablesInTheCurrentFolder) {
     EXPECT_EQ(IndexFrmShown, 1);
     for (size_t i = 0; i < std::size(TableFiles); ++i)
         EXPECT_EQ(fs::file_size(TableFiles[i]), 200u * TableRecords[i]) << TableFiles[i];
+    // Pressed again while the window is open: a removed or damaged table comes back.
+    fs::remove("UB.sct");
+    fs::resize_file("C.sct", 10);
+    Form1->cmdOK.Click();
+    EXPECT_EQ(fs::file_size("UB.sct"), 200u * TableRecords[0]);
+    EXPECT_EQ(fs::file_size("C.sct"), 200u * TableRecords[std::size(TableFiles) - 1]);
     IndexFrm->Close();
 }
 
