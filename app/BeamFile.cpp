@@ -1,5 +1,7 @@
 #include "BeamFile.h"
+#include <algorithm>
 #include "BeamDrawing.h"
+#include "BeamFileCheck.h"
 #include "BeamFileFields.h"
 #include "BinFile.h"
 #include "Global.h"
@@ -17,21 +19,29 @@ constexpr size_t LineBytes = 76;
 constexpr size_t OldNumSpansAt = 43365, OldNumLoadcasesAt = 43369;
 constexpr int OldMaxSpans = 10;
 
+// The largest file of the current layout: 25 loadcases and spans at 200
+// intervals with full support texts; nothing longer is read.
+constexpr int64_t MaxBeamFileBytes = 2'000'000;
+
 [[noreturn]] void RaiseShort() { throw RunError("Read beyond end of file"); }
 
 void Need(const std::vector<uint8_t>& bytes, size_t n) {
     if (bytes.size() < n) RaiseShort();
 }
 
-void InRange(int64_t v, int64_t lo, int64_t hi) {
-    if (v < lo || v > hi) RaiseRangeCheck();
-}
-
 // Line 0 of a support text as stored: its count, an empty line counting 0.
-int StoredCount(const uint8_t* p) {
+int StoredCount(const uint8_t* p, int lc) {
     ShortString<75> line;
     line.FromBytes(p);
-    return line.empty() ? 0 : StrToInt(line.str());
+    return FileLineCount(line.str(), 100, "the support text of loadcase " + std::to_string(lc));
+}
+
+// What a refused file is told: the file layer's texts said of a file.
+std::string FileFault(const std::string& what) {
+    if (what == "Read beyond end of file") return "the file ends before its data is complete";
+    if (what == "File not found") return "the file does not exist";
+    if (what == "File access denied") return "it is not an ordinary file, or it may not be read";
+    return what;
 }
 
 }  // namespace
@@ -49,9 +59,8 @@ void WriteBeamDataFile(BinFile& f) {
 }
 
 void SaveBeamDataFile(const std::string& name) {
-    const std::vector<uint8_t> bytes = BeamDataFileBytes();
     BinFile f(name, BinFile::Mode::Create);
-    f.Write(bytes.data(), bytes.size());
+    WriteBeamDataFile(f);
     f.Close();
 }
 
@@ -61,17 +70,13 @@ int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes) {
     const int64_t nLC = GetInt32(&bytes[NumLoadcasesAt]);
     const int64_t P = GetInt32(&bytes[IntervalsAt]);
     const int64_t T = GetInt32(&bytes[TwentiethAt]);
-    InRange(nS, 1, MaxSpans);
-    InRange(nLC, 0, MaxLoadcases);
-    InRange(P, nLC > 0 ? 1 : 0, 200);
-    if (nLC > 0) InRange(T, 0, P / 20);
+    FileCount(nS, 1, MaxSpans, "the number of spans");
+    FileCount(nLC, 0, MaxLoadcases, "the number of loadcases");
+    if (nLC > 0) FileIntervals(P, T);
     Need(bytes, HeadBytes + 3 * LineBytes * nLC);
     int64_t supportLines = 0;
-    for (int64_t lc = 1; lc <= nLC; ++lc) {
-        const int c = StoredCount(&bytes[HeadBytes + LineBytes * (2 * nLC + lc - 1)]);
-        InRange(c, 0, 100);
-        supportLines += c;
-    }
+    for (int64_t lc = 1; lc <= nLC; ++lc)
+        supportLines += StoredCount(&bytes[HeadBytes + LineBytes * (2 * nLC + lc - 1)], int(lc));
     return 44151 + 3864 * nLC + 8 * nLC * nS * (P + 1) + 84 * nLC * nS + 16 * nLC * (P + 1) + 76 * supportLines;
 }
 
@@ -91,29 +96,87 @@ BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes) {
     return digits && v == 4 ? BeamFileLayout::V4 : BeamFileLayout::Unknown;
 }
 
-std::vector<uint8_t> ReadFileBytes(const std::string& name) {
+bool IsBeamFileName(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string ext = name.substr(name.size() - 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return ext == ".kvl";
+}
+
+namespace {
+
+std::vector<uint8_t> ReadBeamFileBytes(const std::string& name) {
     BinFile f(name, BinFile::Mode::Read);
-    std::vector<uint8_t> bytes(static_cast<size_t>(f.Size()));
+    const int64_t size = f.Size();
+    if (size > MaxBeamFileBytes)
+        throw RunError("it is " + std::to_string(size) + " bytes long, longer than any beam data file");
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
     f.Read(bytes.data(), bytes.size());
     f.Close();
     return bytes;
 }
+
+void ReadLayout(const BeamFileImage& image, FieldUndo* undo) {
+    if (image.Layout == BeamFileLayout::V4)
+        ReadBeamFileV4(image.Bytes, undo);
+    else
+        ReadBeamFileOld(image.Bytes, undo);
+}
+
+}  // namespace
+
+BeamFileImage LoadBeamFile(const std::string& name) {
+    try {
+        if (!IsBeamFileName(name)) throw RunError("its name does not end in \".kvl\"");
+        BeamFileImage image{BeamFileLayout::Unknown, ReadBeamFileBytes(name)};
+        image.Layout = BeamFileLayoutOf(image.Bytes);
+        if (image.Layout == BeamFileLayout::Unknown) {
+            ShortString<25> version;
+            version.FromBytes(image.Bytes.data());
+            throw RunError("its version \"" + version.str() + "\" is not one this program reads");
+        }
+        FieldUndo undo;
+        try {
+            ReadLayout(image, &undo);
+            CheckBeamTables(image.Layout);
+        } catch (...) {
+            undo.Undo();
+            throw;
+        }
+        undo.Undo();
+        return image;
+    } catch (const RunError& e) {
+        throw RunError("Cannot open \"" + name + "\": " + FileFault(e.what()) + ".");
+    }
+}
+
+void ReadBeamFile(const BeamFileImage& image) { ReadLayout(image, nullptr); }
 
 void CheckBeamFileV4(const std::vector<uint8_t>& bytes) {
     // The trailer of file marks is not needed to read the file.
     Need(bytes, static_cast<size_t>(BeamFileV4Size(bytes)) - 100 * 26);
 }
 
-void ReadBeamFileV4(const std::vector<uint8_t>& bytes) {
+void ReadBeamFileV4(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
     CheckBeamFileV4(bytes);
-    FieldReader r(bytes);
+    if (undo) {
+        undo->Keep(SpanIntervals);
+    } else {
+        const int32_t nLC = GetInt32(&bytes[NumLoadcasesAt]);
+        CaseSpanDataText.SetLength(nLC + 1);
+        ShearSeries.SetLength(nLC + 1);
+        MomentSeries.SetLength(nLC + 1);
+        DeflectionSeries.SetLength(nLC + 1);
+    }
+    FieldReader r(bytes, undo);
     BeamFileV4Fields(r);
+    SpanIntervals = SavedSpanIntervals;
 }
 
 void CheckBeamFileOld(const std::vector<uint8_t>& bytes) {
     Need(bytes, OldBeamFileBytes);
-    InRange(GetInt32(&bytes[OldNumSpansAt]), 1, OldMaxSpans);
-    InRange(GetInt32(&bytes[OldNumLoadcasesAt]), 0, MaxLoadcases);
+    FileCount(GetInt32(&bytes[OldNumSpansAt]), 1, OldMaxSpans, "the number of spans");
+    FileCount(GetInt32(&bytes[OldNumLoadcasesAt]), 0, MaxLoadcases, "the number of loadcases");
 }
 
 namespace {
@@ -131,11 +194,17 @@ void RebuildUniformSectionText() {
 
 }  // namespace
 
-void ReadBeamFileOld(const std::vector<uint8_t>& bytes) {
+void ReadBeamFileOld(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
     CheckBeamFileOld(bytes);
-    FieldReader r(bytes);
+    FieldReader r(bytes, undo);
     OldEnds ends;
     BeamFileOldFields(r, ends);
+    r.Keep(SupportTypes);
+    r.Keep(SpanDescription[RHC]);
+    r.Keep(FactoredLoads);
+    r.Keep(SelfWeightScope);
+    r.Keep(Material);
+    r.Keep(UniformSectionText);
     SupportTypes[0] = OldEndKind(ends.Left);
     SupportTypes[25] = OldEndKind(ends.Right);
     for (int k = 1; k <= 9; ++k) SupportTypes[k] = SupportSimple;

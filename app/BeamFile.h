@@ -1,13 +1,15 @@
 // The beam data file (".kvl"): the current layout, written and read from one
 // list of fields, and the older layout of at most 10 spans, read only.
-// Both readers check the whole file before they change any table, so a
-// short or damaged file raises its error and leaves the model as it was.
+// Open first loads a file: it reads it whole and makes a trial read into the
+// tables, checks them against the rules of the model and puts them back. Only
+// a file that passes is then read for real.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
 class BinFile;
+class FieldUndo;
 
 constexpr int BeamFileVersionBytes = 26;   // the version string at the start
 constexpr int OldBeamFileBytes = 46081;
@@ -16,14 +18,14 @@ constexpr int OldBeamFileBytes = 46081;
 std::vector<uint8_t> BeamDataFileBytes();
 // Writes BeamDataFileBytes() to a file the caller opened for writing.
 void WriteBeamDataFile(BinFile& f);
-// Creates or truncates the file and writes the beam into it; the image is
-// made before the file is opened, so a fault in it leaves an existing file
-// as it was. Raises the file's error.
+// Writes the beam to the named file, which is replaced only once the whole
+// file is written: on any failure the old file stays as it was. Raises the
+// file's error.
 void SaveBeamDataFile(const std::string& name);
 
 // Length the current layout takes for the counts held at the head of the
 // given bytes; raises "Read beyond end of file" when the bytes end before the
-// counts, "Range check error" when a count exceeds its capacity.
+// counts, and says which count is out of its range.
 int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes);
 
 enum class BeamFileLayout { Old, V4, Unknown };
@@ -32,14 +34,25 @@ enum class BeamFileLayout { Old, V4, Unknown };
 // leading number of 4 the current one.
 BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes);
 
-// Whole file contents; raises the file's error.
-std::vector<uint8_t> ReadFileBytes(const std::string& name);
+// Beam data file names end in ".kvl", in any letter case.
+bool IsBeamFileName(const std::string& name);
 
-// Read a checked image of each layout into the model. The current layout
+struct BeamFileImage {
+    BeamFileLayout Layout = BeamFileLayout::Unknown;
+    std::vector<uint8_t> Bytes;
+};
+// The file read whole and checked, every table left as it was; raises one
+// RunError that names the file and what is wrong with it.
+BeamFileImage LoadBeamFile(const std::string& name);
+// Reads a loaded image into the model.
+void ReadBeamFile(const BeamFileImage& image);
+
+// Read an image of each layout into the model; with an undo log every
+// variable written is kept first and nothing is resized. The current layout
 // also sizes the loadcase result tables and sets SpanIntervals; the old one
 // applies its fix-ups (supports, factored loads, material, section text).
-void ReadBeamFileV4(const std::vector<uint8_t>& bytes);
-void ReadBeamFileOld(const std::vector<uint8_t>& bytes);
+void ReadBeamFileV4(const std::vector<uint8_t>& bytes, FieldUndo* undo = nullptr);
+void ReadBeamFileOld(const std::vector<uint8_t>& bytes, FieldUndo* undo = nullptr);
 // The checks the readers make first, without reading.
 void CheckBeamFileV4(const std::vector<uint8_t>& bytes);
 void CheckBeamFileOld(const std::vector<uint8_t>& bytes);

@@ -1,7 +1,12 @@
 // The fields of both beam file layouts in file order, each layout one
 // routine that a writer or a reader walks. Included by BeamFile.cpp alone.
 #pragma once
+#include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 #include "AnalysisState.h"
 #include "BeamDrawing.h"
@@ -26,25 +31,74 @@ struct FieldWriter {
     void Skip(size_t n) { Grow(n); }
 };
 
-// Takes each field from a byte image, in place.
+// The old contents of the variables a trial read overwrites, so that Undo
+// puts every one back as it was.
+class FieldUndo {
+public:
+    template <class T> void Keep(T& v) {
+        static_assert(std::is_trivially_copyable_v<T>);
+        const auto* p = reinterpret_cast<const uint8_t*>(&v);
+        kept_.push_back({&v, sizeof v});
+        old_.insert(old_.end(), p, p + sizeof v);
+    }
+    void Undo() {
+        size_t end = old_.size();
+        for (auto it = kept_.rbegin(); it != kept_.rend(); ++it) {
+            end -= it->second;
+            std::memcpy(it->first, &old_[end], it->second);
+        }
+        kept_.clear();
+        old_.clear();
+    }
+
+private:
+    std::vector<std::pair<void*, size_t>> kept_;
+    std::vector<uint8_t> old_;
+};
+
+// Takes each field from a byte image, in place. A text longer than its
+// field or a number that is not finite refuses the file; with an undo log
+// every variable is kept before it is overwritten.
 class FieldReader {
 public:
     static constexpr bool Reading = true;
-    explicit FieldReader(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+    explicit FieldReader(const std::vector<uint8_t>& bytes, FieldUndo* undo = nullptr) : bytes_(bytes), undo_(undo) {}
 
     const uint8_t* Take(size_t n) {
         if (pos_ + n > bytes_.size()) throw RunError("Read beyond end of file");
         pos_ += n;
         return &bytes_[pos_ - n];
     }
-    template <int N> void Str(ShortString<N>& s) { s.FromBytes(Take(N + 1)); }
-    void Int(int32_t& v) { v = GetInt32(Take(4)); }
-    void Single(float& v) { v = GetSingle(Take(4)); }
-    void Double(double& v) { v = GetDouble(Take(8)); }
+    template <int N> void Str(ShortString<N>& s) {
+        const uint8_t* p = Take(N + 1);
+        if (p[0] > N)
+            throw RunError("the text at byte " + std::to_string(pos_ - N - 1) + " is " + std::to_string(p[0]) +
+                           " characters long, more than its field holds (" + std::to_string(N) + ")");
+        Keep(s);
+        s.FromBytes(p);
+    }
+    void Int(int32_t& v) {
+        const int32_t x = GetInt32(Take(4));
+        Keep(v);
+        v = x;
+    }
+    void Single(float& v) { Number(v, GetSingle(Take(4))); }
+    void Double(double& v) { Number(v, GetDouble(Take(8))); }
     void Skip(size_t n) { Take(n); }
+    template <class T> void Keep(T& v) {
+        if (undo_) undo_->Keep(v);
+    }
 
 private:
+    template <class T> void Number(T& v, T x) {
+        if (!std::isfinite(x))
+            throw RunError("the number at byte " + std::to_string(pos_ - sizeof x) + " is not a finite value");
+        Keep(v);
+        v = x;
+    }
+
     const std::vector<uint8_t>& bytes_;
+    FieldUndo* undo_;
     size_t pos_ = 0;
 };
 
@@ -77,7 +131,8 @@ inline ShortString<100>* const HeaderLines[] = {&Header_Company,   &Header_User,
                                                  &Header_Project_2, &Header_JobDesc, &Header_Ref};
 
 // Line 0 of a loadcase's span data; a loadcase beyond the stores sized by
-// the last analysis is written as an empty line.
+// the last analysis is written as an empty line, and a trial read of the
+// file, which sizes nothing, reads it into a spare line.
 inline ShortString<75>& SpanDataHead(int lc) {
     static ShortString<75> none;
     if (lc < CaseSpanDataText.Length()) return CaseSpanDataText[lc][0];
@@ -115,15 +170,8 @@ void BeamFileV4Fields(IO& io) {
     io.Int(LoadCaseShown);
     io.Int(SpanNoStored);
     io.Int(SameForAllSpans);
-    if constexpr (IO::Reading) {
-        CaseSpanDataText.SetLength(NumLoadcases + 1);
-        ShearSeries.SetLength(NumLoadcases + 1);
-        MomentSeries.SetLength(NumLoadcases + 1);
-        DeflectionSeries.SetLength(NumLoadcases + 1);
-    }
     io.Int(SavedSpanIntervals);
     io.Int(TwentiethStep);
-    if constexpr (IO::Reading) SpanIntervals = SavedSpanIntervals;
 
     const int nLC = NumLoadcases, nS = NumSpans, stations = SavedSpanIntervals + 1;
     for (int lc = 1; lc <= nLC; ++lc) io.Str(SpanDataHead(lc));

@@ -2,8 +2,13 @@
 // reach every other window.
 #pragma once
 #include <cstdint>
+#include "Analysis.h"
 #include "Picture.h"
 #include "gui.h"
+
+// The hooks that build each loadcase's result texts and the envelope text,
+// after an analysis and when a file's stored results are restored alike.
+AnalysisHooks CaseTextHooks();
 
 class TIndexFrm : public gui::Form {
 public:
@@ -72,10 +77,13 @@ public:
     void ShowCaseSpinner(bool visible);
     // Enabled states after an analysis or the opening of a file with results.
     void EnableResults();
+    // The results list, and the envelope list over several loadcases.
+    void FillResultLists();
     // Beam data files: writes to BeamFileName, falling back to Save As on any
-    // error; Save As asks for the name and shows "File Saving Error".
+    // error; Save As asks for the name (false when cancelled) and shows
+    // "File Saving Error". A failed save is told, and the old file kept.
     void SaveBeamFile();
-    void SaveBeamFileAs();
+    bool SaveBeamFileAs();
 
 private:
     void FormCreate();

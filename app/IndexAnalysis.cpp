@@ -1,5 +1,6 @@
 // The main window's analysis: the engine's run, with the picture, the result
-// texts and the lists built around it.
+// texts and the lists built around it. Restoring a file's results builds its
+// texts and lists with the same routines.
 #include "Analysis.h"
 #include "AnalysisState.h"
 #include "BeamDrawing.h"
@@ -19,6 +20,7 @@ namespace {
 // Loadcases without loads keep these two lines as their span data.
 void SeedSpanData() {
     SpanDataStore& store = CaseSpanDataText[CurrentCase];
+    store[0] = "2";
     store[1] = "LOADCASE" + std::to_string(CurrentCase);
     store[2] = "No Loads Applied";
 }
@@ -31,6 +33,19 @@ void KeepCaseTexts() {
 
 }  // namespace
 
+AnalysisHooks CaseTextHooks() {
+    AnalysisHooks hooks;
+    hooks.CaseStarting = SeedSpanData;
+    hooks.CaseStored = KeepCaseTexts;
+    hooks.EnvelopeFormed = BuildEnvelopeText;
+    return hooks;
+}
+
+void TIndexFrm::FillResultLists() {
+    FillResultsList(List_Results);
+    if (NumLoadcases > 1) FillEnvelopeList(List_CaseResults);
+}
+
 void TIndexFrm::AnalyseBeam() {
     if (BeamLength == 0) {
         gui::SetHourglass(false);
@@ -42,27 +57,22 @@ void TIndexFrm::AnalyseBeam() {
     ShowCaseSpinner(true);
     ClearPicture();
 
-    AnalysisHooks hooks;
+    AnalysisHooks hooks = CaseTextHooks();
     hooks.Started = [this] {
         InitResultTexts();
         Save1.SetEnabled(true);
         SaveAs1.SetEnabled(true);
         Print1.SetEnabled(true);
         ClearResultLines();
-        for (int lc = 1; lc <= NumLoadcases; ++lc) CaseSpanDataText[lc][0] = "2";
     };
-    hooks.CaseStarting = SeedSpanData;
-    hooks.CaseStored = KeepCaseTexts;
     hooks.MaximaFormed = [this] {
         ClearPicture();
         ShowAnalysedCases();
     };
-    hooks.EnvelopeFormed = BuildEnvelopeText;
     hooks.ReportsDue = [this] {
         List_Results.Clear();
         BuildResultsReport();
-        FillResultsList(List_Results);
-        if (NumLoadcases > 1) FillEnvelopeList(List_CaseResults);
+        FillResultLists();
     };
     hooks.Finished = [this] {
         BuildLoadingDataText();

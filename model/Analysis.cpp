@@ -173,16 +173,15 @@ bool AnyLoadcaseLoaded() {
     return marked != NumLoadcases;
 }
 
-bool RunAnalysis(const AnalysisHooks& hooks) {
-    if (BeamLength == 0) return false;
-    InitResults();
-    Call(hooks.Started);
-    SpanIntervals = CoarseIntervals;
-    TakeMemberProperties();
-    SumAppliedLoads();
+namespace {
+
+// What an analysis and the restoring of stored results share: every
+// loadcase whose work tables takeCase fills is stored and sampled, then the
+// maxima and the envelope follow.
+void CasesToEnvelope(const AnalysisHooks& hooks, bool (*takeCase)()) {
     for (CurrentCase = 1; CurrentCase <= NumLoadcases; ++CurrentCase) {
         Call(hooks.CaseStarting);
-        if (!AnalyseLoadcase()) continue;
+        if (!takeCase()) continue;
         StoreCaseResults();
         Call(hooks.CaseStored);
         if (EnvelopeWanted()) SampleCaseAtTwentieths();
@@ -197,6 +196,35 @@ bool RunAnalysis(const AnalysisHooks& hooks) {
         ComputeEnvelope();
         Call(hooks.EnvelopeFormed);
     }
+}
+
+bool RestoreLoadcase() {
+    if (LoadcaseActive[CurrentCase] == 0) return false;
+    RestoreCaseWork();
+    return true;
+}
+
+}  // namespace
+
+void RestoreStoredResults(const AnalysisHooks& hooks) {
+    ShearSummary.Fill({});
+    MomentSummary.Fill({});
+    DeflectionSummary.Fill({});
+    ClearEnvelope();
+    Call(hooks.Started);
+    CasesToEnvelope(hooks, RestoreLoadcase);
+    ResultsReady = 1;
+    Call(hooks.Finished);
+}
+
+bool RunAnalysis(const AnalysisHooks& hooks) {
+    if (BeamLength == 0) return false;
+    InitResults();
+    Call(hooks.Started);
+    SpanIntervals = CoarseIntervals;
+    TakeMemberProperties();
+    SumAppliedLoads();
+    CasesToEnvelope(hooks, AnalyseLoadcase);
     if (AnyLoadcaseLoaded()) Call(hooks.ReportsDue);
     DisplayMode = 0;
     CheckEquilibrium();

@@ -29,6 +29,12 @@ struct AnalysisHooks {
 
 // Runs the whole analysis; false (and no table touched) when BeamLength is 0.
 bool RunAnalysis(const AnalysisHooks& hooks = {});
+// The results a beam file stored, made ready as an analysis would leave
+// them, without solving: each active loadcase's stored tables are taken back
+// into the work tables, then stored, sampled, and the maxima and envelope
+// formed, with the same hooks (ReportsDue is not called: the file keeps its
+// reports). Sets ResultsReady.
+void RestoreStoredResults(const AnalysisHooks& hooks);
 
 // Prepares every result table for NumLoadcases loadcases: sizes the diagram
 // series and clears summaries, reactions, stored tables, envelope samples,

@@ -26,7 +26,7 @@ BArray<ShortString<60>, 0, 50> UniformSectionText;
 ShortString<25> VersionNo("4.3");
 ShortString<25> VersionSub(".2");
 ShortString<25> FileMark("KVL");
-ShortString<100> BeamFileName;
+std::string BeamFileName;
 
 ShortString<10> Unit_L, Unit_Sect_L, Unit_PL, Unit_R, Unit_Sh, Unit_Mom, Unit_Def, Unit_St,
     Unit_Sect_E, Unit_Sect_I, Unit_Sect_SZ, Unit_Sect_A, Unit_Wt, Unit_H(WarpingUnit);

@@ -59,7 +59,7 @@ extern BArray<ShortString<60>, 0, 50> UniformSectionText;
 extern ShortString<25> VersionNo;
 extern ShortString<25> VersionSub;
 extern ShortString<25> FileMark;
-extern ShortString<100> BeamFileName;
+extern std::string BeamFileName;       // full path; the page header prints 100 characters
 
 // ---- Display units ----------------------------------------------------------
 // Input quantities: internal = typed x factor; output: shown = internal x factor.

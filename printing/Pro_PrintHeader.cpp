@@ -33,7 +33,7 @@ void PrintPageHeader(PrintDevice& device) {
         {9, 160, 15, "by  " + Header_User.str()},
         {9, 160, 20, gui::DateText() + "  " + gui::TimeText()},
         {9, 160, 30, "Page " + std::to_string(device.PageNumber())},
-        {9, 50, 30, BeamFileName.str()},
+        {9, 50, 30, ShortString<100>(BeamFileName).str()},
     };
     c.TextFont.Name = "Arial";
     c.TextFont.Height = 0;

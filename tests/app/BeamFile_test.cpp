@@ -144,13 +144,15 @@ TEST_F(BeamFileLayoutTest, ShortOrOversizedFilesAreRefusedBeforeAnyTableChanges)
     EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(head); }), "Read beyond end of file");
     Bytes tooMany = good;
     PutInt32(&tooMany[688], 26);
-    EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(tooMany); }), "Range check error");
+    EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(tooMany); }), "the number of loadcases is 26; it must be 0 to 25");
     Bytes fine = good;
     PutInt32(&fine[704], 201);
-    EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(fine); }), "Range check error");
+    EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(fine); }),
+              "the results are stored at 201 intervals per member; it must be 40, 60, 100 or 200");
     Bytes lines = good;
     PutStr(lines, 712 + 76 * 4, "101");
-    EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(lines); }), "Range check error");
+    EXPECT_EQ(ErrorOf([&] { ReadBeamFileV4(lines); }),
+              "the line count of the support text of loadcase 1 is \"101\"; it must be a number from 0 to 100");
 
     EXPECT_EQ(NumSpans, 3);
     EXPECT_EQ(BeamLength, length);
@@ -251,7 +253,8 @@ TEST_F(BeamFileLayoutTest, OldLayoutKeepsItsLimits) {
     for (int32_t spans : {11, 0}) {
         Bytes wide = OldFile();
         PutInt32(&wide[43365], spans);
-        EXPECT_EQ(ErrorOf([&] { ReadBeamFileOld(wide); }), "Range check error");
+        EXPECT_EQ(ErrorOf([&] { ReadBeamFileOld(wide); }),
+                  "the number of spans is " + std::to_string(spans) + "; it must be 1 to 10");
     }
     Bytes cut = OldFile();
     cut.pop_back();

@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <limits>
+#include <optional>
+#include <unistd.h>
 #include "AppTest.h"
 #include "Beam.h"
 #include "BeamFile.h"
 #include "BinFile.h"
+#include "FileSizeLimit.h"
 #include "GuiTest.h"
 #include "Index.h"
 #include "LoadData.h"
@@ -155,50 +162,39 @@ TEST_F(FileMenu, OneLoadcaseOpensOnThatLoadcase) {
     EXPECT_EQ(Items(IndexFrm->List_CaseResults)[0], "LOADCASE 1");
 }
 
-TEST_F(FileMenu, AFileThatCannotBeReadLeavesTheOpenBeamAlone) {
-    ThreeCases();
-    TIndexFrm& f = *IndexFrm;
-    const std::vector<uint8_t> good = BeamDataFileBytes();
-    auto write = [&](const std::string& name, const std::vector<uint8_t>& bytes) {
-        std::ofstream(dir.path() / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        return (dir.path() / name).string();
-    };
-    std::vector<uint8_t> newer = good;
-    newer[1] = '5';
-    const struct {
-        std::string path, message;
-    } cases[] = {
-        {write("cut.kvl", std::vector<uint8_t>(good.begin(), good.begin() + 20000)), "Read beyond end of file"},
-        {write("newer.kvl", newer), "Unknown beam data file version"},
-        {(dir.path() / "missing.kvl").string(), "File not found"},
-    };
-    for (const auto& c : cases) {
-        Messages().clear();
-        Choose(c.path);
-        f.Open1.Click();
-        EXPECT_EQ(Messages(), Lines_t{c.message}) << c.path;
-        EXPECT_EQ(BeamLength, 11000.0);
-        EXPECT_EQ(NumLoadcases, 3);
-        EXPECT_EQ(f.Caption(), "Korvela");
-        EXPECT_TRUE(f.Save1.Enabled());
+// A folder the program may not write in, while it lives: its mode, and
+// for root, whom modes do not stop, another user's rights.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const fs::path& folder) : folder_(folder) {
+        fs::permissions(folder_.parent_path(), fs::perms::others_exec, fs::perm_options::add);
+        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                     fs::perms::others_exec);
+        if (::geteuid() == 0) dropped_ = ::seteuid(65534) == 0;
+    }
+    ~ReadOnlyFolder() {
+        if (dropped_) (void)::seteuid(0);
+        fs::permissions(folder_, fs::perms::owner_all);
     }
 
-    // A name not ending in "kvl" resets the beam without a message.
-    Messages().clear();
-    Choose(write("beam.KVL", good));
-    f.Open1.Click();
-    EXPECT_EQ(Messages(), Lines_t{});
-    EXPECT_EQ(BeamLength, 0.0);
-    EXPECT_FALSE(f.Save1.Enabled());
+private:
+    fs::path folder_;
+    bool dropped_ = false;
+};
+
+std::vector<uint8_t> FileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-TEST_F(FileMenu, SaveWithoutANameAsksForOneAndSaveAsReportsAFailure) {
+TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysSo) {
     TIndexFrm& f = *IndexFrm;
     f.New1.Click();
     const std::string path = (dir.path() / "new.kvl").string();
-    Choose(path.substr(0, path.size() - 4));  // the default extension is added
+    Choose(path);
     f.SaveBeamFile();
     EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(Messages(), Lines_t{});
     EXPECT_EQ(BeamFileName, path);
     EXPECT_EQ(f.Caption(), path);
     ASSERT_TRUE(fs::exists(path));
@@ -208,21 +204,170 @@ TEST_F(FileMenu, SaveWithoutANameAsksForOneAndSaveAsReportsAFailure) {
     f.SaveBeamFile();
     EXPECT_EQ(dialogs, 1);
 
-    Messages().clear();
-    const std::string bad = (dir.path() / "no-such-folder" / "b.kvl").string();
-    Choose(bad);
-    f.SaveAs1.SetEnabled(true);
-    f.SaveAs1.Click();
-    EXPECT_EQ(Messages(), Lines_t{"File Saving Error"});
-    EXPECT_EQ(f.Caption(), bad);
-    EXPECT_EQ(BeamFileName, bad);
-
-    // Save to that name fails and falls back to Save As, here cancelled.
-    Messages().clear();
-    Choose("");
+    // A path longer than the 100 characters a page header prints is opened
+    // and saved whole.
+    ThreeCases();
+    const fs::path deep = dir.path() / std::string(60, 'd') / std::string(60, 'e');
+    fs::create_directories(deep);
+    const std::string longPath = (deep / "long.kvl").string();
+    ASSERT_GT(longPath.size(), 100u);
+    SaveBeamDataFile(longPath);
+    Choose(longPath);
+    f.Open1.Click();
+    EXPECT_EQ(BeamFileName, longPath);
+    Header_Ref = "R2";
     f.SaveBeamFile();
-    EXPECT_EQ(dialogs, 3);
+    EXPECT_TRUE(FileBytes(longPath) == BeamDataFileBytes());
+    EXPECT_FALSE(fs::exists(longPath.substr(0, 100)));
+
+    // Each failure leaves the old file byte for byte, no temporary beside it,
+    // and one message; the fallback Save As is cancelled or fails itself.
+    const fs::path folder = dir.path() / "jobs";
+    fs::create_directory(folder);
+    const std::string old = (folder / "old.kvl").string();
+    SaveBeamDataFile(old);
+    const std::vector<uint8_t> oldBytes = FileBytes(old);
+    Header_Ref = "R3";
+    const struct {
+        const char* failure;
+        bool readOnly;
+        bool saveAs;
+        std::string error;
+    } cases[] = {
+        {"full disk, fallback cancelled", false, false, "Disk full"},
+        {"full disk, Save As", false, true, "Disk full"},
+        {"read-only folder, fallback cancelled", true, false, "File access denied"},
+    };
+    for (const auto& c : cases) {
+        BeamFileName = old;
+        Messages().clear();
+        Choose(c.saveAs ? old : "");
+        {
+            std::optional<FileSizeLimit> full;
+            std::optional<ReadOnlyFolder> locked;
+            if (c.readOnly)
+                locked.emplace(folder);
+            else
+                full.emplace();
+            if (c.saveAs)
+                f.SaveAs1.Click();
+            else
+                f.SaveBeamFile();
+        }
+        EXPECT_EQ(Messages(), Lines_t{"File Saving Error\n" + old + ": " + c.error}) << c.failure;
+        EXPECT_TRUE(FileBytes(old) == oldBytes) << c.failure;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << c.failure;
+    }
+}
+
+// Where the fields of a saved ThreeCases file lie.
+struct V4Offsets {
+    size_t nLC = 3, nS = 2, P = size_t(SavedSpanIntervals);
+    size_t B4() const { return 712 + 228 * nLC; }
+    size_t Geometry(int row, int col) const { return B4() + 3059 + (row * 20 + col) * 8; }
+    size_t Support(int k) const { return B4() + 2843 + 4 * k; }
+    size_t Load(int lc, int slot, int field) const { return B4() + 7539 + (lc - 1) * 1632 + (slot - 1) * 32 + 4 * field; }
+    size_t Results() const { return B4() + 7539 + 1644 * nLC; }
+    size_t ResultsFlag() const {
+        return Results() + 8 * nLC * nS * (P + 1) + 84 * nLC * nS + 16 * nLC * (P + 1) + 192 * nLC + 200 * (nLC + 1);
+    }
+};
+
+void PutText(std::vector<uint8_t>& b, size_t at, const std::string& s) {
+    b[at] = uint8_t(s.size());
+    std::copy(s.begin(), s.end(), b.begin() + at + 1);
+}
+
+std::string WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return path.string();
+}
+
+TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKept) {
+    ThreeCases();
+    TIndexFrm& f = *IndexFrm;
+    const std::vector<uint8_t> good = BeamDataFileBytes();
+    const V4Offsets at;
+    const float inf = std::numeric_limits<float>::infinity();
+    using Bytes = std::vector<uint8_t>;
+    const struct {
+        std::string name, reason;
+        std::function<void(Bytes&)> damage;
+    } cases[] = {
+        {"empty", "the file ends before its data is complete", [](Bytes& b) { b.clear(); }},
+        {"cut", "the file ends before its data is complete", [&](Bytes& b) { b.resize(at.B4() + 100); }},
+        {"newer", "its version \"5.3\" is not one this program reads", [](Bytes& b) { b[1] = '5'; }},
+        {"spans", "the number of spans is 26; it must be 1 to 25", [](Bytes& b) { PutInt32(&b[684], 26); }},
+        {"step", "the twentieth step is 99; with " + std::to_string(at.P) + " intervals it must be " +
+                     std::to_string(at.P / 20),
+         [](Bytes& b) { PutInt32(&b[708], 99); }},
+        {"count", "the line count of the support text of loadcase 1 is \"SUPPORTS\"; it must be a number from 0 to 100",
+         [](Bytes& b) { PutText(b, 712 + 76 * 6, "SUPPORTS"); }},
+        {"long", "the text at byte 78 is 200 characters long, more than its field holds (100)",
+         [](Bytes& b) { b[78] = 200; }},
+        {"zero", "the length of span 1 is 0; it must be more than 0",
+         [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GLength)], 0); }},
+        {"negative", "the length of span 2 is -6000; it must be more than 0",
+         [&](Bytes& b) { PutDouble(&b[at.Geometry(2, GLength)], -6000); }},
+        {"infinite", "the number at byte " + std::to_string(at.Geometry(2, GLength)) + " is not a finite value",
+         [&](Bytes& b) { PutDouble(&b[at.Geometry(2, GLength)], inf); }},
+        {"nan", "the number at byte " + std::to_string(at.Results()) + " is not a finite value",
+         [&](Bytes& b) { PutSingle(&b[at.Results()], std::nanf("")); }},
+        {"stiffness", "the E of span 1 is 0; it must be more than 0",
+         [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GE)], 0); }},
+        {"total", "the beam length 12000 mm is not the sum of its member lengths, 11000 mm",
+         [&](Bytes& b) { PutDouble(&b[at.B4() + 3051], 12000); }},
+        {"flag", "the right cantilever has the present flag 0.5; it must be 0 or 1",
+         [&](Bytes& b) { PutDouble(&b[at.Geometry(RHC, GPresent)], 0.5); }},
+        {"support", "the support code at node 0 is 7; it must be 0 to 5", [&](Bytes& b) { PutInt32(&b[at.Support(0)], 7); }},
+        {"fixed", "the support between spans 1 and 2 has code 2, which only the ends may have or no support has",
+         [&](Bytes& b) { PutInt32(&b[at.Support(1)], SupportFixed); }},
+        {"kind", "load row 1 of loadcase 2 is of kind 2; it must be 1, -1 or 0",
+         [&](Bytes& b) { PutSingle(&b[at.Load(2, 1, LKind)], 2); }},
+        {"applied", "load row 2 of loadcase 1 has the applied flag 0.5; it must be 1, 0 or -1",
+         [&](Bytes& b) { PutSingle(&b[at.Load(1, 2, LApplied)], 0.5f); }},
+        {"off", "load row 2 of loadcase 1 starts at 20000 mm, off the beam",
+         [&](Bytes& b) {
+             for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 2, LDist)], 20000);
+         }},
+        {"results", "the results flag is 3; it must be 0 or 1", [&](Bytes& b) { PutInt32(&b[at.ResultsFlag()], 3); }},
+    };
+    const Bytes before = BeamDataFileBytes();
+    const Lines_t results = Items(f.List_Results);
+    auto refused = [&](const std::string& path, const std::string& reason) {
+        Messages().clear();
+        Choose(path);
+        f.Open1.Click();
+        EXPECT_EQ(Messages(), Lines_t{"Cannot open \"" + path + "\": " + reason + "."});
+        EXPECT_TRUE(BeamDataFileBytes() == before) << path;
+        EXPECT_EQ(Items(f.List_Results), results);
+        EXPECT_EQ(f.Caption(), "Korvela");
+        EXPECT_TRUE(f.Save1.Enabled());
+        EXPECT_EQ(ResultsReady, 1);
+    };
+    for (const auto& c : cases) {
+        Bytes b = good;
+        c.damage(b);
+        refused(WriteFile(dir.path() / (c.name + ".kvl"), b), c.reason);
+    }
+    // Names and things that are not beam data files.
+    const fs::path folder = dir.path() / "folder.kvl", pipe = dir.path() / "pipe.kvl";
+    fs::create_directory(folder);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    refused((dir.path() / "missing.kvl").string(), "the file does not exist");
+    refused(folder.string(), "it is not an ordinary file, or it may not be read");
+    refused(pipe.string(), "it is not an ordinary file, or it may not be read");
+    refused(WriteFile(dir.path() / "beam.txt", good), "its name does not end in \".kvl\"");
+
+    // The extension in any letter case.
+    Messages().clear();
+    const std::string upper = WriteFile(dir.path() / "BEAM.KVL", good);
+    Choose(upper);
+    f.Open1.Click();
     EXPECT_EQ(Messages(), Lines_t{});
+    EXPECT_EQ(f.Caption(), upper);
+    EXPECT_EQ(BeamLength, 11000.0);
+    EXPECT_EQ(Items(f.List_Results), results);
 }
 
 TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {

@@ -24,9 +24,9 @@ protected:
         BeamFileName = "/tmp/roof.kvl";
     }
     void TearDown() override {
-        for (auto* s : {&Header_Company, &Header_User, &Header_Project_1, &Header_Project_2, &Header_JobDesc, &Header_Ref,
-                        &BeamFileName})
+        for (auto* s : {&Header_Company, &Header_User, &Header_Project_1, &Header_Project_2, &Header_JobDesc, &Header_Ref})
             *s = "";
+        BeamFileName = "";
     }
 };
 

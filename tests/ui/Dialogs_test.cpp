@@ -57,7 +57,7 @@ TEST(PageControl, TheActiveTabPersistsWhileTheWindowIsHidden) {
     f.Hide();
 }
 
-TEST(FileDialog, AChosenFileBecomesTheCurrentFolderAndGetsTheDefaultExtension) {
+TEST(FileDialog, AChosenFileBecomesTheCurrentFolderAndKeepsTheNameTheDialogGave) {
     TempDir dir;
     std::filesystem::create_directory("jobs");
     gui::SaveDialog save;
@@ -68,7 +68,9 @@ TEST(FileDialog, AChosenFileBecomesTheCurrentFolderAndGetsTheDefaultExtension) {
         return (dir.path() / "jobs" / "bridge").string();
     });
     ASSERT_TRUE(save.Execute());
-    EXPECT_EQ(save.FileName, (dir.path() / "jobs" / "bridge.kvl").string());
+    // The dialog adds the extension before it asks about replacing a file;
+    // nothing is added after it closes.
+    EXPECT_EQ(save.FileName, (dir.path() / "jobs" / "bridge").string());
     EXPECT_EQ(std::filesystem::current_path(), dir.path() / "jobs");
 
     gui::FileDialog::SetHook([](const gui::FileDialog&) { return std::string(); });

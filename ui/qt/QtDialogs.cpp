@@ -8,29 +8,36 @@ namespace gui {
 namespace {
 std::function<std::string(const FileDialog&)> dialogHook;
 
-// "Text (*.a)|*.a|All (*.*)|*.*" -> "Text (*.a);;All (*.*)"
+// "Text|*.a|All (*.*)|*.*" -> "Text (*.a);;All (*.*)": the patterns are
+// added to a caption that does not show them already.
 QString QtFilter(const std::string& filter) {
     QStringList parts = qt::Q(filter).split('|');
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + parts[i + 1].replace(';', ' ') + ")";
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = "(" + parts[i + 1].replace(';', ' ') + ")";
+        out << (parts[i].contains(patterns) ? parts[i].trimmed() : parts[i] + " " + patterns);
+    }
     return out.join(";;");
+}
+
+// The dialog adds the default extension itself, before it asks whether to
+// replace an existing file.
+std::string RunDialog(FileDialog::Kind kind, const FileDialog& d) {
+    QFileDialog dialog(nullptr, qt::Q(d.Title), qt::Q(d.FileName), QtFilter(d.Filter));
+    dialog.setAcceptMode(kind == FileDialog::Kind::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(kind == FileDialog::Kind::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (kind == FileDialog::Kind::Save) dialog.setDefaultSuffix(qt::Q(d.DefaultExt));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return qt::S(dialog.selectedFiles().first());
 }
 }  // namespace
 
 void FileDialog::SetHook(std::function<std::string(const FileDialog&)> hook) { dialogHook = std::move(hook); }
 
 bool FileDialog::Execute() {
-    std::string chosen;
-    if (dialogHook) {
-        chosen = dialogHook(*this);
-    } else {
-        QString start = qt::Q(FileName);
-        chosen = qt::S(kind_ == Kind::Open ? QFileDialog::getOpenFileName(nullptr, qt::Q(Title), start, QtFilter(Filter))
-                                           : QFileDialog::getSaveFileName(nullptr, qt::Q(Title), start, QtFilter(Filter)));
-    }
+    const std::string chosen = dialogHook ? dialogHook(*this) : RunDialog(kind_, *this);
     if (chosen.empty()) return false;
-    std::filesystem::path p(chosen);
-    if (kind_ == Kind::Save && !DefaultExt.empty() && !p.has_extension()) p += "." + DefaultExt;
+    const std::filesystem::path p(chosen);
     FileName = p.string();
     std::error_code ec;
     if (p.has_parent_path()) std::filesystem::current_path(p.parent_path(), ec);
