@@ -37,5 +37,6 @@ TInfoFrm::TInfoFrm() : gui::Form("Info") {
     }
     Button1.SetBounds(400, 392, 65, 41);
     Button1.SetFont({"MS Sans Serif", 8, 17});
+    Button1.BringToFront();  // the author line runs under it
     Button1.OnClick = [this] { Hide(); };
 }

@@ -435,6 +435,9 @@ public:
     bool IsMainForm() const;
     int ShowModal();   // returns the modal result once the form is hidden
     int ModalResult() const { return modalResult_; }
+    // As the user clicks at a point of the client area: the control on top
+    // there gets the mouse press and release.
+    void ClickAt(int x, int y);
     void SetModalResult(int r);  // not 0: closes a modal form
 
     std::function<void()> OnShow;

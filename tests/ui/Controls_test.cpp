@@ -114,6 +114,41 @@ TEST(UpDown, StepsStopAtTheLimitsAndWriteTheEdit) {
     EXPECT_EQ(clicks, 4);
 }
 
+// What the user sees and does: texts shown as written, the spinner stepping
+// from what was typed, one handler run per click on a list line.
+TEST(Controls, UserViewAndClicks) {
+    TestForm f;
+    gui::RecordingCanvas c;
+    // A superscript two is one narrow glyph, not two bytes shown apart.
+    EXPECT_LT(c.TextWidth("\u00b2"), c.TextWidth("A"));
+
+    f.Spin.SetMin(1);
+    f.Spin.SetMax(10);
+    f.Spin.SetPosition(1);
+    const struct {
+        const char* typed;
+        int delta, position;
+    } steps[] = {{"4", 1, 5}, {" 7 ", -1, 6}, {"x", 1, 7}, {"99", 1, 10}, {"-5", -1, 1}};
+    for (const auto& s : steps) {
+        f.Text.SetText(s.typed);
+        f.Spin.Step(s.delta);
+        EXPECT_EQ(f.Spin.Position(), s.position) << s.typed;
+        EXPECT_EQ(f.Text.Text(), std::to_string(s.position)) << s.typed;
+    }
+
+    f.Show();
+    f.List.SetBounds(10, 100, 200, 80);
+    for (const char* line : {"first", "second"}) f.List.Add(line);
+    int clicks = 0;
+    f.List.OnClick = [&] { ++clicks; };
+    f.ClickAt(20, 104);  // the first line, not selected before
+    EXPECT_EQ(f.List.ItemIndex(), 0);
+    EXPECT_EQ(clicks, 1);
+    f.ClickAt(20, 104);  // again, already selected
+    EXPECT_EQ(clicks, 2);
+    f.Hide();
+}
+
 TEST(ListBox, ProgramSelectionRunsNoHandler) {
     TestForm f;
     int clicks = 0;

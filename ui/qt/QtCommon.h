@@ -8,8 +8,9 @@
 
 namespace gui::qt {
 
-inline QString Q(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
-inline std::string S(const QString& s) { return s.toLatin1().toStdString(); }
+// Texts are UTF-8 throughout the program.
+inline QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+inline std::string S(const QString& s) { return s.toUtf8().toStdString(); }
 inline QColor QC(Color c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 
 // The Windows faces the windows were laid out with, mapped to metric-compatible ones.

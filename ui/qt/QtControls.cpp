@@ -230,12 +230,37 @@ void RadioButton::Click() {
 }
 
 // ---- List box ---------------------------------------------------------------------
-ListBox::ListBox(Container& parent) : Control(&parent, new QListWidget) {
-    auto* lw = static_cast<QListWidget*>(w_);
-    lw->setUniformItemSizes(true);
-    QObject::connect(lw, &QListWidget::currentRowChanged, [this](int) { Dispatch(OnClick); });
-    QObject::connect(lw, &QListWidget::itemClicked, [this](QListWidgetItem*) { Dispatch(OnClick); });
-}
+namespace {
+// A click that moves the selection reports the change; one on the line
+// already selected reports the click, so every click runs the handler once.
+class ListWidget : public QListWidget {
+public:
+    explicit ListWidget(ListBox* l) : l_(l) {
+        setUniformItemSizes(true);
+        setTextElideMode(Qt::ElideNone);  // whole lines, scrolled sideways when longer than the list
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        connect(this, &QListWidget::currentRowChanged, [this](int) {
+            moved_ = true;
+            Dispatch(l_->OnClick);
+        });
+        connect(this, &QListWidget::itemClicked, [this](QListWidgetItem*) {
+            if (!moved_) Dispatch(l_->OnClick);
+        });
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* ev) override {
+        moved_ = false;
+        QListWidget::mousePressEvent(ev);
+    }
+
+private:
+    ListBox* l_;
+    bool moved_ = false;
+};
+}  // namespace
+
+ListBox::ListBox(Container& parent) : Control(&parent, new ListWidget(this)) {}
 void ListBox::Add(const std::string& item) { static_cast<QListWidget*>(w_)->addItem(qt::Q(item)); }
 void ListBox::Clear() {
     QSignalBlocker b(w_);
@@ -272,10 +297,14 @@ void UpDown::SetPosition(int v) {
     pos_ = std::clamp(v, min_, max_);
     edit_.SetText(std::to_string(pos_));
 }
+// Steps from the number shown in the edit, which the user may have typed;
+// a text that is no whole number steps from the last position.
 void UpDown::Step(int delta) {
     if (!Enabled()) return;
     Dispatch([this, delta] {
-        SetPosition(pos_ + delta);
+        bool number = false;
+        const long long shown = static_cast<QLineEdit*>(edit_.Widget())->text().trimmed().toLongLong(&number);
+        SetPosition(static_cast<int>(std::clamp<long long>((number ? shown : pos_) + delta, min_, max_)));
         if (OnClick) OnClick();
     });
 }

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QWidget>
 #include "QtCommon.h"
@@ -45,6 +46,18 @@ Form::Form(const std::string& caption) : Container(nullptr, new FormWidget(this)
 }
 
 Form::~Form() { delete w_; }
+
+void Form::ClickAt(int x, int y) {
+    QWidget* target = client_->childAt(x, y);
+    if (!target) target = client_;
+    const QPointF local = target->mapFrom(client_, QPointF(x, y));
+    const QPointF global = target->mapToGlobal(local);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent ev(type, local, global, Qt::LeftButton,
+                       type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &ev);
+    }
+}
 
 std::string Form::Caption() const { return qt::S(w_->windowTitle()); }
 void Form::SetCaption(const std::string& c) { w_->setWindowTitle(qt::Q(c)); }

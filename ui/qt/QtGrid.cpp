@@ -26,6 +26,13 @@ public:
         return e;
     }
 
+protected:
+    // A tab in a cell's text is kept but takes no room, as on the desktop grid.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text.remove(QLatin1Char('\t'));
+    }
+
 private:
     class KeyUpFilter : public QObject {
     public:
@@ -79,6 +86,7 @@ StringGrid::StringGrid(Container& parent) : Control(&parent, new QTableWidget), 
     t->verticalHeader()->setDefaultSectionSize(24);
     t->setItemDelegate(new LiveDelegate(this));
     t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setTextElideMode(Qt::ElideNone);  // a cell shows what fits of its text, never a stand-in
     QObject::connect(t, &QTableWidget::currentCellChanged, [this](int, int, int, int) { Dispatch(OnClick); });
     QObject::connect(t, &QTableWidget::cellDoubleClicked, [this](int, int) { Dispatch(OnDblClick); });
     SetColCount(cols_);
