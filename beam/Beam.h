@@ -141,6 +141,10 @@ private:
         int member, column;
     };
     std::vector<MemberAt> Members() const;
+    // The count typed in Edit_Spans; one outside 1..MaxSpans is refused.
+    int TypedSpanCount() const;
+    // The spinner offers 1 to 10 spans, or as many as the beam has.
+    void SetSpanCount(int n);
     void RebuildSpanColumns();
     void WriteMemberCaptions();
     void ReadSpanGrid();

@@ -16,12 +16,11 @@ std::string MissingValueMessage(const std::string& first) {
            "Ostrel Sections" + Q + " for non standard section";
 }
 
-// A value is missing when its text reads as a number not above 0.
-bool Missing(const std::string& text) { return !(TextNumber(text) > 0); }
-
-// Text x factor, the text rounded to single precision first.
-double Internal(const std::string& text, float factor) {
-    return ToDouble(static_cast<Real>(ToSingle(TextNumber(text))) * static_cast<Real>(factor));
+// Field names in messages: "Span 2 length", "LHC E".
+std::string FieldName(int member, int text) {
+    static const char* const names[] = {"", "length", "E", "Ixx", "y", "area"};
+    const std::string who = member == LHC ? "LHC" : member == RHC ? "RHC" : "Span " + std::to_string(member);
+    return who + " " + names[text];
 }
 }  // namespace
 
@@ -31,13 +30,36 @@ void TBeamFrm::CommitBeamData() {
         ~Cursor() { gui::SetHourglass(false); }
     } cursor;
 
+    // A count typed without the arrows takes effect first, as they would.
+    if (TypedSpanCount() != SpanCount) UpDown_SpansClick();
+
     const std::string no = "0", yes = "1";
     for (int m = 0; m <= 26; ++m) SpanTextTable[m][TExists] = no;
     if (Check_LHC.Checked()) SpanTextTable[LHC][TExists] = yes;
     for (int k = 1; k <= SpanCount; ++k) SpanTextTable[k][TExists] = yes;
     if (Check_RHC.Checked()) SpanTextTable[RHC][TExists] = yes;
 
+    // Every value is read, rounded to single precision and brought into N and
+    // mm before anything is stored, so that a refused text changes nothing.
+    const float* factors[] = {nullptr, &Factor_L, &Factor_Sect_E, &Factor_Sect_I, &Factor_Sect_L, &Factor_Sect_A};
+    // The members of the beam come first, so that a message names one of them.
     const std::vector<MemberAt> members = Members();
+    std::vector<int> order;
+    for (const MemberAt& m : members) order.push_back(m.member);
+    for (int m = 0; m <= 26; ++m)
+        if (TextNumber(SpanTextTable[m][TExists]) == 0) order.push_back(m);
+    Real typed[27][6] = {};
+    double geometry[27][6] = {};
+    for (int m : order) {
+        geometry[m][GPresent] = static_cast<int>(TextNumber(SpanTextTable[m][TExists]));
+        for (int t = TLength; t <= TArea; ++t) {
+            typed[m][t] = ToSingle(FieldNumber(SpanTextTable[m][t], FieldName(m, t)));
+            geometry[m][t] = ToDouble(typed[m][t] * static_cast<Real>(*factors[t]));
+        }
+        if (geometry[m][GPresent] == 0) geometry[m][GLength] = 0;
+    }
+
+    // A value is missing when it is not above 0.
     struct Check {
         int text;
         std::string message;
@@ -49,13 +71,17 @@ void TBeamFrm::CommitBeamData() {
     };
     for (const Check& check : checks)
         for (const MemberAt& m : members)
-            if (Missing(SpanTextTable[m.member][check.text])) {
+            if (!(typed[m.member][check.text] > 0)) {
                 gui::ShowMessage(check.message);
                 return;
             }
 
+    // The beam is as long as its members.
+    Real length = 0;
+    for (const MemberAt& m : members) length += geometry[m.member][GLength];
+
     for (const MemberAt& m : members) SpanDescText[m.member] = Grid_Spans.Cell(m.column, 1);
-    BeamLength = SketchLength;
+    BeamLength = ToDouble(length);
     SectionFamily = FamilyCode;
 
     if (Check_IE.Checked()) {
@@ -66,13 +92,8 @@ void TBeamFrm::CommitBeamData() {
         UniformSectionText[0] = "4";
     }
     for (int m = 0; m <= 26; ++m) SpanDescription[m] = SpanDescText[m];
-
-    const float* factors[] = {nullptr, &Factor_L, &Factor_Sect_E, &Factor_Sect_I, &Factor_Sect_L, &Factor_Sect_A};
-    for (int m = 0; m <= 26; ++m) {
-        const std::string& exists = SpanTextTable[m][TExists];
-        BeamGeometryTable[m][GPresent] = static_cast<int>(TextNumber(exists));
-        for (int t = TLength; t <= TArea; ++t) BeamGeometryTable[m][t] = Internal(SpanTextTable[m][t], *factors[t]);
-    }
+    for (int m = 0; m <= 26; ++m)
+        for (int t = GPresent; t <= TArea; ++t) BeamGeometryTable[m][t] = geometry[m][t];
 
     Material = MaterialCode;
     NumSpans = SpanCount;
@@ -98,9 +119,6 @@ void TBeamFrm::CommitBeamData() {
     } else {
         LoadDataFrm->WithdrawSelfWeight();
     }
-
-    for (int m = 0; m <= 26; ++m)
-        if (BeamGeometryTable[m][GPresent] == 0) BeamGeometryTable[m][GLength] = 0;
 
     LoadDataFrm->DrawBeamPreview();
     Hide();

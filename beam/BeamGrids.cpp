@@ -5,6 +5,8 @@
 #include "Global.h"
 #include "RunError.h"
 #include "SigFig.h"
+#include "Checked.h"
+#include <algorithm>
 
 namespace {
 // Texts of a member: [1] length, [2] E, [3] Ixx, [4] y.
@@ -41,8 +43,27 @@ void TBeamFrm::WriteMemberCaptions() {
     }
 }
 
+int TBeamFrm::TypedSpanCount() const {
+    const std::string text = Edit_Spans.Text();
+    int n = 0;
+    try {
+        n = StrToInt(text);
+    } catch (const RunError&) {
+    }
+    if (n < 1 || n > MaxSpans)
+        throw RunError("Number of spans: '" + text + "' is not a whole number from 1 to " + std::to_string(MaxSpans));
+    return n;
+}
+
+void TBeamFrm::SetSpanCount(int n) {
+    constexpr int Offered = 10;
+    SpanCount = n;
+    UpDown_Spans.SetMax(std::max(Offered, n));
+    UpDown_Spans.SetPosition(n);
+}
+
 void TBeamFrm::RebuildSpanColumns() {
-    SpanCount = StrToInt(Edit_Spans.Text());
+    SetSpanCount(TypedSpanCount());
     WriteMemberCaptions();
 }
 
@@ -169,6 +190,7 @@ void TBeamFrm::CantileverClick(gui::CheckBox& box, gui::CheckBox& fixedBox) {
         if (box.Checked()) fixedBox.SetCheckedQuietly(false);
         RefreshMembers();
     }
+    if (Showing()) cmdNext.SetFocus();
 }
 
 void TBeamFrm::FixedEndClick(gui::CheckBox& box, gui::CheckBox& cantileverBox) {
@@ -176,6 +198,7 @@ void TBeamFrm::FixedEndClick(gui::CheckBox& box, gui::CheckBox& cantileverBox) {
         if (box.Checked()) cantileverBox.SetCheckedQuietly(false);
         RefreshMembers();
     }
+    if (Showing()) cmdNext.SetFocus();
 }
 
 void TBeamFrm::UpDown_SpansClick() {
@@ -243,12 +266,13 @@ void TBeamFrm::ShowBeamData() {
         char flag[32];
         std::snprintf(flag, sizeof flag, "%1.0f", BeamGeometryTable[m][0]);
         SpanTextTable[m][TExists] = flag;
-        for (int t = TLength; t <= TArea; ++t) SpanTextTable[m][t] = SigFig4(Shown(BeamGeometryTable[m][t], *factors[t]));
+        for (int t = TLength; t <= TArea; ++t)
+            SpanTextTable[m][t] = ExactText(ToSingle(Shown(BeamGeometryTable[m][t], *factors[t])));
     }
 
     TimberW = TimberWStored;
     TimberH = TimberHStored;
-    SpanCount = NumSpans;
+    SetSpanCount(std::max(1, int(NumSpans)));  // no beam yet: one span to fill in
     FamilyCode = SectionFamily.str();
     MaterialCode = Material.str();
     SpanNo = SpanNoStored;
@@ -258,8 +282,6 @@ void TBeamFrm::ShowBeamData() {
     Check_LHC.SetCheckedQuietly(TextNumber(SpanTextTable[LHC][TExists]) == 1);
     Check_RHC.SetCheckedQuietly(TextNumber(SpanTextTable[RHC][TExists]) == 1);
 
-    UpDown_Spans.SetPosition(SpanCount);
-    Edit_Spans.SetText(std::to_string(SpanCount));
     ShowSpan1Section();
 
     WriteMemberCaptions();
@@ -288,8 +310,7 @@ void TBeamFrm::ResetBeamForm() {
     List_Props.Clear();
     List_Sect.Clear();
     lbl_Group.SetCaption("");
-    Edit_Spans.SetText("1");
-    UpDown_Spans.SetPosition(1);
+    SetSpanCount(1);
     for (gui::CheckBox* b : {&Check_LHF, &Check_RHF, &Check_LHC, &Check_RHC}) b->SetCheckedQuietly(false);
     for (gui::Edit* e : {&Edit_Timber_W, &Edit_Timber_H, &Edit_Timber_E}) e->SetText("");
     lbl_Desc.SetCaption(" ");
@@ -307,7 +328,6 @@ void TBeamFrm::ResetBeamForm() {
     SectionShape.clear();
     MaterialCode.clear();
     FamilyCode.clear();
-    SpanCount = 1;
     ShowSelector(1);  // no member but span 1 is left to choose
     SupportChoice.Fill(0);
     for (int m = 0; m <= 26; ++m) SpanDescText[m].clear();

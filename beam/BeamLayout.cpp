@@ -74,8 +74,7 @@ void TBeamFrm::LayOut() {
     Image_Beam.SetSize(753, 81);
     Image1.SetSize(60, 110);
     UpDown_Spans.SetMin(1);
-    UpDown_Spans.SetMax(10);
-    UpDown_Spans.SetPosition(1);
+    SetSpanCount(1);
     lbl_SpanNo.SetColour(gui::clWhite);
     lbl_SpanNo.SetAlignment(gui::Align::Center);
     UpDown_SpanNo.SetMin(0);
@@ -170,7 +169,7 @@ void TBeamFrm::FormShow() {
 
     for (int col = 1; col <= SpanCount && col < Grid_Spans.ColCount(); ++col) Grid_Spans.SetColWidth(col, 110);
     Grid_Lengths.SetColWidth(0, 95);
-    Grid_Lengths.SetCell(1, 0, " Span 1");
+    WriteMemberCaptions();  // column 1 is the LHC when there is one
     WriteGridHeadings();
 
     Label_IxxUnit.SetCaption(Unit_Sect_I);

@@ -6,3 +6,11 @@
 
 // An internal value in display units: value / factor, checked.
 double Shown(double value, float factor);
+
+// A typed value: a blank text reads as 0; a text that is not wholly a number,
+// or one beyond single precision, is refused with a message naming the field.
+double FieldNumber(const std::string& text, const std::string& field);
+
+// A value as the shortest text that reads back as the same single, so that
+// re-expressing it in other units loses nothing.
+std::string ExactText(float value);

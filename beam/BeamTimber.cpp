@@ -17,10 +17,10 @@ void TBeamFrm::ShowTimberFrame() {
 }
 
 void TBeamFrm::cmd_TimCalcClick() {
+    const float w = ToSingle(Real(FieldNumber(Edit_Timber_W.Text(), "Timber width")) * Real(Factor_Sect_L));
+    const float h = ToSingle(Real(FieldNumber(Edit_Timber_H.Text(), "Timber depth")) * Real(Factor_Sect_L));
+    const float e = ToSingle(Real(FieldNumber(Edit_Timber_E.Text(), "Timber E")) * Real(Factor_Sect_E));
     MaterialCode = "Timber";
-    const float w = ToSingle(Real(TextNumber(Edit_Timber_W.Text())) * Real(Factor_Sect_L));
-    const float h = ToSingle(Real(TextNumber(Edit_Timber_H.Text())) * Real(Factor_Sect_L));
-    const float e = ToSingle(Real(TextNumber(Edit_Timber_E.Text())) * Real(Factor_Sect_E));
     TimberW = TimberWStored = w;
     TimberH = TimberHStored = h;
     const float area = ToSingle(Real(w) * h);

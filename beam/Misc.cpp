@@ -28,8 +28,8 @@ std::optional<std::string> CellText(float value, float factor, std::string (*for
     return text;
 }
 
-float Typed(const std::string& text, float factor) {
-    return ToSingle(Real(ToSingle(TextNumber(text))) * Real(factor));
+float Typed(const std::string& text, float factor, const std::string& field) {
+    return ToSingle(Real(ToSingle(FieldNumber(text, field))) * Real(factor));
 }
 }  // namespace
 
@@ -116,10 +116,11 @@ void TMiscFrm::cmd_SaveClick() {
     for (int r = 1; r <= MiscSections; ++r) {
         SectionRecord& s = records[r - 1];
         s.Designation = Grid.Cell(CDesc, r);
-        s.E = Typed(Grid.Cell(CE, r), Factor_Sect_E);
+        const std::string row = "Section " + std::to_string(r);
+        s.E = Typed(Grid.Cell(CE, r), Factor_Sect_E, row + " E");
         s.Kind = " ";
-        s.Ixx = Typed(Grid.Cell(CIxx, r), Factor_Sect_I);
-        s.YFibre = Typed(Grid.Cell(CY, r), Factor_Sect_L);
+        s.Ixx = Typed(Grid.Cell(CIxx, r), Factor_Sect_I, row + " Ixx");
+        s.YFibre = Typed(Grid.Cell(CY, r), Factor_Sect_L, row + " y");
     }
     ChangeDir(StartDir);
     WriteSectionTable(MiscFile, records);

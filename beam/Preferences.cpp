@@ -188,8 +188,10 @@ void TPreferencesFrm::Button2Click() {
 void TPreferencesFrm::Button1Click() { Hide(); }
 
 // The saved defaults live in the program folder, wherever the current
-// directory has moved since start-up.
+// directory has moved since start-up. They are only shown: OK takes them
+// (converting the open texts), Cancel leaves the units as they were.
 void TPreferencesFrm::cmd_ResetClick() {
     if (!StartDir.empty()) ChangeDir(StartDir);
+    const KeptUnitSettings kept;
     ReadUnitSettings();
 }

@@ -9,8 +9,8 @@
 class TPreferencesFrm : public gui::Form {
 public:
     TPreferencesFrm();
-    // The settings file of the current directory, or the built-in defaults;
-    // then shows them.
+    // The settings file of the current directory, or the built-in defaults,
+    // into the unit settings; then shows them.
     void ReadUnitSettings();
     // Sets the radio buttons and Check_Factor from the unit settings.
     void ShowUnitChoices();

@@ -2,6 +2,7 @@
 #include <cmath>
 #include "BeamText.h"
 #include "Global.h"
+#include "RunError.h"
 #include "SigFig.h"
 #include "gui.h"
 
@@ -53,7 +54,13 @@ std::string UnitInBrackets(const std::string& unit) { return "(" + unit + ")"; }
 
 std::string ConvertedMemberText(const std::string& text, OldFactorIndex old, float newFactor) {
     if (text.empty() || OldFactors[old] == newFactor) return text;
-    return ConvertedText(text, OldFactors[old], newFactor, SigFig4);
+    // A text that is no number stays as typed, for Next to refuse by name.
+    try {
+        StrToFloat(text);
+    } catch (const RunError&) {
+        return text;
+    }
+    return ConvertedText(text, OldFactors[old], newFactor, [](double v) { return ExactText(float(v)); });
 }
 
 void ConvertSpanTexts() {

@@ -37,8 +37,8 @@ std::string PlasticModulusLabel();   // "Sxx/Syy = Plastic Modulus"
 std::string ElasticModulusLabel();   // "Zxx/Zyy = Elastic Modulus"
 std::string UnitInBrackets(const std::string& unit);
 
-// A member text of the beam being edited re-expressed with four figures,
-// only when its unit changed; an empty text stays empty.
+// A member text of the beam being edited re-expressed exactly, only when its
+// unit changed; an empty text, or one that is no number, stays as it is.
 std::string ConvertedMemberText(const std::string& text, OldFactorIndex old, float newFactor);
 // The member texts of SpanTextTable: length, E, Ixx, y and area.
 void ConvertSpanTexts();

@@ -108,3 +108,6 @@ void WriteUnitSettingsFile() {
     for (int i = 0; i < 25; ++i) f.WriteStr(FileMark);
     f.Close();
 }
+
+KeptUnitSettings::KeptUnitSettings() { Encode(bytes_); }
+KeptUnitSettings::~KeptUnitSettings() { Decode(bytes_); }

@@ -1,6 +1,7 @@
 // The unit settings file "kvl3_Unit2.dim": 322 bytes of settings followed by
 // 650 bytes of filler, 972 bytes as written.
 #pragma once
+#include <cstdint>
 #include <span>
 #include <string>
 #include "ShortString.h"
@@ -37,3 +38,16 @@ void ApplyDefaultCaptions();
 // directory there; every failure raises its file error. Sets FileMark to
 // "Junk", whose copies fill the rest of the file.
 void WriteUnitSettingsFile();
+
+// Keeps the settings as they stand and puts them back when it goes, so that
+// other settings can be read only to be looked at.
+class KeptUnitSettings {
+public:
+    KeptUnitSettings();
+    ~KeptUnitSettings();
+    KeptUnitSettings(const KeptUnitSettings&) = delete;
+    KeptUnitSettings& operator=(const KeptUnitSettings&) = delete;
+
+private:
+    uint8_t bytes_[UnitSettingsBytes];
+};

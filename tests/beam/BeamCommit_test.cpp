@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include "BeamTest.h"
+#include <cstring>
 #include "Checked.h"
 #include "Index.h"
+#include "UnitConversion.h"
 
 using namespace beamtest;
 
@@ -99,11 +101,9 @@ TEST(BeamNext, GeometryFromTypedTextsInOtherUnits) {
     EXPECT_EQ(SupportTypes[0], 1);
     EXPECT_EQ(SupportTypes[2], 1);
     EXPECT_EQ(SupportTypes[25], 2);
-    // The sketch's single-precision sum of the four lengths.
-    float sum = 0;
-    for (const char* t : {"3.75", "12.5", "20", "7.3"}) sum += static_cast<float>(std::stof(t) * 304.8f);
-    EXPECT_FLOAT_EQ(static_cast<float>(BeamLength), sum);
-    EXPECT_EQ(BeamLength, double(SketchLength));
+    // The beam is as long as its four members.
+    EXPECT_EQ(BeamLength, BeamGeometryTable[0][1] + BeamGeometryTable[1][1] + BeamGeometryTable[2][1] +
+                              BeamGeometryTable[3][1]);
     EXPECT_EQ(SameForAllSpans, 1);
     EXPECT_EQ(UniformSectionText[0], "4");
     EXPECT_EQ(UniformSectionText[2], " Ixx = 510.2 in^4");
@@ -195,3 +195,104 @@ TEST(BeamNext, ShowingTheWindowDisablesSaving) {
 }
 
 }  // namespace
+
+namespace {
+// The model tables Next writes, to see that a refused Next leaves them alone.
+struct ModelCopy {
+    decltype(BeamGeometryTable) geometry = BeamGeometryTable;
+    int spans = NumSpans;
+    double length = BeamLength;
+    bool operator==(const ModelCopy& o) const {
+        return spans == o.spans && length == o.length &&
+               std::memcmp(&geometry, &o.geometry, sizeof geometry) == 0;
+    }
+};
+}  // namespace
+
+// Refused counts and texts change nothing; the length is the members'; the
+// spinner, captions and focus follow the beam shown.
+TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
+    Fresh();
+    TBeamFrm& w = Window();
+    NumSpans = 0;
+    BeamGeometryTable.Fill({});
+    BeamLength = 0;
+    w.cmdCancel.Click();  // no beam yet
+    w.Show();
+    EXPECT_EQ(Next(), std::vector<std::string>{" Specify length of all spans"});
+    EXPECT_EQ(NumSpans, 0);
+
+    OneSectionBeam({"5", "4"}, "8000", "205000", "100");
+    ASSERT_EQ(Next(), std::vector<std::string>{});
+    w.Show();
+    const ModelCopy before;
+    const struct {
+        const char* spans;
+        const char* length;
+        std::string message;
+    } refused[] = {
+        {"26", "5", "Number of spans: '26' is not a whole number from 1 to 25"},
+        {"0", "5", "Number of spans: '0' is not a whole number from 1 to 25"},
+        {"-3", "5", "Number of spans: '-3' is not a whole number from 1 to 25"},
+        {"2", "12,5", "Span 1 length: '12,5' is not a number"},
+        {"2", "1e39", "Span 1 length: '1e39' is too large"},
+    };
+    for (const auto& r : refused) {
+        w.Edit_Spans.SetText(r.spans);
+        Type(w.Grid_Lengths, 1, 1, r.length);
+        EXPECT_EQ(Next(), std::vector<std::string>{r.message}) << r.spans << r.length;
+        EXPECT_TRUE(before == ModelCopy()) << r.spans << r.length;
+        EXPECT_TRUE(w.Showing());
+    }
+    w.Edit_Spans.SetText("30");
+    Messages().clear();
+    w.Check_RHC.Click();  // the count is read here too
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Number of spans: '30' is not a whole number from 1 to 25"});
+    EXPECT_EQ(SpanCount, 2);
+    w.Check_RHC.Click();
+    w.Edit_Spans.SetText("2");
+
+    // Re-expressed in other units without a redraw, 12345 mm stays 12345 mm.
+    Type(w.Grid_Lengths, 1, 1, "12345");
+    Type(w.Grid_Lengths, 2, 1, "4000");
+    Unit_L = "mm";
+    Factor_L = 1;
+    SaveOldFactors();
+    Unit_L = "m";
+    Factor_L = 1000;
+    ConvertOpenData();
+    EXPECT_EQ(w.Grid_Lengths.Cell(1, 1), "12.345");
+    ASSERT_EQ(Next(), std::vector<std::string>{});
+    EXPECT_EQ(float(BeamGeometryTable[1][GLength]), 12345.0f);
+    EXPECT_EQ(BeamLength, BeamGeometryTable[1][GLength] + BeamGeometryTable[2][GLength]);
+    EXPECT_EQ(float(BeamLength), 16345.0f);
+
+    // An opened beam of 12 spans and a left cantilever: one click up keeps
+    // all 12, and the cantilever's column is captioned as such.
+    NumSpans = 12;
+    BeamGeometryTable[0][GPresent] = 1;
+    BeamGeometryTable[0][GLength] = 1000;
+    for (int k = 1; k <= 12; ++k) BeamGeometryTable[k] = BeamGeometryTable[1];
+    w.ShowBeamData();
+    w.Show();
+    EXPECT_EQ(w.Grid_Lengths.Cell(1, 0), " LHC ");
+    EXPECT_EQ(w.Grid_Lengths.Cell(2, 0), " Span 1");
+    w.UpDown_Spans.Step(1);
+    EXPECT_EQ(SpanCount, 12);
+    w.UpDown_Spans.Step(-1);
+    EXPECT_EQ(SpanCount, 11);
+
+    // The timber calculator refuses what it cannot read, keeping its section.
+    const float depth = TimberH;
+    const std::string material = MaterialCode;
+    w.Edit_Timber_H.SetText("12,5");
+    Messages().clear();
+    w.cmd_TimCalc.Click();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Timber depth: '12,5' is not a number"});
+    EXPECT_EQ(TimberH, depth);
+    EXPECT_EQ(MaterialCode, material);
+
+    w.Check_LHF.Click();
+    EXPECT_TRUE(w.cmdNext.HasFocus());
+    w.Hide();
+}

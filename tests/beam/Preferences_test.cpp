@@ -7,6 +7,7 @@
 #include "Preferences.h"
 #include "UnitSettings.h"
 #include "UnitsGuard.h"
+#include "Beam.h"
 
 namespace {
 
@@ -200,17 +201,30 @@ TEST(Preferences, AFailedSaveKeepsTheWindowOpen) {
     prefs.Hide();
 }
 
-TEST(Preferences, ResetReadsTheSavedDefaultsAndCancelKeepsThem) {
+// Reset only shows the saved defaults: Cancel keeps the units and the texts
+// typed in them, OK takes the defaults and re-expresses the texts.
+TEST(Preferences, ResetShowsTheSavedDefaultsForOkToTake) {
     UnitsGuard guard;
     StartDir = guard.Dir().path().string();
-    IndexFrmShown = -1;
+    IndexFrmShown = 1;
     TPreferencesFrm prefs;
     std::filesystem::create_directory("elsewhere");
     std::filesystem::current_path("elsewhere");
-    prefs.Show();
-    prefs.cmd_Reset.Click();  // no saved file: the built-in defaults
-    EXPECT_EQ(Unit_L, "m");
-    EXPECT_TRUE(prefs.Option("Option_L_m").Checked());
+    Unit_L = "mm";
+    Factor_L = 1;
+    gui::StringGrid& lengths = BeamFrm->Grid_Lengths;
+    lengths.SetCell(1, 1, "6000");  // a span typed in mm
+    for (gui::Button* close : {&prefs.Button1, &prefs.Button2}) {
+        prefs.Show();
+        prefs.cmd_Reset.Click();  // no saved file: the built-in defaults
+        EXPECT_TRUE(prefs.Option("Option_L_m").Checked());
+        EXPECT_EQ(Unit_L, "mm");
+        close->Click();
+        EXPECT_FALSE(prefs.Showing());
+    }
+    EXPECT_EQ(Unit_L, "m");  // OK took them, Cancel had not
+    EXPECT_EQ(lengths.Cell(1, 1), "6");
+    lengths.SetCell(1, 1, "");
 
     Unit_PL = "Kips";
     Factor_PL = 4448.22f;
@@ -219,14 +233,14 @@ TEST(Preferences, ResetReadsTheSavedDefaultsAndCancelKeepsThem) {
     std::filesystem::current_path("elsewhere");
     Unit_PL = "N";
     Factor_PL = 1;
+    prefs.Show();
     prefs.Option("Option_PL_lbf").Click();
     prefs.cmd_Reset.Click();
+    EXPECT_TRUE(prefs.Option("Option_PL_Kip").Checked());
+    EXPECT_EQ(Unit_PL, "N");
+    prefs.Button2.Click();
     EXPECT_EQ(Unit_PL, "Kips");
     EXPECT_EQ(Factor_PL, 4448.22f);
-    EXPECT_TRUE(prefs.Option("Option_PL_Kip").Checked());
-    prefs.Button1.Click();
-    EXPECT_FALSE(prefs.Showing());
-    EXPECT_EQ(Unit_PL, "Kips");
 }
 
 TEST(Preferences, OpensOnOutputUnitsThenKeepsTheLastTab) {

@@ -171,6 +171,12 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     g.SetCell(1, 7, "A description longer than twenty-five");
     g.SetCell(2, 8, "0");
     g.SetCell(2, 9, "12.5abc");
+    Messages().clear();
+    Misc().cmd_Save.Click();  // refused whole: no file
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Section 9 Ixx: '12.5abc' is not a number"});
+    ChangeDir(StartDir);
+    EXPECT_FALSE(fs::exists("Misc.sct"));
+    g.SetCell(2, 9, "12.5");
     Misc().cmd_Save.Click();
 
     ChangeDir(StartDir);
