@@ -1,5 +1,6 @@
 #include "Print.h"
 #include <functional>
+#include <string>
 #include <vector>
 #include "Global.h"
 #include "PrintDevice.h"
@@ -75,21 +76,22 @@ void TPrintFrm::Cmd_OKClick() {
     }
     PrintDevice& device = CurrentPrintDevice();
     gui::SetHourglass(true);
-    device.BeginDoc();
     try {
+        device.BeginDoc();
         for (size_t i = 0; i <= last; ++i) {
             if (!sections[i].ticked) continue;
             sections[i].print(device);
             if (i < last) device.NewPage();
         }
-    } catch (...) {
-        // An error ends the document with what was printed and leaves the
-        // dialog open.
         device.EndDoc();
+    } catch (...) {
+        // A failed job leaves no document behind and the dialog open.
+        device.Abort();
         gui::SetHourglass(false);
         throw;
     }
-    device.EndDoc();
     gui::SetHourglass(false);
     Hide();
+    // Without a printer the report is a file: say which.
+    if (const std::string pdf = device.OutputFile(); !pdf.empty()) gui::ShowMessage("Report written to " + pdf);
 }

@@ -7,6 +7,8 @@ public:
     void BeginDoc() override { gui::Printer::Get().BeginDoc(gui::ApplicationTitle()); }
     void NewPage() override { gui::Printer::Get().NewPage(); }
     void EndDoc() override { gui::Printer::Get().EndDoc(); }
+    void Abort() override { gui::Printer::Get().Abort(); }
+    std::string OutputFile() const override { return gui::Printer::Get().OutputFile(); }
     int PageNumber() const override { return gui::Printer::Get().PageNumber(); }
     gui::Canvas& Canvas() override { return gui::Printer::Get().GetCanvas(); }
     int DpiX() const override { return gui::Printer::Get().GetDeviceCaps(gui::LOGPIXELSX); }

@@ -1,6 +1,7 @@
 // What the report pages are drawn on: the printer, or a stand-in that tests
 // put in its place to log pages at a resolution of their choosing.
 #pragma once
+#include <string>
 #include "gui.h"
 
 class PrintDevice {
@@ -9,6 +10,8 @@ public:
     virtual void BeginDoc() = 0;
     virtual void NewPage() = 0;
     virtual void EndDoc() = 0;
+    virtual void Abort() {}               // drops the open document, if any
+    virtual std::string OutputFile() const { return ""; }  // the PDF written; empty on a printer
     virtual int PageNumber() const = 0;   // 1 on the first page of a document
     virtual gui::Canvas& Canvas() = 0;
     virtual int DpiX() const = 0;         // LOGPIXELSX

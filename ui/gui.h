@@ -494,17 +494,20 @@ public:
 // ---- Printer -----------------------------------------------------------------
 // The default printer, or a PDF file when none is installed (then the
 // document goes to OutputFile, "Korvela.pdf" in the current directory unless
-// set). Coordinates are device pixels at the printer's resolution.
+// set). A PDF is drawn into a draft and replaces the file only at EndDoc;
+// Abort drops the document and leaves an earlier file as it was.
+// Coordinates are device pixels at the printer's resolution.
 enum DeviceCap { LOGPIXELSX = 88, LOGPIXELSY = 90 };
 
 class Printer {
 public:
     static Printer& Get();
     void SetOutputFile(const std::string& path);  // forces PDF output
-    std::string OutputFile() const;
+    std::string OutputFile() const;  // full path; empty for the printer
     void BeginDoc(const std::string& title);
     void NewPage();
     void EndDoc();
+    void Abort();  // nothing when no document is open
     bool Printing() const;
     int PageNumber() const;
     Canvas& GetCanvas();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 #include "GuiTest.h"
@@ -8,6 +10,7 @@
 #include "PrintPages.h"
 #include "PrintTest.h"
 #include "ResultTexts.h"
+#include "TempDir.h"
 #include "app/AppTest.h"
 #include "app/ResultsBeam.h"
 
@@ -122,17 +125,28 @@ TEST_F(PrintJob, EnvelopeIntervalFromTheRadioButtons) {
     EXPECT_EQ(PrintInterval, 10);
 }
 
-TEST_F(PrintJob, AnErrorEndsTheDocumentAndStopsTheJob) {
-    ReportText[0] = "lots";
+TEST_F(PrintJob, AFailedJobLeavesAnEarlierPdfAsItWas) {
+    TempDir dir;
+    const std::filesystem::path pdf = dir.path() / "Korvela.pdf";
+    std::ofstream(pdf) << "earlier report";
+    gui::Printer::Get().SetOutputFile(pdf.string());
+    SetPrintDevice(nullptr);
+    // The beam data pages print, the envelope page fails.
+    MomentSummary[0][BeamRow][5] = 0;
     f->Check_Beam.SetCheckedQuietly(true);
+    f->Check_Envelope.SetCheckedQuietly(true);
     f->Check_Case.SetCheckedQuietly(true);
-    LogDevice d;
     f->Cmd_OK.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"'lots' is not a valid integer value"});
-    EXPECT_FALSE(d.Open());
-    EXPECT_EQ(d.Pages().size(), 1u);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Floating point division by zero"});
+    EXPECT_FALSE(gui::Printer::Get().Printing());
     EXPECT_FALSE(gui::Hourglass());
     EXPECT_TRUE(f->Showing());
+    std::vector<std::filesystem::path> files;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) files.push_back(e.path());
+    EXPECT_EQ(files, std::vector<std::filesystem::path>{pdf});
+    std::ifstream in(pdf);
+    const std::string kept(std::istreambuf_iterator<char>(in), {});
+    EXPECT_TRUE(kept == "earlier report") << "replaced by " << kept.size() << " bytes";
 }
 
 TEST_F(PrintJob, ReportOfTheAnalysedBeamOnThePrinter) {
@@ -143,7 +157,7 @@ TEST_F(PrintJob, ReportOfTheAnalysedBeamOnThePrinter) {
     IndexFrm->ShownCase = 2;
     for (gui::CheckBox* c : Boxes()) c->SetCheckedQuietly(true);
     f->Cmd_OK.Click();
-    EXPECT_TRUE(Messages().empty()) << Messages().front();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Report written to " + pdf});
     // Beam data, envelope diagrams, envelope data, two loadcase diagrams and
     // per loadcase a support page and a span data page.
     EXPECT_EQ(PdfPages(pdf), 9);

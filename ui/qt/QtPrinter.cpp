@@ -2,7 +2,10 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <cerrno>
 #include <filesystem>
+#include "BinFile.h"
 #include "QtCommon.h"
 #include "RunError.h"
 
@@ -37,6 +40,17 @@ protected:
         return QFontMetrics(qt::ToQFont(TextFont), device).horizontalAdvance(qt::Q(text));
     }
 };
+
+// The finished draft replaces the PDF whole, or an error leaves it as it was.
+void Publish(const QTemporaryFile& draft, const std::string& pdf) {
+    QFile in(draft.fileName());
+    if (!in.open(QIODevice::ReadOnly)) RaiseIoError(EACCES);
+    const QByteArray bytes = in.readAll();
+    BinFile out(pdf, BinFile::Mode::Create);
+    out.Write(bytes.constData(), static_cast<size_t>(bytes.size()));
+    out.Close();
+}
+
 }  // namespace
 
 struct Printer::Impl {
@@ -44,6 +58,13 @@ struct Printer::Impl {
     std::unique_ptr<QPrinter> printer;
     PrinterCanvas canvas;  // kept between documents, so a log runs on
     int page = 0;
+    std::string pdf;                        // the file the open document goes to
+    std::unique_ptr<QTemporaryFile> draft;  // the PDF as drawn so far
+    void Close() {
+        canvas.painter.end();
+        printer.reset();
+        page = 0;
+    }
 };
 
 Printer::Printer() : impl_(std::make_unique<Impl>()) {}
@@ -57,21 +78,26 @@ Printer& Printer::Get() {
 void Printer::SetOutputFile(const std::string& path) { impl_->outputFile = path; }
 
 std::string Printer::OutputFile() const {
-    if (!impl_->outputFile.empty()) return impl_->outputFile;
+    if (!impl_->outputFile.empty()) return std::filesystem::absolute(impl_->outputFile).string();
     if (!QPrinterInfo::defaultPrinter().isNull()) return "";
     return (std::filesystem::current_path() / "Korvela.pdf").string();
 }
 
 void Printer::BeginDoc(const std::string& title) {
     if (Printing()) throw RunError("Printing in progress");
-    std::string pdf = OutputFile();
-    impl_->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrinter& p = *impl_->printer;
+    const std::string pdf = OutputFile();
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter& p = *printer;
     p.setDocName(qt::Q(title));
     p.setPageSize(QPageSize(QPageSize::A4));
+    std::unique_ptr<QTemporaryFile> draft;
     if (!pdf.empty()) {
+        draft = std::make_unique<QTemporaryFile>(qt::Q(pdf + ".~XXXXXX"));
+        if (!draft->open())
+            RaiseIoError(std::filesystem::is_directory(std::filesystem::path(pdf).parent_path()) ? EACCES : ENOENT);
+        draft->close();  // the name stays reserved until the draft is dropped
         p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(qt::Q(pdf));
+        p.setOutputFileName(draft->fileName());
         p.setResolution(PdfResolution);
     }
     PrinterCanvas& c = impl_->canvas;
@@ -79,10 +105,10 @@ void Printer::BeginDoc(const std::string& title) {
     c.Brush = decltype(c.Brush){};
     c.TextFont = Font{};
     c.device = &p;
-    if (!c.painter.begin(&p)) {
-        impl_->printer.reset();
-        throw RunError("Printer selected is not valid");
-    }
+    if (!c.painter.begin(&p)) throw RunError("Printer selected is not valid");
+    impl_->printer = std::move(printer);
+    impl_->draft = std::move(draft);
+    impl_->pdf = pdf;
     impl_->page = 1;
 }
 
@@ -94,9 +120,16 @@ void Printer::NewPage() {
 
 void Printer::EndDoc() {
     if (!Printing()) throw RunError("Printer is not currently printing");
-    impl_->canvas.painter.end();
-    impl_->printer.reset();
-    impl_->page = 0;
+    impl_->Close();
+    const std::unique_ptr<QTemporaryFile> draft = std::move(impl_->draft);
+    if (draft) Publish(*draft, impl_->pdf);
+}
+
+void Printer::Abort() {
+    if (!Printing()) return;
+    impl_->printer->abort();  // a printer drops the job where it can
+    impl_->Close();
+    impl_->draft.reset();  // removes the draft
 }
 
 bool Printer::Printing() const { return impl_->printer != nullptr; }
