@@ -59,19 +59,23 @@ void TBeamFrm::CommitBeamData() {
         if (geometry[m][GPresent] == 0) geometry[m][GLength] = 0;
     }
 
-    // A value is missing when it is not above 0.
+    // A length, Ixx or E must be above 0; y and the area may be 0 (no stress,
+    // no self weight) but never negative.
     struct Check {
         int text;
+        bool zeroTaken;
         std::string message;
     };
     const Check checks[] = {
-        {TLength, " Specify length of all spans"},
-        {TIxx, MissingValueMessage(" Specify value for Ixx for all spans")},
-        {TE, MissingValueMessage(" Specify value for E for all spans")},
+        {TLength, false, " Specify length of all spans"},
+        {TIxx, false, MissingValueMessage(" Specify value for Ixx for all spans")},
+        {TE, false, MissingValueMessage(" Specify value for E for all spans")},
+        {TY, true, MissingValueMessage(" Specify value for y of 0 or more for all spans")},
+        {TArea, true, MissingValueMessage(" Specify value for area of 0 or more for all spans")},
     };
     for (const Check& check : checks)
         for (const MemberAt& m : members)
-            if (!(typed[m.member][check.text] > 0)) {
+            if (const Real v = typed[m.member][check.text]; check.zeroTaken ? !(v >= 0) : !(v > 0)) {
                 gui::ShowMessage(check.message);
                 return;
             }

@@ -25,7 +25,7 @@ std::vector<std::string> Next() {
 // What the model must hold for a typed text: the text as a single, times the factor.
 double Internal(const char* text, float factor) { return double(Real(std::stof(text)) * Real(factor)); }
 
-TEST(BeamNext, ChecksLengthsThenIxxThenE) {
+TEST(BeamNext, ChecksLengthsIxxEThenYAndArea) {
     Fresh();
     using V = std::vector<std::string>;
     EXPECT_EQ(Next(), V{" Specify length of all spans"});  // all three missing: lengths first
@@ -33,7 +33,7 @@ TEST(BeamNext, ChecksLengthsThenIxxThenE) {
 
     Type(Window().Grid_Lengths, 1, 1, "6");
     Type(Window().Edit_E, "205000");
-    Type(Window().Edit_Yrec, "0");  // y is not checked
+    Type(Window().Edit_Yrec, "0");  // y may be 0
     EXPECT_EQ(Next(), V{HelpMessage(" Specify value for Ixx for all spans")});
     Type(Window().Edit_Ixx, "-5");
     EXPECT_EQ(Next(), V{HelpMessage(" Specify value for Ixx for all spans")});
@@ -45,6 +45,12 @@ TEST(BeamNext, ChecksLengthsThenIxxThenE) {
     EXPECT_EQ(SpanTextTable[2][0], "0");
 
     Type(Window().Edit_E, "205000");
+    Type(Window().Edit_Yrec, "-5");
+    EXPECT_EQ(Next(), V{HelpMessage(" Specify value for y of 0 or more for all spans")});
+    Type(Window().Edit_Yrec, "0");
+    for (int m = 0; m <= 26; ++m) SpanTextTable[m][5] = "-16.5";  // as a damaged table record gives it
+    EXPECT_EQ(Next(), V{HelpMessage(" Specify value for area of 0 or more for all spans")});
+    for (int m = 0; m <= 26; ++m) SpanTextTable[m][5] = "0.0";
     EXPECT_EQ(Next(), V{});
     EXPECT_FALSE(Window().Showing());
     EXPECT_TRUE(LoadDataFrm->Showing());
