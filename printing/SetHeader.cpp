@@ -1,4 +1,5 @@
 #include "SetHeader.h"
+#include "Company.h"
 #include "Global.h"
 #include "Print.h"
 
@@ -26,7 +27,11 @@ TSetHeaderFrm::TSetHeaderFrm() : gui::Form("Set Header") {
     Button1.SetBounds(416, 312, 73, 33);
     Button1.OnClick = [this] { Button1Click(); };
     OnShow = [this] { FormShow(); };
+    FormCreate();
 }
+
+// The company is the installation's; this dialog only shows it.
+void TSetHeaderFrm::FormCreate() { ReadCompanyFile(); }
 
 void TSetHeaderFrm::FormShow() {
     Edit_Company.SetText(Header_Company);

@@ -19,6 +19,7 @@ public:
     gui::Button Button1{*this, "OK"};
 
 private:
+    void FormCreate();
     void FormShow();
     void Button1Click();
 };
