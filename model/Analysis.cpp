@@ -153,8 +153,40 @@ bool AnalyseLoadcase() {
     return true;
 }
 
+namespace {
+
+// The stored results that the final pass writes besides its work tables,
+// put back when a pass solved only to read values off it ends, even by an error.
+class KeptResults {
+    decltype(SpanMomentMax) max_ = SpanMomentMax, min_ = SpanMomentMin;
+    decltype(SpanMomentMaxX) maxX_ = SpanMomentMaxX, minX_ = SpanMomentMinX;
+    decltype(CantMomentMax) cantMax_ = CantMomentMax, cantMin_ = CantMomentMin;
+    decltype(CaseAppliedLoad) applied_ = CaseAppliedLoad;
+    decltype(DirectSupportLoad) onSupports_ = DirectSupportLoad;
+    decltype(NoLoadsMark) marks_ = NoLoadsMark;
+
+public:
+    KeptResults() = default;
+    KeptResults(const KeptResults&) = delete;
+    KeptResults& operator=(const KeptResults&) = delete;
+    ~KeptResults() {
+        SpanMomentMax = max_;
+        SpanMomentMin = min_;
+        SpanMomentMaxX = maxX_;
+        SpanMomentMinX = minX_;
+        CantMomentMax = cantMax_;
+        CantMomentMin = cantMin_;
+        CaseAppliedLoad = applied_;
+        DirectSupportLoad = onSupports_;
+        NoLoadsMark = marks_;
+    }
+};
+
+}  // namespace
+
 void SolveFinalPassAt(int intervals) {
     if (intervals < 1 || intervals > LastStation) RaiseRangeCheck();
+    const KeptResults kept;
     SpanIntervals = intervals;
     TakeMemberProperties();
     ClearCaseWork();

@@ -50,7 +50,8 @@ bool AnalyseLoadcase();
 // SpanIntervals, TwentiethStep and SavedSpanIntervals.
 void ChooseSpanIntervals();
 // The final pass alone for CurrentCase with the given intervals per member,
-// from cutting the loads to the support reactions (results at a point).
+// from cutting the loads to the support reactions (results at a point). Only
+// the work tables change: every stored result is left as it was.
 void SolveFinalPassAt(int intervals);
 // True when some loadcase 1..NumLoadcases is not marked in NoLoadsMark.
 bool AnyLoadcaseLoaded();
