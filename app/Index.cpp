@@ -1,5 +1,6 @@
 #include "Index.h"
 #include "About.h"
+#include "AnalysisState.h"
 #include "Beam.h"
 #include "BeamDrawing.h"
 #include "Convert.h"
@@ -68,6 +69,7 @@ TIndexFrm::TIndexFrm() : gui::Form("Korvela") {
     Disclaimer1.OnClick = [] { InfoFrm->Show(); };
     About1.OnClick = [] { AboutBox->Show(); };
     UpDown1.OnClick = [this] { UpDown1Click(); };
+    SetStaleResultsHandler([this] { ShowResultsStale(); });
     List_Results.OnClick = [this] { List_ResultsClick(); };
     List_CaseResults.OnClick = [this] { List_CaseResultsClick(); };
     FormCreate();
@@ -194,7 +196,9 @@ void TIndexFrm::UpDown1Click() {
     ShownCase = CaseFromEdit();
     lbl_Case.SetCaption(Edit_Case.Text() == "0" ? "All" : Edit_Case.Text());
     DrawPicture();
-    if (ShownCase == 0) {
+    if (ResultsReady != 1) {
+        ShowStaleLists();
+    } else if (ShownCase == 0) {
         FillEnvelopeList(List_CaseResults);
         List_Results.BringToFront();
     } else {
@@ -202,6 +206,19 @@ void TIndexFrm::UpDown1Click() {
         List_CaseResults.BringToFront();
     }
     gui::SetHourglass(false);
+}
+
+TIndexFrm::~TIndexFrm() { SetStaleResultsHandler(nullptr); }
+
+void TIndexFrm::ShowStaleLists() {
+    List_Results.Clear();
+    List_CaseResults.Clear();
+    if (BeamLength != 0) List_Results.Add(AnalyseFirstMessage);
+}
+
+void TIndexFrm::ShowResultsStale() {
+    ShowStaleLists();
+    DrawPicture();
 }
 
 void TIndexFrm::List_ResultsClick() {

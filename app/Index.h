@@ -13,6 +13,7 @@ AnalysisHooks CaseTextHooks();
 class TIndexFrm : public gui::Form {
 public:
     TIndexFrm();
+    ~TIndexFrm() override;
 
     gui::Image Image1{*this};
     gui::Label Label_Case{*this, "Loadcase."};
@@ -75,6 +76,9 @@ public:
     void DrawPicture();
     // The loadcase spinner with its caption and label.
     void ShowCaseSpinner(bool visible);
+    // Results out of date: the lists say the beam must be analysed, the
+    // picture shows the beam and its loads alone.
+    void ShowResultsStale();
     // Enabled states after an analysis or the opening of a file with results.
     void EnableResults();
     // The results list, and the envelope list over several loadcases.
@@ -99,6 +103,7 @@ private:
     void List_CaseResultsClick();
     // Picture and case list right after the analysis of every loadcase.
     void ShowAnalysedCases();
+    void ShowStaleLists();
     int ListHeight(int fallback) const;
     int CaseFromEdit() const;
 };

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 #include "Analysis.h"
+#include "AnalysisState.h"
 #include "Beam.h"
 #include "BeamDrawing.h"
 #include "BeamFile.h"
@@ -45,7 +46,7 @@ void TIndexFrm::Open1Click() {
     if (image.Layout == BeamFileLayout::V4 && ResultsReady == 1)
         RestoreFileResults();
     else
-        ResultsReady = 0;
+        MarkResultsStale();
     RefillInputWindows();
     gui::SetHourglass(false);
 }

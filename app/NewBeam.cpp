@@ -84,6 +84,7 @@ void ResetBeamData(TIndexFrm& f) {
     const int casesInUse = NumLoadcases;
     ClearLoadcases(casesInUse);
     ClearModel();
+    MarkResultsStale();
     f.ShownCase = 0;
     if (!ReadUnitSettingsFile()) NewBeamUnits();
     f.ClearPicture();

@@ -109,6 +109,7 @@ void NearestFraction(double f, int& p, int& q) {
 std::string ComputePointResults(double x) {
     for (auto* values : {&PointShear, &PointMoment, &PointStress, &PointDeflection}) values->Fill(0);
     if (BeamLength == 0) return "";
+    if (ResultsReady != 1) return AnalyseFirstMessage;   // stored deflections of another beam
     std::string refusal = PointRefusal(x);
     const PointPlace place = PlaceOfPoint(x);
     if (refusal.empty() && place.Member < 0) refusal = NearSupport;

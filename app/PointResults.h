@@ -27,7 +27,8 @@ PointPlace PlaceOfPoint(double x);
 void NearestFraction(double f, int& p, int& q);
 
 // Zeroes the values, then computes them for x when it is accepted; returns
-// the refusal ("" when computed). Nothing is done without a beam.
+// the refusal ("" when computed). Nothing is done without a beam; results out
+// of date are refused.
 std::string ComputePointResults(double x);
 // The result lines of the last computation at x into PointResultText.
 void BuildPointText(double x);

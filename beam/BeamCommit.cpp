@@ -1,4 +1,5 @@
 // Next and Cancel: the beam being edited into the model, or back from it.
+#include "AnalysisState.h"
 #include "Beam.h"
 #include "BeamText.h"
 #include "Checked.h"
@@ -103,6 +104,7 @@ void TBeamFrm::CommitBeamData() {
     NumSpans = SpanCount;
     for (int i = 0; i <= 25; ++i) SupportTypes[i] = SupportChoice[i];
     SpanNoStored = SpanNo;
+    MarkResultsStale();   // the beam is no longer the one analysed
 
     // Steel of 7.85 t/m^3 under g = 9.81, over the whole beam.
     const float w = ToSingle(Real(7.85) * Real(BeamGeometryTable[1][GArea]) / Real(1e6) * Real(9.81));

@@ -1,6 +1,7 @@
 // Next: the load table from the rows and flags, its checks, and the hand-over
 // to the main window's analysis.
 #include <memory>
+#include "AnalysisState.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "Index.h"
@@ -93,6 +94,7 @@ void TLoadDataFrm::cmd_NextClick() {
     }
 
     LoadTable = *table;
+    MarkResultsStale();   // until the analysis below completes
     UDLOutline = *outlines;
     AcceptedUDLOutline = *outlines;
     LoadRowsShown = FormRowsShown;

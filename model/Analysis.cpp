@@ -238,29 +238,46 @@ bool RestoreLoadcase() {
 
 }  // namespace
 
+namespace {
+
+// Runs the body of an analysis or a restoring, then the results are ready; an
+// error on the way abandons it with the results marked stale.
+void Completing(const AnalysisHooks& hooks, const std::function<void()>& body) {
+    try {
+        body();
+        ResultsReady = 1;
+        Call(hooks.Finished);
+    } catch (...) {
+        MarkResultsStale();
+        throw;
+    }
+}
+
+}  // namespace
+
 void RestoreStoredResults(const AnalysisHooks& hooks) {
-    ShearSummary.Fill({});
-    MomentSummary.Fill({});
-    DeflectionSummary.Fill({});
-    ClearEnvelope();
-    Call(hooks.Started);
-    CasesToEnvelope(hooks, RestoreLoadcase);
-    ResultsReady = 1;
-    Call(hooks.Finished);
+    Completing(hooks, [&hooks] {
+        ShearSummary.Fill({});
+        MomentSummary.Fill({});
+        DeflectionSummary.Fill({});
+        ClearEnvelope();
+        Call(hooks.Started);
+        CasesToEnvelope(hooks, RestoreLoadcase);
+    });
 }
 
 bool RunAnalysis(const AnalysisHooks& hooks) {
     if (BeamLength == 0) return false;
-    InitResults();
-    Call(hooks.Started);
-    SpanIntervals = CoarseIntervals;
-    TakeMemberProperties();
-    SumAppliedLoads();
-    CasesToEnvelope(hooks, AnalyseLoadcase);
-    if (AnyLoadcaseLoaded()) Call(hooks.ReportsDue);
-    DisplayMode = 0;
-    CheckEquilibrium();
-    ResultsReady = 1;
-    Call(hooks.Finished);
+    Completing(hooks, [&hooks] {
+        InitResults();
+        Call(hooks.Started);
+        SpanIntervals = CoarseIntervals;
+        TakeMemberProperties();
+        SumAppliedLoads();
+        CasesToEnvelope(hooks, AnalyseLoadcase);
+        if (AnyLoadcaseLoaded()) Call(hooks.ReportsDue);
+        DisplayMode = 0;
+        CheckEquilibrium();
+    });
     return true;
 }

@@ -28,12 +28,13 @@ struct AnalysisHooks {
 };
 
 // Runs the whole analysis; false (and no table touched) when BeamLength is 0.
+// An error abandons it with the results marked stale.
 bool RunAnalysis(const AnalysisHooks& hooks = {});
 // The results a beam file stored, made ready as an analysis would leave
 // them, without solving: each active loadcase's stored tables are taken back
 // into the work tables, then stored, sampled, and the maxima and envelope
 // formed, with the same hooks (ReportsDue is not called: the file keeps its
-// reports). Sets ResultsReady.
+// reports). Sets ResultsReady; an error leaves the results marked stale.
 void RestoreStoredResults(const AnalysisHooks& hooks);
 
 // Prepares every result table for NumLoadcases loadcases: sizes the diagram

@@ -1,4 +1,5 @@
 #include "AnalysisState.h"
+#include <utility>
 #include "Global.h"
 
 int32_t CurrentCase = 0;
@@ -14,3 +15,14 @@ BArray<int32_t, 1, 25> NoLoadsMark;
 double MemberLength(int member) { return BeamGeometryTable[member][GLength]; }
 
 bool MemberPresent(int member) { return BeamGeometryTable[member][GPresent] == 1.0; }
+
+namespace {
+std::function<void()> StaleResultsHandler;
+}  // namespace
+
+void MarkResultsStale() {
+    ResultsReady = 0;
+    if (StaleResultsHandler) StaleResultsHandler();
+}
+
+void SetStaleResultsHandler(std::function<void()> handler) { StaleResultsHandler = std::move(handler); }

@@ -2,6 +2,7 @@
 // take no arguments and talk through these variables in a fixed order.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include "Bounded.h"
 #include "Checked.h"
 
@@ -23,3 +24,10 @@ inline int SimpsonWeight(int j, int n) { return j == 1 || j == n + 1 ? 1 : (j % 
 // Member geometry read from the shared table.
 double MemberLength(int member);
 bool MemberPresent(int member);        // present flag exactly 1.0
+
+// What a window that shows results says while they are out of date.
+constexpr const char* AnalyseFirstMessage = "Analyse the beam first";
+// The results no longer belong to the beam and loads held (ResultsReady := 0);
+// the handler, set by the window that shows them, takes them off the screen.
+void MarkResultsStale();
+void SetStaleResultsHandler(std::function<void()> handler);

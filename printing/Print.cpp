@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "AnalysisState.h"
 #include "Global.h"
 #include "PrintDevice.h"
 #include "PrintPages.h"
@@ -51,6 +52,10 @@ void TPrintFrm::ShowHeaderLabels() {
 
 void TPrintFrm::Cmd_OKClick() {
     if (BeamLength == 0) return;
+    if (ResultsReady != 1) {
+        gui::ShowMessage(AnalyseFirstMessage);
+        return;
+    }
     struct Section {
         bool ticked;
         std::function<void(PrintDevice&)> print;

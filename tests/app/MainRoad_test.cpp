@@ -7,6 +7,8 @@
 #include "GuiTest.h"
 #include "Index.h"
 #include "LoadData.h"
+#include "Point.h"
+#include "PointResults.h"
 #include "ResultsBeam.h"
 #include "TempDir.h"
 #include "beam/BeamTest.h"
@@ -98,6 +100,37 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     EXPECT_NEAR(CaseReaction[2][2], 34375, 1e-2);
     EXPECT_EQ(Items(IndexFrm->List_Results), results);
     EXPECT_TRUE(IndexFrm->Save1.Enabled());
+
+    // Span 1 becomes 7 m and the loads window is cancelled: nothing of the
+    // 6 m analysis is shown, listed, drawn or queried any more.
+    IndexFrm->Beam1.Click();
+    Type(BeamFrm->Grid_Lengths, 1, 1, "7");
+    BeamFrm->cmdNext.Click();
+    loads.cmd_Cancel.Click();
+    ASSERT_EQ(BeamLength, 13000.0);
+    EXPECT_EQ(ResultsReady, 0);
+    const std::vector<std::string> stale = {"Analyse the beam first"};
+    EXPECT_EQ(Items(IndexFrm->List_Results), stale);
+    EXPECT_TRUE(Items(IndexFrm->List_CaseResults).empty());
+    IndexFrm->Default1.Click();
+    IndexFrm->UpDown1.Step(1);
+    EXPECT_EQ(Items(IndexFrm->List_Results), stale);
+    EXPECT_TRUE(Items(IndexFrm->List_CaseResults).empty());
+    PointFrm->Show();
+    PointFrm->Edit_Dist.SetText("3");
+    PointFrm->cmd_Calc.Click();
+    PointFrm->Hide();
+    EXPECT_EQ(Messages(), stale);
+    EXPECT_EQ(PointMoment[1], 0.0f);
+    EXPECT_TRUE(PointFrm->List_Results.Count() == 0);
+
+    Messages().clear();
+    IndexFrm->Analyse2.Click();
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(ResultsReady, 1);
+    // Three moments over 7 m and 6 m: M = P a (L1^2 - a^2) / (2 L1 (L1 + L2)).
+    EXPECT_NEAR(CaseReaction[2][2], 31632.65, 1e-2);
+    EXPECT_NE(Items(IndexFrm->List_Results), results);
     IndexFrm->New1.Click();
 }
 

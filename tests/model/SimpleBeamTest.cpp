@@ -4,6 +4,7 @@
 #include "AnalysisState.h"
 #include "BeamSetup.h"
 #include "Global.h"
+#include "RunError.h"
 
 using namespace test;
 
@@ -181,4 +182,19 @@ TEST(Driver, NoBeamChangesNothing) {
     EXPECT_TRUE(ShearSeries[1] == shearSeries);
     EXPECT_EQ(ResultsReady, 0);
     EXPECT_EQ(DisplayMode, 5);
+}
+
+TEST(Driver, AnAbandonedAnalysisLeavesTheResultsStale) {
+    SetBeam({L, L});
+    Udl(1, 0, w, w, 2 * L, 1.0);
+    FinishLoads();
+    Analyse();
+    ASSERT_EQ(ResultsReady, 1);
+    int told = 0;
+    SetStaleResultsHandler([&told] { ++told; });
+    BeamGeometryTable[2][GLength] = 0;   // a span of no length: the solution divides by it
+    EXPECT_THROW(RunAnalysis(), RunError);
+    SetStaleResultsHandler(nullptr);
+    EXPECT_EQ(ResultsReady, 0);
+    EXPECT_EQ(told, 1);
 }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
+#include "AnalysisState.h"
 #include "GuiTest.h"
 #include "Index.h"
 #include "Print.h"
@@ -54,13 +56,27 @@ protected:
     TPrintFrm* f = nullptr;
 };
 
-TEST_F(PrintJob, WithoutABeamNothingHappens) {
-    BeamLength = 0;
-    for (gui::CheckBox* c : Boxes()) c->SetCheckedQuietly(true);
-    LogDevice d;
-    f->Cmd_OK.Click();
-    EXPECT_EQ(d.Documents(), 0);
-    EXPECT_TRUE(f->Showing());
+TEST_F(PrintJob, WithoutABeamOrWithResultsOutOfDateNothingIsPrinted) {
+    struct Case {
+        const char* name;
+        std::function<void()> make;
+        std::vector<std::string> messages;
+    };
+    const std::vector<Case> cases = {
+        {"results out of date", [] { MarkResultsStale(); }, {"Analyse the beam first"}},
+        {"no beam", [] { BeamLength = 0; }, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.make();
+        for (gui::CheckBox* box : Boxes()) box->SetCheckedQuietly(true);
+        Messages().clear();
+        LogDevice d;
+        f->Cmd_OK.Click();
+        EXPECT_EQ(d.Documents(), 0);
+        EXPECT_TRUE(f->Showing());
+        EXPECT_EQ(Messages(), c.messages);
+    }
 }
 
 TEST_F(PrintJob, NothingTickedHidesWithoutADocument) {
