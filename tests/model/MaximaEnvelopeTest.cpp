@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include "Analysis.h"
+#include "AnalysisState.h"
 #include "BeamSetup.h"
 #include "Equilibrium.h"
 #include "Global.h"
+#include "Maxima.h"
 #include "Messages.h"
 
 using namespace test;
@@ -133,4 +135,59 @@ TEST(Equilibrium, LoadTotalsCountAppliedSlotsOnly) {
     SumAppliedLoads();
     EXPECT_NEAR(CaseLoadTotal[1], 1500 + 2.0 * L * 1.4, 1e-3);
     EXPECT_DOUBLE_EQ(CaseLoadTotal[2], 7000);
+}
+
+// The check compares the difference with 0.05 % of the sum of the load
+// magnitudes; a UDL whose rates change sign counts the area under |w|.
+TEST(Equilibrium, Tolerance) {
+    struct Case {
+        const char* name;
+        bool reversing;        // a UDL from 10 to -30 N/mm, else 100 kN down
+        double reactions;      // as a share of the load magnitude, after the applied total
+        bool message;
+    };
+    // 10 -> -30 over 4 m: total -40 kN, magnitude (100 + 900) / 80 x 4000 = 50 kN.
+    const Case cases[] = {
+        {"0.04 % short", false, 1 - 0.0004, false},
+        {"0.1 % short", false, 1 - 0.001, true},
+        {"0.1 % over", false, 1 + 0.001, true},
+        {"reversing UDL, 0.045 % of its magnitude", true, 0.00045, false},
+        {"reversing UDL, 0.1 % of its magnitude", true, 0.001, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetBeam({4000});
+        if (c.reversing)
+            Udl(1, 0, 10, -30, 4000, 1.0);
+        else
+            PointLoad(1, 1000, 100000, 1.0);
+        FinishLoads();
+        CaseReaction.Fill({});
+        CaseAppliedLoad[1] = c.reversing ? -40000 : 100000;
+        CaseReaction[1][1] = float(c.reversing ? -40000 + 50000 * c.reactions : 100000 * c.reactions);
+        std::vector<std::string> shown;
+        SetMessageHandler([&](const std::string& m) { shown.push_back(m); });
+        CheckEquilibrium();
+        SetMessageHandler(nullptr);
+        EXPECT_EQ(shown.size(), c.message ? 1u : 0u);
+    }
+}
+
+// Equal magnitudes of opposite sign: the positive one is kept, per loadcase
+// and over loadcases.
+TEST(Maxima, DeflectionTieKeepsThePositive) {
+    SetBeam({L, L});
+    NumLoadcases = 2;
+    DeflectionSummary.Fill({});
+    DeflectionSummary[1][1][1] = -4;
+    DeflectionSummary[1][2][1] = 4;
+    DeflectionSummary[2][1][1] = 4;
+    DeflectionSummary[2][2][1] = -4;
+    for (CurrentCase = 1; CurrentCase <= 2; ++CurrentCase) CaseDeflectionMaxima();
+    EXPECT_EQ(DeflectionSummary[1][BeamRow][1], 4);
+    EXPECT_EQ(DeflectionSummary[2][BeamRow][1], 4);
+    DeflectionSummary[2][BeamRow][1] = -4;
+    AllCasesDeflectionMaxima();
+    EXPECT_EQ(DeflectionSummary[0][BeamRow][1], 4);
+    EXPECT_EQ(DeflectionSummary[0][1][1], 4);
 }

@@ -41,6 +41,13 @@ TEST(StoredResults, SeriesOfOneSpan) {
     EXPECT_FLOAT_EQ(sh[1][2], 30000);
     EXPECT_EQ(sh[605][1], 1);
     EXPECT_EQ(sh[605][2], 0);
+    // Between stations 0 and 1 (at 0 and 1/200) the shear steps halfway.
+    EXPECT_FLOAT_EQ(sh[5][1], 0.0025f);
+    EXPECT_FLOAT_EQ(sh[5][2], sh[1][2]);
+    EXPECT_FLOAT_EQ(sh[6][1], 0.0025f);
+    EXPECT_FLOAT_EQ(sh[6][2], CaseShear[1][1][2]);
+    EXPECT_FLOAT_EQ(sh[7][1], 0.005f);
+    EXPECT_LT(sh[6][2], sh[5][2]);
     EXPECT_EQ(MomentSeries[1][0][1], 201);
     EXPECT_EQ(DeflectionSeries[1][0][0], 21);
     EXPECT_FLOAT_EQ(DeflectionSeries[1][11][1], 0.5f);
