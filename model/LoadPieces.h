@@ -51,5 +51,6 @@ void SplitLoadsToSpans();
 // reports a loadcase with no piece once and marks NoLoadsMark.
 void CollectSpanLoads();
 // DirectSupportLoad of CurrentCase from LoadTable: the factored point loads
-// standing on each support node. Also usable when a beam file is opened.
+// standing on each support node, each on the nearest node within reach (and
+// then on no member). Also usable when a beam file is opened.
 void FormDirectSupportLoads();
