@@ -160,7 +160,12 @@ Edit::Edit(Container& parent, const std::string& text) : Control(&parent, new Ed
     le->setText(qt::Q(text));
 }
 std::string Edit::Text() const { return qt::S(static_cast<QLineEdit*>(w_)->text()); }
-void Edit::SetText(const std::string& t) { static_cast<QLineEdit*>(w_)->setText(qt::Q(t)); }
+// A text set by the program shows from its start.
+void Edit::SetText(const std::string& t) {
+    QLineEdit* e = static_cast<QLineEdit*>(w_);
+    e->setText(qt::Q(t));
+    e->setCursorPosition(0);
+}
 void Edit::SetReadOnly(bool r) { static_cast<QLineEdit*>(w_)->setReadOnly(r); }
 
 // ---- Button ------------------------------------------------------------------------
