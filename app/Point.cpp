@@ -134,23 +134,23 @@ void TPointFrm::cmd_PrintClick() {
     if (count == 0) return;
     PrintDevice& device = CurrentPrintDevice();
     const double pxX = device.DpiX() / 25.4, pxY = device.DpiY() / 25.4;
-    device.BeginDoc();
-    PrintPageHeader(device);
-    gui::Canvas& c = device.Canvas();
-    c.TextFont.Name = "Arial";
-    c.TextFont.Size = 9;
-    c.TextFont.Height = 0;
-    const double columns[] = {15, 80, 145};
-    int column = 0, slot = 12;
-    for (int i = 1; i <= count; ++i) {
-        const std::string line = PointResultText[i].str();
-        if (slot > 65 && column < 2 && line.rfind(" LOADCASE", 0) == 0) {
-            ++column;
-            slot = 15;
+    PrintDocument(device, [&] {
+        PrintPageHeader(device);
+        gui::Canvas& c = device.Canvas();
+        c.TextFont.Name = "Arial";
+        c.TextFont.Size = 9;
+        c.TextFont.Height = 0;
+        const double columns[] = {15, 80, 145};
+        int column = 0, slot = 12;
+        for (int i = 1; i <= count; ++i) {
+            const std::string line = PointResultText[i].str();
+            if (slot > 65 && column < 2 && line.rfind(" LOADCASE", 0) == 0) {
+                ++column;
+                slot = 15;
+            }
+            if (slot < 0 || slot > 80) break;
+            c.TextOut(FloatToInt(columns[column] * pxX), FloatToInt(3.5 * slot * pxY), line);
+            ++slot;
         }
-        if (slot < 0 || slot > 80) break;
-        c.TextOut(FloatToInt(columns[column] * pxX), FloatToInt(3.5 * slot * pxY), line);
-        ++slot;
-    }
-    device.EndDoc();
+    });
 }

@@ -1,6 +1,5 @@
 #include "Print.h"
 #include <functional>
-#include <string>
 #include <vector>
 #include "AnalysisState.h"
 #include "Global.h"
@@ -80,23 +79,13 @@ void TPrintFrm::Cmd_OKClick() {
         return;
     }
     PrintDevice& device = CurrentPrintDevice();
-    gui::SetHourglass(true);
-    try {
-        device.BeginDoc();
+    // A failed job leaves the dialog open.
+    PrintDocument(device, [&] {
         for (size_t i = 0; i <= last; ++i) {
             if (!sections[i].ticked) continue;
             sections[i].print(device);
             if (i < last) device.NewPage();
         }
-        device.EndDoc();
-    } catch (...) {
-        // A failed job leaves no document behind and the dialog open.
-        device.Abort();
-        gui::SetHourglass(false);
-        throw;
-    }
-    gui::SetHourglass(false);
+    });
     Hide();
-    // Without a printer the report is a file: say which.
-    if (const std::string pdf = device.OutputFile(); !pdf.empty()) gui::ShowMessage("Report written to " + pdf);
 }

@@ -22,3 +22,18 @@ PrintDevice* current = nullptr;
 
 PrintDevice& CurrentPrintDevice() { return current ? *current : printer; }
 void SetPrintDevice(PrintDevice* device) { current = device; }
+
+void PrintDocument(PrintDevice& device, const std::function<void()>& draw) {
+    gui::SetHourglass(true);
+    try {
+        device.BeginDoc();
+        draw();
+        device.EndDoc();
+    } catch (...) {
+        device.Abort();
+        gui::SetHourglass(false);
+        throw;
+    }
+    gui::SetHourglass(false);
+    if (const std::string pdf = device.OutputFile(); !pdf.empty()) gui::ShowMessage("Report written to " + pdf);
+}

@@ -1,6 +1,7 @@
 // What the report pages are drawn on: the printer, or a stand-in that tests
 // put in its place to log pages at a resolution of their choosing.
 #pragma once
+#include <functional>
 #include <string>
 #include "gui.h"
 
@@ -21,3 +22,8 @@ public:
 // The device the report goes to: the printer unless a test set another.
 PrintDevice& CurrentPrintDevice();
 void SetPrintDevice(PrintDevice* device);  // nullptr: the printer again
+
+// One document on the device, drawn by `draw` under the hourglass. An error
+// drops the document, so no partial PDF is left, and is passed on; a PDF
+// written is named to the user by its full path.
+void PrintDocument(PrintDevice& device, const std::function<void()>& draw);
