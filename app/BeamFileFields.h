@@ -37,9 +37,9 @@ class FieldUndo {
 public:
     template <class T> void Keep(T& v) {
         static_assert(std::is_trivially_copyable_v<T>);
-        const auto* p = reinterpret_cast<const uint8_t*>(&v);
         kept_.push_back({&v, sizeof v});
-        old_.insert(old_.end(), p, p + sizeof v);
+        old_.resize(old_.size() + sizeof v);
+        std::memcpy(&old_[old_.size() - sizeof v], &v, sizeof v);
     }
     void Undo() {
         size_t end = old_.size();

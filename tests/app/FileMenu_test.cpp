@@ -6,10 +6,12 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <random>
 #include <unistd.h>
 #include "AppTest.h"
 #include "Beam.h"
 #include "BeamFile.h"
+#include "BeamFileCheck.h"
 #include "BinFile.h"
 #include "FileSizeLimit.h"
 #include "GuiTest.h"
@@ -17,6 +19,7 @@
 #include "LoadData.h"
 #include "ResultTexts.h"
 #include "ResultsBeam.h"
+#include "RunError.h"
 #include "SetHeader.h"
 #include "TempDir.h"
 
@@ -421,6 +424,77 @@ TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
     EXPECT_EQ(Factor_Mom, 1e-06f);
     EXPECT_EQ(Unit_St, "ksi");  // not among the defaults
     EXPECT_EQ(FactoredLoads, -1);
+}
+
+// Random changes of a good file: byte changes (half of them
+// in the head, the model block and the loads), truncations and splices.
+void Mutate(std::vector<uint8_t>& b, std::mt19937& random) {
+    auto below = [&](size_t n) { return n == 0 ? size_t(0) : size_t(random() % n); };
+    const size_t front = 712 + 228 * 3 + 7539 + 1632 * 3;
+    switch (random() % 10) {
+        case 0: case 1:
+            b.resize(below(b.size()));
+            break;
+        case 2: case 3: {
+            const size_t n = 1 + below(300), from = below(b.size() - n), to = below(b.size() - n);
+            if (random() % 2)
+                std::copy_n(b.begin() + from, n, b.begin() + to);
+            else
+                b.insert(b.begin() + to, b.begin() + from, b.begin() + from + n);
+            break;
+        }
+        case 4: {
+            const size_t n = 1 + below(300), at = below(b.size() - n);
+            b.erase(b.begin() + at, b.begin() + at + n);
+            break;
+        }
+        default:
+            for (size_t k = 1 + below(4); k > 0; --k) b[below(random() % 2 ? front : b.size())] = uint8_t(random());
+    }
+}
+
+TEST_F(FileMenu, RandomlyDamagedFilesAreRefusedOrOpenIntoASoundBeam) {
+    ThreeCases();
+    TIndexFrm& f = *IndexFrm;
+    const std::vector<uint8_t> good = BeamDataFileBytes();
+    const std::string path = (dir.path() / "mutant.kvl").string();
+    const std::string refusal = "Cannot open \"" + path + "\": ";
+    Choose(path);
+    std::mt19937 random(20261207);
+    int refused = 0, opened = 0;
+    std::vector<uint8_t> before = good;
+    for (int i = 0; i < 2000; ++i) {
+        std::vector<uint8_t> b = good;
+        Mutate(b, random);
+        WriteFile(path, b);
+        std::optional<BeamFileImage> image;
+        try {
+            image = LoadBeamFile(path);
+        } catch (const RunError& e) {
+            ++refused;
+            const std::string what = e.what();
+            ASSERT_EQ(what.rfind(refusal, 0), 0u) << i << ": " << what;
+            for (const char* internal : {"Range check error", "valid integer", "overflow", "Invalid floating", "stoll"})
+                ASSERT_EQ(what.find(internal), std::string::npos) << i << ": " << what;
+            ASSERT_TRUE(BeamDataFileBytes() == before) << i << ": " << e.what();
+            continue;
+        }
+        // Every tenth file opened goes through the window, drawing included;
+        // the others are read and their results restored without drawing.
+        if (++opened % 10 == 0) {
+            Messages().clear();
+            f.Open1.Click();
+            ASSERT_EQ(Messages(), Lines_t{}) << i;
+        } else {
+            ReadBeamFile(*image);
+            if (ResultsReady == 1) RestoreStoredResults(CaseTextHooks());
+        }
+        // The tables read for real keep every rule the trial read kept.
+        CheckBeamTables(image->Layout);
+        before = BeamDataFileBytes();
+    }
+    EXPECT_GT(refused, 800);
+    EXPECT_GT(opened, 200);
 }
 
 }  // namespace
