@@ -60,7 +60,11 @@ void TBeamFrm::LayOut() {
     };
     for (const auto& p : places) p.c.SetBounds(p.left, p.top, p.width, p.height);
     for (gui::Panel* p : {&Panel1, &Panel2, &Panel4}) p->SetVisible(false);
-    for (gui::GroupBox* f : {&Frame_Steel, &Frame_Timber, &Frame_Data}) f->SetBounds(8, 338, 560, 178);
+    // One place, three frames: the one on top hides the others whole.
+    for (gui::GroupBox* f : {&Frame_Steel, &Frame_Timber, &Frame_Data}) {
+        f->SetBounds(8, 338, 560, 178);
+        f->SetOpaque(true);
+    }
     const int x[] = {10, 260, 510};
     gui::Label* captions[] = {&Label_Ixx, &Label_E, &Label_Yrec};
     gui::Edit* edits[] = {&Edit_Ixx, &Edit_E, &Edit_Yrec};

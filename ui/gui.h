@@ -271,6 +271,7 @@ public:
 class GroupBox : public Container {
 public:
     GroupBox(Container& parent, const std::string& caption);
+    void SetOpaque(bool on);  // hides what lies under it in the window's colour
 };
 
 class ListBox : public Control {

@@ -133,6 +133,7 @@ Panel::Panel(Container& parent, const std::string& caption) : Container(&parent,
 
 GroupBox::GroupBox(Container& parent, const std::string& caption)
     : Container(&parent, new QGroupBox(qt::Q(caption))) {}
+void GroupBox::SetOpaque(bool on) { w_->setAutoFillBackground(on); }
 
 // ---- Edit --------------------------------------------------------------------------
 namespace {
