@@ -1,5 +1,4 @@
 #include "BeamText.h"
-#include <charconv>
 #include <cmath>
 #include "Checked.h"
 #include "RunError.h"
@@ -16,10 +15,4 @@ double FieldNumber(const std::string& text, const std::string& field) {
     }
     if (!(std::fabs(v) <= 3.40282347e38L)) throw RunError(field + ": '" + text + "' is too large");
     return static_cast<double>(v);
-}
-
-std::string ExactText(float value) {
-    char buf[64];
-    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed).ptr;
-    return std::string(buf, end);
 }

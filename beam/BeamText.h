@@ -10,7 +10,3 @@ double Shown(double value, float factor);
 // A typed value: a blank text reads as 0; a text that is not wholly a number,
 // or one beyond single precision, is refused with a message naming the field.
 double FieldNumber(const std::string& text, const std::string& field);
-
-// A value as the shortest text that reads back as the same single, so that
-// re-expressing it in other units loses nothing.
-std::string ExactText(float value);

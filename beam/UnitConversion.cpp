@@ -1,4 +1,5 @@
 #include "UnitConversion.h"
+#include <cfloat>
 #include <cmath>
 #include "BeamText.h"
 #include "Global.h"
@@ -53,14 +54,18 @@ std::string ElasticModulusLabel() {
 std::string UnitInBrackets(const std::string& unit) { return "(" + unit + ")"; }
 
 std::string ConvertedMemberText(const std::string& text, OldFactorIndex old, float newFactor) {
-    if (text.empty() || OldFactors[old] == newFactor) return text;
-    // A text that is no number stays as typed, for Next to refuse by name.
+    if (text.empty() || OldFactors[old] == newFactor || !Usable(OldFactors[old]) || !Usable(newFactor)) return text;
+    // A text that is no number, or too large, stays as typed, for Next to
+    // refuse by name.
+    long double typed = 0;
     try {
-        StrToFloat(text);
+        typed = StrToFloat(text);
     } catch (const RunError&) {
         return text;
     }
-    return ConvertedText(text, OldFactors[old], newFactor, [](double v) { return ExactText(float(v)); });
+    const long double internal = static_cast<long double>(static_cast<float>(typed)) * OldFactors[old];
+    if (!(std::fabs(typed) <= FLT_MAX && std::fabs(internal) <= FLT_MAX)) return text;
+    return ReadBackText(static_cast<float>(internal), newFactor, SigFig4);
 }
 
 void ConvertSpanTexts() {

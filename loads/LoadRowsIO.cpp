@@ -32,31 +32,9 @@ float Stored(const gui::Edit& e, long double factor, const std::string& load, lo
     return float(s);
 }
 
-bool ReadsAs(const std::string& text, long double factor, float stored) {
-    try {
-        return float(StrToFloat(text) * factor) == stored;
-    } catch (const RunError&) {
-        return false;
-    }
-}
-
-// A stored value in display units, as a text that reads back as the same
-// value, so that showing the rows and reading them again changes no load: the
-// formatted text where it does, else the shortest text that does.
-std::string ShownText(float stored, float factor, std::string (*format)(double)) {
-    const long double shown = (long double)stored / factor;
-    std::string text = format(double(stored / factor));
-    for (int figures = 1; figures <= 21 && !ReadsAs(text, factor, stored); ++figures) {
-        char buf[48];
-        std::snprintf(buf, sizeof buf, "%.*Lg", figures, shown);
-        text = buf;
-    }
-    return text;
-}
-
 // Zero values are shown as empty fields.
 void ShowValue(gui::Edit& e, float stored, float factor) {
-    e.SetText(stored == 0 ? "" : ShownText(stored, factor, SigFig4Dec3));
+    e.SetText(stored == 0 ? "" : ReadBackText(stored, factor, SigFig4Dec3));
 }
 
 }  // namespace
@@ -125,7 +103,7 @@ void TLoadDataFrm::FillLoadRows() {
             ShowValue(r.Edit_Cover, row[LCover], Factor_L);
         }
         // A factor is shown even when 0, as an empty one reads as 1.
-        if (k == 1 || k == -1) r.Edit_LF.SetText(ShownText(row[LFactor], 1, SigFig3Dec3));
+        if (k == 1 || k == -1) r.Edit_LF.SetText(ReadBackText(row[LFactor], 1, SigFig3Dec3));
     }
     if (Material == "HRS" && SameForAllSpans == 1) {
         const LoadRecord& self = LoadRows[SelfWeightSlot];
@@ -133,6 +111,6 @@ void TLoadDataFrm::FillLoadRows() {
         Check_Swt.SetCheckedQuietly(self[LApplied] == 1.0f);
         std::string rate = SigFig3Dec3(SelfWeightRate() / Factor_R);
         lbl_Swt.SetCaption(std::string(" ").append(rate).append(" ").append(Unit_R.str()));
-        Edit_LF.SetText(ShownText(self[LFactor] == 0.0f ? 1.4f : self[LFactor], 1, SigFig3Dec3));
+        Edit_LF.SetText(ReadBackText(self[LFactor] == 0.0f ? 1.4f : self[LFactor], 1, SigFig3Dec3));
     }
 }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include "RunError.h"
 #include <charconv>
+#include <cstdio>
 
 int32_t StrToInt(const std::string& text) {
     size_t i = 0;
@@ -82,4 +83,25 @@ double TextNumber(const std::string& text) {
         return tiny ? 0.0 : s[start] == '-' ? -HUGE_VAL : HUGE_VAL;
     }
     return static_cast<double>(v);
+}
+
+namespace {
+bool ReadsAs(const std::string& text, long double factor, float stored) {
+    try {
+        return float(StrToFloat(text) * factor) == stored;
+    } catch (const RunError&) {
+        return false;
+    }
+}
+}  // namespace
+
+std::string ReadBackText(float stored, float factor, std::string (*format)(double)) {
+    const long double shown = (long double)stored / factor;
+    std::string text = format(double(stored / factor));
+    for (int figures = 1; figures <= 21 && !ReadsAs(text, factor, stored); ++figures) {
+        char buf[48];
+        std::snprintf(buf, sizeof buf, "%.*Lg", figures, shown);
+        text = buf;
+    }
+    return text;
 }

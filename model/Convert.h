@@ -15,3 +15,8 @@ long double StrToFloat(const std::string& text);
 // The number a text begins with (leading blanks, a sign, digits, a decimal
 // point and an exponent); 0 for an empty text or one that begins otherwise.
 double TextNumber(const std::string& text);
+
+// A stored value in display units (stored / factor) as a text that reads back
+// as the same single: the formatted text where it does, else the shortest
+// that does; so that showing a value and reading it again changes nothing.
+std::string ReadBackText(float stored, float factor, std::string (*format)(double));

@@ -141,12 +141,12 @@ TEST(BeamWindow, CancelRestoresTheCommittedBeam) {
     EXPECT_EQ(SpanCount, 2);
     EXPECT_EQ(w.Edit_Spans.Text(), "2");
     EXPECT_EQ(w.Grid_Lengths.ColCount(), 4);
-    EXPECT_EQ(w.Grid_Lengths.Cell(1, 1), "1.5");
+    EXPECT_EQ(w.Grid_Lengths.Cell(1, 1), "1.500");
     EXPECT_EQ(w.Grid_Lengths.Cell(1, 0), " LHC ");
-    EXPECT_EQ(w.Grid_Spans.Cell(3, 2), "4");
+    EXPECT_EQ(w.Grid_Spans.Cell(3, 2), "4.000");
     EXPECT_EQ(w.Grid_Spans.Cell(0, 2), "\n Length  (m)");  // headings untouched
     EXPECT_EQ(w.Edit_Ixx.Text(), "8000");
-    EXPECT_EQ(SpanTextTable[1][1], "6");
+    EXPECT_EQ(SpanTextTable[1][1], "6.000");
     EXPECT_EQ(SpanTextTable[27][0], "0");
     ASSERT_EQ(w.List_Props.Count(), 4);  // only the stored section text
     EXPECT_EQ(w.List_Props.Item(1), " Ixx = 8000 cm^4");
@@ -274,7 +274,7 @@ TEST(BeamWindow, RefillAfterOpenShowsTheBeamWhateverItsTableAndChoice) {
     EXPECT_EQ(SpanCount, 2);
     EXPECT_EQ(w.Grid_Spans.ColCount(), 3);
     EXPECT_EQ(w.Grid_Spans.Cell(1, 1), "Span one");
-    EXPECT_EQ(w.Grid_Spans.Cell(2, 2), "10");
+    EXPECT_EQ(w.Grid_Spans.Cell(2, 2), "10.00");
     EXPECT_EQ(w.Grid_Spans.Cell(2, 3), "8000");
     EXPECT_TRUE(w.Check_RHF.Checked());
     EXPECT_FALSE(w.Check_IE.Checked());

@@ -223,7 +223,7 @@ TEST(Preferences, ResetShowsTheSavedDefaultsForOkToTake) {
         EXPECT_FALSE(prefs.Showing());
     }
     EXPECT_EQ(Unit_L, "m");  // OK took them, Cancel had not
-    EXPECT_EQ(lengths.Cell(1, 1), "6");
+    EXPECT_EQ(lengths.Cell(1, 1), "6.000");
     lengths.SetCell(1, 1, "");
 
     Unit_PL = "Kips";
