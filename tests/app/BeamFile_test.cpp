@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 #include "BeamFile.h"
@@ -9,6 +11,7 @@
 #include "ResultsBeam.h"
 #include "RunError.h"
 #include "SigFig.h"
+#include "TempDir.h"
 
 using namespace results_test;
 using Bytes = std::vector<uint8_t>;
@@ -159,6 +162,8 @@ TEST_F(BeamFileLayoutTest, ShortOrOversizedFilesAreRefusedBeforeAnyTableChanges)
     EXPECT_EQ(NumLoadcases, 7);
 }
 
+size_t OldLoad(int lc, int slot, int field) { return 2565 + ((lc - 1) * 51 + slot - 1) * 32 + 4 * field; }
+
 // An old-layout file of two spans and a right cantilever, laid out field by
 // field at its offsets.
 Bytes OldFile() {
@@ -182,9 +187,12 @@ Bytes OldFile() {
     PutDouble(&b[2061], 11500);
     PutInt32(&b[2077], -1);  // simple
     PutInt32(&b[2081], 1);   // fixed
-    // Loadcase 3, slot 4: a point load with factor 1.5.
-    const float load[] = {1, 2500, 10000, 0, 0, 1.5f, 1, 0};
-    for (int f = 0; f < 8; ++f) PutSingle(&b[2565 + (2 * 51 + 3) * 32 + 4 * f], load[f]);
+    // Slot 4: a point load with factor 1.5, applied in loadcase 3.
+    const float load[] = {1, 2500, 10000, 0, 0, 1.5f};
+    for (int lc = 1; lc <= 25; ++lc) {
+        for (int f = 0; f < 6; ++f) PutSingle(&b[OldLoad(lc, 4, f)], load[f]);
+        PutSingle(&b[OldLoad(lc, 4, LApplied)], lc == 3 ? 1.0f : -1.0f);
+    }
     PutInt32(&b[43365], 2);
     PutInt32(&b[43369], 3);
     PutInt32(&b[43373 + 4 * 2], 1);
@@ -242,8 +250,7 @@ TEST_F(BeamFileLayoutTest, OldLayoutKeepsItsLimits) {
     Bytes b = OldFile();
     PutStr(b, 43481, "Junk");
     PutInt32(&b[2077], 1);
-    const float noFactor = 1.0f;
-    PutSingle(&b[2565 + (2 * 51 + 3) * 32 + 20], noFactor);
+    for (int lc = 1; lc <= 25; ++lc) PutSingle(&b[OldLoad(lc, 4, LFactor)], 1.0f);
     ReadBeamFileOld(b);
     EXPECT_EQ(Material, "Misc");
     EXPECT_EQ(SupportTypes[0], SupportFixed);
@@ -261,6 +268,38 @@ TEST_F(BeamFileLayoutTest, OldLayoutKeepsItsLimits) {
     EXPECT_EQ(ErrorOf([&] { ReadBeamFileOld(cut); }), "Read beyond end of file");
     EXPECT_EQ(NumSpans, 1);
     EXPECT_EQ(BeamLength, 3000.0);
+}
+
+TEST_F(BeamFileLayoutTest, OldFilesAreLoadedOnlyWhenSoundAndChangeNothingWhileChecked) {
+    TempDir dir;
+    SetBeam({3000});
+    Header_Company = "Mine";
+    auto load = [](const Bytes& b) {
+        std::ofstream("old.kvl", std::ios::binary).write(reinterpret_cast<const char*>(b.data()), b.size());
+        return ErrorOf([] { LoadBeamFile("old.kvl"); });
+    };
+    EXPECT_EQ(load(OldFile()), "");
+    const struct {
+        std::string reason;
+        std::function<void(Bytes&)> damage;
+    } cases[] = {
+        {"the number of spans is 11; it must be 1 to 10", [](Bytes& b) { PutInt32(&b[43365], 11); }},
+        {"the file ends before its data is complete", [](Bytes& b) { b.pop_back(); }},
+        {"the beam has no support at its left end", [](Bytes& b) { PutInt32(&b[2077], 0); }},
+        {"span 2 is marked absent", [](Bytes& b) { PutDouble(&b[2085 + 48], 0); }},
+        {"the length unit has the factor 0; it must be more than 0", [](Bytes& b) { PutSingle(&b[1929], 0); }},
+        {"load row 4 of loadcase 2 differs from the same row of loadcase 1",
+         [](Bytes& b) { PutSingle(&b[OldLoad(2, 4, LDist)], 3000); }},
+    };
+    for (const auto& c : cases) {
+        Bytes b = OldFile();
+        c.damage(b);
+        EXPECT_EQ(load(b), "Cannot open \"old.kvl\": " + c.reason + ".");
+    }
+    EXPECT_EQ(NumSpans, 1);
+    EXPECT_EQ(BeamLength, 3000.0);
+    EXPECT_EQ(Header_Company, "Mine");
+    Header_Company = "";
 }
 
 }  // namespace
