@@ -16,18 +16,22 @@ void SaveOldFactors() {
 
 namespace {
 bool Usable(float f) { return f != 0.0f && std::isfinite(f); }
-
-// The typed value, read to single precision, in the new unit.
-float Reexpressed(const std::string& text, float oldFactor, float newFactor) {
-    const float typed = static_cast<float>(TextNumber(text));
-    return static_cast<float>(static_cast<long double>(typed) * oldFactor / newFactor);
-}
 }  // namespace
 
 std::string ConvertedText(const std::string& text, float oldFactor, float newFactor,
                           NumberFormat format) {
     if (!Usable(oldFactor) || !Usable(newFactor)) return text;
-    return format(Reexpressed(text, oldFactor, newFactor));
+    // A text that is no number, or too large, stays as typed, for Next to
+    // refuse by name; a blank one is a zero.
+    long double typed = 0;
+    try {
+        typed = FieldNumber(text, "");
+    } catch (const RunError&) {
+        return text;
+    }
+    const long double internal = static_cast<long double>(static_cast<float>(typed)) * oldFactor;
+    if (!(std::fabs(internal) <= FLT_MAX)) return text;
+    return ReadBackText(static_cast<float>(internal), newFactor, format);
 }
 
 void ConvertEdit(gui::Edit& edit, float oldFactor, float newFactor) {
@@ -36,10 +40,9 @@ void ConvertEdit(gui::Edit& edit, float oldFactor, float newFactor) {
 
 void ConvertGridColumn(gui::StringGrid& grid, int col, int first, int last, float oldFactor,
                        float newFactor) {
-    if (!Usable(oldFactor) || !Usable(newFactor)) return;
     for (int row = first; row <= last; ++row) {
-        const float value = Reexpressed(grid.Cell(col, row), oldFactor, newFactor);
-        grid.SetCell(col, row, value == 0.0f ? std::string() : SigFig5(value));
+        const std::string text = ConvertedText(grid.Cell(col, row), oldFactor, newFactor, SigFig5);
+        grid.SetCell(col, row, text == SigFig5(0) ? std::string() : text);
     }
 }
 
@@ -54,18 +57,8 @@ std::string ElasticModulusLabel() {
 std::string UnitInBrackets(const std::string& unit) { return "(" + unit + ")"; }
 
 std::string ConvertedMemberText(const std::string& text, OldFactorIndex old, float newFactor) {
-    if (text.empty() || OldFactors[old] == newFactor || !Usable(OldFactors[old]) || !Usable(newFactor)) return text;
-    // A text that is no number, or too large, stays as typed, for Next to
-    // refuse by name.
-    long double typed = 0;
-    try {
-        typed = StrToFloat(text);
-    } catch (const RunError&) {
-        return text;
-    }
-    const long double internal = static_cast<long double>(static_cast<float>(typed)) * OldFactors[old];
-    if (!(std::fabs(typed) <= FLT_MAX && std::fabs(internal) <= FLT_MAX)) return text;
-    return ReadBackText(static_cast<float>(internal), newFactor, SigFig4);
+    if (text.empty() || OldFactors[old] == newFactor) return text;
+    return ConvertedText(text, OldFactors[old], newFactor, SigFig4);
 }
 
 void ConvertSpanTexts() {

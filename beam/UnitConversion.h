@@ -18,17 +18,18 @@ extern std::array<float, 12> OldFactors;
 void SaveOldFactors();
 
 using NumberFormat = std::string (*)(double);
-// A value typed in the unit of factor oldFactor (the number the text begins
-// with, 0 when none), read to single precision,
-// as text in the unit of factor newFactor (input rule: internal = typed x
-// factor). A zero or non-finite factor leaves the text as it is.
+// A value typed in the unit of factor oldFactor as text in the unit of factor
+// newFactor (input rule: internal = typed x factor), with the figures that
+// read back as the same stored value, so that a change of units never changes
+// a value. A blank text is a zero; a text that is no number, a value too
+// large, or a zero or non-finite factor leave the text as it is.
 std::string ConvertedText(const std::string& text, float oldFactor, float newFactor,
                           NumberFormat format);
 
 // Re-expresses an edit's text with SigFig3.
 void ConvertEdit(gui::Edit& edit, float oldFactor, float newFactor);
-// Re-expresses rows first..last of a grid column with SigFig5; a result of
-// exactly 0 leaves the cell empty.
+// Re-expresses rows first..last of a grid column with SigFig5; a zero
+// leaves the cell empty.
 void ConvertGridColumn(gui::StringGrid& grid, int col, int first, int last, float oldFactor,
                        float newFactor);
 

@@ -12,23 +12,12 @@
 
 namespace {
 
-bool Blank(const std::string& t) { return t.find_first_not_of(' ') == std::string::npos; }
-
 // A typed value times its unit factor, as stored; an empty text reads as
 // `empty`. A text that is not a number, or a value too large to store, is
 // refused with a message that names the load.
 float Stored(const gui::Edit& e, long double factor, const std::string& load, long double empty = 0) {
-    std::string t = e.Text();
-    long double v = empty;
-    if (!Blank(t)) {
-        try {
-            v = StrToFloat(t);
-        } catch (const RunError& err) {
-            throw RunError(load + ": " + err.what());
-        }
-    }
-    long double s = v * factor;
-    if (std::fabs(s) > FLT_MAX) throw RunError(load + ": '" + t + "' is too large");
+    const long double s = FieldNumber(e.Text(), load, empty) * factor;
+    if (std::fabs(s) > FLT_MAX) throw RunError(load + ": '" + e.Text() + "' is too large");
     return float(s);
 }
 

@@ -1,4 +1,5 @@
 #include "Convert.h"
+#include <cfloat>
 #include <cmath>
 #include <cctype>
 #include "RunError.h"
@@ -83,6 +84,18 @@ double TextNumber(const std::string& text) {
         return tiny ? 0.0 : s[start] == '-' ? -HUGE_VAL : HUGE_VAL;
     }
     return static_cast<double>(v);
+}
+
+long double FieldNumber(const std::string& text, const std::string& field, long double blank) {
+    if (text.find_first_not_of(' ') == std::string::npos) return blank;
+    long double v = 0;
+    try {
+        v = StrToFloat(text);
+    } catch (const RunError&) {
+        throw RunError(field + ": '" + text + "' is not a number");
+    }
+    if (!(std::fabs(v) <= FLT_MAX)) throw RunError(field + ": '" + text + "' is too large");
+    return v;
 }
 
 namespace {

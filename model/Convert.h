@@ -16,6 +16,11 @@ long double StrToFloat(const std::string& text);
 // point and an exponent); 0 for an empty text or one that begins otherwise.
 double TextNumber(const std::string& text);
 
+// A typed field's value: a blank text reads as `blank`; a text that is not
+// wholly a number, or one beyond single precision, is refused with a message
+// naming the field.
+long double FieldNumber(const std::string& text, const std::string& field, long double blank = 0);
+
 // A stored value in display units (stored / factor) as a text that reads back
 // as the same single: the formatted text where it does, else the shortest
 // that does; so that showing a value and reading it again changes nothing.

@@ -20,7 +20,7 @@ TEST(UnitConversionWindows, TimberCalculatorAndModulusLabels) {
     PreferencesFrm->Show();
     PreferencesFrm->Option_ZPlastic.Click();
     ChooseUnits({"Option_Sect_E_KSI", "Option_Sect_L_cm"});
-    EXPECT_EQ(BeamFrm->Edit_Timber_E.Text(), "29700");
+    EXPECT_EQ(BeamFrm->Edit_Timber_E.Text(), "29732.724");  // 29700 would be another E
     EXPECT_EQ(BeamFrm->Label_TimE.Caption(), "KSI");
     EXPECT_EQ(BeamFrm->Edit_Timber_W.Text(), "15.0");
     EXPECT_EQ(BeamFrm->lbl_Wunit.Caption(), "cm");

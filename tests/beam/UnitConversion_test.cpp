@@ -11,29 +11,34 @@
 
 namespace {
 
+// A change of units never changes a value: the formatted text where it
+// reads back as the value typed, else the figures that do.
 TEST(UnitConversion, TextsKeepTheirValueInTheNewUnit) {
-    EXPECT_EQ(ConvertedText("2.5", 1000, 1, SigFig3), "2500");        // m to mm
-    EXPECT_EQ(ConvertedText("0.125", 1000, 1, SigFig3), "125");
-    EXPECT_EQ(ConvertedText("12.5", 1000, 1, SigFig3), "12500");      // kN to N
-    EXPECT_EQ(ConvertedText("205000", 1, 6.89476f, SigFig3), "29700"); // N/mm^2 to KSI
-    EXPECT_EQ(ConvertedText("10", 304.8f, 1000, SigFig3), "3.05");     // ft to m
-    // Unchanged units still pass through the formatter.
-    EXPECT_EQ(ConvertedText("2.5", 1000, 1000, SigFig3), "2.50");
-    EXPECT_EQ(ConvertedText("12.345", 1, 1, SigFig3), "12.3");
-    EXPECT_EQ(ConvertedText("", 1000, 1, SigFig3), "0.0");
-    EXPECT_EQ(ConvertedText("2e6", 1000, 1, SigFig3), "#####");
-    // No factor to convert with: the text stays.
-    EXPECT_EQ(ConvertedText("2.5", 0, 1, SigFig3), "2.5");
-    EXPECT_EQ(ConvertedText("2.5", 1000, 0, SigFig3), "2.5");
+    struct Case { const char* text; float oldFactor, newFactor; const char* converted; };
+    const Case cases[] = {
+        {"2.5", 1000, 1, "2500"},                 // m to mm
+        {"0.125", 1000, 1, "125"},
+        {"12.5", 1000, 1, "12500"},               // kN to N
+        {"205000", 1, 6.89476f, "29732.724"},     // N/mm^2 to KSI: not 29700
+        {"10", 304.8f, 1000, "3.048"},            // ft to m: not 3.05
+        {"12345", 1, 1000, "12.345"},             // mm to m: not 12.3
+        {"2.5", 1000, 1000, "2.50"},              // unchanged units still pass through the formatter
+        {"12.345", 1, 1, "12.345"},
+        {"", 1000, 1, "0.0"},                     // a blank is a zero
+        {"   ", 1000, 1, "0.0"},
+        {".5", 1, 1, "0.500"},
+        {"2e6", 1000, 1, "2e+09"},                // beyond the formatter's range
+        {"2.5", 0, 1, "2.5"},                     // no factor to convert with
+        {"2.5", 1000, 0, "2.5"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ConvertedText(c.text, c.oldFactor, c.newFactor, SigFig3), c.converted) << c.text;
 }
 
-TEST(UnitConversion, TextsAreReadAsTheNumberTheyBeginWith) {
-    EXPECT_EQ(ConvertedText("  -1.5e2x", 1, 1, SigFig3), "-150");
-    EXPECT_EQ(ConvertedText("12abc", 1, 1, SigFig3), "12.0");
-    EXPECT_EQ(ConvertedText(".5", 1, 1, SigFig3), "0.500");
-    EXPECT_EQ(ConvertedText("4e", 1, 1, SigFig3), "4.00");
-    for (const char* none : {"   ", "abc", "-", ".", "nan", "inf", "+.e3", "0x10"})
-        EXPECT_EQ(ConvertedText(none, 1000, 1, SigFig3), "0.0") << none;
+// What Next would refuse by name stays as typed.
+TEST(UnitConversion, TextsThatAreNoNumberStayAsTyped) {
+    for (const char* none : {"  -1.5e2x", "12abc", "12,5", "4e", "abc", "-", ".", "nan", "inf", "+.e3", "0x10", "1e39"})
+        EXPECT_EQ(ConvertedText(none, 1000, 1, SigFig3), none);
 }
 
 TEST(UnitConversion, GridCellsOfZeroAreLeftEmpty) {
@@ -50,7 +55,7 @@ TEST(UnitConversion, GridCellsOfZeroAreLeftEmpty) {
     EXPECT_EQ(grid.Cell(2, 1), "80000000");
     EXPECT_EQ(grid.Cell(2, 2), "");
     EXPECT_EQ(grid.Cell(2, 3), "");
-    EXPECT_EQ(grid.Cell(2, 4), "12346");
+    EXPECT_EQ(grid.Cell(2, 4), "12345.601");  // the single read from 1.23456 cm^4
     EXPECT_EQ(grid.Cell(3, 1), "99");
 }
 

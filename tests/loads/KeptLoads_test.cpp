@@ -100,7 +100,7 @@ TEST_F(LoadsWindow, ARefusedNextLeavesTheModelAndResultsAsTheLastAcceptedNext) {
          [](LoadsWindow& t) { SupportTypes[1] = SupportForkhead, t.R(1).Edit_LF.SetText("1.6"); },
          {Forkhead}},
         {"not a number", [](LoadsWindow& t) { t.R(2).Edit_UDLF.SetText("5 kN"); },
-         {"Load 2: '5 kN' is not a valid floating point value"}},
+         {"Load 2: '5 kN' is not a number"}},
         {"overflow", [](LoadsWindow& t) { t.R(1).Edit_PL.SetText("1e39"); }, {"Load 1: '1e39' is too large"}},
         {"overflow in newtons", [](LoadsWindow& t) { t.R(1).Edit_PL.SetText("1e36"); },
          {"Load 1: '1e36' is too large"}},

@@ -144,7 +144,7 @@ TEST_F(LoadsWindow, TextThatIsNotANumberAbandonsNextAndKeepsTheTable) {
     LoadTable[1][1][LStart] = 7;
     R(1).Edit_PL.SetText("1,5");
     Next();
-    EXPECT_EQ(Messages(), Msgs{"Load 1: '1,5' is not a valid floating point value"});
+    EXPECT_EQ(Messages(), Msgs{"Load 1: '1,5' is not a number"});
     EXPECT_EQ(LoadTable[1][1][LStart], 7.0f);
     EXPECT_EQ(LoadRows[1][LStart], 100.0f);
     EXPECT_TRUE(F().Showing());
