@@ -267,7 +267,7 @@ void TBeamFrm::ShowBeamData() {
         std::snprintf(flag, sizeof flag, "%1.0f", BeamGeometryTable[m][0]);
         SpanTextTable[m][TExists] = flag;
         for (int t = TLength; t <= TArea; ++t)
-            SpanTextTable[m][t] = ReadBackText(ToSingle(BeamGeometryTable[m][t]), *factors[t], SigFig4);
+            SpanTextTable[m][t] = ReadBackMemberText(BeamGeometryTable[m][t], *factors[t], SigFig4);
     }
 
     TimberW = TimberWStored;

@@ -2,6 +2,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cctype>
+#include "Checked.h"
 #include "RunError.h"
 #include <charconv>
 #include <cstdio>
@@ -99,22 +100,42 @@ long double FieldNumber(const std::string& text, const std::string& field, long 
 }
 
 namespace {
-bool ReadsAs(const std::string& text, long double factor, float stored) {
+// The text as a number; a text that is none reads as no value at all.
+template <class Test>
+bool TextPasses(const std::string& text, Test test) {
     try {
-        return float(StrToFloat(text) * factor) == stored;
+        return test(StrToFloat(text));
     } catch (const RunError&) {
         return false;
     }
 }
-}  // namespace
 
-std::string ReadBackText(float stored, float factor, std::string (*format)(double)) {
-    const long double shown = (long double)stored / factor;
-    std::string text = format(double(stored / factor));
-    for (int figures = 1; figures <= 21 && !ReadsAs(text, factor, stored); ++figures) {
+// The formatted text where it passes, else the shortest figures of the shown
+// value that do, trying up to `most` figures.
+template <class Test>
+std::string FirstPassing(std::string text, long double shown, int most, Test test) {
+    for (int figures = 1; figures <= most && !TextPasses(text, test); ++figures) {
         char buf[48];
         std::snprintf(buf, sizeof buf, "%.*Lg", figures, shown);
         text = buf;
     }
     return text;
+}
+}  // namespace
+
+std::string ReadBackText(float stored, float factor, std::string (*format)(double)) {
+    return FirstPassing(format(double(stored / factor)), (long double)stored / factor, 21,
+                        [&](long double v) { return float(v * factor) == stored; });
+}
+
+std::string ReadBackMemberText(double stored, float factor, std::string (*format)(double)) {
+    // As the beam window reads a member value: the text as a single, times
+    // the factor, kept as a double.
+    const auto readsAsStored = [&](long double v) {
+        return std::fabs(v) <= FLT_MAX && double((long double)float(v) * factor) == stored;
+    };
+    // A value the window stored itself is a single times the factor: nine
+    // figures of that single read back as it.
+    const std::string text = FirstPassing(format(stored / factor), (long double)stored / factor, 9, readsAsStored);
+    return TextPasses(text, readsAsStored) ? text : ReadBackText(ToSingle(stored), factor, format);
 }

@@ -82,7 +82,7 @@ TEST(BeamNext, GeometryFromTypedTextsInOtherUnits) {
     TBeamFrm& w = Window();
     w.Check_LHC.Click();
     w.Check_RHF.Click();
-    OneSectionBeam({"12.5", "20", "7.3"}, "510.2", "29700", "9.1");
+    OneSectionBeam({"12.5", "20", "7.3"}, "987.6", "29700", "9.1");
     Type(w.Grid_Lengths, 1, 1, "3.75");  // the LHC
     SpanTextTable[1][5] = "14.7";        // area, as a section table gives it
     EXPECT_EQ(Next(), std::vector<std::string>{});
@@ -95,7 +95,7 @@ TEST(BeamNext, GeometryFromTypedTextsInOtherUnits) {
         EXPECT_EQ(BeamGeometryTable[k][0], 1.0);
         EXPECT_EQ(BeamGeometryTable[k][1], Internal(lengths[k - 1], 304.8f)) << k;
         EXPECT_EQ(BeamGeometryTable[k][2], Internal("29700", 6.89476f));
-        EXPECT_EQ(BeamGeometryTable[k][3], Internal("510.2", 416231.4f));
+        EXPECT_EQ(BeamGeometryTable[k][3], Internal("987.6", 416231.4f));
         EXPECT_EQ(BeamGeometryTable[k][4], Internal("9.1", 25.4f));
     }
     EXPECT_EQ(BeamGeometryTable[1][5], Internal("14.7", 645.16f));
@@ -112,9 +112,19 @@ TEST(BeamNext, GeometryFromTypedTextsInOtherUnits) {
                               BeamGeometryTable[3][1]);
     EXPECT_EQ(SameForAllSpans, 1);
     EXPECT_EQ(UniformSectionText[0], "4");
-    EXPECT_EQ(UniformSectionText[2], " Ixx = 510.2 in^4");
+    EXPECT_EQ(UniformSectionText[2], " Ixx = 987.6 in^4");
     EXPECT_EQ(UniformSectionText[3], "  E  = 29700 KSI");
     EXPECT_EQ(UniformSectionText[4], "  y  = 9.1 in");
+
+    // Refilled from the model, as after Open, and taken through Next again:
+    // every value stays.
+    const auto geometry = BeamGeometryTable;
+    w.ShowBeamData();
+    EXPECT_EQ(w.Edit_Ixx.Text(), "987.6");
+    EXPECT_EQ(w.Grid_Lengths.Cell(4, 1), "7.300");
+    EXPECT_EQ(Next(), std::vector<std::string>{});
+    for (int m = 0; m <= 26; ++m)
+        for (int t = 1; t <= 5; ++t) EXPECT_EQ(BeamGeometryTable[m][t], geometry[m][t]) << m << " " << t;
 }
 
 TEST(BeamNext, DroppedCantileverAndSpansLeaveNoLength) {
