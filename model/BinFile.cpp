@@ -66,7 +66,9 @@ void BinFile::Open(const std::string& name, Mode mode) {
     if (f_) Close();
     if (mode == Mode::Create) {
         target_ = ReplacedFile(name);
-        std::string tmpl = target_ + ".~XXXXXX";
+        // A short name of its own, so that the longest target name still
+        // leaves room for it; the same folder keeps the rename atomic.
+        std::string tmpl = (std::filesystem::path(target_).parent_path() / ".korvela~XXXXXX").string();
         errno = 0;
         const int fd = ::mkstemp(tmpl.data());
         if (fd < 0) {

@@ -32,26 +32,28 @@ TEST(BinFile, FoldersAndPipesAreRefusedWithoutBlocking) {
 
 TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
     TempDir dir;
+    // The longest name a folder holds: the temporary must not be longer.
+    const std::string name = std::string(251, 'a') + ".bin";
     {
-        BinFile f("a.bin", BinFile::Mode::Create);
+        BinFile f(name, BinFile::Mode::Create);
         f.WriteInt32(7);
         f.Close();
     }
     {
-        BinFile f("a.bin", BinFile::Mode::Create);
+        BinFile f(name, BinFile::Mode::Create);
         f.WriteInt32(8);
-        EXPECT_EQ(std::filesystem::file_size("a.bin"), 4u);
+        EXPECT_EQ(std::filesystem::file_size(name), 4u);
     }  // abandoned: the old file stays
     {
         const FileSizeLimit full(2);
-        EXPECT_EQ(Error([] {
-                      BinFile f("a.bin", BinFile::Mode::Create);
+        EXPECT_EQ(Error([&] {
+                      BinFile f(name, BinFile::Mode::Create);
                       f.WriteInt32(9);
                       f.Close();
                   }),
                   "Disk full");
     }
-    BinFile f("a.bin", BinFile::Mode::Read);
+    BinFile f(name, BinFile::Mode::Read);
     EXPECT_EQ(f.ReadInt32(), 7);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1) << "a temporary was left";
 }
