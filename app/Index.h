@@ -6,6 +6,8 @@
 #include "Picture.h"
 #include "gui.h"
 
+struct BeamFileImage;
+
 // The hooks that build each loadcase's result texts and the envelope text,
 // after an analysis and when a file's stored results are restored alike.
 AnalysisHooks CaseTextHooks();
@@ -97,6 +99,8 @@ private:
     void UpDown1Click();
     void New1Click();
     void Open1Click();
+    // Makes a checked image the open beam, named name; raises what fails.
+    void ShowBeamImage(const BeamFileImage& image, const std::string& name);
     // Shows the results a beam file brought, without a new analysis.
     void RestoreFileResults();
     void List_ResultsClick();

@@ -36,10 +36,31 @@ void TIndexFrm::Open1Click() {
     const std::string name = OpenDialog.FileName;
     // The whole file is read and checked before the open beam is given up.
     const BeamFileImage image = LoadBeamFile(name);
+    // Values the checks pass may still fail where they are shown or drawn
+    // (a stress or a drawing scale beyond range): the open beam then comes
+    // back from its own image, or, when it has no spans to keep, stays reset.
+    const BeamFileImage kept{BeamFileLayout::V4, BeamDataFileBytes()};
+    const std::string keptName = BeamFileName;
+    const int32_t keptMode = DisplayMode;
+    try {
+        ShowBeamImage(image, name);
+    } catch (const RunError&) {
+        try {
+            ShowBeamImage(kept, keptName);
+            DisplayMode = keptMode;  // the restore sets it from the loadcase count
+        } catch (const RunError&) {
+            ResetBeamData(*this);
+        }
+        gui::SetHourglass(false);
+        throw RunError("Cannot open \"" + name + "\": its values lie beyond what can be shown or drawn.");
+    }
+}
+
+void TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name) {
     ResetBeamData(*this);
     gui::SetHourglass(true);
     BeamFileName = name;
-    SetCaption(BeamFileName);
+    SetCaption(name.empty() ? "Korvela" : name);
     ReadBeamFile(image);
     // Only results the file keeps as those of its beam are shown; the old
     // layout keeps none.

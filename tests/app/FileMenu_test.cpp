@@ -334,6 +334,14 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 2, LDist)], 20000);
          }},
         {"results", "the results flag is 3; it must be 0 or 1", [&](Bytes& b) { PutInt32(&b[at.ResultsFlag()], 3); }},
+        // Values that pass the checks yet fail where they are shown or drawn.
+        {"huge", "its values lie beyond what can be shown or drawn",
+         [&](Bytes& b) {
+             PutDouble(&b[at.Geometry(2, GLength)], 1e300);
+             PutDouble(&b[at.B4() + 3051], 1e300);
+         }},
+        {"stress", "its values lie beyond what can be shown or drawn",
+         [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GIxx)], 1e-30); }},
     };
     const Bytes before = BeamDataFileBytes();
     const Lines_t results = Items(f.List_Results);
