@@ -143,7 +143,7 @@ private:
     std::vector<MemberAt> Members() const;
     // The count typed in Edit_Spans; one outside 1..MaxSpans is refused.
     int TypedSpanCount() const;
-    // The spinner offers 1 to 10 spans, or as many as the beam has.
+    // The count being edited, shown by the spinner.
     void SetSpanCount(int n);
     void RebuildSpanColumns();
     void WriteMemberCaptions();

@@ -56,9 +56,7 @@ int TBeamFrm::TypedSpanCount() const {
 }
 
 void TBeamFrm::SetSpanCount(int n) {
-    constexpr int Offered = 10;
     SpanCount = n;
-    UpDown_Spans.SetMax(std::max(Offered, n));
     UpDown_Spans.SetPosition(n);
 }
 

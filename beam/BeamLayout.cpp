@@ -77,7 +77,10 @@ void TBeamFrm::LayOut() {
 
     Image_Beam.SetSize(753, 81);
     Image1.SetSize(60, 110);
+    // The arrows reach every count the beam can hold, so that a click on
+    // them never cuts a beam typed or opened with more than ten spans.
     UpDown_Spans.SetMin(1);
+    UpDown_Spans.SetMax(MaxSpans);
     SetSpanCount(1);
     lbl_SpanNo.SetColour(gui::clWhite);
     lbl_SpanNo.SetAlignment(gui::Align::Center);

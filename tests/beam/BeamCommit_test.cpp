@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "BeamTest.h"
 #include <cstring>
+#include <tuple>
 #include "Checked.h"
 #include "Index.h"
 #include "UnitConversion.h"
@@ -283,8 +284,8 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     EXPECT_EQ(BeamLength, BeamGeometryTable[1][GLength] + BeamGeometryTable[2][GLength]);
     EXPECT_EQ(float(BeamLength), 16345.0f);
 
-    // An opened beam of 12 spans and a left cantilever: one click up keeps
-    // all 12, and the cantilever's column is captioned as such.
+    // An opened beam of 12 spans and a left cantilever: the arrows step from
+    // 12, and the cantilever's column is captioned as such.
     NumSpans = 12;
     BeamGeometryTable[0][GPresent] = 1;
     BeamGeometryTable[0][GLength] = 1000;
@@ -294,9 +295,15 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     EXPECT_EQ(w.Grid_Lengths.Cell(1, 0), " LHC ");
     EXPECT_EQ(w.Grid_Lengths.Cell(2, 0), " Span 1");
     w.UpDown_Spans.Step(1);
-    EXPECT_EQ(SpanCount, 12);
-    w.UpDown_Spans.Step(-1);
+    EXPECT_EQ(SpanCount, 13);
+    w.UpDown_Spans.Step(-2);
     EXPECT_EQ(SpanCount, 11);
+    // A count typed beyond ten steps from what was typed, up to 25.
+    for (const auto& [typed, step, count] : {std::tuple{"20", 1, 21}, {"25", 1, 25}, {"17", -1, 16}}) {
+        w.Edit_Spans.SetText(typed);
+        w.UpDown_Spans.Step(step);
+        EXPECT_EQ(SpanCount, count) << typed;
+    }
 
     // The timber calculator refuses what it cannot read, keeping its section.
     const float depth = TimberH;
