@@ -29,7 +29,7 @@ std::optional<std::string> CellText(float value, float factor, std::string (*for
 }
 
 float Typed(const std::string& text, float factor, const std::string& field) {
-    return ToSingle(Real(ToSingle(FieldNumber(text, field))) * Real(factor));
+    return ToSingle(Real(FieldNumber(text, field)) * Real(factor));
 }
 }  // namespace
 

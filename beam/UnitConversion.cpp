@@ -1,6 +1,7 @@
 #include "UnitConversion.h"
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include "BeamText.h"
 #include "Global.h"
 #include "RunError.h"
@@ -16,22 +17,29 @@ void SaveOldFactors() {
 
 namespace {
 bool Usable(float f) { return f != 0.0f && std::isfinite(f); }
+
+// The typed value of a text that can be re-expressed: none for a text that
+// is no number or too large, which stays as typed for Next to refuse by name,
+// or where a factor cannot convert; a blank text is a zero.
+std::optional<long double> Convertible(const std::string& text, float oldFactor, float newFactor) {
+    if (!Usable(oldFactor) || !Usable(newFactor)) return std::nullopt;
+    try {
+        const long double typed = FieldNumber(text, "");
+        if (!(std::fabs(typed * oldFactor) <= FLT_MAX)) return std::nullopt;
+        return typed;
+    } catch (const RunError&) {
+        return std::nullopt;
+    }
+}
 }  // namespace
 
+// Stored as the windows read a text: the typed value times the factor, as a
+// single.
 std::string ConvertedText(const std::string& text, float oldFactor, float newFactor,
                           NumberFormat format) {
-    if (!Usable(oldFactor) || !Usable(newFactor)) return text;
-    // A text that is no number, or too large, stays as typed, for Next to
-    // refuse by name; a blank one is a zero.
-    long double typed = 0;
-    try {
-        typed = FieldNumber(text, "");
-    } catch (const RunError&) {
-        return text;
-    }
-    const long double internal = static_cast<long double>(static_cast<float>(typed)) * oldFactor;
-    if (!(std::fabs(internal) <= FLT_MAX)) return text;
-    return ReadBackText(static_cast<float>(internal), newFactor, format);
+    const std::optional<long double> typed = Convertible(text, oldFactor, newFactor);
+    if (!typed) return text;
+    return ReadBackText(static_cast<float>(*typed * oldFactor), newFactor, format);
 }
 
 void ConvertEdit(gui::Edit& edit, float oldFactor, float newFactor) {
@@ -56,9 +64,14 @@ std::string ElasticModulusLabel() {
 
 std::string UnitInBrackets(const std::string& unit) { return "(" + unit + ")"; }
 
+// Stored as the beam window reads a member text: the text as a single, times
+// the factor, as a double.
 std::string ConvertedMemberText(const std::string& text, OldFactorIndex old, float newFactor) {
     if (text.empty() || OldFactors[old] == newFactor) return text;
-    return ConvertedText(text, OldFactors[old], newFactor, SigFig4);
+    const std::optional<long double> typed = Convertible(text, OldFactors[old], newFactor);
+    if (!typed) return text;
+    const double internal = static_cast<double>(static_cast<long double>(static_cast<float>(*typed)) * OldFactors[old]);
+    return ReadBackMemberText(internal, newFactor, SigFig4);
 }
 
 void ConvertSpanTexts() {

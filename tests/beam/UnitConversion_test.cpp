@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "Convert.h"
 #include "Global.h"
 #include "LoadData.h"
 #include "app/AppTest.h"
@@ -30,9 +31,18 @@ TEST(UnitConversion, TextsKeepTheirValueInTheNewUnit) {
         {"2e6", 1000, 1, "2e+09"},                // beyond the formatter's range
         {"2.5", 0, 1, "2.5"},                     // no factor to convert with
         {"2.5", 1000, 0, "2.5"},
+        {"7.7777", 1000, 304.8f, "25.51739"},    // m to ft and back, as a load row stores them
+        {"25.51739", 304.8f, 1000, "7.7777"},
+        {"12.345", 1000, 25.4f, "486.02363"},     // m to in and back
+        {"486.02363", 25.4f, 1000, "12.345"},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(ConvertedText(c.text, c.oldFactor, c.newFactor, SigFig3), c.converted) << c.text;
+        // Read as the windows read it, the text stores the same single.
+        if (c.oldFactor != 0 && c.newFactor != 0 && std::string(c.text) != "2e6")
+            EXPECT_EQ(float(StrToFloat(c.converted) * c.newFactor), float(FieldNumber(c.text, "") * c.oldFactor))
+                << c.text;
+    }
 }
 
 // What Next would refuse by name stays as typed.
@@ -55,7 +65,7 @@ TEST(UnitConversion, GridCellsOfZeroAreLeftEmpty) {
     EXPECT_EQ(grid.Cell(2, 1), "80000000");
     EXPECT_EQ(grid.Cell(2, 2), "");
     EXPECT_EQ(grid.Cell(2, 3), "");
-    EXPECT_EQ(grid.Cell(2, 4), "12345.601");  // the single read from 1.23456 cm^4
+    EXPECT_EQ(grid.Cell(2, 4), "12345.6");  // as Save reads 1.23456 cm^4
     EXPECT_EQ(grid.Cell(3, 1), "99");
 }
 
