@@ -119,6 +119,28 @@ const BArray2<MemberSummary, 0, 25, 0, 27>& Summary(Band b) {
     return b == Band::Shear ? ShearSummary : b == Band::Moment ? MomentSummary : DeflectionSummary;
 }
 
+// A value beside a scale rule; the zero label stays on its line.
+struct RuleLabel {
+    int y;
+    std::string text;
+    bool zero;
+};
+
+// The labels in drawing order, moved apart to at least `pitch` from one
+// another: a small extreme's label would otherwise print on the zero label or
+// the other extreme's. The zero label, else the top one, stays; the others
+// move away from it.
+std::vector<RuleLabel> Spread(std::vector<RuleLabel> labels, int pitch) {
+    std::vector<RuleLabel*> order;
+    for (RuleLabel& l : labels) order.push_back(&l);
+    std::stable_sort(order.begin(), order.end(), [](const RuleLabel* a, const RuleLabel* b) { return a->y < b->y; });
+    const auto fixed = std::find_if(order.begin(), order.end(), [](const RuleLabel* l) { return l->zero; });
+    const size_t anchor = fixed == order.end() ? 0 : size_t(fixed - order.begin());
+    for (size_t i = anchor + 1; i < order.size(); ++i) order[i]->y = std::max(order[i]->y, order[i - 1]->y + pitch);
+    for (size_t i = anchor; i-- > 0;) order[i]->y = std::min(order[i]->y, order[i + 1]->y - pitch);
+    return labels;
+}
+
 // Device units per unit of a band: its height over the largest magnitude of
 // all loadcases, less 5 % for each span. From 15 spans on the bands keep the
 // height of 15 spans, so long beams still show their curves and rule labels.
@@ -284,8 +306,9 @@ void DiagramPage::ScaleRules(int loadcase) {
         }
         const double factor = b == Band::Shear ? Factor_Sh : b == Band::Moment ? Factor_Mom : -Factor_Def;
         const int gap = g_.MmY(b == Band::Moment ? 2 : 3);
-        Text(textX, ymin - gap, SigFig3Dec3(vmin * factor));
-        Text(textX, ymax - gap, SigFig3Dec3(vmax * factor));
-        if (b != Band::Deflection) Text(textX, zero - g_.MmY(3), "0.0");
+        std::vector<RuleLabel> labels = {{ymin - gap, SigFig3Dec3(vmin * factor), false},
+                                         {ymax - gap, SigFig3Dec3(vmax * factor), false}};
+        if (b != Band::Deflection) labels.push_back({zero - g_.MmY(3), "0.0", true});
+        for (const RuleLabel& l : Spread(labels, g_.MmY(3))) Text(textX, l.y, l.text);
     }
 }

@@ -184,9 +184,21 @@ TEST_F(DiagramPages, EnvelopePageReactionsAndScales) {
 TEST_F(DiagramPages, BandsFromFifteenSpansOnKeepTheirHeight) {
     // 1 - 0.05 x spans, held at the 15-span 0.25 beyond: at 20 spans it was
     // 0.05 and the +-31.25 kN rule 0.7 mm tall, its labels on each other.
-    const std::pair<int, double> factors[] = {{14, 0.3}, {15, 0.25}, {20, 0.25}, {25, 0.25}};
+    // The rule labels of every band stand 3 mm apart, also where an extreme
+    // is small: the 17.6 kN-m sagging moment's label would print on "0.0".
+    const std::pair<int, double> factors[] = {{2, 0.9}, {14, 0.3}, {15, 0.25}, {20, 0.25}, {25, 0.25}};
     for (const auto& [spans, factor] : factors) {
         NumSpans = spans;
+        for (const Page& p : {EnvelopePage(), CasePage()}) {
+            for (int zero : {YS, YM, YD}) {
+                std::vector<int> ys;
+                for (const DrawnText& t : p.Texts())
+                    if (t.X == XL - 236 && std::abs(t.Y - zero) < 472) ys.push_back(t.Y);
+                std::sort(ys.begin(), ys.end());
+                ASSERT_EQ(ys.size(), zero == YD ? 2u : 3u) << spans;
+                for (size_t i = 1; i < ys.size(); ++i) EXPECT_GE(ys[i] - ys[i - 1], 71) << spans << " at " << zero;
+            }
+        }
         const Page p = EnvelopePage();
         EXPECT_NEAR(ScaleShear * ShearSummary[0][BeamRow][5], 15 * 600 / 25.4 * factor, 1e-3) << spans;
         EXPECT_NEAR(ScaleMoment * MomentSummary[0][BeamRow][5], 20 * 600 / 25.4 * factor, 1e-3) << spans;
