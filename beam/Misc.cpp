@@ -72,7 +72,14 @@ void TMiscFrm::FormShow() {
     Grid.SetCell(CE, 0, "\t     E  (" + Unit_Sect_E.str() + ")");
     Grid.SetCell(CY, 0, "\t     y  (" + Unit_Sect_L.str() + ")");
     for (int r = 1; r <= MiscSections; ++r) Grid.SetCell(CRef, r, std::to_string(r));
-    ReadSections();
+    // A file that is there but cannot be read is not offered for Save to
+    // write over with the empty rows: the window closes with the error.
+    try {
+        ReadSections();
+    } catch (const RunError&) {
+        Hide();
+        throw;
+    }
 }
 
 // Rows take the records the file holds, cell by cell; the rows beyond them

@@ -281,6 +281,8 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
         Messages().clear();
         ShowMisc();
         EXPECT_EQ(Messages(), c.messages);
+        // A file that cannot be read leaves no window whose Save would replace it.
+        EXPECT_EQ(Misc().Showing(), fs::is_regular_file(file));
         for (int r = 1; r <= 4; ++r)
             for (int col = 1; col <= 4; ++col)
                 EXPECT_EQ(Misc().Grid.Cell(col, r), c.rows[r - 1][col - 1]) << "row " << r << " column " << col;
