@@ -1,4 +1,5 @@
 #include "PrintDevice.h"
+#include "RunError.h"
 
 namespace {
 
@@ -24,16 +25,19 @@ PrintDevice& CurrentPrintDevice() { return current ? *current : printer; }
 void SetPrintDevice(PrintDevice* device) { current = device; }
 
 void PrintDocument(PrintDevice& device, const std::function<void()>& draw) {
+    const std::string pdf = device.OutputFile();
     gui::SetHourglass(true);
     try {
         device.BeginDoc();
         draw();
         device.EndDoc();
-    } catch (...) {
+    } catch (const std::exception& e) {
         device.Abort();
         gui::SetHourglass(false);
+        // The file moves with the current folder: say which one was not written.
+        if (!pdf.empty()) throw RunError("Report not written to " + pdf + ": " + e.what());
         throw;
     }
     gui::SetHourglass(false);
-    if (const std::string pdf = device.OutputFile(); !pdf.empty()) gui::ShowMessage("Report written to " + pdf);
+    if (!pdf.empty()) gui::ShowMessage("Report written to " + pdf);
 }

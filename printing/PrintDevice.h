@@ -24,6 +24,6 @@ PrintDevice& CurrentPrintDevice();
 void SetPrintDevice(PrintDevice* device);  // nullptr: the printer again
 
 // One document on the device, drawn by `draw` under the hourglass. An error
-// drops the document, so no partial PDF is left, and is passed on; a PDF
-// written is named to the user by its full path.
+// drops the document, so no partial PDF is left, and is passed on, naming the
+// PDF not written; a PDF written is named to the user by its full path.
 void PrintDocument(PrintDevice& device, const std::function<void()>& draw);

@@ -495,8 +495,9 @@ public:
 // ---- Printer -----------------------------------------------------------------
 // The default printer, or a PDF file when none is installed (then the
 // document goes to OutputFile, "Korvela.pdf" in the current directory unless
-// set). A PDF is drawn into a draft and replaces the file only at EndDoc;
-// Abort drops the document and leaves an earlier file as it was.
+// set). A PDF is drawn in memory and written whole at EndDoc through the
+// checked file layer; Abort drops the document and leaves an earlier file as
+// it was.
 // Coordinates are device pixels at the printer's resolution.
 enum DeviceCap { LOGPIXELSX = 88, LOGPIXELSY = 90 };
 

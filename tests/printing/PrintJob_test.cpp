@@ -3,9 +3,11 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 #include "AnalysisState.h"
+#include "FileSizeLimit.h"
 #include "GuiTest.h"
 #include "Index.h"
 #include "Print.h"
@@ -142,27 +144,44 @@ TEST_F(PrintJob, EnvelopeIntervalFromTheRadioButtons) {
 }
 
 TEST_F(PrintJob, AFailedJobLeavesAnEarlierPdfAsItWas) {
-    TempDir dir;
-    const std::filesystem::path pdf = dir.path() / "Korvela.pdf";
-    std::ofstream(pdf) << "earlier report";
-    gui::Printer::Get().SetOutputFile(pdf.string());
-    SetPrintDevice(nullptr);
-    // The beam data pages print, the envelope page fails.
-    MomentSummary[0][BeamRow][5] = 0;
-    f->Check_Beam.SetCheckedQuietly(true);
-    f->Check_Envelope.SetCheckedQuietly(true);
-    f->Check_Case.SetCheckedQuietly(true);
-    f->Cmd_OK.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Floating point division by zero"});
-    EXPECT_FALSE(gui::Printer::Get().Printing());
-    EXPECT_FALSE(gui::Hourglass());
-    EXPECT_TRUE(f->Showing());
-    std::vector<std::filesystem::path> files;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path())) files.push_back(e.path());
-    EXPECT_EQ(files, std::vector<std::filesystem::path>{pdf});
-    std::ifstream in(pdf);
-    const std::string kept(std::istreambuf_iterator<char>(in), {});
-    EXPECT_TRUE(kept == "earlier report") << "replaced by " << kept.size() << " bytes";
+    struct Case {
+        const char* name;
+        std::function<void()> fail;  // makes the job fail half-way
+        const char* error;
+    };
+    std::optional<FileSizeLimit> full;
+    const std::vector<Case> cases = {
+        // The beam data pages print, the envelope page fails.
+        {"arithmetic", [] { MomentSummary[0][BeamRow][5] = 0; }, "Floating point division by zero"},
+        {"full disk", [&] { full.emplace(); }, "Disk full"},
+    };
+    const auto moment = MomentSummary[0][BeamRow][5];
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MomentSummary[0][BeamRow][5] = moment;
+        TempDir dir;
+        const std::filesystem::path pdf = dir.path() / "Korvela.pdf";
+        std::ofstream(pdf) << "earlier report";
+        gui::Printer::Get().SetOutputFile(pdf.string());
+        SetPrintDevice(nullptr);
+        f->Check_Beam.SetCheckedQuietly(true);
+        f->Check_Envelope.SetCheckedQuietly(true);
+        f->Check_Case.SetCheckedQuietly(true);
+        Messages().clear();
+        c.fail();
+        f->Cmd_OK.Click();
+        full.reset();
+        EXPECT_EQ(Messages(), std::vector<std::string>{"Report not written to " + pdf.string() + ": " + c.error});
+        EXPECT_FALSE(gui::Printer::Get().Printing());
+        EXPECT_FALSE(gui::Hourglass());
+        EXPECT_TRUE(f->Showing());
+        std::vector<std::filesystem::path> files;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path())) files.push_back(e.path());
+        EXPECT_EQ(files, std::vector<std::filesystem::path>{pdf});
+        std::ifstream in(pdf);
+        const std::string kept(std::istreambuf_iterator<char>(in), {});
+        EXPECT_TRUE(kept == "earlier report") << "replaced by " << kept.size() << " bytes";
+    }
 }
 
 TEST_F(PrintJob, ReportOfTheAnalysedBeamOnThePrinter) {

@@ -1,9 +1,9 @@
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
-#include <cerrno>
 #include <filesystem>
 #include "BinFile.h"
 #include "QtCommon.h"
@@ -17,7 +17,7 @@ constexpr int PdfResolution = 300;
 class PrinterCanvas : public Canvas {
 public:
     QPainter painter;
-    QPrinter* device = nullptr;
+    QPaintDevice* device = nullptr;
 
 protected:
     void DoLine(int x1, int y1, int x2, int y2) override {
@@ -41,29 +41,25 @@ protected:
     }
 };
 
-// The finished draft replaces the PDF whole, or an error leaves it as it was.
-void Publish(const QTemporaryFile& draft, const std::string& pdf) {
-    QFile in(draft.fileName());
-    if (!in.open(QIODevice::ReadOnly)) RaiseIoError(EACCES);
-    const QByteArray bytes = in.readAll();
-    BinFile out(pdf, BinFile::Mode::Create);
-    out.Write(bytes.constData(), static_cast<size_t>(bytes.size()));
-    out.Close();
-}
-
 }  // namespace
 
 struct Printer::Impl {
     std::string outputFile;  // empty: the default printer when there is one
-    std::unique_ptr<QPrinter> printer;
+    // The open document: the printer, or a PDF drawn into `bytes`, which
+    // replace the file `pdf` whole at the end through the checked file layer.
+    std::unique_ptr<QPagedPaintDevice> device;
+    QBuffer bytes;
+    std::string pdf;
     PrinterCanvas canvas;  // kept between documents, so a log runs on
     int page = 0;
-    std::string pdf;                        // the file the open document goes to
-    std::unique_ptr<QTemporaryFile> draft;  // the PDF as drawn so far
     void Close() {
         canvas.painter.end();
-        printer.reset();
+        device.reset();
         page = 0;
+    }
+    void DropBytes() {
+        bytes.close();
+        bytes.setData(QByteArray());
     }
 };
 
@@ -86,59 +82,62 @@ std::string Printer::OutputFile() const {
 void Printer::BeginDoc(const std::string& title) {
     if (Printing()) throw RunError("Printing in progress");
     const std::string pdf = OutputFile();
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrinter& p = *printer;
-    p.setDocName(qt::Q(title));
-    p.setPageSize(QPageSize(QPageSize::A4));
-    std::unique_ptr<QTemporaryFile> draft;
-    if (!pdf.empty()) {
-        draft = std::make_unique<QTemporaryFile>(qt::Q(pdf + ".~XXXXXX"));
-        if (!draft->open())
-            RaiseIoError(std::filesystem::is_directory(std::filesystem::path(pdf).parent_path()) ? EACCES : ENOENT);
-        draft->close();  // the name stays reserved until the draft is dropped
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(draft->fileName());
-        p.setResolution(PdfResolution);
+    std::unique_ptr<QPagedPaintDevice> device;
+    if (pdf.empty()) {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setDocName(qt::Q(title));
+        device = std::move(printer);
+    } else {
+        impl_->DropBytes();
+        impl_->bytes.open(QIODevice::WriteOnly);
+        auto writer = std::make_unique<QPdfWriter>(&impl_->bytes);
+        writer->setTitle(qt::Q(title));
+        writer->setResolution(PdfResolution);
+        device = std::move(writer);
     }
+    device->setPageSize(QPageSize(QPageSize::A4));
     PrinterCanvas& c = impl_->canvas;
     c.Pen = decltype(c.Pen){};  // a new document starts with the default pen, brush and font
     c.Brush = decltype(c.Brush){};
     c.TextFont = Font{};
-    c.device = &p;
-    if (!c.painter.begin(&p)) throw RunError("Printer selected is not valid");
-    impl_->printer = std::move(printer);
-    impl_->draft = std::move(draft);
+    c.device = device.get();
+    if (!c.painter.begin(device.get())) throw RunError("Printer selected is not valid");
+    impl_->device = std::move(device);
     impl_->pdf = pdf;
     impl_->page = 1;
 }
 
 void Printer::NewPage() {
     if (!Printing()) throw RunError("Printer is not currently printing");
-    impl_->printer->newPage();
+    impl_->device->newPage();
     ++impl_->page;
 }
 
 void Printer::EndDoc() {
     if (!Printing()) throw RunError("Printer is not currently printing");
     impl_->Close();
-    const std::unique_ptr<QTemporaryFile> draft = std::move(impl_->draft);
-    if (draft) Publish(*draft, impl_->pdf);
+    if (impl_->pdf.empty()) return;
+    const QByteArray bytes = impl_->bytes.data();
+    impl_->DropBytes();
+    BinFile out(impl_->pdf, BinFile::Mode::Create);
+    out.Write(bytes.constData(), static_cast<size_t>(bytes.size()));
+    out.Close();
 }
 
 void Printer::Abort() {
     if (!Printing()) return;
-    impl_->printer->abort();  // a printer drops the job where it can
+    if (auto* printer = dynamic_cast<QPrinter*>(impl_->device.get())) printer->abort();  // where it can
     impl_->Close();
-    impl_->draft.reset();  // removes the draft
+    impl_->DropBytes();
 }
 
-bool Printer::Printing() const { return impl_->printer != nullptr; }
+bool Printer::Printing() const { return impl_->device != nullptr; }
 int Printer::PageNumber() const { return impl_->page; }
 
 Canvas& Printer::GetCanvas() { return impl_->canvas; }
 
-int Printer::GetDeviceCaps(DeviceCap) const {
-    if (impl_->printer) return impl_->printer->resolution();
+int Printer::GetDeviceCaps(DeviceCap cap) const {
+    if (impl_->device) return cap == LOGPIXELSX ? impl_->device->logicalDpiX() : impl_->device->logicalDpiY();
     return impl_->outputFile.empty() && !QPrinterInfo::defaultPrinter().isNull() ? 600 : PdfResolution;
 }
 
