@@ -135,6 +135,9 @@ void TLoadDataFrm::LayOutHeadings() {
     for (auto [l, x] : units) l->SetBounds(x, 216, 80, 16);
     Label2.SetBounds(680, 216, 60, 16);
     Edit_Case.SetBounds(696, 176, 25, 21);
+    // The arrows alone choose the loadcase: a typed number would have the
+    // preview draw one loadcase while Apply ticks another.
+    Edit_Case.SetReadOnly(true);
     UpDown_Case.SetBounds(721, 176, 16, 21);
     UpDown_Case.SetMin(1);
     UpDown_Case.SetMax(25);

@@ -214,6 +214,7 @@ public:
     std::string Text() const;
     void SetText(const std::string& t);
     void SetReadOnly(bool r);
+    bool ReadOnly() const;
     std::function<void()> OnKeyUp;      // a key released, the text already changed
     std::function<void()> OnDblClick;
 };

@@ -39,9 +39,10 @@ TEST(UnitConversion, TextsKeepTheirValueInTheNewUnit) {
     for (const Case& c : cases) {
         EXPECT_EQ(ConvertedText(c.text, c.oldFactor, c.newFactor, SigFig3), c.converted) << c.text;
         // Read as the windows read it, the text stores the same single.
-        if (c.oldFactor != 0 && c.newFactor != 0 && std::string(c.text) != "2e6")
+        if (c.oldFactor != 0 && c.newFactor != 0 && std::string(c.text) != "2e6") {
             EXPECT_EQ(float(StrToFloat(c.converted) * c.newFactor), float(FieldNumber(c.text, "") * c.oldFactor))
                 << c.text;
+        }
     }
 }
 

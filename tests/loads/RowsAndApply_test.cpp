@@ -120,6 +120,7 @@ TEST_F(LoadsWindow, ShowingOpensOnTheSavedLoadcaseOnlyUpToFive) {
     F().SavedLoadcase = 7;
     F().Show();
     EXPECT_EQ(F().Edit_Case.Text(), "1");
+    EXPECT_TRUE(F().Edit_Case.ReadOnly());  // the arrows alone choose the loadcase
     EXPECT_EQ(F().UpDown_Case.Position(), 1);
     F().Hide();
     F().SavedLoadcase = 5;

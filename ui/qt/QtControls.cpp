@@ -168,6 +168,7 @@ void Edit::SetText(const std::string& t) {
     e->setCursorPosition(0);
 }
 void Edit::SetReadOnly(bool r) { static_cast<QLineEdit*>(w_)->setReadOnly(r); }
+bool Edit::ReadOnly() const { return static_cast<QLineEdit*>(w_)->isReadOnly(); }
 
 // ---- Button ------------------------------------------------------------------------
 Button::Button(Container& parent, const std::string& caption) : Control(&parent, new QPushButton(qt::Q(caption))) {
