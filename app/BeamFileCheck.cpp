@@ -1,10 +1,12 @@
 #include "BeamFileCheck.h"
+#include <cfloat>
 #include <cmath>
 #include <sstream>
 #include "BeamFile.h"
 #include "Global.h"
 #include "ResultTexts.h"
 #include "RunError.h"
+#include "UnitSettings.h"
 
 namespace {
 
@@ -28,7 +30,9 @@ std::string MemberName(int m) {
 bool HeldRow(BeamFileLayout layout, int m) { return layout == BeamFileLayout::V4 || m <= 10 || m == RHC; }
 
 // A present member has a positive length, E and Ixx and no negative y or
-// area; an absent one has no length. Returns the length it adds.
+// area; an absent one has no length. Length, E and Ixx are what the beam
+// window can hold: a single in the unit it shows them in, not rounded to 0.
+// Returns the length it adds.
 double CheckMember(int m, bool mustExist, bool mayExist) {
     const auto& row = BeamGeometryTable[m];
     const double flag = row[GPresent];
@@ -44,12 +48,21 @@ double CheckMember(int m, bool mustExist, bool mayExist) {
         GeomCol col;
         const char* what;
         bool zeroAllowed;
-    } values[] = {{GLength, "length", false}, {GE, "E", false}, {GIxx, "Ixx", false},
-                  {GY, "extreme-fibre distance y", true}, {GArea, "area", true}};
-    for (const auto& v : values)
-        if (row[v.col] < 0 || (row[v.col] == 0 && !v.zeroAllowed))
-            Refuse("the " + std::string(v.what) + " of " + name + " is " + Num(row[v.col]) +
+        const float* factor;
+    } values[] = {{GLength, "length", false, &Factor_L}, {GE, "E", false, &Factor_Sect_E},
+                  {GIxx, "Ixx", false, &Factor_Sect_I}, {GY, "extreme-fibre distance y", true, nullptr},
+                  {GArea, "area", true, nullptr}};
+    for (const auto& v : values) {
+        const double value = row[v.col];
+        if (value < 0 || (value == 0 && !v.zeroAllowed))
+            Refuse("the " + std::string(v.what) + " of " + name + " is " + Num(value) +
                    (v.zeroAllowed ? "; it must not be less than 0" : "; it must be more than 0"));
+        if (!v.factor) continue;
+        const double shown = value / *v.factor;
+        if (shown > FLT_MAX || static_cast<float>(shown) == 0)
+            Refuse("the " + std::string(v.what) + " of " + name + " is " + Num(value) +
+                   ", beyond the values the beam window takes");
+    }
     return row[GLength];
 }
 
@@ -125,9 +138,9 @@ void CheckFactors(BeamFileLayout layout) {
     const int count = layout == BeamFileLayout::V4 ? 12 : 9;
     for (int i = 0; i < count; ++i) {
         const float f = *stored[i].factor;
-        if (f < 0 || (f == 0 && !stored[i].unset))
-            Refuse("the " + std::string(stored[i].quantity) + " unit has the factor " + Num(f) +
-                   "; it must be more than 0");
+        if (!FactorInRange(f) && !(f == 0 && stored[i].unset))
+            Refuse("the " + std::string(stored[i].quantity) + " unit has the factor " + Num(f) + "; it must be from " +
+                   Num(SmallestFactor) + " to " + Num(LargestFactor));
     }
 }
 
@@ -186,10 +199,10 @@ int FileLineCount(const std::string& line0, int max, const std::string& what) {
 }
 
 void CheckBeamTables(BeamFileLayout layout) {
+    CheckFactors(layout);  // the geometry is judged in the units they give
     CheckGeometry(layout);
     CheckSupports(layout);
     CheckLoads();
-    CheckFactors(layout);
     FileCount(LoadRowsShown, 0, 50, "the number of load rows shown");
     if (layout == BeamFileLayout::V4) {
         CheckSwitches();

@@ -30,15 +30,11 @@ void Encode(uint8_t* b) {
     PutInt32(b + FactoredLoadsAt, FactoredLoads);
 }
 
-// Every unit offered has a factor between 1e-12 (the warping constant) and
-// about 4e5 (in^4); the switches are +1 or -1. Anything else is damage.
-constexpr float SmallestFactor = 1e-13f, LargestFactor = 1e7f;
-
+// The factors lie in the range of the units offered; the switches are +1
+// or -1. Anything else is damage.
 bool Plausible(const uint8_t* b) {
-    for (int i = 0; i < 14; ++i) {
-        const float f = GetSingle(b + i * PairBytes + 11);
-        if (!(f >= SmallestFactor && f <= LargestFactor)) return false;
-    }
+    for (int i = 0; i < 14; ++i)
+        if (!FactorInRange(GetSingle(b + i * PairBytes + 11))) return false;
     for (int at : {BMConventionAt, FactoredLoadsAt})
         if (const int32_t v = GetInt32(b + at); v != 1 && v != -1) return false;
     return true;

@@ -16,6 +16,11 @@ constexpr int UnitSettingsFileBytes = 972;
 // and returns false.
 bool ReadUnitSettingsFile();
 
+// Every unit offered has a factor between 1e-12 (the warping constant) and
+// about 4e5 (in^4); a stored factor outside 1e-13 to 1e7 is damage.
+constexpr float SmallestFactor = 1e-13f, LargestFactor = 1e7f;
+inline bool FactorInRange(float f) { return f >= SmallestFactor && f <= LargestFactor; }
+
 // The built-in display units. The eight marked `core` (length, point load,
 // load rate, E, I, shear, moment, deflection) are also what New sets and
 // what the beam data window restores when missing.

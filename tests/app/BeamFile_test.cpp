@@ -287,7 +287,7 @@ TEST_F(BeamFileLayoutTest, OldFilesAreLoadedOnlyWhenSoundAndChangeNothingWhileCh
         {"the file ends before its data is complete", [](Bytes& b) { b.pop_back(); }},
         {"the beam has no support at its left end", [](Bytes& b) { PutInt32(&b[2077], 0); }},
         {"span 2 is marked absent", [](Bytes& b) { PutDouble(&b[2085 + 48], 0); }},
-        {"the length unit has the factor 0; it must be more than 0", [](Bytes& b) { PutSingle(&b[1929], 0); }},
+        {"the length unit has the factor 0; it must be from 1e-13 to 1e+07", [](Bytes& b) { PutSingle(&b[1929], 0); }},
         {"load row 4 of loadcase 2 differs from the same row of loadcase 1",
          [](Bytes& b) { PutSingle(&b[OldLoad(2, 4, LDist)], 3000); }},
     };

@@ -318,6 +318,10 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
          [&](Bytes& b) { PutSingle(&b[at.Results()], std::nanf("")); }},
         {"stiffness", "the E of span 1 is 0; it must be more than 0",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GE)], 0); }},
+        {"soft", "the E of span 1 is 1e-300, beyond the values the beam window takes",
+         [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GE)], 1e-300); }},
+        {"unit", "the moment unit has the factor 3e+38; it must be from 1e-13 to 1e+07",
+         [&](Bytes& b) { PutSingle(&b[at.B4() + 2795 + 4 * 6], 3e38f); }},
         {"total", "the beam length 12000 mm is not the sum of its member lengths, 11000 mm",
          [&](Bytes& b) { PutDouble(&b[at.B4() + 3051], 12000); }},
         {"flag", "the right cantilever has the present flag 0.5; it must be 0 or 1",
@@ -334,12 +338,12 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 2, LDist)], 20000);
          }},
         {"results", "the results flag is 3; it must be 0 or 1", [&](Bytes& b) { PutInt32(&b[at.ResultsFlag()], 3); }},
-        // Values that pass the checks yet fail where they are shown or drawn.
-        {"huge", "its values lie beyond what can be shown or drawn",
+        {"huge", "the length of span 2 is 1e+300, beyond the values the beam window takes",
          [&](Bytes& b) {
              PutDouble(&b[at.Geometry(2, GLength)], 1e300);
              PutDouble(&b[at.B4() + 3051], 1e300);
          }},
+        // Values that pass the checks yet fail where they are shown or drawn.
         {"stress", "its values lie beyond what can be shown or drawn",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GIxx)], 1e-30); }},
     };
