@@ -9,7 +9,7 @@
 
 void RaiseIoError(int err) {
     switch (err) {
-    case ENOENT: case ENOTDIR: throw RunError("File not found");
+    case ENOENT: case ENOTDIR: case ELOOP: case ENAMETOOLONG: throw RunError("File not found");
     case EACCES: case EPERM: case EROFS: case EISDIR: case ETXTBSY: throw RunError("File access denied");
     case ENOSPC: case EDQUOT: case EFBIG: throw RunError("Disk full");
     case EMFILE: case ENFILE: throw RunError("Too many open files");

@@ -28,6 +28,11 @@ TEST(BinFile, FoldersAndPipesAreRefusedWithoutBlocking) {
             EXPECT_EQ(Error([&] { BinFile f(name, mode); }), "File access denied") << name;
         }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2);
+    // Names no file can have give the runtime's text, not an error number.
+    std::filesystem::create_symlink("loop", "loop");
+    for (const std::string name : {std::string("loop"), std::string(300, 'n')})
+        for (BinFile::Mode mode : {BinFile::Mode::Read, BinFile::Mode::ReadWrite})
+            EXPECT_EQ(Error([&] { BinFile f(name, mode); }), "File not found") << name;
 }
 
 TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
