@@ -6,6 +6,7 @@
 #include <vector>
 #include "BeamFile.h"
 #include "BinFile.h"
+#include "ErrorOf.h"
 #include "Global.h"
 #include "ResultTexts.h"
 #include "ResultsBeam.h"
@@ -23,15 +24,6 @@ std::string StrAt(const Bytes& b, size_t at) { return std::string(reinterpret_ca
 void PutStr(Bytes& b, size_t at, const std::string& s) {
     b[at] = static_cast<uint8_t>(s.size());
     std::memcpy(&b[at + 1], s.data(), s.size());
-}
-
-std::string ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const RunError& e) {
-        return e.what();
-    }
-    return "";
 }
 
 // A left cantilever and two spans; a UDL in loadcase 1, a point load in 2.

@@ -1,23 +1,14 @@
 // Only ordinary files are opened, and a Create that fails leaves the old file.
 #include <gtest/gtest.h>
 #include <filesystem>
-#include <functional>
 #include <sys/stat.h>
 #include "BinFile.h"
+#include "ErrorOf.h"
 #include "FileSizeLimit.h"
 #include "RunError.h"
 #include "TempDir.h"
 
 namespace {
-
-std::string Error(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const RunError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 TEST(BinFile, FoldersAndPipesAreRefusedWithoutBlocking) {
     TempDir dir;
@@ -25,14 +16,14 @@ TEST(BinFile, FoldersAndPipesAreRefusedWithoutBlocking) {
     ASSERT_EQ(::mkfifo("pipe", 0600), 0);
     for (const char* name : {"folder", "pipe"})
         for (BinFile::Mode mode : {BinFile::Mode::Read, BinFile::Mode::ReadWrite, BinFile::Mode::Create}) {
-            EXPECT_EQ(Error([&] { BinFile f(name, mode); }), "File access denied") << name;
+            EXPECT_EQ(ErrorOf([&] { BinFile f(name, mode); }), "File access denied") << name;
         }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2);
     // Names no file can have give the runtime's text, not an error number.
     std::filesystem::create_symlink("loop", "loop");
-    for (const std::string name : {std::string("loop"), std::string(300, 'n')})
+    for (const std::string& name : {std::string("loop"), std::string(300, 'n')})
         for (BinFile::Mode mode : {BinFile::Mode::Read, BinFile::Mode::ReadWrite})
-            EXPECT_EQ(Error([&] { BinFile f(name, mode); }), "File not found") << name;
+            EXPECT_EQ(ErrorOf([&] { BinFile f(name, mode); }), "File not found") << name;
 }
 
 TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
@@ -51,7 +42,7 @@ TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
     }  // abandoned: the old file stays
     {
         const FileSizeLimit full(2);
-        EXPECT_EQ(Error([&] {
+        EXPECT_EQ(ErrorOf([&] {
                       BinFile f(name, BinFile::Mode::Create);
                       f.WriteInt32(9);
                       f.Close();
