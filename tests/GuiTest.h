@@ -4,4 +4,5 @@
 #include <string>
 #include <vector>
 
-std::vector<std::string>& Messages();   // shown since the last clear
+std::vector<std::string>& Messages();   // shown since the last clear, questions too
+bool& QuestionAnswer();                  // the answer tests give to a question (false: No)

@@ -8,6 +8,11 @@ std::vector<std::string>& Messages() {
     return m;
 }
 
+bool& QuestionAnswer() {
+    static bool answer = false;
+    return answer;
+}
+
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (!getenv("XDG_RUNTIME_DIR")) {  // spares the toolkit's warning about a missing one
@@ -18,5 +23,9 @@ int main(int argc, char** argv) {
     if (!gui::InitApplication(argc, argv)) return 1;
     gui::SetScreenSize(1024, 768);
     gui::SetMessageHook([](const std::string& m) { Messages().push_back(m); });
+    gui::SetQuestionHook([](const std::string& q) {
+        Messages().push_back(q);
+        return QuestionAnswer();
+    });
     return RUN_ALL_TESTS();
 }

@@ -126,6 +126,9 @@ void SetScreenSize(int width, int height);
 
 void ShowMessage(const std::string& text);  // modal, OK; "\r" breaks the line
 void SetMessageHook(std::function<void(const std::string&)> hook);  // tests: replaces the box
+// Modal question with Yes and No; true for Yes.
+bool AskYesNo(const std::string& text);
+void SetQuestionHook(std::function<bool(const std::string&)> hook);  // tests: answers instead of the box
 
 void SetHourglass(bool on);  // the hourglass cursor
 bool Hourglass();

@@ -22,6 +22,7 @@ std::string title;
 int screenW = 0, screenH = 0;
 bool hourglass = false;
 std::function<void(const std::string&)> messageHook;
+std::function<bool(const std::string&)> questionHook;
 }  // namespace
 
 bool InitApplication(int& argc, char** argv) {
@@ -84,6 +85,17 @@ void ShowMessage(const std::string& text) {
     t.replace('\r', '\n');
     QMessageBox box(QMessageBox::NoIcon, qt::Q(title), t, QMessageBox::Ok);
     box.exec();
+}
+
+void SetQuestionHook(std::function<bool(const std::string&)> hook) { questionHook = std::move(hook); }
+
+bool AskYesNo(const std::string& text) {
+    if (questionHook) return questionHook(text);
+    QString t = qt::Q(text);
+    t.replace('\r', '\n');
+    QMessageBox box(QMessageBox::Question, qt::Q(title), t, QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void SetHourglass(bool on) {
