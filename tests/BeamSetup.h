@@ -1,5 +1,7 @@
 // Builds beams and loadcases in the shared tables for the engine tests.
 #pragma once
+#include <gtest/gtest.h>
+#include <cmath>
 #include <string>
 #include <vector>
 #include "Global.h"
@@ -28,5 +30,10 @@ void LargestBeam();
 double Node(int k);
 // Runs the analysis and returns the messages shown meanwhile.
 std::vector<std::string> Analyse();
+
+// Expects actual within rel of expected, and within 1e-6 of a zero.
+inline void ExpectRel(double actual, double expected, double rel = 1e-6) {
+    EXPECT_NEAR(actual, expected, std::fabs(expected) * rel + 1e-6);
+}
 
 }  // namespace test

@@ -3,6 +3,14 @@
 #pragma once
 #include <string>
 #include <vector>
+#include "gui.h"
 
 std::vector<std::string>& Messages();   // shown since the last clear, questions too
 bool& QuestionAnswer();                  // the answer tests give to a question (false: No)
+
+// The items of a list, first to last.
+inline std::vector<std::string> Items(const gui::ListBox& list) {
+    std::vector<std::string> items;
+    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
+    return items;
+}

@@ -56,12 +56,6 @@ protected:
     TempDir dir;
 };
 
-Lines_t Items(const gui::ListBox& list) {
-    Lines_t items;
-    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
-    return items;
-}
-
 // Everything a reader sees of the results: texts, lists, summaries, envelope.
 struct Shown {
     std::vector<Lines_t> texts;

@@ -15,12 +15,6 @@ namespace {
 
 using MainResults = AnalysedBeam;
 
-Lines_t Items(const gui::ListBox& list) {
-    Lines_t items;
-    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
-    return items;
-}
-
 TEST_F(MainResults, OneLoadcaseShowsItsPictureReportAndTexts) {
     SetBeam({5000, 5000});
     Udl(1, 0, 10, 10, 10000, 1.0);

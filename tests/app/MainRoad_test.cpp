@@ -15,12 +15,6 @@
 
 namespace {
 
-std::vector<std::string> Items(const gui::ListBox& list) {
-    std::vector<std::string> items;
-    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
-    return items;
-}
-
 void TypeRow(LoadRowControls& row, bool point, const std::string& dist, const std::string& value,
              const std::string& cover = "") {
     (point ? row.OptionP : row.OptionUDL).Click();

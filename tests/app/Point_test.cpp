@@ -33,12 +33,6 @@ protected:
     }
 };
 
-Lines_t Items(const gui::ListBox& list) {
-    Lines_t items;
-    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
-    return items;
-}
-
 TEST(PointFraction, NearestFractionStartsAtThirdsAndKeepsTheFirst) {
     int p = 0, q = 0;
     NearestFraction(0.4, p, q);

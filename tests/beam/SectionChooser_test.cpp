@@ -26,11 +26,7 @@ void Choose(int index) {
     gui::Dispatch(Window().List_Sect.OnClick);  // as a click does
 }
 
-std::vector<std::string> Props() {
-    std::vector<std::string> lines;
-    for (int i = 0; i < Window().List_Props.Count(); ++i) lines.push_back(Window().List_Props.Item(i));
-    return lines;
-}
+std::vector<std::string> Props() { return Items(Window().List_Props); }
 
 bool HasLine(const std::string& start) {
     for (const std::string& l : Props())

@@ -43,8 +43,7 @@ TEST(Timber, RectangleInMillimetres) {
         " Properties for \"dry\" timber", " ", "200 x 50 Timber", " Depth = 200.0 mm", " Width = 50.00 mm",
         " Area = 100.00 cm^2", " Ixx = 3333 cm^4", " E = 8000 N/mm^2", " y = 100.00 mm", "",
     };
-    ASSERT_EQ(w.List_Props.Count(), int(lines.size()));
-    for (int i = 0; i < w.List_Props.Count(); ++i) EXPECT_EQ(w.List_Props.Item(i), lines[i]) << i;
+    EXPECT_EQ(Items(w.List_Props), lines);
     // b h^3 / 12 = 50 x 200^3 / 12 mm^4 = 3333.33 cm^4.
     EXPECT_EQ(SpanTextTable[1][3], "3333");
     EXPECT_EQ(SpanTextTable[1][2], "8000");

@@ -11,9 +11,6 @@ using namespace test;
 
 namespace {
 constexpr double A = 2000;   // cantilever length
-void ExpectRel(double actual, double expected, double rel = 1e-6) {
-    EXPECT_NEAR(actual, expected, std::fabs(expected) * rel + 1e-3);
-}
 // Tip deflection of a cantilever a off a simple span L, tip load P:
 // own bending P a^3 / 3EI plus the support rotation P a L / 3EI times a.
 double TipDeflection() { return P * A * A * (A + L) / (3 * E * I); }

@@ -8,10 +8,6 @@
 using namespace test;
 
 namespace {
-void ExpectRel(double actual, double expected, double rel = 1e-6) {
-    EXPECT_NEAR(actual, expected, std::fabs(expected) * rel + 1e-3);
-}
-
 // Support moments of a continuous beam of simple supports under a uniform
 // load w, by the three-moment equation solved with Gaussian elimination
 // with partial pivoting (moments at the two ends are 0).

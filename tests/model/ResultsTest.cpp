@@ -12,10 +12,6 @@
 using namespace test;
 
 namespace {
-void ExpectRel(double actual, double expected, double rel = 1e-6) {
-    EXPECT_NEAR(actual, expected, std::fabs(expected) * rel + 1e-3);
-}
-
 // Factored moment of the applied loads of a loadcase about the beam's left end.
 double LoadMoment(int lc) {
     double m = 0;

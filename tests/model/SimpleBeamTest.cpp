@@ -13,9 +13,6 @@ namespace {
 float Moment(int lc, int s, int j) { return CaseMoment[lc][s][j + 1]; }
 float Shear(int lc, int s, int j) { return CaseShear[lc][s][j + 1]; }
 int Mid() { return SavedSpanIntervals / 2; }
-void ExpectRel(double actual, double expected, double rel = 1e-6) {
-    EXPECT_NEAR(actual, expected, std::fabs(expected) * rel + 1e-6);
-}
 }  // namespace
 
 TEST(SimpleSpan, UniformLoad) {
