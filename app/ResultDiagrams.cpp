@@ -64,7 +64,7 @@ void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& show
     const int sign = BMConvention == -1 ? -1 : 1;
     const Band shear{Round(0.21L * h + 100), ScaleShear, Factor_Sh, Unit_Sh.str()};
     const Band moment{Round(0.43L * h + 100), ScaleMoment, Factor_Mom, Unit_Mom.str(), sign == -1};
-    // Deflection is drawn downwards: the series holds it with its sign turned.
+    // Deflection is drawn below the axis (the series' sign: Global.h).
     const Band deflection{Round(0.63L * h + 100), ScaleDeflection, Factor_Def, Unit_Def.str()};
     const BeamAxis axis(frame);
     const std::array<float, 26> p = SupportPositions();

@@ -5,7 +5,7 @@
 #include "Bounded.h"
 
 extern BArray2<float, 1, 2, 1, 2005> CantShear;
-extern BArray2<float, 1, 2, 1, 2005> CantMoment;       // hogging (negative) for positive loads
+extern BArray2<float, 1, 2, 1, 2005> CantMoment;
 extern BArray3<double, 1, 2, 1, 201, 1, 201> CantUnitMoment;   // [c][unit station][station]
 extern BArray2<double, 1, 2, 1, 201> CantBendingDeflection;
 

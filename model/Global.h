@@ -1,6 +1,32 @@
 // The shared model of the beam, its loads and the stored results of the
-// analysis. All lengths in mm, forces in N, rates in N/mm, moduli in N/mm^2,
-// second moments in mm^4. Every table lives for the whole run and starts zero.
+// analysis. Every table lives for the whole run and starts zero.
+//
+// Conventions of the model and the engine, stated here only:
+// - Units: lengths in mm, forces in N, rates in N/mm, moments in N mm, moduli
+//   in N/mm^2, second moments in mm^4. Display units apply only in windows
+//   and reports.
+// - Members: 0 the left cantilever (LHC), 1..25 the spans from left to right,
+//   26 the right cantilever (RHC). Supports are numbered from the left
+//   (SupportTypes[25] is always the right end).
+// - Distances run left to right: a load's from the left-hand end of the beam
+//   (the LHC's free end, or the first support), a station's or piece's from
+//   its member's left end. Exceptions: LHC pieces are placed from the beam's
+//   left end; the cantilever work rows run from the root outwards until
+//   StoreCaseResults turns the LHC's round, and their stored copies
+//   (CaseCant...) stay root-first.
+// - Loads of positive sign act downwards.
+// - Shear is the resultant of the forces left of the section, upwards
+//   positive. In a cantilever's root-first rows it is the resultant of the
+//   loads beyond the station, downwards positive: the RHC's agrees, the LHC's
+//   is negated when it is turned round.
+// - Bending moment: sagging positive, hogging negative, so downward loads
+//   give negative moments at a cantilever's root and at the fixed ends of
+//   the span they stand on. BMConvention only chooses the side a diagram
+//   draws it on: +1 sagging above the axis, -1 below.
+// - Reactions: upwards positive; a support that holds the beam down reads
+//   negative.
+// - Deflection: upwards positive, so downward deflection is negative.
+//   DeflectionSeries and SpanMaxDeflection hold it downwards positive.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -8,7 +34,6 @@
 #include "ShortString.h"
 
 // ---- Beam size --------------------------------------------------------------
-// Members: 0 left cantilever, 1..25 spans, 26 right cantilever.
 constexpr int LHC = 0;
 constexpr int RHC = 26;
 constexpr int MaxSpans = 25;
