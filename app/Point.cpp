@@ -1,20 +1,17 @@
 #include "Point.h"
+#include <cfloat>
 #include <cmath>
 #include "Convert.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "PointResults.h"
 #include "PrintDevice.h"
+#include "RunError.h"
 #include "Pro_PrintHeader.h"
 #include "SigFig.h"
 #include "TextStore.h"
 
 TPointFrm* PointFrm = nullptr;
-
-namespace {
-// A distance too large to hold reads as no distance.
-double FiniteOrZero(double v) { return std::isfinite(v) ? v : 0.0; }
-}  // namespace
 
 namespace {
 
@@ -101,8 +98,13 @@ void TPointFrm::FormShow() {
 }
 
 void TPointFrm::cmd_CalcClick() {
+    // Read as every typed field is read: a text that is no number is refused
+    // by name, and a blank is no distance.
+    const std::string field = "Distance from LH end of beam";
+    const long double typed = FieldNumber(Edit_Dist.Text(), field) * Factor_L;
+    if (!(std::fabs(typed) <= FLT_MAX)) throw RunError(field + ": '" + Edit_Dist.Text() + "' is too large");
+    const float x = static_cast<float>(typed);
     gui::SetHourglass(true);
-    const float x = static_cast<float>(FiniteOrZero(TextNumber(Edit_Dist.Text())) * Factor_L);
     if (BeamLength == 0) {
         ComputePointResults(0);
         gui::SetHourglass(false);

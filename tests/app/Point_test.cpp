@@ -197,7 +197,11 @@ TEST_F(PointWindow, DistancesThatCannotBeAnalysed) {
     const std::string near = "Cannot analyse point nearer then 1/1000 span of a support";
     EXPECT_EQ(Calculate("10.01"), Lines_t{"Value exceeds length of beam"});
     EXPECT_EQ(Calculate("0"), Lines_t{"Please enter point measured from LH end of beam"});
-    EXPECT_EQ(Calculate("abc"), Lines_t{"Please enter point measured from LH end of beam"});
+    EXPECT_EQ(Calculate(" "), Lines_t{"Please enter point measured from LH end of beam"});
+    // Read as every typed field: no number is refused by name, not read as 0 or 5.
+    EXPECT_EQ(Calculate("abc"), Lines_t{"Distance from LH end of beam: 'abc' is not a number"});
+    EXPECT_EQ(Calculate("5m"), Lines_t{"Distance from LH end of beam: '5m' is not a number"});
+    EXPECT_EQ(Calculate("1e37"), Lines_t{"Distance from LH end of beam: '1e37' is too large"});
     EXPECT_EQ(Calculate("-1"), Lines_t{"Please use positive value"});
     EXPECT_EQ(Calculate("5"), Lines_t{near});
     EXPECT_EQ(Calculate("5.004"), Lines_t{near});
