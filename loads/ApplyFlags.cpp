@@ -55,10 +55,7 @@ void TLoadDataFrm::UpDown_CaseClick() {
     CurrentLoadcase = StrToInt(Edit_Case.Text());
     LoadCaseShown = CurrentLoadcase;
     ShowApplyFlags();
-    BuildUDLOutline();
-    ClearPreview();
-    DrawLoadsPreview();
-    DrawBeamPreview();
+    RedrawPreview();
 }
 
 void TLoadDataFrm::CheckClick(int) {
@@ -66,20 +63,14 @@ void TLoadDataFrm::CheckClick(int) {
     ReadLoadRows();
     StoreApplyFlags();
     CheckLoadPositions();
-    BuildUDLOutline();
-    ClearPreview();
-    DrawLoadsPreview();
-    DrawBeamPreview();
+    RedrawPreview();
 }
 
 void TLoadDataFrm::Check_SwtClick() {
     if (FillingForm == 1) return;
     ReadLoadRows();
     StoreApplyFlags();
-    BuildUDLOutline();
-    ClearPreview();
-    DrawLoadsPreview();
-    DrawBeamPreview();
+    RedrawPreview();
 }
 
 void TLoadDataFrm::WithdrawSelfWeight() {

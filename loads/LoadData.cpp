@@ -186,8 +186,8 @@ void TLoadDataFrm::FormShow() {
     }
     FillLoadRows();
     ShowApplyFlags();
-    DrawLoadsPreview();
-    DrawBeamPreview();
+    // After Open too, the distributed loads are drawn with their values.
+    RedrawPreview();
 }
 
 void TLoadDataFrm::ShowLoadRowPanels() {

@@ -103,6 +103,9 @@ public:
     void ClearPreview();
     void DrawLoadsPreview();
     void DrawBeamPreview();
+    // The current loadcase's outline rebuilt, then the preview redrawn whole:
+    // loads with their values, and the beam over them.
+    void RedrawPreview();
 
     // Row handlers.
     void ShowLoadRowFields(int n);

@@ -228,6 +228,13 @@ void TLoadDataFrm::DrawLoadsPreview() {
     DrawLoadsPreviewOn(Image_Beam.GetCanvas(), Image_Beam.Width(), Image_Beam.Height(), lc == 0 ? 1 : lc);
 }
 
+void TLoadDataFrm::RedrawPreview() {
+    BuildUDLOutline();
+    ClearPreview();
+    DrawLoadsPreview();
+    DrawBeamPreview();
+}
+
 void TLoadDataFrm::DrawBeamPreview() {
     if (BeamLength == 0) return;
     DrawBeamPreviewOn(Image_Beam.GetCanvas(), Image_Beam.Width(), Image_Beam.Height());

@@ -94,6 +94,11 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     EXPECT_NEAR(CaseReaction[2][2], 34375, 1e-2);
     EXPECT_EQ(Items(IndexFrm->List_Results), results);
     EXPECT_TRUE(IndexFrm->Save1.Enabled());
+    // The loads window shown after Open draws its distributed loads with their rates.
+    IndexFrm->Loads1.Click();
+    ASSERT_EQ(loads.Edit_Case.Text(), "1");
+    EXPECT_EQ(UDLOutline[1][1][1][OutlineRate], 10.0f);
+    loads.cmd_Cancel.Click();
 
     // Span 1 becomes 7 m and the loads window is cancelled: nothing of the
     // 6 m analysis is shown, listed, drawn or queried any more.
