@@ -7,15 +7,15 @@
 #include <sstream>
 #include <string>
 #include <vector>
-#include "ChannelAngleHollowFiles.h"
+#include "SectionFiles.h"
 #include "SectionTables.h"
 
-using cah::Expected;
-using cah::Moments;
-using cah::Rel;
-using cah::UnitOfFifthFigure;
-using cah::Split;
-using cah::Written;
+using sect::Expected;
+using sect::Moments;
+using sect::Rel;
+using sect::UnitOfFifthFigure;
+using sect::Split;
+using sect::TableFile;
 
 namespace {
 
@@ -146,18 +146,18 @@ const std::vector<AngleTable>& Tables() {
 // Two legs meeting at a square outer corner, the root fillet filling the
 // inner corner and a toe fillet taking off the inner corner of each tip.
 Moments Outline(double a, double b, double t, double r1, double r2) {
-    Moments m = cah::Rectangle(0, 0, t, a);
-    m += cah::Rectangle(t, 0, b, t);
-    m += cah::Fillet(t, t, 1, 1, r1);
-    m -= cah::Fillet(b, t, -1, -1, r2);
-    m -= cah::Fillet(t, a, -1, -1, r2);
+    Moments m = sect::Rectangle(0, 0, t, a);
+    m += sect::Rectangle(t, 0, b, t);
+    m += sect::Fillet(t, t, 1, 1, r1);
+    m -= sect::Fillet(b, t, -1, -1, r2);
+    m -= sect::Fillet(t, a, -1, -1, r2);
     return m;
 }
 
 const std::vector<int>& Filled() {
-    static const std::vector<int> f = cah::Offsets(
-        {"Depth", "Width", "WebThk", "FlangeThk", "RootRad", "ToeRad", "E", "Area", "Ixx", "Iyy", "Rxx", "Ryy", "Cx",
-         "Cy", "XFibre", "YFibre", "Iuu", "Ivv", "Ruu", "Rvv", "PrincipalAngle", "TorsionK", "TorsionT"});
+    using namespace sect::Offset;
+    static const std::vector<int> f = {Depth, Width, WebThk, FlangeThk, RootRad, ToeRad, E, Area, Ixx, Iyy, Rxx, Ryy,
+                                       Cx, Cy, XFibre, YFibre, Iuu, Ivv, Ruu, Rvv, PrincipalAngle, TorsionK, TorsionT};
     return f;
 }
 
@@ -166,7 +166,7 @@ TEST(AngleTables, FileLayoutDesignationsAndBlankRecords) {
     for (size_t i = 0; i < Tables().size(); ++i) {
         const AngleTable& t = Tables()[i];
         SCOPED_TRACE(t.file);
-        Written w = cah::Write(t.write, t.file);
+        TableFile w = sect::Write(t.write, t.file);
         ASSERT_EQ(w.bytes.size(), size_t(200 * counts[i]));
         ASSERT_EQ(w.Count(), int(t.designations.size()));
         int blank = 0;
@@ -177,16 +177,12 @@ TEST(AngleTables, FileLayoutDesignationsAndBlankRecords) {
             if (d.empty()) {
                 ++blank;
                 auto kind = t.blankKinds.find(k);
-                cah::ExpectBlank(w, k, Blank25, kind == t.blankKinds.end() ? "" : kind->second);
+                sect::ExpectBlank(w, k, Blank25, kind == t.blankKinds.end() ? "" : kind->second);
                 continue;
             }
             EXPECT_EQ(w[k].Designation.str(), d + std::string(25 - d.size(), ' '));
             EXPECT_EQ(w[k].Kind.str(), "RSA");
-            for (const cah::Single& s : cah::Singles()) {
-                bool filled = std::find(Filled().begin(), Filled().end(), s.offset) != Filled().end();
-                float v = cah::SingleAt(w.Raw(k), s.offset);
-                EXPECT_EQ(v != 0, filled) << d << " " << s.name;
-            }
+            sect::ExpectFilled(w, k, Filled());
         }
         EXPECT_EQ(blank, blanks[i]);
     }
@@ -195,11 +191,11 @@ TEST(AngleTables, FileLayoutDesignationsAndBlankRecords) {
 TEST(AngleTables, EveryRelationOnEverySection) {
     for (const AngleTable& t : Tables()) {
         SCOPED_TRACE(t.file);
-        Written w = cah::Write(t.write, t.file);
+        TableFile w = sect::Write(t.write, t.file);
         for (int k = 1; k <= w.Count(); ++k) {
             const SectionRecord& r = w[k];
             if (r.Width == 0) continue;
-            std::string name = cah::Trimmed(r);
+            std::string name = sect::Trimmed(r);
             SCOPED_TRACE(name);
             Legs l = LegsOf(name);
             EXPECT_EQ(r.Depth, float(l.a));
@@ -247,14 +243,13 @@ TEST(AngleTables, EveryRelationOnEverySection) {
                 EXPECT_GT(r.Depth, r.Width);
                 EXPECT_GT(r.Ixx, r.Iyy);
             }
-            for (const cah::Single& s : cah::Singles())
-                EXPECT_TRUE(cah::FiveFigures(cah::SingleAt(w.Raw(k), s.offset))) << s.name;
+            for (int off : sect::SingleOffsets()) EXPECT_TRUE(sect::FiveFigures(w.Single(k, off))) << "offset " << off;
         }
     }
 }
 
 // The fields of an angle record in the order the reference rows give them.
-using cah::Field;
+using sect::Field;
 const Field Fields[] = {&SectionRecord::Depth, &SectionRecord::Width, &SectionRecord::WebThk,
                         &SectionRecord::FlangeThk, &SectionRecord::RootRad, &SectionRecord::ToeRad, &SectionRecord::E,
                         &SectionRecord::Area, &SectionRecord::Ixx, &SectionRecord::Iyy, &SectionRecord::Rxx,
@@ -264,70 +259,70 @@ const Field Fields[] = {&SectionRecord::Depth, &SectionRecord::Width, &SectionRe
                         &SectionRecord::TorsionT};
 
 SectionRecord Row(const char* designation, int recNo, std::initializer_list<float> values) {
-    return cah::Expected(designation, "RSA", recNo, Fields, values);
+    return sect::Expected(designation, "RSA", recNo, Fields, values);
 }
 
 TEST(AngleTables, ReferenceRowsByteForByte) {
-    Written eq = cah::Write(WriteEqRsaTable, "EqRSA.sct");
-    cah::ExpectStoredBytes(eq, 1, Row("25 x 25 x 3 RSA          ", 1,
+    TableFile eq = sect::Write(WriteEqRsaTable, "EqRSA.sct");
+    sect::ExpectStoredBytes(eq, 1, Row("25 x 25 x 3 RSA          ", 1,
         {25, 25, 3, 3, 3.5f, 2.4f, 205000, 141.16f, 7842, 7842, 7.4535f, 7.4535f, 7.1775f, 7.1775f, 17.823f, 17.823f,
          12433, 3250.7f, 9.385f, 4.7989f, 45.032f, 475.93f, 5.4267f}));
-    cah::ExpectStoredBytes(eq, 4, Expected("                         ", "", 4, {}));
-    cah::ExpectStoredBytes(eq, 66, Row("250 x 250 x 35 RSA       ", 66,
+    sect::ExpectStoredBytes(eq, 4, Expected("                         ", "", 4, {}));
+    sect::ExpectStoredBytes(eq, 66, Row("250 x 250 x 35 RSA       ", 66,
         {250, 250, 35, 35, 20, 4.8f, 205000, 16351, 93047000, 93047000, 75.436f, 75.436f, 75.068f, 75.068f, 174.93f,
          174.93f, 147230000, 38863000, 94.891f, 48.752f, 44.968f, 6768100, 60.898f}));
 
-    Written uneq = cah::Write(WriteUnEqRsaTable, "UnEqRSA.sct");
-    cah::ExpectStoredBytes(uneq, 1, Expected("                         ", "RSA", 1, {}));
-    cah::ExpectStoredBytes(uneq, 4, Row("40 x 25 x 4 RSA          ", 4,
+    TableFile uneq = sect::Write(WriteUnEqRsaTable, "UnEqRSA.sct");
+    sect::ExpectStoredBytes(uneq, 1, Expected("                         ", "RSA", 1, {}));
+    sect::ExpectStoredBytes(uneq, 4, Row("40 x 25 x 4 RSA          ", 4,
         {40, 25, 4, 4, 4, 2.4f, 205000, 244.96f, 38610, 11495, 12.554f, 6.8503f, 13.601f, 6.2062f, 18.794f, 26.399f,
          43200, 6924.8f, 13.28f, 5.3169f, 20.82f, 1417.4f, 7.0992f}));
     for (int rec : {38, 43})
-        cah::ExpectStoredBytes(uneq, rec, Row("200 x 100 x 15 RSA       ", rec,
+        sect::ExpectStoredBytes(uneq, rec, Row("200 x 100 x 15 RSA       ", rec,
             {200, 100, 15, 15, 15, 4.8f, 205000, 4313.4f, 17723000, 3032600, 64.1f, 26.515f, 71.729f, 22.289f,
              77.711f, 128.27f, 18801000, 1964400, 66.021f, 21.34f, 14.583f, 343560, 26.754f}));
 
-    Written eqL = cah::Write(WriteEqLTable, "EqL.sct");
-    cah::ExpectStoredBytes(eqL, 1, Row("L 20 x 3                 ", 1,
+    TableFile eqL = sect::Write(WriteEqLTable, "EqL.sct");
+    sect::ExpectStoredBytes(eqL, 1, Row("L 20 x 3                 ", 1,
         {20, 20, 3, 3, 3.5f, 2, 205000, 111.91f, 3876.8f, 3876.8f, 5.8857f, 5.8857f, 5.9641f, 5.9641f, 14.036f,
          14.036f, 6125.6f, 1627.1f, 7.3984f, 3.813f, 44.991f, 385.93f, 5.3788f}));
-    cah::ExpectStoredBytes(eqL, 17, Row("L  200 x 20              ", 17,
+    sect::ExpectStoredBytes(eqL, 17, Row("L  200 x 20              ", 17,
         {200, 200, 20, 20, 18, 9, 205000, 7634.8f, 28506000, 28506000, 61.104f, 61.104f, 56.834f, 56.834f, 143.17f,
          143.17f, 45290000, 11721000, 77.02f, 39.181f, 44.954f, 1069200, 35.331f}));
 
-    Written uneqL = cah::Write(WriteUnEqLTable, "UnEqL.sct");
-    cah::ExpectStoredBytes(uneqL, 1, Row("L  30 x 20 x 3           ", 1,
+    TableFile uneqL = sect::Write(WriteUnEqLTable, "UnEqL.sct");
+    sect::ExpectStoredBytes(uneqL, 1, Row("L  30 x 20 x 3           ", 1,
         {30, 20, 3, 3, 3.5f, 2, 205000, 141.91f, 12449, 4370.8f, 9.3661f, 5.5497f, 9.9278f, 5.0204f, 14.98f, 20.072f,
          14273, 2554.4f, 10.029f, 4.2426f, 23.134f, 475.92f, 5.4276f}));
-    cah::ExpectStoredBytes(uneqL, 27, Row("L  100 x 65 x 7          ", 27,
+    sect::ExpectStoredBytes(uneqL, 27, Row("L  100 x 65 x 7          ", 27,
         {100, 65, 7, 7, 9, 5, 205000, 1112.7f, 1123000, 375670, 31.769f, 18.375f, 32.369f, 15.142f, 49.858f, 67.631f,
          1279600, 219580, 33.912f, 14.048f, 22.62f, 20031, 12.962f}));
-    cah::ExpectStoredBytes(uneqL, 34, Row("L  130 x 65 x 10         ", 34,
+    sect::ExpectStoredBytes(uneqL, 34, Row("L  130 x 65 x 10         ", 34,
         {130, 65, 10, 10, 11, 5.5f, 205000, 1863, 3204600, 541990, 41.475f, 17.056f, 46.528f, 14.481f, 50.519f,
          83.472f, 3397400, 351700, 42.704f, 13.74f, 14.413f, 67356, 18.025f}));
 }
 
 TEST(AngleTables, RepeatedRecordAndSharedSizes) {
-    Written uneq = cah::Write(WriteUnEqRsaTable, "UnEqRSA.sct");
+    TableFile uneq = sect::Write(WriteUnEqRsaTable, "UnEqRSA.sct");
     EXPECT_TRUE(std::equal(uneq.Raw(38), uneq.Raw(38) + 196, uneq.Raw(43))) << "record 43 repeats record 38";
     EXPECT_EQ(uneq[43].RecNo, 43);
 
     // An equal size in both equal tables keeps its root radius and torsion
     // constant; the toe radius and what follows from it differ.
-    Written eq = cah::Write(WriteEqRsaTable, "EqRSA.sct"), eqL = cah::Write(WriteEqLTable, "EqL.sct");
+    TableFile eq = sect::Write(WriteEqRsaTable, "EqRSA.sct"), eqL = sect::Write(WriteEqLTable, "EqL.sct");
     int shared = 0;
     for (const SectionRecord& l : eqL.records)
         for (const SectionRecord& e : eq.records)
             if (e.Width != 0 && e.Depth == l.Depth && e.WebThk == l.WebThk) {
                 ++shared;
-                EXPECT_EQ(e.RootRad, l.RootRad) << cah::Trimmed(l);
-                EXPECT_EQ(e.TorsionK, l.TorsionK) << cah::Trimmed(l);
-                EXPECT_NE(e.ToeRad, l.ToeRad) << cah::Trimmed(l);
-                EXPECT_NE(e.Area, l.Area) << cah::Trimmed(l);
+                EXPECT_EQ(e.RootRad, l.RootRad) << sect::Trimmed(l);
+                EXPECT_EQ(e.TorsionK, l.TorsionK) << sect::Trimmed(l);
+                EXPECT_NE(e.ToeRad, l.ToeRad) << sect::Trimmed(l);
+                EXPECT_NE(e.Area, l.Area) << sect::Trimmed(l);
             }
     EXPECT_EQ(shared, 11);
 
-    Written uneqL = cah::Write(WriteUnEqLTable, "UnEqL.sct");
+    TableFile uneqL = sect::Write(WriteUnEqLTable, "UnEqL.sct");
     EXPECT_EQ(std::make_pair(uneqL[27].RootRad, uneqL[27].ToeRad), std::make_pair(9.0f, 5.0f));
     EXPECT_EQ(std::make_pair(uneqL[28].RootRad, uneqL[28].ToeRad), std::make_pair(10.0f, 5.0f));
     EXPECT_EQ(eq[28].Designation.str(), "60 x 60 x 10 RSA         ");

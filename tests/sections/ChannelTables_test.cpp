@@ -11,12 +11,12 @@
 #include <sstream>
 #include <string>
 #include <vector>
-#include "ChannelAngleHollowFiles.h"
+#include "SectionFiles.h"
 #include "SectionTables.h"
 
-using cah::Rel;
-using cah::Split;
-using cah::Written;
+using sect::Rel;
+using sect::Split;
+using sect::TableFile;
 
 namespace {
 
@@ -69,7 +69,7 @@ const std::vector<ChannelTable>& Tables() {
                            "254 x 89 RSC|305 x 89 RSC|305 x 102 RSC|381 x 102 RSC|432 x 102 RSC"),
                      true, 1e-4, 0.2, 1e-4, 5e-4, 3e-4, 1e-4, [](const SectionRecord&) { return 0.5; },
                      {10, 12, 13, 14, 15, 16, 17}, [](const SectionRecord& r) {
-                         std::string name = cah::Trimmed(r);
+                         std::string name = sect::Trimmed(r);
                          EXPECT_EQ(name, std::to_string(Rounded(r.Depth)) + " x " + std::to_string(Rounded(r.Width)) +
                                              " RSC");
                          EXPECT_EQ(r.FlangeAngle, 5.0f);
@@ -84,7 +84,7 @@ const std::vector<ChannelTable>& Tables() {
                            "230 x 75 x 26 PFC|230 x 90 x 32 PFC|260 x 75 x 28 PFC|260 x 90 x 35 PFC|"
                            "300 x 90 x 41 PFC|300 x 100 x 46 PFC|380 x 100 x 54 PFC|430 x 100 x 64 PFC"),
                      true, 1e-4, 0.05, 5e-3, 1e-3, 3e-5, 1e-4, nullptr, {11, 13, 15, 16}, [](const SectionRecord& r) {
-                         std::string name = cah::Trimmed(r);
+                         std::string name = sect::Trimmed(r);
                          EXPECT_EQ(name, std::to_string(Rounded(r.Depth)) + " x " + std::to_string(Rounded(r.Width)) +
                                              " x " + std::to_string(Rounded(r.Area * 0.00785)) + " PFC");
                          EXPECT_EQ(r.ToeRad, 0.0f);
@@ -100,7 +100,7 @@ const std::vector<ChannelTable>& Tables() {
         t.push_back({"UPN.sct", WriteUpnTable, upn, true, 1e-4, 0.05, 1e-4, 1e-3, 1.5e-3, 5e-4,
                      [](const SectionRecord& r) { return r.Depth <= 160 ? 0.05 : 0.5; }, upnWeb,
                      [](const SectionRecord& r) {
-                         std::string name = cah::Trimmed(r);
+                         std::string name = sect::Trimmed(r);
                          std::string numbers = name.substr(name.find_first_not_of("U "));
                          std::string expected = std::to_string(Rounded(r.Depth));
                          if (numbers.find('x') != std::string::npos) expected += " x " + std::to_string(Rounded(r.Width));
@@ -130,7 +130,7 @@ const std::vector<ChannelTable>& Tables() {
             if (!c[k - 1].empty() && k != 1 && k != 5 && k != 8) cWeb.insert(k);
         t.push_back({"C.sct", WriteCTable, c, false, 1e-5, 1e-4, 1e-5, 1e-5, 5e-4, 1e-4,
                      [](const SectionRecord& r) { return 1e-5 * r.WebDepth; }, cWeb, [](const SectionRecord& r) {
-                         std::string name = cah::Trimmed(r);
+                         std::string name = sect::Trimmed(r);
                          double mass = std::stod(name.substr(name.find('x') + 1));
                          EXPECT_LE(std::fabs(r.Area * 0.00785 - mass), 0.6);
                          EXPECT_EQ(r.FlangeAngle, 9.462f);
@@ -144,11 +144,13 @@ const std::vector<ChannelTable>& Tables() {
     return tables;
 }
 
-const std::vector<int>& Filled() {
-    static const std::vector<int> f = cah::Offsets(
-        {"Depth", "Width", "WebThk", "FlangeThk", "RootRad", "ToeRad", "Outstand", "WebDepth", "FlangeAngle",
-         "Grade", "E", "Area", "Ixx", "Iyy", "Rxx", "Ryy", "Cy", "XFibre", "YFibre", "TorsionK", "TorsionT",
-         "ShearCentre", "Sxx", "Syy", "BucklingU", "TorsionalIndex", "WarpingH", "ChannelPna"});
+// The singles a table's section records fill; PFC leaves the toe radius and flange angle 0.
+std::vector<int> Filled(const std::string& file) {
+    using namespace sect::Offset;
+    std::vector<int> f = {Depth, Width, WebThk, FlangeThk, RootRad, Outstand, WebDepth, Grade, E, Area, Ixx, Iyy, Rxx,
+                          Ryy, Cy, XFibre, YFibre, TorsionK, TorsionT, ShearCentre, Sxx, Syy, BucklingU,
+                          TorsionalIndex, WarpingH, ChannelPna};
+    if (file != "PFC.sct") f.insert(f.end(), {ToeRad, FlangeAngle});
     return f;
 }
 
@@ -157,23 +159,19 @@ TEST(ChannelTables, FileLayoutDesignationsAndBlankRecords) {
     for (size_t i = 0; i < Tables().size(); ++i) {
         const ChannelTable& t = Tables()[i];
         SCOPED_TRACE(t.file);
-        Written w = cah::Write(t.write, t.file);
+        TableFile w = sect::Write(t.write, t.file);
         ASSERT_EQ(w.bytes.size(), sizes[i]);
         ASSERT_EQ(w.Count(), int(t.designations.size()));
         for (int k = 1; k <= w.Count(); ++k) {
             const std::string& d = t.designations[k - 1];
             EXPECT_EQ(w[k].RecNo, k);
             if (d.empty()) {
-                cah::ExpectBlank(w, k, "", "");
+                sect::ExpectBlank(w, k, "", "");
                 continue;
             }
             EXPECT_EQ(w[k].Designation.str(), t.padded ? d + std::string(25 - d.size(), ' ') : d);
             EXPECT_EQ(w[k].Kind.str(), "RSC");
-            for (const cah::Single& s : cah::Singles()) {
-                bool filled = std::find(Filled().begin(), Filled().end(), s.offset) != Filled().end();
-                bool zeroHere = std::string(t.file) == "PFC.sct" && (s.offset == 48 || s.offset == 60);
-                EXPECT_EQ(cah::SingleAt(w.Raw(k), s.offset) != 0, filled && !zeroHere) << d << " " << s.name;
-            }
+            sect::ExpectFilled(w, k, Filled(t.file));
         }
     }
 }
@@ -181,10 +179,10 @@ TEST(ChannelTables, FileLayoutDesignationsAndBlankRecords) {
 TEST(ChannelTables, EveryRelationOnEverySection) {
     for (const ChannelTable& t : Tables()) {
         SCOPED_TRACE(t.file);
-        Written w = cah::Write(t.write, t.file);
+        TableFile w = sect::Write(t.write, t.file);
         for (const SectionRecord& r : w.records) {
             if (r.Width == 0) continue;
-            SCOPED_TRACE(cah::Trimmed(r));
+            SCOPED_TRACE(sect::Trimmed(r));
             t.own(r);
             EXPECT_EQ(r.Grade, 43.0f);
             EXPECT_EQ(r.E, 205000.0f);
@@ -213,21 +211,21 @@ TEST(ChannelTables, EveryRelationOnEverySection) {
 
 // Two plain flanges, the web between them and two root fillets, with the
 // back of the web on x = 0 and the major axis on y = 0.
-cah::Moments ParallelFlangeChannel(const SectionRecord& r) {
+sect::Moments ParallelFlangeChannel(const SectionRecord& r) {
     double d = r.Depth, b = r.Width, t = r.WebThk, tf = r.FlangeThk, r1 = r.RootRad;
-    cah::Moments m = cah::Rectangle(0, -d / 2, t, d / 2);
-    m += cah::Rectangle(t, d / 2 - tf, b, d / 2);
-    m += cah::Rectangle(t, -d / 2, b, -d / 2 + tf);
-    m += cah::Fillet(t, d / 2 - tf, 1, -1, r1);
-    m += cah::Fillet(t, -d / 2 + tf, 1, 1, r1);
+    sect::Moments m = sect::Rectangle(0, -d / 2, t, d / 2);
+    m += sect::Rectangle(t, d / 2 - tf, b, d / 2);
+    m += sect::Rectangle(t, -d / 2, b, -d / 2 + tf);
+    m += sect::Fillet(t, d / 2 - tf, 1, -1, r1);
+    m += sect::Fillet(t, -d / 2 + tf, 1, 1, r1);
     return m;
 }
 
 TEST(PfcTable, SectionModelRelations) {
-    Written w = cah::Write(WritePfcTable, "PFC.sct");
+    TableFile w = sect::Write(WritePfcTable, "PFC.sct");
     for (const SectionRecord& r : w.records) {
-        SCOPED_TRACE(cah::Trimmed(r));
-        cah::Moments m = ParallelFlangeChannel(r);
+        SCOPED_TRACE(sect::Trimmed(r));
+        sect::Moments m = ParallelFlangeChannel(r);
         EXPECT_LE(Rel(r.Area, m.a), 3e-5);
         EXPECT_LE(Rel(r.Ixx, m.Ixx()), 5e-5);
         EXPECT_LE(Rel(r.Iyy, m.Iyy()), 5e-4);
@@ -246,7 +244,7 @@ TEST(PfcTable, SectionModelRelations) {
 }
 
 TEST(CTable, GroupsAndUnpaddedDesignations) {
-    Written w = cah::Write(WriteCTable, "C.sct");
+    TableFile w = sect::Write(WriteCTable, "C.sct");
     const std::vector<int> blanks = {4, 7, 10, 14, 17, 21, 25, 30, 34};
     const std::map<std::string, float> depths = {{"75", 76.2f},   {"100", 101.6f}, {"130", 127},  {"150", 152.4f},
                                                  {"180", 177.8f}, {"200", 203.2f}, {"230", 228.6f}, {"250", 254},
@@ -280,7 +278,7 @@ TEST(CTable, GroupsAndUnpaddedDesignations) {
 }
 
 // The fields of a channel record in the order the reference rows give them.
-using cah::Field;
+using sect::Field;
 const Field Fields[] = {
     &SectionRecord::Depth, &SectionRecord::Width, &SectionRecord::WebThk, &SectionRecord::FlangeThk,
     &SectionRecord::RootRad, &SectionRecord::ToeRad, &SectionRecord::Outstand, &SectionRecord::WebDepth,
@@ -291,63 +289,63 @@ const Field Fields[] = {
     &SectionRecord::TorsionalIndex, &SectionRecord::WarpingH, &SectionRecord::ChannelPna};
 
 SectionRecord Row(const char* designation, int recNo, std::initializer_list<float> values) {
-    return cah::Expected(designation, "RSC", recNo, Fields, values);
+    return sect::Expected(designation, "RSC", recNo, Fields, values);
 }
 
 TEST(ChannelTables, ReferenceRowsByteForByte) {
-    Written rsc = cah::Write(WriteRscTable, "RSC.sct");
-    cah::ExpectStoredBytes(rsc, 1, Row("76 x 38 RSC              ", 1,
+    TableFile rsc = sect::Write(WriteRscTable, "RSC.sct");
+    sect::ExpectStoredBytes(rsc, 1, Row("76 x 38 RSC              ", 1,
         {76.2f, 38.1f, 5.1f, 6.8f, 7.6f, 2.4f, 38.1f, 45.8f, 5, 43, 205000, 854.69f, 742740, 106600, 29.479f,
          11.168f, 12, 26.125f, 38.1f, 12802, 12.1f, 25.167f, 23458, 7832.7f, 0.899f, 9.1992f, 1.0545e8f, 6.748f}));
-    cah::ExpectStoredBytes(rsc, 3, Row("127 x 64 RSC             ", 3,
+    sect::ExpectStoredBytes(rsc, 3, Row("127 x 64 RSC             ", 3,
         {127, 64, 6.4f, 9.2f, 9.1f, 2.4f, 64, 86.9f, 5, 43, 205000, 1898.5f, 4829600, 684570, 50.438f, 18.989f, 19.8f,
          44.374f, 63.5f, 49245, 16.4f, 42.462f, 89447, 29715, 0.904f, 11.873f, 1.9536e9f, 10.9f}));
-    cah::ExpectStoredBytes(rsc, 17, Row("432 x 102 RSC            ", 17,
+    sect::ExpectStoredBytes(rsc, 17, Row("432 x 102 RSC            ", 17,
         {431.8f, 101.6f, 12.2f, 16.8f, 15.2f, 4.8f, 101.6f, 363, 5, 43, 205000, 8340.9f, 2.1371e8f, 6262300, 160.07f,
          27.401f, 23.2f, 78.441f, 215.9f, 618310, 29.7f, 48.094f, 1205300, 154070, 0.875f, 24.431f, 2.1624e11f,
          9.658f}));
 
-    Written pfc = cah::Write(WritePfcTable, "PFC.sct");
-    cah::ExpectStoredBytes(pfc, 1, Row("100 x 50 x 10 PFC        ", 1,
+    TableFile pfc = sect::Write(WritePfcTable, "PFC.sct");
+    sect::ExpectStoredBytes(pfc, 1, Row("100 x 50 x 10 PFC        ", 1,
         {100, 50, 5, 8.5f, 9, 0, 50, 65, 0, 43, 205000, 1299.8f, 2076800, 323100, 39.973f, 15.767f, 17.3f, 32.668f,
          50, 25293, 13.2f, 38.039f, 48872, 17635, 0.942f, 10, 4.91e8f, 11.796f}));
-    cah::ExpectStoredBytes(pfc, 7, Row("200 x 75 x 23 PFC        ", 7,
+    sect::ExpectStoredBytes(pfc, 7, Row("200 x 75 x 23 PFC        ", 7,
         {200, 75, 6, 12.5f, 12, 0, 75, 151, 0, 43, 205000, 2986.8f, 1.9629e7f, 1700100, 81.066f, 23.858f, 24.8f,
          50.228f, 100, 110900, 18.3f, 54.903f, 226960, 60848, 0.956f, 14.8f, 1.07e10f, 15.289f}));
-    cah::ExpectStoredBytes(pfc, 16, Row("430 x 100 x 64 PFC       ", 16,
+    sect::ExpectStoredBytes(pfc, 16, Row("430 x 100 x 64 PFC       ", 16,
         {430, 100, 11, 19, 15, 0, 100, 362, 0, 43, 205000, 8208.6f, 2.1939e8f, 7225000, 163.48f, 29.668f, 26.2f,
          73.798f, 215, 630020, 28.5f, 56.508f, 1222100, 175770, 0.917f, 22.5f, 2.19e11f, 9.545f}));
 
-    Written upn = cah::Write(WriteUpnTable, "UPN.sct");
-    cah::ExpectStoredBytes(upn, 1, Row("U  30 x 15               ", 1,
+    TableFile upn = sect::Write(WriteUpnTable, "UPN.sct");
+    sect::ExpectStoredBytes(upn, 1, Row("U  30 x 15               ", 1,
         {30, 15, 4, 4.5f, 4.5f, 2, 15, 11.8f, 4.574f, 43, 205000, 224.36f, 25653, 3919.4f, 10.693f, 4.1797f, 5.26f,
          9.737f, 15, 1667.7f, 7.83f, 9.684f, 2209.6f, 764.42f, 0.877f, 4.8998f, 545841.9f, 3.74f}));
-    cah::ExpectStoredBytes(upn, 2, Row("U  30                    ", 2,
+    sect::ExpectStoredBytes(upn, 2, Row("U  30                    ", 2,
         {30, 33, 5, 7, 7, 3.5f, 33, 0.835f, 4.574f, 43, 205000, 553.85f, 64571, 51791, 10.797f, 9.6701f, 13.5f,
          19.464f, 15, 9609.4f, 11.7f, 32.335f, 5668.4f, 4657.1f, 0.558f, 3.981f, 1.111358e7f, 12}));
-    cah::ExpectStoredBytes(upn, 24, Row("U  400                   ", 24,
+    sect::ExpectStoredBytes(upn, 24, Row("U  400                   ", 24,
         {400, 110, 14, 18, 18, 9, 110, 325, 2.8624f, 43, 205000, 9144.1f, 2.0342e8f, 8486100, 149.15f, 30.464f, 26.8f,
          83.227f, 200, 835590, 31.5f, 55.327f, 1235300, 191700, 0.887f, 19.926f, 2.4027e11f, 11.43f}));
 
-    Written c = cah::Write(WriteCTable, "C.sct");
-    cah::ExpectStoredBytes(c, 1, Row("C 75 x 6", 1,
+    TableFile c = sect::Write(WriteCTable, "C.sct");
+    sect::ExpectStoredBytes(c, 1, Row("C 75 x 6", 1,
         {76.2f, 35.8f, 4.3f, 6.9f, 6.86f, 2.3f, 35.8f, 45.5275f, 9.462f, 43, 205000, 772.445f, 686288, 81103,
          29.8071f, 10.2467f, 11.118f, 24.682f, 38.1f, 11286.6f, 12.1828f, 23.6203f, 21562.3f, 6531.48f, 0.897324f,
          9.64094f, 8.59562e7f, 6.91f}));
-    cah::ExpectStoredBytes(c, 29, Row("C 250 x 45", 29,
+    sect::ExpectStoredBytes(c, 29, Row("C 250 x 45", 29,
         {254, 77, 17.1f, 11.1f, 8.64f, 3.6f, 77, 207.179f, 9.462f, 43, 205000, 5687.22f, 4.30635e7f, 1634650,
          87.0171f, 16.9536f, 16.5133f, 60.4867f, 127, 512524, 29.1602f, 24.9259f, 438702, 61814.2f, 0.816112f,
          13.5458f, 2.1094e10f, 11.195f}));
-    cah::ExpectStoredBytes(c, 37, Row("C380 x 74", 37,
+    sect::ExpectStoredBytes(c, 37, Row("C380 x 74", 37,
         {381, 94.4f, 18.2f, 16.5f, 12.7f, 6.1f, 94.4f, 313.7833f, 9.462f, 43, 205000, 9475.175f, 1.679694e8f, 4567779,
          133.144f, 21.95629f, 20.29962f, 74.10038f, 190.5f, 1113930, 35.47916f, 34.12679f, 1123235, 132745.2f,
          0.8307419f, 17.68786f, 1.311093e11f, 12.435f}));
-    cah::ExpectStoredBytes(c, 4, cah::Expected("", "", 4, {}));
+    sect::ExpectStoredBytes(c, 4, sect::Expected("", "", 4, {}));
 }
 
 TEST(ChannelTables, RewritingTruncatesALongerFile) {
-    Written once = cah::Write(WriteUpnTable, "UPN.sct");
-    Written twice = cah::Write([] {
+    TableFile once = sect::Write(WriteUpnTable, "UPN.sct");
+    TableFile twice = sect::Write([] {
         WriteCTable();
         std::rename("C.sct", "UPN.sct");
         WriteUpnTable();

@@ -10,14 +10,15 @@
 #include <sstream>
 #include <string>
 #include <vector>
-#include "ChannelAngleHollowFiles.h"
+#include "SectionFiles.h"
 #include "SectionTables.h"
 
-using cah::Expected;
-using cah::Rel;
-using cah::UnitOfFifthFigure;
-using cah::Split;
-using cah::Written;
+using sect::Expected;
+using sect::Rel;
+using sect::UnitOfFifthFigure;
+using sect::Split;
+using sect::TableFile;
+namespace O = sect::Offset;
 
 namespace {
 
@@ -89,7 +90,7 @@ std::vector<double> Numbers(const std::string& designation) {
     return n;
 }
 
-void ExpectLayout(const Written& w, const std::vector<std::string>& designations, const char* kind,
+void ExpectLayout(const TableFile& w, const std::vector<std::string>& designations, const char* kind,
                   const std::vector<int>& filled) {
     ASSERT_EQ(w.bytes.size(), 200 * designations.size());
     ASSERT_EQ(w.Count(), int(designations.size()));
@@ -101,17 +102,14 @@ void ExpectLayout(const Written& w, const std::vector<std::string>& designations
         EXPECT_EQ(w[k].Designation.len, 25);
         if (d.empty()) {
             EXPECT_FALSE(designations[k].empty()) << "two blanks in a row at " << k;
-            cah::ExpectBlank(w, k, Blank25, "");
+            sect::ExpectBlank(w, k, Blank25, "");
             continue;
         }
         EXPECT_EQ(w[k].Designation.str(), d + std::string(25 - d.size(), ' '));
         EXPECT_EQ(w[k].Kind.str(), kind);
         EXPECT_EQ(w[k].Grade, 43.0f);
         EXPECT_EQ(w[k].E, 205000.0f);
-        for (const cah::Single& s : cah::Singles()) {
-            bool isFilled = std::find(filled.begin(), filled.end(), s.offset) != filled.end();
-            EXPECT_EQ(cah::SingleAt(w.Raw(k), s.offset) != 0, isFilled) << d << " " << s.name;
-        }
+        sect::ExpectFilled(w, k, filled);
     }
 }
 
@@ -129,21 +127,21 @@ std::pair<double, double> RoundedRectangle(double d, double b, double r) {
 }
 
 TEST(RhsTable, LayoutDesignationsAndBlankRecords) {
-    Written w = cah::Write(WriteRhsTable, "RHS.sct");
+    TableFile w = sect::Write(WriteRhsTable, "RHS.sct");
     EXPECT_EQ(w.bytes.size(), 38600u);
     ExpectLayout(w, RhsDesignations(), "Box",
-                 cah::Offsets({"Depth", "Width", "WebThk", "FlangeThk", "RootRad", "Outstand", "WebDepth", "Grade",
-                               "E", "Area", "Ixx", "Iyy", "Rxx", "Ryy", "XFibre", "YFibre", "TorsionK", "TorsionT",
-                               "Sxx", "Syy"}));
+                 {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::RootRad, O::Outstand, O::WebDepth, O::Grade, O::E,
+                  O::Area, O::Ixx, O::Iyy, O::Rxx, O::Ryy, O::XFibre, O::YFibre, O::TorsionK, O::TorsionT, O::Sxx,
+                  O::Syy});
 }
 
 TEST(RhsTable, EveryRelationOnEverySection) {
     const std::map<std::string, double> offByOne = {{"120 x 80 x 8.0  RHS", 53.3}, {"200 x 100 x 10 RHS", 72.8},
                                                     {"300 x 300 x 16  RHS", 162}, {"400 x 200 x 8.0  RHS", 139}};
-    Written w = cah::Write(WriteRhsTable, "RHS.sct");
+    TableFile w = sect::Write(WriteRhsTable, "RHS.sct");
     for (const SectionRecord& r : w.records) {
         if (r.Width == 0) continue;
-        std::string name = cah::Trimmed(r);
+        std::string name = sect::Trimmed(r);
         SCOPED_TRACE(name);
         std::vector<double> n = Numbers(name.substr(0, name.find("RHS")));
         const double d = n[0], b = n[1], t = n[2];
@@ -190,7 +188,7 @@ TEST(RhsTable, EveryRelationOnEverySection) {
 }
 
 TEST(RhsTable, ReferenceRowsByteForByte) {
-    Written w = cah::Write(WriteRhsTable, "RHS.sct");
+    TableFile w = sect::Write(WriteRhsTable, "RHS.sct");
     using R = SectionRecord;
     auto row = [](const char* designation, int recNo, float d, float b, float t, float area, float ixx, float iyy,
                   float rxx, float ryy, float k, float tt, float sxx, float syy) {
@@ -201,13 +199,13 @@ TEST(RhsTable, ReferenceRowsByteForByte) {
                          {&R::XFibre, b / 2}, {&R::YFibre, d / 2}, {&R::TorsionK, k}, {&R::TorsionT, tt},
                          {&R::Sxx, sxx}, {&R::Syy, syy}});
     };
-    cah::ExpectStoredBytes(w, 1, row("20 x 20 x 2.0 RHS        ", 1, 20, 20, 2, 142.07f, 7588.9f, 7588.9f, 7.3087f,
+    sect::ExpectStoredBytes(w, 1, row("20 x 20 x 2.0 RHS        ", 1, 20, 20, 2, 142.07f, 7588.9f, 7588.9f, 7.3087f,
                                      7.3087f, 12178, 11.4f, 950.68f, 950.68f));
-    cah::ExpectStoredBytes(w, 17, row("50 x 25 x 2.5 RHS        ", 17, 50, 25, 2.5f, 346.98f, 106170, 34413, 17.493f,
+    sect::ExpectStoredBytes(w, 17, row("50 x 25 x 2.5 RHS        ", 17, 50, 25, 2.5f, 346.98f, 106170, 34413, 17.493f,
                                       9.9588f, 84136, 18.2f, 5412.8f, 3263.1f));
-    cah::ExpectStoredBytes(w, 193, row("500 x 300 x 16  RHS      ", 193, 500, 300, 16, 24452, 8.2673e8f, 3.7076e8f,
+    sect::ExpectStoredBytes(w, 193, row("500 x 300 x 16  RHS      ", 193, 500, 300, 16, 24452, 8.2673e8f, 3.7076e8f,
                                        183.87f, 123.14f, 8.0223e8f, 198, 4.0414e6f, 2.825e6f));
-    cah::ExpectStoredBytes(w, 3, Expected("                         ", "", 3, {}));
+    sect::ExpectStoredBytes(w, 3, Expected("                         ", "", 3, {}));
 }
 
 const std::map<int, std::vector<float>> ChsThreeFigures = {
@@ -218,18 +216,18 @@ const std::map<int, std::vector<float>> ChsThreeFigures = {
     {35, {4070, 8.62e6f, 46, 1.724e7f, 169000}}};
 
 TEST(ChsTable, LayoutDesignationsAndBlankRecords) {
-    Written w = cah::Write(WriteChsTable, "CHS.sct");
+    TableFile w = sect::Write(WriteChsTable, "CHS.sct");
     EXPECT_EQ(w.bytes.size(), 17800u);
     ExpectLayout(w, ChsDesignations(), "Tube",
-                 cah::Offsets({"Depth", "Width", "WebThk", "FlangeThk", "Grade", "E", "Area", "Ixx", "Iyy", "Rxx",
-                               "Ryy", "XFibre", "YFibre", "TorsionK", "TorsionT", "Sxx", "Syy"}));
+                 {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::Grade, O::E, O::Area, O::Ixx, O::Iyy, O::Rxx,
+                  O::Ryy, O::XFibre, O::YFibre, O::TorsionK, O::TorsionT, O::Sxx, O::Syy});
 }
 
 TEST(ChsTable, EveryRelationOnEverySection) {
-    Written w = cah::Write(WriteChsTable, "CHS.sct");
+    TableFile w = sect::Write(WriteChsTable, "CHS.sct");
     for (const SectionRecord& r : w.records) {
         if (r.Width == 0) continue;
-        std::string name = cah::Trimmed(r);
+        std::string name = sect::Trimmed(r);
         SCOPED_TRACE(name);
         std::vector<double> n = Numbers(name.substr(0, name.find("CHS")));
         const double d = n[0], t = n[1];
@@ -253,12 +251,12 @@ TEST(ChsTable, EveryRelationOnEverySection) {
         EXPECT_LE(std::fabs(r.Ixx - ixx), 1.0001 * UnitOfFifthFigure(r.Ixx));
         EXPECT_LE(std::fabs(r.Rxx - std::sqrt(double(r.Ixx) / r.Area)), 2 * UnitOfFifthFigure(r.Rxx));
         EXPECT_LE(Rel(r.Sxx, 0.1665 * (std::pow(d, 3) - std::pow(d - 2 * t, 3))), 1e-4);
-        EXPECT_TRUE(cah::FiveFigures(r.Area) && cah::FiveFigures(r.Ixx) && cah::FiveFigures(r.Sxx));
+        EXPECT_TRUE(sect::FiveFigures(r.Area) && sect::FiveFigures(r.Ixx) && sect::FiveFigures(r.Sxx));
     }
 }
 
 TEST(ChsTable, ReferenceRowsByteForByte) {
-    Written w = cah::Write(WriteChsTable, "CHS.sct");
+    TableFile w = sect::Write(WriteChsTable, "CHS.sct");
     using R = SectionRecord;
     auto row = [](const char* designation, int recNo, float d, float t, float area, float ixx, float rxx, float k,
                   float sxx) {
@@ -268,12 +266,12 @@ TEST(ChsTable, ReferenceRowsByteForByte) {
                          {&R::Ryy, rxx}, {&R::XFibre, d / 2}, {&R::YFibre, d / 2}, {&R::TorsionK, k},
                          {&R::TorsionT, d / 2}, {&R::Sxx, sxx}, {&R::Syy, sxx}});
     };
-    cah::ExpectStoredBytes(w, 1, row("21.3  x  3.2   CHS       ", 1, 21.3f, 3.2f, 181.96f, 7684.4f, 6.4986f, 15369,
+    sect::ExpectStoredBytes(w, 1, row("21.3  x  3.2   CHS       ", 1, 21.3f, 3.2f, 181.96f, 7684.4f, 6.4986f, 15369,
                                      1058.2f));
-    cah::ExpectStoredBytes(w, 32, row("139.7   x  5.0  CHS      ", 32, 139.7f, 5, 2120, 4.81e6f, 47.7f, 9.62e6f, 90800));
-    cah::ExpectStoredBytes(w, 89, row("508   x  16   CHS        ", 89, 508, 16, 24731, 7.4909e8f, 174.04f, 1.4982e9f,
+    sect::ExpectStoredBytes(w, 32, row("139.7   x  5.0  CHS      ", 32, 139.7f, 5, 2120, 4.81e6f, 47.7f, 9.62e6f, 90800));
+    sect::ExpectStoredBytes(w, 89, row("508   x  16   CHS        ", 89, 508, 16, 24731, 7.4909e8f, 174.04f, 1.4982e9f,
                                       3.8706e6f));
-    cah::ExpectStoredBytes(w, 2, Expected("                         ", "", 2, {}));
+    sect::ExpectStoredBytes(w, 2, Expected("                         ", "", 2, {}));
 }
 
 }  // namespace

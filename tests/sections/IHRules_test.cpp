@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
-#include "IHTableFiles.h"
+#include "SectionFiles.h"
 
 namespace {
-using namespace ihtest;
+using namespace sect;
 
 const double Pi = 3.14159265358979323846;
 const double Cf = (10 - 3 * Pi) / (12 - 3 * Pi);   // fillet centroid from either face, per r
@@ -89,7 +89,7 @@ void ForEachSection(const char* file, Check check) {
     for (int k = 1; k <= int(f.records.size()); ++k) {
         if (f.IsBlank(k)) continue;
         const SectionRecord& s = f.records[k - 1];
-        SCOPED_TRACE(std::string(file) + " record " + std::to_string(k) + " \"" + TrimmedDesignation(s) + "\"");
+        SCOPED_TRACE(std::string(file) + " record " + std::to_string(k) + " \"" + Trimmed(s) + "\"");
         check(k, s);
     }
 }

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
-#include "IHTableFiles.h"
+#include "SectionFiles.h"
 
 namespace {
-using namespace ihtest;
+using namespace sect;
 using namespace Offset;
 
 struct TellingRow {

@@ -1,48 +1,43 @@
-#include "ChannelAngleHollowFiles.h"
+#include "SectionFiles.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <map>
 #include <sstream>
-#include "BinFile.h"
+#include <stdexcept>
+#include "SectionTables.h"
 #include "TempDir.h"
 
-namespace cah {
+namespace sect {
 
-Written Write(void (*writer)(), const char* fileName) {
+std::vector<uint8_t> ReadAllBytes(const std::string& name) {
+    BinFile f(name, BinFile::Mode::Read);
+    std::vector<uint8_t> bytes(static_cast<size_t>(f.Size()));
+    f.Read(bytes.data(), bytes.size());
+    return bytes;
+}
+
+TableFile ReadTableFile(const std::string& name) {
+    TableFile t;
+    t.bytes = ReadAllBytes(name);
+    for (size_t at = 0; at + SectionRecordSize <= t.bytes.size(); at += SectionRecordSize)
+        t.records.push_back(DecodeSectionRecord(t.bytes.data() + at));
+    return t;
+}
+
+TableFile Write(void (*writer)(), const char* fileName) {
     TempDir dir;
     writer();
-    std::ifstream in(fileName, std::ios::binary);
-    Written w;
-    w.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    for (size_t off = 0; off + SectionRecordSize <= w.bytes.size(); off += SectionRecordSize)
-        w.records.push_back(DecodeSectionRecord(w.bytes.data() + off));
-    return w;
+    return ReadTableFile(fileName);
 }
 
-const std::vector<Single>& Singles() {
-    static const std::vector<Single> all = {
-        {"Depth", 28}, {"Width", 32}, {"WebThk", 36}, {"FlangeThk", 40}, {"RootRad", 44}, {"ToeRad", 48},
-        {"Outstand", 52}, {"WebDepth", 56}, {"FlangeAngle", 60}, {"reserved64", 64}, {"reserved68", 68},
-        {"reserved72", 72}, {"reserved76", 76}, {"Grade", 80}, {"E", 84}, {"Area", 100}, {"Ixx", 104},
-        {"Iyy", 108}, {"Rxx", 112}, {"Ryy", 116}, {"Cx", 120}, {"Cy", 124}, {"XFibre", 128}, {"YFibre", 132},
-        {"Iuu", 136}, {"Ivv", 140}, {"Ruu", 144}, {"Rvv", 148}, {"PrincipalAngle", 152}, {"TorsionK", 156},
-        {"TorsionT", 160}, {"ShearCentre", 164}, {"Sxx", 168}, {"Syy", 172}, {"BucklingU", 176},
-        {"TorsionalIndex", 180}, {"WarpingH", 184}, {"ChannelPna", 188}, {"reserved192", 192}};
-    return all;
-}
-
-float SingleAt(const uint8_t* record, int offset) { return GetSingle(record + offset); }
-
-std::vector<int> Offsets(std::initializer_list<const char*> names) {
-    std::vector<int> out;
-    for (const char* n : names)
-        for (const Single& s : Singles())
-            if (std::string(s.name) == n) out.push_back(s.offset);
-    EXPECT_EQ(out.size(), names.size());
-    return out;
+std::vector<int> SingleOffsets() {
+    std::vector<int> offsets;
+    for (int off = Offset::Depth; off <= 192; off += 4)
+        if (off < 88 || off >= 100) offsets.push_back(off);   // the kind lies at 88..99
+    return offsets;
 }
 
 SectionRecord Expected(const char* designation, const char* kind, int recNo,
@@ -71,7 +66,7 @@ std::vector<std::string> Split(const std::string& text) {
     return out;
 }
 
-void ExpectStoredBytes(const Written& file, int recNo, const SectionRecord& expected) {
+void ExpectStoredBytes(const TableFile& file, int recNo, const SectionRecord& expected) {
     uint8_t want[SectionRecordSize] = {};
     EncodeSectionRecord(expected, want);
     const uint8_t* got = file.Raw(recNo);
@@ -85,12 +80,21 @@ void ExpectStoredBytes(const Written& file, int recNo, const SectionRecord& expe
     same(100, 200);
 }
 
-void ExpectBlank(const Written& file, int recNo, const std::string& designation, const std::string& kind) {
+void ExpectBlank(const TableFile& file, int recNo, const std::string& designation, const std::string& kind) {
     const SectionRecord& r = file[recNo];
     EXPECT_EQ(r.Designation.str(), designation) << "record " << recNo;
     EXPECT_EQ(r.Kind.str(), kind) << "record " << recNo;
     EXPECT_EQ(r.RecNo, recNo);
-    for (const Single& s : Singles()) EXPECT_EQ(SingleAt(file.Raw(recNo), s.offset), 0.0f) << s.name;
+    ExpectFilled(file, recNo, {});
+}
+
+void ExpectFilled(const TableFile& file, int recNo, const std::vector<int>& filled) {
+    for (int off : SingleOffsets()) {
+        if (std::find(filled.begin(), filled.end(), off) != filled.end())
+            EXPECT_NE(file.Single(recNo, off), 0.f) << "record " << recNo << " offset " << off;
+        else
+            EXPECT_EQ(GetInt32(file.Raw(recNo) + off), 0) << "record " << recNo << " offset " << off;
+    }
 }
 
 std::string Trimmed(const SectionRecord& r) {
@@ -107,6 +111,45 @@ bool FiveFigures(float v) {
     char text[32];
     std::snprintf(text, sizeof text, "%.4e", static_cast<double>(v));
     return std::strtof(text, nullptr) == v;
+}
+
+const std::vector<IHTable>& IHTables() {
+    static const std::vector<IHTable> tables = {
+        {"UB.sct", WriteUbTable, 95,
+         {2, 4, 6, 8, 11, 15, 19, 23, 27, 31, 34, 39, 42, 47, 53, 59, 65, 70, 74, 79, 84, 88, 93},
+         nullptr, "127 x 76 UB 13", "914 x 419 UB 388"},
+        {"UC.sct", WriteUcTable, 37, {4, 10, 16, 24, 29, 37}, "Beam", "152 UC 23", "356 UC 634"},
+        {"RSJ.sct", WriteRsjTable, 9, {}, "", "76 x 76 x 13 RSJ", "254 x 203 x 82 RSJ"},
+        {"IPE.sct", WriteIpeTable, 92,
+         {3, 6, 10, 14, 19, 24, 29, 34, 39, 44, 49, 54, 60, 66, 72, 78, 84},
+         "Beam", "IPE 100 A", "IPE 750 x 222"},
+        {"HE.sct", WriteHeTable, 124,
+         {4, 8, 12, 17, 22, 27, 33, 38, 43, 48, 54, 59, 64, 69, 75, 81, 86, 91, 99, 104, 110, 115, 120},
+         "Beam", "HE 100 AA", "HE 1000  M"},
+        {"WsBeam.sct", WriteWsBeamTable, 208,
+         {4, 7, 11, 15, 19, 22, 26, 29, 35, 39, 45, 49, 55, 67, 70, 84, 97, 111, 122, 137, 146, 160, 171, 185, 193,
+          203, 204, 205, 206, 207, 208},
+         "", "W 6 x 4 x 9", "W40 x 12 x 359"},
+        {"WsCol.sct", WriteWsColTable, 66, {4, 11, 21, 40, 46}, "", "W 6 x 6 x 15", "W 14 x 16 x 730"},
+    };
+    return tables;
+}
+
+const IHTable& IHTableNamed(const std::string& file) {
+    for (const IHTable& t : IHTables())
+        if (file == t.file) return t;
+    throw std::out_of_range(file);
+}
+
+const TableFile& WrittenTable(const std::string& file) {
+    static const std::map<std::string, TableFile> written = [] {
+        TempDir dir;
+        std::map<std::string, TableFile> m;
+        for (const IHTable& t : IHTables()) t.write();
+        for (const IHTable& t : IHTables()) m[t.file] = ReadTableFile(t.file);
+        return m;
+    }();
+    return written.at(file);
 }
 
 Moments& Moments::operator+=(const Moments& m) {
@@ -147,4 +190,4 @@ Moments Fillet(double cx, double cy, int sx, int sy, double r) {
     return m;
 }
 
-}  // namespace cah
+}  // namespace sect
