@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include "ErrorOf.h"
 #include "Global.h"
 #include "Preferences.h"
 #include "RunError.h"
@@ -176,12 +177,7 @@ TEST(UnitSettings, AFailedWriteIsReported) {
     StartDir = dir.path().string();
     std::filesystem::create_directory(UnitSettingsFileName);  // cannot be created as a file
     SetSavedDefaults();
-    try {
-        WriteUnitSettingsFile();
-        FAIL() << "no error raised";
-    } catch (const RunError& e) {
-        EXPECT_EQ(std::string(e.what()), "File access denied");
-    }
+    EXPECT_EQ(ErrorOf(WriteUnitSettingsFile), "File access denied");
     StartDir = (dir.path() / "missing").string();
     EXPECT_THROW(WriteUnitSettingsFile(), RunError);
 }

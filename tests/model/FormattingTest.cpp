@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <cmath>
+#include "ErrorOf.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "RunError.h"
@@ -98,11 +99,6 @@ TEST(FloatToInt, RoundsTiesToEven) {
 }
 
 TEST(FloatToInt, OutOfRangeRaisesConversionError) {
-    try {
-        FloatToInt(3e9);
-        FAIL() << "no error raised";
-    } catch (const RunError& e) {
-        EXPECT_STREQ(e.what(), "'3000000000' is not a valid integer value");
-    }
+    EXPECT_EQ(ErrorOf([] { FloatToInt(3e9); }), "'3000000000' is not a valid integer value");
     EXPECT_THROW(FloatToInt(-2147483649.0), RunError);
 }

@@ -43,18 +43,11 @@ protected:
         AnalysedBeam::TearDown();
     }
     Page CasePage() {
-        LogDevice d;
-        d.BeginDoc();
-        PrintLoadcaseDiagrams();
-        EXPECT_EQ(d.Pages().size(), 1u);
-        return d.Pages().back();
+        const std::vector<Page> pages = Printed(PrintLoadcaseDiagrams);
+        EXPECT_EQ(pages.size(), 1u);
+        return pages.back();
     }
-    Page EnvelopePage() {
-        LogDevice d;
-        d.BeginDoc();
-        PrintEnvelopeDiagrams();
-        return d.Pages().back();
-    }
+    Page EnvelopePage() { return Printed(PrintEnvelopeDiagrams).back(); }
 };
 
 TEST_F(DiagramPages, FrameScalesAndScaleRules) {

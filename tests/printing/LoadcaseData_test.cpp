@@ -40,10 +40,7 @@ TEST_F(LoadcaseData, SupportsStressLineThenSpanData) {
     CaseSpanDataText[2][0] = "2";
     CaseSpanDataText[2][1] = "LOADCASE2";
     CaseSpanDataText[2][2] = "No Loads Applied";
-    LogDevice d;
-    d.BeginDoc();
-    PrintLoadcaseData();
-    const std::vector<Page> pages = d.Pages();
+    const std::vector<Page> pages = Printed(PrintLoadcaseData);
     // Loadcase 1: supports, span data; loadcase 2: supports, a title page
     // (its stress line on grid line 39), span data.
     ASSERT_EQ(pages.size(), 5u);
@@ -71,10 +68,7 @@ TEST_F(LoadcaseData, SpanDataBreakAfterRow21BelowLine50) {
         for (int r = 1; r <= 21; ++r) lines.push_back((r < 10 ? "  " : " ") + std::to_string(r) + " row");
     }
     Fill(CaseSpanDataText[1], lines);
-    LogDevice d;
-    d.BeginDoc();
-    PrintLoadcaseData();
-    const std::vector<Page> pages = d.Pages();
+    const std::vector<Page> pages = Printed(PrintLoadcaseData);
     ASSERT_EQ(pages.size(), 3u);
     // Rows 21 on lines 36 and 61: the break after the second block.
     EXPECT_EQ(OnGrid(pages[1]).back(), (std::pair<int, std::string>{61, " 21 row"}));
@@ -83,11 +77,9 @@ TEST_F(LoadcaseData, SpanDataBreakAfterRow21BelowLine50) {
 
 TEST_F(LoadcaseData, NothingWhileAllLoadcasesAreShown) {
     IndexFrm->ShownCase = 0;
-    LogDevice d;
-    d.BeginDoc();
-    PrintLoadcaseData();
-    ASSERT_EQ(d.Pages().size(), 1u);
-    EXPECT_TRUE(d.Pages()[0].ops.empty());
+    const std::vector<Page> pages = Printed(PrintLoadcaseData);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(pages[0].ops.empty());
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
 #include "PrintTest.h"
-#include <cstdio>
-#include <memory>
 #include "Func_FloatToInt.h"
 
 namespace print_test {
@@ -66,22 +64,11 @@ std::vector<Page> LogDevice::Pages() const {
     return pages;
 }
 
-namespace {
-std::string Shell(const std::string& cmd) {
-    std::string out;
-    std::unique_ptr<FILE, int (*)(FILE*)> p(popen(cmd.c_str(), "r"), pclose);
-    char buf[512];
-    while (p && fgets(buf, sizeof buf, p.get())) out += buf;
-    return out;
-}
-}  // namespace
-
-std::string PdfText(const std::string& pdf) { return Shell("pdftotext -layout '" + pdf + "' -"); }
-
-int PdfPages(const std::string& pdf) {
-    const std::string info = Shell("pdfinfo '" + pdf + "'");
-    const size_t at = info.find("Pages:");
-    return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+std::vector<Page> Printed(void (*print)(PrintDevice&)) {
+    LogDevice d;
+    d.BeginDoc();
+    print(d);
+    return d.Pages();
 }
 
 std::vector<std::pair<int, std::string>> OnGrid(const Page& p) {

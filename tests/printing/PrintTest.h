@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "Pdf.h"
 #include "PrintDevice.h"
 #include "app/CanvasLog.h"
 
@@ -43,6 +44,9 @@ private:
     bool open_ = false;
 };
 
+// The pages that print draws on a fresh LogDevice at 600 dots per inch.
+std::vector<Page> Printed(void (*print)(PrintDevice&));
+
 // Body texts of a text page (title included) as (grid line, text) at 600
 // dots per inch down the page.
 std::vector<std::pair<int, std::string>> OnGrid(const Page& p);
@@ -57,10 +61,6 @@ void Fill(Store& store, const std::vector<std::string>& lines) {
 
 // "stem1", "stem2", ... "stemN".
 std::vector<std::string> Numbered(const std::string& stem, int n);
-
-// A PDF read back: its text laid out as printed, its page count.
-std::string PdfText(const std::string& pdf);
-int PdfPages(const std::string& pdf);
 
 // y of grid line k of the text pages at a vertical resolution.
 int GridY(int k, int dpiY = 600);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "ErrorOf.h"
 #include "Global.h"
 #include "PrintPages.h"
 #include "PrintTest.h"
@@ -72,10 +73,7 @@ TEST_F(TextPages, LoadTablesBreakAfterGridLine70) {
     std::vector<std::string> point = {"", " Point Loads", " phead", " punits"};
     for (const std::string& s : Numbered(" p", 60)) point.push_back(s);
     Fill(LoadingDataPointText, point);
-    LogDevice d;
-    d.BeginDoc();
-    PrintBeamDataPages();
-    const std::vector<Page> pages = d.Pages();
+    const std::vector<Page> pages = Printed(PrintBeamDataPages);
     ASSERT_EQ(pages.size(), 3u);
     const auto first = OnGrid(pages[0]);
     EXPECT_EQ(first.back(), (std::pair<int, std::string>{70, " udl 1"}));
@@ -102,19 +100,14 @@ TEST_F(TextPages, LoadTablesBreakAfterGridLine70) {
 
 TEST_F(TextPages, EmptyStoresLeaveHeaderAndTitle) {
     ReportText[0] = "0";
-    LogDevice d;
-    d.BeginDoc();
-    PrintBeamDataPages();
-    ASSERT_EQ(d.Pages().size(), 1u);
-    EXPECT_EQ(d.Pages()[0].Body(), std::vector<std::string>{"Beam & Loading Data + Results Summary"});
+    const std::vector<Page> pages = Printed(PrintBeamDataPages);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].Body(), std::vector<std::string>{"Beam & Loading Data + Results Summary"});
 }
 
 TEST_F(TextPages, ReportBeyondTheGridGoesOnANewPage) {
     Fill(ReportText, Numbered("r", 100));
-    LogDevice d;
-    d.BeginDoc();
-    PrintBeamDataPages();
-    const std::vector<Page> pages = d.Pages();
+    const std::vector<Page> pages = Printed(PrintBeamDataPages);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(OnGrid(pages[0]).back(), (std::pair<int, std::string>{80, "r70"}));
     const auto next = OnGrid(pages[1]);
@@ -124,17 +117,10 @@ TEST_F(TextPages, ReportBeyondTheGridGoesOnANewPage) {
 
 TEST_F(TextPages, BadCountsStopTheSection) {
     ReportText[0] = "x1";
-    LogDevice d;
-    d.BeginDoc();
-    try {
-        PrintBeamDataPages();
-        FAIL();
-    } catch (const RunError& e) {
-        EXPECT_STREQ(e.what(), "'x1' is not a valid integer value");
-    }
+    EXPECT_EQ(ErrorOf([] { Printed(PrintBeamDataPages); }), "'x1' is not a valid integer value");
     ReportText[0] = "0";
     MaximaText[0] = "51";
-    EXPECT_THROW(PrintBeamDataPages(), RunError);
+    EXPECT_THROW(Printed(PrintBeamDataPages), RunError);
 }
 
 // An envelope store: per span an empty line, title, headings, units and 21
@@ -154,10 +140,7 @@ void EnvelopeStore(int spans) {
 TEST_F(TextPages, EnvelopeAtTwentiethsTwoBlocksAPage) {
     EnvelopeStore(3);
     PrintInterval = 20;
-    LogDevice d;
-    d.BeginDoc();
-    PrintEnvelopeData();
-    const std::vector<Page> pages = d.Pages();
+    const std::vector<Page> pages = Printed(PrintEnvelopeData);
     ASSERT_EQ(pages.size(), 2u);
     const auto first = OnGrid(pages[0]);
     EXPECT_EQ(first[0], (std::pair<int, std::string>{10, "Results Envelope at 1/20th Span Intervals"}));
@@ -173,10 +156,7 @@ TEST_F(TextPages, EnvelopeAtTwentiethsTwoBlocksAPage) {
 TEST_F(TextPages, EnvelopeAtTenthsRenumbersOddRows) {
     EnvelopeStore(4);
     PrintInterval = 10;
-    LogDevice d;
-    d.BeginDoc();
-    PrintEnvelopeData();
-    const std::vector<Page> pages = d.Pages();
+    const std::vector<Page> pages = Printed(PrintEnvelopeData);
     ASSERT_EQ(pages.size(), 2u);
     const auto first = OnGrid(pages[0]);
     EXPECT_EQ(first[0].second, "Results Envelope at 1/10th Span Intervals");
@@ -194,16 +174,12 @@ TEST_F(TextPages, EnvelopeAtTenthsRenumbersOddRows) {
 TEST_F(TextPages, EnvelopeOfOneSpanNeedsNoBreak) {
     EnvelopeStore(1);
     PrintInterval = 20;
-    LogDevice d;
-    d.BeginDoc();
-    PrintEnvelopeData();
-    ASSERT_EQ(d.Pages().size(), 1u);
-    EXPECT_EQ(OnGrid(d.Pages()[0]).back(), (std::pair<int, std::string>{39, " 21  x20"}));
+    const std::vector<Page> pages = Printed(PrintEnvelopeData);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(OnGrid(pages[0]).back(), (std::pair<int, std::string>{39, " 21  x20"}));
     EnvelopeText[0] = "";
-    LogDevice empty;
-    empty.BeginDoc();
-    PrintEnvelopeData();
-    EXPECT_EQ(empty.Pages()[0].Body(), std::vector<std::string>{"Results Envelope at 1/20th Span Intervals"});
+    EXPECT_EQ(Printed(PrintEnvelopeData)[0].Body(),
+              std::vector<std::string>{"Results Envelope at 1/20th Span Intervals"});
 }
 
 }  // namespace

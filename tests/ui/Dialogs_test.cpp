@@ -1,20 +1,11 @@
 #include <gtest/gtest.h>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include "GuiTest.h"
+#include "Pdf.h"
 #include "TempDir.h"
 #include "gui.h"
 
 namespace {
-
-std::string Shell(const std::string& cmd) {
-    std::string out;
-    std::unique_ptr<FILE, int (*)(FILE*)> p(popen(cmd.c_str(), "r"), pclose);
-    char buf[512];
-    while (p && fgets(buf, sizeof buf, p.get())) out += buf;
-    return out;
-}
 
 class GridForm : public gui::Form {
 public:
@@ -102,13 +93,10 @@ TEST(Printer, WithoutAPrinterThePagesGoToAPdfFile) {
     p.EndDoc();
     EXPECT_FALSE(p.Printing());
     EXPECT_EQ(c.Log().size(), 4u);
-    const std::string text = Shell("pdftotext -layout " + (dir.path() / "report.pdf").string() + " -");
+    const std::string text = PdfText((dir.path() / "report.pdf").string());
     EXPECT_NE(text.find("BEAM DATA"), std::string::npos);
     EXPECT_NE(text.find("Page 2"), std::string::npos);
-    const std::string info = Shell("pdfinfo " + (dir.path() / "report.pdf").string());
-    const size_t pages = info.find("Pages:");
-    ASSERT_NE(pages, std::string::npos);
-    EXPECT_EQ(std::stoi(info.substr(pages + 6)), 2);
+    EXPECT_EQ(PdfPages((dir.path() / "report.pdf").string()), 2);
 }
 
 TEST(Clock, TestsMayFixTheDateAndTime) {
