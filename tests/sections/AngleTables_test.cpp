@@ -19,8 +19,6 @@ using sect::TableFile;
 
 namespace {
 
-const std::string Blank25(25, ' ');
-
 struct AngleTable {
     const char* file;
     void (*write)();
@@ -166,25 +164,12 @@ TEST(AngleTables, FileLayoutDesignationsAndBlankRecords) {
     for (size_t i = 0; i < Tables().size(); ++i) {
         const AngleTable& t = Tables()[i];
         SCOPED_TRACE(t.file);
-        TableFile w = sect::Write(t.write, t.file);
-        ASSERT_EQ(w.bytes.size(), size_t(200 * counts[i]));
-        ASSERT_EQ(w.Count(), int(t.designations.size()));
-        int blank = 0;
-        for (int k = 1; k <= w.Count(); ++k) {
-            EXPECT_EQ(w[k].RecNo, k);
-            EXPECT_EQ(w[k].Designation.len, 25) << "record " << k;
-            const std::string& d = t.designations[k - 1];
-            if (d.empty()) {
-                ++blank;
-                auto kind = t.blankKinds.find(k);
-                sect::ExpectBlank(w, k, Blank25, kind == t.blankKinds.end() ? "" : kind->second);
-                continue;
-            }
-            EXPECT_EQ(w[k].Designation.str(), d + std::string(25 - d.size(), ' '));
-            EXPECT_EQ(w[k].Kind.str(), "RSA");
-            sect::ExpectFilled(w, k, Filled());
-        }
-        EXPECT_EQ(blank, blanks[i]);
+        EXPECT_EQ(t.designations.size(), size_t(counts[i]));
+        EXPECT_EQ(std::count(t.designations.begin(), t.designations.end(), ""), blanks[i]);
+        sect::ExpectLayout(sect::Write(t.write, t.file), {t.designations, "RSA", Filled(), true, [&](int k) {
+                               auto kind = t.blankKinds.find(k);
+                               return kind == t.blankKinds.end() ? std::string() : kind->second;
+                           }});
     }
 }
 

@@ -97,6 +97,23 @@ void ExpectFilled(const TableFile& file, int recNo, const std::vector<int>& fill
     }
 }
 
+void ExpectLayout(const TableFile& file, const Layout& layout) {
+    ASSERT_EQ(file.bytes.size(), SectionRecordSize * layout.designations.size());
+    ASSERT_EQ(file.Count(), int(layout.designations.size()));
+    auto padded = [&](const std::string& d) { return layout.padded ? d + std::string(25 - d.size(), ' ') : d; };
+    for (int k = 1; k <= file.Count(); ++k) {
+        const std::string& d = layout.designations[k - 1];
+        if (d.empty()) {
+            ExpectBlank(file, k, padded(""), layout.blankKind(k));
+            continue;
+        }
+        EXPECT_EQ(file[k].RecNo, k);
+        EXPECT_EQ(file[k].Designation.str(), padded(d));
+        EXPECT_EQ(file[k].Kind.str(), layout.kind) << d;
+        ExpectFilled(file, k, layout.filled);
+    }
+}
+
 std::string Trimmed(const SectionRecord& r) {
     std::string s = r.Designation.str();
     return s.substr(0, s.find_last_not_of(' ') + 1);

@@ -4,6 +4,7 @@
 // stated on.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -61,6 +62,19 @@ void ExpectBlank(const TableFile& file, int recNo, const std::string& designatio
 
 // Expects the singles at the given offsets nonzero in record recNo and every other single 0.
 void ExpectFilled(const TableFile& file, int recNo, const std::vector<int>& filled);
+
+// What every record of a table holds: record k numbered k, with designation
+// designations[k - 1] (padded to 25 characters or as it is), the kind and the
+// filled singles; "" stands for a blank record of the blank designation (25
+// blanks or "") and the kind blankKind gives.
+struct Layout {
+    std::vector<std::string> designations;
+    const char* kind;
+    std::vector<int> filled;
+    bool padded = true;
+    std::function<std::string(int recNo)> blankKind = [](int) { return ""; };
+};
+void ExpectLayout(const TableFile& file, const Layout& layout);
 
 std::string Trimmed(const SectionRecord& r);   // the designation without trailing blanks
 double Rel(double value, double reference);
