@@ -2,6 +2,7 @@
 // reach every other window.
 #pragma once
 #include <cstdint>
+#include <string>
 #include "Analysis.h"
 #include "Picture.h"
 #include "gui.h"
@@ -85,11 +86,11 @@ public:
     void EnableResults();
     // The results list, and the envelope list over several loadcases.
     void FillResultLists();
-    // Beam data files: writes to BeamFileName, falling back to Save As on any
-    // error; Save As asks for the name (false when cancelled) and shows
-    // "File Saving Error". A failed save is told, and the old file kept.
+    // Beam data files: Save writes to BeamFileName; a failure shows "File
+    // Saving Error" and falls back to Save As, which asks for the name.
+    // A failed save is told, and the old file kept.
     void SaveBeamFile();
-    bool SaveBeamFileAs();
+    void SaveBeamFileAs();
 
 private:
     void FormCreate();
@@ -110,6 +111,9 @@ private:
     void ShowStaleLists();
     int ListHeight(int fallback) const;
     int CaseFromEdit() const;
+    // Writes the beam to name; the failure's text, empty when the file is
+    // whole.
+    std::string WriteBeamFile(const std::string& name);
 };
 
 extern TIndexFrm* IndexFrm;

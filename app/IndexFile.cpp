@@ -121,35 +121,36 @@ std::string SaveFailure(const std::string& name, const std::string& what) {
 
 }  // namespace
 
+std::string TIndexFrm::WriteBeamFile(const std::string& name) {
+    std::string failure;
+    gui::SetHourglass(true);
+    try {
+        SaveBeamDataFile(name);
+    } catch (const RunError& e) {
+        failure = e.what();
+    }
+    gui::SetHourglass(false);
+    return failure;
+}
+
 void TIndexFrm::SaveBeamFile() {
     // A new beam has no name yet: asking for one is no failure.
     if (BeamFileName.empty()) {
         SaveBeamFileAs();
         return;
     }
-    std::string failure;
-    try {
-        gui::SetHourglass(true);
-        SaveBeamDataFile(BeamFileName);
-    } catch (const RunError& e) {
-        failure = e.what();
-    }
-    gui::SetHourglass(false);
-    if (!failure.empty() && !SaveBeamFileAs()) gui::ShowMessage(SaveFailure(BeamFileName, failure));
+    const std::string failure = WriteBeamFile(BeamFileName);
+    if (failure.empty()) return;
+    gui::ShowMessage(SaveFailure(BeamFileName, failure));
+    SaveBeamFileAs();
 }
 
-bool TIndexFrm::SaveBeamFileAs() {
+void TIndexFrm::SaveBeamFileAs() {
     SaveDialog.Filter = "Brastel  (*.kvl)|*.kvl|All Files  (*.*)|*.*";
     SaveDialog.DefaultExt = "kvl";
-    if (!SaveDialog.Execute()) return false;
+    if (!SaveDialog.Execute()) return;
     BeamFileName = SaveDialog.FileName;
-    try {
-        gui::SetHourglass(true);
-        SaveBeamDataFile(BeamFileName);
-    } catch (const RunError& e) {
-        gui::ShowMessage(SaveFailure(BeamFileName, e.what()));
-    }
+    const std::string failure = WriteBeamFile(BeamFileName);
+    if (!failure.empty()) gui::ShowMessage(SaveFailure(BeamFileName, failure));
     SetCaption(BeamFileName);
-    gui::SetHourglass(false);
-    return true;
 }

@@ -130,6 +130,10 @@ void TMiscFrm::cmd_SaveClick() {
         s.YFibre = Typed(Grid.Cell(CY, r), Factor_Sect_L, row + " y");
     }
     ChangeDir(StartDir);
-    WriteSectionTable(MiscFile, records);
+    try {
+        WriteSectionTable(MiscFile, records);
+    } catch (const RunError& e) {
+        throw RunError("Sections not saved to " + std::filesystem::absolute(MiscFile).string() + ": " + e.what());
+    }
     gui::SetHourglass(false);
 }

@@ -1,7 +1,9 @@
 #include "UnitSettings.h"
 #include <cstring>
+#include <filesystem>
 #include "BinFile.h"
 #include "Global.h"
+#include "RunError.h"
 
 namespace {
 // The fourteen unit pairs in file order.
@@ -95,14 +97,19 @@ void ApplyDefaultCaptions() {
 }
 
 void WriteUnitSettingsFile() {
-    ChangeDir(StartDir);
-    uint8_t b[UnitSettingsBytes] = {};
-    Encode(b);
-    BinFile f(UnitSettingsFileName, BinFile::Mode::Create);
-    f.Write(b, sizeof b);
-    FileMark = "Junk";
-    for (int i = 0; i < 25; ++i) f.WriteStr(FileMark);
-    f.Close();
+    try {
+        ChangeDir(StartDir);
+        uint8_t b[UnitSettingsBytes] = {};
+        Encode(b);
+        BinFile f(UnitSettingsFileName, BinFile::Mode::Create);
+        f.Write(b, sizeof b);
+        FileMark = "Junk";
+        for (int i = 0; i < 25; ++i) f.WriteStr(FileMark);
+        f.Close();
+    } catch (const RunError& e) {
+        throw RunError("Default units not saved to " + (std::filesystem::path(StartDir) / UnitSettingsFileName).string() +
+                       ": " + e.what());
+    }
 }
 
 KeptUnitSettings::KeptUnitSettings() { Encode(bytes_); }

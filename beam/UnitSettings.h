@@ -40,7 +40,7 @@ void ApplyDefaultUnits();
 void ApplyDefaultCaptions();
 
 // Writes the settings into the program folder and leaves the current
-// directory there; every failure raises its file error. Sets FileMark to
+// directory there; every failure raises its file error, naming the file. Sets FileMark to
 // "Junk", whose copies fill the rest of the file.
 void WriteUnitSettingsFile();
 

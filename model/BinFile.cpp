@@ -5,17 +5,23 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include "ReplaceFile.h"
 #include "RunError.h"
 
 void RaiseIoError(int err) {
     switch (err) {
-    case ENOENT: case ENOTDIR: case ELOOP: case ENAMETOOLONG: throw RunError("File not found");
+    case ENOENT: case ENOTDIR: throw RunError("File not found");
+    case ELOOP: throw RunError("the file is a link that leads back to itself");
+    case ENAMETOOLONG: throw RunError("the name is too long");
     case EACCES: case EPERM: case EROFS: case EISDIR: case ETXTBSY: throw RunError("File access denied");
     case ENOSPC: case EDQUOT: case EFBIG: throw RunError("Disk full");
     case EMFILE: case ENFILE: throw RunError("Too many open files");
     default: throw RunError("I/O error " + std::to_string(err));
     }
 }
+
+BinFile::BinFile() = default;
+BinFile::BinFile(const std::string& name, Mode mode) { Open(name, mode); }
 
 BinFile::~BinFile() {
     Discard();
@@ -49,41 +55,16 @@ int OpenFd(const std::string& name, int flags) {
     return fd;
 }
 
-// The file a Create replaces: a link is followed, so the file it names is
-// replaced and the link kept. Anything but an ordinary file is refused.
-std::string ReplacedFile(const std::string& name) {
-    std::error_code ec;
-    std::filesystem::path target = std::filesystem::weakly_canonical(name, ec);
-    if (ec) target = name;
-    struct stat st;
-    if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) RaiseIoError(EACCES);
-    return target.string();
-}
-
 }  // namespace
 
 void BinFile::Open(const std::string& name, Mode mode) {
     if (f_) Close();
     if (mode == Mode::Create) {
-        target_ = ReplacedFile(name);
-        // A short name of its own, so that the longest target name still
-        // leaves room for it; the same folder keeps the rename atomic.
-        std::string tmpl = (std::filesystem::path(target_).parent_path() / ".korvela~XXXXXX").string();
-        errno = 0;
-        const int fd = ::mkstemp(tmpl.data());
-        if (fd < 0) {
-            target_.clear();
-            RaiseIoError(errno ? errno : EIO);
-        }
-        temp_ = tmpl;
-        struct stat st;
-        const mode_t umask = ::umask(0);
-        ::umask(umask);
-        ::fchmod(fd, ::stat(target_.c_str(), &st) == 0 ? st.st_mode & 07777 : 0666 & ~umask);
+        replace_ = std::make_unique<ReplaceFile>(name);
         try {
-            f_ = StreamOf(fd, "wb");
+            f_ = StreamOf(replace_->Fd(), "wb");
         } catch (...) {
-            Discard();
+            replace_.reset();
             throw;
         }
         return;
@@ -92,40 +73,33 @@ void BinFile::Open(const std::string& name, Mode mode) {
 }
 
 void BinFile::Discard() {
-    if (temp_.empty()) return;
+    if (!replace_) return;
     if (f_) std::fclose(f_);
     f_ = nullptr;
-    ::unlink(temp_.c_str());
-    temp_.clear();
-    target_.clear();
+    replace_.reset();
 }
 
 void BinFile::Close() {
     if (!f_) return;
-    if (!temp_.empty()) {
+    if (replace_) {
         errno = 0;
-        if (std::fflush(f_) != 0 || ::fsync(::fileno(f_)) != 0) {
+        if (std::fflush(f_) != 0) {
             const int err = errno ? errno : EIO;
             Discard();
             RaiseIoError(err);
         }
+        try {
+            replace_->Commit();  // while the temporary is open and locked
+        } catch (...) {
+            Discard();
+            throw;
+        }
+        replace_.reset();
     }
     std::FILE* f = f_;
     f_ = nullptr;
     errno = 0;
-    if (std::fclose(f) != 0) {
-        const int err = errno ? errno : EIO;
-        Discard();
-        RaiseIoError(err);
-    }
-    if (temp_.empty()) return;
-    if (::rename(temp_.c_str(), target_.c_str()) != 0) {
-        const int err = errno;
-        Discard();
-        RaiseIoError(err);
-    }
-    temp_.clear();
-    target_.clear();
+    if (std::fclose(f) != 0) RaiseIoError(errno ? errno : EIO);
 }
 
 static void RequireOpen(std::FILE* f) {

@@ -2,21 +2,24 @@
 // runtime's text ("File not found", "File access denied", "Disk full",
 // "Read beyond end of file", ...). Values are stored little-endian.
 // Only ordinary files are opened: a folder, pipe or device is refused with
-// "File access denied". Create writes a temporary file beside the target and
-// renames it over the target at Close, so a failed write leaves the old file
-// as it was; a file destroyed before Close removes its temporary.
+// "File access denied". Create replaces the target only at Close, when the
+// whole file is written (see ReplaceFile), so a failed write leaves the old
+// file as it was; a file destroyed before Close leaves no trace.
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include "ShortString.h"
+
+class ReplaceFile;
 
 class BinFile {
 public:
     enum class Mode { Read, ReadWrite, Create };
 
-    BinFile() = default;
-    BinFile(const std::string& name, Mode mode) { Open(name, mode); }
+    BinFile();
+    BinFile(const std::string& name, Mode mode);
     ~BinFile();
     BinFile(const BinFile&) = delete;
     BinFile& operator=(const BinFile&) = delete;
@@ -53,7 +56,7 @@ private:
     void Discard();                     // drops an unfinished Create
 
     std::FILE* f_ = nullptr;
-    std::string target_, temp_;         // set while a Create is unfinished
+    std::unique_ptr<ReplaceFile> replace_;  // set while a Create is unfinished
 };
 
 [[noreturn]] void RaiseIoError(int err);   // maps errno to the runtime's text

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <map>
 #include <optional>
 #include <random>
 #include <unistd.h>
@@ -160,13 +161,14 @@ TEST_F(FileMenu, OneLoadcaseOpensOnThatLoadcase) {
 }
 
 // A folder the program may not write in, while it lives: its mode, and
-// for root, whom modes do not stop, another user's rights.
+// for root, whom modes do not stop, another user's rights (with root's
+// groups, so the group may search it too).
 class ReadOnlyFolder {
 public:
     explicit ReadOnlyFolder(const fs::path& folder) : folder_(folder) {
-        fs::permissions(folder_.parent_path(), fs::perms::others_exec, fs::perm_options::add);
-        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                                     fs::perms::others_exec);
+        fs::permissions(folder_.parent_path(), fs::perms::group_exec | fs::perms::others_exec, fs::perm_options::add);
+        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                     fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
         if (::geteuid() == 0) dropped_ = ::seteuid(65534) == 0;
     }
     ~ReadOnlyFolder() {
@@ -217,43 +219,70 @@ TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysS
     EXPECT_TRUE(FileBytes(longPath) == BeamDataFileBytes());
     EXPECT_FALSE(fs::exists(longPath.substr(0, 100)));
 
-    // Each failure leaves the old file byte for byte, no temporary beside it,
-    // and one message; the fallback Save As is cancelled or fails itself.
+    // A target that cannot be replaced keeps every name's content and gets no
+    // temporary beside it; one message names it, and Save then falls back to
+    // Save As (cancelled here). A link is written through to its file.
     const fs::path folder = dir.path() / "jobs";
     fs::create_directory(folder);
     const std::string old = (folder / "old.kvl").string();
     SaveBeamDataFile(old);
-    const std::vector<uint8_t> oldBytes = FileBytes(old);
     Header_Ref = "R3";
+    const std::vector<uint8_t> newBytes = BeamDataFileBytes();
+    const auto named = [&](const char* name) { return (folder / name).string(); };
     const struct {
-        const char* failure;
-        bool readOnly;
+        const char* target;
+        std::function<std::string()> make;  // the name saved to
         bool saveAs;
-        std::string error;
+        std::string reason;                 // empty: written
     } cases[] = {
-        {"full disk, fallback cancelled", false, false, "Disk full"},
-        {"full disk, Save As", false, true, "Disk full"},
-        {"read-only folder, fallback cancelled", true, false, "File access denied"},
+        {"full disk", [&] { return old; }, false, "Disk full"},
+        {"full disk, Save As", [&] { return old; }, true, "Disk full"},
+        {"read-only folder", [&] { fs::permissions(old, fs::perms::all); return old; }, false,
+         "the folder may not be written"},
+        {"read-only file", [&] { fs::permissions(old, fs::perms::owner_read | fs::perms::group_read); return old; },
+         false, "the file is read-only"},
+        {"hard link",
+         [&] {
+             fs::permissions(old, fs::perms::owner_read | fs::perms::owner_write);
+             fs::create_hard_link(old, named("twin.kvl"));
+             return old;
+         },
+         false,
+         "the file has other names (hard links), which would keep the old content"},
+        {"link loop", [&] { fs::create_symlink("loop.kvl", named("loop.kvl")); return named("loop.kvl"); }, false,
+         "the file is a link that leads back to itself"},
+        {"over-long name", [&] { return named(std::string(300, 'n').c_str()) + ".kvl"; }, true, "the name is too long"},
+        {"dangling link", [&] { fs::create_symlink("later.kvl", named("link.kvl")); return named("link.kvl"); }, false, ""},
     };
     for (const auto& c : cases) {
-        BeamFileName = old;
+        const std::string name = c.make();
+        std::map<fs::path, std::vector<uint8_t>> before;
+        for (const auto& e : fs::directory_iterator(folder)) before[e.path()] = FileBytes(e.path());
+        BeamFileName = name;
         Messages().clear();
-        Choose(c.saveAs ? old : "");
+        dialogs = 0;
+        Choose(c.saveAs ? name : "");
         {
             std::optional<FileSizeLimit> full;
             std::optional<ReadOnlyFolder> locked;
-            if (c.readOnly)
-                locked.emplace(folder);
-            else
-                full.emplace();
+            if (std::string(c.target).starts_with("full disk")) full.emplace();
+            if (std::string(c.target) == "read-only folder") locked.emplace(folder);
             if (c.saveAs)
                 f.SaveAs1.Click();
             else
                 f.SaveBeamFile();
         }
-        EXPECT_EQ(Messages(), Lines_t{"File Saving Error\n" + old + ": " + c.error}) << c.failure;
-        EXPECT_TRUE(FileBytes(old) == oldBytes) << c.failure;
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << c.failure;
+        EXPECT_EQ(dialogs, c.saveAs || !c.reason.empty() ? 1 : 0) << c.target;
+        if (c.reason.empty()) {
+            EXPECT_EQ(Messages(), Lines_t{}) << c.target;
+            EXPECT_TRUE(fs::is_symlink(name)) << c.target;
+            EXPECT_TRUE(FileBytes(fs::canonical(name)) == newBytes) << c.target;
+            continue;
+        }
+        EXPECT_EQ(Messages(), Lines_t{"File Saving Error\n" + name + ": " + c.reason}) << c.target;
+        std::map<fs::path, std::vector<uint8_t>> after;
+        for (const auto& e : fs::directory_iterator(folder)) after[e.path()] = FileBytes(e.path());
+        EXPECT_TRUE(after == before) << c.target;
     }
 }
 

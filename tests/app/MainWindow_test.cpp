@@ -152,7 +152,7 @@ TEST_F(MainWindow, AFailingTableStopsTheWritersButTheWindowStillShows) {
     Messages().clear();
     Form1->cmdOK.Click();
     EXPECT_TRUE(IndexFrm->Showing());
-    EXPECT_EQ(Messages(), std::vector<std::string>{"File access denied"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{"it is a folder"});
     EXPECT_EQ(IndexFrmShown, -1);
     EXPECT_TRUE(fs::exists("UB.sct"));
     EXPECT_TRUE(fs::exists("UC.sct"));

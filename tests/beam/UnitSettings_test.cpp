@@ -177,7 +177,8 @@ TEST(UnitSettings, AFailedWriteIsReported) {
     StartDir = dir.path().string();
     std::filesystem::create_directory(UnitSettingsFileName);  // cannot be created as a file
     SetSavedDefaults();
-    EXPECT_EQ(ErrorOf(WriteUnitSettingsFile), "File access denied");
+    EXPECT_EQ(ErrorOf(WriteUnitSettingsFile),
+              "Default units not saved to " + (dir.path() / UnitSettingsFileName).string() + ": it is a folder");
     StartDir = (dir.path() / "missing").string();
     EXPECT_THROW(WriteUnitSettingsFile(), RunError);
 }
