@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include "Analysis.h"
+#include "BinFile.h"
 #include "Picture.h"
 #include "gui.h"
 
@@ -86,8 +87,9 @@ public:
     void EnableResults();
     // The results list, and the envelope list over several loadcases.
     void FillResultLists();
-    // Beam data files: Save writes to BeamFileName; a failure shows "File
-    // Saving Error" and falls back to Save As, which asks for the name.
+    // Beam data files: Save writes to BeamFileName, asking first when the
+    // file changed on disk since it was opened or saved here; a failure shows
+    // "File Saving Error" and falls back to Save As, which asks for the name.
     // A failed save is told, and the old file kept.
     void SaveBeamFile();
     void SaveBeamFileAs();
@@ -111,9 +113,13 @@ private:
     void ShowStaleLists();
     int ListHeight(int fallback) const;
     int CaseFromEdit() const;
-    // Writes the beam to name; the failure's text, empty when the file is
-    // whole.
+    // Writes the beam to name and records it as known; the failure's text,
+    // empty when the file is whole.
     std::string WriteBeamFile(const std::string& name);
+
+    // The beam file as last read or written here, to tell another's change.
+    std::string knownName_;
+    DiskStamp knownStamp_;
 };
 
 extern TIndexFrm* IndexFrm;

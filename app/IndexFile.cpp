@@ -34,6 +34,8 @@ void TIndexFrm::Open1Click() {
     OpenDialog.Filter = "Brastel  Beam Data   (*.kvl)|*.kvl";
     if (!OpenDialog.Execute()) return;
     const std::string name = OpenDialog.FileName;
+    // Taken before the read, so that a change while reading is seen at Save.
+    const DiskStamp stamp = DiskStampOf(name);
     // The whole file is read and checked before the open beam is given up.
     const BeamFileImage image = LoadBeamFile(name);
     // Values the checks pass may still fail where they are shown or drawn
@@ -54,6 +56,8 @@ void TIndexFrm::Open1Click() {
         gui::SetHourglass(false);
         throw RunError("Cannot open \"" + name + "\": its values lie beyond what can be shown or drawn.");
     }
+    knownName_ = name;
+    knownStamp_ = stamp;
 }
 
 void TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name) {
@@ -130,6 +134,8 @@ std::string TIndexFrm::WriteBeamFile(const std::string& name) {
         failure = e.what();
     }
     gui::SetHourglass(false);
+    knownName_ = name;
+    knownStamp_ = DiskStampOf(name);
     return failure;
 }
 
@@ -139,6 +145,9 @@ void TIndexFrm::SaveBeamFile() {
         SaveBeamFileAs();
         return;
     }
+    if (BeamFileName == knownName_ && DiskStampOf(BeamFileName) != knownStamp_ &&
+        !gui::AskYesNo(BeamFileName + " has changed on disk since it was opened or last saved here.\rOverwrite it?"))
+        return;
     const std::string failure = WriteBeamFile(BeamFileName);
     if (failure.empty()) return;
     gui::ShowMessage(SaveFailure(BeamFileName, failure));

@@ -195,6 +195,13 @@ void ChangeDir(const std::string& dir) {
     if (::chdir(dir.c_str()) != 0) RaiseIoError(errno);
 }
 
+DiskStamp DiskStampOf(const std::string& name) {
+    struct stat st;
+    if (::stat(name.c_str(), &st) != 0) return {};
+    return {true, uint64_t(st.st_dev), uint64_t(st.st_ino), int64_t(st.st_size),
+            int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
 bool FileExists(const std::string& name) {
     std::error_code ec;
     return std::filesystem::is_regular_file(name, ec);

@@ -64,6 +64,15 @@ std::string CurrentDir();
 void ChangeDir(const std::string& dir);    // checked
 bool FileExists(const std::string& name);
 
+// What a file is on disk; another write or a replacement changes it.
+struct DiskStamp {
+    bool exists = false;
+    uint64_t device = 0, inode = 0;
+    int64_t size = 0, modified = 0;  // modified: nanoseconds
+    bool operator==(const DiskStamp&) const = default;
+};
+DiskStamp DiskStampOf(const std::string& name);
+
 // Little-endian field access inside a record buffer.
 void PutInt32(uint8_t* p, int32_t v);
 void PutSingle(uint8_t* p, float v);

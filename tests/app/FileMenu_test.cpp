@@ -408,6 +408,32 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
     EXPECT_EQ(Items(f.List_Results), results);
 }
 
+TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSaved) {
+    ThreeCases();
+    TIndexFrm& f = *IndexFrm;
+    const std::string path = (dir.path() / "shared.kvl").string();
+    SaveBeamDataFile(path);
+    Choose(path);
+    f.Open1.Click();
+    Header_Ref = "ours";
+    const std::vector<uint8_t> ours = BeamDataFileBytes();
+    std::vector<uint8_t> theirs = FileBytes(path);
+    theirs[80] ^= 1;
+    fs::rename(WriteFile(dir.path() / "theirs.kvl", theirs), path);  // another user's save
+    const std::string question = path + " has changed on disk since it was opened or last saved here.\rOverwrite it?";
+    for (bool yes : {false, true}) {
+        Messages().clear();
+        QuestionAnswer() = yes;
+        f.SaveBeamFile();
+        EXPECT_EQ(Messages(), Lines_t{question});
+        EXPECT_TRUE(FileBytes(path) == (yes ? ours : theirs)) << yes;
+    }
+    QuestionAnswer() = false;
+    Messages().clear();
+    f.SaveBeamFile();  // saved here: known again
+    EXPECT_EQ(Messages(), Lines_t{});
+}
+
 TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
     ThreeCases();
     TIndexFrm& f = *IndexFrm;
