@@ -99,12 +99,16 @@ double Node(int k) {
     return s;
 }
 
-std::vector<std::string> Analyse() {
+std::vector<std::string> MessagesOf(const std::function<void()>& action) {
     std::vector<std::string> shown;
     SetMessageHandler([&shown](const std::string& m) { shown.push_back(m); });
-    RunAnalysis();
+    action();
     SetMessageHandler(nullptr);
     return shown;
+}
+
+std::vector<std::string> Analyse() {
+    return MessagesOf([] { RunAnalysis(); });
 }
 
 }  // namespace test

@@ -2,6 +2,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 #include "Global.h"
@@ -28,6 +29,8 @@ void LargestBeam();
 
 // Support node k position (1..NumSpans+1).
 double Node(int k);
+// Runs the action and returns the messages shown meanwhile.
+std::vector<std::string> MessagesOf(const std::function<void()>& action);
 // Runs the analysis and returns the messages shown meanwhile.
 std::vector<std::string> Analyse();
 

@@ -112,8 +112,13 @@ TEST(ContinuousBeam, UnloadedSpanPeakIsAtAnEnd) {
     FinishLoads();
     Analyse();
     // Span 2 carries no load: its moment runs straight from the support
-    // moment to 0, so the internal peak field is 0.
+    // moment to 0, so the internal peak field is 0, and its peaks stand at
+    // its left end, the largest at 0.
     EXPECT_EQ(MomentSummary[1][2][1], 0);
     EXPECT_LT(MomentSummary[1][2][0], 0);
     ExpectRel(MomentSummary[1][2][4], MomentSummary[1][2][0]);
+    EXPECT_EQ(SpanMomentMax[1][2], 0);
+    EXPECT_EQ(SpanMomentMaxX[1][2], 0);
+    EXPECT_LT(SpanMomentMin[1][2], 0);
+    EXPECT_EQ(SpanMomentMinX[1][2], 0);
 }

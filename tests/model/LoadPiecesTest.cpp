@@ -72,17 +72,6 @@ TEST(LoadPieces, MirroredTrianglesExchangeFixedEndMoments) {
     EXPECT_NEAR(FixedEndMomentR[1], w * L * L / 20, 1);
 }
 
-TEST(LoadPieces, UnloadedSpanKeepsZeroPeak) {
-    SetBeam({L, L});
-    Udl(1, 0, w, w, L, 1.0);
-    FinishLoads();
-    Analyse();
-    EXPECT_EQ(SpanMomentMax[1][2], 0);
-    EXPECT_EQ(SpanMomentMaxX[1][2], 0);
-    EXPECT_LT(SpanMomentMin[1][2], 0);
-    EXPECT_EQ(SpanMomentMinX[1][2], 0);
-}
-
 TEST(StoredResults, RestoredTablesGiveTheSameResults) {
     LargestBeam();
     Analyse();

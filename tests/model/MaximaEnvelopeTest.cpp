@@ -6,7 +6,6 @@
 #include "Equilibrium.h"
 #include "Global.h"
 #include "Maxima.h"
-#include "Messages.h"
 
 using namespace test;
 
@@ -110,10 +109,7 @@ TEST(Equilibrium, MessagesAndZeroTotals) {
     CaseReaction[4][2] = 39900;
     // Loadcase 5: reactions that sum to 0.
     CaseAppliedLoad[5] = 100000;
-    std::vector<std::string> shown;
-    SetMessageHandler([&](const std::string& m) { shown.push_back(m); });
-    CheckEquilibrium();
-    SetMessageHandler(nullptr);
+    const std::vector<std::string> shown = MessagesOf(CheckEquilibrium);
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0], " ERROR  \r Loadcase  4\r Total applied load / Total support reactions = 1.00");
     EXPECT_EQ(shown[1], " ERROR  \r Loadcase  5\r Total applied load / Total support reactions = #####");
@@ -165,11 +161,7 @@ TEST(Equilibrium, Tolerance) {
         CaseReaction.Fill({});
         CaseAppliedLoad[1] = c.reversing ? -40000 : 100000;
         CaseReaction[1][1] = float(c.reversing ? -40000 + 50000 * c.reactions : 100000 * c.reactions);
-        std::vector<std::string> shown;
-        SetMessageHandler([&](const std::string& m) { shown.push_back(m); });
-        CheckEquilibrium();
-        SetMessageHandler(nullptr);
-        EXPECT_EQ(shown.size(), c.message ? 1u : 0u);
+        EXPECT_EQ(MessagesOf(CheckEquilibrium).size(), c.message ? 1u : 0u);
     }
 }
 

@@ -6,7 +6,6 @@
 #include "Equilibrium.h"
 #include "Global.h"
 #include "LoadPieces.h"
-#include "Messages.h"
 #include "SpanForces.h"
 
 using namespace test;
@@ -88,9 +87,8 @@ TEST(StoredResults, PointLoadOnSupportGoesToReaction) {
     Udl(2, 0, w, w, 2 * L, 1.0, {2});
     FinishLoads();
     int reports = 0;
-    std::vector<std::string> shown;
-    SetMessageHandler([&](const std::string& m) { shown.push_back(m); });
-    RunAnalysis({.ReportsDue = [&] { ++reports; }});
+    const AnalysisHooks counting{.ReportsDue = [&] { ++reports; }};
+    const std::vector<std::string> shown = MessagesOf([&] { RunAnalysis(counting); });
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "Loadcase 1\rNo loads on beam");
     EXPECT_EQ(NoLoadsMark[1], 1);
@@ -106,19 +104,14 @@ TEST(StoredResults, PointLoadOnSupportGoesToReaction) {
     FinishLoads();
     LoadcaseActive[2] = 1;
     PointLoad(1, L, P, 1.0, {1, 2});
-    shown.clear();
     reports = 0;
-    RunAnalysis({.ReportsDue = [&] { ++reports; }});
-    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_EQ(MessagesOf([&] { RunAnalysis(counting); }).size(), 2u);
     EXPECT_EQ(reports, 0);
 
     // The marks do not outlive the analysis that set them.
     Udl(2, 0, w, w, 2 * L, 1.0, {1, 2});
     FinishLoads();
-    shown.clear();
-    RunAnalysis({.ReportsDue = [&] { ++reports; }});
-    SetMessageHandler(nullptr);
-    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(MessagesOf([&] { RunAnalysis(counting); }).empty());
     EXPECT_EQ(NoLoadsMark[1], 0);
     EXPECT_EQ(reports, 1);
 }
