@@ -30,18 +30,8 @@ using Lines_t = std::vector<std::string>;
 
 namespace {
 
-class FileMenu : public AnalysedBeam {
+class FileMenu : public BeamWindowsAndFiles {
 protected:
-    void TearDown() override {
-        gui::FileDialog::SetHook(nullptr);
-        fs::current_path(ProgramFolder());
-        BeamFrm->Hide();
-        LoadDataFrm->Hide();
-        IndexFrm->SetCaption("Korvela");
-        IndexFrm->UpDown1.SetEnabled(true);
-        BeamFileName = "";
-        AnalysedBeam::TearDown();
-    }
     // The dialogs answer with this path ("" cancels) and count their runs.
     void Choose(const std::string& path) {
         gui::FileDialog::SetHook([this, path](const gui::FileDialog& d) {

@@ -28,19 +28,12 @@ void TypeRow(LoadRowControls& row, bool point, const std::string& dist, const st
     }
 }
 
-// Puts the windows back as start-up left them.
-class MainRoad : public results_test::AnalysedBeam {
+// Puts the windows back as start-up left them, the main window hidden.
+class MainRoad : public results_test::BeamWindowsAndFiles {
 protected:
     void TearDown() override {
-        gui::FileDialog::SetHook(nullptr);
-        std::filesystem::current_path(ProgramFolder());
-        BeamFrm->Hide();
-        LoadDataFrm->Hide();
         IndexFrm->Hide();
-        IndexFrm->SetCaption("Korvela");
-        IndexFrm->UpDown1.SetEnabled(true);
-        BeamFileName = "";
-        AnalysedBeam::TearDown();
+        BeamWindowsAndFiles::TearDown();
     }
     TempDir jobs;
 };

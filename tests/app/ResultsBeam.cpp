@@ -1,8 +1,9 @@
 #include "ResultsBeam.h"
-#include "BeamSetup.h"
 #include "AppTest.h"
 #include "GuiTest.h"
+#include "Beam.h"
 #include "Index.h"
+#include "LoadData.h"
 #include "UnitSettings.h"
 
 namespace results_test {
@@ -22,16 +23,6 @@ void SetBeam(const std::vector<double>& spans, double lhc, double rhc) {
             SpanDescription[m] = "203 x 133 x 25 UB";
         }
 }
-
-void Point(int slot, double d, double load, double factor, const std::vector<int>& cases) {
-    test::PointLoad(slot, d, load, factor, cases);
-}
-
-void Udl(int slot, double d, double w1, double w2, double cover, double factor, const std::vector<int>& cases) {
-    test::Udl(slot, d, w1, w2, cover, factor, cases);
-}
-
-void FinishLoads() { test::FinishLoads(); }
 
 std::vector<std::string> Analyse() {
     ProgramFolder();
@@ -57,6 +48,17 @@ void AnalysedBeam::TearDown() {
     f.List_Results.Clear();
     f.List_CaseResults.Clear();
     f.ShownCase = 0;
+}
+
+void BeamWindowsAndFiles::TearDown() {
+    gui::FileDialog::SetHook(nullptr);
+    std::filesystem::current_path(ProgramFolder());
+    BeamFrm->Hide();
+    LoadDataFrm->Hide();
+    IndexFrm->SetCaption("Korvela");
+    IndexFrm->UpDown1.SetEnabled(true);
+    BeamFileName = "";
+    AnalysedBeam::TearDown();
 }
 
 }  // namespace results_test

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "BeamSetup.h"
 #include "Global.h"
 
 namespace results_test {
@@ -15,11 +16,12 @@ constexpr double E = 205000, I = 1e8, Y = 100;
 // for all spans described by two lines; no loads.
 void SetBeam(const std::vector<double>& spans, double lhc = 0, double rhc = 0);
 
-// A load in a slot, applied in the given loadcases.
-void Point(int slot, double d, double load, double factor, const std::vector<int>& cases = {1});
-void Udl(int slot, double d, double w1, double w2, double cover, double factor, const std::vector<int>& cases = {1});
-// Active loadcases and their number, as the loads window sets them.
-void FinishLoads();
+// Loads and loadcases as the engine tests set them.
+using test::FinishLoads;
+using test::Udl;
+inline void Point(int slot, double d, double load, double factor, const std::vector<int>& cases = {1}) {
+    test::PointLoad(slot, d, load, factor, cases);
+}
 
 // Analyses through the main window; returns the messages shown.
 std::vector<std::string> Analyse();
@@ -27,6 +29,14 @@ std::vector<std::string> Analyse();
 // Tests that analyse: afterwards the main window and the model are put back
 // as start-up left them, for the window tests that expect start-up states.
 class AnalysedBeam : public testing::Test {
+protected:
+    void TearDown() override;
+};
+
+// Tests that also open the beam and loads windows and answer file dialogs:
+// afterwards those windows are hidden, the dialog hook, the folder, the main
+// window's caption and spinner and the file name put back too.
+class BeamWindowsAndFiles : public AnalysedBeam {
 protected:
     void TearDown() override;
 };
