@@ -1,5 +1,6 @@
 // Ends of the applied distributed loads with the rates stacked on them.
 #include <gtest/gtest.h>
+#include <vector>
 #include "Global.h"
 #include "UDLOutline.h"
 
@@ -23,48 +24,42 @@ struct Outline : ::testing::Test {
     static float Stacked(int row, int end, int lc = 1) { return UDLOutline[lc][row][end][OutlineStacked]; }
 };
 
-TEST_F(Outline, TwoEqualLoadsDoubleEachOther) {
-    Udl(1, 1000, 4, 6, 2000, 1.4f);
-    Udl(2, 1000, 4, 6, 2000);
-    BuildUDLOutlineOf(1);
-    EXPECT_EQ(UDLOutline[1][1][1][OutlineX], 1000.0f);
-    EXPECT_EQ(UDLOutline[1][1][2][OutlineX], 3000.0f);
-    EXPECT_EQ(UDLOutline[1][1][2][OutlineRate], 6.0f);
-    EXPECT_EQ(UDLOutline[1][1][2][OutlineFactor], 1.4f);
-    for (int row : {1, 2}) {
-        EXPECT_EQ(Stacked(row, 1), 8.0f);
-        EXPECT_EQ(Stacked(row, 2), 12.0f);
+// Each load's ends take the rates of the other loads that run over them.
+TEST_F(Outline, StackedRatesAtTheEnds) {
+    struct Load { float d, w1, w2, c, f; };
+    struct StackedEnd { int row, end; float rate; };
+    const struct {
+        const char* what;
+        std::vector<Load> loads;   // rows 1..
+        std::vector<StackedEnd> stacked;
+    } cases[] = {
+        {"two equal loads double each other", {{1000, 4, 6, 2000, 1.4f}, {1000, 4, 6, 2000, 1}},
+         {{1, 1, 8}, {1, 2, 12}, {2, 1, 8}, {2, 2, 12}}},
+        // 2 + 5; 5 + 3, the second's rate at 2000.
+        {"overlapping loads", {{0, 5, 5, 2000, 1}, {1000, 2, 4, 2000, 1}},
+         {{2, 1, 7}, {1, 2, 8}, {1, 1, 5}, {2, 2, 4}}},
+        {"loads that only touch", {{0, 5, 5, 2000, 1}, {2000, 3, 3, 1000, 1}}, {{1, 2, 5}, {2, 1, 3}}},
+        // No length stacks nothing; a negative cover is stacked onto, and its
+        // interval holds no other end.
+        {"zero and negative covers", {{0, 5, 5, 4000, 1}, {1000, 3, 3, 0, 1}, {3000, 2, 2, -1000, 1}},
+         {{2, 1, 3}, {1, 1, 5}, {3, 1, 7}, {3, 2, 7}, {1, 2, 5}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        for (size_t i = 0; i < c.loads.size(); ++i) {
+            const Load& l = c.loads[i];
+            Udl(int(i) + 1, l.d, l.w1, l.w2, l.c, l.f);
+        }
+        BuildUDLOutlineOf(1);
+        for (const StackedEnd& e : c.stacked) EXPECT_EQ(Stacked(e.row, e.end), e.rate) << e.row << " " << e.end;
+        // The first load's ends, its own rate and its factor.
+        const Load& first = c.loads[0];
+        EXPECT_EQ(UDLOutline[1][1][1][OutlineX], first.d);
+        EXPECT_EQ(UDLOutline[1][1][2][OutlineX], first.d + first.c);
+        EXPECT_EQ(UDLOutline[1][1][2][OutlineRate], first.w2);
+        EXPECT_EQ(UDLOutline[1][1][2][OutlineFactor], first.f);
     }
-}
-
-TEST_F(Outline, OverlappingLoadsStackTheOtherLoadsRateAtEachEnd) {
-    Udl(1, 0, 5, 5, 2000);
-    Udl(2, 1000, 2, 4, 2000);
-    BuildUDLOutlineOf(1);
-    EXPECT_EQ(Stacked(2, 1), 7.0f);   // 2 + 5
-    EXPECT_EQ(Stacked(1, 2), 8.0f);   // 5 + 3, the second's rate at 2000
-    EXPECT_EQ(Stacked(1, 1), 5.0f);
-    EXPECT_EQ(Stacked(2, 2), 4.0f);
-}
-
-TEST_F(Outline, LoadsThatOnlyTouchDoNotStack) {
-    Udl(1, 0, 5, 5, 2000);
-    Udl(2, 2000, 3, 3, 1000);
-    BuildUDLOutlineOf(1);
-    EXPECT_EQ(Stacked(1, 2), 5.0f);
-    EXPECT_EQ(Stacked(2, 1), 3.0f);
-}
-
-TEST_F(Outline, ZeroAndNegativeCovers) {
-    Udl(1, 0, 5, 5, 4000);
-    Udl(2, 1000, 3, 3, 0);
-    Udl(3, 3000, 2, 2, -1000);
-    BuildUDLOutlineOf(1);
-    EXPECT_EQ(Stacked(2, 1), 3.0f);   // no length: nothing stacked
-    EXPECT_EQ(Stacked(1, 1), 5.0f);
-    EXPECT_EQ(Stacked(3, 1), 7.0f);   // stacked onto
-    EXPECT_EQ(Stacked(3, 2), 7.0f);
-    EXPECT_EQ(Stacked(1, 2), 5.0f);   // its own interval holds no other end
 }
 
 TEST_F(Outline, OnlyAppliedUdlsOfTheLoadcaseAreOutlinedAndOtherLoadcasesKeepTheirs) {

@@ -65,8 +65,6 @@ double BucklingRule(const SectionRecord& s, double h) {
     return std::pow(4 * double(s.Sxx) * s.Sxx * (1 - double(s.Iyy) / s.Ixx) / (double(s.Area) * s.Area * h * h), 0.25);
 }
 
-double Rel(double value, double rule) { return std::fabs(value - rule) / std::fabs(rule); }
-
 // Fewest significant figures of a decimal whose nearest single is v.
 int Figures(float v) {
     char text[32];
