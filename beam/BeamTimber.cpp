@@ -17,9 +17,9 @@ void TBeamFrm::ShowTimberFrame() {
 }
 
 void TBeamFrm::cmd_TimCalcClick() {
-    const float w = ToSingle(Real(FieldNumber(Edit_Timber_W.Text(), "Timber width")) * Real(Factor_Sect_L));
-    const float h = ToSingle(Real(FieldNumber(Edit_Timber_H.Text(), "Timber depth")) * Real(Factor_Sect_L));
-    const float e = ToSingle(Real(FieldNumber(Edit_Timber_E.Text(), "Timber E")) * Real(Factor_Sect_E));
+    const float w = FieldSingle(Edit_Timber_W.Text(), Factor_Sect_L, "Timber width");
+    const float h = FieldSingle(Edit_Timber_H.Text(), Factor_Sect_L, "Timber depth");
+    const float e = FieldSingle(Edit_Timber_E.Text(), Factor_Sect_E, "Timber E");
     MaterialCode = "Timber";
     TimberW = TimberWStored = w;
     TimberH = TimberHStored = h;

@@ -17,19 +17,17 @@ namespace {
 constexpr const char* MiscFile = "Misc.sct";
 enum Col { CRef = 0, CDesc = 1, CIxx = 2, CE = 3, CY = 4 };
 
-// A stored value in display units; exactly 0 shows as an empty cell. A value
-// no text can show (not finite, or beyond the format's range) gives nothing.
+// A stored value in display units, in figures that read back as it; exactly
+// 0 shows as an empty cell. A value no text can give back gives nothing.
 std::optional<std::string> CellText(float value, float factor, std::string (*format)(double)) {
     if (!std::isfinite(value)) return std::nullopt;
-    const double shown = Shown(value, factor);
-    if (shown == 0) return std::string();
-    std::string text = format(shown);
-    if (text == "#####") return std::nullopt;
-    return text;
-}
-
-float Typed(const std::string& text, float factor, const std::string& field) {
-    return ToSingle(Real(FieldNumber(text, field)) * Real(factor));
+    if (value == 0) return std::string();
+    std::string text = ReadBackText(value, factor, format);
+    try {
+        if (FieldSingle(text, factor, "") == value) return text;
+    } catch (const RunError&) {
+    }
+    return std::nullopt;
 }
 }  // namespace
 
@@ -124,10 +122,10 @@ void TMiscFrm::cmd_SaveClick() {
         SectionRecord& s = records[r - 1];
         s.Designation = Grid.Cell(CDesc, r);
         const std::string row = "Section " + std::to_string(r);
-        s.E = Typed(Grid.Cell(CE, r), Factor_Sect_E, row + " E");
+        s.E = FieldSingle(Grid.Cell(CE, r), Factor_Sect_E, row + " E");
         s.Kind = " ";
-        s.Ixx = Typed(Grid.Cell(CIxx, r), Factor_Sect_I, row + " Ixx");
-        s.YFibre = Typed(Grid.Cell(CY, r), Factor_Sect_L, row + " y");
+        s.Ixx = FieldSingle(Grid.Cell(CIxx, r), Factor_Sect_I, row + " Ixx");
+        s.YFibre = FieldSingle(Grid.Cell(CY, r), Factor_Sect_L, row + " y");
     }
     ChangeDir(StartDir);
     try {

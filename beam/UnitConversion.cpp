@@ -24,8 +24,8 @@ bool Usable(float f) { return f != 0.0f && std::isfinite(f); }
 std::optional<long double> Convertible(const std::string& text, float oldFactor, float newFactor) {
     if (!Usable(oldFactor) || !Usable(newFactor)) return std::nullopt;
     try {
-        const long double typed = FieldNumber(text, "");
-        if (!(std::fabs(typed * oldFactor) <= FLT_MAX)) return std::nullopt;
+        const long double typed = FieldValue(text, "");
+        if (!StoredSingle(typed, oldFactor)) return std::nullopt;
         return typed;
     } catch (const RunError&) {
         return std::nullopt;
@@ -69,7 +69,7 @@ std::string UnitInBrackets(const std::string& unit) { return "(" + unit + ")"; }
 std::string ConvertedMemberText(const std::string& text, OldFactorIndex old, float newFactor) {
     if (text.empty() || OldFactors[old] == newFactor) return text;
     const std::optional<long double> typed = Convertible(text, OldFactors[old], newFactor);
-    if (!typed) return text;
+    if (!typed || !(std::fabs(*typed) <= FLT_MAX)) return text;  // a member text is read as a single
     const double internal = static_cast<double>(static_cast<long double>(static_cast<float>(*typed)) * OldFactors[old]);
     return ReadBackMemberText(internal, newFactor, SigFig4);
 }

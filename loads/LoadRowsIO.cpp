@@ -15,10 +15,8 @@ namespace {
 // A typed value times its unit factor, as stored; an empty text reads as
 // `empty`. A text that is not a number, or a value too large to store, is
 // refused with a message that names the load.
-float Stored(const gui::Edit& e, long double factor, const std::string& load, long double empty = 0) {
-    const long double s = FieldNumber(e.Text(), load, empty) * factor;
-    if (std::fabs(s) > FLT_MAX) throw RunError(load + ": '" + e.Text() + "' is too large");
-    return float(s);
+float Stored(const gui::Edit& e, float factor, const std::string& load, long double empty = 0) {
+    return FieldSingle(e.Text(), factor, load, empty);
 }
 
 // Zero values are shown as empty fields.

@@ -87,16 +87,37 @@ double TextNumber(const std::string& text) {
     return static_cast<double>(v);
 }
 
-long double FieldNumber(const std::string& text, const std::string& field, long double blank) {
+long double FieldValue(const std::string& text, const std::string& field, long double blank) {
     if (text.find_first_not_of(' ') == std::string::npos) return blank;
-    long double v = 0;
     try {
-        v = StrToFloat(text);
+        return StrToFloat(text);
     } catch (const RunError&) {
         throw RunError(field + ": '" + text + "' is not a number");
     }
-    if (!(std::fabs(v) <= FLT_MAX)) throw RunError(field + ": '" + text + "' is too large");
+}
+
+namespace {
+[[noreturn]] void RaiseTooLarge(const std::string& text, const std::string& field) {
+    throw RunError(field + ": '" + text + "' is too large");
+}
+}  // namespace
+
+long double FieldNumber(const std::string& text, const std::string& field, long double blank) {
+    const long double v = FieldValue(text, field, blank);
+    if (!(std::fabs(v) <= FLT_MAX)) RaiseTooLarge(text, field);
     return v;
+}
+
+std::optional<float> StoredSingle(long double typed, float factor) {
+    const long double product = typed * factor;
+    if (!(std::fabs(product) <= FLT_MAX)) return std::nullopt;
+    return static_cast<float>(product);
+}
+
+float FieldSingle(const std::string& text, float factor, const std::string& field, long double blank) {
+    const std::optional<float> stored = StoredSingle(FieldValue(text, field, blank), factor);
+    if (!stored) RaiseTooLarge(text, field);
+    return *stored;
 }
 
 namespace {
@@ -125,7 +146,7 @@ std::string FirstPassing(std::string text, long double shown, int most, Test tes
 
 std::string ReadBackText(float stored, float factor, std::string (*format)(double)) {
     return FirstPassing(format(double(stored / factor)), (long double)stored / factor, 21,
-                        [&](long double v) { return float(v * factor) == stored; });
+                        [&](long double v) { return StoredSingle(v, factor) == stored; });
 }
 
 std::string ReadBackMemberText(double stored, float factor, std::string (*format)(double)) {

@@ -117,6 +117,11 @@ TEST(Timber, EmptyEditsGiveNoSectionAndNextAsksForIxx) {
 // ---- Miscellaneous sections --------------------------------------------------
 TMiscFrm& Misc() { return *MiscFrm; }
 
+std::string FileBytes(const fs::path& path) {
+    std::ifstream f(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
 void ShowMisc() {
     Misc().Hide();
     Misc().Show();
@@ -211,6 +216,41 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     EXPECT_EQ(g.Cell(2, 250), "2500.0");
 }
 
+// Every value a Save can store is shown in figures that the next Save stores
+// again, in every unit offered: the file comes back byte for byte.
+TEST_F(MiscSections, StoredValuesComeBackInEveryUnit) {
+    const float values[] = {1e9f, 1.5e9f, 7.3e12f, 123456789.0f, 1.0f / 3, 0.3f, 1e-30f, 1.4e-45f,
+                            std::numeric_limits<float>::max(), -std::numeric_limits<float>::max(), -2.5e-4f};
+    std::vector<SectionRecord> sections(::MiscSections);
+    for (SectionRecord& s : sections) s.Kind = " ";
+    for (size_t i = 0; i < std::size(values); ++i) {
+        SectionRecord& s = sections[i];
+        s.Designation = "Section " + std::to_string(i + 1);
+        s.Ixx = s.E = s.YFibre = values[i];
+    }
+    ChangeDir(StartDir);
+    WriteSectionTable("Misc.sct", sections);
+    const std::string written = FileBytes(fs::path(StartDir) / "Misc.sct");
+    struct Units { float i, e, l; };
+    for (const Units u : {Units{1, 1, 1}, Units{10000, 0.00689476f, 10}, Units{416231.44f, 6.89476f, 25.4f}}) {
+        SCOPED_TRACE(u.i);
+        Factor_Sect_I = u.i;
+        Factor_Sect_E = u.e;
+        Factor_Sect_L = u.l;
+        Messages().clear();
+        ShowMisc();
+        Misc().cmd_Save.Click();
+        EXPECT_EQ(Messages(), std::vector<std::string>{});
+        const std::string saved = FileBytes(fs::path(StartDir) / "Misc.sct");
+        ASSERT_EQ(saved.size(), written.size());
+        for (size_t b = 0; b < saved.size(); ++b) ASSERT_EQ(saved[b], written[b]) << "byte " << b;
+    }
+    Factor_Sect_I = 1;
+    ShowMisc();
+    EXPECT_EQ(Misc().Grid.Cell(2, 1), "1000000000");
+    EXPECT_EQ(Misc().Grid.Cell(2, 2), "1.5e+09");
+}
+
 TEST_F(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
     ShowMisc();
     gui::StringGrid& g = Misc().Grid;
@@ -252,8 +292,8 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
         {"non-finite values", [&](auto& s) { s[1].Ixx = nan; s[2].E = inf; s[2].YFibre = -inf; }, {},
          {damaged + "2, 3)"},
          {row(1), {"Section 2", "", "205000", "50.0"}, {"Section 3", "3.000", "", ""}, empty}},
-        {"a value beyond any text", [](auto& s) { s[0].YFibre = 3e38f; }, {}, {damaged + "1)"},
-         {{"Section 1", "1.000", "205000", ""}, row(2), row(3), empty}},
+        {"a value beyond the format's range", [](auto& s) { s[0].YFibre = 3e38f; }, {}, {},
+         {{"Section 1", "1.000", "205000", "3e+38"}, row(2), row(3), empty}},
         {"an over-long name", {}, [&] {
              std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
              f.put(char(255));
