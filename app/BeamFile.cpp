@@ -4,6 +4,7 @@
 #include "BeamFileCheck.h"
 #include "BeamFileFields.h"
 #include "BinFile.h"
+#include "FileFault.h"
 #include "Global.h"
 #include "ResultTexts.h"
 #include "RunError.h"
@@ -34,14 +35,6 @@ int StoredCount(const uint8_t* p, int lc) {
     ShortString<75> line;
     line.FromBytes(p);
     return FileLineCount(line.str(), 100, "the support text of loadcase " + std::to_string(lc));
-}
-
-// What a refused file is told: the file layer's texts said of a file.
-std::string FileFault(const std::string& what) {
-    if (what == "Read beyond end of file") return "the file ends before its data is complete";
-    if (what == "File not found") return "the file does not exist";
-    if (what == "File access denied") return "it is not an ordinary file, or it may not be read";
-    return what;
 }
 
 }  // namespace

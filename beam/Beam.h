@@ -121,6 +121,8 @@ public:
     // Runs the loader of a section table by its family code ("UB" .. "Misc");
     // an unknown code runs none.
     void LoadFamily(const std::string& code);
+    // A section table file was written: a list of its sections is read again.
+    void SectionTableSaved(const std::string& fileName);
 
 private:
     // Layout and showing (BeamLayout.cpp).

@@ -1,8 +1,10 @@
 // The section chooser: the menu of section tables, the list of a table's
 // sections, and a chosen section into the members.
+#include <filesystem>
 #include "BinFile.h"
 #include "Beam.h"
 #include "BeamText.h"
+#include "FileFault.h"
 #include "Global.h"
 #include "Misc.h"
 #include "SectionLines.h"
@@ -34,6 +36,24 @@ constexpr Family Families[] = {
     {"CHS", "Circular Hollow Section", "CHS.sct"},
     {"Misc", "Miscellaneous", "Misc.sct"},
 };
+
+// The chosen table file, named as the user sees it in a message.
+std::string TablePath() { return (std::filesystem::path(StartDir) / SectionFileName).string(); }
+
+[[noreturn]] void RaiseCannotRead(const RunError& e) {
+    throw RunError("Cannot read the section table \"" + TablePath() + "\": " + FileFault(e.what()) + ".");
+}
+
+// A section value as the members take it: the format's figures where they
+// are a number, else the figures that read back as the value, so that a
+// value beyond the format's range is not lost. A value that is not finite
+// is raised.
+std::string MemberText(float stored, float factor, std::string (*format)(double)) {
+    const double shown = Shown(stored, factor);
+    const std::string text = format(shown);
+    if (shown == 0 || (text != "#####" && TextNumber(text) != 0)) return text;
+    return ReadBackMemberText(stored, factor, format);
+}
 }  // namespace
 
 void TBeamFrm::BindMenus() {
@@ -77,8 +97,13 @@ void TBeamFrm::LoadFamily(const std::string& code) {
 
 void TBeamFrm::LoadSectionList() {
     List_Sect.Clear();
-    ChangeDir(StartDir);
-    BinFile f(SectionFileName, BinFile::Mode::Read);
+    BinFile f;
+    try {
+        ChangeDir(StartDir);
+        f.Open(SectionFileName, BinFile::Mode::Read);
+    } catch (const RunError& e) {
+        RaiseCannotRead(e);
+    }
     const int64_t n = f.Size() / SectionRecordSize;
     uint8_t buf[SectionRecordSize];
     try {
@@ -91,21 +116,50 @@ void TBeamFrm::LoadSectionList() {
     }
 }
 
+void TBeamFrm::SectionTableSaved(const std::string& fileName) {
+    if (fileName == SectionFileName && List_Sect.Count() > 0) LoadSectionList();
+}
+
+// The table is read whole, and its section taken only when the file still
+// holds the sections listed, so that the section clicked is the one used.
 void TBeamFrm::List_SectClick() {
     const int i = List_Sect.ItemIndex();
     if (i < 0) return;
-    ChangeDir(StartDir);
-    const SectionRecord r = ReadSection(SectionFileName, i + 1);
+    std::vector<SectionRecord> table;
+    try {
+        ChangeDir(StartDir);
+        table = ReadSectionTable(SectionFileName);
+    } catch (const RunError& e) {
+        RaiseCannotRead(e);
+    }
+    bool listed = int(table.size()) == List_Sect.Count();
+    for (size_t k = 0; listed && k < table.size(); ++k) listed = List_Sect.Item(int(k)) == table[k].Designation.str();
+    if (!listed) {
+        LoadSectionList();
+        gui::ShowMessage("The section table \"" + TablePath() +
+                         "\" has changed since its sections were listed. The list is shown again: choose the section again.");
+        return;
+    }
+    const SectionRecord& r = table[static_cast<size_t>(i)];
+    std::vector<std::string> lines;
+    SectionTexts texts;
+    std::string area;
+    try {
+        if (r.Width != 0) lines = SectionPropertyLines(r);
+        area = MemberText(r.Area, Factor_Sect_A, SigFig5);
+        texts = {SectionDescription(r), MemberText(r.Ixx, Factor_Sect_I, SigFig4), MemberText(r.E, Factor_Sect_E, SigFig4),
+                 MemberText(r.YFibre, Factor_Sect_L, SigFig4), MemberText(r.Area, Factor_Sect_A, SigFig4)};
+    } catch (const RunError&) {
+        throw RunError("The section table \"" + TablePath() + "\" is damaged: section " + std::to_string(i + 1) + " (\"" +
+                       SectionDescription(r) + "\") holds values that cannot be shown or used.");
+    }
     List_Props.Clear();
     if (r.Width != 0) {
         SectionShape = r.Kind.str();
-        for (const std::string& line : SectionPropertyLines(r)) List_Props.Add(line);
+        for (const std::string& line : lines) List_Props.Add(line);
     }
-    const std::string area = SigFig5(Shown(r.Area, Factor_Sect_A));
     for (int m = 0; m <= 26; ++m) SpanTextTable[m][5] = area;
-    SectionToMembers({SectionDescription(r), SigFig4(Shown(r.Ixx, Factor_Sect_I)), SigFig4(Shown(r.E, Factor_Sect_E)),
-                      SigFig4(Shown(r.YFibre, Factor_Sect_L)), SigFig4(Shown(r.Area, Factor_Sect_A))},
-                     true);
+    SectionToMembers(texts, true);
 }
 
 void TBeamFrm::SectionToMembers(const SectionTexts& s, bool showEdits) {

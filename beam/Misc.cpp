@@ -4,9 +4,10 @@
 #include <filesystem>
 #include <optional>
 #include <vector>
+#include "Beam.h"
 #include "BeamText.h"
 #include "BinFile.h"
-#include "Checked.h"
+#include "FileFault.h"
 #include "Global.h"
 #include "SectionRecord.h"
 #include "SigFig.h"
@@ -16,6 +17,9 @@ TMiscFrm* MiscFrm = nullptr;
 namespace {
 constexpr const char* MiscFile = "Misc.sct";
 enum Col { CRef = 0, CDesc = 1, CIxx = 2, CE = 3, CY = 4 };
+
+// The file, named as the user sees it in a message.
+std::string MiscPath() { return (std::filesystem::path(StartDir) / MiscFile).string(); }
 
 // A stored value in display units, in figures that read back as it; exactly
 // 0 shows as an empty cell. A value no text can give back gives nothing.
@@ -74,9 +78,9 @@ void TMiscFrm::FormShow() {
     // write over with the empty rows: the window closes with the error.
     try {
         ReadSections();
-    } catch (const RunError&) {
+    } catch (const RunError& e) {
         Hide();
-        throw;
+        throw RunError("Cannot read \"" + MiscPath() + "\": " + FileFault(e.what()) + ".");
     }
 }
 
@@ -87,6 +91,7 @@ void TMiscFrm::ReadSections() {
     for (int r = 1; r <= MiscSections; ++r)
         for (int c = CDesc; c <= CY; ++c) Grid.SetCell(c, r, "");
     ChangeDir(StartDir);
+    read_ = DiskStampOf(MiscFile);
     std::error_code missing;
     if (!std::filesystem::exists(MiscFile, missing)) return;
     BinFile f(MiscFile, BinFile::Mode::Read);
@@ -111,12 +116,13 @@ void TMiscFrm::ReadSections() {
     }
     f.Close();
     if (!damaged.empty())
-        gui::ShowMessage(std::string(MiscFile) + " is damaged: the values that cannot be shown are left empty (Ref " +
+        gui::ShowMessage("\"" + MiscPath() + "\" is damaged: the values that cannot be shown are left empty (Ref " +
                          damaged + ")");
 }
 
+// Every row is read before anything is written. A file changed since the
+// rows were read (another user's Save) is replaced only when the user says so.
 void TMiscFrm::cmd_SaveClick() {
-    gui::SetHourglass(true);
     std::vector<SectionRecord> records(MiscSections);
     for (int r = 1; r <= MiscSections; ++r) {
         SectionRecord& s = records[r - 1];
@@ -127,11 +133,20 @@ void TMiscFrm::cmd_SaveClick() {
         s.Ixx = FieldSingle(Grid.Cell(CIxx, r), Factor_Sect_I, row + " Ixx");
         s.YFibre = FieldSingle(Grid.Cell(CY, r), Factor_Sect_L, row + " y");
     }
-    ChangeDir(StartDir);
     try {
+        ChangeDir(StartDir);
+        if (DiskStampOf(MiscFile) != read_ &&
+            !gui::AskYesNo("\"" + MiscPath() +
+                           "\" has been changed by another user or program since this window read it.\n"
+                           "Replace it with the sections shown here?"))
+            return;
+        gui::SetHourglass(true);
         WriteSectionTable(MiscFile, records);
+        read_ = DiskStampOf(MiscFile);
+        gui::SetHourglass(false);
     } catch (const RunError& e) {
-        throw RunError("Sections not saved to " + std::filesystem::absolute(MiscFile).string() + ": " + e.what());
+        gui::SetHourglass(false);
+        throw RunError("Sections not saved to " + MiscPath() + ": " + e.what());
     }
-    gui::SetHourglass(false);
+    if (BeamFrm) BeamFrm->SectionTableSaved(MiscFile);
 }

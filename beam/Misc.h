@@ -1,5 +1,6 @@
 // The editor of the user's own sections, kept in "Misc.sct".
 #pragma once
+#include "BinFile.h"
 #include "gui.h"
 
 constexpr int MiscSections = 250;
@@ -22,6 +23,8 @@ private:
     void FormShow();
     void ReadSections();
     void cmd_SaveClick();
+
+    DiskStamp read_;  // "Misc.sct" as the rows were read from it
 };
 
 extern TMiscFrm* MiscFrm;

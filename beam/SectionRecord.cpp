@@ -66,3 +66,14 @@ SectionRecord ReadSection(const std::string& fileName, int p) {
     for (int i = 1; i <= p; ++i) f.Read(buf, sizeof buf);
     return DecodeSectionRecord(buf);
 }
+
+std::vector<SectionRecord> ReadSectionTable(const std::string& fileName) {
+    BinFile f(fileName, BinFile::Mode::Read);
+    std::vector<SectionRecord> records(static_cast<size_t>(f.Size() / SectionRecordSize));
+    uint8_t buf[SectionRecordSize];
+    for (SectionRecord& r : records) {
+        f.Read(buf, sizeof buf);
+        r = DecodeSectionRecord(buf);
+    }
+    return records;
+}

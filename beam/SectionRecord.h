@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 #include "ShortString.h"
 
 struct SectionRecord {
@@ -32,3 +33,5 @@ void WriteSectionTable(const std::string& fileName, std::span<const SectionRecor
 int SectionCount(const std::string& fileName);
 // The p-th record (1 for the first).
 SectionRecord ReadSection(const std::string& fileName, int p);
+// Every whole record, in order; file errors are raised.
+std::vector<SectionRecord> ReadSectionTable(const std::string& fileName);

@@ -7,6 +7,7 @@
 #include <limits>
 #include "BeamTest.h"
 #include "BinFile.h"
+#include "Misc.h"
 #include "SectionRecord.h"
 #include "SectionTables.h"
 
@@ -194,7 +195,8 @@ TEST(SectionChooser, MissingTableIsReportedAndKeepsTheChoice) {
     fs::remove(fs::path(StartDir) / "UPN.sct");
     Messages().clear();
     w.UPN1.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"File not found"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Cannot read the section table \"" + StartDir +
+                                                   "/UPN.sct\": the file does not exist."});
     EXPECT_EQ(w.List_Sect.Count(), 0);
     EXPECT_EQ(w.lbl_Group.Caption(), "Rolled Steel Channel");
     EXPECT_EQ(FamilyCode, "UPN");
@@ -208,7 +210,7 @@ struct TableDamage {
     const char* file;
     gui::MenuItem TBeamFrm::*menu;
     std::function<void(const fs::path&)> damage;
-    std::vector<std::string> messages;  // listing, then choosing the first section
+    std::string message;  // listing, then choosing the first section; "{}" stands for the file's path
 };
 
 void Patch(const fs::path& file, int offset, const void* bytes, int size) {
@@ -221,21 +223,30 @@ void PatchSingle(const fs::path& file, int offset, float value) { Patch(file, of
 
 TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
     const float nan = std::nanf(""), inf = std::numeric_limits<float>::infinity();
-    const std::string invalid = "Invalid floating point operation";
+    const std::string notFile = "Cannot read the section table \"{}\": it is not an ordinary file, or it may not be read.";
+    auto damaged = [](const std::string& name) {
+        return "The section table \"{}\" is damaged: section 1 (\"" + name + "\") holds values that cannot be shown or used.";
+    };
     const TableDamage cases[] = {
-        {"a pipe", "UB.sct", &TBeamFrm::UniversalBeams1, [](const fs::path& f) { fs::remove(f); ::mkfifo(f.c_str(), 0600); }, {"File access denied"}},
-        {"a folder", "UB.sct", &TBeamFrm::UniversalBeams1, [](const fs::path& f) { fs::remove(f); fs::create_directory(f); }, {"File access denied"}},
-        {"flange slope NaN", "RSJ.sct", &TBeamFrm::RSJ1, [&](const fs::path& f) { PatchSingle(f, 60, nan); }, {invalid}},
-        {"u NaN", "UB.sct", &TBeamFrm::UniversalBeams1, [&](const fs::path& f) { PatchSingle(f, 176, nan); }, {invalid}},
-        {"x index infinite", "UPN.sct", &TBeamFrm::UPN1, [&](const fs::path& f) { PatchSingle(f, 180, inf); }, {"Floating point overflow"}},
-        {"Ixx NaN", "UB.sct", &TBeamFrm::UniversalBeams1, [&](const fs::path& f) { PatchSingle(f, 104, nan); }, {invalid}},
-        {"designation length 255", "C.sct", &TBeamFrm::CShape1, [](const fs::path& f) { Patch(f, 0, "\xff", 1); }, {}},
+        {"a pipe", "UB.sct", &TBeamFrm::UniversalBeams1, [](const fs::path& f) { fs::remove(f); ::mkfifo(f.c_str(), 0600); }, notFile},
+        {"a folder", "UB.sct", &TBeamFrm::UniversalBeams1, [](const fs::path& f) { fs::remove(f); fs::create_directory(f); }, notFile},
+        {"flange slope NaN", "RSJ.sct", &TBeamFrm::RSJ1, [&](const fs::path& f) { PatchSingle(f, 60, nan); }, damaged("76 x 76 x 13 RSJ")},
+        {"u NaN", "UB.sct", &TBeamFrm::UniversalBeams1, [&](const fs::path& f) { PatchSingle(f, 176, nan); }, damaged("127 x 76 UB 13")},
+        {"x index infinite", "UPN.sct", &TBeamFrm::UPN1, [&](const fs::path& f) { PatchSingle(f, 180, inf); }, damaged("U  30 x 15")},
+        {"Ixx NaN", "UB.sct", &TBeamFrm::UniversalBeams1, [&](const fs::path& f) { PatchSingle(f, 104, nan); }, damaged("127 x 76 UB 13")},
+        {"designation length 255", "C.sct", &TBeamFrm::CShape1, [](const fs::path& f) { Patch(f, 0, "\xff", 1); }, ""},
+        {"miscellaneous E infinite", "Misc.sct", &TBeamFrm::Miscellaneous1, [&](const fs::path& f) { PatchSingle(f, 84, -inf); }, damaged("Box girder 1")},
+        {"miscellaneous Ixx NaN", "Misc.sct", &TBeamFrm::Miscellaneous1, [&](const fs::path& f) { PatchSingle(f, 104, nan); }, damaged("Box girder 1")},
     };
     TBeamFrm& w = Window();
     for (const TableDamage& c : cases) {
         SCOPED_TRACE(c.kind);
         Fresh();
         WriteTables();
+        std::vector<SectionRecord> misc(1);
+        misc[0].Designation = "Box girder 1";
+        misc[0].Ixx = 2.5e8f;
+        WriteSectionTable("Misc.sct", misc);
         const fs::path file = fs::path(StartDir) / c.file;
         const SectionRecord before = ReadSection(c.file, 1);
         c.damage(file);
@@ -244,12 +255,14 @@ TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
             EXPECT_EQ(w.List_Sect.Item(0), before.Designation.str());
             SpanTextTable[1][3] = "kept";
             Choose(0);
-            if (!c.messages.empty()) {
+            if (!c.message.empty()) {
                 EXPECT_TRUE(Props().empty());
                 EXPECT_EQ(SpanTextTable[1][3], "kept") << "nothing taken from a damaged record";
             }
         }
-        EXPECT_EQ(Messages(), c.messages);
+        std::string message = c.message;
+        if (!message.empty()) message.replace(message.find("{}"), 2, file.string());
+        EXPECT_EQ(Messages(), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
         for (const std::string& line : Props()) EXPECT_EQ(line.find("-92233"), std::string::npos) << line;
         fs::remove(file);
     }
@@ -280,6 +293,51 @@ TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     EXPECT_EQ(SpanTextTable[1][2], "205000");
     EXPECT_EQ(SpanTextTable[1][4], "300.0");
     EXPECT_EQ(SpanTextTable[1][5], "0.0");
+    fs::remove(fs::path(StartDir) / "Misc.sct");
+}
+
+// The section clicked is the section used: the list follows a Save of the
+// miscellaneous sections, and a table another program changed is listed
+// again before anything is taken from it.
+TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
+    Fresh();
+    auto write = [](std::initializer_list<const char*> names) {
+        std::vector<SectionRecord> sections;
+        for (const char* n : names) {
+            SectionRecord& s = sections.emplace_back();
+            s.Designation = n;
+            s.Kind = " ";
+            s.Ixx = 1e4f * float(n[8] - 'A' + 1);  // A 1 cm^4, B 2, C 3
+        }
+        ChangeDir(StartDir);
+        WriteSectionTable("Misc.sct", sections);
+    };
+    write({"Section A", "Section B", "Section C"});
+    TBeamFrm& w = Window();
+    w.Miscellaneous1.Click();
+    MiscFrm->Hide();
+    MiscFrm->Show();
+    MiscFrm->Grid.MoveRow(1, 3);  // B, C, A
+    MiscFrm->cmd_Save.Click();
+    MiscFrm->Hide();
+    ASSERT_EQ(w.List_Sect.Item(0), "Section B");
+    Choose(0);
+    EXPECT_EQ(SpanDescText[1], "Section B");
+    EXPECT_EQ(SpanTextTable[1][3], "2.000");
+
+    write({"Section C", "Section A", "Section B"});
+    Messages().clear();
+    Choose(1);  // listed as "Section C"
+    EXPECT_EQ(Messages(), std::vector<std::string>{"The section table \"" + StartDir +
+                                                   "/Misc.sct\" has changed since its sections were listed. "
+                                                   "The list is shown again: choose the section again."});
+    EXPECT_EQ(SpanDescText[1], "Section B");  // nothing taken
+    EXPECT_EQ(w.List_Sect.Item(1), "Section A");
+    Choose(0);
+    EXPECT_EQ(SpanDescText[1], "Section C");
+    EXPECT_EQ(SpanTextTable[1][3], "3.000");
+    for (int r = 1; r <= MiscSections; ++r)
+        for (int c = 1; c <= 4; ++c) MiscFrm->Grid.SetCell(c, r, "");
     fs::remove(fs::path(StartDir) / "Misc.sct");
 }
 

@@ -251,6 +251,31 @@ TEST_F(MiscSections, StoredValuesComeBackInEveryUnit) {
     EXPECT_EQ(Misc().Grid.Cell(2, 2), "1.5e+09");
 }
 
+// Another user saved the file after this window read it: Save asks, and No
+// keeps the other user's sections.
+TEST_F(MiscSections, SaveOverAnotherUsersChangeIsAsked) {
+    ShowMisc();
+    Misc().Grid.SetCell(1, 1, "Mine");
+    std::vector<SectionRecord> theirs(::MiscSections);
+    theirs[0].Designation = "Theirs";
+    ChangeDir(StartDir);
+    WriteSectionTable("Misc.sct", theirs);
+    const std::string question = "\"" + (fs::path(StartDir) / "Misc.sct").string() +
+                                 "\" has been changed by another user or program since this window read it.\n"
+                                 "Replace it with the sections shown here?";
+    for (const bool yes : {false, true}) {
+        Messages().clear();
+        QuestionAnswer() = yes;
+        Misc().cmd_Save.Click();
+        EXPECT_EQ(Messages(), std::vector<std::string>{question});
+        EXPECT_EQ(ReadSection("Misc.sct", 1).Designation, yes ? "Mine" : "Theirs");
+    }
+    Messages().clear();
+    Misc().cmd_Save.Click();  // its own file: no question
+    EXPECT_TRUE(Messages().empty());
+    QuestionAnswer() = false;
+}
+
 TEST_F(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
     ShowMisc();
     gui::StringGrid& g = Misc().Grid;
@@ -285,7 +310,8 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
     auto row = [](int r) {
         return std::vector<std::string>{"Section " + std::to_string(r), std::to_string(r) + ".000", "205000", "50.0"};
     };
-    const std::string damaged = "Misc.sct is damaged: the values that cannot be shown are left empty (Ref ";
+    const std::string damaged = "\"" + file.string() + "\" is damaged: the values that cannot be shown are left empty (Ref ";
+    const std::string notFile = "Cannot read \"" + file.string() + "\": it is not an ordinary file, or it may not be read.";
     const MiscDamage cases[] = {
         {"fewer than 250 and a part record", {}, [&] { std::ofstream(file, std::ios::app) << "part"; }, {},
          {row(1), row(2), row(3), empty}},
@@ -298,9 +324,9 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
              std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
              f.put(char(255));
          }, {}, {row(1), row(2), row(3), empty}},
-        {"a pipe", {}, [&] { fs::remove(file); ::mkfifo(file.c_str(), 0600); }, {"File access denied"},
+        {"a pipe", {}, [&] { fs::remove(file); ::mkfifo(file.c_str(), 0600); }, {notFile},
          {empty, empty, empty, empty}},
-        {"a folder", {}, [&] { fs::remove(file); fs::create_directory(file); }, {"File access denied"},
+        {"a folder", {}, [&] { fs::remove(file); fs::create_directory(file); }, {notFile},
          {empty, empty, empty, empty}},
     };
     for (const MiscDamage& c : cases) {
