@@ -1,5 +1,6 @@
 // The section chooser: the menu of section tables, the list of a table's
 // sections, and a chosen section into the members.
+#include <algorithm>
 #include <filesystem>
 #include "BinFile.h"
 #include "Beam.h"
@@ -136,6 +137,9 @@ void TBeamFrm::List_SectClick() {
     for (size_t k = 0; listed && k < table.size(); ++k) listed = List_Sect.Item(int(k)) == table[k].Designation.str();
     if (!listed) {
         LoadSectionList();
+        // No action: the clicked line stays current, so that nothing makes
+        // the first line current and takes its section unasked.
+        if (List_Sect.Count() > 0) List_Sect.SetItemIndex(std::min(i, List_Sect.Count() - 1));
         gui::ShowMessage("The section table \"" + TablePath() +
                          "\" has changed since its sections were listed. The list is shown again: choose the section again.");
         return;

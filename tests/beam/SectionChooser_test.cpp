@@ -332,6 +332,7 @@ TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
                                                    "/Misc.sct\" has changed since its sections were listed. "
                                                    "The list is shown again: choose the section again."});
     EXPECT_EQ(SpanDescText[1], "Section B");  // nothing taken
+    EXPECT_EQ(w.List_Sect.ItemIndex(), 1);
     EXPECT_EQ(w.List_Sect.Item(1), "Section A");
     Choose(0);
     EXPECT_EQ(SpanDescText[1], "Section C");
