@@ -176,6 +176,7 @@ private:
     void ChooseFamily(const std::string& code);
     void LoadSectionList();
     void List_SectClick();
+    std::vector<std::string> listedSections_;  // designations as read into List_Sect
     // A section's texts in display units, as they go to the members.
     struct SectionTexts {
         std::string desc, ixx, e, y, area;

@@ -98,6 +98,7 @@ void TBeamFrm::LoadFamily(const std::string& code) {
 
 void TBeamFrm::LoadSectionList() {
     List_Sect.Clear();
+    listedSections_.clear();
     BinFile f;
     try {
         ChangeDir(StartDir);
@@ -110,7 +111,8 @@ void TBeamFrm::LoadSectionList() {
     try {
         for (int64_t i = 0; i < n; ++i) {
             f.Read(buf, sizeof buf);
-            List_Sect.Add(DecodeSectionRecord(buf).Designation);
+            listedSections_.push_back(DecodeSectionRecord(buf).Designation.str());
+            List_Sect.Add(listedSections_.back());
         }
     } catch (const RunError&) {
         // A table that cannot be read to its end lists what was read.
@@ -133,8 +135,10 @@ void TBeamFrm::List_SectClick() {
     } catch (const RunError& e) {
         RaiseCannotRead(e);
     }
-    bool listed = int(table.size()) == List_Sect.Count();
-    for (size_t k = 0; listed && k < table.size(); ++k) listed = List_Sect.Item(int(k)) == table[k].Designation.str();
+    // Designations as read, not as the list shows them: the list may show a
+    // text that is not UTF-8 otherwise.
+    bool listed = int(listedSections_.size()) == List_Sect.Count() && listedSections_.size() == table.size();
+    for (size_t k = 0; listed && k < table.size(); ++k) listed = listedSections_[k] == table[k].Designation.str();
     if (!listed) {
         LoadSectionList();
         // No action: the clicked line stays current, so that nothing makes

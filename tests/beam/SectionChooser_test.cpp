@@ -301,13 +301,13 @@ TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
 // again before anything is taken from it.
 TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
     Fresh();
-    auto write = [](std::initializer_list<const char*> names) {
+    auto write = [](std::initializer_list<std::string> names) {
         std::vector<SectionRecord> sections;
-        for (const char* n : names) {
+        for (const std::string& n : names) {
             SectionRecord& s = sections.emplace_back();
             s.Designation = n;
             s.Kind = " ";
-            s.Ixx = 1e4f * float(n[8] - 'A' + 1);  // A 1 cm^4, B 2, C 3
+            s.Ixx = 1e4f * float(n[8] - 'A' + 1);  // A 1 cm^4, B 2, C 3, ...
         }
         ChangeDir(StartDir);
         WriteSectionTable("Misc.sct", sections);
@@ -325,7 +325,7 @@ TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
     EXPECT_EQ(SpanDescText[1], "Section B");
     EXPECT_EQ(SpanTextTable[1][3], "2.000");
 
-    write({"Section C", "Section A", "Section B"});
+    write({"Section C", "Section A", "Section B", std::string(24, 'x') + "\xc3"});  // cut inside a character
     Messages().clear();
     Choose(1);  // listed as "Section C"
     EXPECT_EQ(Messages(), std::vector<std::string>{"The section table \"" + StartDir +
