@@ -59,18 +59,12 @@ TEST_F(PageHeader, TextsAndRulesAt600DotsPerInch) {
 }
 
 TEST_F(PageHeader, UnequalResolutionsUseTheirOwnSteps) {
-    LogDevice d(600, 300);
-    d.BeginDoc();
-    PrintPageHeader();
-    const Page p = d.Pages().at(0);
+    const Page p = Printed(PrintPageHeader, 600, 300).at(0);
     EXPECT_THAT(p.Texts(), Contains(DrawnText{360, 84, "Acme Structures", gui::clBlack, 15}));
     EXPECT_THAT(p.Lines(), Contains(Segment{360, 420, 4800, 420, gui::clBlack, 3}));
     // 88 and 90 dots per inch: steps of 3 across and 3 down (integer division).
-    LogDevice low(88, 90);
-    low.BeginDoc();
-    PrintPageHeader();
-    EXPECT_THAT(low.Pages().at(0).Lines(), ElementsAre(Segment{45, 15, 600, 15, gui::clBlack, 3},
-                                                       Segment{45, 105, 600, 105, gui::clBlack, 3}));
+    EXPECT_THAT(Printed(PrintPageHeader, 88, 90).at(0).Lines(),
+                ElementsAre(Segment{45, 15, 600, 15, gui::clBlack, 3}, Segment{45, 105, 600, 105, gui::clBlack, 3}));
 }
 
 TEST_F(PageHeader, PageNumberAndEmptyUser) {

@@ -64,8 +64,8 @@ std::vector<Page> LogDevice::Pages() const {
     return pages;
 }
 
-std::vector<Page> Printed(void (*print)(PrintDevice&)) {
-    LogDevice d;
+std::vector<Page> Printed(void (*print)(PrintDevice&), int dpiX, int dpiY) {
+    LogDevice d(dpiX, dpiY);
     d.BeginDoc();
     print(d);
     return d.Pages();

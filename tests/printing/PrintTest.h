@@ -44,8 +44,8 @@ private:
     bool open_ = false;
 };
 
-// The pages that print draws on a fresh LogDevice at 600 dots per inch.
-std::vector<Page> Printed(void (*print)(PrintDevice&));
+// The pages that print draws on a fresh LogDevice.
+std::vector<Page> Printed(void (*print)(PrintDevice&), int dpiX = 600, int dpiY = 600);
 
 // Body texts of a text page (title included) as (grid line, text) at 600
 // dots per inch down the page.
