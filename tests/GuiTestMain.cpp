@@ -3,7 +3,10 @@
 #include "GuiTest.h"
 #include "gui.h"
 
+// The test stands in for the event loop: what a handler said is shown by the
+// time the test looks.
 std::vector<std::string>& Messages() {
+    gui::ShowQueuedMessages();
     static std::vector<std::string> m;
     return m;
 }

@@ -8,7 +8,8 @@
 // - the program sets check boxes and radio buttons quietly: no click handler
 //   runs, and a caller that means the click's action runs it itself;
 // - every handler started by the user runs through Dispatch: an error abandons
-//   the action, the cursor returns to normal and the error's text is shown.
+//   the action, the cursor returns to normal and the error's text is shown
+//   once the event has been handled.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -124,9 +125,16 @@ int ScreenWidth();
 int ScreenHeight();
 void SetScreenSize(int width, int height);
 
-void ShowMessage(const std::string& text);  // modal, OK; "\r" breaks the line
+// Modal, OK; "\r" breaks the line. The box opens in front of the window it
+// belongs to and takes the focus. Raised while a handler runs, the message
+// waits until the event in hand has been handled; messages keep their order.
+void ShowMessage(const std::string& text);
 void SetMessageHook(std::function<void(const std::string&)> hook);  // tests: replaces the box
-// Modal question with Yes and No; true for Yes.
+// Shows the messages still waiting now (tests, where they read the messages).
+void ShowQueuedMessages();
+// Modal question with Yes and No, asked after the messages still waiting;
+// true for Yes. It waits for the answer inside the handler: ask it from a
+// button or menu item, not from a key or a grid.
 bool AskYesNo(const std::string& text);
 void SetQuestionHook(std::function<bool(const std::string&)> hook);  // tests: answers instead of the box
 

@@ -1,4 +1,11 @@
 #include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTimer>
+#include <functional>
 #include "GuiTest.h"
 #include "RunError.h"
 #include "gui.h"
@@ -18,25 +25,84 @@ public:
     gui::ListBox List{*this};
 };
 
-TEST(Dispatch, RaisedErrorBecomesOneMessageAndTheProgramGoesOn) {
-    TestForm f;
-    Messages().clear();
-    int after = 0;
-    f.Go.OnClick = [&] {
-        gui::SetHourglass(true);
-        RaiseRangeCheck();
-        after = 1;
-    };
-    f.Go.Click();
-    EXPECT_EQ(after, 0);
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0], "Range check error");
-    EXPECT_FALSE(gui::Hourglass());
+class RaisingForm : public gui::Form {
+public:
+    RaisingForm() : gui::Form("Raising") {
+        Grid.SetBounds(0, 0, 300, 80);
+        Grid.SetEditing(true);
+        List.SetBounds(0, 90, 200, 60);
+        List.Add("first");
+        Go.SetBounds(0, 160, 80, 24);
+    }
+    gui::StringGrid Grid{*this};
+    gui::ListBox List{*this};
+    gui::Button Go{*this, "Go"};
 
-    f.Go.OnClick = [&] { after = 2; };
-    f.Go.Click();
-    EXPECT_EQ(after, 2);
-    EXPECT_EQ(Messages().size(), 1u);
+    // As the user types a key into a cell of the grid.
+    void TypeKey() {
+        auto* table = static_cast<QTableWidget*>(Grid.Widget());
+        Grid.SetCurrent(1, 1);
+        table->editItem(table->item(1, 1));
+        QLineEdit* editor = table->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_1, Qt::NoModifier, "1");
+        QCoreApplication::sendEvent(editor, &release);
+    }
+};
+
+// What a message box does to the window under it: it runs an event loop of
+// its own and takes the focus, so the grid's cell editor is closed and goes.
+void BoxOver(RaisingForm& f) {
+    QEventLoop box;
+    QTimer::singleShot(0, &box, [&] {
+        f.Grid.SetCurrent(2, 2);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        box.quit();
+    });
+    box.exec();
+}
+
+// An error raised by a handler abandons it; the message is shown once, after
+// the event has been handled, and the program goes on.
+TEST(Dispatch, RaisedErrorIsShownOnceAfterTheEventAndTheProgramGoesOn) {
+    const struct {
+        const char* control;
+        std::function<void()>& (*handler)(RaisingForm&);
+        void (*act)(RaisingForm&);
+    } rows[] = {
+        {"grid key", [](RaisingForm& f) -> auto& { return f.Grid.OnKeyUp; }, [](RaisingForm& f) { f.TypeKey(); }},
+        {"list click", [](RaisingForm& f) -> auto& { return f.List.OnClick; }, [](RaisingForm& f) { f.ClickAt(20, 94); }},
+        {"button", [](RaisingForm& f) -> auto& { return f.Go.OnClick; }, [](RaisingForm& f) { f.ClickAt(10, 170); }},
+    };
+    for (const auto& row : rows) {
+        RaisingForm f;
+        f.Show();
+        std::vector<std::string> shown;
+        gui::SetMessageHook([&](const std::string& m) {
+            shown.push_back(m);
+            BoxOver(f);
+        });
+        int after = 0;
+        row.handler(f) = [&] {
+            gui::SetHourglass(true);
+            RaiseRangeCheck();
+            after = 1;
+        };
+        row.act(f);
+        EXPECT_TRUE(shown.empty()) << row.control;  // not while the event is handled
+        QCoreApplication::processEvents();
+        EXPECT_EQ(shown, std::vector<std::string>{"Range check error"}) << row.control;
+        EXPECT_EQ(after, 0) << row.control;
+        EXPECT_FALSE(gui::Hourglass()) << row.control;
+
+        row.handler(f) = [&] { after = 2; };
+        row.act(f);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(after, 2) << row.control;
+        EXPECT_EQ(shown.size(), 1u) << row.control;
+        gui::SetMessageHook([](const std::string& m) { Messages().push_back(m); });
+        f.Hide();
+    }
 }
 
 TEST(Dispatch, ErrorInsideANestedHandlerAbandonsTheOuterAction) {

@@ -1,11 +1,8 @@
 #include <QApplication>
 #include <QCursor>
-#include <QEventLoop>
-#include <QMessageBox>
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include "QtCommon.h"
 
 namespace gui {
@@ -21,8 +18,6 @@ int appArgc = 0;
 std::string title;
 int screenW = 0, screenH = 0;
 bool hourglass = false;
-std::function<void(const std::string&)> messageHook;
-std::function<bool(const std::string&)> questionHook;
 }  // namespace
 
 bool InitApplication(int& argc, char** argv) {
@@ -49,16 +44,6 @@ int RunApplication(Form& mainForm) {
     return QApplication::exec();
 }
 
-void Dispatch(const std::function<void()>& handler) {
-    if (!handler) return;
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        SetHourglass(false);
-        ShowMessage(e.what());
-    }
-}
-
 int ScreenWidth() {
     if (screenW) return screenW;
     QScreen* s = QGuiApplication::primaryScreen();
@@ -72,30 +57,6 @@ int ScreenHeight() {
 void SetScreenSize(int width, int height) {
     screenW = width;
     screenH = height;
-}
-
-void SetMessageHook(std::function<void(const std::string&)> hook) { messageHook = std::move(hook); }
-
-void ShowMessage(const std::string& text) {
-    if (messageHook) {
-        messageHook(text);
-        return;
-    }
-    QString t = qt::Q(text);
-    t.replace('\r', '\n');
-    QMessageBox box(QMessageBox::NoIcon, qt::Q(title), t, QMessageBox::Ok);
-    box.exec();
-}
-
-void SetQuestionHook(std::function<bool(const std::string&)> hook) { questionHook = std::move(hook); }
-
-bool AskYesNo(const std::string& text) {
-    if (questionHook) return questionHook(text);
-    QString t = qt::Q(text);
-    t.replace('\r', '\n');
-    QMessageBox box(QMessageBox::Question, qt::Q(title), t, QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
 }
 
 void SetHourglass(bool on) {
