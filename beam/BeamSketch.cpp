@@ -1,4 +1,7 @@
 // The sketch of the beam being edited.
+#include <algorithm>
+#include <cfloat>
+#include <optional>
 #include "Beam.h"
 #include "BeamText.h"
 #include "Func_FloatToInt.h"
@@ -7,6 +10,14 @@
 
 namespace {
 constexpr int Margin = 25;
+
+// A member's length in mm as Next reads it, a single times the unit factor;
+// none for a length Next refuses (beyond a single, or below 0).
+std::optional<double> SketchedLength(const std::string& text) {
+    const double typed = TextNumber(text);
+    if (!(typed >= 0 && typed <= FLT_MAX)) return std::nullopt;
+    return static_cast<double>(static_cast<float>(typed)) * Factor_L;
+}
 
 void Line(gui::Canvas& c, int x1, int y1, int x2, int y2) {
     c.MoveTo(x1, y1);
@@ -43,11 +54,15 @@ void TBeamFrm::ClearBeamSketch() {
 
 void TBeamFrm::DrawBeamSketch() {
     // Member lengths in mm, in beam order; a cantilever without length is none.
-    std::vector<float> lengths;
-    float lhc = 0, rhc = 0, total = 0;
+    // A refused length takes no room and has no label, and no total is
+    // written: the rest of the beam is drawn to scale.
+    std::vector<double> lengths;
+    double lhc = 0, rhc = 0, total = 0;
+    bool refused = false;
     for (const MemberAt& m : Members()) {
-        const float length = static_cast<float>(static_cast<float>(TextNumber(Grid_Spans.Cell(m.column, 2))) *
-                                                static_cast<double>(Factor_L));
+        const std::optional<double> sketched = SketchedLength(Grid_Spans.Cell(m.column, 2));
+        refused = refused || !sketched;
+        const double length = sketched.value_or(0);
         if (m.member == LHC)
             lhc = length;
         else if (m.member == RHC)
@@ -56,10 +71,13 @@ void TBeamFrm::DrawBeamSketch() {
             lengths.push_back(length);
     }
     total = lhc;
-    for (float l : lengths) total += l;
+    for (double l : lengths) total += l;
     total += rhc;
-    SketchLength = total;
-    if (total == 0) return;
+    SketchLength = static_cast<float>(std::min(total, double(FLT_MAX)));  // a sum beyond a single stays one
+    if (total == 0) {
+        if (refused) ClearBeamSketch();  // no picture of an earlier length stays
+        return;
+    }
 
     gui::Canvas& c = Image_Beam.GetCanvas();
     const int w = Image_Beam.Width();
@@ -93,18 +111,18 @@ void TBeamFrm::DrawBeamSketch() {
 
     c.Brush.Clear = true;
     c.TextFont.Colour = gui::clWhite;
-    auto label = [&](double start, float length) {
+    auto label = [&](double start, double length) {
         const std::string number = SigFig3Dec3(Shown(length, Factor_L));
         if (number != "0.00") c.TextOut(px(start + length / 2.0) - 22, y0 + 12, number + " " + Unit_L.str());
     };
     if (lhc > 0) label(0, lhc);
     position = lhc;
-    for (float l : lengths) {
+    for (double l : lengths) {
         label(position, l);
         position += l;
     }
     if (rhc > 0) label(position, rhc);
-    if (total > 1) {
+    if (total > 1 && !refused) {
         c.TextFont.Colour = gui::clBlack;
         c.TextOut(w / 2 - 40, y0 + 30, "Length = " + SigFig3Dec3(Shown(total, Factor_L)) + " " + Unit_L.str());
     }
