@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -269,9 +270,14 @@ private:
 
 ListBox::ListBox(Container& parent) : Control(&parent, new ListWidget(this)) {}
 void ListBox::Add(const std::string& item) { static_cast<QListWidget*>(w_)->addItem(qt::Q(item)); }
+// A list cleared to be filled again starts at its top left, whatever was
+// scrolled into view before.
 void ListBox::Clear() {
     QSignalBlocker b(w_);
-    static_cast<QListWidget*>(w_)->clear();
+    auto* list = static_cast<QListWidget*>(w_);
+    list->clear();
+    list->verticalScrollBar()->setValue(0);
+    list->horizontalScrollBar()->setValue(0);
 }
 int ListBox::Count() const { return static_cast<QListWidget*>(w_)->count(); }
 std::string ListBox::Item(int i) const {
