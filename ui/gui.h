@@ -130,11 +130,12 @@ void SetScreenSize(int width, int height);
 // waits until the event in hand has been handled; messages keep their order.
 void ShowMessage(const std::string& text);
 void SetMessageHook(std::function<void(const std::string&)> hook);  // tests: replaces the box
-// Shows the messages still waiting now (tests, where they read the messages).
+// Shows the messages still waiting, now: before a question, a modal form or
+// a file dialog, and in tests where they read the messages.
 void ShowQueuedMessages();
-// Modal question with Yes and No, asked after the messages still waiting;
-// true for Yes. It waits for the answer inside the handler: ask it from a
-// button or menu item, not from a key or a grid.
+// Modal question with Yes and No; true for Yes. It waits for the answer
+// inside the handler: ask it from a button or menu item, not from a key or a
+// grid.
 bool AskYesNo(const std::string& text);
 void SetQuestionHook(std::function<bool(const std::string&)> hook);  // tests: answers instead of the box
 

@@ -6,6 +6,8 @@
 #include <string>
 #include "gui.h"
 
+class QDialog;
+
 namespace gui::qt {
 
 // Texts are UTF-8 throughout the program.
@@ -19,6 +21,12 @@ QFont ToQFont(const Font& f);
 // Raises a widget over its siblings; a window on the headless platform has
 // nothing to be raised over.
 void Raise(QWidget* w);
+
+// The window a dialog opened now belongs to.
+QWidget* DialogOwner();
+// A dialog made with DialogOwner() as its parent opens in front of it and of
+// any window kept on top, and takes the focus.
+void PutInFront(QDialog* d);
 
 class Form;
 // The QApplication's main form (closing it ends the program).

@@ -1,4 +1,5 @@
 #include <QFileDialog>
+#include <QPointer>
 #include <QStringList>
 #include <filesystem>
 #include "QtCommon.h"
@@ -23,18 +24,24 @@ QString QtFilter(const std::string& filter) {
 // The dialog adds the default extension itself, before it asks whether to
 // replace an existing file.
 std::string RunDialog(FileDialog::Kind kind, const FileDialog& d) {
-    QFileDialog dialog(nullptr, qt::Q(d.Title), qt::Q(d.FileName), QtFilter(d.Filter));
-    dialog.setAcceptMode(kind == FileDialog::Kind::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(kind == FileDialog::Kind::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    if (kind == FileDialog::Kind::Save) dialog.setDefaultSuffix(qt::Q(d.DefaultExt));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return qt::S(dialog.selectedFiles().first());
+    // Should the owner go while the dialog is open, the dialog goes with it.
+    QPointer<QFileDialog> dialog =
+        new QFileDialog(qt::DialogOwner(), qt::Q(d.Title), qt::Q(d.FileName), QtFilter(d.Filter));
+    dialog->setAcceptMode(kind == FileDialog::Kind::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog->setFileMode(kind == FileDialog::Kind::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (kind == FileDialog::Kind::Save) dialog->setDefaultSuffix(qt::Q(d.DefaultExt));
+    qt::PutInFront(dialog);
+    const bool chosen = dialog->exec() == QDialog::Accepted && dialog && !dialog->selectedFiles().isEmpty();
+    const std::string path = chosen ? qt::S(dialog->selectedFiles().first()) : std::string();
+    delete dialog;
+    return path;
 }
 }  // namespace
 
 void FileDialog::SetHook(std::function<std::string(const FileDialog&)> hook) { dialogHook = std::move(hook); }
 
 bool FileDialog::Execute() {
+    ShowQueuedMessages();  // what was said before the dialog comes first
     const std::string chosen = dialogHook ? dialogHook(*this) : RunDialog(kind_, *this);
     if (chosen.empty()) return false;
     const std::filesystem::path p(chosen);

@@ -150,6 +150,7 @@ void Form::SetModalResult(int r) {
 void Form::SetModalHook(std::function<void(Form&)> hook) { modalHook = std::move(hook); }
 
 int Form::ShowModal() {
+    ShowQueuedMessages();  // what was said before the form comes first
     modalResult_ = mrNone;
     inModal_ = true;
     Show();

@@ -25,42 +25,15 @@ int handling = 0;          // handlers running, one inside another
 bool deliveryPosted = false;
 bool delivering = false;   // a box is open, or the hook is being called
 
-// The window of the last box: none is active while a box closes and the
-// desktop has not yet given the focus back.
-QPointer<QWidget> lastOwner;
-
-// A shown window of the program that is kept on top of others.
-QWidget* WindowOnTop() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return w;
-    return nullptr;
-}
-
-// The window a box belongs to: the modal one, else the active one, else that
-// of the last box, else a window kept on top, else the main window.
-QWidget* OwnerWindow() {
-    if (QWidget* w = QApplication::activeModalWidget()) return w;
-    if (QWidget* w = QApplication::activeWindow()) return w;
-    if (lastOwner && lastOwner->isVisible()) return lastOwner;
-    if (QWidget* w = WindowOnTop()) return w;
-    return qt::MainForm && qt::MainForm->Widget()->isVisible() ? qt::MainForm->Widget() : nullptr;
-}
-
-// A modal box in front of the window it belongs to, and of any window kept
-// on top, with the focus; returns the button pressed.
+// A modal box in front of the window it belongs to; returns the button pressed.; returns the button pressed.
 QMessageBox::StandardButton RunBox(QMessageBox::Icon icon, const std::string& text,
                                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton preset) {
     QString t = qt::Q(text);
     t.replace('\r', '\n');
-    lastOwner = OwnerWindow();
     // Should the owner go while the box is open, the box goes with it.
-    QPointer<QMessageBox> box = new QMessageBox(icon, qt::Q(ApplicationTitle()), t, buttons, lastOwner);
+    QPointer<QMessageBox> box = new QMessageBox(icon, qt::Q(ApplicationTitle()), t, buttons, qt::DialogOwner());
     box->setDefaultButton(preset);
-    if (WindowOnTop()) box->setWindowFlag(Qt::WindowStaysOnTopHint);
-    QTimer::singleShot(0, box, [b = box.data()] {
-        b->raise();
-        b->activateWindow();
-    });
+    qt::PutInFront(box);
     box->exec();
     if (!box) return QMessageBox::NoButton;
     const QMessageBox::StandardButton pressed = box->standardButton(box->clickedButton());
@@ -124,7 +97,7 @@ void ShowQueuedMessages() { Deliver(); }
 void SetQuestionHook(std::function<bool(const std::string&)> hook) { questionHook = std::move(hook); }
 
 bool AskYesNo(const std::string& text) {
-    Deliver();  // what was said before comes first
+    Deliver();  // what was said before the question comes first
     if (questionHook) return questionHook(text);
     return RunBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
