@@ -1,5 +1,6 @@
-// Fixed-capacity string of at most N characters: a length byte and N
-// characters, N + 1 bytes on file. Longer texts are cut without a message.
+// Fixed-capacity string of at most N bytes of UTF-8: a length byte and N
+// bytes, N + 1 bytes on file. Longer texts are cut without a message, between
+// two characters. A text ends at its first NUL, as a stored field is read.
 #pragma once
 #include <algorithm>
 #include <cstdint>
@@ -21,7 +22,8 @@ struct ShortString {
     ShortString& operator=(std::string_view s) { Assign(s); return *this; }
 
     void Assign(std::string_view s) {
-        len = static_cast<uint8_t>(s.size() < size_t(N) ? s.size() : size_t(N));
+        s = s.substr(0, s.find('\0'));
+        len = static_cast<uint8_t>(Fit(s.data(), s.size()));
         std::memset(chars, 0, N);
         std::memcpy(chars, s.data(), len);
     }
@@ -39,7 +41,17 @@ struct ShortString {
     // or its first NUL, whichever comes first.
     void FromBytes(const uint8_t* in) {
         std::memcpy(chars, in + 1, N);
-        const int stored = in[0] > N ? N : in[0];
-        len = static_cast<uint8_t>(std::find(chars, chars + stored, '\0') - chars);
+        len = static_cast<uint8_t>(std::find(chars, chars + Fit(chars, in[0]), '\0') - chars);
+    }
+
+    // Bytes of a text of `size` bytes at s kept within the capacity; only the
+    // first N are looked at. A character that does not fit whole is left out.
+    static constexpr size_t Fit(const char* s, size_t size) {
+        if (size <= size_t(N)) return size;
+        int lead = N - 1;
+        while (lead > 0 && lead > N - 4 && (uint8_t(s[lead]) & 0xC0) == 0x80) --lead;
+        const uint8_t c = uint8_t(s[lead]);
+        const int width = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        return size_t(lead + width > N ? lead : N);
     }
 };

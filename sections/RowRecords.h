@@ -9,7 +9,7 @@
 // Stores the text as written: its own length, no padding added.
 template <int N>
 constexpr void SetText(ShortString<N>& s, std::string_view text) {
-    s.len = static_cast<uint8_t>(text.size() < size_t(N) ? text.size() : size_t(N));
+    s.len = static_cast<uint8_t>(ShortString<N>::Fit(text.data(), text.size()));
     for (int i = 0; i < s.len; ++i) s.chars[i] = text[i];
 }
 

@@ -76,7 +76,7 @@ TEST(Startup, SettingsShowsThePreferencesAndInfoShowsTheInformationWindows) {
     EXPECT_FALSE(AboutBox->Showing());
 }
 
-TEST(SetHeader, OkStoresTheEditsCutTo100CharactersAndRefreshesThePrintLabels) {
+TEST(SetHeader, OkStoresTheEditsCutBetweenCharactersTo100BytesAndRefreshesThePrintLabels) {
     ProgramFolder();
     Header_Company = "Acme Structures";
     Header_Project_1 = "old";
@@ -84,7 +84,7 @@ TEST(SetHeader, OkStoresTheEditsCutTo100CharactersAndRefreshesThePrintLabels) {
         EXPECT_EQ(SetHeaderFrm->Edit_Company.Text(), "Acme Structures");
         EXPECT_EQ(SetHeaderFrm->Edit_Project_1.Text(), "old");
         EXPECT_FALSE(SetHeaderFrm->Edit_Company.Enabled());
-        SetHeaderFrm->Edit_Project_1.SetText(std::string(120, 'p'));
+        SetHeaderFrm->Edit_Project_1.SetText(std::string(99, 'p') + "ä" + std::string(20, 'p'));
         SetHeaderFrm->Edit_Ref.SetText("R-7");
         SetHeaderFrm->Button1.Click();
     });
@@ -92,7 +92,7 @@ TEST(SetHeader, OkStoresTheEditsCutTo100CharactersAndRefreshesThePrintLabels) {
     gui::Form::SetModalHook(nullptr);
     EXPECT_FALSE(SetHeaderFrm->Showing());
     EXPECT_EQ(SetHeaderFrm->ModalResult(), gui::mrOk);
-    EXPECT_EQ(Header_Project_1.str(), std::string(100, 'p'));
+    EXPECT_EQ(Header_Project_1.str(), std::string(99, 'p'));  // "ä" takes bytes 100 and 101
     EXPECT_EQ(Header_Ref, "R-7");
     EXPECT_EQ(PrintFrm->lbl_Ref.Caption(), "R-7");
 }
