@@ -1,8 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <fstream>
+#include "Company.h"
 #include "Global.h"
+#include "GuiTest.h"
 #include "PrintTest.h"
 #include "Pro_PrintHeader.h"
+#include "TempDir.h"
 #include "gui.h"
 
 using namespace print_test;
@@ -93,6 +97,52 @@ TEST_F(PageHeader, OnThePrinterItsPdfCarriesTheHeader) {
     EXPECT_NE(text.find("by J Smith"), std::string::npos) << text;
     EXPECT_NE(text.find("Page 1"), std::string::npos);
     EXPECT_EQ(PdfPages(pdf), 1);
+}
+
+// The company is the first line of "Company.txt", UTF-8 or UTF-16 with its
+// mark, cut between characters to the 100 bytes it keeps.
+TEST(CompanyFile, FirstLineInEitherEncodingCutBetweenCharacters) {
+    TempDir dir;
+    const std::string startDir = StartDir;
+    StartDir = dir.path().string();
+    auto utf16 = [](const std::u16string& text, bool bigEndian) {
+        std::string b = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (char16_t u : text) {
+            const char hi = char(u >> 8), lo = char(u & 0xFF);
+            b += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+        }
+        return b;
+    };
+    std::string accents;
+    for (int i = 0; i < 60; ++i) accents += "é";
+    const struct {
+        std::string bytes, company;
+    } rows[] = {
+        {"Acme Structures\r\nsecond line", "Acme Structures"},
+        {"\xEF\xBB\xBFMüller Stahlbau GmbH\n", "Müller Stahlbau GmbH"},
+        {utf16(u"Müller Stahlbau \U0001D6FC GmbH\r\nx", false), "Müller Stahlbau \U0001D6FC GmbH"},
+        {utf16(u"Müller Stahlbau GmbH\nx", true), "Müller Stahlbau GmbH"},
+        {"a" + accents, "a" + accents.substr(0, 98)},  // the 50th "é" would take bytes 100 and 101
+        {std::string("AB\0CD", 5), "AB"},              // as the name reads back from a beam file
+    };
+    for (const auto& r : rows) {
+        Header_Company = "";
+        Messages().clear();
+        std::ofstream(CompanyFileName, std::ios::binary) << r.bytes;
+        ReadCompanyFile();
+        EXPECT_EQ(Header_Company.str(), r.company);
+        EXPECT_TRUE(Messages().empty()) << r.company;
+    }
+    Header_Company = "Kept";
+    Messages().clear();
+    std::ofstream(CompanyFileName, std::ios::binary) << "M\xFCller GmbH";  // Latin-1
+    ReadCompanyFile();
+    EXPECT_EQ(Header_Company.str(), "Kept");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"The company name cannot be read from " + StartDir +
+                                                   "/Company.txt: it is not text in UTF-8, or in UTF-16 with its "
+                                                   "byte-order mark."});
+    Header_Company = "";
+    StartDir = startDir;
 }
 
 }  // namespace
