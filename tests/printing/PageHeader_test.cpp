@@ -83,6 +83,41 @@ TEST_F(PageHeader, PageNumberAndEmptyUser) {
     EXPECT_TRUE(p.Has("by  "));
 }
 
+// A text that does not fit its place before the next text on its row is
+// shortened between characters: a path keeps its end, other texts their start.
+TEST_F(PageHeader, LongTextsStopShortOfTheNextTextOnTheirRow) {
+    const std::string folder = "/srv/Büro/" + [] {
+        std::string s;
+        for (int i = 0; i < 12; ++i) s += "Träger-Berechnungen/";
+        return s;
+    }();
+    BeamFileName = folder + "Hauptträger.kvl";
+    Header_Ref = "Reference ääääää ääääää ääääää ääääää ääääää";
+    LogDevice d(96, 96);  // steps of 3 units
+    d.BeginDoc();
+    PrintPageHeader();
+    const std::vector<DrawnText> texts = d.Pages().at(0).Texts();
+    auto at = [&](int x, int y) {
+        for (const DrawnText& t : texts)
+            if (t.X == x && t.Y == y) return t.Text;
+        ADD_FAILURE() << "nothing at " << x << ", " << y;
+        return std::string();
+    };
+    const std::string path = at(150, 90), ref = at(45, 90);
+    EXPECT_EQ(at(480, 90), "Page 1");
+    ASSERT_TRUE(path.starts_with("...")) << path;
+    EXPECT_TRUE(BeamFileName.ends_with(path.substr(3))) << path;
+    EXPECT_TRUE(path.ends_with("/Hauptträger.kvl")) << path;
+    ASSERT_TRUE(ref.ends_with("...")) << ref;
+    EXPECT_TRUE(Header_Ref.str().starts_with(ref.substr(0, ref.size() - 3))) << ref;
+    gui::RecordingCanvas measure;
+    measure.TextFont = {"Arial", 9};
+    EXPECT_LE(measure.TextWidth(path), (160 - 2 - 50) * 3);
+    measure.TextFont.Size = 10;
+    EXPECT_LE(measure.TextWidth(ref), (50 - 2 - 15) * 3);
+    for (const std::string& t : {path, ref}) EXPECT_EQ(ShortString<255>(t).str(), t) << "cut inside a character";
+}
+
 TEST_F(PageHeader, OnThePrinterItsPdfCarriesTheHeader) {
     // Printed through the real printer; its PDF read back.
     const std::string pdf = testing::TempDir() + "header.pdf";
