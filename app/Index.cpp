@@ -105,9 +105,11 @@ void TIndexFrm::ClearPicture() {
     c.FillRect(ImageRect);
 }
 
+// The window is shown whether or not the tables can be written, so from
+// now on a change of units converts the data open in the windows.
 void TIndexFrm::WriteTables() {
-    WriteSectionTables();
     IndexFrmShown = 1;
+    WriteSectionTables();
 }
 
 void TIndexFrm::ShowCaseSpinner(bool visible) {

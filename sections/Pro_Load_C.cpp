@@ -105,4 +105,4 @@ constexpr ChannelRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteCTable() { WriteSectionTable("C.sct", Records); }
+void WriteCTable() { WriteBuiltInTable("C.sct", Records); }

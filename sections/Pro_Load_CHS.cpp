@@ -170,4 +170,4 @@ constexpr HollowRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteChsTable() { WriteSectionTable("CHS.sct", Records); }
+void WriteChsTable() { WriteBuiltInTable("CHS.sct", Records); }

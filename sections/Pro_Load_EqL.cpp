@@ -46,4 +46,4 @@ constexpr AngleRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteEqLTable() { WriteSectionTable("EqL.sct", Records); }
+void WriteEqLTable() { WriteBuiltInTable("EqL.sct", Records); }

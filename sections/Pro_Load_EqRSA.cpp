@@ -132,4 +132,4 @@ constexpr AngleRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteEqRsaTable() { WriteSectionTable("EqRSA.sct", Records); }
+void WriteEqRsaTable() { WriteBuiltInTable("EqRSA.sct", Records); }

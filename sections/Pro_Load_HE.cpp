@@ -134,4 +134,4 @@ constexpr ISectionRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteHeTable() { WriteSectionTable("HE.sct", Records); }
+void WriteHeTable() { WriteBuiltInTable("HE.sct", Records); }

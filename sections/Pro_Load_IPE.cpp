@@ -102,4 +102,4 @@ constexpr ISectionRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteIpeTable() { WriteSectionTable("IPE.sct", Records); }
+void WriteIpeTable() { WriteBuiltInTable("IPE.sct", Records); }

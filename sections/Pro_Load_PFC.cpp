@@ -59,4 +59,4 @@ constexpr ChannelRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WritePfcTable() { WriteSectionTable("PFC.sct", Records); }
+void WritePfcTable() { WriteBuiltInTable("PFC.sct", Records); }

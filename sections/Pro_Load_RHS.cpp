@@ -363,4 +363,4 @@ constexpr HollowRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteRhsTable() { WriteSectionTable("RHS.sct", Records); }
+void WriteRhsTable() { WriteBuiltInTable("RHS.sct", Records); }

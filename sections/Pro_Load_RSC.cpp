@@ -63,4 +63,4 @@ constexpr ChannelRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteRscTable() { WriteSectionTable("RSC.sct", Records); }
+void WriteRscTable() { WriteBuiltInTable("RSC.sct", Records); }

@@ -19,4 +19,4 @@ constexpr ISectionRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteRsjTable() { WriteSectionTable("RSJ.sct", Records); }
+void WriteRsjTable() { WriteBuiltInTable("RSJ.sct", Records); }

@@ -105,4 +105,4 @@ constexpr ISectionRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteUbTable() { WriteSectionTable("UB.sct", Records); }
+void WriteUbTable() { WriteBuiltInTable("UB.sct", Records); }

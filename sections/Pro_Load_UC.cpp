@@ -47,4 +47,4 @@ constexpr ISectionRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteUcTable() { WriteSectionTable("UC.sct", Records); }
+void WriteUcTable() { WriteBuiltInTable("UC.sct", Records); }

@@ -80,4 +80,4 @@ constexpr ChannelRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteUpnTable() { WriteSectionTable("UPN.sct", Records); }
+void WriteUpnTable() { WriteBuiltInTable("UPN.sct", Records); }

@@ -80,4 +80,4 @@ constexpr AngleRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteUnEqLTable() { WriteSectionTable("UnEqL.sct", Records); }
+void WriteUnEqLTable() { WriteBuiltInTable("UnEqL.sct", Records); }

@@ -84,4 +84,4 @@ constexpr AngleRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteUnEqRsaTable() { WriteSectionTable("UnEqRSA.sct", Records); }
+void WriteUnEqRsaTable() { WriteBuiltInTable("UnEqRSA.sct", Records); }

@@ -218,4 +218,4 @@ constexpr ISectionRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteWsBeamTable() { WriteSectionTable("WsBeam.sct", Records); }
+void WriteWsBeamTable() { WriteBuiltInTable("WsBeam.sct", Records); }

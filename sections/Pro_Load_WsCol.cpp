@@ -76,4 +76,4 @@ constexpr ISectionRow Rows[] = {
 constexpr auto Records = ToRecords(Rows);
 }  // namespace
 
-void WriteWsColTable() { WriteSectionTable("WsCol.sct", Records); }
+void WriteWsColTable() { WriteBuiltInTable("WsCol.sct", Records); }

@@ -1,4 +1,16 @@
 #include "SectionTables.h"
+#include "BinFile.h"
+#include "FileFault.h"
+#include "RunError.h"
+
+void WriteBuiltInTable(const std::string& file, std::span<const SectionRecord> records) {
+    try {
+        WriteSectionTable(file, records);
+    } catch (const RunError& e) {
+        throw RunError("Cannot write the section table \"" + file + "\" in the folder \"" + CurrentDir() +
+                       "\": " + WriteFault(e.what()) + ".");
+    }
+}
 
 void WriteSectionTables() {
     WriteUbTable();

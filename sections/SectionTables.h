@@ -1,5 +1,8 @@
 // The built-in section table writers, in the order the main window calls them.
 #pragma once
+#include <span>
+#include <string>
+#include "SectionRecord.h"
 
 void WriteUbTable();
 void WriteUcTable();
@@ -22,3 +25,7 @@ void WriteCTable();
 // Rewrites all 17 files into the current directory, UB first and C last;
 // a file error passes out and the writers after it do not run.
 void WriteSectionTables();
+
+// Writes one table into the current directory; a failure is raised naming
+// the file, the folder and what went wrong.
+void WriteBuiltInTable(const std::string& file, std::span<const SectionRecord> records);

@@ -954,7 +954,7 @@ def emit(name, family, writer, file_name, title, rows):
               'constexpr auto Records = ToRecords(Rows);',
               '}  // namespace',
               '',
-              'void %s() { WriteSectionTable("%s", Records); }' % (writer, file_name),
+              'void %s() { WriteBuiltInTable("%s", Records); }' % (writer, file_name),
               '']
     with open(os.path.join(ROOT, 'sections', 'Pro_Load_%s.cpp' % name), 'w') as f:
         f.write('\n'.join(lines))

@@ -607,7 +607,7 @@ def emit(table, title, file_name, writer, records):
               'constexpr auto Records = ToRecords(Rows);',
               '}  // namespace',
               '',
-              f'void {writer}() {{ WriteSectionTable("{file_name}", Records); }}',
+              f'void {writer}() {{ WriteBuiltInTable("{file_name}", Records); }}',
               '']
     return '\n'.join(lines)
 

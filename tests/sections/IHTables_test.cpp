@@ -211,7 +211,9 @@ TEST(IHTables, FileThatCannotBeCreatedRaisesTheFileError) {
     for (const IHTable& t : IHTables()) {
         TempDir dir;
         std::filesystem::create_directory(t.file);
-        EXPECT_EQ(ErrorOf(t.write), "it is a folder") << t.file;
+        EXPECT_EQ(ErrorOf(t.write), "Cannot write the section table \"" + std::string(t.file) + "\" in the folder \"" +
+                                        dir.path().string() + "\": it is a folder.")
+            << t.file;
         EXPECT_TRUE(std::filesystem::is_directory(t.file));
     }
 }
@@ -222,7 +224,8 @@ TEST(IHTables, WriteOnAFullDiskRaisesTheFileErrorAndKeepsTheOldFile) {
     const std::vector<uint8_t> old = ReadAllBytes("HE.sct");
     {
         const FileSizeLimit full;
-        EXPECT_EQ(ErrorOf(WriteHeTable), "Disk full");
+        EXPECT_EQ(ErrorOf(WriteHeTable),
+                  "Cannot write the section table \"HE.sct\" in the folder \"" + dir.path().string() + "\": the disk is full.");
     }
     EXPECT_EQ(ReadAllBytes("HE.sct"), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1) << "a temporary was left";
