@@ -9,6 +9,7 @@
 #include "gui.h"
 
 struct BeamFileImage;
+struct OpenSession;
 
 // The hooks that build each loadcase's result texts and the envelope text,
 // after an analysis and when a file's stored results are restored alike.
@@ -102,8 +103,10 @@ private:
     void UpDown1Click();
     void New1Click();
     void Open1Click();
-    // Makes a checked image the open beam, named name; raises what fails.
-    void ShowBeamImage(const BeamFileImage& image, const std::string& name);
+    // Makes a checked image the open beam, named name, with the settings a
+    // session kept put back when given; raises what fails.
+    void ShowBeamImage(const BeamFileImage& image, const std::string& name, const OpenSession* session = nullptr);
+    void RestoreView(const OpenSession& session);
     // Shows the results a beam file brought, without a new analysis.
     void RestoreFileResults();
     void List_ResultsClick();

@@ -14,6 +14,7 @@
 #include "ResultLists.h"
 #include "ResultTexts.h"
 #include "RunError.h"
+#include "UnitSettings.h"
 
 namespace {
 
@@ -30,6 +31,28 @@ void TIndexFrm::New1Click() {
     BeamFrm->Show();
 }
 
+// What Open changes that a beam data file does not carry: the unit
+// preferences, the self-weight scope, the left cantilever's description and
+// the view of the main window.
+struct OpenSession {
+    explicit OpenSession(const TIndexFrm& f)
+        : shownCase(f.UpDown1.Position()), listsClosed(f.List_Results.Height() == 0) {}
+
+    const KeptUnitSettings units;
+    const int32_t selfWeightScope = SelfWeightScope;
+    const ShortString<100> leftCantilever = SpanDescription[LHC];
+    const int32_t displayMode = DisplayMode;
+    const int shownCase;
+    const bool listsClosed;
+
+    // Back into the model, before it is shown.
+    void Restore() const {
+        units.Restore();
+        SelfWeightScope = selfWeightScope;
+        SpanDescription[LHC] = leftCantilever;
+    }
+};
+
 void TIndexFrm::Open1Click() {
     OpenDialog.Filter = "Brastel  Beam Data   (*.kvl)|*.kvl";
     if (!OpenDialog.Execute()) return;
@@ -40,18 +63,20 @@ void TIndexFrm::Open1Click() {
     const BeamFileImage image = LoadBeamFile(name);
     // Values the checks pass may still fail where they are shown or drawn
     // (a stress or a drawing scale beyond range): the open beam then comes
-    // back from its own image, or, when it has no spans to keep, stays reset.
+    // back from its own image, or, when it has no spans to keep, stays reset;
+    // either way with the session's own settings and view.
     const BeamFileImage kept{BeamFileLayout::V4, BeamDataFileBytes()};
     const std::string keptName = BeamFileName;
-    const int32_t keptMode = DisplayMode;
+    const OpenSession session(*this);
     try {
         ShowBeamImage(image, name);
     } catch (const RunError&) {
         try {
-            ShowBeamImage(kept, keptName);
-            DisplayMode = keptMode;  // the restore sets it from the loadcase count
+            ShowBeamImage(kept, keptName, &session);
+            RestoreView(session);
         } catch (const RunError&) {
             ResetBeamData(*this);
+            session.Restore();
         }
         gui::SetHourglass(false);
         throw RunError("Cannot open \"" + name + "\": its values lie beyond what can be shown or drawn.");
@@ -60,12 +85,13 @@ void TIndexFrm::Open1Click() {
     knownStamp_ = stamp;
 }
 
-void TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name) {
+void TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name, const OpenSession* session) {
     ResetBeamData(*this);
     gui::SetHourglass(true);
     BeamFileName = name;
     SetCaption(name.empty() ? "Korvela" : name);
     ReadBeamFile(image);
+    if (session) session->Restore();
     // Only results the file keeps as those of its beam are shown; the old
     // layout keeps none.
     if (image.Layout == BeamFileLayout::V4 && ResultsReady == 1)
@@ -74,6 +100,19 @@ void TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& nam
         MarkResultsStale();
     RefillInputWindows();
     gui::SetHourglass(false);
+}
+
+// The loadcase and the tiling shown before, over the view a restore sets up.
+void TIndexFrm::RestoreView(const OpenSession& session) {
+    if (UpDown1.Position() != session.shownCase && session.shownCase <= UpDown1.Max()) {
+        UpDown1.SetPosition(session.shownCase);
+        UpDown1Click();
+    }
+    if (TileMode == 1)
+        Results1Click();
+    else if (session.listsClosed)
+        Diagrams1Click();
+    DisplayMode = session.displayMode;
 }
 
 void TIndexFrm::RestoreFileResults() {

@@ -194,4 +194,5 @@ void TPreferencesFrm::cmd_ResetClick() {
     if (!StartDir.empty()) ChangeDir(StartDir);
     const KeptUnitSettings kept;
     ReadUnitSettings();
+    kept.Restore();
 }

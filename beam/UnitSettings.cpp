@@ -113,4 +113,4 @@ void WriteUnitSettingsFile() {
 }
 
 KeptUnitSettings::KeptUnitSettings() { Encode(bytes_); }
-KeptUnitSettings::~KeptUnitSettings() { Decode(bytes_); }
+void KeptUnitSettings::Restore() const { Decode(bytes_); }

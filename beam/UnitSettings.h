@@ -44,14 +44,12 @@ void ApplyDefaultCaptions();
 // "Junk", whose copies fill the rest of the file.
 void WriteUnitSettingsFile();
 
-// Keeps the settings as they stand and puts them back when it goes, so that
-// other settings can be read only to be looked at.
+// The settings as they stand (units, modulus captions, moment convention and
+// factored loads), kept to be put back by Restore.
 class KeptUnitSettings {
 public:
     KeptUnitSettings();
-    ~KeptUnitSettings();
-    KeptUnitSettings(const KeptUnitSettings&) = delete;
-    KeptUnitSettings& operator=(const KeptUnitSettings&) = delete;
+    void Restore() const;
 
 private:
     uint8_t bytes_[UnitSettingsBytes];

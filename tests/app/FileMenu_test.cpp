@@ -23,6 +23,7 @@
 #include "RunError.h"
 #include "SetHeader.h"
 #include "TempDir.h"
+#include "beam/UnitsGuard.h"
 
 using namespace results_test;
 namespace fs = std::filesystem;
@@ -300,7 +301,18 @@ std::string WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
 }
 
 TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKept) {
+    // What the session holds that no beam file carries: settings unlike
+    // those New reads (there is no settings file here) and loadcase 2 shown.
+    const UnitsGuard guard;
     ThreeCases();
+    Unit_Sect_L = "cm";
+    Factor_Sect_L = 10;
+    PlasticModXName = "Zxx";
+    BMConvention = -1;
+    FactoredLoads = 1;
+    SelfWeightScope = -1;
+    SpanDescription[LHC] = "Left end";
+    ASSERT_TRUE(Analyse().empty());
     TIndexFrm& f = *IndexFrm;
     const std::vector<uint8_t> good = BeamDataFileBytes();
     const V4Offsets at;
@@ -360,8 +372,9 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         {"stress", "its values lie beyond what can be shown or drawn",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GIxx)], 1e-30); }},
     };
+    f.UpDown1.Step(2);
     const Bytes before = BeamDataFileBytes();
-    const Lines_t results = Items(f.List_Results);
+    const Lines_t results = Items(f.List_Results), caseResults = Items(f.List_CaseResults);
     auto refused = [&](const std::string& path, const std::string& reason) {
         Messages().clear();
         Choose(path);
@@ -369,9 +382,18 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         EXPECT_EQ(Messages(), Lines_t{"Cannot open \"" + path + "\": " + reason + "."});
         EXPECT_TRUE(BeamDataFileBytes() == before) << path;
         EXPECT_EQ(Items(f.List_Results), results);
+        EXPECT_EQ(Items(f.List_CaseResults), caseResults);
+        EXPECT_EQ(f.ShownCase, 2);
         EXPECT_EQ(f.Caption(), "Korvela");
         EXPECT_TRUE(f.Save1.Enabled());
         EXPECT_EQ(ResultsReady, 1);
+        EXPECT_EQ(Unit_Sect_L, "cm");
+        EXPECT_EQ(Factor_Sect_L, 10.0f);
+        EXPECT_EQ(PlasticModXName, "Zxx");
+        EXPECT_EQ(BMConvention, -1);
+        EXPECT_EQ(FactoredLoads, 1);
+        EXPECT_EQ(SelfWeightScope, -1);
+        EXPECT_EQ(SpanDescription[LHC], "Left end");
     };
     for (const auto& c : cases) {
         Bytes b = good;
