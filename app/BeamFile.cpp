@@ -1,5 +1,6 @@
 #include "BeamFile.h"
 #include <algorithm>
+#include <optional>
 #include "BeamDrawing.h"
 #include "BeamFileCheck.h"
 #include "BeamFileFields.h"
@@ -73,20 +74,31 @@ int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes) {
     return 44151 + 3864 * nLC + 8 * nLC * nS * (P + 1) + 84 * nLC * nS + 16 * nLC * (P + 1) + 76 * supportLines;
 }
 
-BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes) {
+namespace {
+
+std::string VersionText(const std::vector<uint8_t>& bytes) {
     Need(bytes, BeamFileVersionBytes);
     ShortString<25> version;
     version.FromBytes(bytes.data());
-    if (version.len >= 4) return BeamFileLayout::Old;
-    const std::string text = version.str();
+    return version.str();
+}
+
+// The number the version text starts with, blanks skipped: "4.3" gives 4.
+std::optional<int> VersionNumber(const std::string& text) {
     size_t i = text.find_first_not_of(' ');
-    int v = 0;
-    bool digits = false;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        v = v * 10 + (text[i] - '0');
-        digits = true;
-    }
-    return digits && v == 4 ? BeamFileLayout::V4 : BeamFileLayout::Unknown;
+    std::optional<int> v;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) v = v.value_or(0) * 10 + (text[i] - '0');
+    return v;
+}
+
+}  // namespace
+
+BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes) {
+    const std::string version = VersionText(bytes);
+    // The old layout starts with the company line, which may be shorter than
+    // four characters; a whole file of the current layout is never its length.
+    if (version.size() >= 4 || bytes.size() == OldBeamFileBytes) return BeamFileLayout::Old;
+    return VersionNumber(version) == 4 ? BeamFileLayout::V4 : BeamFileLayout::Unknown;
 }
 
 bool IsBeamFileName(const std::string& name) {
@@ -124,9 +136,11 @@ BeamFileImage LoadBeamFile(const std::string& name) {
         BeamFileImage image{BeamFileLayout::Unknown, ReadBeamFileBytes(name)};
         image.Layout = BeamFileLayoutOf(image.Bytes);
         if (image.Layout == BeamFileLayout::Unknown) {
-            ShortString<25> version;
-            version.FromBytes(image.Bytes.data());
-            throw RunError("its version \"" + version.str() + "\" is not one this program reads");
+            const std::string version = VersionText(image.Bytes);
+            if (VersionNumber(version)) throw RunError("its version \"" + version + "\" is not one this program reads");
+            throw RunError("it does not start with a version number, and at " + std::to_string(image.Bytes.size()) +
+                           " bytes it is not an old-layout file either (those are " +
+                           std::to_string(OldBeamFileBytes) + " bytes long)");
         }
         FieldUndo undo;
         try {

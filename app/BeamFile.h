@@ -30,8 +30,8 @@ int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes);
 
 enum class BeamFileLayout { Old, V4, Unknown };
 // The layout named by the version string in the first 26 bytes: four or more
-// characters is the old layout (whose first field is a header line), a
-// leading number of 4 the current one.
+// characters is the old layout (whose first field is a header line), as is a
+// file of the old layout's length; a leading number of 4 the current one.
 BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes);
 
 // Beam data file names end in ".kvl", in any letter case.

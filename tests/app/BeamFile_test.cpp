@@ -122,6 +122,12 @@ TEST(BeamFileVersion, LayoutFollowsTheVersionString) {
     EXPECT_EQ(of("40"), BeamFileLayout::Unknown);
     EXPECT_EQ(of(""), BeamFileLayout::Unknown);
     EXPECT_EQ(ErrorOf([] { BeamFileLayoutOf(Bytes(25, 0)); }), "Read beyond end of file");
+    // An old-layout file starts with its company, which may be short.
+    for (const std::string company : {"", "AB", "4", "4.3"}) {
+        Bytes b(OldBeamFileBytes, 0);
+        PutStr(b, 0, company);
+        EXPECT_EQ(BeamFileLayoutOf(b), BeamFileLayout::Old) << company;
+    }
 }
 
 TEST_F(BeamFileLayoutTest, ShortOrOversizedFilesAreRefusedBeforeAnyTableChanges) {
@@ -271,12 +277,21 @@ TEST_F(BeamFileLayoutTest, OldFilesAreLoadedOnlyWhenSoundAndChangeNothingWhileCh
         return ErrorOf([] { LoadBeamFile("old.kvl"); });
     };
     EXPECT_EQ(load(OldFile()), "");
+    Bytes shortCompany = OldFile();
+    PutStr(shortCompany, 0, "AB");
+    EXPECT_EQ(load(shortCompany), "");
     const struct {
         std::string reason;
         std::function<void(Bytes&)> damage;
     } cases[] = {
         {"the number of spans is 11; it must be 1 to 10", [](Bytes& b) { PutInt32(&b[43365], 11); }},
         {"the file ends before its data is complete", [](Bytes& b) { b.pop_back(); }},
+        {"it does not start with a version number, and at 46080 bytes it is not an old-layout file either (those "
+         "are 46081 bytes long)",
+         [](Bytes& b) {
+             PutStr(b, 0, "AB");
+             b.pop_back();
+         }},
         {"the beam has no support at its left end", [](Bytes& b) { PutInt32(&b[2077], 0); }},
         {"span 2 is marked absent", [](Bytes& b) { PutDouble(&b[2085 + 48], 0); }},
         {"the length unit has the factor 0; it must be from 1e-13 to 1e+07", [](Bytes& b) { PutSingle(&b[1929], 0); }},
