@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include <vector>
+#include "ValueEdit.h"
 #include "gui.h"
 
 class TBeamFrm : public gui::Form {
@@ -54,12 +55,12 @@ public:
     gui::ListBox List_Sect{Frame_Steel};
     gui::GroupBox Frame_Timber{*this, "Timber"};
     gui::Image Image1{Frame_Timber};
-    gui::Edit Edit_Timber_W{Frame_Timber};
+    ValueEdit Edit_Timber_W{Frame_Timber};
     gui::Label lbl_Wunit{Frame_Timber};
-    gui::Edit Edit_Timber_H{Frame_Timber};
+    ValueEdit Edit_Timber_H{Frame_Timber};
     gui::Label lbl_Hunit{Frame_Timber};
     gui::Label Label1{Frame_Timber, "E"};
-    gui::Edit Edit_Timber_E{Frame_Timber};
+    ValueEdit Edit_Timber_E{Frame_Timber};
     gui::Label Label_TimE{Frame_Timber};
     gui::Button cmd_TimCalc{Frame_Timber, "OK"};
     gui::GroupBox Frame_Data{*this, "Section Data"};
@@ -110,6 +111,8 @@ public:
     void ShowBeamData();
     // Row headings of the grids in the units in force.
     void WriteGridHeadings();
+    // The grids and section edits show the member texts of the members shown.
+    void ShowMemberTexts();
     // Empties the window for a new beam.
     void ResetBeamForm();
     // Fills the whole sketch grey.

@@ -40,23 +40,18 @@ void TBeamFrm::CommitBeamData() {
     for (int k = 1; k <= SpanCount; ++k) SpanTextTable[k][TExists] = yes;
     if (Check_RHC.Checked()) SpanTextTable[RHC][TExists] = yes;
 
-    // Every value is read, rounded to single precision and brought into N and
-    // mm before anything is stored, so that a refused text changes nothing.
-    const float* factors[] = {nullptr, &Factor_L, &Factor_Sect_E, &Factor_Sect_I, &Factor_Sect_L, &Factor_Sect_A};
+    // Every value is read and brought into N and mm before anything is
+    // stored, so that a refused text changes nothing.
     // The members of the beam come first, so that a message names one of them.
     const std::vector<MemberAt> members = Members();
     std::vector<int> order;
     for (const MemberAt& m : members) order.push_back(m.member);
     for (int m = 0; m <= 26; ++m)
         if (TextNumber(SpanTextTable[m][TExists]) == 0) order.push_back(m);
-    Real typed[27][6] = {};
     double geometry[27][6] = {};
     for (int m : order) {
         geometry[m][GPresent] = static_cast<int>(TextNumber(SpanTextTable[m][TExists]));
-        for (int t = TLength; t <= TArea; ++t) {
-            typed[m][t] = ToSingle(FieldNumber(SpanTextTable[m][t], FieldName(m, t)));
-            geometry[m][t] = ToDouble(typed[m][t] * static_cast<Real>(*factors[t]));
-        }
+        for (int t = TLength; t <= TArea; ++t) geometry[m][t] = MemberValue(m, t, FieldName(m, t));
         if (geometry[m][GPresent] == 0) geometry[m][GLength] = 0;
     }
 
@@ -76,7 +71,7 @@ void TBeamFrm::CommitBeamData() {
     };
     for (const Check& check : checks)
         for (const MemberAt& m : members)
-            if (const Real v = typed[m.member][check.text]; check.zeroTaken ? !(v >= 0) : !(v > 0)) {
+            if (const double v = geometry[m.member][check.text]; check.zeroTaken ? !(v >= 0) : !(v > 0)) {
                 gui::ShowMessage(check.message);
                 return;
             }

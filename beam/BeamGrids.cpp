@@ -83,7 +83,7 @@ void TBeamFrm::WriteMemberColumn(int member) {
     if (col == 0) return;
     if (Check_IE.Checked() && member != 1) {
         SpanDescText[member] = SpanDescText[1];
-        for (int t : {TIxx, TE, TY}) SpanTextTable[member][t] = SpanTextTable[1][t];
+        for (int t : {TIxx, TE, TY}) CopyMemberText(1, member, t);
     }
     Grid_Spans.SetCell(col, 1, SpanDescText[member]);
     for (const SpanRow& r : ValueRows) Grid_Spans.SetCell(col, r.row, SpanTextTable[member][r.text]);
@@ -91,6 +91,12 @@ void TBeamFrm::WriteMemberColumn(int member) {
 
 void TBeamFrm::WriteSpanGrid() {
     for (const MemberAt& m : Members()) WriteMemberColumn(m.member);
+}
+
+void TBeamFrm::ShowMemberTexts() {
+    WriteSpanGrid();
+    FillLengthsGrid();
+    for (const MemberAt& m : Members()) Grid_SpanData.SetCell(m.member + 1, 2, SpanTextTable[m.member][TLength]);
 }
 
 void TBeamFrm::ShowSpan1Section() {
@@ -229,7 +235,7 @@ void TBeamFrm::Check_IEClick() {
     }
     for (int m = 0; m <= 26; ++m) {
         SpanDescText[m] = SpanDescText[1];
-        for (int t : {TE, TIxx, TY}) SpanTextTable[m][t] = SpanTextTable[1][t];
+        for (int t : {TE, TIxx, TY}) CopyMemberText(1, m, t);
     }
     ShowSpan1Section();
 }
@@ -238,8 +244,8 @@ void TBeamFrm::ShowBeamData() {
     if (SectionFamily == "Timber") {
         Frame_Timber.SetVisible(true);
         Frame_Steel.SetVisible(false);
-        Edit_Timber_W.SetText(SigFig3(Shown(TimberWStored, Factor_Sect_L)));
-        Edit_Timber_H.SetText(SigFig3(Shown(TimberHStored, Factor_Sect_L)));
+        Edit_Timber_W.ShowValue(TimberWStored, Factor_Sect_L, FieldRule::Single, SigFig3);
+        Edit_Timber_H.ShowValue(TimberHStored, Factor_Sect_L, FieldRule::Single, SigFig3);
     } else {
         Frame_Timber.SetVisible(false);
         Frame_Steel.SetVisible(true);
@@ -259,13 +265,11 @@ void TBeamFrm::ShowBeamData() {
     for (int m = 0; m <= 26; ++m) SpanDescText[m] = SpanDescription[m].str();
     for (int i = 0; i <= 25; ++i) SupportChoice[i] = SupportTypes[i];
 
-    const float* factors[] = {nullptr, &Factor_L, &Factor_Sect_E, &Factor_Sect_I, &Factor_Sect_L, &Factor_Sect_A};
     for (int m = 0; m <= 27; ++m) {
         char flag[32];
         std::snprintf(flag, sizeof flag, "%1.0f", BeamGeometryTable[m][0]);
         SpanTextTable[m][TExists] = flag;
-        for (int t = TLength; t <= TArea; ++t)
-            SpanTextTable[m][t] = ReadBackMemberText(BeamGeometryTable[m][t], *factors[t], SigFig4);
+        for (int t = TLength; t <= TArea; ++t) ShowMemberValue(m, t, BeamGeometryTable[m][t], MemberFactor(t), SigFig4);
     }
 
     TimberW = TimberWStored;
@@ -290,8 +294,8 @@ void TBeamFrm::ShowBeamData() {
     }
 
     if (SectionFamily == "Timber") {
-        Edit_Timber_H.SetText(SigFig3(Shown(TimberH, Factor_Sect_L)));
-        Edit_Timber_W.SetText(SigFig3(Shown(TimberW, Factor_Sect_L)));
+        Edit_Timber_H.ShowValue(TimberH, Factor_Sect_L, FieldRule::Single, SigFig3);
+        Edit_Timber_W.ShowValue(TimberW, Factor_Sect_L, FieldRule::Single, SigFig3);
         Edit_Timber_E.SetText(SpanTextTable[1][TE]);
     }
 
@@ -330,4 +334,5 @@ void TBeamFrm::ResetBeamForm() {
     SupportChoice.Fill(0);
     for (int m = 0; m <= 26; ++m) SpanDescText[m].clear();
     for (auto& row : SpanTextTable) row.Fill("");
+    for (auto& row : SpanTextHeld) row.Fill(HeldText{});
 }

@@ -1,6 +1,37 @@
 #include "BeamText.h"
 #include <cmath>
 #include "Checked.h"
+#include "Global.h"
 #include "RunError.h"
 
 double Shown(double value, float factor) { return ToDouble(Div(value, factor)); }
+
+BArray2<HeldText, 0, 27, 1, 5> SpanTextHeld;
+
+namespace {
+// The characters of a cell of the members' overview grid.
+constexpr int MemberTextWidth = 11;
+}  // namespace
+
+float MemberFactor(int t) {
+    const float* factors[] = {&Factor_L, &Factor_Sect_E, &Factor_Sect_I, &Factor_Sect_L, &Factor_Sect_A};
+    if (t < 1 || t > 5) RaiseRangeCheck();
+    return *factors[t - 1];
+}
+
+void ShowMemberValue(int m, int t, double value, float factor, std::string (*format)(double)) {
+    const std::string text = FieldText(value, factor, FieldRule::Member, MemberTextWidth, format);
+    SpanTextTable[m][t] = text;
+    SpanTextHeld[m][t].Hold(text, factor, value);
+}
+
+double MemberValue(int m, int t, const std::string& field) {
+    if (const std::optional<double> held = SpanTextHeld[m][t].ValueOf(SpanTextTable[m][t], MemberFactor(t)))
+        return *held;
+    return FieldStored(SpanTextTable[m][t], MemberFactor(t), FieldRule::Member, field);
+}
+
+void CopyMemberText(int from, int to, int t) {
+    SpanTextTable[to][t] = SpanTextTable[from][t];
+    SpanTextHeld[to][t] = SpanTextHeld[from][t];
+}

@@ -1,7 +1,24 @@
 // Numbers typed into the beam windows.
 #pragma once
 #include <string>
+#include "Bounded.h"
 #include "Convert.h"  // TextNumber, FieldNumber
+#include "FieldText.h"
 
 // An internal value in display units: value / factor, checked.
 double Shown(double value, float factor);
+
+// The member texts SpanTextTable[m][1..5]: length, E, Ixx, y and area.
+// The unit factor of member text t.
+float MemberFactor(int t);
+// What the program last wrote into each member text.
+extern BArray2<HeldText, 0, 27, 1, 5> SpanTextHeld;
+// Member text t of member m written for `value` (N and mm) in the unit of
+// `factor`, as the narrowest grid cell that shows it can hold it.
+void ShowMemberValue(int m, int t, double value, float factor, std::string (*format)(double) = nullptr);
+// The value Next stores for member text t of member m: the value the program
+// wrote while the text is as written, else the text read as a single times
+// the factor. A text that is no number is refused naming `field`.
+double MemberValue(int m, int t, const std::string& field);
+// Member `to` takes member `from`'s text t with what it stands for.
+void CopyMemberText(int from, int to, int t);

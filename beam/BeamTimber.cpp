@@ -17,9 +17,9 @@ void TBeamFrm::ShowTimberFrame() {
 }
 
 void TBeamFrm::cmd_TimCalcClick() {
-    const float w = FieldSingle(Edit_Timber_W.Text(), Factor_Sect_L, "Timber width");
-    const float h = FieldSingle(Edit_Timber_H.Text(), Factor_Sect_L, "Timber depth");
-    const float e = FieldSingle(Edit_Timber_E.Text(), Factor_Sect_E, "Timber E");
+    const float w = Edit_Timber_W.Stored(Factor_Sect_L, FieldRule::Single, "Timber width");
+    const float h = Edit_Timber_H.Stored(Factor_Sect_L, FieldRule::Single, "Timber depth");
+    const float e = Edit_Timber_E.Stored(Factor_Sect_E, FieldRule::Single, "Timber E");
     MaterialCode = "Timber";
     TimberW = TimberWStored = w;
     TimberH = TimberHStored = h;

@@ -1,11 +1,10 @@
 #include "UnitConversion.h"
-#include <cfloat>
 #include <cmath>
-#include <optional>
 #include "BeamText.h"
 #include "Global.h"
 #include "RunError.h"
 #include "SigFig.h"
+#include "ValueEdit.h"
 #include "gui.h"
 
 std::array<float, 12> OldFactors{};
@@ -17,40 +16,35 @@ void SaveOldFactors() {
 
 namespace {
 bool Usable(float f) { return f != 0.0f && std::isfinite(f); }
-
-// The typed value of a text that can be re-expressed: none for a text that
-// is no number or too large, which stays as typed for Next to refuse by name,
-// or where a factor cannot convert; a blank text is a zero.
-std::optional<long double> Convertible(const std::string& text, float oldFactor, float newFactor) {
-    if (!Usable(oldFactor) || !Usable(newFactor)) return std::nullopt;
-    try {
-        const long double typed = FieldValue(text, "");
-        if (!StoredSingle(typed, oldFactor)) return std::nullopt;
-        return typed;
-    } catch (const RunError&) {
-        return std::nullopt;
-    }
-}
 }  // namespace
 
-// Stored as the windows read a text: the typed value times the factor, as a
-// single.
-std::string ConvertedText(const std::string& text, float oldFactor, float newFactor,
-                          NumberFormat format) {
-    const std::optional<long double> typed = Convertible(text, oldFactor, newFactor);
-    if (!typed) return text;
-    return ReadBackText(static_cast<float>(*typed * oldFactor), newFactor, format);
+std::optional<double> ValueToConvert(const std::string& text, std::optional<double> held, float oldFactor,
+                                     float newFactor, FieldRule rule) {
+    if (!Usable(oldFactor) || !Usable(newFactor)) return std::nullopt;
+    return held ? held : TryFieldStored(text, oldFactor, rule);
 }
 
-void ConvertEdit(gui::Edit& edit, float oldFactor, float newFactor) {
-    edit.SetText(ConvertedText(edit.Text(), oldFactor, newFactor, SigFig3));
+std::string ConvertedText(const std::string& text, float oldFactor, float newFactor, FieldRule rule, int width) {
+    const std::optional<double> value = ValueToConvert(text, std::nullopt, oldFactor, newFactor, rule);
+    return value ? FieldText(*value, newFactor, rule, width) : text;
+}
+
+void ConvertEdit(ValueEdit& edit, float oldFactor, float newFactor) {
+    const std::optional<double> value =
+        ValueToConvert(edit.Text(), edit.HeldValue(oldFactor), oldFactor, newFactor, FieldRule::Single);
+    if (!value) return;
+    if (*value == 0)
+        edit.SetText(SigFig3(0));
+    else
+        edit.ShowValue(*value, newFactor, FieldRule::Single);
 }
 
 void ConvertGridColumn(gui::StringGrid& grid, int col, int first, int last, float oldFactor,
                        float newFactor) {
+    const int width = FieldWidth(grid.ColWidth(col));
     for (int row = first; row <= last; ++row) {
-        const std::string text = ConvertedText(grid.Cell(col, row), oldFactor, newFactor, SigFig5);
-        grid.SetCell(col, row, text == SigFig5(0) ? std::string() : text);
+        const std::string text = ConvertedText(grid.Cell(col, row), oldFactor, newFactor, FieldRule::Single, width);
+        grid.SetCell(col, row, text == "0" ? std::string() : text);
     }
 }
 
@@ -64,24 +58,21 @@ std::string ElasticModulusLabel() {
 
 std::string UnitInBrackets(const std::string& unit) { return "(" + unit + ")"; }
 
-// Stored as the beam window reads a member text: the text as a single, times
-// the factor, as a double.
-std::string ConvertedMemberText(const std::string& text, OldFactorIndex old, float newFactor) {
-    if (text.empty() || OldFactors[old] == newFactor) return text;
-    const std::optional<long double> typed = Convertible(text, OldFactors[old], newFactor);
-    if (!typed || !(std::fabs(*typed) <= FLT_MAX)) return text;  // a member text is read as a single
-    const double internal = static_cast<double>(static_cast<long double>(static_cast<float>(*typed)) * OldFactors[old]);
-    return ReadBackMemberText(internal, newFactor, SigFig4);
+float OldMemberFactor(int t) {
+    const OldFactorIndex old[] = {Old_L, Old_Sect_E, Old_Sect_I, Old_Sect_L, Old_Sect_A};
+    if (t < 1 || t > 5) RaiseRangeCheck();
+    return OldFactors[old[t - 1]];
+}
+
+void ConvertMemberText(int m, int t, float from, float to) {
+    const std::string& text = SpanTextTable[m][t];
+    if (text.empty() || from == to) return;
+    const std::optional<double> value =
+        ValueToConvert(text, SpanTextHeld[m][t].ValueOf(text, from), from, to, FieldRule::Member);
+    if (value) ShowMemberValue(m, t, *value, to);
 }
 
 void ConvertSpanTexts() {
-    struct Column { int col; OldFactorIndex old; const float* factor; };
-    const Column columns[] = {{1, Old_L, &Factor_L}, {2, Old_Sect_E, &Factor_Sect_E},
-                              {3, Old_Sect_I, &Factor_Sect_I}, {4, Old_Sect_L, &Factor_Sect_L},
-                              {5, Old_Sect_A, &Factor_Sect_A}};
-    for (const Column& c : columns)
-        for (int m = 0; m <= 26; ++m) {
-            std::string& text = SpanTextTable[m][c.col];
-            text = ConvertedMemberText(text, c.old, *c.factor);
-        }
+    for (int t = 1; t <= 5; ++t)
+        for (int m = 0; m <= 27; ++m) ConvertMemberText(m, t, OldMemberFactor(t), MemberFactor(t));
 }

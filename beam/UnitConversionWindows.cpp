@@ -1,12 +1,20 @@
 // The window side of the unit conversion: the texts and unit labels of the
 // beam data, loads and miscellaneous-sections windows.
 #include "Beam.h"
+#include "BeamText.h"
 #include "Global.h"
 #include "LoadData.h"
 #include "Misc.h"
 #include "UnitConversion.h"
 
 namespace {
+// A cell that shows member text t, re-expressed by itself where its unit
+// changed.
+std::string ConvertedMemberCell(const std::string& text, int t, int width) {
+    if (text.empty() || OldMemberFactor(t) == MemberFactor(t)) return text;
+    return ConvertedText(text, OldMemberFactor(t), MemberFactor(t), FieldRule::Member, width);
+}
+
 // Timber calculator and modulus labels, then the member values of the
 // grids and section edits, which follow their member texts.
 void ConvertBeamWindow(TBeamFrm& f) {
@@ -19,31 +27,22 @@ void ConvertBeamWindow(TBeamFrm& f) {
     f.lbl_S.SetCaption(PlasticModulusLabel());
     f.lbl_Z.SetCaption(ElasticModulusLabel());
 
-    struct Row { gui::StringGrid* grid; int row; OldFactorIndex old; const float* factor; };
-    const Row rows[] = {
-        {&f.Grid_Spans, 2, Old_L, &Factor_L},          {&f.Grid_Spans, 3, Old_Sect_I, &Factor_Sect_I},
-        {&f.Grid_Spans, 4, Old_Sect_E, &Factor_Sect_E}, {&f.Grid_Spans, 5, Old_Sect_L, &Factor_Sect_L},
-        {&f.Grid_Lengths, 1, Old_L, &Factor_L},        {&f.Grid_SpanData, 2, Old_L, &Factor_L},
-        {&f.Grid_SpanData, 3, Old_Sect_E, &Factor_Sect_E}, {&f.Grid_SpanData, 4, Old_Sect_I, &Factor_Sect_I},
-        {&f.Grid_SpanData, 5, Old_Sect_L, &Factor_Sect_L}, {&f.Grid_SpanData, 6, Old_Sect_A, &Factor_Sect_A},
-    };
-    for (const Row& r : rows)
-        for (int col = 1; col < r.grid->ColCount(); ++col)
-            r.grid->SetCell(col, r.row, ConvertedMemberText(r.grid->Cell(col, r.row), r.old, *r.factor));
-
-    struct Field { gui::Edit* edit; gui::Label* unit; OldFactorIndex old; const float* factor; const ShortString<10>* name; };
-    const Field fields[] = {{&f.Edit_Ixx, &f.Label_IxxUnit, Old_Sect_I, &Factor_Sect_I, &Unit_Sect_I},
-                            {&f.Edit_E, &f.Label_Eunit, Old_Sect_E, &Factor_Sect_E, &Unit_Sect_E},
-                            {&f.Edit_Yrec, &f.Label_YrecUnit, Old_Sect_L, &Factor_Sect_L, &Unit_Sect_L}};
-    for (const Field& fl : fields) {
-        fl.edit->SetText(ConvertedMemberText(fl.edit->Text(), fl.old, *fl.factor));
-        fl.unit->SetCaption(*fl.name);
-    }
+    // The overview's cells of members not in the beam and of the last
+    // section chosen, then every text that shows a member's own.
+    gui::StringGrid& overview = f.Grid_SpanData;
+    for (int row = 2; row <= 6; ++row)  // length, E, Ixx, y, area: member texts 1 to 5
+        for (int col = 1; col < overview.ColCount(); ++col)
+            overview.SetCell(col, row, ConvertedMemberCell(overview.Cell(col, row), row - 1, FieldWidth(overview.ColWidth(col))));
+    f.ShowMemberTexts();
+    f.Label_IxxUnit.SetCaption(Unit_Sect_I);
+    f.Label_Eunit.SetCaption(Unit_Sect_E);
+    f.Label_YrecUnit.SetCaption(Unit_Sect_L);
     f.WriteGridHeadings();
 }
 
 // Unit labels over the load columns, then the five value edits of every
-// row, shown or not; the load factors are not units.
+// row, shown or not, and the self-weight rate; the load factors are not
+// units.
 void ConvertLoadsWindow(TLoadDataFrm& f) {
     f.lbl_PL.SetCaption(UnitInBrackets(Unit_PL));
     f.lbl_PLdist.SetCaption(UnitInBrackets(Unit_L));
@@ -58,6 +57,7 @@ void ConvertLoadsWindow(TLoadDataFrm& f) {
         ConvertEdit(row.Edit_UDLF, OldFactors[Old_R], Factor_R);
         ConvertEdit(row.Edit_Cover, OldFactors[Old_L], Factor_L);
     }
+    f.ShowSelfWeightRate();
 }
 
 // Ixx, E and y of the 250 sections; y too, so that a later Save stores

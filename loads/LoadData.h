@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <vector>
+#include "ValueEdit.h"
 #include "gui.h"
 
 constexpr int MaxLoadRows = 50;
@@ -14,7 +15,8 @@ struct LoadRowControls {
     gui::Edit Edit_nn;        // the row number; double click resets the row
     gui::RadioButton OptionP;
     gui::RadioButton OptionUDL;
-    gui::Edit Edit_PL, Edit_Dist, Edit_UDLS, Edit_UDLF, Edit_Cover, Edit_LF;
+    ValueEdit Edit_PL, Edit_Dist, Edit_UDLS, Edit_UDLF, Edit_Cover;
+    gui::Edit Edit_LF;
     gui::CheckBox Check;      // "Apply" in the current loadcase
     // The six value edits, in the order above.
     std::vector<gui::Edit*> ValueEdits();
@@ -95,6 +97,9 @@ public:
     // The self weight is not offered: its group hidden, its box unticked and
     // its flags cleared in every loadcase, without the box's action.
     void WithdrawSelfWeight();
+
+    // The self-weight rate of span 1's section in the load-rate unit.
+    void ShowSelfWeightRate();
 
     // Outline of the distributed loads of the current loadcase.
     void BuildUDLOutline();

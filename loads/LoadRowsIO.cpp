@@ -1,27 +1,27 @@
 // Load rows between the window's texts (display units) and LoadRows (N, mm).
-#include <cfloat>
-#include <cmath>
-#include <cstdio>
 #include "Convert.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "LoadData.h"
-#include "RunError.h"
 #include "SelfWeight.h"
 #include "SigFig.h"
 
 namespace {
 
-// A typed value times its unit factor, as stored; an empty text reads as
-// `empty`. A text that is not a number, or a value too large to store, is
-// refused with a message that names the load.
-float Stored(const gui::Edit& e, float factor, const std::string& load, long double empty = 0) {
-    return FieldSingle(e.Text(), factor, load, empty);
+// A typed value times its unit factor, as stored, or the value the window
+// wrote while it is not edited; an empty text reads as 0. A text that is not
+// a number, or a value too large to store, is refused with a message that
+// names the load.
+float Stored(const ValueEdit& e, float factor, const std::string& load) {
+    return static_cast<float>(e.Stored(factor, FieldRule::Single, load));
 }
 
 // Zero values are shown as empty fields.
-void ShowValue(gui::Edit& e, float stored, float factor) {
-    e.SetText(stored == 0 ? "" : ReadBackText(stored, factor, SigFig4Dec3));
+void ShowValue(ValueEdit& e, float stored, float factor) {
+    if (stored == 0)
+        e.SetText("");
+    else
+        e.ShowValue(stored, factor, FieldRule::Single, SigFig4Dec3);
 }
 
 }  // namespace
@@ -47,13 +47,13 @@ void TLoadDataFrm::ReadLoadRows() {
             finish = Stored(r.Edit_UDLF, Factor_R, load);
             cover = Stored(r.Edit_Cover, Factor_L, load);
         }
-        float factor = Stored(r.Edit_LF, 1, load, 1);
+        float factor = static_cast<float>(FieldStored(r.Edit_LF.Text(), 1, FieldRule::Single, load, 1));
         const float fields[] = {kind, dist, start, finish, cover, factor, 0.0f};
         for (int f = LKind; f <= LApplied; ++f) rows[n][f] = fields[f];
         flags[n] = r.Check.Checked() ? 1.0f : 0.0f;
     }
     float w = SelfWeightRate();
-    const float self[] = {KindUDL, 0.0f, w, w, float(BeamLength), Stored(Edit_LF, 1, "Self-weight load factor", 1),
+    const float self[] = {KindUDL, 0.0f, w, w, float(BeamLength), static_cast<float>(FieldStored(Edit_LF.Text(), 1, FieldRule::Single, "Self-weight load factor", 1)),
                           Check_Swt.Checked() ? 1.0f : 0.0f};
     for (int f = LKind; f <= LApplied; ++f) rows[SelfWeightSlot][f] = self[f];
 
@@ -96,8 +96,12 @@ void TLoadDataFrm::FillLoadRows() {
         const LoadRecord& self = LoadRows[SelfWeightSlot];
         Frame_SWt.SetVisible(true);
         Check_Swt.SetCheckedQuietly(self[LApplied] == 1.0f);
-        std::string rate = SigFig3Dec3(SelfWeightRate() / Factor_R);
-        lbl_Swt.SetCaption(std::string(" ").append(rate).append(" ").append(Unit_R.str()));
+        ShowSelfWeightRate();
         Edit_LF.SetText(ReadBackText(self[LFactor] == 0.0f ? 1.4f : self[LFactor], 1, SigFig3Dec3));
     }
+}
+
+void TLoadDataFrm::ShowSelfWeightRate() {
+    const std::string rate = SigFig3Dec3(SelfWeightRate() / Factor_R);
+    lbl_Swt.SetCaption(std::string(" ").append(rate).append(" ").append(Unit_R.str()));
 }

@@ -214,6 +214,7 @@ TEST(Preferences, ResetShowsTheSavedDefaultsForOkToTake) {
     Factor_L = 1;
     gui::StringGrid& lengths = BeamFrm->Grid_Lengths;
     lengths.SetCell(1, 1, "6000");  // a span typed in mm
+    SpanTextTable[1][1] = "6000";
     for (gui::Button* close : {&prefs.Button1, &prefs.Button2}) {
         prefs.Show();
         prefs.cmd_Reset.Click();  // no saved file: the built-in defaults
@@ -223,8 +224,9 @@ TEST(Preferences, ResetShowsTheSavedDefaultsForOkToTake) {
         EXPECT_FALSE(prefs.Showing());
     }
     EXPECT_EQ(Unit_L, "m");  // OK took them, Cancel had not
-    EXPECT_EQ(lengths.Cell(1, 1), "6.000");
+    EXPECT_EQ(lengths.Cell(1, 1), "6");
     lengths.SetCell(1, 1, "");
+    SpanTextTable[1][1] = "";
 
     Unit_PL = "Kips";
     Factor_PL = 4448.22f;

@@ -22,7 +22,7 @@ TEST(UnitConversionWindows, TimberCalculatorAndModulusLabels) {
     ChooseUnits({"Option_Sect_E_KSI", "Option_Sect_L_cm"});
     EXPECT_EQ(BeamFrm->Edit_Timber_E.Text(), "29732.724");  // 29700 would be another E
     EXPECT_EQ(BeamFrm->Label_TimE.Caption(), "KSI");
-    EXPECT_EQ(BeamFrm->Edit_Timber_W.Text(), "15.0");
+    EXPECT_EQ(BeamFrm->Edit_Timber_W.Text(), "15");
     EXPECT_EQ(BeamFrm->lbl_Wunit.Caption(), "cm");
     EXPECT_EQ(BeamFrm->Edit_Timber_H.Text(), "0.0");
     EXPECT_EQ(BeamFrm->lbl_Hunit.Caption(), "cm");
@@ -40,12 +40,14 @@ TEST(UnitConversionWindows, MemberValuesOfTheBeamWindow) {
     UnitsGuard guard;
     ChooseUnits({"Option_L_m", "Option_Sect_I_cm"});
     SpanTextTable[1][1] = "2.5";
+    SpanTextTable[1][2] = "205000";
+    SpanTextTable[1][3] = "8000";
     BeamFrm->Grid_Spans.SetCell(1, 2, "2.5");
     BeamFrm->Grid_Spans.SetCell(1, 3, "8000");
     BeamFrm->Grid_Spans.SetCell(1, 4, "205000");
     BeamFrm->Grid_Lengths.SetCell(1, 1, "2.5");
     BeamFrm->Edit_Ixx.SetText("8000");
-    BeamFrm->Edit_E.SetText("");
+    BeamFrm->Grid_SpanData.SetCell(27, 4, "1.5");  // the last section chosen, shown for the RHC
     IndexFrmShown = 1;
     ChooseUnits({"Option_L_mm", "Option_Sect_I_mm"});
     EXPECT_EQ(SpanTextTable[1][1], "2500");
@@ -55,15 +57,20 @@ TEST(UnitConversionWindows, MemberValuesOfTheBeamWindow) {
     EXPECT_EQ(BeamFrm->Grid_Lengths.Cell(1, 1), "2500");
     EXPECT_EQ(BeamFrm->Edit_Ixx.Text(), "80000000");
     EXPECT_EQ(BeamFrm->Label_IxxUnit.Caption(), "mm^4");
-    EXPECT_EQ(BeamFrm->Edit_E.Text(), "");
+    EXPECT_EQ(BeamFrm->Edit_E.Text(), "205000");
+    EXPECT_EQ(BeamFrm->Grid_SpanData.Cell(2, 2), "2500");
+    EXPECT_EQ(BeamFrm->Grid_SpanData.Cell(27, 4), "15000");
     // The headings follow at once, not only at the window's next showing.
     EXPECT_EQ(BeamFrm->Grid_Spans.Cell(0, 2), "\n Length  (mm)");
     EXPECT_EQ(BeamFrm->Grid_Spans.Cell(0, 3), " Ixx  (mm^4)");
     EXPECT_EQ(BeamFrm->Grid_Lengths.Cell(0, 1), "\n Length  (mm)");
-    SpanTextTable[1][1] = "";
+    for (int t = 1; t <= 3; ++t) SpanTextTable[1][t] = "";
     for (int row = 2; row <= 4; ++row) BeamFrm->Grid_Spans.SetCell(1, row, "");
     BeamFrm->Grid_Lengths.SetCell(1, 1, "");
+    BeamFrm->Grid_SpanData.SetCell(2, 2, "");
+    BeamFrm->Grid_SpanData.SetCell(27, 4, "");
     BeamFrm->Edit_Ixx.SetText("");
+    BeamFrm->Edit_E.SetText("");
     ClearLoadRowEdits();
 }
 
@@ -82,7 +89,7 @@ TEST(UnitConversionWindows, MiscellaneousSections) {
     EXPECT_EQ(grid.Cell(3, 0), "     E (N/mm^2)");
     EXPECT_EQ(grid.Cell(2, 1), "80000000");
     EXPECT_EQ(grid.Cell(2, 2), "");
-    EXPECT_EQ(grid.Cell(4, 1), "15.000");
+    EXPECT_EQ(grid.Cell(4, 1), "15");
     EXPECT_EQ(grid.Cell(3, 250), "205000");
     EXPECT_EQ(grid.Cell(3, 1), "");
     for (int col = 2; col <= 4; ++col)

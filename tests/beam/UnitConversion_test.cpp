@@ -8,49 +8,74 @@
 #include "UnitConversion.h"
 #include "ChooseUnits.h"
 #include "UnitsGuard.h"
+#include "BeamText.h"
+#include "ValueEdit.h"
 #include "gui.h"
 
 namespace {
 
-// A change of units never changes a value: the formatted text where it
-// reads back as the value typed, else the figures that do.
-TEST(UnitConversion, TextsKeepTheirValueInTheNewUnit) {
-    struct Case { const char* text; float oldFactor, newFactor; const char* converted; };
+// A change of units never changes a value, and a value not edited comes
+// back as typed: each text is re-expressed from the value it stands for, in
+// the fewest figures that store that value where they fit in the field,
+// else in as many as fit.
+TEST(UnitConversion, TextsKeepTheirValueAndComeBackAsTyped) {
+    const FieldRule S = FieldRule::Single, M = FieldRule::Member;
+    struct Case { const char* typed; float from, to; FieldRule rule; int width; const char* converted; };
     const Case cases[] = {
-        {"2.5", 1000, 1, "2500"},                 // m to mm
-        {"0.125", 1000, 1, "125"},
-        {"12.5", 1000, 1, "12500"},               // kN to N
-        {"205000", 1, 6.89476f, "29732.724"},     // N/mm^2 to KSI: not 29700
-        {"10", 304.8f, 1000, "3.048"},            // ft to m: not 3.05
-        {"12345", 1, 1000, "12.345"},             // mm to m: not 12.3
-        {"2.5", 1000, 1000, "2.50"},              // unchanged units still pass through the formatter
-        {"12.345", 1, 1, "12.345"},
-        {"", 1000, 1, "0.0"},                     // a blank is a zero
-        {"   ", 1000, 1, "0.0"},
-        {".5", 1, 1, "0.500"},
-        {"2e6", 1000, 1, "2e+09"},                // beyond the formatter's range
-        {"2.5", 0, 1, "2.5"},                     // no factor to convert with
-        {"2.5", 1000, 0, "2.5"},
-        {"7.7777", 1000, 304.8f, "25.51739"},    // m to ft and back, as a load row stores them
-        {"25.51739", 304.8f, 1000, "7.7777"},
-        {"12.345", 1000, 25.4f, "486.02363"},     // m to in and back
-        {"486.02363", 25.4f, 1000, "12.345"},
-        {"4.9e40", 0.00689476f, 1, "3.3784322e+38"},   // lbf/in^2 beyond a single's range, stored within it
-        {"3.402823466e38", 1, 1, "3.402823466e+38"}, // the largest single, in figures the field reader takes
+        {"2.5", 1000, 1, S, 7, "2500"},                 // m to mm
+        {"0.125", 1000, 1, S, 7, "125"},
+        {"12.5", 1000, 1, S, 7, "12500"},               // kN to N
+        {"205000", 1, 6.89476f, S, 13, "29732.724"},    // N/mm^2 to KSI: not 29700
+        {"205000", 1, 6.89476f, S, 7, "29732.7"},       // the same in a load's field
+        {"10", 304.8f, 1000, S, 7, "3.048"},            // ft to m: not 3.05
+        {"12345", 1, 1000, S, 7, "12.345"},             // mm to m: not 12.3
+        {"2.5", 1000, 1000, S, 7, "2.5"},               // unchanged units: as typed
+        {".5", 1, 1, S, 7, "0.5"},
+        {"7.8967", 1000, 304.8f, S, 7, "25.9078"},      // not 25.907998, cut to 25.9079
+        {"4", 1000, 304.8f, M, 11, "13.12336"},         // a span m to ft and back: not 3.9999998
+        {"125.7", 1, 25.4f, M, 11, "4.948819"},         // y mm to in and back: not 125.700005
+        {"204", 416231.44f, 10000, M, 11, "8491.121"},  // Ixx in^4 to cm^4 and back: not 204.00003
+        {"204", 416231.44f, 10000, S, 17, "8491.122"},  // the same in a section's cell
+        {"-0.001", 1, 1000, M, 11, "-0.000001"},
+        {"4.9e40", 0.00689476f, 1, S, 17, "3.3784322e38"},  // lbf/in^2 beyond a single's range, stored within it
+        {"3.402823466e38", 1, 1, S, 17, "3.402823e38"},     // the largest single
     };
+    gui::Form form("fields");
     for (const Case& c : cases) {
-        EXPECT_EQ(ConvertedText(c.text, c.oldFactor, c.newFactor, SigFig3), c.converted) << c.text;
-        // Read as the windows read it, the text stores the same single.
-        if (c.oldFactor != 0 && c.newFactor != 0 && std::string(c.text) != "2e6") {
-            EXPECT_EQ(FieldSingle(c.converted, c.newFactor, ""), FieldSingle(c.text, c.oldFactor, "")) << c.text;
+        std::string there, back;
+        if (c.rule == S) {
+            ValueEdit edit(form);
+            edit.SetBounds(0, 0, c.width * 6 + 8, 21);
+            edit.SetText(c.typed);
+            const double typed = edit.Stored(c.from, S, "");
+            ConvertEdit(edit, c.from, c.to);
+            there = edit.Text();
+            EXPECT_EQ(edit.Stored(c.to, S, ""), typed) << c.typed;  // Next stores the value typed
+            ConvertEdit(edit, c.to, c.from);
+            back = edit.Text();
+        } else {
+            SpanTextTable[1][3] = c.typed;
+            const std::optional<double> typed = TryFieldStored(c.typed, c.from, M);
+            ConvertMemberText(1, 3, c.from, c.to);
+            there = SpanTextTable[1][3];
+            EXPECT_EQ(SpanTextHeld[1][3].ValueOf(there, c.to), typed) << c.typed;
+            ConvertMemberText(1, 3, c.to, c.from);
+            back = SpanTextTable[1][3];
+            SpanTextTable[1][3] = "";
         }
+        EXPECT_EQ(there, c.converted) << c.typed;
+        EXPECT_LE(static_cast<int>(there.size()), c.width) << c.typed;
+        EXPECT_EQ(back, c.from == c.to ? std::string(c.converted) : std::string(c.typed)) << c.typed;
     }
 }
 
-// What Next would refuse by name stays as typed.
+// What Next would refuse by name stays as typed; a blank is a zero.
 TEST(UnitConversion, TextsThatAreNoNumberStayAsTyped) {
     for (const char* none : {"  -1.5e2x", "12abc", "12,5", "4e", "abc", "-", ".", "nan", "inf", "+.e3", "0x10", "1e39"})
-        EXPECT_EQ(ConvertedText(none, 1000, 1, SigFig3), none);
+        EXPECT_EQ(ConvertedText(none, 1000, 1, FieldRule::Single, 7), none);
+    EXPECT_EQ(ConvertedText("   ", 1000, 1, FieldRule::Single, 7), "0");
+    EXPECT_EQ(ConvertedText("2.5", 0, 1, FieldRule::Single, 7), "2.5");  // no factor to convert with
+    EXPECT_EQ(ConvertedText("2.5", 1000, 0, FieldRule::Single, 7), "2.5");
 }
 
 TEST(UnitConversion, GridCellsOfZeroAreLeftEmpty) {

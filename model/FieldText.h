@@ -1,0 +1,41 @@
+// Texts of values held in N and mm, as the fields of the windows show them,
+// and the values those fields store for their texts.
+#pragma once
+#include <optional>
+#include <string>
+
+// How a field turns its text into the value it stores.
+enum class FieldRule {
+    Single,  // typed x factor, stored as a single (loads, sections, timber)
+    Member,  // typed as a single, x factor, stored as a double (beam members)
+};
+
+// The value a field stores for its text typed in the unit of `factor`; a
+// blank text is `blank`. A text that is no number, or a value too large to
+// store, is refused with a message naming the field.
+double FieldStored(const std::string& text, float factor, FieldRule rule, const std::string& field,
+                   long double blank = 0);
+// The same, none where it would be refused.
+std::optional<double> TryFieldStored(const std::string& text, float factor, FieldRule rule);
+
+// The text a field of `width` characters shows for a stored value in the
+// unit of `factor`: `format`'s text where the field reads it back as the
+// value and it fits, else the shortest text that does; where none fits, the
+// value in as many figures as fit, at most seven, without trailing zeros.
+std::string FieldText(double value, float factor, FieldRule rule, int width,
+                      std::string (*format)(double) = nullptr);
+
+// A text the program wrote into a field, with the value it stands for: while
+// the text stays as written and the unit as it was, the field stores that
+// value in all its figures, however few the text shows.
+class HeldText {
+public:
+    void Hold(const std::string& shown, float factor, double value);
+    // The held value of `shown` in the unit of `factor`; none once edited.
+    std::optional<double> ValueOf(const std::string& shown, float factor) const;
+
+private:
+    std::string text_;
+    float factor_ = 0;
+    double value_ = 0;
+};
