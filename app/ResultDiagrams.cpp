@@ -54,6 +54,7 @@ void Extreme(gui::Canvas& c, int y, gui::Color colour, const std::string& title,
 }  // namespace
 
 void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase) {
+    if (DeflectionSummary[0][BeamRow][5] == 0) return;  // nothing deflects: no diagrams
     const long double h1 = frame.Height - 200 - frame.CaseListHeight;
     ScaleShear = ScaleFor(0.09L * h1, ShearSummary[0][BeamRow][5]);
     ScaleMoment = ScaleFor(0.09L * h1, MomentSummary[0][BeamRow][5]);

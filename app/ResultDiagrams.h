@@ -9,7 +9,8 @@
 // 0 when that largest value is 0, so the diagram is a flat line.
 extern double ScaleShear, ScaleMoment, ScaleDeflection;
 
-// Draws loadcase shownCase (1 when it is 0). DisplayMode -1 adds the values
-// of that loadcase, 1 the extremes over all loadcases. Every call gathers
-// the reaction extremes of all loadcases into ReactionMaxPos/ReactionMaxNeg.
+// Draws loadcase shownCase (1 when it is 0); nothing at all when no loadcase
+// deflects anywhere. DisplayMode -1 adds the values of that loadcase, 1 the
+// extremes over all loadcases. Every call gathers the reaction extremes of
+// all loadcases into ReactionMaxPos/ReactionMaxNeg.
 void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase);
