@@ -64,7 +64,7 @@ void DrawSupport(gui::Canvas& c, int32_t kind, int xs, End end) {
 std::string LengthNumber(double mm) { return SigFig3Dec3(mm / Factor_L); }
 
 void LengthLabel(gui::Canvas& c, int x, const std::string& number) {
-    Label(c, x, 101, gui::clWhite, number + " " + Unit_L.str());
+    ValueLabel(c, x, 101, gui::clWhite, number + " " + Unit_L.str(), 1);
 }
 
 // Distributed load intensity of a loadcase at 1000 points along the beam
@@ -106,66 +106,10 @@ void DrawArrow(gui::Canvas& c, int x, float load) {
     Line(c, x, tip, x, tail);
 }
 
-void LabelUDLs(gui::Canvas& c, const BeamAxis& axis, const UDLOutlineCase& outline) {
-    for (int row = 1; row <= 50; ++row) {
-        const auto& e1 = outline[row][1];
-        const auto& e2 = outline[row][2];
-        const float start = e1[OutlineRate], finish = e2[OutlineRate];
-        if (start != 0)
-            Label(c, axis.ByRatio(e1[OutlineX]) + 3, 32, gui::clRed, WithFactor(start / Factor_R, e1[OutlineFactor]));
-        if (finish != 0 && finish != start)
-            Label(c, axis.ByRatio(e2[OutlineX]) - (FactoredLoads == 1 ? 66 : 36), 32, gui::clRed,
-                  WithFactor(finish / Factor_R, e2[OutlineFactor]));
-        for (const auto* end : {&e1, &e2})
-            if ((*end)[OutlineStacked] != 0 && (*end)[OutlineStacked] != (*end)[OutlineRate])
-                Label(c, axis.ByRatio((*end)[OutlineX]) - 12, 3, gui::clWhite,
-                      Bracketed(SigFig3Dec3((*end)[OutlineStacked] / Factor_R)));
-    }
-}
-
-}  // namespace
-
-void DrawBeam(gui::Canvas& c, const PictureFrame& frame) {
-    if (BeamLength == 0) return;
-    for (int m = LHC; m <= RHC; ++m) MemberLengthLabel[m] = static_cast<float>(BeamGeometryTable[m][GLength]);
-    const std::array<float, 26> p = SupportPositions();
-    const BeamAxis axis(frame);
-
-    SetPen(c, gui::clWhite, 4);
-    Line(c, 152, BeamY, axis.x1 - 2, BeamY);
-    DrawSupport(c, SupportTypes[0], axis.ByScale(p[0]), End::Left);
-    for (int i = 1; i <= NumSpans - 1; ++i) DrawSupport(c, SupportTypes[i], axis.ByScale(p[i]), End::Inner);
-    DrawSupport(c, SupportTypes[25], axis.ByScale(p[25]), End::Right);
-
-    if (BeamGeometryTable[LHC][GPresent] == 1.0)
-        LengthLabel(c, axis.ByScale(p[0] / 2.0) - 22, LengthNumber(BeamGeometryTable[LHC][GLength]));
-    for (int k = 1; k <= NumSpans; ++k) {
-        const double length = BeamGeometryTable[k][GLength];
-        const std::string number = LengthNumber(length);
-        if (number != "0.00") LengthLabel(c, axis.ByScale(p[k] - length / 2) - 22, number);
-    }
-    if (BeamGeometryTable[RHC][GPresent] == 1.0) {
-        const double length = BeamGeometryTable[RHC][GLength];
-        const std::string number = LengthNumber(length);
-        if (number != "0.00") LengthLabel(c, axis.ByScale(p[25] + length / 2) - 12, number);
-    }
-}
-
-void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase) {
-    if (BeamLength == 0) return;
-    if (DisplayMode == 1) shownCase = 0;
-    const int first = shownCase == 0 ? 1 : shownCase, last = shownCase == 0 ? MaxLoadcases : shownCase;
-    const BeamAxis axis(frame);
+// The outlines of the distributed loads, the self weight and the arrows of
+// the loadcases first..last.
+void DrawLoadStrokes(gui::Canvas& c, const BeamAxis& axis, int first, int last, const std::vector<PointLoad>& points) {
     const int w = axis.Width();
-
-    // Every applied point load of the loadcases drawn, 25 x 50 at most.
-    std::vector<PointLoad> points;
-    for (int lc = first; lc <= last; ++lc)
-        for (int k = 1; k < SelfWeightSlot; ++k) {
-            const LoadRecord& r = LoadTable[lc][k];
-            if (r[LKind] == KindPoint && r[LApplied] == 1.0f) points.push_back({r[LDist], r[LStart], r[LFactor]});
-        }
-
     // One vertical scale for the outlines of all active loadcases.
     std::vector<Profile> profiles(MaxLoadcases + 1, Profile{});
     double largest = 0;
@@ -203,12 +147,77 @@ void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase) {
         c.LineTo(axis.x1, LoadBaseY);
     }
 
-    for (const PointLoad& pl : points) {
-        const int x = axis.ByRatio(pl.Distance);
-        SetPen(c, gui::clYellow, 2);
-        DrawArrow(c, x, pl.Load);
-        if (shownCase != 0) Label(c, x - 12, 20, gui::clYellow, WithFactor(pl.Load / Factor_PL, pl.Factor));
-    }
+    SetPen(c, gui::clYellow, 2);
+    for (const PointLoad& pl : points) DrawArrow(c, axis.ByRatio(pl.Distance), pl.Load);
+}
 
-    if (shownCase != 0) LabelUDLs(c, axis, AcceptedUDLOutline[shownCase]);
+void LabelUDLs(gui::Canvas& c, const BeamAxis& axis, const UDLOutlineCase& outline) {
+    for (int row = 1; row <= 50; ++row) {
+        const auto& e1 = outline[row][1];
+        const auto& e2 = outline[row][2];
+        const float start = e1[OutlineRate], finish = e2[OutlineRate];
+        if (start != 0)
+            ValueLabel(c, axis.ByRatio(e1[OutlineX]) + 3, 32, gui::clRed,
+                       WithFactor(start / Factor_R, e1[OutlineFactor]), -1);
+        if (finish != 0 && finish != start)
+            ValueLabel(c, axis.ByRatio(e2[OutlineX]) - (FactoredLoads == 1 ? 66 : 36), 32, gui::clRed,
+                       WithFactor(finish / Factor_R, e2[OutlineFactor]), -1);
+        for (const auto* end : {&e1, &e2})
+            if ((*end)[OutlineStacked] != 0 && (*end)[OutlineStacked] != (*end)[OutlineRate])
+                ValueLabel(c, axis.ByRatio((*end)[OutlineX]) - 12, 3, gui::clWhite,
+                           Bracketed(SigFig3Dec3((*end)[OutlineStacked] / Factor_R)), 1);
+    }
+}
+
+}  // namespace
+
+void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer) {
+    if (BeamLength == 0) return;
+    for (int m = LHC; m <= RHC; ++m) MemberLengthLabel[m] = static_cast<float>(BeamGeometryTable[m][GLength]);
+    const std::array<float, 26> p = SupportPositions();
+    const BeamAxis axis(frame);
+
+    if (layer != Layer::Labels) {
+        SetPen(c, gui::clWhite, 4);
+        Line(c, 152, BeamY, axis.x1 - 2, BeamY);
+        DrawSupport(c, SupportTypes[0], axis.ByScale(p[0]), End::Left);
+        for (int i = 1; i <= NumSpans - 1; ++i) DrawSupport(c, SupportTypes[i], axis.ByScale(p[i]), End::Inner);
+        DrawSupport(c, SupportTypes[25], axis.ByScale(p[25]), End::Right);
+    }
+    if (layer == Layer::Strokes) return;
+
+    if (BeamGeometryTable[LHC][GPresent] == 1.0)
+        LengthLabel(c, axis.ByScale(p[0] / 2.0) - 22, LengthNumber(BeamGeometryTable[LHC][GLength]));
+    for (int k = 1; k <= NumSpans; ++k) {
+        const double length = BeamGeometryTable[k][GLength];
+        const std::string number = LengthNumber(length);
+        if (number != "0.00") LengthLabel(c, axis.ByScale(p[k] - length / 2) - 22, number);
+    }
+    if (BeamGeometryTable[RHC][GPresent] == 1.0) {
+        const double length = BeamGeometryTable[RHC][GLength];
+        const std::string number = LengthNumber(length);
+        if (number != "0.00") LengthLabel(c, axis.ByScale(p[25] + length / 2) - 12, number);
+    }
+}
+
+void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase, Layer layer) {
+    if (BeamLength == 0) return;
+    if (DisplayMode == 1) shownCase = 0;
+    const int first = shownCase == 0 ? 1 : shownCase, last = shownCase == 0 ? MaxLoadcases : shownCase;
+    const BeamAxis axis(frame);
+
+    // Every applied point load of the loadcases drawn, 25 x 50 at most.
+    std::vector<PointLoad> points;
+    for (int lc = first; lc <= last; ++lc)
+        for (int k = 1; k < SelfWeightSlot; ++k) {
+            const LoadRecord& r = LoadTable[lc][k];
+            if (r[LKind] == KindPoint && r[LApplied] == 1.0f) points.push_back({r[LDist], r[LStart], r[LFactor]});
+        }
+
+    if (layer != Layer::Labels) DrawLoadStrokes(c, axis, first, last, points);
+    if (layer == Layer::Strokes || shownCase == 0) return;
+    for (const PointLoad& pl : points)
+        ValueLabel(c, axis.ByRatio(pl.Distance) - 12, 20, gui::clYellow, WithFactor(pl.Load / Factor_PL, pl.Factor),
+                   -1);
+    LabelUDLs(c, axis, AcceptedUDLOutline[shownCase]);
 }

@@ -8,9 +8,14 @@
 // Member lengths (mm) as last drawn; kept in the beam data file.
 extern BArray<float, 0, 26> MemberLengthLabel;
 
+// What a drawing puts on the picture: its strokes, its labels or both. The
+// picture draws the strokes of beam and loads before their labels, so that
+// no label is drawn where a stroke crosses it.
+enum class Layer { Strokes, Labels, All };
+
 // Beam line at y = 96, the support symbols and the member lengths.
-void DrawBeam(gui::Canvas& c, const PictureFrame& frame);
+void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer = Layer::All);
 // Distributed loads as a stepped outline 40 pixels high at most, the self
 // weight, point loads as arrows; values only when one loadcase is shown.
 // With DisplayMode 1 the shown loadcase becomes 0 (all).
-void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase);
+void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase, Layer layer = Layer::All);

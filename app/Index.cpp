@@ -148,9 +148,13 @@ void TIndexFrm::TileDefault() {
 
 PictureFrame TIndexFrm::Frame() const { return {Width(), Height(), List_CaseResults.Height(), TileMode}; }
 
+// The strokes of loads and beam before their labels, which keep clear of them.
 void TIndexFrm::DrawLoadsAndBeam() {
-    DrawLoads(Image1.GetCanvas(), Frame(), ShownCase);
-    DrawBeam(Image1.GetCanvas(), Frame());
+    gui::Canvas& c = Image1.GetCanvas();
+    DrawLoads(c, Frame(), ShownCase, Layer::Strokes);
+    DrawBeam(c, Frame(), Layer::Strokes);
+    DrawLoads(c, Frame(), ShownCase, Layer::Labels);
+    DrawBeam(c, Frame(), Layer::Labels);
 }
 
 // The labels follow the loadcase shown, so the mode is set before anything

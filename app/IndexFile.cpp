@@ -142,8 +142,7 @@ void TIndexFrm::RestoreFileResults() {
         lbl_Case.SetCaption("All");
     }
     const int32_t shown = ShownCase;
-    DrawBeam(c, Frame());
-    DrawLoads(c, Frame(), ShownCase);
+    DrawLoadsAndBeam();
     ShownCase = shown;
     FillCaseResultsList(List_CaseResults, ShownCase);
     FillResultLists();

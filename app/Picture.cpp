@@ -1,6 +1,7 @@
 #include "Picture.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
+#include "TextPlace.h"
 
 BeamAxis::BeamAxis(const PictureFrame& frame) : x1(frame.Width - 75) {}
 
@@ -38,4 +39,10 @@ void Label(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& t
     c.Brush.Clear = true;
     c.TextFont = {"Arial", size, 0, colour, false};
     c.TextOut(x, y, text);
+}
+
+void ValueLabel(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& text, int dir) {
+    c.Brush.Clear = true;
+    c.TextFont = {"Arial", 8, 0, colour, false};
+    PlaceText(c, x, y, text, dir);
 }

@@ -37,3 +37,6 @@ void SetPen(gui::Canvas& c, gui::Color colour, int width);
 void Line(gui::Canvas& c, int x1, int y1, int x2, int y2);
 // Text without a background, "Arial" of the size given.
 void Label(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& text, int size = 8);
+// A value in "Arial" 8 put where nothing drawn crosses it (PlaceText): at
+// (x, y), else moved clear, preferably in the direction dir (-1 up, +1 down).
+void ValueLabel(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& text, int dir);

@@ -21,20 +21,24 @@ struct Band {
     bool Mirrored = false;  // moments drawn the other way up
 
     std::string Text(double r) const { return SigFig3Dec3(r * Factor) + " " + Unit; }
-    // A value label at x: below the line when the shown value is 0 or less.
+    // A value label at x: below the line when the shown value is 0 or less;
+    // moved further from the curve where something is in its way.
     void Value(gui::Canvas& c, int x, double r) const {
-        const bool positive = r * Factor > 0;
+        const bool positive = r * Factor > 0, above = positive != Mirrored;
         const int offset = Round(r * Scale);
-        int y;
-        if (!Mirrored)
-            y = Base - offset + (positive ? -25 : 10);
-        else
-            y = Base + offset + (positive ? 10 : -25);
-        Label(c, x, y, positive ? gui::clYellow : gui::clAqua, Text(r));
+        const int y = (Mirrored ? Base + offset : Base - offset) + (above ? -25 : 10);
+        ValueLabel(c, x, y, positive ? gui::clYellow : gui::clAqua, Text(r), above ? -1 : 1);
     }
 };
 
 bool Shown(double r, float factor) { return std::fabs(r * factor) > 0.001; }
+
+int LastActiveLoadcase() {
+    int last = 0;
+    for (int lc = 1; lc <= NumLoadcases; ++lc)
+        if (LoadcaseActive[lc] != 0) last = lc;
+    return last;
+}
 
 // From the base line at x0 (or from the first point's height) through the
 // points 1..count of a series: position fraction in [1], value in [2].
@@ -97,6 +101,37 @@ void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& show
     const bool one = DisplayMode == -1, all = DisplayMode == 1;
     const int sc = all ? 0 : lc;  // summaries whose extremes are written
 
+    // Reactions, before the values of the bands, which yield to them. The
+    // extremes of all loadcases are the same on every call: written once,
+    // over the last loadcase's curves.
+    auto reaction = [](double r) { return SigFig4Dec3(r * Factor_Sh) + " " + Unit_Sh.str(); };
+    if (one) {
+        for (int j = 1; j <= NumSpans + 1; ++j) {
+            const double r = CaseReaction[lc][j];
+            ValueLabel(c, at(p[j - 1]), 125, r < 0 ? gui::clRed : gui::clYellow, reaction(r), 1);
+        }
+        Label(c, 5, 115, gui::clWhite, "Reactions");
+    }
+    for (int n = 1; n <= NumLoadcases; ++n)
+        for (int j = 1; j <= NumSpans + 1; ++j) {
+            if (NodeSkipFlag[n][j] == -1) continue;
+            const float r = static_cast<float>(CaseReaction[n][j]);
+            if (r > ReactionMaxPos[j]) ReactionMaxPos[j] = r;
+            if (r < ReactionMaxNeg[j]) ReactionMaxNeg[j] = r;
+        }
+    if (all) {
+        if (lc == LastActiveLoadcase()) {
+            for (int j = 1; j <= NumSpans + 1; ++j)
+                if (ReactionMaxPos[j] != 0)
+                    ValueLabel(c, at(p[j - 1]), 115, gui::clYellow, reaction(ReactionMaxPos[j]), 1);
+            for (int j = 1; j <= NumSpans + 1; ++j)
+                if (ReactionMaxNeg[j] != 0)
+                    ValueLabel(c, at(p[j - 1]), 130, gui::clRed, reaction(ReactionMaxNeg[j]), 1);
+        }
+        Label(c, 6, 107, gui::clWhite, "Max");
+        Label(c, 6, 123, gui::clWhite, "Reactions");
+    }
+
     // Shear.
     if (one) {
         if (BeamGeometryTable[LHC][GPresent] == 1.0 && Shown(ShearSummary[lc][LHC][2], Factor_Sh))
@@ -153,30 +188,5 @@ void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& show
         const std::string tmx = deflection.Text(mx), tmn = deflection.Text(mn);
         if (mx > 0) Extreme(c, deflection.Base - d - 30, gui::clYellow, "Max +ve Deflection", &tmx);
         if (mn < 0) Extreme(c, deflection.Base + d, gui::clAqua, "Max -ve Deflection", &tmn);
-    }
-
-    // Reactions.
-    auto reaction = [](double r) { return SigFig4Dec3(r * Factor_Sh) + " " + Unit_Sh.str(); };
-    if (one) {
-        for (int j = 1; j <= NumSpans + 1; ++j) {
-            const double r = CaseReaction[lc][j];
-            Label(c, at(p[j - 1]), 125, r < 0 ? gui::clRed : gui::clYellow, reaction(r));
-        }
-        Label(c, 5, 115, gui::clWhite, "Reactions");
-    }
-    for (int n = 1; n <= NumLoadcases; ++n)
-        for (int j = 1; j <= NumSpans + 1; ++j) {
-            if (NodeSkipFlag[n][j] == -1) continue;
-            const float r = static_cast<float>(CaseReaction[n][j]);
-            if (r > ReactionMaxPos[j]) ReactionMaxPos[j] = r;
-            if (r < ReactionMaxNeg[j]) ReactionMaxNeg[j] = r;
-        }
-    if (all) {
-        for (int j = 1; j <= NumSpans + 1; ++j) {
-            if (ReactionMaxPos[j] != 0) Label(c, at(p[j - 1]), 115, gui::clYellow, reaction(ReactionMaxPos[j]));
-            if (ReactionMaxNeg[j] != 0) Label(c, at(p[j - 1]), 130, gui::clRed, reaction(ReactionMaxNeg[j]));
-        }
-        Label(c, 6, 107, gui::clWhite, "Max");
-        Label(c, 6, 123, gui::clWhite, "Reactions");
     }
 }

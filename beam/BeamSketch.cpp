@@ -7,6 +7,7 @@
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "SigFig.h"
+#include "TextPlace.h"
 
 namespace {
 constexpr int Margin = 25;
@@ -109,11 +110,16 @@ void TBeamFrm::DrawBeamSketch() {
         }
     }
 
+    // The total first: the member lengths keep clear of it.
     c.Brush.Clear = true;
+    if (total > 1 && !refused) {
+        c.TextFont.Colour = gui::clBlack;
+        c.TextOut(w / 2 - 40, y0 + 30, "Length = " + SigFig3Dec3(Shown(total, Factor_L)) + " " + Unit_L.str());
+    }
     c.TextFont.Colour = gui::clWhite;
-    auto label = [&](double start, double length) {
+    auto label = [&](double start, double length) {  // within the grey rectangle
         const std::string number = SigFig3Dec3(Shown(length, Factor_L));
-        if (number != "0.00") c.TextOut(px(start + length / 2.0) - 22, y0 + 12, number + " " + Unit_L.str());
+        if (number != "0.00") PlaceText(c, px(start + length / 2.0) - 22, y0 + 12, number + " " + Unit_L.str(), 1, 73);
     };
     if (lhc > 0) label(0, lhc);
     position = lhc;
@@ -122,9 +128,5 @@ void TBeamFrm::DrawBeamSketch() {
         position += l;
     }
     if (rhc > 0) label(position, rhc);
-    if (total > 1 && !refused) {
-        c.TextFont.Colour = gui::clBlack;
-        c.TextOut(w / 2 - 40, y0 + 30, "Length = " + SigFig3Dec3(Shown(total, Factor_L)) + " " + Unit_L.str());
-    }
     c.Brush.Clear = false;
 }

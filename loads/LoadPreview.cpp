@@ -7,6 +7,7 @@
 #include "LoadData.h"
 #include "Picture.h"
 #include "SigFig.h"
+#include "TextPlace.h"
 
 namespace {
 
@@ -18,9 +19,10 @@ void Polyline(gui::Canvas& c, std::initializer_list<std::pair<int, int>> pts) {
     for (auto p = pts.begin() + 1; p != pts.end(); ++p) c.LineTo(p->first, p->second);
 }
 
-void Text(gui::Canvas& c, gui::Color colour, int x, int y, const std::string& s) {
+// A value where nothing drawn crosses it, above `bottom`.
+void Value(gui::Canvas& c, gui::Color colour, int x, int y, const std::string& s, int dir, int bottom = INT_MAX) {
     c.TextFont.Colour = colour;
-    c.TextOut(x, y, s);
+    PlaceText(c, x, y, s, dir, bottom);
 }
 
 std::string FactorSuffix(float factor) { return factor != 1.0f ? " x " + SigFig3Dec3(factor) : ""; }
@@ -90,8 +92,10 @@ void DrawPointLoads(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL,
         Line(c, xp, tip, xp - 5, barb);
         Line(c, xp, tip, xp + 5, barb);
         Line(c, xp, tip, xp, tail);
-        Text(c, gui::clYellow, xp - 12, 19, SigFig3Dec3(p.p / Factor_PL) + FactorSuffix(p.factor));
     }
+    for (const PointLoad& p : loads)
+        Value(c, gui::clYellow, FloatToInt((xR - xL) * (long double)p.d / L + xL) - 12, 19,
+              SigFig3Dec3(p.p / Factor_PL) + FactorSuffix(p.factor), -1);
 }
 
 // Own rates at the ends of each applied UDL, and the stacked rates above them.
@@ -101,17 +105,18 @@ void DrawOutlineValues(gui::Canvas& c, const UDLOutlineCase& o, int xL, int xR, 
         float r1 = o[i][1][OutlineRate], r2 = o[i][2][OutlineRate];
         int x1p = pixel(o[i][1][OutlineX]), x2p = pixel(o[i][2][OutlineX]);
         if (r1 != 0.0f) {
-            Text(c, gui::clRed, x1p + 3, 36, SigFig4Dec3(r1 / Factor_R) + FactorSuffix(o[i][1][OutlineFactor]));
+            Value(c, gui::clRed, x1p + 3, 36, SigFig4Dec3(r1 / Factor_R) + FactorSuffix(o[i][1][OutlineFactor]), -1);
         }
         if (r2 != 0.0f && r2 != r1) {
             std::string suffix = FactorSuffix(o[i][2][OutlineFactor]);
-            Text(c, gui::clRed, x2p - (suffix.empty() ? 32 : 66), 36, SigFig4Dec3(r2 / Factor_R) + suffix);
+            Value(c, gui::clRed, x2p - (suffix.empty() ? 32 : 66), 36, SigFig4Dec3(r2 / Factor_R) + suffix, -1);
         }
         const int px[] = {0, x1p, x2p};
         for (int end = 1; end <= 2; ++end) {
             float stacked = o[i][end][OutlineStacked];
             if (stacked != 0.0f && stacked != o[i][end][OutlineRate])
-                Text(c, gui::clWhite, px[end] - 12, 3, std::string("(").append(SigFig3Dec3(stacked / Factor_R)).append(")"));
+                Value(c, gui::clWhite, px[end] - 12, 3,
+                      std::string("(").append(SigFig3Dec3(stacked / Factor_R)).append(")"), 1);
         }
     }
 }
@@ -203,15 +208,15 @@ void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
     }
     DrawSupport(c, right, pixel(pos[25]), y0, pos[25], scale, false);
 
-    c.TextFont.Colour = gui::clWhite;
-    if (present(LHC)) c.TextOut((pixel(pos[0])) / 2 - 22, y0 + 5, LengthText(pos[0]));
+    if (present(LHC)) Value(c, gui::clWhite, (pixel(pos[0])) / 2 - 22, y0 + 5, LengthText(pos[0]), 1, H);
     for (int r = 1; r <= NumSpans; ++r)
         if (SigFig3Dec3(len[r] / Factor_L) != "0.00")
-            c.TextOut(pixel(pos[r] - len[r] / 2.0L) - 22, y0 + 5, LengthText(len[r]));
+            Value(c, gui::clWhite, pixel(pos[r] - len[r] / 2.0L) - 22, y0 + 5, LengthText(len[r]), 1, H);
     if (present(RHC)) {
         float rhc = float(BeamGeometryTable[RHC][GLength]);
         if (SigFig3Dec3(rhc / Factor_L) != "0.00")
-            c.TextOut(FloatToInt((rhc / 2.0L + pos[25]) * scale + 25) - 12, y0 + 5, LengthText(rhc));
+            Value(c, gui::clWhite, FloatToInt((rhc / 2.0L + pos[25]) * scale + 25) - 12, y0 + 5, LengthText(rhc), 1,
+                  H);
     }
 }
 
@@ -237,13 +242,17 @@ void TLoadDataFrm::RedrawPreview() {
 
 void TLoadDataFrm::DrawBeamPreview() {
     if (BeamLength == 0) return;
-    DrawBeamPreviewOn(Image_Beam.GetCanvas(), Image_Beam.Width(), Image_Beam.Height());
     float L = float(BeamLength);
+    gui::Canvas& c = Image_Beam.GetCanvas();
     if (L > 1.0f) {
         lbl_Length.SetVisible(true);
         lbl_Length.SetTop(Image_Beam.Top() + Image_Beam.Height() / 2 + 25 + 22);
         lbl_Length.SetCaption("Length = " + SigFig3Dec3(L / Factor_L) + " " + Unit_L.str());
+        // The label's text stands over the picture: the lengths keep clear of it.
+        const int left = lbl_Length.Left() - Image_Beam.Left(), top = lbl_Length.Top() - Image_Beam.Top();
+        c.Block({left, top, left + c.TextWidth(lbl_Length.Caption()), top + lbl_Length.Height()});
     } else {
         lbl_Length.SetVisible(false);
     }
+    DrawBeamPreviewOn(c, Image_Beam.Width(), Image_Beam.Height());
 }

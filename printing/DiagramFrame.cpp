@@ -160,6 +160,13 @@ void DiagramPage::Text(int x, int y, const std::string& text, int size) {
     c_.TextOut(x, y, text);
 }
 
+void DiagramPage::Value(int x, int y, const std::string& text, int dir) { Values(x, y, {{0, text}}, dir); }
+
+void DiagramPage::Values(int x, int y, const std::vector<LabelLine>& lines, int dir) {
+    c_.TextFont.Size = 8;
+    PlaceLines(c_, x, Rows(c_, y, dir, lines), lines);
+}
+
 void DiagramPage::Begin() {
     PrintPageHeader(device_);
     c_.TextFont.Name = "Arial";
@@ -235,11 +242,16 @@ void DiagramPage::MemberLengths() {
     const int y = g_.YB + g_.MmY(2.5);
     auto text = [&](int m, double centre, double shiftMm, bool always) {
         const std::string number = SigFig3Dec3(MemberLengthLabel[m] / Factor_L);
-        if (always || number != "0.00") Text(FloatToInt(g_.XL + centre * k) - g_.MmX(shiftMm), y, number + " " + Unit_L.str());
+        if (always || number != "0.00")
+            Value(FloatToInt(g_.XL + centre * k) - g_.MmX(shiftMm), y, number + " " + Unit_L.str(), 1);
     };
     if (BeamGeometryTable[LHC][GPresent] == 1.0) text(LHC, MemberLengthLabel[LHC] / 2, 6, true);
     for (int s = 1; s <= NumSpans; ++s) text(s, g_.P[s] - MemberLengthLabel[s] / 2, 6, false);
     if (BeamGeometryTable[RHC][GPresent] == 1.0) text(RHC, g_.P[25] + MemberLengthLabel[RHC] / 2, 4, false);
+}
+
+void DiagramPage::Reaction(int support, const std::string& text, double belowMm) {
+    Value(g_.X(g_.P[support - 1]) - g_.MmX(5), g_.YB + g_.MmY(belowMm), text + " " + Unit_Sh.str(), 1);
 }
 
 void DiagramPage::Arrows(const PageLoads& loads) {
@@ -309,6 +321,8 @@ void DiagramPage::ScaleRules(int loadcase) {
         std::vector<RuleLabel> labels = {{ymin - gap, SigFig3Dec3(vmin * factor), false},
                                          {ymax - gap, SigFig3Dec3(vmax * factor), false}};
         if (b != Band::Deflection) labels.push_back({zero - g_.MmY(3), "0.0", true});
-        for (const RuleLabel& l : Spread(labels, g_.MmY(3))) Text(textX, l.y, l.text);
+        // A wide value ends short of the ticks rather than run into them.
+        for (const RuleLabel& l : Spread(labels, g_.MmY(3)))
+            Text(std::min(textX, tick - g_.MmX(0.5) - c_.TextWidth(l.text)), l.y, l.text);
     }
 }

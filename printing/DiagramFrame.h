@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 #include "Bounded.h"
+#include "TextPlace.h"
 
 class PrintDevice;
 namespace gui { class Canvas; }
@@ -59,14 +60,21 @@ public:
     const DiagramGrid& Grid() const { return g_; }
     gui::Canvas& Canvas() { return c_; }
     void Text(int x, int y, const std::string& text, int size = 8);
+    // A value of size 8 where nothing drawn crosses it (PlaceText): at (x, y),
+    // else moved clear, preferably in the direction dir (-1 up, +1 down);
+    // Values moves the lines of one label together.
+    void Value(int x, int y, const std::string& text, int dir);
+    void Values(int x, int y, const std::vector<LabelLine>& lines, int dir);
 
     // Header, title, the shared scales, font size 8, beam axis.
     void Begin();
     void Support(int kind, SupportPlace place, int x);
     void LoadProfile(const PageLoads& loads);
     void SelfWeight();
-    void MemberLengths();
     void Arrows(const PageLoads& loads);
+    // Labels last, after every stroke: member lengths, then reactions.
+    void MemberLengths();
+    void Reaction(int support, const std::string& text, double belowMm);
     void Captions();
     // One loadcase's curve; the envelope starts its deflection at point 1.
     void Curve(Band b, int loadcase, bool fromFirstPoint = false);

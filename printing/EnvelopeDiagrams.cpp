@@ -41,18 +41,16 @@ void PrintEnvelopeDiagrams(PrintDevice& device) {
     }
     page.LoadProfile(loads);
     if (loads.selfWeight) page.SelfWeight();
-    page.MemberLengths();
-    for (int s = 1; s <= NumSpans + 1; ++s) {
-        const int x = g.X(g.P[s - 1]) - g.MmX(5);
-        if (ReactionMaxPos[s] != 0)
-            page.Text(x, g.YB + g.MmY(6), SigFig3Dec3(ReactionMaxPos[s] * Factor_Sh) + " " + Unit_Sh.str());
-        if (ReactionMaxNeg[s] != 0)
-            page.Text(x, g.YB + g.MmY(10), SigFig3Dec3(ReactionMaxNeg[s] * Factor_Sh) + " " + Unit_Sh.str());
-    }
     page.Arrows(loads);
-    page.Captions();
     for (Band b : Bands)
         for (int c = 1; c <= NumLoadcases; ++c) page.Curve(b, c, b == Band::Deflection);
     page.ZeroLines();
     page.ScaleRules(0);
+    page.Captions();
+    // The values last, where no stroke or caption crosses them.
+    page.MemberLengths();
+    for (int s = 1; s <= NumSpans + 1; ++s)
+        if (ReactionMaxPos[s] != 0) page.Reaction(s, SigFig3Dec3(ReactionMaxPos[s] * Factor_Sh), 6);
+    for (int s = 1; s <= NumSpans + 1; ++s)
+        if (ReactionMaxNeg[s] != 0) page.Reaction(s, SigFig3Dec3(ReactionMaxNeg[s] * Factor_Sh), 10);
 }

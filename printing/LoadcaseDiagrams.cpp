@@ -35,24 +35,25 @@ void UdlTexts(DiagramPage& page, int c) {
         return SigFig4Dec3(own(row, end) / Factor_R) + Factored(o[row][end][OutlineFactor], " x ");
     };
     for (int row = 1; row <= 50; ++row)
-        if (own(row, 1) != 0) page.Text(g.X(o[row][1][OutlineX]) + g.MmX(0.5), y, rateText(row, 1));
+        if (own(row, 1) != 0) page.Value(g.X(o[row][1][OutlineX]) + g.MmX(0.5), y, rateText(row, 1), -1);
     const double secondShift = FactoredLoads == 1 ? 16 : 8;
     for (int row = 1; row <= 50; ++row)
         if (own(row, 2) != 0 && own(row, 2) != own(row, 1))
-            page.Text(g.X(o[row][2][OutlineX]) - g.MmX(secondShift), y, rateText(row, 2));
+            page.Value(g.X(o[row][2][OutlineX]) - g.MmX(secondShift), y, rateText(row, 2), -1);
     for (int end = 1; end <= 2; ++end)
         for (int row = 1; row <= 50; ++row)
             if (stacked(row, end) != 0 && stacked(row, end) != own(row, end))
-                page.Text(g.X(o[row][end][OutlineX]) - g.MmX(5), stackedY,
-                          Bracketed(SigFig4Dec3(stacked(row, end) / Factor_R)));
+                page.Value(g.X(o[row][end][OutlineX]) - g.MmX(5), stackedY,
+                           Bracketed(SigFig4Dec3(stacked(row, end) / Factor_R)), -1);
 }
 
 void PointTexts(DiagramPage& page, const PageLoads& loads) {
     const DiagramGrid& g = page.Grid();
     for (const PointEntry& p : loads.points) {
         const int x = FloatToInt(g.XL + (g.XR - g.XL) * p.dist / BeamLength) - g.MmX(5);
-        page.Text(x, g.YB - g.MmY(18), SigFig4Dec3(p.load / Factor_PL) + " " + Unit_PL.str());
-        if (FactoredLoads == 1) page.Text(x, g.YB - g.MmY(15), "x " + SigFig3Dec3(p.factor));
+        std::vector<LabelLine> lines = {{0, SigFig4Dec3(p.load / Factor_PL) + " " + Unit_PL.str()}};
+        if (FactoredLoads == 1) lines.push_back({g.MmY(3), "x " + SigFig3Dec3(p.factor)});
+        page.Values(x, g.YB - g.MmY(18), lines, -1);
     }
 }
 
@@ -64,11 +65,15 @@ void Peak(DiagramPage& page, Band b, int x, double field, double factor, int dig
     const double v = field * factor;
     if (suppressZero && v >= -0.001 && v <= 0.001) return;
     int y;
-    if (b == Band::Moment && BMConvention == -1)
+    bool over;  // the text stands over its point of the curve
+    if (b == Band::Moment && BMConvention == -1) {
         y = g.YM + FloatToInt(field * ScaleMoment) + g.MmY(v <= 0 ? -5 : 3);
-    else
+        over = v <= 0;
+    } else {
         y = g.Y(b, field) + g.MmY(v <= 0 ? below : -above);
-    page.Text(x, y, digits == 4 ? SigFig4Dec3(v) : SigFig3Dec3(v));
+        over = v > 0;
+    }
+    page.Value(x, y, digits == 4 ? SigFig4Dec3(v) : SigFig3Dec3(v), over ? -1 : 1);
 }
 
 void PeakTexts(DiagramPage& page, int c) {
@@ -120,19 +125,18 @@ void PrintCasePage(PrintDevice& device, int c) {
     PageLoads loads;
     for (int slot = 1; slot <= 50; ++slot) loads.Take(c, slot, true);
     page.LoadProfile(loads);
-    UdlTexts(page, c);
     if (LoadTable[c][SelfWeightSlot][LApplied] == 1.0f) page.SelfWeight();
-    page.MemberLengths();
-    for (int s = 1; s <= NumSpans + 1; ++s)
-        page.Text(g.X(g.P[s - 1]) - g.MmX(5), g.YB + g.MmY(6),
-                  SigFig3Dec3(CaseReaction[c][s] * Factor_Sh) + " " + Unit_Sh.str());
     page.Arrows(loads);
-    PointTexts(page, loads);
-    page.Captions();
     for (Band b : Bands) page.Curve(b, c);
-    PeakTexts(page, c);
     page.ZeroLines();
     page.ScaleRules(c);
+    page.Captions();
+    // The values last, where no stroke or caption crosses them.
+    UdlTexts(page, c);
+    PointTexts(page, loads);
+    page.MemberLengths();
+    for (int s = 1; s <= NumSpans + 1; ++s) page.Reaction(s, SigFig3Dec3(CaseReaction[c][s] * Factor_Sh), 6);
+    PeakTexts(page, c);
 }
 
 }  // namespace

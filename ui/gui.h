@@ -15,9 +15,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
+class QPaintDevice;
 class QWidget;
 
 namespace gui {
@@ -59,6 +61,34 @@ struct CanvasOp {
     Font TextFont;
 };
 
+// What a canvas has drawn since each area was last filled: strokes with
+// their pen widths and the boxes of texts, so that a label can be put where
+// nothing crosses it.
+class Drawn {
+public:
+    void Stroke(int x1, int y1, int x2, int y2, int width);
+    void Box(const Rect& r);
+    void Forget(const Rect& r);  // painted over: what touches r is gone
+    void ForgetAll();
+    bool Free(const Rect& r) const;
+
+private:
+    struct Item {
+        int x1, y1, x2, y2;
+        int half;  // half the pen width; -1 for a box
+        bool gone = false;
+        Rect Bounds() const;
+        bool Crosses(const Rect& r) const;
+    };
+    void Add(const Item& item);
+    template <class F>
+    void EachCell(const Rect& r, F f) const;
+    std::vector<Item> items_;
+    std::unordered_map<int64_t, std::vector<int>> cells_;  // items by square of the page
+    std::vector<int>* last_ = nullptr;                     // the square filed into last
+    int64_t lastCell_ = 0;
+};
+
 class Canvas {
 public:
     struct {
@@ -71,12 +101,23 @@ public:
     } Brush;
     Font TextFont{"MS Sans Serif", 8, 0, clBlack, false};
 
+    Canvas() = default;
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
     virtual ~Canvas() = default;
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     void TextOut(int x, int y, const std::string& text);  // x, y: top-left of the text
     void FillRect(const Rect& r);                         // brush colour, right/bottom excluded
     int TextWidth(const std::string& text) const;
+    // What the text drawn at (x, y) covers: its advance across, and down from
+    // the top of its capitals to its descent.
+    Rect TextBox(int x, int y, const std::string& text) const;
+    // True when no stroke or text drawn since r was last filled crosses r.
+    bool Free(const Rect& r) const { return drawn_.Free(r); }
+    // Counts r as drawn over: a control that stands over the picture there.
+    void Block(const Rect& r) { drawn_.Box(r); }
+    void NewPage() { drawn_.ForgetAll(); }  // a printer's next page starts empty
 
     void StartLog() { logging_ = true; log_.clear(); }
     void StopLog() { logging_ = false; }
@@ -86,25 +127,31 @@ protected:
     virtual void DoLine(int x1, int y1, int x2, int y2) = 0;
     virtual void DoText(int x, int y, const std::string& text) = 0;
     virtual void DoFill(const Rect& r) = 0;
-    // Text width on this canvas's device; the screen's unless overridden.
-    virtual int DoTextWidth(const std::string& text) const;
+    // The device that texts are measured on; nullptr for the screen.
+    virtual const QPaintDevice* TextDevice() const { return nullptr; }
 
 private:
     void Record(const char* op, int x, int y, int x2, int y2, const std::string& text);
     int penX_ = 0, penY_ = 0;
     bool logging_ = false;
     std::vector<CanvasOp> log_;
+    Drawn drawn_;
 };
 
-// A canvas that draws nowhere and logs everything (logging starts on).
+// A canvas that draws nowhere and logs everything (logging starts on); it
+// measures texts as a device of `dpi` dots per inch would (0: the screen).
 class RecordingCanvas : public Canvas {
 public:
-    RecordingCanvas() { StartLog(); }
+    explicit RecordingCanvas(int dpi = 0);
 
 protected:
     void DoLine(int, int, int, int) override {}
     void DoText(int, int, const std::string&) override {}
     void DoFill(const Rect&) override {}
+    const QPaintDevice* TextDevice() const override { return device_.get(); }
+
+private:
+    std::shared_ptr<QPaintDevice> device_;
 };
 
 // ---- Application -------------------------------------------------------------

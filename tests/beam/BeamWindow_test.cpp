@@ -179,7 +179,7 @@ TEST(BeamWindow, ResetEmptiesTheWindow) {
     EXPECT_EQ(w.Image_Beam.PixelAt(100, 30), gui::clGray);
 }
 
-// The sketch: supports, length labels and the total, in white on grey.
+// The sketch: supports, the total and the length labels, in white on grey.
 TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     Fresh();
     TBeamFrm& w = Window();
@@ -202,7 +202,7 @@ TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     }
     EXPECT_EQ(triangles, 2);  // the left end after the LHC, and support 1
     EXPECT_EQ(walls, 1);
-    EXPECT_EQ(texts, (std::vector<std::string>{"2.00 m", "4.00 m", "4.00 m", "Length = 10.00 m"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Length = 10.00 m", "2.00 m", "4.00 m", "4.00 m"}));
     EXPECT_EQ(w.Image_Beam.PixelAt(25 + 300, 30), gui::clWhite);
 
     // A zero cantilever is no cantilever and has no label.
@@ -212,7 +212,7 @@ TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     texts.clear();
     for (const gui::CanvasOp& op : c.Log())
         if (op.Op == "TextOut") texts.push_back(op.Text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"4.00 m", "4.00 m", "Length = 8.00 m"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Length = 8.00 m", "4.00 m", "4.00 m"}));
 }
 
 }  // namespace

@@ -2,15 +2,21 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 #include "Func_FloatToInt.h"
 #include "Global.h"
+#include "Index.h"
+#include "LoadPreview.h"
 #include "PrintPages.h"
 #include "PrintTest.h"
 #include "ResultDiagrams.h"
 #include "ResultTexts.h"
 #include "RunError.h"
+#include "UDLOutline.h"
+#include "UnitSettings.h"
 #include "app/ResultsBeam.h"
 
 using namespace print_test;
@@ -218,6 +224,108 @@ TEST_F(DiagramPages, EnvelopeOfTheLargestBeamHoldsEveryLoad) {
                             [](const Segment& s) { return s.X1 == s.X2 && s.Y1 == YB - 24 && s.Y2 == YB - 236; }),
               625);
     EXPECT_TRUE(p.Has("DEFLECTION ENVELOPE"));
+}
+
+// The numbers of a drawing that a stroke or another text crosses, with the
+// texts measured at `dpi`; the first `skip` texts (a page header) are left out.
+std::vector<std::string> CrossedNumbers(const std::vector<gui::CanvasOp>& ops, int dpi, size_t skip = 0) {
+    gui::RecordingCanvas measure(dpi);
+    gui::Drawn strokes;
+    std::vector<std::pair<gui::Rect, std::string>> texts;
+    for (const gui::CanvasOp& op : ops) {
+        if (op.Op == "LineTo") strokes.Stroke(op.X, op.Y, op.X2, op.Y2, op.PenWidth);
+        if (op.Op != "TextOut") continue;
+        measure.TextFont = op.TextFont;
+        texts.push_back({measure.TextBox(op.X, op.Y, op.Text), op.Text});
+    }
+    std::vector<std::string> crossed;
+    for (size_t i = skip; i < texts.size(); ++i) {
+        const auto& [a, text] = texts[i];
+        if (!std::strchr("0123456789-(.", text[0])) continue;
+        bool hit = !strokes.Free(a);
+        for (const auto& [b, other] : texts)  // the same label drawn again is no other
+            hit = hit || ((other != text || b.Left != a.Left || b.Top != a.Top) && a.Left < b.Right &&
+                          b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom);
+        if (hit) crossed.push_back(text);
+    }
+    return crossed;
+}
+
+// On the main window, in the loads window's preview and on the printed pages
+// no number is crossed: not by the hatch of a fixed end, a support under a
+// short cantilever, a post, arrows, curves, nor by the lengths, reactions and
+// values of 25 narrow spans or close loads.
+TEST_F(DiagramPages, NoNumberIsCrossed) {
+    const std::pair<const char*, std::function<void()>> beams[] = {
+        {"fixed ends", [] {
+             SetBeam({5000});
+             Udl(1, 0, 25, 25, 5000, 1.0, {1});
+             Point(2, 1500, 20000, 1.0, {2});
+             SupportTypes[0] = SupportTypes[25] = SupportFixed;
+         }},
+        {"cantilevers, close loads", [] {
+             SetBeam({6000, 3000, 6000, 3000}, 1200, 800);
+             Udl(1, 0, 12, 12, 7200, 1.0, {1});
+             Udl(2, 7200, 20, 5, 3000, 1.0, {1, 2});
+             Point(3, 3700, 30000, 1.0, {1});
+             Point(4, 4200, 15000, 1.0, {1});
+             Point(5, 18800, -5000, 1.0, {2});
+             Point(6, 19000, 8000, 1.0, {2});
+         }},
+        {"25 spans", [] {
+             SetBeam(std::vector<double>(25, 3000), 1000, 1000);
+             Udl(1, 0, 10, 10, 77000, 1.0, {1, 2});
+             Point(2, 40000, 30000, 1.0, {2});
+             SupportTypes[25] = SupportFixed;
+         }},
+        {"imperial, every kind", [] {
+             SetBeam({6096, 3048, 6096, 3048, 4000, 2000});
+             SupportTypes[1] = 3;
+             SupportTypes[2] = 4;
+             SupportTypes[3] = 5;
+             SupportTypes[25] = 3;
+             Udl(1, 0, 10, 10, 24288, 1.0, {1});
+             Unit_L = "ft";
+             Factor_L = 304.8f;
+             Unit_Sh = "Kips";
+             Factor_Sh = 0.000224809f;
+             Unit_Mom = "lbf-ft";
+             Factor_Mom = 0.000737562f;
+         }},
+    };
+    for (const auto& [name, set] : beams) {
+        SCOPED_TRACE(name);
+        set();
+        FinishLoads();
+        ASSERT_EQ(Analyse(), std::vector<std::string>{});
+        for (int row = 1; row < SelfWeightSlot; ++row) {
+            LoadRows[row] = LoadTable[1][row];
+            for (int lc = 1; lc <= MaxLoadcases; ++lc) ApplyFlags[lc][row] = LoadTable[lc][row][LApplied];
+        }
+        for (int lc = 1; lc <= NumLoadcases; ++lc) AcceptedUDLOutline[lc] = UDLOutline[lc] = UDLOutlineOf(lc);
+        gui::Canvas& screen = IndexFrm->Image1.GetCanvas();
+        for (int lc = 0; lc <= NumLoadcases; ++lc) {
+            screen.StartLog();
+            IndexFrm->ShownCase = lc;
+            IndexFrm->DrawPicture();
+            screen.StopLog();
+            EXPECT_EQ(CrossedNumbers(screen.Log(), 0), std::vector<std::string>{}) << "main window, loadcase " << lc;
+            gui::RecordingCanvas preview;
+            DrawLoadsPreviewOn(preview, 743, 145, lc == 0 ? 1 : lc);
+            DrawBeamPreviewOn(preview, 743, 145);
+            EXPECT_EQ(CrossedNumbers(preview.Log(), 0), std::vector<std::string>{}) << "preview, loadcase " << lc;
+        }
+        LogDevice d(300, 300);
+        d.BeginDoc();
+        PrintEnvelopeDiagrams();
+        d.NewPage();
+        PrintLoadcaseDiagrams();
+        for (const Page& p : d.Pages()) EXPECT_EQ(CrossedNumbers(p.ops, 300, 10), std::vector<std::string>{});
+    }
+    ApplyDefaultUnits();
+    LoadRows.Fill({});
+    ApplyFlags.Fill({});
+    UDLOutline.Fill({});
 }
 
 TEST_F(DiagramPages, NothingWithoutDeflection) {

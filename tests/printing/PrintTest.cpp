@@ -32,7 +32,7 @@ std::optional<DrawnText> Page::Find(const std::string& text) const {
     return std::nullopt;
 }
 
-LogDevice::LogDevice(int dpiX, int dpiY) : dpiX_(dpiX), dpiY_(dpiY) {
+LogDevice::LogDevice(int dpiX, int dpiY) : canvas_(dpiY), dpiX_(dpiX), dpiY_(dpiY) {
     SetPrintDevice(this);
     gui::SetClock([] { return std::pair<std::string, std::string>{"07/12/2026", "14:05:09"}; });
 }
@@ -41,6 +41,7 @@ LogDevice::~LogDevice() { SetPrintDevice(nullptr); }
 
 void LogDevice::BeginDoc() {
     canvas_.StartLog();
+    canvas_.NewPage();
     starts_ = {0};
     page_ = 1;
     open_ = true;
@@ -49,6 +50,7 @@ void LogDevice::BeginDoc() {
 
 void LogDevice::NewPage() {
     starts_.push_back(canvas_.Log().size());
+    canvas_.NewPage();
     ++page_;
 }
 

@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include "Func_FloatToInt.h"
 #include "QtCommon.h"
 
 namespace gui {
@@ -21,6 +22,7 @@ void Canvas::MoveTo(int x, int y) {
 void Canvas::LineTo(int x, int y) {
     Record("LineTo", penX_, penY_, x, y, "");
     DoLine(penX_, penY_, x, y);
+    drawn_.Stroke(penX_, penY_, x, y, Pen.Width);
     penX_ = x;
     penY_ = y;
 }
@@ -28,6 +30,7 @@ void Canvas::LineTo(int x, int y) {
 void Canvas::TextOut(int x, int y, const std::string& text) {
     Record("TextOut", x, y, 0, 0, text);
     DoText(x, y, text);
+    drawn_.Box(TextBox(x, y, text));
     penX_ = x + TextWidth(text);
     penY_ = y;
 }
@@ -35,11 +38,32 @@ void Canvas::TextOut(int x, int y, const std::string& text) {
 void Canvas::FillRect(const Rect& r) {
     Record("FillRect", r.Left, r.Top, r.Right, r.Bottom, "");
     DoFill(r);
+    drawn_.Forget(r);
 }
 
-int Canvas::TextWidth(const std::string& text) const { return DoTextWidth(text); }
-int Canvas::DoTextWidth(const std::string& text) const {
-    return QFontMetrics(qt::ToQFont(TextFont)).horizontalAdvance(qt::Q(text));
+namespace {
+QFontMetrics Metrics(const Font& f, const QPaintDevice* device) {
+    return device ? QFontMetrics(qt::ToQFont(f), device) : QFontMetrics(qt::ToQFont(f));
+}
+}  // namespace
+
+int Canvas::TextWidth(const std::string& text) const {
+    return Metrics(TextFont, TextDevice()).horizontalAdvance(qt::Q(text));
+}
+
+Rect Canvas::TextBox(int x, int y, const std::string& text) const {
+    const QFontMetrics m = Metrics(TextFont, TextDevice());
+    return {x, y + m.ascent() - FloatToInt(m.capHeight()), x + m.horizontalAdvance(qt::Q(text)), y + m.height()};
+}
+
+RecordingCanvas::RecordingCanvas(int dpi) {
+    if (dpi > 0) {
+        auto image = std::make_shared<QImage>(1, 1, QImage::Format_RGB32);
+        image->setDotsPerMeterX(FloatToInt(dpi / 0.0254));
+        image->setDotsPerMeterY(FloatToInt(dpi / 0.0254));
+        device_ = image;
+    }
+    StartLog();
 }
 
 // ---- Image: a picture drawn off screen and painted into its window ------------------

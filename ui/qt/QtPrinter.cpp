@@ -36,9 +36,7 @@ protected:
     void DoFill(const Rect& r) override {
         painter.fillRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)), qt::QC(Brush.Colour));
     }
-    int DoTextWidth(const std::string& text) const override {
-        return QFontMetrics(qt::ToQFont(TextFont), device).horizontalAdvance(qt::Q(text));
-    }
+    const QPaintDevice* TextDevice() const override { return device; }
 };
 
 }  // namespace
@@ -101,6 +99,7 @@ void Printer::BeginDoc(const std::string& title) {
     c.Brush = decltype(c.Brush){};
     c.TextFont = Font{};
     c.device = device.get();
+    c.NewPage();
     if (!c.painter.begin(device.get())) throw RunError("Printer selected is not valid");
     impl_->device = std::move(device);
     impl_->pdf = pdf;
@@ -110,6 +109,7 @@ void Printer::BeginDoc(const std::string& title) {
 void Printer::NewPage() {
     if (!Printing()) throw RunError("Printer is not currently printing");
     impl_->device->newPage();
+    impl_->canvas.NewPage();
     ++impl_->page;
 }
 
