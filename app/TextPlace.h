@@ -11,28 +11,18 @@ struct LabelLine {
     std::string text;
 };
 
-// Draws the label in the canvas's font at the first of the tops (its y, at
-// x) where nothing drawn crosses it; else the same moved a little over half
-// its width to the right, then to the left; else all that in a size one,
-// then two points smaller. Where no place is free it goes at the first top
-// in the smallest size. A label never starts left of the canvas, and is
-// drawn without a background. The font size is left as it was.
-void PlaceLines(gui::Canvas& c, int x, const std::vector<int>& tops, const std::vector<LabelLine>& lines);
+// Draws the label in the canvas's font with its top-left at (x, y) when
+// nothing drawn crosses it there. Else it moves in steps of a quarter of its
+// height up to four label heights in the direction dir (-1 up, +1 down), so
+// that a label meeting another moves just clear of it, into a row of its
+// own; else as far the other way, without passing over anything. Else all
+// that a little over half its width to the right, then to the left; else in
+// a size one, then two points smaller. Where no place is free it goes at
+// (x, y) in the smallest size. A label never starts left of the canvas or
+// above it, nor reaches below `bottom`; it is drawn without a background,
+// and the font size is left as it was.
+void PlaceLines(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines, int dir, int bottom = INT_MAX);
 
-// How many label heights a label may move up or down.
-constexpr int LabelReach = 4;
-
-// Tops of a label at y, then in steps of a quarter of its height in the
-// direction dir (-1 up, +1 down), then the other way, each up to `reach`
-// label heights away; tops above the canvas or reaching below `bottom` are
-// left out. A label that meets another thus moves just clear of it, into a
-// row of its own.
-std::vector<int> Rows(const gui::Canvas& c, int y, int dir, const std::vector<LabelLine>& lines,
-                      int reach = LabelReach, int bottom = INT_MAX);
-
-// One line at (x, y), or moved clear of what is in its way, preferably in
-// the direction dir.
 inline void PlaceText(gui::Canvas& c, int x, int y, const std::string& text, int dir, int bottom = INT_MAX) {
-    const std::vector<LabelLine> lines = {{0, text}};
-    PlaceLines(c, x, Rows(c, y, dir, lines, LabelReach, bottom), lines);
+    PlaceLines(c, x, y, {{0, text}}, dir, bottom);
 }

@@ -164,7 +164,7 @@ void DiagramPage::Value(int x, int y, const std::string& text, int dir) { Values
 
 void DiagramPage::Values(int x, int y, const std::vector<LabelLine>& lines, int dir) {
     c_.TextFont.Size = 8;
-    PlaceLines(c_, x, Rows(c_, y, dir, lines), lines);
+    PlaceLines(c_, x, y, lines, dir);
 }
 
 void DiagramPage::Begin() {
