@@ -5,8 +5,10 @@
 #include "BeamFileCheck.h"
 #include "BeamFileFields.h"
 #include "BinFile.h"
+#include "Equilibrium.h"
 #include "FileFault.h"
 #include "Global.h"
+#include "LoadOutline.h"
 #include "ResultTexts.h"
 #include "RunError.h"
 #include "SigFig.h"
@@ -53,8 +55,13 @@ void WriteBeamDataFile(BinFile& f) {
 }
 
 void SaveBeamDataFile(const std::string& name) {
+    // Nothing is written that Open would refuse.
+    const BeamFileImage image{BeamFileLayout::V4, BeamDataFileBytes()};
+    CheckBeamImage(image);
+    if (ResultsReady == 1)
+        if (const std::string fault = StoredResultsFault(); !fault.empty()) throw RunError(fault);
     BinFile f(name, BinFile::Mode::Create);
-    WriteBeamDataFile(f);
+    f.Write(image.Bytes.data(), image.Bytes.size());
     f.Close();
 }
 
@@ -142,19 +149,23 @@ BeamFileImage LoadBeamFile(const std::string& name) {
                            " bytes it is not an old-layout file either (those are " +
                            std::to_string(OldBeamFileBytes) + " bytes long)");
         }
-        FieldUndo undo;
-        try {
-            ReadLayout(image, &undo);
-            CheckBeamTables(image.Layout);
-        } catch (...) {
-            undo.Undo();
-            throw;
-        }
-        undo.Undo();
+        CheckBeamImage(image);
         return image;
     } catch (const RunError& e) {
         throw RunError("Cannot open \"" + name + "\": " + FileFault(e.what()) + ".");
     }
+}
+
+void CheckBeamImage(const BeamFileImage& image) {
+    FieldUndo undo;
+    try {
+        ReadLayout(image, &undo);
+        CheckBeamTables(image.Layout);
+    } catch (...) {
+        undo.Undo();
+        throw;
+    }
+    undo.Undo();
 }
 
 void ReadBeamFile(const BeamFileImage& image) { ReadLayout(image, nullptr); }
@@ -188,7 +199,8 @@ void CheckBeamFileOld(const std::vector<uint8_t>& bytes) {
 
 namespace {
 
-int32_t OldEndKind(int32_t kind) { return kind == 1 ? SupportFixed : kind == -1 ? SupportSimple : kind; }
+// The old layout's support kinds: 1 fixed, -1 simple; others as they are.
+int32_t OldSupportKind(int32_t kind) { return kind == 1 ? SupportFixed : kind == -1 ? SupportSimple : kind; }
 
 void RebuildUniformSectionText() {
     const auto& span = BeamGeometryTable[1];
@@ -212,9 +224,18 @@ void ReadBeamFileOld(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
     r.Keep(SelfWeightScope);
     r.Keep(Material);
     r.Keep(UniformSectionText);
-    SupportTypes[0] = OldEndKind(ends.Left);
-    SupportTypes[25] = OldEndKind(ends.Right);
+    r.Keep(BeamGeometryTable);
+    r.Keep(AcceptedUDLOutline);
+    SupportTypes[0] = OldSupportKind(ends.Left);
+    SupportTypes[25] = OldSupportKind(ends.Right);
     for (int k = 1; k <= 9; ++k) SupportTypes[k] = SupportSimple;
+    SupportTypes[10] = OldSupportKind(SupportTypes[10]);
+    // What the file does not hold is as a new beam has it.
+    for (int k = 11; k <= 24; ++k) SupportTypes[k] = SupportNone;
+    for (int m = 11; m <= RHC + 1; ++m)
+        if (m != RHC)
+            for (int col = GPresent; col <= 6; ++col) BeamGeometryTable[m][col] = 0;
+    for (int lc = 1; lc <= MaxLoadcases; ++lc) AcceptedUDLOutline[lc] = UDLOutlineOfLoads(LoadTable[lc]);
     SpanDescription[RHC] = SpanDescription[11];
     IsFileFactored();
     SelfWeightScope = -1;

@@ -20,7 +20,7 @@ std::vector<uint8_t> BeamDataFileBytes();
 void WriteBeamDataFile(BinFile& f);
 // Writes the beam to the named file, which is replaced only once the whole
 // file is written: on any failure the old file stays as it was. Raises the
-// file's error.
+// file's error, or what Open would refuse the file for, writing nothing.
 void SaveBeamDataFile(const std::string& name);
 
 // Length the current layout takes for the counts held at the head of the
@@ -44,6 +44,9 @@ struct BeamFileImage {
 // The file read whole and checked, every table left as it was; raises one
 // RunError that names the file and what is wrong with it.
 BeamFileImage LoadBeamFile(const std::string& name);
+// Reads an image into the tables, checks them by the rules of the model and
+// puts every table back; raises what is wrong.
+void CheckBeamImage(const BeamFileImage& image);
 // Reads a loaded image into the model.
 void ReadBeamFile(const BeamFileImage& image);
 

@@ -1,8 +1,8 @@
 #include "BeamFileCheck.h"
-#include <cfloat>
-#include <cmath>
 #include <sstream>
 #include "BeamFile.h"
+#include "BeamRules.h"
+#include "LoadOutline.h"
 #include "Global.h"
 #include "ResultTexts.h"
 #include "RunError.h"
@@ -16,112 +16,6 @@ std::string Num(double v) {
     std::ostringstream s;
     s << v;
     return s.str();
-}
-
-std::string MemberName(int m) {
-    if (m == LHC) return "the left cantilever";
-    if (m == RHC) return "the right cantilever";
-    if (m == RHC + 1) return "the spare geometry row";
-    return "span " + std::to_string(m);
-}
-
-// Members the file holds: all rows of the current layout; rows 0 to 10 and
-// the right cantilever of the old one (the others keep a new beam's zeros).
-bool HeldRow(BeamFileLayout layout, int m) { return layout == BeamFileLayout::V4 || m <= 10 || m == RHC; }
-
-// A present member has a positive length, E and Ixx and no negative y or
-// area; an absent one has no length. Length, E and Ixx are what the beam
-// window can hold: a single in the unit it shows them in, not rounded to 0.
-// Returns the length it adds.
-double CheckMember(int m, bool mustExist, bool mayExist) {
-    const auto& row = BeamGeometryTable[m];
-    const double flag = row[GPresent];
-    const std::string name = MemberName(m);
-    if (flag != 0.0 && flag != 1.0) Refuse(name + " has the present flag " + Num(flag) + "; it must be 0 or 1");
-    if (flag == 0.0) {
-        if (mustExist) Refuse(name + " is marked absent");
-        if (row[GLength] != 0.0) Refuse(name + " is absent but has the length " + Num(row[GLength]) + " mm");
-        return 0;
-    }
-    if (!mayExist) Refuse(name + " is marked present beyond the last span");
-    const struct {
-        GeomCol col;
-        const char* what;
-        bool zeroAllowed;
-        const float* factor;
-    } values[] = {{GLength, "length", false, &Factor_L}, {GE, "E", false, &Factor_Sect_E},
-                  {GIxx, "Ixx", false, &Factor_Sect_I}, {GY, "extreme-fibre distance y", true, nullptr},
-                  {GArea, "area", true, nullptr}};
-    for (const auto& v : values) {
-        const double value = row[v.col];
-        if (value < 0 || (value == 0 && !v.zeroAllowed))
-            Refuse("the " + std::string(v.what) + " of " + name + " is " + Num(value) +
-                   (v.zeroAllowed ? "; it must not be less than 0" : "; it must be more than 0"));
-        if (!v.factor) continue;
-        const double shown = value / *v.factor;
-        if (shown > FLT_MAX || static_cast<float>(shown) == 0)
-            Refuse("the " + std::string(v.what) + " of " + name + " is " + Num(value) +
-                   ", beyond the values the beam window takes");
-    }
-    return row[GLength];
-}
-
-void CheckGeometry(BeamFileLayout layout) {
-    double sum = 0;
-    for (int m = LHC; m <= RHC + 1; ++m) {
-        if (!HeldRow(layout, m)) continue;
-        const bool span = m >= 1 && m <= NumSpans;
-        sum += CheckMember(m, span, span || m == LHC || m == RHC);
-    }
-    if (!(std::fabs(BeamLength - sum) <= 1e-9 * sum))
-        Refuse("the beam length " + Num(BeamLength) + " mm is not the sum of its member lengths, " + Num(sum) + " mm");
-}
-
-void CheckSupports(BeamFileLayout layout) {
-    auto code = [](int k) {
-        const int32_t c = SupportTypes[k];
-        if (c < SupportNone || c > 5)
-            Refuse("the support code at node " + std::to_string(k) + " is " + std::to_string(c) + "; it must be 0 to 5");
-        return c;
-    };
-    if (layout == BeamFileLayout::V4)
-        for (int k = 0; k <= 25; ++k) code(k);
-    for (int k : {0, 25})
-        if (code(k) == SupportNone)
-            Refuse(std::string("the beam has no support at its ") + (k == 0 ? "left" : "right") + " end");
-    for (int k = 1; k < NumSpans; ++k) {
-        const int32_t c = code(k);
-        if (c == SupportNone || c == SupportFixed)
-            Refuse("the support between spans " + std::to_string(k) + " and " + std::to_string(k + 1) + " has code " +
-                   std::to_string(c) + ", which only the ends may have or no support has");
-    }
-}
-
-// Kind and applied flag are exact values; a load lies on the beam; fields
-// 0 to 5 are those of loadcase 1 in every loadcase.
-void CheckLoads() {
-    const double reach = BeamLength * (1 + 1e-6);
-    for (int lc = 1; lc <= NumLoadcases; ++lc)
-        for (int slot = 1; slot <= LoadSlots; ++slot) {
-            const LoadRecord& r = LoadTable[lc][slot];
-            const std::string name = (slot == SelfWeightSlot ? std::string("the self-weight load")
-                                                              : "load row " + std::to_string(slot)) +
-                                     " of loadcase " + std::to_string(lc);
-            if (r[LKind] != 0 && r[LKind] != KindPoint && r[LKind] != KindUDL)
-                Refuse(name + " is of kind " + Num(r[LKind]) + "; it must be 1, -1 or 0");
-            if (r[LApplied] != 1 && r[LApplied] != 0 && r[LApplied] != -1)
-                Refuse(name + " has the applied flag " + Num(r[LApplied]) + "; it must be 1, 0 or -1");
-            for (int f = LKind; f <= LFactor; ++f)
-                if (r[f] != LoadTable[1][slot][f]) Refuse(name + " differs from the same row of loadcase 1");
-            if (r[LKind] == 0) continue;
-            if (r[LDist] < 0 || r[LDist] > reach) Refuse(name + " starts at " + Num(r[LDist]) + " mm, off the beam");
-            if (r[LFactor] < 0) Refuse(name + " has the load factor " + Num(r[LFactor]) + "; it must not be less than 0");
-            if (r[LKind] == KindUDL && (r[LCover] < 0 || r[LDist] + double(r[LCover]) > reach))
-                Refuse(name + " covers " + Num(r[LCover]) + " mm from " + Num(r[LDist]) + " mm, off the beam");
-        }
-    for (int lc = 1; lc <= NumLoadcases; ++lc)
-        if (LoadcaseActive[lc] != 0 && LoadcaseActive[lc] != 1)
-            Refuse("loadcase " + std::to_string(lc) + " has the active flag " + std::to_string(LoadcaseActive[lc]));
 }
 
 // The units every window converts with need a factor; the stress, area,
@@ -154,7 +48,6 @@ void CheckSwitches() {
         Refuse(what + " is " + std::to_string(v) + "; it must be " + list);
     };
     oneOf(ResultsReady, {0, 1}, "the results flag");
-    oneOf(SameForAllSpans, {1, -1}, "the one-section flag");
     oneOf(DisplayMode, {-1, 0, 1}, "the display mode");
     FileCount(LoadCaseShown, 1, MaxLoadcases, "the loadcase shown");
     FileCount(SpanNoStored, 0, RHC + 1, "the member chosen");
@@ -200,10 +93,14 @@ int FileLineCount(const std::string& line0, int max, const std::string& what) {
 
 void CheckBeamTables(BeamFileLayout layout) {
     CheckFactors(layout);  // the geometry is judged in the units they give
-    CheckGeometry(layout);
-    CheckSupports(layout);
-    CheckLoads();
+    if (const std::string fault = AnalysisInputFault(); !fault.empty()) Refuse(fault);
+    // The outline the main window labels the loads from is that of the loads.
+    for (int lc = 1; lc <= NumLoadcases; ++lc)
+        if (!(AcceptedUDLOutline[lc] == UDLOutlineOfLoads(LoadTable[lc])))
+            Refuse("the distributed-load outline of loadcase " + std::to_string(lc) + " does not match its loads");
     FileCount(LoadRowsShown, 0, 50, "the number of load rows shown");
+    if (SameForAllSpans != 1 && SameForAllSpans != -1)
+        Refuse("the one-section flag is " + std::to_string(SameForAllSpans) + "; it must be 1 or -1");
     if (layout == BeamFileLayout::V4) {
         CheckSwitches();
         CheckTexts();

@@ -4,6 +4,7 @@
 #include "Analysis.h"
 #include "AnalysisState.h"
 #include "BeamDrawing.h"
+#include "BeamRules.h"
 #include "CaseTexts.h"
 #include "EnvelopeText.h"
 #include "Global.h"
@@ -49,6 +50,12 @@ void TIndexFrm::FillResultLists() {
 void TIndexFrm::AnalyseBeam() {
     if (BeamLength == 0) {
         gui::SetHourglass(false);
+        return;
+    }
+    // Loads that no longer fit the beam are not analysed; the results stay.
+    if (const std::string fault = AnalysisInputFault(); !fault.empty()) {
+        gui::SetHourglass(false);
+        gui::ShowMessage("The beam cannot be analysed: " + fault + ".");
         return;
     }
     gui::SetHourglass(true);

@@ -6,6 +6,7 @@
 #include "Beam.h"
 #include "BeamDrawing.h"
 #include "BeamFile.h"
+#include "Equilibrium.h"
 #include "Global.h"
 #include "Index.h"
 #include "LoadData.h"
@@ -17,6 +18,11 @@
 #include "UnitSettings.h"
 
 namespace {
+
+// Stored results that contradict the beam and loads they came with.
+struct ContradictingResults : RunError {
+    using RunError::RunError;
+};
 
 // The beam data and loads windows from the model just read.
 void RefillInputWindows() {
@@ -70,7 +76,9 @@ void TIndexFrm::Open1Click() {
     const OpenSession session(*this);
     try {
         ShowBeamImage(image, name);
-    } catch (const RunError&) {
+    } catch (const RunError& e) {
+        const bool contradicting = dynamic_cast<const ContradictingResults*>(&e) != nullptr;
+        const std::string reason = contradicting ? e.what() : "its values lie beyond what can be shown or drawn";
         try {
             ShowBeamImage(kept, keptName, &session);
             RestoreView(session);
@@ -79,7 +87,7 @@ void TIndexFrm::Open1Click() {
             session.Restore();
         }
         gui::SetHourglass(false);
-        throw RunError("Cannot open \"" + name + "\": its values lie beyond what can be shown or drawn.");
+        throw RunError("Cannot open \"" + name + "\": " + reason + ".");
     }
     knownName_ = name;
     knownStamp_ = stamp;
@@ -94,9 +102,10 @@ void TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& nam
     if (session) session->Restore();
     // Only results the file keeps as those of its beam are shown; the old
     // layout keeps none.
-    if (image.Layout == BeamFileLayout::V4 && ResultsReady == 1)
+    if (image.Layout == BeamFileLayout::V4 && ResultsReady == 1) {
         RestoreFileResults();
-    else
+        if (const std::string fault = StoredResultsFault(); !fault.empty()) throw ContradictingResults(fault);
+    } else
         MarkResultsStale();
     RefillInputWindows();
     gui::SetHourglass(false);

@@ -1,10 +1,13 @@
 // Next and Cancel: the beam being edited into the model, or back from it.
+#include <memory>
 #include "AnalysisState.h"
+#include "BeamRules.h"
 #include "Beam.h"
 #include "BeamText.h"
 #include "Checked.h"
 #include "Global.h"
 #include "LoadData.h"
+#include "RunError.h"
 
 namespace {
 enum Text { TExists = 0, TLength = 1, TE = 2, TIxx = 3, TY = 4, TArea = 5 };
@@ -51,7 +54,15 @@ void TBeamFrm::CommitBeamData() {
     double geometry[27][6] = {};
     for (int m : order) {
         geometry[m][GPresent] = static_cast<int>(TextNumber(SpanTextTable[m][TExists]));
-        for (int t = TLength; t <= TArea; ++t) geometry[m][t] = MemberValue(m, t, FieldName(m, t));
+        for (int t = TLength; t <= TArea; ++t) {
+            // A member the beam does not have may hold any text: what is no
+            // number is kept as 0.
+            try {
+                geometry[m][t] = MemberValue(m, t, FieldName(m, t));
+            } catch (const RunError&) {
+                if (geometry[m][GPresent] != 0) throw;
+            }
+        }
         if (geometry[m][GPresent] == 0) geometry[m][GLength] = 0;
     }
 
@@ -79,6 +90,17 @@ void TBeamFrm::CommitBeamData() {
     // The beam is as long as its members.
     Real length = 0;
     for (const MemberAt& m : members) length += geometry[m.member][GLength];
+
+    // The rules every beam of the program keeps, as Open and Save judge them.
+    {
+        auto shape = std::make_unique<GeometryTable>(BeamGeometryTable);
+        for (int m = 0; m <= 26; ++m)
+            for (int t = GPresent; t <= TArea; ++t) (*shape)[m][t] = geometry[m][t];
+        if (const std::string fault = BeamFault({*shape, SpanCount, ToDouble(length), SupportChoice}); !fault.empty()) {
+            gui::ShowMessage("This beam cannot be taken: " + fault + ".");
+            return;
+        }
+    }
 
     for (const MemberAt& m : members) SpanDescText[m.member] = Grid_Spans.Cell(m.column, 1);
     BeamLength = ToDouble(length);

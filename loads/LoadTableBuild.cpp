@@ -2,6 +2,7 @@
 // to the main window's analysis.
 #include <memory>
 #include "AnalysisState.h"
+#include "BeamRules.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "Index.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-using LoadTables = decltype(LoadTable);
 using Outlines = decltype(AcceptedUDLOutline);
 
 const char* const ForkheadMessage =
@@ -35,19 +35,6 @@ EmptyScan ScanEmptyLoads(const LoadTables& table) {
             if (r[LKind] == KindUDL && ((r[LStart] == 0 && r[LFinish] == 0) || r[LCover] == 0)) scan.EmptyUDL = true;
         }
     return scan;
-}
-
-// True when the applied loads of all loadcases carry one load factor.
-bool OneLoadFactor(const LoadTables& table) {
-    const LoadRecord* previous = nullptr;
-    for (int lc = 1; lc <= MaxLoadcases; ++lc)
-        for (int s = 1; s <= SelfWeightSlot; ++s) {
-            const LoadRecord& r = table[lc][s];
-            if (r[LApplied] != 1.0f) continue;
-            if (previous && r[LFactor] != (*previous)[LFactor]) return false;
-            previous = &r;
-        }
-    return true;
 }
 
 int HighestLoadedCase() {
@@ -87,8 +74,15 @@ void TLoadDataFrm::cmd_NextClick() {
     }
     CheckLoadPositions();
     if (LoadCheckResult == -1) return;
-    if (SupportTypes[1] == SupportForkhead && !OneLoadFactor(*table)) {
+    if (SupportTypes[1] == SupportForkhead && !OneLoadFactor(*table, MaxLoadcases)) {
         gui::ShowMessage(ForkheadMessage);
+        LoadCheckResult = -1;
+        return;
+    }
+    // The rules every load table of the program keeps, as Analyse, Save and
+    // Open judge them.
+    if (const std::string fault = LoadTableFault(*table, MaxLoadcases, ModelBeam()); !fault.empty()) {
+        gui::ShowMessage("These loads cannot be taken: " + fault + ".");
         LoadCheckResult = -1;
         return;
     }
@@ -109,24 +103,20 @@ void TLoadDataFrm::cmd_NextClick() {
 }
 
 // A load past the end of the beam is let through only when it is applied in
-// no loadcase (its flags, unticked five times by the Apply boxes, add to -5).
+// no loadcase.
 void TLoadDataFrm::CheckLoadPositions() {
     LoadCheckResult = 0;
     for (int n = 1; n <= MaxLoadRows; ++n) {
         const LoadRecord& r = LoadRows[n];
-        if ((long double)r[LDist] + r[LCover] > 1.0000001L * BeamLength) {
-            int sum = 0;
+        if (PastBeamEnd(r, BeamLength)) {
             bool applied = false;
-            for (int lc = 1; lc <= MaxLoadcases; ++lc) {
-                sum += FloatToInt(ApplyFlags[lc][n]);
-                applied = applied || ApplyFlags[lc][n] == 1.0f;
-            }
-            if (sum != -5 || applied) {
+            for (int lc = 1; lc <= MaxLoadcases; ++lc) applied = applied || ApplyFlags[lc][n] == 1.0f;
+            if (applied) {
                 gui::ShowMessage("Load " + std::to_string(n) + " extends past end of beam");
                 LoadCheckResult = -1;
             }
         }
-        if (r[LDist] < 0 || r[LCover] < 0) {
+        if (NegativeLength(r)) {
             gui::ShowMessage("Negative lengths not allowed");
             LoadCheckResult = -1;
         }
@@ -134,11 +124,5 @@ void TLoadDataFrm::CheckLoadPositions() {
 }
 
 void TLoadDataFrm::MarkLoadedCases() {
-    for (int lc = 1; lc <= MaxLoadcases; ++lc) {
-        LoadcaseActive[lc] = 0;
-        for (int s = 1; s <= SelfWeightSlot; ++s) {
-            const LoadRecord& r = LoadTable[lc][s];
-            if (r[LApplied] == 1.0f && (r[LStart] != 0 || r[LFinish] != 0)) LoadcaseActive[lc] = 1;
-        }
-    }
+    for (int lc = 1; lc <= MaxLoadcases; ++lc) LoadcaseActive[lc] = LoadcaseLoaded(LoadTable[lc]) ? 1 : 0;
 }

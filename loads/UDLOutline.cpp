@@ -1,49 +1,12 @@
 #include "UDLOutline.h"
 #include "Global.h"
 #include "LoadData.h"
-
-namespace {
-
-// Rate of load j at x, from its own end rates; extended precision, kept as single.
-float RateAt(const BArray2<float, 1, 2, 1, 4>& j, float lj, float x) {
-    float rise = j[2][OutlineRate] - j[1][OutlineRate];
-    float along = x - j[1][OutlineX];
-    return float((long double)rise * along / lj + j[1][OutlineRate]);
-}
-
-}  // namespace
+#include "LoadOutline.h"
 
 UDLOutlineCase UDLOutlineOf(int lc) {
-    UDLOutlineCase o{};
-    for (int i = 1; i <= MaxLoadRows; ++i) {
-        const LoadRecord& r = LoadRows[i];
-        if (r[LKind] != KindUDL || ApplyFlags[lc][i] != 1.0f) continue;
-        o[i][1][OutlineX] = r[LDist];
-        o[i][2][OutlineX] = float((long double)r[LDist] + r[LCover]);
-        o[i][1][OutlineRate] = r[LStart];
-        o[i][2][OutlineRate] = r[LFinish];
-        o[i][1][OutlineFactor] = o[i][2][OutlineFactor] = r[LFactor];
-    }
-    BArray<float, 1, 50> length;
-    for (int i = 1; i <= MaxLoadRows; ++i) {
-        for (int end = 1; end <= 2; ++end) o[i][end][OutlineStacked] = o[i][end][OutlineRate];
-        length[i] = o[i][2][OutlineX] - o[i][1][OutlineX];
-    }
-    // Start ends first, then finish ends; a load's interval holds its start
-    // but not its finish for a start end, and the reverse for a finish end.
-    for (int end = 1; end <= 2; ++end)
-        for (int i = 1; i <= MaxLoadRows; ++i) {
-            if (length[i] == 0.0f) continue;
-            float x = o[i][end][OutlineX];
-            for (int j = 1; j <= MaxLoadRows; ++j) {
-                if (j == i || length[j] == 0.0f) continue;
-                float w = RateAt(o[j], length[j], x);
-                float x1 = o[j][1][OutlineX], x2 = o[j][2][OutlineX];
-                bool inside = end == 1 ? (x1 <= x && x < x2) : (x1 < x && x <= x2);
-                if (inside) o[i][end][OutlineStacked] += w;
-            }
-        }
-    return o;
+    CaseLoads loads = LoadRows;
+    for (int i = 1; i <= MaxLoadRows; ++i) loads[i][LApplied] = ApplyFlags[lc][i];
+    return UDLOutlineOfLoads(loads);
 }
 
 void BuildUDLOutlineOf(int lc) { UDLOutline[lc] = UDLOutlineOf(lc); }

@@ -36,25 +36,48 @@ Real LoadMagnitude(int lc) {
 
 }  // namespace
 
+Real CaseLoadSum(int lc) {
+    Real sum = 0;
+    for (int i = 1; i <= LoadSlots; ++i) sum += AppliedSlotLoad(LoadTable[lc][i]);
+    return sum;
+}
+
 void SumAppliedLoads() {
-    for (int lc = 1; lc <= NumLoadcases; ++lc) {
-        Real sum = 0;
-        for (int i = 1; i <= LoadSlots; ++i) sum += AppliedSlotLoad(LoadTable[lc][i]);
-        CaseLoadTotal[lc] = ToDouble(sum);
-    }
+    for (int lc = 1; lc <= NumLoadcases; ++lc) CaseLoadTotal[lc] = ToDouble(CaseLoadSum(lc));
+}
+
+bool TotalsAgree(int lc, Real a, Real b) {
+    if (a == 0) a = NearZero;
+    if (b == 0) b = NearZero;
+    return a == b || std::fabs(a - b) <= Tolerance * LoadMagnitude(lc);
+}
+
+float CaseReactionTotal(int lc) {
+    float total = 0;
+    for (int k = 1; k <= NumSpans + 1; ++k) total = ToSingle(total + CaseReaction[lc][k]);
+    return total;
 }
 
 void CheckEquilibrium() {
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
-        float total = 0;
-        for (int k = 1; k <= NumSpans + 1; ++k) total = ToSingle(total + CaseReaction[lc][k]);
-        ReactionTotal[lc] = total;
+        ReactionTotal[lc] = CaseReactionTotal(lc);
         if (CaseAppliedLoad[lc] == 0) CaseAppliedLoad[lc] = NearZero;
         if (ReactionTotal[lc] == 0) ReactionTotal[lc] = NearZero;
+        if (TotalsAgree(lc, CaseAppliedLoad[lc], ReactionTotal[lc])) continue;
         const float ratio = ToSingle(Div(CaseAppliedLoad[lc], ReactionTotal[lc]));
-        const Real difference = std::fabs(Real(CaseAppliedLoad[lc]) - ReactionTotal[lc]);
-        if (difference <= Tolerance * LoadMagnitude(lc)) continue;
         ShowMessage(" ERROR  \r Loadcase  " + std::to_string(lc) +
                     "\r Total applied load / Total support reactions = " + SigFig3Dec3(ratio));
     }
+}
+
+std::string StoredResultsFault() {
+    for (int lc = 1; lc <= NumLoadcases; ++lc) {
+        const std::string which = " of loadcase " + std::to_string(lc);
+        if (!TotalsAgree(lc, CaseLoadTotal[lc], CaseLoadSum(lc)) ||
+            !TotalsAgree(lc, CaseAppliedLoad[lc], CaseAppliedTotal(lc)))
+            return "the applied load total" + which + " is not that of its loads";
+        if (LoadcaseActive[lc] == 1 && !TotalsAgree(lc, CaseAppliedLoad[lc], CaseReactionTotal(lc)))
+            return "the support reactions" + which + " do not balance its applied load";
+    }
+    return "";
 }

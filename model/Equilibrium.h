@@ -1,11 +1,25 @@
 // Load totals per loadcase and the check that the support reactions balance
 // the applied loads.
 #pragma once
+#include <string>
+#include "Checked.h"
 
-// CaseLoadTotal of loadcases 1..NumLoadcases from LoadTable.
+// The factored applied load of loadcase lc from LoadTable, and
+// CaseLoadTotal of loadcases 1..NumLoadcases from it.
+Real CaseLoadSum(int lc);
 void SumAppliedLoads();
+// Two totals of loadcase lc agree within 0.05 % of the sum of its load
+// magnitudes (exact zeros count as 1e-12, as the beam file keeps them).
+bool TotalsAgree(int lc, Real a, Real b);
+// The sum of the support reactions of loadcase lc, in single precision.
+float CaseReactionTotal(int lc);
 // Forms ReactionTotal and shows an " ERROR " message for every loadcase whose
 // reactions differ from its applied load by more than 0.05 % of the sum of
 // the load magnitudes (so loads of both signs that cancel are judged fairly).
 // Exact zero totals become 1e-12, as the beam file keeps them.
 void CheckEquilibrium();
+// The stored results of loadcases 1..NumLoadcases against their loads, as
+// the equilibrium check judges them: the applied totals are those of the
+// loads, and the reactions of every active loadcase balance its load. ""
+// when they agree, else what does not.
+std::string StoredResultsFault();

@@ -152,14 +152,16 @@ int32_t SplitAndCompact(MemberPieces& pieces) {
 }
 
 void SumCaseAppliedLoads() {
-    for (int lc = 1; lc <= NumLoadcases; ++lc) {
-        float sum = 0;
-        for (int i = 1; i <= LoadSlots; ++i) sum = ToSingle(sum + AppliedSlotLoad(LoadTable[lc][i]));
-        CaseAppliedLoad[lc] = sum;
-    }
+    for (int lc = 1; lc <= NumLoadcases; ++lc) CaseAppliedLoad[lc] = CaseAppliedTotal(lc);
 }
 
 }  // namespace
+
+float CaseAppliedTotal(int lc) {
+    float sum = 0;
+    for (int i = 1; i <= LoadSlots; ++i) sum = ToSingle(sum + AppliedSlotLoad(LoadTable[lc][i]));
+    return sum;
+}
 
 Real AppliedSlotLoad(const LoadRecord& r) {
     if (r[LApplied] != 1.0f) return 0;

@@ -43,6 +43,9 @@ extern BArray2<CantCollectedPiece, 1, 2, 1, MaxPieces> CantPieceList;  // [1 lef
 // Factored load of one slot (N) when it is applied: a point load P x f, a
 // distributed load (w1 + w2) / 2 x c x f; 0 otherwise.
 Real AppliedSlotLoad(const LoadRecord& r);
+// The factored applied load of loadcase lc, summed in single precision as
+// CaseAppliedLoad holds it.
+float CaseAppliedTotal(int lc);
 
 // Cuts the applied loads of CurrentCase into pieces, fills the piece counts
 // and DirectSupportLoad of CurrentCase, and the CaseAppliedLoad of every loadcase.

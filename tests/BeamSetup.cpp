@@ -1,4 +1,6 @@
 #include "BeamSetup.h"
+#include "BeamRules.h"
+#include "LoadOutline.h"
 #include "Analysis.h"
 #include "Messages.h"
 
@@ -54,12 +56,10 @@ void Udl(int slot, double d, double w1, double w2, double cover, double factor, 
 void FinishLoads() {
     NumLoadcases = 0;
     for (int lc = 1; lc <= MaxLoadcases; ++lc) {
-        LoadcaseActive[lc] = 0;
-        for (int i = 1; i <= LoadSlots; ++i) {
-            const LoadRecord& r = LoadTable[lc][i];
-            if (r[LApplied] == 1 && (r[LStart] != 0 || r[LFinish] != 0)) LoadcaseActive[lc] = 1;
-            if (r[LApplied] == 1) NumLoadcases = lc;
-        }
+        LoadcaseActive[lc] = LoadcaseLoaded(LoadTable[lc]) ? 1 : 0;
+        AcceptedUDLOutline[lc] = UDLOutlineOfLoads(LoadTable[lc]);
+        for (int i = 1; i <= LoadSlots; ++i)
+            if (LoadTable[lc][i][LApplied] == 1) NumLoadcases = lc;
     }
 }
 

@@ -18,7 +18,8 @@ void SetBeam(const std::vector<double>& spans, double lhc = 0, double rhc = 0);
 // A load in a slot, applied in the given loadcases (1-based).
 void PointLoad(int slot, double d, double load, double factor, std::vector<int> cases = {1});
 void Udl(int slot, double d, double w1, double w2, double cover, double factor, std::vector<int> cases = {1});
-// LoadcaseActive and NumLoadcases from the load table, as the loads window does.
+// LoadcaseActive, NumLoadcases and the outlines from the load table, as the
+// loads window does.
 void FinishLoads();
 
 // The largest beam: both cantilevers, 25 spans (one of them over 0.4 of the

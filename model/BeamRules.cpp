@@ -1,0 +1,171 @@
+#include "BeamRules.h"
+#include <cfloat>
+#include <cmath>
+#include <sstream>
+
+namespace {
+
+std::string Num(double v, int figures = 6) {
+    std::ostringstream s;
+    s.precision(figures);
+    s << v;
+    return s.str();
+}
+
+std::string MemberName(int m) {
+    if (m == LHC) return "the left cantilever";
+    if (m == RHC) return "the right cantilever";
+    if (m == RHC + 1) return "the spare geometry row";
+    return "span " + std::to_string(m);
+}
+
+std::string MemberFault(const GeometryTable& geometry, int m, bool mustExist, bool mayExist) {
+    const auto& row = geometry[m];
+    const double flag = row[GPresent];
+    const std::string name = MemberName(m);
+    if (flag != 0.0 && flag != 1.0) return name + " has the present flag " + Num(flag) + "; it must be 0 or 1";
+    if (flag == 0.0) {
+        if (mustExist) return name + " is marked absent";
+        if (row[GLength] != 0.0) return name + " is absent but has the length " + Num(row[GLength]) + " mm";
+        return "";
+    }
+    if (!mayExist) return name + " is marked present beyond the last span";
+    const struct {
+        GeomCol col;
+        const char* what;
+        const char* unit;
+        double least;  // 0: may be 0
+        const float* factor;
+    } values[] = {{GLength, "length", " mm", DBL_MIN, &Factor_L},
+                  {GE, "E", " N/mm^2", LeastE, &Factor_Sect_E},
+                  {GIxx, "Ixx", " mm^4", LeastIxx, &Factor_Sect_I},
+                  {GY, "extreme-fibre distance y", " mm", 0, nullptr},
+                  {GArea, "area", " mm^2", 0, nullptr}};
+    for (const auto& v : values) {
+        const double value = row[v.col];
+        const std::string said = "the " + std::string(v.what) + " of " + name + " is " + Num(value) + v.unit;
+        if (value < 0 || (value == 0 && v.least > 0))
+            return said + (v.least > 0 ? "; it must be more than 0" : "; it must not be less than 0");
+        if (value < v.least) return said + "; it must be at least " + Num(v.least) + v.unit;
+        if (!v.factor) continue;
+        const double shown = value / *v.factor;
+        if (shown > FLT_MAX || static_cast<float>(shown) == 0)
+            return said + ", beyond the values the beam window takes";
+    }
+    return "";
+}
+
+std::string SupportFault(const BeamShape& beam) {
+    for (int k = 0; k <= 25; ++k)
+        if (const int32_t c = beam.Supports[k]; c < SupportNone || c > 5)
+            return "the support code at node " + std::to_string(k) + " is " + std::to_string(c) + "; it must be 0 to 5";
+    for (int k : {0, 25})
+        if (beam.Supports[k] == SupportNone)
+            return std::string("the beam has no support at its ") + (k == 0 ? "left" : "right") + " end";
+    for (int k = 1; k < beam.Spans; ++k)
+        if (const int32_t c = beam.Supports[k]; c == SupportNone || c == SupportFixed)
+            return "the support between spans " + std::to_string(k) + " and " + std::to_string(k + 1) + " has code " +
+                   std::to_string(c) + ", which only the ends may have or no support has";
+    return "";
+}
+
+std::string SlotName(int slot) {
+    return slot == SelfWeightSlot ? std::string("the self-weight load") : "load row " + std::to_string(slot);
+}
+
+// A new beam before its first Next: no member and no length.
+bool NoBeamYet(const BeamShape& beam) {
+    if (beam.Length != 0) return false;
+    for (int m = LHC; m <= RHC + 1; ++m)
+        if (beam.Geometry[m][GPresent] != 0 || beam.Geometry[m][GLength] != 0) return false;
+    return true;
+}
+
+}  // namespace
+
+BeamShape ModelBeam() { return {BeamGeometryTable, NumSpans, BeamLength, SupportTypes}; }
+
+std::string BeamFault(const BeamShape& beam) {
+    if (beam.Spans < 1 || beam.Spans > MaxSpans)
+        return "the number of spans is " + std::to_string(beam.Spans) + "; it must be 1 to 25";
+    if (NoBeamYet(beam)) return "";
+    double sum = 0;
+    for (int m = LHC; m <= RHC + 1; ++m) {
+        const bool span = m >= 1 && m <= beam.Spans;
+        if (std::string f = MemberFault(beam.Geometry, m, span, span || m == LHC || m == RHC); !f.empty()) return f;
+        sum += beam.Geometry[m][GLength];
+    }
+    if (!(std::fabs(beam.Length - sum) <= 1e-9 * sum))
+        return "the beam length " + Num(beam.Length, 12) + " mm is not the sum of its member lengths, " + Num(sum, 12) +
+               " mm";
+    return SupportFault(beam);
+}
+
+bool PastBeamEnd(const LoadRecord& row, double beamLength) {
+    return (long double)row[LDist] + row[LCover] > 1.0000001L * beamLength;
+}
+
+bool NegativeLength(const LoadRecord& row) { return row[LDist] < 0 || row[LCover] < 0; }
+
+std::string LoadTableFault(const LoadTables& table, int cases, const BeamShape& beam) {
+    for (int lc = 1; lc <= cases; ++lc)
+        for (int slot = 1; slot <= LoadSlots; ++slot) {
+            const LoadRecord& r = table[lc][slot];
+            const std::string name = SlotName(slot) + " of loadcase " + std::to_string(lc);
+            if (r[LKind] != 0 && r[LKind] != KindPoint && r[LKind] != KindUDL)
+                return name + " is of kind " + Num(r[LKind]) + "; it must be 1, -1 or 0";
+            if (r[LApplied] != 1 && r[LApplied] != 0 && r[LApplied] != -1)
+                return name + " has the applied flag " + Num(r[LApplied]) + "; it must be 1, 0 or -1";
+            for (int f = LKind; f <= LFactor; ++f)
+                if (r[f] != table[1][slot][f]) return name + " differs from the same row of loadcase 1";
+        }
+    if (cases < 1) return "";
+    for (int slot = 1; slot <= LoadSlots; ++slot) {
+        const LoadRecord& r = table[1][slot];
+        if (NegativeLength(r))
+            return SlotName(slot) + " starts at " + Num(r[LDist]) + " mm and covers " + Num(r[LCover]) +
+                   " mm; neither may be negative";
+        bool applied = false;
+        for (int lc = 1; lc <= cases; ++lc) applied = applied || table[lc][slot][LApplied] == 1.0f;
+        if (applied && PastBeamEnd(r, beam.Length))
+            return SlotName(slot) + " ends at " + Num(double(r[LDist]) + r[LCover], 10) +
+                   " mm, past the end of the beam at " + Num(beam.Length, 10) + " mm";
+    }
+    if (beam.Supports[1] == SupportForkhead && !OneLoadFactor(table, cases))
+        return "the applied loads carry different load factors, which a forkhead support does not allow";
+    return "";
+}
+
+bool OneLoadFactor(const LoadTables& table, int cases) {
+    const LoadRecord* previous = nullptr;
+    for (int lc = 1; lc <= cases; ++lc)
+        for (int s = 1; s <= SelfWeightSlot; ++s) {
+            const LoadRecord& r = table[lc][s];
+            if (r[LApplied] != 1.0f) continue;
+            if (previous && r[LFactor] != (*previous)[LFactor]) return false;
+            previous = &r;
+        }
+    return true;
+}
+
+bool LoadcaseLoaded(const CaseLoads& loads) {
+    for (int s = 1; s <= SelfWeightSlot; ++s)
+        if (loads[s][LApplied] == 1.0f && (loads[s][LStart] != 0 || loads[s][LFinish] != 0)) return true;
+    return false;
+}
+
+std::string ActiveFlagsFault(const LoadTables& table, const BArray<int32_t, 0, 25>& active, int cases) {
+    for (int lc = 1; lc <= cases; ++lc)
+        if (active[lc] != (LoadcaseLoaded(table[lc]) ? 1 : 0))
+            return "loadcase " + std::to_string(lc) + " has the active flag " + std::to_string(active[lc]) +
+                   ", but " + (LoadcaseLoaded(table[lc]) ? "loads are" : "no load is") + " applied in it";
+    return "";
+}
+
+std::string AnalysisInputFault() {
+    const BeamShape beam = ModelBeam();
+    std::string fault = BeamFault(beam);
+    if (fault.empty()) fault = LoadTableFault(LoadTable, NumLoadcases, beam);
+    if (fault.empty()) fault = ActiveFlagsFault(LoadTable, LoadcaseActive, NumLoadcases);
+    return fault;
+}

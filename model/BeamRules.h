@@ -1,0 +1,55 @@
+// What a sound beam and a sound load table are. The beam and loads windows'
+// Next, Analyse, Save and Open all judge by these rules, so that what one
+// accepts the others accept. Each rule gives "" when it is kept, else what
+// is wrong, in newtons and millimetres.
+#pragma once
+#include <cstdint>
+#include <string>
+#include "Global.h"
+
+using GeometryTable = decltype(BeamGeometryTable);
+using SupportTable = decltype(SupportTypes);
+using LoadTables = decltype(LoadTable);
+using CaseLoads = BArray<LoadRecord, 1, 51>;  // the slots of one loadcase
+
+// The least E (N/mm^2) and Ixx (mm^4) a member may have: below them no
+// analysis of the beam can be shown.
+constexpr double LeastE = 1e-3, LeastIxx = 1e-6;
+
+struct BeamShape {
+    const GeometryTable& Geometry;
+    int32_t Spans;
+    double Length;
+    const SupportTable& Supports;
+};
+// The model's beam.
+BeamShape ModelBeam();
+
+// A new beam, with no member and no length, is sound. Otherwise: spans
+// 1..Spans present and no member beyond them; a present member has a
+// length, E and Ixx above 0 that its display units can hold, E and Ixx not
+// below the least, no negative y or area; an absent one has no length; the
+// beam is as long as its members; supports are coded 0 to 5, both ends are
+// supported and no support between spans is missing or fixed.
+std::string BeamFault(const BeamShape& beam);
+
+// A load row reaching beyond a beam of the given length (a ten-millionth
+// of it is allowed), and one with a negative distance or cover.
+bool PastBeamEnd(const LoadRecord& row, double beamLength);
+bool NegativeLength(const LoadRecord& row);
+
+// Loadcases 1..cases of a table: kinds and applied flags are exact codes,
+// every row is the same in each loadcase, and no row has a negative length
+// or reaches past the end of the beam unless it is applied in no loadcase.
+// With a forkhead at support 1 every applied load has the same factor.
+std::string LoadTableFault(const LoadTables& table, int cases, const BeamShape& beam);
+// True when the applied loads of loadcases 1..cases, the self weight
+// included, carry one load factor.
+bool OneLoadFactor(const LoadTables& table, int cases);
+// A loadcase carries load when some applied slot has a rate or load.
+bool LoadcaseLoaded(const CaseLoads& loads);
+// LoadcaseActive[1..cases] say which loadcases carry load.
+std::string ActiveFlagsFault(const LoadTables& table, const BArray<int32_t, 0, 25>& active, int cases);
+
+// The model's beam and loads as the analysis takes them: all of the above.
+std::string AnalysisInputFault();
