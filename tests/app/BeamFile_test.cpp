@@ -200,7 +200,7 @@ Bytes OldFile() {
     PutSingle(&b[43507], 75);
     PutSingle(&b[43511], 200);
     for (int i = 0; i < 97; ++i) PutStr(b, 43515 + 26 * i, i == 96 ? "OLD" : "KVL");
-    for (int k = 0; k <= 10; ++k) PutInt32(&b[46037 + 4 * k], k == 10 ? 4 : 5);
+    for (int k = 0; k <= 10; ++k) PutInt32(&b[46037 + 4 * k], k == 10 ? -1 : 5);
     return b;
 }
 
@@ -227,11 +227,11 @@ TEST_F(BeamFileLayoutTest, OldLayoutIsReadWithItsFixUps) {
     EXPECT_EQ(FileMark, "OLD");
 
     // Left end -1 becomes simple, right end 1 fixed; internal supports simple;
-    // the tenth keeps the kind read last.
+    // the tenth keeps the kind read last, in today's codes.
     EXPECT_EQ(SupportTypes[0], SupportSimple);
     EXPECT_EQ(SupportTypes[25], SupportFixed);
     for (int k = 1; k <= 9; ++k) EXPECT_EQ(SupportTypes[k], SupportSimple) << k;
-    EXPECT_EQ(SupportTypes[10], 4);
+    EXPECT_EQ(SupportTypes[10], SupportSimple);
 
     EXPECT_EQ(FactoredLoads, 1);
     EXPECT_EQ(SelfWeightScope, -1);
@@ -297,6 +297,11 @@ TEST_F(BeamFileLayoutTest, OldFilesAreLoadedOnlyWhenSoundAndChangeNothingWhileCh
         {"the length unit has the factor 0; it must be from 1e-13 to 1e+07", [](Bytes& b) { PutSingle(&b[1929], 0); }},
         {"load row 4 of loadcase 2 differs from the same row of loadcase 1",
          [](Bytes& b) { PutSingle(&b[OldLoad(2, 4, LDist)], 3000); }},
+        // Held to the rules of the current layout.
+        {"the support code at node 10 is 7; it must be 0 to 5", [](Bytes& b) { PutInt32(&b[46037 + 40], 7); }},
+        {"the one-section flag is 0; it must be 1 or -1", [](Bytes& b) { PutInt32(&b[43477], 0); }},
+        {"the Ixx of span 1 is 1e-30 mm^4; it must be at least 1e-06 mm^4",
+         [](Bytes& b) { PutDouble(&b[2085 + 24], 1e-30); }},
     };
     for (const auto& c : cases) {
         Bytes b = OldFile();

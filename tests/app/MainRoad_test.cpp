@@ -123,6 +123,20 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     // Three moments over 7 m and 6 m: M = P a (L1^2 - a^2) / (2 L1 (L1 + L2)).
     EXPECT_NEAR(CaseReaction[2][2], 31632.65, 1e-2);
     EXPECT_NE(Items(IndexFrm->List_Results), results);
+
+    // Span 2 becomes 4 m and the loads window is cancelled: the 12 m load no
+    // longer fits, so Analyse says so and analyses nothing.
+    IndexFrm->Beam1.Click();
+    Type(BeamFrm->Grid_Lengths, 2, 1, "4");
+    BeamFrm->cmdNext.Click();
+    loads.cmd_Cancel.Click();
+    Messages().clear();
+    IndexFrm->Analyse2.Click();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"The beam cannot be analysed: load row 1 ends at 12000 mm, past "
+                                                   "the end of the beam at 11000 mm."});
+    EXPECT_EQ(ResultsReady, 0);
+    EXPECT_EQ(Items(IndexFrm->List_Results), stale);
+    EXPECT_FALSE(IndexFrm->Save1.Enabled());
     IndexFrm->New1.Click();
 }
 

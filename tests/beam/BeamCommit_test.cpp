@@ -142,6 +142,9 @@ TEST(BeamNext, DroppedCantileverAndSpansLeaveNoLength) {
     w.Show();
     w.Check_RHC.Click();
     w.UpDown_Spans.Step(-1);
+    // Members no longer in the beam may hold any text.
+    SpanTextTable[RHC][1] = "x";
+    SpanTextTable[2][2] = "7,5";
     ASSERT_EQ(Next(), std::vector<std::string>{});
     EXPECT_EQ(NumSpans, 1);
     EXPECT_EQ(BeamGeometryTable[26][0], 0.0);

@@ -84,14 +84,17 @@ TEST_F(LoadsWindow, NegativeDistanceAndCoverGiveOneMessagePerRowAndPass) {
     EXPECT_EQ(Messages(), (Msgs{"Negative lengths not allowed", "Negative lengths not allowed"}));
 }
 
-TEST_F(LoadsWindow, AnEmptyEmptyRowPastTheEndIsOnlyExcusedWhenAppliedNowhere) {
+TEST_F(LoadsWindow, ARowPastTheEndIsOnlyExcusedWhenAppliedNowhere) {
     LoadRows[2][LKind] = KindUDL;
     LoadRows[2][LDist] = 5000;
     LoadRows[2][LCover] = 2000;
-    for (int lc = 1; lc <= 5; ++lc) ApplyFlags[lc][2] = -1.0f;
-    F().CheckLoadPositions();
-    EXPECT_EQ(Messages(), Msgs{});
-    EXPECT_EQ(F().LoadCheckResult, 0);
+    // Never ticked, or unticked in five loadcases.
+    for (float unticked : {0.0f, -1.0f}) {
+        for (int lc = 1; lc <= 5; ++lc) ApplyFlags[lc][2] = unticked;
+        F().CheckLoadPositions();
+        EXPECT_EQ(Messages(), Msgs{});
+        EXPECT_EQ(F().LoadCheckResult, 0);
+    }
 
     // Applied in one loadcase and unticked in six: the flags still add to -5,
     // but the load acts and must be reported.
