@@ -4,7 +4,9 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "BeamDrawing.h"
 #include "BeamFile.h"
+#include <iterator>
 #include "BinFile.h"
 #include "ErrorOf.h"
 #include "Global.h"
@@ -107,6 +109,103 @@ TEST_F(BeamFileLayoutTest, AnEmptyFileMarkIsWrittenInTheHeadAndTheTrailer) {
     EXPECT_EQ(b[52], 0);
     EXPECT_EQ(b[b.size() - 26], 0);
     FileMark = "KVL";
+}
+
+// Every field of a file of one loadcase and two spans holds its own value,
+// so that two fields swapped in the layout change the bytes.
+void EveryFieldDistinct() {
+    VersionNo = "4.3";
+    VersionSub = ".2";
+    FileMark = "MARK";
+    Header_Company = "company";
+    Header_User = "user";
+    Header_Project_1 = "project 1";
+    Header_Project_2 = "project 2";
+    Header_JobDesc = "job";
+    Header_Ref = "reference";
+    NumSpans = 2;
+    NumLoadcases = 1;
+    LoadCaseShown = 3;
+    SpanNoStored = 5;
+    SameForAllSpans = -1;
+    SavedSpanIntervals = 40;
+    TwentiethStep = 2;
+    CaseSpanDataText.SetLength(2);
+    CaseSpanDataText[1][0] = "span data";
+    CaseLoadsText[1][0] = "loads";
+    CaseSupportText[1][0] = "2";
+    CaseSupportText[1][1] = "support 1";
+    CaseSupportText[1][2] = "support 2";
+    for (int m = 0; m <= RHC; ++m) SpanDescription[m] = "member " + std::to_string(m);
+    Material = "Material";
+    SectionFamily = "Family";
+    ShortString<10>* const names[] = {&Unit_L,  &Unit_PL,  &Unit_R,  &Unit_Sect_E, &Unit_Sect_I, &Unit_Sh,
+                                      &Unit_Mom, &Unit_Def, &Unit_St, &Unit_Sect_A, &Unit_Wt,     &Unit_H};
+    float* const factors[] = {&Factor_L,   &Factor_PL,  &Factor_R,  &Factor_Sect_E, &Factor_Sect_I, &Factor_Sh,
+                              &Factor_Mom, &Factor_Def, &Factor_St, &Factor_Sect_A, &Factor_Wt,     &Factor_H};
+    for (int i = 0; i < 12; ++i) {
+        *names[i] = "unit " + std::to_string(i);
+        *factors[i] = 1.5f + i;
+    }
+    for (int k = 0; k <= 25; ++k) SupportTypes[k] = 100 + k;
+    LoadRowsShown = 7;
+    for (int lc = 1; lc <= 25; ++lc) CaseAppliedLoad[lc] = 200.5f + lc;
+    BeamLength = 12345.5;
+    for (int r = 0; r <= 27; ++r)
+        for (int c = 0; c <= 19; ++c) BeamGeometryTable[r][c] = 1000 * r + c + 0.25;
+    for (int slot = 1; slot <= LoadSlots; ++slot)
+        for (int f = 0; f <= 7; ++f) LoadTable[1][slot][f] = 10 * slot + f + 0.5f;
+    LoadcaseActive[1] = 9;
+    CaseLoadTotal[1] = 777.75;
+    for (int s = 1; s <= 2; ++s) {
+        for (int j = 1; j <= 41; ++j) {
+            CaseShear[1][s][j] = 1000.5f * s + j;
+            CaseMoment[1][s][j] = -1000.5f * s - j;
+        }
+        for (int k = 1; k <= 21; ++k) CaseDeflection[1][s][k] = 100 * s + k + 0.125f;
+    }
+    for (int c = 1; c <= 2; ++c) {
+        for (int j = 1; j <= 41; ++j) {
+            CaseCantShear[1][c][j] = 3000.5f * c + j;
+            CaseCantMoment[1][c][j] = -3000.5f * c - j;
+        }
+        for (int k = 1; k <= 22; ++k) CaseCantDeflection[1][c][k] = 300 * c + k + 0.375f;
+        CantMomentMin[1][c] = -0.5f - c;
+        CantMomentMax[1][c] = 0.5f + c;
+    }
+    for (int lc = 0; lc <= 1; ++lc)
+        for (int s = 1; s <= 25; ++s) {
+            SpanMomentMax[lc][s] = 50.5f * (lc + 1) + s;
+            SpanMomentMin[lc][s] = -50.5f * (lc + 1) - s;
+        }
+    ResultsReady = 1;
+    TimberWStored = 75;
+    TimberHStored = 200;
+    for (int row = 1; row <= 50; ++row)
+        for (int end = 1; end <= 2; ++end)
+            for (int v = 1; v <= 4; ++v) AcceptedUDLOutline[1][row][end][v] = 100 * row + 10 * end + v + 0.25f;
+    DisplayMode = -1;
+    for (int i = 0; i <= 50; ++i) UniformSectionText[i] = "section " + std::to_string(i);
+    for (int m = 0; m <= RHC; ++m) MemberLengthLabel[m] = m + 0.5f;
+    for (int lc = 1; lc <= 25; ++lc) CaseStressLine[lc] = "stress " + std::to_string(lc);
+    MaxStressLine = "largest stress";
+    for (int i = 0; i <= 100; ++i) {
+        ReportText[i] = "report " + std::to_string(i);
+        LoadingDataUDLText[i] = "distributed " + std::to_string(i);
+        LoadingDataPointText[i] = "point " + std::to_string(i);
+    }
+    for (int i = 0; i <= 50; ++i) MaximaText[i] = "maxima " + std::to_string(i);
+}
+
+TEST(BeamFileGolden, EveryFieldIsWrittenAndReadAtItsPlace) {
+    const Bytes before = BeamDataFileBytes();
+    std::ifstream in(std::string(TEST_DATA_DIR) + "/distinct.kvl.golden", std::ios::binary);
+    const Bytes golden{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EveryFieldDistinct();
+    EXPECT_TRUE(BeamDataFileBytes() == golden);
+    ReadBeamFileV4(BeamDataFileBytes());
+    EXPECT_TRUE(BeamDataFileBytes() == golden);
+    ReadBeamFileV4(before);
 }
 
 TEST(BeamFileVersion, LayoutFollowsTheVersionString) {
