@@ -70,6 +70,9 @@ void AddPoint(Series& series, int& count, float x, float v) {
     p[2] = v;
 }
 
+// The stored station tables of loadcase cc back into the work tables.
+void TakeStoredTables(int cc, int n);
+
 void CopyToStoredTables(int cc, int n) {
     for (int s = 1; s <= NumSpans; ++s) {
         for (int j = 0; j <= n; ++j) {
@@ -257,6 +260,9 @@ void StoreCaseResults() {
     const int cc = CurrentCase, n = SpanIntervals;
     if (n < 1 || n > 200) RaiseRangeCheck();
     CopyToStoredTables(cc, n);
+    // Everything is formed from the stored tables, as when a beam file
+    // brings them back.
+    TakeStoredTables(cc, n);
     SupportReactions();
     TurnLeftCantilever(n);
     static Positions pos;
@@ -274,6 +280,13 @@ void RestoreCaseWork() {
     const int cc = CurrentCase, n = SavedSpanIntervals;
     if (n < 1 || n > 200) RaiseRangeCheck();
     SpanIntervals = n;
+    TakeStoredTables(cc, n);
+    FormDirectSupportLoads();
+}
+
+namespace {
+
+void TakeStoredTables(int cc, int n) {
     for (int s = 1; s <= NumSpans; ++s) {
         for (int j = 0; j <= n; ++j) {
             SpanShear[s][j] = CaseShear[cc][s][j + 1];
@@ -288,5 +301,6 @@ void RestoreCaseWork() {
         }
         for (int p = 1; p <= 22; ++p) CantDeflection[c][p] = CaseCantDeflection[cc][c][p];
     }
-    FormDirectSupportLoads();
 }
+
+}  // namespace

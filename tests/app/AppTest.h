@@ -1,7 +1,11 @@
 // Every window of the program, created once per test program in a fresh
 // folder that becomes the program folder.
 #pragma once
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 #include "Startup.h"
 #include "TempDir.h"
 
@@ -12,4 +16,20 @@ inline const std::filesystem::path& ProgramFolder() {
         CreateForms();
     }
     return dir->path();
+}
+
+inline std::vector<uint8_t> FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// How many cases a random test runs: fewer under the sanitizers.
+constexpr int RandomCases(int plain, int sanitized) {
+#if defined(__SANITIZE_ADDRESS__)
+    (void)plain;
+    return sanitized;
+#else
+    (void)sanitized;
+    return plain;
+#endif
 }

@@ -174,11 +174,6 @@ private:
     bool dropped_ = false;
 };
 
-std::vector<uint8_t> FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysSo) {
     TIndexFrm& f = *IndexFrm;
     f.New1.Click();
@@ -575,11 +570,7 @@ bool Internal(const std::string& text) {
     return false;
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int DamagedFiles = 60;
-#else
-constexpr int DamagedFiles = 400;
-#endif
+constexpr int DamagedFiles = RandomCases(400, 60);
 
 // What the user sees of a damaged file: it is refused with the open beam
 // kept, or it opens and is printed, analysed, printed and saved without an

@@ -2,15 +2,25 @@
 // data window, loads typed into the loads window, the analysis started by
 // Next, the results saved, cleared by New and opened again.
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <random>
+#include "BeamFile.h"
+#include "BeamRules.h"
 #include "Global.h"
 #include "GuiTest.h"
 #include "Index.h"
 #include "LoadData.h"
+#include "OldBeamFile.h"
 #include "Point.h"
 #include "PointResults.h"
+#include "Preferences.h"
+#include "PreferencesUnits.h"
 #include "ResultsBeam.h"
 #include "TempDir.h"
+#include "UnitSettings.h"
+#include "AppTest.h"
 #include "beam/BeamTest.h"
 
 namespace {
@@ -138,6 +148,219 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     EXPECT_EQ(Items(IndexFrm->List_Results), stale);
     EXPECT_FALSE(IndexFrm->Save1.Enabled());
     IndexFrm->New1.Click();
+}
+
+// Where a file of the current layout keeps its display mode.
+size_t DisplayModeAt(const std::vector<uint8_t>& b) {
+    const size_t nS = GetInt32(&b[684]), nLC = GetInt32(&b[688]), stations = GetInt32(&b[704]) + 1;
+    return 712 + 228 * nLC + 7539 + 1644 * nLC + 8 * nLC * nS * stations + 84 * nLC * nS + 16 * nLC * stations +
+           192 * nLC + 200 * (nLC + 1) + 12 + 1600 * nLC;
+}
+
+constexpr int RandomBeams = RandomCases(12, 3);
+
+// Random legal beams and loads typed through the windows in random units
+// (cantilevers, fixed ends, a section per span, factors, negative ones too,
+// rows applied nowhere, one of them past the end), analysed and saved; each
+// file opens into the same model and results, and saving it again writes the
+// same bytes.
+TEST_F(MainRoad, RandomBeamsTypedThroughTheWindowsSaveAndOpenAsTheyWere) {
+    using namespace beamtest;
+    std::mt19937 random(20261207);
+    auto pick = [&](size_t n) { return int(random() % n); };
+    auto within = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
+    auto text = [](double v) {
+        char b[32];
+        std::snprintf(b, sizeof b, "%.4g", v);
+        return std::string(b);
+    };
+    TLoadDataFrm& loads = *LoadDataFrm;
+    TBeamFrm& w = *BeamFrm;
+    for (int i = 0; i < RandomBeams; ++i) {
+        SCOPED_TRACE("beam " + std::to_string(i));
+        const bool oneSection = pick(2);
+        Fresh(oneSection);
+        PreferencesFrm->Show();
+        for (int g = 0; g < int(UnitGroupTable().size()); ++g) {
+            std::vector<const char*> options;
+            for (const UnitOption& o : UnitOptionTable())
+                if (o.group == g) options.push_back(o.control);
+            PreferencesFrm->Option(options[pick(options.size())]).Click();
+        }
+        if (pick(2)) PreferencesFrm->Check_Factor.Click();
+        // Kept as the defaults, which New and Open read from the folder of the file.
+        PreferencesFrm->Check_SetDefault.SetCheckedQuietly(true);
+        PreferencesFrm->Button2.Click();
+        PreferencesFrm->Check_SetDefault.SetCheckedQuietly(false);
+        std::filesystem::rename(ProgramFolder() / "kvl3_Unit2.dim", jobs.path() / "kvl3_Unit2.dim");
+
+        const int spans = 1 + pick(4);
+        if (pick(2)) w.Check_LHC.Click();
+        if (pick(2)) w.Check_RHC.Click();
+        if (!w.Check_LHC.Checked() && pick(2)) w.Check_LHF.Click();
+        if (!w.Check_RHC.Checked() && pick(2)) w.Check_RHF.Click();
+        for (int k = 1; k < spans; ++k) w.UpDown_Spans.Step(1);
+        double length = 0;
+        const int members = spans + w.Check_LHC.Checked() + w.Check_RHC.Checked();
+        for (int column = 1; column <= members; ++column) {
+            const std::string typed = text(within(500, 9000) / Factor_L);
+            Type(w.Grid_Lengths, column, 1, typed);
+            length += std::stod(typed) * Factor_L;
+            if (oneSection && column > 1) continue;
+            const std::string ixx = text(within(1e6, 1e9) / Factor_Sect_I), e = text(within(1e4, 2.1e5) / Factor_Sect_E),
+                              y = text(within(50, 300) / Factor_Sect_L);
+            if (oneSection) {
+                Type(w.Edit_Ixx, ixx);
+                Type(w.Edit_E, e);
+                Type(w.Edit_Yrec, y);
+            } else {
+                Type(w.Grid_Spans, column, 3, ixx);
+                Type(w.Grid_Spans, column, 4, e);
+                Type(w.Grid_Spans, column, 5, y);
+            }
+        }
+        w.cmdNext.Click();
+        ASSERT_EQ(Messages(), std::vector<std::string>{});
+        ASSERT_TRUE(loads.Showing());
+
+        // Six rows on the beam with factors of either sign; row 6 lies past
+        // the end and is applied nowhere.
+        loads.cmd_Clear.Click();
+        const char* factors[] = {"", "1.4", "-1", "0.9", "0", "1.6"};
+        for (int n = 1; n <= 6; ++n) {
+            LoadRowControls& row = loads.Row(n);
+            const double at = n == 6 ? length * 1.5 : within(0, 0.6) * length;
+            (pick(2) ? row.OptionP : row.OptionUDL).Click();
+            row.Edit_Dist.SetText(text(at / Factor_L));
+            row.Edit_PL.SetText(text(within(-50000, 100000) / Factor_PL));
+            row.Edit_UDLS.SetText(text(within(1, 30) / Factor_R));
+            row.Edit_UDLF.SetText(text(within(0, 30) / Factor_R));
+            row.Edit_Cover.SetText(text(within(0.01, 0.35) * length / Factor_L));
+            row.Edit_LF.SetText(factors[pick(std::size(factors))]);
+        }
+        const int cases = 1 + pick(3);
+        for (int lc = 1; lc <= cases; ++lc) {
+            loads.UpDown_Case.Step(lc - loads.UpDown_Case.Position());
+            for (int n = 1; n <= 5; ++n)
+                if (n == lc || pick(3) == 0) loads.Row(n).Check.Click();
+            // Ticked and unticked again: applied nowhere still.
+            if (pick(2)) {
+                loads.Row(6).Check.Click();
+                loads.Row(6).Check.Click();
+            }
+        }
+        Messages().clear();
+        loads.cmd_Next.Click();
+        ASSERT_TRUE(IndexFrm->Showing()) << testing::PrintToString(Messages());
+        ASSERT_EQ(ResultsReady, 1);
+
+        const std::string path = (jobs.path() / ("beam " + std::to_string(i) + ".kvl")).string();
+        gui::FileDialog::SetHook([&](const gui::FileDialog&) { return path; });
+        IndexFrm->SaveAs1.Click();
+        const std::vector<uint8_t> saved = FileBytes(path);
+        const std::vector<std::string> results = Items(IndexFrm->List_Results);
+        IndexFrm->New1.Click();
+        BeamFrm->Hide();
+        Messages().clear();
+        IndexFrm->Open1.Click();
+        ASSERT_EQ(Messages(), std::vector<std::string>{});
+        // Open shows one loadcase or all of them where the analysis left the
+        // display mode 0; nothing else differs.
+        std::vector<uint8_t> shown = saved;
+        PutInt32(&shown[DisplayModeAt(saved)], NumLoadcases == 1 ? -1 : 1);
+        EXPECT_TRUE(BeamDataFileBytes() == shown);
+        EXPECT_EQ(Items(IndexFrm->List_Results), results);
+        IndexFrm->Save1.Click();
+        EXPECT_TRUE(FileBytes(path) == shown);
+    }
+}
+
+// Old-layout files at their edges open into a beam that is analysed, saved
+// and opened again as it was saved, or are refused when opened.
+TEST_F(MainRoad, OldFilesAtTheirEdgesOpenIntoBeamsThatSaveAndOpenAgain) {
+    using Bytes = std::vector<uint8_t>;
+    const struct {
+        const char* edge;
+        bool opens;
+        std::function<void(Bytes&)> change;
+    } edges[] = {
+        {"as written", true, [](Bytes&) {}},
+        {"ten spans", true,
+         [](Bytes& b) {
+             for (int s = 3; s <= 10; ++s)
+                 for (int c = 0; c < 6; ++c) std::memcpy(&b[2085 + 48 * (s - 1) + 8 * c], &b[2085 + 8 * c], 8);
+             PutInt32(&b[43365], 10);
+             PutDouble(&b[2061], 10 * 5000 + 1500);
+         }},
+        {"25 loadcases", true,
+         [](Bytes& b) {
+             PutInt32(&b[43369], 25);
+             PutSingle(&b[OldLoad(25, 4, LApplied)], 1);
+             PutInt32(&b[43373 + 4 * 24], 1);
+         }},
+        {"eleventh kind fixed", true, [](Bytes& b) { PutInt32(&b[46037 + 40], 1); }},
+        {"eleventh kind 6", false, [](Bytes& b) { PutInt32(&b[46037 + 40], 6); }},
+        {"left end forkhead", true, [](Bytes& b) { PutInt32(&b[2077], SupportForkhead); }},
+        {"left end none", false, [](Bytes& b) { PutInt32(&b[2077], 0); }},
+        {"one section per span", true, [](Bytes& b) { PutInt32(&b[43477], -1); }},
+        {"one-section flag 2", false, [](Bytes& b) { PutInt32(&b[43477], 2); }},
+        {"50 rows shown", true, [](Bytes& b) { PutInt32(&b[43473], 50); }},
+        {"51 rows shown", false, [](Bytes& b) { PutInt32(&b[43473], 51); }},
+        {"least Ixx", true, [](Bytes& b) { PutDouble(&b[2085 + 24], LeastIxx); }},
+        {"a load at the end, another of factor -1", true,
+         [](Bytes& b) {
+             for (int lc = 1; lc <= 25; ++lc) {
+                 PutSingle(&b[OldLoad(lc, 4, LDist)], 11500);
+                 for (int f = 0; f < 8; ++f) std::memcpy(&b[OldLoad(lc, 6, f)], &b[OldLoad(lc, 4, f)], 4);
+                 PutSingle(&b[OldLoad(lc, 6, LDist)], 1000);
+                 PutSingle(&b[OldLoad(lc, 6, LFactor)], -1);
+             }
+         }},
+        {"past the end, applied nowhere", true,
+         [](Bytes& b) {
+             for (int lc = 1; lc <= 25; ++lc) {
+                 PutSingle(&b[OldLoad(lc, 5, LKind)], KindUDL);
+                 PutSingle(&b[OldLoad(lc, 5, LDist)], 11000);
+                 PutSingle(&b[OldLoad(lc, 5, LCover)], 2000);
+             }
+         }},
+        {"past the end, applied", false, [](Bytes& b) { PutSingle(&b[OldLoad(3, 4, LDist)], 11600); }},
+        {"timber", true, [](Bytes& b) { PutStr(b, 43481, "Timber"); }},
+    };
+    // The defaults New and Open read: factored loads, as the old files have them.
+    ApplyDefaultUnits();
+    FactoredLoads = 1;
+    WriteUnitSettingsFile();
+    std::filesystem::rename(ProgramFolder() / "kvl3_Unit2.dim", jobs.path() / "kvl3_Unit2.dim");
+    for (const auto& e : edges) {
+        SCOPED_TRACE(e.edge);
+        Bytes b = OldFile();
+        e.change(b);
+        const std::string path = (jobs.path() / (std::string(e.edge) + ".kvl")).string();
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), b.size());
+        gui::FileDialog::SetHook([&](const gui::FileDialog&) { return path; });
+        Messages().clear();
+        const std::string caption = IndexFrm->Caption();
+        IndexFrm->Open1.Click();
+        if (!e.opens) {
+            EXPECT_EQ(Messages().size(), 1u);
+            EXPECT_EQ(IndexFrm->Caption(), caption);
+            continue;
+        }
+        ASSERT_EQ(Messages(), std::vector<std::string>{});
+        IndexFrm->Analyse2.Click();
+        ASSERT_EQ(ResultsReady, 1) << testing::PrintToString(Messages());
+        IndexFrm->Save1.Click();
+        const Bytes saved = FileBytes(path);
+        ASSERT_EQ(saved.size(), size_t(BeamFileV4Size(saved)));
+        std::vector<uint8_t> shown = saved;
+        PutInt32(&shown[DisplayModeAt(saved)], NumLoadcases == 1 ? -1 : 1);
+        IndexFrm->Open1.Click();
+        ASSERT_EQ(Messages(), std::vector<std::string>{});
+        EXPECT_TRUE(BeamDataFileBytes() == shown);
+        IndexFrm->Save1.Click();
+        EXPECT_TRUE(FileBytes(path) == shown);
+    }
 }
 
 }  // namespace
