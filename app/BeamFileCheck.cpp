@@ -2,8 +2,8 @@
 #include <sstream>
 #include "BeamFile.h"
 #include "BeamRules.h"
-#include "LoadOutline.h"
 #include "Global.h"
+#include "LoadOutline.h"
 #include "ResultTexts.h"
 #include "RunError.h"
 #include "UnitSettings.h"

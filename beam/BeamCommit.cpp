@@ -1,8 +1,8 @@
 // Next and Cancel: the beam being edited into the model, or back from it.
 #include <memory>
 #include "AnalysisState.h"
-#include "BeamRules.h"
 #include "Beam.h"
+#include "BeamRules.h"
 #include "BeamText.h"
 #include "Checked.h"
 #include "Global.h"

@@ -71,7 +71,22 @@ void AddPoint(Series& series, int& count, float x, float v) {
 }
 
 // The stored station tables of loadcase cc back into the work tables.
-void TakeStoredTables(int cc, int n);
+void TakeStoredTables(int cc, int n) {
+    for (int s = 1; s <= NumSpans; ++s) {
+        for (int j = 0; j <= n; ++j) {
+            SpanShear[s][j] = CaseShear[cc][s][j + 1];
+            SpanMoment[s][j] = CaseMoment[cc][s][j + 1];
+        }
+        for (int p = 1; p <= 21; ++p) SpanDeflection[s][p] = CaseDeflection[cc][s][p];
+    }
+    for (int c = 1; c <= 2; ++c) {
+        for (int i = 1; i <= n + 1; ++i) {
+            CantShear[c][i] = CaseCantShear[cc][c][i];
+            CantMoment[c][i] = CaseCantMoment[cc][c][i];
+        }
+        for (int p = 1; p <= 22; ++p) CantDeflection[c][p] = CaseCantDeflection[cc][c][p];
+    }
+}
 
 void CopyToStoredTables(int cc, int n) {
     for (int s = 1; s <= NumSpans; ++s) {
@@ -283,24 +298,3 @@ void RestoreCaseWork() {
     TakeStoredTables(cc, n);
     FormDirectSupportLoads();
 }
-
-namespace {
-
-void TakeStoredTables(int cc, int n) {
-    for (int s = 1; s <= NumSpans; ++s) {
-        for (int j = 0; j <= n; ++j) {
-            SpanShear[s][j] = CaseShear[cc][s][j + 1];
-            SpanMoment[s][j] = CaseMoment[cc][s][j + 1];
-        }
-        for (int p = 1; p <= 21; ++p) SpanDeflection[s][p] = CaseDeflection[cc][s][p];
-    }
-    for (int c = 1; c <= 2; ++c) {
-        for (int i = 1; i <= n + 1; ++i) {
-            CantShear[c][i] = CaseCantShear[cc][c][i];
-            CantMoment[c][i] = CaseCantMoment[cc][c][i];
-        }
-        for (int p = 1; p <= 22; ++p) CantDeflection[c][p] = CaseCantDeflection[cc][c][p];
-    }
-}
-
-}  // namespace

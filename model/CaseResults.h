@@ -3,6 +3,8 @@
 // the loadcase's whole-beam maxima. Also run when a beam file is opened,
 // after the stored tables have been copied back into the work tables
 // (cantilever rows root-first, SpanIntervals = SavedSpanIntervals).
+// Series, summaries and reactions are formed from the stored tables, so that
+// an analysed beam and the same beam opened from its file show the same.
 // Leaves the left cantilever's work rows turned round (left to right).
 #pragma once
 

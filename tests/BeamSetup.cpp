@@ -1,7 +1,7 @@
 #include "BeamSetup.h"
+#include "Analysis.h"
 #include "BeamRules.h"
 #include "LoadOutline.h"
-#include "Analysis.h"
 #include "Messages.h"
 
 namespace test {
