@@ -28,4 +28,5 @@ void CreateForms() {
     MiscFrm = new TMiscFrm;
     AboutBox = new TAboutBox;
     SetHeaderFrm = new TSetHeaderFrm;
+    PrintFrm->ShownCase = [] { return IndexFrm->ShownCase; };
 }

@@ -1,7 +1,6 @@
 // Every loadcase's supports, span summary and stress line, then its span data
 // at twentieths of each member.
 #include <string>
-#include "Index.h"
 #include "PrintDevice.h"
 #include "PrintPages.h"
 #include "ResultTexts.h"
@@ -31,10 +30,8 @@ void PrintCase(PrintDevice& device, int lc) {
 
 }  // namespace
 
-void PrintLoadcaseData() { PrintLoadcaseData(CurrentPrintDevice()); }
-
-void PrintLoadcaseData(PrintDevice& device) {
-    if (IndexFrm->ShownCase == 0) return;
+void PrintLoadcaseData(PrintDevice& device, int32_t shownCase) {
+    if (shownCase == 0) return;
     ComputeTextGrid(device);
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         PrintCase(device, lc);

@@ -14,8 +14,8 @@ void PrintBeamDataPages();
 void PrintBeamDataPages(PrintDevice& device);
 void PrintEnvelopeData();
 void PrintEnvelopeData(PrintDevice& device);
-void PrintLoadcaseData();
-void PrintLoadcaseData(PrintDevice& device);
+// Nothing while every loadcase is shown (shownCase 0).
+void PrintLoadcaseData(PrintDevice& device, int32_t shownCase);
 void PrintLoadcaseDiagrams();
 void PrintLoadcaseDiagrams(PrintDevice& device);
 void PrintEnvelopeDiagrams();
