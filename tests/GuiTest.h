@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 #include <vector>
-#include "gui.h"
+#include "gui_testing.h"
 
 std::vector<std::string>& Messages();   // shown since the last clear, questions too
 bool& QuestionAnswer();                  // the answer tests give to a question (false: No)

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include "GuiTest.h"
-#include "gui.h"
+#include "gui_testing.h"
 
 // The test stands in for the event loop: what a handler said is shown by the
 // time the test looks.

@@ -1,7 +1,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include "gui.h"
+#include "gui_testing.h"
 
 namespace gui {
 

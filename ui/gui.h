@@ -16,13 +16,14 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
-class QPaintDevice;
-class QWidget;
-
 namespace gui {
+
+// The toolkit's widget behind a control, and the device a canvas measures
+// texts on; only ui/qt knows what they are.
+class Native;
+class NativeDevice;
 
 // ---- Colours, fonts, geometry ------------------------------------------------
 using Color = uint32_t;  // 0xRRGGBB
@@ -48,19 +49,6 @@ struct Rect {
 enum class Align { Left, Center, Right };
 
 // ---- Canvas ------------------------------------------------------------------
-// One drawing interface over the screen image, the printer page and a
-// recording canvas for tests. Pen, brush and font are current state read by
-// each primitive. When logging is on, every primitive is also recorded.
-struct CanvasOp {
-    std::string Op;  // "MoveTo", "LineTo", "TextOut", "FillRect"
-    int X = 0, Y = 0, X2 = 0, Y2 = 0;
-    std::string Text;
-    Color PenColour = 0;
-    int PenWidth = 1;
-    Color BrushColour = 0;
-    Font TextFont;
-};
-
 // What a canvas has drawn since each area was last filled: strokes with
 // their pen widths and the boxes of texts, so that a label can be put where
 // nothing crosses it.
@@ -89,6 +77,8 @@ private:
     int64_t lastCell_ = 0;
 };
 
+// One drawing interface over the screen image and the printer page. Pen,
+// brush and font are current state read by each primitive.
 class Canvas {
 public:
     struct {
@@ -104,7 +94,7 @@ public:
     Canvas() = default;
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
-    virtual ~Canvas() = default;
+    virtual ~Canvas();
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     void TextOut(int x, int y, const std::string& text);  // x, y: top-left of the text
@@ -119,39 +109,16 @@ public:
     void Block(const Rect& r) { drawn_.Box(r); }
     void NewPage() { drawn_.ForgetAll(); }  // a printer's next page starts empty
 
-    void StartLog() { logging_ = true; log_.clear(); }
-    void StopLog() { logging_ = false; }
-    const std::vector<CanvasOp>& Log() const { return log_; }
-
 protected:
     virtual void DoLine(int x1, int y1, int x2, int y2) = 0;
     virtual void DoText(int x, int y, const std::string& text) = 0;
     virtual void DoFill(const Rect& r) = 0;
     // The device that texts are measured on; nullptr for the screen.
-    virtual const QPaintDevice* TextDevice() const { return nullptr; }
+    virtual const NativeDevice* TextDevice() const { return nullptr; }
 
 private:
-    void Record(const char* op, int x, int y, int x2, int y2, const std::string& text);
     int penX_ = 0, penY_ = 0;
-    bool logging_ = false;
-    std::vector<CanvasOp> log_;
     Drawn drawn_;
-};
-
-// A canvas that draws nowhere and logs everything (logging starts on); it
-// measures texts as a device of `dpi` dots per inch would (0: the screen).
-class RecordingCanvas : public Canvas {
-public:
-    explicit RecordingCanvas(int dpi = 0);
-
-protected:
-    void DoLine(int, int, int, int) override {}
-    void DoText(int, int, const std::string&) override {}
-    void DoFill(const Rect&) override {}
-    const QPaintDevice* TextDevice() const override { return device_.get(); }
-
-private:
-    std::shared_ptr<QPaintDevice> device_;
 };
 
 // ---- Application -------------------------------------------------------------
@@ -167,33 +134,27 @@ int RunApplication(Form& mainForm);
 // Runs one event handler: an error abandons it and is shown in a message box.
 void Dispatch(const std::function<void()>& handler);
 
-// Screen size in pixels; tests may set their own.
+// Screen size in pixels.
 int ScreenWidth();
 int ScreenHeight();
-void SetScreenSize(int width, int height);
 
 // Modal, OK; "\r" breaks the line. The box opens in front of the window it
 // belongs to and takes the focus. Raised while a handler runs, the message
 // waits until the event in hand has been handled; messages keep their order.
+// Messages still waiting are shown before a question, a modal form or a
+// file dialog.
 void ShowMessage(const std::string& text);
-void SetMessageHook(std::function<void(const std::string&)> hook);  // tests: replaces the box
-// Shows the messages still waiting, now: before a question, a modal form or
-// a file dialog, and in tests where they read the messages.
-void ShowQueuedMessages();
 // Modal question with Yes and No; true for Yes. It waits for the answer
 // inside the handler: ask it from a button or menu item, not from a key or a
 // grid.
 bool AskYesNo(const std::string& text);
-void SetQuestionHook(std::function<bool(const std::string&)> hook);  // tests: answers instead of the box
 
 void SetHourglass(bool on);  // the hourglass cursor
-bool Hourglass();
 
 // Date and time of day as the page header prints them ("07/12/2026",
-// "14:05:09"); tests may fix the clock.
+// "14:05:09").
 std::string DateText();
 std::string TimeText();
-void SetClock(std::function<std::pair<std::string, std::string>()> clock);
 
 // ---- Controls ----------------------------------------------------------------
 class Container;
@@ -223,16 +184,15 @@ public:
     void SetColour(Color c);
     void BringToFront();
     void SetFocus();  // the keyboard focus
-    bool HasFocus() const;  // the focus of its window, whether or not the window is active
 
-    QWidget* Widget() const { return w_; }
+    Native* Widget() const { return w_; }
     Container* Parent() const { return parent_; }
     Form* OwnerForm();
 
 protected:
-    Control(Container* parent, QWidget* w);
+    Control(Container* parent, Native* w);
     virtual void ApplyGeometry();
-    QWidget* w_;
+    Native* w_;
     Container* parent_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 
@@ -245,13 +205,13 @@ private:
 class RadioButton;
 class Container : public Control {
 public:
-    QWidget* ClientWidget() const { return client_ ? client_ : w_; }
+    Native* ClientWidget() const { return client_ ? client_ : w_; }
     std::vector<RadioButton*>& Radios() { return radios_; }
 
 protected:
-    Container(Container* parent, QWidget* w, QWidget* client = nullptr)
+    Container(Container* parent, Native* w, Native* client = nullptr)
         : Control(parent, w), client_(client) {}
-    QWidget* client_;
+    Native* client_;
     std::vector<RadioButton*> radios_;
 };
 
@@ -385,13 +345,10 @@ public:
     int Col() const;  // the current cell
     int Row() const;
     void SetCurrent(int col, int row);
-    // As the user types into the current cell: the text lands in the cell,
-    // then OnKeyUp runs.
-    void TypeText(const std::string& text);
-    // Rows may be dragged by their fixed first cell to another place.
+    // Rows may be dragged by their fixed first cell to another place: the
+    // row is taken out and put in where it is dropped, the rows between
+    // closing up.
     void SetRowMoving(bool on);
-    // Takes row `from` out and puts it in at `to`, the rows between closing up.
-    void MoveRow(int from, int to);
     std::function<void()> OnKeyUp;     // a key released while editing, the cell already updated
     std::function<void()> OnClick;     // the current cell changed
     std::function<void()> OnDblClick;
@@ -425,7 +382,6 @@ public:
     ~Image() override;
     Canvas& GetCanvas();
     void SetSize(int width, int height);  // keeps what fits of the picture
-    uint32_t PixelAt(int x, int y) const; // 0xRRGGBB, for checks
 
 private:
     struct Impl;
@@ -496,19 +452,12 @@ public:
     bool IsMainForm() const;
     int ShowModal();   // returns the modal result once the form is hidden
     int ModalResult() const { return modalResult_; }
-    // As the user clicks at a point of the client area: the control on top
-    // there gets the mouse press and release.
-    void ClickAt(int x, int y);
     void SetModalResult(int r);  // not 0: closes a modal form
 
     std::function<void()> OnShow;
     std::function<void()> OnClose;
 
-    // Tests: replaces the modal loop; the hook acts on the form (sets a modal
-    // result, clicks a button...) while it is shown.
-    static void SetModalHook(std::function<void(Form&)> hook);
-
-    QWidget* MenuBar();  // made on first use, above the client area
+    Native* MenuBar();  // made on first use, above the client area
 
 protected:
     void ApplyGeometry() override;
@@ -534,8 +483,6 @@ public:
     Kind DialogKind() const { return kind_; }
     std::string Filter, FileName, DefaultExt, Title;
     bool Execute();  // false when cancelled
-    // Tests: replaces the dialog; returns the chosen path or "" to cancel.
-    static void SetHook(std::function<std::string(const FileDialog&)> hook);
 
 private:
     Kind kind_;
@@ -554,8 +501,7 @@ public:
 
 // ---- Printer -----------------------------------------------------------------
 // The default printer, or a PDF file when none is installed (then the
-// document goes to OutputFile, "Korvela.pdf" in the current directory unless
-// set). A PDF is drawn in memory and written whole at EndDoc through the
+// document goes to OutputFile, "Korvela.pdf" in the current directory). A PDF is drawn in memory and written whole at EndDoc through the
 // checked file layer; Abort drops the document and leaves an earlier file as
 // it was.
 // Coordinates are device pixels at the printer's resolution.
@@ -564,7 +510,6 @@ enum DeviceCap { LOGPIXELSX = 88, LOGPIXELSY = 90 };
 class Printer {
 public:
     static Printer& Get();
-    void SetOutputFile(const std::string& path);  // forces PDF output
     std::string OutputFile() const;  // full path; empty for the printer
     void BeginDoc(const std::string& title);
     void NewPage();

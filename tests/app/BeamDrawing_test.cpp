@@ -94,7 +94,7 @@ TEST_F(BeamDrawing, CantileverLengthsAndNothingWithoutABeam) {
     DrawBeam(empty, Frame);
     int32_t shown = 1;
     DrawLoads(empty, Frame, shown);
-    EXPECT_TRUE(empty.Log().empty());
+    EXPECT_TRUE(gui::Log(empty).empty());
 }
 
 TEST_F(BeamDrawing, FactoredUdlOverTheWholeBeamStandsFortyPixelsHigh) {

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 #include <vector>
-#include "gui.h"
+#include "gui_testing.h"
 
 struct Segment {
     int X1, Y1, X2, Y2;
@@ -32,14 +32,14 @@ inline std::ostream& operator<<(std::ostream& os, const DrawnText& t) {
 
 inline std::vector<Segment> Segments(const gui::Canvas& c) {
     std::vector<Segment> out;
-    for (const gui::CanvasOp& op : c.Log())
+    for (const gui::CanvasOp& op : gui::Log(c))
         if (op.Op == "LineTo") out.push_back({op.X, op.Y, op.X2, op.Y2, op.PenColour, op.PenWidth});
     return out;
 }
 
 inline std::vector<DrawnText> Texts(const gui::Canvas& c) {
     std::vector<DrawnText> out;
-    for (const gui::CanvasOp& op : c.Log())
+    for (const gui::CanvasOp& op : gui::Log(c))
         if (op.Op == "TextOut") out.push_back({op.X, op.Y, op.Text, op.TextFont.Colour, op.TextFont.Size});
     return out;
 }

@@ -37,7 +37,7 @@ class FileMenu : public BeamWindowsAndFiles {
 protected:
     // The dialogs answer with this path ("" cancels) and count their runs.
     void Choose(const std::string& path) {
-        gui::FileDialog::SetHook([this, path](const gui::FileDialog& d) {
+        gui::SetFileDialogHook([this, path](const gui::FileDialog& d) {
             ++dialogs;
             lastKind = d.DialogKind();
             lastFilter = d.Filter;

@@ -46,9 +46,9 @@ TEST_F(MainResults, OneLoadcaseShowsItsPictureReportAndTexts) {
     EXPECT_EQ(cases[31], "SPAN DATA at 1/20th SPAN INTERVALS");
 
     // The beam line and the shear base line on the picture.
-    EXPECT_EQ(f.Image1.PixelAt(300, 96), gui::clWhite);
-    EXPECT_EQ(f.Image1.PixelAt(600, 226), gui::clWhite);
-    EXPECT_EQ(f.Image1.PixelAt(600, 300), gui::clBlack);
+    EXPECT_EQ(gui::PixelAt(f.Image1, 300, 96), gui::clWhite);
+    EXPECT_EQ(gui::PixelAt(f.Image1, 600, 226), gui::clWhite);
+    EXPECT_EQ(gui::PixelAt(f.Image1, 600, 300), gui::clBlack);
 }
 
 TEST_F(MainResults, TheSpinnerSwitchesLoadcasesAndZeroShowsAll) {
@@ -96,16 +96,16 @@ TEST_F(MainResults, TilingRedrawsThePicture) {
     TIndexFrm& f = *IndexFrm;
     gui::Canvas& c = f.Image1.GetCanvas();
     f.Results1.Click();
-    EXPECT_EQ(f.Image1.PixelAt(300, 96), gui::clWhite) << "beam and loads only";
+    EXPECT_EQ(gui::PixelAt(f.Image1, 300, 96), gui::clWhite) << "beam and loads only";
     EXPECT_EQ(f.TileMode, 1);
     f.Diagrams1.Click();
     EXPECT_EQ(f.List_Results.Height(), 0);
     // Lists closed: H = 766 - 50 = 716, the shear base line at 0.21 H + 100.
-    EXPECT_EQ(f.Image1.PixelAt(600, 250), gui::clWhite);
-    c.StartLog();
+    EXPECT_EQ(gui::PixelAt(f.Image1, 600, 250), gui::clWhite);
+    gui::StartLog(c);
     f.Default1.Click();
-    c.StopLog();
-    EXPECT_EQ(f.Image1.PixelAt(600, 226), gui::clWhite);
+    gui::StopLog(c);
+    EXPECT_EQ(gui::PixelAt(f.Image1, 600, 226), gui::clWhite);
     // The one loadcase keeps its own labels, as right after the analysis.
     EXPECT_EQ(f.lbl_Case.Caption(), "1");
     EXPECT_THAT(Texts(c), testing::Contains(testing::Field(&DrawnText::Text, "18.8 kN")));

@@ -85,7 +85,7 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     ASSERT_FALSE(results.empty());
 
     const std::string path = (jobs.path() / "two spans.kvl").string();
-    gui::FileDialog::SetHook([&](const gui::FileDialog&) { return path; });
+    gui::SetFileDialogHook([&](const gui::FileDialog&) { return path; });
     IndexFrm->SaveAs1.Click();
     ASSERT_TRUE(std::filesystem::exists(path));
     IndexFrm->New1.Click();
@@ -255,7 +255,7 @@ TEST_F(MainRoad, RandomBeamsTypedThroughTheWindowsSaveAndOpenAsTheyWere) {
         ASSERT_EQ(ResultsReady, 1);
 
         const std::string path = (jobs.path() / ("beam " + std::to_string(i) + ".kvl")).string();
-        gui::FileDialog::SetHook([&](const gui::FileDialog&) { return path; });
+        gui::SetFileDialogHook([&](const gui::FileDialog&) { return path; });
         IndexFrm->SaveAs1.Click();
         const std::vector<uint8_t> saved = FileBytes(path);
         const std::vector<std::string> results = Items(IndexFrm->List_Results);
@@ -338,7 +338,7 @@ TEST_F(MainRoad, OldFilesAtTheirEdgesOpenIntoBeamsThatSaveAndOpenAgain) {
         e.change(b);
         const std::string path = (jobs.path() / (std::string(e.edge) + ".kvl")).string();
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), b.size());
-        gui::FileDialog::SetHook([&](const gui::FileDialog&) { return path; });
+        gui::SetFileDialogHook([&](const gui::FileDialog&) { return path; });
         Messages().clear();
         const std::string caption = IndexFrm->Caption();
         IndexFrm->Open1.Click();

@@ -8,7 +8,7 @@
 #include "Print.h"
 #include "ResultsBeam.h"
 #include "Unit1.h"
-#include "gui.h"
+#include "gui_testing.h"
 
 namespace fs = std::filesystem;
 

@@ -174,13 +174,13 @@ TEST_F(PointWindow, PrintPutsTheLinesAtAThreeAndAHalfMillimetrePitch) {
     FinishLoads();
     ASSERT_TRUE(Analyse().empty());
     ASSERT_EQ(Calculate("3"), Lines_t{});
-    device.canvas.StartLog();
+    gui::StartLog(device.canvas);
     PointFrm->cmd_Print.Click();
     SetPrintDevice(nullptr);
     EXPECT_EQ(device.docs, 1);
     // The result lines follow the page header.
     std::vector<gui::CanvasOp> lines;
-    for (const gui::CanvasOp& op : device.canvas.Log())
+    for (const gui::CanvasOp& op : gui::Log(device.canvas))
         if (op.Op == "TextOut" && (!lines.empty() || op.Text == "  RESULTS AT POINT ")) lines.push_back(op);
     ASSERT_EQ(lines.size(), size_t(StoreCount(PointResultText)));
     EXPECT_EQ(lines[0].Text, "  RESULTS AT POINT ");

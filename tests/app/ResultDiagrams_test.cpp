@@ -161,7 +161,7 @@ TEST_F(ResultDiagrams, ZeroShearDrawsFlatAndNoDeflectionDrawsNothing) {
     DeflectionSummary.Fill({});
     gui::RecordingCanvas none;
     Draw(none, 1, -1);
-    EXPECT_TRUE(none.Log().empty());
+    EXPECT_TRUE(gui::Log(none).empty());
 
     BeamLength = 0;
     EXPECT_NO_THROW(Draw(none, 1, -1));

@@ -51,7 +51,7 @@ void AnalysedBeam::TearDown() {
 }
 
 void BeamWindowsAndFiles::TearDown() {
-    gui::FileDialog::SetHook(nullptr);
+    gui::SetFileDialogHook(nullptr);
     std::filesystem::current_path(ProgramFolder());
     BeamFrm->Hide();
     LoadDataFrm->Hide();

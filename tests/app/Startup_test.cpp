@@ -13,7 +13,7 @@
 #include "Print.h"
 #include "SetHeader.h"
 #include "Unit1.h"
-#include "gui.h"
+#include "gui_testing.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ TEST(Startup, SettingsShowsThePreferencesAndInfoShowsTheInformationWindows) {
     IndexFrm->Disclaimer1.Click();
     EXPECT_TRUE(InfoFrm->Showing());
     const gui::Button& ok = InfoFrm->Button1;
-    InfoFrm->ClickAt(ok.Left() + ok.Width() / 2, ok.Top() + ok.Height() / 2);  // no label over it
+    gui::ClickAt(*InfoFrm, ok.Left() + ok.Width() / 2, ok.Top() + ok.Height() / 2);  // no label over it
     EXPECT_FALSE(InfoFrm->Showing());
 
     IndexFrm->About1.Click();
@@ -80,7 +80,7 @@ TEST(SetHeader, OkStoresTheEditsCutBetweenCharactersTo100BytesAndRefreshesThePri
     ProgramFolder();
     Header_Company = "Acme Structures";
     Header_Project_1 = "old";
-    gui::Form::SetModalHook([](gui::Form&) {
+    gui::SetModalHook([](gui::Form&) {
         EXPECT_EQ(SetHeaderFrm->Edit_Company.Text(), "Acme Structures");
         EXPECT_EQ(SetHeaderFrm->Edit_Project_1.Text(), "old");
         EXPECT_FALSE(SetHeaderFrm->Edit_Company.Enabled());
@@ -89,7 +89,7 @@ TEST(SetHeader, OkStoresTheEditsCutBetweenCharactersTo100BytesAndRefreshesThePri
         SetHeaderFrm->Button1.Click();
     });
     IndexFrm->SetHeader1.Click();
-    gui::Form::SetModalHook(nullptr);
+    gui::SetModalHook(nullptr);
     EXPECT_FALSE(SetHeaderFrm->Showing());
     EXPECT_EQ(SetHeaderFrm->ModalResult(), gui::mrOk);
     EXPECT_EQ(Header_Project_1.str(), std::string(99, 'p'));  // "ä" takes bytes 100 and 101

@@ -319,6 +319,6 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     EXPECT_EQ(MaterialCode, material);
 
     w.Check_LHF.Click();
-    EXPECT_TRUE(w.cmdNext.HasFocus());
+    EXPECT_TRUE(gui::HasFocus(w.cmdNext));
     w.Hide();
 }

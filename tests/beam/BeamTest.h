@@ -35,7 +35,7 @@ inline void Fresh(bool oneSection = true) {
 // Types into one cell as the user does.
 inline void Type(gui::StringGrid& g, int col, int row, const std::string& text) {
     g.SetCurrent(col, row);
-    g.TypeText(text);
+    gui::TypeText(g, text);
 }
 
 inline void Type(gui::Edit& e, const std::string& text) {

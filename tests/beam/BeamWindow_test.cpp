@@ -176,7 +176,7 @@ TEST(BeamWindow, ResetEmptiesTheWindow) {
     EXPECT_EQ(SpanTextTable[2][1], "");
     EXPECT_EQ(SupportChoice[25], 0);
     EXPECT_TRUE(w.Check_IE.Checked());
-    EXPECT_EQ(w.Image_Beam.PixelAt(100, 30), gui::clGray);
+    EXPECT_EQ(gui::PixelAt(w.Image_Beam, 100, 30), gui::clGray);
 }
 
 // The sketch: supports, the total and the length labels, in white on grey.
@@ -187,12 +187,12 @@ TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     w.Check_LHC.Click();
     OneSectionBeam({"4", "4"}, "8000", "205000", "100");
     gui::Canvas& c = w.Image_Beam.GetCanvas();
-    c.StartLog();
+    gui::StartLog(c);
     Type(w.Grid_Lengths, 1, 1, "2");  // LHC 2 m: total 10 m, 70.3 px per m
-    c.StopLog();
+    gui::StopLog(c);
     std::vector<std::string> texts;
     int triangles = 0, walls = 0;
-    for (const gui::CanvasOp& op : c.Log()) {
+    for (const gui::CanvasOp& op : gui::Log(c)) {
         if (op.Op == "TextOut") texts.push_back(op.Text);
         if (op.Op == "LineTo" && op.PenWidth == 1 && op.Y2 == 30 + 15 && op.X2 == op.X - 10) ++triangles;
         if (op.Op == "LineTo" && op.PenWidth == 2 && op.Y == 30 - 25 && op.Y2 == 30 + 25) {
@@ -203,14 +203,14 @@ TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     EXPECT_EQ(triangles, 2);  // the left end after the LHC, and support 1
     EXPECT_EQ(walls, 1);
     EXPECT_EQ(texts, (std::vector<std::string>{"Length = 10.00 m", "2.00 m", "4.00 m", "4.00 m"}));
-    EXPECT_EQ(w.Image_Beam.PixelAt(25 + 300, 30), gui::clWhite);
+    EXPECT_EQ(gui::PixelAt(w.Image_Beam, 25 + 300, 30), gui::clWhite);
 
     // A zero cantilever is no cantilever and has no label.
-    c.StartLog();
+    gui::StartLog(c);
     Type(w.Grid_Lengths, 1, 1, "0");
-    c.StopLog();
+    gui::StopLog(c);
     texts.clear();
-    for (const gui::CanvasOp& op : c.Log())
+    for (const gui::CanvasOp& op : gui::Log(c))
         if (op.Op == "TextOut") texts.push_back(op.Text);
     EXPECT_EQ(texts, (std::vector<std::string>{"Length = 8.00 m", "4.00 m", "4.00 m"}));
 }

@@ -317,7 +317,7 @@ TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
     w.Miscellaneous1.Click();
     MiscFrm->Hide();
     MiscFrm->Show();
-    MiscFrm->Grid.MoveRow(1, 3);  // B, C, A
+    gui::MoveRow(MiscFrm->Grid, 1, 3);  // B, C, A
     MiscFrm->cmd_Save.Click();
     MiscFrm->Hide();
     ASSERT_EQ(w.List_Sect.Item(0), "Section B");

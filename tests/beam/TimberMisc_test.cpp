@@ -280,7 +280,7 @@ TEST_F(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
     ShowMisc();
     gui::StringGrid& g = Misc().Grid;
     for (int r = 1; r <= 3; ++r) g.SetCell(1, r, "Section " + std::to_string(r));
-    g.MoveRow(1, 3);
+    gui::MoveRow(g, 1, 3);
     EXPECT_EQ(g.Cell(0, 3), "1");  // the reference moves with its row
     EXPECT_EQ(g.Cell(1, 1), "Section 2");
     Misc().cmd_Save.Click();

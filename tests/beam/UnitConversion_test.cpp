@@ -10,7 +10,7 @@
 #include "UnitsGuard.h"
 #include "BeamText.h"
 #include "ValueEdit.h"
-#include "gui.h"
+#include "gui_testing.h"
 
 namespace {
 

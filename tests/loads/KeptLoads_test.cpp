@@ -16,7 +16,7 @@ TEST_F(LoadsWindow, AnOpenedBeamKeepsItsLoadsThroughTheBeamAndLoadsWindows) {
     using namespace beamtest;
     TempDir jobs;
     const std::string path = (jobs.path() / "timber.kvl").string();
-    gui::FileDialog::SetHook([&](const gui::FileDialog&) { return path; });
+    gui::SetFileDialogHook([&](const gui::FileDialog&) { return path; });
 
     // A timber beam of 6 m with 12.3456 kN at 2.34567 m, analysed and saved.
     Fresh();
@@ -55,7 +55,7 @@ TEST_F(LoadsWindow, AnOpenedBeamKeepsItsLoadsThroughTheBeamAndLoadsWindows) {
     EXPECT_EQ(CaseReaction[1][1], left);
     EXPECT_EQ(CaseReaction[1][2], right);
 
-    gui::FileDialog::SetHook(nullptr);
+    gui::SetFileDialogHook(nullptr);
     IndexFrm->New1.Click();
     BeamFrm->Hide();
     BeamFileName = "";

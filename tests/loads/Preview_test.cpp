@@ -135,7 +135,7 @@ TEST_F(Preview, LengthLabelUnderTheBeam) {
     EXPECT_TRUE(F().lbl_Length.Visible());
     EXPECT_EQ(F().lbl_Length.Caption(), "Length = 6.00 m");
     EXPECT_EQ(F().lbl_Length.Top(), 8 + 97 + 22);
-    EXPECT_EQ(F().Image_Beam.PixelAt(740, 140), 0x808080u);
+    EXPECT_EQ(gui::PixelAt(F().Image_Beam, 740, 140), 0x808080u);
 }
 
 }  // namespace
@@ -147,7 +147,7 @@ TEST_F(Preview, WithoutABeamNothingIsDrawnAndTheSelfWeightBoxStillWorks) {
     ApplyFlags[1][SelfWeightSlot] = 1;
     BeamLength = 0;
     DrawLoadsPreviewOn(c, W, H, 1);
-    EXPECT_TRUE(c.Log().empty());
+    EXPECT_TRUE(gui::Log(c).empty());
     Messages().clear();
     F().Check_Swt.Click();  // redraws the preview
     EXPECT_EQ(Messages(), std::vector<std::string>{});

@@ -53,7 +53,7 @@ TEST_F(LoadsWindow, DoubleClickEmptiesTheRowAndTakesItOutOfTheLoadcase) {
     }
     EXPECT_EQ(ApplyFlags[1][2], -1.0f);
     EXPECT_EQ(LoadRows[2][LKind], 0.0f);
-    EXPECT_TRUE(R(2).Panel_.HasFocus());
+    EXPECT_TRUE(gui::HasFocus(R(2).Panel_));
 }
 
 TEST_F(LoadsWindow, ATickedRowWithoutAKindIsUntickedAndStoredUnapplied) {

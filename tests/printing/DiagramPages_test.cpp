@@ -305,15 +305,15 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
         for (int lc = 1; lc <= NumLoadcases; ++lc) AcceptedUDLOutline[lc] = UDLOutline[lc] = UDLOutlineOf(lc);
         gui::Canvas& screen = IndexFrm->Image1.GetCanvas();
         for (int lc = 0; lc <= NumLoadcases; ++lc) {
-            screen.StartLog();
+            gui::StartLog(screen);
             IndexFrm->ShownCase = lc;
             IndexFrm->DrawPicture();
-            screen.StopLog();
-            EXPECT_EQ(CrossedNumbers(screen.Log(), 0), std::vector<std::string>{}) << "main window, loadcase " << lc;
+            gui::StopLog(screen);
+            EXPECT_EQ(CrossedNumbers(Log(screen), 0), std::vector<std::string>{}) << "main window, loadcase " << lc;
             gui::RecordingCanvas preview;
             DrawLoadsPreviewOn(preview, 743, 145, lc == 0 ? 1 : lc);
             DrawBeamPreviewOn(preview, 743, 145);
-            EXPECT_EQ(CrossedNumbers(preview.Log(), 0), std::vector<std::string>{}) << "preview, loadcase " << lc;
+            EXPECT_EQ(CrossedNumbers(gui::Log(preview), 0), std::vector<std::string>{}) << "preview, loadcase " << lc;
         }
         LogDevice d(300, 300);
         d.BeginDoc();

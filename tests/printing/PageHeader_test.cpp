@@ -7,7 +7,7 @@
 #include "PrintTest.h"
 #include "Pro_PrintHeader.h"
 #include "TempDir.h"
-#include "gui.h"
+#include "gui_testing.h"
 
 using namespace print_test;
 using ::testing::Contains;
@@ -122,7 +122,7 @@ TEST_F(PageHeader, OnThePrinterItsPdfCarriesTheHeader) {
     // Printed through the real printer; its PDF read back.
     const std::string pdf = testing::TempDir() + "header.pdf";
     gui::Printer& pr = gui::Printer::Get();
-    pr.SetOutputFile(pdf);
+    gui::SetPrinterOutputFile(pdf);
     gui::SetClock([] { return std::pair<std::string, std::string>{"07/12/2026", "14:05:09"}; });
     pr.BeginDoc("Korvela");
     PrintPageHeader();

@@ -162,7 +162,7 @@ TEST_F(PrintJob, AFailedJobLeavesAnEarlierPdfAsItWas) {
         TempDir dir;
         const std::filesystem::path pdf = dir.path() / "Korvela.pdf";
         std::ofstream(pdf) << "earlier report";
-        gui::Printer::Get().SetOutputFile(pdf.string());
+        gui::SetPrinterOutputFile(pdf.string());
         SetPrintDevice(nullptr);
         f->Check_Beam.SetCheckedQuietly(true);
         f->Check_Envelope.SetCheckedQuietly(true);
@@ -187,7 +187,7 @@ TEST_F(PrintJob, AFailedJobLeavesAnEarlierPdfAsItWas) {
 TEST_F(PrintJob, ReportOfTheAnalysedBeamOnThePrinter) {
     const std::string pdf = (std::filesystem::path(testing::TempDir()) / "report.pdf").string();
     std::filesystem::remove(pdf);
-    gui::Printer::Get().SetOutputFile(pdf);
+    gui::SetPrinterOutputFile(pdf);
     SetPrintDevice(nullptr);
     IndexFrm->ShownCase = 2;
     for (gui::CheckBox* c : Boxes()) c->SetCheckedQuietly(true);

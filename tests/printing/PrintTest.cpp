@@ -40,7 +40,7 @@ LogDevice::LogDevice(int dpiX, int dpiY) : canvas_(dpiY), dpiX_(dpiX), dpiY_(dpi
 LogDevice::~LogDevice() { SetPrintDevice(nullptr); }
 
 void LogDevice::BeginDoc() {
-    canvas_.StartLog();
+    gui::StartLog(canvas_);
     canvas_.NewPage();
     starts_ = {0};
     page_ = 1;
@@ -49,7 +49,7 @@ void LogDevice::BeginDoc() {
 }
 
 void LogDevice::NewPage() {
-    starts_.push_back(canvas_.Log().size());
+    starts_.push_back(gui::Log(canvas_).size());
     canvas_.NewPage();
     ++page_;
 }
@@ -58,7 +58,7 @@ void LogDevice::EndDoc() { open_ = false; }
 
 std::vector<Page> LogDevice::Pages() const {
     std::vector<Page> pages;
-    const std::vector<gui::CanvasOp>& log = canvas_.Log();
+    const std::vector<gui::CanvasOp>& log = gui::Log(canvas_);
     for (size_t i = 0; i < starts_.size(); ++i) {
         const size_t end = i + 1 < starts_.size() ? starts_[i + 1] : log.size();
         pages.push_back({std::vector<gui::CanvasOp>(log.begin() + starts_[i], log.begin() + end)});

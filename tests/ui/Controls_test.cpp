@@ -8,7 +8,7 @@
 #include <functional>
 #include "GuiTest.h"
 #include "RunError.h"
-#include "gui.h"
+#include "qt/QtCommon.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ public:
 
     // As the user types a key into a cell of the grid.
     void TypeKey() {
-        auto* table = static_cast<QTableWidget*>(Grid.Widget());
+        auto* table = gui::qt::W<QTableWidget>(Grid.Widget());
         Grid.SetCurrent(1, 1);
         table->editItem(table->item(1, 1));
         QLineEdit* editor = table->viewport()->findChild<QLineEdit*>();
@@ -71,8 +71,8 @@ TEST(Dispatch, RaisedErrorIsShownOnceAfterTheEventAndTheProgramGoesOn) {
         void (*act)(RaisingForm&);
     } rows[] = {
         {"grid key", [](RaisingForm& f) -> auto& { return f.Grid.OnKeyUp; }, [](RaisingForm& f) { f.TypeKey(); }},
-        {"list click", [](RaisingForm& f) -> auto& { return f.List.OnClick; }, [](RaisingForm& f) { f.ClickAt(20, 94); }},
-        {"button", [](RaisingForm& f) -> auto& { return f.Go.OnClick; }, [](RaisingForm& f) { f.ClickAt(10, 170); }},
+        {"list click", [](RaisingForm& f) -> auto& { return f.List.OnClick; }, [](RaisingForm& f) { ClickAt(f, 20, 94); }},
+        {"button", [](RaisingForm& f) -> auto& { return f.Go.OnClick; }, [](RaisingForm& f) { ClickAt(f, 10, 170); }},
     };
     for (const auto& row : rows) {
         RaisingForm f;
@@ -207,10 +207,10 @@ TEST(Controls, UserViewAndClicks) {
     for (const char* line : {"first", "second"}) f.List.Add(line);
     int clicks = 0;
     f.List.OnClick = [&] { ++clicks; };
-    f.ClickAt(20, 104);  // the first line, not selected before
+    gui::ClickAt(f, 20, 104);  // the first line, not selected before
     EXPECT_EQ(f.List.ItemIndex(), 0);
     EXPECT_EQ(clicks, 1);
-    f.ClickAt(20, 104);  // again, already selected
+    gui::ClickAt(f, 20, 104);  // again, already selected
     EXPECT_EQ(clicks, 2);
     f.Hide();
 }
@@ -256,16 +256,16 @@ TEST(Form, ShowHandlerRunsOnEachHiddenToVisibleChange) {
 TEST(Form, ModalResultComesFromTheButtonThatClosesIt) {
     TestForm f;
     f.Go.SetModalResult(gui::mrOk);
-    gui::Form::SetModalHook([&](gui::Form& shown) {
+    gui::SetModalHook([&](gui::Form& shown) {
         EXPECT_EQ(&shown, &f);
         EXPECT_TRUE(shown.Showing());
         f.Go.Click();
     });
     EXPECT_EQ(f.ShowModal(), gui::mrOk);
     EXPECT_FALSE(f.Showing());
-    gui::Form::SetModalHook([](gui::Form&) {});
+    gui::SetModalHook([](gui::Form&) {});
     EXPECT_EQ(f.ShowModal(), gui::mrCancel);  // closed without a result
-    gui::Form::SetModalHook(nullptr);
+    gui::SetModalHook(nullptr);
 }
 
 TEST(Canvas, RecordsEveryPrimitiveWithItsPenBrushAndFont) {
@@ -278,16 +278,16 @@ TEST(Canvas, RecordsEveryPrimitiveWithItsPenBrushAndFont) {
     c.FillRect({0, 0, 753, 73});
     c.TextFont.Colour = gui::clWhite;
     c.TextOut(5, 6, "SHEAR");
-    ASSERT_EQ(c.Log().size(), 4u);
-    const gui::CanvasOp& line = c.Log()[1];
+    ASSERT_EQ(gui::Log(c).size(), 4u);
+    const gui::CanvasOp& line = gui::Log(c)[1];
     EXPECT_EQ(line.Op, "LineTo");
     EXPECT_EQ(line.X, 10);
     EXPECT_EQ(line.Y2, 40);
     EXPECT_EQ(line.PenColour, gui::clRed);
     EXPECT_EQ(line.PenWidth, 2);
-    EXPECT_EQ(c.Log()[2].BrushColour, gui::clGray);
-    EXPECT_EQ(c.Log()[3].Text, "SHEAR");
-    EXPECT_EQ(c.Log()[3].TextFont.Colour, gui::clWhite);
+    EXPECT_EQ(gui::Log(c)[2].BrushColour, gui::clGray);
+    EXPECT_EQ(gui::Log(c)[3].Text, "SHEAR");
+    EXPECT_EQ(gui::Log(c)[3].TextFont.Colour, gui::clWhite);
     EXPECT_GT(c.TextWidth("SHEAR"), 0);
 }
 
@@ -301,8 +301,8 @@ TEST(Image, DrawsIntoItsPicture) {
     c.Pen.Colour = gui::clYellow;
     c.MoveTo(0, 10);
     c.LineTo(99, 10);
-    EXPECT_EQ(img.PixelAt(50, 10), gui::clYellow);
-    EXPECT_EQ(img.PixelAt(50, 30), gui::clBlack);
+    EXPECT_EQ(gui::PixelAt(img, 50, 10), gui::clYellow);
+    EXPECT_EQ(gui::PixelAt(img, 50, 30), gui::clBlack);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "GuiTest.h"
 #include "Pdf.h"
 #include "TempDir.h"
-#include "gui.h"
+#include "gui_testing.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ TEST(StringGrid, TypingLandsInTheCellBeforeTheKeyUpHandlerRuns) {
     std::string seen;
     f.Grid.OnKeyUp = [&] { seen = f.Grid.Cell(f.Grid.Col(), f.Grid.Row()); };
     f.Grid.SetCurrent(3, 2);
-    f.Grid.TypeText("6.5");
+    gui::TypeText(f.Grid, "6.5");
     EXPECT_EQ(seen, "6.5");
     EXPECT_EQ(f.Grid.Cell(0, 1), " Length");
     f.Grid.SetRowCount(3);  // shrinking keeps what is left
@@ -54,7 +54,7 @@ TEST(FileDialog, AChosenFileBecomesTheCurrentFolderAndKeepsTheNameTheDialogGave)
     gui::SaveDialog save;
     save.DefaultExt = "kvl";
     save.Filter = "Beam files (*.kvl)|*.kvl";
-    gui::FileDialog::SetHook([&](const gui::FileDialog& d) {
+    gui::SetFileDialogHook([&](const gui::FileDialog& d) {
         EXPECT_EQ(d.DialogKind(), gui::FileDialog::Kind::Save);
         return (dir.path() / "jobs" / "bridge").string();
     });
@@ -64,22 +64,22 @@ TEST(FileDialog, AChosenFileBecomesTheCurrentFolderAndKeepsTheNameTheDialogGave)
     EXPECT_EQ(save.FileName, (dir.path() / "jobs" / "bridge").string());
     EXPECT_EQ(std::filesystem::current_path(), dir.path() / "jobs");
 
-    gui::FileDialog::SetHook([](const gui::FileDialog&) { return std::string(); });
+    gui::SetFileDialogHook([](const gui::FileDialog&) { return std::string(); });
     gui::OpenDialog open;
     EXPECT_FALSE(open.Execute());
-    gui::FileDialog::SetHook(nullptr);
+    gui::SetFileDialogHook(nullptr);
 }
 
 TEST(Printer, WithoutAPrinterThePagesGoToAPdfFile) {
     TempDir dir;
     gui::Printer& p = gui::Printer::Get();
-    p.SetOutputFile((dir.path() / "report.pdf").string());
+    gui::SetPrinterOutputFile((dir.path() / "report.pdf").string());
     p.BeginDoc("Korvela");
     EXPECT_TRUE(p.Printing());
     EXPECT_EQ(p.GetDeviceCaps(gui::LOGPIXELSX), 300);
     EXPECT_EQ(p.GetDeviceCaps(gui::LOGPIXELSY), 300);
     gui::Canvas& c = p.GetCanvas();
-    c.StartLog();
+    gui::StartLog(c);
     c.TextFont.Name = "Arial";
     c.TextFont.Size = 12;
     c.TextOut(100, 100, "BEAM DATA");
@@ -92,7 +92,7 @@ TEST(Printer, WithoutAPrinterThePagesGoToAPdfFile) {
     c.TextOut(100, 100, "Page 2");
     p.EndDoc();
     EXPECT_FALSE(p.Printing());
-    EXPECT_EQ(c.Log().size(), 4u);
+    EXPECT_EQ(gui::Log(c).size(), 4u);
     const std::string text = PdfText((dir.path() / "report.pdf").string());
     EXPECT_NE(text.find("BEAM DATA"), std::string::npos);
     EXPECT_NE(text.find("Page 2"), std::string::npos);

@@ -2,25 +2,47 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <unordered_map>
 #include "Func_FloatToInt.h"
 #include "QtCommon.h"
 
 namespace gui {
 
-// ---- Canvas: state, logging, text metrics ------------------------------------------
-void Canvas::Record(const char* op, int x, int y, int x2, int y2, const std::string& text) {
-    if (!logging_) return;
-    log_.push_back(CanvasOp{op, x, y, x2, y2, text, Pen.Colour, Pen.Width, Brush.Colour, TextFont});
+// ---- Canvas: state, recording, text metrics ----------------------------------------
+namespace {
+struct Recording {
+    bool on = false;
+    std::vector<CanvasOp> ops;
+};
+// The canvases whose primitives are recorded.
+std::unordered_map<const Canvas*, Recording> recordings;
+
+void Record(const Canvas& c, const char* op, int x, int y, int x2, int y2, const std::string& text) {
+    if (recordings.empty()) return;
+    auto it = recordings.find(&c);
+    if (it == recordings.end() || !it->second.on) return;
+    it->second.ops.push_back(CanvasOp{op, x, y, x2, y2, text, c.Pen.Colour, c.Pen.Width, c.Brush.Colour, c.TextFont});
+}
+}  // namespace
+
+void StartLog(Canvas& c) { recordings[&c] = Recording{true, {}}; }
+void StopLog(Canvas& c) { recordings[&c].on = false; }
+const std::vector<CanvasOp>& Log(const Canvas& c) {
+    static const std::vector<CanvasOp> none;
+    auto it = recordings.find(&c);
+    return it == recordings.end() ? none : it->second.ops;
 }
 
+Canvas::~Canvas() { recordings.erase(this); }
+
 void Canvas::MoveTo(int x, int y) {
-    Record("MoveTo", x, y, 0, 0, "");
+    Record(*this, "MoveTo", x, y, 0, 0, "");
     penX_ = x;
     penY_ = y;
 }
 
 void Canvas::LineTo(int x, int y) {
-    Record("LineTo", penX_, penY_, x, y, "");
+    Record(*this, "LineTo", penX_, penY_, x, y, "");
     DoLine(penX_, penY_, x, y);
     drawn_.Stroke(penX_, penY_, x, y, Pen.Width);
     penX_ = x;
@@ -28,7 +50,7 @@ void Canvas::LineTo(int x, int y) {
 }
 
 void Canvas::TextOut(int x, int y, const std::string& text) {
-    Record("TextOut", x, y, 0, 0, text);
+    Record(*this, "TextOut", x, y, 0, 0, text);
     DoText(x, y, text);
     drawn_.Box(TextBox(x, y, text));
     penX_ = x + TextWidth(text);
@@ -36,14 +58,14 @@ void Canvas::TextOut(int x, int y, const std::string& text) {
 }
 
 void Canvas::FillRect(const Rect& r) {
-    Record("FillRect", r.Left, r.Top, r.Right, r.Bottom, "");
+    Record(*this, "FillRect", r.Left, r.Top, r.Right, r.Bottom, "");
     DoFill(r);
     drawn_.Forget(r);
 }
 
 namespace {
-QFontMetrics Metrics(const Font& f, const QPaintDevice* device) {
-    return device ? QFontMetrics(qt::ToQFont(f), device) : QFontMetrics(qt::ToQFont(f));
+QFontMetrics Metrics(const Font& f, const NativeDevice* device) {
+    return device ? QFontMetrics(qt::ToQFont(f), qt::D(device)) : QFontMetrics(qt::ToQFont(f));
 }
 }  // namespace
 
@@ -61,9 +83,9 @@ RecordingCanvas::RecordingCanvas(int dpi) {
         auto image = std::make_shared<QImage>(1, 1, QImage::Format_RGB32);
         image->setDotsPerMeterX(FloatToInt(dpi / 0.0254));
         image->setDotsPerMeterY(FloatToInt(dpi / 0.0254));
-        device_ = image;
+        device_ = std::shared_ptr<NativeDevice>(image, qt::ND(image.get()));
     }
-    StartLog();
+    StartLog(*this);
 }
 
 // ---- Image: a picture drawn off screen and painted into its window ------------------
@@ -118,14 +140,14 @@ struct Image::Impl {
     std::unique_ptr<ImageCanvas> canvas;
 };
 
-Image::Image(Container& parent) : Control(&parent, new ImageView), impl_(std::make_unique<Impl>()) {
+Image::Image(Container& parent) : Control(&parent, qt::N(new ImageView)), impl_(std::make_unique<Impl>()) {
     impl_->img = QImage(1, 1, QImage::Format_RGB32);
     impl_->img.fill(Qt::white);
-    static_cast<ImageView*>(w_)->img = &impl_->img;
-    impl_->canvas = std::make_unique<ImageCanvas>(impl_->img, w_);
+    qt::W<ImageView>(w_)->img = &impl_->img;
+    impl_->canvas = std::make_unique<ImageCanvas>(impl_->img, qt::W(w_));
 }
 
-Image::~Image() { static_cast<ImageView*>(w_)->img = nullptr; }
+Image::~Image() { qt::W<ImageView>(w_)->img = nullptr; }
 
 Canvas& Image::GetCanvas() { return *impl_->canvas; }
 
@@ -141,9 +163,9 @@ void Image::SetSize(int width, int height) {
     SetBounds(Left(), Top(), width, height);
 }
 
-uint32_t Image::PixelAt(int x, int y) const {
-    if (!impl_->img.valid(x, y)) return 0;
-    return impl_->img.pixel(x, y) & 0xFFFFFF;
+uint32_t PixelAt(const Image& image, int x, int y) {
+    const QImage& img = *qt::W<ImageView>(image.Widget())->img;
+    return img.valid(x, y) ? img.pixel(x, y) & 0xFFFFFF : 0;
 }
 
 }  // namespace gui

@@ -4,9 +4,11 @@
 #include <QFont>
 #include <QString>
 #include <string>
-#include "gui.h"
+#include "gui_testing.h"
 
 class QDialog;
+class QPaintDevice;
+class QWidget;
 
 namespace gui::qt {
 
@@ -14,6 +16,14 @@ namespace gui::qt {
 inline QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 inline std::string S(const QString& s) { return s.toUtf8().toStdString(); }
 inline QColor QC(Color c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+// A control's widget, as the toolkit's widget or one of its kinds, and back.
+template <class T = QWidget>
+T* W(Native* n) { return static_cast<T*>(reinterpret_cast<QWidget*>(n)); }
+inline Native* N(QWidget* w) { return reinterpret_cast<Native*>(w); }
+// A canvas's device, and back.
+inline const QPaintDevice* D(const NativeDevice* d) { return reinterpret_cast<const QPaintDevice*>(d); }
+inline NativeDevice* ND(QPaintDevice* d) { return reinterpret_cast<NativeDevice*>(d); }
 
 // The Windows faces the windows were laid out with, mapped to metric-compatible ones.
 QFont ToQFont(const Font& f);

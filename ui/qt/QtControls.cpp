@@ -30,12 +30,12 @@ QFont qt::ToQFont(const Font& f) {
 }
 
 // ---- Control -------------------------------------------------------------------
-Control::Control(Container* parent, QWidget* w) : w_(w), parent_(parent) {
-    if (parent) w_->setParent(parent->ClientWidget());
-    left_ = w_->x();
-    top_ = w_->y();
-    width_ = w_->width();
-    height_ = w_->height();
+Control::Control(Container* parent, Native* w) : w_(w), parent_(parent) {
+    if (parent) qt::W(w_)->setParent(qt::W(parent->ClientWidget()));
+    left_ = qt::W(w_)->x();
+    top_ = qt::W(w_)->y();
+    width_ = qt::W(w_)->width();
+    height_ = qt::W(w_)->height();
 }
 
 Control::~Control() = default;  // Qt's parent deletes the widget
@@ -58,39 +58,42 @@ void Control::SetLeft(int v) { SetBounds(v, top_, width_, height_); }
 void Control::SetTop(int v) { SetBounds(left_, v, width_, height_); }
 void Control::SetWidth(int v) { SetBounds(left_, top_, v, height_); }
 void Control::SetHeight(int v) { SetBounds(left_, top_, width_, v); }
-void Control::ApplyGeometry() { w_->setGeometry(left_, top_, std::max(0, width_), std::max(0, height_)); }
+void Control::ApplyGeometry() { qt::W(w_)->setGeometry(left_, top_, std::max(0, width_), std::max(0, height_)); }
 
 void Control::SetVisible(bool v) {
     visible_ = v;
-    w_->setVisible(v);
+    qt::W(w_)->setVisible(v);
 }
-bool Control::Enabled() const { return w_->isEnabled(); }
-void Control::SetEnabled(bool v) { w_->setEnabled(v); }
-void Control::SetHint(const std::string& hint) { w_->setToolTip(qt::Q(hint)); }
+bool Control::Enabled() const { return qt::W(w_)->isEnabled(); }
+void Control::SetEnabled(bool v) { qt::W(w_)->setEnabled(v); }
+void Control::SetHint(const std::string& hint) { qt::W(w_)->setToolTip(qt::Q(hint)); }
 void Control::SetFont(const Font& f) {
     font_ = f;
-    w_->setFont(qt::ToQFont(f));
-    QPalette p = w_->palette();
+    qt::W(w_)->setFont(qt::ToQFont(f));
+    QPalette p = qt::W(w_)->palette();
     p.setColor(QPalette::WindowText, qt::QC(f.Colour));
     p.setColor(QPalette::Text, qt::QC(f.Colour));
     p.setColor(QPalette::ButtonText, qt::QC(f.Colour));
-    w_->setPalette(p);
+    qt::W(w_)->setPalette(p);
 }
 void Control::SetColour(Color c) {
-    QPalette p = w_->palette();
+    QPalette p = qt::W(w_)->palette();
     p.setColor(QPalette::Window, qt::QC(c));
     p.setColor(QPalette::Base, qt::QC(c));
-    w_->setPalette(p);
-    w_->setAutoFillBackground(true);
+    qt::W(w_)->setPalette(p);
+    qt::W(w_)->setAutoFillBackground(true);
 }
 void qt::Raise(QWidget* w) {
     if (w->isWindow() && QGuiApplication::platformName() == "offscreen") return;
     w->raise();
 }
 
-void Control::BringToFront() { qt::Raise(w_); }
-void Control::SetFocus() { w_->setFocus(); }
-bool Control::HasFocus() const { return w_->window()->focusWidget() == w_; }
+void Control::BringToFront() { qt::Raise(qt::W(w_)); }
+void Control::SetFocus() { qt::W(w_)->setFocus(); }
+bool HasFocus(const Control& control) {
+    QWidget* w = qt::W(control.Widget());
+    return w->window()->focusWidget() == w;
+}
 
 // ---- Label, Panel, GroupBox ------------------------------------------------------
 namespace {
@@ -110,21 +113,21 @@ private:
 }  // namespace
 
 Label::Label(Container& parent, const std::string& caption)
-    : Control(&parent, new LabelWidget(this, qt::Q(caption))) {}
+    : Control(&parent, qt::N(new LabelWidget(this, qt::Q(caption)))) {}
 void Label::Click() {
     if (Enabled() && OnClick) Dispatch(OnClick);
 }
-std::string Label::Caption() const { return qt::S(static_cast<QLabel*>(w_)->text()); }
-void Label::SetCaption(const std::string& c) { static_cast<QLabel*>(w_)->setText(qt::Q(c)); }
+std::string Label::Caption() const { return qt::S(qt::W<QLabel>(w_)->text()); }
+void Label::SetCaption(const std::string& c) { qt::W<QLabel>(w_)->setText(qt::Q(c)); }
 void Label::SetAlignment(Align a) {
     Qt::Alignment q = a == Align::Center ? Qt::AlignHCenter : a == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
-    static_cast<QLabel*>(w_)->setAlignment(q | Qt::AlignTop);
+    qt::W<QLabel>(w_)->setAlignment(q | Qt::AlignTop);
 }
-void Label::SetTransparent(bool t) { w_->setAutoFillBackground(!t); }
-void Label::SetWordWrap(bool on) { static_cast<QLabel*>(w_)->setWordWrap(on); }
+void Label::SetTransparent(bool t) { qt::W(w_)->setAutoFillBackground(!t); }
+void Label::SetWordWrap(bool on) { qt::W<QLabel>(w_)->setWordWrap(on); }
 
-Panel::Panel(Container& parent, const std::string& caption) : Container(&parent, new QFrame) {
-    auto* f = static_cast<QFrame*>(w_);
+Panel::Panel(Container& parent, const std::string& caption) : Container(&parent, qt::N(new QFrame)) {
+    auto* f = qt::W<QFrame>(w_);
     f->setFrameStyle(QFrame::Panel | QFrame::Raised);
     if (!caption.empty()) {
         auto* l = new QLabel(qt::Q(caption), f);
@@ -133,8 +136,8 @@ Panel::Panel(Container& parent, const std::string& caption) : Container(&parent,
 }
 
 GroupBox::GroupBox(Container& parent, const std::string& caption)
-    : Container(&parent, new QGroupBox(qt::Q(caption))) {}
-void GroupBox::SetOpaque(bool on) { w_->setAutoFillBackground(on); }
+    : Container(&parent, qt::N(new QGroupBox(qt::Q(caption)))) {}
+void GroupBox::SetOpaque(bool on) { qt::W(w_)->setAutoFillBackground(on); }
 
 // ---- Edit --------------------------------------------------------------------------
 namespace {
@@ -157,26 +160,27 @@ private:
 };
 }  // namespace
 
-Edit::Edit(Container& parent, const std::string& text) : Control(&parent, new EditWidget(this)) {
-    auto* le = static_cast<QLineEdit*>(w_);
+Edit::Edit(Container& parent, const std::string& text) : Control(&parent, qt::N(new EditWidget(this))) {
+    auto* le = qt::W<QLineEdit>(w_);
     le->setText(qt::Q(text));
 }
-std::string Edit::Text() const { return qt::S(static_cast<QLineEdit*>(w_)->text()); }
+std::string Edit::Text() const { return qt::S(qt::W<QLineEdit>(w_)->text()); }
 // A text set by the program shows from its start.
 void Edit::SetText(const std::string& t) {
-    QLineEdit* e = static_cast<QLineEdit*>(w_);
+    QLineEdit* e = qt::W<QLineEdit>(w_);
     e->setText(qt::Q(t));
     e->setCursorPosition(0);
 }
-void Edit::SetReadOnly(bool r) { static_cast<QLineEdit*>(w_)->setReadOnly(r); }
-bool Edit::ReadOnly() const { return static_cast<QLineEdit*>(w_)->isReadOnly(); }
+void Edit::SetReadOnly(bool r) { qt::W<QLineEdit>(w_)->setReadOnly(r); }
+bool Edit::ReadOnly() const { return qt::W<QLineEdit>(w_)->isReadOnly(); }
 
 // ---- Button ------------------------------------------------------------------------
-Button::Button(Container& parent, const std::string& caption) : Control(&parent, new QPushButton(qt::Q(caption))) {
-    QObject::connect(static_cast<QPushButton*>(w_), &QPushButton::clicked, [this] { Click(); });
+Button::Button(Container& parent, const std::string& caption)
+    : Control(&parent, qt::N(new QPushButton(qt::Q(caption)))) {
+    QObject::connect(qt::W<QPushButton>(w_), &QPushButton::clicked, [this] { Click(); });
 }
-std::string Button::Caption() const { return qt::S(static_cast<QPushButton*>(w_)->text()); }
-void Button::SetDefault(bool d) { static_cast<QPushButton*>(w_)->setDefault(d); }
+std::string Button::Caption() const { return qt::S(qt::W<QPushButton>(w_)->text()); }
+void Button::SetDefault(bool d) { qt::W<QPushButton>(w_)->setDefault(d); }
 void Button::Click() {
     if (!Enabled()) return;
     Dispatch([this] {
@@ -187,8 +191,9 @@ void Button::Click() {
 }
 
 // ---- Check box and radio button ----------------------------------------------------
-CheckBox::CheckBox(Container& parent, const std::string& caption) : Control(&parent, new QCheckBox(qt::Q(caption))) {
-    QObject::connect(static_cast<QCheckBox*>(w_), &QCheckBox::clicked, [this](bool c) { UserClicked(c); });
+CheckBox::CheckBox(Container& parent, const std::string& caption)
+    : Control(&parent, qt::N(new QCheckBox(qt::Q(caption)))) {
+    QObject::connect(qt::W<QCheckBox>(w_), &QCheckBox::clicked, [this](bool c) { UserClicked(c); });
 }
 void CheckBox::UserClicked(bool c) {
     focused_ = true;
@@ -197,8 +202,8 @@ void CheckBox::UserClicked(bool c) {
     focused_ = false;
 }
 void CheckBox::Show(bool c) {
-    QSignalBlocker b(w_);
-    static_cast<QCheckBox*>(w_)->setChecked(c);
+    QSignalBlocker b(qt::W(w_));
+    qt::W<QCheckBox>(w_)->setChecked(c);
 }
 void CheckBox::SetCheckedQuietly(bool c) {
     checked_ = c;
@@ -211,15 +216,15 @@ void CheckBox::Click() {
 }
 
 RadioButton::RadioButton(Container& parent, const std::string& caption)
-    : Control(&parent, new QRadioButton(qt::Q(caption))) {
-    auto* rb = static_cast<QRadioButton*>(w_);
+    : Control(&parent, qt::N(new QRadioButton(qt::Q(caption)))) {
+    auto* rb = qt::W<QRadioButton>(w_);
     rb->setAutoExclusive(false);
     parent.Radios().push_back(this);
     QObject::connect(rb, &QRadioButton::clicked, [this] { Click(); });
 }
 void RadioButton::Show(bool c) {
-    QSignalBlocker b(w_);
-    static_cast<QRadioButton*>(w_)->setChecked(c);
+    QSignalBlocker b(qt::W(w_));
+    qt::W<QRadioButton>(w_)->setChecked(c);
 }
 void RadioButton::SetCheckedQuietly(bool c) {
     checked_ = c;
@@ -268,35 +273,35 @@ private:
 };
 }  // namespace
 
-ListBox::ListBox(Container& parent) : Control(&parent, new ListWidget(this)) {}
-void ListBox::Add(const std::string& item) { static_cast<QListWidget*>(w_)->addItem(qt::Q(item)); }
+ListBox::ListBox(Container& parent) : Control(&parent, qt::N(new ListWidget(this))) {}
+void ListBox::Add(const std::string& item) { qt::W<QListWidget>(w_)->addItem(qt::Q(item)); }
 // A list cleared to be filled again starts at its top left, whatever was
 // scrolled into view before.
 void ListBox::Clear() {
-    QSignalBlocker b(w_);
-    auto* list = static_cast<QListWidget*>(w_);
+    QSignalBlocker b(qt::W(w_));
+    auto* list = qt::W<QListWidget>(w_);
     list->clear();
     list->verticalScrollBar()->setValue(0);
     list->horizontalScrollBar()->setValue(0);
 }
-int ListBox::Count() const { return static_cast<QListWidget*>(w_)->count(); }
+int ListBox::Count() const { return qt::W<QListWidget>(w_)->count(); }
 std::string ListBox::Item(int i) const {
-    auto* it = static_cast<QListWidget*>(w_)->item(i);
+    auto* it = qt::W<QListWidget>(w_)->item(i);
     return it ? qt::S(it->text()) : std::string();
 }
-int ListBox::ItemIndex() const { return static_cast<QListWidget*>(w_)->currentRow(); }
+int ListBox::ItemIndex() const { return qt::W<QListWidget>(w_)->currentRow(); }
 void ListBox::SetItemIndex(int i) {
-    QSignalBlocker b(w_);
-    static_cast<QListWidget*>(w_)->setCurrentRow(i);
+    QSignalBlocker b(qt::W(w_));
+    qt::W<QListWidget>(w_)->setCurrentRow(i);
 }
 
 // ---- Up-down spinner ---------------------------------------------------------------
-UpDown::UpDown(Container& parent, Edit& associate) : Control(&parent, new QWidget), edit_(associate) {
-    auto* up = new QToolButton(w_);
-    auto* down = new QToolButton(w_);
+UpDown::UpDown(Container& parent, Edit& associate) : Control(&parent, qt::N(new QWidget)), edit_(associate) {
+    auto* up = new QToolButton(qt::W(w_));
+    auto* down = new QToolButton(qt::W(w_));
     up->setArrowType(Qt::UpArrow);
     down->setArrowType(Qt::DownArrow);
-    auto* layout = new QVBoxLayout(w_);
+    auto* layout = new QVBoxLayout(qt::W(w_));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     for (QToolButton* b : {up, down}) {
@@ -316,7 +321,7 @@ void UpDown::Step(int delta) {
     if (!Enabled()) return;
     Dispatch([this, delta] {
         bool number = false;
-        const long long shown = static_cast<QLineEdit*>(edit_.Widget())->text().trimmed().toLongLong(&number);
+        const long long shown = qt::W<QLineEdit>(edit_.Widget())->text().trimmed().toLongLong(&number);
         SetPosition(static_cast<int>(std::clamp<long long>((number ? shown : pos_) + delta, min_, max_)));
         if (OnClick) OnClick();
     });

@@ -38,7 +38,7 @@ std::string RunDialog(FileDialog::Kind kind, const FileDialog& d) {
 }
 }  // namespace
 
-void FileDialog::SetHook(std::function<std::string(const FileDialog&)> hook) { dialogHook = std::move(hook); }
+void SetFileDialogHook(std::function<std::string(const FileDialog&)> hook) { dialogHook = std::move(hook); }
 
 bool FileDialog::Execute() {
     ShowQueuedMessages();  // what was said before the dialog comes first

@@ -35,22 +35,23 @@ static QScrollArea* ClientScroller(QWidget* form) {
     return form->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-Form::Form(const std::string& caption) : Container(nullptr, new FormWidget(this)) {
-    w_->setWindowTitle(qt::Q(caption));
-    auto* scroller = new QScrollArea(w_);
+Form::Form(const std::string& caption) : Container(nullptr, qt::N(new FormWidget(this))) {
+    qt::W(w_)->setWindowTitle(qt::Q(caption));
+    auto* scroller = new QScrollArea(qt::W(w_));
     scroller->setFrameShape(QFrame::NoFrame);
-    client_ = new QWidget;
-    scroller->setWidget(client_);
+    client_ = qt::N(new QWidget);
+    scroller->setWidget(qt::W(client_));
     SetFont(Font{});
     SetClientSize(400, 300);
 }
 
-Form::~Form() { delete w_; }
+Form::~Form() { delete qt::W(w_); }
 
-void Form::ClickAt(int x, int y) {
-    QWidget* target = client_->childAt(x, y);
-    if (!target) target = client_;
-    const QPointF local = target->mapFrom(client_, QPointF(x, y));
+void ClickAt(Form& form, int x, int y) {
+    QWidget* client = qt::W(form.ClientWidget());
+    QWidget* target = client->childAt(x, y);
+    if (!target) target = client;
+    const QPointF local = target->mapFrom(client, QPointF(x, y));
     const QPointF global = target->mapToGlobal(local);
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         QMouseEvent ev(type, local, global, Qt::LeftButton,
@@ -59,8 +60,8 @@ void Form::ClickAt(int x, int y) {
     }
 }
 
-std::string Form::Caption() const { return qt::S(w_->windowTitle()); }
-void Form::SetCaption(const std::string& c) { w_->setWindowTitle(qt::Q(c)); }
+std::string Form::Caption() const { return qt::S(qt::W(w_)->windowTitle()); }
+void Form::SetCaption(const std::string& c) { qt::W(w_)->setWindowTitle(qt::Q(c)); }
 
 void Form::SetBorder(Border b) {
     int cw = ClientWidth(), ch = ClientHeight();
@@ -68,13 +69,13 @@ void Form::SetBorder(Border b) {
     Qt::WindowFlags fl = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     if (b == Border::ToolWindow) fl |= Qt::Tool;
     if (b == Border::Dialog) fl |= Qt::Dialog;
-    bool top = w_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    bool top = qt::W(w_)->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (top) fl |= Qt::WindowStaysOnTopHint;
-    w_->setWindowFlags(fl);
+    qt::W(w_)->setWindowFlags(fl);
     SetClientSize(cw, ch);
 }
 
-void Form::SetStayOnTop(bool on) { w_->setWindowFlag(Qt::WindowStaysOnTopHint, on); }
+void Form::SetStayOnTop(bool on) { qt::W(w_)->setWindowFlag(Qt::WindowStaysOnTopHint, on); }
 
 int Form::FrameHeight() const {
     return 2 * FrameWidth + (border_ == Border::ToolWindow ? ToolCaptionHeight : CaptionHeight) +
@@ -100,40 +101,40 @@ void Form::ApplyGeometry() {
     int cw = std::max(0, ClientWidth()), ch = std::max(0, ClientHeight());
     int shownW = std::min(cw, std::max(1, ScreenWidth() - 2 * FrameWidth));
     int shownH = std::min(ch, std::max(1, ScreenHeight() - FrameHeight()));
-    w_->setGeometry(left_ + FrameWidth, top_ + FrameHeight() - FrameWidth - menu, shownW, shownH + menu);
-    ClientScroller(w_)->setGeometry(0, menu, shownW, shownH);
-    client_->resize(cw, ch);
-    if (hasMenu_) MenuBar()->setGeometry(0, 0, shownW, menu);
+    qt::W(w_)->setGeometry(left_ + FrameWidth, top_ + FrameHeight() - FrameWidth - menu, shownW, shownH + menu);
+    ClientScroller(qt::W(w_))->setGeometry(0, menu, shownW, shownH);
+    qt::W(client_)->resize(cw, ch);
+    if (hasMenu_) qt::W(MenuBar())->setGeometry(0, 0, shownW, menu);
 }
 
-QWidget* Form::MenuBar() {
-    if (auto* bar = w_->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) return bar;
+Native* Form::MenuBar() {
+    if (auto* bar = qt::W(w_)->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) return qt::N(bar);
     int cw = ClientWidth(), ch = ClientHeight();
-    auto* bar = new QMenuBar(w_);
+    auto* bar = new QMenuBar(qt::W(w_));
     bar->setNativeMenuBar(false);
     // The bar keeps the system colours whatever the form's background is.
     bar->setStyleSheet("QMenuBar { background: #D4D0C8; color: black; }");
     hasMenu_ = true;
     SetClientSize(cw, ch);
-    return bar;
+    return qt::N(bar);
 }
 
 bool Form::IsMainForm() const { return qt::MainForm == this; }
 
 void Form::Show() {
     if (showing_) {
-        qt::Raise(w_);
+        qt::Raise(qt::W(w_));
         return;
     }
     showing_ = true;
-    w_->show();
+    qt::W(w_)->show();
     Dispatch(OnShow);
 }
 
 void Form::Hide() {
     showing_ = false;
-    w_->hide();
-    if (auto* loop = static_cast<FormWidget*>(w_)->loop) loop->quit();
+    qt::W(w_)->hide();
+    if (auto* loop = qt::W<FormWidget>(w_)->loop) loop->quit();
 }
 
 void Form::Close() {
@@ -147,7 +148,7 @@ void Form::SetModalResult(int r) {
     if (inModal_ && r != mrNone) Hide();
 }
 
-void Form::SetModalHook(std::function<void(Form&)> hook) { modalHook = std::move(hook); }
+void SetModalHook(std::function<void(Form&)> hook) { modalHook = std::move(hook); }
 
 int Form::ShowModal() {
     ShowQueuedMessages();  // what was said before the form comes first
@@ -158,9 +159,9 @@ int Form::ShowModal() {
         modalHook(*this);
     } else if (showing_) {
         QEventLoop loop;
-        static_cast<FormWidget*>(w_)->loop = &loop;
+        qt::W<FormWidget>(w_)->loop = &loop;
         loop.exec();
-        static_cast<FormWidget*>(w_)->loop = nullptr;
+        qt::W<FormWidget>(w_)->loop = nullptr;
     }
     inModal_ = false;
     if (showing_) Hide();
@@ -172,7 +173,7 @@ int Form::ShowModal() {
 MainMenu::MainMenu(Form& form) : form_(form) { form.MenuBar(); }
 
 MenuItem::MenuItem(MainMenu& menu, const std::string& caption) : caption_(caption) {
-    auto* bar = static_cast<QMenuBar*>(menu.Owner().MenuBar());
+    auto* bar = qt::W<QMenuBar>(menu.Owner().MenuBar());
     QMenu* m = bar->addMenu(qt::Q(caption));
     menu_ = m;
     action_ = m->menuAction();

@@ -29,7 +29,8 @@ QWidget* qt::DialogOwner() {
     if (QWidget* w = QApplication::activeWindow()) return lastOwner = w;
     if (lastOwner && lastOwner->isVisible()) return lastOwner;
     if (QWidget* w = WindowOnTop()) return lastOwner = w;
-    return lastOwner = qt::MainForm && qt::MainForm->Widget()->isVisible() ? qt::MainForm->Widget() : nullptr;
+    QWidget* main = qt::MainForm ? qt::W(qt::MainForm->Widget()) : nullptr;
+    return lastOwner = main && main->isVisible() ? main : nullptr;
 }
 
 void qt::PutInFront(QDialog* d) {

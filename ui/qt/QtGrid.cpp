@@ -54,16 +54,16 @@ QTableWidget* T(QWidget* w) { return static_cast<QTableWidget*>(w); }
 // Drags a row by its fixed first cell: pressed on one row, released on another.
 class RowDragFilter : public QObject {
 public:
-    explicit RowDragFilter(StringGrid* g) : QObject(g->Widget()), g_(g) {}
+    explicit RowDragFilter(StringGrid* g) : QObject(qt::W(g->Widget())), g_(g) {}
     bool eventFilter(QObject*, QEvent* ev) override {
         if (ev->type() != QEvent::MouseButtonPress && ev->type() != QEvent::MouseButtonRelease) return false;
-        auto* t = static_cast<QTableWidget*>(g_->Widget());
+        auto* t = qt::W<QTableWidget>(g_->Widget());
         const QPoint at = static_cast<QMouseEvent*>(ev)->position().toPoint();
         const int row = t->rowAt(at.y()), col = t->columnAt(at.x());
         if (ev->type() == QEvent::MouseButtonPress) {
             from_ = col == 0 && row >= 1 ? row : -1;
         } else if (from_ >= 1 && row >= 1 && row != from_) {
-            Dispatch([this, row] { g_->MoveRow(from_, row); });
+            Dispatch([this, row] { MoveRow(*g_, from_, row); });
             from_ = -1;
         }
         return false;
@@ -79,8 +79,8 @@ struct StringGrid::Impl {
     RowDragFilter* drag = nullptr;
 };
 
-StringGrid::StringGrid(Container& parent) : Control(&parent, new QTableWidget), impl_(std::make_unique<Impl>()) {
-    QTableWidget* t = T(w_);
+StringGrid::StringGrid(Container& parent) : Control(&parent, qt::N(new QTableWidget)), impl_(std::make_unique<Impl>()) {
+    QTableWidget* t = T(qt::W(w_));
     t->horizontalHeader()->hide();
     t->verticalHeader()->hide();
     t->verticalHeader()->setDefaultSectionSize(24);
@@ -96,7 +96,7 @@ StringGrid::StringGrid(Container& parent) : Control(&parent, new QTableWidget), 
 StringGrid::~StringGrid() = default;
 
 void StringGrid::Restyle() {
-    QTableWidget* t = T(w_);
+    QTableWidget* t = T(qt::W(w_));
     for (int r = 0; r < rows_; ++r)
         for (int c = 0; c < cols_; ++c) {
             QTableWidgetItem* it = t->item(r, c);
@@ -113,47 +113,47 @@ void StringGrid::Restyle() {
 }
 
 void StringGrid::SetColCount(int n) {
-    QSignalBlocker b(w_);
+    QSignalBlocker b(qt::W(w_));
     int old = cols_;
     cols_ = n;
-    T(w_)->setColumnCount(n);
-    for (int c = old; c < n; ++c) T(w_)->setColumnWidth(c, defaultWidth_);
+    T(qt::W(w_))->setColumnCount(n);
+    for (int c = old; c < n; ++c) T(qt::W(w_))->setColumnWidth(c, defaultWidth_);
     Restyle();
 }
 void StringGrid::SetRowCount(int n) {
-    QSignalBlocker b(w_);
+    QSignalBlocker b(qt::W(w_));
     rows_ = n;
-    T(w_)->setRowCount(n);
+    T(qt::W(w_))->setRowCount(n);
     Restyle();
 }
 void StringGrid::SetFixedCols(int n) { fixedCols_ = n; Restyle(); }
 void StringGrid::SetFixedRows(int n) { fixedRows_ = n; Restyle(); }
 void StringGrid::SetDefaultColWidth(int w) {
     defaultWidth_ = w;
-    for (int c = 0; c < cols_; ++c) T(w_)->setColumnWidth(c, w);
+    for (int c = 0; c < cols_; ++c) T(qt::W(w_))->setColumnWidth(c, w);
 }
-int StringGrid::ColWidth(int col) const { return T(w_)->columnWidth(col); }
-void StringGrid::SetColWidth(int col, int w) { T(w_)->setColumnWidth(col, w); }
-void StringGrid::SetRowHeight(int row, int h) { T(w_)->setRowHeight(row, h); }
+int StringGrid::ColWidth(int col) const { return T(qt::W(w_))->columnWidth(col); }
+void StringGrid::SetColWidth(int col, int w) { T(qt::W(w_))->setColumnWidth(col, w); }
+void StringGrid::SetRowHeight(int row, int h) { T(qt::W(w_))->setRowHeight(row, h); }
 void StringGrid::SetEditing(bool on) { impl_->editing = on; Restyle(); }
 
 std::string StringGrid::Cell(int col, int row) const {
-    QTableWidgetItem* it = T(w_)->item(row, col);
+    QTableWidgetItem* it = T(qt::W(w_))->item(row, col);
     return it ? qt::S(it->text()) : std::string();
 }
 void StringGrid::SetCell(int col, int row, const std::string& text) {
-    QSignalBlocker b(w_);
-    QTableWidgetItem* it = T(w_)->item(row, col);
+    QSignalBlocker b(qt::W(w_));
+    QTableWidgetItem* it = T(qt::W(w_))->item(row, col);
     if (it) it->setText(qt::Q(text));
 }
-int StringGrid::Col() const { return T(w_)->currentColumn(); }
-int StringGrid::Row() const { return T(w_)->currentRow(); }
+int StringGrid::Col() const { return T(qt::W(w_))->currentColumn(); }
+int StringGrid::Row() const { return T(qt::W(w_))->currentRow(); }
 void StringGrid::SetCurrent(int col, int row) {
-    QSignalBlocker b(w_);
-    T(w_)->setCurrentCell(row, col);
+    QSignalBlocker b(qt::W(w_));
+    T(qt::W(w_))->setCurrentCell(row, col);
 }
 void StringGrid::SetRowMoving(bool on) {
-    QWidget* view = T(w_)->viewport();
+    QWidget* view = T(qt::W(w_))->viewport();
     if (on && !impl_->drag) {
         impl_->drag = new RowDragFilter(this);
         view->installEventFilter(impl_->drag);
@@ -164,32 +164,33 @@ void StringGrid::SetRowMoving(bool on) {
     }
 }
 
-void StringGrid::MoveRow(int from, int to) {
-    if (from < 0 || from >= rows_ || to < 0 || to >= rows_ || from == to) return;
+void MoveRow(StringGrid& g, int from, int to) {
+    const int rows = g.RowCount();
+    if (from < 0 || from >= rows || to < 0 || to >= rows || from == to) return;
     const int step = from < to ? 1 : -1;
-    for (int c = 0; c < cols_; ++c) {
-        const std::string moved = Cell(c, from);
-        for (int r = from; r != to; r += step) SetCell(c, r, Cell(c, r + step));
-        SetCell(c, to, moved);
+    for (int c = 0; c < g.ColCount(); ++c) {
+        const std::string moved = g.Cell(c, from);
+        for (int r = from; r != to; r += step) g.SetCell(c, r, g.Cell(c, r + step));
+        g.SetCell(c, to, moved);
     }
 }
 
-void StringGrid::TypeText(const std::string& text) {
-    SetCell(Col(), Row(), text);
-    Dispatch(OnKeyUp);
+void TypeText(StringGrid& g, const std::string& text) {
+    g.SetCell(g.Col(), g.Row(), text);
+    Dispatch(g.OnKeyUp);
 }
 
 // ---- Page control -------------------------------------------------------------------
-PageControl::PageControl(Container& parent) : Control(&parent, new QTabWidget) {}
-int PageControl::ActivePageIndex() const { return static_cast<QTabWidget*>(w_)->currentIndex(); }
+PageControl::PageControl(Container& parent) : Control(&parent, qt::N(new QTabWidget)) {}
+int PageControl::ActivePageIndex() const { return qt::W<QTabWidget>(w_)->currentIndex(); }
 void PageControl::SetActivePageIndex(int i) {
-    QSignalBlocker b(w_);
-    static_cast<QTabWidget*>(w_)->setCurrentIndex(i);
+    QSignalBlocker b(qt::W(w_));
+    qt::W<QTabWidget>(w_)->setCurrentIndex(i);
 }
 
 // The sheet belongs to the page control's parent; the tab widget places it.
-TabSheet::TabSheet(PageControl& pages, const std::string& caption) : Container(pages.Parent(), new QWidget) {
-    static_cast<QTabWidget*>(pages.Widget())->addTab(w_, qt::Q(caption));
+TabSheet::TabSheet(PageControl& pages, const std::string& caption) : Container(pages.Parent(), qt::N(new QWidget)) {
+    qt::W<QTabWidget>(pages.Widget())->addTab(qt::W(w_), qt::Q(caption));
 }
 
 }  // namespace gui

@@ -13,6 +13,7 @@ namespace gui {
 
 namespace {
 constexpr int PdfResolution = 300;
+std::string outputFile;  // empty: the default printer when there is one
 
 class PrinterCanvas : public Canvas {
 public:
@@ -36,13 +37,12 @@ protected:
     void DoFill(const Rect& r) override {
         painter.fillRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)), qt::QC(Brush.Colour));
     }
-    const QPaintDevice* TextDevice() const override { return device; }
+    const NativeDevice* TextDevice() const override { return qt::ND(device); }
 };
 
 }  // namespace
 
 struct Printer::Impl {
-    std::string outputFile;  // empty: the default printer when there is one
     // The open document: the printer, or a PDF drawn into `bytes`, which
     // replace the file `pdf` whole at the end through the checked file layer.
     std::unique_ptr<QPagedPaintDevice> device;
@@ -69,10 +69,10 @@ Printer& Printer::Get() {
     return *p;
 }
 
-void Printer::SetOutputFile(const std::string& path) { impl_->outputFile = path; }
+void SetPrinterOutputFile(const std::string& path) { outputFile = path; }
 
 std::string Printer::OutputFile() const {
-    if (!impl_->outputFile.empty()) return std::filesystem::absolute(impl_->outputFile).string();
+    if (!outputFile.empty()) return std::filesystem::absolute(outputFile).string();
     if (!QPrinterInfo::defaultPrinter().isNull()) return "";
     return (std::filesystem::current_path() / "Korvela.pdf").string();
 }
@@ -138,7 +138,7 @@ Canvas& Printer::GetCanvas() { return impl_->canvas; }
 
 int Printer::GetDeviceCaps(DeviceCap cap) const {
     if (impl_->device) return cap == LOGPIXELSX ? impl_->device->logicalDpiX() : impl_->device->logicalDpiY();
-    return impl_->outputFile.empty() && !QPrinterInfo::defaultPrinter().isNull() ? 600 : PdfResolution;
+    return outputFile.empty() && !QPrinterInfo::defaultPrinter().isNull() ? 600 : PdfResolution;
 }
 
 }  // namespace gui
