@@ -1,4 +1,5 @@
 #include "ResultDiagrams.h"
+#include <algorithm>
 #include <cmath>
 #include "Global.h"
 #include "ResultTexts.h"
@@ -11,6 +12,15 @@ namespace {
 const gui::Color CaseColours[] = {gui::clYellow, gui::clRed, gui::clAqua, gui::clLime, gui::clBlue};
 
 double ScaleFor(long double share, float largest) { return largest == 0 ? 0 : static_cast<double>(share / largest); }
+
+// The largest value of each kind over all loadcases spans a share of the
+// picture's usable height, whichever loadcase is drawn.
+void SetScales(const PictureFrame& frame) {
+    const long double h1 = frame.Height - 200 - frame.CaseListHeight;
+    ScaleShear = ScaleFor(0.09L * h1, ShearSummary[0][BeamRow][5]);
+    ScaleMoment = ScaleFor(0.09L * h1, MomentSummary[0][BeamRow][5]);
+    ScaleDeflection = ScaleFor(0.1L * h1, DeflectionSummary[0][BeamRow][5]);
+}
 
 // One diagram band: its base line, scale and display unit.
 struct Band {
@@ -34,84 +44,13 @@ struct Band {
 bool Shown(double r, float factor) { return std::fabs(r * factor) > 0.001; }
 
 int LastActiveLoadcase() {
-    int last = 0;
-    for (int lc = 1; lc <= NumLoadcases; ++lc)
-        if (LoadcaseActive[lc] != 0) last = lc;
-    return last;
+    for (int lc = NumLoadcases; lc >= 1; --lc)
+        if (LoadcaseActive[lc] != 0) return lc;
+    return 0;
 }
 
-// From the base line at x0 (or from the first point's height) through the
-// points 1..count of a series: position fraction in [1], value in [2].
-void Polyline(gui::Canvas& c, const BeamAxis& axis, const Band& b, int count, auto point, bool fromFirst) {
-    auto y = [&](int k) { return b.Base - Round(point(k)[2] * b.Scale); };
-    c.MoveTo(axis.x0, fromFirst && count >= 1 ? y(1) : b.Base);
-    for (int k = fromFirst ? 2 : 1; k <= count; ++k)
-        c.LineTo(axis.x0 + Round(static_cast<long double>(axis.Width()) * point(k)[1]), y(k));
-}
-
-// Titles of a band's extremes at the left edge, with their values.
-void Extreme(gui::Canvas& c, int y, gui::Color colour, const std::string& title, const std::string* value) {
-    Label(c, 8, y, colour, title);
-    if (value) Label(c, 8, y + 15, colour, *value);
-}
-
-}  // namespace
-
-void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase) {
-    if (DeflectionSummary[0][BeamRow][5] == 0) return;  // nothing deflects: no diagrams
-    const long double h1 = frame.Height - 200 - frame.CaseListHeight;
-    ScaleShear = ScaleFor(0.09L * h1, ShearSummary[0][BeamRow][5]);
-    ScaleMoment = ScaleFor(0.09L * h1, MomentSummary[0][BeamRow][5]);
-    ScaleDeflection = ScaleFor(0.1L * h1, DeflectionSummary[0][BeamRow][5]);
-    int h = frame.Height - 50 - frame.CaseListHeight;
-    if (h < 350) h = 350;
-    if (frame.TileMode == 1) h = 650;
-    const int sign = BMConvention == -1 ? -1 : 1;
-    const Band shear{Round(0.21L * h + 100), ScaleShear, Factor_Sh, Unit_Sh.str()};
-    const Band moment{Round(0.43L * h + 100), ScaleMoment, Factor_Mom, Unit_Mom.str(), sign == -1};
-    // Deflection is drawn below the axis (the series' sign: Global.h).
-    const Band deflection{Round(0.63L * h + 100), ScaleDeflection, Factor_Def, Unit_Def.str()};
-    const BeamAxis axis(frame);
-    const std::array<float, 26> p = SupportPositions();
-    const int d = Round(frame.Height / 40.0L);
-
-    Label(c, 8, shear.Base - 5, gui::clWhite, "SHEAR", 9);
-    if (shownCase == 0) shownCase = 1;
-    const int lc = shownCase;
-    SetPen(c, CaseColours[(lc - 1) % 5], 1);
-    const ShearSeriesCase& ss = ShearSeries[lc];
-    Polyline(c, axis, shear, Round(ss[0][1]), [&](int k) { return ss[k]; }, false);
-    const MomentSeriesCase& ms = MomentSeries[lc];
-    Polyline(c, axis, moment, Round(ms[0][1]), [&](int k) {
-        SeriesPoint q = ms[k];
-        q[2] *= static_cast<float>(sign);
-        return q;
-    }, false);
-    const DeflectionSeriesCase& ds = DeflectionSeries[lc];
-    Polyline(c, axis, deflection, Round(ds[0][0]), [&](int k) {
-        SeriesPoint q = ds[k];
-        q[2] = -q[2];
-        return q;
-    }, true);
-    SetPen(c, gui::clWhite, 2);
-    for (const Band* b : {&shear, &moment, &deflection}) Line(c, axis.x0, b->Base, axis.x1, b->Base);
-    Label(c, 8, 80, gui::clWhite, "LOADS", 9);
-
-    auto at = [&](double mm) { return axis.ByRatio(mm) - 20; };
-    const bool one = DisplayMode == -1, all = DisplayMode == 1;
-    const int sc = all ? 0 : lc;  // summaries whose extremes are written
-
-    // Reactions, before the values of the bands, which yield to them. The
-    // extremes of all loadcases are the same on every call: written once,
-    // over the last loadcase's curves.
-    auto reaction = [](double r) { return SigFig4Dec3(r * Factor_Sh) + " " + Unit_Sh.str(); };
-    if (one) {
-        for (int j = 1; j <= NumSpans + 1; ++j) {
-            const double r = CaseReaction[lc][j];
-            ValueLabel(c, at(p[j - 1]), 125, r < 0 ? gui::clRed : gui::clYellow, reaction(r), 1);
-        }
-        Label(c, 5, 115, gui::clWhite, "Reactions");
-    }
+// The largest and smallest reaction of each support over all loadcases.
+void GatherReactionExtremes() {
     for (int n = 1; n <= NumLoadcases; ++n)
         for (int j = 1; j <= NumSpans + 1; ++j) {
             if (NodeSkipFlag[n][j] == -1) continue;
@@ -119,74 +58,144 @@ void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& show
             if (r > ReactionMaxPos[j]) ReactionMaxPos[j] = r;
             if (r < ReactionMaxNeg[j]) ReactionMaxNeg[j] = r;
         }
-    if (all) {
+}
+
+std::string ReactionText(double r) { return SigFig4Dec3(r * Factor_Sh) + " " + Unit_Sh.str(); }
+
+// From the base line at x0 (or from the first point's height) through the
+// points 1..count of a series: position fraction in [1], value in [2] drawn
+// upwards, times sign.
+void Polyline(gui::Canvas& c, const BeamAxis& axis, const Band& b, const auto& s, int count, float sign, bool fromFirst) {
+    auto y = [&](int k) { return b.Base - Round(s[k][2] * sign * b.Scale); };
+    c.MoveTo(axis.x0, fromFirst && count >= 1 ? y(1) : b.Base);
+    for (int k = fromFirst ? 2 : 1; k <= count; ++k)
+        c.LineTo(axis.x0 + Round(static_cast<long double>(axis.Width()) * s[k][1]), y(k));
+}
+
+// Title of a band's extreme at the left edge, with its value unless empty.
+void Extreme(gui::Canvas& c, int y, gui::Color colour, const std::string& title, const std::string& value) {
+    Label(c, 8, y, colour, title);
+    if (!value.empty()) Label(c, 8, y + 15, colour, value);
+}
+
+// The diagrams of loadcase lc in the three bands of the picture.
+struct Diagrams {
+    gui::Canvas& c;
+    const PictureFrame& frame;
+    const int lc;
+    const int h = frame.TileMode == 1 ? 650 : std::max(350, frame.Height - 50 - frame.CaseListHeight);
+    const Band shear{Round(0.21L * h + 100), ScaleShear, Factor_Sh, Unit_Sh.str()};
+    const Band moment{Round(0.43L * h + 100), ScaleMoment, Factor_Mom, Unit_Mom.str(), BMConvention == -1};
+    // Deflection is drawn below the axis (the series' sign: Global.h).
+    const Band deflection{Round(0.63L * h + 100), ScaleDeflection, Factor_Def, Unit_Def.str()};
+    const BeamAxis axis{frame};
+    const std::array<float, 26> p = SupportPositions();
+    const int d = Round(frame.Height / 40.0L);  // from a base line to its extremes
+    const bool one = DisplayMode == -1, all = DisplayMode == 1, values = one || all;
+    const int sc = all ? 0 : lc;  // summaries whose extremes are written
+
+    int At(double mm) const { return axis.ByRatio(mm) - 20; }
+
+    // The curves in the loadcase's colour, over white base lines.
+    void DrawCurves() const {
+        Label(c, 8, shear.Base - 5, gui::clWhite, "SHEAR", 9);
+        SetPen(c, CaseColours[(lc - 1) % 5], 1);
+        Polyline(c, axis, shear, ShearSeries[lc], Round(ShearSeries[lc][0][1]), 1, false);
+        Polyline(c, axis, moment, MomentSeries[lc], Round(MomentSeries[lc][0][1]), moment.Mirrored ? -1 : 1, false);
+        Polyline(c, axis, deflection, DeflectionSeries[lc], Round(DeflectionSeries[lc][0][0]), -1, true);
+        SetPen(c, gui::clWhite, 2);
+        for (const Band* b : {&shear, &moment, &deflection}) Line(c, axis.x0, b->Base, axis.x1, b->Base);
+        Label(c, 8, 80, gui::clWhite, "LOADS", 9);
+    }
+
+    // The extremes of all loadcases are the same on every call: written
+    // once, over the last loadcase's curves.
+    void DrawReactions() const {
+        if (one) {
+            for (int j = 1; j <= NumSpans + 1; ++j) {
+                const double r = CaseReaction[lc][j];
+                ValueLabel(c, At(p[j - 1]), 125, r < 0 ? gui::clRed : gui::clYellow, ReactionText(r), 1);
+            }
+            Label(c, 5, 115, gui::clWhite, "Reactions");
+        }
+        if (!all) return;
         if (lc == LastActiveLoadcase()) {
             for (int j = 1; j <= NumSpans + 1; ++j)
                 if (ReactionMaxPos[j] != 0)
-                    ValueLabel(c, at(p[j - 1]), 115, gui::clYellow, reaction(ReactionMaxPos[j]), 1);
+                    ValueLabel(c, At(p[j - 1]), 115, gui::clYellow, ReactionText(ReactionMaxPos[j]), 1);
             for (int j = 1; j <= NumSpans + 1; ++j)
                 if (ReactionMaxNeg[j] != 0)
-                    ValueLabel(c, at(p[j - 1]), 130, gui::clRed, reaction(ReactionMaxNeg[j]), 1);
+                    ValueLabel(c, At(p[j - 1]), 130, gui::clRed, ReactionText(ReactionMaxNeg[j]), 1);
         }
         Label(c, 6, 107, gui::clWhite, "Max");
         Label(c, 6, 123, gui::clWhite, "Reactions");
     }
 
-    // Shear.
-    if (one) {
-        if (BeamGeometryTable[LHC][GPresent] == 1.0 && Shown(ShearSummary[lc][LHC][2], Factor_Sh))
-            shear.Value(c, at(p[0]), ShearSummary[lc][LHC][2]);
-        for (int k = 1; k <= NumSpans; ++k) {
-            shear.Value(c, at(p[k - 1]), ShearSummary[lc][k][1]);
-            shear.Value(c, at(p[k]), ShearSummary[lc][k][2]);
+    void DrawShearValues() const {
+        if (one) {
+            if (BeamGeometryTable[LHC][GPresent] == 1.0 && Shown(ShearSummary[lc][LHC][2], Factor_Sh))
+                shear.Value(c, At(p[0]), ShearSummary[lc][LHC][2]);
+            for (int k = 1; k <= NumSpans; ++k) {
+                shear.Value(c, At(p[k - 1]), ShearSummary[lc][k][1]);
+                shear.Value(c, At(p[k]), ShearSummary[lc][k][2]);
+            }
+            if (BeamGeometryTable[RHC][GPresent] == 1.0 && Shown(ShearSummary[lc][RHC][1], Factor_Sh))
+                shear.Value(c, At(p[25]), ShearSummary[lc][RHC][1]);
         }
-        if (BeamGeometryTable[RHC][GPresent] == 1.0 && Shown(ShearSummary[lc][RHC][1], Factor_Sh))
-            shear.Value(c, at(p[25]), ShearSummary[lc][RHC][1]);
-    }
-    {
         const float mx = ShearSummary[sc][BeamRow][3], mn = ShearSummary[sc][BeamRow][4];
-        const std::string tmx = shear.Text(mx), tmn = shear.Text(mn);
-        const bool values = one || all;
-        Extreme(c, shear.Base - d - 30, gui::clYellow, "Max +ve Shear", values && std::fabs(mx) > 1e-05 ? &tmx : nullptr);
-        Extreme(c, shear.Base + d, gui::clAqua, "Max -ve Shear", values && std::fabs(mn) > 1e-05 ? &tmn : nullptr);
+        Extreme(c, shear.Base - d - 30, gui::clYellow, "Max +ve Shear", values && std::fabs(mx) > 1e-05 ? shear.Text(mx) : "");
+        Extreme(c, shear.Base + d, gui::clAqua, "Max -ve Shear", values && std::fabs(mn) > 1e-05 ? shear.Text(mn) : "");
     }
 
-    // Moment.
-    Label(c, 8, moment.Base - 5, gui::clWhite, "MOMENT", 9);
-    if (one) {
-        for (int j = 0; j <= NumSpans; ++j) {
-            // The larger of the two member-end moments that meet at the support.
-            const float left = MomentSummary[lc][j][2], right = MomentSummary[lc][j + 1][0];
-            const float m = std::fabs(right) > std::fabs(left) ? right : left;
-            if (std::fabs(m) > 0.001) moment.Value(c, at(p[j]), m);
+    void DrawMomentValues() const {
+        Label(c, 8, moment.Base - 5, gui::clWhite, "MOMENT", 9);
+        if (one) {
+            for (int j = 0; j <= NumSpans; ++j) {
+                // The larger of the two member-end moments that meet at the support.
+                const float left = MomentSummary[lc][j][2], right = MomentSummary[lc][j + 1][0];
+                const float m = std::fabs(right) > std::fabs(left) ? right : left;
+                if (std::fabs(m) > 0.001) moment.Value(c, At(p[j]), m);
+            }
+            for (int k = 1; k <= NumSpans; ++k) {
+                const float peak = MomentSummary[lc][k][1];
+                if (Shown(peak, Factor_Mom)) moment.Value(c, At(p[k] - BeamGeometryTable[k][GLength] / 2), peak);
+            }
         }
-        for (int k = 1; k <= NumSpans; ++k) {
-            const float peak = MomentSummary[lc][k][1];
-            if (Shown(peak, Factor_Mom)) moment.Value(c, at(p[k] - BeamGeometryTable[k][GLength] / 2), peak);
-        }
-    }
-    {
-        const std::string tmx = moment.Text(MomentSummary[sc][BeamRow][3]);
-        const std::string tmn = moment.Text(MomentSummary[sc][BeamRow][4]);
-        const bool values = one || all;
         const int above = moment.Base - d - 30, below = moment.Base + d;
-        Extreme(c, sign == 1 ? above : below, gui::clYellow, "Max +ve Mom", values ? &tmx : nullptr);
-        Extreme(c, sign == 1 ? below : above, gui::clAqua, "Max -ve Mom", values ? &tmn : nullptr);
+        Extreme(c, moment.Mirrored ? below : above, gui::clYellow, "Max +ve Mom",
+                values ? moment.Text(MomentSummary[sc][BeamRow][3]) : "");
+        Extreme(c, moment.Mirrored ? above : below, gui::clAqua, "Max -ve Mom",
+                values ? moment.Text(MomentSummary[sc][BeamRow][4]) : "");
     }
 
-    // Deflection.
-    Label(c, 8, deflection.Base - 5, gui::clWhite, "DEFLECTION", 9);
-    if (one) {
-        const float lhc = DeflectionSummary[lc][LHC][1], rhc = DeflectionSummary[lc][RHC][1];
-        if (BeamGeometryTable[LHC][GPresent] == 1.0 && Shown(lhc, Factor_Def)) deflection.Value(c, axis.x0 - 20, lhc);
-        for (int k = 1; k <= NumSpans; ++k)
-            deflection.Value(c, at(p[k] - BeamGeometryTable[k][GLength] / 2), DeflectionSummary[lc][k][1]);
-        if (BeamGeometryTable[RHC][GPresent] == 1.0 && Shown(rhc, Factor_Def)) deflection.Value(c, axis.x1 - 20, rhc);
-    }
-    if (one || all) {
+    void DrawDeflectionValues() const {
+        Label(c, 8, deflection.Base - 5, gui::clWhite, "DEFLECTION", 9);
+        if (one) {
+            const float lhc = DeflectionSummary[lc][LHC][1], rhc = DeflectionSummary[lc][RHC][1];
+            if (BeamGeometryTable[LHC][GPresent] == 1.0 && Shown(lhc, Factor_Def)) deflection.Value(c, axis.x0 - 20, lhc);
+            for (int k = 1; k <= NumSpans; ++k)
+                deflection.Value(c, At(p[k] - BeamGeometryTable[k][GLength] / 2), DeflectionSummary[lc][k][1]);
+            if (BeamGeometryTable[RHC][GPresent] == 1.0 && Shown(rhc, Factor_Def)) deflection.Value(c, axis.x1 - 20, rhc);
+        }
+        if (!values) return;
         const float mx = DeflectionSummary[sc][BeamRow][3], mn = DeflectionSummary[sc][BeamRow][4];
-        const std::string tmx = deflection.Text(mx), tmn = deflection.Text(mn);
-        if (mx > 0) Extreme(c, deflection.Base - d - 30, gui::clYellow, "Max +ve Deflection", &tmx);
-        if (mn < 0) Extreme(c, deflection.Base + d, gui::clAqua, "Max -ve Deflection", &tmn);
+        if (mx > 0) Extreme(c, deflection.Base - d - 30, gui::clYellow, "Max +ve Deflection", deflection.Text(mx));
+        if (mn < 0) Extreme(c, deflection.Base + d, gui::clAqua, "Max -ve Deflection", deflection.Text(mn));
     }
+};
+
+}  // namespace
+
+void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase) {
+    if (DeflectionSummary[0][BeamRow][5] == 0) return;  // nothing deflects: no diagrams
+    SetScales(frame);
+    if (shownCase == 0) shownCase = 1;
+    const Diagrams diagrams{c, frame, shownCase};
+    diagrams.DrawCurves();
+    // Lines first, then labels; the reactions first, as the bands' values yield to them.
+    GatherReactionExtremes();
+    diagrams.DrawReactions();
+    diagrams.DrawShearValues();
+    diagrams.DrawMomentValues();
+    diagrams.DrawDeflectionValues();
 }
