@@ -136,6 +136,7 @@ private:
     void ShowFrame(gui::GroupBox& frame);
     void cmd_HideDataClick();
     void Label_HintClick();
+    // Ticks Check_IE as asked, quietly, and shows the controls of that mode.
     void ShowEditingMode(bool oneSection);
 
     // Grids, check boxes and the member selector (BeamGrids.cpp).
@@ -154,9 +155,12 @@ private:
     void WriteMemberCaptions();
     void ReadSpanGrid();
     void WriteSpanGrid();
-    void WriteMemberColumn(int member);
+    // The member's column of Grid_Spans: description, length, Ixx, E and y.
+    void ShowMemberColumn(const MemberAt& m);
     void FillLengthsGrid();
     void ShowSpan1Section();
+    void ShowStoredSection();
+    void ShowEndChecks();
     void MarkExistingMembers();
     void LengthsToSpanData();
     void ReadFixityChecks();

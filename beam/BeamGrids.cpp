@@ -22,6 +22,24 @@ std::string MemberCaption(int member) {
     if (member == RHC) return " RHC";
     return " Span " + std::to_string(member);
 }
+
+// The model's members, supports and section choice as the window's own
+// texts and choices, in display units.
+void TakeModelBeam() {
+    for (int m = 0; m <= 26; ++m) SpanDescText[m] = SpanDescription[m].str();
+    for (int i = 0; i <= 25; ++i) SupportChoice[i] = SupportTypes[i];
+    for (int m = 0; m <= 27; ++m) {
+        char flag[32];
+        std::snprintf(flag, sizeof flag, "%1.0f", BeamGeometryTable[m][0]);
+        SpanTextTable[m][TExists] = flag;
+        for (int t = TLength; t <= TArea; ++t) ShowMemberValue(m, t, BeamGeometryTable[m][t], MemberFactor(t), SigFig4);
+    }
+    TimberW = TimberWStored;
+    TimberH = TimberHStored;
+    FamilyCode = SectionFamily.str();
+    MaterialCode = Material.str();
+    SpanNo = SpanNoStored;
+}
 }  // namespace
 
 std::vector<TBeamFrm::MemberAt> TBeamFrm::Members() const {
@@ -72,25 +90,21 @@ void TBeamFrm::ReadSpanGrid() {
     }
 }
 
-// One section for all: a member shows span 1's section, and takes it as its
-// own so that what is shown is what Next reads.
-void TBeamFrm::WriteMemberColumn(int member) {
-    const int col = [&] {
-        for (const MemberAt& m : Members())
-            if (m.member == member) return m.column;
-        return 0;
-    }();
-    if (col == 0) return;
-    if (Check_IE.Checked() && member != 1) {
-        SpanDescText[member] = SpanDescText[1];
-        for (int t : {TIxx, TE, TY}) CopyMemberText(1, member, t);
-    }
-    Grid_Spans.SetCell(col, 1, SpanDescText[member]);
-    for (const SpanRow& r : ValueRows) Grid_Spans.SetCell(col, r.row, SpanTextTable[member][r.text]);
+void TBeamFrm::ShowMemberColumn(const MemberAt& m) {
+    Grid_Spans.SetCell(m.column, 1, SpanDescText[m.member]);
+    for (const SpanRow& r : ValueRows) Grid_Spans.SetCell(m.column, r.row, SpanTextTable[m.member][r.text]);
 }
 
+// One section for all: a member shows span 1's section, and takes it as its
+// own so that what is shown is what Next reads.
 void TBeamFrm::WriteSpanGrid() {
-    for (const MemberAt& m : Members()) WriteMemberColumn(m.member);
+    for (const MemberAt& m : Members()) {
+        if (Check_IE.Checked() && m.member != 1) {
+            SpanDescText[m.member] = SpanDescText[1];
+            for (int t : {TIxx, TE, TY}) CopyMemberText(1, m.member, t);
+        }
+        ShowMemberColumn(m);
+    }
 }
 
 void TBeamFrm::ShowMemberTexts() {
@@ -240,15 +254,16 @@ void TBeamFrm::Check_IEClick() {
     ShowSpan1Section();
 }
 
-void TBeamFrm::ShowBeamData() {
-    if (SectionFamily == "Timber") {
-        Frame_Timber.SetVisible(true);
-        Frame_Steel.SetVisible(false);
+// The section table of the stored family, or the timber frame, and the
+// stored section's data.
+void TBeamFrm::ShowStoredSection() {
+    const bool timber = SectionFamily == "Timber";
+    Frame_Timber.SetVisible(timber);
+    Frame_Steel.SetVisible(!timber);
+    if (timber) {
         Edit_Timber_W.ShowValue(TimberWStored, Factor_Sect_L, FieldRule::Single, SigFig3);
         Edit_Timber_H.ShowValue(TimberHStored, Factor_Sect_L, FieldRule::Single, SigFig3);
     } else {
-        Frame_Timber.SetVisible(false);
-        Frame_Steel.SetVisible(true);
         // A table that cannot be read leaves its list empty, not the beam unshown.
         try {
             LoadFamily(SectionFamily);
@@ -256,53 +271,33 @@ void TBeamFrm::ShowBeamData() {
             List_Sect.Clear();
         }
     }
-
     List_Props.Clear();
     const std::string count = UniformSectionText[0].str();
     const int n = count.empty() ? 0 : StrToInt(count);
     for (int i = 1; i <= n; ++i) List_Props.Add(UniformSectionText[i]);
+}
 
-    for (int m = 0; m <= 26; ++m) SpanDescText[m] = SpanDescription[m].str();
-    for (int i = 0; i <= 25; ++i) SupportChoice[i] = SupportTypes[i];
-
-    for (int m = 0; m <= 27; ++m) {
-        char flag[32];
-        std::snprintf(flag, sizeof flag, "%1.0f", BeamGeometryTable[m][0]);
-        SpanTextTable[m][TExists] = flag;
-        for (int t = TLength; t <= TArea; ++t) ShowMemberValue(m, t, BeamGeometryTable[m][t], MemberFactor(t), SigFig4);
-    }
-
-    TimberW = TimberWStored;
-    TimberH = TimberHStored;
-    SetSpanCount(std::max(1, int(NumSpans)));  // no beam yet: one span to fill in
-    FamilyCode = SectionFamily.str();
-    MaterialCode = Material.str();
-    SpanNo = SpanNoStored;
-
+void TBeamFrm::ShowEndChecks() {
     Check_LHF.SetCheckedQuietly(SupportChoice[0] == SupportFixed);
     Check_RHF.SetCheckedQuietly(SupportChoice[25] == SupportFixed);
     Check_LHC.SetCheckedQuietly(TextNumber(SpanTextTable[LHC][TExists]) == 1);
     Check_RHC.SetCheckedQuietly(TextNumber(SpanTextTable[RHC][TExists]) == 1);
+}
 
-    ShowSpan1Section();
-
+void TBeamFrm::ShowBeamData() {
+    ShowStoredSection();
+    TakeModelBeam();
+    SetSpanCount(std::max(1, int(NumSpans)));  // no beam yet: one span to fill in
+    ShowEndChecks();
     WriteMemberCaptions();
-    for (const MemberAt& m : Members()) {
-        Grid_Lengths.SetCell(m.column, 1, SpanTextTable[m.member][TLength]);
-        Grid_Spans.SetCell(m.column, 1, SpanDescText[m.member]);
-        for (const SpanRow& r : ValueRows) Grid_Spans.SetCell(m.column, r.row, SpanTextTable[m.member][r.text]);
-    }
-
+    FillLengthsGrid();
+    for (const MemberAt& m : Members()) ShowMemberColumn(m);
     if (SectionFamily == "Timber") {
         Edit_Timber_H.ShowValue(TimberH, Factor_Sect_L, FieldRule::Single, SigFig3);
         Edit_Timber_W.ShowValue(TimberW, Factor_Sect_L, FieldRule::Single, SigFig3);
         Edit_Timber_E.SetText(SpanTextTable[1][TE]);
     }
-
-    const bool oneSection = SameForAllSpans != -1;
-    Check_IE.SetCheckedQuietly(oneSection);
-    ShowEditingMode(oneSection);
-
+    ShowEditingMode(SameForAllSpans != -1);
     // The selector shows the member kept with the beam, within the members.
     Edit_SpanNo.SetText(std::to_string(SpanNo - Lhc()));
     SetSpanNoRange();

@@ -109,7 +109,6 @@ void TBeamFrm::LayOut() {
     for (int n = 1; n <= MaxSpans; ++n) Grid_SpanData.SetCell(n + 1, 0, "Span " + std::to_string(n));
     Grid_SpanData.SetCell(27, 0, " RHC");
 
-    Check_IE.SetCheckedQuietly(true);
     ShowFrame(Frame_Data);  // the section data frame lies over the list at first
     ShowEditingMode(true);
     DrawTimberPicture();
@@ -207,6 +206,7 @@ void TBeamFrm::cmd_HideDataClick() { ShowFrame(SectionShape == "Timber" ? Frame_
 void TBeamFrm::Label_HintClick() { SetBounds(Left(), 10, Width(), Panel4.Height()); }
 
 void TBeamFrm::ShowEditingMode(bool oneSection) {
+    Check_IE.SetCheckedQuietly(oneSection);
     Grid_Lengths.SetVisible(oneSection);
     Frame_Props.SetVisible(oneSection);
     for (gui::Control* c : std::initializer_list<gui::Control*>{&Grid_Spans, &Edit_SpanNo, &UpDown_SpanNo,
