@@ -168,8 +168,7 @@ private:
     void ShowSpanNo();
     void ShowSelector(int v);
     void RefreshMembers();
-    void CantileverClick(gui::CheckBox& box, gui::CheckBox& fixedBox);
-    void FixedEndClick(gui::CheckBox& box, gui::CheckBox& cantileverBox);
+    void EndBoxClick(gui::CheckBox& box, gui::CheckBox& otherBox);
     void UpDown_SpansClick();
     void Grid_SpansKeyUp();
     void SectionEditKeyUp(int field, int row, const gui::Edit& edit);

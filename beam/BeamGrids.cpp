@@ -203,17 +203,11 @@ void TBeamFrm::RefreshMembers() {
     DrawBeamSketch();
 }
 
-void TBeamFrm::CantileverClick(gui::CheckBox& box, gui::CheckBox& fixedBox) {
+// A cantilever and a fixed support exclude each other at one end: ticking
+// one unticks the other.
+void TBeamFrm::EndBoxClick(gui::CheckBox& box, gui::CheckBox& otherBox) {
     if (box.Focused()) {
-        if (box.Checked()) fixedBox.SetCheckedQuietly(false);
-        RefreshMembers();
-    }
-    if (Showing()) cmdNext.SetFocus();
-}
-
-void TBeamFrm::FixedEndClick(gui::CheckBox& box, gui::CheckBox& cantileverBox) {
-    if (box.Focused()) {
-        if (box.Checked()) cantileverBox.SetCheckedQuietly(false);
+        if (box.Checked()) otherBox.SetCheckedQuietly(false);
         RefreshMembers();
     }
     if (Showing()) cmdNext.SetFocus();

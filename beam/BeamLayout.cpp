@@ -116,10 +116,10 @@ void TBeamFrm::LayOut() {
 
 void TBeamFrm::BindHandlers() {
     OnShow = [this] { FormShow(); };
-    Check_LHC.OnClick = [this] { CantileverClick(Check_LHC, Check_LHF); };
-    Check_RHC.OnClick = [this] { CantileverClick(Check_RHC, Check_RHF); };
-    Check_LHF.OnClick = [this] { FixedEndClick(Check_LHF, Check_LHC); };
-    Check_RHF.OnClick = [this] { FixedEndClick(Check_RHF, Check_RHC); };
+    Check_LHC.OnClick = [this] { EndBoxClick(Check_LHC, Check_LHF); };
+    Check_RHC.OnClick = [this] { EndBoxClick(Check_RHC, Check_RHF); };
+    Check_LHF.OnClick = [this] { EndBoxClick(Check_LHF, Check_LHC); };
+    Check_RHF.OnClick = [this] { EndBoxClick(Check_RHF, Check_RHC); };
     UpDown_Spans.OnClick = [this] { UpDown_SpansClick(); };
     Grid_Spans.OnKeyUp = [this] { Grid_SpansKeyUp(); };
     Grid_Lengths.OnKeyUp = [this] { LengthsToSpanData(); };
