@@ -10,8 +10,38 @@
 #include "Preferences.h"
 #include "Print.h"
 #include "SetHeader.h"
+#include "UnitConversion.h"
 #include "Unit1.h"
 #include "gui.h"
+
+namespace {
+// What one window asks of the others.
+void WireForms() {
+    BeamFrm->OnEditing = [] {
+        IndexFrm->Save1.SetEnabled(false);
+        IndexFrm->SaveAs1.SetEnabled(false);
+    };
+    BeamFrm->OnCommitted = [](bool selfWeight) {
+        if (selfWeight) LoadDataFrm->Frame_SWt.SetVisible(true);
+        else LoadDataFrm->WithdrawSelfWeight();
+        LoadDataFrm->DrawBeamPreview();
+        LoadDataFrm->Show();
+    };
+    LoadDataFrm->OnBack = [] { BeamFrm->Show(); };
+    LoadDataFrm->OnAccepted = [] {
+        IndexFrm->Show();
+        IndexFrm->DrawLoadsAndBeam();
+        IndexFrm->AnalyseBeam();
+    };
+    PreferencesFrm->OnUnitsChanged = [] {
+        ConvertSpanTexts();
+        BeamFrm->ConvertUnits();
+        LoadDataFrm->ConvertUnits();
+        MiscFrm->ConvertUnits();
+    };
+    PrintFrm->ShownCase = [] { return IndexFrm->ShownCase; };
+}
+}  // namespace
 
 void CreateForms() {
     gui::SetApplicationTitle("Korvela");
@@ -28,5 +58,5 @@ void CreateForms() {
     MiscFrm = new TMiscFrm;
     AboutBox = new TAboutBox;
     SetHeaderFrm = new TSetHeaderFrm;
-    PrintFrm->ShownCase = [] { return IndexFrm->ShownCase; };
+    WireForms();
 }

@@ -1,6 +1,7 @@
 // The beam data window: spans, cantilevers, supports and member sections,
 // typed, chosen from a section table or computed for timber.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 #include "ValueEdit.h"
@@ -121,6 +122,16 @@ public:
     void DrawBeamSketch();
     // Next: checks the members, builds the model and moves on to the loads.
     void CommitBeamData();
+    // Re-expresses the window's texts and unit labels in the units in force.
+    void ConvertUnits();
+
+    // Set once at start-up: the window was shown to edit the beam, so the
+    // main window's Save items are off; Next took the beam into the model and
+    // hid the window, and the loads window offers the steel self weight when
+    // selfWeight holds.
+    std::function<void()> OnEditing;
+    std::function<void(bool selfWeight)> OnCommitted;
+
     // Runs the loader of a section table by its family code ("UB" .. "Misc");
     // an unknown code runs none.
     void LoadFamily(const std::string& code);

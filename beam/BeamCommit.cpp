@@ -6,7 +6,6 @@
 #include "BeamText.h"
 #include "Checked.h"
 #include "Global.h"
-#include "LoadData.h"
 #include "RunError.h"
 
 namespace {
@@ -133,19 +132,13 @@ void TBeamFrm::CommitBeamData() {
     sw[LCover] = ToSingle(BeamLength);
 
     SameForAllSpans = Check_IE.Checked() ? 1 : -1;
-    if (SameForAllSpans == 1 && MaterialCode == "HRS") {
-        LoadDataFrm->Frame_SWt.SetVisible(true);
-        if (LoadTable[1][SelfWeightSlot][LFactor] == 0) {
-            if (FactoredLoads == 1) sw[LFactor] = 1.4f;
-            if (FactoredLoads == -1) sw[LFactor] = 1.0f;
-        }
-    } else {
-        LoadDataFrm->WithdrawSelfWeight();
+    const bool selfWeight = SameForAllSpans == 1 && MaterialCode == "HRS";
+    if (selfWeight && LoadTable[1][SelfWeightSlot][LFactor] == 0) {
+        if (FactoredLoads == 1) sw[LFactor] = 1.4f;
+        if (FactoredLoads == -1) sw[LFactor] = 1.0f;
     }
-
-    LoadDataFrm->DrawBeamPreview();
     Hide();
-    LoadDataFrm->Show();
+    OnCommitted(selfWeight);
 }
 
 void TBeamFrm::cmdCancelClick() {

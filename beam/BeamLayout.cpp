@@ -3,7 +3,6 @@
 #include "UnitConversion.h"
 #include "UnitSettings.h"
 #include "Global.h"
-#include "Index.h"
 
 namespace {
 const gui::Color Grey = gui::clGray;
@@ -185,10 +184,7 @@ void TBeamFrm::FormShow() {
     lbl_Wunit.SetCaption(Unit_Sect_L);
     Label_TimE.SetCaption(Unit_Sect_E);
 
-    if (IndexFrm) {
-        IndexFrm->Save1.SetEnabled(false);
-        IndexFrm->SaveAs1.SetEnabled(false);
-    }
+    OnEditing();
     lbl_S.SetCaption(PlasticModulusLabel());
     lbl_Z.SetCaption(ElasticModulusLabel());
     Label_Hint.SetCaption("Enter lengths for spans and cantilevers in the grid above.");

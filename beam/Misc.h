@@ -18,6 +18,9 @@ public:
     gui::Button cmd_Save{*this, "Save"};
     gui::Button cmd_ok{*this, "OK"};
 
+    // Re-expresses Ixx, E and y and their headings in the units in force.
+    void ConvertUnits();
+
 private:
     void FormCreate();
     void FormShow();

@@ -178,7 +178,7 @@ void TPreferencesFrm::TakeUnitChoices() {
 void TPreferencesFrm::Button2Click() {
     TakeUnitChoices();
     if (IndexFrmShown == 1) {
-        ConvertOpenData();
+        OnUnitsChanged();
         SaveOldFactors();  // the texts are now in the new units
     }
     if (Check_SetDefault.Checked()) WriteUnitSettingsFile();

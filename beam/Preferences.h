@@ -1,6 +1,7 @@
 // The preferences window: display units, modulus captions, moment
 // convention and factored loads, optionally saved as the defaults.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,8 @@ public:
 
     void FormShow();
     void Button2Click();    // OK
+    // Set once at start-up: re-expresses the open data in the new units.
+    std::function<void()> OnUnitsChanged;
     void Button1Click();    // Cancel
     void cmd_ResetClick();
 

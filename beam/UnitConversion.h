@@ -51,7 +51,3 @@ std::string UnitInBrackets(const std::string& unit);
 void ConvertMemberText(int m, int t, float from, float to);
 // Every member text, from its old factor to its factor.
 void ConvertSpanTexts();
-
-// Rewrites the texts of the beam data, loads and miscellaneous-sections
-// windows from OldFactors to the current factors, with their unit labels.
-void ConvertOpenData();

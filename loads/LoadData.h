@@ -1,6 +1,7 @@
 // The loads window: load rows, loadcases and the load preview.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 #include "ValueEdit.h"
@@ -100,6 +101,12 @@ public:
 
     // The self-weight rate of span 1's section in the load-rate unit.
     void ShowSelfWeightRate();
+    // Re-expresses the rows' values and the unit labels in the units in force.
+    void ConvertUnits();
+
+    // Set once at start-up: Next took the load table into the model and hid
+    // the window; Back leaves the loads for the beam data.
+    std::function<void()> OnAccepted, OnBack;
 
     // Outline of the distributed loads of the current loadcase.
     void BuildUDLOutline();

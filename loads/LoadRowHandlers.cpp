@@ -1,6 +1,5 @@
 // What a load row does when its kind is chosen or its number double-clicked,
 // Expand, Back and the load-factor column.
-#include "Beam.h"
 #include "Global.h"
 #include "LoadData.h"
 
@@ -31,7 +30,7 @@ void TLoadDataFrm::Edit_DblClick(int n) {
 void TLoadDataFrm::Button4Click() { ShowLoadRowFields(MaxLoadRows); }
 
 void TLoadDataFrm::cmdBackClick() {
-    BeamFrm->Show();
+    OnBack();
     Hide();
 }
 

@@ -1,10 +1,12 @@
-// Load rows between the window's texts (display units) and LoadRows (N, mm).
+// Load rows between the window's texts (display units) and LoadRows (N, mm),
+// and the texts re-expressed when the units change.
 #include "Convert.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "LoadData.h"
 #include "SelfWeight.h"
 #include "SigFig.h"
+#include "UnitConversion.h"
 
 namespace {
 
@@ -104,4 +106,24 @@ void TLoadDataFrm::FillLoadRows() {
 void TLoadDataFrm::ShowSelfWeightRate() {
     const std::string rate = SigFig3Dec3(SelfWeightRate() / Factor_R);
     lbl_Swt.SetCaption(std::string(" ").append(rate).append(" ").append(Unit_R.str()));
+}
+
+// Unit labels over the load columns, then the five value edits of every
+// row, shown or not, and the self-weight rate; the load factors are not
+// units.
+void TLoadDataFrm::ConvertUnits() {
+    lbl_PL.SetCaption(UnitInBrackets(Unit_PL));
+    lbl_PLdist.SetCaption(UnitInBrackets(Unit_L));
+    lbl_UDLS.SetCaption(UnitInBrackets(Unit_R));
+    lbl_UDLF.SetCaption(UnitInBrackets(Unit_R));
+    lbl_Cover.SetCaption(UnitInBrackets(Unit_L));
+    for (int n = 1; n <= MaxLoadRows; ++n) {
+        LoadRowControls& row = Row(n);
+        ConvertEdit(row.Edit_PL, OldFactors[Old_PL], Factor_PL);
+        ConvertEdit(row.Edit_Dist, OldFactors[Old_L], Factor_L);
+        ConvertEdit(row.Edit_UDLS, OldFactors[Old_R], Factor_R);
+        ConvertEdit(row.Edit_UDLF, OldFactors[Old_R], Factor_R);
+        ConvertEdit(row.Edit_Cover, OldFactors[Old_L], Factor_L);
+    }
+    ShowSelfWeightRate();
 }

@@ -1,11 +1,10 @@
 // Next: the load table from the rows and flags, its checks, and the hand-over
-// to the main window's analysis.
+// to the analysis.
 #include <memory>
 #include "AnalysisState.h"
 #include "BeamRules.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
-#include "Index.h"
 #include "LoadData.h"
 #include "UDLOutline.h"
 
@@ -97,9 +96,7 @@ void TLoadDataFrm::cmd_NextClick() {
     NumLoadcases = HighestLoadedCase();
 
     Hide();
-    IndexFrm->Show();
-    IndexFrm->DrawLoadsAndBeam();
-    IndexFrm->AnalyseBeam();
+    OnAccepted();
 }
 
 // A load past the end of the beam is let through only when it is applied in

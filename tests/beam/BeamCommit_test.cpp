@@ -4,6 +4,7 @@
 #include <tuple>
 #include "Checked.h"
 #include "Index.h"
+#include "Preferences.h"
 #include "UnitConversion.h"
 
 using namespace beamtest;
@@ -280,7 +281,7 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     SaveOldFactors();
     Unit_L = "m";
     Factor_L = 1000;
-    ConvertOpenData();
+    PreferencesFrm->OnUnitsChanged();
     EXPECT_EQ(w.Grid_Lengths.Cell(1, 1), "12.345");
     ASSERT_EQ(Next(), std::vector<std::string>{});
     EXPECT_EQ(float(BeamGeometryTable[1][GLength]), 12345.0f);

@@ -208,6 +208,7 @@ TEST(Preferences, ResetShowsTheSavedDefaultsForOkToTake) {
     StartDir = guard.Dir().path().string();
     IndexFrmShown = 1;
     TPreferencesFrm prefs;
+    prefs.OnUnitsChanged = PreferencesFrm->OnUnitsChanged;  // as wired at start-up
     std::filesystem::create_directory("elsewhere");
     std::filesystem::current_path("elsewhere");
     Unit_L = "mm";

@@ -113,6 +113,7 @@ TEST(UnitConversion, MemberTextsFollowAUnitChange) {
     UnitsGuard guard;
     IndexFrmShown = -1;
     TPreferencesFrm prefs;
+    prefs.OnUnitsChanged = PreferencesFrm->OnUnitsChanged;  // as wired at start-up
     prefs.Option("Option_L_m").Click();
     prefs.Option("Option_Sect_I_cm").Click();
     prefs.Button2.Click();
