@@ -54,15 +54,30 @@ void WriteBeamDataFile(BinFile& f) {
     f.Write(bytes.data(), bytes.size());
 }
 
-void SaveBeamDataFile(const std::string& name) {
+BeamFileImage KeepableBeamImage(std::string& dropped) {
+    dropped = ResultsReady == 1 ? StoredResultsFault() : "";
+    const int32_t ready = ResultsReady;
+    if (!dropped.empty()) ResultsReady = 0;
+    BeamFileImage image{BeamFileLayout::V4, {}};
+    try {
+        image.Bytes = BeamDataFileBytes();
+    } catch (...) {
+        ResultsReady = ready;
+        throw;
+    }
+    ResultsReady = ready;
+    return image;
+}
+
+std::string SaveBeamDataFile(const std::string& name) {
+    std::string dropped;
+    const BeamFileImage image = KeepableBeamImage(dropped);
     // Nothing is written that Open would refuse.
-    const BeamFileImage image{BeamFileLayout::V4, BeamDataFileBytes()};
     CheckBeamImage(image);
-    if (ResultsReady == 1)
-        if (const std::string fault = StoredResultsFault(); !fault.empty()) throw RunError(fault);
     BinFile f(name, BinFile::Mode::Create);
     f.Write(image.Bytes.data(), image.Bytes.size());
     f.Close();
+    return dropped;
 }
 
 int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes) {

@@ -16,12 +16,18 @@ constexpr int OldBeamFileBytes = 46081;
 
 // The file as the current state would write it.
 std::vector<uint8_t> BeamDataFileBytes();
+// The file as the current state would write it, less results Open would
+// refuse (an analysis that failed its own equilibrium check): says why in
+// `dropped`, else leaves it empty.
+struct BeamFileImage;
+BeamFileImage KeepableBeamImage(std::string& dropped);
 // Writes BeamDataFileBytes() to a file the caller opened for writing.
 void WriteBeamDataFile(BinFile& f);
 // Writes the beam to the named file, which is replaced only once the whole
 // file is written: on any failure the old file stays as it was. Raises the
 // file's error, or what Open would refuse the file for, writing nothing.
-void SaveBeamDataFile(const std::string& name);
+// Results that contradict the beam are not written: returns why, else "".
+std::string SaveBeamDataFile(const std::string& name);
 
 // Length the current layout takes for the counts held at the head of the
 // given bytes; raises "Read beyond end of file" when the bytes end before the

@@ -7,6 +7,7 @@
 #include "BeamDrawing.h"
 #include "BeamFile.h"
 #include "Equilibrium.h"
+#include "FileFault.h"
 #include "Global.h"
 #include "Index.h"
 #include "LoadData.h"
@@ -71,7 +72,8 @@ void TIndexFrm::Open1Click() {
     // (a stress or a drawing scale beyond range): the open beam then comes
     // back from its own image, or, when it has no spans to keep, stays reset;
     // either way with the session's own settings and view.
-    const BeamFileImage kept{BeamFileLayout::V4, BeamDataFileBytes()};
+    std::string unkeptResults;
+    const BeamFileImage kept = KeepableBeamImage(unkeptResults);
     const std::string keptName = BeamFileName;
     const OpenSession session(*this);
     try {
@@ -167,22 +169,25 @@ void TIndexFrm::RestoreFileResults() {
 namespace {
 
 std::string SaveFailure(const std::string& name, const std::string& what) {
-    return "File Saving Error\n" + name + ": " + what;
+    return "File Saving Error\n" + name + ": " + WriteFault(what);
 }
 
 }  // namespace
 
 std::string TIndexFrm::WriteBeamFile(const std::string& name) {
-    std::string failure;
+    std::string failure, dropped;
     gui::SetHourglass(true);
     try {
-        SaveBeamDataFile(name);
+        dropped = SaveBeamDataFile(name);
     } catch (const RunError& e) {
         failure = e.what();
     }
     gui::SetHourglass(false);
     knownName_ = name;
     knownStamp_ = DiskStampOf(name);
+    if (!dropped.empty())
+        gui::ShowMessage(name + " was saved without its results: " + dropped +
+                         ".\rAnalyse the beam again after opening it.");
     return failure;
 }
 

@@ -146,7 +146,7 @@ void TMiscFrm::cmd_SaveClick() {
         gui::SetHourglass(false);
     } catch (const RunError& e) {
         gui::SetHourglass(false);
-        throw RunError("Sections not saved to " + MiscPath() + ": " + e.what());
+        throw RunError("Sections not saved to " + MiscPath() + ": " + WriteFault(e.what()));
     }
     if (BeamFrm) BeamFrm->SectionTableSaved(MiscFile);
 }

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <filesystem>
 #include "BinFile.h"
+#include "FileFault.h"
 #include "Global.h"
 #include "RunError.h"
 
@@ -108,7 +109,7 @@ void WriteUnitSettingsFile() {
         f.Close();
     } catch (const RunError& e) {
         throw RunError("Default units not saved to " + (std::filesystem::path(StartDir) / UnitSettingsFileName).string() +
-                       ": " + e.what());
+                       ": " + WriteFault(e.what()));
     }
 }
 

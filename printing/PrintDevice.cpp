@@ -1,4 +1,5 @@
 #include "PrintDevice.h"
+#include "FileFault.h"
 #include "RunError.h"
 
 namespace {
@@ -35,7 +36,7 @@ void PrintDocument(PrintDevice& device, const std::function<void()>& draw) {
         device.Abort();
         gui::SetHourglass(false);
         // The file moves with the current folder: say which one was not written.
-        if (!pdf.empty()) throw RunError("Report not written to " + pdf + ": " + e.what());
+        if (!pdf.empty()) throw RunError("Report not written to " + pdf + ": " + WriteFault(e.what()));
         throw;
     }
     gui::SetHourglass(false);

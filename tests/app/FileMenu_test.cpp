@@ -223,8 +223,8 @@ TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysS
         bool saveAs;
         std::string reason;                 // empty: written
     } cases[] = {
-        {"full disk", [&] { return old; }, false, "Disk full"},
-        {"full disk, Save As", [&] { return old; }, true, "Disk full"},
+        {"full disk", [&] { return old; }, false, "the disk is full"},
+        {"full disk, Save As", [&] { return old; }, true, "the disk is full"},
         {"read-only folder", [&] { fs::permissions(old, fs::perms::all); return old; }, false,
          "the folder may not be written"},
         {"read-only file", [&] { fs::permissions(old, fs::perms::owner_read | fs::perms::group_read); return old; },
@@ -463,6 +463,25 @@ TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSa
     Messages().clear();
     f.SaveBeamFile();  // saved here: known again
     EXPECT_EQ(Messages(), Lines_t{});
+}
+
+TEST_F(FileMenu, ResultsThatDoNotBalanceAreLeftOutAndTheBeamIsSaved) {
+    ThreeCases();
+    TIndexFrm& f = *IndexFrm;
+    const auto loads = LoadTable;
+    CaseReaction[1][1] *= 2;  // as an analysis that failed its equilibrium check leaves it
+    BeamFileName = (dir.path() / "unbalanced.kvl").string();
+    Messages().clear();
+    f.SaveBeamFile();
+    EXPECT_EQ(Messages(), Lines_t{BeamFileName + " was saved without its results: the support reactions of loadcase 1 "
+                                  "do not balance its applied load.\rAnalyse the beam again after opening it."});
+    EXPECT_EQ(ResultsReady, 1);  // still shown
+    Messages().clear();
+    Choose(BeamFileName);
+    f.Open1.Click();
+    EXPECT_EQ(Messages(), Lines_t{});
+    EXPECT_EQ(ResultsReady, 0);
+    EXPECT_TRUE(LoadTable == loads);
 }
 
 TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {

@@ -153,7 +153,7 @@ TEST_F(PrintJob, AFailedJobLeavesAnEarlierPdfAsItWas) {
     const std::vector<Case> cases = {
         // The beam data pages print, the envelope page fails.
         {"arithmetic", [] { MomentSummary[0][BeamRow][5] = 0; }, "Floating point division by zero"},
-        {"full disk", [&] { full.emplace(); }, "Disk full"},
+        {"full disk", [&] { full.emplace(); }, "the disk is full"},
     };
     const auto moment = MomentSummary[0][BeamRow][5];
     for (const Case& c : cases) {
