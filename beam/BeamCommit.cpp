@@ -25,48 +25,45 @@ std::string FieldName(int member, int text) {
     const std::string who = member == LHC ? "LHC" : member == RHC ? "RHC" : "Span " + std::to_string(member);
     return who + " " + names[text];
 }
-}  // namespace
 
-void TBeamFrm::CommitBeamData() {
-    gui::SetHourglass(true);
-    struct Cursor {
-        ~Cursor() { gui::SetHourglass(false); }
-    } cursor;
+// Every member's exists text: "1" for the members of the beam, else "0".
+// They stay set when the beam is refused.
+void MarkMemberTexts(bool lhc, int spans, bool rhc) {
+    for (int m = 0; m <= 26; ++m) SpanTextTable[m][TExists] = "0";
+    if (lhc) SpanTextTable[LHC][TExists] = "1";
+    for (int k = 1; k <= spans; ++k) SpanTextTable[k][TExists] = "1";
+    if (rhc) SpanTextTable[RHC][TExists] = "1";
+}
 
-    // A count typed without the arrows takes effect first, as they would.
-    if (TypedSpanCount() != SpanCount) UpDown_SpansClick();
-
-    const std::string no = "0", yes = "1";
-    for (int m = 0; m <= 26; ++m) SpanTextTable[m][TExists] = no;
-    if (Check_LHC.Checked()) SpanTextTable[LHC][TExists] = yes;
-    for (int k = 1; k <= SpanCount; ++k) SpanTextTable[k][TExists] = yes;
-    if (Check_RHC.Checked()) SpanTextTable[RHC][TExists] = yes;
-
-    // Every value is read and brought into N and mm before anything is
-    // stored, so that a refused text changes nothing.
-    // The members of the beam come first, so that a message names one of them.
-    const std::vector<MemberAt> members = Members();
-    std::vector<int> order;
-    for (const MemberAt& m : members) order.push_back(m.member);
+// The model's geometry with every member's texts read and brought into N and
+// mm, before anything is stored, so that a refused text changes nothing. The
+// members of the beam come first, so that a message names one of them. A
+// member the beam does not have may hold any text: what is no number is kept
+// as 0, and its length is 0.
+std::unique_ptr<GeometryTable> ReadGeometry(const std::vector<int>& beam) {
+    auto g = std::make_unique<GeometryTable>(BeamGeometryTable);
+    std::vector<int> order = beam;
     for (int m = 0; m <= 26; ++m)
         if (TextNumber(SpanTextTable[m][TExists]) == 0) order.push_back(m);
-    double geometry[27][6] = {};
     for (int m : order) {
-        geometry[m][GPresent] = static_cast<int>(TextNumber(SpanTextTable[m][TExists]));
+        (*g)[m][GPresent] = static_cast<int>(TextNumber(SpanTextTable[m][TExists]));
         for (int t = TLength; t <= TArea; ++t) {
-            // A member the beam does not have may hold any text: what is no
-            // number is kept as 0.
+            (*g)[m][t] = 0;
             try {
-                geometry[m][t] = MemberValue(m, t, FieldName(m, t));
+                (*g)[m][t] = MemberValue(m, t, FieldName(m, t));
             } catch (const RunError&) {
-                if (geometry[m][GPresent] != 0) throw;
+                if ((*g)[m][GPresent] != 0) throw;
             }
         }
-        if (geometry[m][GPresent] == 0) geometry[m][GLength] = 0;
+        if ((*g)[m][GPresent] == 0) (*g)[m][GLength] = 0;
     }
+    return g;
+}
 
-    // A length, Ixx or E must be above 0; y and the area may be 0 (no stress,
-    // no self weight) but never negative.
+// What refuses the beam, empty when nothing does: a length, Ixx or E not
+// above 0, a negative y or area (0 is no stress, no self weight), then the
+// rules every beam of the program keeps, as Open and Save judge them.
+std::string Refusal(const GeometryTable& g, const std::vector<int>& beam, const BeamShape& shape) {
     struct Check {
         int text;
         bool zeroTaken;
@@ -80,49 +77,26 @@ void TBeamFrm::CommitBeamData() {
         {TArea, true, MissingValueMessage(" Specify value for area of 0 or more for all spans")},
     };
     for (const Check& check : checks)
-        for (const MemberAt& m : members)
-            if (const double v = geometry[m.member][check.text]; check.zeroTaken ? !(v >= 0) : !(v > 0)) {
-                gui::ShowMessage(check.message);
-                return;
-            }
+        for (int m : beam)
+            if (const double v = g[m][check.text]; check.zeroTaken ? !(v >= 0) : !(v > 0)) return check.message;
+    if (const std::string fault = BeamFault(shape); !fault.empty()) return "This beam cannot be taken: " + fault + ".";
+    return "";
+}
 
-    // The beam is as long as its members.
-    Real length = 0;
-    for (const MemberAt& m : members) length += geometry[m.member][GLength];
+// Span 1's section as the text of a beam of one section.
+void StoreUniformSectionText() {
+    UniformSectionText[1] = " " + SpanDescText[1];
+    UniformSectionText[2] = " Ixx = " + SpanTextTable[1][TIxx] + " " + Unit_Sect_I.str();
+    UniformSectionText[3] = "  E  = " + SpanTextTable[1][TE] + " " + Unit_Sect_E.str();
+    UniformSectionText[4] = "  y  = " + SpanTextTable[1][TY] + " " + Unit_Sect_L.str();
+    UniformSectionText[0] = "4";
+}
 
-    // The rules every beam of the program keeps, as Open and Save judge them.
-    {
-        auto shape = std::make_unique<GeometryTable>(BeamGeometryTable);
-        for (int m = 0; m <= 26; ++m)
-            for (int t = GPresent; t <= TArea; ++t) (*shape)[m][t] = geometry[m][t];
-        if (const std::string fault = BeamFault({*shape, SpanCount, ToDouble(length), SupportChoice}); !fault.empty()) {
-            gui::ShowMessage("This beam cannot be taken: " + fault + ".");
-            return;
-        }
-    }
-
-    for (const MemberAt& m : members) SpanDescText[m.member] = Grid_Spans.Cell(m.column, 1);
-    BeamLength = ToDouble(length);
-    SectionFamily = FamilyCode;
-
-    if (Check_IE.Checked()) {
-        UniformSectionText[1] = " " + SpanDescText[1];
-        UniformSectionText[2] = " Ixx = " + SpanTextTable[1][TIxx] + " " + Unit_Sect_I.str();
-        UniformSectionText[3] = "  E  = " + SpanTextTable[1][TE] + " " + Unit_Sect_E.str();
-        UniformSectionText[4] = "  y  = " + SpanTextTable[1][TY] + " " + Unit_Sect_L.str();
-        UniformSectionText[0] = "4";
-    }
-    for (int m = 0; m <= 26; ++m) SpanDescription[m] = SpanDescText[m];
-    for (int m = 0; m <= 26; ++m)
-        for (int t = GPresent; t <= TArea; ++t) BeamGeometryTable[m][t] = geometry[m][t];
-
-    Material = MaterialCode;
-    NumSpans = SpanCount;
-    for (int i = 0; i <= 25; ++i) SupportTypes[i] = SupportChoice[i];
-    SpanNoStored = SpanNo;
-    MarkResultsStale();   // the beam is no longer the one analysed
-
-    // Steel of 7.85 t/m^3 under g = 9.81, over the whole beam.
+// The self-weight row: steel of 7.85 t/m^3 under g = 9.81 over span 1's
+// area, along the whole beam. It is offered with one section for all spans
+// of hot rolled steel, where a loadcase 1 without a factor for it gets the
+// usual one; true when it is.
+bool PrepareSelfWeight() {
     const float w = ToSingle(Real(7.85) * Real(BeamGeometryTable[1][GArea]) / Real(1e6) * Real(9.81));
     LoadRecord& sw = LoadRows[SelfWeightSlot];
     sw[LKind] = KindUDL;
@@ -130,13 +104,49 @@ void TBeamFrm::CommitBeamData() {
     sw[LStart] = w;
     sw[LFinish] = w;
     sw[LCover] = ToSingle(BeamLength);
-
-    SameForAllSpans = Check_IE.Checked() ? 1 : -1;
-    const bool selfWeight = SameForAllSpans == 1 && MaterialCode == "HRS";
-    if (selfWeight && LoadTable[1][SelfWeightSlot][LFactor] == 0) {
+    const bool offered = SameForAllSpans == 1 && MaterialCode == "HRS";
+    if (offered && LoadTable[1][SelfWeightSlot][LFactor] == 0) {
         if (FactoredLoads == 1) sw[LFactor] = 1.4f;
         if (FactoredLoads == -1) sw[LFactor] = 1.0f;
     }
+    return offered;
+}
+}  // namespace
+
+void TBeamFrm::CommitBeamData() {
+    gui::SetHourglass(true);
+    struct Cursor {
+        ~Cursor() { gui::SetHourglass(false); }
+    } cursor;
+
+    // A count typed without the arrows takes effect first, as they would.
+    if (TypedSpanCount() != SpanCount) UpDown_SpansClick();
+    MarkMemberTexts(Check_LHC.Checked(), SpanCount, Check_RHC.Checked());
+    const std::vector<MemberAt> members = Members();
+    std::vector<int> beam;
+    for (const MemberAt& m : members) beam.push_back(m.member);
+    const std::unique_ptr<GeometryTable> geometry = ReadGeometry(beam);
+    Real length = 0;  // the beam is as long as its members
+    for (int m : beam) length += (*geometry)[m][GLength];
+    if (const std::string refusal = Refusal(*geometry, beam, {*geometry, SpanCount, ToDouble(length), SupportChoice});
+        !refusal.empty()) {
+        gui::ShowMessage(refusal);
+        return;
+    }
+
+    for (const MemberAt& m : members) SpanDescText[m.member] = Grid_Spans.Cell(m.column, 1);
+    BeamLength = ToDouble(length);
+    SectionFamily = FamilyCode;
+    if (Check_IE.Checked()) StoreUniformSectionText();
+    for (int m = 0; m <= 26; ++m) SpanDescription[m] = SpanDescText[m];
+    BeamGeometryTable = *geometry;
+    Material = MaterialCode;
+    NumSpans = SpanCount;
+    for (int i = 0; i <= 25; ++i) SupportTypes[i] = SupportChoice[i];
+    SpanNoStored = SpanNo;
+    MarkResultsStale();  // the beam is no longer the one analysed
+    SameForAllSpans = Check_IE.Checked() ? 1 : -1;
+    const bool selfWeight = PrepareSelfWeight();
     Hide();
     OnCommitted(selfWeight);
 }
