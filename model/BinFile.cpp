@@ -69,7 +69,7 @@ void BinFile::Open(const std::string& name, Mode mode) {
         }
         return;
     }
-    f_ = StreamOf(OpenFd(name, mode == Mode::Read ? O_RDONLY : O_RDWR), mode == Mode::Read ? "rb" : "r+b");
+    f_ = StreamOf(OpenFd(name, O_RDONLY), "rb");
 }
 
 void BinFile::Discard() {
@@ -114,16 +114,6 @@ int64_t BinFile::Size() {
     std::fseek(f_, here, SEEK_SET);
     if (here < 0 || end < 0) RaiseIoError(errno ? errno : EIO);
     return end;
-}
-
-int64_t BinFile::Position() {
-    RequireOpen(f_);
-    return std::ftell(f_);
-}
-
-void BinFile::Seek(int64_t pos) {
-    RequireOpen(f_);
-    if (std::fseek(f_, static_cast<long>(pos), SEEK_SET) != 0) RaiseIoError(errno ? errno : EIO);
 }
 
 void BinFile::Write(const void* data, size_t n) {
@@ -177,13 +167,6 @@ double GetDouble(const uint8_t* p) {
     return v;
 }
 
-void BinFile::WriteInt32(int32_t v) { uint8_t b[4]; PutInt32(b, v); Write(b, 4); }
-void BinFile::WriteSingle(float v) { uint8_t b[4]; PutSingle(b, v); Write(b, 4); }
-void BinFile::WriteDouble(double v) { uint8_t b[8]; PutDouble(b, v); Write(b, 8); }
-int32_t BinFile::ReadInt32() { uint8_t b[4]; Read(b, 4); return GetInt32(b); }
-float BinFile::ReadSingle() { uint8_t b[4]; Read(b, 4); return GetSingle(b); }
-double BinFile::ReadDouble() { uint8_t b[8]; Read(b, 8); return GetDouble(b); }
-
 std::string CurrentDir() {
     std::error_code ec;
     auto p = std::filesystem::current_path(ec);
@@ -200,9 +183,4 @@ DiskStamp DiskStampOf(const std::string& name) {
     if (::stat(name.c_str(), &st) != 0) return {};
     return {true, uint64_t(st.st_dev), uint64_t(st.st_ino), int64_t(st.st_size),
             int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
-}
-
-bool FileExists(const std::string& name) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(name, ec);
 }

@@ -16,7 +16,7 @@ class ReplaceFile;
 
 class BinFile {
 public:
-    enum class Mode { Read, ReadWrite, Create };
+    enum class Mode { Read, Create };
 
     BinFile();
     BinFile(const std::string& name, Mode mode);
@@ -26,30 +26,16 @@ public:
 
     void Open(const std::string& name, Mode mode);
     void Close();                       // checked; a closed file is left alone
-    bool IsOpen() const { return f_ != nullptr; }
     int64_t Size();
-    int64_t Position();
-    void Seek(int64_t pos);
 
     void Write(const void* data, size_t n);
     void Read(void* data, size_t n);            // short read raises "Read beyond end of file"
     size_t ReadSome(void* data, size_t n);      // block read that accepts a short transfer
 
-    void WriteInt32(int32_t v);
-    void WriteSingle(float v);
-    void WriteDouble(double v);
-    int32_t ReadInt32();
-    float ReadSingle();
-    double ReadDouble();
     template <int N> void WriteStr(const ShortString<N>& s) {
         uint8_t b[N + 1];
         s.ToBytes(b);
         Write(b, sizeof b);
-    }
-    template <int N> void ReadStr(ShortString<N>& s) {
-        uint8_t b[N + 1];
-        Read(b, sizeof b);
-        s.FromBytes(b);
     }
 
 private:
@@ -62,7 +48,6 @@ private:
 [[noreturn]] void RaiseIoError(int err);   // maps errno to the runtime's text
 std::string CurrentDir();
 void ChangeDir(const std::string& dir);    // checked
-bool FileExists(const std::string& name);
 
 // What a file is on disk; another write or a replacement changes it.
 struct DiskStamp {

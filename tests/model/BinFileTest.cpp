@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,8 +30,7 @@ TEST(BinFile, FoldersAndPipesAreRefusedWithoutBlocking) {
         {tooLong, "the name is too long", "the name is too long"},
     };
     for (const auto& c : cases) {
-        for (BinFile::Mode mode : {BinFile::Mode::Read, BinFile::Mode::ReadWrite})
-            EXPECT_EQ(ErrorOf([&] { BinFile f(c.name, mode); }), c.read) << c.name;
+        EXPECT_EQ(ErrorOf([&] { BinFile f(c.name, BinFile::Mode::Read); }), c.read) << c.name;
         EXPECT_EQ(ErrorOf([&] { BinFile f(c.name, BinFile::Mode::Create); }), c.create) << c.name;
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 3);
@@ -47,7 +47,7 @@ TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
     ASSERT_EQ(::flock(live, LOCK_EX), 0);
     {
         BinFile f(name, BinFile::Mode::Create);
-        f.WriteInt32(7);
+        f.Write("7777", 4);
         f.Close();
     }
     EXPECT_FALSE(std::filesystem::exists(".korvela~dead01"));
@@ -56,7 +56,7 @@ TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
     std::filesystem::remove(".korvela~live01");
     {
         BinFile f(name, BinFile::Mode::Create);
-        f.WriteInt32(8);
+        f.Write("8888", 4);
         EXPECT_EQ(std::filesystem::file_size(name), 4u);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1) << "the temporary has a name";
     }  // abandoned: the old file stays
@@ -64,13 +64,12 @@ TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
         const FileSizeLimit full(2);
         EXPECT_EQ(ErrorOf([&] {
                       BinFile f(name, BinFile::Mode::Create);
-                      f.WriteInt32(9);
+                      f.Write("9999", 4);
                       f.Close();
                   }),
                   "Disk full");
     }
-    BinFile f(name, BinFile::Mode::Read);
-    EXPECT_EQ(f.ReadInt32(), 7);
+    EXPECT_EQ((std::ostringstream() << std::ifstream(name).rdbuf()).str(), "7777");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1) << "a temporary was left";
 }
 
