@@ -54,19 +54,6 @@ void WriteSectionTable(const std::string& fileName, std::span<const SectionRecor
     f.Close();
 }
 
-int SectionCount(const std::string& fileName) {
-    BinFile f(fileName, BinFile::Mode::Read);
-    return static_cast<int>(f.Size() / SectionRecordSize);
-}
-
-SectionRecord ReadSection(const std::string& fileName, int p) {
-    BinFile f(fileName, BinFile::Mode::Read);
-    if (p < 1) RaiseRangeCheck();
-    uint8_t buf[SectionRecordSize];
-    for (int i = 1; i <= p; ++i) f.Read(buf, sizeof buf);
-    return DecodeSectionRecord(buf);
-}
-
 std::vector<SectionRecord> ReadSectionTable(const std::string& fileName) {
     BinFile f(fileName, BinFile::Mode::Read);
     std::vector<SectionRecord> records(static_cast<size_t>(f.Size() / SectionRecordSize));

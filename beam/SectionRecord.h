@@ -29,9 +29,5 @@ SectionRecord DecodeSectionRecord(const uint8_t* buf);
 // records in order, numbering them 1..N. File errors are raised.
 void WriteSectionTable(const std::string& fileName, std::span<const SectionRecord> records);
 
-// Number of whole records in a section table file; a trailing part is ignored.
-int SectionCount(const std::string& fileName);
-// The p-th record (1 for the first).
-SectionRecord ReadSection(const std::string& fileName, int p);
-// Every whole record, in order; file errors are raised.
+// Every whole record, in order, a trailing part ignored; file errors are raised.
 std::vector<SectionRecord> ReadSectionTable(const std::string& fileName);

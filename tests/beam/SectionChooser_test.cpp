@@ -94,8 +94,9 @@ TEST(SectionChooser, BlankSeparatorClearsTheSectionAndNextRefusesIt) {
     SectionShape = "Beam";
     int blank = -1;
     ChangeDir(StartDir);
-    for (int p = 1; p <= SectionCount("UB.sct") && blank < 0; ++p)
-        if (ReadSection("UB.sct", p).Width == 0) blank = p - 1;
+    const std::vector<SectionRecord> ub = ReadSectionTable("UB.sct");
+    for (size_t p = 0; p < ub.size() && blank < 0; ++p)
+        if (ub[p].Width == 0) blank = static_cast<int>(p);
     ASSERT_GT(blank, 0);
     Choose(blank);
     EXPECT_TRUE(Props().empty());
@@ -248,7 +249,7 @@ TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
         misc[0].Ixx = 2.5e8f;
         WriteSectionTable("Misc.sct", misc);
         const fs::path file = fs::path(StartDir) / c.file;
-        const SectionRecord before = ReadSection(c.file, 1);
+        const SectionRecord before = ReadSectionTable(c.file).at(0);
         c.damage(file);
         (w.*c.menu).Click();
         if (w.List_Sect.Count() > 0) {

@@ -184,9 +184,9 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     Misc().cmd_Save.Click();
 
     ChangeDir(StartDir);
-    ASSERT_EQ(SectionCount("Misc.sct"), 250);
+    ASSERT_EQ(ReadSectionTable("Misc.sct").size(), 250u);
     ASSERT_EQ(fs::file_size("Misc.sct"), 50000u);
-    const SectionRecord first = ReadSection("Misc.sct", 1);
+    const SectionRecord first = ReadSectionTable("Misc.sct").at(1 - 1);
     EXPECT_EQ(first.Designation, "Section 1");
     EXPECT_EQ(first.Ixx, 100000.0f);  // 10 cm^4
     EXPECT_EQ(first.E, 205000.0f);
@@ -195,9 +195,9 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     EXPECT_EQ(first.Area, 0.0f);
     EXPECT_EQ(first.Kind, " ");
     EXPECT_EQ(first.RecNo, 1);
-    EXPECT_EQ(ReadSection("Misc.sct", 7).Designation, "A description longer than");
-    EXPECT_EQ(ReadSection("Misc.sct", 9).Ixx, 125000.0f);
-    EXPECT_EQ(ReadSection("Misc.sct", 250).RecNo, 250);
+    EXPECT_EQ(ReadSectionTable("Misc.sct").at(7 - 1).Designation, "A description longer than");
+    EXPECT_EQ(ReadSectionTable("Misc.sct").at(9 - 1).Ixx, 125000.0f);
+    EXPECT_EQ(ReadSectionTable("Misc.sct").at(250 - 1).RecNo, 250);
     BinFile f("Misc.sct", BinFile::Mode::Read);
     uint8_t rec[200];
     f.Read(rec, sizeof rec);
@@ -268,7 +268,7 @@ TEST_F(MiscSections, SaveOverAnotherUsersChangeIsAsked) {
         QuestionAnswer() = yes;
         Misc().cmd_Save.Click();
         EXPECT_EQ(Messages(), std::vector<std::string>{question});
-        EXPECT_EQ(ReadSection("Misc.sct", 1).Designation, yes ? "Mine" : "Theirs");
+        EXPECT_EQ(ReadSectionTable("Misc.sct").at(1 - 1).Designation, yes ? "Mine" : "Theirs");
     }
     Messages().clear();
     Misc().cmd_Save.Click();  // its own file: no question
@@ -285,9 +285,9 @@ TEST_F(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
     EXPECT_EQ(g.Cell(1, 1), "Section 2");
     Misc().cmd_Save.Click();
     ChangeDir(StartDir);
-    EXPECT_EQ(ReadSection("Misc.sct", 1).Designation, "Section 2");
-    EXPECT_EQ(ReadSection("Misc.sct", 3).Designation, "Section 1");
-    EXPECT_EQ(ReadSection("Misc.sct", 3).RecNo, 3);
+    EXPECT_EQ(ReadSectionTable("Misc.sct").at(1 - 1).Designation, "Section 2");
+    EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).Designation, "Section 1");
+    EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).RecNo, 3);
     ShowMisc();
     EXPECT_EQ(g.Cell(0, 3), "3");  // renumbered when shown again
     EXPECT_EQ(g.Cell(1, 3), "Section 1");
@@ -355,8 +355,8 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
         if (fs::is_regular_file(file)) {  // Save keeps every section that was shown
             Misc().cmd_Save.Click();
             ChangeDir(StartDir);
-            ASSERT_EQ(SectionCount("Misc.sct"), 250);
-            EXPECT_EQ(ReadSection("Misc.sct", 3).Designation, c.rows[2][0]);
+            ASSERT_EQ(ReadSectionTable("Misc.sct").size(), 250u);
+            EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).Designation, c.rows[2][0]);
         }
         fs::remove(file);
     }
