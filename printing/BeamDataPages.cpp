@@ -23,8 +23,6 @@ void PrintLoadTable(TextPageWriter& w, const Store& store) {
 
 }  // namespace
 
-void PrintBeamDataPages() { PrintBeamDataPages(CurrentPrintDevice()); }
-
 void PrintBeamDataPages(PrintDevice& device) {
     TextPageWriter w(device, "Beam & Loading Data + Results Summary", 12);
     const int n = StoreCount(ReportText);

@@ -20,8 +20,6 @@ std::string AtTenths(const std::string& line, int r) {
 
 }  // namespace
 
-void PrintEnvelopeData() { PrintEnvelopeData(CurrentPrintDevice()); }
-
 void PrintEnvelopeData(PrintDevice& device) {
     const bool tenths = PrintInterval == 10;
     TextPageWriter w(device,

@@ -20,8 +20,6 @@ const DiagramLayout EnvelopeLayout{
 
 }  // namespace
 
-void PrintEnvelopeDiagrams() { PrintEnvelopeDiagrams(CurrentPrintDevice()); }
-
 void PrintEnvelopeDiagrams(PrintDevice& device) {
     if (!DiagramsPrintable()) return;
     DiagramPage page(device, EnvelopeLayout);

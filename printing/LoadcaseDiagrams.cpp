@@ -141,8 +141,6 @@ void PrintCasePage(PrintDevice& device, int c) {
 
 }  // namespace
 
-void PrintLoadcaseDiagrams() { PrintLoadcaseDiagrams(CurrentPrintDevice()); }
-
 void PrintLoadcaseDiagrams(PrintDevice& device) {
     if (!DiagramsPrintable() || NumLoadcases < 1) return;
     for (int c = 1; c <= NumLoadcases; ++c) {

@@ -1,7 +1,6 @@
 // The sections of a printed report. Each draws the page header on every page
 // it begins and begins its own further pages; the print job begins and ends
-// the document and the page between sections. The overloads without a device
-// print on the current print device.
+// the document and the page between sections.
 #pragma once
 #include <cstdint>
 
@@ -10,13 +9,9 @@ class PrintDevice;
 // Span fraction of the printed envelope data: 10 or 20 (0 before the first).
 extern int32_t PrintInterval;
 
-void PrintBeamDataPages();
 void PrintBeamDataPages(PrintDevice& device);
-void PrintEnvelopeData();
 void PrintEnvelopeData(PrintDevice& device);
 // Nothing while every loadcase is shown (shownCase 0).
 void PrintLoadcaseData(PrintDevice& device, int32_t shownCase);
-void PrintLoadcaseDiagrams();
 void PrintLoadcaseDiagrams(PrintDevice& device);
-void PrintEnvelopeDiagrams();
 void PrintEnvelopeDiagrams(PrintDevice& device);

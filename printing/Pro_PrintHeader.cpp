@@ -40,8 +40,6 @@ std::string Fitted(const gui::Canvas& c, const std::string& text, int room, bool
 
 }  // namespace
 
-void PrintPageHeader() { PrintPageHeader(CurrentPrintDevice()); }
-
 void PrintPageHeader(PrintDevice& device) {
     gui::Canvas& c = device.Canvas();
     const int h = device.DpiX() / 25;

@@ -3,7 +3,6 @@
 
 class PrintDevice;
 
-// Draws the header on the current page of the printer; a document must have
+// Draws the header on the current page of the device; a document must have
 // been begun. Leaves the canvas with "Arial" 9 and pen width 3.
-void PrintPageHeader();
 void PrintPageHeader(PrintDevice& device);

@@ -317,9 +317,9 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
         }
         LogDevice d(300, 300);
         d.BeginDoc();
-        PrintEnvelopeDiagrams();
+        PrintEnvelopeDiagrams(d);
         d.NewPage();
-        PrintLoadcaseDiagrams();
+        PrintLoadcaseDiagrams(d);
         for (const Page& p : d.Pages()) EXPECT_EQ(CrossedNumbers(p.ops, 300, 10), std::vector<std::string>{});
     }
     ApplyDefaultUnits();
@@ -332,17 +332,15 @@ TEST_F(DiagramPages, NothingWithoutDeflection) {
     DeflectionSummary[0][BeamRow][5] = 0;
     LogDevice d;
     d.BeginDoc();
-    PrintLoadcaseDiagrams();
-    PrintEnvelopeDiagrams();
+    PrintLoadcaseDiagrams(d);
+    PrintEnvelopeDiagrams(d);
     EXPECT_EQ(d.Pages().size(), 1u);
     EXPECT_TRUE(d.Pages()[0].ops.empty());
 }
 
 TEST_F(DiagramPages, NoMomentWithDeflectionIsAnError) {
     MomentSummary[0][BeamRow][5] = 0;
-    LogDevice d;
-    d.BeginDoc();
-    EXPECT_THROW(PrintEnvelopeDiagrams(), RunError);
+    EXPECT_THROW(Printed(PrintEnvelopeDiagrams), RunError);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ protected:
 TEST_F(PageHeader, TextsAndRulesAt600DotsPerInch) {
     LogDevice d(600, 600);
     d.BeginDoc();
-    PrintPageHeader();
+    PrintPageHeader(d);
     const Page p = d.Pages().at(0);
     EXPECT_THAT(p.Texts(), ElementsAre(DrawnText{360, 0, "Korvela", gui::clBlack, 9},
                                        DrawnText{360, 168, "Acme Structures", gui::clBlack, 15},
@@ -77,7 +77,7 @@ TEST_F(PageHeader, PageNumberAndEmptyUser) {
     d.BeginDoc();
     d.NewPage();
     d.NewPage();
-    PrintPageHeader();
+    PrintPageHeader(d);
     const Page p = d.Pages().at(2);
     EXPECT_TRUE(p.Has("Page 3"));
     EXPECT_TRUE(p.Has("by  "));
@@ -93,10 +93,7 @@ TEST_F(PageHeader, LongTextsStopShortOfTheNextTextOnTheirRow) {
     }();
     BeamFileName = folder + "Hauptträger.kvl";
     Header_Ref = "Reference ääääää ääääää ääääää ääääää ääääää";
-    LogDevice d(96, 96);  // steps of 3 units
-    d.BeginDoc();
-    PrintPageHeader();
-    const std::vector<DrawnText> texts = d.Pages().at(0).Texts();
+    const std::vector<DrawnText> texts = Printed(PrintPageHeader, 96, 96).at(0).Texts();  // steps of 3 units
     auto at = [&](int x, int y) {
         for (const DrawnText& t : texts)
             if (t.X == x && t.Y == y) return t.Text;
@@ -121,12 +118,12 @@ TEST_F(PageHeader, LongTextsStopShortOfTheNextTextOnTheirRow) {
 TEST_F(PageHeader, OnThePrinterItsPdfCarriesTheHeader) {
     // Printed through the real printer; its PDF read back.
     const std::string pdf = testing::TempDir() + "header.pdf";
-    gui::Printer& pr = gui::Printer::Get();
+    PrintDevice& printer = CurrentPrintDevice();
     gui::SetPrinterOutputFile(pdf);
     gui::SetClock([] { return std::pair<std::string, std::string>{"07/12/2026", "14:05:09"}; });
-    pr.BeginDoc("Korvela");
-    PrintPageHeader();
-    pr.EndDoc();
+    printer.BeginDoc();
+    PrintPageHeader(printer);
+    printer.EndDoc();
     const std::string text = PdfText(pdf);
     EXPECT_NE(text.find("Acme Structures"), std::string::npos);
     EXPECT_NE(text.find("by J Smith"), std::string::npos) << text;

@@ -46,7 +46,7 @@ TEST_F(TextPages, ReportMaximaAndLoadTablesFollowOneAnother) {
     Fill(LoadingDataPointText, {"", " Point Loads", " phead", " punits"});
     LogDevice d;
     d.BeginDoc();
-    PrintBeamDataPages();
+    PrintBeamDataPages(d);
     const std::vector<Page> pages = d.Pages();
     ASSERT_EQ(pages.size(), 1u);
     const auto lines = OnGrid(pages[0]);
