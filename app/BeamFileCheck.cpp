@@ -79,10 +79,9 @@ void FileIntervals(int64_t intervals, int64_t twentieth) {
 }
 
 int FileLineCount(const std::string& line0, int max, const std::string& what) {
-    if (line0.empty()) return 0;
     int count = -1;
     try {
-        count = StrToInt(line0);
+        count = LineCount(line0);
     } catch (const RunError&) {
     }
     if (count < 0 || count > max)

@@ -266,8 +266,7 @@ void TBeamFrm::ShowStoredSection() {
         }
     }
     List_Props.Clear();
-    const std::string count = UniformSectionText[0].str();
-    const int n = count.empty() ? 0 : StrToInt(count);
+    const int n = LineCount(UniformSectionText[0].str());
     for (int i = 1; i <= n; ++i) List_Props.Add(UniformSectionText[i]);
 }
 

@@ -14,10 +14,10 @@
 template <int Last, int Width>
 using TextStore = BArray<ShortString<Width>, 0, Last>;
 
-// The count in line 0; an empty line 0 counts as 0.
+// The count in line 0.
 template <class Store>
 int StoreCount(const Store& store) {
-    return store[0].empty() ? 0 : StrToInt(store[0].str());
+    return LineCount(store[0].str());
 }
 
 // Writes lines one after the other from a first line on.

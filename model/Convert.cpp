@@ -24,6 +24,8 @@ int32_t StrToInt(const std::string& text) {
     return static_cast<int32_t>(v);
 }
 
+int32_t LineCount(const std::string& line0) { return line0.empty() ? 0 : StrToInt(line0); }
+
 long double StrToFloat(const std::string& text) {
     size_t b = text.find_first_not_of(' ');
     size_t e = text.find_last_not_of(' ');

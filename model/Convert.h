@@ -7,6 +7,9 @@
 // Leading blanks and a sign are allowed; anything else raises
 // "'text' is not a valid integer value".
 int32_t StrToInt(const std::string& text);
+// The number of lines a text store lists, as its line 0 holds it; an empty
+// line 0 counts 0.
+int32_t LineCount(const std::string& line0);
 
 // Decimal text with "." as the point and an optional exponent; blanks around
 // it are allowed; anything else (an empty text too) raises
