@@ -18,22 +18,15 @@ std::string Num(double v) {
     return s.str();
 }
 
-// The units every window converts with need a factor; the stress, area,
-// weight and warping units may still be unset (0).
+// Every unit the file keeps needs a factor in range, or 0 where its quantity
+// may be unset.
 void CheckFactors(BeamFileLayout layout) {
-    const struct {
-        const float* factor;
-        const char* quantity;
-        bool unset;
-    } stored[] = {{&Factor_L, "length", false},    {&Factor_PL, "point load", false}, {&Factor_R, "load rate", false},
-                  {&Factor_Sect_E, "E", false},      {&Factor_Sect_I, "Ixx", false},     {&Factor_Sh, "shear", false},
-                  {&Factor_Mom, "moment", false},    {&Factor_Def, "deflection", false}, {&Factor_St, "stress", true},
-                  {&Factor_Sect_A, "area", true},    {&Factor_Wt, "weight", true},       {&Factor_H, "warping constant", true}};
-    const int count = layout == BeamFileLayout::V4 ? 12 : 9;
-    for (int i = 0; i < count; ++i) {
-        const float f = *stored[i].factor;
-        if (!FactorInRange(f) && !(f == 0 && stored[i].unset))
-            Refuse("the " + std::string(stored[i].quantity) + " unit has the factor " + Num(f) + "; it must be from " +
+    const int count = layout == BeamFileLayout::V4 ? BeamFileUnits : OldBeamFileUnits;
+    for (int place = 0; place < count; ++place) {
+        const QuantityUnits& q = BeamFileQuantity(place);
+        const float f = Unit(q.id).Factor;
+        if (!FactorInRange(f) && !(f == 0 && q.mayBeUnset))
+            Refuse("the " + std::string(q.name) + " unit has the factor " + Num(f) + "; it must be from " +
                    Num(SmallestFactor) + " to " + Num(LargestFactor));
     }
 }

@@ -116,15 +116,12 @@ void Lines(IO& io, Store& store, int lo, int hi) {
     for (int i = lo; i <= hi; ++i) io.Str(store[i]);
 }
 
-// A display unit as stored: its name, then (in a later field) its factor.
-struct UnitField {
-    ShortString<10>* name;
-    float* factor;
-};
-template <class IO, size_t N>
-void UnitFields(IO& io, const UnitField (&units)[N]) {
-    for (const UnitField& u : units) io.Str(*u.name);
-    for (const UnitField& u : units) io.Single(*u.factor);
+// The first `count` display units of the beam file: all names, then all
+// factors.
+template <class IO>
+void UnitFields(IO& io, int count) {
+    for (int place = 0; place < count; ++place) io.Str(Unit(BeamFileQuantity(place).id).Name);
+    for (int place = 0; place < count; ++place) io.Single(Unit(BeamFileQuantity(place).id).Factor);
 }
 
 inline ShortString<100>* const HeaderLines[] = {&Header_Company,   &Header_User,    &Header_Project_1,
@@ -145,11 +142,7 @@ void BeamFileModelBlock(IO& io) {
     Lines(io, SpanDescription, 1, RHC);
     io.Str(Material);
     io.Str(SectionFamily);
-    const UnitField units[] = {{&Unit_L, &Factor_L},         {&Unit_PL, &Factor_PL},   {&Unit_R, &Factor_R},
-                               {&Unit_Sect_E, &Factor_Sect_E}, {&Unit_Sect_I, &Factor_Sect_I}, {&Unit_Sh, &Factor_Sh},
-                               {&Unit_Mom, &Factor_Mom},     {&Unit_Def, &Factor_Def}, {&Unit_St, &Factor_St},
-                               {&Unit_Sect_A, &Factor_Sect_A}, {&Unit_Wt, &Factor_Wt}, {&Unit_H, &Factor_H}};
-    UnitFields(io, units);
+    UnitFields(io, BeamFileUnits);
     for (int k = 0; k <= 25; ++k) io.Int(SupportTypes[k]);
     io.Int(LoadRowsShown);
     Singles(io, CaseAppliedLoad, 1, MaxLoadcases);
@@ -244,10 +237,7 @@ void BeamFileOldFields(IO& io, OldEnds& ends) {
     for (ShortString<100>* h : HeaderLines) io.Str(*h);
     Lines(io, SpanDescription, 0, 11);
     io.Skip(12);
-    const UnitField units[] = {{&Unit_L, &Factor_L},         {&Unit_PL, &Factor_PL},         {&Unit_R, &Factor_R},
-                               {&Unit_Sect_E, &Factor_Sect_E}, {&Unit_Sect_I, &Factor_Sect_I}, {&Unit_Sh, &Factor_Sh},
-                               {&Unit_Mom, &Factor_Mom},     {&Unit_Def, &Factor_Def},       {&Unit_St, &Factor_St}};
-    UnitFields(io, units);
+    UnitFields(io, OldBeamFileUnits);
     Doubles(io, BeamGeometryTable[LHC], 0, 5);
     Doubles(io, BeamGeometryTable[RHC], 0, 5);
     io.Double(BeamLength);

@@ -14,11 +14,8 @@ namespace {
 // Display units of a new beam when the settings file cannot be read; the
 // stress, section and weight units keep their values.
 void NewBeamUnits() {
-    for (const DefaultUnit& d : DefaultUnits())
-        if (d.core) {
-            *d.name = d.unit;
-            *d.factor = d.value;
-        }
+    for (const QuantityUnits& q : UnitTable())
+        if (q.Required()) SetUnit(q.id, q.Default());
     ApplyDefaultCaptions();
     FactoredLoads = -1;
 }

@@ -166,10 +166,10 @@ void TBeamFrm::FormShow() {
     c.FillRect({0, 0, Image_Beam.Width(), Image_Beam.Height()});
 
     // The units the window works in must not be missing.
-    for (const DefaultUnit& d : DefaultUnits())
-        if (d.core) {
-            if (d.name->empty()) *d.name = d.unit;
-            if (*d.factor == 0) *d.factor = d.value;
+    for (const QuantityUnits& q : UnitTable())
+        if (q.Required()) {
+            if (Unit(q.id).Name.empty()) Unit(q.id).Name = q.Default().name;
+            if (Unit(q.id).Factor == 0) Unit(q.id).Factor = q.Default().factor;
         }
 
     for (int col = 1; col <= SpanCount && col < Grid_Spans.ColCount(); ++col) Grid_Spans.SetColWidth(col, 110);

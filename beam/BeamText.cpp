@@ -13,11 +13,13 @@ namespace {
 constexpr int MemberTextWidth = 11;
 }  // namespace
 
-float MemberFactor(int t) {
-    const float* factors[] = {&Factor_L, &Factor_Sect_E, &Factor_Sect_I, &Factor_Sect_L, &Factor_Sect_A};
+Quantity MemberQuantity(int t) {
+    const Quantity quantities[] = {Quantity::Length, Quantity::E, Quantity::I, Quantity::SectionDimension, Quantity::Area};
     if (t < 1 || t > 5) RaiseRangeCheck();
-    return *factors[t - 1];
+    return quantities[t - 1];
 }
+
+float MemberFactor(int t) { return Unit(MemberQuantity(t)).Factor; }
 
 void ShowMemberValue(int m, int t, double value, float factor, std::string (*format)(double)) {
     const std::string text = FieldText(value, factor, FieldRule::Member, MemberTextWidth, format);

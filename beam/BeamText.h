@@ -4,12 +4,14 @@
 #include "Bounded.h"
 #include "Convert.h"  // TextNumber, FieldNumber
 #include "FieldText.h"
+#include "Units.h"
 
 // An internal value in display units: value / factor, checked.
 double Shown(double value, float factor);
 
 // The member texts SpanTextTable[m][1..5]: length, E, Ixx, y and area.
-// The unit factor of member text t.
+// The quantity of member text t, and its unit factor.
+Quantity MemberQuantity(int t);
 float MemberFactor(int t);
 // What the program last wrote into each member text.
 extern BArray2<HeldText, 0, 27, 1, 5> SpanTextHeld;

@@ -3,7 +3,6 @@
 #include <string>
 #include "BinFile.h"
 #include "Global.h"
-#include "PreferencesUnits.h"
 #include "UnitConversion.h"
 #include "UnitSettings.h"
 
@@ -33,6 +32,31 @@ const char* const NoteLines[] = {
     " it is then the units  should be changed to more appropriate  ones for the calculation.  ",
     " An example of this would  be a short strong beam  with the deflection units set at metres.",
     " A deflection of 1.25mm would be shown as 0.001m.",
+};
+
+enum Tab { InputTab = 0, OutputTab = 1, SectionTab = 2 };
+
+// One group box per quantity with a choice, in the order OK takes them; its
+// height follows from the units offered.
+const struct UnitGroup {
+    const char* caption;
+    Tab tab;
+    int left, top, width;
+    Quantity quantity;
+} Groups[] = {
+    {" Length ", InputTab, 16, 16, 185, Quantity::Length},
+    {" Point Load ", InputTab, 216, 16, 185, Quantity::PointLoad},
+    {" UDL Load Rate ", InputTab, 416, 16, 185, Quantity::LoadRate},
+    {" Shear ", OutputTab, 8, 16, 142, Quantity::Shear},
+    {" Moment ", OutputTab, 158, 16, 142, Quantity::Moment},
+    {" Deflection ", OutputTab, 308, 16, 142, Quantity::Deflection},
+    {" Stress ", OutputTab, 458, 16, 142, Quantity::Stress},
+    {" E ", SectionTab, 8, 8, 112, Quantity::E},
+    {" I ", SectionTab, 128, 8, 112, Quantity::I},
+    {" S/ Z ", SectionTab, 248, 8, 112, Quantity::SectionModulus},
+    {" Area ", SectionTab, 368, 8, 112, Quantity::Area},
+    {" Length ", SectionTab, 488, 8, 112, Quantity::SectionDimension},
+    {" Weight ", SectionTab, 328, 136, 150, Quantity::WeightPerLength},
 };
 
 constexpr int OptionStep = 26;   // between radio buttons of a group
@@ -69,30 +93,26 @@ TPreferencesFrm::TPreferencesFrm() : gui::Form("Preferences") {
     ReadUnitSettings();
 }
 
-// One group box per quantity and one radio button per option, from the tables.
+// One group box per quantity and one radio button per unit offered.
 void TPreferencesFrm::BuildUnitGroups() {
     gui::TabSheet* tabs[] = {&TabSheet1, &TabSheet2, &TabSheet3};
-    const auto groups = UnitGroupTable();
-    std::vector<int> nextTop(groups.size(), 22);
-    for (const UnitGroup& g : groups)
-        groups_.push_back(std::make_unique<gui::GroupBox>(*tabs[g.tab], g.caption));
-    for (const UnitOption& o : UnitOptionTable()) {
-        gui::GroupBox& box = *groups_[o.group];
-        int& top = nextTop[o.group];
-        auto button = std::make_unique<gui::RadioButton>(box, o.caption);
-        button->SetBounds(12, top, groups[o.group].width - 20, 17);
-        top += OptionStep;
-        if (o.note) {
-            auto note = std::make_unique<gui::Label>(box, o.note);
-            note->SetBounds(30, top - 8, groups[o.group].width - 40, 14);
-            notes_.push_back(std::move(note));
-            top += NoteHeight;
+    for (const UnitGroup& g : Groups) {
+        auto& box = *groups_.emplace_back(std::make_unique<gui::GroupBox>(*tabs[g.tab], g.caption));
+        const QuantityUnits& q = UnitsOf(g.quantity);
+        int top = 22;
+        for (const UnitChoice& c : q.Offered()) {
+            auto& button = *options_.emplace_back(g.quantity, &c, std::make_unique<gui::RadioButton>(box, c.caption)).button;
+            button.SetBounds(12, top, g.width - 20, 17);
+            top += OptionStep;
+            if (c.note) {
+                auto& note = *notes_.emplace_back(std::make_unique<gui::Label>(box, c.note));
+                note.SetBounds(30, top - 8, g.width - 40, 14);
+                top += NoteHeight;
+            }
+            if (q.checkedAtStart && &c == &q.Default()) button.SetCheckedQuietly(true);
         }
-        if (o.designChecked) button->SetCheckedQuietly(true);
-        options_.push_back(std::move(button));
+        box.SetBounds(g.left, g.top, g.width, top + 4);
     }
-    for (size_t i = 0; i < groups.size(); ++i)
-        groups_[i]->SetBounds(groups[i].left, groups[i].top, groups[i].width, nextTop[i] + 4);
 }
 
 namespace {
@@ -125,9 +145,8 @@ void TPreferencesFrm::LayOut() {
 }
 
 gui::RadioButton& TPreferencesFrm::Option(std::string_view control) {
-    const auto options = UnitOptionTable();
-    for (size_t i = 0; i < options.size(); ++i)
-        if (control == options[i].control) return *options_[i];
+    for (const UnitOption& o : options_)
+        if (control == o.choice->control) return *o.button;
     throw std::out_of_range("no unit option " + std::string(control));
 }
 
@@ -137,10 +156,8 @@ void TPreferencesFrm::ReadUnitSettings() {
 }
 
 void TPreferencesFrm::ShowUnitChoices() {
-    const auto options = UnitOptionTable();
-    const auto groups = UnitGroupTable();
-    for (size_t i = 0; i < options.size(); ++i)
-        if (*groups[options[i].group].unit == options[i].name) options_[i]->SetCheckedQuietly(true);
+    for (const UnitOption& o : options_)
+        if (Unit(o.quantity).Name == o.choice->name) o.button->SetCheckedQuietly(true);
     if (PlasticModXName == "Sxx") Option_SPlastic.SetCheckedQuietly(true);
     if (PlasticModXName == "Zxx") Option_ZPlastic.SetCheckedQuietly(true);
     if (BMConvention == 1) Option_BMNC.SetCheckedQuietly(true);
@@ -157,20 +174,14 @@ void TPreferencesFrm::FormShow() {
 // The checked option of each group sets its unit; a group with none checked
 // keeps its unit.
 void TPreferencesFrm::TakeUnitChoices() {
-    const auto options = UnitOptionTable();
-    const auto groups = UnitGroupTable();
-    for (size_t i = 0; i < options.size(); ++i) {
-        if (!options_[i]->Checked()) continue;
-        *groups[options[i].group].unit = options[i].name;
-        *groups[options[i].group].factor = options[i].factor;
-    }
+    for (const UnitOption& o : options_)
+        if (o.button->Checked()) SetUnit(o.quantity, *o.choice);
     if (Option_SPlastic.Checked()) SetCaptions(SPlasticCaptions);
     if (Option_ZPlastic.Checked()) SetCaptions(ZPlasticCaptions);
     if (Option_BMNC.Checked()) BMConvention = 1;
     if (Option_BMUK.Checked()) BMConvention = -1;
     FactoredLoads = Check_Factor.Checked() ? 1 : -1;
-    Unit_H = WarpingUnit;
-    Factor_H = WarpingFactor;
+    ApplyFixedUnits();
 }
 
 // The open data are re-expressed before the file is written, so that a

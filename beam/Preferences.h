@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 #include <vector>
+#include "Units.h"
 #include "gui.h"
 
 class TPreferencesFrm : public gui::Form {
@@ -54,7 +55,12 @@ private:
     void LayOut();
     void TakeUnitChoices();
     std::vector<std::unique_ptr<gui::GroupBox>> groups_;
-    std::vector<std::unique_ptr<gui::RadioButton>> options_;  // one per unit option, table order
+    struct UnitOption {
+        Quantity quantity;
+        const UnitChoice* choice;
+        std::unique_ptr<gui::RadioButton> button;
+    };
+    std::vector<UnitOption> options_;  // one per unit offered, in the order of the groups
     std::vector<std::unique_ptr<gui::Label>> notes_;
 };
 

@@ -10,8 +10,8 @@ namespace {
 // A cell that shows member text t, re-expressed by itself where its unit
 // changed.
 std::string ConvertedMemberCell(const std::string& text, int t, int width) {
-    if (text.empty() || OldMemberFactor(t) == MemberFactor(t)) return text;
-    return ConvertedText(text, OldMemberFactor(t), MemberFactor(t), FieldRule::Member, width);
+    if (text.empty() || !UnitChanged(MemberQuantity(t))) return text;
+    return ConvertedText(text, MemberQuantity(t), FieldRule::Member, width);
 }
 
 }  // namespace
@@ -20,11 +20,11 @@ std::string ConvertedMemberCell(const std::string& text, int t, int width) {
 // grids and section edits, which follow their member texts.
 void TBeamFrm::ConvertUnits() {
     TBeamFrm& f = *this;
-    ConvertEdit(f.Edit_Timber_W, OldFactors[Old_Sect_L], Factor_Sect_L);
+    ConvertEdit(f.Edit_Timber_W, Quantity::SectionDimension);
     f.lbl_Wunit.SetCaption(Unit_Sect_L);
-    ConvertEdit(f.Edit_Timber_H, OldFactors[Old_Sect_L], Factor_Sect_L);
+    ConvertEdit(f.Edit_Timber_H, Quantity::SectionDimension);
     f.lbl_Hunit.SetCaption(Unit_Sect_L);
-    ConvertEdit(f.Edit_Timber_E, OldFactors[Old_Sect_E], Factor_Sect_E);
+    ConvertEdit(f.Edit_Timber_E, Quantity::E);
     f.Label_TimE.SetCaption(Unit_Sect_E);
     f.lbl_S.SetCaption(PlasticModulusLabel());
     f.lbl_Z.SetCaption(ElasticModulusLabel());
@@ -45,11 +45,8 @@ void TBeamFrm::ConvertUnits() {
 // Ixx, E and y of the 250 sections; y too, so that a later Save stores
 // what was typed.
 void TMiscFrm::ConvertUnits() {
-    TMiscFrm& f = *this;
-    f.Grid.SetCell(2, 0, "     Ixx (" + Unit_Sect_I.str() + ")");
-    f.Grid.SetCell(3, 0, "     E (" + Unit_Sect_E.str() + ")");
-    f.Grid.SetCell(4, 0, "     y (" + Unit_Sect_L.str() + ")");
-    ConvertGridColumn(f.Grid, 2, 1, MiscSections, OldFactors[Old_Sect_I], Factor_Sect_I);
-    ConvertGridColumn(f.Grid, 3, 1, MiscSections, OldFactors[Old_Sect_E], Factor_Sect_E);
-    ConvertGridColumn(f.Grid, 4, 1, MiscSections, OldFactors[Old_Sect_L], Factor_Sect_L);
+    const struct { int col; const char* heading; Quantity q; } columns[] = {
+        {2, "     Ixx (", Quantity::I}, {3, "     E (", Quantity::E}, {4, "     y (", Quantity::SectionDimension}};
+    for (const auto& c : columns) Grid.SetCell(c.col, 0, c.heading + Unit(c.q).Name.str() + ")");
+    for (const auto& c : columns) ConvertGridColumn(Grid, c.col, 1, MiscSections, c.q);
 }

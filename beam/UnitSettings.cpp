@@ -7,26 +7,18 @@
 #include "RunError.h"
 
 namespace {
-// The fourteen unit pairs in file order.
-struct UnitPair { ShortString<10>* name; float* factor; };
-const UnitPair FileUnits[] = {
-    {&Unit_L, &Factor_L},           {&Unit_Sect_L, &Factor_Sect_L}, {&Unit_PL, &Factor_PL},
-    {&Unit_R, &Factor_R},           {&Unit_Sh, &Factor_Sh},         {&Unit_Mom, &Factor_Mom},
-    {&Unit_Def, &Factor_Def},       {&Unit_St, &Factor_St},         {&Unit_Sect_E, &Factor_Sect_E},
-    {&Unit_Sect_I, &Factor_Sect_I}, {&Unit_Sect_SZ, &Factor_Sect_SZ}, {&Unit_Sect_A, &Factor_Sect_A},
-    {&Unit_Wt, &Factor_Wt},         {&Unit_H, &Factor_H},
-};
 ShortString<25>* const Captions[] = {&PlasticModXName, &ElasticModXName, &PlasticModYName, &ElasticModYName};
 
+// The units in the order of their table, each a name and a factor.
 constexpr int PairBytes = 15;
-constexpr int CaptionsAt = 14 * PairBytes;  // 210
+constexpr int CaptionsAt = QuantityCount * PairBytes;  // 210
 constexpr int BMConventionAt = CaptionsAt + 4 * 26;  // 314
 constexpr int FactoredLoadsAt = BMConventionAt + 4;  // 318
 
 void Encode(uint8_t* b) {
-    for (int i = 0; i < 14; ++i) {
-        FileUnits[i].name->ToBytes(b + i * PairBytes);
-        PutSingle(b + i * PairBytes + 11, *FileUnits[i].factor);
+    for (int i = 0; i < QuantityCount; ++i) {
+        Units[i].Name.ToBytes(b + i * PairBytes);
+        PutSingle(b + i * PairBytes + 11, Units[i].Factor);
     }
     for (int i = 0; i < 4; ++i) Captions[i]->ToBytes(b + CaptionsAt + i * 26);
     PutInt32(b + BMConventionAt, BMConvention);
@@ -36,7 +28,7 @@ void Encode(uint8_t* b) {
 // The factors lie in the range of the units offered; the switches are +1
 // or -1. Anything else is damage.
 bool Plausible(const uint8_t* b) {
-    for (int i = 0; i < 14; ++i)
+    for (int i = 0; i < QuantityCount; ++i)
         if (!FactorInRange(GetSingle(b + i * PairBytes + 11))) return false;
     for (int at : {BMConventionAt, FactoredLoadsAt})
         if (const int32_t v = GetInt32(b + at); v != 1 && v != -1) return false;
@@ -44,9 +36,9 @@ bool Plausible(const uint8_t* b) {
 }
 
 void Decode(const uint8_t* b) {
-    for (int i = 0; i < 14; ++i) {
-        FileUnits[i].name->FromBytes(b + i * PairBytes);
-        *FileUnits[i].factor = GetSingle(b + i * PairBytes + 11);
+    for (int i = 0; i < QuantityCount; ++i) {
+        Units[i].Name.FromBytes(b + i * PairBytes);
+        Units[i].Factor = GetSingle(b + i * PairBytes + 11);
     }
     for (int i = 0; i < 4; ++i) Captions[i]->FromBytes(b + CaptionsAt + i * 26);
     BMConvention = GetInt32(b + BMConventionAt);
@@ -68,24 +60,9 @@ bool ReadUnitSettingsFile() {
     return true;
 }
 
-std::span<const DefaultUnit> DefaultUnits() {
-    static const DefaultUnit defaults[] = {
-        {&Unit_L, &Factor_L, "m", 1000.0f, true},           {&Unit_Sect_L, &Factor_Sect_L, "mm", 1.0f, false},
-        {&Unit_PL, &Factor_PL, "kN", 1000.0f, true},        {&Unit_R, &Factor_R, "kN/m", 1.0f, true},
-        {&Unit_Sh, &Factor_Sh, "kN", 0.001f, true},         {&Unit_Mom, &Factor_Mom, "kN-m", 1e-06f, true},
-        {&Unit_Def, &Factor_Def, "mm", 1.0f, true},         {&Unit_St, &Factor_St, "N/mm^2", 1.0f, false},
-        {&Unit_Sect_E, &Factor_Sect_E, "N/mm^2", 1.0f, true}, {&Unit_Sect_I, &Factor_Sect_I, "cm^4", 10000.0f, true},
-        {&Unit_Sect_SZ, &Factor_Sect_SZ, "cm^3", 1000.0f, false}, {&Unit_Sect_A, &Factor_Sect_A, "cm^2", 100.0f, false},
-        {&Unit_Wt, &Factor_Wt, "kg/m", 0.00785f, false},
-    };
-    return defaults;
-}
-
 void ApplyDefaultUnits() {
-    for (const DefaultUnit& d : DefaultUnits()) {
-        *d.name = d.unit;
-        *d.factor = d.value;
-    }
+    for (const QuantityUnits& q : UnitTable())
+        if (!q.fixed) SetUnit(q.id, q.Default());
     ApplyDefaultCaptions();
 }
 

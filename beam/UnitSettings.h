@@ -2,7 +2,6 @@
 // 650 bytes of filler, 972 bytes as written.
 #pragma once
 #include <cstdint>
-#include <span>
 #include <string>
 #include "ShortString.h"
 
@@ -20,18 +19,6 @@ bool ReadUnitSettingsFile();
 // about 4e5 (in^4); a stored factor outside 1e-13 to 1e7 is damage.
 constexpr float SmallestFactor = 1e-13f, LargestFactor = 1e7f;
 inline bool FactorInRange(float f) { return f >= SmallestFactor && f <= LargestFactor; }
-
-// The built-in display units. The eight marked `core` (length, point load,
-// load rate, E, I, shear, moment, deflection) are also what New sets and
-// what the beam data window restores when missing.
-struct DefaultUnit {
-    ShortString<10>* name;
-    float* factor;
-    const char* unit;
-    float value;
-    bool core;
-};
-std::span<const DefaultUnit> DefaultUnits();
 
 // The built-in display units, used when no settings file can be read; the
 // warping unit and the factored-loads switch keep their values.

@@ -119,11 +119,11 @@ void TLoadDataFrm::ConvertUnits() {
     lbl_Cover.SetCaption(UnitInBrackets(Unit_L));
     for (int n = 1; n <= MaxLoadRows; ++n) {
         LoadRowControls& row = Row(n);
-        ConvertEdit(row.Edit_PL, OldFactors[Old_PL], Factor_PL);
-        ConvertEdit(row.Edit_Dist, OldFactors[Old_L], Factor_L);
-        ConvertEdit(row.Edit_UDLS, OldFactors[Old_R], Factor_R);
-        ConvertEdit(row.Edit_UDLF, OldFactors[Old_R], Factor_R);
-        ConvertEdit(row.Edit_Cover, OldFactors[Old_L], Factor_L);
+        ConvertEdit(row.Edit_PL, Quantity::PointLoad);
+        ConvertEdit(row.Edit_Dist, Quantity::Length);
+        ConvertEdit(row.Edit_UDLS, Quantity::LoadRate);
+        ConvertEdit(row.Edit_UDLF, Quantity::LoadRate);
+        ConvertEdit(row.Edit_Cover, Quantity::Length);
     }
     ShowSelfWeightRate();
 }

@@ -28,11 +28,6 @@ ShortString<25> VersionSub(".2");
 ShortString<25> FileMark("KVL");
 std::string BeamFileName;
 
-ShortString<10> Unit_L, Unit_Sect_L, Unit_PL, Unit_R, Unit_Sh, Unit_Mom, Unit_Def, Unit_St,
-    Unit_Sect_E, Unit_Sect_I, Unit_Sect_SZ, Unit_Sect_A, Unit_Wt, Unit_H(WarpingUnit);
-float Factor_L = 0, Factor_Sect_L = 0, Factor_PL = 0, Factor_R = 0, Factor_Sh = 0, Factor_Mom = 0,
-      Factor_Def = 0, Factor_St = 0, Factor_Sect_E = 0, Factor_Sect_I = 0, Factor_Sect_SZ = 0,
-      Factor_Sect_A = 0, Factor_Wt = 0, Factor_H = WarpingFactor;
 int32_t BMConvention = 0;
 ShortString<25> PlasticModXName, PlasticModYName, ElasticModXName, ElasticModYName;
 int32_t DecimalPlaces = 0;

@@ -32,6 +32,7 @@
 #include <string>
 #include "Bounded.h"
 #include "ShortString.h"
+#include "Units.h"
 
 // ---- Beam size --------------------------------------------------------------
 constexpr int LHC = 0;
@@ -86,16 +87,7 @@ extern ShortString<25> VersionSub;
 extern ShortString<25> FileMark;
 extern std::string BeamFileName;       // full path; the page header prints 100 characters
 
-// ---- Display units ----------------------------------------------------------
-// Input quantities: internal = typed x factor; output: shown = internal x factor.
-extern ShortString<10> Unit_L, Unit_Sect_L, Unit_PL, Unit_R, Unit_Sh, Unit_Mom, Unit_Def,
-    Unit_St, Unit_Sect_E, Unit_Sect_I, Unit_Sect_SZ, Unit_Sect_A, Unit_Wt, Unit_H;
-extern float Factor_L, Factor_Sect_L, Factor_PL, Factor_R, Factor_Sh, Factor_Mom, Factor_Def,
-    Factor_St, Factor_Sect_E, Factor_Sect_I, Factor_Sect_SZ, Factor_Sect_A, Factor_Wt, Factor_H;
-// The warping constant has one unit, set from the start and by every
-// Preferences OK.
-constexpr const char* WarpingUnit = "dm^6";
-constexpr float WarpingFactor = 1e-12f;
+// ---- Display units (Units.h) and their companions -------------------------
 extern int32_t BMConvention;           // +1 numerically correct, -1 inverted
 extern ShortString<25> PlasticModXName, PlasticModYName, ElasticModXName, ElasticModYName;
 extern int32_t DecimalPlaces;          // decimals of FixedDecimals, 0..3

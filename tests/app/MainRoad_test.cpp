@@ -16,7 +16,6 @@
 #include "Point.h"
 #include "PointResults.h"
 #include "Preferences.h"
-#include "PreferencesUnits.h"
 #include "ResultsBeam.h"
 #include "TempDir.h"
 #include "UnitSettings.h"
@@ -181,12 +180,8 @@ TEST_F(MainRoad, RandomBeamsTypedThroughTheWindowsSaveAndOpenAsTheyWere) {
         const bool oneSection = pick(2);
         Fresh(oneSection);
         PreferencesFrm->Show();
-        for (int g = 0; g < int(UnitGroupTable().size()); ++g) {
-            std::vector<const char*> options;
-            for (const UnitOption& o : UnitOptionTable())
-                if (o.group == g) options.push_back(o.control);
-            PreferencesFrm->Option(options[pick(options.size())]).Click();
-        }
+        for (const QuantityUnits& q : UnitTable())
+            if (!q.fixed) PreferencesFrm->Option(q.Offered()[pick(q.Offered().size())].control).Click();
         if (pick(2)) PreferencesFrm->Check_Factor.Click();
         // Kept as the defaults, which New and Open read from the folder of the file.
         PreferencesFrm->Check_SetDefault.SetCheckedQuietly(true);

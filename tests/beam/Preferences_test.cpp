@@ -13,63 +13,62 @@ namespace {
 
 struct Expected {
     const char* control;
-    ShortString<10>* unit;
-    float* factor;
+    Quantity quantity;
     const char* name;
     float value;
 };
 
 const Expected AllOptions[] = {
-    {"Option_L_mm", &Unit_L, &Factor_L, "mm", 1},
-    {"Option_L_cm", &Unit_L, &Factor_L, "cm", 10},
-    {"Option_L_m", &Unit_L, &Factor_L, "m", 1000},
-    {"Option_L_in", &Unit_L, &Factor_L, "in", 25.4f},
-    {"Option_L_ft", &Unit_L, &Factor_L, "ft", 304.8f},
-    {"Option_Sect_L_mm", &Unit_Sect_L, &Factor_Sect_L, "mm", 1},
-    {"Option_Sect_L_cm", &Unit_Sect_L, &Factor_Sect_L, "cm", 10},
-    {"Option_Sect_L_in", &Unit_Sect_L, &Factor_Sect_L, "in", 25.4f},
-    {"Option_PL_N", &Unit_PL, &Factor_PL, "N", 1},
-    {"Option_PL_kN", &Unit_PL, &Factor_PL, "kN", 1000},
-    {"Option_PL_lbf", &Unit_PL, &Factor_PL, "lbf", 4.4482217f},
-    {"Option_PL_Iton", &Unit_PL, &Factor_PL, "ton", 9964},
-    {"Option_PL_Kip", &Unit_PL, &Factor_PL, "Kips", 4448.22f},
-    {"Option_R_Nmm", &Unit_R, &Factor_R, "N/mm", 1},
-    {"Option_R_kNm", &Unit_R, &Factor_R, "kN/m", 1},
-    {"Option_R_lbfin", &Unit_R, &Factor_R, "lbf/in", 0.175127f},
-    {"Option_R_lbfft", &Unit_R, &Factor_R, "lbf/ft", 0.0145939f},
-    {"Option_R_itft", &Unit_R, &Factor_R, "Ton/ft", 32.690342f},
-    {"Option_R_kipft", &Unit_R, &Factor_R, "Kips/ft", 14.593903f},
-    {"Option_Sh_N", &Unit_Sh, &Factor_Sh, "N", 1},
-    {"Option_Sh_kN", &Unit_Sh, &Factor_Sh, "kN", 0.001f},
-    {"Option_Sh_lbf", &Unit_Sh, &Factor_Sh, "lbf", 0.224809f},
-    {"Option_Sh_ImpTon", &Unit_Sh, &Factor_Sh, "ton", 0.0001003611f},
-    {"Option_Sh_Kip", &Unit_Sh, &Factor_Sh, "Kips", 0.000224809f},
-    {"Option_Mom_Nmm", &Unit_Mom, &Factor_Mom, "N-mm", 1},
-    {"Option_Mom_Nm", &Unit_Mom, &Factor_Mom, "N-m", 0.001f},
-    {"Option_Mom_kNm", &Unit_Mom, &Factor_Mom, "kN-m", 1e-06f},
-    {"Option_Mom_lbfin", &Unit_Mom, &Factor_Mom, "lbf-in", 0.00885075f},
-    {"Option_Mom_lbfft", &Unit_Mom, &Factor_Mom, "lbf-ft", 0.000737562f},
-    {"Option_Def_mm", &Unit_Def, &Factor_Def, "mm", 1},
-    {"Option_Def_cm", &Unit_Def, &Factor_Def, "cm", 0.1f},
-    {"Option_Def_m", &Unit_Def, &Factor_Def, "m", 0.001f},
-    {"Option_Def_in", &Unit_Def, &Factor_Def, "in", 0.03937008f},
-    {"Option_St_Nmm", &Unit_St, &Factor_St, "N/mm^2", 1},
-    {"Option_St_lbfin", &Unit_St, &Factor_St, "lbf/in^2", 145.03767f},
-    {"Option_St_KSI", &Unit_St, &Factor_St, "KSI", 0.14503768f},
-    {"Option_Sect_E_Nmm", &Unit_Sect_E, &Factor_Sect_E, "N/mm^2", 1},
-    {"Option_Sect_E_lbfin", &Unit_Sect_E, &Factor_Sect_E, "lbf/in^2", 0.00689476f},
-    {"Option_Sect_E_KSI", &Unit_Sect_E, &Factor_Sect_E, "KSI", 6.89476f},
-    {"Option_Sect_I_mm", &Unit_Sect_I, &Factor_Sect_I, "mm^4", 1},
-    {"Option_Sect_I_cm", &Unit_Sect_I, &Factor_Sect_I, "cm^4", 10000},
-    {"Option_Sect_I_in", &Unit_Sect_I, &Factor_Sect_I, "in^4", 416231.44f},
-    {"Option_Sect_SZ_mm", &Unit_Sect_SZ, &Factor_Sect_SZ, "mm^3", 1},
-    {"Option_Sect_SZ_cm", &Unit_Sect_SZ, &Factor_Sect_SZ, "cm^3", 1000},
-    {"Option_Sect_SZ_in", &Unit_Sect_SZ, &Factor_Sect_SZ, "in^3", 16387.064f},
-    {"Option_Sect_A_mm", &Unit_Sect_A, &Factor_Sect_A, "mm^2", 1},
-    {"Option_Sect_A_cm", &Unit_Sect_A, &Factor_Sect_A, "cm^2", 100},
-    {"Option_Sect_A_in", &Unit_Sect_A, &Factor_Sect_A, "in^2", 645.16f},
-    {"Option_Wt_m", &Unit_Wt, &Factor_Wt, "kg/m", 0.00785f},
-    {"Option_Wt_Imp", &Unit_Wt, &Factor_Wt, "lb/ft", 0.005275f},
+    {"Option_L_mm", Quantity::Length, "mm", 1},
+    {"Option_L_cm", Quantity::Length, "cm", 10},
+    {"Option_L_m", Quantity::Length, "m", 1000},
+    {"Option_L_in", Quantity::Length, "in", 25.4f},
+    {"Option_L_ft", Quantity::Length, "ft", 304.8f},
+    {"Option_Sect_L_mm", Quantity::SectionDimension, "mm", 1},
+    {"Option_Sect_L_cm", Quantity::SectionDimension, "cm", 10},
+    {"Option_Sect_L_in", Quantity::SectionDimension, "in", 25.4f},
+    {"Option_PL_N", Quantity::PointLoad, "N", 1},
+    {"Option_PL_kN", Quantity::PointLoad, "kN", 1000},
+    {"Option_PL_lbf", Quantity::PointLoad, "lbf", 4.4482217f},
+    {"Option_PL_Iton", Quantity::PointLoad, "ton", 9964},
+    {"Option_PL_Kip", Quantity::PointLoad, "Kips", 4448.22f},
+    {"Option_R_Nmm", Quantity::LoadRate, "N/mm", 1},
+    {"Option_R_kNm", Quantity::LoadRate, "kN/m", 1},
+    {"Option_R_lbfin", Quantity::LoadRate, "lbf/in", 0.175127f},
+    {"Option_R_lbfft", Quantity::LoadRate, "lbf/ft", 0.0145939f},
+    {"Option_R_itft", Quantity::LoadRate, "Ton/ft", 32.690342f},
+    {"Option_R_kipft", Quantity::LoadRate, "Kips/ft", 14.593903f},
+    {"Option_Sh_N", Quantity::Shear, "N", 1},
+    {"Option_Sh_kN", Quantity::Shear, "kN", 0.001f},
+    {"Option_Sh_lbf", Quantity::Shear, "lbf", 0.224809f},
+    {"Option_Sh_ImpTon", Quantity::Shear, "ton", 0.0001003611f},
+    {"Option_Sh_Kip", Quantity::Shear, "Kips", 0.000224809f},
+    {"Option_Mom_Nmm", Quantity::Moment, "N-mm", 1},
+    {"Option_Mom_Nm", Quantity::Moment, "N-m", 0.001f},
+    {"Option_Mom_kNm", Quantity::Moment, "kN-m", 1e-06f},
+    {"Option_Mom_lbfin", Quantity::Moment, "lbf-in", 0.00885075f},
+    {"Option_Mom_lbfft", Quantity::Moment, "lbf-ft", 0.000737562f},
+    {"Option_Def_mm", Quantity::Deflection, "mm", 1},
+    {"Option_Def_cm", Quantity::Deflection, "cm", 0.1f},
+    {"Option_Def_m", Quantity::Deflection, "m", 0.001f},
+    {"Option_Def_in", Quantity::Deflection, "in", 0.03937008f},
+    {"Option_St_Nmm", Quantity::Stress, "N/mm^2", 1},
+    {"Option_St_lbfin", Quantity::Stress, "lbf/in^2", 145.03767f},
+    {"Option_St_KSI", Quantity::Stress, "KSI", 0.14503768f},
+    {"Option_Sect_E_Nmm", Quantity::E, "N/mm^2", 1},
+    {"Option_Sect_E_lbfin", Quantity::E, "lbf/in^2", 0.00689476f},
+    {"Option_Sect_E_KSI", Quantity::E, "KSI", 6.89476f},
+    {"Option_Sect_I_mm", Quantity::I, "mm^4", 1},
+    {"Option_Sect_I_cm", Quantity::I, "cm^4", 10000},
+    {"Option_Sect_I_in", Quantity::I, "in^4", 416231.44f},
+    {"Option_Sect_SZ_mm", Quantity::SectionModulus, "mm^3", 1},
+    {"Option_Sect_SZ_cm", Quantity::SectionModulus, "cm^3", 1000},
+    {"Option_Sect_SZ_in", Quantity::SectionModulus, "in^3", 16387.064f},
+    {"Option_Sect_A_mm", Quantity::Area, "mm^2", 1},
+    {"Option_Sect_A_cm", Quantity::Area, "cm^2", 100},
+    {"Option_Sect_A_in", Quantity::Area, "in^2", 645.16f},
+    {"Option_Wt_m", Quantity::WeightPerLength, "kg/m", 0.00785f},
+    {"Option_Wt_Imp", Quantity::WeightPerLength, "lb/ft", 0.005275f},
 };
 
 TEST(Preferences, EveryOptionStoresItsNameAndFactor) {
@@ -79,11 +78,10 @@ TEST(Preferences, EveryOptionStoresItsNameAndFactor) {
     for (const Expected& e : AllOptions) {
         prefs.Show();
         prefs.Option(e.control).Click();
-        *e.unit = "";
-        *e.factor = 0;
+        Unit(e.quantity) = {};
         prefs.Button2.Click();
-        EXPECT_EQ(*e.unit, e.name) << e.control;
-        EXPECT_EQ(*e.factor, e.value) << e.control;
+        EXPECT_EQ(Unit(e.quantity).Name, e.name) << e.control;
+        EXPECT_EQ(Unit(e.quantity).Factor, e.value) << e.control;
         EXPECT_FALSE(prefs.Showing());
         // Showing again checks the option of the stored name.
         prefs.Option(e.control).SetCheckedQuietly(false);

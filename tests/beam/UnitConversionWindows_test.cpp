@@ -2,6 +2,7 @@
 #include "Beam.h"
 #include "Global.h"
 #include "Misc.h"
+#include "UnitConversion.h"
 #include "ChooseUnits.h"
 #include "UnitsGuard.h"
 #include "app/AppTest.h"
@@ -14,7 +15,6 @@ TEST(UnitConversionWindows, TimberCalculatorAndModulusLabels) {
     UnitsGuard guard;
     ChooseUnits({"Option_Sect_E_Nmm", "Option_Sect_L_mm"});
     BeamFrm->Edit_Timber_E.SetText("205000");
-    BeamFrm->Edit_Timber_W.SetText("150");
     BeamFrm->Edit_Timber_H.SetText("");
     IndexFrmShown = 1;
     PreferencesFrm->Show();
@@ -22,7 +22,6 @@ TEST(UnitConversionWindows, TimberCalculatorAndModulusLabels) {
     ChooseUnits({"Option_Sect_E_KSI", "Option_Sect_L_cm"});
     EXPECT_EQ(BeamFrm->Edit_Timber_E.Text(), "29732.724");  // 29700 would be another E
     EXPECT_EQ(BeamFrm->Label_TimE.Caption(), "KSI");
-    EXPECT_EQ(BeamFrm->Edit_Timber_W.Text(), "15");
     EXPECT_EQ(BeamFrm->lbl_Wunit.Caption(), "cm");
     EXPECT_EQ(BeamFrm->Edit_Timber_H.Text(), "0.0");
     EXPECT_EQ(BeamFrm->lbl_Hunit.Caption(), "cm");
@@ -81,7 +80,7 @@ TEST(UnitConversionWindows, MiscellaneousSections) {
     gui::StringGrid& grid = MiscFrm->Grid;
     grid.SetCell(2, 1, "8000");
     grid.SetCell(2, 2, "0");
-    grid.SetCell(4, 1, "150");
+    grid.SetCell(2, 3, "1.23456");
     grid.SetCell(3, 250, "205000");
     IndexFrmShown = 1;
     ChooseUnits({"Option_Sect_I_mm", "Option_Sect_L_cm"});
@@ -89,12 +88,44 @@ TEST(UnitConversionWindows, MiscellaneousSections) {
     EXPECT_EQ(grid.Cell(3, 0), "     E (N/mm^2)");
     EXPECT_EQ(grid.Cell(2, 1), "80000000");
     EXPECT_EQ(grid.Cell(2, 2), "");
-    EXPECT_EQ(grid.Cell(4, 1), "15");
+    EXPECT_EQ(grid.Cell(2, 3), "12345.6");  // as Save reads 1.23456 cm^4
     EXPECT_EQ(grid.Cell(3, 250), "205000");
     EXPECT_EQ(grid.Cell(3, 1), "");
     for (int col = 2; col <= 4; ++col)
         for (int row = 1; row <= 250; ++row) grid.SetCell(col, row, "");
     ClearLoadRowEdits();
+}
+
+// A change of one quantity's unit re-expresses the texts of that quantity,
+// by the ratio of its factors, and no other text.
+TEST(UnitConversionWindows, EachTextFollowsItsOwnQuantity) {
+    ProgramFolder();
+    UnitsGuard guard;
+    using Q = Quantity;
+    LoadRowControls& row = LoadDataFrm->Row(1);
+    const std::pair<ValueEdit*, Q> edits[] = {
+        {&BeamFrm->Edit_Timber_W, Q::SectionDimension}, {&BeamFrm->Edit_Timber_H, Q::SectionDimension},
+        {&BeamFrm->Edit_Timber_E, Q::E}, {&row.Edit_PL, Q::PointLoad}, {&row.Edit_Dist, Q::Length},
+        {&row.Edit_UDLS, Q::LoadRate}, {&row.Edit_UDLF, Q::LoadRate}, {&row.Edit_Cover, Q::Length}};
+    const std::pair<int, Q> miscColumns[] = {{2, Q::I}, {3, Q::E}, {4, Q::SectionDimension}};
+    const Q memberTexts[] = {Q::Length, Q::E, Q::I, Q::SectionDimension, Q::Area};  // texts 1..5
+    const auto fill = [&](const char* text) {
+        for (auto [edit, q] : edits) edit->SetText(text);
+        for (auto [col, q] : miscColumns) MiscFrm->Grid.SetCell(col, 1, text);
+        for (int t = 1; t <= 5; ++t) SpanTextTable[1][t] = text;
+    };
+    IndexFrmShown = 1;
+    for (const QuantityUnits& changed : UnitTable()) {
+        fill("1");
+        SaveOldFactors();
+        OldFactors[Index(changed.id)] *= 4;
+        PreferencesFrm->OnUnitsChanged();
+        const auto expected = [&](Q q) { return q == changed.id ? "4" : "1"; };
+        for (auto [edit, q] : edits) EXPECT_EQ(edit->Text(), expected(q)) << changed.name;
+        for (auto [col, q] : miscColumns) EXPECT_EQ(MiscFrm->Grid.Cell(col, 1), expected(q)) << changed.name;
+        for (int t = 1; t <= 5; ++t) EXPECT_EQ(SpanTextTable[1][t], expected(memberTexts[t - 1])) << changed.name;
+    }
+    fill("");
 }
 
 }  // namespace

