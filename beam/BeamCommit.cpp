@@ -26,13 +26,11 @@ std::string FieldName(int member, int text) {
     return who + " " + names[text];
 }
 
-// Every member's exists text: "1" for the members of the beam, else "0".
-// They stay set when the beam is refused.
-void MarkMemberTexts(bool lhc, int spans, bool rhc) {
+// Every member's exists text: "1" for the members of the beam, else "0";
+// they stay set when the beam is refused.
+void MarkMemberTexts(const std::vector<int>& beam) {
     for (int m = 0; m <= 26; ++m) SpanTextTable[m][TExists] = "0";
-    if (lhc) SpanTextTable[LHC][TExists] = "1";
-    for (int k = 1; k <= spans; ++k) SpanTextTable[k][TExists] = "1";
-    if (rhc) SpanTextTable[RHC][TExists] = "1";
+    for (int m : beam) SpanTextTable[m][TExists] = "1";
 }
 
 // The model's geometry with every member's texts read and brought into N and
@@ -63,7 +61,7 @@ std::unique_ptr<GeometryTable> ReadGeometry(const std::vector<int>& beam) {
 // What refuses the beam, empty when nothing does: a length, Ixx or E not
 // above 0, a negative y or area (0 is no stress, no self weight), then the
 // rules every beam of the program keeps, as Open and Save judge them.
-std::string Refusal(const GeometryTable& g, const std::vector<int>& beam, const BeamShape& shape) {
+std::string Refusal(const GeometryTable& g, const std::vector<int>& beam, double length) {
     struct Check {
         int text;
         bool zeroTaken;
@@ -79,7 +77,7 @@ std::string Refusal(const GeometryTable& g, const std::vector<int>& beam, const 
     for (const Check& check : checks)
         for (int m : beam)
             if (const double v = g[m][check.text]; check.zeroTaken ? !(v >= 0) : !(v > 0)) return check.message;
-    if (const std::string fault = BeamFault(shape); !fault.empty()) return "This beam cannot be taken: " + fault + ".";
+    if (const std::string fault = BeamFault({g, SpanCount, length, SupportChoice}); !fault.empty()) return "This beam cannot be taken: " + fault + ".";
     return "";
 }
 
@@ -121,15 +119,14 @@ void TBeamFrm::CommitBeamData() {
 
     // A count typed without the arrows takes effect first, as they would.
     if (TypedSpanCount() != SpanCount) UpDown_SpansClick();
-    MarkMemberTexts(Check_LHC.Checked(), SpanCount, Check_RHC.Checked());
     const std::vector<MemberAt> members = Members();
     std::vector<int> beam;
     for (const MemberAt& m : members) beam.push_back(m.member);
+    MarkMemberTexts(beam);
     const std::unique_ptr<GeometryTable> geometry = ReadGeometry(beam);
     Real length = 0;  // the beam is as long as its members
     for (int m : beam) length += (*geometry)[m][GLength];
-    if (const std::string refusal = Refusal(*geometry, beam, {*geometry, SpanCount, ToDouble(length), SupportChoice});
-        !refusal.empty()) {
+    if (const std::string refusal = Refusal(*geometry, beam, ToDouble(length)); !refusal.empty()) {
         gui::ShowMessage(refusal);
         return;
     }

@@ -11,8 +11,6 @@ using namespace print_test;
 
 namespace {
 
-void PrintShownCase2(PrintDevice& d) { PrintLoadcaseData(d, 2); }
-
 void FillNumbered(ReportStore& store, int n, const std::string& stem) { Fill(store, Numbered(stem, n)); }
 
 class LoadcaseData : public testing::Test {
@@ -39,7 +37,7 @@ TEST_F(LoadcaseData, SupportsStressLineThenSpanData) {
     CaseSpanDataText[2][0] = "2";
     CaseSpanDataText[2][1] = "LOADCASE2";
     CaseSpanDataText[2][2] = "No Loads Applied";
-    const std::vector<Page> pages = Printed(PrintShownCase2);
+    const std::vector<Page> pages = Printed([](PrintDevice& d) { PrintLoadcaseData(d, 2); });
     // Loadcase 1: supports, span data; loadcase 2: supports, a title page
     // (its stress line on grid line 39), span data.
     ASSERT_EQ(pages.size(), 5u);
@@ -67,7 +65,7 @@ TEST_F(LoadcaseData, SpanDataBreakAfterRow21BelowLine50) {
         for (int r = 1; r <= 21; ++r) lines.push_back((r < 10 ? "  " : " ") + std::to_string(r) + " row");
     }
     Fill(CaseSpanDataText[1], lines);
-    const std::vector<Page> pages = Printed(PrintShownCase2);
+    const std::vector<Page> pages = Printed([](PrintDevice& d) { PrintLoadcaseData(d, 2); });
     ASSERT_EQ(pages.size(), 3u);
     // Rows 21 on lines 36 and 61: the break after the second block.
     EXPECT_EQ(OnGrid(pages[1]).back(), (std::pair<int, std::string>{61, " 21 row"}));
