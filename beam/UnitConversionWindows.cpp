@@ -13,33 +13,31 @@ std::string ConvertedMemberCell(const std::string& text, int t, int width) {
     if (text.empty() || !UnitChanged(MemberQuantity(t))) return text;
     return ConvertedText(text, MemberQuantity(t), FieldRule::Member, width);
 }
-
 }  // namespace
 
 // Timber calculator and modulus labels, then the member values of the
 // grids and section edits, which follow their member texts.
 void TBeamFrm::ConvertUnits() {
-    TBeamFrm& f = *this;
-    ConvertEdit(f.Edit_Timber_W, Quantity::SectionDimension);
-    f.lbl_Wunit.SetCaption(Unit_Sect_L);
-    ConvertEdit(f.Edit_Timber_H, Quantity::SectionDimension);
-    f.lbl_Hunit.SetCaption(Unit_Sect_L);
-    ConvertEdit(f.Edit_Timber_E, Quantity::E);
-    f.Label_TimE.SetCaption(Unit_Sect_E);
-    f.lbl_S.SetCaption(PlasticModulusLabel());
-    f.lbl_Z.SetCaption(ElasticModulusLabel());
+    ConvertEdit(Edit_Timber_W, Quantity::SectionDimension);
+    lbl_Wunit.SetCaption(Unit_Sect_L);
+    ConvertEdit(Edit_Timber_H, Quantity::SectionDimension);
+    lbl_Hunit.SetCaption(Unit_Sect_L);
+    ConvertEdit(Edit_Timber_E, Quantity::E);
+    Label_TimE.SetCaption(Unit_Sect_E);
+    lbl_S.SetCaption(PlasticModulusLabel());
+    lbl_Z.SetCaption(ElasticModulusLabel());
 
     // The overview's cells of members not in the beam and of the last
     // section chosen, then every text that shows a member's own.
-    gui::StringGrid& overview = f.Grid_SpanData;
+    gui::StringGrid& overview = Grid_SpanData;
     for (int row = 2; row <= 6; ++row)  // length, E, Ixx, y, area: member texts 1 to 5
         for (int col = 1; col < overview.ColCount(); ++col)
             overview.SetCell(col, row, ConvertedMemberCell(overview.Cell(col, row), row - 1, FieldWidth(overview.ColWidth(col))));
-    f.ShowMemberTexts();
-    f.Label_IxxUnit.SetCaption(Unit_Sect_I);
-    f.Label_Eunit.SetCaption(Unit_Sect_E);
-    f.Label_YrecUnit.SetCaption(Unit_Sect_L);
-    f.WriteGridHeadings();
+    ShowMemberTexts();
+    Label_IxxUnit.SetCaption(Unit_Sect_I);
+    Label_Eunit.SetCaption(Unit_Sect_E);
+    Label_YrecUnit.SetCaption(Unit_Sect_L);
+    WriteGridHeadings();
 }
 
 // Ixx, E and y of the 250 sections; y too, so that a later Save stores
