@@ -211,7 +211,6 @@ void TIndexFrm::UpDown1Click() {
         FillCaseResultsList(List_CaseResults, ShownCase);
         List_CaseResults.BringToFront();
     }
-    gui::SetHourglass(false);
 }
 
 TIndexFrm::~TIndexFrm() { SetStaleResultsHandler(nullptr); }

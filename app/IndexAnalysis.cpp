@@ -48,17 +48,13 @@ void TIndexFrm::FillResultLists() {
 }
 
 void TIndexFrm::AnalyseBeam() {
-    if (BeamLength == 0) {
-        gui::SetHourglass(false);
-        return;
-    }
+    if (BeamLength == 0) return;
     // Loads that no longer fit the beam are not analysed; the results stay.
     if (const std::string fault = AnalysisInputFault(); !fault.empty()) {
-        gui::SetHourglass(false);
         gui::ShowMessage("The beam cannot be analysed: " + fault + ".");
         return;
     }
-    gui::SetHourglass(true);
+    const gui::Busy busy;
     List_Results.Clear();
     List_CaseResults.Clear();
     ShowCaseSpinner(true);
@@ -86,7 +82,6 @@ void TIndexFrm::AnalyseBeam() {
         EnableResults();
     };
     RunAnalysis(hooks);
-    gui::SetHourglass(false);
 }
 
 void TIndexFrm::ShowAnalysedCases() {

@@ -88,7 +88,6 @@ void TIndexFrm::Open1Click() {
             ResetBeamData(*this);
             session.Restore();
         }
-        gui::SetHourglass(false);
         throw RunError("Cannot open \"" + name + "\": " + reason + ".");
     }
     knownName_ = name;
@@ -97,7 +96,7 @@ void TIndexFrm::Open1Click() {
 
 void TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name, const OpenSession* session) {
     ResetBeamData(*this);
-    gui::SetHourglass(true);
+    const gui::Busy busy;
     BeamFileName = name;
     SetCaption(name.empty() ? "Korvela" : name);
     ReadBeamFile(image);
@@ -110,7 +109,6 @@ void TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& nam
     } else
         MarkResultsStale();
     RefillInputWindows();
-    gui::SetHourglass(false);
 }
 
 // The loadcase and the tiling shown before, over the view a restore sets up.
@@ -176,13 +174,12 @@ std::string SaveFailure(const std::string& name, const std::string& what) {
 
 std::string TIndexFrm::WriteBeamFile(const std::string& name) {
     std::string failure, dropped;
-    gui::SetHourglass(true);
     try {
+        const gui::Busy busy;
         dropped = SaveBeamDataFile(name);
     } catch (const RunError& e) {
         failure = e.what();
     }
-    gui::SetHourglass(false);
     knownName_ = name;
     knownStamp_ = DiskStampOf(name);
     if (!dropped.empty())

@@ -104,15 +104,16 @@ void TPointFrm::cmd_CalcClick() {
     const long double typed = FieldNumber(Edit_Dist.Text(), field) * Factor_L;
     if (!(std::fabs(typed) <= FLT_MAX)) throw RunError(field + ": '" + Edit_Dist.Text() + "' is too large");
     const float x = static_cast<float>(typed);
-    gui::SetHourglass(true);
     if (BeamLength == 0) {
+        const gui::Busy busy;
         ComputePointResults(0);
-        gui::SetHourglass(false);
         return;
     }
     PointDistance = x;
-    const std::string refusal = ComputePointResults(x);
-    gui::SetHourglass(false);
+    const std::string refusal = [x] {
+        const gui::Busy busy;
+        return ComputePointResults(x);
+    }();
     if (!refusal.empty()) {
         gui::ShowMessage(refusal);
         return;

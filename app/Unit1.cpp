@@ -54,11 +54,10 @@ void TForm1::FormCreate() {
 // Showing the main window writes the section tables; a window already open
 // is not shown again, so it writes them itself.
 void TForm1::cmdOKClick() {
-    gui::SetHourglass(true);
+    const gui::Busy busy;
     const bool open = IndexFrm->Showing();
     IndexFrm->Show();
     if (open) IndexFrm->WriteTables();
-    gui::SetHourglass(false);
 }
 
 void TForm1::cmdSetClick() { PreferencesFrm->Show(); }

@@ -112,10 +112,7 @@ bool PrepareSelfWeight() {
 }  // namespace
 
 void TBeamFrm::CommitBeamData() {
-    gui::SetHourglass(true);
-    struct Cursor {
-        ~Cursor() { gui::SetHourglass(false); }
-    } cursor;
+    const gui::Busy busy;
 
     // A count typed without the arrows takes effect first, as they would.
     if (TypedSpanCount() != SpanCount) UpDown_SpansClick();

@@ -160,7 +160,7 @@ void TBeamFrm::WriteGridHeadings() {
 }
 
 void TBeamFrm::FormShow() {
-    gui::SetHourglass(true);
+    const gui::Busy busy;
     gui::Canvas& c = Image_Beam.GetCanvas();
     c.Brush.Colour = Grey;
     c.FillRect({0, 0, Image_Beam.Width(), Image_Beam.Height()});
@@ -190,7 +190,6 @@ void TBeamFrm::FormShow() {
     Label_Hint.SetCaption("Enter lengths for spans and cantilevers in the grid above.");
     DrawBeamSketch();
     cmdCancel.SetFocus();
-    gui::SetHourglass(false);
 }
 
 void TBeamFrm::ShowFrame(gui::GroupBox& frame) {

@@ -140,12 +140,10 @@ void TMiscFrm::cmd_SaveClick() {
                            "\" has been changed by another user or program since this window read it.\n"
                            "Replace it with the sections shown here?"))
             return;
-        gui::SetHourglass(true);
+        const gui::Busy busy;
         WriteSectionTable(MiscFile, records);
         read_ = DiskStampOf(MiscFile);
-        gui::SetHourglass(false);
     } catch (const RunError& e) {
-        gui::SetHourglass(false);
         throw RunError("Sections not saved to " + MiscPath() + ": " + WriteFault(e.what()));
     }
     if (BeamFrm) BeamFrm->SectionTableSaved(MiscFile);

@@ -218,7 +218,7 @@ void TLoadDataFrm::ClearLoadRows() {
 
 // The self-weight flags (slot 51) are kept, as the self-weight box keeps its tick.
 void TLoadDataFrm::cmd_ClearClick() {
-    gui::SetHourglass(true);
+    const gui::Busy busy;
     for (int s = 1; s <= SelfWeightSlot; ++s)
         for (int f = LKind; f <= LApplied; ++f) LoadRows[s][f] = 0.0f;
     for (int lc = 1; lc <= MaxLoadcases; ++lc)
@@ -231,5 +231,4 @@ void TLoadDataFrm::cmd_ClearClick() {
     ShowLoadRowPanels();
     DrawBeamPreview();
     MarkLoadedCases();
-    gui::SetHourglass(false);
 }

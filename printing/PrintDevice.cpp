@@ -27,18 +27,16 @@ void SetPrintDevice(PrintDevice* device) { current = device; }
 
 void PrintDocument(PrintDevice& device, const std::function<void()>& draw) {
     const std::string pdf = device.OutputFile();
-    gui::SetHourglass(true);
     try {
+        const gui::Busy busy;
         device.BeginDoc();
         draw();
         device.EndDoc();
     } catch (const std::exception& e) {
         device.Abort();
-        gui::SetHourglass(false);
         // The file moves with the current folder: say which one was not written.
         if (!pdf.empty()) throw RunError("Report not written to " + pdf + ": " + WriteFault(e.what()));
         throw;
     }
-    gui::SetHourglass(false);
     if (!pdf.empty()) gui::ShowMessage("Report written to " + pdf);
 }

@@ -149,7 +149,15 @@ void ShowMessage(const std::string& text);
 // grid.
 bool AskYesNo(const std::string& text);
 
-void SetHourglass(bool on);  // the hourglass cursor
+// The hourglass cursor while the guard lives: on from its start, off at its
+// end, whether the block ends normally or by an error.
+class Busy {
+public:
+    Busy();
+    ~Busy();
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+};
 
 // Date and time of day as the page header prints them ("07/12/2026",
 // "14:05:09").

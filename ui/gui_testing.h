@@ -28,7 +28,8 @@ void SetPrinterOutputFile(const std::string& path);
 // Fixes the date and time of day.
 void SetClock(std::function<std::pair<std::string, std::string>()> clock);
 void SetScreenSize(int width, int height);
-bool Hourglass();  // the hourglass cursor is on
+void SetHourglass(bool on);  // the hourglass cursor, by hand
+bool Hourglass();            // it is on
 
 // ---- The user's actions and what they see ------------------------------------
 // As the user clicks at a point of the form's client area: the control on top

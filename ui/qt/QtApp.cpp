@@ -70,4 +70,7 @@ void SetHourglass(bool on) {
 }
 bool Hourglass() { return hourglass; }
 
+Busy::Busy() { SetHourglass(true); }
+Busy::~Busy() { SetHourglass(false); }
+
 }  // namespace gui
