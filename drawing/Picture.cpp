@@ -8,12 +8,12 @@ BeamAxis::BeamAxis(const PictureFrame& frame) : x1(frame.Width - 75) {}
 int BeamAxis::ByScale(double d) const {
     if (BeamLength == 0) return x0;
     const long double scale = static_cast<long double>(Width()) / BeamLength;
-    return x0 + Round(d * scale);
+    return x0 + FloatToInt(d * scale);
 }
 
 int BeamAxis::ByRatio(double d) const {
     if (BeamLength == 0) return x0;
-    return x0 + Round(static_cast<long double>(Width()) * d / BeamLength);
+    return x0 + FloatToInt(static_cast<long double>(Width()) * d / BeamLength);
 }
 
 std::array<float, 26> SupportPositions() {
@@ -22,8 +22,6 @@ std::array<float, 26> SupportPositions() {
     for (int i = 1; i <= MaxSpans; ++i) p[i] = p[i - 1] + static_cast<float>(BeamGeometryTable[i][GLength]);
     return p;
 }
-
-int Round(long double v) { return FloatToInt(static_cast<double>(v)); }
 
 void SetPen(gui::Canvas& c, gui::Color colour, int width) {
     c.Pen.Colour = colour;

@@ -30,9 +30,6 @@ struct BeamAxis {
 // end of span 1 (the left cantilever's length), i the right end of span i.
 std::array<float, 26> SupportPositions();
 
-// Nearest integer, ties to even.
-int Round(long double v);
-
 void SetPen(gui::Canvas& c, gui::Color colour, int width);
 void Line(gui::Canvas& c, int x1, int y1, int x2, int y2);
 // Text without a background, "Arial" of the size given.

@@ -1,6 +1,7 @@
 #include "ResultDiagrams.h"
 #include <algorithm>
 #include <cmath>
+#include "Func_FloatToInt.h"
 #include "Global.h"
 #include "ResultTexts.h"
 #include "SigFig.h"
@@ -35,7 +36,7 @@ struct Band {
     // moved further from the curve where something is in its way.
     void Value(gui::Canvas& c, int x, double r) const {
         const bool positive = r * Factor > 0, above = positive != Mirrored;
-        const int offset = Round(r * Scale);
+        const int offset = FloatToInt(r * Scale);
         const int y = (Mirrored ? Base + offset : Base - offset) + (above ? -25 : 10);
         ValueLabel(c, x, y, positive ? gui::clYellow : gui::clAqua, Text(r), above ? -1 : 1);
     }
@@ -66,10 +67,10 @@ std::string ReactionText(double r) { return SigFig4Dec3(r * Factor_Sh) + " " + U
 // points 1..count of a series: position fraction in [1], value in [2] drawn
 // upwards, times sign.
 void Polyline(gui::Canvas& c, const BeamAxis& axis, const Band& b, const auto& s, int count, float sign, bool fromFirst) {
-    auto y = [&](int k) { return b.Base - Round(s[k][2] * sign * b.Scale); };
+    auto y = [&](int k) { return b.Base - FloatToInt(s[k][2] * sign * b.Scale); };
     c.MoveTo(axis.x0, fromFirst && count >= 1 ? y(1) : b.Base);
     for (int k = fromFirst ? 2 : 1; k <= count; ++k)
-        c.LineTo(axis.x0 + Round(static_cast<long double>(axis.Width()) * s[k][1]), y(k));
+        c.LineTo(axis.x0 + FloatToInt(static_cast<long double>(axis.Width()) * s[k][1]), y(k));
 }
 
 // Title of a band's extreme at the left edge, with its value unless empty.
@@ -84,13 +85,13 @@ struct Diagrams {
     const PictureFrame& frame;
     const int lc;
     const int h = frame.TileMode == 1 ? 650 : std::max(350, frame.Height - 50 - frame.CaseListHeight);
-    const Band shear{Round(0.21L * h + 100), ScaleShear, Factor_Sh, Unit_Sh.str()};
-    const Band moment{Round(0.43L * h + 100), ScaleMoment, Factor_Mom, Unit_Mom.str(), BMConvention == -1};
+    const Band shear{FloatToInt(0.21L * h + 100), ScaleShear, Factor_Sh, Unit_Sh.str()};
+    const Band moment{FloatToInt(0.43L * h + 100), ScaleMoment, Factor_Mom, Unit_Mom.str(), BMConvention == -1};
     // Deflection is drawn below the axis (the series' sign: Global.h).
-    const Band deflection{Round(0.63L * h + 100), ScaleDeflection, Factor_Def, Unit_Def.str()};
+    const Band deflection{FloatToInt(0.63L * h + 100), ScaleDeflection, Factor_Def, Unit_Def.str()};
     const BeamAxis axis{frame};
     const std::array<float, 26> p = SupportPositions();
-    const int d = Round(frame.Height / 40.0L);  // from a base line to its extremes
+    const int d = FloatToInt(frame.Height / 40.0L);  // from a base line to its extremes
     const bool one = DisplayMode == -1, all = DisplayMode == 1, values = one || all;
     const int sc = all ? 0 : lc;  // summaries whose extremes are written
 
@@ -100,9 +101,10 @@ struct Diagrams {
     void DrawCurves() const {
         Label(c, 8, shear.Base - 5, gui::clWhite, "SHEAR", 9);
         SetPen(c, CaseColours[(lc - 1) % 5], 1);
-        Polyline(c, axis, shear, ShearSeries[lc], Round(ShearSeries[lc][0][1]), 1, false);
-        Polyline(c, axis, moment, MomentSeries[lc], Round(MomentSeries[lc][0][1]), moment.Mirrored ? -1 : 1, false);
-        Polyline(c, axis, deflection, DeflectionSeries[lc], Round(DeflectionSeries[lc][0][0]), -1, true);
+        Polyline(c, axis, shear, ShearSeries[lc], FloatToInt(ShearSeries[lc][0][1]), 1, false);
+        const int mirror = moment.Mirrored ? -1 : 1;
+        Polyline(c, axis, moment, MomentSeries[lc], FloatToInt(MomentSeries[lc][0][1]), mirror, false);
+        Polyline(c, axis, deflection, DeflectionSeries[lc], FloatToInt(DeflectionSeries[lc][0][0]), -1, true);
         SetPen(c, gui::clWhite, 2);
         for (const Band* b : {&shear, &moment, &deflection}) Line(c, axis.x0, b->Base, axis.x1, b->Base);
         Label(c, 8, 80, gui::clWhite, "LOADS", 9);
