@@ -6,6 +6,7 @@
 #include "BeamText.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
+#include "Picture.h"
 #include "SigFig.h"
 #include "TextPlace.h"
 
@@ -18,11 +19,6 @@ std::optional<double> SketchedLength(const std::string& text) {
     const double typed = TextNumber(text);
     if (!(typed >= 0 && typed <= FLT_MAX)) return std::nullopt;
     return static_cast<double>(static_cast<float>(typed)) * Factor_L;
-}
-
-void Line(gui::Canvas& c, int x1, int y1, int x2, int y2) {
-    c.MoveTo(x1, y1);
-    c.LineTo(x2, y2);
 }
 
 void SimpleSupport(gui::Canvas& c, int x, int y0) {
