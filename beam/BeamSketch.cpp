@@ -3,8 +3,8 @@
 #include <cfloat>
 #include <optional>
 #include "Beam.h"
+#include "BeamRules.h"
 #include "BeamText.h"
-#include "Func_FloatToInt.h"
 #include "Global.h"
 #include "Picture.h"
 #include "SigFig.h"
@@ -13,12 +13,12 @@
 namespace {
 constexpr int Margin = 25;
 
-// A member's length in mm as Next reads it, a single times the unit factor;
-// none for a length Next refuses (beyond a single, or below 0).
+// A member's length in mm as Next reads it; none for a length Next refuses
+// (no number, below 0, or beyond what the beam holds).
 std::optional<double> SketchedLength(const std::string& text) {
-    const double typed = TextNumber(text);
-    if (!(typed >= 0 && typed <= FLT_MAX)) return std::nullopt;
-    return static_cast<double>(static_cast<float>(typed)) * Factor_L;
+    const std::optional<double> length = TryFieldStored(text, Factor_L, FieldRule::Member);
+    if (!length || !(*length >= 0) || !HeldAsSingle(*length)) return std::nullopt;
+    return length;
 }
 
 void SimpleSupport(gui::Canvas& c, int x, int y0) {
@@ -80,7 +80,7 @@ void TBeamFrm::DrawBeamSketch() {
     const int w = Image_Beam.Width();
     const double scale = double(w - 2 * Margin) / total;
     const int y0 = Image_Beam.Height() / 2 - 10;
-    auto px = [&](double position) { return Margin + FloatToInt(position * scale); };
+    auto px = [&](double position) { return Margin + Pixel(position * scale); };
 
     c.Brush.Colour = gui::clGray;
     c.FillRect({0, 0, 753, 73});

@@ -1,5 +1,6 @@
 #include "BeamText.h"
 #include <cmath>
+#include "BeamRules.h"
 #include "Checked.h"
 #include "Global.h"
 #include "RunError.h"
@@ -28,9 +29,11 @@ void ShowMemberValue(int m, int t, double value, float factor, std::string (*for
 }
 
 double MemberValue(int m, int t, const std::string& field) {
-    if (const std::optional<double> held = SpanTextHeld[m][t].ValueOf(SpanTextTable[m][t], MemberFactor(t)))
-        return *held;
-    return FieldStored(SpanTextTable[m][t], MemberFactor(t), FieldRule::Member, field);
+    const std::string& text = SpanTextTable[m][t];
+    const std::optional<double> held = SpanTextHeld[m][t].ValueOf(text, MemberFactor(t));
+    const double value = held ? *held : FieldStored(text, MemberFactor(t), FieldRule::Member, field);
+    if (!HeldAsSingle(value)) throw RunError(field + ": '" + text + "' is too large");
+    return value;
 }
 
 void CopyMemberText(int from, int to, int t) {

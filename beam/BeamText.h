@@ -20,7 +20,8 @@ extern BArray2<HeldText, 0, 27, 1, 5> SpanTextHeld;
 void ShowMemberValue(int m, int t, double value, float factor, std::string (*format)(double) = nullptr);
 // The value Next stores for member text t of member m: the value the program
 // wrote while the text is as written, else the text read as a single times
-// the factor. A text that is no number is refused naming `field`.
+// the factor. A text that is no number, or a value no single holds, is
+// refused naming `field`.
 double MemberValue(int m, int t, const std::string& field);
 // Member `to` takes member `from`'s text t with what it stands for.
 void CopyMemberText(int from, int to, int t);

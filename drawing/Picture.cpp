@@ -1,4 +1,6 @@
 #include "Picture.h"
+#include <algorithm>
+#include <cmath>
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "TextPlace.h"
@@ -21,6 +23,12 @@ std::array<float, 26> SupportPositions() {
     p[0] = static_cast<float>(BeamGeometryTable[LHC][GLength]);
     for (int i = 1; i <= MaxSpans; ++i) p[i] = p[i - 1] + static_cast<float>(BeamGeometryTable[i][GLength]);
     return p;
+}
+
+int Pixel(long double v) {
+    constexpr long double Reach = 1 << 20;
+    if (std::isnan(v)) return 0;
+    return FloatToInt(static_cast<double>(std::clamp(v, -Reach, Reach)));
 }
 
 void SetPen(gui::Canvas& c, gui::Color colour, int width) {

@@ -30,6 +30,12 @@ struct BeamAxis {
 // end of span 1 (the left cantilever's length), i the right end of span i.
 std::array<float, 26> SupportPositions();
 
+// A position or size in pixels: the nearest integer, ties to even. What lies
+// beyond any picture's reach (a load typed far past the beam) is held at that
+// reach, off the picture, and what is no number at 0, so that a drawing draws
+// what it can and never raises.
+int Pixel(long double v);
+
 void SetPen(gui::Canvas& c, gui::Color colour, int width);
 void Line(gui::Canvas& c, int x1, int y1, int x2, int y2);
 // Text without a background, "Arial" of the size given.

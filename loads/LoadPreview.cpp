@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <vector>
 #include "Convert.h"
-#include "Func_FloatToInt.h"
 #include "Global.h"
 #include "LoadData.h"
 #include "Picture.h"
@@ -53,7 +52,7 @@ std::vector<double> Samples(const std::vector<Udl>& udls, long double L) {
 void DrawSelfWeight(gui::Canvas& c, int xL, int xR, int base) {
     SetPen(c, Magenta, 1);
     for (int i = 1; i <= 99; ++i) {
-        int x = FloatToInt(i * (xR - xL) / 100.0L + xL);
+        int x = Pixel(i * (xR - xL) / 100.0L + xL);
         Line(c, x, base - 1, x, base - 11);
     }
     Polyline(c, {{xL, base - 1}, {xL, base - 11}, {xR, base - 11}, {xR, base - 1}});
@@ -68,17 +67,17 @@ void DrawIntensity(gui::Canvas& c, const std::vector<double>& s, int xL, int xR,
     double m = std::max(hi, -lo);
     if (m < 1e-6) m = 1e-6;
     long double scale = 32 / (long double)m;
-    auto y = [&](double v) { return (base - 1) - FloatToInt(v * scale); };
+    auto y = [&](double v) { return (base - 1) - Pixel(v * scale); };
     SetPen(c, gui::clRed, 1);
     long double dx = (xR - xL) / 1000.0L;
     int counter = -1;
     for (int k = 1; k <= 1001; ++k) {
         if (++counter == 20) {
-            int x = FloatToInt((k - 1) * dx + xL);
+            int x = Pixel((k - 1) * dx + xL);
             Line(c, x, base - 1, x, y(s[k]));
             counter = 0;
         }
-        int xa = FloatToInt((k - 1) * dx) + xL, xb = FloatToInt(k * dx) + xL;
+        int xa = Pixel((k - 1) * dx) + xL, xb = Pixel(k * dx) + xL;
         Polyline(c, {{xa, y(s[k - 1])}, {xa, y(s[k])}, {xb, y(s[k])}});
     }
 }
@@ -86,7 +85,7 @@ void DrawIntensity(gui::Canvas& c, const std::vector<double>& s, int xL, int xR,
 void DrawPointLoads(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL, int xR, int base, long double L) {
     SetPen(c, gui::clYellow, 2);
     for (const PointLoad& p : loads) {
-        int xp = FloatToInt((xR - xL) * (long double)p.d / L + xL);
+        int xp = Pixel((xR - xL) * (long double)p.d / L + xL);
         bool down = p.p >= 0;
         int tip = down ? base - 2 : base + 5, barb = down ? base - 15 : base + 15, tail = down ? base - 50 : base + 45;
         Line(c, xp, tip, xp - 5, barb);
@@ -94,13 +93,13 @@ void DrawPointLoads(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL,
         Line(c, xp, tip, xp, tail);
     }
     for (const PointLoad& p : loads)
-        Value(c, gui::clYellow, FloatToInt((xR - xL) * (long double)p.d / L + xL) - 12, 19,
+        Value(c, gui::clYellow, Pixel((xR - xL) * (long double)p.d / L + xL) - 12, 19,
               SigFig3Dec3(p.p / Factor_PL) + FactorSuffix(p.factor), -1);
 }
 
 // Own rates at the ends of each applied UDL, and the stacked rates above them.
 void DrawOutlineValues(gui::Canvas& c, const UDLOutlineCase& o, int xL, int xR, long double L) {
-    auto pixel = [&](float x) { return FloatToInt((xR - xL) * (long double)x / L + xL); };
+    auto pixel = [&](float x) { return Pixel((xR - xL) * (long double)x / L + xL); };
     for (int i = 1; i <= MaxLoadRows; ++i) {
         float r1 = o[i][1][OutlineRate], r2 = o[i][2][OutlineRate];
         int x1p = pixel(o[i][1][OutlineX]), x2p = pixel(o[i][2][OutlineX]);
@@ -132,7 +131,7 @@ void DrawSupport(gui::Canvas& c, int code, int xs, int y0, float pos, float scal
             SetPen(c, gui::clWhite, 2);
             Line(c, xs, y0 - 25, xs, y0 + 25);
             SetPen(c, gui::clWhite, 1);
-            int xh = FloatToInt((long double)pos * scale + (leftEnd ? -10 : 10)) + 25;
+            int xh = Pixel((long double)pos * scale + (leftEnd ? -10 : 10)) + 25;
             for (int d = -25; d <= 15; d += 10) {
                 int from = leftEnd ? d : d + 10;
                 Line(c, xs, y0 + from, xh, y0 + from + (leftEnd ? 10 : -10));
@@ -189,7 +188,7 @@ void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
     if (L == 0) return;
     int xL = 25, xR = W - 25, y0 = H / 2 + 25;
     float scale = float((xR - xL) / L);
-    auto pixel = [&](long double p) { return FloatToInt(p * scale) + 25; };
+    auto pixel = [&](long double p) { return Pixel(p * scale) + 25; };
     auto present = [](int m) { return BeamGeometryTable[m][GPresent] == 1.0; };
     BArray<float, 0, 25> pos, len;
     pos[0] = present(LHC) ? float(BeamGeometryTable[LHC][GLength]) : 0.0f;
@@ -215,7 +214,7 @@ void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
     if (present(RHC)) {
         float rhc = float(BeamGeometryTable[RHC][GLength]);
         if (SigFig3Dec3(rhc / Factor_L) != "0.00")
-            Value(c, gui::clWhite, FloatToInt((rhc / 2.0L + pos[25]) * scale + 25) - 12, y0 + 5, LengthText(rhc), 1,
+            Value(c, gui::clWhite, Pixel((rhc / 2.0L + pos[25]) * scale + 25) - 12, y0 + 5, LengthText(rhc), 1,
                   H);
     }
 }

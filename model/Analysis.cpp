@@ -240,11 +240,14 @@ bool RestoreLoadcase() {
 
 namespace {
 
-// Runs the body of an analysis or a restoring, then the results are ready; an
-// error on the way abandons it with the results marked stale.
-void Completing(const AnalysisHooks& hooks, const std::function<void()>& body) {
+// Runs the body of an analysis or a restoring, then the results are ready
+// where it says so; else, or on an error on the way, they are marked stale.
+void Completing(const AnalysisHooks& hooks, const std::function<bool()>& body) {
     try {
-        body();
+        if (!body()) {
+            MarkResultsStale();
+            return;
+        }
         ResultsReady = 1;
         Call(hooks.Finished);
     } catch (...) {
@@ -263,21 +266,27 @@ void RestoreStoredResults(const AnalysisHooks& hooks) {
         ClearEnvelope();
         Call(hooks.Started);
         CasesToEnvelope(hooks, RestoreLoadcase);
+        return true;
     });
 }
 
 bool RunAnalysis(const AnalysisHooks& hooks) {
     if (BeamLength == 0) return false;
-    Completing(hooks, [&hooks] {
-        InitResults();
-        Call(hooks.Started);
-        SpanIntervals = CoarseIntervals;
-        TakeMemberProperties();
-        SumAppliedLoads();
-        CasesToEnvelope(hooks, AnalyseLoadcase);
-        if (AnyLoadcaseLoaded()) Call(hooks.ReportsDue);
-        DisplayMode = 0;
-        CheckEquilibrium();
-    });
+    try {
+        Completing(hooks, [&hooks] {
+            InitResults();
+            Call(hooks.Started);
+            SpanIntervals = CoarseIntervals;
+            TakeMemberProperties();
+            SumAppliedLoads();
+            CasesToEnvelope(hooks, AnalyseLoadcase);
+            if (AnyLoadcaseLoaded()) Call(hooks.ReportsDue);
+            DisplayMode = 0;
+            return CheckEquilibrium();
+        });
+    } catch (const ArithmeticError&) {
+        throw RunError("The beam cannot be analysed: the results of loadcase " + std::to_string(CurrentCase) +
+                       " lie beyond the values the program can hold.");
+    }
     return true;
 }

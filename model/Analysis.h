@@ -28,7 +28,9 @@ struct AnalysisHooks {
 };
 
 // Runs the whole analysis; false (and no table touched) when BeamLength is 0.
-// An error abandons it with the results marked stale.
+// An error abandons it with the results marked stale, and so does a loadcase
+// whose reactions do not balance its loads (the check shows it). A result
+// beyond the arithmetic is refused naming its loadcase.
 bool RunAnalysis(const AnalysisHooks& hooks = {});
 // The results a beam file stored, made ready as an analysis would leave
 // them, without solving: each active loadcase's stored tables are taken back

@@ -47,6 +47,7 @@ std::string MemberFault(const GeometryTable& geometry, int m, bool mustExist, bo
         if (value < 0 || (value == 0 && v.least > 0))
             return said + (v.least > 0 ? "; it must be more than 0" : "; it must not be less than 0");
         if (value < v.least) return said + "; it must be at least " + Num(v.least) + v.unit;
+        if (!HeldAsSingle(value)) return said + "; it is too large";
         if (!v.factor) continue;
         const double shown = value / *v.factor;
         if (shown > FLT_MAX || static_cast<float>(shown) == 0)
@@ -83,6 +84,8 @@ bool NoBeamYet(const BeamShape& beam) {
 
 }  // namespace
 
+bool HeldAsSingle(double value) { return std::fabs(value) <= FLT_MAX; }
+
 BeamShape ModelBeam() { return {BeamGeometryTable, NumSpans, BeamLength, SupportTypes}; }
 
 std::string BeamFault(const BeamShape& beam) {
@@ -98,6 +101,7 @@ std::string BeamFault(const BeamShape& beam) {
     if (!(std::fabs(beam.Length - sum) <= 1e-9 * sum))
         return "the beam length " + Num(beam.Length, 12) + " mm is not the sum of its member lengths, " + Num(sum, 12) +
                " mm";
+    if (!HeldAsSingle(beam.Length)) return "the beam length " + Num(beam.Length) + " mm is too large";
     return SupportFault(beam);
 }
 

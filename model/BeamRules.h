@@ -15,6 +15,9 @@ using CaseLoads = BArray<LoadRecord, 1, 51>;  // the slots of one loadcase
 // The least E (N/mm^2) and Ixx (mm^4) a member may have: below them no
 // analysis of the beam can be shown.
 constexpr double LeastE = 1e-3, LeastIxx = 1e-6;
+// Whether a member value (length, E, Ixx, y, area) or the beam's length, in
+// N and mm, can be held: loads, self weight and drawings take them as singles.
+bool HeldAsSingle(double value);
 
 struct BeamShape {
     const GeometryTable& Geometry;
@@ -27,9 +30,10 @@ BeamShape ModelBeam();
 
 // A new beam, with no member and no length, is sound. Otherwise: spans
 // 1..Spans present and no member beyond them; a present member has a
-// length, E and Ixx above 0 that its display units can hold, E and Ixx not
-// below the least, no negative y or area; an absent one has no length; the
-// beam is as long as its members; supports are coded 0 to 5, both ends are
+// length, E and Ixx above 0, all its values held as singles and in its
+// display units, E and Ixx not below the least, no negative y or area; an
+// absent one has no length; the beam is as long as its members and held as a
+// single; supports are coded 0 to 5, both ends are
 // supported and no support between spans is missing or fixed.
 std::string BeamFault(const BeamShape& beam);
 

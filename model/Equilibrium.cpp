@@ -58,16 +58,19 @@ float CaseReactionTotal(int lc) {
     return total;
 }
 
-void CheckEquilibrium() {
+bool CheckEquilibrium() {
+    bool balanced = true;
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         ReactionTotal[lc] = CaseReactionTotal(lc);
         if (CaseAppliedLoad[lc] == 0) CaseAppliedLoad[lc] = NearZero;
         if (ReactionTotal[lc] == 0) ReactionTotal[lc] = NearZero;
         if (TotalsAgree(lc, CaseAppliedLoad[lc], ReactionTotal[lc])) continue;
+        balanced = false;
         const float ratio = ToSingle(Div(CaseAppliedLoad[lc], ReactionTotal[lc]));
         ShowMessage(" ERROR  \r Loadcase  " + std::to_string(lc) +
                     "\r Total applied load / Total support reactions = " + SigFig3Dec3(ratio));
     }
+    return balanced;
 }
 
 std::string StoredResultsFault() {

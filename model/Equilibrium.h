@@ -16,8 +16,9 @@ float CaseReactionTotal(int lc);
 // Forms ReactionTotal and shows an " ERROR " message for every loadcase whose
 // reactions differ from its applied load by more than 0.05 % of the sum of
 // the load magnitudes (so loads of both signs that cancel are judged fairly).
-// Exact zero totals become 1e-12, as the beam file keeps them.
-void CheckEquilibrium();
+// Exact zero totals become 1e-12, as the beam file keeps them. True when
+// every loadcase balances.
+bool CheckEquilibrium();
 // The stored results of loadcases 1..NumLoadcases against their loads, as
 // the equilibrium check judges them: the applied totals are those of the
 // loads, and the reactions of every active loadcase balance its load. ""

@@ -7,8 +7,14 @@
 struct RunError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+// A result beyond what the arithmetic holds: overflow, an invalid operation
+// or a division by zero.
+struct ArithmeticError : RunError {
+    using RunError::RunError;
+};
 
 [[noreturn]] void RaiseRangeCheck();        // "Range check error"
+// These four raise an ArithmeticError.
 [[noreturn]] void RaiseIntegerOverflow();   // "Integer overflow"
 [[noreturn]] void RaiseInvalidOp();         // "Invalid floating point operation"
 [[noreturn]] void RaiseZeroDivide();        // "Floating point division by zero"

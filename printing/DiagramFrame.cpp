@@ -3,6 +3,7 @@
 #include <cmath>
 #include "BeamDrawing.h"
 #include "Func_FloatToInt.h"
+#include "Picture.h"
 #include "Global.h"
 #include "PrintDevice.h"
 #include "Pro_PrintHeader.h"
@@ -23,17 +24,17 @@ DiagramGrid::DiagramGrid(const PrintDevice& device)
     for (int i = 1; i <= MaxSpans; ++i) P[i] = static_cast<float>(P[i - 1] + BeamGeometryTable[i][GLength]);
 }
 
-int DiagramGrid::MmX(double mm) const { return FloatToInt(mm * sx); }
-int DiagramGrid::MmY(double mm) const { return FloatToInt(mm * sy); }
-int DiagramGrid::X(double p) const { return FloatToInt((XR - XL) * p / BeamLength + XL); }
+int DiagramGrid::MmX(double mm) const { return Pixel(mm * sx); }
+int DiagramGrid::MmY(double mm) const { return Pixel(mm * sy); }
+int DiagramGrid::X(double p) const { return Pixel((XR - XL) * p / BeamLength + XL); }
 
 int DiagramGrid::Zero(Band b) const { return b == Band::Shear ? YS : b == Band::Moment ? YM : YD; }
 
 int DiagramGrid::Y(Band b, double value) const {
     switch (b) {
-    case Band::Shear: return YS - FloatToInt(value * ScaleShear);
-    case Band::Moment: return YM - FloatToInt(value * ScaleMoment * BMConvention);
-    default: return YD - FloatToInt(value * ScaleDeflection);
+    case Band::Shear: return YS - Pixel(value * ScaleShear);
+    case Band::Moment: return YM - Pixel(value * ScaleMoment * BMConvention);
+    default: return YD - Pixel(value * ScaleDeflection);
     }
 }
 
@@ -209,8 +210,8 @@ void DiagramPage::LoadProfile(const PageLoads& loads) {
     if (qmax < 1e-6f) qmax = 1;  // no intensity: the outline lies flat
     const double scale = 8 * g_.sy / qmax;
     const double u = (g_.XR - g_.XL) / 1000.0;
-    auto h = [&](int k) { return g_.YB - 1 - FloatToInt(q[k] * scale); };
-    auto x = [&](int k) { return FloatToInt(g_.XL + k * u); };
+    auto h = [&](int k) { return g_.YB - 1 - Pixel(q[k] * scale); };
+    auto x = [&](int k) { return Pixel(g_.XL + k * u); };
     c_.Pen.Width = 2;
     for (int k = 1; k <= 1001; ++k) {
         if (k % 20 == 1 && k > 1) {
@@ -227,7 +228,7 @@ void DiagramPage::SelfWeight() {
     const int top = g_.YB - g_.MmY(3);
     c_.Pen.Width = 1;
     for (int i = 1; i <= 99; ++i) {
-        const int x = FloatToInt(g_.XL + i * (g_.XR - g_.XL) / 100.0);
+        const int x = Pixel(g_.XL + i * (g_.XR - g_.XL) / 100.0);
         c_.MoveTo(x, g_.YB - 1);
         c_.LineTo(x, top);
     }
@@ -243,7 +244,7 @@ void DiagramPage::MemberLengths() {
     auto text = [&](int m, double centre, double shiftMm, bool always) {
         const std::string number = SigFig3Dec3(MemberLengthLabel[m] / Factor_L);
         if (always || number != "0.00")
-            Value(FloatToInt(g_.XL + centre * k) - g_.MmX(shiftMm), y, number + " " + Unit_L.str(), 1);
+            Value(Pixel(g_.XL + centre * k) - g_.MmX(shiftMm), y, number + " " + Unit_L.str(), 1);
     };
     if (BeamGeometryTable[LHC][GPresent] == 1.0) text(LHC, MemberLengthLabel[LHC] / 2, 6, true);
     for (int s = 1; s <= NumSpans; ++s) text(s, g_.P[s] - MemberLengthLabel[s] / 2, 6, false);
@@ -257,7 +258,7 @@ void DiagramPage::Reaction(int support, const std::string& text, double belowMm)
 void DiagramPage::Arrows(const PageLoads& loads) {
     c_.Pen.Width = 3;
     for (const PointEntry& p : loads.points) {
-        const int x = FloatToInt(g_.XL + (g_.XR - g_.XL) * p.dist / BeamLength);
+        const int x = Pixel(g_.XL + (g_.XR - g_.XL) * p.dist / BeamLength);
         const int dir = p.load >= 0 ? -1 : 1;
         const int a = g_.YB + dir * g_.MmY(1), b = g_.YB + dir * g_.MmY(3), c = g_.YB + dir * g_.MmY(10);
         c_.MoveTo(x, a);
@@ -282,16 +283,16 @@ void DiagramPage::Captions() {
 void DiagramPage::Curve(Band b, int loadcase, bool fromFirstPoint) {
     auto y = [&](double v) {
         switch (b) {
-        case Band::Shear: return g_.YS - FloatToInt(v * ScaleShear);
-        case Band::Moment: return g_.YM - FloatToInt(v * ScaleMoment * BMConvention);
-        default: return g_.YD + FloatToInt(v * ScaleDeflection);
+        case Band::Shear: return g_.YS - Pixel(v * ScaleShear);
+        case Band::Moment: return g_.YM - Pixel(v * ScaleMoment * BMConvention);
+        default: return g_.YD + Pixel(v * ScaleDeflection);
         }
     };
     const int n = SeriesCount(b, loadcase);
     c_.Pen.Width = 3;
     c_.MoveTo(g_.XL, fromFirstPoint ? y(SeriesValue(b, loadcase, 1)) : g_.Zero(b));
     for (int i = fromFirstPoint ? 2 : 1; i <= n; ++i)
-        c_.LineTo(FloatToInt(g_.XL + (g_.XR - g_.XL) * SeriesFraction(b, loadcase, i)), y(SeriesValue(b, loadcase, i)));
+        c_.LineTo(Pixel(g_.XL + (g_.XR - g_.XL) * SeriesFraction(b, loadcase, i)), y(SeriesValue(b, loadcase, i)));
 }
 
 void DiagramPage::ZeroLines() {

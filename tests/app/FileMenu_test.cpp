@@ -361,10 +361,15 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 2, LDist)], 20000);
          }},
         {"results", "the results flag is 3; it must be 0 or 1", [&](Bytes& b) { PutInt32(&b[at.ResultsFlag()], 3); }},
-        {"huge", "the length of span 2 is 1e+300 mm, beyond the values the beam window takes",
+        {"huge", "the length of span 2 is 1e+41 mm; it is too large",
          [&](Bytes& b) {
-             PutDouble(&b[at.Geometry(2, GLength)], 1e300);
-             PutDouble(&b[at.B4() + 3051], 1e300);
+             PutDouble(&b[at.Geometry(2, GLength)], 1e41);
+             PutDouble(&b[at.B4() + 3051], 1e41);
+         }},
+        {"long", "the beam length 6e+38 mm is too large",
+         [&](Bytes& b) {
+             for (int span : {1, 2}) PutDouble(&b[at.Geometry(span, GLength)], 3e38);
+             PutDouble(&b[at.B4() + 3051], 6e38 + 1000);
          }},
         {"stress", "the Ixx of span 1 is 1e-30 mm^4; it must be at least 1e-06 mm^4",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GIxx)], 1e-30); }},

@@ -257,6 +257,7 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
         {"-3", "5", "Number of spans: '-3' is not a whole number from 1 to 25"},
         {"2", "12,5", "Span 1 length: '12,5' is not a number"},
         {"2", "1e39", "Span 1 length: '1e39' is too large"},
+        {"2", "1e38", "Span 1 length: '1e38' is too large"},
     };
     for (const auto& r : refused) {
         w.Edit_Spans.SetText(r.spans);

@@ -44,6 +44,24 @@ TEST_F(Preview, FactoredUdlIsDrawn32PixelsHighAndLabelledUnfactored) {
     EXPECT_EQ(texts.size(), 1u);  // a uniform load is labelled at its start only
 }
 
+// Rows typed far past the beam, which Next refuses by name, are drawn off
+// the picture and never raise.
+TEST_F(Preview, LoadsFarPastTheBeamAreDrawnOffThePicture) {
+    const struct {
+        float kind, d, w1, w2, cover, factor;
+    } rows[] = {{KindPoint, 1e33f, 5e4f, 0, 0, 1},
+                {KindPoint, 3.4e38f, -3.4e38f, 0, 0, 3.4e38f},
+                {KindUDL, 1e33f, 10, 20, 3.4e38f, 1},
+                {KindUDL, 0, 3.4e38f, -3.4e38f, 1e-45f, 3.4e38f}};
+    for (const auto& r : rows) {
+        Row(1, r.kind, r.d, r.w1, r.w2, r.cover, r.factor);
+        BuildUDLOutlineOf(1);
+        EXPECT_NO_THROW(DrawLoadsPreviewOn(c, W, H, 1)) << r.d << " " << r.cover;
+    }
+    const auto yellow = OfColour(Segments(c), gui::clYellow);
+    EXPECT_TRUE(Has(yellow, {1 << 20, 94, (1 << 20) - 5, 81, gui::clYellow, 2}));
+}
+
 TEST_F(Preview, PointLoadsAreArrowsFromAboveOrBelow) {
     SetUnits("m", 1000, "kN", 1000, "kN/m", 1);
     Row(1, KindPoint, 3000, 50000, 0, 0, 1);
