@@ -1,12 +1,9 @@
 #include "Point.h"
-#include <cfloat>
 #include <cmath>
-#include "Convert.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "PointResults.h"
 #include "PrintDevice.h"
-#include "RunError.h"
 #include "Pro_PrintHeader.h"
 #include "SigFig.h"
 #include "TextStore.h"
@@ -93,17 +90,17 @@ void TPointFrm::FormShow() {
         Grid_RaP.SetCell(0, lc + 1, std::string(n < 10 ? "  " : " ").append(std::to_string(lc)));
     Grid_Max.SetCell(0, 0, " Max");
     Label_Unit.SetCaption(Unit_L.str());
-    const std::string shown = SigFig3(PointDistance / Factor_L);
-    Edit_Dist.SetText(shown == "0.0" ? " " : shown);
+    if (PointDistance == 0)
+        Edit_Dist.SetText(" ");
+    else
+        Edit_Dist.ShowValue(PointDistance, Factor_L, FieldRule::Single, SigFig3);
 }
 
 void TPointFrm::cmd_CalcClick() {
     // Read as every typed field is read: a text that is no number is refused
     // by name, and a blank is no distance.
     const std::string field = "Distance from LH end of beam";
-    const long double typed = FieldNumber(Edit_Dist.Text(), field) * Factor_L;
-    if (!(std::fabs(typed) <= FLT_MAX)) throw RunError(field + ": '" + Edit_Dist.Text() + "' is too large");
-    const float x = static_cast<float>(typed);
+    const float x = static_cast<float>(Edit_Dist.Stored(Factor_L, FieldRule::Single, field));
     if (BeamLength == 0) {
         const gui::Busy busy;
         ComputePointResults(0);

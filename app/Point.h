@@ -1,6 +1,7 @@
 // The results-at-a-point window: the distance typed, the values of every
 // loadcase in a grid and as text lines that it lists and prints.
 #pragma once
+#include "ValueEdit.h"
 #include "gui.h"
 
 class TPointFrm : public gui::Form {
@@ -8,7 +9,7 @@ public:
     TPointFrm();
 
     gui::Label Label1{*this, "Distance from LH end of beam."};
-    gui::Edit Edit_Dist{*this};
+    ValueEdit Edit_Dist{*this};
     gui::Label Label_Unit{*this};
     gui::Button cmd_Calc{*this, "Calculate"};
     gui::Button cmd_Print{*this, "Print"};

@@ -45,16 +45,6 @@ std::string TablePath() { return (std::filesystem::path(StartDir) / SectionFileN
     throw RunError("Cannot read the section table \"" + TablePath() + "\": " + FileFault(e.what()) + ".");
 }
 
-// A section value as the members take it: the format's figures where they
-// are a number, else the figures that read back as the value, so that a
-// value beyond the format's range is not lost. A value that is not finite
-// is raised.
-std::string MemberText(float stored, float factor, std::string (*format)(double)) {
-    const double shown = Shown(stored, factor);
-    const std::string text = format(shown);
-    if (shown == 0 || (text != "#####" && TextNumber(text) != 0)) return text;
-    return ReadBackMemberText(stored, factor, format);
-}
 }  // namespace
 
 void TBeamFrm::BindMenus() {

@@ -40,3 +40,10 @@ void CopyMemberText(int from, int to, int t) {
     SpanTextTable[to][t] = SpanTextTable[from][t];
     SpanTextHeld[to][t] = SpanTextHeld[from][t];
 }
+
+std::string MemberText(float stored, float factor, std::string (*format)(double)) {
+    const double shown = Shown(stored, factor);
+    const std::string text = format(shown);
+    if (shown == 0 || (text != "#####" && TextNumber(text) != 0)) return text;
+    return ReadBackMemberText(stored, factor, format);
+}

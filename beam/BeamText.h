@@ -25,3 +25,8 @@ void ShowMemberValue(int m, int t, double value, float factor, std::string (*for
 double MemberValue(int m, int t, const std::string& field);
 // Member `to` takes member `from`'s text t with what it stands for.
 void CopyMemberText(int from, int to, int t);
+// A section value as the members take it: the format's figures where they
+// are a number, else the figures that read back as the value, so that a
+// value beyond the format's range is not lost. A value that is not finite
+// is raised.
+std::string MemberText(float stored, float factor, std::string (*format)(double));

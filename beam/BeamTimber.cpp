@@ -1,8 +1,10 @@
 // The timber calculator: a rectangular section from its depth and width.
 #include "Beam.h"
+#include "BeamRules.h"
 #include "BeamText.h"
 #include "Checked.h"
 #include "Global.h"
+#include "RunError.h"
 #include "SigFig.h"
 
 void TBeamFrm::Timber1Click() {
@@ -20,14 +22,18 @@ void TBeamFrm::cmd_TimCalcClick() {
     const float w = Edit_Timber_W.Stored(Factor_Sect_L, FieldRule::Single, "Timber width");
     const float h = Edit_Timber_H.Stored(Factor_Sect_L, FieldRule::Single, "Timber depth");
     const float e = Edit_Timber_E.Stored(Factor_Sect_E, FieldRule::Single, "Timber E");
+    const std::string desc = Edit_Timber_H.Text() + " x " + Edit_Timber_W.Text() + " Timber";
+    const Real section = Real(w) * h * h * h / 12, crossSection = Real(w) * h;
+    for (const auto& [value, what] : {std::pair{section, "Ixx"}, {crossSection, "area"}})
+        if (!HeldAsSingle(static_cast<double>(value)))
+            throw RunError("Timber section " + desc + ": its " + what + " is too large");
     MaterialCode = "Timber";
     TimberW = TimberWStored = w;
     TimberH = TimberHStored = h;
-    const float area = ToSingle(Real(w) * h);
-    const float ixx = ToSingle(Real(w) * h * h * h / 12);
+    const float area = ToSingle(crossSection);
+    const float ixx = ToSingle(section);
     const float y = ToSingle(Real(h) / 2);
 
-    const std::string desc = Edit_Timber_H.Text() + " x " + Edit_Timber_W.Text() + " Timber";
     const std::string L = " " + Unit_Sect_L.str();
     List_Props.Clear();
     for (const std::string& line : {
@@ -44,8 +50,8 @@ void TBeamFrm::cmd_TimCalcClick() {
          })
         List_Props.Add(line);
 
-    SectionToMembers({desc, SigFig4(Shown(ixx, Factor_Sect_I)), SigFig4(Shown(e, Factor_Sect_E)), SigFig4(Shown(y, Factor_Sect_L)),
-                      SigFig4(Shown(area, Factor_Sect_A))},
+    SectionToMembers({desc, MemberText(ixx, Factor_Sect_I, SigFig4), MemberText(e, Factor_Sect_E, SigFig4),
+                      MemberText(y, Factor_Sect_L, SigFig4), MemberText(area, Factor_Sect_A, SigFig4)},
                      false);
 }
 

@@ -208,6 +208,17 @@ TEST_F(PointWindow, DistancesThatCannotBeAnalysed) {
     EXPECT_EQ(Calculate("4.996"), Lines_t{near});
     EXPECT_EQ(Calculate("10"), Lines_t{near});
     EXPECT_EQ(PointDistance, 10000.0f);  // the refused distance is kept
+    // and shown again in figures that read back as it.
+    for (const char* kept : {"1e30", "0.00005", "2.3456"}) {
+        Calculate(kept);
+        const std::vector<std::string> said = Messages();
+        PointFrm->Hide();
+        PointFrm->Show();
+        EXPECT_EQ(std::stod(PointFrm->Edit_Dist.Text()), std::stod(kept)) << kept;
+        Messages().clear();
+        PointFrm->cmd_Calc.Click();
+        EXPECT_EQ(Messages(), said) << kept;
+    }
     EXPECT_EQ(Calculate("5.006"), Lines_t{});
     EXPECT_NE(PointShear[1], 0.0f);
 }

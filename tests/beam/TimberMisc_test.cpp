@@ -114,6 +114,36 @@ TEST(Timber, EmptyEditsGiveNoSectionAndNextAsksForIxx) {
     EXPECT_EQ(Messages()[0].substr(0, 37), " Specify value for Ixx for all spans\r");
 }
 
+// A section whose values lie beyond the format's figures reaches the members
+// in figures that read back as it; one no member can hold is refused by name.
+TEST(Timber, SectionsAtTheEdgesReachTheMembersOrAreRefusedByName) {
+    const struct {
+        const char *h, *w;
+        std::string message, ixx;
+    } rows[] = {
+        {"100000", "1000", "", "8.3333335e+12"},  // cm^4, beyond four figures
+        {"1", "1", "", "8.3333336e-06"},          // below them
+        {"1e15", "1e10", "Timber section 1e15 x 1e10 Timber: its Ixx is too large", ""},
+        {"2", "3.4e38", "Timber section 2 x 3.4e38 Timber: its area is too large", ""},
+    };
+    for (const auto& r : rows) {
+        Fresh();
+        TBeamFrm& w = Window();
+        w.Timber1.Click();
+        Calculate(r.h, r.w, "8000");
+        EXPECT_EQ(Messages(), r.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{r.message})
+            << r.h;
+        if (!r.message.empty()) continue;
+        EXPECT_EQ(w.Edit_Ixx.Text(), r.ixx) << r.h;
+        Type(w.Grid_Lengths, 1, 1, "4");
+        Messages().clear();
+        w.cmdNext.Click();
+        EXPECT_EQ(Messages(), std::vector<std::string>{}) << r.h;
+        const float h = std::stof(r.h), b = std::stof(r.w);
+        EXPECT_FLOAT_EQ(float(BeamGeometryTable[1][GIxx]), float((long double)b * h * h * h / 12)) << r.h;
+    }
+}
+
 // ---- Miscellaneous sections --------------------------------------------------
 TMiscFrm& Misc() { return *MiscFrm; }
 
