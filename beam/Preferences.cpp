@@ -101,7 +101,8 @@ void TPreferencesFrm::BuildUnitGroups() {
         const QuantityUnits& q = UnitsOf(g.quantity);
         int top = 22;
         for (const UnitChoice& c : q.Offered()) {
-            auto& button = *options_.emplace_back(g.quantity, &c, std::make_unique<gui::RadioButton>(box, c.caption)).button;
+            auto& button =
+                *UnitOptions.emplace_back(g.quantity, &c, std::make_unique<gui::RadioButton>(box, c.caption)).button;
             button.SetBounds(12, top, g.width - 20, 17);
             top += OptionStep;
             if (c.note) {
@@ -144,19 +145,13 @@ void TPreferencesFrm::LayOut() {
     Button2.SetFont(bold);
 }
 
-gui::RadioButton& TPreferencesFrm::Option(std::string_view control) {
-    for (const UnitOption& o : options_)
-        if (control == o.choice->control) return *o.button;
-    throw std::out_of_range("no unit option " + std::string(control));
-}
-
 void TPreferencesFrm::ReadUnitSettings() {
     if (!ReadUnitSettingsFile()) ApplyDefaultUnits();
     ShowUnitChoices();
 }
 
 void TPreferencesFrm::ShowUnitChoices() {
-    for (const UnitOption& o : options_)
+    for (const UnitOption& o : UnitOptions)
         if (Unit(o.quantity).Name == o.choice->name) o.button->SetCheckedQuietly(true);
     if (PlasticModXName == "Sxx") Option_SPlastic.SetCheckedQuietly(true);
     if (PlasticModXName == "Zxx") Option_ZPlastic.SetCheckedQuietly(true);
@@ -174,7 +169,7 @@ void TPreferencesFrm::FormShow() {
 // The checked option of each group sets its unit; a group with none checked
 // keeps its unit.
 void TPreferencesFrm::TakeUnitChoices() {
-    for (const UnitOption& o : options_)
+    for (const UnitOption& o : UnitOptions)
         if (o.button->Checked()) SetUnit(o.quantity, *o.choice);
     if (Option_SPlastic.Checked()) SetCaptions(SPlasticCaptions);
     if (Option_ZPlastic.Checked()) SetCaptions(ZPlasticCaptions);

@@ -3,7 +3,6 @@
 #pragma once
 #include <functional>
 #include <memory>
-#include <string_view>
 #include <vector>
 #include "Units.h"
 #include "gui.h"
@@ -23,9 +22,6 @@ public:
     std::function<void()> OnUnitsChanged;
     void Button1Click();    // Cancel
     void cmd_ResetClick();
-
-    // A unit radio button by its control name, e.g. "Option_L_mm".
-    gui::RadioButton& Option(std::string_view control);
 
     gui::PageControl PageControl1{*this};
     gui::TabSheet TabSheet1{PageControl1, "Input Units"};
@@ -49,18 +45,18 @@ public:
     gui::CheckBox Check_SetDefault{*this, "Save as default"};
     gui::Button Button1{*this, "Cancel"};
     gui::Button Button2{*this, "OK"};
+    struct UnitOption {
+        Quantity quantity;
+        const UnitChoice* choice;
+        std::unique_ptr<gui::RadioButton> button;
+    };
+    std::vector<UnitOption> UnitOptions;  // one per unit offered, in the order of the groups
 
 private:
     void BuildUnitGroups();
     void LayOut();
     void TakeUnitChoices();
     std::vector<std::unique_ptr<gui::GroupBox>> groups_;
-    struct UnitOption {
-        Quantity quantity;
-        const UnitChoice* choice;
-        std::unique_ptr<gui::RadioButton> button;
-    };
-    std::vector<UnitOption> options_;  // one per unit offered, in the order of the groups
     std::vector<std::unique_ptr<gui::Label>> notes_;
 };
 

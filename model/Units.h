@@ -17,7 +17,6 @@ constexpr size_t Index(Quantity q) { return static_cast<size_t>(q); }
 // A unit offered for a quantity, as the preferences window shows it.
 struct UnitChoice {
     Quantity quantity;
-    const char* control;  // radio button name
     const char* caption;
     const char* name;     // unit name stored
     float factor;         // factor stored

@@ -21,6 +21,7 @@
 #include "UnitSettings.h"
 #include "AppTest.h"
 #include "beam/BeamTest.h"
+#include "beam/ChooseUnits.h"
 
 namespace {
 
@@ -181,7 +182,7 @@ TEST_F(MainRoad, RandomBeamsTypedThroughTheWindowsSaveAndOpenAsTheyWere) {
         Fresh(oneSection);
         PreferencesFrm->Show();
         for (const QuantityUnits& q : UnitTable())
-            if (!q.fixed) PreferencesFrm->Option(q.Offered()[pick(q.Offered().size())].control).Click();
+            if (!q.fixed) Option(*PreferencesFrm, q.id, q.Offered()[pick(q.Offered().size())].name).Click();
         if (pick(2)) PreferencesFrm->Check_Factor.Click();
         // Kept as the defaults, which New and Open read from the folder of the file.
         PreferencesFrm->Check_SetDefault.SetCheckedQuietly(true);

@@ -8,67 +8,67 @@
 #include "UnitSettings.h"
 #include "UnitsGuard.h"
 #include "Beam.h"
+#include "ChooseUnits.h"
 
 namespace {
 
 struct Expected {
-    const char* control;
     Quantity quantity;
     const char* name;
     float value;
 };
 
 const Expected AllOptions[] = {
-    {"Option_L_mm", Quantity::Length, "mm", 1},
-    {"Option_L_cm", Quantity::Length, "cm", 10},
-    {"Option_L_m", Quantity::Length, "m", 1000},
-    {"Option_L_in", Quantity::Length, "in", 25.4f},
-    {"Option_L_ft", Quantity::Length, "ft", 304.8f},
-    {"Option_Sect_L_mm", Quantity::SectionDimension, "mm", 1},
-    {"Option_Sect_L_cm", Quantity::SectionDimension, "cm", 10},
-    {"Option_Sect_L_in", Quantity::SectionDimension, "in", 25.4f},
-    {"Option_PL_N", Quantity::PointLoad, "N", 1},
-    {"Option_PL_kN", Quantity::PointLoad, "kN", 1000},
-    {"Option_PL_lbf", Quantity::PointLoad, "lbf", 4.4482217f},
-    {"Option_PL_Iton", Quantity::PointLoad, "ton", 9964},
-    {"Option_PL_Kip", Quantity::PointLoad, "Kips", 4448.22f},
-    {"Option_R_Nmm", Quantity::LoadRate, "N/mm", 1},
-    {"Option_R_kNm", Quantity::LoadRate, "kN/m", 1},
-    {"Option_R_lbfin", Quantity::LoadRate, "lbf/in", 0.175127f},
-    {"Option_R_lbfft", Quantity::LoadRate, "lbf/ft", 0.0145939f},
-    {"Option_R_itft", Quantity::LoadRate, "Ton/ft", 32.690342f},
-    {"Option_R_kipft", Quantity::LoadRate, "Kips/ft", 14.593903f},
-    {"Option_Sh_N", Quantity::Shear, "N", 1},
-    {"Option_Sh_kN", Quantity::Shear, "kN", 0.001f},
-    {"Option_Sh_lbf", Quantity::Shear, "lbf", 0.224809f},
-    {"Option_Sh_ImpTon", Quantity::Shear, "ton", 0.0001003611f},
-    {"Option_Sh_Kip", Quantity::Shear, "Kips", 0.000224809f},
-    {"Option_Mom_Nmm", Quantity::Moment, "N-mm", 1},
-    {"Option_Mom_Nm", Quantity::Moment, "N-m", 0.001f},
-    {"Option_Mom_kNm", Quantity::Moment, "kN-m", 1e-06f},
-    {"Option_Mom_lbfin", Quantity::Moment, "lbf-in", 0.00885075f},
-    {"Option_Mom_lbfft", Quantity::Moment, "lbf-ft", 0.000737562f},
-    {"Option_Def_mm", Quantity::Deflection, "mm", 1},
-    {"Option_Def_cm", Quantity::Deflection, "cm", 0.1f},
-    {"Option_Def_m", Quantity::Deflection, "m", 0.001f},
-    {"Option_Def_in", Quantity::Deflection, "in", 0.03937008f},
-    {"Option_St_Nmm", Quantity::Stress, "N/mm^2", 1},
-    {"Option_St_lbfin", Quantity::Stress, "lbf/in^2", 145.03767f},
-    {"Option_St_KSI", Quantity::Stress, "KSI", 0.14503768f},
-    {"Option_Sect_E_Nmm", Quantity::E, "N/mm^2", 1},
-    {"Option_Sect_E_lbfin", Quantity::E, "lbf/in^2", 0.00689476f},
-    {"Option_Sect_E_KSI", Quantity::E, "KSI", 6.89476f},
-    {"Option_Sect_I_mm", Quantity::I, "mm^4", 1},
-    {"Option_Sect_I_cm", Quantity::I, "cm^4", 10000},
-    {"Option_Sect_I_in", Quantity::I, "in^4", 416231.44f},
-    {"Option_Sect_SZ_mm", Quantity::SectionModulus, "mm^3", 1},
-    {"Option_Sect_SZ_cm", Quantity::SectionModulus, "cm^3", 1000},
-    {"Option_Sect_SZ_in", Quantity::SectionModulus, "in^3", 16387.064f},
-    {"Option_Sect_A_mm", Quantity::Area, "mm^2", 1},
-    {"Option_Sect_A_cm", Quantity::Area, "cm^2", 100},
-    {"Option_Sect_A_in", Quantity::Area, "in^2", 645.16f},
-    {"Option_Wt_m", Quantity::WeightPerLength, "kg/m", 0.00785f},
-    {"Option_Wt_Imp", Quantity::WeightPerLength, "lb/ft", 0.005275f},
+    {Quantity::Length, "mm", 1},
+    {Quantity::Length, "cm", 10},
+    {Quantity::Length, "m", 1000},
+    {Quantity::Length, "in", 25.4f},
+    {Quantity::Length, "ft", 304.8f},
+    {Quantity::SectionDimension, "mm", 1},
+    {Quantity::SectionDimension, "cm", 10},
+    {Quantity::SectionDimension, "in", 25.4f},
+    {Quantity::PointLoad, "N", 1},
+    {Quantity::PointLoad, "kN", 1000},
+    {Quantity::PointLoad, "lbf", 4.4482217f},
+    {Quantity::PointLoad, "ton", 9964},
+    {Quantity::PointLoad, "Kips", 4448.22f},
+    {Quantity::LoadRate, "N/mm", 1},
+    {Quantity::LoadRate, "kN/m", 1},
+    {Quantity::LoadRate, "lbf/in", 0.175127f},
+    {Quantity::LoadRate, "lbf/ft", 0.0145939f},
+    {Quantity::LoadRate, "Ton/ft", 32.690342f},
+    {Quantity::LoadRate, "Kips/ft", 14.593903f},
+    {Quantity::Shear, "N", 1},
+    {Quantity::Shear, "kN", 0.001f},
+    {Quantity::Shear, "lbf", 0.224809f},
+    {Quantity::Shear, "ton", 0.0001003611f},
+    {Quantity::Shear, "Kips", 0.000224809f},
+    {Quantity::Moment, "N-mm", 1},
+    {Quantity::Moment, "N-m", 0.001f},
+    {Quantity::Moment, "kN-m", 1e-06f},
+    {Quantity::Moment, "lbf-in", 0.00885075f},
+    {Quantity::Moment, "lbf-ft", 0.000737562f},
+    {Quantity::Deflection, "mm", 1},
+    {Quantity::Deflection, "cm", 0.1f},
+    {Quantity::Deflection, "m", 0.001f},
+    {Quantity::Deflection, "in", 0.03937008f},
+    {Quantity::Stress, "N/mm^2", 1},
+    {Quantity::Stress, "lbf/in^2", 145.03767f},
+    {Quantity::Stress, "KSI", 0.14503768f},
+    {Quantity::E, "N/mm^2", 1},
+    {Quantity::E, "lbf/in^2", 0.00689476f},
+    {Quantity::E, "KSI", 6.89476f},
+    {Quantity::I, "mm^4", 1},
+    {Quantity::I, "cm^4", 10000},
+    {Quantity::I, "in^4", 416231.44f},
+    {Quantity::SectionModulus, "mm^3", 1},
+    {Quantity::SectionModulus, "cm^3", 1000},
+    {Quantity::SectionModulus, "in^3", 16387.064f},
+    {Quantity::Area, "mm^2", 1},
+    {Quantity::Area, "cm^2", 100},
+    {Quantity::Area, "in^2", 645.16f},
+    {Quantity::WeightPerLength, "kg/m", 0.00785f},
+    {Quantity::WeightPerLength, "lb/ft", 0.005275f},
 };
 
 TEST(Preferences, EveryOptionStoresItsNameAndFactor) {
@@ -77,16 +77,16 @@ TEST(Preferences, EveryOptionStoresItsNameAndFactor) {
     TPreferencesFrm prefs;
     for (const Expected& e : AllOptions) {
         prefs.Show();
-        prefs.Option(e.control).Click();
+        Option(prefs, e.quantity, e.name).Click();
         Unit(e.quantity) = {};
         prefs.Button2.Click();
-        EXPECT_EQ(Unit(e.quantity).Name, e.name) << e.control;
-        EXPECT_EQ(Unit(e.quantity).Factor, e.value) << e.control;
+        EXPECT_EQ(Unit(e.quantity).Name, e.name) << e.name;
+        EXPECT_EQ(Unit(e.quantity).Factor, e.value) << e.name;
         EXPECT_FALSE(prefs.Showing());
         // Showing again checks the option of the stored name.
-        prefs.Option(e.control).SetCheckedQuietly(false);
+        Option(prefs, e.quantity, e.name).SetCheckedQuietly(false);
         prefs.Show();
-        EXPECT_TRUE(prefs.Option(e.control).Checked()) << e.control;
+        EXPECT_TRUE(Option(prefs, e.quantity, e.name).Checked()) << e.name;
         prefs.Hide();
     }
     EXPECT_EQ(Unit_H, "dm^6");
@@ -132,18 +132,18 @@ TEST(Preferences, CaptionsConventionAndFactoredLoads) {
 TEST(Preferences, NamesMatchingNoOptionLeaveTheGroupAlone) {
     UnitsGuard guard;
     TPreferencesFrm prefs;
-    prefs.Option("Option_L_cm").SetCheckedQuietly(true);
+    Option(prefs, Quantity::Length, "cm").SetCheckedQuietly(true);
     for (const char* name : {"yds", "CM", "cm ", ""}) {
         Unit_L = name;
         prefs.ShowUnitChoices();
-        EXPECT_TRUE(prefs.Option("Option_L_cm").Checked()) << name;
-        EXPECT_FALSE(prefs.Option("Option_L_mm").Checked()) << name;
-        EXPECT_FALSE(prefs.Option("Option_L_m").Checked()) << name;
+        EXPECT_TRUE(Option(prefs, Quantity::Length, "cm").Checked()) << name;
+        EXPECT_FALSE(Option(prefs, Quantity::Length, "mm").Checked()) << name;
+        EXPECT_FALSE(Option(prefs, Quantity::Length, "m").Checked()) << name;
     }
     // With nothing checked in a group, OK keeps its name and factor.
-    prefs.Option("Option_Wt_m").SetCheckedQuietly(false);
-    EXPECT_FALSE(prefs.Option("Option_Wt_m").Checked());
-    EXPECT_FALSE(prefs.Option("Option_Wt_Imp").Checked());
+    Option(prefs, Quantity::WeightPerLength, "kg/m").SetCheckedQuietly(false);
+    EXPECT_FALSE(Option(prefs, Quantity::WeightPerLength, "kg/m").Checked());
+    EXPECT_FALSE(Option(prefs, Quantity::WeightPerLength, "lb/ft").Checked());
     Unit_Wt = "t/m";
     Factor_Wt = 7.85f;
     IndexFrmShown = -1;
@@ -163,7 +163,7 @@ TEST(Preferences, SaveAsDefaultWritesIntoTheProgramFolder) {
     TPreferencesFrm prefs;
     std::filesystem::current_path("elsewhere");
     prefs.Show();
-    prefs.Option("Option_St_KSI").Click();
+    Option(prefs, Quantity::Stress, "KSI").Click();
     prefs.Button2.Click();  // not ticked: no file
     EXPECT_FALSE(std::filesystem::exists(folder / UnitSettingsFileName));
 
@@ -189,7 +189,7 @@ TEST(Preferences, AFailedSaveKeepsTheWindowOpen) {
     IndexFrmShown = -1;
     TPreferencesFrm prefs;
     prefs.Show();
-    prefs.Option("Option_L_ft").Click();
+    Option(prefs, Quantity::Length, "ft").Click();
     prefs.Check_SetDefault.Click();
     Messages().clear();
     prefs.Button2.Click();
@@ -217,7 +217,7 @@ TEST(Preferences, ResetShowsTheSavedDefaultsForOkToTake) {
     for (gui::Button* close : {&prefs.Button1, &prefs.Button2}) {
         prefs.Show();
         prefs.cmd_Reset.Click();  // no saved file: the built-in defaults
-        EXPECT_TRUE(prefs.Option("Option_L_m").Checked());
+        EXPECT_TRUE(Option(prefs, Quantity::Length, "m").Checked());
         EXPECT_EQ(Unit_L, "mm");
         close->Click();
         EXPECT_FALSE(prefs.Showing());
@@ -235,9 +235,9 @@ TEST(Preferences, ResetShowsTheSavedDefaultsForOkToTake) {
     Unit_PL = "N";
     Factor_PL = 1;
     prefs.Show();
-    prefs.Option("Option_PL_lbf").Click();
+    Option(prefs, Quantity::PointLoad, "lbf").Click();
     prefs.cmd_Reset.Click();
-    EXPECT_TRUE(prefs.Option("Option_PL_Kip").Checked());
+    EXPECT_TRUE(Option(prefs, Quantity::PointLoad, "Kips").Checked());
     EXPECT_EQ(Unit_PL, "N");
     prefs.Button2.Click();
     EXPECT_EQ(Unit_PL, "Kips");

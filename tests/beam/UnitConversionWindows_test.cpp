@@ -13,13 +13,13 @@ namespace {
 TEST(UnitConversionWindows, TimberCalculatorAndModulusLabels) {
     ProgramFolder();
     UnitsGuard guard;
-    ChooseUnits({"Option_Sect_E_Nmm", "Option_Sect_L_mm"});
+    ChooseUnits({{Quantity::E, "N/mm^2"}, {Quantity::SectionDimension, "mm"}});
     BeamFrm->Edit_Timber_E.SetText("205000");
     BeamFrm->Edit_Timber_H.SetText("");
     IndexFrmShown = 1;
     PreferencesFrm->Show();
     PreferencesFrm->Option_ZPlastic.Click();
-    ChooseUnits({"Option_Sect_E_KSI", "Option_Sect_L_cm"});
+    ChooseUnits({{Quantity::E, "KSI"}, {Quantity::SectionDimension, "cm"}});
     EXPECT_EQ(BeamFrm->Edit_Timber_E.Text(), "29732.724");  // 29700 would be another E
     EXPECT_EQ(BeamFrm->Label_TimE.Caption(), "KSI");
     EXPECT_EQ(BeamFrm->lbl_Wunit.Caption(), "cm");
@@ -37,7 +37,7 @@ TEST(UnitConversionWindows, TimberCalculatorAndModulusLabels) {
 TEST(UnitConversionWindows, MemberValuesOfTheBeamWindow) {
     ProgramFolder();
     UnitsGuard guard;
-    ChooseUnits({"Option_L_m", "Option_Sect_I_cm"});
+    ChooseUnits({{Quantity::Length, "m"}, {Quantity::I, "cm^4"}});
     SpanTextTable[1][1] = "2.5";
     SpanTextTable[1][2] = "205000";
     SpanTextTable[1][3] = "8000";
@@ -48,7 +48,7 @@ TEST(UnitConversionWindows, MemberValuesOfTheBeamWindow) {
     BeamFrm->Edit_Ixx.SetText("8000");
     BeamFrm->Grid_SpanData.SetCell(27, 4, "1.5");  // the last section chosen, shown for the RHC
     IndexFrmShown = 1;
-    ChooseUnits({"Option_L_mm", "Option_Sect_I_mm"});
+    ChooseUnits({{Quantity::Length, "mm"}, {Quantity::I, "mm^4"}});
     EXPECT_EQ(SpanTextTable[1][1], "2500");
     EXPECT_EQ(BeamFrm->Grid_Spans.Cell(1, 2), "2500");
     EXPECT_EQ(BeamFrm->Grid_Spans.Cell(1, 3), "80000000");
@@ -76,14 +76,14 @@ TEST(UnitConversionWindows, MemberValuesOfTheBeamWindow) {
 TEST(UnitConversionWindows, MiscellaneousSections) {
     ProgramFolder();
     UnitsGuard guard;
-    ChooseUnits({"Option_Sect_I_cm", "Option_Sect_L_mm"});
+    ChooseUnits({{Quantity::I, "cm^4"}, {Quantity::SectionDimension, "mm"}});
     gui::StringGrid& grid = MiscFrm->Grid;
     grid.SetCell(2, 1, "8000");
     grid.SetCell(2, 2, "0");
     grid.SetCell(2, 3, "1.23456");
     grid.SetCell(3, 250, "205000");
     IndexFrmShown = 1;
-    ChooseUnits({"Option_Sect_I_mm", "Option_Sect_L_cm"});
+    ChooseUnits({{Quantity::I, "mm^4"}, {Quantity::SectionDimension, "cm"}});
     EXPECT_EQ(grid.Cell(2, 0), "     Ixx (mm^4)");
     EXPECT_EQ(grid.Cell(3, 0), "     E (N/mm^2)");
     EXPECT_EQ(grid.Cell(2, 1), "80000000");

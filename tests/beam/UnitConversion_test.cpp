@@ -107,23 +107,23 @@ TEST(UnitConversion, MemberTextsFollowAUnitChange) {
     IndexFrmShown = -1;
     TPreferencesFrm prefs;
     prefs.OnUnitsChanged = PreferencesFrm->OnUnitsChanged;  // as wired at start-up
-    prefs.Option("Option_L_m").Click();
+    Option(prefs, Quantity::Length, "m").Click();
     prefs.Button2.Click();
     SpanTextTable[1][1] = "2.5";
     SpanTextTable[2][1] = "";
 
     IndexFrmShown = -1;
     prefs.Show();
-    prefs.Option("Option_L_mm").Click();
+    Option(prefs, Quantity::Length, "mm").Click();
     prefs.Button2.Click();
     EXPECT_EQ(SpanTextTable[1][1], "2.5");  // main window never shown
 
     IndexFrmShown = 1;
-    prefs.Option("Option_L_m").Click();
+    Option(prefs, Quantity::Length, "m").Click();
     prefs.Button2.Click();  // OldFactors still hold metres: nothing changes
     EXPECT_EQ(SpanTextTable[1][1], "2.5");
     prefs.Show();
-    prefs.Option("Option_L_mm").Click();
+    Option(prefs, Quantity::Length, "mm").Click();
     prefs.Button2.Click();
     EXPECT_EQ(SpanTextTable[1][1], "2500");
     EXPECT_EQ(SpanTextTable[2][1], "");
@@ -136,20 +136,20 @@ TEST(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
     ProgramFolder();
     UnitsGuard guard;
     ClearLoadRowEdits();
-    ChooseUnits({"Option_L_m", "Option_PL_kN", "Option_R_kNm"});
+    ChooseUnits({{Quantity::Length, "m"}, {Quantity::PointLoad, "kN"}, {Quantity::LoadRate, "kN/m"}});
     LoadRowControls& row1 = LoadDataFrm->Row(1);
     LoadRowControls& row7 = LoadDataFrm->Row(7);
     row1.Edit_Dist.SetText("2.5");
     row1.Edit_LF.SetText("1.45678");
 
     IndexFrmShown = -1;
-    ChooseUnits({"Option_L_mm", "Option_PL_N"});
+    ChooseUnits({{Quantity::Length, "mm"}, {Quantity::PointLoad, "N"}});
     EXPECT_EQ(row1.Edit_Dist.Text(), "2.5");
     EXPECT_EQ(row7.Edit_UDLS.Text(), "");
 
-    ChooseUnits({"Option_L_m", "Option_PL_kN"});
+    ChooseUnits({{Quantity::Length, "m"}, {Quantity::PointLoad, "kN"}});
     IndexFrmShown = 1;
-    ChooseUnits({"Option_L_mm", "Option_PL_N", "Option_R_Nmm"});
+    ChooseUnits({{Quantity::Length, "mm"}, {Quantity::PointLoad, "N"}, {Quantity::LoadRate, "N/mm"}});
     EXPECT_EQ(row1.Edit_Dist.Text(), "2500");
     EXPECT_EQ(row1.Edit_LF.Text(), "1.45678");
     EXPECT_EQ(row7.Edit_UDLS.Text(), "0.0");
