@@ -33,13 +33,6 @@ void Need(const std::vector<uint8_t>& bytes, size_t n) {
     if (bytes.size() < n) RaiseShort();
 }
 
-// Line 0 of a support text as stored: its count, an empty line counting 0.
-int StoredCount(const uint8_t* p, int lc) {
-    ShortString<75> line;
-    line.FromBytes(p);
-    return FileLineCount(line.str(), 100, "the support text of loadcase " + std::to_string(lc));
-}
-
 }  // namespace
 
 std::vector<uint8_t> BeamDataFileBytes() {
@@ -90,10 +83,21 @@ int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes) {
     FileCount(nLC, 0, MaxLoadcases, "the number of loadcases");
     if (nLC > 0) FileIntervals(P, T);
     Need(bytes, HeadBytes + 3 * LineBytes * nLC);
-    int64_t supportLines = 0;
-    for (int64_t lc = 1; lc <= nLC; ++lc)
-        supportLines += StoredCount(&bytes[HeadBytes + LineBytes * (2 * nLC + lc - 1)], int(lc));
-    return 44151 + 3864 * nLC + 8 * nLC * nS * (P + 1) + 84 * nLC * nS + 16 * nLC * (P + 1) + 76 * supportLines;
+    // What the writer writes for these counts and support texts.
+    FieldUndo undo;
+    struct Restore {
+        FieldUndo& undo;
+        ~Restore() { undo.Undo(); }
+    } restore{undo};
+    for (int32_t* count : {&NumSpans, &NumLoadcases, &SavedSpanIntervals}) undo.Keep(*count);
+    NumSpans = int32_t(nS), NumLoadcases = int32_t(nLC), SavedSpanIntervals = int32_t(P);
+    for (int lc = 1; lc <= nLC; ++lc) {
+        ShortString<75>& line = CaseSupportText[lc][0];
+        undo.Keep(line);
+        line.FromBytes(&bytes[HeadBytes + LineBytes * (2 * nLC + lc - 1)]);
+        FileLineCount(line.str(), 100, "the support text of loadcase " + std::to_string(lc));
+    }
+    return static_cast<int64_t>(BeamDataFileBytes().size());
 }
 
 namespace {
