@@ -27,6 +27,10 @@ TEST_F(LoadsWindow, AnOpenedBeamKeepsItsLoadsThroughTheBeamAndLoadsWindows) {
     F().cmd_Clear.Click();
     Point(1, "2.34567", "12.3456");
     Tick(1);
+    // Rows applied in no loadcase keep values of any size, shown again in
+    // figures that read back as them.
+    Point(2, "3.4e35", "-3.4e35", "3.4e38");
+    Udl(3, "1.2345678e30", "3.4028e38", "-1e-45", "1e-45", "-1e38");
     Next();
     ASSERT_EQ(Messages(), Msgs{});
     const auto table = LoadTable;
