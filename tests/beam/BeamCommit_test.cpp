@@ -266,6 +266,11 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
         EXPECT_TRUE(before == ModelCopy()) << r.spans << r.length;
         EXPECT_TRUE(w.Showing());
     }
+    // Members each held as a single, together longer than one.
+    Type(w.Grid_Lengths, 1, 1, "3e35");
+    Type(w.Grid_Lengths, 2, 1, "3e35");
+    EXPECT_EQ(Next(), std::vector<std::string>{"This beam cannot be taken: the beam length 6e+38 mm is too large."});
+    EXPECT_TRUE(before == ModelCopy());
     w.Edit_Spans.SetText("30");
     Messages().clear();
     w.Check_RHC.Click();  // the count is read here too
