@@ -5,7 +5,7 @@
 
 namespace {
 
-double Shown(int loadcase, int slot, const LoadColumn& c) {
+double Value(int loadcase, int slot, const LoadColumn& c) {
     return LoadTable[loadcase][slot][c.Field] / double(*c.Factor);
 }
 
@@ -24,7 +24,7 @@ std::vector<int> LoadColumnDecimals(int loadcase, std::span<const LoadColumn> co
         }
         DigitRule rule;
         for (int k = 1; k <= LoadSlots; ++k)
-            if (c.Slots == DigitSlots::All || SlotKind(loadcase, k) == -1) rule.Take(Shown(loadcase, k, c));
+            if (c.Slots == DigitSlots::All || SlotKind(loadcase, k) == -1) rule.Take(Value(loadcase, k, c));
         decimals.push_back(rule.Decimals(4));
     }
     return decimals;
@@ -34,7 +34,7 @@ TextLine LoadRow(int loadcase, int slot, std::span<const LoadColumn> columns, co
     TextLine line(LoadSlotName(slot));
     for (size_t i = 0; i < columns.size(); ++i) {
         const LoadColumn& c = columns[i];
-        const std::string text = c.Factor ? Fixed(Shown(loadcase, slot, c), decimals[i])
+        const std::string text = c.Factor ? Fixed(Value(loadcase, slot, c), decimals[i])
                                           : SigFig3Dec3(LoadTable[loadcase][slot][c.Field]);
         line.Align(c.Point, text, c.Rule);
     }

@@ -20,7 +20,7 @@ struct MemberColumn {
     int Threshold;
 };
 
-double Shown(const MemberColumn& c, int member) { return BeamGeometryTable[member][c.Geometry] / *c.Factor; }
+double Value(const MemberColumn& c, int member) { return BeamGeometryTable[member][c.Geometry] / *c.Factor; }
 
 // Member rows, each column with its own decimals from the digit rule; a
 // description follows once the row is descriptionAt characters long.
@@ -29,12 +29,12 @@ void WriteMemberRows(Writer& w, const MemberColumn (&columns)[N], int descriptio
     int decimals[N];
     for (size_t i = 0; i < N; ++i) {
         DigitRule rule;
-        for (int m : DigitRuleMembers()) rule.Take(Shown(columns[i], m));
+        for (int m : DigitRuleMembers()) rule.Take(Value(columns[i], m));
         decimals[i] = rule.Decimals(columns[i].Threshold);
     }
     for (int m : ReportedMembers()) {
         TextLine line(RowName(m));
-        for (size_t i = 0; i < N; ++i) line.Align(columns[i].Point, Fixed(Shown(columns[i], m), decimals[i]), PointRule::A);
+        for (size_t i = 0; i < N; ++i) line.Align(columns[i].Point, Fixed(Value(columns[i], m), decimals[i]), PointRule::A);
         if (descriptionAt > 0) line.PadTo(descriptionAt).Add(SpanDescription[m].str());
         w.Write(line);
     }

@@ -2,14 +2,14 @@
 // sections, and a chosen section into the members.
 #include <algorithm>
 #include <filesystem>
-#include "BinFile.h"
 #include "Beam.h"
-#include "BeamText.h"
+#include "BinFile.h"
 #include "FileFault.h"
 #include "Global.h"
 #include "Misc.h"
 #include "SectionLines.h"
 #include "SigFig.h"
+#include "UnitConversion.h"
 
 namespace {
 struct Family {

@@ -3,10 +3,10 @@
 #include "AnalysisState.h"
 #include "Beam.h"
 #include "BeamRules.h"
-#include "BeamText.h"
 #include "Checked.h"
 #include "Global.h"
 #include "RunError.h"
+#include "UnitConversion.h"
 
 namespace {
 enum Text { TExists = 0, TLength = 1, TE = 2, TIxx = 3, TY = 4, TArea = 5 };

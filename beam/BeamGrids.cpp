@@ -1,11 +1,11 @@
 // The editing grids, the check boxes and the member selector.
 #include "Beam.h"
-#include "BeamText.h"
+#include "Checked.h"
 #include "Convert.h"
 #include "Global.h"
 #include "RunError.h"
 #include "SigFig.h"
-#include "Checked.h"
+#include "UnitConversion.h"
 #include <algorithm>
 
 namespace {

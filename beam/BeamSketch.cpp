@@ -4,11 +4,11 @@
 #include <optional>
 #include "Beam.h"
 #include "BeamRules.h"
-#include "BeamText.h"
 #include "Global.h"
 #include "Picture.h"
 #include "SigFig.h"
 #include "TextPlace.h"
+#include "UnitConversion.h"
 
 namespace {
 constexpr int Margin = 25;
@@ -110,11 +110,11 @@ void TBeamFrm::DrawBeamSketch() {
     c.Brush.Clear = true;
     if (total > 1 && !refused) {
         c.TextFont.Colour = gui::clBlack;
-        c.TextOut(w / 2 - 40, y0 + 30, "Length = " + SigFig3Dec3(Shown(total, Factor_L)) + " " + Unit_L.str());
+        c.TextOut(w / 2 - 40, y0 + 30, "Length = " + SigFig3Dec3(Displayed(total, Factor_L)) + " " + Unit_L.str());
     }
     c.TextFont.Colour = gui::clWhite;
     auto label = [&](double start, double length) {  // within the grey rectangle
-        const std::string number = SigFig3Dec3(Shown(length, Factor_L));
+        const std::string number = SigFig3Dec3(Displayed(length, Factor_L));
         if (number != "0.00") PlaceText(c, px(start + length / 2.0) - 22, y0 + 12, number + " " + Unit_L.str(), 1, 73);
     };
     if (lhc > 0) label(0, lhc);

@@ -1,11 +1,11 @@
 // The timber calculator: a rectangular section from its depth and width.
 #include "Beam.h"
 #include "BeamRules.h"
-#include "BeamText.h"
 #include "Checked.h"
 #include "Global.h"
 #include "RunError.h"
 #include "SigFig.h"
+#include "UnitConversion.h"
 
 void TBeamFrm::Timber1Click() {
     FamilyCode = "Timber";
@@ -40,12 +40,12 @@ void TBeamFrm::cmd_TimCalcClick() {
              std::string(" Properties for \"dry\" timber"),
              std::string(" "),
              desc,
-             " Depth = " + SigFig4Dec3(Shown(h, Factor_Sect_L)) + L,
-             " Width = " + SigFig4Dec3(Shown(w, Factor_Sect_L)) + L,
-             " Area = " + SigFig4Dec3(Shown(area, Factor_Sect_A)) + " " + Unit_Sect_A.str(),
-             " Ixx = " + SigFig4Dec3(Shown(ixx, Factor_Sect_I)) + " " + Unit_Sect_I.str(),
-             " E = " + SigFig4Dec3(Shown(e, Factor_Sect_E)) + " " + Unit_Sect_E.str(),
-             " y = " + SigFig4Dec3(Shown(y, Factor_Sect_L)) + L,
+             " Depth = " + SigFig4Dec3(Displayed(h, Factor_Sect_L)) + L,
+             " Width = " + SigFig4Dec3(Displayed(w, Factor_Sect_L)) + L,
+             " Area = " + SigFig4Dec3(Displayed(area, Factor_Sect_A)) + " " + Unit_Sect_A.str(),
+             " Ixx = " + SigFig4Dec3(Displayed(ixx, Factor_Sect_I)) + " " + Unit_Sect_I.str(),
+             " E = " + SigFig4Dec3(Displayed(e, Factor_Sect_E)) + " " + Unit_Sect_E.str(),
+             " y = " + SigFig4Dec3(Displayed(y, Factor_Sect_L)) + L,
              std::string(),
          })
         List_Props.Add(line);

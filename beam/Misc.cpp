@@ -5,12 +5,12 @@
 #include <optional>
 #include <vector>
 #include "Beam.h"
-#include "BeamText.h"
 #include "BinFile.h"
 #include "FileFault.h"
 #include "Global.h"
 #include "SectionRecord.h"
 #include "SigFig.h"
+#include "UnitConversion.h"
 
 TMiscFrm* MiscFrm = nullptr;
 

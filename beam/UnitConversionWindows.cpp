@@ -1,7 +1,6 @@
 // The window side of the unit conversion: the texts and unit labels of the
 // beam data and miscellaneous-sections windows.
 #include "Beam.h"
-#include "BeamText.h"
 #include "Global.h"
 #include "Misc.h"
 #include "UnitConversion.h"

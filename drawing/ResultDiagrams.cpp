@@ -42,7 +42,7 @@ struct Band {
     }
 };
 
-bool Shown(double r, float factor) { return std::fabs(r * factor) > 0.001; }
+bool Visible(double r, float factor) { return std::fabs(r * factor) > 0.001; }
 
 int LastActiveLoadcase() {
     for (int lc = NumLoadcases; lc >= 1; --lc)
@@ -135,13 +135,13 @@ struct Diagrams {
 
     void DrawShearValues() const {
         if (one) {
-            if (BeamGeometryTable[LHC][GPresent] == 1.0 && Shown(ShearSummary[lc][LHC][2], Factor_Sh))
+            if (BeamGeometryTable[LHC][GPresent] == 1.0 && Visible(ShearSummary[lc][LHC][2], Factor_Sh))
                 shear.Value(c, At(p[0]), ShearSummary[lc][LHC][2]);
             for (int k = 1; k <= NumSpans; ++k) {
                 shear.Value(c, At(p[k - 1]), ShearSummary[lc][k][1]);
                 shear.Value(c, At(p[k]), ShearSummary[lc][k][2]);
             }
-            if (BeamGeometryTable[RHC][GPresent] == 1.0 && Shown(ShearSummary[lc][RHC][1], Factor_Sh))
+            if (BeamGeometryTable[RHC][GPresent] == 1.0 && Visible(ShearSummary[lc][RHC][1], Factor_Sh))
                 shear.Value(c, At(p[25]), ShearSummary[lc][RHC][1]);
         }
         const float mx = ShearSummary[sc][BeamRow][3], mn = ShearSummary[sc][BeamRow][4];
@@ -160,7 +160,7 @@ struct Diagrams {
             }
             for (int k = 1; k <= NumSpans; ++k) {
                 const float peak = MomentSummary[lc][k][1];
-                if (Shown(peak, Factor_Mom)) moment.Value(c, At(p[k] - BeamGeometryTable[k][GLength] / 2), peak);
+                if (Visible(peak, Factor_Mom)) moment.Value(c, At(p[k] - BeamGeometryTable[k][GLength] / 2), peak);
             }
         }
         const int above = moment.Base - d - 30, below = moment.Base + d;
@@ -174,10 +174,10 @@ struct Diagrams {
         Label(c, 8, deflection.Base - 5, gui::clWhite, "DEFLECTION", 9);
         if (one) {
             const float lhc = DeflectionSummary[lc][LHC][1], rhc = DeflectionSummary[lc][RHC][1];
-            if (BeamGeometryTable[LHC][GPresent] == 1.0 && Shown(lhc, Factor_Def)) deflection.Value(c, axis.x0 - 20, lhc);
+            if (BeamGeometryTable[LHC][GPresent] == 1.0 && Visible(lhc, Factor_Def)) deflection.Value(c, axis.x0 - 20, lhc);
             for (int k = 1; k <= NumSpans; ++k)
                 deflection.Value(c, At(p[k] - BeamGeometryTable[k][GLength] / 2), DeflectionSummary[lc][k][1]);
-            if (BeamGeometryTable[RHC][GPresent] == 1.0 && Shown(rhc, Factor_Def)) deflection.Value(c, axis.x1 - 20, rhc);
+            if (BeamGeometryTable[RHC][GPresent] == 1.0 && Visible(rhc, Factor_Def)) deflection.Value(c, axis.x1 - 20, rhc);
         }
         if (!values) return;
         const float mx = DeflectionSummary[sc][BeamRow][3], mn = DeflectionSummary[sc][BeamRow][4];

@@ -8,7 +8,6 @@
 #include "UnitConversion.h"
 #include "ChooseUnits.h"
 #include "UnitsGuard.h"
-#include "BeamText.h"
 #include "ValueEdit.h"
 #include "gui_testing.h"
 
