@@ -330,12 +330,9 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
 
 TEST_F(DiagramPages, NothingWithoutDeflection) {
     DeflectionSummary[0][BeamRow][5] = 0;
-    LogDevice d;
-    d.BeginDoc();
-    PrintLoadcaseDiagrams(d);
-    PrintEnvelopeDiagrams(d);
-    EXPECT_EQ(d.Pages().size(), 1u);
-    EXPECT_TRUE(d.Pages()[0].ops.empty());
+    const auto pages = Printed([](PrintDevice& d) { PrintLoadcaseDiagrams(d); PrintEnvelopeDiagrams(d); });
+    EXPECT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(pages[0].ops.empty());
 }
 
 TEST_F(DiagramPages, NoMomentWithDeflectionIsAnError) {

@@ -73,12 +73,7 @@ TEST_F(PageHeader, UnequalResolutionsUseTheirOwnSteps) {
 
 TEST_F(PageHeader, PageNumberAndEmptyUser) {
     Header_User = "";
-    LogDevice d;
-    d.BeginDoc();
-    d.NewPage();
-    d.NewPage();
-    PrintPageHeader(d);
-    const Page p = d.Pages().at(2);
+    const Page p = Printed([](PrintDevice& d) { d.NewPage(); d.NewPage(); PrintPageHeader(d); }).at(2);
     EXPECT_TRUE(p.Has("Page 3"));
     EXPECT_TRUE(p.Has("by  "));
 }
