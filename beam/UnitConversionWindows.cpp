@@ -37,6 +37,7 @@ void TBeamFrm::ConvertUnits() {
     Label_Eunit.SetCaption(Unit_Sect_E);
     Label_YrecUnit.SetCaption(Unit_Sect_L);
     WriteGridHeadings();
+    DrawBeamSketch();  // its length labels in the new unit
 }
 
 // Ixx, E and y of the 250 sections; y too, so that a later Save stores

@@ -126,4 +126,5 @@ void TLoadDataFrm::ConvertUnits() {
         ConvertEdit(row.Edit_Cover, Quantity::Length);
     }
     ShowSelfWeightRate();
+    RedrawPreview();  // its labels in the new units
 }
