@@ -42,11 +42,6 @@ std::vector<uint8_t> BeamDataFileBytes() {
     return std::move(w.Bytes);
 }
 
-void WriteBeamDataFile(BinFile& f) {
-    const std::vector<uint8_t> bytes = BeamDataFileBytes();
-    f.Write(bytes.data(), bytes.size());
-}
-
 BeamFileImage KeepableBeamImage(std::string& dropped) {
     dropped = ResultsReady == 1 ? StoredResultsFault() : "";
     const int32_t ready = ResultsReady;

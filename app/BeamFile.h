@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-class BinFile;
 class FieldUndo;
 
 constexpr int BeamFileVersionBytes = 26;   // the version string at the start
@@ -21,8 +20,6 @@ std::vector<uint8_t> BeamDataFileBytes();
 // `dropped`, else leaves it empty.
 struct BeamFileImage;
 BeamFileImage KeepableBeamImage(std::string& dropped);
-// Writes BeamDataFileBytes() to a file the caller opened for writing.
-void WriteBeamDataFile(BinFile& f);
 // Writes the beam to the named file, which is replaced only once the whole
 // file is written: on any failure the old file stays as it was. Raises the
 // file's error, or what Open would refuse the file for, writing nothing.

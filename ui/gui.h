@@ -409,9 +409,6 @@ public:
     std::string Caption() const { return caption_; }
     bool Enabled() const;
     void SetEnabled(bool e);
-    bool Visible() const;
-    void SetVisible(bool v);
-    void SetHint(const std::string& h);
     void Click();  // as if chosen from the menu
     std::function<void()> OnClick;
 

@@ -200,11 +200,8 @@ MenuItem::MenuItem(MenuItem& parent, const std::string& caption) : caption_(capt
 
 bool MenuItem::Enabled() const { return static_cast<QAction*>(action_)->isEnabled(); }
 void MenuItem::SetEnabled(bool e) { static_cast<QAction*>(action_)->setEnabled(e); }
-bool MenuItem::Visible() const { return static_cast<QAction*>(action_)->isVisible(); }
-void MenuItem::SetVisible(bool v) { static_cast<QAction*>(action_)->setVisible(v); }
-void MenuItem::SetHint(const std::string& h) { static_cast<QAction*>(action_)->setToolTip(qt::Q(h)); }
 void MenuItem::Click() {
-    if (Enabled() && Visible()) Dispatch(OnClick);
+    if (Enabled()) Dispatch(OnClick);
 }
 
 }  // namespace gui
