@@ -52,19 +52,11 @@ TPointFrm::TPointFrm() : gui::Form("Results at point.") {
     Grid_Max.SetEnabled(false);
     List_Results.SetBounds(8, 304, 425, 200);
     List_Results.SetFont({"Courier New", 8});
-    Panel1.SetBounds(0, 0, 1, 545);
-    Panel2.SetBounds(0, 0, 450, 1);
-    Panel1.SetVisible(false);
-    Panel2.SetVisible(false);
     OnShow = [this] { FormShow(); };
     cmd_Calc.OnClick = [this] { cmd_CalcClick(); };
     cmd_Print.OnClick = [this] { cmd_PrintClick(); };
-    FormCreate();
-}
-
-void TPointFrm::FormCreate() {
-    SetWidth(Panel2.Width());
-    SetHeight(Panel1.Height());
+    SetWidth(450);
+    SetHeight(545);
     CentreOnScreen();
 }
 

@@ -17,14 +17,11 @@ public:
     gui::StringGrid Grid_RaP{*this};
     gui::StringGrid Grid_Max{*this};
     gui::ListBox List_Results{*this};
-    gui::Panel Panel1{*this};  // carries the window height
-    gui::Panel Panel2{*this};  // carries the window width
 
     void cmd_CalcClick();
     void cmd_PrintClick();
 
 private:
-    void FormCreate();
     void FormShow();
     void FillGrids();
 };

@@ -29,8 +29,6 @@ TForm1::TForm1() : gui::Form("Korvela") {
     Button1.SetBounds(336, 128, 73, 33);
     Button1.SetFont(big);
     Panel3.SetBounds(0, 496, 473, 25);
-    Panel4.SetBounds(480, -16, 49, 497);
-    Panel4.SetVisible(false);
 
     cmdOK.OnClick = [this] { cmdOKClick(); };
     cmdSet.OnClick = [this] { cmdSetClick(); };
@@ -40,7 +38,7 @@ TForm1::TForm1() : gui::Form("Korvela") {
 
 void TForm1::FormCreate() {
     SetWidth(Panel3.Width());
-    SetHeight(Panel4.Height());
+    SetHeight(497);
     SetLeft((gui::ScreenWidth() - Width()) / 3);
     SetTop((gui::ScreenHeight() - Height()) / 2);
     LoadCaseShown = 1;

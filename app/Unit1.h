@@ -12,8 +12,7 @@ public:
     gui::Button cmdOK{*this, "Beam Analysis"};
     gui::Button cmdSet{*this, "Settings"};
     gui::Button Button1{*this, "Exit"};
-    gui::Panel Panel3{*this};  // carries the window width
-    gui::Panel Panel4{*this};  // carries the window height
+    gui::Panel Panel3{*this};  // the strip along the foot; carries the window width
 
 private:
     void FormCreate();

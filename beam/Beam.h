@@ -11,10 +11,8 @@ class TBeamFrm : public gui::Form {
 public:
     TBeamFrm();
 
-    // Invisible panels whose sizes set the window's width and heights.
-    gui::Panel Panel1{*this};  // client height, 553
-    gui::Panel Panel2{*this};  // window width, 777
-    gui::Panel Panel4{*this};  // enlarged window height, 777
+    // The window's width, its client height, and its height once enlarged.
+    static constexpr int WindowWidth = 777, ClientHeight0 = 553, EnlargedHeight = 777;
 
     gui::Image Image_Beam{*this};
 

@@ -14,9 +14,6 @@ void TBeamFrm::LayOut() {
         gui::Control& c;
         int left, top, width, height;
     } places[] = {
-        {Panel1, 0, 0, 1, 553},
-        {Panel2, 0, 0, 777, 1},
-        {Panel4, 0, 0, 1, 777},
         {Image_Beam, 8, 4, 753, 81},
         {GroupBox4, 8, 90, 200, 70},
         {Check_LHC, 10, 28, 50, 20},
@@ -58,7 +55,6 @@ void TBeamFrm::LayOut() {
         {Grid_SpanData, 8, 556, 753, 172},
     };
     for (const auto& p : places) p.c.SetBounds(p.left, p.top, p.width, p.height);
-    for (gui::Panel* p : {&Panel1, &Panel2, &Panel4}) p->SetVisible(false);
     // One place, three frames: the one on top hides the others whole.
     for (gui::GroupBox* f : {&Frame_Steel, &Frame_Timber, &Frame_Data}) {
         f->SetBounds(8, 338, 560, 178);
@@ -137,7 +133,7 @@ void TBeamFrm::BindHandlers() {
 }
 
 void TBeamFrm::FormCreate() {
-    SetClientSize(Panel2.Width() - 2 * gui::FrameWidth, Panel1.Height());
+    SetClientSize(WindowWidth - 2 * gui::FrameWidth, ClientHeight0);
     CentreOnScreen();
     Grid_Spans.SetColWidth(0, 110);
     Grid_Spans.SetColWidth(1, 110);
@@ -198,7 +194,7 @@ void TBeamFrm::ShowFrame(gui::GroupBox& frame) {
 
 void TBeamFrm::cmd_HideDataClick() { ShowFrame(SectionShape == "Timber" ? Frame_Timber : Frame_Steel); }
 
-void TBeamFrm::Label_HintClick() { SetBounds(Left(), 10, Width(), Panel4.Height()); }
+void TBeamFrm::Label_HintClick() { SetBounds(Left(), 10, Width(), EnlargedHeight); }
 
 void TBeamFrm::ShowEditingMode(bool oneSection) {
     Check_IE.SetCheckedQuietly(oneSection);

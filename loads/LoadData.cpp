@@ -82,8 +82,6 @@ TLoadDataFrm::TLoadDataFrm() : gui::Form("Load Data") {
     Image_Beam.SetBounds(2, 8, 743, 145);
     Image_Beam.SetSize(743, 145);
     lbl_Length.SetBounds(336, 128, 200, 16);
-    Panel_Width.SetBounds(0, 0, 780, 4);
-    Panel_Width.SetVisible(false);
     LayOutHeadings();
 
     for (int n = 1; n <= MaxLoadRows; ++n) {
@@ -154,7 +152,7 @@ LoadRowControls& TLoadDataFrm::Row(int n) {
 }
 
 void TLoadDataFrm::FormCreate() {
-    SetWidth(Panel_Width.Width());
+    SetWidth(780);
     SetLeft((gui::ScreenWidth() - Width()) / 2);
     SetTop(0);
     FormRowsShown = 0;

@@ -39,7 +39,6 @@ public:
 
     gui::Image Image_Beam{*this};
     gui::Label lbl_Length{*this};
-    gui::Panel Panel_Width{*this};
     gui::Label lbl_PL{*this}, lbl_PLdist{*this}, lbl_UDLS{*this}, lbl_UDLF{*this}, lbl_Cover{*this};
     gui::Label Label2{*this, "Loadcase"};
     gui::Edit Edit_Case{*this, "1"};

@@ -12,16 +12,6 @@ inline int32_t AddI(int32_t a, int32_t b) {
     if (__builtin_add_overflow(a, b, &r)) RaiseIntegerOverflow();
     return r;
 }
-inline int32_t SubI(int32_t a, int32_t b) {
-    int32_t r;
-    if (__builtin_sub_overflow(a, b, &r)) RaiseIntegerOverflow();
-    return r;
-}
-inline int32_t MulI(int32_t a, int32_t b) {
-    int32_t r;
-    if (__builtin_mul_overflow(a, b, &r)) RaiseIntegerOverflow();
-    return r;
-}
 
 // A computed real must be finite.
 inline Real Chk(Real v) {
@@ -52,9 +42,4 @@ inline float ToSingle(double v) {
     if (std::isnan(v)) RaiseInvalidOp();
     if (std::fabs(v) > 3.40282347e38) RaiseFloatOverflow();
     return static_cast<float>(v);
-}
-// Raises the float error of a stored double that is not finite.
-inline void CheckFinite(double v) {
-    if (std::isnan(v)) RaiseInvalidOp();
-    if (std::isinf(v)) RaiseFloatOverflow();
 }

@@ -85,8 +85,8 @@ void SpanShearMoment() {
         }
         for (int i = 1; i <= SpanPieceCount[s]; ++i) AddPiece(SpanPieceList[s][i], L, n, xs, shear, moment);
         for (int j = 0; j <= n; ++j) {
-            CheckFinite(shear[j]);
-            CheckFinite(moment[j]);
+            Chk(shear[j]);  // raises the float error of a value that is not finite
+            Chk(moment[j]);
         }
     }
 }

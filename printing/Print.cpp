@@ -26,18 +26,10 @@ TPrintFrm::TPrintFrm() : gui::Form("Print Options") {
     Check_Case20.SetBounds(32, 264, 290, 17);
     Cmd_OK.SetBounds(280, 448, 65, 33);
     Cmd_OK.SetFont({"MS Sans Serif", 10});
-    Panel1.SetBounds(0, 0, 361, 1);
-    Panel2.SetBounds(0, 0, 1, 513);
-    Panel1.SetVisible(false);
-    Panel2.SetVisible(false);
     OnShow = [this] { ShowHeaderLabels(); };
     Cmd_OK.OnClick = [this] { Cmd_OKClick(); };
-    FormCreate();
-}
-
-void TPrintFrm::FormCreate() {
-    SetWidth(Panel1.Width());
-    SetHeight(Panel2.Height());
+    SetWidth(361);
+    SetHeight(513);
     CentreOnScreen();
 }
 

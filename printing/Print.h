@@ -22,8 +22,6 @@ public:
     gui::CheckBox Check_Case{GroupBox1, "Loadcase Diagrams"};
     gui::CheckBox Check_Case20{GroupBox1, "Loadcase Data at 1/20th Span"};
     gui::Button Cmd_OK{*this, "OK"};
-    gui::Panel Panel1{*this};  // carries the dialog width
-    gui::Panel Panel2{*this};  // carries the dialog height
 
     // The description labels from the page-header strings.
     void ShowHeaderLabels();
@@ -34,9 +32,6 @@ public:
 
     // The loadcase the main window shows, 0 for all.
     std::function<int32_t()> ShownCase = [] { return 0; };
-
-private:
-    void FormCreate();
 };
 
 extern TPrintFrm* PrintFrm;
