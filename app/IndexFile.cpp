@@ -1,6 +1,5 @@
 // The main window's File menu: New, Open, Save and Save As of beam data files.
 #include <string>
-#include <vector>
 #include "Analysis.h"
 #include "AnalysisState.h"
 #include "Beam.h"

@@ -1,5 +1,4 @@
 #include "Preferences.h"
-#include <stdexcept>
 #include <string>
 #include "BinFile.h"
 #include "Global.h"

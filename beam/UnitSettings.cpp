@@ -1,5 +1,4 @@
 #include "UnitSettings.h"
-#include <cstring>
 #include <filesystem>
 #include "BinFile.h"
 #include "FileFault.h"

@@ -7,7 +7,6 @@
 
 constexpr const char* UnitSettingsFileName = "kvl3_Unit2.dim";
 constexpr int UnitSettingsBytes = 322;
-constexpr int UnitSettingsFileBytes = 972;
 
 // Reads the settings from the current directory. A missing or unreadable
 // file, one shorter than the settings, or one holding a factor outside the

@@ -1,7 +1,6 @@
 // Tables with their own index ranges: an index outside Lo..Hi raises
 // "Range check error".
 #pragma once
-#include <algorithm>
 #include <array>
 #include <vector>
 #include "RunError.h"

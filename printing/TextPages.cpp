@@ -24,18 +24,6 @@ int RowNumber(std::string_view line) {
     return n;
 }
 
-void SetTitleFont(PrintDevice& device) {
-    gui::Font& f = device.Canvas().TextFont;
-    f.Size = 12;
-    f.Name = "Arial";
-}
-
-void SetBodyFont(PrintDevice& device) {
-    gui::Font& f = device.Canvas().TextFont;
-    f.Size = 10;
-    f.Name = "Courier";
-}
-
 TextPageWriter::TextPageWriter(PrintDevice& device, std::string title, int firstLine)
     : device_(device), title_(std::move(title)), restart_(firstLine), next_(firstLine) {
     PrintPageHeader(device_);
@@ -44,9 +32,12 @@ TextPageWriter::TextPageWriter(PrintDevice& device, std::string title, int first
 }
 
 void TextPageWriter::StartPage() {
-    SetTitleFont(device_);
+    gui::Font& f = device_.Canvas().TextFont;
+    f.Size = 12;
+    f.Name = "Arial";
     device_.Canvas().TextOut(TextLeft, PrintLineY[10], title_);
-    SetBodyFont(device_);
+    f.Size = 10;
+    f.Name = "Courier";
 }
 
 void TextPageWriter::NewPage() {

@@ -44,6 +44,3 @@ private:
     int restart_;
     int next_;
 };
-
-void SetTitleFont(PrintDevice& device);  // "Arial" 12
-void SetBodyFont(PrintDevice& device);   // "Courier" 10

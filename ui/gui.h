@@ -29,9 +29,7 @@ class NativeDevice;
 using Color = uint32_t;  // 0xRRGGBB
 constexpr Color clBlack = 0x000000, clWhite = 0xFFFFFF, clRed = 0xFF0000, clLime = 0x00FF00,
                 clBlue = 0x0000FF, clYellow = 0xFFFF00, clAqua = 0x00FFFF, clFuchsia = 0xFF00FF,
-                clGray = 0x808080, clSilver = 0xC0C0C0, clTeal = 0x008080, clNavy = 0x000080,
-                clGreen = 0x008000, clMaroon = 0x800000, clOlive = 0x808000, clPurple = 0x800080,
-                clBtnFace = 0xD4D0C8;
+                clGray = 0x808080, clTeal = 0x008080, clNavy = 0x000080, clBtnFace = 0xD4D0C8;
 
 struct Font {
     std::string Name = "MS Sans Serif";
@@ -318,7 +316,6 @@ public:
 class UpDown : public Control {
 public:
     UpDown(Container& parent, Edit& associate);
-    int Min() const { return min_; }
     int Max() const { return max_; }
     int Position() const { return pos_; }
     void SetMin(int v) { min_ = v; }
