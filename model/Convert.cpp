@@ -90,11 +90,14 @@ double TextNumber(const std::string& text) {
 }
 
 long double FieldValue(const std::string& text, const std::string& field, long double blank) {
-    if (text.find_first_not_of(' ') == std::string::npos) return blank;
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return blank;
     try {
         return StrToFloat(text);
     } catch (const RunError&) {
-        throw RunError(field + ": '" + text + "' is not a number");
+        // Quoted as typed, less the spaces around it.
+        const std::string typed = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+        throw RunError(field + ": '" + typed + "' is not a number");
     }
 }
 

@@ -200,7 +200,7 @@ TEST_F(PointWindow, DistancesThatCannotBeAnalysed) {
     EXPECT_EQ(Calculate(" "), Lines_t{"Please enter point measured from LH end of beam"});
     // Read as every typed field: no number is refused by name, not read as 0 or 5.
     EXPECT_EQ(Calculate("abc"), Lines_t{"Distance from LH end of beam: 'abc' is not a number"});
-    EXPECT_EQ(Calculate("5m"), Lines_t{"Distance from LH end of beam: '5m' is not a number"});
+    EXPECT_EQ(Calculate(" 5m "), Lines_t{"Distance from LH end of beam: '5m' is not a number"});  // typed after the blank shown
     EXPECT_EQ(Calculate("1e37"), Lines_t{"Distance from LH end of beam: '1e37' is too large"});
     EXPECT_EQ(Calculate("-1"), Lines_t{"Please use positive value"});
     EXPECT_EQ(Calculate("5"), Lines_t{near});
