@@ -503,9 +503,9 @@ public:
 
 // ---- Printer -----------------------------------------------------------------
 // The default printer, or a PDF file when none is installed (then the
-// document goes to OutputFile, "Korvela.pdf" in the current directory). A PDF is drawn in memory and written whole at EndDoc through the
-// checked file layer; Abort drops the document and leaves an earlier file as
-// it was.
+// document goes to OutputFile, "Korvela.pdf" in the current directory). A
+// PDF is drawn in memory and written whole at EndDoc through the checked file
+// layer; Abort drops the document and leaves an earlier file as it was.
 // Coordinates are device pixels at the printer's resolution.
 enum DeviceCap { LOGPIXELSX = 88, LOGPIXELSY = 90 };
 

@@ -48,7 +48,6 @@ private:
     StringGrid* g_;
 };
 
-QTableWidget* T(QWidget* w) { return static_cast<QTableWidget*>(w); }
 }  // namespace
 
 // Drags a row by its fixed first cell: pressed on one row, released on another.
@@ -80,7 +79,7 @@ struct StringGrid::Impl {
 };
 
 StringGrid::StringGrid(Container& parent) : Control(&parent, qt::N(new QTableWidget)), impl_(std::make_unique<Impl>()) {
-    QTableWidget* t = T(qt::W(w_));
+    QTableWidget* t = qt::W<QTableWidget>(w_);
     t->horizontalHeader()->hide();
     t->verticalHeader()->hide();
     t->verticalHeader()->setDefaultSectionSize(24);
@@ -96,7 +95,7 @@ StringGrid::StringGrid(Container& parent) : Control(&parent, qt::N(new QTableWid
 StringGrid::~StringGrid() = default;
 
 void StringGrid::Restyle() {
-    QTableWidget* t = T(qt::W(w_));
+    QTableWidget* t = qt::W<QTableWidget>(w_);
     for (int r = 0; r < rows_; ++r)
         for (int c = 0; c < cols_; ++c) {
             QTableWidgetItem* it = t->item(r, c);
@@ -116,44 +115,44 @@ void StringGrid::SetColCount(int n) {
     QSignalBlocker b(qt::W(w_));
     int old = cols_;
     cols_ = n;
-    T(qt::W(w_))->setColumnCount(n);
-    for (int c = old; c < n; ++c) T(qt::W(w_))->setColumnWidth(c, defaultWidth_);
+    qt::W<QTableWidget>(w_)->setColumnCount(n);
+    for (int c = old; c < n; ++c) qt::W<QTableWidget>(w_)->setColumnWidth(c, defaultWidth_);
     Restyle();
 }
 void StringGrid::SetRowCount(int n) {
     QSignalBlocker b(qt::W(w_));
     rows_ = n;
-    T(qt::W(w_))->setRowCount(n);
+    qt::W<QTableWidget>(w_)->setRowCount(n);
     Restyle();
 }
 void StringGrid::SetFixedCols(int n) { fixedCols_ = n; Restyle(); }
 void StringGrid::SetFixedRows(int n) { fixedRows_ = n; Restyle(); }
 void StringGrid::SetDefaultColWidth(int w) {
     defaultWidth_ = w;
-    for (int c = 0; c < cols_; ++c) T(qt::W(w_))->setColumnWidth(c, w);
+    for (int c = 0; c < cols_; ++c) qt::W<QTableWidget>(w_)->setColumnWidth(c, w);
 }
-int StringGrid::ColWidth(int col) const { return T(qt::W(w_))->columnWidth(col); }
-void StringGrid::SetColWidth(int col, int w) { T(qt::W(w_))->setColumnWidth(col, w); }
-void StringGrid::SetRowHeight(int row, int h) { T(qt::W(w_))->setRowHeight(row, h); }
+int StringGrid::ColWidth(int col) const { return qt::W<QTableWidget>(w_)->columnWidth(col); }
+void StringGrid::SetColWidth(int col, int w) { qt::W<QTableWidget>(w_)->setColumnWidth(col, w); }
+void StringGrid::SetRowHeight(int row, int h) { qt::W<QTableWidget>(w_)->setRowHeight(row, h); }
 void StringGrid::SetEditing(bool on) { impl_->editing = on; Restyle(); }
 
 std::string StringGrid::Cell(int col, int row) const {
-    QTableWidgetItem* it = T(qt::W(w_))->item(row, col);
+    QTableWidgetItem* it = qt::W<QTableWidget>(w_)->item(row, col);
     return it ? qt::S(it->text()) : std::string();
 }
 void StringGrid::SetCell(int col, int row, const std::string& text) {
     QSignalBlocker b(qt::W(w_));
-    QTableWidgetItem* it = T(qt::W(w_))->item(row, col);
+    QTableWidgetItem* it = qt::W<QTableWidget>(w_)->item(row, col);
     if (it) it->setText(qt::Q(text));
 }
-int StringGrid::Col() const { return T(qt::W(w_))->currentColumn(); }
-int StringGrid::Row() const { return T(qt::W(w_))->currentRow(); }
+int StringGrid::Col() const { return qt::W<QTableWidget>(w_)->currentColumn(); }
+int StringGrid::Row() const { return qt::W<QTableWidget>(w_)->currentRow(); }
 void StringGrid::SetCurrent(int col, int row) {
     QSignalBlocker b(qt::W(w_));
-    T(qt::W(w_))->setCurrentCell(row, col);
+    qt::W<QTableWidget>(w_)->setCurrentCell(row, col);
 }
 void StringGrid::SetRowMoving(bool on) {
-    QWidget* view = T(qt::W(w_))->viewport();
+    QWidget* view = qt::W<QTableWidget>(w_)->viewport();
     if (on && !impl_->drag) {
         impl_->drag = new RowDragFilter(this);
         view->installEventFilter(impl_->drag);

@@ -25,7 +25,7 @@ int handling = 0;          // handlers running, one inside another
 bool deliveryPosted = false;
 bool delivering = false;   // a box is open, or the hook is being called
 
-// A modal box in front of the window it belongs to; returns the button pressed.; returns the button pressed.
+// A modal box in front of the window it belongs to; returns the button pressed.
 QMessageBox::StandardButton RunBox(QMessageBox::Icon icon, const std::string& text,
                                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton preset) {
     QString t = qt::Q(text);
