@@ -281,13 +281,8 @@ void DiagramPage::Captions() {
 }
 
 void DiagramPage::Curve(Band b, int loadcase, bool fromFirstPoint) {
-    auto y = [&](double v) {
-        switch (b) {
-        case Band::Shear: return g_.YS - Pixel(v * ScaleShear);
-        case Band::Moment: return g_.YM - Pixel(v * ScaleMoment * BMConvention);
-        default: return g_.YD + Pixel(v * ScaleDeflection);
-        }
-    };
+    // DeflectionSeries holds deflection downwards positive.
+    auto y = [&](double v) { return g_.Y(b, b == Band::Deflection ? -v : v); };
     const int n = SeriesCount(b, loadcase);
     c_.Pen.Width = 3;
     c_.MoveTo(g_.XL, fromFirstPoint ? y(SeriesValue(b, loadcase, 1)) : g_.Zero(b));
