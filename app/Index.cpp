@@ -105,6 +105,13 @@ void TIndexFrm::ClearPicture() {
     c.FillRect(ImageRect);
 }
 
+void TIndexFrm::ClearResultView() {
+    List_Results.Clear();
+    List_CaseResults.Clear();
+    ShowCaseSpinner(true);
+    ClearPicture();
+}
+
 // The window is shown whether or not the tables can be written, so from
 // now on a change of units converts the data open in the windows.
 void TIndexFrm::WriteTables() {

@@ -70,6 +70,9 @@ public:
     // showing of the window does it.
     void WriteTables();
     void ClearPicture();  // fills ImageRect black
+    // Before results are shown: both lists empty, the spinner shown, the
+    // picture black.
+    void ClearResultView();
     // Analyses the beam and shows its results: picture, texts and lists.
     void AnalyseBeam();
     // Window sizes the picture is laid out from.

@@ -55,10 +55,7 @@ void TIndexFrm::AnalyseBeam() {
         return;
     }
     const gui::Busy busy;
-    List_Results.Clear();
-    List_CaseResults.Clear();
-    ShowCaseSpinner(true);
-    ClearPicture();
+    ClearResultView();
 
     AnalysisHooks hooks = CaseTextHooks();
     hooks.Started = [this] {

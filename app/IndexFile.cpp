@@ -126,10 +126,7 @@ void TIndexFrm::RestoreView(const OpenSession& session) {
 void TIndexFrm::RestoreFileResults() {
     UpDown1.SetPosition(0);
     TileDefault();
-    List_Results.Clear();
-    List_CaseResults.Clear();
-    ShowCaseSpinner(true);
-    ClearPicture();
+    ClearResultView();
 
     AnalysisHooks hooks = CaseTextHooks();
     hooks.Started = [] {
