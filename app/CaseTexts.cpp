@@ -39,10 +39,6 @@ const LoadColumn PointColumns[] = {{LStart, &Factor_PL, 10, PointRule::B},
                                    {LDist, &Factor_L, 24, PointRule::B},
                                    {LFactor, nullptr, 38, PointRule::B}};
 
-bool AppliedOfKind(int cc, int slot, int kind) {
-    return LoadTable[cc][slot][LApplied] == 1.0f && SlotKind(cc, slot) == kind;
-}
-
 void BuildLoadsText(int cc) {
     ReportStore& store = CaseLoadsText[cc];
     StoreWriter w(store);
@@ -59,7 +55,7 @@ void BuildLoadsText(int cc) {
                 .Centre(52, Bracketed(Unit_L.str())));
     const std::vector<int> udl = LoadColumnDecimals(cc, UDLColumns);
     for (int k = 1; k <= LoadSlots; ++k) {
-        if (!AppliedOfKind(cc, k, -1)) continue;
+        if (!AppliedAs(cc, k, -1)) continue;
         std::vector<int> decimals = udl;
         if (k == SelfWeightSlot) decimals[1] = decimals[2] = std::max(udl[1], udl[2]);
         w.Write(LoadRow(cc, k, UDLColumns, decimals));
@@ -70,7 +66,7 @@ void BuildLoadsText(int cc) {
     w.Write(TextLine("    ").Centre(10, Bracketed(Unit_PL.str())).Centre(24, Bracketed(Unit_L.str())));
     const std::vector<int> point = LoadColumnDecimals(cc, PointColumns);
     for (int k = 1; k < SelfWeightSlot; ++k)
-        if (AppliedOfKind(cc, k, 1)) w.Write(LoadRow(cc, k, PointColumns, point));
+        if (AppliedAs(cc, k, 1)) w.Write(LoadRow(cc, k, PointColumns, point));
     const int nf = w.Next();
     store[nf + 1] = "";
     w.SetCount(nf + 2);

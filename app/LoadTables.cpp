@@ -13,6 +13,10 @@ double Value(int loadcase, int slot, const LoadColumn& c) {
 
 int SlotKind(int loadcase, int slot) { return FloatToInt(LoadTable[loadcase][slot][LKind]); }
 
+bool AppliedAs(int loadcase, int slot, int kind) {
+    return LoadTable[loadcase][slot][LApplied] == 1.0f && SlotKind(loadcase, slot) == kind;
+}
+
 std::string LoadSlotName(int slot) { return slot == SelfWeightSlot ? " S/Wt" : SlotName(slot); }
 
 std::vector<int> LoadColumnDecimals(int loadcase, std::span<const LoadColumn> columns) {

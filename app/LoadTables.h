@@ -20,6 +20,8 @@ struct LoadColumn {
 
 // Kind of a slot's record read as an integer: -1 UDL, 1 point load.
 int SlotKind(int loadcase, int slot);
+// Whether the loadcase applies the slot as a load of the kind.
+bool AppliedAs(int loadcase, int slot, int kind);
 // " S/Wt" for the self weight, else the slot name of the number.
 std::string LoadSlotName(int slot);
 // Decimals of each column by the digit rule (threshold 4) over the slots 1..51

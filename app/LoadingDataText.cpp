@@ -20,7 +20,7 @@ const LoadColumn PointColumns[] = {{LStart, &Factor_PL, 10, PointRule::B},
 std::string AppliedIn(int slot, int kind) {
     std::string list;
     for (int n = 1; n <= NumLoadcases; ++n)
-        if (LoadTable[n][slot][LApplied] == 1.0f && SlotKind(n, slot) == kind) list += std::to_string(n) + " ";
+        if (AppliedAs(n, slot, kind)) list += std::to_string(n) + " ";
     return list.empty() ? "Not applied" : list;
 }
 
