@@ -15,7 +15,7 @@
 #include "BinFile.h"
 #include "ErrorOf.h"
 #include "Print.h"
-#include "PrintDevice.h"
+#include "LogPrinter.h"
 #include "FileSizeLimit.h"
 #include "GuiTest.h"
 #include "Index.h"
@@ -569,22 +569,6 @@ void Mutate(std::vector<uint8_t>& b, std::mt19937& random) {
     }
 }
 
-// A printer that draws on nothing.
-class NoPrinter : public PrintDevice {
-public:
-    NoPrinter() { SetPrintDevice(this); }
-    ~NoPrinter() override { SetPrintDevice(nullptr); }
-    void BeginDoc() override {}
-    void NewPage() override {}
-    void EndDoc() override {}
-    int PageNumber() const override { return 1; }
-    gui::Canvas& Canvas() override { return canvas_; }
-    int DpiX() const override { return 600; }
-    int DpiY() const override { return 600; }
-
-private:
-    gui::RecordingCanvas canvas_;
-};
 
 // Texts of the runtime that no user should meet.
 bool Internal(const std::string& text) {
@@ -605,7 +589,7 @@ TEST_F(FileMenu, RandomlyDamagedFilesAreRefusedOrOpenAnalyseAndPrintCleanly) {
     const std::vector<uint8_t> good = BeamDataFileBytes();
     const std::string path = (dir.path() / "mutant.kvl").string(), saved = (dir.path() / "saved.kvl").string();
     const std::string refusal = "Cannot open \"" + path + "\": ";
-    NoPrinter printer;
+    LogPrinter printer(600);
     for (gui::CheckBox* c : {&PrintFrm->Check_Beam, &PrintFrm->Check_Envelope, &PrintFrm->Check_Env20,
                              &PrintFrm->Check_Case, &PrintFrm->Check_Case20})
         c->SetCheckedQuietly(true);

@@ -5,7 +5,7 @@
 #include "BeamFile.h"
 #include "GuiTest.h"
 #include "Point.h"
-#include "PrintDevice.h"
+#include "LogPrinter.h"
 #include "PointResults.h"
 #include "ResultsBeam.h"
 #include "SigFig.h"
@@ -149,22 +149,8 @@ TEST_F(PointWindow, QueriesLeaveStoredResultsAndTheSavedFileAlone) {
     EXPECT_TRUE(BeamDataFileBytes() == file);
 }
 
-// Ten pixels per millimetre; counts documents and logs the canvas.
-struct LogDevice : PrintDevice {
-    gui::RecordingCanvas canvas;
-    int docs = 0;
-    void BeginDoc() override { ++docs; }
-    void NewPage() override {}
-    void EndDoc() override {}
-    int PageNumber() const override { return 1; }
-    gui::Canvas& Canvas() override { return canvas; }
-    int DpiX() const override { return 254; }
-    int DpiY() const override { return 254; }
-};
-
 TEST_F(PointWindow, PrintPutsTheLinesAtAThreeAndAHalfMillimetrePitch) {
-    LogDevice device;
-    SetPrintDevice(&device);
+    LogPrinter device(254);  // ten pixels per millimetre
     PointResultText.Fill({});
     PointFrm->cmd_Print.Click();
     EXPECT_EQ(device.docs, 0);
@@ -176,7 +162,6 @@ TEST_F(PointWindow, PrintPutsTheLinesAtAThreeAndAHalfMillimetrePitch) {
     ASSERT_EQ(Calculate("3"), Lines_t{});
     gui::StartLog(device.canvas);
     PointFrm->cmd_Print.Click();
-    SetPrintDevice(nullptr);
     EXPECT_EQ(device.docs, 1);
     // The result lines follow the page header.
     std::vector<gui::CanvasOp> lines;
