@@ -84,8 +84,6 @@ bool NoBeamYet(const BeamShape& beam) {
 
 }  // namespace
 
-bool HeldAsSingle(double value) { return std::fabs(value) <= FLT_MAX; }
-
 BeamShape ModelBeam() { return {BeamGeometryTable, NumSpans, BeamLength, SupportTypes}; }
 
 std::string BeamFault(const BeamShape& beam) {

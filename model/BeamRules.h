@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include "Checked.h"
 #include "Global.h"
 
 using GeometryTable = decltype(BeamGeometryTable);
@@ -15,9 +16,9 @@ using CaseLoads = BArray<LoadRecord, 1, 51>;  // the slots of one loadcase
 // The least E (N/mm^2) and Ixx (mm^4) a member may have: below them no
 // analysis of the beam can be shown.
 constexpr double LeastE = 1e-3, LeastIxx = 1e-6;
-// Whether a member value (length, E, Ixx, y, area) or the beam's length, in
-// N and mm, can be held: loads, self weight and drawings take them as singles.
-bool HeldAsSingle(double value);
+// A member value (length, E, Ixx, y, area) and the beam's length, in N and
+// mm, are held as singles (HeldAsSingle): loads, self weight and drawings
+// take them so.
 
 struct BeamShape {
     const GeometryTable& Geometry;

@@ -1,6 +1,7 @@
 // Checked arithmetic: 32-bit integers raise "Integer overflow", extended reals
 // raise the floating-point errors instead of going infinite or NaN.
 #pragma once
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include "RunError.h"
@@ -26,6 +27,8 @@ inline Real Div(Real a, Real b) {
     }
     return Chk(a / b);
 }
+// Whether v can be held as a single: within its range (NaN is not).
+inline bool HeldAsSingle(Real v) { return std::fabs(v) <= FLT_MAX; }
 // Storing into a double or single table overflows like the hardware store would.
 inline double ToDouble(Real v) {
     Chk(v);

@@ -1,11 +1,11 @@
 #include "Convert.h"
-#include <cfloat>
 #include <cmath>
 #include <cctype>
 #include "Checked.h"
 #include "RunError.h"
 #include <charconv>
 #include <cstdio>
+#include <optional>
 
 int32_t StrToInt(const std::string& text) {
     size_t i = 0;
@@ -89,6 +89,9 @@ double TextNumber(const std::string& text) {
     return static_cast<double>(v);
 }
 
+namespace {
+// A typed field's value of any size: a blank text reads as `blank`; a text
+// that is not wholly a number is refused with a message naming the field.
 long double FieldValue(const std::string& text, const std::string& field, long double blank) {
     const size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return blank;
@@ -101,22 +104,24 @@ long double FieldValue(const std::string& text, const std::string& field, long d
     }
 }
 
-namespace {
 [[noreturn]] void RaiseTooLarge(const std::string& text, const std::string& field) {
     throw RunError(field + ": '" + text + "' is too large");
+}
+
+// A typed value times its unit factor, as the single it is stored as; none
+// where the product lies beyond single precision. The typed value itself may
+// lie beyond it: a unit smaller than the internal one shows larger numbers.
+std::optional<float> StoredSingle(long double typed, float factor) {
+    const long double product = typed * factor;
+    if (!HeldAsSingle(product)) return std::nullopt;
+    return static_cast<float>(product);
 }
 }  // namespace
 
 long double FieldNumber(const std::string& text, const std::string& field, long double blank) {
     const long double v = FieldValue(text, field, blank);
-    if (!(std::fabs(v) <= FLT_MAX)) RaiseTooLarge(text, field);
+    if (!HeldAsSingle(v)) RaiseTooLarge(text, field);
     return v;
-}
-
-std::optional<float> StoredSingle(long double typed, float factor) {
-    const long double product = typed * factor;
-    if (!(std::fabs(product) <= FLT_MAX)) return std::nullopt;
-    return static_cast<float>(product);
 }
 
 float FieldSingle(const std::string& text, float factor, const std::string& field, long double blank) {
@@ -158,7 +163,7 @@ std::string ReadBackMemberText(double stored, float factor, std::string (*format
     // As the beam window reads a member value: the text as a single, times
     // the factor, kept as a double.
     const auto readsAsStored = [&](long double v) {
-        return std::fabs(v) <= FLT_MAX && double((long double)float(v) * factor) == stored;
+        return HeldAsSingle(v) && double((long double)float(v) * factor) == stored;
     };
     // A value the window stored itself is a single times the factor: nine
     // figures of that single read back as it.

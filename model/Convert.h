@@ -1,7 +1,6 @@
 // Text to number conversions with the runtime's error texts.
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
 
 // Leading blanks and a sign are allowed; anything else raises
@@ -20,21 +19,16 @@ long double StrToFloat(const std::string& text);
 // point and an exponent); 0 for an empty text or one that begins otherwise.
 double TextNumber(const std::string& text);
 
-// A typed field's value of any size: a blank text reads as `blank`; a text
-// that is not wholly a number is refused with a message naming the field.
-long double FieldValue(const std::string& text, const std::string& field, long double blank = 0);
 // A typed field's value: a blank text reads as `blank`; a text that is not
 // wholly a number, or one beyond single precision, is refused with a message
 // naming the field.
 long double FieldNumber(const std::string& text, const std::string& field, long double blank = 0);
 
-// A typed value times its unit factor, as the single it is stored as; none
-// where the product lies beyond single precision. The typed value itself may
-// lie beyond it: a unit smaller than the internal one shows larger numbers.
-std::optional<float> StoredSingle(long double typed, float factor);
-// A typed field's value stored as StoredSingle stores it; a blank text reads
-// as `blank`. A text that is no number, or a value too large to store, is
-// refused with a message naming the field.
+// A typed field's value times its unit factor, stored as a single; a blank
+// text reads as `blank`. The typed value itself may lie beyond single
+// precision: a unit smaller than the internal one shows larger numbers. A
+// text that is no number, or a value too large to store, is refused with a
+// message naming the field.
 float FieldSingle(const std::string& text, float factor, const std::string& field, long double blank = 0);
 
 // A stored value in display units (stored / factor) as a text that reads back,
