@@ -34,28 +34,32 @@ Real LoadMagnitude(int lc) {
     return sum;
 }
 
-}  // namespace
-
+// The factored applied load of loadcase lc from LoadTable.
 Real CaseLoadSum(int lc) {
     Real sum = 0;
     for (int i = 1; i <= LoadSlots; ++i) sum += AppliedSlotLoad(LoadTable[lc][i]);
     return sum;
 }
 
-void SumAppliedLoads() {
-    for (int lc = 1; lc <= NumLoadcases; ++lc) CaseLoadTotal[lc] = ToDouble(CaseLoadSum(lc));
-}
-
+// Two totals of loadcase lc agree within 0.05 % of the sum of its load
+// magnitudes (exact zeros count as 1e-12, as the beam file keeps them).
 bool TotalsAgree(int lc, Real a, Real b) {
     if (a == 0) a = NearZero;
     if (b == 0) b = NearZero;
     return a == b || std::fabs(a - b) <= Tolerance * LoadMagnitude(lc);
 }
 
+// The sum of the support reactions of loadcase lc, in single precision.
 float CaseReactionTotal(int lc) {
     float total = 0;
     for (int k = 1; k <= NumSpans + 1; ++k) total = ToSingle(total + CaseReaction[lc][k]);
     return total;
+}
+
+}  // namespace
+
+void SumAppliedLoads() {
+    for (int lc = 1; lc <= NumLoadcases; ++lc) CaseLoadTotal[lc] = ToDouble(CaseLoadSum(lc));
 }
 
 bool CheckEquilibrium() {

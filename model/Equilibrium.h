@@ -2,17 +2,9 @@
 // the applied loads.
 #pragma once
 #include <string>
-#include "Checked.h"
 
-// The factored applied load of loadcase lc from LoadTable, and
-// CaseLoadTotal of loadcases 1..NumLoadcases from it.
-Real CaseLoadSum(int lc);
+// CaseLoadTotal of loadcases 1..NumLoadcases from LoadTable.
 void SumAppliedLoads();
-// Two totals of loadcase lc agree within 0.05 % of the sum of its load
-// magnitudes (exact zeros count as 1e-12, as the beam file keeps them).
-bool TotalsAgree(int lc, Real a, Real b);
-// The sum of the support reactions of loadcase lc, in single precision.
-float CaseReactionTotal(int lc);
 // Forms ReactionTotal and shows an " ERROR " message for every loadcase whose
 // reactions differ from its applied load by more than 0.05 % of the sum of
 // the load magnitudes (so loads of both signs that cancel are judged fairly).
