@@ -1,5 +1,5 @@
 // Compile-time conversion of a table's constant rows to the records that
-// its writer hands to WriteSectionTable.
+// its writer hands to WriteBuiltInTable.
 #pragma once
 #include <array>
 #include <cstddef>
