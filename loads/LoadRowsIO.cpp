@@ -49,13 +49,13 @@ void TLoadDataFrm::ReadLoadRows() {
             finish = Stored(r.Edit_UDLF, Factor_R, load);
             cover = Stored(r.Edit_Cover, Factor_L, load);
         }
-        float factor = static_cast<float>(FieldStored(r.Edit_LF.Text(), 1, FieldRule::Single, load, 1));
+        float factor = FieldSingle(r.Edit_LF.Text(), 1, load, 1);
         const float fields[] = {kind, dist, start, finish, cover, factor, 0.0f};
         for (int f = LKind; f <= LApplied; ++f) rows[n][f] = fields[f];
         flags[n] = r.Check.Checked() ? 1.0f : 0.0f;
     }
     float w = SelfWeightRate();
-    const float self[] = {KindUDL, 0.0f, w, w, float(BeamLength), static_cast<float>(FieldStored(Edit_LF.Text(), 1, FieldRule::Single, "Self-weight load factor", 1)),
+    const float self[] = {KindUDL, 0.0f, w, w, float(BeamLength), FieldSingle(Edit_LF.Text(), 1, "Self-weight load factor", 1),
                           Check_Swt.Checked() ? 1.0f : 0.0f};
     for (int f = LKind; f <= LApplied; ++f) rows[SelfWeightSlot][f] = self[f];
 
