@@ -4,10 +4,7 @@
 int FieldWidth(int pixels) { return (pixels - 8) / 6; }
 
 void ValueEdit::ShowValue(double value, float factor, FieldRule rule, std::string (*format)(double)) {
-    SetHeldText(FieldText(value, factor, rule, FieldWidth(Width()), format), factor, value);
-}
-
-void ValueEdit::SetHeldText(const std::string& shown, float factor, double value) {
+    const std::string shown = FieldText(value, factor, rule, FieldWidth(Width()), format);
     SetText(shown);
     held_.Hold(shown, factor, value);
 }

@@ -19,8 +19,6 @@ public:
     double Stored(float factor, FieldRule rule, const std::string& field, long double blank = 0) const;
     // The value the program wrote; none once the text is edited.
     std::optional<double> HeldValue(float factor) const { return held_.ValueOf(Text(), factor); }
-    // The text `shown`, standing for `value` in the unit of `factor`.
-    void SetHeldText(const std::string& shown, float factor, double value);
 
 private:
     HeldText held_;
