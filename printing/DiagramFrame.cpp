@@ -27,6 +27,7 @@ DiagramGrid::DiagramGrid(const PrintDevice& device)
 int DiagramGrid::MmX(double mm) const { return Pixel(mm * sx); }
 int DiagramGrid::MmY(double mm) const { return Pixel(mm * sy); }
 int DiagramGrid::X(double p) const { return Pixel((XR - XL) * p / BeamLength + XL); }
+int DiagramGrid::PointX(float dist) const { return Pixel(XL + (XR - XL) * dist / BeamLength); }
 
 int DiagramGrid::Zero(Band b) const { return b == Band::Shear ? YS : b == Band::Moment ? YM : YD; }
 
@@ -258,7 +259,7 @@ void DiagramPage::Reaction(int support, const std::string& text, double belowMm)
 void DiagramPage::Arrows(const PageLoads& loads) {
     c_.Pen.Width = 3;
     for (const PointEntry& p : loads.points) {
-        const int x = Pixel(g_.XL + (g_.XR - g_.XL) * p.dist / BeamLength);
+        const int x = g_.PointX(p.dist);
         const int dir = p.load >= 0 ? -1 : 1;
         const int a = g_.YB + dir * g_.MmY(1), b = g_.YB + dir * g_.MmY(3), c = g_.YB + dir * g_.MmY(10);
         c_.MoveTo(x, a);

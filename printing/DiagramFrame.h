@@ -22,6 +22,7 @@ struct DiagramGrid {
     int MmX(double mm) const;
     int MmY(double mm) const;
     int X(double p) const;        // p mm along the beam
+    int PointX(float dist) const; // a point load's arrow, its distance scaled in single precision
     int Zero(Band b) const;
     int Y(Band b, double value) const;  // a summary value on its band's scale rule
 };

@@ -2,7 +2,6 @@
 // and its shear, moment and deflection curves with their peak values.
 #include <string>
 #include "DiagramFrame.h"
-#include "Picture.h"
 #include "Global.h"
 #include "PrintDevice.h"
 #include "PrintPages.h"
@@ -50,7 +49,7 @@ void UdlTexts(DiagramPage& page, int c) {
 void PointTexts(DiagramPage& page, const PageLoads& loads) {
     const DiagramGrid& g = page.Grid();
     for (const PointEntry& p : loads.points) {
-        const int x = Pixel(g.XL + (g.XR - g.XL) * p.dist / BeamLength) - g.MmX(5);
+        const int x = g.PointX(p.dist) - g.MmX(5);
         std::vector<LabelLine> lines = {{0, SigFig4Dec3(p.load / Factor_PL) + " " + Unit_PL.str()}};
         if (FactoredLoads == 1) lines.push_back({g.MmY(3), "x " + SigFig3Dec3(p.factor)});
         page.Values(x, g.YB - g.MmY(18), lines, -1);
@@ -64,15 +63,9 @@ void Peak(DiagramPage& page, Band b, int x, double field, double factor, int dig
     const DiagramGrid& g = page.Grid();
     const double v = field * factor;
     if (suppressZero && v >= -0.001 && v <= 0.001) return;
-    int y;
-    bool over;  // the text stands over its point of the curve
-    if (b == Band::Moment && BMConvention == -1) {
-        y = g.YM + Pixel(field * ScaleMoment) + g.MmY(v <= 0 ? -5 : 3);
-        over = v <= 0;
-    } else {
-        y = g.Y(b, field) + g.MmY(v <= 0 ? below : -above);
-        over = v > 0;
-    }
+    const bool mirrored = b == Band::Moment && BMConvention == -1;  // moments drawn the other way up
+    const bool over = mirrored ? v <= 0 : v > 0;  // the text stands over its point of the curve
+    const int y = g.Y(b, field) + (mirrored ? g.MmY(v <= 0 ? -5 : 3) : g.MmY(v <= 0 ? below : -above));
     page.Value(x, y, digits == 4 ? SigFig4Dec3(v) : SigFig3Dec3(v), over ? -1 : 1);
 }
 
