@@ -147,14 +147,18 @@ void ShowMessage(const std::string& text);
 // grid.
 bool AskYesNo(const std::string& text);
 
-// The hourglass cursor while the guard lives: on from its start, off at its
-// end, whether the block ends normally or by an error.
+// The hourglass cursor while the guard lives: on from its start, and at its
+// end, whether the block ends normally or by an error, as it was before, so
+// that a guard inside another leaves it on.
 class Busy {
 public:
     Busy();
     ~Busy();
     Busy(const Busy&) = delete;
     Busy& operator=(const Busy&) = delete;
+
+private:
+    bool was_;
 };
 
 // Date and time of day as the page header prints them ("07/12/2026",

@@ -70,7 +70,7 @@ void SetHourglass(bool on) {
 }
 bool Hourglass() { return hourglass; }
 
-Busy::Busy() { SetHourglass(true); }
-Busy::~Busy() { SetHourglass(false); }
+Busy::Busy() : was_(hourglass) { SetHourglass(true); }
+Busy::~Busy() { SetHourglass(was_); }
 
 }  // namespace gui
