@@ -34,13 +34,6 @@ Real LoadMagnitude(int lc) {
     return sum;
 }
 
-// The factored applied load of loadcase lc from LoadTable.
-Real CaseLoadSum(int lc) {
-    Real sum = 0;
-    for (int i = 1; i <= LoadSlots; ++i) sum += AppliedSlotLoad(LoadTable[lc][i]);
-    return sum;
-}
-
 // Two totals of loadcase lc agree within 0.05 % of the sum of its load
 // magnitudes (exact zeros count as 1e-12, as the beam file keeps them).
 bool TotalsAgree(int lc, Real a, Real b) {
@@ -59,7 +52,10 @@ float CaseReactionTotal(int lc) {
 }  // namespace
 
 void SumAppliedLoads() {
-    for (int lc = 1; lc <= NumLoadcases; ++lc) CaseLoadTotal[lc] = ToDouble(CaseLoadSum(lc));
+    for (int lc = 1; lc <= NumLoadcases; ++lc) {
+        CaseLoadTotal[lc] = ToDouble(CaseLandedLoad(lc));
+        CaseAppliedLoad[lc] = CaseAppliedTotal(lc);
+    }
 }
 
 bool CheckEquilibrium() {
@@ -80,7 +76,7 @@ bool CheckEquilibrium() {
 std::string StoredResultsFault() {
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         const std::string which = " of loadcase " + std::to_string(lc);
-        if (!TotalsAgree(lc, CaseLoadTotal[lc], CaseLoadSum(lc)) ||
+        if (!TotalsAgree(lc, CaseLoadTotal[lc], CaseLandedLoad(lc)) ||
             !TotalsAgree(lc, CaseAppliedLoad[lc], CaseAppliedTotal(lc)))
             return "the applied load total" + which + " is not that of its loads";
         if (LoadcaseActive[lc] == 1 && !TotalsAgree(lc, CaseAppliedLoad[lc], CaseReactionTotal(lc)))

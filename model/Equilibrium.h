@@ -3,7 +3,9 @@
 #pragma once
 #include <string>
 
-// CaseLoadTotal of loadcases 1..NumLoadcases from LoadTable.
+// CaseLoadTotal and CaseAppliedLoad of loadcases 1..NumLoadcases: the load
+// that each loadcase's applied loads put on the beam (an inactive loadcase
+// has none).
 void SumAppliedLoads();
 // Forms ReactionTotal and shows an " ERROR " message for every loadcase whose
 // reactions differ from its applied load by more than 0.05 % of the sum of

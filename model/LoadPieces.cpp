@@ -43,42 +43,6 @@ LoadPiece UdlPiece(Real a, Real r1, Real r2, Real len, const Load& l) {
     return p;
 }
 
-// Support nodes 1..NumSpans + 1 and the window of tol either side of each,
-// in the one (single-precision) arithmetic that decides where a point load stands.
-struct SupportWindows {
-    BArray<float, 1, 26> at;
-    float tol = 0, beamEnd = 0;
-
-    SupportWindows() {
-        tol = float(0.0001L * float(BeamLength));
-        float s = float(MemberLength(LHC));
-        for (int k = 1; k <= NumSpans + 1; ++k) {
-            if (k > 1) s = float(s + MemberLength(k - 1));
-            at[k] = s;
-        }
-        beamEnd = float(s + MemberLength(RHC));
-    }
-    // The node nearest d whose window holds d (the first on a tie); 0 for none.
-    int NodeUnder(float d) const {
-        int node = 0;
-        float nearest = 0;
-        for (int k = 1; k <= NumSpans + 1; ++k) {
-            if (d < float(at[k] - tol) || d > float(at[k] + tol)) continue;
-            const float gap = std::fabs(float(d - at[k]));
-            if (node == 0 || gap < nearest) node = k, nearest = gap;
-        }
-        return node;
-    }
-    // The member carrying a point load at d that stands on no support: LHC,
-    // a span or RHC; -1 off the beam. The right tip has the support tolerance.
-    int MemberUnder(float d) const {
-        if (d < at[1]) return MemberPresent(LHC) ? LHC : -1;
-        for (int s = 1; s <= NumSpans; ++s)
-            if (d < at[s + 1]) return s;
-        return MemberPresent(RHC) && d <= float(beamEnd + tol) ? RHC : -1;
-    }
-};
-
 // The piece of a distributed load on the left cantilever of length l0, if any.
 bool LeftCantileverPiece(const Load& l, Real l0, LoadPiece& p) {
     if (l.d + l.c <= l0) return p = UdlPiece(l.d, l.w1, l.w2, l.c, l), true;
@@ -126,6 +90,112 @@ bool RightCantileverPiece(const Load& l, Real x0, Real x1, Real tol, LoadPiece& 
     return false;
 }
 
+// Support nodes 1..NumSpans + 1 and the window of tol either side of each,
+// in the one (single-precision) arithmetic that decides where a point load stands.
+struct SupportWindows {
+    BArray<float, 1, 26> at;
+    float tol = 0, beamEnd = 0;
+
+    SupportWindows() {
+        tol = float(0.0001L * float(BeamLength));
+        float s = float(MemberLength(LHC));
+        for (int k = 1; k <= NumSpans + 1; ++k) {
+            if (k > 1) s = float(s + MemberLength(k - 1));
+            at[k] = s;
+        }
+        beamEnd = float(s + MemberLength(RHC));
+    }
+    // The node nearest d whose window holds d (the first on a tie); 0 for none.
+    int NodeUnder(float d) const {
+        int node = 0;
+        float nearest = 0;
+        for (int k = 1; k <= NumSpans + 1; ++k) {
+            if (d < float(at[k] - tol) || d > float(at[k] + tol)) continue;
+            const float gap = std::fabs(float(d - at[k]));
+            if (node == 0 || gap < nearest) node = k, nearest = gap;
+        }
+        return node;
+    }
+    // The member carrying a point load at d that stands on no support: LHC,
+    // a span or RHC; -1 off the beam. The right tip has the support tolerance.
+    int MemberUnder(float d) const {
+        if (d < at[1]) return MemberPresent(LHC) ? LHC : -1;
+        for (int s = 1; s <= NumSpans; ++s)
+            if (d < at[s + 1]) return s;
+        return MemberPresent(RHC) && d <= float(beamEnd + tol) ? RHC : -1;
+    }
+};
+
+// Where the analysis places loads: the support nodes as the cutting adds
+// them up, and their windows.
+struct BeamPlan {
+    SupportWindows windows;
+    BArray<Real, 1, 26> node;
+    bool lhc = MemberPresent(LHC), rhc = MemberPresent(RHC);
+    Real rhcRoot = 0, beamEnd = 0;
+
+    BeamPlan() {
+        node[1] = MemberLength(LHC);
+        for (int k = 2; k <= 26; ++k) node[k] = node[k - 1] + MemberLength(k - 1);
+        rhcRoot = node[NumSpans + 1];
+        beamEnd = rhcRoot + MemberLength(RHC);
+    }
+};
+
+// The pieces one load gives, each handed to put with its member. A point load
+// on a support gives none (FormDirectSupportLoads puts it there).
+template <class Put>
+void CutLoad(const LoadRecord& r, const BeamPlan& b, Put put) {
+    const Load l = ReadLoad(r);
+    LoadPiece p;
+    if (l.point) {
+        if (b.windows.NodeUnder(r[LDist]) != 0) return;
+        const int m = b.windows.MemberUnder(r[LDist]);
+        if (m == LHC)
+            put(LHC, PointPiece(l.d, l));
+        else if (m == RHC)   // a tip load a hair past the end stands at the end
+            put(RHC, PointPiece(std::min(l.d, b.beamEnd) - b.rhcRoot, l));
+        else if (m > 0)
+            put(m, PointPiece(l.d - b.node[m], l));
+        return;
+    }
+    if (!l.udl) return;
+    if (b.lhc && LeftCantileverPiece(l, b.node[1], p)) put(LHC, p);
+    for (int s = 1; s <= NumSpans; ++s)
+        if (SpanPiece(l, b.node[s], b.node[s + 1], p)) put(s, p);
+    if (b.rhc && RightCantileverPiece(l, b.rhcRoot, b.beamEnd, b.windows.tol, p)) put(RHC, p);
+}
+
+// A piece as the analysis keeps it: through single precision.
+LoadPiece AsSingles(const LoadPiece& q) {
+    return {float(q.Kind), float(q.Start), float(q.Rate1), float(q.Rate2), float(q.Length), float(q.Factor),
+            float(q.Applied)};
+}
+
+// A piece that carries load: a rate or load, applied, and a distributed
+// piece of some length.
+bool Kept(const LoadPiece& p) {
+    return (p.Rate1 != 0 || p.Rate2 != 0) && p.Applied == 1.0 && (p.Kind == PiecePoint || p.Length != 0);
+}
+
+// The total force of a piece under the factor f.
+Real PieceLoad(const LoadPiece& p, Real f) {
+    return p.Kind == PiecePoint ? p.Rate1 * f : (Real(p.Rate1) + p.Rate2) / 2 * p.Length * f;
+}
+
+// The factored load one slot puts on the beam: a point load standing on a
+// support, and the totals of the pieces kept of it; 0 when not applied.
+Real LandedLoad(const LoadRecord& r, const BeamPlan& b) {
+    if (r[LApplied] != 1.0f) return 0;
+    if (r[LKind] == KindPoint && b.windows.NodeUnder(r[LDist]) != 0) return Real(r[LStart]) * r[LFactor];
+    Real sum = 0;
+    CutLoad(r, b, [&sum](int, const LoadPiece& piece) {
+        const LoadPiece p = AsSingles(piece);
+        if (Kept(p)) sum += PieceLoad(p, p.Factor);
+    });
+    return sum;
+}
+
 // Splits every trapezoid into a uniform piece and a triangle appended after
 // the 51 slot pieces, then keeps the loaded pieces in order; returns their count.
 int32_t SplitAndCompact(MemberPieces& pieces) {
@@ -139,35 +209,27 @@ int32_t SplitAndCompact(MemberPieces& pieces) {
     }
     int32_t count = 0;
     for (int i = 1; i <= MaxPieces; ++i) {
-        const LoadPiece& q = pieces[i];
-        LoadPiece p{float(q.Kind),   float(q.Start),  float(q.Rate1),  float(q.Rate2),
-                    float(q.Length), float(q.Factor), float(q.Applied)};
-        bool loaded = (p.Rate1 != 0 || p.Rate2 != 0) && p.Applied == 1.0;
-        // A distributed piece of no length carries no load.
-        bool hasLength = p.Kind == PiecePoint || p.Length != 0;
-        if (loaded && hasLength) pieces[++count] = p;
+        const LoadPiece p = AsSingles(pieces[i]);
+        if (Kept(p)) pieces[++count] = p;
     }
     for (int i = count + 1; i <= MaxPieces; ++i) pieces[i] = LoadPiece{};
     return count;
 }
 
-void SumCaseAppliedLoads() {
-    for (int lc = 1; lc <= NumLoadcases; ++lc) CaseAppliedLoad[lc] = CaseAppliedTotal(lc);
-}
-
 }  // namespace
 
 float CaseAppliedTotal(int lc) {
+    const BeamPlan plan;
     float sum = 0;
-    for (int i = 1; i <= LoadSlots; ++i) sum = ToSingle(sum + AppliedSlotLoad(LoadTable[lc][i]));
+    for (int i = 1; i <= LoadSlots; ++i) sum = ToSingle(sum + LandedLoad(LoadTable[lc][i], plan));
     return sum;
 }
 
-Real AppliedSlotLoad(const LoadRecord& r) {
-    if (r[LApplied] != 1.0f) return 0;
-    if (r[LKind] == KindPoint) return Real(r[LStart]) * r[LFactor];
-    if (r[LKind] == KindUDL) return (Real(r[LStart]) + r[LFinish]) / 2 * r[LCover] * r[LFactor];
-    return 0;
+Real CaseLandedLoad(int lc) {
+    const BeamPlan plan;
+    Real sum = 0;
+    for (int i = 1; i <= LoadSlots; ++i) sum += LandedLoad(LoadTable[lc][i], plan);
+    return sum;
 }
 
 void FormDirectSupportLoads() {
@@ -188,39 +250,19 @@ void SplitLoadsToSpans() {
     RHCPieces[cc].Fill(LoadPiece{});
     for (int s = 1; s <= MaxSpans; ++s) SpanPieces[cc][s].Fill(LoadPiece{});
 
-    const SupportWindows windows;
-    BArray<Real, 1, 26> node;
-    node[1] = MemberLength(LHC);
-    for (int k = 2; k <= 26; ++k) node[k] = node[k - 1] + MemberLength(k - 1);
-    const bool lhc = MemberPresent(LHC), rhc = MemberPresent(RHC);
-    const Real rhcRoot = node[NumSpans + 1];
-    const Real beamEnd = rhcRoot + MemberLength(RHC);
-
+    const BeamPlan plan;
     for (int i = 1; i <= LoadSlots; ++i) {
-        const LoadRecord& r = LoadTable[cc][i];
-        if (r[LApplied] != 1.0f) continue;
-        const Load l = ReadLoad(r);
-        LoadPiece p;
-        if (l.point) {
-            // A load on a support goes to that support alone (FormDirectSupportLoads).
-            if (windows.NodeUnder(r[LDist]) != 0) continue;
-            const int m = windows.MemberUnder(r[LDist]);
+        if (LoadTable[cc][i][LApplied] != 1.0f) continue;
+        CutLoad(LoadTable[cc][i], plan, [cc, i](int m, const LoadPiece& p) {
             if (m == LHC)
-                LHCPieces[cc][i] = PointPiece(l.d, l);
-            else if (m == RHC)   // a tip load a hair past the end stands at the end
-                RHCPieces[cc][i] = PointPiece(std::min(l.d, beamEnd) - rhcRoot, l);
-            else if (m > 0)
-                SpanPieces[cc][m][i] = PointPiece(l.d - node[m], l);
-            continue;
-        }
-        if (!l.udl) continue;
-        if (lhc && LeftCantileverPiece(l, node[1], p)) LHCPieces[cc][i] = p;
-        for (int s = 1; s <= NumSpans; ++s)
-            if (SpanPiece(l, node[s], node[s + 1], p)) SpanPieces[cc][s][i] = p;
-        if (rhc && RightCantileverPiece(l, rhcRoot, beamEnd, windows.tol, p)) RHCPieces[cc][i] = p;
+                LHCPieces[cc][i] = p;
+            else if (m == RHC)
+                RHCPieces[cc][i] = p;
+            else
+                SpanPieces[cc][m][i] = p;
+        });
     }
 
-    SumCaseAppliedLoads();
     FormDirectSupportLoads();
 
     LHCPieceCount = SplitAndCompact(LHCPieces[cc]);
@@ -232,10 +274,7 @@ void CollectSpanLoads() {
     const int cc = CurrentCase;
     for (int s = 1; s <= MaxSpans; ++s) SpanPieceList[s].Fill(CollectedPiece{});
 
-    auto total = [](const LoadPiece& p) {
-        Real f = FactoredPass == 1 ? Real(p.Factor) : 1.0L;
-        return p.Kind == PiecePoint ? p.Rate1 * f : (Real(p.Rate1) + p.Rate2) / 2 * p.Length * f;
-    };
+    auto total = [](const LoadPiece& p) { return PieceLoad(p, FactoredPass == 1 ? Real(p.Factor) : 1.0L); };
     auto collectCant = [&](int c, const MemberPieces& pieces, int32_t count) {
         for (int i = 1; i <= count; ++i) {
             const LoadPiece& p = pieces[i];

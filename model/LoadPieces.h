@@ -40,15 +40,17 @@ struct CantCollectedPiece {
 extern BArray2<CollectedPiece, 1, 25, 1, MaxPieces> SpanPieceList;     // [span][piece]
 extern BArray2<CantCollectedPiece, 1, 2, 1, MaxPieces> CantPieceList;  // [1 left, 2 right][piece]
 
-// Factored load of one slot (N) when it is applied: a point load P x f, a
-// distributed load (w1 + w2) / 2 x c x f; 0 otherwise.
-Real AppliedSlotLoad(const LoadRecord& r);
-// The factored applied load of loadcase lc, summed in single precision as
+// The factored load (N) that the applied loads of loadcase lc put on the
+// beam as the analysis cuts them: a point load standing on a support counts
+// whole, any other load by the totals of its pieces, so that a load, or the
+// part of one, that falls on no member counts nowhere. CaseLandedLoad sums
+// in extended precision, CaseAppliedTotal in single precision as
 // CaseAppliedLoad holds it.
+Real CaseLandedLoad(int lc);
 float CaseAppliedTotal(int lc);
 
 // Cuts the applied loads of CurrentCase into pieces, fills the piece counts
-// and DirectSupportLoad of CurrentCase, and the CaseAppliedLoad of every loadcase.
+// and DirectSupportLoad of CurrentCase.
 void SplitLoadsToSpans();
 // Totals of the pieces of CurrentCase (factored when FactoredPass is 1);
 // reports a loadcase with no piece once and marks NoLoadsMark.

@@ -26,6 +26,19 @@ TEST_F(LoadsWindow, NextAnalysesAPointLoadOnASimpleSpan) {
                                                        "beyond the values the program can hold."});
         EXPECT_EQ(ResultsReady, 0);
     }
+
+    // Emptied, the load leaves its loadcase without load, and without the
+    // applied total of an earlier run.
+    for (const char* none : {"", "0"}) {
+        F().Show();
+        R(1).Edit_LF.SetText("");
+        R(1).Edit_PL.SetText(none);
+        Messages().clear();
+        Next();
+        EXPECT_EQ(Messages(), std::vector<std::string>{});
+        EXPECT_EQ(ResultsReady, 1);
+        EXPECT_EQ(CaseAppliedLoad[1], 1e-12f);
+    }
 }
 
 TEST_F(LoadsWindow, NextAnalysesAFactoredUdlOnAContinuousBeam) {
