@@ -179,7 +179,7 @@ void TIndexFrm::DrawShownDiagrams() {
         return;
     }
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
-        if (LoadcaseActive[lc] == 0) continue;
+        if (!CaseHasResults(lc)) continue;
         ShownCase = lc;
         if (ResultsReady == 1) DrawResultDiagrams(Image1.GetCanvas(), Frame(), ShownCase);
     }

@@ -18,13 +18,18 @@
 
 namespace {
 
-// Loadcases without loads keep these two lines as their span data.
-void SeedSpanData() {
+// Loadcases without results keep two lines as their span data: those
+// without loads, and those whose reactions do not balance their loads.
+void SpanDataWithout(const char* why) {
     SpanDataStore& store = CaseSpanDataText[CurrentCase];
     store[0] = "2";
     store[1] = "LOADCASE" + std::to_string(CurrentCase);
-    store[2] = "No Loads Applied";
+    store[2] = why;
 }
+
+void SeedSpanData() { SpanDataWithout("No Loads Applied"); }
+
+void WithheldSpanData() { SpanDataWithout("No results: the support reactions do not balance the loads"); }
 
 void KeepCaseTexts() {
     BuildStressText();
@@ -38,6 +43,7 @@ AnalysisHooks CaseTextHooks() {
     AnalysisHooks hooks;
     hooks.CaseStarting = SeedSpanData;
     hooks.CaseStored = KeepCaseTexts;
+    hooks.CaseWithheld = WithheldSpanData;
     hooks.EnvelopeFormed = BuildEnvelopeText;
     return hooks;
 }
@@ -99,7 +105,7 @@ void TIndexFrm::ShowAnalysedCases() {
     DrawLoadsAndBeam();
     // Overlaid; ShownCase keeps the last loadcase drawn.
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
-        if (LoadcaseActive[lc] == 0) continue;
+        if (!CaseHasResults(lc)) continue;
         ShownCase = lc;
         DrawResultDiagrams(c, Frame(), ShownCase);
     }

@@ -116,9 +116,9 @@ std::string ComputePointResults(double x) {
     if (!refusal.empty()) return refusal;
     int p = 0, q = 0;
     NearestFraction(place.Fraction, p, q);
-    // A loadcase without applied loads keeps its zeros, as in the analysis.
+    // A loadcase without results keeps its zeros, as in the analysis.
     for (int lc = 1; lc <= NumLoadcases; ++lc)
-        if (LoadcaseActive[lc] != 0) PointOfCase(lc, place, p, q);
+        if (CaseHasResults(lc)) PointOfCase(lc, place, p, q);
     for (auto* values : {&PointShear, &PointMoment, &PointStress, &PointDeflection}) TakeLargest(*values);
     return "";
 }

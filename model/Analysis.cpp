@@ -208,13 +208,20 @@ bool AnyLoadcaseLoaded() {
 namespace {
 
 // What an analysis and the restoring of stored results share: every
-// loadcase whose work tables takeCase fills is stored and sampled, then the
+// loadcase whose work tables takeCase fills is stored and sampled (or, when
+// solved, withheld if its reactions do not balance its load); then the
 // maxima and the envelope follow.
-void CasesToEnvelope(const AnalysisHooks& hooks, bool (*takeCase)()) {
+void CasesToEnvelope(const AnalysisHooks& hooks, bool (*takeCase)(), bool solved) {
+    UnbalancedMark.Fill(0);
     for (CurrentCase = 1; CurrentCase <= NumLoadcases; ++CurrentCase) {
         Call(hooks.CaseStarting);
         if (!takeCase()) continue;
         StoreCaseResults();
+        if (solved && !CaseBalances(CurrentCase)) {
+            WithholdCaseResults();
+            Call(hooks.CaseWithheld);
+            continue;
+        }
         Call(hooks.CaseStored);
         if (EnvelopeWanted()) SampleCaseAtTwentieths();
     }
@@ -240,14 +247,11 @@ bool RestoreLoadcase() {
 
 namespace {
 
-// Runs the body of an analysis or a restoring, then the results are ready
-// where it says so; else, or on an error on the way, they are marked stale.
-void Completing(const AnalysisHooks& hooks, const std::function<bool()>& body) {
+// Runs the body of an analysis or a restoring, then the results are ready;
+// on an error on the way they are marked stale.
+void Completing(const AnalysisHooks& hooks, const std::function<void()>& body) {
     try {
-        if (!body()) {
-            MarkResultsStale();
-            return;
-        }
+        body();
         ResultsReady = 1;
         Call(hooks.Finished);
     } catch (...) {
@@ -265,8 +269,7 @@ void RestoreStoredResults(const AnalysisHooks& hooks) {
         DeflectionSummary.Fill({});
         ClearEnvelope();
         Call(hooks.Started);
-        CasesToEnvelope(hooks, RestoreLoadcase);
-        return true;
+        CasesToEnvelope(hooks, RestoreLoadcase, false);
     });
 }
 
@@ -279,10 +282,10 @@ bool RunAnalysis(const AnalysisHooks& hooks) {
             SpanIntervals = CoarseIntervals;
             TakeMemberProperties();
             SumAppliedLoads();
-            CasesToEnvelope(hooks, AnalyseLoadcase);
+            CasesToEnvelope(hooks, AnalyseLoadcase, true);
             if (AnyLoadcaseLoaded()) Call(hooks.ReportsDue);
             DisplayMode = 0;
-            return CheckEquilibrium();
+            CheckEquilibrium();
         });
     } catch (const ArithmeticError&) {
         throw RunError("The beam cannot be analysed: the results of loadcase " + std::to_string(CurrentCase) +

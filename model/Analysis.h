@@ -21,6 +21,7 @@ struct AnalysisHooks {
     std::function<void()> Started{};         // after InitResults
     std::function<void()> CaseStarting{};    // CurrentCase set, before it is solved
     std::function<void()> CaseStored{};      // after StoreCaseResults; work tables hold the loadcase
+    std::function<void()> CaseWithheld{};    // its reactions did not balance: it keeps no results
     std::function<void()> MaximaFormed{};    // after the maxima over all loadcases
     std::function<void()> EnvelopeFormed{};  // after ComputeEnvelope (not with a forkhead at support 1)
     std::function<void()> ReportsDue{};      // when some loadcase gave load pieces
@@ -28,15 +29,17 @@ struct AnalysisHooks {
 };
 
 // Runs the whole analysis; false (and no table touched) when BeamLength is 0.
-// An error abandons it with the results marked stale, and so does a loadcase
-// whose reactions do not balance its loads (the check shows it). A result
-// beyond the arithmetic is refused naming its loadcase.
+// An error abandons it with the results marked stale. A loadcase whose
+// reactions do not balance its load keeps no results (the check shows it),
+// the others keep theirs. A result beyond the arithmetic is refused naming
+// its loadcase.
 bool RunAnalysis(const AnalysisHooks& hooks = {});
 // The results a beam file stored, made ready as an analysis would leave
 // them, without solving: each active loadcase's stored tables are taken back
 // into the work tables, then stored, sampled, and the maxima and envelope
 // formed, with the same hooks (ReportsDue is not called: the file keeps its
-// reports). Sets ResultsReady; an error leaves the results marked stale.
+// reports).
+// Sets ResultsReady; an error leaves the results marked stale.
 void RestoreStoredResults(const AnalysisHooks& hooks);
 
 // Prepares every result table for NumLoadcases loadcases: sizes the diagram

@@ -11,10 +11,13 @@ BArray<double, 1, 25> SpanStiffness;
 double LHCRootMoment = 0, RHCRootMoment = 0;
 int32_t UnitLoadSpan = 0, UnitLoadPoint = 0;
 BArray<int32_t, 1, 25> NoLoadsMark;
+BArray<int32_t, 1, 25> UnbalancedMark;
 
 double MemberLength(int member) { return BeamGeometryTable[member][GLength]; }
 
 bool MemberPresent(int member) { return BeamGeometryTable[member][GPresent] == 1.0; }
+
+bool CaseHasResults(int lc) { return LoadcaseActive[lc] != 0 && UnbalancedMark[lc] == 0; }
 
 namespace {
 std::function<void()> StaleResultsHandler;

@@ -15,6 +15,10 @@ extern BArray<double, 1, 25> SpanStiffness;  // Ixx / L x E per span
 extern double LHCRootMoment, RHCRootMoment;  // cantilever moments handed to the solver
 extern int32_t UnitLoadSpan, UnitLoadPoint;  // unit load position of the deflection loop
 extern BArray<int32_t, 1, 25> NoLoadsMark;   // 1: an active loadcase gave no load piece
+// 1: the loadcase's reactions did not balance its load, and its results are withheld.
+extern BArray<int32_t, 1, 25> UnbalancedMark;
+// A loadcase with results to show: active, and not withheld.
+bool CaseHasResults(int lc);
 
 constexpr int LastStation = 2004;      // stations 0..2004 per member row
 

@@ -291,6 +291,28 @@ void StoreCaseResults() {
     CaseDeflectionMaxima();
 }
 
+void WithholdCaseResults() {
+    const int cc = CurrentCase;
+    CaseShear[cc] = {};
+    CaseMoment[cc] = {};
+    CaseDeflection[cc] = {};
+    CaseCantShear[cc] = {};
+    CaseCantMoment[cc] = {};
+    CaseCantDeflection[cc] = {};
+    CaseReaction[cc] = {};
+    DirectSupportLoad[cc] = {};
+    NodeSkipFlag[cc] = {};
+    CantMomentMax[cc] = {};
+    CantMomentMin[cc] = {};
+    SpanMaxDeflection[cc] = {};
+    for (auto* peaks : {&SpanMomentMax, &SpanMomentMin, &SpanMomentMaxX, &SpanMomentMinX}) (*peaks)[cc] = {};
+    for (auto* summary : {&ShearSummary, &MomentSummary, &DeflectionSummary}) (*summary)[cc] = {};
+    ShearSeries[cc].Fill({});
+    MomentSeries[cc].Fill({});
+    DeflectionSeries[cc].Fill({});
+    UnbalancedMark[cc] = 1;
+}
+
 void RestoreCaseWork() {
     const int cc = CurrentCase, n = SavedSpanIntervals;
     if (n < 1 || n > 200) RaiseRangeCheck();

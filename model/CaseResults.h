@@ -9,6 +9,9 @@
 #pragma once
 
 void StoreCaseResults();
+// The results of CurrentCase taken back as if it had none, and the loadcase
+// marked in UnbalancedMark: its reactions do not balance its load.
+void WithholdCaseResults();
 
 // The reverse of the store step for CurrentCase, as a beam file is opened:
 // the stored station tables go back into the work tables (SpanIntervals :=

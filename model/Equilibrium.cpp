@@ -1,6 +1,7 @@
 #include "Equilibrium.h"
 #include <cmath>
 #include <string>
+#include "AnalysisState.h"
 #include "Checked.h"
 #include "Global.h"
 #include "LoadPieces.h"
@@ -58,13 +59,17 @@ void SumAppliedLoads() {
     }
 }
 
+bool CaseBalances(int lc) {
+    ReactionTotal[lc] = CaseReactionTotal(lc);
+    if (ReactionTotal[lc] == 0) ReactionTotal[lc] = NearZero;
+    return TotalsAgree(lc, CaseAppliedLoad[lc], ReactionTotal[lc]);
+}
+
 bool CheckEquilibrium() {
     bool balanced = true;
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
-        ReactionTotal[lc] = CaseReactionTotal(lc);
         if (CaseAppliedLoad[lc] == 0) CaseAppliedLoad[lc] = NearZero;
-        if (ReactionTotal[lc] == 0) ReactionTotal[lc] = NearZero;
-        if (TotalsAgree(lc, CaseAppliedLoad[lc], ReactionTotal[lc])) continue;
+        if (UnbalancedMark[lc] != 1 && CaseBalances(lc)) continue;
         balanced = false;
         const float ratio = ToSingle(Div(CaseAppliedLoad[lc], ReactionTotal[lc]));
         ShowMessage(" ERROR  \r Loadcase  " + std::to_string(lc) +
@@ -79,7 +84,7 @@ std::string StoredResultsFault() {
         if (!TotalsAgree(lc, CaseLoadTotal[lc], CaseLandedLoad(lc)) ||
             !TotalsAgree(lc, CaseAppliedLoad[lc], CaseAppliedTotal(lc)))
             return "the applied load total" + which + " is not that of its loads";
-        if (LoadcaseActive[lc] == 1 && !TotalsAgree(lc, CaseAppliedLoad[lc], CaseReactionTotal(lc)))
+        if (CaseHasResults(lc) && !TotalsAgree(lc, CaseAppliedLoad[lc], CaseReactionTotal(lc)))
             return "the support reactions" + which + " do not balance its applied load";
     }
     return "";

@@ -7,14 +7,18 @@
 // that each loadcase's applied loads put on the beam (an inactive loadcase
 // has none).
 void SumAppliedLoads();
-// Forms ReactionTotal and shows an " ERROR " message for every loadcase whose
-// reactions differ from its applied load by more than 0.05 % of the sum of
-// the load magnitudes (so loads of both signs that cancel are judged fairly).
-// Exact zero totals become 1e-12, as the beam file keeps them. True when
-// every loadcase balances.
+// Forms ReactionTotal of loadcase lc from its reactions; true when they
+// balance its applied load within 0.05 % of the sum of the load magnitudes
+// (so loads of both signs that cancel are judged fairly). Exact zero totals
+// count as 1e-12.
+bool CaseBalances(int lc);
+// Shows an " ERROR " message for every loadcase whose results were withheld
+// (UnbalancedMark, with the ReactionTotal they had) or whose reactions do
+// not balance. Exact zero totals become 1e-12, as the beam file keeps them.
+// True when every loadcase balances.
 bool CheckEquilibrium();
 // The stored results of loadcases 1..NumLoadcases against their loads, as
 // the equilibrium check judges them: the applied totals are those of the
-// loads, and the reactions of every active loadcase balance its load. ""
-// when they agree, else what does not.
+// loads, and the reactions of every loadcase with results balance its load.
+// "" when they agree, else what does not.
 std::string StoredResultsFault();

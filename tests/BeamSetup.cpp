@@ -1,5 +1,6 @@
 #include "BeamSetup.h"
 #include "Analysis.h"
+#include "AnalysisState.h"
 #include "BeamRules.h"
 #include "LoadOutline.h"
 #include "Messages.h"
@@ -11,6 +12,7 @@ void SetBeam(const std::vector<double>& spans, double lhc, double rhc) {
     SupportTypes.Fill(0);
     LoadTable.Fill({});
     LoadcaseActive.Fill(0);
+    UnbalancedMark.Fill(0);
     NumLoadcases = 0;
     NumSpans = int32_t(spans.size());
     auto member = [](int m, double len) {

@@ -133,6 +133,26 @@ TEST(Equilibrium, LoadTotalsCountAppliedSlotsOnly) {
     EXPECT_DOUBLE_EQ(CaseLoadTotal[2], 7000);
 }
 
+// A loadcase whose reactions do not balance its load says so and keeps no
+// results; the others keep theirs and can be saved.
+TEST(Equilibrium, AnUnbalancedLoadcaseKeepsNoResultsAndLeavesTheOthersTheirs) {
+    SetBeam({L, L});
+    PointLoad(1, L / 2, P, 1.0, {1, 2, 3});
+    FinishLoads();
+    // Loadcase 2 is solved under twice the load its total was formed from.
+    const AnalysisHooks doubled{.CaseStarting = [] { LoadTable[2][1][LStart] = float(CurrentCase == 2 ? 2 * P : P); }};
+    EXPECT_EQ(MessagesOf([&] { RunAnalysis(doubled); }),
+              std::vector<std::string>{" ERROR  \r Loadcase  2\r Total applied load / Total support reactions = 0.500"});
+    EXPECT_EQ(ResultsReady, 1);
+    const auto reactions = CaseReaction;
+    const auto moments = MomentSummary;
+    for (int lc : {1, 3}) ExpectRel(reactions[lc][1] + reactions[lc][2] + reactions[lc][3], P, 1e-6);
+    EXPECT_TRUE(reactions[2] == decltype(reactions[2]){});
+    EXPECT_EQ(moments[2][BeamRow][5], 0);
+    EXPECT_EQ(moments[0][BeamRow][5], moments[1][BeamRow][5]);
+    EXPECT_EQ(StoredResultsFault(), "");
+}
+
 // The check compares the difference with 0.05 % of the sum of the load
 // magnitudes; a UDL whose rates change sign counts the area under |w|.
 TEST(Equilibrium, Tolerance) {
