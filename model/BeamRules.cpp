@@ -36,7 +36,7 @@ std::string MemberFault(const GeometryTable& geometry, int m, bool mustExist, bo
         const char* unit;
         double least;  // 0: may be 0
         const float* factor;
-    } values[] = {{GLength, "length", " mm", DBL_MIN, &Factor_L},
+    } values[] = {{GLength, "length", " mm", LeastLength, &Factor_L},
                   {GE, "E", " N/mm^2", LeastE, &Factor_Sect_E},
                   {GIxx, "Ixx", " mm^4", LeastIxx, &Factor_Sect_I},
                   {GY, "extreme-fibre distance y", " mm", 0, nullptr},

@@ -14,8 +14,11 @@ using LoadTables = decltype(LoadTable);
 using CaseLoads = BArray<LoadRecord, 1, 51>;  // the slots of one loadcase
 
 // The least E (N/mm^2) and Ixx (mm^4) a member may have: below them no
-// analysis of the beam can be shown.
-constexpr double LeastE = 1e-3, LeastIxx = 1e-6;
+// analysis of the beam can be shown. The least length (mm): below it the
+// positions along a member that the analysis holds as singles (its stations,
+// load pieces and support tolerance) underflow, and nothing it gives means
+// anything.
+constexpr double LeastE = 1e-3, LeastIxx = 1e-6, LeastLength = 1e-30;
 // A member value (length, E, Ixx, y, area) and the beam's length, in N and
 // mm, are held as singles (HeldAsSingle): loads, self weight and drawings
 // take them so.
@@ -31,11 +34,11 @@ BeamShape ModelBeam();
 
 // A new beam, with no member and no length, is sound. Otherwise: spans
 // 1..Spans present and no member beyond them; a present member has a
-// length, E and Ixx above 0, all its values held as singles and in its
-// display units, E and Ixx not below the least, no negative y or area; an
-// absent one has no length; the beam is as long as its members and held as a
-// single; supports are coded 0 to 5, both ends are
-// supported and no support between spans is missing or fixed.
+// length, E and Ixx not below the least, all its values held as singles and
+// in its display units, no negative y or area; an absent one has no length;
+// the beam is as long as its members and held as a single; supports are
+// coded 0 to 5, both ends are supported and no support between spans is
+// missing or fixed.
 std::string BeamFault(const BeamShape& beam);
 
 // A load row reaching beyond a beam of the given length (a ten-millionth

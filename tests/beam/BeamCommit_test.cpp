@@ -258,6 +258,7 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
         {"2", "12,5", "Span 1 length: '12,5' is not a number"},
         {"2", "1e39", "Span 1 length: '1e39' is too large"},
         {"2", "1e38", "Span 1 length: '1e38' is too large"},
+        {"2", "1e-45", "This beam cannot be taken: the length of span 1 is 1.4013e-42 mm; it must be at least 1e-30 mm."},
     };
     for (const auto& r : refused) {
         w.Edit_Spans.SetText(r.spans);
