@@ -208,16 +208,18 @@ bool AnyLoadcaseLoaded() {
 namespace {
 
 // What an analysis and the restoring of stored results share: every
-// loadcase whose work tables takeCase fills is stored and sampled (or, when
-// solved, withheld if its reactions do not balance its load); then the
-// maxima and the envelope follow.
+// loadcase whose work tables takeCase fills is stored and sampled, or
+// withheld when its reactions do not balance its load: when solved, or when
+// restored as a withheld loadcase was saved, with empty tables (other stored
+// results that do not balance are the Open's to judge). Then the maxima and
+// the envelope follow.
 void CasesToEnvelope(const AnalysisHooks& hooks, bool (*takeCase)(), bool solved) {
     UnbalancedMark.Fill(0);
     for (CurrentCase = 1; CurrentCase <= NumLoadcases; ++CurrentCase) {
         Call(hooks.CaseStarting);
         if (!takeCase()) continue;
         StoreCaseResults();
-        if (solved && !CaseBalances(CurrentCase)) {
+        if (!CaseBalances(CurrentCase) && (solved || StoredTablesEmpty(CurrentCase))) {
             WithholdCaseResults();
             Call(hooks.CaseWithheld);
             continue;

@@ -36,9 +36,9 @@ struct AnalysisHooks {
 bool RunAnalysis(const AnalysisHooks& hooks = {});
 // The results a beam file stored, made ready as an analysis would leave
 // them, without solving: each active loadcase's stored tables are taken back
-// into the work tables, then stored, sampled, and the maxima and envelope
-// formed, with the same hooks (ReportsDue is not called: the file keeps its
-// reports).
+// into the work tables, then stored (or withheld again, when saved so),
+// sampled, and the maxima and envelope formed, with the same hooks
+// (ReportsDue is not called: the file keeps its reports).
 // Sets ResultsReady; an error leaves the results marked stale.
 void RestoreStoredResults(const AnalysisHooks& hooks);
 

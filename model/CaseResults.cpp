@@ -313,6 +313,18 @@ void WithholdCaseResults() {
     UnbalancedMark[cc] = 1;
 }
 
+namespace {
+template <class Table>
+bool Empty(const Table& t) {
+    return t == Table{};
+}
+}  // namespace
+
+bool StoredTablesEmpty(int lc) {
+    return Empty(CaseShear[lc]) && Empty(CaseMoment[lc]) && Empty(CaseDeflection[lc]) && Empty(CaseCantShear[lc]) &&
+           Empty(CaseCantMoment[lc]) && Empty(CaseCantDeflection[lc]);
+}
+
 void RestoreCaseWork() {
     const int cc = CurrentCase, n = SavedSpanIntervals;
     if (n < 1 || n > 200) RaiseRangeCheck();

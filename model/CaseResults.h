@@ -12,6 +12,9 @@ void StoreCaseResults();
 // The results of CurrentCase taken back as if it had none, and the loadcase
 // marked in UnbalancedMark: its reactions do not balance its load.
 void WithholdCaseResults();
+// True when the stored station tables of loadcase lc hold nothing, as a
+// withheld loadcase leaves them.
+bool StoredTablesEmpty(int lc);
 
 // The reverse of the store step for CurrentCase, as a beam file is opened:
 // the stored station tables go back into the work tables (SpanIntervals :=

@@ -134,7 +134,8 @@ TEST(Equilibrium, LoadTotalsCountAppliedSlotsOnly) {
 }
 
 // A loadcase whose reactions do not balance its load says so and keeps no
-// results; the others keep theirs and can be saved.
+// results; the others keep theirs and can be saved, and restored as Open
+// restores them, the same loadcase is withheld again.
 TEST(Equilibrium, AnUnbalancedLoadcaseKeepsNoResultsAndLeavesTheOthersTheirs) {
     SetBeam({L, L});
     PointLoad(1, L / 2, P, 1.0, {1, 2, 3});
@@ -150,6 +151,14 @@ TEST(Equilibrium, AnUnbalancedLoadcaseKeepsNoResultsAndLeavesTheOthersTheirs) {
     EXPECT_TRUE(reactions[2] == decltype(reactions[2]){});
     EXPECT_EQ(moments[2][BeamRow][5], 0);
     EXPECT_EQ(moments[0][BeamRow][5], moments[1][BeamRow][5]);
+    EXPECT_EQ(StoredResultsFault(), "");
+
+    RestoreStoredResults({});
+    EXPECT_EQ(ResultsReady, 1);
+    EXPECT_EQ(UnbalancedMark[2], 1);
+    EXPECT_EQ(UnbalancedMark[1] + UnbalancedMark[3], 0);
+    EXPECT_TRUE(CaseReaction == reactions);
+    EXPECT_TRUE(MomentSummary == moments);
     EXPECT_EQ(StoredResultsFault(), "");
 }
 
