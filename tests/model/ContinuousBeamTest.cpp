@@ -49,33 +49,6 @@ void AnalyseUniformlyLoaded(const std::vector<double>& spans) {
 }
 }  // namespace
 
-TEST(ContinuousBeam, TwoEqualSpans) {
-    SetBeam({L, L});
-    Udl(1, 0, w, w, 2 * L, 1.0);
-    FinishLoads();
-    Analyse();
-    ExpectRel(CaseReaction[1][1], 3 * w * L / 8);
-    ExpectRel(CaseReaction[1][2], 10 * w * L / 8);
-    ExpectRel(CaseReaction[1][3], 3 * w * L / 8);
-    const int n = SavedSpanIntervals;
-    ExpectRel(CaseMoment[1][1][n + 1], -w * L * L / 8);
-    ExpectRel(CaseMoment[1][2][1], -w * L * L / 8);
-    ExpectRel(MomentSummary[1][BeamRow][4], -w * L * L / 8);
-}
-
-TEST(ContinuousBeam, ThreeEqualSpans) {
-    SetBeam({L, L, L});
-    Udl(1, 0, w, w, 3 * L, 1.0);
-    FinishLoads();
-    Analyse();
-    EXPECT_EQ(SavedSpanIntervals, 100);
-    ExpectRel(CaseReaction[1][1], 0.4 * w * L);
-    ExpectRel(CaseReaction[1][2], 1.1 * w * L);
-    ExpectRel(CaseReaction[1][3], 1.1 * w * L);
-    ExpectRel(CaseReaction[1][4], 0.4 * w * L);
-    ExpectRel(CaseMoment[1][1][101], -0.1 * w * L * L);
-}
-
 TEST(ContinuousBeam, AlternatingSpansAgreeWithDirectSolve) {
     std::vector<double> spans;
     for (int s = 0; s < 25; ++s) spans.push_back(s % 2 == 0 ? 2000 : 6300);
