@@ -17,6 +17,11 @@ TEST(SigFig, ThreeFigures) {
     EXPECT_EQ(SigFig3(2e9), "#####");
     EXPECT_EQ(SigFig3(0.0000996), "0.000100");
     EXPECT_EQ(SigFig3(-1e9 - 1), "#####");
+    // Ties round away from zero.
+    EXPECT_EQ(SigFig3(2.125), "2.13");
+    EXPECT_EQ(SigFig3(-2.125), "-2.13");
+    EXPECT_EQ(SigFig3(1235), "1240");
+    EXPECT_EQ(SigFig3(999.5), "1000");
 }
 
 TEST(SigFig, FourAndFiveFigures) {
@@ -29,6 +34,11 @@ TEST(SigFig, FourAndFiveFigures) {
     EXPECT_EQ(SigFig5(123456), "123460");
     EXPECT_EQ(SigFig5(-123456), "-123460");
     EXPECT_EQ(SigFig5(2e9), "#####");
+    // Ties round away from zero.
+    EXPECT_EQ(SigFig4(2.0625), "2.063");
+    EXPECT_EQ(SigFig4(-12345), "-12350");
+    EXPECT_EQ(SigFig5(2.03125), "2.0313");
+    EXPECT_EQ(SigFig5(-123455), "-123460");
 }
 
 TEST(SigFig, ThreeDecimalVariants) {
@@ -52,6 +62,14 @@ TEST(SigFig, ThreeDecimalVariants) {
     // The rounding offset 0.5001: a scaled fraction of 0.4999 rounds up.
     EXPECT_EQ(SigFig3Dec3(1.2349995), "1.24");
     EXPECT_EQ(SigFig3(1.2349995), "1.23");
+    // Below 0.1 the value is first rounded to four or five decimals, and that
+    // value's tie at the third rounds away from zero.
+    EXPECT_EQ(SigFig3Dec3(0.0125), "0.013");
+    EXPECT_EQ(SigFig3Dec3(-0.0125), "-0.013");
+    EXPECT_EQ(SigFig4Dec3(0.0015), "0.002");
+    EXPECT_EQ(SigFig5Dec3(0.0125), "0.013");
+    EXPECT_EQ(SigFig5Dec3(0.0014996), "0.002");   // 0.00150 first
+    EXPECT_EQ(SigFig3Dec3(2.125), "2.13");
 }
 
 TEST(SigFig, FixedDecimals) {
@@ -72,6 +90,7 @@ TEST(SigFig, FixedDecimals) {
     DecimalPlaces = 3;
     EXPECT_EQ(FixedDecimals(0), "0.000");
     EXPECT_EQ(FixedDecimals(12345.6789), "12345.679");
+    EXPECT_EQ(FixedDecimals(0.0625), "0.063");
     DecimalPlaces = 0;
     EXPECT_EQ(FixedDecimals(2.7), "2");
     EXPECT_EQ(FixedDecimals(-2.7), "-2");
