@@ -3,7 +3,6 @@
 #include "Analysis.h"
 #include "AnalysisState.h"
 #include "BeamSetup.h"
-#include "Cantilever.h"
 #include "Global.h"
 #include "LoadPieces.h"
 
@@ -47,23 +46,6 @@ TEST(Cantilever, LeftCantileverTipLoadMirrors) {
     ExpectRel(DeflectionSeries[1][1][2], TipDeflection(), 1e-4);
 }
 
-TEST(Cantilever, UdlOverWholeBeamGivesOnePiecePerMember) {
-    SetBeam({L, L}, A, A);
-    Udl(1, 0, 2, 2 + 2 * (A + L + L + A) / 1000, A + L + L + A, 1.0);
-    FinishLoads();
-    CurrentCase = 1;
-    SplitLoadsToSpans();
-    // Each member has a uniform piece and a rising triangle.
-    EXPECT_EQ(LHCPieceCount, 2);
-    EXPECT_EQ(SpanPieceCount[1], 2);
-    EXPECT_EQ(SpanPieceCount[2], 2);
-    EXPECT_EQ(RHCPieceCount, 2);
-    EXPECT_NEAR(SpanPieces[1][1][1].Rate1, 2 + 2 * A / 1000, 1e-4);
-    EXPECT_NEAR(RHCPieces[1][1].Rate1, 2 + 2 * (A + 2 * L) / 1000, 1e-4);
-    EXPECT_EQ(RHCPieces[1][2].Kind, PieceRising);
-    EXPECT_NEAR(RHCPieces[1][2].Rate2, 2 * A / 1000, 1e-4);
-}
-
 TEST(Cantilever, ZeroCoverUdlCarriesNoLoad) {
     SetBeam({L}, A, A);
     Udl(1, L + A + 500, 2, 6, 0, 1.0);   // on the right cantilever
@@ -74,14 +56,4 @@ TEST(Cantilever, ZeroCoverUdlCarriesNoLoad) {
     EXPECT_EQ(LHCPieceCount, 0);
     EXPECT_EQ(RHCPieceCount, 0);
     ExpectRel(CaseReaction[1][1], P / 2);
-}
-
-TEST(Cantilever, PointLoadAtEndOfBeamOnRightCantilever) {
-    SetBeam({L}, 0, A);
-    PointLoad(1, L + A, P, 1.0);
-    FinishLoads();
-    CurrentCase = 1;
-    SplitLoadsToSpans();
-    ASSERT_EQ(RHCPieceCount, 1);
-    EXPECT_DOUBLE_EQ(RHCPieces[1][1].Start, A);
 }
