@@ -15,34 +15,14 @@ float Shear(int lc, int s, int j) { return CaseShear[lc][s][j + 1]; }
 int Mid() { return SavedSpanIntervals / 2; }
 }  // namespace
 
-// What the lists and diagrams read of a uniformly loaded span.
-TEST(SimpleSpan, UniformLoadSummaries) {
-    SetBeam({L});
-    Udl(1, 0, w, w, L, 1.0);
-    FinishLoads();
-    EXPECT_TRUE(Analyse().empty());
-    EXPECT_EQ(SavedSpanIntervals, 200);
-    // Deflections are stored downward negative; the supports do not move.
-    const double delta = 5 * w * std::pow(L, 4) / (384 * E * I);
-    EXPECT_EQ(CaseDeflection[1][1][1], 0);
-    EXPECT_EQ(CaseDeflection[1][1][21], 0);
-    ExpectRel(SpanMaxDeflection[1][1], delta, 1e-6);
-    ExpectRel(DeflectionSummary[1][BeamRow][1], -delta, 1e-6);
-    ExpectRel(MomentSummary[1][1][1], w * L * L / 8);
-    ExpectRel(SpanMomentMax[1][1], w * L * L / 8);
-    EXPECT_FLOAT_EQ(SpanMomentMaxX[1][1], 3000);
-    EXPECT_EQ(ResultsReady, 1);
-    EXPECT_EQ(DisplayMode, 0);
-}
-
 TEST(SimpleSpan, LoadFactorScalesForcesNotDeflections) {
     SetBeam({L});
     Udl(1, 0, w, w, L, 1.4);
     FinishLoads();
     Analyse();
-    ExpectRel(CaseReaction[1][1], 1.4 * 30000);
+    ExpectRel(CaseReaction[1][1], 1.4 * w * L / 2);
     ExpectRel(Moment(1, 1, Mid()), 1.4 * w * L * L / 8);
-    ExpectRel(Shear(1, 1, 0), 1.4 * 30000);
+    ExpectRel(Shear(1, 1, 0), 1.4 * w * L / 2);
     ExpectRel(CaseDeflection[1][1][11], -5 * w * std::pow(L, 4) / (384 * E * I), 1e-6);
     // The stored peaks come from the factored pass alone, also below 1.0.
     ExpectRel(SpanMomentMax[1][1], 1.4 * w * L * L / 8);
