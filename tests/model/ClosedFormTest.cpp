@@ -85,6 +85,10 @@ const double BesideM = P * Beside * (L - Beside) * (2 * L - Beside) / (4 * L * L
 constexpr double B = BothLength, k = w / B;
 constexpr double RisingM1 = k * A * A * A / 6, RisingM2 = k * (A * A * A / 3 + (A + L) * A * A / 2);
 constexpr double RisingR2 = k * (B * B * B / 3 - A * B * B / 2) / L;
+// A load rising at k2 = 2w / 2 m across a root of Both, Cut of it on the
+// cantilever and Rest on the span.
+constexpr double Cut = 1500, Rest = 500, k2 = 2 * w / (Cut + Rest), AcrossW = k2 * (Cut + Rest) * (Cut + Rest) / 2;
+constexpr double AcrossRoot = k2 * Rest * Cut * Cut / 2 + k2 * Cut * Cut * Cut / 3;
 // Uniform over the whole of Both: roots of wA^2/2 turn the supports against
 // the span's own load.
 constexpr double WholeM = w * A * A / 2;
@@ -177,6 +181,16 @@ const std::vector<Row> Rows = {
     {"point on the span just outside the right root's window", Both, {Pt(RhcRoot - 1.25, P)},
      {1.25 * P / L, P * (L - 1.25) / L}, {0, 0}, _, 1.25 * P / L, _},
 
+    // 0 to 2w over 2 m across a root, 1.5 m of it on the cantilever: a
+    // resultant W of 2wm, 1/6 m short of the left root or 5/6 m past the
+    // right one; the cantilever carries k Cut^3 / 6, or k Rest Cut^2 / 2 +
+    // k Cut^3 / 3 with its rate starting at k Rest.
+    {"rising across the left root", Both, {Dist(A - Cut, 0, 2 * w, Cut + Rest)},
+     {AcrossW * (1 + 1000.0 / 6 / L), -AcrossW * 1000.0 / 6 / L}, {-k2 * Cut * Cut * Cut / 6, 0}, _,
+     AcrossW * 1000.0 / 6 / L, _, -k2 * Cut * Cut * Cut / 6, 0, _, _, k2 * (Cut - A / 2) * (Cut - A / 2) / 2, 0},
+    {"rising across the right root", Both, {Dist(RhcRoot - Rest, 0, 2 * w, Rest + Cut)},
+     {-AcrossW * 5000.0 / 6 / L, AcrossW * (1 + 5000.0 / 6 / L)}, {0, -AcrossRoot}, 0, -AcrossW * 5000.0 / 6 / L, _, 0,
+     -AcrossRoot, _, _, 0, k2 * ((Rest + A / 2) + (Rest + Cut)) / 2 * (Cut - A / 2)},
     {"uniform over the whole beam", Both, {Dist(0, w, w, B)}, {w * B / 2, w * B / 2}, {-WholeM, -WholeM},
      w * L * L / 8 - WholeM, 0, 5 * w * L4 / (384 * EI) - WholeM * L * L / (8 * EI), -WholeM, -WholeM, WholeTip,
      WholeTip, w * A / 2, w * A / 2},
