@@ -31,6 +31,7 @@ const Beam Both{{L}, A, A, false, false};
 const Beam LhcFixedRight{{L}, A, 0, false, true};
 const Beam RhcFixedRight{{L}, 0, A, false, true};
 const Beam Two{{L, L}, 0, 0, false, false};
+const Beam TwoFixed{{L, L}, 0, 0, true, true};
 const Beam Three{{L, L, L}, 0, 0, false, false};
 constexpr double RhcRoot = A + L;   // on Both
 constexpr double BothLength = A + L + A;
@@ -219,6 +220,9 @@ const std::vector<Row> Rows = {
     {"two spans, point just outside the middle support's window", Two, {Pt(L + Beside, P)},
      {-BesideM / L, P * (L - Beside) / L + 2 * BesideM / L, P * Beside / L - BesideM / L}, {0, -BesideM, 0}, 0,
      -BesideM / L, _},
+    // Symmetry holds the middle support still: two fixed-ended spans.
+    {"two spans, fixed ends, uniform", TwoFixed, {Dist(0, w, w, 2 * L)}, {w * L / 2, w * L, w * L / 2},
+     {-w * L * L / 12, -w * L * L / 12, -w * L * L / 12}, w * L * L / 24, 0, w * L4 / (384 * EI)},
     {"three spans, uniform", Three, {Dist(0, w, w, 3 * L)}, {0.4 * w * L, 1.1 * w * L, 1.1 * w * L, 0.4 * w * L},
      {0, -0.1 * w * L * L, -0.1 * w * L * L, 0}, _, -0.1 * w * L, _},
 };
