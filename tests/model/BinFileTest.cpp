@@ -54,6 +54,23 @@ TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
     EXPECT_TRUE(std::filesystem::exists(".korvela~live01"));
     ::close(live);
     std::filesystem::remove(".korvela~live01");
+    // Saved over, it keeps its owner (another user's, where root saves) and
+    // its mode, which neither the temporary's nor a new file's would be.
+    const bool root = ::geteuid() == 0;
+    const uid_t owner = root ? 65534 : ::geteuid();
+    const gid_t group = root ? 65533 : ::getegid();
+    ASSERT_EQ(::chown(name.c_str(), owner, group), 0);
+    ASSERT_EQ(::chmod(name.c_str(), 0640), 0);
+    {
+        BinFile f(name, BinFile::Mode::Create);
+        f.Write("7777", 4);
+        f.Close();
+    }
+    struct stat st;
+    ASSERT_EQ(::stat(name.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_uid, owner);
+    EXPECT_EQ(st.st_gid, group);
     {
         BinFile f(name, BinFile::Mode::Create);
         f.Write("8888", 4);

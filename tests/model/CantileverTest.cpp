@@ -3,7 +3,6 @@
 #include "Analysis.h"
 #include "AnalysisState.h"
 #include "BeamSetup.h"
-#include "Cantilever.h"
 #include "Global.h"
 #include "LoadPieces.h"
 
@@ -16,25 +15,19 @@ constexpr double A = 2000;   // cantilever length
 double TipDeflection() { return P * A * A * (A + L) / (3 * E * I); }
 }  // namespace
 
-TEST(Cantilever, RightCantileverTipLoad) {
+// What the lists and diagrams read of a right cantilever with a tip load.
+TEST(Cantilever, RightCantileverTipLoadSummaries) {
     SetBeam({L}, 0, A);
     PointLoad(1, L + A, P, 1.0);
     FinishLoads();
     Analyse();
-    ExpectRel(CaseReaction[1][1], -P * A / L);
-    ExpectRel(CaseReaction[1][2], P * (L + A) / L);
     const int n = SavedSpanIntervals;
-    ExpectRel(CaseCantMoment[1][2][1], -P * A);          // root
     EXPECT_NEAR(CaseCantMoment[1][2][n + 1], 0, 1);      // free end
     ExpectRel(CaseCantShear[1][2][1], P);
     ExpectRel(CantMomentMin[1][2], -P * A);
     EXPECT_EQ(CantMomentMax[1][2], 0);
-    ExpectRel(CaseMoment[1][1][n + 1], -P * A);          // over the support
     // Small-angle combination of bending and rotation: within 1e-4.
-    ExpectRel(CaseCantDeflection[1][2][21], -TipDeflection(), 1e-4);
     ExpectRel(DeflectionSummary[1][RHC][1], -TipDeflection(), 1e-4);
-    // The span lifts between its supports.
-    EXPECT_GT(CaseDeflection[1][1][11], 0);
 }
 
 TEST(Cantilever, LeftCantileverTipLoadMirrors) {
@@ -42,14 +35,7 @@ TEST(Cantilever, LeftCantileverTipLoadMirrors) {
     PointLoad(1, 0, P, 1.0);
     FinishLoads();
     Analyse();
-    ExpectRel(CaseReaction[1][1], P * (L + A) / L);
-    ExpectRel(CaseReaction[1][2], -P * A / L);
     const int n = SavedSpanIntervals;
-    // Stored root-first.
-    ExpectRel(CaseCantMoment[1][1][1], -P * A);
-    ExpectRel(CaseCantShear[1][1][1], P);
-    ExpectRel(CaseMoment[1][1][1], -P * A);
-    ExpectRel(CaseCantDeflection[1][1][21], -TipDeflection(), 1e-4);
     // The member summary runs left to right: free end 0, root moment last.
     ExpectRel(MomentSummary[1][LHC][2], -P * A);
     ExpectRel(ShearSummary[1][LHC][2], -P);
@@ -58,38 +44,6 @@ TEST(Cantilever, LeftCantileverTipLoadMirrors) {
     EXPECT_NEAR(MomentSeries[1][1][2], 0, 1);
     ExpectRel(MomentSeries[1][n + 1][2], -P * A);
     ExpectRel(DeflectionSeries[1][1][2], TipDeflection(), 1e-4);
-}
-
-TEST(Cantilever, UniformAndTriangularLoads) {
-    SetBeam({L}, A, A);
-    Udl(1, 0, 0, w, A, 1.0);              // rising toward the left root
-    Udl(2, L + A, w, w, A, 1.0, {2});     // uniform over the right cantilever
-    FinishLoads();
-    Analyse();
-    ExpectRel(CaseCantMoment[1][1][1], -(w * A / 2) * A / 3);
-    ExpectRel(CaseCantMoment[2][2][1], -(w * A) * A / 2);
-    // Shear falls linearly to 0 at the free end.
-    const int n = SavedSpanIntervals;
-    ExpectRel(CaseCantShear[2][2][1], w * A);
-    ExpectRel(CaseCantShear[2][2][n / 2 + 1], w * A / 2);
-    EXPECT_NEAR(CaseCantShear[2][2][n + 1], 0, 1e-3);
-}
-
-TEST(Cantilever, UdlOverWholeBeamGivesOnePiecePerMember) {
-    SetBeam({L, L}, A, A);
-    Udl(1, 0, 2, 2 + 2 * (A + L + L + A) / 1000, A + L + L + A, 1.0);
-    FinishLoads();
-    CurrentCase = 1;
-    SplitLoadsToSpans();
-    // Each member has a uniform piece and a rising triangle.
-    EXPECT_EQ(LHCPieceCount, 2);
-    EXPECT_EQ(SpanPieceCount[1], 2);
-    EXPECT_EQ(SpanPieceCount[2], 2);
-    EXPECT_EQ(RHCPieceCount, 2);
-    EXPECT_NEAR(SpanPieces[1][1][1].Rate1, 2 + 2 * A / 1000, 1e-4);
-    EXPECT_NEAR(RHCPieces[1][1].Rate1, 2 + 2 * (A + 2 * L) / 1000, 1e-4);
-    EXPECT_EQ(RHCPieces[1][2].Kind, PieceRising);
-    EXPECT_NEAR(RHCPieces[1][2].Rate2, 2 * A / 1000, 1e-4);
 }
 
 TEST(Cantilever, ZeroCoverUdlCarriesNoLoad) {
@@ -102,14 +56,4 @@ TEST(Cantilever, ZeroCoverUdlCarriesNoLoad) {
     EXPECT_EQ(LHCPieceCount, 0);
     EXPECT_EQ(RHCPieceCount, 0);
     ExpectRel(CaseReaction[1][1], P / 2);
-}
-
-TEST(Cantilever, PointLoadAtEndOfBeamOnRightCantilever) {
-    SetBeam({L}, 0, A);
-    PointLoad(1, L + A, P, 1.0);
-    FinishLoads();
-    CurrentCase = 1;
-    SplitLoadsToSpans();
-    ASSERT_EQ(RHCPieceCount, 1);
-    EXPECT_DOUBLE_EQ(RHCPieces[1][1].Start, A);
 }

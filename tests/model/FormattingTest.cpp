@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <cmath>
+#include <functional>
+#include "Convert.h"
 #include "ErrorOf.h"
+#include "FieldText.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "RunError.h"
@@ -17,6 +20,11 @@ TEST(SigFig, ThreeFigures) {
     EXPECT_EQ(SigFig3(2e9), "#####");
     EXPECT_EQ(SigFig3(0.0000996), "0.000100");
     EXPECT_EQ(SigFig3(-1e9 - 1), "#####");
+    // Ties round away from zero.
+    EXPECT_EQ(SigFig3(2.125), "2.13");
+    EXPECT_EQ(SigFig3(-2.125), "-2.13");
+    EXPECT_EQ(SigFig3(1235), "1240");
+    EXPECT_EQ(SigFig3(999.5), "1000");
 }
 
 TEST(SigFig, FourAndFiveFigures) {
@@ -29,6 +37,11 @@ TEST(SigFig, FourAndFiveFigures) {
     EXPECT_EQ(SigFig5(123456), "123460");
     EXPECT_EQ(SigFig5(-123456), "-123460");
     EXPECT_EQ(SigFig5(2e9), "#####");
+    // Ties round away from zero.
+    EXPECT_EQ(SigFig4(2.0625), "2.063");
+    EXPECT_EQ(SigFig4(-12345), "-12350");
+    EXPECT_EQ(SigFig5(2.03125), "2.0313");
+    EXPECT_EQ(SigFig5(-123455), "-123460");
 }
 
 TEST(SigFig, ThreeDecimalVariants) {
@@ -52,6 +65,14 @@ TEST(SigFig, ThreeDecimalVariants) {
     // The rounding offset 0.5001: a scaled fraction of 0.4999 rounds up.
     EXPECT_EQ(SigFig3Dec3(1.2349995), "1.24");
     EXPECT_EQ(SigFig3(1.2349995), "1.23");
+    // Below 0.1 the value is first rounded to four or five decimals, and that
+    // value's tie at the third rounds away from zero.
+    EXPECT_EQ(SigFig3Dec3(0.0125), "0.013");
+    EXPECT_EQ(SigFig3Dec3(-0.0125), "-0.013");
+    EXPECT_EQ(SigFig4Dec3(0.0015), "0.002");
+    EXPECT_EQ(SigFig5Dec3(0.0125), "0.013");
+    EXPECT_EQ(SigFig5Dec3(0.0014996), "0.002");   // 0.00150 first
+    EXPECT_EQ(SigFig3Dec3(2.125), "2.13");
 }
 
 TEST(SigFig, FixedDecimals) {
@@ -72,6 +93,7 @@ TEST(SigFig, FixedDecimals) {
     DecimalPlaces = 3;
     EXPECT_EQ(FixedDecimals(0), "0.000");
     EXPECT_EQ(FixedDecimals(12345.6789), "12345.679");
+    EXPECT_EQ(FixedDecimals(0.0625), "0.063");
     DecimalPlaces = 0;
     EXPECT_EQ(FixedDecimals(2.7), "2");
     EXPECT_EQ(FixedDecimals(-2.7), "-2");
@@ -85,6 +107,41 @@ TEST(SigFig, NonFiniteValuesShowAsBeyondRange) {
     for (double x : {std::nan(""), -std::nan(""), HUGE_VAL, -HUGE_VAL})
         for (auto format : {SigFig3, SigFig4, SigFig5, SigFig3Dec3, SigFig4Dec3, SigFig5Dec3, FixedDecimals})
             EXPECT_EQ(format(x), "#####") << x;
+}
+
+// A value comes back as the text that reads back as it: the format's where
+// it does, else the fewest figures that do. Each value here was typed as the
+// expected text, so that text reads back; fewer figures name another single.
+TEST(ReadBack, ShortestTextThatReadsBackAsTheValue) {
+    const struct {
+        const char* what;
+        std::function<std::string()> text;
+        const char* expected;
+    } rows[] = {
+        // A load: the typed value times the factor, as a single (the single
+        // of 4.01 times 1000 is another).
+        {"4.01 kN", [] { return ReadBackText(float(4.01L * 1000), 1000, SigFig3); }, "4.01"},
+        {"1.2345 N", [] { return ReadBackText(1.2345f, 1, SigFig3); }, "1.2345"},
+        {"1.0000001 N", [] { return ReadBackText(1.0000001f, 1, SigFig3); }, "1.0000001"},
+        {"1234.56 N in a field", [] { return FieldText(1234.56f, 1, FieldRule::Single, 7, SigFig3); }, "1234.56"},
+        // A member: the typed value as a single, times the factor, as a double.
+        {"1.0000002 m", [] { return ReadBackMemberText(double(1.0000002f) * 1000, 1000, SigFig4); }, "1.0000002"},
+        {"1.7000009 ft",
+         [] { return ReadBackMemberText(double((long double)1.7000009f * 304.8f), 304.8f, SigFig4); }, "1.7000009"},
+        // 1.700001 names another single, whose product rounds to the same
+        // single as this one's but to another double.
+        {"1.7000009 ft in a field",
+         [] { return FieldText(double((long double)1.7000009f * 304.8f), 304.8f, FieldRule::Member, 11, SigFig4); },
+         "1.7000009"},
+        // 1 mm, where no text in feet gives back the double (1 / 304.8f is no
+        // single): the fewest figures that give back its single.
+        {"1 mm in ft", [] { return ReadBackMemberText(1.0, 304.8f, SigFig4); }, "0.00328084"},
+        {"1.0000002 m in a field",
+         [] { return FieldText(double(1.0000002f) * 1000, 1000, FieldRule::Member, 11, SigFig4); }, "1.0000002"},
+        {"0.1 m in a field", [] { return FieldText(double(0.1f) * 1000, 1000, FieldRule::Member, 11, SigFig4); },
+         "0.1000"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(r.text(), r.expected) << r.what;
 }
 
 TEST(FloatToInt, RoundsTiesToEven) {

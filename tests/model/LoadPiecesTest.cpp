@@ -8,7 +8,6 @@
 #include "Global.h"
 #include "LoadPieces.h"
 #include "Maxima.h"
-#include "SlopeDeflection.h"
 
 using namespace test;
 
@@ -57,21 +56,6 @@ TEST(LoadPieces, LoadsCutAtSupportsWithInterpolatedRates) {
     EXPECT_NEAR(SpanPieces[1][2][2].Rate2, 4, 1e-6);   // the triangle: 4 to 8
     Analyse();
     EXPECT_NEAR(CaseReaction[1][1] + CaseReaction[1][2] + CaseReaction[1][3], 30000, 0.05);
-}
-
-TEST(LoadPieces, MirroredTrianglesExchangeFixedEndMoments) {
-    SetBeam({L, L});
-    Udl(1, 0, 0, w, L, 1.0);
-    Udl(2, L, w, 0, L, 1.0);
-    FinishLoads();
-    Split();
-    CollectSpanLoads();
-    FixedEndMoments();
-    EXPECT_NEAR(FixedEndMomentL[1], FixedEndMomentR[2], 1e-6 * FixedEndMomentL[1]);
-    EXPECT_NEAR(FixedEndMomentR[1], FixedEndMomentL[2], 1e-6 * FixedEndMomentR[1]);
-    // Full-length rising triangle: w L^2 / 30 and w L^2 / 20.
-    EXPECT_NEAR(FixedEndMomentL[1], w * L * L / 30, 1);
-    EXPECT_NEAR(FixedEndMomentR[1], w * L * L / 20, 1);
 }
 
 TEST(StoredResults, RestoredTablesGiveTheSameResults) {

@@ -15,74 +15,14 @@ float Shear(int lc, int s, int j) { return CaseShear[lc][s][j + 1]; }
 int Mid() { return SavedSpanIntervals / 2; }
 }  // namespace
 
-TEST(SimpleSpan, UniformLoad) {
-    SetBeam({L});
-    Udl(1, 0, w, w, L, 1.0);
-    FinishLoads();
-    EXPECT_TRUE(Analyse().empty());
-    EXPECT_EQ(SavedSpanIntervals, 200);
-    ExpectRel(CaseReaction[1][1], 30000);
-    ExpectRel(CaseReaction[1][2], 30000);
-    ExpectRel(Moment(1, 1, Mid()), w * L * L / 8);
-    EXPECT_NEAR(Moment(1, 1, 0), 0, 1);
-    ExpectRel(Shear(1, 1, 0), 30000);
-    ExpectRel(Shear(1, 1, 200), -30000);
-    // Deflections are stored downward negative; the supports do not move.
-    const double delta = 5 * w * std::pow(L, 4) / (384 * E * I);
-    EXPECT_NEAR(delta, 8.23171, 1e-5);
-    ExpectRel(CaseDeflection[1][1][11], -delta, 1e-6);
-    EXPECT_EQ(CaseDeflection[1][1][1], 0);
-    EXPECT_EQ(CaseDeflection[1][1][21], 0);
-    ExpectRel(SpanMaxDeflection[1][1], delta, 1e-6);
-    ExpectRel(DeflectionSummary[1][BeamRow][1], -delta, 1e-6);
-    ExpectRel(MomentSummary[1][1][1], w * L * L / 8);
-    ExpectRel(SpanMomentMax[1][1], w * L * L / 8);
-    EXPECT_FLOAT_EQ(SpanMomentMaxX[1][1], 3000);
-    EXPECT_EQ(ResultsReady, 1);
-    EXPECT_EQ(DisplayMode, 0);
-}
-
-TEST(SimpleSpan, CentralPointLoad) {
-    SetBeam({L});
-    PointLoad(1, L / 2, P, 1.0);
-    FinishLoads();
-    Analyse();
-    ExpectRel(Moment(1, 1, Mid()), P * L / 4);
-    // The station under the load takes the shear to its left.
-    ExpectRel(Shear(1, 1, Mid()), 25000);
-    ExpectRel(Shear(1, 1, Mid() + 1), -25000);
-    ExpectRel(CaseDeflection[1][1][11], -P * L * L * L / (48 * E * I), 1e-6);
-}
-
-TEST(SimpleSpan, TriangularLoad) {
-    SetBeam({L});
-    Udl(1, 0, 0, w, L, 1.0);
-    FinishLoads();
-    Analyse();
-    ExpectRel(CaseReaction[1][1], w * L / 6);
-    ExpectRel(CaseReaction[1][2], w * L / 3);
-    // Peak moment w L^2 / (9 sqrt 3) at L / sqrt 3.
-    ExpectRel(SpanMomentMax[1][1], w * L * L / (9 * std::sqrt(3.0)), 1e-4);
-}
-
-TEST(SimpleSpan, TrapezoidIsUniformPlusTriangle) {
-    SetBeam({L});
-    Udl(1, 0, 2, 6, L, 1.0);
-    FinishLoads();
-    Analyse();
-    // Uniform 2 plus a rising triangle of peak 4.
-    ExpectRel(CaseReaction[1][1], 2 * L / 2 + 4 * L / 6);
-    ExpectRel(CaseReaction[1][2], 2 * L / 2 + 4 * L / 3);
-}
-
 TEST(SimpleSpan, LoadFactorScalesForcesNotDeflections) {
     SetBeam({L});
     Udl(1, 0, w, w, L, 1.4);
     FinishLoads();
     Analyse();
-    ExpectRel(CaseReaction[1][1], 1.4 * 30000);
+    ExpectRel(CaseReaction[1][1], 1.4 * w * L / 2);
     ExpectRel(Moment(1, 1, Mid()), 1.4 * w * L * L / 8);
-    ExpectRel(Shear(1, 1, 0), 1.4 * 30000);
+    ExpectRel(Shear(1, 1, 0), 1.4 * w * L / 2);
     ExpectRel(CaseDeflection[1][1][11], -5 * w * std::pow(L, 4) / (384 * E * I), 1e-6);
     // The stored peaks come from the factored pass alone, also below 1.0.
     ExpectRel(SpanMomentMax[1][1], 1.4 * w * L * L / 8);
@@ -92,45 +32,18 @@ TEST(SimpleSpan, LoadFactorScalesForcesNotDeflections) {
     ExpectRel(MomentSummary[0][BeamRow][3], 0.5 * w * L * L / 8);
 }
 
-TEST(FixedEnds, FixedFixedUniformLoad) {
+// The moment series ends with a drop to 0 at a fixed right end.
+TEST(FixedEnds, MomentSeriesDropsToZeroAtAFixedRightEnd) {
     SetBeam({L});
     SupportTypes[0] = SupportTypes[25] = SupportFixed;
     Udl(1, 0, w, w, L, 1.0);
     FinishLoads();
     Analyse();
-    ExpectRel(Moment(1, 1, 0), -w * L * L / 12);
-    ExpectRel(Moment(1, 1, 200), -w * L * L / 12);
-    ExpectRel(Moment(1, 1, Mid()), w * L * L / 24);
-    ExpectRel(CaseDeflection[1][1][11], -w * std::pow(L, 4) / (384 * E * I), 1e-5);
-    // The moment series ends with a drop to 0 at a fixed right end.
     const auto& m = MomentSeries[1];
     const int count = int(m[0][1]);
     EXPECT_EQ(count, 202);
     EXPECT_FLOAT_EQ(m[count][1], 1.0f);
     EXPECT_EQ(m[count][2], 0);
-}
-
-TEST(FixedEnds, FixedFixedCentralLoad) {
-    SetBeam({L});
-    SupportTypes[0] = SupportTypes[25] = SupportFixed;
-    PointLoad(1, L / 2, P, 1.0);
-    FinishLoads();
-    Analyse();
-    ExpectRel(Moment(1, 1, 0), -P * L / 8);
-    ExpectRel(Moment(1, 1, 200), -P * L / 8);
-    ExpectRel(Moment(1, 1, Mid()), P * L / 8);
-}
-
-TEST(FixedEnds, ProppedCantileverUniformLoad) {
-    SetBeam({L});
-    SupportTypes[0] = SupportFixed;
-    Udl(1, 0, w, w, L, 1.0);
-    FinishLoads();
-    Analyse();
-    ExpectRel(Moment(1, 1, 0), -w * L * L / 8);
-    EXPECT_NEAR(Moment(1, 1, 200), 0, 1);
-    ExpectRel(CaseReaction[1][1], 5 * w * L / 8);
-    ExpectRel(CaseReaction[1][2], 3 * w * L / 8);
 }
 
 TEST(Driver, IntervalRuleAtExactRatios) {
