@@ -157,7 +157,7 @@ void BeamFileModelBlock(IO& io) {
     UnitFields(io, BeamFileUnits);
     for (int k = 0; k <= 25; ++k) io.Int(SupportTypes[k]);
     io.Int(LoadRowsShown);
-    for (int lc = 1; lc <= MaxLoadcases; ++lc) io.Result(CaseAppliedLoad[lc]);
+    Results(io, CaseAppliedLoad, 1, MaxLoadcases);
     io.Double(BeamLength);
     for (int row = 0; row <= 27; ++row) Doubles(io, BeamGeometryTable[row], 0, 19);
 }
