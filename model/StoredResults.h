@@ -23,6 +23,6 @@ struct StoredResultTables {
 
 // Analyses the beam and loads held and compares every active loadcase's
 // results with the stored ones, allowing what single-precision storage
-// explains: "" when they agree, else why they are not the beam's. Raises no
-// message; the tables are left as the analysis left them.
+// explains: "" when they agree, else why they are not the beam's. Shows no
+// message of the analysis; the tables are left as the analysis left them.
 std::string StoredResultsDisagreement();
