@@ -1,5 +1,6 @@
 #include "BeamFile.h"
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include "BeamDrawing.h"
 #include "BeamFileCheck.h"
@@ -9,9 +10,11 @@
 #include "FileFault.h"
 #include "Global.h"
 #include "LoadOutline.h"
+#include "LoadingDataText.h"
 #include "ResultTexts.h"
 #include "RunError.h"
 #include "SigFig.h"
+#include "StoredResults.h"
 
 namespace {
 
@@ -43,18 +46,18 @@ std::vector<uint8_t> BeamDataFileBytes() {
 }
 
 BeamFileImage KeepableBeamImage(std::string& dropped) {
-    dropped = ResultsReady == 1 ? StoredResultsFault() : "";
-    const int32_t ready = ResultsReady;
-    if (!dropped.empty()) ResultsReady = 0;
-    BeamFileImage image{BeamFileLayout::V4, {}};
-    try {
-        image.Bytes = BeamDataFileBytes();
-    } catch (...) {
-        ResultsReady = ready;
-        throw;
-    }
-    ResultsReady = ready;
-    return image;
+    dropped = ResultsReady == 1  ? StoredResultsFault()
+              : NumLoadcases > 0 ? "the beam as it stands has not been analysed"
+                                 : "";
+    if (ResultsReady == 1 && dropped.empty()) return {BeamFileLayout::V4, BeamDataFileBytes()};
+    // Without results: every result zero, at a division the layout allows.
+    const auto kept = std::make_unique<StoredResultTables>();
+    struct PutBack {
+        const StoredResultTables& tables;
+        ~PutBack() { tables.PutBack(); }
+    } putBack{*kept};
+    StoredResultTables::Clear();
+    return {BeamFileLayout::V4, BeamDataFileBytes()};
 }
 
 std::string SaveBeamDataFile(const std::string& name) {
@@ -112,14 +115,26 @@ std::optional<int> VersionNumber(const std::string& text) {
     return v;
 }
 
+bool SoundV4Counts(const std::vector<uint8_t>& bytes) {
+    try {
+        BeamFileV4Size(bytes);
+        return true;
+    } catch (const RunError&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes) {
     const std::string version = VersionText(bytes);
+    if (version.size() >= 4) return BeamFileLayout::Old;
+    const bool v4 = VersionNumber(version) == 4;
     // The old layout starts with the company line, which may be shorter than
-    // four characters; a whole file of the current layout is never its length.
-    if (version.size() >= 4 || bytes.size() == OldBeamFileBytes) return BeamFileLayout::Old;
-    return VersionNumber(version) == 4 ? BeamFileLayout::V4 : BeamFileLayout::Unknown;
+    // four characters; a whole file of the current layout is never its
+    // length, but one cut short may be, and then its head holds sound counts.
+    if (bytes.size() == OldBeamFileBytes && !(v4 && SoundV4Counts(bytes))) return BeamFileLayout::Old;
+    return v4 ? BeamFileLayout::V4 : BeamFileLayout::Unknown;
 }
 
 bool IsBeamFileName(const std::string& name) {
@@ -189,6 +204,42 @@ void CheckBeamFileV4(const std::vector<uint8_t>& bytes) {
     Need(bytes, static_cast<size_t>(BeamFileV4Size(bytes)) - 100 * 26);
 }
 
+namespace {
+
+// What the loads decide is taken from them, not from the file: which
+// loadcases carry load and the outline of their distributed loads. Every
+// variable set here was read before.
+void RebuildFromLoads(int cases) {
+    for (int lc = 1; lc <= cases; ++lc) {
+        LoadcaseActive[lc] = LoadcaseLoaded(LoadTable[lc]) ? 1 : 0;
+        AcceptedUDLOutline[lc] = UDLOutlineOfLoads(LoadTable[lc]);
+    }
+}
+
+void RebuildUniformSectionText();
+
+// A text whose line count cannot be read is rebuilt where its data are
+// held, else left empty.
+void RebuildTextCounts() {
+    auto sound = [](const auto& store, int max) {
+        try {
+            FileLineCount(store[0].str(), max, "");
+            return true;
+        } catch (const RunError&) {
+            return false;
+        }
+    };
+    if (!sound(UniformSectionText, 50)) {
+        UniformSectionText[0] = "0";
+        if (SameForAllSpans == 1) RebuildUniformSectionText();
+    }
+    if (!sound(LoadingDataUDLText, 100) || !sound(LoadingDataPointText, 100)) BuildLoadingDataText();
+    if (!sound(ReportText, 100)) ReportText[0] = "0";
+    if (!sound(MaximaText, 50)) MaximaText[0] = "0";
+}
+
+}  // namespace
+
 void ReadBeamFileV4(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
     CheckBeamFileV4(bytes);
     if (undo) {
@@ -203,6 +254,8 @@ void ReadBeamFileV4(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
     FieldReader r(bytes, undo);
     BeamFileV4Fields(r);
     SpanIntervals = SavedSpanIntervals;
+    RebuildFromLoads(NumLoadcases);
+    RebuildTextCounts();
 }
 
 void CheckBeamFileOld(const std::vector<uint8_t>& bytes) {
@@ -242,14 +295,14 @@ void ReadBeamFileOld(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
     r.Keep(AcceptedUDLOutline);
     SupportTypes[0] = OldSupportKind(ends.Left);
     SupportTypes[25] = OldSupportKind(ends.Right);
+    // The tenth keeps the kind read last.
     for (int k = 1; k <= 9; ++k) SupportTypes[k] = SupportSimple;
-    SupportTypes[10] = OldSupportKind(SupportTypes[10]);
     // What the file does not hold is as a new beam has it.
     for (int k = 11; k <= 24; ++k) SupportTypes[k] = SupportNone;
     for (int m = 11; m <= RHC + 1; ++m)
         if (m != RHC)
             for (int col = GPresent; col <= 6; ++col) BeamGeometryTable[m][col] = 0;
-    for (int lc = 1; lc <= MaxLoadcases; ++lc) AcceptedUDLOutline[lc] = UDLOutlineOfLoads(LoadTable[lc]);
+    RebuildFromLoads(MaxLoadcases);
     SpanDescription[RHC] = SpanDescription[11];
     IsFileFactored();
     SelfWeightScope = -1;

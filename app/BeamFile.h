@@ -15,15 +15,15 @@ constexpr int OldBeamFileBytes = 46081;
 
 // The file as the current state would write it.
 std::vector<uint8_t> BeamDataFileBytes();
-// The file as the current state would write it, less results Open would
-// refuse (an analysis that failed its own equilibrium check): says why in
-// `dropped`, else leaves it empty.
+// The file as the current state would write it, without results (all zero)
+// when the beam has none as it stands or they do not balance: says why in
+// `dropped` when it has loadcases, else leaves it empty.
 struct BeamFileImage;
 BeamFileImage KeepableBeamImage(std::string& dropped);
 // Writes the beam to the named file, which is replaced only once the whole
 // file is written: on any failure the old file stays as it was. Raises the
 // file's error, or what Open would refuse the file for, writing nothing.
-// Results that contradict the beam are not written: returns why, else "".
+// Results left out are not written: returns why, else "".
 std::string SaveBeamDataFile(const std::string& name);
 
 // Length the current layout takes for the counts held at the head of the

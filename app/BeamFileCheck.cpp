@@ -1,10 +1,11 @@
 #include "BeamFileCheck.h"
+#include <cfloat>
+#include <cmath>
 #include <sstream>
 #include "BeamFile.h"
 #include "BeamRules.h"
+#include "Convert.h"
 #include "Global.h"
-#include "LoadOutline.h"
-#include "ResultTexts.h"
 #include "RunError.h"
 #include "UnitSettings.h"
 
@@ -18,16 +19,29 @@ std::string Num(double v) {
     return s.str();
 }
 
+// The factor of a unit this program offers under the name, or 0.
+float OfferedFactor(const QuantityUnits& q, const std::string& name) {
+    for (const UnitChoice& c : q.Offered())
+        if (name == c.name) return c.factor;
+    return 0;
+}
+
 // Every unit the file keeps needs a factor in range, or 0 where its quantity
-// may be unset.
+// may be unset; a unit this program offers, its own factor (to a few units
+// in the last place of a single).
 void CheckFactors(BeamFileLayout layout) {
     const int count = layout == BeamFileLayout::V4 ? BeamFileUnits : OldBeamFileUnits;
     for (int place = 0; place < count; ++place) {
         const QuantityUnits& q = BeamFileQuantity(place);
-        const float f = Unit(q.id).Factor;
+        const DisplayUnit& unit = Unit(q.id);
+        const float f = unit.Factor;
         if (!FactorInRange(f) && !(f == 0 && q.mayBeUnset))
             Refuse("the " + std::string(q.name) + " unit has the factor " + Num(f) + "; it must be from " +
                    Num(SmallestFactor) + " to " + Num(LargestFactor));
+        const float own = OfferedFactor(q, unit.Name.str());
+        if (own != 0 && !(std::fabs(f - own) <= 4 * FLT_EPSILON * own))
+            Refuse("the " + std::string(q.name) + " unit \"" + unit.Name.str() + "\" has the factor " + Num(f) +
+                   "; that unit's factor is " + Num(own));
     }
 }
 
@@ -44,14 +58,6 @@ void CheckSwitches() {
     oneOf(DisplayMode, {-1, 0, 1}, "the display mode");
     FileCount(LoadCaseShown, 1, MaxLoadcases, "the loadcase shown");
     FileCount(SpanNoStored, 0, RHC + 1, "the member chosen");
-}
-
-void CheckTexts() {
-    FileLineCount(UniformSectionText[0], 50, "the section text");
-    FileLineCount(ReportText[0], 100, "the results report");
-    FileLineCount(LoadingDataUDLText[0], 100, "the distributed loads text");
-    FileLineCount(LoadingDataPointText[0], 100, "the point loads text");
-    FileLineCount(MaximaText[0], 50, "the maxima text");
 }
 
 }  // namespace
@@ -86,15 +92,8 @@ int FileLineCount(const std::string& line0, int max, const std::string& what) {
 void CheckBeamTables(BeamFileLayout layout) {
     CheckFactors(layout);  // the geometry is judged in the units they give
     if (const std::string fault = AnalysisInputFault(); !fault.empty()) Refuse(fault);
-    // The outline the main window labels the loads from is that of the loads.
-    for (int lc = 1; lc <= NumLoadcases; ++lc)
-        if (!(AcceptedUDLOutline[lc] == UDLOutlineOfLoads(LoadTable[lc])))
-            Refuse("the distributed-load outline of loadcase " + std::to_string(lc) + " does not match its loads");
     FileCount(LoadRowsShown, 0, 50, "the number of load rows shown");
     if (SameForAllSpans != 1 && SameForAllSpans != -1)
         Refuse("the one-section flag is " + std::to_string(SameForAllSpans) + "; it must be 1 or -1");
-    if (layout == BeamFileLayout::V4) {
-        CheckSwitches();
-        CheckTexts();
-    }
+    if (layout == BeamFileLayout::V4) CheckSwitches();
 }

@@ -28,6 +28,8 @@ struct FieldWriter {
     void Int(int32_t& v) { PutInt32(Grow(4), v); }
     void Single(float& v) { PutSingle(Grow(4), v); }
     void Double(double& v) { PutDouble(Grow(8), v); }
+    void Result(float& v) { Single(v); }
+    void Result(double& v) { Double(v); }
     void Skip(size_t n) { Grow(n); }
 };
 
@@ -57,8 +59,9 @@ private:
 };
 
 // Takes each field from a byte image, in place. A text longer than its
-// field or a number that is not finite refuses the file; with an undo log
-// every variable is kept before it is overwritten.
+// field or a number that is not finite refuses the file, except in stored
+// results, which Open judges against its beam; with an undo log every
+// variable is kept before it is overwritten.
 class FieldReader {
 public:
     static constexpr bool Reading = true;
@@ -84,6 +87,8 @@ public:
     }
     void Single(float& v) { Number(v, GetSingle(Take(4))); }
     void Double(double& v) { Number(v, GetDouble(Take(8))); }
+    void Result(float& v) { Assign(v, GetSingle(Take(4))); }
+    void Result(double& v) { Assign(v, GetDouble(Take(8))); }
     void Skip(size_t n) { Take(n); }
     template <class T> void Keep(T& v) {
         if (undo_) undo_->Keep(v);
@@ -93,6 +98,9 @@ private:
     template <class T> void Number(T& v, T x) {
         if (!std::isfinite(x))
             throw RunError("the number at byte " + std::to_string(pos_ - sizeof x) + " is not a finite value");
+        Assign(v, x);
+    }
+    template <class T> void Assign(T& v, T x) {
         Keep(v);
         v = x;
     }
@@ -110,6 +118,10 @@ void Singles(IO& io, Table& t, int lo, int hi) {
 template <class IO, class Table>
 void Doubles(IO& io, Table& t, int lo, int hi) {
     for (int i = lo; i <= hi; ++i) io.Double(t[i]);
+}
+template <class IO, class Table>
+void Results(IO& io, Table& t, int lo, int hi) {
+    for (int i = lo; i <= hi; ++i) io.Result(t[i]);
 }
 template <class IO, class Store>
 void Lines(IO& io, Store& store, int lo, int hi) {
@@ -145,7 +157,7 @@ void BeamFileModelBlock(IO& io) {
     UnitFields(io, BeamFileUnits);
     for (int k = 0; k <= 25; ++k) io.Int(SupportTypes[k]);
     io.Int(LoadRowsShown);
-    Singles(io, CaseAppliedLoad, 1, MaxLoadcases);
+    Results(io, CaseAppliedLoad, 1, MaxLoadcases);
     io.Double(BeamLength);
     for (int row = 0; row <= 27; ++row) Doubles(io, BeamGeometryTable[row], 0, 19);
 }
@@ -175,33 +187,33 @@ void BeamFileV4Fields(IO& io) {
         for (int slot = 1; slot <= LoadSlots; ++slot) Singles(io, LoadTable[lc][slot], 0, 7);
     for (int lc = 1; lc <= nLC; ++lc) {
         io.Int(LoadcaseActive[lc]);
-        io.Double(CaseLoadTotal[lc]);
+        io.Result(CaseLoadTotal[lc]);
     }
     for (int lc = 1; lc <= nLC; ++lc)
         for (int s = 1; s <= nS; ++s)
             for (int j = 1; j <= stations; ++j) {
-                io.Single(CaseShear[lc][s][j]);
-                io.Single(CaseMoment[lc][s][j]);
+                io.Result(CaseShear[lc][s][j]);
+                io.Result(CaseMoment[lc][s][j]);
             }
     for (int lc = 1; lc <= nLC; ++lc)
-        for (int s = 1; s <= nS; ++s) Singles(io, CaseDeflection[lc][s], 1, 21);
+        for (int s = 1; s <= nS; ++s) Results(io, CaseDeflection[lc][s], 1, 21);
     for (int lc = 1; lc <= nLC; ++lc)
         for (int c = 1; c <= 2; ++c)
             for (int j = 1; j <= stations; ++j) {
-                io.Single(CaseCantShear[lc][c][j]);
-                io.Single(CaseCantMoment[lc][c][j]);
+                io.Result(CaseCantShear[lc][c][j]);
+                io.Result(CaseCantMoment[lc][c][j]);
             }
     for (int lc = 1; lc <= nLC; ++lc)
-        for (int c = 1; c <= 2; ++c) Singles(io, CaseCantDeflection[lc][c], 1, 22);
+        for (int c = 1; c <= 2; ++c) Results(io, CaseCantDeflection[lc][c], 1, 22);
     for (int lc = 1; lc <= nLC; ++lc)
         for (int c = 1; c <= 2; ++c) {
-            io.Single(CantMomentMin[lc][c]);
-            io.Single(CantMomentMax[lc][c]);
+            io.Result(CantMomentMin[lc][c]);
+            io.Result(CantMomentMax[lc][c]);
         }
     for (int lc = 0; lc <= nLC; ++lc)
         for (int s = 1; s <= MaxSpans; ++s) {
-            io.Single(SpanMomentMax[lc][s]);
-            io.Single(SpanMomentMin[lc][s]);
+            io.Result(SpanMomentMax[lc][s]);
+            io.Result(SpanMomentMin[lc][s]);
         }
     io.Int(ResultsReady);
     io.Single(TimberWStored);

@@ -107,8 +107,10 @@ private:
     void New1Click();
     void Open1Click();
     // Makes a checked image the open beam, named name, with the settings a
-    // session kept put back when given; raises what fails.
-    void ShowBeamImage(const BeamFileImage& image, const std::string& name, const OpenSession* session = nullptr);
+    // session kept put back when given; raises what fails. Stored results
+    // that are not the beam's are left out: returns why, else "".
+    std::string ShowBeamImage(const BeamFileImage& image, const std::string& name,
+                              const OpenSession* session = nullptr);
     void RestoreView(const OpenSession& session);
     // Shows the results a beam file brought, without a new analysis.
     void RestoreFileResults();

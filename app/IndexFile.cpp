@@ -5,7 +5,6 @@
 #include "Beam.h"
 #include "BeamDrawing.h"
 #include "BeamFile.h"
-#include "Equilibrium.h"
 #include "FileFault.h"
 #include "Global.h"
 #include "Index.h"
@@ -14,15 +13,12 @@
 #include "ResultDiagrams.h"
 #include "ResultLists.h"
 #include "ResultTexts.h"
+#include "ResultsReport.h"
 #include "RunError.h"
+#include "StoredResults.h"
 #include "UnitSettings.h"
 
 namespace {
-
-// Stored results that contradict the beam and loads they came with.
-struct ContradictingResults : RunError {
-    using RunError::RunError;
-};
 
 // The beam data and loads windows from the model just read.
 void RefillInputWindows() {
@@ -75,11 +71,10 @@ void TIndexFrm::Open1Click() {
     const BeamFileImage kept = KeepableBeamImage(unkeptResults);
     const std::string keptName = BeamFileName;
     const OpenSession session(*this);
+    std::string unshown;
     try {
-        ShowBeamImage(image, name);
-    } catch (const RunError& e) {
-        const bool contradicting = dynamic_cast<const ContradictingResults*>(&e) != nullptr;
-        const std::string reason = contradicting ? e.what() : "its values lie beyond what can be shown or drawn";
+        unshown = ShowBeamImage(image, name);
+    } catch (const RunError&) {
         try {
             ShowBeamImage(kept, keptName, &session);
             RestoreView(session);
@@ -87,27 +82,41 @@ void TIndexFrm::Open1Click() {
             ResetBeamData(*this);
             session.Restore();
         }
-        throw RunError("Cannot open \"" + name + "\": " + reason + ".");
+        throw RunError("Cannot open \"" + name + "\": its values lie beyond what can be shown or drawn.");
     }
     knownName_ = name;
     knownStamp_ = stamp;
+    if (!unshown.empty())
+        gui::ShowMessage("\"" + name + "\" was opened without its stored results: " + unshown +
+                         ".\rAnalyse the beam to see its results.");
 }
 
-void TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name, const OpenSession* session) {
+std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name,
+                                     const OpenSession* session) {
     ResetBeamData(*this);
     const gui::Busy busy;
     BeamFileName = name;
     SetCaption(name.empty() ? "Korvela" : name);
-    ReadBeamFile(image);
-    if (session) session->Restore();
-    // Only results the file keeps as those of its beam are shown; the old
-    // layout keeps none.
-    if (image.Layout == BeamFileLayout::V4 && ResultsReady == 1) {
+    auto read = [&] {
+        ReadBeamFile(image);
+        if (session) session->Restore();
+    };
+    read();
+    // Only results that an analysis of the beam as read gives again are
+    // shown; the old layout keeps none. The analysis changes what was read,
+    // so the file is read again.
+    std::string unshown;
+    const bool stored = image.Layout == BeamFileLayout::V4 && ResultsReady == 1;
+    if (stored) {
+        unshown = StoredResultsDisagreement();
+        read();
+    }
+    if (stored && unshown.empty())
         RestoreFileResults();
-        if (const std::string fault = StoredResultsFault(); !fault.empty()) throw ContradictingResults(fault);
-    } else
+    else
         MarkResultsStale();
     RefillInputWindows();
+    return unshown;
 }
 
 // The loadcase and the tiling shown before, over the view a restore sets up.
@@ -157,6 +166,12 @@ void TIndexFrm::RestoreFileResults() {
         DrawResultDiagrams(c, Frame(), ShownCase);
     }
     ShownCase = shown;
+    // A report the file held with an unreadable line count is built again
+    // from the results, as the drawings have gathered them.
+    if (StoreCount(ReportText) == 0 || StoreCount(MaximaText) == 0) {
+        BuildResultsReport();
+        FillResultLists();
+    }
     EnableResults();
 }
 

@@ -53,9 +53,11 @@ void ClearCantileverRows(int stations) {
 }  // namespace
 
 void TakeMemberProperties() {
+    // A member the beam does not have keeps no values, whatever its row holds.
     for (int m = 0; m <= RHC; ++m) {
-        SpanE[m] = ToSingle(BeamGeometryTable[m][GE]);
-        SpanIxx[m] = BeamGeometryTable[m][GIxx];
+        const bool has = m >= 1 && m <= NumSpans ? true : (m == LHC || m == RHC) && MemberPresent(m);
+        SpanE[m] = has ? ToSingle(BeamGeometryTable[m][GE]) : 0;
+        SpanIxx[m] = has ? BeamGeometryTable[m][GIxx] : 0;
     }
 }
 

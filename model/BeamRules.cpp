@@ -56,19 +56,23 @@ std::string MemberFault(const GeometryTable& geometry, int m, bool mustExist, bo
     return "";
 }
 
+// Only the nodes between spans are judged: an end of any other code than
+// fixed is analysed as simply supported, as old files keep their end kinds,
+// and nodes past the last span are no nodes of the beam.
 std::string SupportFault(const BeamShape& beam) {
-    for (int k = 0; k <= 25; ++k)
-        if (const int32_t c = beam.Supports[k]; c < SupportNone || c > 5)
+    for (int k = 1; k < beam.Spans; ++k) {
+        const int32_t c = beam.Supports[k];
+        if (c < SupportNone || c > 5)
             return "the support code at node " + std::to_string(k) + " is " + std::to_string(c) + "; it must be 0 to 5";
-    for (int k : {0, 25})
-        if (beam.Supports[k] == SupportNone)
-            return std::string("the beam has no support at its ") + (k == 0 ? "left" : "right") + " end";
-    for (int k = 1; k < beam.Spans; ++k)
-        if (const int32_t c = beam.Supports[k]; c == SupportNone || c == SupportFixed)
+        if (c == SupportNone || c == SupportFixed)
             return "the support between spans " + std::to_string(k) + " and " + std::to_string(k + 1) + " has code " +
                    std::to_string(c) + ", which only the ends may have or no support has";
+    }
     return "";
 }
+
+// Up to 27 additions in single precision, each rounding by half a unit.
+constexpr double LengthSumTolerance = 16 * double(FLT_EPSILON);
 
 std::string SlotName(int slot) {
     return slot == SelfWeightSlot ? std::string("the self-weight load") : "load row " + std::to_string(slot);
@@ -96,7 +100,8 @@ std::string BeamFault(const BeamShape& beam) {
         if (std::string f = MemberFault(beam.Geometry, m, span, span || m == LHC || m == RHC); !f.empty()) return f;
         sum += beam.Geometry[m][GLength];
     }
-    if (!(std::fabs(beam.Length - sum) <= 1e-9 * sum))
+    // The beam length may be a single-precision sum of the member lengths.
+    if (!(std::fabs(beam.Length - sum) <= LengthSumTolerance * sum))
         return "the beam length " + Num(beam.Length, 12) + " mm is not the sum of its member lengths, " + Num(sum, 12) +
                " mm";
     if (!HeldAsSingle(beam.Length)) return "the beam length " + Num(beam.Length) + " mm is too large";

@@ -36,9 +36,8 @@ BeamShape ModelBeam();
 // 1..Spans present and no member beyond them; a present member has a
 // length, E and Ixx not below the least, all its values held as singles and
 // in its display units, no negative y or area; an absent one has no length;
-// the beam is as long as its members and held as a single; supports are
-// coded 0 to 5, both ends are supported and no support between spans is
-// missing or fixed.
+// the beam is as long as its members (to single precision) and held as a
+// single; every support between spans is coded 1 to 5 and not fixed.
 std::string BeamFault(const BeamShape& beam);
 
 // A load row reaching beyond a beam of the given length (a ten-millionth

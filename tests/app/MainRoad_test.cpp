@@ -295,9 +295,19 @@ TEST_F(MainRoad, OldFilesAtTheirEdgesOpenIntoBeamsThatSaveAndOpenAgain) {
              PutInt32(&b[43373 + 4 * 24], 1);
          }},
         {"eleventh kind fixed", true, [](Bytes& b) { PutInt32(&b[46037 + 40], 1); }},
-        {"eleventh kind 6", false, [](Bytes& b) { PutInt32(&b[46037 + 40], 6); }},
+        {"eleventh kind 6", true, [](Bytes& b) { PutInt32(&b[46037 + 40], 6); }},
         {"left end forkhead", true, [](Bytes& b) { PutInt32(&b[2077], SupportForkhead); }},
-        {"left end none", false, [](Bytes& b) { PutInt32(&b[2077], 0); }},
+        {"left end none", true, [](Bytes& b) { PutInt32(&b[2077], 0); }},
+        {"metre lengths", true,
+         [](Bytes& b) {
+             // Each length a single times the factor; the beam length their sum in single precision.
+             float sum = 0;
+             for (auto [at, metres] : {std::pair{2085 + 8, 2.7f}, {2085 + 48 + 8, 4.1f}, {2013 + 8, 0.9f}}) {
+                 PutDouble(&b[at], double(metres) * 1000);
+                 sum += metres * 1000.0f;
+             }
+             PutDouble(&b[2061], sum);
+         }},
         {"one section per span", true, [](Bytes& b) { PutInt32(&b[43477], -1); }},
         {"one-section flag 2", false, [](Bytes& b) { PutInt32(&b[43477], 2); }},
         {"50 rows shown", true, [](Bytes& b) { PutInt32(&b[43473], 50); }},

@@ -24,9 +24,10 @@ inline std::vector<uint8_t> OldFile() {
     PutStr(b, 606 + 101 * 1, "203 x 133 x 25 UB");
     PutStr(b, 606 + 101 * 11, "Cantilever");
     const char* units[] = {"ft", "kip", "kip/ft", "ksi", "in^4", "kip", "kip-ft", "in", "ksi"};
+    const float factors[] = {304.8f, 2, 3, 4, 416231.44f, 6, 7, 0.03937008f, 9};
     for (int i = 0; i < 9; ++i) {
         PutStr(b, 1830 + 11 * i, units[i]);
-        PutSingle(&b[1929 + 4 * i], float(i + 1));
+        PutSingle(&b[1929 + 4 * i], factors[i]);
     }
     const double rhc[] = {1, 1500, 205000, 1e8, 100, 3200};
     const double span[] = {1, 5000, 205000, 1e8, 100, 3200};

@@ -1,0 +1,132 @@
+#include "StoredResults.h"
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+#include "Analysis.h"
+#include "AnalysisState.h"
+#include "Messages.h"
+#include "RunError.h"
+
+void StoredResultTables::PutBack() const {
+    CaseShear = Shear;
+    CaseMoment = Moment;
+    CaseDeflection = Deflection;
+    CaseCantShear = CantShear;
+    CaseCantMoment = CantMoment;
+    CaseCantDeflection = CantDeflection;
+    CantMomentMin = CantMin;
+    CantMomentMax = CantMax;
+    SpanMomentMax = SpanMax;
+    SpanMomentMin = SpanMin;
+    CaseAppliedLoad = Applied;
+    CaseLoadTotal = Total;
+    SavedSpanIntervals = Intervals;
+    TwentiethStep = Twentieth;
+    ResultsReady = Ready;
+}
+
+void StoredResultTables::Clear() {
+    for (auto* t : {&CaseShear, &CaseMoment}) t->Fill({});
+    CaseDeflection.Fill({});
+    for (auto* t : {&CaseCantShear, &CaseCantMoment}) t->Fill({});
+    CaseCantDeflection.Fill({});
+    for (auto* t : {&CantMomentMin, &CantMomentMax}) t->Fill({});
+    for (auto* t : {&SpanMomentMax, &SpanMomentMin}) t->Fill({});
+    CaseAppliedLoad.Fill(0);
+    CaseLoadTotal.Fill(0);
+    if (SavedSpanIntervals != 40 && SavedSpanIntervals != 60 && SavedSpanIntervals != 100 && SavedSpanIntervals != 200)
+        SavedSpanIntervals = 40;
+    TwentiethStep = SavedSpanIntervals / 20;
+    ResultsReady = 0;
+}
+
+namespace {
+
+// The share of a quantity's largest value in a loadcase by which a stored
+// value may differ from a fresh one.
+constexpr double Agreement = 1e-5;
+
+// One quantity of one loadcase, stored and fresh; the fresh values set the scale.
+class Compared {
+public:
+    void Add(double stored, double fresh) {
+        pairs_.push_back({stored, fresh});
+        scale_ = std::max(scale_, std::fabs(fresh));
+    }
+    double Scale() const { return scale_; }
+    // With a scale of at least the given one.
+    bool Agree(double least = 0) const {
+        const double scale = std::max(scale_, least);
+        for (const auto& [stored, fresh] : pairs_)
+            if (!(std::fabs(stored - fresh) <= Agreement * scale)) return false;
+        return true;
+    }
+
+private:
+    std::vector<std::pair<double, double>> pairs_;
+    double scale_ = 0;
+};
+
+std::string CaseDisagreement(const StoredResultTables& s, int lc) {
+    const int stations = SavedSpanIntervals + 1;
+    Compared totals, shear, moment, deflection;
+    totals.Add(s.Total[lc], CaseLoadTotal[lc]);
+    totals.Add(s.Applied[lc], CaseAppliedLoad[lc]);
+    for (int m = 1; m <= NumSpans; ++m) {
+        for (int j = 1; j <= stations; ++j) {
+            shear.Add(s.Shear[lc][m][j], CaseShear[lc][m][j]);
+            moment.Add(s.Moment[lc][m][j], CaseMoment[lc][m][j]);
+        }
+        for (int k = 1; k <= 21; ++k) deflection.Add(s.Deflection[lc][m][k], CaseDeflection[lc][m][k]);
+        moment.Add(s.SpanMax[lc][m], SpanMomentMax[lc][m]);
+        moment.Add(s.SpanMin[lc][m], SpanMomentMin[lc][m]);
+    }
+    for (int c = 1; c <= 2; ++c) {
+        if (!MemberPresent(c == 1 ? LHC : RHC)) continue;
+        for (int j = 1; j <= stations; ++j) {
+            shear.Add(s.CantShear[lc][c][j], CaseCantShear[lc][c][j]);
+            moment.Add(s.CantMoment[lc][c][j], CaseCantMoment[lc][c][j]);
+        }
+        for (int k = 1; k <= 22; ++k) deflection.Add(s.CantDeflection[lc][c][k], CaseCantDeflection[lc][c][k]);
+        moment.Add(s.CantMin[lc][c], CantMomentMin[lc][c]);
+        moment.Add(s.CantMax[lc][c], CantMomentMax[lc][c]);
+    }
+    // Load totals are forces like the shear, and may cancel to nothing.
+    const struct {
+        const Compared& values;
+        double least;
+        const char* name;
+    } quantities[] = {{totals, shear.Scale(), "load totals"},
+                      {shear, 0, "shear forces"},
+                      {moment, 0, "moments"},
+                      {deflection, 0, "deflections"}};
+    for (const auto& q : quantities)
+        if (!q.values.Agree(q.least))
+            return "the stored " + std::string(q.name) + " of loadcase " + std::to_string(lc) +
+                   " are not those of its beam and loads";
+    return "";
+}
+
+}  // namespace
+
+std::string StoredResultsDisagreement() {
+    const auto stored = std::make_unique<StoredResultTables>();
+    // Judged by the tables alone: a loadcase that an analysis leaves without
+    // results has none stored either.
+    std::vector<std::string> silenced;
+    try {
+        const MessagesHeld held(silenced);
+        if (!RunAnalysis() && NumLoadcases > 0) return "the file holds results but no beam";
+    } catch (const RunError&) {
+        return "its beam and loads cannot be analysed";
+    }
+    if (NumLoadcases > 0 && ResultsReady != 1) return "the support reactions of its beam do not balance its loads";
+    if (NumLoadcases > 0 && (SavedSpanIntervals != stored->Intervals || TwentiethStep != stored->Twentieth))
+        return "the results are stored at " + std::to_string(stored->Intervals) +
+               " intervals per member, where its beam has them at " + std::to_string(SavedSpanIntervals);
+    for (int lc = 1; lc <= NumLoadcases; ++lc)
+        if (LoadcaseActive[lc] == 1)
+            if (std::string why = CaseDisagreement(*stored, lc); !why.empty()) return why;
+    return "";
+}
