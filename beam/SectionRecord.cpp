@@ -41,8 +41,8 @@ SectionRecord DecodeSectionRecord(const uint8_t* buf) {
     return r;
 }
 
-void WriteSectionTable(const std::string& fileName, std::span<const SectionRecord> records) {
-    BinFile f(fileName, BinFile::Mode::Create);
+void WriteSectionTable(const std::string& fileName, std::span<const SectionRecord> records, BinFile::Mode mode) {
+    BinFile f(fileName, mode);
     uint8_t buf[SectionRecordSize] = {};
     int32_t recNo = 0;
     for (const SectionRecord& r : records) {

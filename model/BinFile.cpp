@@ -59,8 +59,8 @@ int OpenFd(const std::string& name, int flags) {
 
 void BinFile::Open(const std::string& name, Mode mode) {
     if (f_) Close();
-    if (mode == Mode::Create) {
-        replace_ = std::make_unique<ReplaceFile>(name);
+    if (mode != Mode::Read) {
+        replace_ = std::make_unique<ReplaceFile>(name, mode == Mode::Create ? FileOwner::User : FileOwner::Program);
         try {
             f_ = StreamOf(replace_->Fd(), "wb");
         } catch (...) {
