@@ -91,6 +91,7 @@ void TIndexFrm::Open1Click() {
     }
     knownName_ = name;
     knownStamp_ = stamp;
+    OpenDialog.EnterChosenFolder();
 }
 
 void TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name, const OpenSession* session) {
@@ -205,6 +206,9 @@ void TIndexFrm::SaveBeamFileAs() {
     if (!SaveDialog.Execute()) return;
     BeamFileName = SaveDialog.FileName;
     const std::string failure = WriteBeamFile(BeamFileName);
-    if (!failure.empty()) gui::ShowMessage(SaveFailure(BeamFileName, failure));
+    if (failure.empty())
+        SaveDialog.EnterChosenFolder();
+    else
+        gui::ShowMessage(SaveFailure(BeamFileName, failure));
     SetCaption(BeamFileName);
 }
