@@ -91,33 +91,41 @@ TEST(FileDialog, SaveEndsEveryNameInTheExtensionAndTheFolderMovesOnlyWhenTheFile
     gui::SetFileDialogHook(nullptr);
 }
 
-// The toolkit's own dialog as the user works it. It names a file's type from
-// its name alone: reading a file to name it hangs on one that never answers
-// (in /proc).
-TEST(FileDialog, TheDialogListsAFolderWithoutReadingItsFiles) {
+// The toolkit's own dialog as the user works it. It opens in the current
+// folder, wherever the last one was closed, and names a file's type from its
+// name alone: reading a file to name it hangs on one that never answers (in
+// /proc).
+TEST(FileDialog, TheDialogOpensInTheCurrentFolderAndListsItWithoutReadingItsFiles) {
     TempDir dir;
-    std::ofstream("picture", std::ios::binary) << "\x89PNG\r\n\x1A\n";  // a PNG by its bytes alone
+    std::filesystem::create_directory("jobs");
+    for (const char* picture : {"picture", "jobs/picture"})
+        std::ofstream(picture, std::ios::binary) << "\x89PNG\r\n\x1A\n";  // a PNG by its bytes alone
     gui::SaveDialog save;
     save.DefaultExt = "kvl";
     save.Filter = "Beam files (*.kvl)|*.kvl";
-    std::string type;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
-        const auto* model = d->findChild<QFileSystemModel*>();
-        const QModelIndex picture = model->index(QDir::current().absoluteFilePath("picture"), 2);
-        for (QDeadlineTimer listed(10000); model->data(picture).toString().isEmpty() && !listed.hasExpired();)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        type = model->data(picture).toString().toStdString();
-        QLineEdit* name = d->findChild<QLineEdit*>("fileNameEdit");
-        name->setText("Beam 1.5m");
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QCoreApplication::sendEvent(name, &enter);
-    });
-    ASSERT_TRUE(save.Execute());
-    EXPECT_FALSE(type.empty());
-    EXPECT_EQ(type.find("PNG"), std::string::npos) << type;
-    EXPECT_EQ(save.FileName, (dir.path() / "Beam 1.5m.kvl").string());
+    for (const char* folder : {".", "jobs"}) {
+        std::filesystem::current_path(dir.path() / folder);
+        std::string opened, type;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            opened = d->directory().absolutePath().toStdString();
+            const auto* model = d->findChild<QFileSystemModel*>();
+            const QModelIndex picture = model->index(QDir::current().absoluteFilePath("picture"), 2);
+            for (QDeadlineTimer listed(10000); model->data(picture).toString().isEmpty() && !listed.hasExpired();)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            type = model->data(picture).toString().toStdString();
+            QLineEdit* name = d->findChild<QLineEdit*>("fileNameEdit");
+            name->setText("Beam 1.5m");
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(name, &enter);
+        });
+        ASSERT_TRUE(save.Execute());
+        EXPECT_EQ(opened, std::filesystem::current_path().string());
+        EXPECT_EQ(save.FileName, (std::filesystem::current_path() / "Beam 1.5m.kvl").string());
+        EXPECT_FALSE(type.empty());
+        EXPECT_EQ(type.find("PNG"), std::string::npos) << type;
+    }
 }
 
 TEST(Printer, WithoutAPrinterThePagesGoToAPdfFile) {

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QMessageBox>
@@ -55,7 +56,7 @@ public:
 class Dialog : public QFileDialog {
 public:
     Dialog(FileDialog::Kind kind, const FileDialog& d)
-        : QFileDialog(qt::DialogOwner(), qt::Q(d.Title), QString(), QtFilter(d.Filter)), ext_(d.DefaultExt) {
+        : QFileDialog(qt::DialogOwner(), qt::Q(d.Title), QDir::currentPath(), QtFilter(d.Filter)), ext_(d.DefaultExt) {
         setOption(DontUseNativeDialog);
         setIconProvider(&names_);
         if (!d.FileName.empty()) selectFile(qt::Q(std::filesystem::path(d.FileName).filename().string()));
