@@ -21,6 +21,9 @@ struct SectionRecord {
 };
 
 constexpr int SectionRecordSize = 200;
+// A table file holds at most the sections of the user's table, more than any
+// built-in table has.
+constexpr int MaxTableSections = 250;
 
 // Stores every field into buf; bytes that no field covers keep what buf held.
 void EncodeSectionRecord(const SectionRecord& r, uint8_t* buf);
@@ -31,6 +34,10 @@ SectionRecord DecodeSectionRecord(const uint8_t* buf);
 // table, written unasked, is made with CreateOwn.
 void WriteSectionTable(const std::string& fileName, std::span<const SectionRecord> records,
                        BinFile::Mode mode = BinFile::Mode::Create);
+
+// The whole records of an open table file; a file too large to be a table
+// is refused, so that nothing reads it whole.
+int TableSections(BinFile& f);
 
 // Every whole record, in order, a trailing part ignored; file errors are raised.
 std::vector<SectionRecord> ReadSectionTable(const std::string& fileName);
