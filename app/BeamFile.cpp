@@ -122,12 +122,7 @@ BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes) {
     return VersionNumber(version) == 4 ? BeamFileLayout::V4 : BeamFileLayout::Unknown;
 }
 
-bool IsBeamFileName(const std::string& name) {
-    if (name.size() < 4) return false;
-    std::string ext = name.substr(name.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return ext == ".kvl";
-}
+bool IsBeamFileName(const std::string& name) { return HasExtension(name, "kvl"); }
 
 namespace {
 

@@ -1,4 +1,6 @@
 #include "BinFile.h"
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -172,6 +174,14 @@ std::string CurrentDir() {
     auto p = std::filesystem::current_path(ec);
     if (ec) RaiseIoError(ec.value());
     return p.string();
+}
+
+bool HasExtension(const std::string& name, const std::string& ext) {
+    const std::string end = "." + ext;
+    return name.size() >= end.size() &&
+           std::equal(end.begin(), end.end(), name.end() - end.size(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           });
 }
 
 void ChangeDir(const std::string& dir) {

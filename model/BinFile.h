@@ -50,6 +50,8 @@ private:
 [[noreturn]] void RaiseIoError(int err);   // maps errno to the runtime's text
 std::string CurrentDir();
 void ChangeDir(const std::string& dir);    // checked
+// The name ends in "." + ext, in any case.
+bool HasExtension(const std::string& name, const std::string& ext);
 
 // What a file is on disk; another write or a replacement changes it.
 struct DiskStamp {

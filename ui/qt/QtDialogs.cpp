@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <filesystem>
+#include "BinFile.h"
 #include "QtCommon.h"
 
 namespace gui {
@@ -27,15 +28,7 @@ QString QtFilter(const std::string& filter) {
 
 // The name as a save writes it: ending in "." + ext, in any case.
 std::string WithExtension(const std::string& name, const std::string& ext) {
-    if (ext.empty()) return name;
-    const std::string end = "." + ext;
-    const auto lower = [](std::string s) {
-        for (char& c : s)
-            if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-        return s;
-    };
-    if (name.size() >= end.size() && lower(name.substr(name.size() - end.size())) == lower(end)) return name;
-    return name + end;
+    return ext.empty() || HasExtension(name, ext) ? name : name + "." + ext;
 }
 
 // Icons and types from an entry's kind and name alone: the toolkit's own
