@@ -1,5 +1,4 @@
 #include "BeamFile.h"
-#include <algorithm>
 #include <optional>
 #include "BeamDrawing.h"
 #include "BeamFileCheck.h"
