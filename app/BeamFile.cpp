@@ -1,5 +1,4 @@
 #include "BeamFile.h"
-#include <algorithm>
 #include <memory>
 #include <optional>
 #include "BeamDrawing.h"
@@ -137,12 +136,7 @@ BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes) {
     return v4 ? BeamFileLayout::V4 : BeamFileLayout::Unknown;
 }
 
-bool IsBeamFileName(const std::string& name) {
-    if (name.size() < 4) return false;
-    std::string ext = name.substr(name.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return ext == ".kvl";
-}
+bool IsBeamFileName(const std::string& name) { return HasExtension(name, "kvl"); }
 
 namespace {
 

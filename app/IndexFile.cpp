@@ -86,6 +86,7 @@ void TIndexFrm::Open1Click() {
     }
     knownName_ = name;
     knownStamp_ = stamp;
+    OpenDialog.EnterChosenFolder();
     if (!unshown.empty())
         gui::ShowMessage("\"" + name + "\" was opened without its stored results: " + unshown +
                          ".\rAnalyse the beam to see its results.");
@@ -220,6 +221,9 @@ void TIndexFrm::SaveBeamFileAs() {
     if (!SaveDialog.Execute()) return;
     BeamFileName = SaveDialog.FileName;
     const std::string failure = WriteBeamFile(BeamFileName);
-    if (!failure.empty()) gui::ShowMessage(SaveFailure(BeamFileName, failure));
+    if (failure.empty())
+        SaveDialog.EnterChosenFolder();
+    else
+        gui::ShowMessage(SaveFailure(BeamFileName, failure));
     SetCaption(BeamFileName);
 }

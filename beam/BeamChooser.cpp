@@ -90,16 +90,17 @@ void TBeamFrm::LoadSectionList() {
     List_Sect.Clear();
     listedSections_.clear();
     BinFile f;
+    int n = 0;
     try {
         ChangeDir(StartDir);
         f.Open(SectionFileName, BinFile::Mode::Read);
+        n = TableSections(f);
     } catch (const RunError& e) {
         RaiseCannotRead(e);
     }
-    const int64_t n = f.Size() / SectionRecordSize;
     uint8_t buf[SectionRecordSize];
     try {
-        for (int64_t i = 0; i < n; ++i) {
+        for (int i = 0; i < n; ++i) {
             f.Read(buf, sizeof buf);
             listedSections_.push_back(DecodeSectionRecord(buf).Designation.str());
             List_Sect.Add(listedSections_.back());

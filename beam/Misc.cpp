@@ -1,5 +1,4 @@
 #include "Misc.h"
-#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <optional>
@@ -95,7 +94,7 @@ void TMiscFrm::ReadSections() {
     std::error_code missing;
     if (!std::filesystem::exists(MiscFile, missing)) return;
     BinFile f(MiscFile, BinFile::Mode::Read);
-    const int64_t count = std::min<int64_t>(f.Size() / SectionRecordSize, MiscSections);
+    const int count = TableSections(f);
     struct Value { Col col; float SectionRecord::*field; const float* factor; std::string (*format)(double); };
     const Value values[] = {{CIxx, &SectionRecord::Ixx, &Factor_Sect_I, SigFig5Dec3},
                             {CE, &SectionRecord::E, &Factor_Sect_E, SigFig5Dec3},

@@ -1,9 +1,10 @@
 // The editor of the user's own sections, kept in "Misc.sct".
 #pragma once
 #include "BinFile.h"
+#include "SectionRecord.h"
 #include "gui.h"
 
-constexpr int MiscSections = 250;
+constexpr int MiscSections = MaxTableSections;
 
 class TMiscFrm : public gui::Form {
 public:

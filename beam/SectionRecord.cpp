@@ -41,8 +41,8 @@ SectionRecord DecodeSectionRecord(const uint8_t* buf) {
     return r;
 }
 
-void WriteSectionTable(const std::string& fileName, std::span<const SectionRecord> records) {
-    BinFile f(fileName, BinFile::Mode::Create);
+void WriteSectionTable(const std::string& fileName, std::span<const SectionRecord> records, BinFile::Mode mode) {
+    BinFile f(fileName, mode);
     uint8_t buf[SectionRecordSize] = {};
     int32_t recNo = 0;
     for (const SectionRecord& r : records) {
@@ -54,9 +54,18 @@ void WriteSectionTable(const std::string& fileName, std::span<const SectionRecor
     f.Close();
 }
 
+int TableSections(BinFile& f) {
+    const int64_t bytes = f.Size();
+    if (bytes / SectionRecordSize > MaxTableSections)
+        throw RunError("it is " + std::to_string(bytes) + " bytes long, and a table holds at most " +
+                       std::to_string(MaxTableSections) + " sections (" +
+                       std::to_string(MaxTableSections * SectionRecordSize) + " bytes)");
+    return int(bytes / SectionRecordSize);
+}
+
 std::vector<SectionRecord> ReadSectionTable(const std::string& fileName) {
     BinFile f(fileName, BinFile::Mode::Read);
-    std::vector<SectionRecord> records(static_cast<size_t>(f.Size() / SectionRecordSize));
+    std::vector<SectionRecord> records(static_cast<size_t>(TableSections(f)));
     uint8_t buf[SectionRecordSize];
     for (SectionRecord& r : records) {
         f.Read(buf, sizeof buf);

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <vector>
+#include "BinFile.h"
 #include "ShortString.h"
 
 struct SectionRecord {
@@ -20,14 +21,23 @@ struct SectionRecord {
 };
 
 constexpr int SectionRecordSize = 200;
+// A table file holds at most the sections of the user's table, more than any
+// built-in table has.
+constexpr int MaxTableSections = 250;
 
 // Stores every field into buf; bytes that no field covers keep what buf held.
 void EncodeSectionRecord(const SectionRecord& r, uint8_t* buf);
 SectionRecord DecodeSectionRecord(const uint8_t* buf);
 
 // Creates or truncates the file (bare name, current directory) and writes the
-// records in order, numbering them 1..N. File errors are raised.
-void WriteSectionTable(const std::string& fileName, std::span<const SectionRecord> records);
+// records in order, numbering them 1..N. File errors are raised. A built-in
+// table, written unasked, is made with CreateOwn.
+void WriteSectionTable(const std::string& fileName, std::span<const SectionRecord> records,
+                       BinFile::Mode mode = BinFile::Mode::Create);
+
+// The whole records of an open table file; a file too large to be a table
+// is refused, so that nothing reads it whole.
+int TableSections(BinFile& f);
 
 // Every whole record, in order, a trailing part ignored; file errors are raised.
 std::vector<SectionRecord> ReadSectionTable(const std::string& fileName);

@@ -1,4 +1,6 @@
 #include "BinFile.h"
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -59,8 +61,8 @@ int OpenFd(const std::string& name, int flags) {
 
 void BinFile::Open(const std::string& name, Mode mode) {
     if (f_) Close();
-    if (mode == Mode::Create) {
-        replace_ = std::make_unique<ReplaceFile>(name);
+    if (mode != Mode::Read) {
+        replace_ = std::make_unique<ReplaceFile>(name, mode == Mode::Create ? FileOwner::User : FileOwner::Program);
         try {
             f_ = StreamOf(replace_->Fd(), "wb");
         } catch (...) {
@@ -172,6 +174,14 @@ std::string CurrentDir() {
     auto p = std::filesystem::current_path(ec);
     if (ec) RaiseIoError(ec.value());
     return p.string();
+}
+
+bool HasExtension(const std::string& name, const std::string& ext) {
+    const std::string end = "." + ext;
+    return name.size() >= end.size() &&
+           std::equal(end.begin(), end.end(), name.end() - end.size(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           });
 }
 
 void ChangeDir(const std::string& dir) {

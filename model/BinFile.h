@@ -4,7 +4,9 @@
 // Only ordinary files are opened: a folder, pipe or device is refused with
 // "File access denied". Create replaces the target only at Close, when the
 // whole file is written (see ReplaceFile), so a failed write leaves the old
-// file as it was; a file destroyed before Close leaves no trace.
+// file as it was; a file destroyed before Close leaves no trace. Create
+// writes a file the user asked for; CreateOwn one the program writes unasked,
+// which never follows a link into another file.
 #pragma once
 #include <cstdint>
 #include <cstdio>
@@ -16,7 +18,7 @@ class ReplaceFile;
 
 class BinFile {
 public:
-    enum class Mode { Read, Create };
+    enum class Mode { Read, Create, CreateOwn };
 
     BinFile();
     BinFile(const std::string& name, Mode mode);
@@ -48,6 +50,8 @@ private:
 [[noreturn]] void RaiseIoError(int err);   // maps errno to the runtime's text
 std::string CurrentDir();
 void ChangeDir(const std::string& dir);    // checked
+// The name ends in "." + ext, in any case.
+bool HasExtension(const std::string& name, const std::string& ext);
 
 // What a file is on disk; another write or a replacement changes it.
 struct DiskStamp {

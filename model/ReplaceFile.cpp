@@ -18,9 +18,13 @@ constexpr const char* TempPrefix = ".korvela~";
 constexpr int MaxLinks = 40;  // as the system counts a loop
 
 // The failures of making the temporary, said of the target's folder.
-[[noreturn]] void RaiseFolderError(int err) {
+[[noreturn]] void RaiseFolderError(int err, const std::filesystem::path& folder) {
+    std::error_code ec;
     switch (err) {
-    case ENOENT: case ENOTDIR: throw RunError("the folder does not exist");
+    case ENOENT: case ENOTDIR:
+        // A folder that is there yet takes no new file (/proc) may not be written.
+        if (!std::filesystem::is_directory(folder, ec)) throw RunError("the folder does not exist");
+        [[fallthrough]];
     case EACCES: case EPERM: case EROFS: throw RunError("the folder may not be written");
     default: RaiseIoError(err);
     }
@@ -28,18 +32,23 @@ constexpr int MaxLinks = 40;  // as the system counts a loop
 
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-// The file a link leads to, link after link; the name itself when it is no
-// link. The file need not exist.
-std::filesystem::path Followed(const std::string& name, struct stat& st, bool& exists) {
+// The file replaced: for the user, the file a link leads to, link after
+// link; for the program, the name itself, a link standing there counting as
+// no file. The file need not exist.
+std::filesystem::path Target(const std::string& name, FileOwner owner, struct stat& st, bool& exists) {
     std::filesystem::path p = name;
     for (int links = 0;; ++links) {
         exists = ::lstat(p.c_str(), &st) == 0;
         if (!exists) {
             if (errno == ENOENT) return p;
-            if (errno == ENOTDIR) RaiseFolderError(errno);
+            if (errno == ENOTDIR) RaiseFolderError(errno, p.parent_path());
             RaiseIoError(errno);
         }
         if (!S_ISLNK(st.st_mode)) return p;
+        if (owner == FileOwner::Program) {
+            exists = false;
+            return p;
+        }
         if (links == MaxLinks) RaiseIoError(ELOOP);
         char to[PATH_MAX];
         const ssize_t n = ::readlink(p.c_str(), to, sizeof to);
@@ -50,14 +59,15 @@ std::filesystem::path Followed(const std::string& name, struct stat& st, bool& e
 }
 
 // What keeps an existing target from being replaced: it may not be written
-// (root counts a file without write bits as read-only too), or it has other
-// names that would keep the old content.
-void CheckReplaceable(const std::filesystem::path& target, const struct stat& st) {
+// (root counts a file without write bits as read-only too), or it is the
+// user's and has other names that would keep the old content.
+void CheckReplaceable(const std::filesystem::path& target, FileOwner owner, const struct stat& st) {
     if (S_ISDIR(st.st_mode)) throw RunError("it is a folder");
     if (!S_ISREG(st.st_mode)) throw RunError("it is not an ordinary file");
     if ((st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
         throw RunError("the file is read-only");
-    if (st.st_nlink > 1) throw RunError("the file has other names (hard links), which would keep the old content");
+    if (owner == FileOwner::User && st.st_nlink > 1)
+        throw RunError("the file has other names (hard links), which would keep the old content");
 }
 
 // Removes the temporaries of saves that died while named: a live save holds
@@ -86,7 +96,7 @@ int UnnamedTemp(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     if (fd < 0) {
         if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return -1;
-        RaiseFolderError(errno);
+        RaiseFolderError(errno, folder);
     }
     if (::flock(fd, LOCK_EX) == 0 && ::access(ProcName(fd).c_str(), F_OK) == 0) return fd;
     ::close(fd);  // it could not be given a name
@@ -99,7 +109,7 @@ int NamedTemp(const std::string& folder, std::string& name) {
     for (int tries = 0;; ++tries) {
         name = (std::filesystem::path(folder) / (std::string(TempPrefix) + "XXXXXX")).string();
         const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-        if (fd < 0) RaiseFolderError(errno);
+        if (fd < 0) RaiseFolderError(errno, folder);
         struct stat held, named;
         const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
         if (!locked && errno != EWOULDBLOCK) return fd;  // no locks here: nothing sweeps it either
@@ -119,11 +129,11 @@ std::string TempName(const std::string& folder) {
 
 }  // namespace
 
-ReplaceFile::ReplaceFile(const std::string& name) {
+ReplaceFile::ReplaceFile(const std::string& name, FileOwner owner) {
     struct stat st;
     bool exists = false;
-    const std::filesystem::path target = Followed(name, st, exists);
-    if (exists) CheckReplaceable(target, st);
+    const std::filesystem::path target = Target(name, owner, st, exists);
+    if (exists) CheckReplaceable(target, owner, st);
     folder_ = target.has_parent_path() ? target.parent_path().string() : ".";
     SweepTemporaries(folder_);
     fd_ = UnnamedTemp(folder_);
@@ -152,7 +162,7 @@ void ReplaceFile::Commit() {
         if (::linkat(AT_FDCWD, ProcName(fd_).c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
             named_ = name;
         else if (errno != EEXIST || tries == 100)
-            RaiseFolderError(errno);
+            RaiseFolderError(errno, folder_);
     }
     if (::rename(named_.c_str(), target_.c_str()) != 0) RaiseIoError(errno);
     done_ = true;

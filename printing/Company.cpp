@@ -80,8 +80,10 @@ std::optional<std::string> FirstLine(std::string_view b) {
 
 void ReadCompanyFile() {
     const std::string name = (std::filesystem::path(StartDir) / CompanyFileName).string();
+    // Only no entry at all means no company name: a link that leads nowhere
+    // or back to itself is read, and says why it cannot be.
     std::error_code ec;
-    if (!std::filesystem::exists(name, ec)) return;
+    if (std::filesystem::symlink_status(name, ec).type() == std::filesystem::file_type::not_found) return;
     std::string fault;
     try {
         BinFile f(name, BinFile::Mode::Read);

@@ -5,7 +5,7 @@
 
 void WriteBuiltInTable(const std::string& file, std::span<const SectionRecord> records) {
     try {
-        WriteSectionTable(file, records);
+        WriteSectionTable(file, records, BinFile::Mode::CreateOwn);
     } catch (const RunError& e) {
         throw RunError("Cannot write the section table \"" + file + "\" in the folder \"" + CurrentDir() +
                        "\": " + WriteFault(e.what()) + ".");

@@ -480,8 +480,9 @@ private:
 constexpr int mrNone = 0, mrOk = 1, mrCancel = 2;
 
 // ---- Common dialogs ----------------------------------------------------------
-// Filter as "Beam files (*.kvl)|*.kvl|All files (*.*)|*.*". A file chosen
-// makes its folder the current directory, as the desktop dialogs do.
+// Filter as "Beam files (*.kvl)|*.kvl|All files (*.*)|*.*". A dialog opens
+// in the current directory and lists a folder from the names and kinds of
+// its entries alone, never reading a file.
 class FileDialog {
 public:
     enum class Kind { Open, Save };
@@ -489,6 +490,10 @@ public:
     Kind DialogKind() const { return kind_; }
     std::string Filter, FileName, DefaultExt, Title;
     bool Execute();  // false when cancelled
+    // Makes the chosen file's folder the current directory, as the desktop
+    // dialogs do; called once the file is written or read, so that a failure
+    // leaves the current directory where it was.
+    void EnterChosenFolder() const;
 
 private:
     Kind kind_;
@@ -499,7 +504,9 @@ public:
     OpenDialog() : FileDialog(Kind::Open) {}
 };
 
-// Asks before overwriting an existing file.
+// A chosen name that does not end in "." + DefaultExt, in any case, gets it
+// added, whatever other dots it holds; the dialog asks before replacing an
+// existing file of the name so made.
 class SaveDialog : public FileDialog {
 public:
     SaveDialog() : FileDialog(Kind::Save) {}

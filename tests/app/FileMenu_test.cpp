@@ -209,7 +209,8 @@ TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysS
 
     // A target that cannot be replaced keeps every name's content and gets no
     // temporary beside it; one message names it, and Save then falls back to
-    // Save As (cancelled here). A link is written through to its file.
+    // Save As (cancelled here); the current folder stays. A link is written
+    // through to its file.
     const fs::path folder = dir.path() / "jobs";
     fs::create_directory(folder);
     const std::string old = (folder / "old.kvl").string();
@@ -240,8 +241,10 @@ TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysS
         {"link loop", [&] { fs::create_symlink("loop.kvl", named("loop.kvl")); return named("loop.kvl"); }, false,
          "the file is a link that leads back to itself"},
         {"over-long name", [&] { return named(std::string(300, 'n').c_str()) + ".kvl"; }, true, "the name is too long"},
+        {"system folder", [&] { return std::string("/proc/x.kvl"); }, true, "the folder may not be written"},
         {"dangling link", [&] { fs::create_symlink("later.kvl", named("link.kvl")); return named("link.kvl"); }, false, ""},
     };
+    const fs::path working = fs::current_path();
     for (const auto& c : cases) {
         const std::string name = c.make();
         std::map<fs::path, std::vector<uint8_t>> before;
@@ -261,6 +264,7 @@ TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysS
                 f.SaveBeamFile();
         }
         EXPECT_EQ(dialogs, c.saveAs || !c.reason.empty() ? 1 : 0) << c.target;
+        EXPECT_EQ(fs::current_path(), working) << c.target;
         if (c.reason.empty()) {
             EXPECT_EQ(Messages(), Lines_t{}) << c.target;
             EXPECT_TRUE(fs::is_symlink(name)) << c.target;

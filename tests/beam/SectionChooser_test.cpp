@@ -238,6 +238,9 @@ TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
         {"designation length 255", "C.sct", &TBeamFrm::CShape1, [](const fs::path& f) { Patch(f, 0, "\xff", 1); }, ""},
         {"miscellaneous E infinite", "Misc.sct", &TBeamFrm::Miscellaneous1, [&](const fs::path& f) { PatchSingle(f, 84, -inf); }, damaged("Box girder 1")},
         {"miscellaneous Ixx NaN", "Misc.sct", &TBeamFrm::Miscellaneous1, [&](const fs::path& f) { PatchSingle(f, 104, nan); }, damaged("Box girder 1")},
+        {"miscellaneous table of 2 GB", "Misc.sct", &TBeamFrm::Miscellaneous1, [](const fs::path& f) { fs::resize_file(f, 2147483648); },
+         "Cannot read the section table \"{}\": it is 2147483648 bytes long, and a table holds at most 250 sections "
+         "(50000 bytes)."},
     };
     TBeamFrm& w = Window();
     for (const TableDamage& c : cases) {

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <fstream>
+#include <functional>
 #include "Company.h"
 #include "Global.h"
 #include "GuiTest.h"
@@ -160,14 +161,27 @@ TEST(CompanyFile, FirstLineInEitherEncodingCutBetweenCharacters) {
         EXPECT_EQ(Header_Company.str(), r.company);
         EXPECT_TRUE(Messages().empty()) << r.company;
     }
-    Header_Company = "Kept";
-    Messages().clear();
-    std::ofstream(CompanyFileName, std::ios::binary) << "M\xFCller GmbH";  // Latin-1
-    ReadCompanyFile();
-    EXPECT_EQ(Header_Company.str(), "Kept");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"The company name cannot be read from " + StartDir +
-                                                   "/Company.txt: it is not text in UTF-8, or in UTF-16 with its "
-                                                   "byte-order mark."});
+    const struct {
+        std::function<void()> make;
+        std::string fault;
+    } faults[] = {
+        {[] { std::ofstream(CompanyFileName, std::ios::binary) << "M\xFCller GmbH"; },  // Latin-1
+         "it is not text in UTF-8, or in UTF-16 with its byte-order mark"},
+        {[] {
+             std::filesystem::remove(CompanyFileName);
+             std::filesystem::create_symlink(CompanyFileName, CompanyFileName);
+         },
+         "the file is a link that leads back to itself"},
+    };
+    for (const auto& f : faults) {
+        Header_Company = "Kept";
+        Messages().clear();
+        f.make();
+        ReadCompanyFile();
+        EXPECT_EQ(Header_Company.str(), "Kept");
+        EXPECT_EQ(Messages(), std::vector<std::string>{"The company name cannot be read from " + StartDir +
+                                                       "/Company.txt: " + f.fault + "."});
+    }
     Header_Company = "";
     StartDir = startDir;
 }

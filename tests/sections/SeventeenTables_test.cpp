@@ -18,9 +18,18 @@ const Member Members[] = {{"UB.sct", 95},     {"UC.sct", 37},      {"RSJ.sct", 9
                           {"EqL.sct", 17},    {"UnEqL.sct", 34},   {"RHS.sct", 193},  {"CHS.sct", 89},
                           {"C.sct", 37}};
 
+// Names that lead to other files are replaced themselves: the files they
+// lead to keep their content, and no file is made where a link points.
 TEST(SectionTables, AllSeventeenFilesTheirRecordsAndBlanks) {
     TempDir dir;
+    std::ofstream("theirs") << "theirs";
+    std::filesystem::create_symlink("theirs", "UB.sct");
+    std::filesystem::create_hard_link("theirs", "UC.sct");
+    std::filesystem::create_symlink("nowhere", "RSJ.sct");
     WriteSectionTables();
+    EXPECT_EQ(std::filesystem::file_size("theirs"), 6u);
+    EXPECT_FALSE(std::filesystem::exists("nowhere"));
+    EXPECT_FALSE(std::filesystem::is_symlink("UB.sct"));
     int records = 0, blanks = 0;
     for (const Member& m : Members) {
         SCOPED_TRACE(m.file);

@@ -1,5 +1,14 @@
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
 #include <filesystem>
+#include <fstream>
 #include "GuiTest.h"
 #include "Pdf.h"
 #include "TempDir.h"
@@ -48,26 +57,75 @@ TEST(PageControl, TheActiveTabPersistsWhileTheWindowIsHidden) {
     f.Hide();
 }
 
-TEST(FileDialog, AChosenFileBecomesTheCurrentFolderAndKeepsTheNameTheDialogGave) {
+// The hook stands for the dialog and the name the user types in it.
+TEST(FileDialog, SaveEndsEveryNameInTheExtensionAndTheFolderMovesOnlyWhenTheFileIsDone) {
     TempDir dir;
     std::filesystem::create_directory("jobs");
     gui::SaveDialog save;
     save.DefaultExt = "kvl";
     save.Filter = "Beam files (*.kvl)|*.kvl";
-    gui::SetFileDialogHook([&](const gui::FileDialog& d) {
-        EXPECT_EQ(d.DialogKind(), gui::FileDialog::Kind::Save);
-        return (dir.path() / "jobs" / "bridge").string();
-    });
-    ASSERT_TRUE(save.Execute());
-    // The dialog adds the extension before it asks about replacing a file;
-    // nothing is added after it closes.
-    EXPECT_EQ(save.FileName, (dir.path() / "jobs" / "bridge").string());
+    const struct {
+        const char *typed, *named;
+    } rows[] = {
+        {"bridge", "bridge.kvl"},
+        {"Beam 1.5m", "Beam 1.5m.kvl"},
+        {"Pääpalkki B12 v1.3", "Pääpalkki B12 v1.3.kvl"},
+        {"job.txt", "job.txt.kvl"},
+        {"Old.KVL", "Old.KVL"},
+    };
+    for (const auto& r : rows) {
+        gui::SetFileDialogHook([&](const gui::FileDialog& d) {
+            EXPECT_EQ(d.DialogKind(), gui::FileDialog::Kind::Save);
+            return (dir.path() / "jobs" / r.typed).string();
+        });
+        ASSERT_TRUE(save.Execute());
+        EXPECT_EQ(save.FileName, (dir.path() / "jobs" / r.named).string());
+    }
+    EXPECT_EQ(std::filesystem::current_path(), dir.path());
+    save.EnterChosenFolder();
     EXPECT_EQ(std::filesystem::current_path(), dir.path() / "jobs");
 
     gui::SetFileDialogHook([](const gui::FileDialog&) { return std::string(); });
     gui::OpenDialog open;
     EXPECT_FALSE(open.Execute());
     gui::SetFileDialogHook(nullptr);
+}
+
+// The toolkit's own dialog as the user works it. It opens in the current
+// folder, wherever the last one was closed, and names a file's type from its
+// name alone: reading a file to name it hangs on one that never answers (in
+// /proc).
+TEST(FileDialog, TheDialogOpensInTheCurrentFolderAndListsItWithoutReadingItsFiles) {
+    TempDir dir;
+    std::filesystem::create_directory("jobs");
+    for (const char* picture : {"picture", "jobs/picture"})
+        std::ofstream(picture, std::ios::binary) << "\x89PNG\r\n\x1A\n";  // a PNG by its bytes alone
+    gui::SaveDialog save;
+    save.DefaultExt = "kvl";
+    save.Filter = "Beam files (*.kvl)|*.kvl";
+    for (const char* folder : {".", "jobs"}) {
+        std::filesystem::current_path(dir.path() / folder);
+        std::string opened, type;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            opened = d->directory().absolutePath().toStdString();
+            const auto* model = d->findChild<QFileSystemModel*>();
+            const QModelIndex picture = model->index(QDir::current().absoluteFilePath("picture"), 2);
+            for (QDeadlineTimer listed(10000); model->data(picture).toString().isEmpty() && !listed.hasExpired();)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            type = model->data(picture).toString().toStdString();
+            QLineEdit* name = d->findChild<QLineEdit*>("fileNameEdit");
+            name->setText("Beam 1.5m");
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(name, &enter);
+        });
+        ASSERT_TRUE(save.Execute());
+        EXPECT_EQ(opened, std::filesystem::current_path().string());
+        EXPECT_EQ(save.FileName, (std::filesystem::current_path() / "Beam 1.5m.kvl").string());
+        EXPECT_FALSE(type.empty());
+        EXPECT_EQ(type.find("PNG"), std::string::npos) << type;
+    }
 }
 
 TEST(Printer, WithoutAPrinterThePagesGoToAPdfFile) {

@@ -1,7 +1,12 @@
+#include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPointer>
 #include <QStringList>
 #include <filesystem>
+#include "BinFile.h"
 #include "QtCommon.h"
 
 namespace gui {
@@ -21,15 +26,60 @@ QString QtFilter(const std::string& filter) {
     return out.join(";;");
 }
 
-// The dialog adds the default extension itself, before it asks whether to
-// replace an existing file.
+// The name as a save writes it: ending in "." + ext, in any case.
+std::string WithExtension(const std::string& name, const std::string& ext) {
+    return ext.empty() || HasExtension(name, ext) ? name : name + "." + ext;
+}
+
+// Icons and types from an entry's kind and name alone: the toolkit's own
+// read a file's first bytes to name its type, and a file that never answers
+// (/proc/kmsg) would hang the dialog for good.
+class NamesOnly : public QFileIconProvider {
+public:
+    using QFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override { return icon(info.isDir() ? Folder : File); }
+    QString type(const QFileInfo& info) const override {
+        if (!info.isFile()) return QFileIconProvider::type(info);
+        return QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).comment();
+    }
+};
+
+// The toolkit's own dialog, whatever the desktop offers: a desktop's dialog
+// may read files to list them, and adds no extension to a name with a dot.
+class Dialog : public QFileDialog {
+public:
+    Dialog(FileDialog::Kind kind, const FileDialog& d)
+        : QFileDialog(qt::DialogOwner(), qt::Q(d.Title), QDir::currentPath(), QtFilter(d.Filter)), ext_(d.DefaultExt) {
+        setOption(DontUseNativeDialog);
+        setIconProvider(&names_);
+        if (!d.FileName.empty()) selectFile(qt::Q(std::filesystem::path(d.FileName).filename().string()));
+        setAcceptMode(kind == FileDialog::Kind::Open ? AcceptOpen : AcceptSave);
+        setFileMode(kind == FileDialog::Kind::Open ? ExistingFile : AnyFile);
+        // Asked below, of the name the file gets.
+        setOption(DontConfirmOverwrite);
+    }
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (acceptMode() == AcceptSave && !files.isEmpty() && !QFileInfo(files.first()).isDir()) {
+            const QFileInfo named(qt::Q(WithExtension(qt::S(files.first()), ext_)));
+            if (named.exists() &&
+                QMessageBox::warning(this, windowTitle(),
+                                     tr("%1 already exists.\nDo you want to replace it?").arg(named.fileName()),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+                return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    NamesOnly names_;
+    std::string ext_;
+};
+
 std::string RunDialog(FileDialog::Kind kind, const FileDialog& d) {
     // Should the owner go while the dialog is open, the dialog goes with it.
-    QPointer<QFileDialog> dialog =
-        new QFileDialog(qt::DialogOwner(), qt::Q(d.Title), qt::Q(d.FileName), QtFilter(d.Filter));
-    dialog->setAcceptMode(kind == FileDialog::Kind::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog->setFileMode(kind == FileDialog::Kind::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    if (kind == FileDialog::Kind::Save) dialog->setDefaultSuffix(qt::Q(d.DefaultExt));
+    QPointer<Dialog> dialog = new Dialog(kind, d);
     qt::PutInFront(dialog);
     const bool chosen = dialog->exec() == QDialog::Accepted && dialog && !dialog->selectedFiles().isEmpty();
     const std::string path = chosen ? qt::S(dialog->selectedFiles().first()) : std::string();
@@ -44,11 +94,14 @@ bool FileDialog::Execute() {
     ShowQueuedMessages();  // what was said before the dialog comes first
     const std::string chosen = dialogHook ? dialogHook(*this) : RunDialog(kind_, *this);
     if (chosen.empty()) return false;
-    const std::filesystem::path p(chosen);
-    FileName = p.string();
+    FileName = kind_ == Kind::Save ? WithExtension(chosen, DefaultExt) : chosen;
+    return true;
+}
+
+void FileDialog::EnterChosenFolder() const {
+    const std::filesystem::path p(FileName);
     std::error_code ec;
     if (p.has_parent_path()) std::filesystem::current_path(p.parent_path(), ec);
-    return true;
 }
 
 }  // namespace gui
