@@ -350,6 +350,9 @@ public:
     int ColWidth(int col) const;
     void SetColWidth(int col, int w);
     void SetRowHeight(int row, int h);
+    // What the scroll bar takes at the bottom when the columns are wider than
+    // the grid: a grid holds its rows and this to show every row whole.
+    int ScrollBarHeight() const;
     void SetEditing(bool on);  // cells may be typed into
     std::string Cell(int col, int row) const;
     void SetCell(int col, int row, const std::string& text);  // runs no handler

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -115,7 +114,11 @@ TEST_F(DiagramPages, UdlTextsAndFactors) {
     end(1, 2, {10000, 20, 1.5, 20});
     end(2, 1, {2000, 5, 1, 5});
     end(2, 2, {3000, 5, 1, 5});
+    // A UDL shorter than its texts: the far end's value after the near end's.
+    end(3, 1, {6000, 7, 1, 7});
+    end(3, 2, {6200, 9, 1, 9});
     const Page p = CasePage();
+    EXPECT_GT(p.Find("9.000")->X, p.Find("7.000")->X);
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XL + 12, YB - 283, "12.00", K, 8}));
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XR - 189, YB - 283, "20.00", K, 8}));
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XL - 118, YB - 520, "(15.00)", K, 8}));
@@ -224,33 +227,6 @@ TEST_F(DiagramPages, EnvelopeOfTheLargestBeamHoldsEveryLoad) {
                             [](const Segment& s) { return s.X1 == s.X2 && s.Y1 == YB - 24 && s.Y2 == YB - 236; }),
               625);
     EXPECT_TRUE(p.Has("DEFLECTION ENVELOPE"));
-}
-
-// The numbers of a drawing that a stroke or another text crosses, or that
-// stand so close beside another text that the two read as one, with the
-// texts measured at `dpi`; the first `skip` texts (a page header) are left out.
-std::vector<std::string> CrossedNumbers(const std::vector<gui::CanvasOp>& ops, int dpi, size_t skip = 0) {
-    gui::RecordingCanvas measure(dpi);
-    gui::Drawn strokes;
-    std::vector<std::pair<gui::Rect, std::string>> texts;
-    for (const gui::CanvasOp& op : ops) {
-        if (op.Op == "LineTo") strokes.Stroke(op.X, op.Y, op.X2, op.Y2, op.PenWidth);
-        if (op.Op != "TextOut") continue;
-        measure.TextFont = op.TextFont;
-        texts.push_back({measure.TextBox(op.X, op.Y, op.Text), op.Text});
-    }
-    std::vector<std::string> crossed;
-    for (size_t i = skip; i < texts.size(); ++i) {
-        const auto& [a, text] = texts[i];
-        if (!std::strchr("0123456789-(.", text[0])) continue;
-        bool hit = !strokes.Free(a);
-        const int apart = (a.Bottom - a.Top) / 5;
-        for (const auto& [b, other] : texts)  // the same label drawn again is no other
-            hit = hit || ((other != text || b.Left != a.Left || b.Top != a.Top) && a.Left - apart < b.Right &&
-                          b.Left < a.Right + apart && a.Top < b.Bottom && b.Top < a.Bottom);
-        if (hit) crossed.push_back(text);
-    }
-    return crossed;
 }
 
 // On the main window, in the loads window's preview and on the printed pages
