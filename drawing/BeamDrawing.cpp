@@ -64,7 +64,6 @@ void DrawSupport(gui::Canvas& c, int32_t kind, int xs, End end) {
 
 std::string LengthNumber(double mm) { return SigFig3Dec3(mm / Factor_L); }
 
-
 // Distributed load intensity of a loadcase at 1000 points along the beam
 // (factored, N/mm); entries 0 and 1001 stay 0 so the outline closes.
 using Profile = std::array<double, 1002>;

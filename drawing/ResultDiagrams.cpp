@@ -127,8 +127,9 @@ struct Diagrams {
         if (lc == LastActiveLoadcase()) {
             std::vector<RowLabel> most, least;
             for (int j = 1; j <= NumSpans + 1; ++j) {
-                if (ReactionMaxPos[j] != 0) most.push_back({At(p[j - 1]), ReactionText(ReactionMaxPos[j]), gui::clYellow});
-                if (ReactionMaxNeg[j] != 0) least.push_back({At(p[j - 1]), ReactionText(ReactionMaxNeg[j]), gui::clRed});
+                const int x = At(p[j - 1]);
+                if (ReactionMaxPos[j] != 0) most.push_back({x, ReactionText(ReactionMaxPos[j]), gui::clYellow});
+                if (ReactionMaxNeg[j] != 0) least.push_back({x, ReactionText(ReactionMaxNeg[j]), gui::clRed});
             }
             ValueRow(c, std::max(130, ValueRow(c, 115, 15, most, 3)), 15, least, 3);
         }

@@ -106,12 +106,13 @@ void DrawOutlineValues(gui::Canvas& c, const UDLOutlineCase& o, int xL, int xR, 
         int x1p = pixel(o[i][1][OutlineX]), x2p = pixel(o[i][2][OutlineX]);
         std::optional<gui::Rect> near;
         if (r1 != 0.0f)
-            near = Value(c, gui::clRed, x1p + 3, 36, SigFig4Dec3(r1 / Factor_R) + FactorSuffix(o[i][1][OutlineFactor]), -1);
+            near = Value(c, gui::clRed, x1p + 3, 36, SigFig4Dec3(r1 / Factor_R) + FactorSuffix(o[i][1][OutlineFactor]),
+                         -1);
         if (r2 != 0.0f && r2 != r1) {
             std::string suffix = FactorSuffix(o[i][2][OutlineFactor]);
             const int after = Beyond(c, near);
-            Value(c, gui::clRed, std::max(x2p - (suffix.empty() ? 32 : 66), after), 36, SigFig4Dec3(r2 / Factor_R) + suffix,
-                  -1, after);
+            Value(c, gui::clRed, std::max(x2p - (suffix.empty() ? 32 : 66), after), 36,
+                  SigFig4Dec3(r2 / Factor_R) + suffix, -1, after);
         }
         const int px[] = {0, x1p, x2p};
         for (int end = 1; end <= 2; ++end) {

@@ -251,7 +251,8 @@ void DiagramPage::MemberLengths() {
     std::vector<RowLabel> row;
     auto text = [&](int m, double centre, double shiftMm, bool always) {
         const std::string number = SigFig3Dec3(MemberLengthLabel[m] / Factor_L);
-        if (always || number != "0.00") row.push_back({Pixel(g_.XL + centre * k) - g_.MmX(shiftMm), number + " " + Unit_L.str()});
+        if (always || number != "0.00")
+            row.push_back({Pixel(g_.XL + centre * k) - g_.MmX(shiftMm), number + " " + Unit_L.str()});
     };
     if (BeamGeometryTable[LHC][GPresent] == 1.0) text(LHC, MemberLengthLabel[LHC] / 2, 6, true);
     for (int s = 1; s <= NumSpans; ++s) text(s, g_.P[s] - MemberLengthLabel[s] / 2, 6, false);
@@ -275,7 +276,7 @@ void DiagramPage::Reactions(const std::vector<ReactionRow>& rows) {
     }
     if (!split) return;
     for (size_t i = 0; i < rows.size(); ++i)
-        Text(g_.XL - g_.MmX(6) - c_.TextWidth(rows[i].title), tops[i], rows[i].title);
+        if (!rows[i].title.empty()) Text(g_.XL - g_.MmX(6) - c_.TextWidth(rows[i].title), tops[i], rows[i].title);
 }
 
 void DiagramPage::Arrows(const PageLoads& loads) {

@@ -262,7 +262,8 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
              std::vector<double> spans;
              for (int s = 1; s <= 25; ++s) spans.push_back(s % 2 ? 2000 : 6000);
              SetBeam(spans);
-             for (int s = 1; s <= 25; ++s) Udl(s, (s - 1) / 2 * 8000.0 + (s % 2 ? 0 : 2000), 30, 30, spans[size_t(s - 1)], 1.0, {s});
+             for (int s = 1; s <= 25; ++s)
+                 Udl(s, (s - 1) / 2 * 8000.0 + (s % 2 ? 0 : 2000), 30, 30, spans[size_t(s - 1)], 1.0, {s});
          }},
         {"25 spans of 4 m, 25 loadcases, a section per member", [] {
              SetBeam(std::vector<double>(25, 4000));

@@ -90,11 +90,14 @@ TEST_F(PageHeader, LongTextsStopShortOfTheNextTextOnTheirRow) {
         return s;
     }();
     BeamFileName = folder + "Hauptträger.kvl";
-    const std::pair<std::string, bool> refs[] = {{"Reference ääääää ääääää ääääää ääääää ääääää", true},
-                                                 {std::string(40, 'R') + std::string(60, 'e'), false}};
+    const std::pair<std::string, bool> refs[] = {
+        {"Reference ääääää ääääää ääääää ääääää ääääää", true},
+        {std::string(40, 'R') + std::string(60, 'e'), false},
+    };
     for (const auto& [reference, whole] : refs) {
         Header_Ref = reference;
-        const std::vector<DrawnText> texts = Printed(PrintPageHeader, 96, 96).at(0).Texts();  // steps of 3 units
+        // Steps of 3 units.
+        const std::vector<DrawnText> texts = Printed(PrintPageHeader, 96, 96).at(0).Texts();
         std::string ref, path;
         int pathX = 0;
         for (const DrawnText& t : texts) {
