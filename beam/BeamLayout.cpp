@@ -31,7 +31,7 @@ void TBeamFrm::LayOut() {
         {Label_SpanNo, 10, 46, 350, 18},
         {Grid_Spans, 8, 168, 753, 164},
         {Grid_Lengths, 8, 168, 753, 66},
-        {Frame_Props, 8, 240, 753, 78},
+        {Frame_Props, 8, 250, 753, 78},
         {lbl_Desc, 10, 20, 500, 18},
         {lbl_Group, 10, 20, 400, 18},
         {List_Sect, 10, 40, 540, 128},
@@ -89,7 +89,10 @@ void TBeamFrm::LayOut() {
         g->SetColCount(2);
         g->SetDefaultColWidth(110);
         g->SetEditing(true);
-        g->SetRowHeight(g == &Grid_Spans ? 2 : 1, 36);  // the two-line length heading
+        // Every row whole above the scroll bar that many members bring.
+        const int lengthRow = g == &Grid_Spans ? 2 : 1, rows = g == &Grid_Spans ? 6 : 2;
+        for (int r = 0; r < rows; ++r) g->SetRowHeight(r, r == lengthRow ? 36 : 22);  // the two-line length heading
+        g->SetHeight(22 * (rows - 1) + 36 + 4 + g->ScrollBarHeight());
     }
     List_Sect.SetHint("Click to set values for I and E");
     for (gui::ListBox* l : {&List_Sect, &List_Props}) l->SetFont({"Courier", 8, 13});

@@ -83,7 +83,7 @@ void TBeamFrm::DrawBeamSketch() {
     auto px = [&](double position) { return Margin + Pixel(position * scale); };
 
     c.Brush.Colour = gui::clGray;
-    c.FillRect({0, 0, 753, 73});
+    c.FillRect({0, 0, w, Image_Beam.Height()});  // the lengths may take the picture's last lines
     c.Pen.Colour = gui::clWhite;
     c.Pen.Width = 4;
     Line(c, Margin, y0, w - 27, y0);
@@ -112,10 +112,12 @@ void TBeamFrm::DrawBeamSketch() {
         c.TextFont.Colour = gui::clBlack;
         c.TextOut(w / 2 - 40, y0 + 30, "Length = " + SigFig3Dec3(Displayed(total, Factor_L)) + " " + Unit_L.str());
     }
-    c.TextFont.Colour = gui::clWhite;
-    auto label = [&](double start, double length) {  // within the grey rectangle
+    // The lengths in lines of their own where short spans crowd them, each
+    // under its member.
+    std::vector<RowLabel> row;
+    auto label = [&](double start, double length) {
         const std::string number = SigFig3Dec3(Displayed(length, Factor_L));
-        if (number != "0.00") PlaceText(c, px(start + length / 2.0) - 22, y0 + 12, number + " " + Unit_L.str(), 1, 73);
+        if (number != "0.00") row.push_back({px(start + length / 2.0) - 22, number + " " + Unit_L.str(), gui::clWhite});
     };
     if (lhc > 0) label(0, lhc);
     position = lhc;
@@ -124,5 +126,6 @@ void TBeamFrm::DrawBeamSketch() {
         position += l;
     }
     if (rhc > 0) label(position, rhc);
+    PlaceRow(c, y0 + 12, 13, row, 3, Image_Beam.Height());
     c.Brush.Clear = false;
 }

@@ -64,10 +64,6 @@ void DrawSupport(gui::Canvas& c, int32_t kind, int xs, End end) {
 
 std::string LengthNumber(double mm) { return SigFig3Dec3(mm / Factor_L); }
 
-void LengthLabel(gui::Canvas& c, int x, const std::string& number) {
-    ValueLabel(c, x, 101, gui::clWhite, number + " " + Unit_L.str(), 1);
-}
-
 // Distributed load intensity of a loadcase at 1000 points along the beam
 // (factored, N/mm); entries 0 and 1001 stay 0 so the outline closes.
 using Profile = std::array<double, 1002>;
@@ -157,12 +153,15 @@ void LabelUDLs(gui::Canvas& c, const BeamAxis& axis, const UDLOutlineCase& outli
         const auto& e1 = outline[row][1];
         const auto& e2 = outline[row][2];
         const float start = e1[OutlineRate], finish = e2[OutlineRate];
+        std::optional<gui::Rect> near;
         if (start != 0)
-            ValueLabel(c, axis.ByRatio(e1[OutlineX]) + 3, 32, gui::clRed,
-                       WithFactor(start / Factor_R, e1[OutlineFactor]), -1);
-        if (finish != 0 && finish != start)
-            ValueLabel(c, axis.ByRatio(e2[OutlineX]) - (FactoredLoads == 1 ? 66 : 36), 32, gui::clRed,
-                       WithFactor(finish / Factor_R, e2[OutlineFactor]), -1);
+            near = ValueLabel(c, axis.ByRatio(e1[OutlineX]) + 3, 32, gui::clRed,
+                              WithFactor(start / Factor_R, e1[OutlineFactor]), -1);
+        if (finish != 0 && finish != start) {
+            const int after = Beyond(c, near);
+            ValueLabel(c, std::max(axis.ByRatio(e2[OutlineX]) - (FactoredLoads == 1 ? 66 : 36), after), 32,
+                       gui::clRed, WithFactor(finish / Factor_R, e2[OutlineFactor]), -1, after);
+        }
         for (const auto* end : {&e1, &e2})
             if ((*end)[OutlineStacked] != 0 && (*end)[OutlineStacked] != (*end)[OutlineRate])
                 ValueLabel(c, axis.ByRatio((*end)[OutlineX]) - 12, 3, gui::clWhite,
@@ -187,18 +186,23 @@ void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer) {
     }
     if (layer == Layer::Strokes) return;
 
+    std::vector<RowLabel> row;
+    auto label = [&](int x, const std::string& number) {
+        row.push_back({x, number + " " + Unit_L.str(), gui::clWhite});
+    };
     if (BeamGeometryTable[LHC][GPresent] == 1.0)
-        LengthLabel(c, axis.ByScale(p[0] / 2.0) - 22, LengthNumber(BeamGeometryTable[LHC][GLength]));
+        label(axis.ByScale(p[0] / 2.0) - 22, LengthNumber(BeamGeometryTable[LHC][GLength]));
     for (int k = 1; k <= NumSpans; ++k) {
         const double length = BeamGeometryTable[k][GLength];
         const std::string number = LengthNumber(length);
-        if (number != "0.00") LengthLabel(c, axis.ByScale(p[k] - length / 2) - 22, number);
+        if (number != "0.00") label(axis.ByScale(p[k] - length / 2) - 22, number);
     }
     if (BeamGeometryTable[RHC][GPresent] == 1.0) {
         const double length = BeamGeometryTable[RHC][GLength];
         const std::string number = LengthNumber(length);
-        if (number != "0.00") LengthLabel(c, axis.ByScale(p[25] + length / 2) - 12, number);
+        if (number != "0.00") label(axis.ByScale(p[25] + length / 2) - 12, number);
     }
+    ValueRow(c, 101, 14, row, 2);
 }
 
 void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase, Layer layer) {

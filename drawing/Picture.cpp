@@ -47,8 +47,15 @@ void Label(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& t
     c.TextOut(x, y, text);
 }
 
-void ValueLabel(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& text, int dir) {
+std::optional<gui::Rect> ValueLabel(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& text, int dir,
+                                    int leftmost) {
     c.Brush.Clear = true;
     c.TextFont = {"Arial", 8, 0, colour, false};
-    PlaceText(c, x, y, text, dir);
+    return PlaceText(c, x, y, text, dir, INT_MAX, leftmost);
+}
+
+int ValueRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines) {
+    c.Brush.Clear = true;
+    c.TextFont = {"Arial", 8, 0, gui::clWhite, false};
+    return PlaceRow(c, y, pitch, labels, lines);
 }

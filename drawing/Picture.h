@@ -4,7 +4,10 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
+#include "TextPlace.h"
 #include "gui.h"
 
 // Sizes of the main window that the picture is laid out from.
@@ -42,4 +45,9 @@ void Line(gui::Canvas& c, int x1, int y1, int x2, int y2);
 void Label(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& text, int size = 8);
 // A value in "Arial" 8 put where nothing drawn crosses it (PlaceText): at
 // (x, y), else moved clear, preferably in the direction dir (-1 up, +1 down).
-void ValueLabel(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& text, int dir);
+// Returns the box it covers, none when left out; it never starts left of
+// `leftmost`.
+std::optional<gui::Rect> ValueLabel(gui::Canvas& c, int x, int y, gui::Color colour, const std::string& text, int dir,
+                                    int leftmost = 0);
+// A row of values in "Arial" 8 (PlaceRow).
+int ValueRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines);

@@ -113,21 +113,25 @@ struct Diagrams {
     // The extremes of all loadcases are the same on every call: written
     // once, over the last loadcase's curves.
     void DrawReactions() const {
+        // Each row in lines of its own, every value under its support.
         if (one) {
+            std::vector<RowLabel> row;
             for (int j = 1; j <= NumSpans + 1; ++j) {
                 const double r = CaseReaction[lc][j];
-                ValueLabel(c, At(p[j - 1]), 125, r < 0 ? gui::clRed : gui::clYellow, ReactionText(r), 1);
+                row.push_back({At(p[j - 1]), ReactionText(r), r < 0 ? gui::clRed : gui::clYellow});
             }
+            ValueRow(c, 125, 15, row, 3);
             Label(c, 5, 115, gui::clWhite, "Reactions");
         }
         if (!all) return;
         if (lc == LastActiveLoadcase()) {
-            for (int j = 1; j <= NumSpans + 1; ++j)
-                if (ReactionMaxPos[j] != 0)
-                    ValueLabel(c, At(p[j - 1]), 115, gui::clYellow, ReactionText(ReactionMaxPos[j]), 1);
-            for (int j = 1; j <= NumSpans + 1; ++j)
-                if (ReactionMaxNeg[j] != 0)
-                    ValueLabel(c, At(p[j - 1]), 130, gui::clRed, ReactionText(ReactionMaxNeg[j]), 1);
+            std::vector<RowLabel> most, least;
+            for (int j = 1; j <= NumSpans + 1; ++j) {
+                const int x = At(p[j - 1]);
+                if (ReactionMaxPos[j] != 0) most.push_back({x, ReactionText(ReactionMaxPos[j]), gui::clYellow});
+                if (ReactionMaxNeg[j] != 0) least.push_back({x, ReactionText(ReactionMaxNeg[j]), gui::clRed});
+            }
+            ValueRow(c, std::max(130, ValueRow(c, 115, 15, most, 3)), 15, least, 3);
         }
         Label(c, 6, 107, gui::clWhite, "Max");
         Label(c, 6, 123, gui::clWhite, "Reactions");

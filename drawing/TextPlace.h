@@ -1,6 +1,7 @@
 // Labels put where nothing drawn crosses them, on the screen and on paper.
 #pragma once
 #include <climits>
+#include <optional>
 #include <string>
 #include <vector>
 #include "gui.h"
@@ -17,12 +18,37 @@ struct LabelLine {
 // that a label meeting another moves just clear of it, into a row of its
 // own; else as far the other way, without passing over anything. Else all
 // that a little over half its width to the right, then to the left; else in
-// a size one, then two points smaller. Where no place is free it goes at
-// (x, y) in the smallest size. A label never starts left of the canvas or
-// above it, nor reaches below `bottom`; it is drawn without a background,
-// and the font size is left as it was.
-void PlaceLines(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines, int dir, int bottom = INT_MAX);
+// a size one, then two points smaller. Where no place is free the label is
+// left out: a value is never printed over another. A label never starts
+// left of `leftmost` (the canvas's edge) or above the canvas, nor reaches
+// below `bottom`; it is drawn without a background, and the font size is left
+// as it was. Returns the box the label covers, none when left out.
+std::optional<gui::Rect> PlaceLines(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines, int dir,
+                                    int bottom = INT_MAX, int leftmost = 0);
 
-inline void PlaceText(gui::Canvas& c, int x, int y, const std::string& text, int dir, int bottom = INT_MAX) {
-    PlaceLines(c, x, y, {{0, text}}, dir, bottom);
+inline std::optional<gui::Rect> PlaceText(gui::Canvas& c, int x, int y, const std::string& text, int dir,
+                                          int bottom = INT_MAX, int leftmost = 0) {
+    return PlaceLines(c, x, y, {{0, text}}, dir, bottom, leftmost);
 }
+
+// Where a label that is to follow the label `placed` may start at the
+// earliest: past its end and the gap every label keeps (0 when none was
+// placed). The far end's value of a load thus never stands before its near
+// end's.
+int Beyond(const gui::Canvas& c, const std::optional<gui::Rect>& placed);
+
+// One value of a row of values along the beam, at its own x.
+struct RowLabel {
+    int x;
+    std::string text;
+    gui::Color colour = gui::clBlack;
+};
+
+// A row of values in the canvas's font, each kept at its own x so that it
+// stands under the point it belongs to: a value goes on the first of the
+// row's lines (y, y + pitch, ...) where nothing drawn crosses it; one that
+// finds no free line among `lines`, above `bottom`, is left out. Returns the
+// top of the line after the last one used (y + pitch when all went on the
+// first), where what follows the row may begin.
+int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines = 4,
+             int bottom = INT_MAX);

@@ -18,10 +18,11 @@ void Polyline(gui::Canvas& c, std::initializer_list<std::pair<int, int>> pts) {
     for (auto p = pts.begin() + 1; p != pts.end(); ++p) c.LineTo(p->first, p->second);
 }
 
-// A value where nothing drawn crosses it, above `bottom`.
-void Value(gui::Canvas& c, gui::Color colour, int x, int y, const std::string& s, int dir, int bottom = INT_MAX) {
+// A value where nothing drawn crosses it, not left of `leftmost`.
+std::optional<gui::Rect> Value(gui::Canvas& c, gui::Color colour, int x, int y, const std::string& s, int dir,
+                               int leftmost = 0) {
     c.TextFont.Colour = colour;
-    PlaceText(c, x, y, s, dir, bottom);
+    return PlaceText(c, x, y, s, dir, INT_MAX, leftmost);
 }
 
 std::string FactorSuffix(float factor) { return factor != 1.0f ? " x " + SigFig3Dec3(factor) : ""; }
@@ -103,12 +104,15 @@ void DrawOutlineValues(gui::Canvas& c, const UDLOutlineCase& o, int xL, int xR, 
     for (int i = 1; i <= MaxLoadRows; ++i) {
         float r1 = o[i][1][OutlineRate], r2 = o[i][2][OutlineRate];
         int x1p = pixel(o[i][1][OutlineX]), x2p = pixel(o[i][2][OutlineX]);
-        if (r1 != 0.0f) {
-            Value(c, gui::clRed, x1p + 3, 36, SigFig4Dec3(r1 / Factor_R) + FactorSuffix(o[i][1][OutlineFactor]), -1);
-        }
+        std::optional<gui::Rect> near;
+        if (r1 != 0.0f)
+            near = Value(c, gui::clRed, x1p + 3, 36, SigFig4Dec3(r1 / Factor_R) + FactorSuffix(o[i][1][OutlineFactor]),
+                         -1);
         if (r2 != 0.0f && r2 != r1) {
             std::string suffix = FactorSuffix(o[i][2][OutlineFactor]);
-            Value(c, gui::clRed, x2p - (suffix.empty() ? 32 : 66), 36, SigFig4Dec3(r2 / Factor_R) + suffix, -1);
+            const int after = Beyond(c, near);
+            Value(c, gui::clRed, std::max(x2p - (suffix.empty() ? 32 : 66), after), 36,
+                  SigFig4Dec3(r2 / Factor_R) + suffix, -1, after);
         }
         const int px[] = {0, x1p, x2p};
         for (int end = 1; end <= 2; ++end) {
@@ -207,16 +211,19 @@ void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
     }
     DrawSupport(c, right, pixel(pos[25]), y0, pos[25], scale, false);
 
-    if (present(LHC)) Value(c, gui::clWhite, (pixel(pos[0])) / 2 - 22, y0 + 5, LengthText(pos[0]), 1, H);
+    // In lines of their own where short spans crowd them, each under its span.
+    std::vector<RowLabel> row;
+    if (present(LHC)) row.push_back({(pixel(pos[0])) / 2 - 22, LengthText(pos[0]), gui::clWhite});
     for (int r = 1; r <= NumSpans; ++r)
         if (SigFig3Dec3(len[r] / Factor_L) != "0.00")
-            Value(c, gui::clWhite, pixel(pos[r] - len[r] / 2.0L) - 22, y0 + 5, LengthText(len[r]), 1, H);
+            row.push_back({pixel(pos[r] - len[r] / 2.0L) - 22, LengthText(len[r]), gui::clWhite});
     if (present(RHC)) {
         float rhc = float(BeamGeometryTable[RHC][GLength]);
         if (SigFig3Dec3(rhc / Factor_L) != "0.00")
-            Value(c, gui::clWhite, Pixel((rhc / 2.0L + pos[25]) * scale + 25) - 12, y0 + 5, LengthText(rhc), 1,
-                  H);
+            row.push_back({Pixel((rhc / 2.0L + pos[25]) * scale + 25) - 12, LengthText(rhc), gui::clWhite});
     }
+    c.Brush.Clear = true;
+    PlaceRow(c, y0 + 5, 13, row, 3, H);
 }
 
 void TLoadDataFrm::ClearPreview() {

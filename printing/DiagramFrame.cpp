@@ -9,6 +9,7 @@
 #include "Pro_PrintHeader.h"
 #include "ResultDiagrams.h"
 #include "SigFig.h"
+#include "TextPlace.h"
 
 // ---- Grid ---------------------------------------------------------------------
 
@@ -152,6 +153,10 @@ double BandScale(double heightMm, float sy, Band b) {
     return heightMm * sy / magnitude * (1 - 0.05 * std::min<int>(NumSpans, 15));
 }
 
+// Lines a row of values below the beam may take; what finds no room in them
+// is left to the data pages.
+constexpr int RowLines = 3;
+
 }  // namespace
 
 DiagramPage::DiagramPage(PrintDevice& device, const DiagramLayout& layout)
@@ -162,11 +167,13 @@ void DiagramPage::Text(int x, int y, const std::string& text, int size) {
     c_.TextOut(x, y, text);
 }
 
-void DiagramPage::Value(int x, int y, const std::string& text, int dir) { Values(x, y, {{0, text}}, dir); }
+std::optional<gui::Rect> DiagramPage::Value(int x, int y, const std::string& text, int dir, int leftmost) {
+    return Values(x, y, {{0, text}}, dir, leftmost);
+}
 
-void DiagramPage::Values(int x, int y, const std::vector<LabelLine>& lines, int dir) {
+std::optional<gui::Rect> DiagramPage::Values(int x, int y, const std::vector<LabelLine>& lines, int dir, int leftmost) {
     c_.TextFont.Size = 8;
-    PlaceLines(c_, x, y, lines, dir);
+    return PlaceLines(c_, x, y, lines, dir, INT_MAX, leftmost);
 }
 
 void DiagramPage::Begin() {
@@ -241,19 +248,35 @@ void DiagramPage::SelfWeight() {
 
 void DiagramPage::MemberLengths() {
     const double k = (g_.XR - g_.XL) / BeamLength;
-    const int y = g_.YB + g_.MmY(2.5);
+    std::vector<RowLabel> row;
     auto text = [&](int m, double centre, double shiftMm, bool always) {
         const std::string number = SigFig3Dec3(MemberLengthLabel[m] / Factor_L);
         if (always || number != "0.00")
-            Value(Pixel(g_.XL + centre * k) - g_.MmX(shiftMm), y, number + " " + Unit_L.str(), 1);
+            row.push_back({Pixel(g_.XL + centre * k) - g_.MmX(shiftMm), number + " " + Unit_L.str()});
     };
     if (BeamGeometryTable[LHC][GPresent] == 1.0) text(LHC, MemberLengthLabel[LHC] / 2, 6, true);
     for (int s = 1; s <= NumSpans; ++s) text(s, g_.P[s] - MemberLengthLabel[s] / 2, 6, false);
     if (BeamGeometryTable[RHC][GPresent] == 1.0) text(RHC, g_.P[25] + MemberLengthLabel[RHC] / 2, 4, false);
+    c_.TextFont.Size = 8;
+    rowsEnd_ = PlaceRow(c_, g_.YB + g_.MmY(2.5), g_.MmY(3.5), row, RowLines);
 }
 
-void DiagramPage::Reaction(int support, const std::string& text, double belowMm) {
-    Value(g_.X(g_.P[support - 1]) - g_.MmX(5), g_.YB + g_.MmY(belowMm), text + " " + Unit_Sh.str(), 1);
+void DiagramPage::Reactions(const std::vector<ReactionRow>& rows) {
+    c_.TextFont.Size = 8;
+    std::vector<int> tops;
+    bool split = false;
+    for (const ReactionRow& r : rows) {
+        std::vector<RowLabel> row;
+        for (const auto& [support, text] : r.texts)
+            row.push_back({g_.X(g_.P[support - 1]) - g_.MmX(5), text + " " + Unit_Sh.str()});
+        const int top = std::max(g_.YB + g_.MmY(r.belowMm), rowsEnd_), pitch = g_.MmY(4);
+        rowsEnd_ = PlaceRow(c_, top, pitch, row, RowLines);
+        split = split || rowsEnd_ > top + pitch;
+        tops.push_back(top);
+    }
+    if (!split) return;
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (!rows[i].title.empty()) Text(g_.XL - g_.MmX(6) - c_.TextWidth(rows[i].title), tops[i], rows[i].title);
 }
 
 void DiagramPage::Arrows(const PageLoads& loads) {
@@ -271,14 +294,19 @@ void DiagramPage::Arrows(const PageLoads& loads) {
     }
 }
 
-void DiagramPage::Captions() {
-    Text(g_.MmX(layout_.loads.xMm), g_.YB + g_.MmY(layout_.loads.dyMm), layout_.loads.text, 10);
+void DiagramPage::BandCaptions() {
     for (int i = 0; i < 3; ++i)
         Text(g_.MmX(layout_.bands[i].xMm), g_.Zero(Bands[i]) + g_.MmY(layout_.bands[i].dyMm), layout_.bands[i].text, 10);
     const std::string units[3] = {Unit_Sh.str(), Unit_Mom.str(), Unit_Def.str()};
     for (int i = 0; i < 3; ++i)
         Text(g_.MmX(layout_.units[i].xMm), g_.Zero(Bands[i]) + g_.MmY(layout_.units[i].dyMm),
              "(Units = " + units[i] + ")", 8);
+}
+
+void DiagramPage::LoadsCaption() {
+    const int y = std::max(g_.YB + g_.MmY(layout_.loads.dyMm), rowsEnd_);
+    Text(g_.MmX(layout_.loads.xMm), y, layout_.loads.text, 10);
+    c_.TextFont.Size = 8;
 }
 
 void DiagramPage::Curve(Band b, int loadcase, bool fromFirstPoint) {

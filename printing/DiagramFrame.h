@@ -2,6 +2,7 @@
 // with its supports and loads, lengths, captions, result curves, zero lines
 // and scale rules. Each page routine lays its page out from a DiagramLayout.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 #include "Bounded.h"
@@ -63,9 +64,10 @@ public:
     void Text(int x, int y, const std::string& text, int size = 8);
     // A value of size 8 where nothing drawn crosses it (PlaceText): at (x, y),
     // else moved clear, preferably in the direction dir (-1 up, +1 down);
-    // Values moves the lines of one label together.
-    void Value(int x, int y, const std::string& text, int dir);
-    void Values(int x, int y, const std::vector<LabelLine>& lines, int dir);
+    // Values moves the lines of one label together. Neither starts left of
+    // `leftmost`; each returns the box it covers, none when left out.
+    std::optional<gui::Rect> Value(int x, int y, const std::string& text, int dir, int leftmost = 0);
+    std::optional<gui::Rect> Values(int x, int y, const std::vector<LabelLine>& lines, int dir, int leftmost = 0);
 
     // Header, title, the shared scales, font size 8, beam axis.
     void Begin();
@@ -73,10 +75,20 @@ public:
     void LoadProfile(const PageLoads& loads);
     void SelfWeight();
     void Arrows(const PageLoads& loads);
-    // Labels last, after every stroke: member lengths, then reactions.
+    // Labels last, after every stroke. Below the beam the member lengths,
+    // then the rows of reactions, each row at its place or, where the one
+    // above took more lines, below it; every value keeps to its support's x.
+    // When a row takes more than one line, each row gets its title at the
+    // left. The loads caption follows under the rows.
     void MemberLengths();
-    void Reaction(int support, const std::string& text, double belowMm);
-    void Captions();
+    struct ReactionRow {
+        std::vector<std::pair<int, std::string>> texts;  // support and value
+        double belowMm;
+        std::string title;
+    };
+    void Reactions(const std::vector<ReactionRow>& rows);
+    void BandCaptions();
+    void LoadsCaption();
     // One loadcase's curve; the envelope starts its deflection at point 1.
     void Curve(Band b, int loadcase, bool fromFirstPoint = false);
     void ZeroLines();
@@ -88,6 +100,7 @@ private:
     gui::Canvas& c_;
     DiagramGrid g_;
     const DiagramLayout& layout_;
+    int rowsEnd_ = 0;  // where the next row below the beam may begin
 };
 
 // Nothing is printed without a beam or when no loadcase deflects.

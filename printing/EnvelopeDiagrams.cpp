@@ -44,11 +44,14 @@ void PrintEnvelopeDiagrams(PrintDevice& device) {
         for (int c = 1; c <= NumLoadcases; ++c) page.Curve(b, c, b == Band::Deflection);
     page.ZeroLines();
     page.ScaleRules(0);
-    page.Captions();
+    page.BandCaptions();
     // The values last, where no stroke or caption crosses them.
     page.MemberLengths();
-    for (int s = 1; s <= NumSpans + 1; ++s)
-        if (ReactionMaxPos[s] != 0) page.Reaction(s, SigFig3Dec3(ReactionMaxPos[s] * Factor_Sh), 6);
-    for (int s = 1; s <= NumSpans + 1; ++s)
-        if (ReactionMaxNeg[s] != 0) page.Reaction(s, SigFig3Dec3(ReactionMaxNeg[s] * Factor_Sh), 10);
+    DiagramPage::ReactionRow most{{}, 6, "Max"}, least{{}, 10, "Min"};
+    for (int s = 1; s <= NumSpans + 1; ++s) {
+        if (ReactionMaxPos[s] != 0) most.texts.push_back({s, SigFig3Dec3(ReactionMaxPos[s] * Factor_Sh)});
+        if (ReactionMaxNeg[s] != 0) least.texts.push_back({s, SigFig3Dec3(ReactionMaxNeg[s] * Factor_Sh)});
+    }
+    page.Reactions({most, least});
+    page.LoadsCaption();
 }

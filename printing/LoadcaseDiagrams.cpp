@@ -1,5 +1,8 @@
 // One diagram page per loadcase: its loads with their values, the reactions,
 // and its shear, moment and deflection curves with their peak values.
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <string>
 #include "DiagramFrame.h"
 #include "Global.h"
@@ -33,12 +36,15 @@ void UdlTexts(DiagramPage& page, int c) {
     auto rateText = [&](int row, int end) {
         return SigFig4Dec3(own(row, end) / Factor_R) + Factored(o[row][end][OutlineFactor], " x ");
     };
+    std::array<std::optional<gui::Rect>, 51> near;
     for (int row = 1; row <= 50; ++row)
-        if (own(row, 1) != 0) page.Value(g.X(o[row][1][OutlineX]) + g.MmX(0.5), y, rateText(row, 1), -1);
+        if (own(row, 1) != 0) near[row] = page.Value(g.X(o[row][1][OutlineX]) + g.MmX(0.5), y, rateText(row, 1), -1);
     const double secondShift = FactoredLoads == 1 ? 16 : 8;
     for (int row = 1; row <= 50; ++row)
-        if (own(row, 2) != 0 && own(row, 2) != own(row, 1))
-            page.Value(g.X(o[row][2][OutlineX]) - g.MmX(secondShift), y, rateText(row, 2), -1);
+        if (own(row, 2) != 0 && own(row, 2) != own(row, 1)) {
+            const int after = Beyond(page.Canvas(), near[row]);
+            page.Value(std::max(g.X(o[row][2][OutlineX]) - g.MmX(secondShift), after), y, rateText(row, 2), -1, after);
+        }
     for (int end = 1; end <= 2; ++end)
         for (int row = 1; row <= 50; ++row)
             if (stacked(row, end) != 0 && stacked(row, end) != own(row, end))
@@ -123,12 +129,15 @@ void PrintCasePage(PrintDevice& device, int c) {
     for (Band b : Bands) page.Curve(b, c);
     page.ZeroLines();
     page.ScaleRules(c);
-    page.Captions();
+    page.BandCaptions();
     // The values last, where no stroke or caption crosses them.
     UdlTexts(page, c);
     PointTexts(page, loads);
     page.MemberLengths();
-    for (int s = 1; s <= NumSpans + 1; ++s) page.Reaction(s, SigFig3Dec3(CaseReaction[c][s] * Factor_Sh), 6);
+    DiagramPage::ReactionRow reactions{{}, 6, ""};
+    for (int s = 1; s <= NumSpans + 1; ++s) reactions.texts.push_back({s, SigFig3Dec3(CaseReaction[c][s] * Factor_Sh)});
+    page.Reactions({reactions});
+    page.LoadsCaption();
     PeakTexts(page, c);
 }
 

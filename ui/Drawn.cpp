@@ -80,14 +80,14 @@ void Drawn::ForgetAll() {
     last_ = nullptr;
 }
 
-bool Drawn::Free(const Rect& r) const {
+bool Drawn::Free(const Rect& r, bool boxesOnly) const {
     bool free = true;
     EachCell(r, [&](int64_t c) {
         const auto found = cells_.find(c);
         if (!free || found == cells_.end()) return;
         for (int i : found->second) {
             const Item& it = items_[size_t(i)];
-            if (!it.gone && it.Crosses(r)) free = false;
+            if (!it.gone && (!boxesOnly || it.half < 0) && it.Crosses(r)) free = false;
         }
     });
     return free;

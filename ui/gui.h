@@ -56,7 +56,7 @@ public:
     void Box(const Rect& r);
     void Forget(const Rect& r);  // painted over: what touches r is gone
     void ForgetAll();
-    bool Free(const Rect& r) const;
+    bool Free(const Rect& r, bool boxesOnly = false) const;  // boxesOnly: texts and blocks, not strokes
 
 private:
     struct Item {
@@ -103,6 +103,8 @@ public:
     Rect TextBox(int x, int y, const std::string& text) const;
     // True when no stroke or text drawn since r was last filled crosses r.
     bool Free(const Rect& r) const { return drawn_.Free(r); }
+    // True when no text drawn since r was last filled meets r.
+    bool FreeOfTexts(const Rect& r) const { return drawn_.Free(r, true); }
     // Counts r as drawn over: a control that stands over the picture there.
     void Block(const Rect& r) { drawn_.Box(r); }
     void NewPage() { drawn_.ForgetAll(); }  // a printer's next page starts empty
@@ -348,6 +350,9 @@ public:
     int ColWidth(int col) const;
     void SetColWidth(int col, int w);
     void SetRowHeight(int row, int h);
+    // What the scroll bar takes at the bottom when the columns are wider than
+    // the grid: a grid holds its rows and this to show every row whole.
+    int ScrollBarHeight() const;
     void SetEditing(bool on);  // cells may be typed into
     std::string Cell(int col, int row) const;
     void SetCell(int col, int row, const std::string& text);  // runs no handler

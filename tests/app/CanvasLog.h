@@ -1,6 +1,7 @@
 // Lines and texts drawn on a recording canvas, for tests on exact
 // coordinates and colours.
 #pragma once
+#include <cstring>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -42,4 +43,31 @@ inline std::vector<DrawnText> Texts(const gui::Canvas& c) {
     for (const gui::CanvasOp& op : gui::Log(c))
         if (op.Op == "TextOut") out.push_back({op.X, op.Y, op.Text, op.TextFont.Colour, op.TextFont.Size});
     return out;
+}
+
+// The numbers of a drawing that a stroke or another text crosses, or that
+// stand so close beside another text that the two read as one, with the
+// texts measured at `dpi`; the first `skip` texts (a page header) are left out.
+inline std::vector<std::string> CrossedNumbers(const std::vector<gui::CanvasOp>& ops, int dpi, size_t skip = 0) {
+    gui::RecordingCanvas measure(dpi);
+    gui::Drawn strokes;
+    std::vector<std::pair<gui::Rect, std::string>> texts;
+    for (const gui::CanvasOp& op : ops) {
+        if (op.Op == "LineTo") strokes.Stroke(op.X, op.Y, op.X2, op.Y2, op.PenWidth);
+        if (op.Op != "TextOut") continue;
+        measure.TextFont = op.TextFont;
+        texts.push_back({measure.TextBox(op.X, op.Y, op.Text), op.Text});
+    }
+    std::vector<std::string> crossed;
+    for (size_t i = skip; i < texts.size(); ++i) {
+        const auto& [a, text] = texts[i];
+        if (!std::strchr("0123456789-(.", text[0])) continue;
+        bool hit = !strokes.Free(a);
+        const int apart = (a.Bottom - a.Top) / 5;
+        for (const auto& [b, other] : texts)  // the same label drawn again is no other
+            hit = hit || ((other != text || b.Left != a.Left || b.Top != a.Top) && a.Left - apart < b.Right &&
+                          b.Left < a.Right + apart && a.Top < b.Bottom && b.Top < a.Bottom);
+        if (hit) crossed.push_back(text);
+    }
+    return crossed;
 }

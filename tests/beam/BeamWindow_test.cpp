@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "BeamTest.h"
+#include "app/CanvasLog.h"
 
 using namespace beamtest;
 
@@ -213,6 +214,15 @@ TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     for (const gui::CanvasOp& op : gui::Log(c))
         if (op.Op == "TextOut") texts.push_back(op.Text);
     EXPECT_EQ(texts, (std::vector<std::string>{"Length = 8.00 m", "4.00 m", "4.00 m"}));
+
+    // 25 spans: a length goes under its span where it finds room, never
+    // across a support.
+    Fresh();
+    OneSectionBeam(std::vector<std::string>(25, "4"), "8000", "205000", "100");
+    gui::StartLog(c);
+    Type(w.Grid_Lengths, 25, 1, "4");
+    gui::StopLog(c);
+    EXPECT_EQ(CrossedNumbers(gui::Log(c), 0), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -115,7 +114,11 @@ TEST_F(DiagramPages, UdlTextsAndFactors) {
     end(1, 2, {10000, 20, 1.5, 20});
     end(2, 1, {2000, 5, 1, 5});
     end(2, 2, {3000, 5, 1, 5});
+    // A UDL shorter than its texts: the far end's value after the near end's.
+    end(3, 1, {6000, 7, 1, 7});
+    end(3, 2, {6200, 9, 1, 9});
     const Page p = CasePage();
+    EXPECT_GT(p.Find("9.000")->X, p.Find("7.000")->X);
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XL + 12, YB - 283, "12.00", K, 8}));
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XR - 189, YB - 283, "20.00", K, 8}));
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XL - 118, YB - 520, "(15.00)", K, 8}));
@@ -226,31 +229,6 @@ TEST_F(DiagramPages, EnvelopeOfTheLargestBeamHoldsEveryLoad) {
     EXPECT_TRUE(p.Has("DEFLECTION ENVELOPE"));
 }
 
-// The numbers of a drawing that a stroke or another text crosses, with the
-// texts measured at `dpi`; the first `skip` texts (a page header) are left out.
-std::vector<std::string> CrossedNumbers(const std::vector<gui::CanvasOp>& ops, int dpi, size_t skip = 0) {
-    gui::RecordingCanvas measure(dpi);
-    gui::Drawn strokes;
-    std::vector<std::pair<gui::Rect, std::string>> texts;
-    for (const gui::CanvasOp& op : ops) {
-        if (op.Op == "LineTo") strokes.Stroke(op.X, op.Y, op.X2, op.Y2, op.PenWidth);
-        if (op.Op != "TextOut") continue;
-        measure.TextFont = op.TextFont;
-        texts.push_back({measure.TextBox(op.X, op.Y, op.Text), op.Text});
-    }
-    std::vector<std::string> crossed;
-    for (size_t i = skip; i < texts.size(); ++i) {
-        const auto& [a, text] = texts[i];
-        if (!std::strchr("0123456789-(.", text[0])) continue;
-        bool hit = !strokes.Free(a);
-        for (const auto& [b, other] : texts)  // the same label drawn again is no other
-            hit = hit || ((other != text || b.Left != a.Left || b.Top != a.Top) && a.Left < b.Right &&
-                          b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom);
-        if (hit) crossed.push_back(text);
-    }
-    return crossed;
-}
-
 // On the main window, in the loads window's preview and on the printed pages
 // no number is crossed: not by the hatch of a fixed end, a support under a
 // short cantilever, a post, arrows, curves, nor by the lengths, reactions and
@@ -277,6 +255,28 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
              Udl(1, 0, 10, 10, 77000, 1.0, {1, 2});
              Point(2, 40000, 30000, 1.0, {2});
              SupportTypes[25] = SupportFixed;
+         }},
+        // Crowded reaction rows: spans loaded one loadcase each lift their
+        // neighbours, so every support has a maximum and a minimum.
+        {"25 spans alternating 2 m and 6 m", [] {
+             std::vector<double> spans;
+             for (int s = 1; s <= 25; ++s) spans.push_back(s % 2 ? 2000 : 6000);
+             SetBeam(spans);
+             for (int s = 1; s <= 25; ++s)
+                 Udl(s, (s - 1) / 2 * 8000.0 + (s % 2 ? 0 : 2000), 30, 30, spans[size_t(s - 1)], 1.0, {s});
+         }},
+        {"25 spans of 4 m, 25 loadcases, a section per member", [] {
+             SetBeam(std::vector<double>(25, 4000));
+             SameForAllSpans = -1;
+             for (int s = 1; s <= 25; ++s) {
+                 BeamGeometryTable[s][GIxx] = test::I * (1 + s % 3);
+                 Udl(s, (s - 1) * 4000.0, 20 + s, 20 + s, 4000, 1.0, {s});
+             }
+         }},
+        {"10 spans, fixed right end", [] {
+             SetBeam({6000, 6000, 6000, 6000, 6000, 6000, 6000, 6000, 6000, 1500});
+             SupportTypes[25] = SupportFixed;
+             Udl(1, 0, 40, 40, 55500, 1.0, {1});
          }},
         {"imperial, every kind", [] {
              SetBeam({6096, 3048, 6096, 3048, 4000, 2000});

@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -134,6 +135,10 @@ void StringGrid::SetDefaultColWidth(int w) {
 int StringGrid::ColWidth(int col) const { return qt::W<QTableWidget>(w_)->columnWidth(col); }
 void StringGrid::SetColWidth(int col, int w) { qt::W<QTableWidget>(w_)->setColumnWidth(col, w); }
 void StringGrid::SetRowHeight(int row, int h) { qt::W<QTableWidget>(w_)->setRowHeight(row, h); }
+int StringGrid::ScrollBarHeight() const {
+    const QTableWidget* t = qt::W<QTableWidget>(w_);
+    return t->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, t);
+}
 void StringGrid::SetEditing(bool on) { impl_->editing = on; Restyle(); }
 
 std::string StringGrid::Cell(int col, int row) const {
