@@ -16,6 +16,8 @@ double MemberLength(int member) { return BeamGeometryTable[member][GLength]; }
 
 bool MemberPresent(int member) { return BeamGeometryTable[member][GPresent] == 1.0; }
 
+bool AtOrBefore(Real x, Real a) { return x <= a + 1e-6L * BeamLength; }
+
 namespace {
 std::function<void()> StaleResultsHandler;
 }  // namespace
