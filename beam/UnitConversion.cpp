@@ -47,7 +47,9 @@ void CopyMemberText(int from, int to, int t) {
 std::string MemberText(float stored, float factor, std::string (*format)(double)) {
     const double shown = Displayed(stored, factor);
     const std::string text = format(shown);
-    if (shown == 0 || (text != "#####" && TextNumber(text) != 0)) return text;
+    // Within the ladder the member takes the format's figures; beyond it or
+    // below its zero, the figures that read back as the value stored.
+    if (shown == 0 || (std::fabs(shown) <= LadderEnd && TextNumber(text) != 0)) return text;
     return ReadBackMemberText(stored, factor, format);
 }
 

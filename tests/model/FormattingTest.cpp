@@ -14,21 +14,23 @@ TEST(SigFig, ThreeFigures) {
     EXPECT_EQ(SigFig3(1234.5), "1230");
     EXPECT_EQ(SigFig3(999.6), "1000");
     EXPECT_EQ(SigFig3(1e9), "1000000000");
-    EXPECT_EQ(SigFig3(2e9), "#####");
+    EXPECT_EQ(SigFig3(2e9), "2000000000");
     EXPECT_EQ(SigFig3(0.0000996), "0.000100");
-    EXPECT_EQ(SigFig3(-1e9 - 1), "#####");
+    EXPECT_EQ(SigFig3(-1e9 - 1), "-1000000000");
+    EXPECT_EQ(SigFig3(1e38), "1.00E+38");
 }
 
 TEST(SigFig, FourAndFiveFigures) {
     EXPECT_EQ(SigFig4(12345.6), "12350");
-    EXPECT_EQ(SigFig4(1.5e12), "#####");
+    EXPECT_EQ(SigFig4(1.5e12), "1500000000000");
     EXPECT_EQ(SigFig4(2e9), "2000000000");
     EXPECT_EQ(SigFig4(0), "0.0");
     EXPECT_EQ(SigFig5(0.000001), "0.0");
     EXPECT_EQ(SigFig5(0.00001234), "0.000012340");
     EXPECT_EQ(SigFig5(123456), "123460");
     EXPECT_EQ(SigFig5(-123456), "-123460");
-    EXPECT_EQ(SigFig5(2e9), "#####");
+    EXPECT_EQ(SigFig5(1.1e9), "1100000000");   // Ixx of a 610 UB in mm^4
+    EXPECT_EQ(SigFig5(-2.05e13), "-2.0500E+13");
 }
 
 TEST(SigFig, ThreeDecimalVariants) {
@@ -40,7 +42,8 @@ TEST(SigFig, ThreeDecimalVariants) {
     EXPECT_EQ(SigFig3Dec3(1000), "1000");
     EXPECT_EQ(SigFig3Dec3(1234), "1230");
     EXPECT_EQ(SigFig3Dec3(1.001), "1.00");
-    EXPECT_EQ(SigFig3Dec3(2e9), "#####");
+    EXPECT_EQ(SigFig3Dec3(2e9), "2000000000");
+    EXPECT_EQ(SigFig4Dec3(1.23456e9), "1235000000");
     EXPECT_EQ(SigFig4Dec3(0.0004), "0.000");
     EXPECT_EQ(SigFig4Dec3(0.003), "0.003");
     EXPECT_EQ(SigFig3Dec3(0.003), "0.00");
@@ -77,9 +80,10 @@ TEST(SigFig, FixedDecimals) {
     EXPECT_EQ(FixedDecimals(-2.7), "-2");
     EXPECT_EQ(FixedDecimals(0), "0");
     EXPECT_EQ(FixedDecimals(123456), "123460");
+    EXPECT_EQ(FixedDecimals(1.7e9), "1700000000");
 }
 
-// Every double gets a text; one that no integer can hold shows as beyond range.
+// Every double gets a text; one that is no number shows as beyond range.
 TEST(SigFig, NonFiniteValuesShowAsBeyondRange) {
     DecimalPlaces = 0;
     for (double x : {std::nan(""), -std::nan(""), HUGE_VAL, -HUGE_VAL})
