@@ -352,7 +352,7 @@ TEST_F(BeamFileLayoutTest, OldFilesAreLoadedOnlyWhenSoundAndChangeNothingWhileCh
         // Held to the rules of the current layout.
         {"the support code at node 10 is 7; it must be 0 to 5", [](Bytes& b) { PutInt32(&b[46037 + 40], 7); }},
         {"the one-section flag is 0; it must be 1 or -1", [](Bytes& b) { PutInt32(&b[43477], 0); }},
-        {"the Ixx of span 1 is 1e-30 mm^4; it must be at least 1e-06 mm^4",
+        {"the Ixx of span 1 is 2e-31 in^4; it must be at least 2e-07 in^4",
          [](Bytes& b) { PutDouble(&b[2085 + 24], 1e-30); }},
     };
     for (const auto& c : cases) {

@@ -269,7 +269,7 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     // Members each held as a single, together longer than one.
     Type(w.Grid_Lengths, 1, 1, "3e35");
     Type(w.Grid_Lengths, 2, 1, "3e35");
-    EXPECT_EQ(Next(), std::vector<std::string>{"This beam cannot be taken: the beam length 6e+38 mm is too large."});
+    EXPECT_EQ(Next(), std::vector<std::string>{"This beam cannot be taken: the beam length 6e+35 m is too large."});
     EXPECT_TRUE(before == ModelCopy());
     w.Edit_Spans.SetText("30");
     Messages().clear();
