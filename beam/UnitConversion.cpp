@@ -26,7 +26,7 @@ Quantity MemberQuantity(int t) {
 float MemberFactor(int t) { return Unit(MemberQuantity(t)).Factor; }
 
 void ShowMemberValue(int m, int t, double value, float factor, std::string (*format)(double)) {
-    const std::string text = FieldText(value, factor, FieldRule::Member, MemberTextWidth, format);
+    const std::string text = FieldText(value, factor, FieldRule::Member, CharactersFit(MemberTextWidth), format);
     SpanTextTable[m][t] = text;
     SpanTextHeld[m][t].Hold(text, factor, value);
 }
@@ -76,7 +76,7 @@ std::optional<double> ValueToConvert(const std::string& text, std::optional<doub
 
 std::string ConvertedText(const std::string& text, Quantity q, FieldRule rule, int width) {
     const std::optional<double> value = ValueToConvert(text, std::nullopt, q, rule);
-    return value ? FieldText(*value, Unit(q).Factor, rule, width) : text;
+    return value ? FieldText(*value, Unit(q).Factor, rule, CharactersFit(width)) : text;
 }
 
 void ConvertEdit(ValueEdit& edit, Quantity q) {

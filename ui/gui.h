@@ -244,6 +244,7 @@ public:
     void SetText(const std::string& t);
     void SetReadOnly(bool r);
     bool ReadOnly() const;
+    bool Shows(const std::string& t) const;  // the whole text in the edit's width and font
     std::function<void()> OnKeyUp;      // a key released, the text already changed
     std::function<void()> OnDblClick;
 };
