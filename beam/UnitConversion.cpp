@@ -74,9 +74,9 @@ std::optional<double> ValueToConvert(const std::string& text, std::optional<doub
 }
 }  // namespace
 
-std::string ConvertedText(const std::string& text, Quantity q, FieldRule rule, int width) {
+std::string ConvertedText(const std::string& text, Quantity q, FieldRule rule, const FieldFits& fits) {
     const std::optional<double> value = ValueToConvert(text, std::nullopt, q, rule);
-    return value ? FieldText(*value, Unit(q).Factor, rule, CharactersFit(width)) : text;
+    return value ? FieldText(*value, Unit(q).Factor, rule, fits) : text;
 }
 
 void ConvertEdit(ValueEdit& edit, Quantity q) {
@@ -90,9 +90,9 @@ void ConvertEdit(ValueEdit& edit, Quantity q) {
 }
 
 void ConvertGridColumn(gui::StringGrid& grid, int col, int first, int last, Quantity q) {
-    const int width = FieldWidth(grid.ColWidth(col));
+    const FieldFits fits = [&grid, col](const std::string& t) { return grid.CellShows(col, t); };
     for (int row = first; row <= last; ++row) {
-        const std::string text = ConvertedText(grid.Cell(col, row), q, FieldRule::Single, width);
+        const std::string text = ConvertedText(grid.Cell(col, row), q, FieldRule::Single, fits);
         grid.SetCell(col, row, text == "0" ? std::string() : text);
     }
 }

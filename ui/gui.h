@@ -352,6 +352,7 @@ public:
     void SetEditing(bool on);  // cells may be typed into
     std::string Cell(int col, int row) const;
     void SetCell(int col, int row, const std::string& text);  // runs no handler
+    bool CellShows(int col, const std::string& text) const;   // whole, in the column's width
     int Col() const;  // the current cell
     int Row() const;
     void SetCurrent(int col, int row);

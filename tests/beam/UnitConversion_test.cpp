@@ -79,7 +79,7 @@ TEST(UnitConversion, TextsThatAreNoNumberStayAsTyped) {
     UnitsGuard guard;
     const auto converted = [](const char* text, float from, float to) {
         OldFactors[Index(Quantity::Length)] = from, Factor_L = to;
-        return ConvertedText(text, Quantity::Length, FieldRule::Single, 7);
+        return ConvertedText(text, Quantity::Length, FieldRule::Single, CharactersFit(7));
     };
     for (const char* none : {"  -1.5e2x", "12abc", "12,5", "4e", "abc", "-", ".", "nan", "inf", "+.e3", "0x10", "1e39"})
         EXPECT_EQ(converted(none, 1000, 1), none);
