@@ -133,7 +133,7 @@ void WriteValues(StoreWriter<BArray<ShortString<75>, 0, 200>>& w, int i, bool ma
     w.Write((factored ? "   Factored Moment = " : "    Moment = ") + SigFig4Dec3(PointMoment[i] * Factor_Mom) + " " +
             Unit_Mom.str());
     const std::string stress = SigFig4Dec3(std::fabs(PointStress[i] * Factor_St));
-    if (stress != "0.000" && stress != "#####")
+    if (stress != "0.000")
         w.Write((factored ? "   Factored Elastic Stress = " : "    Stress = ") + stress + " " + Unit_St.str());
     if (PointDeflection[i] != 0)
         w.Write("    Deflection = " + SigFig4Dec3(PointDeflection[i] * Factor_Def) + " " + Unit_Def.str());

@@ -26,7 +26,7 @@ Quantity MemberQuantity(int t) {
 float MemberFactor(int t) { return Unit(MemberQuantity(t)).Factor; }
 
 void ShowMemberValue(int m, int t, double value, float factor, std::string (*format)(double)) {
-    const std::string text = FieldText(value, factor, FieldRule::Member, MemberTextWidth, format);
+    const std::string text = FieldText(value, factor, FieldRule::Member, CharactersFit(MemberTextWidth), format);
     SpanTextTable[m][t] = text;
     SpanTextHeld[m][t].Hold(text, factor, value);
 }
@@ -47,7 +47,9 @@ void CopyMemberText(int from, int to, int t) {
 std::string MemberText(float stored, float factor, std::string (*format)(double)) {
     const double shown = Displayed(stored, factor);
     const std::string text = format(shown);
-    if (shown == 0 || (text != "#####" && TextNumber(text) != 0)) return text;
+    // Within the ladder the member takes the format's figures; beyond it or
+    // below its zero, the figures that read back as the value stored.
+    if (shown == 0 || (std::fabs(shown) <= LadderEnd && TextNumber(text) != 0)) return text;
     return ReadBackMemberText(stored, factor, format);
 }
 
@@ -72,9 +74,9 @@ std::optional<double> ValueToConvert(const std::string& text, std::optional<doub
 }
 }  // namespace
 
-std::string ConvertedText(const std::string& text, Quantity q, FieldRule rule, int width) {
+std::string ConvertedText(const std::string& text, Quantity q, FieldRule rule, const FieldFits& fits) {
     const std::optional<double> value = ValueToConvert(text, std::nullopt, q, rule);
-    return value ? FieldText(*value, Unit(q).Factor, rule, width) : text;
+    return value ? FieldText(*value, Unit(q).Factor, rule, fits) : text;
 }
 
 void ConvertEdit(ValueEdit& edit, Quantity q) {
@@ -88,9 +90,9 @@ void ConvertEdit(ValueEdit& edit, Quantity q) {
 }
 
 void ConvertGridColumn(gui::StringGrid& grid, int col, int first, int last, Quantity q) {
-    const int width = FieldWidth(grid.ColWidth(col));
+    const FieldFits fits = [&grid, col](const std::string& t) { return grid.CellShows(col, t); };
     for (int row = first; row <= last; ++row) {
-        const std::string text = ConvertedText(grid.Cell(col, row), q, FieldRule::Single, width);
+        const std::string text = ConvertedText(grid.Cell(col, row), q, FieldRule::Single, fits);
         grid.SetCell(col, row, text == "0" ? std::string() : text);
     }
 }

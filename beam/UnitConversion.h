@@ -23,10 +23,10 @@ void SaveOldFactors();
 bool UnitChanged(Quantity q);
 
 // A text no program wrote, re-expressed as FieldText shows its value in a
-// field of `width` characters. A text that is no number or too large stays
+// field that shows what `fits`. A text that is no number or too large stays
 // as typed for Next to refuse by name, as does one whose factors cannot
 // convert; a blank text is a zero.
-std::string ConvertedText(const std::string& text, Quantity q, FieldRule rule, int width);
+std::string ConvertedText(const std::string& text, Quantity q, FieldRule rule, const FieldFits& fits);
 // Re-expresses an edit's value, the value the program wrote while it is
 // untouched; a zero shows as "0.0".
 void ConvertEdit(ValueEdit& edit, Quantity q);

@@ -8,9 +8,9 @@
 namespace {
 // A cell that shows member text t, re-expressed by itself where its unit
 // changed.
-std::string ConvertedMemberCell(const std::string& text, int t, int width) {
+std::string ConvertedMemberCell(const std::string& text, int t, const FieldFits& fits) {
     if (text.empty() || !UnitChanged(MemberQuantity(t))) return text;
-    return ConvertedText(text, MemberQuantity(t), FieldRule::Member, width);
+    return ConvertedText(text, MemberQuantity(t), FieldRule::Member, fits);
 }
 }  // namespace
 
@@ -30,8 +30,10 @@ void TBeamFrm::ConvertUnits() {
     // section chosen, then every text that shows a member's own.
     gui::StringGrid& overview = Grid_SpanData;
     for (int row = 2; row <= 6; ++row)  // length, E, Ixx, y, area: member texts 1 to 5
-        for (int col = 1; col < overview.ColCount(); ++col)
-            overview.SetCell(col, row, ConvertedMemberCell(overview.Cell(col, row), row - 1, FieldWidth(overview.ColWidth(col))));
+        for (int col = 1; col < overview.ColCount(); ++col) {
+            const FieldFits fits = [&overview, col](const std::string& t) { return overview.CellShows(col, t); };
+            overview.SetCell(col, row, ConvertedMemberCell(overview.Cell(col, row), row - 1, fits));
+        }
     ShowMemberTexts();
     Label_IxxUnit.SetCaption(Unit_Sect_I);
     Label_Eunit.SetCaption(Unit_Sect_E);

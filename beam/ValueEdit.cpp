@@ -1,10 +1,7 @@
 #include "ValueEdit.h"
 
-// About six pixels a figure, inside a margin of four at each side.
-int FieldWidth(int pixels) { return (pixels - 8) / 6; }
-
 void ValueEdit::ShowValue(double value, float factor, FieldRule rule, std::string (*format)(double)) {
-    const std::string shown = FieldText(value, factor, rule, FieldWidth(Width()), format);
+    const std::string shown = FieldText(value, factor, rule, [this](const std::string& t) { return Shows(t); }, format);
     SetText(shown);
     held_.Hold(shown, factor, value);
 }

@@ -5,9 +5,6 @@
 #include "FieldText.h"
 #include "gui.h"
 
-// The characters a field `pixels` wide shows whole in the windows' font.
-int FieldWidth(int pixels);
-
 class ValueEdit : public gui::Edit {
 public:
     using gui::Edit::Edit;

@@ -12,15 +12,17 @@ namespace {
 
 const gui::Color CaseColours[] = {gui::clYellow, gui::clRed, gui::clAqua, gui::clLime, gui::clBlue};
 
-double ScaleFor(long double share, float largest) { return largest == 0 ? 0 : static_cast<double>(share / largest); }
+double ScaleFor(long double share, float largest, float factor) {
+    return largest == 0 ? 0 : static_cast<double>(share / BandMagnitude(largest, factor));
+}
 
 // The largest value of each kind over all loadcases spans a share of the
 // picture's usable height, whichever loadcase is drawn.
 void SetScales(const PictureFrame& frame) {
     const long double h1 = frame.Height - 200 - frame.CaseListHeight;
-    ScaleShear = ScaleFor(0.09L * h1, ShearSummary[0][BeamRow][5]);
-    ScaleMoment = ScaleFor(0.09L * h1, MomentSummary[0][BeamRow][5]);
-    ScaleDeflection = ScaleFor(0.1L * h1, DeflectionSummary[0][BeamRow][5]);
+    ScaleShear = ScaleFor(0.09L * h1, ShearSummary[0][BeamRow][5], Factor_Sh);
+    ScaleMoment = ScaleFor(0.09L * h1, MomentSummary[0][BeamRow][5], Factor_Mom);
+    ScaleDeflection = ScaleFor(0.1L * h1, DeflectionSummary[0][BeamRow][5], Factor_Def);
 }
 
 // One diagram band: its base line, scale and display unit.
@@ -191,6 +193,8 @@ struct Diagrams {
 };
 
 }  // namespace
+
+double BandMagnitude(double largest, float factor) { return std::max(std::fabs(largest), 0.01 / std::fabs(factor)); }
 
 void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase) {
     if (DeflectionSummary[0][BeamRow][5] == 0) return;  // nothing deflects: no diagrams

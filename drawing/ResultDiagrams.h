@@ -9,6 +9,11 @@
 // 0 when that largest value is 0, so the diagram is a flat line.
 extern double ScaleShear, ScaleMoment, ScaleDeflection;
 
+// The magnitude that a band's full height stands for: the largest value of
+// the band, but no less than 0.01 in the unit shown (shown = internal x
+// factor), so that values the lists show as 0.000 are drawn by the axis.
+double BandMagnitude(double largest, float factor);
+
 // Draws loadcase shownCase (1 when it is 0); nothing at all when no loadcase
 // deflects anywhere. DisplayMode -1 adds the values of that loadcase, 1 the
 // extremes over all loadcases. Every call gathers the reaction extremes of

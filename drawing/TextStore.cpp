@@ -30,7 +30,10 @@ TextLine& TextLine::Align(int column, std::string_view number, PointRule rule) {
         p = static_cast<long long>(dot) + 1;
     else
         p = static_cast<long long>(number.size()) + (rule == PointRule::A ? 1 : 0);
-    AddBlanks(s_, column - static_cast<long long>(s_.size()) - p);
+    // A line already past the column still keeps one blank before the
+    // number, so that two numbers never read as one.
+    const long long blanks = column - static_cast<long long>(s_.size()) - p;
+    AddBlanks(s_, blanks > 0 || s_.empty() || s_.back() == ' ' ? blanks : 1);
     s_ += number;
     return *this;
 }

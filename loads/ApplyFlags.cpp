@@ -38,6 +38,7 @@ void TLoadDataFrm::ResetLoadcases() {
         for (int n = 1; n <= MaxLoadRows; ++n) ApplyFlags[lc][n] = 0.0f;
     Edit_Case.SetText("1");
     CurrentLoadcase = 1;
+    SavedLoadcase = 1;   // and the window opens on it next time
     UpDown_Case.SetPosition(1);
 }
 

@@ -19,6 +19,8 @@ bool MemberPresent(int member) { return BeamGeometryTable[member][GPresent] == 1
 
 bool CaseHasResults(int lc) { return LoadcaseActive[lc] != 0 && UnbalancedMark[lc] == 0; }
 
+bool AtOrBefore(Real x, Real a) { return x <= a + 1e-6L * BeamLength; }
+
 namespace {
 std::function<void()> StaleResultsHandler;
 }  // namespace

@@ -28,6 +28,11 @@ inline int SimpsonWeight(int j, int n) { return j == 1 || j == n + 1 ? 1 : (j % 
 // Member geometry read from the shared table.
 double MemberLength(int member);
 bool MemberPresent(int member);        // present flag exactly 1.0
+// Whether station x of a member lies at or before position a on it. Load
+// positions and member lengths are single-precision values brought into mm
+// (from feet, say) and summed, so positions closer than their rounding
+// (a millionth of the beam) count as the same point.
+bool AtOrBefore(Real x, Real a);
 
 // What a window that shows results says while they are out of date.
 constexpr const char* AnalyseFirstMessage = "Analyse the beam first";

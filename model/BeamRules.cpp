@@ -12,6 +12,16 @@ std::string Num(double v, int figures = 6) {
     return s.str();
 }
 
+// A value held in N and mm as the user reads it: in the display unit of its
+// quantity, or in N and mm while that unit is not set.
+std::string Shown(double value, Quantity q, const char* internal, int figures = 6) {
+    const DisplayUnit& unit = Unit(q);
+    if (unit.Factor == 0) return Num(value, figures) + internal;
+    return Num(value / unit.Factor, figures) + " " + unit.Name.str();
+}
+
+std::string Length(double mm, int figures = 6) { return Shown(mm, Quantity::Length, " mm", figures); }
+
 std::string MemberName(int m) {
     if (m == LHC) return "the left cantilever";
     if (m == RHC) return "the right cantilever";
@@ -26,27 +36,28 @@ std::string MemberFault(const GeometryTable& geometry, int m, bool mustExist, bo
     if (flag != 0.0 && flag != 1.0) return name + " has the present flag " + Num(flag) + "; it must be 0 or 1";
     if (flag == 0.0) {
         if (mustExist) return name + " is marked absent";
-        if (row[GLength] != 0.0) return name + " is absent but has the length " + Num(row[GLength]) + " mm";
+        if (row[GLength] != 0.0) return name + " is absent but has the length " + Length(row[GLength]);
         return "";
     }
     if (!mayExist) return name + " is marked present beyond the last span";
     const struct {
         GeomCol col;
         const char* what;
-        const char* unit;
+        Quantity quantity;
+        const char* unit;   // internal
         double least;  // 0: may be 0
         const float* factor;
-    } values[] = {{GLength, "length", " mm", LeastLength, &Factor_L},
-                  {GE, "E", " N/mm^2", LeastE, &Factor_Sect_E},
-                  {GIxx, "Ixx", " mm^4", LeastIxx, &Factor_Sect_I},
-                  {GY, "extreme-fibre distance y", " mm", 0, nullptr},
-                  {GArea, "area", " mm^2", 0, nullptr}};
+    } values[] = {{GLength, "length", Quantity::Length, " mm", LeastLength, &Factor_L},
+                  {GE, "E", Quantity::E, " N/mm^2", LeastE, &Factor_Sect_E},
+                  {GIxx, "Ixx", Quantity::I, " mm^4", LeastIxx, &Factor_Sect_I},
+                  {GY, "extreme-fibre distance y", Quantity::SectionDimension, " mm", 0, nullptr},
+                  {GArea, "area", Quantity::Area, " mm^2", 0, nullptr}};
     for (const auto& v : values) {
         const double value = row[v.col];
-        const std::string said = "the " + std::string(v.what) + " of " + name + " is " + Num(value) + v.unit;
+        const std::string said = "the " + std::string(v.what) + " of " + name + " is " + Shown(value, v.quantity, v.unit);
         if (value < 0 || (value == 0 && v.least > 0))
             return said + (v.least > 0 ? "; it must be more than 0" : "; it must not be less than 0");
-        if (value < v.least) return said + "; it must be at least " + Num(v.least) + v.unit;
+        if (value < v.least) return said + "; it must be at least " + Shown(v.least, v.quantity, v.unit);
         if (!HeldAsSingle(value)) return said + "; it is too large";
         if (!v.factor) continue;
         const double shown = value / *v.factor;
@@ -102,9 +113,9 @@ std::string BeamFault(const BeamShape& beam) {
     }
     // The beam length may be a single-precision sum of the member lengths.
     if (!(std::fabs(beam.Length - sum) <= LengthSumTolerance * sum))
-        return "the beam length " + Num(beam.Length, 12) + " mm is not the sum of its member lengths, " + Num(sum, 12) +
-               " mm";
-    if (!HeldAsSingle(beam.Length)) return "the beam length " + Num(beam.Length) + " mm is too large";
+        return "the beam length " + Length(beam.Length, 12) + " is not the sum of its member lengths, " +
+               Length(sum, 12);
+    if (!HeldAsSingle(beam.Length)) return "the beam length " + Length(beam.Length) + " is too large";
     return SupportFault(beam);
 }
 
@@ -130,13 +141,13 @@ std::string LoadTableFault(const LoadTables& table, int cases, const BeamShape& 
     for (int slot = 1; slot <= LoadSlots; ++slot) {
         const LoadRecord& r = table[1][slot];
         if (NegativeLength(r))
-            return SlotName(slot) + " starts at " + Num(r[LDist]) + " mm and covers " + Num(r[LCover]) +
-                   " mm; neither may be negative";
+            return SlotName(slot) + " starts at " + Length(r[LDist]) + " and covers " + Length(r[LCover]) +
+                   "; neither may be negative";
         bool applied = false;
         for (int lc = 1; lc <= cases; ++lc) applied = applied || table[lc][slot][LApplied] == 1.0f;
         if (applied && PastBeamEnd(r, beam.Length))
-            return SlotName(slot) + " ends at " + Num(double(r[LDist]) + r[LCover], 10) +
-                   " mm, past the end of the beam at " + Num(beam.Length, 10) + " mm";
+            return SlotName(slot) + " ends at " + Length(double(r[LDist]) + r[LCover], 10) +
+                   ", past the end of the beam at " + Length(beam.Length, 10);
     }
     if (beam.Supports[1] == SupportForkhead && !OneLoadFactor(table, cases))
         return "the applied loads carry different load factors, which a forkhead support does not allow";

@@ -1,7 +1,7 @@
 // What a sound beam and a sound load table are. The beam and loads windows'
 // Next, Analyse, Save and Open all judge by these rules, so that what one
 // accepts the others accept. Each rule gives "" when it is kept, else what
-// is wrong, in newtons and millimetres.
+// is wrong, its values in the display units (in N and mm where none is set).
 #pragma once
 #include <cstdint>
 #include <string>

@@ -1,4 +1,5 @@
 #include "Cantilever.h"
+#include <algorithm>
 #include "AnalysisState.h"
 #include "Checked.h"
 #include "Global.h"
@@ -20,13 +21,13 @@ void AddPiece(int c, double kind, Real a, Real len, Real w, Real lc, int n) {
     for (int i = 1; i <= n + 1; ++i) {
         const Real x = lc * (i - 1) / n;
         Real v = 0, m = 0;
-        if (x <= a) {
+        if (AtOrBefore(x, a)) {
             v = w;
-            if (kind == PiecePoint) m = w * (a - x);
+            if (kind == PiecePoint) m = w * std::max(a - x, Real(0));   // no arm at the load
             else if (kind == PieceUniform) m = w * (a + len / 2 - x);
             else if (kind == PieceRising) m = w * (a + 2 * len / 3 - x);
             else if (kind == PieceFalling) m = w * (a + len / 3 - x);
-        } else if (x <= a + len && kind != PiecePoint) {
+        } else if (AtOrBefore(x, a + len) && kind != PiecePoint) {
             const Real r = a + len - x;
             if (kind == PieceUniform) {
                 v = Div(w * r, len);

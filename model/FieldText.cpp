@@ -51,9 +51,13 @@ std::string WithoutTrailingZeros(std::string text) {
 }
 }  // namespace
 
-std::string FieldText(double value, float factor, FieldRule rule, int width, std::string (*format)(double)) {
+FieldFits CharactersFit(int width) {
+    return [width](const std::string& t) { return static_cast<int>(t.size()) <= width; };
+}
+
+std::string FieldText(double value, float factor, FieldRule rule, const FieldFits& fits,
+                      std::string (*format)(double)) {
     const long double shown = value == 0 ? 0.0L : static_cast<long double>(value) / factor;
-    const auto fits = [&](const std::string& t) { return static_cast<int>(t.size()) <= width; };
     const auto exact = [&](const std::string& t) { return TryFieldStored(t, factor, rule) == value; };
     if (format) {
         const std::string t = format(static_cast<double>(shown));

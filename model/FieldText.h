@@ -1,6 +1,7 @@
 // Texts of values held in N and mm, as the fields of the windows show them,
 // and the values those fields store for their texts.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,11 +19,16 @@ double FieldStored(const std::string& text, float factor, FieldRule rule, const 
 // The same, none where it would be refused.
 std::optional<double> TryFieldStored(const std::string& text, float factor, FieldRule rule);
 
-// The text a field of `width` characters shows for a stored value in the
-// unit of `factor`: `format`'s text where the field reads it back as the
-// value and it fits, else the shortest text that does; where none fits, the
-// value in as many figures as fit, at most seven, without trailing zeros.
-std::string FieldText(double value, float factor, FieldRule rule, int width,
+// Whether a field shows a text whole.
+using FieldFits = std::function<bool(const std::string&)>;
+// A field of `width` characters.
+FieldFits CharactersFit(int width);
+
+// The text a field shows for a stored value in the unit of `factor`:
+// `format`'s text where the field reads it back as the value and it fits,
+// else the shortest text that does; where none fits, the value in as many
+// figures as fit, at most seven, without trailing zeros.
+std::string FieldText(double value, float factor, FieldRule rule, const FieldFits& fits,
                       std::string (*format)(double) = nullptr);
 
 // A text the program wrote into a field, with the value it stands for: while

@@ -1,6 +1,8 @@
 #include "SigFig.h"
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <initializer_list>
 #include <limits>
@@ -22,7 +24,8 @@ struct Step {
 struct Ladder {
     Real zeroBound;
     const char* zeroText;
-    Real overflowBound;
+    Real overflowBound;   // the ladder's last step ends here
+    int figures;          // significant figures beyond it
     Real offset;          // rounding offset
     bool inclusive;       // thresholds compared with >= rather than >
     std::initializer_list<Step> steps;
@@ -57,23 +60,46 @@ std::string FixedText(int64_t k, int e, int d, int width) {
     return text;
 }
 
+// x as a whole number of units 10^unitExp, rounded away from zero from the
+// offset on.
+int64_t InUnits(double x, int unitExp, Real offset) {
+    const Real scaled = unitExp >= 0 ? Real(x) / Pow10(unitExp) : Real(x) * Pow10(-unitExp);
+    return static_cast<int64_t>(std::trunc(x >= 0 ? scaled + offset : scaled - offset));
+}
+
+// Whole numbers up to this magnitude, an exponent beyond.
+constexpr Real WholeDigitsBelow = 1e13L;
+
+// A value past the ladder's last step: its figures as a whole number, or
+// as a mantissa and exponent ("1.10E+38") where the digits would run long.
+std::string Beyond(double x, const Ladder& ladder) {
+    char text[64];
+    const int n = ladder.figures;
+    if (std::fabs(Real(x)) >= WholeDigitsBelow) {
+        std::snprintf(text, sizeof text, "%.*LE", n - 1, Real(x));
+        return text;
+    }
+    std::snprintf(text, sizeof text, "%.*Le", n - 1, Real(x));
+    const int unitExp = std::atoi(std::strchr(text, 'e') + 1) - n + 1;
+    return FixedText(InUnits(x, unitExp, ladder.offset), unitExp, 0, 0);
+}
+
 std::string Format(double x, const Ladder& ladder) {
     const Real a = std::fabs(Real(x));
     if (a < ladder.zeroBound) return ladder.zeroText;
-    if (!(a <= ladder.overflowBound)) return "#####";  // NaN too: no integer can hold it
+    if (!std::isfinite(x)) return "#####";  // no number to show
+    if (a > ladder.overflowBound) return Beyond(x, ladder);
     const Step* step = ladder.steps.begin();
     for (const Step& s : ladder.steps)
         if (ladder.inclusive ? a >= s.threshold : a > s.threshold) step = &s;
-    const Real scaled = step->unitExp >= 0 ? Real(x) / Pow10(step->unitExp) : Real(x) * Pow10(-step->unitExp);
-    const Real k = std::trunc(x >= 0 ? scaled + ladder.offset : scaled - ladder.offset);
-    return FixedText(static_cast<int64_t>(k), step->unitExp, step->decimals, step->width);
+    return FixedText(InUnits(x, step->unitExp, ladder.offset), step->unitExp, step->decimals, step->width);
 }
 
 // The first step of the significant-figure ladders applies to every value
 // past the zero test.
 constexpr Real First = 0;
 
-const Ladder SF3{9.951e-05L, "0.0", 1e9L, 0.5L, false,
+const Ladder SF3{9.951e-05L, "0.0", 1e9L, 3, 0.5L, false,
                  {{First, -6, 6, 0},
                   {0.0009995L, -5, 5, 0},
                   {0.009995L, -4, 4, 0},
@@ -89,7 +115,7 @@ const Ladder SF3{9.951e-05L, "0.0", 1e9L, 0.5L, false,
                   {99950000.0L, 6, 0, 9},
                   {999500000.0L, 7, 0, 10}}};
 
-const Ladder SF4{9.951e-05L, "0.0", 1e12L, 0.5L, false,
+const Ladder SF4{9.951e-05L, "0.0", 1e12L, 4, 0.5L, false,
                  {{First, -7, 7, 0},
                   {0.00099995L, -6, 6, 0},
                   {0.0099995L, -5, 5, 0},
@@ -108,7 +134,7 @@ const Ladder SF4{9.951e-05L, "0.0", 1e12L, 0.5L, false,
                   {99995000000.0L, 8, 0, 12},
                   {999950000000.0L, 9, 0, 13}}};
 
-const Ladder SF5{5e-06L, "0.0", 1e9L, 0.5L, true,
+const Ladder SF5{5e-06L, "0.0", 1e9L, 5, 0.5L, true,
                  {{First, -10, 10, 0},
                   {9.99995e-06L, -9, 9, 0},
                   {9.99995e-05L, -8, 8, 0},
@@ -130,7 +156,7 @@ const Ladder SF5{5e-06L, "0.0", 1e9L, 0.5L, true,
 // passes (>= 0.0005), then exact powers of ten compared with >.
 constexpr Real Dec3Offset = 0.5001L;
 
-const Ladder SF3D3{0.005L, "0.00", 1e9L, Dec3Offset, false,
+const Ladder SF3D3{0.005L, "0.00", 1e9L, 3, Dec3Offset, false,
                    {{First, -5, 3, 0},
                     {0.01L, -4, 3, 0},
                     {0.1L, -3, 3, 0},
@@ -144,7 +170,7 @@ const Ladder SF3D3{0.005L, "0.00", 1e9L, Dec3Offset, false,
                     {10000000L, 5, 0, 8},
                     {100000000L, 6, 0, 9}}};
 
-const Ladder SF4D3{0.0005L, "0.000", 1e9L, Dec3Offset, false,
+const Ladder SF4D3{0.0005L, "0.000", 1e9L, 4, Dec3Offset, false,
                    {{First, -5, 3, 0},
                     {0.01L, -4, 3, 0},
                     {0.1L, -3, 3, 0},
@@ -158,7 +184,7 @@ const Ladder SF4D3{0.0005L, "0.000", 1e9L, Dec3Offset, false,
                     {10000000L, 4, 0, 8},
                     {100000000L, 5, 0, 9}}};
 
-const Ladder SF5D3{0.0005L, "0.0000", 1e9L, Dec3Offset, false,
+const Ladder SF5D3{0.0005L, "0.0000", 1e9L, 5, Dec3Offset, false,
                    {{First, -5, 3, 0},
                     {0.01L, -4, 3, 0},
                     {0.1L, -3, 3, 0},
@@ -188,7 +214,7 @@ std::string FixedDecimals(double x) {
         static const char* const zero[] = {"0", "0.0", "0.00", "0.000"};
         return zero[d < 0 ? 0 : d > 3 ? 3 : d];
     }
-    if (!(a <= 100000)) return SigFig5(x);  // "#####" for NaN
+    if (!(a <= 100000)) return SigFig5(x);  // "#####" for NaN and infinities
     if (d <= 0) return std::to_string(static_cast<int64_t>(std::trunc(x)));
     // The value itself rounded half away from zero: x times 10^d is exact in
     // the 64-bit mantissa (53 + 10 bits), and so is adding the half.

@@ -28,16 +28,16 @@ void AddPiece(const CollectedPiece& p, Real L, int n, const double* xs, double* 
     const Real W = p.Total, a = p.Start, c = p.Length;
     const Real RA = Div(W * (L - Centroid(p)), L);
     const Real RB = W - RA;
-    const double da = ToDouble(a), dac = ToDouble(a + c);
+    const double dac = ToDouble(a + c);
     int j = 0;
     // Left of the piece.
-    for (; j <= n && xs[j] <= da; ++j) {
+    for (; j <= n && AtOrBefore(xs[j], a); ++j) {
         shear[j] = double(shear[j] + RA);
         moment[j] = double(moment[j] + RA * xs[j]);
     }
     // Under the piece.
     if (p.Kind == 2 || p.Kind == 3 || p.Kind == 4) {
-        for (; j <= n && xs[j] <= dac; ++j) {
+        for (; j <= n && AtOrBefore(xs[j], a + c); ++j) {
             const double x = xs[j];
             const Real xp = x - a;
             Real v, m;
@@ -58,7 +58,7 @@ void AddPiece(const CollectedPiece& p, Real L, int n, const double* xs, double* 
             moment[j] = double(moment[j] + m);
         }
     } else if (p.Kind != 1) {
-        for (; j <= n && xs[j] <= dac; ++j) {}   // a piece of no known kind adds nothing there
+        for (; j <= n && AtOrBefore(xs[j], a + c); ++j) {}   // a piece of no known kind adds nothing there
     }
     // Right of the piece.
     for (; j <= n; ++j) {

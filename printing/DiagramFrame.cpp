@@ -122,6 +122,9 @@ const BArray2<MemberSummary, 0, 25, 0, 27>& Summary(Band b) {
     return b == Band::Shear ? ShearSummary : b == Band::Moment ? MomentSummary : DeflectionSummary;
 }
 
+// Shown = internal x factor.
+float UnitFactor(Band b) { return b == Band::Shear ? Factor_Sh : b == Band::Moment ? Factor_Mom : Factor_Def; }
+
 // A value beside a scale rule; the zero label stays on its line.
 struct RuleLabel {
     int y;
@@ -148,9 +151,9 @@ std::vector<RuleLabel> Spread(std::vector<RuleLabel> labels, int pitch) {
 // all loadcases, less 5 % for each span. From 15 spans on the bands keep the
 // height of 15 spans, so long beams still show their curves and rule labels.
 double BandScale(double heightMm, float sy, Band b) {
-    const double magnitude = Summary(b)[0][BeamRow][5];
-    if (magnitude == 0) RaiseZeroDivide();
-    return heightMm * sy / magnitude * (1 - 0.05 * std::min<int>(NumSpans, 15));
+    const double largest = Summary(b)[0][BeamRow][5];
+    if (largest == 0) RaiseZeroDivide();
+    return heightMm * sy / BandMagnitude(largest, UnitFactor(b)) * (1 - 0.05 * std::min<int>(NumSpans, 15));
 }
 
 // Lines a row of values below the beam may take; what finds no room in them
@@ -341,7 +344,7 @@ void DiagramPage::ScaleRules(int loadcase) {
             c_.MoveTo(tick, y);
             c_.LineTo(g_.XL, y);
         }
-        const double factor = b == Band::Shear ? Factor_Sh : b == Band::Moment ? Factor_Mom : -Factor_Def;
+        const double factor = b == Band::Deflection ? -UnitFactor(b) : UnitFactor(b);
         const int gap = g_.MmY(b == Band::Moment ? 2 : 3);
         std::vector<RuleLabel> labels = {{ymin - gap, SigFig3Dec3(vmin * factor), false},
                                          {ymax - gap, SigFig3Dec3(vmax * factor), false}};

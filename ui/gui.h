@@ -246,6 +246,7 @@ public:
     void SetText(const std::string& t);
     void SetReadOnly(bool r);
     bool ReadOnly() const;
+    bool Shows(const std::string& t) const;  // the whole text in the edit's width and font
     std::function<void()> OnKeyUp;      // a key released, the text already changed
     std::function<void()> OnDblClick;
 };
@@ -356,6 +357,7 @@ public:
     void SetEditing(bool on);  // cells may be typed into
     std::string Cell(int col, int row) const;
     void SetCell(int col, int row, const std::string& text);  // runs no handler
+    bool CellShows(int col, const std::string& text) const;   // whole, in the column's width
     int Col() const;  // the current cell
     int Row() const;
     void SetCurrent(int col, int row);

@@ -88,25 +88,49 @@ TEST_F(LoadingData, DistributedAndPointLoadsWithTheLoadcasesApplyingThem) {
 }
 
 TEST_F(LoadingData, EmptyTablesAndLongLoadcaseLists) {
-    SetBeam({5000});
-    // A distributed load in every loadcase: the list is cut at column 85.
-    std::vector<int> all;
-    for (int lc = 1; lc <= 25; ++lc) all.push_back(lc);
-    Udl(1, 0, 10, 10, 5000, 1.0, all);
+    SetBeam(std::vector<double>(25, 4000));
+    // In every loadcase: one run. In every odd loadcase: the thirteen numbers
+    // go on under the first line, never cut inside a number.
+    std::vector<int> all, odd;
+    for (int lc = 1; lc <= 25; ++lc) {
+        all.push_back(lc);
+        if (lc % 2) odd.push_back(lc);
+    }
+    Udl(1, 0, 10, 10, 100000, 1.0, all);
+    Udl(2, 0, 10, 10, 100000, 1.0, odd);
+    Point(3, 2000, 10000, 1.0, odd);
     FinishLoads();
     ClearResultLines();
     BuildLoadingDataText();
     const Lines_t udl = Lines(LoadingDataUDLText);
-    ASSERT_EQ(udl.size(), 7u);
-    EXPECT_EQ(udl[4].size(), 85u);
-    EXPECT_EQ(udl[4].substr(65), "1 2 3 4 5 6 7 8 9 10");
-    // No point loads: lines 1 to 4, then two empty lines.
-    EXPECT_EQ(LoadingDataPointText[0].str(), "7");
+    ASSERT_EQ(udl.size(), 9u);
+    EXPECT_EQ(udl[4].substr(65), "1-25 ");
+    EXPECT_EQ(udl[5].substr(0, 3), "  2");
+    EXPECT_EQ(udl[5].substr(65), "1 3 5 7 9 11 13 15 ");
+    EXPECT_EQ(udl[6], std::string(65, ' ') + "17 19 21 23 25 ");
+    const Lines_t point = Lines(LoadingDataPointText);
+    ASSERT_EQ(point.size(), 9u);
+    EXPECT_EQ(point[4].substr(49), "1 3 5 7 9 11 13 15 17 19 ");
+    EXPECT_EQ(point[5], std::string(49, ' ') + "21 23 25 ");
+
+    // Fifty loads with lists of three lines fill the store: the lists left
+    // without room end with a mark after a whole number.
+    const std::vector<int> pairs{1, 2, 4, 5, 7, 8, 10, 11, 13, 14, 16, 17, 19, 20, 22, 23, 25};
+    for (int slot = 1; slot <= 50; ++slot) Udl(slot, 0, 10, 10, 100000, 1.0, pairs);
+    FinishLoads();
+    ClearResultLines();
+    BuildLoadingDataText();
+    const Lines_t full = Lines(LoadingDataUDLText);
+    ASSERT_EQ(full.size(), 100u);
+    EXPECT_EQ(full[4].substr(65), "1 2 4 5 7 8 10 11 13");
+    EXPECT_EQ(full[6], std::string(65, ' ') + "25 ");
+    EXPECT_EQ(full[97].substr(65), "1 2 4 5 7 8 10 ...");
 
     LoadTable.Fill({});
     ClearResultLines();
     BuildLoadingDataText();
     EXPECT_EQ(LoadingDataUDLText[0].str(), "6") << "only the three heading lines";
+    EXPECT_EQ(LoadingDataPointText[0].str(), "7") << "lines 1 to 4, then two empty lines";
 }
 
 }  // namespace

@@ -335,9 +335,9 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
          [](Bytes& b) { PutText(b, 712 + 76 * 6, "SUPPORTS"); }},
         {"long", "the text at byte 78 is 200 characters long, more than its field holds (100)",
          [](Bytes& b) { b[78] = 200; }},
-        {"zero", "the length of span 1 is 0 mm; it must be more than 0",
+        {"zero", "the length of span 1 is 0 m; it must be more than 0",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GLength)], 0); }},
-        {"negative", "the length of span 2 is -6000 mm; it must be more than 0",
+        {"negative", "the length of span 2 is -6 m; it must be more than 0",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(2, GLength)], -6000); }},
         {"infinite", "the number at byte " + std::to_string(at.Geometry(2, GLength)) + " is not a finite value",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(2, GLength)], inf); }},
@@ -347,7 +347,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
          [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GE)], 1e-300); }},
         {"unit", "the moment unit has the factor 3e+38; it must be from 1e-13 to 1e+07",
          [&](Bytes& b) { PutSingle(&b[at.B4() + 2795 + 4 * 6], 3e38f); }},
-        {"total", "the beam length 12000 mm is not the sum of its member lengths, 11000 mm",
+        {"total", "the beam length 12 m is not the sum of its member lengths, 11 m",
          [&](Bytes& b) { PutDouble(&b[at.B4() + 3051], 12000); }},
         {"flag", "the right cantilever has the present flag 0.5; it must be 0 or 1",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(RHC, GPresent)], 0.5); }},
@@ -358,33 +358,33 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
          [&](Bytes& b) { PutSingle(&b[at.Load(2, 1, LKind)], 2); }},
         {"applied", "load row 2 of loadcase 1 has the applied flag 0.5; it must be 1, 0 or -1",
          [&](Bytes& b) { PutSingle(&b[at.Load(1, 2, LApplied)], 0.5f); }},
-        {"off", "load row 2 ends at 20000 mm, past the end of the beam at 11000 mm",
+        {"off", "load row 2 ends at 20 m, past the end of the beam at 11 m",
          [&](Bytes& b) {
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 2, LDist)], 20000);
          }},
         {"results", "the results flag is 3; it must be 0 or 1", [&](Bytes& b) { PutInt32(&b[at.ResultsFlag()], 3); }},
-        {"huge", "the length of span 2 is 1e+41 mm; it is too large",
+        {"huge", "the length of span 2 is 1e+38 m; it is too large",
          [&](Bytes& b) {
              PutDouble(&b[at.Geometry(2, GLength)], 1e41);
              PutDouble(&b[at.B4() + 3051], 1e41);
          }},
-        {"long", "the beam length 6e+38 mm is too large",
+        {"long", "the beam length 6e+35 m is too large",
          [&](Bytes& b) {
              for (int span : {1, 2}) PutDouble(&b[at.Geometry(span, GLength)], 3e38);
              PutDouble(&b[at.B4() + 3051], 6e38 + 1000);
          }},
-        {"stress", "the Ixx of span 1 is 1e-30 mm^4; it must be at least 1e-06 mm^4",
+        {"stress", "the Ixx of span 1 is 1e-34 cm^4; it must be at least 1e-10 cm^4",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GIxx)], 1e-30); }},
-        {"cover", "load row 1 ends at 11002 mm, past the end of the beam at 11000 mm",
+        {"cover", "load row 1 ends at 11.002 m, past the end of the beam at 11 m",
          [&](Bytes& b) {
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 1, LCover)], 11002);
          }},
         // A ten-millionth of the beam past its end is allowed, not two.
-        {"reach", "load row 1 ends at 11000.00195 mm, past the end of the beam at 11000 mm",
+        {"reach", "load row 1 ends at 11.00000195 m, past the end of the beam at 11 m",
          [&](Bytes& b) {
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 1, LCover)], 11000.002f);
          }},
-        {"sum", "the beam length 11000.022 mm is not the sum of its member lengths, 11000 mm",
+        {"sum", "the beam length 11.000022 m is not the sum of its member lengths, 11 m",
          [&](Bytes& b) { PutDouble(&b[at.B4() + 3051], 11000 * (1 + 2e-6)); }},
         {"warping", "the warping constant unit has the factor -1; it must be from 1e-13 to 1e+07",
          [&](Bytes& b) { PutSingle(&b[at.B4() + 2795 + 4 * 11], -1); }},

@@ -142,8 +142,8 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     loads.cmd_Cancel.Click();
     Messages().clear();
     IndexFrm->Analyse2.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"The beam cannot be analysed: load row 1 ends at 12000 mm, past "
-                                                   "the end of the beam at 11000 mm."});
+    EXPECT_EQ(Messages(), std::vector<std::string>{"The beam cannot be analysed: load row 1 ends at 12 m, past the "
+                                                   "end of the beam at 11 m."});
     EXPECT_EQ(ResultsReady, 0);
     EXPECT_EQ(Items(IndexFrm->List_Results), stale);
     EXPECT_FALSE(IndexFrm->Save1.Enabled());

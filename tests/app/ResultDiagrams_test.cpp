@@ -61,6 +61,14 @@ TEST_F(ResultDiagrams, BandsOnA766PixelWindow) {
     EXPECT_THAT(texts, Contains(DrawnText{8, 226 + 19 + 15, "-31.3 kN", gui::clAqua}));
     EXPECT_THAT(texts, Contains(DrawnText{8, 478 + 19, "Max -ve Deflection", gui::clAqua}));
     EXPECT_FALSE(HasText(c, "Max +ve Deflection")) << "no upward deflection";
+
+    // With E of 1e38 the deflections show as 0.000 mm and are drawn on the base line.
+    for (int m = 1; m <= 2; ++m) BeamGeometryTable[m][GE] = 1e38;
+    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    ASSERT_GT(DeflectionSummary[0][BeamRow][5], 0);
+    gui::RecordingCanvas stiff;
+    for (const Segment& s : Draw(stiff, 1, -1))
+        if (s.Colour == gui::clYellow && s.Y1 > 420) EXPECT_EQ(s.Y2, 478) << s.X2;
 }
 
 TEST_F(ResultDiagrams, TiledResultsUseAFixedHeightWhileScalesFollowTheWindow) {

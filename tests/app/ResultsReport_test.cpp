@@ -71,6 +71,17 @@ TEST_F(ResultsReport, SpanDataBlockWhenEachMemberHasItsOwnSection) {
     EXPECT_EQ(report[7], "  1      5.000       205000    10000       100      203 x 133 x 25 UB");
     // Cut at 75 characters: the description keeps 23.
     EXPECT_EQ(report[8], "  2      5.000       205000    10000       100      A description longer th");
+
+    // Ixx of a 610 UB and a 686 UB in mm^4: whole numbers, apart from E.
+    Unit_Sect_I = "mm^4";
+    Factor_Sect_I = 1;
+    BeamGeometryTable[1][GIxx] = 1.1e9;
+    BeamGeometryTable[2][GIxx] = 1.7e9;
+    ASSERT_EQ(Analyse(), Lines_t{});
+    const Lines_t mm4 = Lines(ReportText);
+    EXPECT_EQ(mm4[6], " LHC     1.500       205000 100000000      100      Stub");
+    EXPECT_EQ(mm4[7], "  1      5.000       205000 1100000000     100      203 x 133 x 25 UB");
+    EXPECT_EQ(mm4[8], "  2      5.000       205000 1700000000     100      A description longer th");
 }
 
 TEST_F(ResultsReport, AnUnknownSectionSwitchWritesTheTitleOnly) {

@@ -16,11 +16,11 @@ TEST(TextLayout, HeadingsCentreOnTheirColumnAndNumbersAlignOnThePoint) {
     EXPECT_EQ(TextLine("  1").Align(14, "6.000", PointRule::A).str(), "  1         6.000");
     EXPECT_EQ(TextLine("  1").Align(14, "-6.000", PointRule::A).str(), "  1        -6.000");
     // Without a point: rule A ends one column before, rule B in the column.
-    EXPECT_EQ(TextLine("  1").Align(10, "205000", PointRule::A).str(), "  1205000");
+    // A number never touches the text before it.
+    EXPECT_EQ(TextLine("  1").Align(10, "205000", PointRule::A).str(), "  1 205000");
     EXPECT_EQ(TextLine("  1").Align(14, "205000", PointRule::A).str(), "  1    205000");
     EXPECT_EQ(TextLine("  1").Align(14, "205000", PointRule::B).str(), "  1     205000");
-    // A line already too long takes the number without a blank.
-    EXPECT_EQ(TextLine("0123456789").Align(5, "1.5", PointRule::A).str(), "01234567891.5");
+    EXPECT_EQ(TextLine("0123456789").Align(5, "1.5", PointRule::A).str(), "0123456789 1.5");
     EXPECT_EQ(TextLine("ab").PadTo(5).Add("|").PadTo(3).str(), "ab   |");
 }
 

@@ -258,7 +258,7 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
         {"2", "12,5", "Span 1 length: '12,5' is not a number"},
         {"2", "1e39", "Span 1 length: '1e39' is too large"},
         {"2", "1e38", "Span 1 length: '1e38' is too large"},
-        {"2", "1e-45", "This beam cannot be taken: the length of span 1 is 1.4013e-42 mm; it must be at least 1e-30 mm."},
+        {"2", "1e-45", "This beam cannot be taken: the length of span 1 is 1.4013e-45 m; it must be at least 1e-33 m."},
     };
     for (const auto& r : refused) {
         w.Edit_Spans.SetText(r.spans);
@@ -270,7 +270,7 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     // Members each held as a single, together longer than one.
     Type(w.Grid_Lengths, 1, 1, "3e35");
     Type(w.Grid_Lengths, 2, 1, "3e35");
-    EXPECT_EQ(Next(), std::vector<std::string>{"This beam cannot be taken: the beam length 6e+38 mm is too large."});
+    EXPECT_EQ(Next(), std::vector<std::string>{"This beam cannot be taken: the beam length 6e+35 m is too large."});
     EXPECT_TRUE(before == ModelCopy());
     w.Edit_Spans.SetText("30");
     Messages().clear();

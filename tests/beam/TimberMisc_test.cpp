@@ -278,7 +278,7 @@ TEST_F(MiscSections, StoredValuesComeBackInEveryUnit) {
     Factor_Sect_I = 1;
     ShowMisc();
     EXPECT_EQ(Misc().Grid.Cell(2, 1), "1000000000");
-    EXPECT_EQ(Misc().Grid.Cell(2, 2), "1.5e+09");
+    EXPECT_EQ(Misc().Grid.Cell(2, 2), "1500000000");
 }
 
 // Another user saved the file after this window read it: Save asks, and No
@@ -349,7 +349,7 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
          {damaged + "2, 3)"},
          {row(1), {"Section 2", "", "205000", "50.0"}, {"Section 3", "3.000", "", ""}, empty}},
         {"a value beyond the format's range", [](auto& s) { s[0].YFibre = 3e38f; }, {}, {},
-         {{"Section 1", "1.000", "205000", "3e+38"}, row(2), row(3), empty}},
+         {{"Section 1", "1.000", "205000", "3.00E+38"}, row(2), row(3), empty}},
         {"an over-long name", {}, [&] {
              std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
              f.put(char(255));

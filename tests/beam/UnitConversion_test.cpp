@@ -79,7 +79,7 @@ TEST(UnitConversion, TextsThatAreNoNumberStayAsTyped) {
     UnitsGuard guard;
     const auto converted = [](const char* text, float from, float to) {
         OldFactors[Index(Quantity::Length)] = from, Factor_L = to;
-        return ConvertedText(text, Quantity::Length, FieldRule::Single, 7);
+        return ConvertedText(text, Quantity::Length, FieldRule::Single, CharactersFit(7));
     };
     for (const char* none : {"  -1.5e2x", "12abc", "12,5", "4e", "abc", "-", ".", "nan", "inf", "+.e3", "0x10", "1e39"})
         EXPECT_EQ(converted(none, 1000, 1), none);
@@ -139,6 +139,7 @@ TEST(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
     LoadRowControls& row1 = LoadDataFrm->Row(1);
     LoadRowControls& row7 = LoadDataFrm->Row(7);
     row1.Edit_Dist.SetText("2.5");
+    row1.Edit_PL.SetText("20");
     row1.Edit_LF.SetText("1.45678");
 
     IndexFrmShown = -1;
@@ -158,6 +159,9 @@ TEST(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
     EXPECT_EQ(LoadDataFrm->lbl_UDLS.Caption(), "(N/mm)");
     EXPECT_EQ(LoadDataFrm->lbl_UDLF.Caption(), "(N/mm)");
     EXPECT_EQ(LoadDataFrm->lbl_Cover.Caption(), "(mm)");
+    // 4.496178 Kips in as many figures as the 50-pixel edit shows whole.
+    ChooseUnits({{Quantity::PointLoad, "Kips"}});
+    EXPECT_EQ(row1.Edit_PL.Text(), "4.4962");
 
     ClearLoadRowEdits();
 }

@@ -131,6 +131,11 @@ TEST_F(LoadsWindow, ShowingOpensOnTheSavedLoadcaseOnlyUpToFive) {
     EXPECT_TRUE(R(13).Panel_.Visible());
     EXPECT_FALSE(R(14).Panel_.Visible());
     EXPECT_EQ(F().Height(), 12 * 35 + 380);
+    // A new beam starts on loadcase 1, whatever the opened one was left on.
+    F().Hide();
+    F().ResetLoadcases();
+    F().Show();
+    EXPECT_EQ(F().CurrentLoadcase, 1);
 }
 
 TEST_F(LoadsWindow, ShowingFillsTheRowsInDisplayUnitsAndTheSelfWeight) {

@@ -17,9 +17,10 @@ TEST(SigFig, ThreeFigures) {
     EXPECT_EQ(SigFig3(1234.5), "1230");
     EXPECT_EQ(SigFig3(999.6), "1000");
     EXPECT_EQ(SigFig3(1e9), "1000000000");
-    EXPECT_EQ(SigFig3(2e9), "#####");
+    EXPECT_EQ(SigFig3(2e9), "2000000000");
     EXPECT_EQ(SigFig3(0.0000996), "0.000100");
-    EXPECT_EQ(SigFig3(-1e9 - 1), "#####");
+    EXPECT_EQ(SigFig3(-1e9 - 1), "-1000000000");
+    EXPECT_EQ(SigFig3(1e38), "1.00E+38");
     // Ties round away from zero.
     EXPECT_EQ(SigFig3(2.125), "2.13");
     EXPECT_EQ(SigFig3(-2.125), "-2.13");
@@ -29,14 +30,15 @@ TEST(SigFig, ThreeFigures) {
 
 TEST(SigFig, FourAndFiveFigures) {
     EXPECT_EQ(SigFig4(12345.6), "12350");
-    EXPECT_EQ(SigFig4(1.5e12), "#####");
+    EXPECT_EQ(SigFig4(1.5e12), "1500000000000");
     EXPECT_EQ(SigFig4(2e9), "2000000000");
     EXPECT_EQ(SigFig4(0), "0.0");
     EXPECT_EQ(SigFig5(0.000001), "0.0");
     EXPECT_EQ(SigFig5(0.00001234), "0.000012340");
     EXPECT_EQ(SigFig5(123456), "123460");
     EXPECT_EQ(SigFig5(-123456), "-123460");
-    EXPECT_EQ(SigFig5(2e9), "#####");
+    EXPECT_EQ(SigFig5(1.1e9), "1100000000");   // Ixx of a 610 UB in mm^4
+    EXPECT_EQ(SigFig5(-2.05e13), "-2.0500E+13");
     // Ties round away from zero.
     EXPECT_EQ(SigFig4(2.0625), "2.063");
     EXPECT_EQ(SigFig4(-12345), "-12350");
@@ -53,7 +55,8 @@ TEST(SigFig, ThreeDecimalVariants) {
     EXPECT_EQ(SigFig3Dec3(1000), "1000");
     EXPECT_EQ(SigFig3Dec3(1234), "1230");
     EXPECT_EQ(SigFig3Dec3(1.001), "1.00");
-    EXPECT_EQ(SigFig3Dec3(2e9), "#####");
+    EXPECT_EQ(SigFig3Dec3(2e9), "2000000000");
+    EXPECT_EQ(SigFig4Dec3(1.23456e9), "1235000000");
     EXPECT_EQ(SigFig4Dec3(0.0004), "0.000");
     EXPECT_EQ(SigFig4Dec3(0.003), "0.003");
     EXPECT_EQ(SigFig3Dec3(0.003), "0.00");
@@ -99,9 +102,10 @@ TEST(SigFig, FixedDecimals) {
     EXPECT_EQ(FixedDecimals(-2.7), "-2");
     EXPECT_EQ(FixedDecimals(0), "0");
     EXPECT_EQ(FixedDecimals(123456), "123460");
+    EXPECT_EQ(FixedDecimals(1.7e9), "1700000000");
 }
 
-// Every double gets a text; one that no integer can hold shows as beyond range.
+// Every double gets a text; one that is no number shows as beyond range.
 TEST(SigFig, NonFiniteValuesShowAsBeyondRange) {
     DecimalPlaces = 0;
     for (double x : {std::nan(""), -std::nan(""), HUGE_VAL, -HUGE_VAL})
@@ -123,7 +127,7 @@ TEST(ReadBack, ShortestTextThatReadsBackAsTheValue) {
         {"4.01 kN", [] { return ReadBackText(float(4.01L * 1000), 1000, SigFig3); }, "4.01"},
         {"1.2345 N", [] { return ReadBackText(1.2345f, 1, SigFig3); }, "1.2345"},
         {"1.0000001 N", [] { return ReadBackText(1.0000001f, 1, SigFig3); }, "1.0000001"},
-        {"1234.56 N in a field", [] { return FieldText(1234.56f, 1, FieldRule::Single, 7, SigFig3); }, "1234.56"},
+        {"1234.56 N in a field", [] { return FieldText(1234.56f, 1, FieldRule::Single, CharactersFit(7), SigFig3); }, "1234.56"},
         // A member: the typed value as a single, times the factor, as a double.
         {"1.0000002 m", [] { return ReadBackMemberText(double(1.0000002f) * 1000, 1000, SigFig4); }, "1.0000002"},
         {"1.7000009 ft",
@@ -131,14 +135,14 @@ TEST(ReadBack, ShortestTextThatReadsBackAsTheValue) {
         // 1.700001 names another single, whose product rounds to the same
         // single as this one's but to another double.
         {"1.7000009 ft in a field",
-         [] { return FieldText(double((long double)1.7000009f * 304.8f), 304.8f, FieldRule::Member, 11, SigFig4); },
+         [] { return FieldText(double((long double)1.7000009f * 304.8f), 304.8f, FieldRule::Member, CharactersFit(11), SigFig4); },
          "1.7000009"},
         // 1 mm, where no text in feet gives back the double (1 / 304.8f is no
         // single): the fewest figures that give back its single.
         {"1 mm in ft", [] { return ReadBackMemberText(1.0, 304.8f, SigFig4); }, "0.00328084"},
         {"1.0000002 m in a field",
-         [] { return FieldText(double(1.0000002f) * 1000, 1000, FieldRule::Member, 11, SigFig4); }, "1.0000002"},
-        {"0.1 m in a field", [] { return FieldText(double(0.1f) * 1000, 1000, FieldRule::Member, 11, SigFig4); },
+         [] { return FieldText(double(1.0000002f) * 1000, 1000, FieldRule::Member, CharactersFit(11), SigFig4); }, "1.0000002"},
+        {"0.1 m in a field", [] { return FieldText(double(0.1f) * 1000, 1000, FieldRule::Member, CharactersFit(11), SigFig4); },
          "0.1000"},
     };
     for (const auto& r : rows) EXPECT_EQ(r.text(), r.expected) << r.what;

@@ -112,7 +112,7 @@ TEST(Equilibrium, MessagesAndZeroTotals) {
     const std::vector<std::string> shown = MessagesOf(CheckEquilibrium);
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0], " ERROR  \r Loadcase  4\r Total applied load / Total support reactions = 1.00");
-    EXPECT_EQ(shown[1], " ERROR  \r Loadcase  5\r Total applied load / Total support reactions = #####");
+    EXPECT_EQ(shown[1], " ERROR  \r Loadcase  5\r Total applied load / Total support reactions = 1.00E+17");
     // A loadcase without loads: no message, and its zero total becomes 1e-12.
     EXPECT_EQ(CaseAppliedLoad[1], 1e-12f);
     EXPECT_EQ(ReactionTotal[1], 1e-12f);

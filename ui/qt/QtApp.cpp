@@ -34,7 +34,8 @@ bool InitApplication(int& argc, char** argv) {
 
 void SetApplicationTitle(const std::string& t) {
     title = t;
-    if (app) QApplication::setApplicationDisplayName(qt::Q(t));
+    // Not the display name, which the toolkit would add to every window's caption.
+    if (app) QApplication::setApplicationName(qt::Q(t));
 }
 std::string ApplicationTitle() { return title; }
 

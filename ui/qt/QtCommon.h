@@ -34,6 +34,8 @@ void Raise(QWidget* w);
 
 // The window a dialog opened now belongs to.
 QWidget* DialogOwner();
+// A form's window has been shown: it is the last shown.
+void NoteShown(QWidget* w);
 // A dialog made with DialogOwner() as its parent opens in front of it and of
 // any window kept on top, and takes the focus.
 void PutInFront(QDialog* d);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QLineEdit>
+#include <QStyle>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -173,6 +174,14 @@ void Edit::SetText(const std::string& t) {
 }
 void Edit::SetReadOnly(bool r) { qt::W<QLineEdit>(w_)->setReadOnly(r); }
 bool Edit::ReadOnly() const { return qt::W<QLineEdit>(w_)->isReadOnly(); }
+bool Edit::Shows(const std::string& t) const {
+    const QLineEdit* e = qt::W<QLineEdit>(w_);
+    const int frame = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e) : 0;
+    const QMargins m = e->textMargins();
+    // The line edit keeps 2 pixels inside its frame on either side.
+    const int room = width_ - 2 * frame - 4 - m.left() - m.right();
+    return e->fontMetrics().horizontalAdvance(qt::Q(t)) <= room;
+}
 
 // ---- Button ------------------------------------------------------------------------
 Button::Button(Container& parent, const std::string& caption)

@@ -128,6 +128,7 @@ void Form::Show() {
     }
     showing_ = true;
     qt::W(w_)->show();
+    qt::NoteShown(qt::W(w_));
     Dispatch(OnShow);
 }
 

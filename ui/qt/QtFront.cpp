@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
+#include <vector>
 #include "QtCommon.h"
 
 namespace gui {
@@ -20,16 +21,39 @@ QWidget* WindowOnTop() {
         if (w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return w;
     return nullptr;
 }
+
+// The program's windows in the order they were last shown.
+std::vector<QPointer<QWidget>> shownOrder;
+
+QWidget* MainWindow() { return qt::MainForm ? qt::W(qt::MainForm->Widget()) : nullptr; }
+
+// The window last shown that is still shown, other than the main one.
+QWidget* LastShown() {
+    for (auto w = shownOrder.rbegin(); w != shownOrder.rend(); ++w)
+        if (*w && (*w)->isVisible() && *w != MainWindow()) return *w;
+    return nullptr;
+}
 }  // namespace
 
+void qt::NoteShown(QWidget* w) {
+    std::erase_if(shownOrder, [w](const QPointer<QWidget>& p) { return !p || p == w; });
+    shownOrder.emplace_back(w);
+}
+
 // The modal window, else the active one, else that of the last dialog, else
-// a window kept on top, else the main window.
+// a window kept on top, else the main window. The main window (the start
+// window) is active again when a window of a handler hides, before the one
+// the handler showed is: it owns a dialog only when no other is shown, so
+// that closing the dialog does not bring it over the window in use.
 QWidget* qt::DialogOwner() {
     if (QWidget* w = QApplication::activeModalWidget()) return lastOwner = w;
-    if (QWidget* w = QApplication::activeWindow()) return lastOwner = w;
+    QWidget* active = QApplication::activeWindow();
+    if (active && active != MainWindow()) return lastOwner = active;
+    if (QWidget* w = LastShown()) return lastOwner = w;
+    if (active) return lastOwner = active;
     if (lastOwner && lastOwner->isVisible()) return lastOwner;
     if (QWidget* w = WindowOnTop()) return lastOwner = w;
-    QWidget* main = qt::MainForm ? qt::W(qt::MainForm->Widget()) : nullptr;
+    QWidget* main = MainWindow();
     return lastOwner = main && main->isVisible() ? main : nullptr;
 }
 
