@@ -132,9 +132,7 @@ std::string LoadTableFault(const LoadTables& table, int cases, const BeamShape& 
         if (NegativeLength(r))
             return SlotName(slot) + " starts at " + Num(r[LDist]) + " mm and covers " + Num(r[LCover]) +
                    " mm; neither may be negative";
-        bool applied = false;
-        for (int lc = 1; lc <= cases; ++lc) applied = applied || table[lc][slot][LApplied] == 1.0f;
-        if (applied && PastBeamEnd(r, beam.Length))
+        if (AppliedInSomeLoadcase(table, slot, cases) && PastBeamEnd(r, beam.Length))
             return SlotName(slot) + " ends at " + Num(double(r[LDist]) + r[LCover], 10) +
                    " mm, past the end of the beam at " + Num(beam.Length, 10) + " mm";
     }
