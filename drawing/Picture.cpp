@@ -10,12 +10,12 @@ BeamAxis::BeamAxis(const PictureFrame& frame) : x1(frame.Width - 75) {}
 int BeamAxis::ByScale(double d) const {
     if (BeamLength == 0) return x0;
     const long double scale = static_cast<long double>(Width()) / BeamLength;
-    return x0 + FloatToInt(d * scale);
+    return x0 + Pixel(d * scale);
 }
 
 int BeamAxis::ByRatio(double d) const {
     if (BeamLength == 0) return x0;
-    return x0 + FloatToInt(static_cast<long double>(Width()) * d / BeamLength);
+    return x0 + Pixel(static_cast<long double>(Width()) * d / BeamLength);
 }
 
 std::array<float, 26> SupportPositions() {
