@@ -174,7 +174,7 @@ void LabelUDLs(gui::Canvas& c, const BeamAxis& axis, const UDLOutlineCase& outli
 void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer) {
     if (BeamLength == 0) return;
     for (int m = LHC; m <= RHC; ++m) MemberLengthLabel[m] = static_cast<float>(BeamGeometryTable[m][GLength]);
-    const std::array<float, 26> p = SupportPositions();
+    const SupportRow p = SupportPositions();
     const BeamAxis axis(frame);
 
     if (layer != Layer::Labels) {

@@ -18,10 +18,10 @@ int BeamAxis::ByRatio(double d) const {
     return x0 + Pixel(static_cast<long double>(Width()) * d / BeamLength);
 }
 
-std::array<float, 26> SupportPositions() {
-    std::array<float, 26> p{};
+SupportRow SupportPositions() {
+    SupportRow p;
     p[0] = static_cast<float>(BeamGeometryTable[LHC][GLength]);
-    for (int i = 1; i <= MaxSpans; ++i) p[i] = p[i - 1] + static_cast<float>(BeamGeometryTable[i][GLength]);
+    for (int i = 1; i <= MaxSpans; ++i) p[i] = static_cast<float>(p[i - 1] + BeamGeometryTable[i][GLength]);
     return p;
 }
 

@@ -90,7 +90,7 @@ struct Diagrams {
     // Deflection is drawn below the axis (the series' sign: Global.h).
     const Band deflection{Pixel(0.63L * h + 100), ScaleDeflection, Factor_Def, Unit_Def.str()};
     const BeamAxis axis{frame};
-    const std::array<float, 26> p = SupportPositions();
+    const SupportRow p = SupportPositions();
     const int d = Pixel(frame.Height / 40.0L);  // from a base line to its extremes
     const bool one = DisplayMode == -1, all = DisplayMode == 1, values = one || all;
     const int sc = all ? 0 : lc;  // summaries whose extremes are written
