@@ -1,7 +1,7 @@
 #include "Point.h"
 #include <cmath>
-#include "Func_FloatToInt.h"
 #include "Global.h"
+#include "Picture.h"
 #include "PointResults.h"
 #include "PrintDevice.h"
 #include "Pro_PrintHeader.h"
@@ -141,7 +141,7 @@ void TPointFrm::cmd_PrintClick() {
                 slot = 15;
             }
             if (slot < 0 || slot > 80) break;
-            c.TextOut(FloatToInt(columns[column] * pxX), FloatToInt(3.5 * slot * pxY), line);
+            c.TextOut(Pixel(columns[column] * pxX), Pixel(3.5 * slot * pxY), line);
             ++slot;
         }
     });

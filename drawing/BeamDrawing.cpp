@@ -1,7 +1,7 @@
 #include "BeamDrawing.h"
 #include <algorithm>
+#include <array>
 #include <vector>
-#include "Func_FloatToInt.h"
 #include "Global.h"
 #include "SigFig.h"
 #include "TextStore.h"
@@ -123,9 +123,9 @@ void DrawLoadStrokes(gui::Canvas& c, const BeamAxis& axis, int first, int last, 
         if (LoadcaseActive[lc] == 0) continue;
         const Profile& v = profiles[lc];
         for (int i = 1; i <= 1001; ++i) {
-            const int xa = axis.x0 + FloatToInt((i - 1) * static_cast<long double>(w) / 1000);
-            const int xb = axis.x0 + FloatToInt(i * static_cast<long double>(w) / 1000);
-            const int ya = LoadBaseY - FloatToInt(v[i - 1] * k), yb = LoadBaseY - FloatToInt(v[i] * k);
+            const int xa = axis.x0 + Pixel((i - 1) * static_cast<long double>(w) / 1000);
+            const int xb = axis.x0 + Pixel(i * static_cast<long double>(w) / 1000);
+            const int ya = LoadBaseY - Pixel(v[i - 1] * k), yb = LoadBaseY - Pixel(v[i] * k);
             Line(c, xa, ya, xa, yb);
             Line(c, xa, yb, xb, yb);
         }
@@ -135,7 +135,7 @@ void DrawLoadStrokes(gui::Canvas& c, const BeamAxis& axis, int first, int last, 
     for (int lc = first; lc <= last; ++lc) {
         if (LoadTable[lc][SelfWeightSlot][LApplied] != 1.0f) continue;
         for (int j = 1; j <= 99; ++j) {
-            const int x = axis.x0 + FloatToInt(j * static_cast<long double>(w) / 100);
+            const int x = axis.x0 + Pixel(j * static_cast<long double>(w) / 100);
             Line(c, x, LoadBaseY, x, 84);
         }
         c.MoveTo(axis.x0, LoadBaseY);
@@ -174,7 +174,7 @@ void LabelUDLs(gui::Canvas& c, const BeamAxis& axis, const UDLOutlineCase& outli
 void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer) {
     if (BeamLength == 0) return;
     for (int m = LHC; m <= RHC; ++m) MemberLengthLabel[m] = static_cast<float>(BeamGeometryTable[m][GLength]);
-    const std::array<float, 26> p = SupportPositions();
+    const SupportRow p = SupportPositions();
     const BeamAxis axis(frame);
 
     if (layer != Layer::Labels) {

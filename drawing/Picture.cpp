@@ -10,18 +10,18 @@ BeamAxis::BeamAxis(const PictureFrame& frame) : x1(frame.Width - 75) {}
 int BeamAxis::ByScale(double d) const {
     if (BeamLength == 0) return x0;
     const long double scale = static_cast<long double>(Width()) / BeamLength;
-    return x0 + FloatToInt(d * scale);
+    return x0 + Pixel(d * scale);
 }
 
 int BeamAxis::ByRatio(double d) const {
     if (BeamLength == 0) return x0;
-    return x0 + FloatToInt(static_cast<long double>(Width()) * d / BeamLength);
+    return x0 + Pixel(static_cast<long double>(Width()) * d / BeamLength);
 }
 
-std::array<float, 26> SupportPositions() {
-    std::array<float, 26> p{};
+SupportRow SupportPositions() {
+    SupportRow p;
     p[0] = static_cast<float>(BeamGeometryTable[LHC][GLength]);
-    for (int i = 1; i <= MaxSpans; ++i) p[i] = p[i - 1] + static_cast<float>(BeamGeometryTable[i][GLength]);
+    for (int i = 1; i <= MaxSpans; ++i) p[i] = static_cast<float>(p[i - 1] + BeamGeometryTable[i][GLength]);
     return p;
 }
 

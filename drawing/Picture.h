@@ -1,12 +1,13 @@
 // What the drawings of the main window's picture share: the window sizes
 // they are laid out from, the beam's horizontal axis, the support positions
-// and the few canvas steps every drawing repeats.
+// and the few canvas steps every drawing repeats. The support positions and
+// the pixel rounding serve every other drawing and the printed pages too.
 #pragma once
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+#include "Bounded.h"
 #include "TextPlace.h"
 #include "gui.h"
 
@@ -29,9 +30,12 @@ struct BeamAxis {
     int ByRatio(double d) const;
 };
 
-// Distance of each support from the left end, single precision: 0 the left
-// end of span 1 (the left cantilever's length), i the right end of span i.
-std::array<float, 26> SupportPositions();
+// Distance of each support from the left end, from the member lengths, on
+// screen and in print: 0 the left end of span 1 (the left cantilever's
+// length), i the right end of span i, each the single nearest to the one
+// before plus span i's length.
+using SupportRow = BArray<float, 0, 25>;
+SupportRow SupportPositions();
 
 // A position or size in pixels: the nearest integer, ties to even. What lies
 // beyond any picture's reach (a load typed far past the beam) is held at that

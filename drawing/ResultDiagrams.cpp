@@ -38,7 +38,7 @@ struct Band {
     // moved further from the curve where something is in its way.
     void Value(gui::Canvas& c, int x, double r) const {
         const bool positive = r * Factor > 0, above = positive != Mirrored;
-        const int offset = FloatToInt(r * Scale);
+        const int offset = Pixel(r * Scale);
         const int y = (Mirrored ? Base + offset : Base - offset) + (above ? -25 : 10);
         ValueLabel(c, x, y, positive ? gui::clYellow : gui::clAqua, Text(r), above ? -1 : 1);
     }
@@ -69,10 +69,10 @@ std::string ReactionText(double r) { return SigFig4Dec3(r * Factor_Sh) + " " + U
 // points 1..count of a series: position fraction in [1], value in [2] drawn
 // upwards, times sign.
 void Polyline(gui::Canvas& c, const BeamAxis& axis, const Band& b, const auto& s, int count, float sign, bool fromFirst) {
-    auto y = [&](int k) { return b.Base - FloatToInt(s[k][2] * sign * b.Scale); };
+    auto y = [&](int k) { return b.Base - Pixel(s[k][2] * sign * b.Scale); };
     c.MoveTo(axis.x0, fromFirst && count >= 1 ? y(1) : b.Base);
     for (int k = fromFirst ? 2 : 1; k <= count; ++k)
-        c.LineTo(axis.x0 + FloatToInt(static_cast<long double>(axis.Width()) * s[k][1]), y(k));
+        c.LineTo(axis.x0 + Pixel(static_cast<long double>(axis.Width()) * s[k][1]), y(k));
 }
 
 // Title of a band's extreme at the left edge, with its value unless empty.
@@ -87,13 +87,13 @@ struct Diagrams {
     const PictureFrame& frame;
     const int lc;
     const int h = frame.TileMode == 1 ? 650 : std::max(350, frame.Height - 50 - frame.CaseListHeight);
-    const Band shear{FloatToInt(0.21L * h + 100), ScaleShear, Factor_Sh, Unit_Sh.str()};
-    const Band moment{FloatToInt(0.43L * h + 100), ScaleMoment, Factor_Mom, Unit_Mom.str(), BMConvention == -1};
+    const Band shear{Pixel(0.21L * h + 100), ScaleShear, Factor_Sh, Unit_Sh.str()};
+    const Band moment{Pixel(0.43L * h + 100), ScaleMoment, Factor_Mom, Unit_Mom.str(), BMConvention == -1};
     // Deflection is drawn below the axis (the series' sign: Global.h).
-    const Band deflection{FloatToInt(0.63L * h + 100), ScaleDeflection, Factor_Def, Unit_Def.str()};
+    const Band deflection{Pixel(0.63L * h + 100), ScaleDeflection, Factor_Def, Unit_Def.str()};
     const BeamAxis axis{frame};
-    const std::array<float, 26> p = SupportPositions();
-    const int d = FloatToInt(frame.Height / 40.0L);  // from a base line to its extremes
+    const SupportRow p = SupportPositions();
+    const int d = Pixel(frame.Height / 40.0L);  // from a base line to its extremes
     const bool one = DisplayMode == -1, all = DisplayMode == 1, values = one || all;
     const int sc = all ? 0 : lc;  // summaries whose extremes are written
 

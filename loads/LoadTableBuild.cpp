@@ -105,13 +105,10 @@ void TLoadDataFrm::CheckLoadPositions() {
     LoadCheckResult = 0;
     for (int n = 1; n <= MaxLoadRows; ++n) {
         const LoadRecord& r = LoadRows[n];
-        if (PastBeamEnd(r, BeamLength)) {
-            bool applied = false;
-            for (int lc = 1; lc <= MaxLoadcases; ++lc) applied = applied || ApplyFlags[lc][n] == 1.0f;
-            if (applied) {
-                gui::ShowMessage("Load " + std::to_string(n) + " extends past end of beam");
-                LoadCheckResult = -1;
-            }
+        auto flag = [&](int lc) { return ApplyFlags[lc][n]; };
+        if (PastBeamEnd(r, BeamLength) && AppliedInSomeLoadcase(MaxLoadcases, flag)) {
+            gui::ShowMessage("Load " + std::to_string(n) + " extends past end of beam");
+            LoadCheckResult = -1;
         }
         if (NegativeLength(r)) {
             gui::ShowMessage("Negative lengths not allowed");

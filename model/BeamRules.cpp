@@ -143,9 +143,7 @@ std::string LoadTableFault(const LoadTables& table, int cases, const BeamShape& 
         if (NegativeLength(r))
             return SlotName(slot) + " starts at " + Length(r[LDist]) + " and covers " + Length(r[LCover]) +
                    "; neither may be negative";
-        bool applied = false;
-        for (int lc = 1; lc <= cases; ++lc) applied = applied || table[lc][slot][LApplied] == 1.0f;
-        if (applied && PastBeamEnd(r, beam.Length))
+        if (AppliedInSomeLoadcase(table, slot, cases) && PastBeamEnd(r, beam.Length))
             return SlotName(slot) + " ends at " + Length(double(r[LDist]) + r[LCover], 10) +
                    ", past the end of the beam at " + Length(beam.Length, 10);
     }

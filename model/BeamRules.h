@@ -53,6 +53,17 @@ std::string LoadTableFault(const LoadTables& table, int cases, const BeamShape& 
 // True when the applied loads of loadcases 1..cases, the self weight
 // included, carry one load factor.
 bool OneLoadFactor(const LoadTables& table, int cases);
+// Whether a slot is applied in some loadcase of 1..cases, flag(lc) giving
+// its applied flag in loadcase lc; the same of a slot of a load table.
+template <class Flag>
+bool AppliedInSomeLoadcase(int cases, Flag flag) {
+    for (int lc = 1; lc <= cases; ++lc)
+        if (flag(lc) == 1.0f) return true;
+    return false;
+}
+inline bool AppliedInSomeLoadcase(const LoadTables& table, int slot, int cases) {
+    return AppliedInSomeLoadcase(cases, [&](int lc) { return table[lc][slot][LApplied]; });
+}
 // A loadcase carries load when some applied slot has a rate or load.
 bool LoadcaseLoaded(const CaseLoads& loads);
 // LoadcaseActive[1..cases] say which loadcases carry load.

@@ -14,15 +14,14 @@
 // ---- Grid ---------------------------------------------------------------------
 
 DiagramGrid::DiagramGrid(const PrintDevice& device)
-    : sx(static_cast<float>(device.DpiX() / 25.4L)), sy(static_cast<float>(device.DpiY() / 25.4L)) {
+    : sx(static_cast<float>(device.DpiX() / 25.4L)), sy(static_cast<float>(device.DpiY() / 25.4L)),
+      P(SupportPositions()) {
     XL = MmX(25);
     XR = MmX(190);
     YB = MmY(75);
     YS = MmY(125);
     YM = MmY(175);
     YD = MmY(230);
-    P[0] = static_cast<float>(BeamGeometryTable[LHC][GLength]);
-    for (int i = 1; i <= MaxSpans; ++i) P[i] = static_cast<float>(P[i - 1] + BeamGeometryTable[i][GLength]);
 }
 
 int DiagramGrid::MmX(double mm) const { return Pixel(mm * sx); }

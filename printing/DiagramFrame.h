@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 #include "Bounded.h"
+#include "Picture.h"
 #include "TextPlace.h"
 
 class PrintDevice;
@@ -19,7 +20,7 @@ struct DiagramGrid {
     explicit DiagramGrid(const PrintDevice& device);
     float sx, sy;                 // device units per mm across and down
     int XL, XR, YB, YS, YM, YD;   // beam ends, beam axis, band zero lines
-    BArray<float, 0, 25> P;       // support positions, mm from the left end
+    SupportRow P;                 // support positions, mm from the left end
     int MmX(double mm) const;
     int MmY(double mm) const;
     int X(double p) const;        // p mm along the beam

@@ -1,5 +1,6 @@
 // The envelope diagram page: every loadcase's loads and curves drawn over one
 // another, the reaction extremes and the scale rules of all loadcases.
+#include "BeamRules.h"
 #include "DiagramFrame.h"
 #include "Global.h"
 #include "PrintDevice.h"
@@ -33,10 +34,9 @@ void PrintEnvelopeDiagrams(PrintDevice& device) {
     else page.Support(SupportSimple, SupportPlace::Right, g.X(g.P[NumSpans]));
 
     PageLoads loads;
-    for (int c = 1; c <= NumLoadcases; ++c) {
+    for (int c = 1; c <= NumLoadcases; ++c)
         for (int slot = 1; slot <= 50; ++slot) loads.Take(c, slot, false);
-        if (LoadTable[c][SelfWeightSlot][LApplied] == 1.0f) loads.selfWeight = true;
-    }
+    loads.selfWeight = AppliedInSomeLoadcase(LoadTable, SelfWeightSlot, NumLoadcases);
     page.LoadProfile(loads);
     if (loads.selfWeight) page.SelfWeight();
     page.Arrows(loads);

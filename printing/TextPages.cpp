@@ -1,5 +1,5 @@
 #include "TextPages.h"
-#include "Func_FloatToInt.h"
+#include "Picture.h"
 #include "PrintDevice.h"
 #include "Pro_PrintHeader.h"
 
@@ -8,7 +8,7 @@ BArray<int32_t, 1, GridLines> PrintLineY;
 
 void ComputeTextGrid(const PrintDevice& device) {
     PrintPxPerMmY = static_cast<float>(device.DpiY() / 25.4L);
-    for (int k = 1; k <= GridLines; ++k) PrintLineY[k] = FloatToInt(3.7 * PrintPxPerMmY * k);
+    for (int k = 1; k <= GridLines; ++k) PrintLineY[k] = Pixel(3.7 * PrintPxPerMmY * k);
 }
 
 int RowNumber(std::string_view line) {
