@@ -1,5 +1,5 @@
 // A printer that draws on a recording canvas and counts its documents; the
-// current device while it lives.
+// current device while it lives. The canvas logs the last document.
 #pragma once
 #include "PrintDevice.h"
 #include "gui_testing.h"
@@ -8,8 +8,13 @@ class LogPrinter : public PrintDevice {
 public:
     explicit LogPrinter(int dpi) : dpi_(dpi) { SetPrintDevice(this); }
     ~LogPrinter() override { SetPrintDevice(nullptr); }
-    void BeginDoc() override { ++docs; }
-    void NewPage() override {}
+    // Each document and page starts empty, as on the printer.
+    void BeginDoc() override {
+        ++docs;
+        gui::StartLog(canvas);
+        canvas.NewPage();
+    }
+    void NewPage() override { canvas.NewPage(); }
     void EndDoc() override {}
     int PageNumber() const override { return 1; }
     gui::Canvas& Canvas() override { return canvas; }

@@ -160,7 +160,6 @@ TEST_F(PointWindow, PrintPutsTheLinesAtAThreeAndAHalfMillimetrePitch) {
     FinishLoads();
     ASSERT_TRUE(Analyse().empty());
     ASSERT_EQ(Calculate("3"), Lines_t{});
-    gui::StartLog(device.canvas);
     PointFrm->cmd_Print.Click();
     EXPECT_EQ(device.docs, 1);
     // The result lines follow the page header.
