@@ -2,6 +2,8 @@
 #include <cmath>
 #include <cstdio>
 #include <algorithm>
+#include <climits>
+#include "Checked.h"
 #include "Convert.h"
 #include "RunError.h"
 
@@ -21,6 +23,9 @@ std::optional<double> TryFieldStored(const std::string& text, float factor, Fiel
 }
 
 namespace {
+// No particular width: a text for a window that has none to keep to.
+constexpr int AnyWidth = INT_MAX;
+
 // x in `figures` significant figures, without an exponent ("0.000125",
 // "3400") or with one ("1.25e-30", "3.4e38").
 std::string Figures(long double x, int figures, bool withExponent) {
@@ -42,6 +47,16 @@ std::string Figures(long double x, int figures, bool withExponent) {
     return buf;
 }
 
+// How x is written in `figures` figures for a field of `width` characters:
+// with an exponent only where no figure fits without one; for no particular
+// width as printf's "%g" writes it.
+std::string Written(long double x, int figures, int width) {
+    if (width != AnyWidth) return Figures(x, figures, static_cast<int>(Figures(x, 1, false).size()) > width);
+    char buf[400];
+    std::snprintf(buf, sizeof buf, "%.*Lg", figures, x);
+    return buf;
+}
+
 std::string WithoutTrailingZeros(std::string text) {
     const size_t e = std::min(text.find('e'), text.size());
     if (text.find('.') > e) return text;
@@ -49,26 +64,55 @@ std::string WithoutTrailingZeros(std::string text) {
     if (text[end - 1] == '.') --end;
     return text.erase(end, e - end);
 }
+
+// A single needs no more figures than this to be told apart, however large
+// or small it is.
+constexpr int MostFigures = 21;
+
+// The value in display units.
+long double Shown(double value, float factor) { return value == 0 ? 0.0L : static_cast<long double>(value) / factor; }
+
+// The text of `value` in the unit of `factor` that a field of `width`
+// characters, reading it by `rule`, stores as `value`: `formatted` where it
+// does and fits, else the fewest figures that do; none where no text that
+// fits does.
+std::optional<std::string> ReadBack(double value, float factor, FieldRule rule, int width,
+                                    const std::string& formatted) {
+    const long double shown = Shown(value, factor);
+    const auto fits = [&](const std::string& t) { return static_cast<int>(t.size()) <= width; };
+    const auto exact = [&](const std::string& t) { return TryFieldStored(t, factor, rule) == value; };
+    if (!formatted.empty() && fits(formatted) && exact(formatted)) return formatted;
+    for (int figures = 1; figures <= MostFigures; ++figures) {
+        const std::string t = Written(shown, figures, width);
+        if (!fits(t)) break;
+        if (exact(t)) return t;
+    }
+    return std::nullopt;
+}
 }  // namespace
 
 std::string FieldText(double value, float factor, FieldRule rule, int width, std::string (*format)(double)) {
-    const long double shown = value == 0 ? 0.0L : static_cast<long double>(value) / factor;
-    const auto fits = [&](const std::string& t) { return static_cast<int>(t.size()) <= width; };
-    const auto exact = [&](const std::string& t) { return TryFieldStored(t, factor, rule) == value; };
-    if (format) {
-        const std::string t = format(static_cast<double>(shown));
-        if (fits(t) && exact(t)) return t;
-    }
-    // An exponent only where no figure fits without one.
-    const bool withExponent = !fits(Figures(shown, 1, false));
-    std::string widest;
-    for (int figures = 1; figures <= 9; ++figures) {
-        const std::string t = Figures(shown, figures, withExponent);
-        if (!fits(t)) break;
-        if (exact(t)) return t;
-        if (figures <= 7) widest = t;
-    }
-    return WithoutTrailingZeros(widest.empty() ? Figures(shown, 7, withExponent) : widest);
+    const std::string formatted = format ? format(static_cast<double>(Shown(value, factor))) : "";
+    if (std::optional<std::string> text = ReadBack(value, factor, rule, width, formatted)) return *text;
+    // None reads back: as many figures as fit, at most seven.
+    const long double shown = Shown(value, factor);
+    std::string widest = Written(shown, 7, width);
+    for (int figures = 1; figures <= 7 && static_cast<int>(Written(shown, figures, width).size()) <= width; ++figures)
+        widest = Written(shown, figures, width);
+    return WithoutTrailingZeros(widest);
+}
+
+// These two format the quotient as a single and as a double, as the windows
+// that use them always have.
+std::string ReadBackText(float stored, float factor, std::string (*format)(double)) {
+    return ReadBack(stored, factor, FieldRule::Single, AnyWidth, format(stored / factor))
+        .value_or(Written(Shown(stored, factor), MostFigures, AnyWidth));
+}
+
+std::string ReadBackMemberText(double stored, float factor, std::string (*format)(double)) {
+    if (std::optional<std::string> text = ReadBack(stored, factor, FieldRule::Member, AnyWidth, format(stored / factor)))
+        return *text;
+    return ReadBackText(ToSingle(stored), factor, format);
 }
 
 void HeldText::Hold(const std::string& shown, float factor, double value) {
