@@ -16,7 +16,7 @@
 #include "BinFile.h"
 #include "ErrorOf.h"
 #include "Print.h"
-#include "LogPrinter.h"
+#include "printing/PrintTest.h"
 #include "FileSizeLimit.h"
 #include "GuiTest.h"
 #include "Index.h"
@@ -591,7 +591,7 @@ TEST_F(FileMenu, RandomlyDamagedFilesAreRefusedOrOpenAnalyseAndPrintCleanly) {
     const std::vector<uint8_t> good = BeamDataFileBytes();
     const std::string path = (dir.path() / "mutant.kvl").string(), saved = (dir.path() / "saved.kvl").string();
     const std::string refusal = "Cannot open \"" + path + "\": ";
-    LogPrinter printer(600);
+    print_test::LogDevice printer;
     for (gui::CheckBox* c : {&PrintFrm->Check_Beam, &PrintFrm->Check_Envelope, &PrintFrm->Check_Env20,
                              &PrintFrm->Check_Case, &PrintFrm->Check_Case20})
         c->SetCheckedQuietly(true);
