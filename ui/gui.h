@@ -214,14 +214,16 @@ private:
 // A control that holds other controls.
 class RadioButton;
 class Container : public Control {
-public:
-    Native* ClientWidget() const { return client_ ? client_ : w_; }
-    std::vector<RadioButton*>& Radios() { return radios_; }
-
 protected:
     Container(Container* parent, Native* w, Native* client = nullptr)
         : Control(parent, w), client_(client) {}
     Native* client_;
+
+private:
+    // Where the controls inside are put, and the radio buttons among them.
+    friend class Control;
+    friend class RadioButton;
+    Native* ClientWidget() const { return client_ ? client_ : w_; }
     std::vector<RadioButton*> radios_;
 };
 

@@ -70,7 +70,7 @@ Form::Form(const std::string& caption) : Container(nullptr, qt::N(new FormWidget
 Form::~Form() { delete qt::W(w_); }
 
 void ClickAt(Form& form, int x, int y) {
-    QWidget* client = qt::W(form.ClientWidget());
+    QWidget* client = ClientScroller(qt::W(form.Widget()))->widget();
     QWidget* target = client->childAt(x, y);
     if (!target) target = client;
     const QPointF local = target->mapFrom(client, QPointF(x, y));
