@@ -6,11 +6,10 @@
 #include "Checked.h"
 #include "Global.h"
 #include "RunError.h"
+#include "SelfWeight.h"
 #include "UnitConversion.h"
 
 namespace {
-enum Text { TExists = 0, TLength = 1, TE = 2, TIxx = 3, TY = 4, TArea = 5 };
-
 std::string MissingValueMessage(const std::string& first) {
     const std::string Q = "\"", CR = "\r";
     return first + CR + CR + " For standard hot rolled sections" + CR + " Click " + Q +
@@ -90,12 +89,11 @@ void StoreUniformSectionText() {
     UniformSectionText[0] = "4";
 }
 
-// The self-weight row: steel of 7.85 t/m^3 under g = 9.81 over span 1's
-// area, along the whole beam. It is offered with one section for all spans
-// of hot rolled steel, where a loadcase 1 without a factor for it gets the
-// usual one; true when it is.
+// The self-weight row: span 1's self weight along the whole beam. It is
+// offered with one section for all spans of hot rolled steel, where a
+// loadcase 1 without a factor for it gets the usual one; true when it is.
 bool PrepareSelfWeight() {
-    const float w = ToSingle(Real(7.85) * Real(BeamGeometryTable[1][GArea]) / Real(1e6) * Real(9.81));
+    const float w = SelfWeightRate();
     LoadRecord& sw = LoadRows[SelfWeightSlot];
     sw[LKind] = KindUDL;
     sw[LDist] = 0;

@@ -9,8 +9,6 @@
 #include <algorithm>
 
 namespace {
-// Texts of a member: [1] length, [2] E, [3] Ixx, [4] y.
-enum Text { TExists = 0, TLength = 1, TE = 2, TIxx = 3, TY = 4, TArea = 5 };
 // Grid_Spans rows and the member text each holds.
 struct SpanRow {
     int row, text;

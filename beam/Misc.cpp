@@ -5,6 +5,7 @@
 #include <vector>
 #include "Beam.h"
 #include "BinFile.h"
+#include "FieldText.h"
 #include "FileFault.h"
 #include "Global.h"
 #include "SectionRecord.h"

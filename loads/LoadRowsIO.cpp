@@ -1,6 +1,7 @@
 // Load rows between the window's texts (display units) and LoadRows (N, mm),
 // and the texts re-expressed when the units change.
 #include "Convert.h"
+#include "FieldText.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "LoadData.h"

@@ -2,18 +2,10 @@
 // loadcase is solved twice, first with 20 intervals per member and
 // unfactored loads (all deflections come from it), then with 40 to 200
 // intervals and factored loads (the stored shear, moments and reactions).
-//
-// RunAnalysis is the computation alone. The main window's AnalyseBeam wraps
-// it and adds, through the hooks: the hourglass cursor; emptying List_Results
-// and List_CaseResults and clearing the picture; the result text stores
-// (ClearResultLines, the per-loadcase stores, CaseSpanDataText sized for
-// NumLoadcases + 1 with "LOADCASE n" / "No Loads Applied"), ReactionMaxPos,
-// ReactionMaxNeg and MaxStress cleared; Save, Save As and Print enabled;
-// per stored loadcase BuildStressText, BuildLoadcaseReport and EnvelopeText
-// line 0; after the maxima the drawings (DisplayMode, ShownCase, DrawLoads,
-// DrawBeam, DrawResultDiagrams, FillCaseResultsList); BuildEnvelopeText;
-// BuildResultsReport, FillResultsList and FillEnvelopeList; after the
-// equilibrium check BuildLoadingDataText and the loadcase spinner.
+// Each loadcase is stored and sampled; then the maxima over all loadcases,
+// the envelope (not with a forkhead at support 1) and the equilibrium check
+// follow. The engine touches no window: the caller shows what it needs
+// through the hooks, each called at the step it names.
 #pragma once
 #include <functional>
 

@@ -10,18 +10,6 @@
 #include "ReplaceFile.h"
 #include "RunError.h"
 
-void RaiseIoError(int err) {
-    switch (err) {
-    case ENOENT: case ENOTDIR: throw RunError("File not found");
-    case ELOOP: throw RunError("the file is a link that leads back to itself");
-    case ENAMETOOLONG: throw RunError("the name is too long");
-    case EACCES: case EPERM: case EROFS: case EISDIR: case ETXTBSY: throw RunError("File access denied");
-    case ENOSPC: case EDQUOT: case EFBIG: throw RunError("Disk full");
-    case EMFILE: case ENFILE: throw RunError("Too many open files");
-    default: throw RunError("I/O error " + std::to_string(err));
-    }
-}
-
 BinFile::BinFile() = default;
 BinFile::BinFile(const std::string& name, Mode mode) { Open(name, mode); }
 

@@ -47,7 +47,6 @@ private:
     std::unique_ptr<ReplaceFile> replace_;  // set while a Create is unfinished
 };
 
-[[noreturn]] void RaiseIoError(int err);   // maps errno to the runtime's text
 std::string CurrentDir();
 void ChangeDir(const std::string& dir);    // checked
 // The name ends in "." + ext, in any case.

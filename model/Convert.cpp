@@ -4,7 +4,6 @@
 #include "Checked.h"
 #include "RunError.h"
 #include <charconv>
-#include <cstdio>
 #include <optional>
 
 int32_t StrToInt(const std::string& text) {
@@ -128,45 +127,4 @@ float FieldSingle(const std::string& text, float factor, const std::string& fiel
     const std::optional<float> stored = StoredSingle(FieldValue(text, field, blank), factor);
     if (!stored) RaiseTooLarge(text, field);
     return *stored;
-}
-
-namespace {
-// The text as a number; a text that is none reads as no value at all.
-template <class Test>
-bool TextPasses(const std::string& text, Test test) {
-    try {
-        return test(StrToFloat(text));
-    } catch (const RunError&) {
-        return false;
-    }
-}
-
-// The formatted text where it passes, else the shortest figures of the shown
-// value that do, trying up to `most` figures.
-template <class Test>
-std::string FirstPassing(std::string text, long double shown, int most, Test test) {
-    for (int figures = 1; figures <= most && !TextPasses(text, test); ++figures) {
-        char buf[48];
-        std::snprintf(buf, sizeof buf, "%.*Lg", figures, shown);
-        text = buf;
-    }
-    return text;
-}
-}  // namespace
-
-std::string ReadBackText(float stored, float factor, std::string (*format)(double)) {
-    return FirstPassing(format(double(stored / factor)), (long double)stored / factor, 21,
-                        [&](long double v) { return StoredSingle(v, factor) == stored; });
-}
-
-std::string ReadBackMemberText(double stored, float factor, std::string (*format)(double)) {
-    // As the beam window reads a member value: the text as a single, times
-    // the factor, kept as a double.
-    const auto readsAsStored = [&](long double v) {
-        return HeldAsSingle(v) && double((long double)float(v) * factor) == stored;
-    };
-    // A value the window stored itself is a single times the factor: nine
-    // figures of that single read back as it.
-    const std::string text = FirstPassing(format(stored / factor), (long double)stored / factor, 9, readsAsStored);
-    return TextPasses(text, readsAsStored) ? text : ReadBackText(ToSingle(stored), factor, format);
 }

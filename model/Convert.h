@@ -30,13 +30,3 @@ long double FieldNumber(const std::string& text, const std::string& field, long 
 // text that is no number, or a value too large to store, is refused with a
 // message naming the field.
 float FieldSingle(const std::string& text, float factor, const std::string& field, long double blank = 0);
-
-// A stored value in display units (stored / factor) as a text that reads back,
-// as FieldSingle reads it, as the same single: the formatted text where it does, else the shortest
-// that does; so that showing a value and reading it again changes nothing.
-std::string ReadBackText(float stored, float factor, std::string (*format)(double));
-
-// A member value of the beam window (stored in N and mm as a double from a
-// text read as a single, times the factor) as a text that reads back as the
-// same double; where no text can, the one that reads back as the same single.
-std::string ReadBackMemberText(double stored, float factor, std::string (*format)(double));

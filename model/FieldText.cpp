@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdio>
 #include <algorithm>
+#include "Checked.h"
 #include "Convert.h"
 #include "RunError.h"
 
@@ -42,12 +43,47 @@ std::string Figures(long double x, int figures, bool withExponent) {
     return buf;
 }
 
+// How x is written in `figures` figures for a field that shows what `fits`
+// takes: with an exponent only where no figure fits without one; for no
+// field (null) as printf's "%g" writes it.
+std::string Written(long double x, int figures, const FieldFits* fits) {
+    if (fits) return Figures(x, figures, !(*fits)(Figures(x, 1, false)));
+    char buf[400];
+    std::snprintf(buf, sizeof buf, "%.*Lg", figures, x);
+    return buf;
+}
+
 std::string WithoutTrailingZeros(std::string text) {
     const size_t e = std::min(text.find('e'), text.size());
     if (text.find('.') > e) return text;
     size_t end = text.find_last_not_of('0', e - 1) + 1;
     if (text[end - 1] == '.') --end;
     return text.erase(end, e - end);
+}
+
+// A single needs no more figures than this to be told apart, however large
+// or small it is.
+constexpr int MostFigures = 21;
+
+// The value in display units.
+long double Shown(double value, float factor) { return value == 0 ? 0.0L : static_cast<long double>(value) / factor; }
+
+// The text of `value` in the unit of `factor` that a field showing what
+// `field` takes (any text where null), reading it by `rule`, stores as
+// `value`: `formatted` where it does and fits, else the fewest figures that
+// do; none where no text that fits does.
+std::optional<std::string> ReadBack(double value, float factor, FieldRule rule, const FieldFits* field,
+                                    const std::string& formatted) {
+    const long double shown = Shown(value, factor);
+    const auto fits = [&](const std::string& t) { return !field || (*field)(t); };
+    const auto exact = [&](const std::string& t) { return TryFieldStored(t, factor, rule) == value; };
+    if (!formatted.empty() && fits(formatted) && exact(formatted)) return formatted;
+    for (int figures = 1; figures <= MostFigures; ++figures) {
+        const std::string t = Written(shown, figures, field);
+        if (!fits(t)) break;
+        if (exact(t)) return t;
+    }
+    return std::nullopt;
 }
 }  // namespace
 
@@ -57,22 +93,27 @@ FieldFits CharactersFit(int width) {
 
 std::string FieldText(double value, float factor, FieldRule rule, const FieldFits& fits,
                       std::string (*format)(double)) {
-    const long double shown = value == 0 ? 0.0L : static_cast<long double>(value) / factor;
-    const auto exact = [&](const std::string& t) { return TryFieldStored(t, factor, rule) == value; };
-    if (format) {
-        const std::string t = format(static_cast<double>(shown));
-        if (fits(t) && exact(t)) return t;
-    }
-    // An exponent only where no figure fits without one.
-    const bool withExponent = !fits(Figures(shown, 1, false));
-    std::string widest;
-    for (int figures = 1; figures <= 9; ++figures) {
-        const std::string t = Figures(shown, figures, withExponent);
-        if (!fits(t)) break;
-        if (exact(t)) return t;
-        if (figures <= 7) widest = t;
-    }
-    return WithoutTrailingZeros(widest.empty() ? Figures(shown, 7, withExponent) : widest);
+    const std::string formatted = format ? format(static_cast<double>(Shown(value, factor))) : "";
+    if (std::optional<std::string> text = ReadBack(value, factor, rule, &fits, formatted)) return *text;
+    // None reads back: as many figures as fit, at most seven.
+    const long double shown = Shown(value, factor);
+    std::string widest = Written(shown, 7, &fits);
+    for (int figures = 1; figures <= 7 && fits(Written(shown, figures, &fits)); ++figures)
+        widest = Written(shown, figures, &fits);
+    return WithoutTrailingZeros(widest);
+}
+
+// These two format the quotient as a single and as a double, as the windows
+// that use them always have.
+std::string ReadBackText(float stored, float factor, std::string (*format)(double)) {
+    return ReadBack(stored, factor, FieldRule::Single, nullptr, format(stored / factor))
+        .value_or(Written(Shown(stored, factor), MostFigures, nullptr));
+}
+
+std::string ReadBackMemberText(double stored, float factor, std::string (*format)(double)) {
+    if (std::optional<std::string> text = ReadBack(stored, factor, FieldRule::Member, nullptr, format(stored / factor)))
+        return *text;
+    return ReadBackText(ToSingle(stored), factor, format);
 }
 
 void HeldText::Hold(const std::string& shown, float factor, double value) {

@@ -31,6 +31,17 @@ FieldFits CharactersFit(int width);
 std::string FieldText(double value, float factor, FieldRule rule, const FieldFits& fits,
                       std::string (*format)(double) = nullptr);
 
+// A stored value in display units as a text that reads back, as FieldSingle
+// reads it, as the same single: the formatted text where it does, else the
+// shortest that does; so that showing a value and reading it again changes
+// nothing.
+std::string ReadBackText(float stored, float factor, std::string (*format)(double));
+
+// A member value of the beam window (stored in N and mm as a double from a
+// text read as a single, times the factor) as a text that reads back as the
+// same double; where no text can, the one that reads back as the same single.
+std::string ReadBackMemberText(double stored, float factor, std::string (*format)(double));
+
 // A text the program wrote into a field, with the value it stands for: while
 // the text stays as written and the unit as it was, the field stores that
 // value in all its figures, however few the text shows.

@@ -172,7 +172,8 @@ extern int32_t SelfWeightScope;
 // ---- Beam data window: the beam being edited ----------------------------------
 // Texts in display units; they reach the tables above only at the window's Next.
 // Per member 0..27: [0] exists "0"/"1", [1] length, [2] E, [3] Ixx, [4] y,
-// [5] area, [6] spare.
+// [5] area, [6] spare: each in the column of the geometry row it goes to.
+enum SpanTextCol { TExists = GPresent, TLength = GLength, TE = GE, TIxx = GIxx, TY = GY, TArea = GArea };
 extern BArray2<std::string, 0, 27, 0, 6> SpanTextTable;
 extern BArray<std::string, 0, 26> SpanDescText;   // description per member
 extern int32_t SpanCount;              // spans being edited

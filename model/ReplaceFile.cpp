@@ -9,7 +9,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include "BinFile.h"
 #include "RunError.h"
 
 namespace {

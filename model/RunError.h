@@ -20,3 +20,4 @@ struct ArithmeticError : RunError {
 [[noreturn]] void RaiseZeroDivide();        // "Floating point division by zero"
 [[noreturn]] void RaiseFloatOverflow();     // "Floating point overflow"
 [[noreturn]] void RaiseInvalidInteger(const std::string& text);  // "'x' is not a valid integer value"
+[[noreturn]] void RaiseIoError(int err);  // an errno as the file layer's text: "File not found", ...

@@ -216,14 +216,16 @@ private:
 // A control that holds other controls.
 class RadioButton;
 class Container : public Control {
-public:
-    Native* ClientWidget() const { return client_ ? client_ : w_; }
-    std::vector<RadioButton*>& Radios() { return radios_; }
-
 protected:
     Container(Container* parent, Native* w, Native* client = nullptr)
         : Control(parent, w), client_(client) {}
     Native* client_;
+
+private:
+    // Where the controls inside are put, and the radio buttons among them.
+    friend class Control;
+    friend class RadioButton;
+    Native* ClientWidget() const { return client_ ? client_ : w_; }
     std::vector<RadioButton*> radios_;
 };
 
@@ -441,8 +443,6 @@ enum class Border { Sizeable, Single, Dialog, ToolWindow };
 // Frame metrics of a top-level window: outer size = client size + frame.
 constexpr int FrameWidth = 4;          // each side
 constexpr int CaptionHeight = 23;
-constexpr int ToolCaptionHeight = 17;
-constexpr int MenuBarHeight = 20;
 
 class Form : public Container {
 public:
@@ -462,15 +462,11 @@ public:
     void Hide();
     void Close();      // hides; the application's main form ends the program
     bool Showing() const { return showing_; }
-    bool IsMainForm() const;
     int ShowModal();   // returns the modal result once the form is hidden
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int r);  // not 0: closes a modal form
 
     std::function<void()> OnShow;
-    std::function<void()> OnClose;
-
-    Native* MenuBar();  // made on first use, above the client area
 
 protected:
     void ApplyGeometry() override;
@@ -479,7 +475,6 @@ private:
     int FrameHeight() const;
     Border border_ = Border::Sizeable;
     bool showing_ = false;
-    bool hasMenu_ = false;
     int modalResult_ = 0;
     bool inModal_ = false;
 };

@@ -5,7 +5,7 @@
 #include "BeamFile.h"
 #include "GuiTest.h"
 #include "Point.h"
-#include "LogPrinter.h"
+#include "printing/PrintTest.h"
 #include "PointResults.h"
 #include "ResultsBeam.h"
 #include "SigFig.h"
@@ -150,22 +150,21 @@ TEST_F(PointWindow, QueriesLeaveStoredResultsAndTheSavedFileAlone) {
 }
 
 TEST_F(PointWindow, PrintPutsTheLinesAtAThreeAndAHalfMillimetrePitch) {
-    LogPrinter device(254);  // ten pixels per millimetre
+    print_test::LogDevice device(254, 254);  // ten pixels per millimetre
     PointResultText.Fill({});
     PointFrm->cmd_Print.Click();
-    EXPECT_EQ(device.docs, 0);
+    EXPECT_EQ(device.Documents(), 0);
 
     SetBeam({6000});
     Udl(1, 0, 10, 10, 6000, 1.0, {1});
     FinishLoads();
     ASSERT_TRUE(Analyse().empty());
     ASSERT_EQ(Calculate("3"), Lines_t{});
-    gui::StartLog(device.canvas);
     PointFrm->cmd_Print.Click();
-    EXPECT_EQ(device.docs, 1);
+    EXPECT_EQ(device.Documents(), 1);
     // The result lines follow the page header.
     std::vector<gui::CanvasOp> lines;
-    for (const gui::CanvasOp& op : gui::Log(device.canvas))
+    for (const gui::CanvasOp& op : gui::Log(device.Canvas()))
         if (op.Op == "TextOut" && (!lines.empty() || op.Text == "  RESULTS AT POINT ")) lines.push_back(op);
     ASSERT_EQ(lines.size(), size_t(StoreCount(PointResultText)));
     EXPECT_EQ(lines[0].Text, "  RESULTS AT POINT ");

@@ -37,7 +37,7 @@ TEST(UnitConversion, TextsKeepTheirValueAndComeBackAsTyped) {
         {"204", 416231.44f, 10000, S, 17, "8491.122"},  // the same in a section's cell
         {"-0.001", 1, 1000, M, 11, "-0.000001"},
         {"4.9e40", 0.00689476f, 1, S, 17, "3.3784322e38"},  // lbf/in^2 beyond a single's range, stored within it
-        {"3.402823466e38", 1, 1, S, 17, "3.402823e38"},     // the largest single
+        {"3.402823466e38", 1, 1, S, 17, "3.402823466e38"},  // the largest single needs ten figures
     };
     UnitsGuard guard;
     gui::Form form("fields");

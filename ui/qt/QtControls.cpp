@@ -228,7 +228,7 @@ RadioButton::RadioButton(Container& parent, const std::string& caption)
     : Control(&parent, qt::N(new QRadioButton(qt::Q(caption)))) {
     auto* rb = qt::W<QRadioButton>(w_);
     rb->setAutoExclusive(false);
-    parent.Radios().push_back(this);
+    parent.radios_.push_back(this);
     QObject::connect(rb, &QRadioButton::clicked, [this] { Click(); });
 }
 void RadioButton::Show(bool c) {
@@ -239,7 +239,7 @@ void RadioButton::SetCheckedQuietly(bool c) {
     checked_ = c;
     Show(c);
     if (!c) return;
-    for (RadioButton* r : parent_->Radios())
+    for (RadioButton* r : parent_->radios_)
         if (r != this && r->checked_) {
             r->checked_ = false;
             r->Show(false);

@@ -13,6 +13,28 @@ namespace gui {
 namespace {
 std::function<void(Form&)> modalHook;
 
+constexpr int ToolCaptionHeight = 17;
+constexpr int MenuBarHeight = 20;
+
+// The form's menu bar; none until the form is given a menu.
+QMenuBar* MenuBarOf(const Form& form) {
+    return qt::W(form.Widget())->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// The form's menu bar, made on first use above the client area.
+QMenuBar* MakeMenuBar(Form& form) {
+    if (QMenuBar* bar = MenuBarOf(form)) return bar;
+    const int cw = form.ClientWidth(), ch = form.ClientHeight();
+    auto* bar = new QMenuBar(qt::W(form.Widget()));
+    bar->setNativeMenuBar(false);
+    // The bar keeps the system colours whatever the form's background is.
+    bar->setStyleSheet("QMenuBar { background: #D4D0C8; color: black; }");
+    form.SetClientSize(cw, ch);
+    return bar;
+}
+
+bool IsMainForm(const Form& form) { return qt::MainForm == &form; }
+
 class FormWidget : public QWidget {
 public:
     explicit FormWidget(Form* f) : f_(f) {}
@@ -48,7 +70,7 @@ Form::Form(const std::string& caption) : Container(nullptr, qt::N(new FormWidget
 Form::~Form() { delete qt::W(w_); }
 
 void ClickAt(Form& form, int x, int y) {
-    QWidget* client = qt::W(form.ClientWidget());
+    QWidget* client = ClientScroller(qt::W(form.Widget()))->widget();
     QWidget* target = client->childAt(x, y);
     if (!target) target = client;
     const QPointF local = target->mapFrom(client, QPointF(x, y));
@@ -79,7 +101,7 @@ void Form::SetStayOnTop(bool on) { qt::W(w_)->setWindowFlag(Qt::WindowStaysOnTop
 
 int Form::FrameHeight() const {
     return 2 * FrameWidth + (border_ == Border::ToolWindow ? ToolCaptionHeight : CaptionHeight) +
-           (hasMenu_ ? MenuBarHeight : 0);
+           (MenuBarOf(*this) ? MenuBarHeight : 0);
 }
 
 void Form::SetClientSize(int width, int height) {
@@ -97,29 +119,16 @@ void Form::CentreOnScreen() {
 }
 
 void Form::ApplyGeometry() {
-    int menu = hasMenu_ ? MenuBarHeight : 0;
+    QMenuBar* bar = MenuBarOf(*this);
+    int menu = bar ? MenuBarHeight : 0;
     int cw = std::max(0, ClientWidth()), ch = std::max(0, ClientHeight());
     int shownW = std::min(cw, std::max(1, ScreenWidth() - 2 * FrameWidth));
     int shownH = std::min(ch, std::max(1, ScreenHeight() - FrameHeight()));
     qt::W(w_)->setGeometry(left_ + FrameWidth, top_ + FrameHeight() - FrameWidth - menu, shownW, shownH + menu);
     ClientScroller(qt::W(w_))->setGeometry(0, menu, shownW, shownH);
     qt::W(client_)->resize(cw, ch);
-    if (hasMenu_) qt::W(MenuBar())->setGeometry(0, 0, shownW, menu);
+    if (bar) bar->setGeometry(0, 0, shownW, menu);
 }
-
-Native* Form::MenuBar() {
-    if (auto* bar = qt::W(w_)->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) return qt::N(bar);
-    int cw = ClientWidth(), ch = ClientHeight();
-    auto* bar = new QMenuBar(qt::W(w_));
-    bar->setNativeMenuBar(false);
-    // The bar keeps the system colours whatever the form's background is.
-    bar->setStyleSheet("QMenuBar { background: #D4D0C8; color: black; }");
-    hasMenu_ = true;
-    SetClientSize(cw, ch);
-    return qt::N(bar);
-}
-
-bool Form::IsMainForm() const { return qt::MainForm == this; }
 
 void Form::Show() {
     if (showing_) {
@@ -139,9 +148,8 @@ void Form::Hide() {
 }
 
 void Form::Close() {
-    if (OnClose) OnClose();
     Hide();
-    if (IsMainForm()) QCoreApplication::quit();
+    if (IsMainForm(*this)) QCoreApplication::quit();
 }
 
 void Form::SetModalResult(int r) {
@@ -171,10 +179,10 @@ int Form::ShowModal() {
 }
 
 // ---- Menus ---------------------------------------------------------------------------
-MainMenu::MainMenu(Form& form) : form_(form) { form.MenuBar(); }
+MainMenu::MainMenu(Form& form) : form_(form) { MakeMenuBar(form); }
 
 MenuItem::MenuItem(MainMenu& menu, const std::string& caption) : caption_(caption) {
-    auto* bar = qt::W<QMenuBar>(menu.Owner().MenuBar());
+    QMenuBar* bar = MakeMenuBar(menu.Owner());
     QMenu* m = bar->addMenu(qt::Q(caption));
     menu_ = m;
     action_ = m->menuAction();
