@@ -40,7 +40,9 @@ void InitResultTexts() {
     EmptyLines(LoadingDataUDLText, 1, 100);
     EmptyLines(LoadingDataPointText, 1, 100);
     EmptyLines(MaximaText, 0, 50);
+    // A beam without stresses shows none, not the last beam's.
     MaxStress = 0;
+    MaxStressLine = "";
 }
 
 void ClearResultLines() {

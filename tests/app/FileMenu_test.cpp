@@ -290,6 +290,9 @@ struct V4Offsets {
     size_t ResultsFlag() const {
         return Results() + 8 * nLC * nS * (P + 1) + 84 * nLC * nS + 16 * nLC * (P + 1) + 192 * nLC + 200 * (nLC + 1);
     }
+    size_t DisplayMode() const { return ResultsFlag() + 12 + 1600 * nLC; }
+    size_t StressLine(int lc) const { return DisplayMode() + 4 + 61 * 51 + 4 * 27 + 76 * (lc - 1); }
+    size_t SupportText() const { return StressLine(26) + 51; }
 };
 
 void PutText(std::vector<uint8_t>& b, size_t at, const std::string& s) {
@@ -406,10 +409,18 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         {"node 10", "", [&](Bytes& b) { PutInt32(&b[at.Support(10)], -1); }},
         {"end kind 0", "", [&](Bytes& b) { PutInt32(&b[at.Support(0)], 0); }},
         {"absent member", "", [&](Bytes& b) { PutDouble(&b[at.Geometry(5, GE)], 1e300); }},
+        // Every text is built again from the beam and its results.
         {"texts", "",
          [&](Bytes& b) {
-             const size_t report = b.size() - 2600 - 76 * 51 - 238 * 101;
+             const size_t report = b.size() - 2600 - 76 * 51 - 238 * 101, maxima = b.size() - 2600 - 76 * 51;
              PutText(b, report, "REPORT");
+             PutText(b, report + 238 * 3, "Beam Length = 99 m");
+             PutText(b, report + 238 * 5 + 76 + 86, " P1    9.000 99.00  1 2");
+             PutText(b, report + 238 * 6 + 76, " U1  0 99  10  11 1");
+             PutText(b, maxima + 76 * 2, " Max shear = 9 kN");
+             PutText(b, at.StressLine(1), " Max stress for loadcase 1 = 9 N/mm^2");
+             PutText(b, at.StressLine(26), " Max stress = 9 N/mm^2");
+             PutText(b, at.SupportText() + 76 * 2, " 1 99 kN");
          }},
         {"nan", "the stored shear forces of loadcase 1 are not those of its beam and loads",
          [&](Bytes& b) { PutSingle(&b[at.Results()], std::nanf("")); }},
@@ -470,6 +481,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
     EXPECT_EQ(f.Caption(), upper);
     EXPECT_EQ(BeamLength, 11000.0);
     EXPECT_EQ(Items(f.List_Results), results);
+    const Bytes openedGood = BeamDataFileBytes();
 
     // Each opens, is analysed, saved and opened again with its results.
     for (const auto& c : opening) {
@@ -487,6 +499,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         EXPECT_EQ(f.Caption(), path);
         EXPECT_EQ(ResultsReady, c.unshown.empty() ? 1 : 0);
         if (c.unshown.empty()) EXPECT_EQ(Items(f.List_Results), results);
+        if (c.name == "texts") EXPECT_TRUE(BeamDataFileBytes() == openedGood);
         Messages().clear();
         f.Analyse2.Click();
         f.SaveBeamFile();
