@@ -8,6 +8,7 @@
 #include "Equilibrium.h"
 #include "FileFault.h"
 #include "Global.h"
+#include "LoadData.h"
 #include "LoadOutline.h"
 #include "LoadingDataText.h"
 #include "ResultTexts.h"
@@ -210,6 +211,23 @@ void RebuildFromLoads(int cases) {
     }
 }
 
+// What the windows showed when the file was written is no part of the beam:
+// a value out of range gives way to a sound one. The load rows shown then
+// reach the last row that holds a load.
+void TakeSoundLoadRowsShown() {
+    if (LoadRowsShown >= 0 && LoadRowsShown <= MaxLoadRows) return;
+    LoadRowsShown = 0;
+    for (int slot = 1; slot <= MaxLoadRows; ++slot)
+        if (LoadTable[1][slot][LKind] != 0) LoadRowsShown = slot;
+}
+
+void TakeSoundViewState() {
+    TakeSoundLoadRowsShown();
+    if (LoadCaseShown < 1 || LoadCaseShown > MaxLoadcases) LoadCaseShown = 1;
+    if (SpanNoStored < 0 || SpanNoStored > RHC + 1) SpanNoStored = 1;  // the first member
+    if (DisplayMode < -1 || DisplayMode > 1) DisplayMode = 0;
+}
+
 void RebuildUniformSectionText();
 
 // A text whose line count cannot be read is rebuilt where its data are
@@ -249,6 +267,7 @@ void ReadBeamFileV4(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
     BeamFileV4Fields(r);
     SpanIntervals = SavedSpanIntervals;
     RebuildFromLoads(NumLoadcases);
+    TakeSoundViewState();
     RebuildTextCounts();
 }
 
@@ -297,6 +316,7 @@ void ReadBeamFileOld(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
         if (m != RHC)
             for (int col = GPresent; col <= 6; ++col) BeamGeometryTable[m][col] = 0;
     RebuildFromLoads(MaxLoadcases);
+    TakeSoundLoadRowsShown();
     SpanDescription[RHC] = SpanDescription[11];
     IsFileFactored();
     SelfWeightScope = -1;

@@ -391,7 +391,6 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
          [&](Bytes& b) { PutDouble(&b[at.B4() + 3051], 11000 * (1 + 2e-6)); }},
         {"warping", "the warping constant unit has the factor -1; it must be from 1e-13 to 1e+07",
          [&](Bytes& b) { PutSingle(&b[at.B4() + 2795 + 4 * 11], -1); }},
-        {"member", "the member chosen is 28; it must be 0 to 27", [](Bytes& b) { PutInt32(&b[696], 28); }},
         {"unit name", "the length unit \"m\" has the factor 1; that unit's factor is 1000",
          [&](Bytes& b) { PutSingle(&b[at.B4() + 2795], 1); }},
     };
@@ -409,6 +408,17 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         {"node 10", "", [&](Bytes& b) { PutInt32(&b[at.Support(10)], -1); }},
         {"end kind 0", "", [&](Bytes& b) { PutInt32(&b[at.Support(0)], 0); }},
         {"absent member", "", [&](Bytes& b) { PutDouble(&b[at.Geometry(5, GE)], 1e300); }},
+        {"spare row", "",
+         [&](Bytes& b) {
+             PutDouble(&b[at.Geometry(RHC + 1, GPresent)], 1);
+             PutDouble(&b[at.Geometry(RHC + 1, GLength)], 5000);
+             PutDouble(&b[at.Geometry(RHC + 1, GE)], -1e300);
+         }},
+        // What the windows showed is no part of the beam.
+        {"member", "", [](Bytes& b) { PutInt32(&b[696], 28); }},
+        {"loadcase shown", "", [](Bytes& b) { PutInt32(&b[692], 30); }},
+        {"display mode", "", [&](Bytes& b) { PutInt32(&b[at.DisplayMode()], 7); }},
+        {"load rows", "", [&](Bytes& b) { PutInt32(&b[at.B4() + 2947], -1); }},
         // Every text is built again from the beam and its results.
         {"texts", "",
          [&](Bytes& b) {
