@@ -431,6 +431,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
              PutText(b, at.StressLine(1), " Max stress for loadcase 1 = 9 N/mm^2");
              PutText(b, at.StressLine(26), " Max stress = 9 N/mm^2");
              PutText(b, at.SupportText() + 76 * 2, " 1 99 kN");
+             PutText(b, at.DisplayMode() + 4 + 61 * 2, " Ixx = 99 cm^4");
          }},
         {"nan", "the stored shear forces of loadcase 1 are not those of its beam and loads",
          [&](Bytes& b) { PutSingle(&b[at.Results()], std::nanf("")); }},
