@@ -188,7 +188,9 @@ void TIndexFrm::RestoreFileResults() {
         DrawResultDiagrams(c, Frame(), ShownCase);
     }
     ShownCase = shown;
-    // The report reads the reaction extremes the drawings have gathered.
+    // The report reads the reaction extremes the drawings have gathered; the
+    // marks of loadcases without load are those the analysis of the beam as
+    // read has left.
     if (AnyLoadcaseLoaded()) BuildResultsReport();
     BuildLoadingDataText();
     FillResultLists();
