@@ -1,4 +1,5 @@
 #include "BeamFile.h"
+#include <cmath>
 #include <memory>
 #include <optional>
 #include "BeamDrawing.h"
@@ -6,14 +7,17 @@
 #include "BeamFileFields.h"
 #include "BinFile.h"
 #include "Equilibrium.h"
+#include "FieldText.h"
 #include "FileFault.h"
 #include "Global.h"
+#include "LoadData.h"
 #include "LoadOutline.h"
 #include "LoadingDataText.h"
 #include "ResultTexts.h"
 #include "RunError.h"
 #include "SigFig.h"
 #include "StoredResults.h"
+#include "Units.h"
 
 namespace {
 
@@ -210,11 +214,65 @@ void RebuildFromLoads(int cases) {
     }
 }
 
-void RebuildUniformSectionText();
+// What the windows showed when the file was written is no part of the beam:
+// a value out of range gives way to a sound one. The load rows shown then
+// reach the last row that holds a load.
+void TakeSoundLoadRowsShown() {
+    if (LoadRowsShown >= 0 && LoadRowsShown <= MaxLoadRows) return;
+    LoadRowsShown = 0;
+    for (int slot = 1; slot <= MaxLoadRows; ++slot)
+        if (LoadTable[1][slot][LKind] != 0) LoadRowsShown = slot;
+}
+
+void TakeSoundViewState() {
+    TakeSoundLoadRowsShown();
+    if (LoadCaseShown < 1 || LoadCaseShown > MaxLoadcases) LoadCaseShown = 1;
+    if (SpanNoStored < 0 || SpanNoStored > RHC + 1) SpanNoStored = 1;  // the first member
+    if (DisplayMode < -1 || DisplayMode > 1) DisplayMode = 0;
+}
+
+// A line of the section text: the label, then a number and the name of a
+// unit offered for the quantity; the number in that unit gives the value
+// held to the four figures the text may show.
+bool SectionLineAgrees(const ShortString<60>& line, std::string_view label, Quantity q, double value) {
+    const std::string text = line.str();
+    const size_t blank = text.rfind(' ');
+    if (text.rfind(label, 0) != 0 || blank == std::string::npos || blank < label.size()) return false;
+    for (const UnitChoice& c : UnitsOf(q).Offered())
+        if (text.substr(blank + 1) == c.name) {
+            const auto v = TryFieldStored(text.substr(label.size(), blank - label.size()), c.factor, FieldRule::Member);
+            return v && std::fabs(*v - value) <= 1e-3 * std::fabs(value);
+        }
+    return false;
+}
+
+// Span 1's section as the text of a beam of one section, as the beam data
+// window writes it; with `keep`, a line that already says so stays as it is.
+void BuildSectionText(bool keep) {
+    const auto& span = BeamGeometryTable[1];
+    const std::string description = " " + SpanDescription[1].str();
+    if (!keep || !(UniformSectionText[1] == ShortString<60>(description).str())) UniformSectionText[1] = description;
+    const struct {
+        int line;
+        std::string_view label;
+        Quantity quantity;
+        double value;
+        std::string (*format)(double);
+    } lines[] = {{2, " Ixx = ", Quantity::I, span[GIxx], SigFig4},
+                 {3, "  E  = ", Quantity::E, span[GE], SigFig4},
+                 {4, "  y  = ", Quantity::SectionDimension, span[GY], SigFig3}};
+    for (const auto& l : lines) {
+        const DisplayUnit& unit = Unit(l.quantity);
+        if (!keep || !SectionLineAgrees(UniformSectionText[l.line], l.label, l.quantity, l.value))
+            UniformSectionText[l.line] = std::string(l.label) + l.format(l.value / unit.Factor) + " " + unit.Name.str();
+    }
+    UniformSectionText[0] = "4";
+}
 
 // A text whose line count cannot be read is rebuilt where its data are
-// held, else left empty.
-void RebuildTextCounts() {
+// held, else left empty; so are the lines of the section text that are not
+// the beam's.
+void RebuildTexts() {
     auto sound = [](const auto& store, int max) {
         try {
             FileLineCount(store[0].str(), max, "");
@@ -223,10 +281,8 @@ void RebuildTextCounts() {
             return false;
         }
     };
-    if (!sound(UniformSectionText, 50)) {
-        UniformSectionText[0] = "0";
-        if (SameForAllSpans == 1) RebuildUniformSectionText();
-    }
+    if (!sound(UniformSectionText, 50)) UniformSectionText[0] = "0";
+    if (SameForAllSpans == 1) BuildSectionText(true);
     if (!sound(LoadingDataUDLText, 100) || !sound(LoadingDataPointText, 100)) BuildLoadingDataText();
     if (!sound(ReportText, 100)) ReportText[0] = "0";
     if (!sound(MaximaText, 50)) MaximaText[0] = "0";
@@ -249,7 +305,8 @@ void ReadBeamFileV4(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
     BeamFileV4Fields(r);
     SpanIntervals = SavedSpanIntervals;
     RebuildFromLoads(NumLoadcases);
-    RebuildTextCounts();
+    TakeSoundViewState();
+    RebuildTexts();
 }
 
 void CheckBeamFileOld(const std::vector<uint8_t>& bytes) {
@@ -262,15 +319,6 @@ namespace {
 
 // The old layout's support kinds: 1 fixed, -1 simple; others as they are.
 int32_t OldSupportKind(int32_t kind) { return kind == 1 ? SupportFixed : kind == -1 ? SupportSimple : kind; }
-
-void RebuildUniformSectionText() {
-    const auto& span = BeamGeometryTable[1];
-    UniformSectionText[1] = std::string(" ").append(SpanDescription[1].str());
-    UniformSectionText[2] = " Ixx = " + SigFig4(span[GIxx] / Factor_Sect_I) + " " + Unit_Sect_I.str();
-    UniformSectionText[3] = "  E  = " + SigFig4(span[GE] / Factor_Sect_E) + " " + Unit_Sect_E.str();
-    UniformSectionText[4] = "  y  = " + SigFig3(span[GY] / Factor_Sect_L) + " " + Unit_Sect_L.str();
-    UniformSectionText[0] = "4";
-}
 
 }  // namespace
 
@@ -297,11 +345,12 @@ void ReadBeamFileOld(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
         if (m != RHC)
             for (int col = GPresent; col <= 6; ++col) BeamGeometryTable[m][col] = 0;
     RebuildFromLoads(MaxLoadcases);
+    TakeSoundLoadRowsShown();
     SpanDescription[RHC] = SpanDescription[11];
     IsFileFactored();
     SelfWeightScope = -1;
     Material = SectionFamily == "Timber" ? "Timber" : SectionFamily == "Misc" || SectionFamily == "Junk" ? "Misc" : "HRS";
-    if (SameForAllSpans == 1) RebuildUniformSectionText();
+    if (SameForAllSpans == 1) BuildSectionText(false);
 }
 
 void IsFileFactored() {

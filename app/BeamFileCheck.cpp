@@ -45,21 +45,6 @@ void CheckFactors(BeamFileLayout layout) {
     }
 }
 
-void CheckSwitches() {
-    auto oneOf = [](int32_t v, std::initializer_list<int32_t> allowed, const std::string& what) {
-        std::string list;
-        for (int32_t a : allowed) {
-            if (v == a) return;
-            list += (list.empty() ? "" : " or ") + std::to_string(a);
-        }
-        Refuse(what + " is " + std::to_string(v) + "; it must be " + list);
-    };
-    oneOf(ResultsReady, {0, 1}, "the results flag");
-    oneOf(DisplayMode, {-1, 0, 1}, "the display mode");
-    FileCount(LoadCaseShown, 1, MaxLoadcases, "the loadcase shown");
-    FileCount(SpanNoStored, 0, RHC + 1, "the member chosen");
-}
-
 }  // namespace
 
 void FileCount(int64_t value, int64_t lo, int64_t hi, const std::string& what) {
@@ -92,8 +77,8 @@ int FileLineCount(const std::string& line0, int max, const std::string& what) {
 void CheckBeamTables(BeamFileLayout layout) {
     CheckFactors(layout);  // the geometry is judged in the units they give
     if (const std::string fault = AnalysisInputFault(); !fault.empty()) Refuse(fault);
-    FileCount(LoadRowsShown, 0, 50, "the number of load rows shown");
     if (SameForAllSpans != 1 && SameForAllSpans != -1)
         Refuse("the one-section flag is " + std::to_string(SameForAllSpans) + "; it must be 1 or -1");
-    if (layout == BeamFileLayout::V4) CheckSwitches();
+    if (layout == BeamFileLayout::V4 && ResultsReady != 0 && ResultsReady != 1)
+        Refuse("the results flag is " + std::to_string(ResultsReady) + "; it must be 0 or 1");
 }

@@ -9,6 +9,7 @@
 #include "Global.h"
 #include "Index.h"
 #include "LoadData.h"
+#include "LoadingDataText.h"
 #include "NewBeam.h"
 #include "ResultDiagrams.h"
 #include "ResultLists.h"
@@ -24,6 +25,25 @@ namespace {
 void RefillInputWindows() {
     BeamFrm->ShowBeamData();
     LoadDataFrm->RestoreLoadRows();
+}
+
+// The file keeps the left cantilever's description only at the end of its
+// row in the stored report: taken from there where the rest of the row is
+// as the report of the beam read writes it.
+void TakeLeftCantileverDescription() {
+    if (SameForAllSpans != -1 || !MemberPresent(LHC)) return;
+    const auto stored = ReportText;
+    const ShortString<100> before = SpanDescription[LHC];
+    SpanDescription[LHC] = "";
+    BuildResultsReport();
+    const int n = StoreCount(ReportText);
+    for (int i = 1; i <= n; ++i) {
+        const std::string row = ReportText[i].str(), kept = stored[i].str();
+        if (row.rfind(" LHC", 0) != 0) continue;
+        SpanDescription[LHC] = kept.rfind(row, 0) == 0 ? kept.substr(row.size()) : before.str();
+        return;
+    }
+    SpanDescription[LHC] = before;
 }
 
 }  // namespace
@@ -138,11 +158,13 @@ void TIndexFrm::RestoreFileResults() {
     TileDefault();
     ClearResultView();
 
+    // Every text is built from the beam, its loads and the stored results
+    // as an analysis builds it; none the file holds is shown as read.
+    TakeLeftCantileverDescription();
     AnalysisHooks hooks = CaseTextHooks();
     hooks.Started = [] {
-        ReactionMaxPos.Fill(0);
-        ReactionMaxNeg.Fill(0);
-        MaxStress = 0;
+        InitResultTexts();
+        ClearResultLines();
     };
     RestoreStoredResults(hooks);
 
@@ -160,19 +182,18 @@ void TIndexFrm::RestoreFileResults() {
     DrawLoadsAndBeam();
     ShownCase = shown;
     FillCaseResultsList(List_CaseResults, ShownCase);
-    FillResultLists();
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         if (LoadcaseActive[lc] == 0) continue;
         ShownCase = lc;
         DrawResultDiagrams(c, Frame(), ShownCase);
     }
     ShownCase = shown;
-    // A report the file held with an unreadable line count is built again
-    // from the results, as the drawings have gathered them.
-    if (StoreCount(ReportText) == 0 || StoreCount(MaximaText) == 0) {
-        BuildResultsReport();
-        FillResultLists();
-    }
+    // The report reads the reaction extremes the drawings have gathered; the
+    // marks of loadcases without load are those the analysis of the beam as
+    // read has left.
+    if (AnyLoadcaseLoaded()) BuildResultsReport();
+    BuildLoadingDataText();
+    FillResultLists();
     EnableResults();
 }
 

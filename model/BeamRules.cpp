@@ -25,7 +25,6 @@ std::string Length(double mm, int figures = 6) { return Shown(mm, Quantity::Leng
 std::string MemberName(int m) {
     if (m == LHC) return "the left cantilever";
     if (m == RHC) return "the right cantilever";
-    if (m == RHC + 1) return "the spare geometry row";
     return "span " + std::to_string(m);
 }
 
@@ -92,7 +91,7 @@ std::string SlotName(int slot) {
 // A new beam before its first Next: no member and no length.
 bool NoBeamYet(const BeamShape& beam) {
     if (beam.Length != 0) return false;
-    for (int m = LHC; m <= RHC + 1; ++m)
+    for (int m = LHC; m <= RHC; ++m)
         if (beam.Geometry[m][GPresent] != 0 || beam.Geometry[m][GLength] != 0) return false;
     return true;
 }
@@ -106,7 +105,8 @@ std::string BeamFault(const BeamShape& beam) {
         return "the number of spans is " + std::to_string(beam.Spans) + "; it must be 1 to 25";
     if (NoBeamYet(beam)) return "";
     double sum = 0;
-    for (int m = LHC; m <= RHC + 1; ++m) {
+    // The spare row after the right cantilever is no member.
+    for (int m = LHC; m <= RHC; ++m) {
         const bool span = m >= 1 && m <= beam.Spans;
         if (std::string f = MemberFault(beam.Geometry, m, span, span || m == LHC || m == RHC); !f.empty()) return f;
         sum += beam.Geometry[m][GLength];

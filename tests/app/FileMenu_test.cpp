@@ -291,6 +291,9 @@ struct V4Offsets {
     size_t ResultsFlag() const {
         return Results() + 8 * nLC * nS * (P + 1) + 84 * nLC * nS + 16 * nLC * (P + 1) + 192 * nLC + 200 * (nLC + 1);
     }
+    size_t DisplayMode() const { return ResultsFlag() + 12 + 1600 * nLC; }
+    size_t StressLine(int lc) const { return DisplayMode() + 4 + 61 * 51 + 4 * 27 + 76 * (lc - 1); }
+    size_t SupportText() const { return StressLine(26) + 51; }
 };
 
 void PutText(std::vector<uint8_t>& b, size_t at, const std::string& s) {
@@ -389,7 +392,6 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
          [&](Bytes& b) { PutDouble(&b[at.B4() + 3051], 11000 * (1 + 2e-6)); }},
         {"warping", "the warping constant unit has the factor -1; it must be from 1e-13 to 1e+07",
          [&](Bytes& b) { PutSingle(&b[at.B4() + 2795 + 4 * 11], -1); }},
-        {"member", "the member chosen is 28; it must be 0 to 27", [](Bytes& b) { PutInt32(&b[696], 28); }},
         {"unit name", "the length unit \"m\" has the factor 1; that unit's factor is 1000",
          [&](Bytes& b) { PutSingle(&b[at.B4() + 2795], 1); }},
     };
@@ -407,10 +409,30 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         {"node 10", "", [&](Bytes& b) { PutInt32(&b[at.Support(10)], -1); }},
         {"end kind 0", "", [&](Bytes& b) { PutInt32(&b[at.Support(0)], 0); }},
         {"absent member", "", [&](Bytes& b) { PutDouble(&b[at.Geometry(5, GE)], 1e300); }},
+        {"spare row", "",
+         [&](Bytes& b) {
+             PutDouble(&b[at.Geometry(RHC + 1, GPresent)], 1);
+             PutDouble(&b[at.Geometry(RHC + 1, GLength)], 5000);
+             PutDouble(&b[at.Geometry(RHC + 1, GE)], -1e300);
+         }},
+        // What the windows showed is no part of the beam.
+        {"member", "", [](Bytes& b) { PutInt32(&b[696], 28); }},
+        {"loadcase shown", "", [](Bytes& b) { PutInt32(&b[692], 30); }},
+        {"display mode", "", [&](Bytes& b) { PutInt32(&b[at.DisplayMode()], 7); }},
+        {"load rows", "", [&](Bytes& b) { PutInt32(&b[at.B4() + 2947], -1); }},
+        // Every text is built again from the beam and its results.
         {"texts", "",
          [&](Bytes& b) {
-             const size_t report = b.size() - 2600 - 76 * 51 - 238 * 101;
+             const size_t report = b.size() - 2600 - 76 * 51 - 238 * 101, maxima = b.size() - 2600 - 76 * 51;
              PutText(b, report, "REPORT");
+             PutText(b, report + 238 * 3, "Beam Length = 99 m");
+             PutText(b, report + 238 * 5 + 76 + 86, " P1    9.000 99.00  1 2");
+             PutText(b, report + 238 * 6 + 76, " U1  0 99  10  11 1");
+             PutText(b, maxima + 76 * 2, " Max shear = 9 kN");
+             PutText(b, at.StressLine(1), " Max stress for loadcase 1 = 9 N/mm^2");
+             PutText(b, at.StressLine(26), " Max stress = 9 N/mm^2");
+             PutText(b, at.SupportText() + 76 * 2, " 1 99 kN");
+             PutText(b, at.DisplayMode() + 4 + 61 * 2, " Ixx = 99 cm^4");
          }},
         {"nan", "the stored shear forces of loadcase 1 are not those of its beam and loads",
          [&](Bytes& b) { PutSingle(&b[at.Results()], std::nanf("")); }},
@@ -471,6 +493,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
     EXPECT_EQ(f.Caption(), upper);
     EXPECT_EQ(BeamLength, 11000.0);
     EXPECT_EQ(Items(f.List_Results), results);
+    const Bytes openedGood = BeamDataFileBytes();
 
     // Each opens, is analysed, saved and opened again with its results.
     for (const auto& c : opening) {
@@ -488,6 +511,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         EXPECT_EQ(f.Caption(), path);
         EXPECT_EQ(ResultsReady, c.unshown.empty() ? 1 : 0);
         if (c.unshown.empty()) EXPECT_EQ(Items(f.List_Results), results);
+        if (c.name == "texts") EXPECT_TRUE(BeamDataFileBytes() == openedGood);
         Messages().clear();
         f.Analyse2.Click();
         f.SaveBeamFile();

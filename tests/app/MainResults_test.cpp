@@ -30,8 +30,8 @@ TEST_F(MainResults, OneLoadcaseShowsItsPictureReportAndTexts) {
 
     const Lines_t results = Items(f.List_Results);
     EXPECT_EQ(results, ResultsListLines());
-    ASSERT_EQ(results.size(), 12u + 7u);
-    EXPECT_EQ(results[12], "MAXIMA");
+    ASSERT_EQ(results.size(), 14u + 7u);
+    EXPECT_EQ(results[14], "MAXIMA");
     EXPECT_EQ(f.List_Results.GetFont().Colour, gui::clBlack);
 
     // Loads (three empty lines after them), supports with the stress line

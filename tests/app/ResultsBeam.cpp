@@ -13,10 +13,13 @@ void SetBeam(const std::vector<double>& spans, double lhc, double rhc) {
     ApplyDefaultUnits();
     FactoredLoads = -1;
     SameForAllSpans = 1;
+    // As the beam data window writes it for span 1.
     UniformSectionText.Fill({});
-    UniformSectionText[0] = "2";
-    UniformSectionText[1] = " Section = 203 x 133 x 25 UB";
-    UniformSectionText[2] = " E = 205000 N/mm^2";
+    UniformSectionText[0] = "4";
+    UniformSectionText[1] = " 203 x 133 x 25 UB";
+    UniformSectionText[2] = " Ixx = 10000 cm^4";
+    UniformSectionText[3] = "  E  = 205000 N/mm^2";
+    UniformSectionText[4] = "  y  = 100 mm";
     for (int m = LHC; m <= RHC; ++m)
         if (BeamGeometryTable[m][GPresent] == 1) {
             BeamGeometryTable[m][GY] = Y;

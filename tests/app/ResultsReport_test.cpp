@@ -23,7 +23,8 @@ void TwoSpanUdl(double factor) {
 TEST_F(ResultsReport, TwoSpanUdlWithOneSectionForAllSpans) {
     TwoSpanUdl(1.0);
     EXPECT_EQ(Lines(ReportText), (Lines_t{"RESULTS", " ", "BEAM DATA", " Length = 10.000 m", "",
-                                          " Section = 203 x 133 x 25 UB", " E = 205000 N/mm^2", "",
+                                          " 203 x 133 x 25 UB", " Ixx = 10000 cm^4", "  E  = 205000 N/mm^2",
+                                          "  y  = 100 mm", "",
                                           " Span    Length (m)", "  1         5.000", "  2         5.000", ""}));
     EXPECT_EQ(Lines(MaximaText), (Lines_t{"MAXIMA", " Max shear = 31.25 kN", " Max bending moment = 31.25 kN-m",
                                           " Max deflection = 1.651 mm", " Max positive support reaction = 62.50 kN",
