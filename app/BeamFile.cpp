@@ -1,6 +1,7 @@
 #include "BeamFile.h"
 #include <memory>
 #include <optional>
+#include "AnalysisState.h"
 #include "BeamDrawing.h"
 #include "BeamFileCheck.h"
 #include "BeamFileFields.h"
@@ -46,7 +47,7 @@ std::vector<uint8_t> BeamDataFileBytes() {
 
 BeamFileImage KeepableBeamImage(std::string& dropped) {
     dropped = ResultsReady == 1  ? StoredResultsFault()
-              : NumLoadcases > 0 ? "the beam as it stands has not been analysed"
+              : NumLoadcases > 0 ? NoResultsReason()
                                  : "";
     if (ResultsReady == 1 && dropped.empty()) return {BeamFileLayout::V4, BeamDataFileBytes()};
     // Without results: every result zero, at a division the layout allows.

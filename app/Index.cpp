@@ -125,15 +125,19 @@ void TIndexFrm::ShowCaseSpinner(bool visible) {
     UpDown1.SetVisible(visible);
 }
 
-void TIndexFrm::EnableResults() {
+void TIndexFrm::EnableBeamSaving() {
     Save1.SetEnabled(true);
     SaveAs1.SetEnabled(true);
-    Print1.SetEnabled(true);
     UpDown1.SetEnabled(true);
     UpDown1.SetMax(NumLoadcases);
     // The spinner holds the loadcase the picture shows: the only one, or all.
     UpDown1.SetPosition(NumLoadcases == 1 ? 1 : 0);
     ShowCaseSpinner(true);
+}
+
+void TIndexFrm::EnableResults() {
+    EnableBeamSaving();
+    Print1.SetEnabled(true);
 }
 
 void TIndexFrm::Loads1Click() {

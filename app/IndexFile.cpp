@@ -87,9 +87,10 @@ void TIndexFrm::Open1Click() {
     knownName_ = name;
     knownStamp_ = stamp;
     OpenDialog.EnterChosenFolder();
+    // An analysis the beam refuses cannot give it results.
     if (!unshown.empty())
-        gui::ShowMessage("\"" + name + "\" was opened without its stored results: " + unshown +
-                         ".\rAnalyse the beam to see its results.");
+        gui::ShowMessage("\"" + name + "\" was opened without its stored results: " + unshown + "." +
+                         (AnalysisRefusal.empty() ? "\rAnalyse the beam to see its results." : ""));
 }
 
 std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name,
@@ -115,7 +116,7 @@ std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::stri
     if (stored && unshown.empty())
         RestoreFileResults();
     else
-        MarkResultsStale();
+        ShowBeamWithoutResults();
     RefillInputWindows();
     return unshown;
 }
@@ -176,6 +177,16 @@ void TIndexFrm::RestoreFileResults() {
     EnableResults();
 }
 
+void TIndexFrm::ShowBeamWithoutResults() {
+    // The beam is as analysed above, if it was: a refusal still holds.
+    const std::string refusal = AnalysisRefusal;
+    MarkResultsStale();
+    AnalysisRefusal = refusal;
+    EnableBeamSaving();
+    lbl_Case.SetCaption(UpDown1.Position() == 0 ? "All" : "1");
+    TileDefault();
+}
+
 namespace {
 
 std::string SaveFailure(const std::string& name, const std::string& what) {
@@ -194,9 +205,7 @@ std::string TIndexFrm::WriteBeamFile(const std::string& name) {
     }
     knownName_ = name;
     knownStamp_ = DiskStampOf(name);
-    if (!dropped.empty())
-        gui::ShowMessage(name + " was saved without its results: " + dropped +
-                         ".\rAnalyse the beam again after opening it.");
+    if (!dropped.empty()) gui::ShowMessage(name + " was saved without its results: " + dropped + ".");
     return failure;
 }
 
