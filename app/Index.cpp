@@ -229,7 +229,20 @@ TIndexFrm::~TIndexFrm() { SetStaleResultsHandler(nullptr); }
 void TIndexFrm::ShowStaleLists() {
     List_Results.Clear();
     List_CaseResults.Clear();
-    if (BeamLength != 0) List_Results.Add(AnalyseFirstMessage);
+    // Analysing again cannot help a beam whose analysis was refused.
+    if (BeamLength != 0) List_Results.Add(AnalysisRefusal.empty() ? AnalyseFirstMessage : RefusedMessage);
+}
+
+void TIndexFrm::ShowBeamWithoutResults(bool tiled) {
+    EnableBeamSaving();
+    lbl_Case.SetCaption(UpDown1.Position() == 0 ? "All" : "1");
+    if (tiled) {
+        TileDefault();
+    } else {
+        ShownCase = CaseFromEdit();
+        DrawPicture();
+    }
+    ShowStaleLists();
 }
 
 void TIndexFrm::ShowResultsStale() {

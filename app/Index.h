@@ -117,10 +117,10 @@ private:
     void RestoreView(const OpenSession& session);
     // Shows the results a beam file brought, without a new analysis.
     void RestoreFileResults();
-    // Shows a beam opened without results as an analysis would, but for the
-    // results: the loadcase shown, its loads labelled, the lists asking for
-    // an analysis.
-    void ShowBeamWithoutResults();
+    // Shows a beam without results as an analysis would, but for the
+    // results: on the loadcase the spinner names, its loads labelled, the
+    // lists saying why there are none; tiled as Tile > Default when asked.
+    void ShowBeamWithoutResults(bool tiled);
     void List_ResultsClick();
     void List_CaseResultsClick();
     // Picture and case list right after the analysis of every loadcase.

@@ -113,10 +113,15 @@ std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::stri
         unshown = StoredResultsDisagreement();
         read();
     }
-    if (stored && unshown.empty())
+    if (stored && unshown.empty()) {
         RestoreFileResults();
-    else
-        ShowBeamWithoutResults();
+    } else {
+        // The beam is as analysed above, if it was: a refusal still holds.
+        const std::string refusal = AnalysisRefusal;
+        MarkResultsStale();
+        AnalysisRefusal = refusal;
+        ShowBeamWithoutResults(true);
+    }
     RefillInputWindows();
     return unshown;
 }
@@ -175,16 +180,6 @@ void TIndexFrm::RestoreFileResults() {
         FillResultLists();
     }
     EnableResults();
-}
-
-void TIndexFrm::ShowBeamWithoutResults() {
-    // The beam is as analysed above, if it was: a refusal still holds.
-    const std::string refusal = AnalysisRefusal;
-    MarkResultsStale();
-    AnalysisRefusal = refusal;
-    EnableBeamSaving();
-    lbl_Case.SetCaption(UpDown1.Position() == 0 ? "All" : "1");
-    TileDefault();
 }
 
 namespace {

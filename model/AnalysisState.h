@@ -37,6 +37,8 @@ bool AtOrBefore(Real x, Real a);
 
 // What a window that shows results says while they are out of date.
 constexpr const char* AnalyseFirstMessage = "Analyse the beam first";
+// And once the analysis of the beam and loads held was refused.
+constexpr const char* RefusedMessage = "No results: the beam cannot be analysed";
 // The results no longer belong to the beam and loads held (ResultsReady := 0);
 // the handler, set by the window that shows them, takes them off the screen.
 void MarkResultsStale();

@@ -553,6 +553,9 @@ TEST_F(FileMenu, ResultsThatDoNotBalanceOrAreRefusedAreLeftOutAndTheBeamIsSaved)
     Messages().clear();
     f.Analyse2.Click();
     ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Items(f.List_Results), Lines_t{"No results: the beam cannot be analysed"});
+    EXPECT_EQ(f.lbl_Case.Caption(), "1");
+    EXPECT_EQ(f.ShownCase, 1);
     const auto typed = LoadTable;
     const std::string path = (dir.path() / "refused.kvl").string();
     Choose(path);
