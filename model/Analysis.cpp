@@ -279,6 +279,7 @@ void RestoreStoredResults(const AnalysisHooks& hooks) {
 
 bool RunAnalysis(const AnalysisHooks& hooks) {
     if (BeamLength == 0) return false;
+    AnalysisRefusal.clear();
     try {
         Completing(hooks, [&hooks] {
             InitResults();
