@@ -584,6 +584,17 @@ TEST_F(FileMenu, ResultsThatDoNotBalanceOrAreRefusedAreLeftOutAndTheBeamIsSaved)
     f.SaveAs1.Click();
     EXPECT_EQ(Messages(), Lines_t{copy + " was saved without its results: the beam as it stands has not been "
                                          "analysed."});
+    // Results stored for it are left out, and no analysis is advised.
+    std::vector<uint8_t> b = FileBytes(path);
+    PutInt32(&b[V4Offsets{1, 1, size_t(SavedSpanIntervals)}.ResultsFlag()], 1);
+    const std::string stored = WriteFile(dir.path() / "stored.kvl", b);
+    Choose(stored);
+    Messages().clear();
+    f.Open1.Click();
+    EXPECT_EQ(Messages(), Lines_t{"\"" + stored + "\" was opened without its stored results: its beam cannot be "
+                                                 "analysed, as the results of loadcase 1 lie beyond the values the "
+                                                 "program can hold."});
+    EXPECT_EQ(Items(f.List_Results), Lines_t{"No results: the beam cannot be analysed"});
 }
 
 TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
