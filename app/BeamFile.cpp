@@ -2,6 +2,7 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include "AnalysisState.h"
 #include "BeamDrawing.h"
 #include "BeamFileCheck.h"
 #include "BeamFileFields.h"
@@ -50,7 +51,7 @@ std::vector<uint8_t> BeamDataFileBytes() {
 
 BeamFileImage KeepableBeamImage(std::string& dropped) {
     dropped = ResultsReady == 1  ? StoredResultsFault()
-              : NumLoadcases > 0 ? "the beam as it stands has not been analysed"
+              : NumLoadcases > 0 ? NoResultsReason()
                                  : "";
     if (ResultsReady == 1 && dropped.empty()) return {BeamFileLayout::V4, BeamDataFileBytes()};
     // Without results: every result zero, at a division the layout allows.

@@ -125,15 +125,19 @@ void TIndexFrm::ShowCaseSpinner(bool visible) {
     UpDown1.SetVisible(visible);
 }
 
-void TIndexFrm::EnableResults() {
+void TIndexFrm::EnableBeamSaving() {
     Save1.SetEnabled(true);
     SaveAs1.SetEnabled(true);
-    Print1.SetEnabled(true);
     UpDown1.SetEnabled(true);
     UpDown1.SetMax(NumLoadcases);
     // The spinner holds the loadcase the picture shows: the only one, or all.
     UpDown1.SetPosition(NumLoadcases == 1 ? 1 : 0);
     ShowCaseSpinner(true);
+}
+
+void TIndexFrm::EnableResults() {
+    EnableBeamSaving();
+    Print1.SetEnabled(true);
 }
 
 void TIndexFrm::Loads1Click() {
@@ -225,7 +229,20 @@ TIndexFrm::~TIndexFrm() { SetStaleResultsHandler(nullptr); }
 void TIndexFrm::ShowStaleLists() {
     List_Results.Clear();
     List_CaseResults.Clear();
-    if (BeamLength != 0) List_Results.Add(AnalyseFirstMessage);
+    // Analysing again cannot help a beam whose analysis was refused.
+    if (BeamLength != 0) List_Results.Add(AnalysisRefusal.empty() ? AnalyseFirstMessage : RefusedMessage);
+}
+
+void TIndexFrm::ShowBeamWithoutResults(bool tiled) {
+    EnableBeamSaving();
+    lbl_Case.SetCaption(UpDown1.Position() == 0 ? "All" : "1");
+    if (tiled) {
+        TileDefault();
+    } else {
+        ShownCase = CaseFromEdit();
+        DrawPicture();
+    }
+    ShowStaleLists();
 }
 
 void TIndexFrm::ShowResultsStale() {

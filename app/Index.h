@@ -87,7 +87,10 @@ public:
     // Results out of date: the lists say the beam must be analysed, the
     // picture shows the beam and its loads alone.
     void ShowResultsStale();
-    // Enabled states after an analysis or the opening of a file with results.
+    // Enabled states once a beam is analysed or opened: Save and Save As, and
+    // the spinner on the loadcase first shown, the only one or all.
+    void EnableBeamSaving();
+    // Those, and Print: after an analysis or the opening of a file with results.
     void EnableResults();
     // The results list, and the envelope list over several loadcases.
     void FillResultLists();
@@ -114,6 +117,10 @@ private:
     void RestoreView(const OpenSession& session);
     // Shows the results a beam file brought, without a new analysis.
     void RestoreFileResults();
+    // Shows a beam without results as an analysis would, but for the
+    // results: on the loadcase the spinner names, its loads labelled, the
+    // lists saying why there are none; tiled as Tile > Default when asked.
+    void ShowBeamWithoutResults(bool tiled);
     void List_ResultsClick();
     void List_CaseResultsClick();
     // Picture and case list right after the analysis of every loadcase.

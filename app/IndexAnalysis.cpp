@@ -14,6 +14,7 @@
 #include "ResultLists.h"
 #include "ResultTexts.h"
 #include "ResultsReport.h"
+#include "RunError.h"
 #include "StressText.h"
 
 namespace {
@@ -84,7 +85,12 @@ void TIndexFrm::AnalyseBeam() {
         BuildLoadingDataText();
         EnableResults();
     };
-    RunAnalysis(hooks);
+    try {
+        RunAnalysis(hooks);
+    } catch (const RunError&) {
+        ShowBeamWithoutResults(false);
+        throw;
+    }
 }
 
 void TIndexFrm::ShowAnalysedCases() {

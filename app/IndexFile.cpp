@@ -107,9 +107,10 @@ void TIndexFrm::Open1Click() {
     knownName_ = name;
     knownStamp_ = stamp;
     OpenDialog.EnterChosenFolder();
+    // An analysis the beam refuses cannot give it results.
     if (!unshown.empty())
-        gui::ShowMessage("\"" + name + "\" was opened without its stored results: " + unshown +
-                         ".\rAnalyse the beam to see its results.");
+        gui::ShowMessage("\"" + name + "\" was opened without its stored results: " + unshown + "." +
+                         (AnalysisRefusal.empty() ? "\rAnalyse the beam to see its results." : ""));
 }
 
 std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name,
@@ -132,10 +133,15 @@ std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::stri
         unshown = StoredResultsDisagreement();
         read();
     }
-    if (stored && unshown.empty())
+    if (stored && unshown.empty()) {
         RestoreFileResults();
-    else
+    } else {
+        // The beam is as analysed above, if it was: a refusal still holds.
+        const std::string refusal = AnalysisRefusal;
         MarkResultsStale();
+        AnalysisRefusal = refusal;
+        ShowBeamWithoutResults(true);
+    }
     RefillInputWindows();
     return unshown;
 }
@@ -215,9 +221,7 @@ std::string TIndexFrm::WriteBeamFile(const std::string& name) {
     }
     knownName_ = name;
     knownStamp_ = DiskStampOf(name);
-    if (!dropped.empty())
-        gui::ShowMessage(name + " was saved without its results: " + dropped +
-                         ".\rAnalyse the beam again after opening it.");
+    if (!dropped.empty()) gui::ShowMessage(name + " was saved without its results: " + dropped + ".");
     return failure;
 }
 

@@ -279,6 +279,7 @@ void RestoreStoredResults(const AnalysisHooks& hooks) {
 
 bool RunAnalysis(const AnalysisHooks& hooks) {
     if (BeamLength == 0) return false;
+    AnalysisRefusal.clear();
     try {
         Completing(hooks, [&hooks] {
             InitResults();
@@ -292,8 +293,10 @@ bool RunAnalysis(const AnalysisHooks& hooks) {
             CheckEquilibrium();
         });
     } catch (const ArithmeticError&) {
-        throw RunError("The beam cannot be analysed: the results of loadcase " + std::to_string(CurrentCase) +
-                       " lie beyond the values the program can hold.");
+        // Kept for Save and Open to say why there are no results.
+        AnalysisRefusal =
+            "the results of loadcase " + std::to_string(CurrentCase) + " lie beyond the values the program can hold";
+        throw RunError("The beam cannot be analysed: " + AnalysisRefusal + ".");
     }
     return true;
 }

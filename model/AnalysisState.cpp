@@ -25,8 +25,16 @@ namespace {
 std::function<void()> StaleResultsHandler;
 }  // namespace
 
+std::string AnalysisRefusal;
+
+std::string NoResultsReason() {
+    return AnalysisRefusal.empty() ? "the beam as it stands has not been analysed"
+                                   : "the beam cannot be analysed, as " + AnalysisRefusal;
+}
+
 void MarkResultsStale() {
     ResultsReady = 0;
+    AnalysisRefusal.clear();
     if (StaleResultsHandler) StaleResultsHandler();
 }
 

@@ -172,6 +172,18 @@ bool HasExtension(const std::string& name, const std::string& ext) {
            });
 }
 
+std::string SaveFileName(const std::string& typed, const std::string& ext) {
+    const size_t base = typed.find_last_of('/') + 1;
+    std::string name = typed;
+    while (name.size() > base && name.back() == '.') name.pop_back();
+    if (!ext.empty() && !HasExtension(name, ext)) name += "." + ext;
+    if (name.size() == base || name[base] == '.')
+        throw RunError("The name \"" + typed.substr(base) +
+                       "\" starts with a dot, and the file lists hide such files: give the file a name that does "
+                       "not start with a dot.");
+    return name;
+}
+
 void ChangeDir(const std::string& dir) {
     if (::chdir(dir.c_str()) != 0) RaiseIoError(errno);
 }

@@ -51,6 +51,10 @@ std::string CurrentDir();
 void ChangeDir(const std::string& dir);    // checked
 // The name ends in "." + ext, in any case.
 bool HasExtension(const std::string& name, const std::string& ext);
+// The name a save gives the file named typed: the dots it ends in dropped,
+// then "." + ext added unless it ends so already, in any case. Raises a
+// RunError for a name the file lists would hide, one that starts with a dot.
+std::string SaveFileName(const std::string& typed, const std::string& ext);
 
 // What a file is on disk; another write or a replacement changes it.
 struct DiskStamp {

@@ -119,7 +119,8 @@ std::string StoredResultsDisagreement() {
         const MessagesHeld held(silenced);
         if (!RunAnalysis() && NumLoadcases > 0) return "the file holds results but no beam";
     } catch (const RunError&) {
-        return "its beam and loads cannot be analysed";
+        return AnalysisRefusal.empty() ? "its beam and loads cannot be analysed"
+                                       : "its beam cannot be analysed, as " + AnalysisRefusal;
     }
     if (NumLoadcases > 0 && ResultsReady != 1) return "the support reactions of its beam do not balance its loads";
     if (NumLoadcases > 0 && (SavedSpanIntervals != stored->Intervals || TwentiethStep != stored->Twentieth))

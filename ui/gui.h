@@ -507,8 +507,9 @@ public:
 };
 
 // A chosen name that does not end in "." + DefaultExt, in any case, gets it
-// added, whatever other dots it holds; the dialog asks before replacing an
-// existing file of the name so made.
+// added, whatever other dots it holds (those it ends in are dropped); one that
+// starts with a dot is refused. The dialog asks before replacing an existing
+// file of the name so made.
 class SaveDialog : public FileDialog {
 public:
     SaveDialog() : FileDialog(Kind::Save) {}

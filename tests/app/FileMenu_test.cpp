@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <sys/stat.h>
 #include <cmath>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "Beam.h"
 #include "BeamFile.h"
 #include "BinFile.h"
+#include "CanvasLog.h"
 #include "ErrorOf.h"
 #include "Print.h"
 #include "printing/PrintTest.h"
@@ -559,7 +561,7 @@ TEST_F(FileMenu, ResultsThatDoNotBalanceOrAreRefusedAreLeftOutAndTheBeamIsSaved)
     Messages().clear();
     f.SaveBeamFile();
     EXPECT_EQ(Messages(), Lines_t{BeamFileName + " was saved without its results: the support reactions of loadcase 1 "
-                                  "do not balance its applied load.\rAnalyse the beam again after opening it."});
+                                  "do not balance its applied load."});
     EXPECT_EQ(ResultsReady, 1);  // still shown
     Messages().clear();
     Choose(BeamFileName);
@@ -576,20 +578,48 @@ TEST_F(FileMenu, ResultsThatDoNotBalanceOrAreRefusedAreLeftOutAndTheBeamIsSaved)
     Messages().clear();
     f.Analyse2.Click();
     ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Items(f.List_Results), Lines_t{"No results: the beam cannot be analysed"});
+    EXPECT_EQ(f.lbl_Case.Caption(), "1");
+    EXPECT_EQ(f.ShownCase, 1);
     const auto typed = LoadTable;
     const std::string path = (dir.path() / "refused.kvl").string();
     Choose(path);
     Messages().clear();
     f.SaveAs1.Click();
-    EXPECT_EQ(Messages(), Lines_t{path + " was saved without its results: the beam as it stands has not been "
-                                         "analysed.\rAnalyse the beam again after opening it."});
+    EXPECT_EQ(Messages(), Lines_t{path + " was saved without its results: the beam cannot be analysed, as the "
+                                         "results of loadcase 1 lie beyond the values the program can hold."});
     f.New1.Click();
     BeamFrm->Hide();
     Messages().clear();
+    gui::Canvas& c = f.Image1.GetCanvas();
+    gui::StartLog(c);
     f.Open1.Click();
+    gui::StopLog(c);
     EXPECT_EQ(Messages(), Lines_t{});
     EXPECT_EQ(BeamLength, 5000.0);
     EXPECT_TRUE(LoadTable == typed);
+    // Shown as its loads window leaves it, on its one loadcase, and it can
+    // be saved under another name as it stands.
+    EXPECT_EQ(f.lbl_Case.Caption(), "1");
+    EXPECT_EQ(f.UpDown1.Position(), 1);
+    EXPECT_EQ(f.ShownCase, 1);
+    EXPECT_THAT(Texts(c), testing::Contains(testing::Field(&DrawnText::Y, 20)));  // the load's value
+    const std::string copy = (dir.path() / "copy.kvl").string();
+    Choose(copy);
+    f.SaveAs1.Click();
+    EXPECT_EQ(Messages(), Lines_t{copy + " was saved without its results: the beam as it stands has not been "
+                                         "analysed."});
+    // Results stored for it are left out, and no analysis is advised.
+    std::vector<uint8_t> b = FileBytes(path);
+    PutInt32(&b[V4Offsets{1, 1, size_t(SavedSpanIntervals)}.ResultsFlag()], 1);
+    const std::string stored = WriteFile(dir.path() / "stored.kvl", b);
+    Choose(stored);
+    Messages().clear();
+    f.Open1.Click();
+    EXPECT_EQ(Messages(), Lines_t{"\"" + stored + "\" was opened without its stored results: its beam cannot be "
+                                                 "analysed, as the results of loadcase 1 lie beyond the values the "
+                                                 "program can hold."});
+    EXPECT_EQ(Items(f.List_Results), Lines_t{"No results: the beam cannot be analysed"});
 }
 
 TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include "ErrorOf.h"
 #include "GuiTest.h"
 #include "Pdf.h"
 #include "TempDir.h"
@@ -65,19 +66,30 @@ TEST(FileDialog, SaveEndsEveryNameInTheExtensionAndTheFolderMovesOnlyWhenTheFile
     save.DefaultExt = "kvl";
     save.Filter = "Beam files (*.kvl)|*.kvl";
     const struct {
-        const char *typed, *named;
+        const char *typed, *named;  // named "": refused, as file lists hide it
     } rows[] = {
         {"bridge", "bridge.kvl"},
         {"Beam 1.5m", "Beam 1.5m.kvl"},
         {"Pääpalkki B12 v1.3", "Pääpalkki B12 v1.3.kvl"},
         {"job.txt", "job.txt.kvl"},
         {"Old.KVL", "Old.KVL"},
+        {"dotend.", "dotend.kvl"},
+        {"dotend.kvl..", "dotend.kvl"},
+        {".hidden", ""},
+        {"...", ""},
     };
     for (const auto& r : rows) {
         gui::SetFileDialogHook([&](const gui::FileDialog& d) {
             EXPECT_EQ(d.DialogKind(), gui::FileDialog::Kind::Save);
             return (dir.path() / "jobs" / r.typed).string();
         });
+        if (*r.named == 0) {
+            EXPECT_EQ(ErrorOf([&] { save.Execute(); }),
+                      "The name \"" + std::string(r.typed) +
+                          "\" starts with a dot, and the file lists hide such files: give the file a name that "
+                          "does not start with a dot.");
+            continue;
+        }
         ASSERT_TRUE(save.Execute());
         EXPECT_EQ(save.FileName, (dir.path() / "jobs" / r.named).string());
     }

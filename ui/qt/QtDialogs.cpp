@@ -8,6 +8,7 @@
 #include <filesystem>
 #include "BinFile.h"
 #include "QtCommon.h"
+#include "RunError.h"
 
 namespace gui {
 
@@ -24,11 +25,6 @@ QString QtFilter(const std::string& filter) {
         out << (parts[i].contains(patterns) ? parts[i].trimmed() : parts[i] + " " + patterns);
     }
     return out.join(";;");
-}
-
-// The name as a save writes it: ending in "." + ext, in any case.
-std::string WithExtension(const std::string& name, const std::string& ext) {
-    return ext.empty() || HasExtension(name, ext) ? name : name + "." + ext;
 }
 
 // Icons and types from an entry's kind and name alone: the toolkit's own
@@ -62,7 +58,14 @@ public:
     void accept() override {
         const QStringList files = selectedFiles();
         if (acceptMode() == AcceptSave && !files.isEmpty() && !QFileInfo(files.first()).isDir()) {
-            const QFileInfo named(qt::Q(WithExtension(qt::S(files.first()), ext_)));
+            std::string name;
+            try {
+                name = SaveFileName(qt::S(files.first()), ext_);
+            } catch (const RunError& e) {
+                QMessageBox::warning(this, windowTitle(), qt::Q(e.what()));
+                return;
+            }
+            const QFileInfo named(qt::Q(name));
             if (named.exists() &&
                 QMessageBox::warning(this, windowTitle(),
                                      tr("%1 already exists.\nDo you want to replace it?").arg(named.fileName()),
@@ -94,7 +97,7 @@ bool FileDialog::Execute() {
     ShowQueuedMessages();  // what was said before the dialog comes first
     const std::string chosen = dialogHook ? dialogHook(*this) : RunDialog(kind_, *this);
     if (chosen.empty()) return false;
-    FileName = kind_ == Kind::Save ? WithExtension(chosen, DefaultExt) : chosen;
+    FileName = kind_ == Kind::Save ? SaveFileName(chosen, DefaultExt) : chosen;
     return true;
 }
 
