@@ -100,6 +100,7 @@ std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::stri
     SetCaption(name.empty() ? "Korvela" : name);
     auto read = [&] {
         ReadBeamFile(image);
+        SetMemberLengthLabels();
         if (session) session->Restore();
     };
     read();
