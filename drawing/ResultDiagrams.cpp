@@ -103,10 +103,10 @@ struct Diagrams {
     void DrawCurves() const {
         Label(c, 8, shear.Base - 5, gui::clWhite, "SHEAR", 9);
         SetPen(c, CaseColours[(lc - 1) % 5], 1);
-        Polyline(c, axis, shear, ShearSeries[lc], FloatToInt(ShearSeries[lc][0][1]), 1, false);
+        Polyline(c, axis, shear, ShearSeries[lc], PointCount(ShearSeries[lc]), 1, false);
         const int mirror = moment.Mirrored ? -1 : 1;
-        Polyline(c, axis, moment, MomentSeries[lc], FloatToInt(MomentSeries[lc][0][1]), mirror, false);
-        Polyline(c, axis, deflection, DeflectionSeries[lc], FloatToInt(DeflectionSeries[lc][0][0]), -1, true);
+        Polyline(c, axis, moment, MomentSeries[lc], PointCount(MomentSeries[lc]), mirror, false);
+        Polyline(c, axis, deflection, DeflectionSeries[lc], PointCount(DeflectionSeries[lc]), -1, true);
         SetPen(c, gui::clWhite, 2);
         for (const Band* b : {&shear, &moment, &deflection}) Line(c, axis.x0, b->Base, axis.x1, b->Base);
         Label(c, 8, 80, gui::clWhite, "LOADS", 9);

@@ -111,9 +111,9 @@ double SeriesFraction(Band b, int loadcase, int i) {
 
 int SeriesCount(Band b, int loadcase) {
     switch (b) {
-    case Band::Shear: return FloatToInt(ShearSeries[loadcase][0][1]);
-    case Band::Moment: return FloatToInt(MomentSeries[loadcase][0][1]);
-    default: return FloatToInt(DeflectionSeries[loadcase][0][0]);
+    case Band::Shear: return PointCount(ShearSeries[loadcase]);
+    case Band::Moment: return PointCount(MomentSeries[loadcase]);
+    default: return PointCount(DeflectionSeries[loadcase]);
     }
 }
 
