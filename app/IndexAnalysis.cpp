@@ -72,6 +72,7 @@ void TIndexFrm::AnalyseBeam() {
         ClearResultLines();
     };
     hooks.MaximaFormed = [this] {
+        SetReactionExtremes();
         ClearPicture();
         ShowAnalysedCases();
     };

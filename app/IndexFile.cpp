@@ -140,11 +140,8 @@ void TIndexFrm::RestoreFileResults() {
     ClearResultView();
 
     AnalysisHooks hooks = CaseTextHooks();
-    hooks.Started = [] {
-        ReactionMaxPos.Fill(0);
-        ReactionMaxNeg.Fill(0);
-        MaxStress = 0;
-    };
+    hooks.Started = [] { MaxStress = 0; };
+    hooks.MaximaFormed = SetReactionExtremes;
     RestoreStoredResults(hooks);
 
     gui::Canvas& c = Image1.GetCanvas();
@@ -169,7 +166,7 @@ void TIndexFrm::RestoreFileResults() {
     }
     ShownCase = shown;
     // A report the file held with an unreadable line count is built again
-    // from the results, as the drawings have gathered them.
+    // from the results.
     if (StoreCount(ReportText) == 0 || StoreCount(MaximaText) == 0) {
         BuildResultsReport();
         FillResultLists();

@@ -52,17 +52,6 @@ int LastActiveLoadcase() {
     return 0;
 }
 
-// The largest and smallest reaction of each support over all loadcases.
-void GatherReactionExtremes() {
-    for (int n = 1; n <= NumLoadcases; ++n)
-        for (int j = 1; j <= NumSpans + 1; ++j) {
-            if (NodeSkipFlag[n][j] == -1) continue;
-            const float r = static_cast<float>(CaseReaction[n][j]);
-            if (r > ReactionMaxPos[j]) ReactionMaxPos[j] = r;
-            if (r < ReactionMaxNeg[j]) ReactionMaxNeg[j] = r;
-        }
-}
-
 std::string ReactionText(double r) { return SigFig4Dec3(r * Factor_Sh) + " " + Unit_Sh.str(); }
 
 // From the base line at x0 (or from the first point's height) through the
@@ -203,7 +192,6 @@ void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& show
     const Diagrams diagrams{c, frame, shownCase};
     diagrams.DrawCurves();
     // Lines first, then labels; the reactions first, as the bands' values yield to them.
-    GatherReactionExtremes();
     diagrams.DrawReactions();
     diagrams.DrawShearValues();
     diagrams.DrawMomentValues();
