@@ -12,8 +12,8 @@ extern BArray<float, 0, 26> MemberLengthLabel;
 BArray<float, 0, 26> MemberLengths();
 // Sets MemberLengthLabel from the beam: after Next and after Open.
 void SetMemberLengthLabels();
-// A member length (mm) as its label reads, in the display unit.
-std::string MemberLengthText(double mm);
+// Member m's length as its label reads, in the display unit.
+std::string MemberLengthText(int m);
 
 // What a drawing puts on the picture: its strokes, its labels or both. The
 // picture draws the strokes of beam and loads before their labels, so that

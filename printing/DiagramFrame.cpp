@@ -253,7 +253,7 @@ void DiagramPage::MemberLengths() {
     const BArray<float, 0, 26> lengths = ::MemberLengths();
     std::vector<RowLabel> row;
     auto text = [&](int m, double centre, double shiftMm, bool always) {
-        const std::string number = MemberLengthText(lengths[m]);
+        const std::string number = MemberLengthText(m);
         if (always || number != "0.00")
             row.push_back({Pixel(g_.XL + centre * k) - g_.MmX(shiftMm), number + " " + Unit_L.str()});
     };

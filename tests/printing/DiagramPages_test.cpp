@@ -86,6 +86,14 @@ TEST_F(DiagramPages, FrameScalesAndScaleRules) {
     EXPECT_THAT(lines, Contains(Segment{1370, YB - 1, 1370, YB - 1 - 189, K, 2}));
 }
 
+TEST_F(DiagramPages, AMemberLengthReadsAsOnTheScreen) {
+    SetBeam({5000, 5});
+    Udl(1, 0, 10, 10, 5005, 1.0, {1});
+    FinishLoads();
+    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    EXPECT_TRUE(CasePage().Has("0.005 m"));
+}
+
 TEST_F(DiagramPages, PeakTextsAndZeroSuppression) {
     ShearSummary[1][1][1] = 0;
     MomentSummary[1][1][1] = 0.0000001f;
