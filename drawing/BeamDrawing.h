@@ -10,7 +10,7 @@
 extern BArray<float, 0, 26> MemberLengthLabel;
 // The member lengths of the beam (mm) as the labels take them.
 BArray<float, 0, 26> MemberLengths();
-// Sets MemberLengthLabel from the beam: after Next and after Open.
+// Sets MemberLengthLabel from the beam: after Next, Open and New.
 void SetMemberLengthLabels();
 // Member m's length as its label reads, in the display unit.
 std::string MemberLengthText(int m);
