@@ -73,6 +73,7 @@ void TIndexFrm::AnalyseBeam() {
         ClearResultLines();
     };
     hooks.MaximaFormed = [this] {
+        SetReactionExtremes();
         ClearPicture();
         ShowAnalysedCases();
     };

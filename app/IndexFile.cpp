@@ -121,6 +121,7 @@ std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::stri
     SetCaption(name.empty() ? "Korvela" : name);
     auto read = [&] {
         ReadBeamFile(image);
+        SetMemberLengthLabels();
         if (session) session->Restore();
     };
     read();
@@ -172,6 +173,7 @@ void TIndexFrm::RestoreFileResults() {
         InitResultTexts();
         ClearResultLines();
     };
+    hooks.MaximaFormed = SetReactionExtremes;
     RestoreStoredResults(hooks);
 
     gui::Canvas& c = Image1.GetCanvas();
@@ -194,9 +196,8 @@ void TIndexFrm::RestoreFileResults() {
         DrawResultDiagrams(c, Frame(), ShownCase);
     }
     ShownCase = shown;
-    // The report reads the reaction extremes the drawings have gathered; the
-    // marks of loadcases without load are those the analysis of the beam as
-    // read has left.
+    // The marks of loadcases without load are those the analysis of the
+    // beam as read has left.
     if (AnyLoadcaseLoaded()) BuildResultsReport();
     BuildLoadingDataText();
     FillResultLists();

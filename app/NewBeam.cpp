@@ -1,6 +1,7 @@
 #include "NewBeam.h"
 #include "AnalysisState.h"
 #include "Beam.h"
+#include "BeamDrawing.h"
 #include "Global.h"
 #include "Index.h"
 #include "LoadData.h"
@@ -45,6 +46,7 @@ void ClearModel() {
         for (int col = 0; col <= 6; ++col) row[col] = 0;
     for (ShortString<100>* h : {&Header_Project_1, &Header_Project_2, &Header_JobDesc, &Header_Ref}) *h = "";
     BeamLength = 0;
+    SetMemberLengthLabels();
     SupportTypes.Fill(0);
     ReactionMaxPos.Fill(0);
     ReactionMaxNeg.Fill(0);

@@ -1,6 +1,7 @@
 #include "Startup.h"
 #include "About.h"
 #include "Beam.h"
+#include "BeamDrawing.h"
 #include "Index.h"
 #include "Info.h"
 #include "LoadData.h"
@@ -22,6 +23,7 @@ void WireForms() {
         IndexFrm->SaveAs1.SetEnabled(false);
     };
     BeamFrm->OnCommitted = [](bool selfWeight) {
+        SetMemberLengthLabels();
         if (selfWeight) LoadDataFrm->Frame_SWt.SetVisible(true);
         else LoadDataFrm->WithdrawSelfWeight();
         LoadDataFrm->DrawBeamPreview();

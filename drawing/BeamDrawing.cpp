@@ -62,8 +62,6 @@ void DrawSupport(gui::Canvas& c, int32_t kind, int xs, End end) {
     }
 }
 
-std::string LengthNumber(double mm) { return SigFig3Dec3(mm / Factor_L); }
-
 // Distributed load intensity of a loadcase at 1000 points along the beam
 // (factored, N/mm); entries 0 and 1001 stay 0 so the outline closes.
 using Profile = std::array<double, 1002>;
@@ -171,9 +169,18 @@ void LabelUDLs(gui::Canvas& c, const BeamAxis& axis, const UDLOutlineCase& outli
 
 }  // namespace
 
+BArray<float, 0, 26> MemberLengths() {
+    BArray<float, 0, 26> lengths;
+    for (int m = LHC; m <= RHC; ++m) lengths[m] = static_cast<float>(BeamGeometryTable[m][GLength]);
+    return lengths;
+}
+
+void SetMemberLengthLabels() { MemberLengthLabel = MemberLengths(); }
+
+std::string MemberLengthText(int m) { return SigFig3Dec3(BeamGeometryTable[m][GLength] / Factor_L); }
+
 void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer) {
     if (BeamLength == 0) return;
-    for (int m = LHC; m <= RHC; ++m) MemberLengthLabel[m] = static_cast<float>(BeamGeometryTable[m][GLength]);
     const SupportRow p = SupportPositions();
     const BeamAxis axis(frame);
 
@@ -190,17 +197,14 @@ void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer) {
     auto label = [&](int x, const std::string& number) {
         row.push_back({x, number + " " + Unit_L.str(), gui::clWhite});
     };
-    if (BeamGeometryTable[LHC][GPresent] == 1.0)
-        label(axis.ByScale(p[0] / 2.0) - 22, LengthNumber(BeamGeometryTable[LHC][GLength]));
+    if (BeamGeometryTable[LHC][GPresent] == 1.0) label(axis.ByScale(p[0] / 2.0) - 22, MemberLengthText(LHC));
     for (int k = 1; k <= NumSpans; ++k) {
-        const double length = BeamGeometryTable[k][GLength];
-        const std::string number = LengthNumber(length);
-        if (number != "0.00") label(axis.ByScale(p[k] - length / 2) - 22, number);
+        const std::string number = MemberLengthText(k);
+        if (number != "0.00") label(axis.ByScale(p[k] - BeamGeometryTable[k][GLength] / 2) - 22, number);
     }
     if (BeamGeometryTable[RHC][GPresent] == 1.0) {
-        const double length = BeamGeometryTable[RHC][GLength];
-        const std::string number = LengthNumber(length);
-        if (number != "0.00") label(axis.ByScale(p[25] + length / 2) - 12, number);
+        const std::string number = MemberLengthText(RHC);
+        if (number != "0.00") label(axis.ByScale(p[25] + BeamGeometryTable[RHC][GLength] / 2) - 12, number);
     }
     ValueRow(c, 101, 14, row, 2);
 }

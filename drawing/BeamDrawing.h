@@ -2,11 +2,18 @@
 // member lengths, and the loads of the loadcase shown or of all loadcases.
 #pragma once
 #include <cstdint>
+#include <string>
 #include "Bounded.h"
 #include "Picture.h"
 
-// Member lengths (mm) as last drawn; kept in the beam data file.
+// Member lengths (mm) for the length labels; kept in the beam data file.
 extern BArray<float, 0, 26> MemberLengthLabel;
+// The member lengths of the beam (mm) as the labels take them.
+BArray<float, 0, 26> MemberLengths();
+// Sets MemberLengthLabel from the beam: after Next, Open and New.
+void SetMemberLengthLabels();
+// Member m's length as its label reads, in the display unit.
+std::string MemberLengthText(int m);
 
 // What a drawing puts on the picture: its strokes, its labels or both. The
 // picture draws the strokes of beam and loads before their labels, so that

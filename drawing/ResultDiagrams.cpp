@@ -52,17 +52,6 @@ int LastActiveLoadcase() {
     return 0;
 }
 
-// The largest and smallest reaction of each support over all loadcases.
-void GatherReactionExtremes() {
-    for (int n = 1; n <= NumLoadcases; ++n)
-        for (int j = 1; j <= NumSpans + 1; ++j) {
-            if (NodeSkipFlag[n][j] == -1) continue;
-            const float r = static_cast<float>(CaseReaction[n][j]);
-            if (r > ReactionMaxPos[j]) ReactionMaxPos[j] = r;
-            if (r < ReactionMaxNeg[j]) ReactionMaxNeg[j] = r;
-        }
-}
-
 std::string ReactionText(double r) { return SigFig4Dec3(r * Factor_Sh) + " " + Unit_Sh.str(); }
 
 // From the base line at x0 (or from the first point's height) through the
@@ -103,10 +92,10 @@ struct Diagrams {
     void DrawCurves() const {
         Label(c, 8, shear.Base - 5, gui::clWhite, "SHEAR", 9);
         SetPen(c, CaseColours[(lc - 1) % 5], 1);
-        Polyline(c, axis, shear, ShearSeries[lc], FloatToInt(ShearSeries[lc][0][1]), 1, false);
+        Polyline(c, axis, shear, ShearSeries[lc], PointCount(ShearSeries[lc]), 1, false);
         const int mirror = moment.Mirrored ? -1 : 1;
-        Polyline(c, axis, moment, MomentSeries[lc], FloatToInt(MomentSeries[lc][0][1]), mirror, false);
-        Polyline(c, axis, deflection, DeflectionSeries[lc], FloatToInt(DeflectionSeries[lc][0][0]), -1, true);
+        Polyline(c, axis, moment, MomentSeries[lc], PointCount(MomentSeries[lc]), mirror, false);
+        Polyline(c, axis, deflection, DeflectionSeries[lc], PointCount(DeflectionSeries[lc]), -1, true);
         SetPen(c, gui::clWhite, 2);
         for (const Band* b : {&shear, &moment, &deflection}) Line(c, axis.x0, b->Base, axis.x1, b->Base);
         Label(c, 8, 80, gui::clWhite, "LOADS", 9);
@@ -203,7 +192,6 @@ void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& show
     const Diagrams diagrams{c, frame, shownCase};
     diagrams.DrawCurves();
     // Lines first, then labels; the reactions first, as the bands' values yield to them.
-    GatherReactionExtremes();
     diagrams.DrawReactions();
     diagrams.DrawShearValues();
     diagrams.DrawMomentValues();

@@ -16,6 +16,5 @@ double BandMagnitude(double largest, float factor);
 
 // Draws loadcase shownCase (1 when it is 0); nothing at all when no loadcase
 // deflects anywhere. DisplayMode -1 adds the values of that loadcase, 1 the
-// extremes over all loadcases. Every call gathers the reaction extremes of
-// all loadcases into ReactionMaxPos/ReactionMaxNeg.
+// extremes over all loadcases.
 void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase);

@@ -25,6 +25,18 @@ void EmptyLines(Store& store, int first, int last) {
 
 }  // namespace
 
+void SetReactionExtremes() {
+    ReactionMaxPos.Fill(0);
+    ReactionMaxNeg.Fill(0);
+    for (int n = 1; n <= NumLoadcases; ++n)
+        for (int j = 1; j <= NumSpans + 1; ++j) {
+            if (NodeSkipFlag[n][j] == -1) continue;
+            const float r = static_cast<float>(CaseReaction[n][j]);
+            if (r > ReactionMaxPos[j]) ReactionMaxPos[j] = r;
+            if (r < ReactionMaxNeg[j]) ReactionMaxNeg[j] = r;
+        }
+}
+
 void InitResultTexts() {
     CaseSpanDataText.SetLength(NumLoadcases + 1);
     for (int lc = 1; lc <= NumLoadcases; ++lc) {

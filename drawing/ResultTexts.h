@@ -26,9 +26,12 @@ extern BArray2<std::string, 1, MaxLoadcases, 0, RHC> SpanLabelText;
 
 extern float MaxStress;           // N/mm^2, largest over the loadcases reported
 extern float FactoredLoadCount;   // applied loads whose factor is not 1.0
-// Largest and smallest reaction of each support over the loadcases, gathered
-// while the result diagrams are drawn.
+// Largest and smallest reaction of each support over the loadcases (0 where
+// none is larger or smaller), set by SetReactionExtremes.
 extern BArray<float, 1, 26> ReactionMaxPos, ReactionMaxNeg;
+// Sets the reaction extremes from the loadcases' reactions, once their
+// maxima are formed.
+void SetReactionExtremes();
 
 // The text part of preparing the results for NumLoadcases loadcases: sizes
 // CaseSpanDataText, empties the loadcase stores with count "0", sets the

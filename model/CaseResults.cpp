@@ -172,7 +172,7 @@ void ShearSeriesAndSummaries(int cc, int n, const Positions& pos) {
         summarise(row, e);
     }
     AddPoint(series, count, x, 0);
-    series[0][1] = float(count - 1);
+    SetPointCount(series, count - 1);
 }
 
 void StoreReactions(int cc) {
@@ -244,7 +244,7 @@ void MomentSeriesAndSummaries(int cc, int n, const Positions& pos) {
         for (int j = 0; j <= n; ++j) AddPoint(series, count, x = pos.At(RHC, j), CantMoment[2][j + 1]);
         AddPoint(series, count, x, 0);
     }
-    series[0][1] = float(count - 1);
+    SetPointCount(series, count - 1);
 }
 
 void DeflectionSeriesAndSummaries(int cc, const Positions& pos) {
@@ -266,7 +266,7 @@ void DeflectionSeriesAndSummaries(int cc, const Positions& pos) {
     member(LHC, MemberPresent(LHC), [](int k) { return CantDeflection[1][k]; });
     for (int s = 1; s <= NumSpans; ++s) member(s, true, [s](int k) { return SpanDeflection[s][k]; });
     member(RHC, MemberPresent(RHC), [](int k) { return CantDeflection[2][k]; });
-    series[0][0] = float(count - 1);
+    SetPointCount(series, count - 1);
 }
 
 }  // namespace

@@ -30,7 +30,9 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include "Bounded.h"
+#include "Func_FloatToInt.h"
 #include "ShortString.h"
 #include "Units.h"
 
@@ -138,6 +140,13 @@ using DeflectionSeriesCase = BArray<SeriesPoint, 0, DeflectionSeriesLast>;
 extern BDynArray<ShearSeriesCase> ShearSeries;
 extern BDynArray<MomentSeriesCase> MomentSeries;
 extern BDynArray<DeflectionSeriesCase> DeflectionSeries;
+// The count of a series' points, kept in its point 0.
+template <class Series>
+constexpr int CountSlot = std::is_same_v<Series, DeflectionSeriesCase> ? 0 : 1;
+template <class Series>
+int PointCount(const Series& s) { return FloatToInt(s[0][CountSlot<Series>]); }
+template <class Series>
+void SetPointCount(Series& s, int count) { s[0][CountSlot<Series>] = float(count); }
 
 // Member summaries [loadcase 0..25][row]: rows 0 LHC, 1..25 spans, 26 RHC,
 // 27 whole beam; loadcase 0 holds the maxima over all loadcases.

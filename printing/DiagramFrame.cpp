@@ -111,9 +111,9 @@ double SeriesFraction(Band b, int loadcase, int i) {
 
 int SeriesCount(Band b, int loadcase) {
     switch (b) {
-    case Band::Shear: return FloatToInt(ShearSeries[loadcase][0][1]);
-    case Band::Moment: return FloatToInt(MomentSeries[loadcase][0][1]);
-    default: return FloatToInt(DeflectionSeries[loadcase][0][0]);
+    case Band::Shear: return PointCount(ShearSeries[loadcase]);
+    case Band::Moment: return PointCount(MomentSeries[loadcase]);
+    default: return PointCount(DeflectionSeries[loadcase]);
     }
 }
 
@@ -250,15 +250,16 @@ void DiagramPage::SelfWeight() {
 
 void DiagramPage::MemberLengths() {
     const double k = (g_.XR - g_.XL) / BeamLength;
+    const BArray<float, 0, 26> lengths = ::MemberLengths();
     std::vector<RowLabel> row;
     auto text = [&](int m, double centre, double shiftMm, bool always) {
-        const std::string number = SigFig3Dec3(MemberLengthLabel[m] / Factor_L);
+        const std::string number = MemberLengthText(m);
         if (always || number != "0.00")
             row.push_back({Pixel(g_.XL + centre * k) - g_.MmX(shiftMm), number + " " + Unit_L.str()});
     };
-    if (BeamGeometryTable[LHC][GPresent] == 1.0) text(LHC, MemberLengthLabel[LHC] / 2, 6, true);
-    for (int s = 1; s <= NumSpans; ++s) text(s, g_.P[s] - MemberLengthLabel[s] / 2, 6, false);
-    if (BeamGeometryTable[RHC][GPresent] == 1.0) text(RHC, g_.P[25] + MemberLengthLabel[RHC] / 2, 4, false);
+    if (BeamGeometryTable[LHC][GPresent] == 1.0) text(LHC, lengths[LHC] / 2, 6, true);
+    for (int s = 1; s <= NumSpans; ++s) text(s, g_.P[s] - lengths[s] / 2, 6, false);
+    if (BeamGeometryTable[RHC][GPresent] == 1.0) text(RHC, g_.P[25] + lengths[RHC] / 2, 4, false);
     c_.TextFont.Size = 8;
     rowsEnd_ = PlaceRow(c_, g_.YB + g_.MmY(2.5), g_.MmY(3.5), row, RowLines);
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "BeamDrawing.h"
 #include "Func_FloatToInt.h"
 #include "Global.h"
 #include "Index.h"
@@ -56,6 +57,7 @@ protected:
 };
 
 TEST_F(DiagramPages, FrameScalesAndScaleRules) {
+    MemberLengthLabel.Fill(0);  // the lengths come from the beam, not from the screen
     const Page p = CasePage();
     EXPECT_TRUE(p.Has(" LOADCASE 1"));
     EXPECT_EQ(*p.Find(" LOADCASE 1"), (DrawnText{354, 945, " LOADCASE 1", K, 12}));
@@ -82,6 +84,14 @@ TEST_F(DiagramPages, FrameScalesAndScaleRules) {
     EXPECT_THAT(p.Texts(), Contains(DrawnText{2315, YS + 567, "(Units = kN)", K, 8}));
     // A full-length UDL stands 8 mm high over the axis.
     EXPECT_THAT(lines, Contains(Segment{1370, YB - 1, 1370, YB - 1 - 189, K, 2}));
+}
+
+TEST_F(DiagramPages, AMemberLengthReadsAsOnTheScreen) {
+    SetBeam({5000, 5});
+    Udl(1, 0, 10, 10, 5005, 1.0, {1});
+    FinishLoads();
+    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    EXPECT_TRUE(CasePage().Has("0.005 m"));
 }
 
 TEST_F(DiagramPages, PeakTextsAndZeroSuppression) {
