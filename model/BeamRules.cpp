@@ -2,6 +2,7 @@
 #include <cfloat>
 #include <cmath>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -21,6 +22,14 @@ std::string Shown(double value, Quantity q, const char* internal, int figures = 
 }
 
 std::string Length(double mm, int figures = 6) { return Shown(mm, Quantity::Length, " mm", figures); }
+
+// Two lengths in the fewest figures, 6 up to `most`, that tell them apart:
+// more would show the noise of a unit factor (56 ft as 56.00000224 ft).
+std::pair<std::string, std::string> LengthsApart(double a, double b, int most) {
+    for (int figures = 6;; ++figures)
+        if (Length(a, figures) != Length(b, figures) || figures == most)
+            return {Length(a, figures), Length(b, figures)};
+}
 
 std::string MemberName(int m) {
     if (m == LHC) return "the left cantilever";
@@ -112,9 +121,10 @@ std::string BeamFault(const BeamShape& beam) {
         sum += beam.Geometry[m][GLength];
     }
     // The beam length may be a single-precision sum of the member lengths.
-    if (!(std::fabs(beam.Length - sum) <= LengthSumTolerance * sum))
-        return "the beam length " + Length(beam.Length, 12) + " is not the sum of its member lengths, " +
-               Length(sum, 12);
+    if (!(std::fabs(beam.Length - sum) <= LengthSumTolerance * sum)) {
+        const auto [held, total] = LengthsApart(beam.Length, sum, 12);
+        return "the beam length " + held + " is not the sum of its member lengths, " + total;
+    }
     if (!HeldAsSingle(beam.Length)) return "the beam length " + Length(beam.Length) + " is too large";
     return SupportFault(beam);
 }
@@ -143,9 +153,10 @@ std::string LoadTableFault(const LoadTables& table, int cases, const BeamShape& 
         if (NegativeLength(r))
             return SlotName(slot) + " starts at " + Length(r[LDist]) + " and covers " + Length(r[LCover]) +
                    "; neither may be negative";
-        if (AppliedInSomeLoadcase(table, slot, cases) && PastBeamEnd(r, beam.Length))
-            return SlotName(slot) + " ends at " + Length(double(r[LDist]) + r[LCover], 10) +
-                   ", past the end of the beam at " + Length(beam.Length, 10);
+        if (AppliedInSomeLoadcase(table, slot, cases) && PastBeamEnd(r, beam.Length)) {
+            const auto [end, length] = LengthsApart(double(r[LDist]) + r[LCover], beam.Length, 10);
+            return SlotName(slot) + " ends at " + end + ", past the end of the beam at " + length;
+        }
     }
     if (beam.Supports[1] == SupportForkhead && !OneLoadFactor(table, cases))
         return "the applied loads carry different load factors, which a forkhead support does not allow";

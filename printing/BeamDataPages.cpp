@@ -1,5 +1,6 @@
 // Beam & Loading Data + Results Summary: the results report, the maxima and
 // the tables of distributed and point loads.
+#include <string_view>
 #include "PrintDevice.h"
 #include "PrintPages.h"
 #include "ResultTexts.h"
@@ -7,14 +8,21 @@
 
 namespace {
 
+// A line that goes on with the loadcases of the row above: blank up to them.
+bool ContinuesRow(std::string_view line) {
+    const size_t text = line.find_first_not_of(' ');
+    return text != std::string_view::npos && text >= 40;
+}
+
 // A loading-data table: lines 2 to 4 (title, headings, units) repeat on each
-// continuation page, begun once a line has been drawn on grid line 70 or below.
+// continuation page, begun once a line has been drawn on grid line 70 or below
+// and before a line that does not go on with its row.
 template <class Store>
 void PrintLoadTable(TextPageWriter& w, const Store& store) {
     const int n = StoreCount(store);
     for (int i = 1; i <= n; ++i) {
         w.Line(store[i].str());
-        if (w.Next() > 70) {
+        if (w.Next() > 70 && !(i < n && ContinuesRow(store[i + 1].str()))) {
             w.NewPage();
             for (int k = 2; k <= 4; ++k) w.Line(store[k].str());
         }

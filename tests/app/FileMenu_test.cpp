@@ -368,6 +368,13 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
          [&](Bytes& b) {
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 2, LDist)], 20000);
          }},
+        // In feet: no noise of the unit factor past the figures that tell the two apart.
+        {"feet", "load row 2 ends at 65.6168 ft, past the end of the beam at 36.0892 ft",
+         [&](Bytes& b) {
+             PutText(b, at.B4() + 2795 - 11 * BeamFileUnits, "ft");
+             PutSingle(&b[at.B4() + 2795], 304.8f);
+             for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 2, LDist)], 20000);
+         }},
         {"results", "the results flag is 3; it must be 0 or 1", [&](Bytes& b) { PutInt32(&b[at.ResultsFlag()], 3); }},
         {"huge", "the length of span 2 is 1e+38 m; it is too large",
          [&](Bytes& b) {
@@ -386,11 +393,11 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 1, LCover)], 11002);
          }},
         // A ten-millionth of the beam past its end is allowed, not two.
-        {"reach", "load row 1 ends at 11.00000195 m, past the end of the beam at 11 m",
+        {"reach", "load row 1 ends at 11.000002 m, past the end of the beam at 11 m",
          [&](Bytes& b) {
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 1, LCover)], 11000.002f);
          }},
-        {"sum", "the beam length 11.000022 m is not the sum of its member lengths, 11 m",
+        {"sum", "the beam length 11.00002 m is not the sum of its member lengths, 11 m",
          [&](Bytes& b) { PutDouble(&b[at.B4() + 3051], 11000 * (1 + 2e-6)); }},
         {"warping", "the warping constant unit has the factor -1; it must be from 1e-13 to 1e+07",
          [&](Bytes& b) { PutSingle(&b[at.B4() + 2795 + 4 * 11], -1); }},

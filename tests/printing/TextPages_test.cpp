@@ -72,6 +72,8 @@ TEST_F(TextPages, LoadTablesBreakAfterGridLine70) {
     Fill(LoadingDataUDLText, udl);  // grid lines 66..70
     std::vector<std::string> point = {"", " Point Loads", " phead", " punits"};
     for (const std::string& s : Numbered(" p", 60)) point.push_back(s);
+    const std::string more = std::string(49, ' ') + "17 19";  // p52's loadcases go on
+    point.insert(point.begin() + 4 + 52, more);
     Fill(LoadingDataPointText, point);
     const std::vector<Page> pages = Printed(PrintBeamDataPages);
     ASSERT_EQ(pages.size(), 3u);
@@ -90,8 +92,9 @@ TEST_F(TextPages, LoadTablesBreakAfterGridLine70) {
                                                         {17, " phead"},
                                                         {18, " punits"},
                                                         {19, " p1"}}));
-    // p52 stands on line 70: the third page repeats the point-load heading.
-    EXPECT_EQ(second.back(), (std::pair<int, std::string>{70, " p52"}));
+    // p52 stands on line 70 and its loadcases on 71: the third page repeats
+    // the point-load heading.
+    EXPECT_EQ(second.back(), (std::pair<int, std::string>{71, more}));
     EXPECT_THAT(OnGrid(pages[2]), ElementsAreArray(std::vector<std::pair<int, std::string>>{
                                       {10, "Beam & Loading Data"}, {12, " Point Loads"}, {13, " phead"},
                                       {14, " punits"}, {15, " p53"}, {16, " p54"}, {17, " p55"}, {18, " p56"},
