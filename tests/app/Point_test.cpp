@@ -174,10 +174,7 @@ TEST_F(PointWindow, PrintPutsTheLinesAtAThreeAndAHalfMillimetrePitch) {
 }
 
 TEST_F(PointWindow, DistancesThatCannotBeAnalysed) {
-    SetBeam({5000, 5000});
-    Udl(1, 0, 10, 10, 10000, 1.0, {1});
-    FinishLoads();
-    ASSERT_TRUE(Analyse().empty());
+    TwoSpanUdl();
     const std::string near = "Cannot analyse point nearer then 1/1000 span of a support";
     EXPECT_EQ(Calculate("10.01"), Lines_t{"Value exceeds length of beam"});
     EXPECT_EQ(Calculate("0"), Lines_t{"Please enter point measured from LH end of beam"});
