@@ -108,12 +108,14 @@ TEST_F(MainResults, TilingRedrawsThePicture) {
     EXPECT_EQ(Messages(), Lines_t{});
 }
 
-TEST_F(MainResults, AForkheadLeavesTheEnvelopeListEmptyAndNoBeamAnalysesNothing) {
+TEST_F(MainResults, AForkheadBuildsNoEnvelopeAndNoBeamAnalysesNothing) {
     SetBeam({5000, 5000});
     SupportTypes[1] = SupportForkhead;
     Udl(1, 0, 10, 10, 10000, 1.0, {1, 2});
     FinishLoads();
     ASSERT_EQ(Analyse(), Lines_t{});
+    EXPECT_EQ(EnvelopeText[0].str(), "0");
+    EXPECT_EQ(EnvelopeText[1].str(), "");
     EXPECT_EQ(IndexFrm->List_CaseResults.Count(), 0);
     EXPECT_GT(IndexFrm->List_Results.Count(), 0);
 
