@@ -64,10 +64,7 @@ TEST_F(LoadsWindow, ATickedRowWithoutAKindIsUntickedAndStoredUnapplied) {
 }
 
 TEST_F(LoadsWindow, SelfWeightBoxSetsEveryLoadcaseOrOnlyTheCurrentOne) {
-    Material = "HRS";
-    SameForAllSpans = 1;
-    F().Hide();
-    F().Show();
+    ShowSteelBeam();
     ASSERT_TRUE(F().Frame_SWt.Visible());
     ToLoadcase(3);
     F().Check_Swt.Click();
