@@ -330,18 +330,4 @@ TEST(ChannelTables, ReferenceRowsByteForByte) {
          0.8307419f, 17.68786f, 1.311093e11f, 12.435f}));
 }
 
-TEST(ChannelTables, RewritingTruncatesALongerFile) {
-    TableFile once = sect::Write(WriteUpnTable, "UPN.sct");
-    TableFile twice = sect::Write([] {
-        WriteCTable();
-        std::rename("C.sct", "UPN.sct");
-        WriteUpnTable();
-    }, "UPN.sct");
-    ASSERT_EQ(twice.bytes.size(), 4800u);
-    for (int k = 1; k <= 24; ++k) {
-        EXPECT_TRUE(std::equal(once.Raw(k) + 28, once.Raw(k) + 88, twice.Raw(k) + 28)) << k;
-        EXPECT_TRUE(std::equal(once.Raw(k) + 100, once.Raw(k) + 200, twice.Raw(k) + 100)) << k;
-    }
-}
-
 }  // namespace
