@@ -142,11 +142,6 @@ TEST(Timber, SectionsAtTheEdgesReachTheMembersOrAreRefusedByName) {
 // ---- Miscellaneous sections --------------------------------------------------
 TMiscFrm& Misc() { return *MiscFrm; }
 
-std::string FileBytes(const fs::path& path) {
-    std::ifstream f(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
-
 void ShowMisc() {
     Misc().Hide();
     Misc().Show();
@@ -255,7 +250,7 @@ TEST_F(MiscSections, StoredValuesComeBackInEveryUnit) {
     }
     ChangeDir(StartDir);
     WriteSectionTable("Misc.sct", sections);
-    const std::string written = FileBytes(fs::path(StartDir) / "Misc.sct");
+    const std::vector<uint8_t> written = FileBytes(fs::path(StartDir) / "Misc.sct");
     struct Units { float i, e, l; };
     for (const Units u : {Units{1, 1, 1}, Units{10000, 0.00689476f, 10}, Units{416231.44f, 6.89476f, 25.4f}}) {
         SCOPED_TRACE(u.i);
@@ -266,7 +261,7 @@ TEST_F(MiscSections, StoredValuesComeBackInEveryUnit) {
         ShowMisc();
         Misc().cmd_Save.Click();
         EXPECT_EQ(Messages(), std::vector<std::string>{});
-        const std::string saved = FileBytes(fs::path(StartDir) / "Misc.sct");
+        const std::vector<uint8_t> saved = FileBytes(fs::path(StartDir) / "Misc.sct");
         ASSERT_EQ(saved.size(), written.size());
         for (size_t b = 0; b < saved.size(); ++b) ASSERT_EQ(saved[b], written[b]) << "byte " << b;
     }
