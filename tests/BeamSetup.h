@@ -18,6 +18,13 @@ void SetBeam(const std::vector<double>& spans, double lhc = 0, double rhc = 0);
 // A load in a slot, applied in the given loadcases (1-based).
 void PointLoad(int slot, double d, double load, double factor, std::vector<int> cases = {1});
 void Udl(int slot, double d, double w1, double w2, double cover, double factor, std::vector<int> cases = {1});
+// A row of the loads window's rows (kind, distance, rates, cover, factor),
+// ticked in loadcase lc.
+inline void LoadRow(int row, float kind, float d, float w1, float w2, float cover, float f, int lc = 1) {
+    const float v[] = {kind, d, w1, w2, cover, f};
+    for (int i = 0; i < 6; ++i) LoadRows[row][i] = v[i];
+    ApplyFlags[lc][row] = 1;
+}
 // LoadcaseActive, NumLoadcases and the outlines from the load table, as the
 // loads window does.
 void FinishLoads();

@@ -51,16 +51,6 @@ TEST_F(Envelope, ThreeLoadcasesWithTheirGoverningLoadcases) {
     EXPECT_EQ(env[77], "");
 }
 
-TEST_F(Envelope, AForkheadAtTheFirstInnerSupportBuildsNoEnvelope) {
-    SetBeam({5000, 5000});
-    SupportTypes[1] = SupportForkhead;
-    Udl(1, 0, 10, 10, 10000, 1.0, {1, 2});
-    FinishLoads();
-    ASSERT_EQ(Analyse(), Lines_t{});
-    EXPECT_EQ(EnvelopeText[0].str(), "0");
-    EXPECT_EQ(EnvelopeText[1].str(), "");
-}
-
 TEST_F(LoadingData, DistributedAndPointLoadsWithTheLoadcasesApplyingThem) {
     SetBeam({5000, 5000});
     Udl(1, 0, 10, 10, 10000, 1.4, {1, 3, 12});

@@ -16,10 +16,7 @@ namespace {
 using MainResults = AnalysedBeam;
 
 TEST_F(MainResults, OneLoadcaseShowsItsPictureReportAndTexts) {
-    SetBeam({5000, 5000});
-    Udl(1, 0, 10, 10, 10000, 1.0);
-    FinishLoads();
-    ASSERT_EQ(Analyse(), Lines_t{});
+    TwoSpanUdl();
     TIndexFrm& f = *IndexFrm;
     EXPECT_EQ(f.lbl_Case.Caption(), "1");
     EXPECT_TRUE(f.lbl_Case.Visible());
@@ -89,10 +86,7 @@ TEST_F(MainResults, TheSpinnerSwitchesLoadcasesAndZeroShowsAll) {
 }
 
 TEST_F(MainResults, TilingRedrawsThePicture) {
-    SetBeam({5000, 5000});
-    Udl(1, 0, 10, 10, 10000, 1.0);
-    FinishLoads();
-    ASSERT_EQ(Analyse(), Lines_t{});
+    TwoSpanUdl();
     TIndexFrm& f = *IndexFrm;
     gui::Canvas& c = f.Image1.GetCanvas();
     f.Results1.Click();
@@ -114,12 +108,14 @@ TEST_F(MainResults, TilingRedrawsThePicture) {
     EXPECT_EQ(Messages(), Lines_t{});
 }
 
-TEST_F(MainResults, AForkheadLeavesTheEnvelopeListEmptyAndNoBeamAnalysesNothing) {
+TEST_F(MainResults, AForkheadBuildsNoEnvelopeAndNoBeamAnalysesNothing) {
     SetBeam({5000, 5000});
     SupportTypes[1] = SupportForkhead;
     Udl(1, 0, 10, 10, 10000, 1.0, {1, 2});
     FinishLoads();
     ASSERT_EQ(Analyse(), Lines_t{});
+    EXPECT_EQ(EnvelopeText[0].str(), "0");
+    EXPECT_EQ(EnvelopeText[1].str(), "");
     EXPECT_EQ(IndexFrm->List_CaseResults.Count(), 0);
     EXPECT_GT(IndexFrm->List_Results.Count(), 0);
 

@@ -34,15 +34,12 @@ protected:
 };
 
 TEST(PointFraction, NearestFractionStartsAtThirdsAndKeepsTheFirst) {
-    int p = 0, q = 0;
-    NearestFraction(0.4, p, q);
-    EXPECT_EQ(p * 100 + q, 2 * 100 + 5);
-    NearestFraction(0.5, p, q);
-    EXPECT_EQ(p * 100 + q, 2 * 100 + 4);
-    NearestFraction(1.0 / 3, p, q);
-    EXPECT_EQ(p * 100 + q, 1 * 100 + 3);
-    NearestFraction(1.0, p, q);
-    EXPECT_EQ(p * 100 + q, 3 * 100 + 3);
+    const struct { double x; int p, q; } rows[] = {{0.4, 2, 5}, {0.5, 2, 4}, {1.0 / 3, 1, 3}, {1.0, 3, 3}};
+    for (const auto& r : rows) {
+        int p = 0, q = 0;
+        NearestFraction(r.x, p, q);
+        EXPECT_EQ(std::pair(p, q), std::pair(r.p, r.q)) << r.x;
+    }
 }
 
 // A simple span of 6 m under 10 kN/m, and an empty loadcase 2; the point at
@@ -117,18 +114,14 @@ TEST_F(PointWindow, CantileversFromTheirFreeEnds) {
     FinishLoads();
     ASSERT_TRUE(Analyse().empty());
 
-    ASSERT_EQ(Calculate("0.5"), Lines_t{});
-    EXPECT_NEAR(PointShear[1], -10000, 1e-2);
-    EXPECT_NEAR(PointMoment[1], -10000 * 500.0, 1.0);
-
-    ASSERT_EQ(Calculate("9"), Lines_t{});
-    EXPECT_NEAR(PointShear[1], 10 * 500.0, 1e-2);
-    EXPECT_NEAR(PointMoment[1], -10 * 500.0 * 500 / 2, 1.0);
-
     // The free end of the right cantilever is accepted.
-    ASSERT_EQ(Calculate("9.5"), Lines_t{});
-    EXPECT_NEAR(PointShear[1], 0, 1e-2);
-    EXPECT_NEAR(PointMoment[1], 0, 1.0);
+    const struct { const char* at; double shear, moment; } rows[] = {
+        {"0.5", -10000, -10000 * 500.0}, {"9", 10 * 500.0, -10 * 500.0 * 500 / 2}, {"9.5", 0, 0}};
+    for (const auto& r : rows) {
+        ASSERT_EQ(Calculate(r.at), Lines_t{}) << r.at;
+        EXPECT_NEAR(PointShear[1], r.shear, 1e-2) << r.at;
+        EXPECT_NEAR(PointMoment[1], r.moment, 1.0) << r.at;
+    }
 }
 
 // Point queries solve the loadcases again at their own divisions; every stored
@@ -174,10 +167,7 @@ TEST_F(PointWindow, PrintPutsTheLinesAtAThreeAndAHalfMillimetrePitch) {
 }
 
 TEST_F(PointWindow, DistancesThatCannotBeAnalysed) {
-    SetBeam({5000, 5000});
-    Udl(1, 0, 10, 10, 10000, 1.0, {1});
-    FinishLoads();
-    ASSERT_TRUE(Analyse().empty());
+    TwoSpanUdl();
     const std::string near = "Cannot analyse point nearer then 1/1000 span of a support";
     EXPECT_EQ(Calculate("10.01"), Lines_t{"Value exceeds length of beam"});
     EXPECT_EQ(Calculate("0"), Lines_t{"Please enter point measured from LH end of beam"});

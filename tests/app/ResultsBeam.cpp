@@ -34,6 +34,13 @@ std::vector<std::string> Analyse() {
     return Messages();
 }
 
+void TwoSpanUdl(double factor, double length) {
+    SetBeam({5000, 5000});
+    Udl(1, 0, 10, 10, length, factor);
+    FinishLoads();
+    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+}
+
 void AnalysedBeam::TearDown() {
     ResultsReady = 0;
     DisplayMode = 0;

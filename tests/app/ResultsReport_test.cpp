@@ -10,16 +10,6 @@ namespace {
 
 using ResultsReport = AnalysedBeam;
 
-// Two spans of 5 m under 10 kN/m: reactions 3wL/8, 10wL/8, 3wL/8, support
-// moment -wL^2/8. Deflections come from Simpson's rule over 20 intervals, the
-// largest at 0.45 L: 1.651 mm (the unit load's kink inside a panel).
-void TwoSpanUdl(double factor) {
-    SetBeam({5000, 5000});
-    Udl(1, 0, 10, 10, 10000, factor);
-    FinishLoads();
-    ASSERT_EQ(Analyse(), Lines_t{});
-}
-
 TEST_F(ResultsReport, TwoSpanUdlWithOneSectionForAllSpans) {
     TwoSpanUdl(1.0);
     EXPECT_EQ(Lines(ReportText), (Lines_t{"RESULTS", " ", "BEAM DATA", " Length = 10.000 m", "",
@@ -41,10 +31,7 @@ TEST_F(ResultsReport, FactoredLoadsTakeTheFactoredWordingAndDeflectionsStayUnfac
 
 TEST_F(ResultsReport, ANegativeReactionAddsItsLine) {
     // Only span 1 loaded: reactions 7wL/16, 10wL/16 and -wL/16.
-    SetBeam({5000, 5000});
-    Udl(1, 0, 10, 10, 5000, 1.0);
-    FinishLoads();
-    ASSERT_EQ(Analyse(), Lines_t{});
+    TwoSpanUdl(1.0, 5000);
     const Lines_t maxima = Lines(MaximaText);
     ASSERT_EQ(maxima.size(), 8u);
     EXPECT_EQ(maxima[4], " Max positive support reaction = 31.25 kN");

@@ -11,19 +11,6 @@ using namespace beamtest;
 
 namespace {
 
-std::string HelpMessage(const std::string& first) {
-    return first +
-           "\r\r For standard hot rolled sections\r Click \"Section Properties Database\" on the top menu\r"
-           " then click required section in \"Steel Section Database\" to load.\r\r"
-           " Create new section in \"Ostrel Sections\" for non standard section";
-}
-
-std::vector<std::string> Next() {
-    Messages().clear();
-    Window().cmdNext.Click();
-    return Messages();
-}
-
 // What the model must hold for a typed text: the text as a single, times the factor.
 double Internal(const char* text, float factor) { return double(Real(std::stof(text)) * Real(factor)); }
 

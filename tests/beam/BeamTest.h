@@ -55,4 +55,19 @@ inline void OneSectionBeam(const std::vector<std::string>& lengths, const std::s
     Type(w.Edit_Yrec, y);
 }
 
+// The message Next gives for a section value missing.
+inline std::string HelpMessage(const std::string& first) {
+    return first +
+           "\r\r For standard hot rolled sections\r Click \"Section Properties Database\" on the top menu\r"
+           " then click required section in \"Steel Section Database\" to load.\r\r"
+           " Create new section in \"Ostrel Sections\" for non standard section";
+}
+
+// Next, as a click does; the messages it shows.
+inline std::vector<std::string> Next() {
+    Messages().clear();
+    Window().cmdNext.Click();
+    return Messages();
+}
+
 }  // namespace beamtest

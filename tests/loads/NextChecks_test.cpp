@@ -129,10 +129,7 @@ TEST_F(LoadsWindow, ForkheadDemandsOneLoadFactorOverAllAppliedLoads) {
 TEST_F(LoadsWindow, ForkheadCountsTheSelfWeightFactor) {
     test::SetBeam({3000, 3000});
     SupportTypes[1] = SupportForkhead;
-    Material = "HRS";
-    SameForAllSpans = 1;
-    F().Hide();
-    F().Show();
+    ShowSteelBeam();
     F().Edit_LF.SetText("1.0");
     F().Check_Swt.Click();
     Point(1, "1000", "100", "1.4");

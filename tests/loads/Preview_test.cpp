@@ -24,15 +24,11 @@ std::vector<Segment> OfColour(const std::vector<Segment>& all, gui::Color c) {
 
 struct Preview : LoadsWindow {
     gui::RecordingCanvas c;
-    void Row(int row, float kind, float d, float w1, float w2, float cover, float f) {
-        const float v[] = {kind, d, w1, w2, cover, f};
-        for (int i = 0; i < 6; ++i) LoadRows[row][i] = v[i];
-        ApplyFlags[1][row] = 1;
-    }
 };
+using test::LoadRow;
 
 TEST_F(Preview, FactoredUdlIsDrawn32PixelsHighAndLabelledUnfactored) {
-    Row(1, KindUDL, 0, 10, 10, 6000, 1.5f);
+    LoadRow(1, KindUDL, 0, 10, 10, 6000, 1.5f);
     BuildUDLOutlineOf(1);
     DrawLoadsPreviewOn(c, W, H, 1);
     auto red = OfColour(Segments(c), gui::clRed);
@@ -54,7 +50,7 @@ TEST_F(Preview, LoadsFarPastTheBeamAreDrawnOffThePicture) {
                 {KindUDL, 1e33f, 10, 20, 3.4e38f, 1},
                 {KindUDL, 0, 3.4e38f, -3.4e38f, 1e-45f, 3.4e38f}};
     for (const auto& r : rows) {
-        Row(1, r.kind, r.d, r.w1, r.w2, r.cover, r.factor);
+        LoadRow(1, r.kind, r.d, r.w1, r.w2, r.cover, r.factor);
         BuildUDLOutlineOf(1);
         EXPECT_NO_THROW(DrawLoadsPreviewOn(c, W, H, 1)) << r.d << " " << r.cover;
     }
@@ -64,8 +60,8 @@ TEST_F(Preview, LoadsFarPastTheBeamAreDrawnOffThePicture) {
 
 TEST_F(Preview, PointLoadsAreArrowsFromAboveOrBelow) {
     SetUnits("m", 1000, "kN", 1000, "kN/m", 1);
-    Row(1, KindPoint, 3000, 50000, 0, 0, 1);
-    Row(2, KindPoint, 1500, -20000, 0, 0, 1.2f);
+    LoadRow(1, KindPoint, 3000, 50000, 0, 0, 1);
+    LoadRow(2, KindPoint, 1500, -20000, 0, 0, 1.2f);
     DrawLoadsPreviewOn(c, W, H, 1);
     auto yellow = OfColour(Segments(c), gui::clYellow);
     EXPECT_EQ(yellow, (std::vector<Segment>{{371, 94, 366, 81, gui::clYellow, 2},
@@ -94,8 +90,8 @@ TEST_F(Preview, SelfWeightIsAMagentaBand) {
 }
 
 TEST_F(Preview, OverlappingUdlsShowOwnRatesAndStackedRatesInBrackets) {
-    Row(1, KindUDL, 0, 5, 5, 2000, 1);
-    Row(2, KindUDL, 1000, 2, 4, 2000, 1.5f);
+    LoadRow(1, KindUDL, 0, 5, 5, 2000, 1);
+    LoadRow(2, KindUDL, 1000, 2, 4, 2000, 1.5f);
     BuildUDLOutlineOf(1);
     DrawLoadsPreviewOn(c, W, H, 1);
     auto texts = Texts(c);
@@ -161,7 +157,7 @@ TEST_F(Preview, LengthLabelUnderTheBeam) {
 namespace {
 
 TEST_F(Preview, WithoutABeamNothingIsDrawnAndTheSelfWeightBoxStillWorks) {
-    Row(1, KindPoint, 1000, 5000, 0, 0, 1);
+    LoadRow(1, KindPoint, 1000, 5000, 0, 0, 1);
     ApplyFlags[1][SelfWeightSlot] = 1;
     BeamLength = 0;
     DrawLoadsPreviewOn(c, W, H, 1);

@@ -64,10 +64,7 @@ TEST_F(LoadsWindow, ATickedRowWithoutAKindIsUntickedAndStoredUnapplied) {
 }
 
 TEST_F(LoadsWindow, SelfWeightBoxSetsEveryLoadcaseOrOnlyTheCurrentOne) {
-    Material = "HRS";
-    SameForAllSpans = 1;
-    F().Hide();
-    F().Show();
+    ShowSteelBeam();
     ASSERT_TRUE(F().Frame_SWt.Visible());
     ToLoadcase(3);
     F().Check_Swt.Click();
@@ -140,9 +137,7 @@ TEST_F(LoadsWindow, ShowingOpensOnTheSavedLoadcaseOnlyUpToFive) {
 
 TEST_F(LoadsWindow, ShowingFillsTheRowsInDisplayUnitsAndTheSelfWeight) {
     SetUnits("m", 1000, "kN", 1000, "kN/m", 1);
-    Material = "HRS";
-    SameForAllSpans = 1;
-    BeamGeometryTable[1][GArea] = 10000;
+    ShowSteelBeam();
     F().Hide();
     LoadRows[1][LKind] = KindUDL;
     LoadRows[1][LDist] = 2500;

@@ -1,6 +1,7 @@
 // Ends of the applied distributed loads with the rates stacked on them.
 #include <gtest/gtest.h>
 #include <vector>
+#include "BeamSetup.h"
 #include "Global.h"
 #include "UDLOutline.h"
 
@@ -13,13 +14,7 @@ struct Outline : ::testing::Test {
         UDLOutline.Fill({});
     }
     static void Udl(int row, float d, float w1, float w2, float c, float f = 1, int lc = 1) {
-        LoadRows[row][LKind] = KindUDL;
-        LoadRows[row][LDist] = d;
-        LoadRows[row][LStart] = w1;
-        LoadRows[row][LFinish] = w2;
-        LoadRows[row][LCover] = c;
-        LoadRows[row][LFactor] = f;
-        ApplyFlags[lc][row] = 1;
+        test::LoadRow(row, KindUDL, d, w1, w2, c, f, lc);
     }
     static float Stacked(int row, int end, int lc = 1) { return UDLOutline[lc][row][end][OutlineStacked]; }
 };

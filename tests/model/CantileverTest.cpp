@@ -67,15 +67,3 @@ TEST(Cantilever, LeftCantileverTipLoadMirrors) {
     ExpectRel(MomentSeries[1][n + 1][2], -P * A);
     ExpectRel(DeflectionSeries[1][1][2], TipDeflection(), 1e-4);
 }
-
-TEST(Cantilever, ZeroCoverUdlCarriesNoLoad) {
-    SetBeam({L}, A, A);
-    Udl(1, L + A + 500, 2, 6, 0, 1.0);   // on the right cantilever
-    Udl(2, 500, 2, 6, 0, 1.0);           // on the left cantilever
-    PointLoad(3, L / 2 + A, P, 1.0);
-    FinishLoads();
-    EXPECT_NO_THROW(Analyse());
-    EXPECT_EQ(LHCPieceCount, 0);
-    EXPECT_EQ(RHCPieceCount, 0);
-    ExpectRel(CaseReaction[1][1], P / 2);
-}

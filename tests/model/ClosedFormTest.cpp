@@ -182,6 +182,10 @@ const std::vector<Row> Rows = {
     {"point on the span just outside the right root's window", Both, {Pt(RhcRoot - 1.25, P)},
      {1.25 * P / L, P * (L - 1.25) / L}, {0, 0}, _, 1.25 * P / L, _},
 
+    // Distributed loads of no length on the cantilevers carry nothing.
+    {"loads of no length on the cantilevers", Both, {Dist(L + A + 500, 2, 6, 0), Dist(500, 2, 6, 0), Pt(L / 2 + A, P)},
+     {P / 2, P / 2}, {0, 0}, P * L / 4, P / 2, P * L * L * L / (48 * EI), 0, 0, _, _, 0, 0},
+
     // 0 to 2w over 2 m across a root, 1.5 m of it on the cantilever: a
     // resultant W of 2wm, 1/6 m short of the left root or 5/6 m past the
     // right one; the cantilever carries k Cut^3 / 6, or k Rest Cut^2 / 2 +

@@ -46,31 +46,27 @@ TEST(FixedEnds, MomentSeriesDropsToZeroAtAFixedRightEnd) {
     EXPECT_EQ(m[count][2], 0);
 }
 
+// The intervals of a span follow the longest span's share r of the beam.
 TEST(Driver, IntervalRuleAtExactRatios) {
-    SetBeam({4000, 3000, 3000});        // r = 0.4
-    ChooseSpanIntervals();
-    EXPECT_EQ(SpanIntervals, 200);
-    EXPECT_EQ(TwentiethStep, 10);
-    SetBeam({3900, 3000, 3100});        // just below 0.4
-    ChooseSpanIntervals();
-    EXPECT_EQ(SpanIntervals, 100);
-    SetBeam(std::vector<double>(5, 2000));   // r = 0.2
-    ChooseSpanIntervals();
-    EXPECT_EQ(SpanIntervals, 100);
-    EXPECT_EQ(TwentiethStep, 5);
-    SetBeam(std::vector<double>(10, 1000));  // r = 0.1
-    ChooseSpanIntervals();
-    EXPECT_EQ(SpanIntervals, 60);
-    EXPECT_EQ(TwentiethStep, 3);
-    EXPECT_EQ(SavedSpanIntervals, 60);
-    SetBeam(std::vector<double>(11, 1000));
-    ChooseSpanIntervals();
-    EXPECT_EQ(SpanIntervals, 40);
-    EXPECT_EQ(TwentiethStep, 2);
-    // Cantilevers count in the beam length but not as spans.
-    SetBeam({4000}, 3000, 3000);
-    ChooseSpanIntervals();
-    EXPECT_EQ(SpanIntervals, 200);
+    const struct {
+        std::vector<double> spans;
+        double cantilevers;
+        int intervals;
+    } rows[] = {
+        {{4000, 3000, 3000}, 0, 200},            // r = 0.4
+        {{3900, 3000, 3100}, 0, 100},            // just below 0.4
+        {std::vector<double>(5, 2000), 0, 100},  // r = 0.2
+        {std::vector<double>(10, 1000), 0, 60},  // r = 0.1
+        {std::vector<double>(11, 1000), 0, 40},
+        {{4000}, 3000, 200},                     // cantilevers count in the length, not as spans
+    };
+    for (const auto& r : rows) {
+        SetBeam(r.spans, r.cantilevers, r.cantilevers);
+        ChooseSpanIntervals();
+        EXPECT_EQ(SpanIntervals, r.intervals) << r.spans.size() << " spans";
+        EXPECT_EQ(SavedSpanIntervals, r.intervals);
+        EXPECT_EQ(TwentiethStep, r.intervals / 20);
+    }
 }
 
 TEST(Driver, NoBeamChangesNothing) {

@@ -328,21 +328,6 @@ TEST(ChannelTables, ReferenceRowsByteForByte) {
         {381, 94.4f, 18.2f, 16.5f, 12.7f, 6.1f, 94.4f, 313.7833f, 9.462f, 43, 205000, 9475.175f, 1.679694e8f, 4567779,
          133.144f, 21.95629f, 20.29962f, 74.10038f, 190.5f, 1113930, 35.47916f, 34.12679f, 1123235, 132745.2f,
          0.8307419f, 17.68786f, 1.311093e11f, 12.435f}));
-    sect::ExpectStoredBytes(c, 4, sect::Expected("", "", 4, {}));
-}
-
-TEST(ChannelTables, RewritingTruncatesALongerFile) {
-    TableFile once = sect::Write(WriteUpnTable, "UPN.sct");
-    TableFile twice = sect::Write([] {
-        WriteCTable();
-        std::rename("C.sct", "UPN.sct");
-        WriteUpnTable();
-    }, "UPN.sct");
-    ASSERT_EQ(twice.bytes.size(), 4800u);
-    for (int k = 1; k <= 24; ++k) {
-        EXPECT_TRUE(std::equal(once.Raw(k) + 28, once.Raw(k) + 88, twice.Raw(k) + 28)) << k;
-        EXPECT_TRUE(std::equal(once.Raw(k) + 100, once.Raw(k) + 200, twice.Raw(k) + 100)) << k;
-    }
 }
 
 }  // namespace

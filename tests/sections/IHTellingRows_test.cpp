@@ -1,6 +1,7 @@
 // The records that the tables fix value by value, compared byte for byte with
 // the written files: designation, every single, kind and record number.
 #include <gtest/gtest.h>
+#include <cstring>
 #include <utility>
 #include <vector>
 #include "SectionFiles.h"
@@ -141,30 +142,15 @@ const std::vector<TellingRow>& Rows() {
 TEST(IHTellingRows, AreWrittenByteForByte) {
     for (const TellingRow& row : Rows()) {
         SCOPED_TRACE(std::string(row.file) + " record " + std::to_string(row.recNo));
-        const uint8_t* raw = WrittenTable(row.file).Raw(row.recNo);
-
-        uint8_t designation[26];
-        designation[0] = 25;
+        uint8_t want[SectionRecordSize] = {25};
         std::string padded = row.designation;
         padded.resize(25, ' ');
-        std::memcpy(designation + 1, padded.data(), 25);
-        EXPECT_EQ(std::memcmp(raw, designation, 26), 0) << std::string(reinterpret_cast<const char*>(raw + 1), 25);
-
-        uint8_t single[4];
-        for (int off : SingleOffsets()) {
-            float want = 0;
-            for (const auto& [o, v] : row.singles)
-                if (o == off) want = v;
-            PutSingle(single, want);
-            EXPECT_EQ(std::memcmp(raw + off, single, 4), 0)
-                << "offset " << off << ": written " << GetSingle(raw + off) << ", wanted " << want;
-        }
-
-        const std::string kind = row.kind;
-        EXPECT_EQ(raw[88], kind.size());
-        EXPECT_EQ(std::string(reinterpret_cast<const char*>(raw + 89), kind.size()), kind);
-        EXPECT_EQ(raw[196], row.recNo);
-        EXPECT_EQ(raw[197] | raw[198] | raw[199], 0);
+        std::memcpy(want + 1, padded.data(), 25);
+        for (const auto& [offset, value] : row.singles) PutSingle(want + offset, value);
+        want[88] = uint8_t(std::strlen(row.kind));
+        std::memcpy(want + 89, row.kind, want[88]);
+        want[196] = uint8_t(row.recNo);
+        ExpectStoredBytes(WrittenTable(row.file), row.recNo, want);
     }
 }
 

@@ -56,6 +56,8 @@ std::vector<std::string> Split(const std::string& text);
 // Compares every byte that the writer stores: designation (by its length),
 // singles 28..87 and 100..195, the kind's length byte and text, RecNo.
 void ExpectStoredBytes(const TableFile& file, int recNo, const SectionRecord& expected);
+// The same against the bytes of a whole record: the lengths at 0 and 88 say how many are stored.
+void ExpectStoredBytes(const TableFile& file, int recNo, const uint8_t* want);
 
 // A blank record: every single 0 and the given designation and kind.
 void ExpectBlank(const TableFile& file, int recNo, const std::string& designation, const std::string& kind);
