@@ -1,5 +1,6 @@
 #include "ResultTexts.h"
 #include <algorithm>
+#include "AnalysisState.h"
 
 ReportStore ReportText;
 TextStore<50, 75> MaximaText;
@@ -30,7 +31,7 @@ void SetReactionExtremes() {
     ReactionMaxNeg.Fill(0);
     for (int n = 1; n <= NumLoadcases; ++n)
         for (int j = 1; j <= NumSpans + 1; ++j) {
-            if (NodeSkipFlag[n][j] == -1) continue;
+            if (!CaseHasResults(n) || NodeSkipFlag[n][j] == -1) continue;
             const float r = static_cast<float>(CaseReaction[n][j]);
             if (r > ReactionMaxPos[j]) ReactionMaxPos[j] = r;
             if (r < ReactionMaxNeg[j]) ReactionMaxNeg[j] = r;
