@@ -179,6 +179,19 @@ void SetMemberLengthLabels() { MemberLengthLabel = MemberLengths(); }
 
 std::string MemberLengthText(int m) { return SigFig3Dec3(BeamGeometryTable[m][GLength] / Factor_L); }
 
+std::vector<MemberLabel> MemberLabelRow() {
+    const SupportRow p = SupportPositions();
+    std::vector<MemberLabel> row;
+    auto add = [&](int m, double centre, bool always) {
+        const std::string number = MemberLengthText(m);
+        if (always || number != "0.00") row.push_back({m, centre, number + " " + Unit_L.str()});
+    };
+    if (BeamGeometryTable[LHC][GPresent] == 1.0) add(LHC, p[0] / 2.0, true);
+    for (int k = 1; k <= NumSpans; ++k) add(k, p[k] - BeamGeometryTable[k][GLength] / 2, false);
+    if (BeamGeometryTable[RHC][GPresent] == 1.0) add(RHC, p[25] + BeamGeometryTable[RHC][GLength] / 2, false);
+    return row;
+}
+
 void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer) {
     if (BeamLength == 0) return;
     const SupportRow p = SupportPositions();
@@ -194,18 +207,8 @@ void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer) {
     if (layer == Layer::Strokes) return;
 
     std::vector<RowLabel> row;
-    auto label = [&](int x, const std::string& number) {
-        row.push_back({x, number + " " + Unit_L.str(), gui::clWhite});
-    };
-    if (BeamGeometryTable[LHC][GPresent] == 1.0) label(axis.ByScale(p[0] / 2.0) - 22, MemberLengthText(LHC));
-    for (int k = 1; k <= NumSpans; ++k) {
-        const std::string number = MemberLengthText(k);
-        if (number != "0.00") label(axis.ByScale(p[k] - BeamGeometryTable[k][GLength] / 2) - 22, number);
-    }
-    if (BeamGeometryTable[RHC][GPresent] == 1.0) {
-        const std::string number = MemberLengthText(RHC);
-        if (number != "0.00") label(axis.ByScale(p[25] + BeamGeometryTable[RHC][GLength] / 2) - 12, number);
-    }
+    for (const MemberLabel& m : MemberLabelRow())
+        row.push_back({axis.ByScale(m.Centre) - (m.Member == RHC ? 12 : 22), m.Text, gui::clWhite});
     ValueRow(c, 101, 14, row, 2);
 }
 

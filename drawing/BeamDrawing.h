@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 #include "Bounded.h"
 #include "Picture.h"
 
@@ -14,6 +15,17 @@ BArray<float, 0, 26> MemberLengths();
 void SetMemberLengthLabels();
 // Member m's length as its label reads, in the display unit.
 std::string MemberLengthText(int m);
+
+// A member whose length is labelled: its centre (mm from the left end) and
+// its label, unit and all.
+struct MemberLabel {
+    int Member;
+    double Centre;
+    std::string Text;
+};
+// The labels of the member-length row: the left cantilever's always, a span's
+// or the right cantilever's only where its length does not read "0.00".
+std::vector<MemberLabel> MemberLabelRow();
 
 // What a drawing puts on the picture: its strokes, its labels or both. The
 // picture draws the strokes of beam and loads before their labels, so that

@@ -4,6 +4,7 @@
 #include "Convert.h"
 #include "Global.h"
 #include "LoadData.h"
+#include "BeamDrawing.h"
 #include "Picture.h"
 #include "SigFig.h"
 #include "TextPlace.h"
@@ -162,8 +163,6 @@ void DrawSupport(gui::Canvas& c, int code, int xs, int y0, float pos, float scal
     }
 }
 
-std::string LengthText(float length) { return SigFig3Dec3(length / Factor_L) + " " + Unit_L.str(); }
-
 }  // namespace
 
 void DrawLoadsPreviewOn(gui::Canvas& c, int W, int H, int lc) {
@@ -193,13 +192,7 @@ void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
     int xL = 25, xR = W - 25, y0 = H / 2 + 25;
     float scale = float((xR - xL) / L);
     auto pixel = [&](long double p) { return Pixel(p * scale) + 25; };
-    auto present = [](int m) { return BeamGeometryTable[m][GPresent] == 1.0; };
-    BArray<float, 0, 25> pos, len;
-    pos[0] = present(LHC) ? float(BeamGeometryTable[LHC][GLength]) : 0.0f;
-    for (int r = 1; r <= MaxSpans; ++r) {
-        len[r] = present(r) ? float(BeamGeometryTable[r][GLength]) : 0.0f;
-        pos[r] = pos[r - 1] + len[r];
-    }
+    const SupportRow pos = SupportPositions();
     SetPen(c, gui::clWhite, 4);
     Line(c, xL + 2, y0, xR - 2, y0);
 
@@ -213,15 +206,8 @@ void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
 
     // In lines of their own where short spans crowd them, each under its span.
     std::vector<RowLabel> row;
-    if (present(LHC)) row.push_back({(pixel(pos[0])) / 2 - 22, LengthText(pos[0]), gui::clWhite});
-    for (int r = 1; r <= NumSpans; ++r)
-        if (SigFig3Dec3(len[r] / Factor_L) != "0.00")
-            row.push_back({pixel(pos[r] - len[r] / 2.0L) - 22, LengthText(len[r]), gui::clWhite});
-    if (present(RHC)) {
-        float rhc = float(BeamGeometryTable[RHC][GLength]);
-        if (SigFig3Dec3(rhc / Factor_L) != "0.00")
-            row.push_back({Pixel((rhc / 2.0L + pos[25]) * scale + 25) - 12, LengthText(rhc), gui::clWhite});
-    }
+    for (const MemberLabel& m : MemberLabelRow())
+        row.push_back({pixel(m.Centre) - (m.Member == RHC ? 12 : 22), m.Text, gui::clWhite});
     c.Brush.Clear = true;
     PlaceRow(c, y0 + 5, 13, row, 3, H);
 }

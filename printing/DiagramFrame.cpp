@@ -250,16 +250,9 @@ void DiagramPage::SelfWeight() {
 
 void DiagramPage::MemberLengths() {
     const double k = (g_.XR - g_.XL) / BeamLength;
-    const BArray<float, 0, 26> lengths = ::MemberLengths();
     std::vector<RowLabel> row;
-    auto text = [&](int m, double centre, double shiftMm, bool always) {
-        const std::string number = MemberLengthText(m);
-        if (always || number != "0.00")
-            row.push_back({Pixel(g_.XL + centre * k) - g_.MmX(shiftMm), number + " " + Unit_L.str()});
-    };
-    if (BeamGeometryTable[LHC][GPresent] == 1.0) text(LHC, lengths[LHC] / 2, 6, true);
-    for (int s = 1; s <= NumSpans; ++s) text(s, g_.P[s] - lengths[s] / 2, 6, false);
-    if (BeamGeometryTable[RHC][GPresent] == 1.0) text(RHC, g_.P[25] + lengths[RHC] / 2, 4, false);
+    for (const MemberLabel& m : MemberLabelRow())
+        row.push_back({Pixel(g_.XL + m.Centre * k) - g_.MmX(m.Member == RHC ? 4 : 6), m.Text});
     c_.TextFont.Size = 8;
     rowsEnd_ = PlaceRow(c_, g_.YB + g_.MmY(2.5), g_.MmY(3.5), row, RowLines);
 }

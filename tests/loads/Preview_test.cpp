@@ -113,7 +113,7 @@ TEST_F(Preview, SupportsSitAtTheirPositionsWithLengthLabels) {
     EXPECT_TRUE(Has(s, {198, 98, 188, 112, gui::clWhite, 1}));  // left support a quarter along
     EXPECT_TRUE(Has(s, {718, 98, 708, 112, gui::clWhite, 1}));
     auto texts = Texts(c);
-    EXPECT_TRUE(Has(texts, 77, 102, "1.50 m", gui::clWhite));
+    EXPECT_TRUE(Has(texts, 90, 102, "1.50 m", gui::clWhite));
     EXPECT_TRUE(Has(texts, 436, 102, "4.50 m", gui::clWhite));
 }
 
