@@ -80,6 +80,8 @@ int TIndexFrm::ListHeight(int fallback) const { return Height() > 750 ? Height()
 
 int TIndexFrm::CaseFromEdit() const { return StrToInt(Edit_Case.Text()); }
 
+void TIndexFrm::ShowCaseCaption() { lbl_Case.SetCaption(Edit_Case.Text() == "0" ? "All" : Edit_Case.Text()); }
+
 void TIndexFrm::FormCreate() {
     SetBounds(1, 1, gui::ScreenWidth() - 2, gui::ScreenHeight() - 2);
     List_Results.SetWidth(500);
@@ -211,7 +213,7 @@ void TIndexFrm::Results1Click() {
 
 void TIndexFrm::UpDown1Click() {
     ShownCase = CaseFromEdit();
-    lbl_Case.SetCaption(Edit_Case.Text() == "0" ? "All" : Edit_Case.Text());
+    ShowCaseCaption();
     DrawPicture();
     if (ResultsReady != 1) {
         ShowStaleLists();
@@ -235,7 +237,7 @@ void TIndexFrm::ShowStaleLists() {
 
 void TIndexFrm::ShowBeamWithoutResults(bool tiled) {
     EnableBeamSaving();
-    lbl_Case.SetCaption(UpDown1.Position() == 0 ? "All" : "1");
+    ShowCaseCaption();
     if (tiled) {
         TileDefault();
     } else {

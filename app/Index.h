@@ -128,6 +128,8 @@ private:
     void ShowStaleLists();
     int ListHeight(int fallback) const;
     int CaseFromEdit() const;
+    // Captions lbl_Case with the loadcase the spinner names, "All" for 0.
+    void ShowCaseCaption();
     // Writes the beam to name and records it as known; the failure's text,
     // empty when the file is whole.
     std::string WriteBeamFile(const std::string& name);
