@@ -98,9 +98,9 @@ void BuildUDLText() {
                 .Centre(49, Bracketed(Unit_L.str()))
                 .PadTo(56)
                 .Add("Factor")
-                .PadTo(65)
+                .PadTo(UDLListColumn)
                 .Add("loadcases:-"));
-    WriteRows(w, -1, UDLColumns, 65, UDLWidth, StoreLast - 2);
+    WriteRows(w, -1, UDLColumns, UDLListColumn, UDLWidth, StoreLast - 2);
     w.SetCount(w.Next() + 1);
 }
 
@@ -116,7 +116,7 @@ void BuildPointText() {
                 .Add("Factor")
                 .PadTo(46)
                 .Add("loadcases:-"));
-    WriteRows(w, 1, PointColumns, 49, PointWidth, StoreLast - 3);
+    WriteRows(w, 1, PointColumns, PointListColumn, PointWidth, StoreLast - 3);
     const int nf = w.Next();
     LoadingDataPointText[nf + 1] = "";
     w.SetCount(nf + 2);

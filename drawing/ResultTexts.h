@@ -14,6 +14,9 @@ extern ReportStore ReportText;                       // beam summary
 extern TextStore<50, 75> MaximaText;                 // maxima over all loadcases
 extern TextStore<100, 85> LoadingDataUDLText;        // printed only
 extern ReportStore LoadingDataPointText;             // printed only
+// Where the loadcase lists of the two loading-data tables begin: a line of
+// a table blank up to its list goes on with the row above.
+constexpr int UDLListColumn = 65, PointListColumn = 49;
 extern BArray<ReportStore, 1, MaxLoadcases> CaseLoadsText;
 extern BArray<ReportStore, 1, MaxLoadcases> CaseSupportText;
 extern BDynArray<SpanDataStore> CaseSpanDataText;    // loadcases 0..NumLoadcases

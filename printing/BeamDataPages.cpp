@@ -8,21 +8,22 @@
 
 namespace {
 
-// A line that goes on with the loadcases of the row above: blank up to them.
-bool ContinuesRow(std::string_view line) {
+// A line that goes on with the loadcases of the row above: blank up to the
+// list column.
+bool ContinuesRow(std::string_view line, int listColumn) {
     const size_t text = line.find_first_not_of(' ');
-    return text != std::string_view::npos && text >= 40;
+    return text != std::string_view::npos && text >= size_t(listColumn);
 }
 
 // A loading-data table: lines 2 to 4 (title, headings, units) repeat on each
 // continuation page, begun once a line has been drawn on grid line 70 or below
 // and before a line that does not go on with its row.
 template <class Store>
-void PrintLoadTable(TextPageWriter& w, const Store& store) {
+void PrintLoadTable(TextPageWriter& w, const Store& store, int listColumn) {
     const int n = StoreCount(store);
     for (int i = 1; i <= n; ++i) {
         w.Line(store[i].str());
-        if (w.Next() > 70 && !(i < n && ContinuesRow(store[i + 1].str()))) {
+        if (w.Next() > 70 && !(i < n && ContinuesRow(store[i + 1].str(), listColumn))) {
             w.NewPage();
             for (int k = 2; k <= 4; ++k) w.Line(store[k].str());
         }
@@ -38,6 +39,6 @@ void PrintBeamDataPages(PrintDevice& device) {
     const int maxima = StoreCount(MaximaText);
     for (int i = 1; i <= maxima; ++i) w.Line(MaximaText[i].str());
     w.SetTitle("Beam & Loading Data");
-    PrintLoadTable(w, LoadingDataUDLText);
-    PrintLoadTable(w, LoadingDataPointText);
+    PrintLoadTable(w, LoadingDataUDLText, UDLListColumn);
+    PrintLoadTable(w, LoadingDataPointText, PointListColumn);
 }
