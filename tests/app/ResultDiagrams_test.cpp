@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <cmath>
+#include "AnalysisState.h"
 #include "CanvasLog.h"
 #include "ResultDiagrams.h"
 #include "ResultTexts.h"
@@ -135,6 +136,11 @@ TEST_F(ResultDiagrams, ReactionsOfOneLoadcaseAndExtremesOfAll) {
     EXPECT_THAT(Texts(all), Contains(DrawnText{6, 123, "Reactions", gui::clWhite}));
     EXPECT_THAT(Texts(all), Not(Contains(DrawnText{528, 130, "0.000 kN", gui::clRed}))) << "zero extremes are not written";
     EXPECT_FALSE(HasText(all, "17.58 kN-m")) << "member values only for one loadcase";
+
+    UnbalancedMark[1] = 1;  // a withheld loadcase has no extremes
+    SetReactionExtremes();
+    EXPECT_FLOAT_EQ(ReactionMaxNeg[3], 0.0f);
+    UnbalancedMark[1] = 0;
 }
 
 TEST_F(ResultDiagrams, SmallCantileverEndValuesAreNotLabelled) {
