@@ -627,6 +627,19 @@ TEST_F(FileMenu, ResultsThatDoNotBalanceOrAreRefusedAreLeftOutAndTheBeamIsSaved)
                                                  "analysed, as the results of loadcase 1 lie beyond the values the "
                                                  "program can hold."});
     EXPECT_EQ(Items(f.List_Results), Lines_t{"No results: the beam cannot be analysed"});
+    // Nor is it for results stored with no beam.
+    f.New1.Click();
+    BeamFrm->Hide();
+    const std::string empty = (dir.path() / "empty.kvl").string();
+    NumLoadcases = 1;
+    SaveBeamDataFile(empty);
+    b = FileBytes(empty);
+    PutInt32(&b[V4Offsets{size_t(NumLoadcases), size_t(NumSpans), size_t(SavedSpanIntervals)}.ResultsFlag()], 1);
+    Choose(WriteFile(empty, b));
+    Messages().clear();
+    f.Open1.Click();
+    EXPECT_EQ(Messages(), Lines_t{"\"" + empty + "\" was opened without its stored results: the file holds results "
+                                                "but no beam."});
 }
 
 TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
