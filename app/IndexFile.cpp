@@ -107,10 +107,10 @@ void TIndexFrm::Open1Click() {
     knownName_ = name;
     knownStamp_ = stamp;
     OpenDialog.EnterChosenFolder();
-    // An analysis the beam refuses cannot give it results.
+    // Analysing helps only a beam that has one and does not refuse it.
     if (!unshown.empty())
         gui::ShowMessage("\"" + name + "\" was opened without its stored results: " + unshown + "." +
-                         (AnalysisRefusal.empty() ? "\rAnalyse the beam to see its results." : ""));
+                         (BeamLength != 0 && AnalysisRefusal.empty() ? "\rAnalyse the beam to see its results." : ""));
 }
 
 std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name,

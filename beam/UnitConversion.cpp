@@ -49,7 +49,7 @@ std::string MemberText(float stored, float factor, std::string (*format)(double)
     const std::string text = format(shown);
     // Within the ladder the member takes the format's figures; beyond it or
     // below its zero, the figures that read back as the value stored.
-    if (shown == 0 || (std::fabs(shown) <= LadderEnd && TextNumber(text) != 0)) return text;
+    if (shown == 0 || (std::fabs(shown) <= LadderEnd(format) && TextNumber(text) != 0)) return text;
     return ReadBackMemberText(stored, factor, format);
 }
 

@@ -81,11 +81,9 @@ std::string MemberFault(const GeometryTable& geometry, int m, bool mustExist, bo
 std::string SupportFault(const BeamShape& beam) {
     for (int k = 1; k < beam.Spans; ++k) {
         const int32_t c = beam.Supports[k];
-        if (c < SupportNone || c > 5)
-            return "the support code at node " + std::to_string(k) + " is " + std::to_string(c) + "; it must be 0 to 5";
-        if (c == SupportNone || c == SupportFixed)
-            return "the support between spans " + std::to_string(k) + " and " + std::to_string(k + 1) + " has code " +
-                   std::to_string(c) + ", which only the ends may have or no support has";
+        if (c <= SupportNone || c == SupportFixed || c > 5)
+            return "the support code at node " + std::to_string(k) + " is " + std::to_string(c) +
+                   "; between spans it must be 1, 3, 4 or 5";
     }
     return "";
 }

@@ -65,17 +65,14 @@ bool CaseBalances(int lc) {
     return TotalsAgree(lc, CaseAppliedLoad[lc], ReactionTotal[lc]);
 }
 
-bool CheckEquilibrium() {
-    bool balanced = true;
+void CheckEquilibrium() {
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         if (CaseAppliedLoad[lc] == 0) CaseAppliedLoad[lc] = NearZero;
         if (UnbalancedMark[lc] != 1 && CaseBalances(lc)) continue;
-        balanced = false;
         const float ratio = ToSingle(Div(CaseAppliedLoad[lc], ReactionTotal[lc]));
         ShowMessage(" ERROR  \r Loadcase  " + std::to_string(lc) +
                     "\r Total applied load / Total support reactions = " + SigFig3Dec3(ratio));
     }
-    return balanced;
 }
 
 std::string StoredResultsFault() {

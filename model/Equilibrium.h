@@ -15,8 +15,7 @@ bool CaseBalances(int lc);
 // Shows an " ERROR " message for every loadcase whose results were withheld
 // (UnbalancedMark, with the ReactionTotal they had) or whose reactions do
 // not balance. Exact zero totals become 1e-12, as the beam file keeps them.
-// True when every loadcase balances.
-bool CheckEquilibrium();
+void CheckEquilibrium();
 // The stored results of loadcases 1..NumLoadcases against their loads, as
 // the equilibrium check judges them: the applied totals are those of the
 // loads, and the reactions of every loadcase with results balance its load.

@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <limits>
+#include <utility>
 #include "Global.h"
+#include "RunError.h"
 
 namespace {
 
@@ -206,6 +208,15 @@ std::string SigFig5(double x) { return Format(x, SF5); }
 std::string SigFig3Dec3(double x) { return Format(x, SF3D3); }
 std::string SigFig4Dec3(double x) { return Format(x, SF4D3); }
 std::string SigFig5Dec3(double x) { return Format(x, SF5D3); }
+
+double LadderEnd(std::string (*format)(double)) {
+    const std::pair<std::string (*)(double), const Ladder*> ladders[] = {
+        {SigFig3, &SF3},         {SigFig4, &SF4},         {SigFig5, &SF5},
+        {SigFig3Dec3, &SF3D3}, {SigFig4Dec3, &SF4D3}, {SigFig5Dec3, &SF5D3}};
+    for (const auto& [f, ladder] : ladders)
+        if (f == format) return double(ladder->overflowBound);
+    RaiseRangeCheck();
+}
 
 std::string FixedDecimals(double x) {
     const int d = DecimalPlaces;

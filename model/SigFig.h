@@ -2,9 +2,10 @@
 #pragma once
 #include <string>
 
-// Every formatter rounds to its ladder's steps up to this magnitude; beyond
-// it, it writes the value's own figures (a whole number, or an exponent).
-constexpr double LadderEnd = 1e9;
+// The magnitude up to which a SigFig formatter rounds to its ladder's steps;
+// beyond it, it writes the value's own figures (a whole number, or an
+// exponent).
+double LadderEnd(std::string (*format)(double));
 
 std::string SigFig3(double x);
 std::string SigFig4(double x);

@@ -122,7 +122,6 @@ std::string StoredResultsDisagreement() {
         return AnalysisRefusal.empty() ? "its beam and loads cannot be analysed"
                                        : "its beam cannot be analysed, as " + AnalysisRefusal;
     }
-    if (NumLoadcases > 0 && ResultsReady != 1) return "the support reactions of its beam do not balance its loads";
     if (NumLoadcases > 0 && (SavedSpanIntervals != stored->Intervals || TwentiethStep != stored->Twentieth))
         return "the results are stored at " + std::to_string(stored->Intervals) +
                " intervals per member, where its beam has them at " + std::to_string(SavedSpanIntervals);

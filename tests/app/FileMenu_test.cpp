@@ -357,8 +357,9 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
          [&](Bytes& b) { PutDouble(&b[at.B4() + 3051], 12000); }},
         {"flag", "the right cantilever has the present flag 0.5; it must be 0 or 1",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(RHC, GPresent)], 0.5); }},
-        {"support", "the support code at node 1 is 7; it must be 0 to 5", [&](Bytes& b) { PutInt32(&b[at.Support(1)], 7); }},
-        {"fixed", "the support between spans 1 and 2 has code 2, which only the ends may have or no support has",
+        {"support", "the support code at node 1 is 7; between spans it must be 1, 3, 4 or 5",
+         [&](Bytes& b) { PutInt32(&b[at.Support(1)], 7); }},
+        {"fixed", "the support code at node 1 is 2; between spans it must be 1, 3, 4 or 5",
          [&](Bytes& b) { PutInt32(&b[at.Support(1)], SupportFixed); }},
         {"kind", "load row 1 of loadcase 2 is of kind 2; it must be 1, -1 or 0",
          [&](Bytes& b) { PutSingle(&b[at.Load(2, 1, LKind)], 2); }},
@@ -627,6 +628,19 @@ TEST_F(FileMenu, ResultsThatDoNotBalanceOrAreRefusedAreLeftOutAndTheBeamIsSaved)
                                                  "analysed, as the results of loadcase 1 lie beyond the values the "
                                                  "program can hold."});
     EXPECT_EQ(Items(f.List_Results), Lines_t{"No results: the beam cannot be analysed"});
+    // Nor is it for results stored with no beam.
+    f.New1.Click();
+    BeamFrm->Hide();
+    const std::string empty = (dir.path() / "empty.kvl").string();
+    NumLoadcases = 1;
+    SaveBeamDataFile(empty);
+    b = FileBytes(empty);
+    PutInt32(&b[V4Offsets{size_t(NumLoadcases), size_t(NumSpans), size_t(SavedSpanIntervals)}.ResultsFlag()], 1);
+    Choose(WriteFile(empty, b));
+    Messages().clear();
+    f.Open1.Click();
+    EXPECT_EQ(Messages(), Lines_t{"\"" + empty + "\" was opened without its stored results: the file holds results "
+                                                "but no beam."});
 }
 
 TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {

@@ -276,6 +276,8 @@ TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     sections[0].Ixx = 2.5e8f;
     sections[0].E = 205000;
     sections[0].YFibre = 300;
+    sections[1] = sections[0];
+    sections[1].Ixx = 1.2345678e13f;  // 4 figures up to the end of their ladder, 1e12
     WriteSectionTable("Misc.sct", sections);
     TBeamFrm& w = Window();
     MaterialCode = "HRS";
@@ -292,6 +294,8 @@ TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     EXPECT_EQ(SpanTextTable[1][2], "205000");
     EXPECT_EQ(SpanTextTable[1][4], "300.0");
     EXPECT_EQ(SpanTextTable[1][5], "0.0");
+    Choose(1);
+    EXPECT_EQ(SpanTextTable[1][3], "1235000000");
     fs::remove(fs::path(StartDir) / "Misc.sct");
 }
 

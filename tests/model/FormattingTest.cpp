@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <functional>
-#include "Convert.h"
 #include "ErrorOf.h"
 #include "FieldText.h"
 #include "Func_FloatToInt.h"

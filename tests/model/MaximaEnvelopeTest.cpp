@@ -184,9 +184,7 @@ TEST(Equilibrium, Tolerance) {
         CaseReaction.Fill({});
         CaseAppliedLoad[1] = c.reversing ? -40000 : 100000;
         CaseReaction[1][1] = float(c.reversing ? -40000 + 50000 * c.reactions : 100000 * c.reactions);
-        bool balanced = false;
-        EXPECT_EQ(MessagesOf([&] { balanced = CheckEquilibrium(); }).size(), c.message ? 1u : 0u);
-        EXPECT_EQ(balanced, !c.message);  // an analysis keeps no results that do not balance
+        EXPECT_EQ(MessagesOf(CheckEquilibrium).size(), c.message ? 1u : 0u);
     }
 }
 
