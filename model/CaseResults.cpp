@@ -293,23 +293,12 @@ void StoreCaseResults() {
 
 void WithholdCaseResults() {
     const int cc = CurrentCase;
-    CaseShear[cc] = {};
-    CaseMoment[cc] = {};
-    CaseDeflection[cc] = {};
-    CaseCantShear[cc] = {};
-    CaseCantMoment[cc] = {};
-    CaseCantDeflection[cc] = {};
-    CaseReaction[cc] = {};
-    DirectSupportLoad[cc] = {};
-    NodeSkipFlag[cc] = {};
-    CantMomentMax[cc] = {};
-    CantMomentMin[cc] = {};
-    SpanMaxDeflection[cc] = {};
-    for (auto* peaks : {&SpanMomentMax, &SpanMomentMin, &SpanMomentMaxX, &SpanMomentMinX}) (*peaks)[cc] = {};
-    for (auto* summary : {&ShearSummary, &MomentSummary, &DeflectionSummary}) (*summary)[cc] = {};
-    ShearSeries[cc].Fill({});
-    MomentSeries[cc].Fill({});
-    DeflectionSeries[cc].Fill({});
+    auto empty = [cc](auto&... tables) { ((tables[cc] = {}), ...); };
+    empty(CaseShear, CaseMoment, CaseDeflection, CaseCantShear, CaseCantMoment, CaseCantDeflection, CaseReaction,
+          DirectSupportLoad, NodeSkipFlag, CantMomentMax, CantMomentMin, SpanMaxDeflection, SpanMomentMax,
+          SpanMomentMin, SpanMomentMaxX, SpanMomentMinX, ShearSummary, MomentSummary, DeflectionSummary);
+    auto clear = [cc](auto&... series) { (series[cc].Fill({}), ...); };
+    clear(ShearSeries, MomentSeries, DeflectionSeries);
     UnbalancedMark[cc] = 1;
 }
 
