@@ -27,14 +27,9 @@ void StoredResultTables::PutBack() const {
 }
 
 void StoredResultTables::Clear() {
-    for (auto* t : {&CaseShear, &CaseMoment}) t->Fill({});
-    CaseDeflection.Fill({});
-    for (auto* t : {&CaseCantShear, &CaseCantMoment}) t->Fill({});
-    CaseCantDeflection.Fill({});
-    for (auto* t : {&CantMomentMin, &CantMomentMax}) t->Fill({});
-    for (auto* t : {&SpanMomentMax, &SpanMomentMin}) t->Fill({});
-    CaseAppliedLoad.Fill(0);
-    CaseLoadTotal.Fill(0);
+    auto clear = [](auto&... tables) { (tables.Fill({}), ...); };
+    clear(CaseShear, CaseMoment, CaseDeflection, CaseCantShear, CaseCantMoment, CaseCantDeflection, CantMomentMin,
+          CantMomentMax, SpanMomentMax, SpanMomentMin, CaseAppliedLoad, CaseLoadTotal);
     if (SavedSpanIntervals != 40 && SavedSpanIntervals != 60 && SavedSpanIntervals != 100 && SavedSpanIntervals != 200)
         SavedSpanIntervals = 40;
     TwentiethStep = SavedSpanIntervals / 20;
@@ -53,6 +48,11 @@ public:
     void Add(double stored, double fresh) {
         pairs_.push_back({stored, fresh});
         scale_ = std::max(scale_, std::fabs(fresh));
+    }
+    // Entries 1..last of a stored row and of the fresh one.
+    template <class Row>
+    void AddRow(const Row& stored, const Row& fresh, int last) {
+        for (int k = 1; k <= last; ++k) Add(stored[k], fresh[k]);
     }
     double Scale() const { return scale_; }
     // With a scale of at least the given one.
@@ -74,21 +74,17 @@ std::string CaseDisagreement(const StoredResultTables& s, int lc) {
     totals.Add(s.Total[lc], CaseLoadTotal[lc]);
     totals.Add(s.Applied[lc], CaseAppliedLoad[lc]);
     for (int m = 1; m <= NumSpans; ++m) {
-        for (int j = 1; j <= stations; ++j) {
-            shear.Add(s.Shear[lc][m][j], CaseShear[lc][m][j]);
-            moment.Add(s.Moment[lc][m][j], CaseMoment[lc][m][j]);
-        }
-        for (int k = 1; k <= 21; ++k) deflection.Add(s.Deflection[lc][m][k], CaseDeflection[lc][m][k]);
+        shear.AddRow(s.Shear[lc][m], CaseShear[lc][m], stations);
+        moment.AddRow(s.Moment[lc][m], CaseMoment[lc][m], stations);
+        deflection.AddRow(s.Deflection[lc][m], CaseDeflection[lc][m], 21);
         moment.Add(s.SpanMax[lc][m], SpanMomentMax[lc][m]);
         moment.Add(s.SpanMin[lc][m], SpanMomentMin[lc][m]);
     }
     for (int c = 1; c <= 2; ++c) {
         if (!MemberPresent(c == 1 ? LHC : RHC)) continue;
-        for (int j = 1; j <= stations; ++j) {
-            shear.Add(s.CantShear[lc][c][j], CaseCantShear[lc][c][j]);
-            moment.Add(s.CantMoment[lc][c][j], CaseCantMoment[lc][c][j]);
-        }
-        for (int k = 1; k <= 22; ++k) deflection.Add(s.CantDeflection[lc][c][k], CaseCantDeflection[lc][c][k]);
+        shear.AddRow(s.CantShear[lc][c], CaseCantShear[lc][c], stations);
+        moment.AddRow(s.CantMoment[lc][c], CaseCantMoment[lc][c], stations);
+        deflection.AddRow(s.CantDeflection[lc][c], CaseCantDeflection[lc][c], 22);
         moment.Add(s.CantMin[lc][c], CantMomentMin[lc][c]);
         moment.Add(s.CantMax[lc][c], CantMomentMax[lc][c]);
     }
