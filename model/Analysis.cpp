@@ -55,7 +55,7 @@ void ClearCantileverRows(int stations) {
 void TakeMemberProperties() {
     // A member the beam does not have keeps no values, whatever its row holds.
     for (int m = 0; m <= RHC; ++m) {
-        const bool has = m >= 1 && m <= NumSpans ? true : (m == LHC || m == RHC) && MemberPresent(m);
+        const bool has = (m >= 1 && m <= NumSpans) || ((m == LHC || m == RHC) && MemberPresent(m));
         SpanE[m] = has ? ToSingle(BeamGeometryTable[m][GE]) : 0;
         SpanIxx[m] = has ? BeamGeometryTable[m][GIxx] : 0;
     }
