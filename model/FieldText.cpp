@@ -93,10 +93,10 @@ FieldFits CharactersFit(int width) {
 
 std::string FieldText(double value, float factor, FieldRule rule, const FieldFits& fits,
                       std::string (*format)(double)) {
-    const std::string formatted = format ? format(static_cast<double>(Shown(value, factor))) : "";
+    const long double shown = Shown(value, factor);
+    const std::string formatted = format ? format(static_cast<double>(shown)) : "";
     if (std::optional<std::string> text = ReadBack(value, factor, rule, &fits, formatted)) return *text;
     // None reads back: as many figures as fit, at most seven.
-    const long double shown = Shown(value, factor);
     std::string widest = Written(shown, 7, &fits);
     for (int figures = 1; figures <= 7 && fits(Written(shown, figures, &fits)); ++figures)
         widest = Written(shown, figures, &fits);
