@@ -251,9 +251,8 @@ void DiagramPage::SelfWeight() {
 
 void DiagramPage::MemberLengths() {
     const double k = (g_.XR - g_.XL) / BeamLength;
-    std::vector<RowLabel> row;
-    for (const MemberLabel& m : MemberLabelRow())
-        row.push_back({Pixel(g_.XL + m.Centre * k) - g_.MmX(m.Member == RHC ? 4 : 6), m.Text});
+    const std::vector<RowLabel> row =
+        MemberLengthRow([&](double d) { return Pixel(g_.XL + d * k); }, g_.MmX(6), g_.MmX(4), gui::clBlack);
     c_.TextFont.Size = 8;
     rowsEnd_ = PlaceRow(c_, g_.YB + g_.MmY(2.5), g_.MmY(3.5), row, RowLines);
 }
