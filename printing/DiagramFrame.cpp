@@ -170,13 +170,13 @@ void DiagramPage::Text(int x, int y, const std::string& text, int size) {
 }
 
 std::optional<gui::Rect> DiagramPage::Value(int x, int y, const std::string& text, int dir, int leftmost) {
-    c_.TextFont.Size = 8;
-    return PlaceText(c_, x, y, text, dir, INT_MAX, leftmost);
+    return Values(x, y, {{0, text}}, dir, leftmost);
 }
 
-void DiagramPage::Values(int x, int y, const std::vector<LabelLine>& lines, int dir) {
+std::optional<gui::Rect> DiagramPage::Values(int x, int y, const std::vector<LabelLine>& lines, int dir,
+                                             int leftmost) {
     c_.TextFont.Size = 8;
-    PlaceLines(c_, x, y, lines, dir);
+    return PlaceLines(c_, x, y, lines, dir, INT_MAX, leftmost);
 }
 
 void DiagramPage::Begin() {
