@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cmath>
 #include "BeamDrawing.h"
-#include "Func_FloatToInt.h"
 #include "Picture.h"
 #include "Global.h"
 #include "PrintDevice.h"
