@@ -89,8 +89,12 @@ void ConvertEdit(ValueEdit& edit, Quantity q) {
         edit.ShowValue(*value, Unit(q).Factor, FieldRule::Single);
 }
 
+FieldFits CellFits(const gui::StringGrid& grid, int col) {
+    return [&grid, col](const std::string& t) { return grid.CellShows(col, t); };
+}
+
 void ConvertGridColumn(gui::StringGrid& grid, int col, int first, int last, Quantity q) {
-    const FieldFits fits = [&grid, col](const std::string& t) { return grid.CellShows(col, t); };
+    const FieldFits fits = CellFits(grid, col);
     for (int row = first; row <= last; ++row) {
         const std::string text = ConvertedText(grid.Cell(col, row), q, FieldRule::Single, fits);
         grid.SetCell(col, row, text == "0" ? std::string() : text);

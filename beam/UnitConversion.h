@@ -27,6 +27,8 @@ bool UnitChanged(Quantity q);
 // as typed for Next to refuse by name, as does one whose factors cannot
 // convert; a blank text is a zero.
 std::string ConvertedText(const std::string& text, Quantity q, FieldRule rule, const FieldFits& fits);
+// What a cell of the grid's column col shows whole.
+FieldFits CellFits(const gui::StringGrid& grid, int col);
 // Re-expresses an edit's value, the value the program wrote while it is
 // untouched; a zero shows as "0.0".
 void ConvertEdit(ValueEdit& edit, Quantity q);

@@ -30,10 +30,8 @@ void TBeamFrm::ConvertUnits() {
     // section chosen, then every text that shows a member's own.
     gui::StringGrid& overview = Grid_SpanData;
     for (int row = 2; row <= 6; ++row)  // length, E, Ixx, y, area: member texts 1 to 5
-        for (int col = 1; col < overview.ColCount(); ++col) {
-            const FieldFits fits = [&overview, col](const std::string& t) { return overview.CellShows(col, t); };
-            overview.SetCell(col, row, ConvertedMemberCell(overview.Cell(col, row), row - 1, fits));
-        }
+        for (int col = 1; col < overview.ColCount(); ++col)
+            overview.SetCell(col, row, ConvertedMemberCell(overview.Cell(col, row), row - 1, CellFits(overview, col)));
     ShowMemberTexts();
     Label_IxxUnit.SetCaption(Unit_Sect_I);
     Label_Eunit.SetCaption(Unit_Sect_E);

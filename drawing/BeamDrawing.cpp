@@ -169,22 +169,18 @@ void LabelUDLs(gui::Canvas& c, const BeamAxis& axis, const UDLOutlineCase& outli
 
 }  // namespace
 
-BArray<float, 0, 26> MemberLengths() {
-    BArray<float, 0, 26> lengths;
-    for (int m = LHC; m <= RHC; ++m) lengths[m] = static_cast<float>(BeamGeometryTable[m][GLength]);
-    return lengths;
+void SetMemberLengthLabels() {
+    for (int m = LHC; m <= RHC; ++m) MemberLengthLabel[m] = static_cast<float>(BeamGeometryTable[m][GLength]);
 }
 
-void SetMemberLengthLabels() { MemberLengthLabel = MemberLengths(); }
-
-std::string MemberLengthText(int m) { return SigFig3Dec3(BeamGeometryTable[m][GLength] / Factor_L); }
-
-std::vector<MemberLabel> MemberLabelRow() {
+std::vector<RowLabel> MemberLengthRow(const std::function<int(double)>& x, int shift, int rhcShift,
+                                      gui::Color colour) {
     const SupportRow p = SupportPositions();
-    std::vector<MemberLabel> row;
+    std::vector<RowLabel> row;
     auto add = [&](int m, double centre, bool always) {
-        const std::string number = MemberLengthText(m);
-        if (always || number != "0.00") row.push_back({m, centre, number + " " + Unit_L.str()});
+        const std::string number = SigFig3Dec3(BeamGeometryTable[m][GLength] / Factor_L);
+        if (always || number != "0.00")
+            row.push_back({x(centre) - (m == RHC ? rhcShift : shift), number + " " + Unit_L.str(), colour});
     };
     if (BeamGeometryTable[LHC][GPresent] == 1.0) add(LHC, p[0] / 2.0, true);
     for (int k = 1; k <= NumSpans; ++k) add(k, p[k] - BeamGeometryTable[k][GLength] / 2, false);
@@ -206,10 +202,7 @@ void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer) {
     }
     if (layer == Layer::Strokes) return;
 
-    std::vector<RowLabel> row;
-    for (const MemberLabel& m : MemberLabelRow())
-        row.push_back({axis.ByScale(m.Centre) - (m.Member == RHC ? 12 : 22), m.Text, gui::clWhite});
-    ValueRow(c, 101, 14, row, 2);
+    ValueRow(c, 101, 14, MemberLengthRow([&](double d) { return axis.ByScale(d); }, 22, 12, gui::clWhite), 2);
 }
 
 void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase, Layer layer) {

@@ -2,30 +2,23 @@
 // member lengths, and the loads of the loadcase shown or of all loadcases.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 #include "Bounded.h"
 #include "Picture.h"
 
-// Member lengths (mm) for the length labels; kept in the beam data file.
+// Member lengths (mm), kept in the beam data file.
 extern BArray<float, 0, 26> MemberLengthLabel;
-// The member lengths of the beam (mm) as the labels take them.
-BArray<float, 0, 26> MemberLengths();
 // Sets MemberLengthLabel from the beam: after Next, Open and New.
 void SetMemberLengthLabels();
-// Member m's length as its label reads, in the display unit.
-std::string MemberLengthText(int m);
 
-// A member whose length is labelled: its centre (mm from the left end) and
-// its label, unit and all.
-struct MemberLabel {
-    int Member;
-    double Centre;
-    std::string Text;
-};
-// The labels of the member-length row: the left cantilever's always, a span's
-// or the right cantilever's only where its length does not read "0.00".
-std::vector<MemberLabel> MemberLabelRow();
+// The labels of the member-length row, unit and all: the left cantilever's
+// always, a span's or the right cantilever's only where its length does not
+// read "0.00". Each starts `shift` (the right cantilever's `rhcShift`) left
+// of its member's centre, placed by x from mm along the beam.
+std::vector<RowLabel> MemberLengthRow(const std::function<int(double)>& x, int shift, int rhcShift,
+                                      gui::Color colour);
 
 // What a drawing puts on the picture: its strokes, its labels or both. The
 // picture draws the strokes of beam and loads before their labels, so that

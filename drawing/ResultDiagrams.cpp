@@ -1,7 +1,6 @@
 #include "ResultDiagrams.h"
 #include <algorithm>
 #include <cmath>
-#include "Func_FloatToInt.h"
 #include "Global.h"
 #include "ResultTexts.h"
 #include "SigFig.h"

@@ -205,11 +205,8 @@ void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
     DrawSupport(c, right, pixel(pos[25]), y0, pos[25], scale, false);
 
     // In lines of their own where short spans crowd them, each under its span.
-    std::vector<RowLabel> row;
-    for (const MemberLabel& m : MemberLabelRow())
-        row.push_back({pixel(m.Centre) - (m.Member == RHC ? 12 : 22), m.Text, gui::clWhite});
     c.Brush.Clear = true;
-    PlaceRow(c, y0 + 5, 13, row, 3, H);
+    PlaceRow(c, y0 + 5, 13, MemberLengthRow(pixel, 22, 12, gui::clWhite), 3, H);
 }
 
 void TLoadDataFrm::ClearPreview() {

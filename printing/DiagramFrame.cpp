@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cmath>
 #include "BeamDrawing.h"
-#include "Func_FloatToInt.h"
 #include "Picture.h"
 #include "Global.h"
 #include "PrintDevice.h"
@@ -170,13 +169,13 @@ void DiagramPage::Text(int x, int y, const std::string& text, int size) {
 }
 
 std::optional<gui::Rect> DiagramPage::Value(int x, int y, const std::string& text, int dir, int leftmost) {
-    c_.TextFont.Size = 8;
-    return PlaceText(c_, x, y, text, dir, INT_MAX, leftmost);
+    return Values(x, y, {{0, text}}, dir, leftmost);
 }
 
-void DiagramPage::Values(int x, int y, const std::vector<LabelLine>& lines, int dir) {
+std::optional<gui::Rect> DiagramPage::Values(int x, int y, const std::vector<LabelLine>& lines, int dir,
+                                             int leftmost) {
     c_.TextFont.Size = 8;
-    PlaceLines(c_, x, y, lines, dir);
+    return PlaceLines(c_, x, y, lines, dir, INT_MAX, leftmost);
 }
 
 void DiagramPage::Begin() {
@@ -251,9 +250,8 @@ void DiagramPage::SelfWeight() {
 
 void DiagramPage::MemberLengths() {
     const double k = (g_.XR - g_.XL) / BeamLength;
-    std::vector<RowLabel> row;
-    for (const MemberLabel& m : MemberLabelRow())
-        row.push_back({Pixel(g_.XL + m.Centre * k) - g_.MmX(m.Member == RHC ? 4 : 6), m.Text});
+    const std::vector<RowLabel> row =
+        MemberLengthRow([&](double d) { return Pixel(g_.XL + d * k); }, g_.MmX(6), g_.MmX(4), gui::clBlack);
     c_.TextFont.Size = 8;
     rowsEnd_ = PlaceRow(c_, g_.YB + g_.MmY(2.5), g_.MmY(3.5), row, RowLines);
 }

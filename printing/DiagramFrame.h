@@ -65,10 +65,10 @@ public:
     void Text(int x, int y, const std::string& text, int size = 8);
     // A value of size 8 where nothing drawn crosses it (PlaceText): at (x, y),
     // else moved clear, preferably in the direction dir (-1 up, +1 down);
-    // Value starts no further left than `leftmost` and returns the box it
+    // it starts no further left than `leftmost` and returns the box it
     // covers, none when left out. Values moves the lines of one label together.
     std::optional<gui::Rect> Value(int x, int y, const std::string& text, int dir, int leftmost = 0);
-    void Values(int x, int y, const std::vector<LabelLine>& lines, int dir);
+    std::optional<gui::Rect> Values(int x, int y, const std::vector<LabelLine>& lines, int dir, int leftmost = 0);
 
     // Header, title, the shared scales, font size 8, beam axis.
     void Begin();

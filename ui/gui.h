@@ -103,7 +103,7 @@ public:
     Rect TextBox(int x, int y, const std::string& text) const;
     // True when no stroke or text drawn since r was last filled crosses r.
     bool Free(const Rect& r) const { return drawn_.Free(r); }
-    // True when no text drawn since r was last filled meets r.
+    // True when no text or block drawn since r was last filled meets r.
     bool FreeOfTexts(const Rect& r) const { return drawn_.Free(r, true); }
     // Counts r as drawn over: a control that stands over the picture there.
     void Block(const Rect& r) { drawn_.Box(r); }

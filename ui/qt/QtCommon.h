@@ -28,6 +28,9 @@ inline NativeDevice* ND(QPaintDevice* d) { return reinterpret_cast<NativeDevice*
 // The Windows faces the windows were laid out with, mapped to metric-compatible ones.
 QFont ToQFont(const Font& f);
 
+// Whether text, in the widget's font, takes no more than room pixels across.
+bool TextFits(const QWidget* w, const std::string& text, int room);
+
 // Raises a widget over its siblings; a window on the headless platform has
 // nothing to be raised over.
 void Raise(QWidget* w);

@@ -179,8 +179,11 @@ bool Edit::Shows(const std::string& t) const {
     const int frame = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e) : 0;
     const QMargins m = e->textMargins();
     // The line edit keeps 2 pixels inside its frame on either side.
-    const int room = width_ - 2 * frame - 4 - m.left() - m.right();
-    return e->fontMetrics().horizontalAdvance(qt::Q(t)) <= room;
+    return qt::TextFits(e, t, width_ - 2 * frame - 4 - m.left() - m.right());
+}
+
+bool qt::TextFits(const QWidget* w, const std::string& text, int room) {
+    return w->fontMetrics().horizontalAdvance(qt::Q(text)) <= room;
 }
 
 // ---- Button ------------------------------------------------------------------------

@@ -154,7 +154,7 @@ bool StringGrid::CellShows(int col, const std::string& text) const {
     const QTableWidget* t = qt::W<QTableWidget>(w_);
     // A cell's text keeps the focus frame's margin and one pixel on either side.
     const int margin = t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1;
-    return t->fontMetrics().horizontalAdvance(qt::Q(text)) <= t->columnWidth(col) - 2 * margin;
+    return qt::TextFits(t, text, t->columnWidth(col) - 2 * margin);
 }
 int StringGrid::Col() const { return qt::W<QTableWidget>(w_)->currentColumn(); }
 int StringGrid::Row() const { return qt::W<QTableWidget>(w_)->currentRow(); }
