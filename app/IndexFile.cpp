@@ -177,15 +177,9 @@ void TIndexFrm::RestoreFileResults() {
     RestoreStoredResults(hooks);
 
     gui::Canvas& c = Image1.GetCanvas();
-    if (NumLoadcases == 1) {
-        ShownCase = 1;
-        DisplayMode = -1;
-        lbl_Case.SetCaption("1");
-    } else {
-        ShownCase = 0;
-        DisplayMode = 1;
-        lbl_Case.SetCaption("All");
-    }
+    // The spinner and its caption follow at EnableResults.
+    ShownCase = NumLoadcases == 1 ? 1 : 0;
+    DisplayMode = NumLoadcases == 1 ? -1 : 1;
     const int32_t shown = ShownCase;
     DrawLoadsAndBeam();
     ShownCase = shown;
