@@ -137,10 +137,9 @@ std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::stri
     if (stored && unshown.empty()) {
         RestoreFileResults();
     } else {
-        // The beam is as analysed above, if it was: a refusal still holds.
-        const std::string refusal = AnalysisRefusal;
-        MarkResultsStale();
-        AnalysisRefusal = refusal;
+        // Not MarkResultsStale: the beam is as analysed above, if it was, so
+        // a refusal still holds, and the view is set up here.
+        ResultsReady = 0;
         ShowBeamWithoutResults(true);
     }
     RefillInputWindows();
