@@ -239,12 +239,10 @@ bool SectionLineAgrees(const ShortString<60>& line, std::string_view label, Quan
     const std::string text = line.str();
     const size_t blank = text.rfind(' ');
     if (text.rfind(label, 0) != 0 || blank == std::string::npos || blank < label.size()) return false;
-    for (const UnitChoice& c : UnitsOf(q).Offered())
-        if (text.substr(blank + 1) == c.name) {
-            const auto v = TryFieldStored(text.substr(label.size(), blank - label.size()), c.factor, FieldRule::Member);
-            return v && std::fabs(*v - value) <= 1e-3 * std::fabs(value);
-        }
-    return false;
+    const float factor = OfferedFactor(UnitsOf(q), text.substr(blank + 1));
+    if (factor == 0) return false;
+    const auto v = TryFieldStored(text.substr(label.size(), blank - label.size()), factor, FieldRule::Member);
+    return v && std::fabs(*v - value) <= 1e-3 * std::fabs(value);
 }
 
 // Span 1's section as the text of a beam of one section, as the beam data
