@@ -3,7 +3,6 @@
 #include <memory>
 #include <optional>
 #include "AnalysisState.h"
-#include "BeamDrawing.h"
 #include "BeamFileCheck.h"
 #include "BeamFileFields.h"
 #include "BinFile.h"
