@@ -3,7 +3,6 @@
 #include <memory>
 #include <optional>
 #include "AnalysisState.h"
-#include "BeamDrawing.h"
 #include "BeamFileCheck.h"
 #include "BeamFileFields.h"
 #include "BinFile.h"
@@ -35,6 +34,17 @@ constexpr int OldMaxSpans = 10;
 constexpr int64_t MaxBeamFileBytes = 2'000'000;
 
 [[noreturn]] void RaiseShort() { throw RunError("Read beyond end of file"); }
+
+// Whether the check raises nothing.
+template <class Check>
+bool Passes(Check check) {
+    try {
+        check();
+        return true;
+    } catch (const RunError&) {
+        return false;
+    }
+}
 
 void Need(const std::vector<uint8_t>& bytes, size_t n) {
     if (bytes.size() < n) RaiseShort();
@@ -119,15 +129,6 @@ std::optional<int> VersionNumber(const std::string& text) {
     return v;
 }
 
-bool SoundV4Counts(const std::vector<uint8_t>& bytes) {
-    try {
-        BeamFileV4Size(bytes);
-        return true;
-    } catch (const RunError&) {
-        return false;
-    }
-}
-
 }  // namespace
 
 BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes) {
@@ -137,7 +138,8 @@ BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes) {
     // The old layout starts with the company line, which may be shorter than
     // four characters; a whole file of the current layout is never its
     // length, but one cut short may be, and then its head holds sound counts.
-    if (bytes.size() == OldBeamFileBytes && !(v4 && SoundV4Counts(bytes))) return BeamFileLayout::Old;
+    if (bytes.size() == OldBeamFileBytes && !(v4 && Passes([&] { BeamFileV4Size(bytes); })))
+        return BeamFileLayout::Old;
     return v4 ? BeamFileLayout::V4 : BeamFileLayout::Unknown;
 }
 
@@ -239,12 +241,10 @@ bool SectionLineAgrees(const ShortString<60>& line, std::string_view label, Quan
     const std::string text = line.str();
     const size_t blank = text.rfind(' ');
     if (text.rfind(label, 0) != 0 || blank == std::string::npos || blank < label.size()) return false;
-    for (const UnitChoice& c : UnitsOf(q).Offered())
-        if (text.substr(blank + 1) == c.name) {
-            const auto v = TryFieldStored(text.substr(label.size(), blank - label.size()), c.factor, FieldRule::Member);
-            return v && std::fabs(*v - value) <= 1e-3 * std::fabs(value);
-        }
-    return false;
+    const float factor = OfferedFactor(UnitsOf(q), text.substr(blank + 1));
+    if (factor == 0) return false;
+    const auto v = TryFieldStored(text.substr(label.size(), blank - label.size()), factor, FieldRule::Member);
+    return v && std::fabs(*v - value) <= 1e-3 * std::fabs(value);
 }
 
 // Span 1's section as the text of a beam of one section, as the beam data
@@ -274,14 +274,7 @@ void BuildSectionText(bool keep) {
 // held, else left empty; so are the lines of the section text that are not
 // the beam's.
 void RebuildTexts() {
-    auto sound = [](const auto& store, int max) {
-        try {
-            FileLineCount(store[0].str(), max, "");
-            return true;
-        } catch (const RunError&) {
-            return false;
-        }
-    };
+    auto sound = [](const auto& store, int max) { return Passes([&] { FileLineCount(store[0].str(), max, ""); }); };
     if (!sound(UniformSectionText, 50)) UniformSectionText[0] = "0";
     if (SameForAllSpans == 1) BuildSectionText(true);
     if (!sound(LoadingDataUDLText, 100) || !sound(LoadingDataPointText, 100)) BuildLoadingDataText();

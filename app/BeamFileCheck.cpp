@@ -19,13 +19,6 @@ std::string Num(double v) {
     return s.str();
 }
 
-// The factor of a unit this program offers under the name, or 0.
-float OfferedFactor(const QuantityUnits& q, const std::string& name) {
-    for (const UnitChoice& c : q.Offered())
-        if (name == c.name) return c.factor;
-    return 0;
-}
-
 // Every unit the file keeps needs a factor in range, or 0 where its quantity
 // may be unset; a unit this program offers, its own factor (to a few units
 // in the last place of a single).
@@ -46,6 +39,12 @@ void CheckFactors(BeamFileLayout layout) {
 }
 
 }  // namespace
+
+float OfferedFactor(const QuantityUnits& q, const std::string& name) {
+    for (const UnitChoice& c : q.Offered())
+        if (name == c.name) return c.factor;
+    return 0;
+}
 
 void FileCount(int64_t value, int64_t lo, int64_t hi, const std::string& what) {
     if (value < lo || value > hi)

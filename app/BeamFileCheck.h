@@ -5,6 +5,10 @@
 #include <string>
 
 enum class BeamFileLayout;
+struct QuantityUnits;
+
+// The factor of a unit this program offers under the name, or 0.
+float OfferedFactor(const QuantityUnits& q, const std::string& name);
 
 // A count of the file that must lie in lo..hi.
 void FileCount(int64_t value, int64_t lo, int64_t hi, const std::string& what);

@@ -134,6 +134,7 @@ void TIndexFrm::EnableBeamSaving() {
     UpDown1.SetMax(NumLoadcases);
     // The spinner holds the loadcase the picture shows: the only one, or all.
     UpDown1.SetPosition(NumLoadcases == 1 ? 1 : 0);
+    ShowCaseCaption();
     ShowCaseSpinner(true);
 }
 
@@ -237,7 +238,6 @@ void TIndexFrm::ShowStaleLists() {
 
 void TIndexFrm::ShowBeamWithoutResults(bool tiled) {
     EnableBeamSaving();
-    ShowCaseCaption();
     if (tiled) {
         TileDefault();
     } else {

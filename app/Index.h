@@ -88,7 +88,7 @@ public:
     // picture shows the beam and its loads alone.
     void ShowResultsStale();
     // Enabled states once a beam is analysed or opened: Save and Save As, and
-    // the spinner on the loadcase first shown, the only one or all.
+    // the spinner, captioned, on the loadcase first shown, the only one or all.
     void EnableBeamSaving();
     // Those, and Print: after an analysis or the opening of a file with results.
     void EnableResults();

@@ -94,12 +94,12 @@ void TIndexFrm::AnalyseBeam() {
     }
 }
 
+// The spinner and its caption follow at EnableResults, or at
+// ShowBeamWithoutResults when the analysis fails after this.
 void TIndexFrm::ShowAnalysedCases() {
     gui::Canvas& c = Image1.GetCanvas();
     if (NumLoadcases == 1) {
         DisplayMode = -1;
-        lbl_Case.SetCaption("1");
-        Edit_Case.SetText("1");
         ShownCase = 1;
         DrawLoadsAndBeam();
         DrawResultDiagrams(c, Frame(), ShownCase);
@@ -107,8 +107,6 @@ void TIndexFrm::ShowAnalysedCases() {
         return;
     }
     DisplayMode = 1;
-    lbl_Case.SetCaption("All");
-    Edit_Case.SetText("0");
     DrawLoadsAndBeam();
     // Overlaid; ShownCase keeps the last loadcase drawn.
     for (int lc = 1; lc <= NumLoadcases; ++lc) {

@@ -137,10 +137,9 @@ std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::stri
     if (stored && unshown.empty()) {
         RestoreFileResults();
     } else {
-        // The beam is as analysed above, if it was: a refusal still holds.
-        const std::string refusal = AnalysisRefusal;
-        MarkResultsStale();
-        AnalysisRefusal = refusal;
+        // Not MarkResultsStale: the beam is as analysed above, if it was, so
+        // a refusal still holds, and the view is set up here.
+        ResultsReady = 0;
         ShowBeamWithoutResults(true);
     }
     RefillInputWindows();
@@ -177,15 +176,9 @@ void TIndexFrm::RestoreFileResults() {
     RestoreStoredResults(hooks);
 
     gui::Canvas& c = Image1.GetCanvas();
-    if (NumLoadcases == 1) {
-        ShownCase = 1;
-        DisplayMode = -1;
-        lbl_Case.SetCaption("1");
-    } else {
-        ShownCase = 0;
-        DisplayMode = 1;
-        lbl_Case.SetCaption("All");
-    }
+    // The spinner and its caption follow at EnableResults.
+    ShownCase = NumLoadcases == 1 ? 1 : 0;
+    DisplayMode = NumLoadcases == 1 ? -1 : 1;
     const int32_t shown = ShownCase;
     DrawLoadsAndBeam();
     ShownCase = shown;
