@@ -30,7 +30,8 @@ bool RunAnalysis(const AnalysisHooks& hooks = {});
 // them, without solving: each active loadcase's stored tables are taken back
 // into the work tables, then stored (or withheld again, when saved so),
 // sampled, and the maxima and envelope formed, with the same hooks
-// (ReportsDue is not called: the file keeps its reports).
+// (ReportsDue is not called: the caller builds the report from the restored
+// results).
 // Sets ResultsReady; an error leaves the results marked stale.
 void RestoreStoredResults(const AnalysisHooks& hooks);
 
