@@ -1,5 +1,6 @@
 #include "Point.h"
 #include <cmath>
+#include "AnalysisState.h"
 #include "Global.h"
 #include "Picture.h"
 #include "PointResults.h"
@@ -55,9 +56,19 @@ TPointFrm::TPointFrm() : gui::Form("Results at point.") {
     OnShow = [this] { FormShow(); };
     cmd_Calc.OnClick = [this] { cmd_CalcClick(); };
     cmd_Print.OnClick = [this] { cmd_PrintClick(); };
+    SetResultsReplacedHandler([this] { ClearResults(); });
     SetWidth(450);
     SetHeight(545);
     CentreOnScreen();
+}
+
+TPointFrm::~TPointFrm() { SetResultsReplacedHandler(nullptr); }
+
+void TPointFrm::ClearResults() {
+    ClearPointResults();
+    EmptyValueCells(Grid_RaP, Grid_RaP.RowCount() - 1);
+    for (int col = 1; col <= 4; ++col) Grid_Max.SetCell(col, 0, "");
+    List_Results.Clear();
 }
 
 void TPointFrm::FormShow() {
@@ -71,12 +82,7 @@ void TPointFrm::FormShow() {
     for (int col = 0; col < 5; ++col) Grid_RaP.SetCell(col, 0, headings[col]);
     Grid_RaP.SetCell(0, 1, "         ");
     for (int col = 1; col < 5; ++col) Grid_RaP.SetCell(col, 1, std::string(" ").append(units[col - 1]->str()));
-    EmptyValueCells(Grid_RaP, ResultsReady == 1 ? 8 : Grid_RaP.RowCount() - 1);
-    if (ResultsReady != 1) {   // nothing computed from earlier results stays on show
-        for (int col = 1; col <= 4; ++col) Grid_Max.SetCell(col, 0, "");
-        PointResultText.Fill({});
-        List_Results.Clear();
-    }
+    EmptyValueCells(Grid_RaP, 8);
     const int n = std::max(NumLoadcases, 5);
     for (int lc = 1; lc <= n && lc + 1 < Grid_RaP.RowCount(); ++lc)
         Grid_RaP.SetCell(0, lc + 1, std::string(n < 10 ? "  " : " ").append(std::to_string(lc)));

@@ -7,6 +7,7 @@
 class TPointFrm : public gui::Form {
 public:
     TPointFrm();
+    ~TPointFrm() override;
 
     gui::Label Label1{*this, "Distance from LH end of beam."};
     ValueEdit Edit_Dist{*this};
@@ -24,6 +25,8 @@ public:
 private:
     void FormShow();
     void FillGrids();
+    // Values, grids and list emptied, as the results they came from go.
+    void ClearResults();
 };
 
 extern TPointFrm* PointFrm;

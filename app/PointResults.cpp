@@ -57,6 +57,10 @@ void PointOfCase(int lc, const PointPlace& place, int p, int q) {
     PointDeflection[lc] = static_cast<float>(d1 + (d2 - d1) * t);
 }
 
+void ZeroValues() {
+    for (auto* values : {&PointShear, &PointMoment, &PointStress, &PointDeflection}) values->Fill(0);
+}
+
 void TakeLargest(BArray<float, 0, 25>& values) {
     for (int lc = 1; lc <= NumLoadcases; ++lc)
         if (std::fabs(values[lc]) > std::fabs(values[0])) values[0] = values[lc];
@@ -107,7 +111,7 @@ void NearestFraction(double f, int& p, int& q) {
 }
 
 std::string ComputePointResults(double x) {
-    for (auto* values : {&PointShear, &PointMoment, &PointStress, &PointDeflection}) values->Fill(0);
+    ZeroValues();
     if (BeamLength == 0) return "";
     if (ResultsReady != 1) return AnalyseFirstMessage;   // stored deflections of another beam
     std::string refusal = PointRefusal(x);
@@ -155,4 +159,9 @@ void BuildPointText(double x) {
     w.Write(" MAXIMA ");
     WriteValues(w, 0, true);
     w.SetCount(w.Next());
+}
+
+void ClearPointResults() {
+    ZeroValues();
+    PointResultText.Fill({});
 }

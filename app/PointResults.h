@@ -32,3 +32,5 @@ void NearestFraction(double f, int& p, int& q);
 std::string ComputePointResults(double x);
 // The result lines of the last computation at x into PointResultText.
 void BuildPointText(double x);
+// No values and no lines: nothing to show or print until the next computation.
+void ClearPointResults();

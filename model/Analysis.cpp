@@ -251,9 +251,10 @@ bool RestoreLoadcase() {
 
 namespace {
 
-// Runs the body of an analysis or a restoring, then the results are ready;
-// on an error on the way they are marked stale.
+// Runs the body of an analysis or a restoring, which replaces the results,
+// then they are ready; on an error on the way they are marked stale.
 void Completing(const AnalysisHooks& hooks, const std::function<void()>& body) {
+    ResultsReplaced();
     try {
         body();
         ResultsReady = 1;

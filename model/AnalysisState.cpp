@@ -23,6 +23,7 @@ bool AtOrBefore(Real x, Real a) { return x <= a + 1e-6L * BeamLength; }
 
 namespace {
 std::function<void()> StaleResultsHandler;
+std::function<void()> ResultsReplacedHandler;
 }  // namespace
 
 std::string AnalysisRefusal;
@@ -33,9 +34,16 @@ std::string NoResultsReason() {
 }
 
 void MarkResultsStale() {
+    ResultsReplaced();
     ResultsReady = 0;
     AnalysisRefusal.clear();
     if (StaleResultsHandler) StaleResultsHandler();
 }
 
 void SetStaleResultsHandler(std::function<void()> handler) { StaleResultsHandler = std::move(handler); }
+
+void ResultsReplaced() {
+    if (ResultsReplacedHandler) ResultsReplacedHandler();
+}
+
+void SetResultsReplacedHandler(std::function<void()> handler) { ResultsReplacedHandler = std::move(handler); }

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 #include <cmath>
+#include <functional>
 #include <tuple>
 #include "AppTest.h"
 #include "BeamFile.h"
 #include "GuiTest.h"
+#include "Index.h"
+#include "LoadData.h"
 #include "Point.h"
 #include "printing/PrintTest.h"
 #include "PointResults.h"
 #include "ResultsBeam.h"
 #include "SigFig.h"
+#include "TempDir.h"
 #include "TextStore.h"
 
 using namespace results_test;
@@ -16,12 +20,13 @@ using Lines_t = std::vector<std::string>;
 
 namespace {
 
-class PointWindow : public AnalysedBeam {
+class PointWindow : public BeamWindowsAndFiles {
 protected:
     void TearDown() override {
         PointFrm->Hide();
+        IndexFrm->Hide();  // shown by Next
         PointDistance = 0;
-        AnalysedBeam::TearDown();
+        BeamWindowsAndFiles::TearDown();
     }
     // Types the distance (m) and presses Calculate; returns the messages.
     Lines_t Calculate(const std::string& metres) {
@@ -121,6 +126,45 @@ TEST_F(PointWindow, CantileversFromTheirFreeEnds) {
         ASSERT_EQ(Calculate(r.at), Lines_t{}) << r.at;
         EXPECT_NEAR(PointShear[1], r.shear, 1e-2) << r.at;
         EXPECT_NEAR(PointMoment[1], r.moment, 1.0) << r.at;
+    }
+}
+
+// After an analysis, Open or New nothing worked out from the results before
+// is shown or printed; the distance alone stays.
+TEST_F(PointWindow, ResultsReplacedLeaveNoValuesToShowOrPrint) {
+    const TempDir dir;
+    const std::string path = (dir.path() / "beam.kvl").string();
+    gui::SetFileDialogHook([&path](const gui::FileDialog&) { return path; });
+    SetBeam({4000, 5000}, 0, 1800);
+    Udl(1, 0, 10, 10, 4000, 1.0);
+    FinishLoads();
+    ASSERT_TRUE(Analyse().empty());
+    IndexFrm->SaveAs1.Click();
+    const struct { const char* road; std::function<void()> take; } roads[] = {
+        {"a load changed, Next",
+         [] {
+             IndexFrm->Loads1.Click();
+             for (gui::Edit* rate : {&LoadDataFrm->Row(1).Edit_UDLS, &LoadDataFrm->Row(1).Edit_UDLF}) rate->SetText("20");
+             LoadDataFrm->cmd_Next.Click();
+         }},
+        {"Open", [] { IndexFrm->Open1.Click(); }},
+        {"New", [] { IndexFrm->New1.Click(); }},
+    };
+    print_test::LogDevice device;
+    for (const auto& r : roads) {
+        IndexFrm->Open1.Click();
+        ASSERT_EQ(Calculate("2"), Lines_t{}) << r.road;
+        ASSERT_NE(PointFrm->Grid_Max.Cell(2, 0), "") << r.road;
+        PointFrm->Hide();
+        Messages().clear();
+        r.take();
+        ASSERT_EQ(Messages(), Lines_t{}) << r.road;
+        PointFrm->Show();
+        for (int col = 1; col <= 4; ++col) EXPECT_EQ(PointFrm->Grid_Max.Cell(col, 0), "") << r.road;
+        EXPECT_EQ(Items(PointFrm->List_Results), Lines_t{}) << r.road;
+        EXPECT_EQ(PointFrm->Edit_Dist.Text(), "2.00") << r.road;
+        PointFrm->cmd_Print.Click();
+        EXPECT_EQ(device.Documents(), 0) << r.road;
     }
 }
 
