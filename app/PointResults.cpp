@@ -69,7 +69,9 @@ void TakeLargest(BArray<float, 0, 25>& values) {
 }  // namespace
 
 std::string PointRefusal(double x) {
-    if (x > BeamLength) return "Value exceeds length of beam";
+    // The typed distance and the member lengths are singles: the tip, typed
+    // as the beam's length, may lie a rounding beyond the summed length.
+    if (!AtOrBefore(x, BeamLength)) return "Value exceeds length of beam";
     if (x == 0) return "Please enter point measured from LH end of beam";
     if (x < 0) return "Please use positive value";
     const float a0 = MemberPresent(LHC) ? Length(LHC) : 0.0f;

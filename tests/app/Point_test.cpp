@@ -14,6 +14,7 @@
 #include "SigFig.h"
 #include "TempDir.h"
 #include "TextStore.h"
+#include "beam/UnitsGuard.h"
 
 using namespace results_test;
 using Lines_t = std::vector<std::string>;
@@ -126,6 +127,32 @@ TEST_F(PointWindow, CantileversFromTheirFreeEnds) {
         ASSERT_EQ(Calculate(r.at), Lines_t{}) << r.at;
         EXPECT_NEAR(PointShear[1], r.shear, 1e-2) << r.at;
         EXPECT_NEAR(PointMoment[1], r.moment, 1.0) << r.at;
+    }
+}
+
+// The tip of a right cantilever typed as the beam's length, where the typed
+// single lies above the summed member lengths (typed as singles too).
+TEST_F(PointWindow, TheRightCantileverTipInEveryUnit) {
+    const struct { const char* unit; float factor; std::vector<const char*> spans; const char *rhc, *tip; } rows[] = {
+        {"m", 1000, {"4", "5"}, "1.8", "10.8"},
+        {"m", 1000, {"2.7", "3.3"}, "4.1", "10.1"},
+        {"mm", 1, {"2700.3", "3300.3"}, "4100.3", "10100.9"},
+        {"ft", 304.8f, {"2.7", "3.3"}, "4.1", "10.1"},
+    };
+    for (const auto& r : rows) {
+        const UnitsGuard units;
+        auto stored = [&r](const char* typed) { return double(static_cast<long double>(std::stof(typed)) * r.factor); };
+        std::vector<double> spans;
+        for (const char* typed : r.spans) spans.push_back(stored(typed));
+        SetBeam(spans, 0, stored(r.rhc));
+        Unit_L = r.unit;
+        Factor_L = r.factor;
+        Point(1, spans[0] / 2, 10000, 1.0);
+        FinishLoads();
+        ASSERT_TRUE(Analyse().empty()) << r.tip << " " << r.unit;
+        ASSERT_EQ(Calculate(r.tip), Lines_t{}) << r.tip << " " << r.unit;
+        EXPECT_EQ(PointMoment[1], 0.0f) << r.tip << " " << r.unit;
+        EXPECT_NE(PointDeflection[1], 0.0f) << r.tip << " " << r.unit;
     }
 }
 
