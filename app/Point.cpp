@@ -15,12 +15,14 @@ namespace {
 
 const int ColumnWidths[] = {95, 65, 70, 80, 90};
 
-// The four value texts of loadcase i (0: the maxima).
+// The four value texts of loadcase i (0: the maxima), each whole or, where
+// its column is too narrow, a word that it stands whole in the list.
 void SetValueCells(gui::StringGrid& grid, int row, int i) {
-    grid.SetCell(1, row, SigFig4Dec3(PointShear[i] * Factor_Sh));
-    grid.SetCell(2, row, SigFig4Dec3(PointMoment[i] * Factor_Mom));
-    grid.SetCell(3, row, SigFig4Dec3(std::fabs(PointStress[i] * Factor_St)));
-    grid.SetCell(4, row, SigFig4Dec3(PointDeflection[i] * Factor_Def));
+    const std::string texts[] = {SigFig4Dec3(PointShear[i] * Factor_Sh), SigFig4Dec3(PointMoment[i] * Factor_Mom),
+                                 SigFig4Dec3(std::fabs(PointStress[i] * Factor_St)),
+                                 SigFig4Dec3(PointDeflection[i] * Factor_Def)};
+    for (int col = 1; col <= 4; ++col)
+        grid.SetCell(col, row, grid.CellShows(col, texts[col - 1]) ? texts[col - 1] : "see list");
 }
 
 void EmptyValueCells(gui::StringGrid& grid, int lastRow) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <cmath>
 #include <functional>
 #include <tuple>
@@ -108,6 +109,19 @@ TEST_F(PointWindow, ShearMomentStressAndDeflectionOnASimpleSpan) {
     PointFrm->Hide();
     PointFrm->Show();
     EXPECT_EQ(PointFrm->Edit_Dist.Text(), SigFig3(2.4));
+}
+
+// A value too long for its cell is not cut: the cell sends the reader to
+// the list, which holds it whole.
+TEST_F(PointWindow, GridCellsShowValuesWholeOrSayTheyDoNotFit) {
+    SetBeam({4000});
+    Point(1, 2000, 1.111e15, 1.0);  // M = PL/4
+    FinishLoads();
+    ASSERT_TRUE(Analyse().empty());
+    ASSERT_EQ(Calculate("2"), Lines_t{});
+    EXPECT_EQ(PointFrm->Grid_RaP.Cell(2, 2), "see list");
+    EXPECT_EQ(PointFrm->Grid_Max.Cell(2, 0), "see list");
+    EXPECT_THAT(Items(PointFrm->List_Results), testing::Contains("    Moment = 1111000000000 kN-m"));
 }
 
 // Cantilevers: a point load P at the tip of a 1.5 m left cantilever, a UDL w
