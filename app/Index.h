@@ -78,7 +78,7 @@ public:
     // Window sizes the picture is laid out from.
     PictureFrame Frame() const;
     void DrawLoadsAndBeam();
-    // Result diagrams of ShownCase, or of every active loadcase when it is 0.
+    // Result diagrams of ShownCase, or of every loadcase with results when it is 0.
     void DrawShownDiagrams();
     // The whole picture of ShownCase: loads, beam and result diagrams.
     void DrawPicture();

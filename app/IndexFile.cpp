@@ -175,7 +175,6 @@ void TIndexFrm::RestoreFileResults() {
     hooks.MaximaFormed = SetReactionExtremes;
     RestoreStoredResults(hooks);
 
-    gui::Canvas& c = Image1.GetCanvas();
     // The spinner and its caption follow at EnableResults.
     ShownCase = NumLoadcases == 1 ? 1 : 0;
     DisplayMode = NumLoadcases == 1 ? -1 : 1;
@@ -183,12 +182,7 @@ void TIndexFrm::RestoreFileResults() {
     DrawLoadsAndBeam();
     ShownCase = shown;
     FillCaseResultsList(List_CaseResults, ShownCase);
-    for (int lc = 1; lc <= NumLoadcases; ++lc) {
-        if (LoadcaseActive[lc] == 0) continue;
-        ShownCase = lc;
-        DrawResultDiagrams(c, Frame(), ShownCase);
-    }
-    ShownCase = shown;
+    DrawShownDiagrams();
     // The marks of loadcases without load are those the analysis of the
     // beam as read has left.
     if (AnyLoadcaseLoaded()) BuildResultsReport();

@@ -1,6 +1,7 @@
 #include "ResultDiagrams.h"
 #include <algorithm>
 #include <cmath>
+#include "AnalysisState.h"
 #include "Global.h"
 #include "ResultTexts.h"
 #include "SigFig.h"
@@ -45,9 +46,9 @@ struct Band {
 
 bool Visible(double r, float factor) { return std::fabs(r * factor) > 0.001; }
 
-int LastActiveLoadcase() {
+int LastCaseWithResults() {
     for (int lc = NumLoadcases; lc >= 1; --lc)
-        if (LoadcaseActive[lc] != 0) return lc;
+        if (CaseHasResults(lc)) return lc;
     return 0;
 }
 
@@ -114,7 +115,7 @@ struct Diagrams {
             Label(c, 5, 115, gui::clWhite, "Reactions");
         }
         if (!all) return;
-        if (lc == LastActiveLoadcase()) {
+        if (lc == LastCaseWithResults()) {
             std::vector<RowLabel> most, least;
             for (int j = 1; j <= NumSpans + 1; ++j) {
                 const int x = At(p[j - 1]);

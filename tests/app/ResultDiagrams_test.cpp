@@ -141,6 +141,15 @@ TEST_F(ResultDiagrams, ReactionsOfOneLoadcaseAndExtremesOfAll) {
     SetReactionExtremes();
     EXPECT_FLOAT_EQ(ReactionMaxNeg[3], 0.0f);
     UnbalancedMark[1] = 0;
+
+    // Written over the last loadcase with results, a later one withheld.
+    TwoSpans({1, 2}, 5000);
+    UnbalancedMark[2] = 1;
+    SetReactionExtremes();
+    gui::RecordingCanvas first;
+    Draw(first, 1, 1);
+    EXPECT_THAT(Texts(first), Contains(DrawnText{528, 115, "31.25 kN", gui::clYellow}));
+    UnbalancedMark[2] = 0;
 }
 
 TEST_F(ResultDiagrams, SmallCantileverEndValuesAreNotLabelled) {
