@@ -196,7 +196,6 @@ void TPreferencesFrm::Button1Click() { Hide(); }
 // directory has moved since start-up. They are only shown: OK takes them
 // (converting the open texts), Cancel leaves the units as they were.
 void TPreferencesFrm::cmd_ResetClick() {
-    if (!StartDir.empty()) ChangeDir(StartDir);
     const KeptUnitSettings kept;
     ReadUnitSettings();
     kept.Restore();

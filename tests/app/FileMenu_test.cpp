@@ -28,6 +28,7 @@
 #include "RunError.h"
 #include "SetHeader.h"
 #include "TempDir.h"
+#include "UnitSettings.h"
 #include "beam/UnitsGuard.h"
 
 using namespace results_test;
@@ -694,6 +695,22 @@ TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
     EXPECT_EQ(Factor_Mom, 1e-06f);
     EXPECT_EQ(Unit_St, "ksi");  // not among the defaults
     EXPECT_EQ(FactoredLoads, -1);
+
+    // Defaults saved in the program folder are read there, though a file
+    // opened from another folder has made that the current one.
+    const UnitsGuard guard;
+    StartDir = guard.Dir().path().string();
+    FactoredLoads = 1;
+    WriteUnitSettingsFile();
+    ThreeCases();
+    const std::string path = (dir.path() / "elsewhere.kvl").string();
+    SaveBeamDataFile(path);
+    Choose(path);
+    f.Open1.Click();
+    ASSERT_EQ(fs::current_path(), dir.path());
+    FactoredLoads = -1;
+    f.New1.Click();
+    EXPECT_EQ(FactoredLoads, 1);
 }
 
 // Random changes of a good file: byte changes (half of them
