@@ -148,6 +148,7 @@ void Form::Hide() {
 }
 
 void Form::Close() {
+    if (OnCloseQuery && !OnCloseQuery()) return;
     Hide();
     if (IsMainForm(*this)) QCoreApplication::quit();
 }
