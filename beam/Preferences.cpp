@@ -1,6 +1,5 @@
 #include "Preferences.h"
 #include <string>
-#include "BinFile.h"
 #include "Global.h"
 #include "UnitConversion.h"
 #include "UnitSettings.h"
