@@ -74,6 +74,20 @@ BeamFileImage KeepableBeamImage(std::string& dropped) {
     return {BeamFileLayout::V4, BeamDataFileBytes()};
 }
 
+std::vector<uint8_t> BeamContentBytes() {
+    struct PutBack {
+        int32_t display = DisplayMode, loadcase = LoadCaseShown;
+        ~PutBack() {
+            DisplayMode = display;
+            LoadCaseShown = loadcase;
+        }
+    } putBack;
+    DisplayMode = 0;
+    LoadCaseShown = 1;
+    std::string dropped;
+    return KeepableBeamImage(dropped).Bytes;
+}
+
 std::string SaveBeamDataFile(const std::string& name) {
     std::string dropped;
     const BeamFileImage image = KeepableBeamImage(dropped);

@@ -20,6 +20,9 @@ std::vector<uint8_t> BeamDataFileBytes();
 // `dropped` when it has loadcases, else leaves it empty.
 struct BeamFileImage;
 BeamFileImage KeepableBeamImage(std::string& dropped);
+// What Save would write but for the loadcases the picture and the loads
+// window show, which are a view of the beam and no change to it.
+std::vector<uint8_t> BeamContentBytes();
 // Writes the beam to the named file, which is replaced only once the whole
 // file is written: on any failure the old file stays as it was. Raises the
 // file's error, or what Open would refuse the file for, writing nothing.

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 #include "Analysis.h"
 #include "BinFile.h"
 #include "Picture.h"
@@ -66,7 +67,7 @@ public:
     gui::Rect ImageRect;
 
     void TileDefault();
-    // Rewrites the built-in section tables into the current folder; every
+    // Rewrites the built-in section tables into the program folder; every
     // showing of the window does it.
     void WriteTables();
     void ClearPicture();  // fills ImageRect black
@@ -100,6 +101,10 @@ public:
     // A failed save is told, and the old file kept.
     void SaveBeamFile();
     void SaveBeamFileAs();
+    // Before the beam is given up (New, Open, Exit): when it has changes
+    // that no file keeps, asks whether to save them. True once they are
+    // saved or to be discarded; false to keep the beam as it is.
+    bool MayGiveUpBeam();
 
 private:
     void FormCreate();
@@ -137,6 +142,10 @@ private:
     // The beam file as last read or written here, to tell another's change.
     std::string knownName_;
     DiskStamp knownStamp_;
+    // The beam as last opened or saved, to tell the user's change.
+    void NoteBeamKept();
+    bool BeamChanged() const;
+    std::vector<uint8_t> keptBeam_;
 };
 
 extern TIndexFrm* IndexFrm;

@@ -49,6 +49,7 @@ void TakeLeftCantileverDescription() {
 }  // namespace
 
 void TIndexFrm::New1Click() {
+    if (!MayGiveUpBeam()) return;
     ResetBeamData(*this);
     BeamFrm->Show();
 }
@@ -76,6 +77,7 @@ struct OpenSession {
 };
 
 void TIndexFrm::Open1Click() {
+    if (!MayGiveUpBeam()) return;
     OpenDialog.Filter = "Brastel  Beam Data   (*.kvl)|*.kvl";
     if (!OpenDialog.Execute()) return;
     const std::string name = OpenDialog.FileName;
@@ -106,6 +108,7 @@ void TIndexFrm::Open1Click() {
     }
     knownName_ = name;
     knownStamp_ = stamp;
+    NoteBeamKept();
     OpenDialog.EnterChosenFolder();
     // Analysing helps only a beam that has one and does not refuse it.
     if (!unshown.empty())
@@ -209,6 +212,7 @@ std::string TIndexFrm::WriteBeamFile(const std::string& name) {
     }
     knownName_ = name;
     knownStamp_ = DiskStampOf(name);
+    if (failure.empty()) NoteBeamKept();
     if (!dropped.empty()) gui::ShowMessage(name + " was saved without its results: " + dropped + ".");
     return failure;
 }
@@ -239,4 +243,45 @@ void TIndexFrm::SaveBeamFileAs() {
     else
         gui::ShowMessage(SaveFailure(BeamFileName, failure));
     SetCaption(BeamFileName);
+}
+
+namespace {
+
+// Empty when no file image of the beam can be formed: no file keeps it.
+std::vector<uint8_t> BeamContent() {
+    try {
+        return BeamContentBytes();
+    } catch (const RunError&) {
+        return {};
+    }
+}
+
+}  // namespace
+
+void TIndexFrm::NoteBeamKept() { keptBeam_ = BeamContent(); }
+
+// Without a beam there is nothing to keep.
+bool TIndexFrm::BeamChanged() const {
+    if (BeamLength == 0) return false;
+    const std::vector<uint8_t> now = BeamContent();
+    return now.empty() || now != keptBeam_;
+}
+
+bool TIndexFrm::MayGiveUpBeam() {
+    if (!BeamChanged()) return true;
+    const std::string text = BeamFileName.empty()
+                                 ? "The beam has not been saved.\rSave it?"
+                                 : "The beam has been changed since \"" + BeamFileName +
+                                       "\" was opened or saved.\rSave the changes?";
+    switch (gui::AskSaveChanges(text)) {
+        case gui::SaveChoice::Discard:
+            return true;
+        case gui::SaveChoice::Cancel:
+            return false;
+        case gui::SaveChoice::Save:
+            break;
+    }
+    // A save that fails or is cancelled gives nothing up.
+    SaveBeamFile();
+    return !BeamChanged();
 }

@@ -42,6 +42,8 @@ void WireForms() {
         MiscFrm->ConvertUnits();
     };
     PrintFrm->ShownCase = [] { return IndexFrm->ShownCase; };
+    // Closing the start window ends the program, whichever way it is closed.
+    Form1->OnCloseQuery = [] { return IndexFrm->MayGiveUpBeam(); };
 }
 }  // namespace
 

@@ -1,7 +1,6 @@
 // The section chooser: the menu of section tables, the list of a table's
 // sections, and a chosen section into the members.
 #include <algorithm>
-#include <filesystem>
 #include "Beam.h"
 #include "BinFile.h"
 #include "FileFault.h"
@@ -39,7 +38,7 @@ constexpr Family Families[] = {
 };
 
 // The chosen table file, named as the user sees it in a message.
-std::string TablePath() { return (std::filesystem::path(StartDir) / SectionFileName).string(); }
+std::string TablePath() { return ProgramFile(SectionFileName); }
 
 [[noreturn]] void RaiseCannotRead(const RunError& e) {
     throw RunError("Cannot read the section table \"" + TablePath() + "\": " + FileFault(e.what()) + ".");
@@ -92,8 +91,7 @@ void TBeamFrm::LoadSectionList() {
     BinFile f;
     int n = 0;
     try {
-        ChangeDir(StartDir);
-        f.Open(SectionFileName, BinFile::Mode::Read);
+        f.Open(TablePath(), BinFile::Mode::Read);
         n = TableSections(f);
     } catch (const RunError& e) {
         RaiseCannotRead(e);
@@ -121,8 +119,7 @@ void TBeamFrm::List_SectClick() {
     if (i < 0) return;
     std::vector<SectionRecord> table;
     try {
-        ChangeDir(StartDir);
-        table = ReadSectionTable(SectionFileName);
+        table = ReadSectionTable(TablePath());
     } catch (const RunError& e) {
         RaiseCannotRead(e);
     }

@@ -19,7 +19,7 @@ constexpr const char* MiscFile = "Misc.sct";
 enum Col { CRef = 0, CDesc = 1, CIxx = 2, CE = 3, CY = 4 };
 
 // The file, named as the user sees it in a message.
-std::string MiscPath() { return (std::filesystem::path(StartDir) / MiscFile).string(); }
+std::string MiscPath() { return ProgramFile(MiscFile); }
 
 // A stored value in display units, in figures that read back as it; exactly
 // 0 shows as an empty cell. A value no text can give back gives nothing.
@@ -90,11 +90,10 @@ void TMiscFrm::FormShow() {
 void TMiscFrm::ReadSections() {
     for (int r = 1; r <= MiscSections; ++r)
         for (int c = CDesc; c <= CY; ++c) Grid.SetCell(c, r, "");
-    ChangeDir(StartDir);
-    read_ = DiskStampOf(MiscFile);
+    read_ = DiskStampOf(MiscPath());
     std::error_code missing;
-    if (!std::filesystem::exists(MiscFile, missing)) return;
-    BinFile f(MiscFile, BinFile::Mode::Read);
+    if (!std::filesystem::exists(MiscPath(), missing)) return;
+    BinFile f(MiscPath(), BinFile::Mode::Read);
     const int count = TableSections(f);
     struct Value { Col col; float SectionRecord::*field; const float* factor; std::string (*format)(double); };
     const Value values[] = {{CIxx, &SectionRecord::Ixx, &Factor_Sect_I, SigFig5Dec3},
@@ -134,15 +133,14 @@ void TMiscFrm::cmd_SaveClick() {
         s.YFibre = FieldSingle(Grid.Cell(CY, r), Factor_Sect_L, row + " y");
     }
     try {
-        ChangeDir(StartDir);
-        if (DiskStampOf(MiscFile) != read_ &&
+        if (DiskStampOf(MiscPath()) != read_ &&
             !gui::AskYesNo("\"" + MiscPath() +
                            "\" has been changed by another user or program since this window read it.\n"
                            "Replace it with the sections shown here?"))
             return;
         const gui::Busy busy;
-        WriteSectionTable(MiscFile, records);
-        read_ = DiskStampOf(MiscFile);
+        WriteSectionTable(MiscPath(), records);
+        read_ = DiskStampOf(MiscPath());
     } catch (const RunError& e) {
         throw RunError("Sections not saved to " + MiscPath() + ": " + WriteFault(e.what()));
     }

@@ -1,6 +1,5 @@
 #include "Preferences.h"
 #include <string>
-#include "BinFile.h"
 #include "Global.h"
 #include "UnitConversion.h"
 #include "UnitSettings.h"
@@ -196,7 +195,6 @@ void TPreferencesFrm::Button1Click() { Hide(); }
 // directory has moved since start-up. They are only shown: OK takes them
 // (converting the open texts), Cancel leaves the units as they were.
 void TPreferencesFrm::cmd_ResetClick() {
-    if (!StartDir.empty()) ChangeDir(StartDir);
     const KeptUnitSettings kept;
     ReadUnitSettings();
     kept.Restore();

@@ -10,7 +10,7 @@
 class TPreferencesFrm : public gui::Form {
 public:
     TPreferencesFrm();
-    // The settings file of the current directory, or the built-in defaults,
+    // The settings file of the program folder, or the built-in defaults,
     // into the unit settings; then shows them.
     void ReadUnitSettings();
     // Sets the radio buttons and Check_Factor from the unit settings.

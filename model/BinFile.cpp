@@ -184,10 +184,6 @@ std::string SaveFileName(const std::string& typed, const std::string& ext) {
     return name;
 }
 
-void ChangeDir(const std::string& dir) {
-    if (::chdir(dir.c_str()) != 0) RaiseIoError(errno);
-}
-
 DiskStamp DiskStampOf(const std::string& name) {
     struct stat st;
     if (::stat(name.c_str(), &st) != 0) return {};

@@ -48,7 +48,6 @@ private:
 };
 
 std::string CurrentDir();
-void ChangeDir(const std::string& dir);    // checked
 // The name ends in "." + ext, in any case.
 bool HasExtension(const std::string& name, const std::string& ext);
 // The name a save gives the file named typed: the dots it ends in dropped,

@@ -1,4 +1,5 @@
 #include "Global.h"
+#include <filesystem>
 
 double BeamLength = 0;
 int32_t NumSpans = 0;
@@ -35,6 +36,7 @@ int32_t DecimalPlaces = 0;
 ShortString<100> Header_Company, Header_User, Header_Project_1, Header_Project_2, Header_JobDesc,
     Header_Ref;
 std::string StartDir;
+std::string ProgramFile(const std::string& name) { return (std::filesystem::path(StartDir) / name).string(); }
 int32_t IndexFrmShown = -1;
 
 int32_t TwentiethStep = 0;

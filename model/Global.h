@@ -107,6 +107,9 @@ extern BArray<UDLOutlineCase, 1, 25> AcceptedUDLOutline;
 extern ShortString<100> Header_Company, Header_User, Header_Project_1, Header_Project_2,
     Header_JobDesc, Header_Ref;
 extern std::string StartDir;           // the program folder
+// The program's own file of that name (settings, section tables, company):
+// in the program folder, wherever a file dialog has left the current one.
+std::string ProgramFile(const std::string& name);
 extern int32_t IndexFrmShown;          // -1 until the main window has been shown
 
 // ---- Per-loadcase results of the solution -----------------------------------

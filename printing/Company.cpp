@@ -79,7 +79,7 @@ std::optional<std::string> FirstLine(std::string_view b) {
 }  // namespace
 
 void ReadCompanyFile() {
-    const std::string name = (std::filesystem::path(StartDir) / CompanyFileName).string();
+    const std::string name = ProgramFile(CompanyFileName);
     // Only no entry at all means no company name: a link that leads nowhere
     // or back to itself is read, and says why it cannot be.
     std::error_code ec;

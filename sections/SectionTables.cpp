@@ -1,14 +1,19 @@
 #include "SectionTables.h"
+#include <filesystem>
 #include "BinFile.h"
 #include "FileFault.h"
+#include "Global.h"
 #include "RunError.h"
 
 void WriteBuiltInTable(const std::string& file, std::span<const SectionRecord> records) {
+    const std::string path = ProgramFile(file);
     try {
-        WriteSectionTable(file, records, BinFile::Mode::CreateOwn);
+        WriteSectionTable(path, records, BinFile::Mode::CreateOwn);
     } catch (const RunError& e) {
-        throw RunError("Cannot write the section table \"" + file + "\" in the folder \"" + CurrentDir() +
-                       "\": " + WriteFault(e.what()) + ".");
+        std::error_code ec;
+        throw RunError("Cannot write the section table \"" + file + "\" in the folder \"" +
+                       std::filesystem::absolute(path, ec).parent_path().string() + "\": " + WriteFault(e.what()) +
+                       ".");
     }
 }
 

@@ -22,10 +22,10 @@ void WriteRhsTable();
 void WriteChsTable();
 void WriteCTable();
 
-// Rewrites all 17 files into the current directory, UB first and C last;
+// Rewrites all 17 files into the program folder, UB first and C last;
 // a file error passes out and the writers after it do not run.
 void WriteSectionTables();
 
-// Writes one table into the current directory; a failure is raised naming
+// Writes one table into the program folder; a failure is raised naming
 // the file, the folder and what went wrong.
 void WriteBuiltInTable(const std::string& file, std::span<const SectionRecord> records);

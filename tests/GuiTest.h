@@ -7,6 +7,10 @@
 
 std::vector<std::string>& Messages();   // shown since the last clear, questions too
 bool& QuestionAnswer();                  // the answer tests give to a question (false: No)
+// Questions before changes are given up, kept apart from the messages, and
+// the answer they get (Discard unless a test says otherwise).
+std::vector<std::string>& SaveQuestions();
+gui::SaveChoice& SaveAnswer();
 
 // The items of a list, first to last.
 inline std::vector<std::string> Items(const gui::ListBox& list) {

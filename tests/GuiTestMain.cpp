@@ -16,6 +16,16 @@ bool& QuestionAnswer() {
     return answer;
 }
 
+gui::SaveChoice& SaveAnswer() {
+    static gui::SaveChoice answer = gui::SaveChoice::Discard;
+    return answer;
+}
+
+std::vector<std::string>& SaveQuestions() {
+    static std::vector<std::string> q;
+    return q;
+}
+
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (!getenv("XDG_RUNTIME_DIR")) {  // spares the toolkit's warning about a missing one
@@ -29,6 +39,10 @@ int main(int argc, char** argv) {
     gui::SetQuestionHook([](const std::string& q) {
         Messages().push_back(q);
         return QuestionAnswer();
+    });
+    gui::SetSaveQuestionHook([](const std::string& q) {
+        SaveQuestions().push_back(q);
+        return SaveAnswer();
     });
     return RUN_ALL_TESTS();
 }

@@ -148,6 +148,11 @@ void ShowMessage(const std::string& text);
 // inside the handler: ask it from a button or menu item, not from a key or a
 // grid.
 bool AskYesNo(const std::string& text);
+// Modal question before changes are given up, with the toolkit's Save,
+// Discard and Cancel buttons; Save is the default, and closing the box is
+// Cancel. Asked as AskYesNo is.
+enum class SaveChoice { Save, Discard, Cancel };
+SaveChoice AskSaveChanges(const std::string& text);
 
 // The hourglass cursor while the guard lives: on from its start, and at its
 // end, whether the block ends normally or by an error, as it was before, so
@@ -467,6 +472,9 @@ public:
     void SetModalResult(int r);  // not 0: closes a modal form
 
     std::function<void()> OnShow;
+    // Asked before Close, by the user's or the program's: false keeps the
+    // form open (and the program running).
+    std::function<bool()> OnCloseQuery;
 
 protected:
     void ApplyGeometry() override;

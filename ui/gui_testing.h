@@ -16,6 +16,7 @@ namespace gui {
 // ---- Hooks -------------------------------------------------------------------
 void SetMessageHook(std::function<void(const std::string&)> hook);  // replaces the message box
 void SetQuestionHook(std::function<bool(const std::string&)> hook);  // answers instead of the box
+void SetSaveQuestionHook(std::function<SaveChoice(const std::string&)> hook);  // answers AskSaveChanges
 // Shows the messages still waiting, now.
 void ShowQueuedMessages();
 // Replaces the modal loop; the hook acts on the form (sets a modal result,

@@ -29,7 +29,7 @@ constexpr int MaxTableSections = 250;
 void EncodeSectionRecord(const SectionRecord& r, uint8_t* buf);
 SectionRecord DecodeSectionRecord(const uint8_t* buf);
 
-// Creates or truncates the file (bare name, current directory) and writes the
+// Creates or truncates the named file and writes the
 // records in order, numbering them 1..N. File errors are raised. A built-in
 // table, written unasked, is made with CreateOwn.
 void WriteSectionTable(const std::string& fileName, std::span<const SectionRecord> records,

@@ -1,5 +1,4 @@
 #include "UnitSettings.h"
-#include <filesystem>
 #include "BinFile.h"
 #include "FileFault.h"
 #include "Global.h"
@@ -48,7 +47,7 @@ void Decode(const uint8_t* b) {
 bool ReadUnitSettingsFile() {
     uint8_t b[UnitSettingsBytes];
     try {
-        BinFile f(UnitSettingsFileName, BinFile::Mode::Read);
+        BinFile f(ProgramFile(UnitSettingsFileName), BinFile::Mode::Read);
         if (f.ReadSome(b, sizeof b) != sizeof b) return false;
         f.Close();
     } catch (const RunError&) {
@@ -75,16 +74,15 @@ void ApplyDefaultCaptions() {
 
 void WriteUnitSettingsFile() {
     try {
-        ChangeDir(StartDir);
         uint8_t b[UnitSettingsBytes] = {};
         Encode(b);
-        BinFile f(UnitSettingsFileName, BinFile::Mode::Create);
+        BinFile f(ProgramFile(UnitSettingsFileName), BinFile::Mode::Create);
         f.Write(b, sizeof b);
         FileMark = "Junk";
         for (int i = 0; i < 25; ++i) f.WriteStr(FileMark);
         f.Close();
     } catch (const RunError& e) {
-        throw RunError("Default units not saved to " + (std::filesystem::path(StartDir) / UnitSettingsFileName).string() +
+        throw RunError("Default units not saved to " + ProgramFile(UnitSettingsFileName) +
                        ": " + WriteFault(e.what()));
     }
 }

@@ -8,7 +8,7 @@
 constexpr const char* UnitSettingsFileName = "kvl3_Unit2.dim";
 constexpr int UnitSettingsBytes = 322;
 
-// Reads the settings from the current directory. A missing or unreadable
+// Reads the settings from the program folder. A missing or unreadable
 // file, one shorter than the settings, or one holding a factor outside the
 // range of the units offered or a switch other than +1 or -1 changes nothing
 // and returns false.
@@ -25,9 +25,9 @@ void ApplyDefaultUnits();
 // The default modulus captions (Sxx, Zxx, Syy, Zyy) and moment convention.
 void ApplyDefaultCaptions();
 
-// Writes the settings into the program folder and leaves the current
-// directory there; every failure raises its file error, naming the file. Sets FileMark to
-// "Junk", whose copies fill the rest of the file.
+// Writes the settings into the program folder; every failure raises its
+// file error, naming the file. Sets FileMark to "Junk", whose copies fill
+// the rest of the file.
 void WriteUnitSettingsFile();
 
 // The settings as they stand (units, modulus captions, moment convention and

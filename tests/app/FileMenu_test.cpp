@@ -28,6 +28,8 @@
 #include "RunError.h"
 #include "SetHeader.h"
 #include "TempDir.h"
+#include "Unit1.h"
+#include "UnitSettings.h"
 #include "beam/UnitsGuard.h"
 
 using namespace results_test;
@@ -560,6 +562,94 @@ TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSa
     EXPECT_EQ(Messages(), Lines_t{});
 }
 
+// A beam changed since it was last opened or saved is given up only after a
+// question, whichever road gives it up: Cancel keeps it, Discard goes on,
+// Save writes it first, and a save cancelled keeps it. Opened or saved and
+// only looked at since, it goes without a question.
+TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
+    using gui::SaveChoice;
+    TIndexFrm& f = *IndexFrm;
+    const std::string other = (dir.path() / "other.kvl").string(), mine = (dir.path() / "mine.kvl").string();
+    ThreeCases();
+    SaveBeamDataFile(other);
+    auto opened = [&] { return lastKind == gui::FileDialog::Kind::Open; };
+    auto closed = [] { return !Form1->Showing(); };
+    const struct {
+        const char* road;
+        std::function<void()> take;
+        std::function<bool()> taken;  // the beam was given up
+    } roads[] = {
+        {"New", [&] { f.New1.Click(); }, [] { return BeamLength == 0; }},
+        {"Open", [&] { f.Open1.Click(); }, opened},
+        {"File, Exit", [&] { f.ExitSolvane1.Click(); }, closed},
+        {"start window, Exit", [] { Form1->Button1.Click(); }, closed},
+        {"start window closed", [] { Form1->Close(); }, closed},
+    };
+    const struct {
+        SaveChoice answer;
+        std::string chosen;  // by the file dialogs, "" cancels
+        bool givenUp;
+    } answers[] = {
+        {SaveChoice::Cancel, other, false},
+        {SaveChoice::Discard, other, true},
+        {SaveChoice::Save, "", false},
+        {SaveChoice::Save, mine, true},
+    };
+    int row = 0;
+    for (const auto& r : roads)
+        for (const auto& a : answers) {
+            SCOPED_TRACE(std::string(r.road) + ", answer " + std::to_string(int(a.answer)) + " " + a.chosen);
+            Form1->Show();
+            SaveAnswer() = SaveChoice::Discard;
+            ThreeCases();
+            Header_Ref = std::to_string(++row);  // unlike any beam kept before
+            BeamFileName = "";
+            fs::remove(mine);
+            const std::vector<uint8_t> before = BeamDataFileBytes();
+            SaveQuestions().clear();
+            SaveAnswer() = a.answer;
+            Choose(a.chosen);
+            lastKind = gui::FileDialog::Kind::Save;
+            r.take();
+            EXPECT_EQ(SaveQuestions(), Lines_t{"The beam has not been saved.\rSave it?"});
+            EXPECT_EQ(r.taken(), a.givenUp);
+            EXPECT_TRUE(a.givenUp || BeamDataFileBytes() == before);
+            EXPECT_EQ(fs::exists(mine), a.answer == SaveChoice::Save && !a.chosen.empty());
+            EXPECT_TRUE(!fs::exists(mine) || FileBytes(mine) == before);
+        }
+
+    SaveAnswer() = SaveChoice::Cancel;  // a question holds the road up
+    for (const auto& r : roads)
+        for (bool saved : {false, true}) {
+            SCOPED_TRACE(std::string(r.road) + (saved ? ", saved" : ", opened"));
+            Form1->Show();
+            ThreeCases();
+            BeamFileName = "";
+            Choose(saved ? mine : other);
+            if (saved) {
+                f.SaveBeamFile();
+            } else {
+                SaveAnswer() = SaveChoice::Discard;
+                f.Open1.Click();
+                SaveAnswer() = SaveChoice::Cancel;
+            }
+            f.UpDown1.Step(1);  // another loadcase shown
+            SaveQuestions().clear();
+            Choose(other);
+            lastKind = gui::FileDialog::Kind::Save;
+            r.take();
+            EXPECT_EQ(SaveQuestions(), Lines_t{});
+            EXPECT_TRUE(r.taken());
+        }
+
+    Header_Ref = "changed";  // of the beam last saved
+    f.Open1.Click();
+    EXPECT_EQ(SaveQuestions(), Lines_t{"The beam has been changed since \"" + mine + "\" was opened or saved.\rSave the changes?"});
+    EXPECT_EQ(Header_Ref, "changed");
+    SaveAnswer() = SaveChoice::Discard;
+    Form1->Hide();
+}
+
 TEST_F(FileMenu, ResultsThatDoNotBalanceOrAreRefusedAreLeftOutAndTheBeamIsSaved) {
     ThreeCases();
     TIndexFrm& f = *IndexFrm;
@@ -694,6 +784,22 @@ TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
     EXPECT_EQ(Factor_Mom, 1e-06f);
     EXPECT_EQ(Unit_St, "ksi");  // not among the defaults
     EXPECT_EQ(FactoredLoads, -1);
+
+    // Defaults saved in the program folder are read there, though a file
+    // opened from another folder has made that the current one.
+    const UnitsGuard guard;
+    StartDir = guard.Dir().path().string();
+    FactoredLoads = 1;
+    WriteUnitSettingsFile();
+    ThreeCases();
+    const std::string path = (dir.path() / "elsewhere.kvl").string();
+    SaveBeamDataFile(path);
+    Choose(path);
+    f.Open1.Click();
+    ASSERT_EQ(fs::current_path(), dir.path());
+    FactoredLoads = -1;
+    f.New1.Click();
+    EXPECT_EQ(FactoredLoads, 1);
 }
 
 // Random changes of a good file: byte changes (half of them

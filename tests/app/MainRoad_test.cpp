@@ -38,10 +38,12 @@ void TypeRow(LoadRowControls& row, bool point, const std::string& dist, const st
     }
 }
 
-// Puts the windows back as start-up left them, the main window hidden.
+// Puts the windows back as start-up left them, the main window hidden, and
+// no saved defaults.
 class MainRoad : public results_test::BeamWindowsAndFiles {
 protected:
     void TearDown() override {
+        std::filesystem::remove(ProgramFolder() / "kvl3_Unit2.dim");
         IndexFrm->Hide();
         BeamWindowsAndFiles::TearDown();
     }
@@ -184,11 +186,11 @@ TEST_F(MainRoad, RandomBeamsTypedThroughTheWindowsSaveAndOpenAsTheyWere) {
         for (const QuantityUnits& q : UnitTable())
             if (!q.fixed) Option(*PreferencesFrm, q.id, q.Offered()[pick(q.Offered().size())].name).Click();
         if (pick(2)) PreferencesFrm->Check_Factor.Click();
-        // Kept as the defaults, which New and Open read from the folder of the file.
+        // Kept as the defaults, which New and Open read from the program
+        // folder, though the file dialogs have moved to the folder of the files.
         PreferencesFrm->Check_SetDefault.SetCheckedQuietly(true);
         PreferencesFrm->Button2.Click();
         PreferencesFrm->Check_SetDefault.SetCheckedQuietly(false);
-        std::filesystem::rename(ProgramFolder() / "kvl3_Unit2.dim", jobs.path() / "kvl3_Unit2.dim");
 
         const int spans = 1 + pick(4);
         if (pick(2)) w.Check_LHC.Click();
@@ -337,7 +339,6 @@ TEST_F(MainRoad, OldFilesAtTheirEdgesOpenIntoBeamsThatSaveAndOpenAgain) {
     ApplyDefaultUnits();
     FactoredLoads = 1;
     WriteUnitSettingsFile();
-    std::filesystem::rename(ProgramFolder() / "kvl3_Unit2.dim", jobs.path() / "kvl3_Unit2.dim");
     for (const auto& e : edges) {
         SCOPED_TRACE(e.edge);
         Bytes b = OldFile();

@@ -8,6 +8,7 @@
 #include "Print.h"
 #include "ResultsBeam.h"
 #include "Unit1.h"
+#include "beam/UnitsGuard.h"
 #include "gui_testing.h"
 
 namespace fs = std::filesystem;
@@ -120,37 +121,40 @@ TEST_F(MainWindow, ListClicksWidenAndBringForward) {
     EXPECT_EQ(IndexFrm->List_Results.Width(), 500);
 }
 
-TEST_F(MainWindow, ShowingWritesTheSectionTablesInTheCurrentFolder) {
-    ProgramFolder();
-    TempDir here;
+TEST_F(MainWindow, ShowingWritesTheSectionTablesInTheProgramFolder) {
+    const fs::path program = ProgramFolder();
+    TempDir here;  // where a file dialog has left the current folder
     IndexFrmShown = -1;
     Form1->cmdOK.Click();
     EXPECT_TRUE(IndexFrm->Showing());
     EXPECT_FALSE(gui::Hourglass());
     EXPECT_EQ(IndexFrmShown, 1);
     // The first and the last table; what each holds: the section table tests.
-    EXPECT_EQ(fs::file_size("UB.sct"), 19000u);
-    EXPECT_EQ(fs::file_size("C.sct"), 7400u);
+    EXPECT_EQ(fs::file_size(program / "UB.sct"), 19000u);
+    EXPECT_EQ(fs::file_size(program / "C.sct"), 7400u);
+    EXPECT_FALSE(fs::exists("UB.sct"));
     // Pressed again while the window is open: a removed or damaged table comes back.
-    fs::remove("UB.sct");
-    fs::resize_file("C.sct", 10);
+    fs::remove(program / "UB.sct");
+    fs::resize_file(program / "C.sct", 10);
     Form1->cmdOK.Click();
-    EXPECT_EQ(fs::file_size("UB.sct"), 19000u);
-    EXPECT_EQ(fs::file_size("C.sct"), 7400u);
+    EXPECT_EQ(fs::file_size(program / "UB.sct"), 19000u);
+    EXPECT_EQ(fs::file_size(program / "C.sct"), 7400u);
     IndexFrm->Close();
 }
 
 // The window counts as shown, so later unit changes still convert its data.
 TEST_F(MainWindow, AFailingTableStopsTheWritersButTheWindowStillShows) {
     ProgramFolder();
-    TempDir here;
+    const UnitsGuard guard;  // puts the program folder back
+    const fs::path here = guard.Dir().path();
+    StartDir = here.string();
     fs::create_directory("RSJ.sct");  // cannot be written as a file
     IndexFrmShown = -1;
     Messages().clear();
     Form1->cmdOK.Click();
     EXPECT_TRUE(IndexFrm->Showing());
     EXPECT_EQ(Messages(), std::vector<std::string>{"Cannot write the section table \"RSJ.sct\" in the folder \"" +
-                                                   here.path().string() + "\": it is a folder."});
+                                                   here.string() + "\": it is a folder."});
     EXPECT_EQ(IndexFrmShown, 1);
     EXPECT_FALSE(fs::exists("C.sct")) << "the writers stop at the failing table";
     IndexFrm->Close();

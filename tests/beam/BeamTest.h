@@ -1,6 +1,7 @@
 // The beam data window in a known state for one test: default units, an
 // empty beam, one section for all spans, shown, no messages.
 #pragma once
+#include <filesystem>
 #include <string>
 #include "Beam.h"
 #include "BinFile.h"
@@ -16,7 +17,7 @@ inline TBeamFrm& Window() { return *BeamFrm; }
 
 inline void Fresh(bool oneSection = true) {
     StartDir = ProgramFolder().string();
-    ChangeDir(StartDir);
+    std::filesystem::current_path(StartDir);
     ApplyDefaultUnits();
     Unit_H = "cm^6";
     Factor_H = 1e-6f;

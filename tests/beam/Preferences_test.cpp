@@ -227,7 +227,6 @@ TEST(Preferences, ResetShowsTheSavedDefaultsForOkToTake) {
     Factor_PL = 4448.22f;
     Factor_H = 1e-12f;
     WriteUnitSettingsFile();
-    std::filesystem::current_path("elsewhere");
     Unit_PL = "N";
     Factor_PL = 1;
     prefs.Show();

@@ -18,7 +18,7 @@ namespace {
 
 // The built-in tables, written into the program folder as the main window does.
 void WriteTables() {
-    ChangeDir(StartDir);
+    std::filesystem::current_path(StartDir);
     WriteSectionTables();
 }
 
@@ -93,7 +93,7 @@ TEST(SectionChooser, BlankSeparatorClearsTheSectionAndNextRefusesIt) {
     Choose(0);
     SectionShape = "Beam";
     int blank = -1;
-    ChangeDir(StartDir);
+    std::filesystem::current_path(StartDir);
     const std::vector<SectionRecord> ub = ReadSectionTable("UB.sct");
     for (size_t p = 0; p < ub.size() && blank < 0; ++p)
         if (ub[p].Width == 0) blank = static_cast<int>(p);
@@ -269,7 +269,7 @@ TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
 
 TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     Fresh();
-    ChangeDir(StartDir);
+    std::filesystem::current_path(StartDir);
     std::vector<SectionRecord> sections(250);
     sections[0].Designation = "Box girder 1";
     sections[0].Kind = " ";
@@ -312,7 +312,7 @@ TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
             s.Kind = " ";
             s.Ixx = 1e4f * float(n[8] - 'A' + 1);  // A 1 cm^4, B 2, C 3, ...
         }
-        ChangeDir(StartDir);
+        std::filesystem::current_path(StartDir);
         WriteSectionTable("Misc.sct", sections);
     };
     write({"Section A", "Section B", "Section C"});

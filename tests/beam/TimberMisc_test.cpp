@@ -198,12 +198,12 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     Messages().clear();
     Misc().cmd_Save.Click();  // refused whole: no file
     EXPECT_EQ(Messages(), std::vector<std::string>{"Section 9 Ixx: '12.5abc' is not a number"});
-    ChangeDir(StartDir);
+    std::filesystem::current_path(StartDir);
     EXPECT_FALSE(fs::exists("Misc.sct"));
     g.SetCell(2, 9, "12.5");
     Misc().cmd_Save.Click();
 
-    ChangeDir(StartDir);
+    std::filesystem::current_path(StartDir);
     ASSERT_EQ(ReadSectionTable("Misc.sct").size(), 250u);
     ASSERT_EQ(fs::file_size("Misc.sct"), 50000u);
     const SectionRecord first = ReadSectionTable("Misc.sct").at(1 - 1);
@@ -248,7 +248,7 @@ TEST_F(MiscSections, StoredValuesComeBackInEveryUnit) {
         s.Designation = "Section " + std::to_string(i + 1);
         s.Ixx = s.E = s.YFibre = values[i];
     }
-    ChangeDir(StartDir);
+    std::filesystem::current_path(StartDir);
     WriteSectionTable("Misc.sct", sections);
     const std::vector<uint8_t> written = FileBytes(fs::path(StartDir) / "Misc.sct");
     struct Units { float i, e, l; };
@@ -278,7 +278,7 @@ TEST_F(MiscSections, SaveOverAnotherUsersChangeIsAsked) {
     Misc().Grid.SetCell(1, 1, "Mine");
     std::vector<SectionRecord> theirs(::MiscSections);
     theirs[0].Designation = "Theirs";
-    ChangeDir(StartDir);
+    std::filesystem::current_path(StartDir);
     WriteSectionTable("Misc.sct", theirs);
     const std::string question = "\"" + (fs::path(StartDir) / "Misc.sct").string() +
                                  "\" has been changed by another user or program since this window read it.\n"
@@ -304,7 +304,7 @@ TEST_F(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
     EXPECT_EQ(g.Cell(0, 3), "1");  // the reference moves with its row
     EXPECT_EQ(g.Cell(1, 1), "Section 2");
     Misc().cmd_Save.Click();
-    ChangeDir(StartDir);
+    std::filesystem::current_path(StartDir);
     EXPECT_EQ(ReadSectionTable("Misc.sct").at(1 - 1).Designation, "Section 2");
     EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).Designation, "Section 1");
     EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).RecNo, 3);
@@ -363,7 +363,7 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
             sections[r - 1].YFibre = 50;
         }
         if (c.damage) c.damage(sections);
-        ChangeDir(StartDir);
+        std::filesystem::current_path(StartDir);
         WriteSectionTable("Misc.sct", sections);
         if (c.afterWriting) c.afterWriting();
         for (int r = 1; r <= 250; ++r) Misc().Grid.SetCell(1, r, "left over");
@@ -379,7 +379,7 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
         EXPECT_EQ(Misc().Grid.Cell(1, 250), "");
         if (!refused) {  // Save keeps every section that was shown
             Misc().cmd_Save.Click();
-            ChangeDir(StartDir);
+            std::filesystem::current_path(StartDir);
             ASSERT_EQ(ReadSectionTable("Misc.sct").size(), 250u);
             EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).Designation, c.rows[2][0]);
         }

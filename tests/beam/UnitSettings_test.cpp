@@ -31,8 +31,13 @@ void SetSavedDefaults() {
 
 const std::string Golden = Bytes(std::filesystem::path(TEST_DATA_DIR) / "kvl3_Unit2.golden");
 
+// A fresh folder, current and the program folder.
+struct ProgramDir : TempDir {
+    ProgramDir() { StartDir = path().string(); }
+};
+
 TEST(UnitSettings, DefaultsWhenThereIsNoFile) {
-    TempDir dir;
+    ProgramDir dir;
     ApplyFixedUnits();  // as at start-up
     FactoredLoads = -1;
     Unit_L = "ft";
@@ -66,7 +71,7 @@ TEST(UnitSettings, DefaultsWhenThereIsNoFile) {
     EXPECT_EQ(FactoredLoads, -1);
 }
 
-TEST(UnitSettings, WritesTheFileByteForByteIntoTheProgramFolder) {
+TEST(UnitSettings, WritesAndReadsTheFileByteForByteInTheProgramFolder) {
     TempDir dir;
     std::filesystem::create_directory("elsewhere");
     StartDir = dir.path().string();
@@ -74,16 +79,20 @@ TEST(UnitSettings, WritesTheFileByteForByteIntoTheProgramFolder) {
     SetSavedDefaults();
     FileMark = "KVL";
     WriteUnitSettingsFile();
-    EXPECT_EQ(std::filesystem::current_path(), dir.path());
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "elsewhere" / UnitSettingsFileName));
     std::string written = Bytes(dir.path() / UnitSettingsFileName);
     ASSERT_EQ(written.size(), 972u);
     EXPECT_EQ(written, Golden);
     EXPECT_EQ(FileMark, "Junk");
+    // Read back from there too, wherever a file dialog has left the current folder.
+    ApplyDefaultUnits();
+    FactoredLoads = -1;
+    EXPECT_TRUE(ReadUnitSettingsFile());
+    EXPECT_EQ(FactoredLoads, 1);
 }
 
 TEST(UnitSettings, ReadsBackWhatWasWrittenAndOnlyTheFirst322Bytes) {
-    TempDir dir;
+    ProgramDir dir;
     WriteBytes(UnitSettingsFileName, Golden);
     ApplyDefaultUnits();
     Unit_L = "ft";
@@ -118,7 +127,7 @@ TEST(UnitSettings, ReadsBackWhatWasWrittenAndOnlyTheFirst322Bytes) {
 // Every damaged file gives the defaults: short, a factor outside the range of
 // the units offered, a switch that is neither +1 nor -1, or not a file.
 TEST(UnitSettings, DamagedFilesGiveTheDefaults) {
-    TempDir dir;
+    ProgramDir dir;
     auto with = [](int at, auto value) {
         std::string b = Golden;
         b.replace(at, 4, reinterpret_cast<const char*>(&value), 4);
@@ -159,7 +168,7 @@ TEST(UnitSettings, DamagedFilesGiveTheDefaults) {
 }
 
 TEST(UnitSettings, AReadOnlyFileIsStillRead) {
-    TempDir dir;
+    ProgramDir dir;
     WriteBytes(UnitSettingsFileName, Golden);
     std::filesystem::permissions(UnitSettingsFileName, std::filesystem::perms::owner_read,
                                  std::filesystem::perm_options::replace);

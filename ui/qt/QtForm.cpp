@@ -148,8 +148,11 @@ void Form::Hide() {
 }
 
 void Form::Close() {
+    if (OnCloseQuery && !OnCloseQuery()) return;
     Hide();
-    if (IsMainForm(*this)) QCoreApplication::quit();
+    // Not quit(), which other windows refuse by keeping their close for
+    // themselves, leaving the program running on them.
+    if (IsMainForm(*this)) QCoreApplication::exit(0);
 }
 
 void Form::SetModalResult(int r) {

@@ -20,6 +20,7 @@ namespace gui {
 namespace {
 std::function<void(const std::string&)> messageHook;
 std::function<bool(const std::string&)> questionHook;
+std::function<SaveChoice(const std::string&)> saveQuestionHook;
 std::deque<std::string> queued;
 int handling = 0;          // handlers running, one inside another
 bool deliveryPosted = false;
@@ -101,6 +102,19 @@ bool AskYesNo(const std::string& text) {
     if (questionHook) return questionHook(text);
     return RunBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+void SetSaveQuestionHook(std::function<SaveChoice(const std::string&)> hook) { saveQuestionHook = std::move(hook); }
+
+SaveChoice AskSaveChanges(const std::string& text) {
+    Deliver();
+    if (saveQuestionHook) return saveQuestionHook(text);
+    switch (RunBox(QMessageBox::Warning, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                   QMessageBox::Save)) {
+        case QMessageBox::Save: return SaveChoice::Save;
+        case QMessageBox::Discard: return SaveChoice::Discard;
+        default: return SaveChoice::Cancel;
+    }
 }
 
 }  // namespace gui
