@@ -189,8 +189,8 @@ bool TIndexFrm::ShowKeptBeam(const OpenSession& kept) {
         ResetBeamData(*this);
         BeamFileName = kept.name;
         SetCaption(kept.caption);
+        // The image keeps the member-length labels as they were.
         ReadBeamFile(kept.image);
-        SetMemberLengthLabels();
         kept.Restore();
         // Its own results, as they were shown: nothing to judge.
         if (ResultsReady == 1) {

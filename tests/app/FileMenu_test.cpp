@@ -11,6 +11,7 @@
 #include <random>
 #include <set>
 #include <unistd.h>
+#include "AnalysisState.h"
 #include "AppTest.h"
 #include "Beam.h"
 #include "BeamFile.h"
@@ -438,10 +439,11 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
              PutDouble(&b[at.Totals(3) + 4], 20000);
              PutSingle(&b[at.Applied(3)], 20000);
          }},
+        // The beam has no right cantilever.
         {"absent cantilever", "the moments and deflections of loadcase 1",
          [&](Bytes& b) {
-             for (int k = 1; k <= 22; ++k) PutSingle(&b[at.CantDeflection(1, 1, k)], -5);
-             PutSingle(&b[at.CantMoment(1, 1, 1)], -40e6f);
+             for (int k = 1; k <= 22; ++k) PutSingle(&b[at.CantDeflection(1, 2, k)], -5);
+             PutSingle(&b[at.CantMoment(1, 2, 1)], -40e6f);
          }},
         {"stale outline", "", [&](Bytes& b) { PutSingle(&b[at.ResultsFlag() + 12], 3.4e38f); }},
         {"no outline", "",
@@ -555,8 +557,9 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         Messages().clear();
         f.Analyse2.Click();
         EXPECT_TRUE(Shown::Take() == shown);
-        if (c.name == "texts" || c.name == "old totals" || c.name == "absent cantilever")
+        if (c.name == "texts" || c.name == "old totals" || c.name == "absent cantilever") {
             EXPECT_TRUE(shownBytes == openedGood);
+        }
         f.SaveBeamFile();
         f.Open1.Click();
         EXPECT_EQ(Messages(), Lines_t{});
@@ -565,6 +568,154 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         f.SaveBeamFile();
         EXPECT_TRUE(FileBytes(path) == opened);
     }
+}
+
+// Files whose stored results another program formed or someone changed:
+// each opens with the results of its beam and loads, as stored where an
+// analysis gives them again to their single rounding, else the analysis's,
+// saying where they differ visibly; Save keeps what is shown.
+TEST_F(FileMenu, FilesOpenWithTheResultsOfTheirBeamAndSaveWhatIsShown) {
+    TIndexFrm& f = *IndexFrm;
+    using Bytes = std::vector<uint8_t>;
+    using Change = std::function<void(Bytes&, const V4Offsets&)>;
+    // Two spans of 6 and 5 m, 10 kN/m over both, 200 kN at 8.513 m.
+    auto design = [](double udlFactor, double pointFactor) {
+        return [=] {
+            SetBeam({6000, 5000});
+            Udl(1, 0, 10, 10, 11000, udlFactor);
+            if (pointFactor != 0) Point(2, 8513, 200000, pointFactor);
+            FinishLoads();
+        };
+    };
+    auto longBeam = [] {
+        SetBeam(std::vector<double>(21, 1000));
+        Udl(1, 0, 10, 10, 21000, 1.0);
+        FinishLoads();
+    };
+    // Span moment peaks kept over both passes, the first unfactored at a
+    // twentieth of each span, as that program keeps them.
+    auto bothPasses = [](std::function<void()> unfactored) -> Change {
+        return [=](Bytes& b, const V4Offsets& at) {
+            unfactored();
+            ASSERT_TRUE(Analyse().empty());
+            for (int span = 1; span <= 2; ++span) {
+                float largest = GetSingle(&b[at.Peak(1, span)]), smallest = GetSingle(&b[at.Peak(1, span) + 4]);
+                for (size_t j = 1; j <= at.P + 1; j += at.P / 20) {
+                    largest = std::max(largest, CaseMoment[1][span][j]);
+                    smallest = std::min(smallest, CaseMoment[1][span][j]);
+                }
+                PutSingle(&b[at.Peak(1, span)], largest);
+                PutSingle(&b[at.Peak(1, span) + 4], smallest);
+            }
+        };
+    };
+    // A moment of span 1 of loadcase 1, moved.
+    auto moment = [](std::function<float(float, float)> moved) -> Change {
+        return [=](Bytes& b, const V4Offsets& at) {
+            float largest = 0;
+            for (size_t j = 1; j <= at.P + 1; ++j)
+                for (int span = 1; span <= 2; ++span)
+                    largest = std::max(largest, std::fabs(GetSingle(&b[at.Shear(1, span, j) + 4])));
+            uint8_t* m = &b[at.Shear(1, 1, 51) + 4];
+            PutSingle(m, moved(GetSingle(m), largest));
+        };
+    };
+    // Every shear and moment of loadcase 1 off by the share.
+    auto off = [](double share) -> Change {
+        return [=](Bytes& b, const V4Offsets& at) {
+            for (int span = 1; span <= 21; ++span)
+                for (size_t i = at.Shear(1, span, 1); i < at.Shear(1, span + 1, 1); i += 4)
+                    PutSingle(&b[i], float(GetSingle(&b[i]) * (1 + share)));
+        };
+    };
+    const struct {
+        std::string name;
+        std::function<void()> beam;
+        Change change;
+        bool exact;          // the file's results are kept as they are
+        std::string differ;  // what Open tells, "" nothing
+    } cases[] = {
+        {"peaks over both passes, 0.5", design(0.5, 0), bothPasses(design(1, 0)), false, ""},
+        {"peaks over both passes, 1.35 and 1.5", design(1.35, 1.5), bothPasses(design(1, 1)), false, ""},
+        {"a rounding apart", design(1.35, 1.5),
+         moment([](float m, float) { return std::nextafter(m, std::numeric_limits<float>::infinity()); }), true, ""},
+        {"9e-6 of the largest apart", design(1.35, 1.5), moment([](float m, float largest) { return m + 9e-6f * largest; }),
+         false, ""},
+        {"21 spans, 2e-5 apart", longBeam, off(2e-5), false, ""},
+        {"21 spans, 1.3e-4 apart", longBeam, off(1.3e-4), false, "the reactions, shear forces and moments of loadcase 1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.beam();
+        ASSERT_TRUE(Analyse().empty());
+        const std::string path = (dir.path() / (c.name + ".kvl")).string();
+        SaveBeamDataFile(path);
+        Choose(path);
+        f.Open1.Click();
+        const Bytes opened = BeamDataFileBytes();
+        Bytes b = opened;
+        c.change(b, V4Offsets{size_t(NumLoadcases), size_t(NumSpans), size_t(SavedSpanIntervals)});
+        ASSERT_FALSE(b == opened);
+        WriteFile(path, b);
+        Messages().clear();
+        f.Open1.Click();
+        EXPECT_EQ(Messages(), c.differ.empty() ? Lines_t{} : Lines_t{FreshResults(path, c.differ)});
+        const Bytes& shown = c.exact ? b : opened;
+        EXPECT_TRUE(BeamDataFileBytes() == shown);
+        f.SaveBeamFile();
+        EXPECT_TRUE(FileBytes(path) == shown);
+        Messages().clear();
+        f.Open1.Click();
+        EXPECT_EQ(Messages(), Lines_t{});
+        EXPECT_TRUE(BeamDataFileBytes() == shown);
+    }
+}
+
+// What the user sees of the open beam: its file, results or refusal,
+// windows and view.
+struct OpenBeam {
+    std::vector<uint8_t> bytes = BeamDataFileBytes();
+    std::string caption = IndexFrm->Caption(), refusal = AnalysisRefusal, shownLabel = IndexFrm->lbl_Case.Caption();
+    Lines_t results = Items(IndexFrm->List_Results), cases = Items(IndexFrm->List_CaseResults);
+    int32_t ready = ResultsReady, shown = IndexFrm->ShownCase, tile = IndexFrm->TileMode;
+    int listHeight = IndexFrm->List_Results.Height();
+    bool save = IndexFrm->Save1.Enabled(), print = IndexFrm->Print1.Enabled(), beam = BeamFrm->Showing(),
+         loads = LoadDataFrm->Showing();
+    bool operator==(const OpenBeam&) const = default;
+};
+
+// A file that passes the checks yet cannot be shown (here an image cut
+// short) leaves the open beam as it was, and says why.
+TEST_F(FileMenu, AFileThatCannotBeShownLeavesTheOpenBeamAsItWas) {
+    TIndexFrm& f = *IndexFrm;
+    ThreeCases();
+    const std::vector<uint8_t> good = BeamDataFileBytes();
+    const BeamFileImage cut{BeamFileLayout::V4, {good.begin(), good.begin() + 5000}};
+    const std::function<void()> beams[] = {
+        [&] {
+            f.UpDown1.Step(2);
+            f.Results1.Click();
+            LoadDataFrm->Show();
+        },
+        [&] {
+            SetBeam({5000});
+            Point(1, 2500, 3e38, 1.0);
+            FinishLoads();
+            f.Analyse2.Click();
+            BeamFrm->Show();
+        },
+    };
+    for (const auto& beam : beams) {
+        beam();
+        ASSERT_EQ(ResultsReady == 1, AnalysisRefusal.empty());
+        const OpenBeam before;
+        Messages().clear();
+        EXPECT_EQ(ErrorOf([&] { f.OpenBeamImage(cut, "cut.kvl"); }),
+                  "Cannot open \"cut.kvl\": the file ends before its data is complete.");
+        EXPECT_EQ(Messages(), Lines_t{});
+        EXPECT_TRUE(OpenBeam() == before);
+    }
+    f.Default1.Click();
 }
 
 TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSaved) {
