@@ -6,7 +6,6 @@
 #include "BeamFileCheck.h"
 #include "BeamFileFields.h"
 #include "BinFile.h"
-#include "Equilibrium.h"
 #include "FieldText.h"
 #include "FileFault.h"
 #include "Global.h"
@@ -60,10 +59,9 @@ std::vector<uint8_t> BeamDataFileBytes() {
 }
 
 BeamFileImage KeepableBeamImage(std::string& dropped) {
-    dropped = ResultsReady == 1  ? StoredResultsFault()
-              : NumLoadcases > 0 ? NoResultsReason()
-                                 : "";
-    if (ResultsReady == 1 && dropped.empty()) return {BeamFileLayout::V4, BeamDataFileBytes()};
+    // Results held are the beam's own: an analysis's, or those Open took as such.
+    dropped = ResultsReady != 1 && NumLoadcases > 0 ? NoResultsReason() : "";
+    if (ResultsReady == 1) return {BeamFileLayout::V4, BeamDataFileBytes()};
     // Without results: every result zero, at a division the layout allows.
     const auto kept = std::make_unique<StoredResultTables>();
     struct PutBack {

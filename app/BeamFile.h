@@ -16,8 +16,8 @@ constexpr int OldBeamFileBytes = 46081;
 // The file as the current state would write it.
 std::vector<uint8_t> BeamDataFileBytes();
 // The file as the current state would write it, without results (all zero)
-// when the beam has none as it stands or they do not balance: says why in
-// `dropped` when it has loadcases, else leaves it empty.
+// when the beam has none as it stands: says why in `dropped` when it has
+// loadcases, else leaves it empty.
 struct BeamFileImage;
 BeamFileImage KeepableBeamImage(std::string& dropped);
 // What Save would write but for the loadcases the picture and the loads

@@ -151,13 +151,17 @@ void TIndexFrm::Loads1Click() {
 }
 
 void TIndexFrm::TileDefault() {
+    TileLists();
+    DrawPicture();
+}
+
+void TIndexFrm::TileLists() {
     ShownCase = CaseFromEdit();
     for (gui::ListBox* l : {&List_Results, &List_CaseResults}) {
         l->SetVisible(true);
         l->SetHeight(ListHeight(20));
         l->SetTop(ClientHeight() - l->Height());
     }
-    DrawPicture();
 }
 
 PictureFrame TIndexFrm::Frame() const { return {Width(), Height(), List_CaseResults.Height(), TileMode}; }

@@ -67,6 +67,9 @@ public:
     gui::Rect ImageRect;
 
     void TileDefault();
+    // Both lists at their default place below the picture, which is not
+    // drawn; ShownCase from the spinner.
+    void TileLists();
     // Rewrites the built-in section tables into the program folder; every
     // showing of the window does it.
     void WriteTables();
@@ -105,6 +108,11 @@ public:
     // that no file keeps, asks whether to save them. True once they are
     // saved or to be discarded; false to keep the beam as it is.
     bool MayGiveUpBeam();
+    // Makes a loaded image the open beam, named name, with the results an
+    // analysis of its beam and loads gives (or none, saying why), and says
+    // where they differ from those it stored. When it cannot be shown, the
+    // beam open before comes back as it was and the reason is raised.
+    void OpenBeamImage(const BeamFileImage& image, const std::string& name);
 
 private:
     void FormCreate();
@@ -114,11 +122,12 @@ private:
     void UpDown1Click();
     void New1Click();
     void Open1Click();
-    // Makes a checked image the open beam, named name, with the settings a
-    // session kept put back when given; raises what fails. Stored results
-    // that are not the beam's are left out: returns why, else "".
-    std::string ShowBeamImage(const BeamFileImage& image, const std::string& name,
-                              const OpenSession* session = nullptr);
+    // The showing of OpenBeamImage; raises what fails. Returns what to tell
+    // of the stored results, else "".
+    std::string ShowBeamImage(const BeamFileImage& image, const std::string& name);
+    // The beam a session kept, shown as it was; false, with a new beam
+    // shown, when it cannot be.
+    bool ShowKeptBeam(const OpenSession& kept);
     void RestoreView(const OpenSession& session);
     // Shows the results a beam file brought, without a new analysis.
     void RestoreFileResults();

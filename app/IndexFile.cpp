@@ -1,4 +1,6 @@
 // The main window's File menu: New, Open, Save and Save As of beam data files.
+#include <exception>
+#include <new>
 #include <string>
 #include "Analysis.h"
 #include "AnalysisState.h"
@@ -54,19 +56,44 @@ void TIndexFrm::New1Click() {
     BeamFrm->Show();
 }
 
-// What Open changes that a beam data file does not carry: the unit
-// preferences, the self-weight scope, the left cantilever's description and
-// the view of the main window.
+namespace {
+
+// The hooks that build every result text as an analysis builds them, for
+// the analysis that judges a file's stored results and for their restoring.
+AnalysisHooks ResultTextHooks() {
+    AnalysisHooks hooks = CaseTextHooks();
+    hooks.Started = [] {
+        InitResultTexts();
+        ClearResultLines();
+    };
+    hooks.MaximaFormed = SetReactionExtremes;
+    return hooks;
+}
+
+}  // namespace
+
+// The open beam as Open found it, to bring back when the file chosen cannot
+// be shown: its model and results (as its own file would keep them), its
+// refusal, what no beam data file carries (the unit preferences, the
+// self-weight scope, the left cantilever's description) and the view.
 struct OpenSession {
     explicit OpenSession(const TIndexFrm& f)
-        : shownCase(f.UpDown1.Position()), listsClosed(f.List_Results.Height() == 0) {}
+        : caption(f.Caption()),
+          shownCase(f.UpDown1.Position()),
+          listsClosed(f.List_Results.Height() == 0),
+          saving(f.Save1.Enabled()),
+          printing(f.Print1.Enabled()),
+          spinning(f.UpDown1.Enabled()) {}
 
+    const BeamFileImage image{BeamFileLayout::V4, BeamDataFileBytes()};
+    const std::string name = BeamFileName, caption, refusal = AnalysisRefusal;
     const KeptUnitSettings units;
     const int32_t selfWeightScope = SelfWeightScope;
     const ShortString<100> leftCantilever = SpanDescription[LHC];
     const int32_t displayMode = DisplayMode;
     const int shownCase;
-    const bool listsClosed;
+    const bool listsClosed, saving, printing, spinning;
+    const bool beamShown = BeamFrm->Showing(), loadsShown = LoadDataFrm->Showing();
 
     // Back into the model, before it is shown.
     void Restore() const {
@@ -76,6 +103,23 @@ struct OpenSession {
     }
 };
 
+namespace {
+
+// What stopped a file from being shown, in words a user reads after its name.
+std::string ShowFault(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::bad_alloc&) {
+        return "there is not enough memory to show it";
+    } catch (const std::exception& e) {
+        return FileFault(e.what());
+    } catch (...) {
+        return "an unknown error stopped its showing";
+    }
+}
+
+}  // namespace
+
 void TIndexFrm::Open1Click() {
     if (!MayGiveUpBeam()) return;
     OpenDialog.Filter = "Brastel  Beam Data   (*.kvl)|*.kvl";
@@ -84,69 +128,94 @@ void TIndexFrm::Open1Click() {
     // Taken before the read, so that a change while reading is seen at Save.
     const DiskStamp stamp = DiskStampOf(name);
     // The whole file is read and checked before the open beam is given up.
-    const BeamFileImage image = LoadBeamFile(name);
-    // Values the checks pass may still fail where they are shown or drawn
-    // (a stress or a drawing scale beyond range): the open beam then comes
-    // back from its own image, or, when it has no spans to keep, stays reset;
-    // either way with the session's own settings and view.
-    std::string unkeptResults;
-    const BeamFileImage kept = KeepableBeamImage(unkeptResults);
-    const std::string keptName = BeamFileName;
-    const OpenSession session(*this);
-    std::string unshown;
-    try {
-        unshown = ShowBeamImage(image, name);
-    } catch (const RunError&) {
-        try {
-            ShowBeamImage(kept, keptName, &session);
-            RestoreView(session);
-        } catch (const RunError&) {
-            ResetBeamData(*this);
-            session.Restore();
-        }
-        throw RunError("Cannot open \"" + name + "\": its values lie beyond what can be shown or drawn.");
-    }
+    OpenBeamImage(LoadBeamFile(name), name);
     knownName_ = name;
     knownStamp_ = stamp;
     NoteBeamKept();
     OpenDialog.EnterChosenFolder();
-    // Analysing helps only a beam that has one and does not refuse it.
-    if (!unshown.empty())
-        gui::ShowMessage("\"" + name + "\" was opened without its stored results: " + unshown + "." +
-                         (BeamLength != 0 && AnalysisRefusal.empty() ? "\rAnalyse the beam to see its results." : ""));
 }
 
-std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name,
-                                     const OpenSession* session) {
+void TIndexFrm::OpenBeamImage(const BeamFileImage& image, const std::string& name) {
+    const OpenSession session(*this);
+    std::string said;
+    try {
+        said = ShowBeamImage(image, name);
+    } catch (...) {
+        const std::string why = ShowFault(std::current_exception());
+        const bool back = ShowKeptBeam(session);
+        throw RunError("Cannot open \"" + name + "\": " + why +
+                       (back ? "." : ".\rThe beam open before could not be shown again and was closed."));
+    }
+    if (!said.empty()) gui::ShowMessage(said);
+}
+
+std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name) {
     ResetBeamData(*this);
     const gui::Busy busy;
     BeamFileName = name;
-    SetCaption(name.empty() ? "Korvela" : name);
+    SetCaption(name);
     auto read = [&] {
         ReadBeamFile(image);
         SetMemberLengthLabels();
-        if (session) session->Restore();
     };
     read();
-    // Only results that an analysis of the beam as read gives again are
-    // shown; the old layout keeps none. The analysis changes what was read,
-    // so the file is read again.
-    std::string unshown;
-    const bool stored = image.Layout == BeamFileLayout::V4 && ResultsReady == 1;
-    if (stored) {
-        unshown = StoredResultsDisagreement();
+    // The old layout keeps no results.
+    std::string said;
+    if (image.Layout == BeamFileLayout::V4 && ResultsReady == 1) {
+        // The analysis changes what was read, so the file is read again.
+        const StoredResultsVerdict verdict(ResultTextHooks());
         read();
+        if (verdict.Refusal().empty()) {
+            verdict.PutResults();
+            RestoreFileResults();
+            if (!verdict.Differences().empty())
+                said = "The results shown for \"" + name +
+                       "\" are a fresh analysis of its beam and loads as read, which differs from the results "
+                       "stored with it in " + verdict.Differences() + ".";
+            RefillInputWindows();
+            return said;
+        }
+        // Analysing helps only a beam that has one and does not refuse it.
+        said = "\"" + name + "\" was opened without its stored results: " + verdict.Refusal() + "." +
+               (BeamLength != 0 && AnalysisRefusal.empty() ? "\rAnalyse the beam to see its results." : "");
     }
-    if (stored && unshown.empty()) {
-        RestoreFileResults();
-    } else {
-        // Not MarkResultsStale: the beam is as analysed above, if it was, so
-        // a refusal still holds, and the view is set up here.
-        ResultsReady = 0;
-        ShowBeamWithoutResults(true);
-    }
+    // Not MarkResultsStale: the beam is as analysed above, if it was, so a
+    // refusal still holds, and the view is set up here.
+    ResultsReady = 0;
+    ShowBeamWithoutResults(true);
     RefillInputWindows();
-    return unshown;
+    return said;
+}
+
+bool TIndexFrm::ShowKeptBeam(const OpenSession& kept) {
+    try {
+        ResetBeamData(*this);
+        BeamFileName = kept.name;
+        SetCaption(kept.caption);
+        // The image keeps the member-length labels as they were.
+        ReadBeamFile(kept.image);
+        kept.Restore();
+        // Its own results, as they were shown: nothing to judge.
+        if (ResultsReady == 1) {
+            RestoreFileResults();
+        } else {
+            AnalysisRefusal = kept.refusal;
+            ShowBeamWithoutResults(true);
+        }
+        RefillInputWindows();
+        RestoreView(kept);
+        if (kept.beamShown) BeamFrm->Show();
+        if (kept.loadsShown) LoadDataFrm->Show();
+        Save1.SetEnabled(kept.saving);
+        SaveAs1.SetEnabled(kept.saving);
+        Print1.SetEnabled(kept.printing);
+        UpDown1.SetEnabled(kept.spinning);
+        return true;
+    } catch (...) {
+        ResetBeamData(*this);
+        kept.Restore();
+        return false;
+    }
 }
 
 // The loadcase and the tiling shown before, over the view a restore sets up.
@@ -164,19 +233,13 @@ void TIndexFrm::RestoreView(const OpenSession& session) {
 
 void TIndexFrm::RestoreFileResults() {
     UpDown1.SetPosition(0);
-    TileDefault();
+    TileLists();
     ClearResultView();
 
     // Every text is built from the beam, its loads and the stored results
     // as an analysis builds it; none the file holds is shown as read.
     TakeLeftCantileverDescription();
-    AnalysisHooks hooks = CaseTextHooks();
-    hooks.Started = [] {
-        InitResultTexts();
-        ClearResultLines();
-    };
-    hooks.MaximaFormed = SetReactionExtremes;
-    RestoreStoredResults(hooks);
+    RestoreStoredResults(ResultTextHooks());
 
     // The spinner and its caption follow at EnableResults.
     ShownCase = NumLoadcases == 1 ? 1 : 0;
@@ -186,8 +249,6 @@ void TIndexFrm::RestoreFileResults() {
     ShownCase = shown;
     FillCaseResultsList(List_CaseResults, ShownCase);
     DrawShownDiagrams();
-    // The marks of loadcases without load are those the analysis of the
-    // beam as read has left.
     if (AnyLoadcaseLoaded()) BuildResultsReport();
     BuildLoadingDataText();
     FillResultLists();

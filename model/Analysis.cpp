@@ -272,6 +272,10 @@ void RestoreStoredResults(const AnalysisHooks& hooks) {
         ShearSummary.Fill({});
         MomentSummary.Fill({});
         DeflectionSummary.Fill({});
+        // Formed again from the stored tables, for the loadcases restored.
+        auto clear = [](auto&... tables) { (tables.Fill({}), ...); };
+        clear(SpanMomentMax, SpanMomentMin, SpanMomentMaxX, SpanMomentMinX, CantMomentMax, CantMomentMin);
+        NoLoadsMark.Fill(0);
         ClearEnvelope();
         Call(hooks.Started);
         CasesToEnvelope(hooks, RestoreLoadcase, false);

@@ -69,8 +69,14 @@ void CantileverForces() {
             AddPiece(c, kind, a, len, pc.Total, lc, n);
         }
     }
-    for (int c = 1; c <= 2; ++c) {
+    for (int c = 1; c <= 2; ++c)
         for (int i = 1; i <= n + 1; ++i) CantMoment[c][i] = -CantMoment[c][i];
+    CantileverMomentExtremes();
+}
+
+void CantileverMomentExtremes() {
+    const int n = SpanIntervals;
+    for (int c = 1; c <= 2; ++c) {
         float mx = 0, mn = 0;
         for (int i = 1; i <= n + 1; ++i) {
             if (CantMoment[c][i] > mx) mx = CantMoment[c][i];

@@ -319,5 +319,11 @@ void RestoreCaseWork() {
     if (n < 1 || n > 200) RaiseRangeCheck();
     SpanIntervals = n;
     TakeStoredTables(cc, n);
-    FormDirectSupportLoads();
+    // The rest of what the analysis forms for the loadcase, from its loads
+    // and the stored tables: support loads, the no-loads mark and the peaks.
+    SplitLoadsToSpans();
+    if (!CaseHasPieces()) NoLoadsMark[cc] = 1;
+    ClearSpanMomentPeaks();
+    SpanMomentPeaks();
+    CantileverMomentExtremes();
 }

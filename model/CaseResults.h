@@ -18,6 +18,8 @@ bool StoredTablesEmpty(int lc);
 
 // The reverse of the store step for CurrentCase, as a beam file is opened:
 // the stored station tables go back into the work tables (SpanIntervals :=
-// SavedSpanIntervals) and DirectSupportLoad is formed again from LoadTable,
-// so that StoreCaseResults rebuilds the same series, summaries and reactions.
+// SavedSpanIntervals); the loads are cut again for DirectSupportLoad and
+// NoLoadsMark, and the moment peaks of spans and cantilevers are formed from
+// the stored moments, so that StoreCaseResults rebuilds the same series,
+// summaries and reactions, and the texts the same peaks, as the analysis.
 void RestoreCaseWork();

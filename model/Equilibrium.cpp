@@ -74,15 +74,3 @@ void CheckEquilibrium() {
                     "\r Total applied load / Total support reactions = " + SigFig3Dec3(ratio));
     }
 }
-
-std::string StoredResultsFault() {
-    for (int lc = 1; lc <= NumLoadcases; ++lc) {
-        const std::string which = " of loadcase " + std::to_string(lc);
-        if (!TotalsAgree(lc, CaseLoadTotal[lc], CaseLandedLoad(lc)) ||
-            !TotalsAgree(lc, CaseAppliedLoad[lc], CaseAppliedTotal(lc)))
-            return "the applied load total" + which + " is not that of its loads";
-        if (CaseHasResults(lc) && !TotalsAgree(lc, CaseAppliedLoad[lc], CaseReactionTotal(lc)))
-            return "the support reactions" + which + " do not balance its applied load";
-    }
-    return "";
-}

@@ -16,8 +16,3 @@ bool CaseBalances(int lc);
 // (UnbalancedMark, with the ReactionTotal they had) or whose reactions do
 // not balance. Exact zero totals become 1e-12, as the beam file keeps them.
 void CheckEquilibrium();
-// The stored results of loadcases 1..NumLoadcases against their loads, as
-// the equilibrium check judges them: the applied totals are those of the
-// loads, and the reactions of every loadcase with results balance its load.
-// "" when they agree, else what does not.
-std::string StoredResultsFault();

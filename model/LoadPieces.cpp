@@ -283,9 +283,7 @@ void CollectSpanLoads() {
         }
     };
     if (MemberPresent(LHC)) collectCant(1, LHCPieces[cc], LHCPieceCount);
-    int32_t pieces = AddI(LHCPieceCount, RHCPieceCount);
     for (int s = 1; s <= NumSpans; ++s) {
-        pieces = AddI(pieces, SpanPieceCount[s]);
         for (int i = 1; i <= SpanPieceCount[s]; ++i) {
             const LoadPiece& p = SpanPieces[cc][s][i];
             if (p.Applied == 1.0)
@@ -294,8 +292,14 @@ void CollectSpanLoads() {
     }
     if (MemberPresent(RHC)) collectCant(2, RHCPieces[cc], RHCPieceCount);
 
-    if (pieces == 0) {
+    if (!CaseHasPieces()) {
         if (NoLoadsMark[cc] != 1) ShowMessage("Loadcase " + std::to_string(cc) + "\rNo loads on beam");
         NoLoadsMark[cc] = 1;
     }
+}
+
+bool CaseHasPieces() {
+    int32_t pieces = AddI(LHCPieceCount, RHCPieceCount);
+    for (int s = 1; s <= NumSpans; ++s) pieces = AddI(pieces, SpanPieceCount[s]);
+    return pieces != 0;
 }

@@ -1,5 +1,6 @@
 #include "StoredResults.h"
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -9,21 +10,25 @@
 #include "RunError.h"
 
 void StoredResultTables::PutBack() const {
-    CaseShear = Shear;
-    CaseMoment = Moment;
-    CaseDeflection = Deflection;
-    CaseCantShear = CantShear;
-    CaseCantMoment = CantMoment;
-    CaseCantDeflection = CantDeflection;
+    for (int lc = 1; lc <= MaxLoadcases; ++lc) PutBackCase(lc);
     CantMomentMin = CantMin;
     CantMomentMax = CantMax;
     SpanMomentMax = SpanMax;
     SpanMomentMin = SpanMin;
-    CaseAppliedLoad = Applied;
-    CaseLoadTotal = Total;
     SavedSpanIntervals = Intervals;
     TwentiethStep = Twentieth;
     ResultsReady = Ready;
+}
+
+void StoredResultTables::PutBackCase(int lc) const {
+    CaseShear[lc] = Shear[lc];
+    CaseMoment[lc] = Moment[lc];
+    CaseDeflection[lc] = Deflection[lc];
+    CaseCantShear[lc] = CantShear[lc];
+    CaseCantMoment[lc] = CantMoment[lc];
+    CaseCantDeflection[lc] = CantDeflection[lc];
+    CaseAppliedLoad[lc] = Applied[lc];
+    CaseLoadTotal[lc] = Total[lc];
 }
 
 void StoredResultTables::Clear() {
@@ -38,15 +43,18 @@ void StoredResultTables::Clear() {
 
 namespace {
 
-// The share of a quantity's largest value in a loadcase by which a stored
-// value may differ from a fresh one.
-constexpr double Agreement = 1e-5;
+// Shares of a quantity's largest value in a loadcase: the noise by which two
+// double-precision analyses of one beam may differ, and what the figures
+// shown can hide.
+constexpr double Noise = 1e-9, Hidden = 1e-4;
 
 // One quantity of one loadcase, stored and fresh; the fresh values set the scale.
 class Compared {
 public:
-    void Add(double stored, double fresh) {
-        pairs_.push_back({stored, fresh});
+    // A value of several single-precision terms rounds by the sum of their
+    // sizes, by default its own.
+    void Add(double stored, double fresh, double size = 0) {
+        values_.push_back({stored, fresh, std::max({size, std::fabs(stored), std::fabs(fresh)})});
         scale_ = std::max(scale_, std::fabs(fresh));
     }
     // Entries 1..last of a stored row and of the fresh one.
@@ -54,75 +62,135 @@ public:
     void AddRow(const Row& stored, const Row& fresh, int last) {
         for (int k = 1; k <= last; ++k) Add(stored[k], fresh[k]);
     }
+    void Widen(double least) { scale_ = std::max(scale_, least); }
     double Scale() const { return scale_; }
-    // With a scale of at least the given one.
-    bool Agree(double least = 0) const {
-        const double scale = std::max(scale_, least);
-        for (const auto& [stored, fresh] : pairs_)
-            if (!(std::fabs(stored - fresh) <= Agreement * scale)) return false;
+    // Whether every stored value lies within its single rounding and the
+    // share of the scale of the fresh one.
+    bool Agree(double share) const {
+        for (const Value& v : values_)
+            if (!std::isfinite(v.stored) || !(std::fabs(v.stored - v.fresh) <= FLT_EPSILON * v.size + share * scale_))
+                return false;
         return true;
     }
 
 private:
-    std::vector<std::pair<double, double>> pairs_;
+    struct Value {
+        double stored, fresh, size;
+    };
+    std::vector<Value> values_;
     double scale_ = 0;
 };
 
-std::string CaseDisagreement(const StoredResultTables& s, int lc) {
-    const int stations = SavedSpanIntervals + 1;
-    Compared totals, shear, moment, deflection;
-    totals.Add(s.Total[lc], CaseLoadTotal[lc]);
-    totals.Add(s.Applied[lc], CaseAppliedLoad[lc]);
-    for (int m = 1; m <= NumSpans; ++m) {
-        shear.AddRow(s.Shear[lc][m], CaseShear[lc][m], stations);
-        moment.AddRow(s.Moment[lc][m], CaseMoment[lc][m], stations);
-        deflection.AddRow(s.Deflection[lc][m], CaseDeflection[lc][m], 21);
-        moment.Add(s.SpanMax[lc][m], SpanMomentMax[lc][m]);
-        moment.Add(s.SpanMin[lc][m], SpanMomentMin[lc][m]);
+// The shears meeting at node k of loadcase lc, the cantilevers' root shears
+// included: its reaction but for the loads standing on the support; with
+// the sum of their sizes.
+struct NodeShear {
+    double value = 0, size = 0;
+    NodeShear(const StoredResultTables& t, int lc, int k) {
+        if (k == 1 && MemberPresent(LHC)) Add(t.CantShear[lc][1][1]);
+        if (k <= NumSpans) Add(t.Shear[lc][k][1]);
+        if (k > 1) Add(-t.Shear[lc][k - 1][SavedSpanIntervals + 1]);
+        if (k == NumSpans + 1 && MemberPresent(RHC)) Add(t.CantShear[lc][2][1]);
     }
-    for (int c = 1; c <= 2; ++c) {
-        if (!MemberPresent(c == 1 ? LHC : RHC)) continue;
-        shear.AddRow(s.CantShear[lc][c], CaseCantShear[lc][c], stations);
-        moment.AddRow(s.CantMoment[lc][c], CaseCantMoment[lc][c], stations);
-        deflection.AddRow(s.CantDeflection[lc][c], CaseCantDeflection[lc][c], 22);
-        moment.Add(s.CantMin[lc][c], CantMomentMin[lc][c]);
-        moment.Add(s.CantMax[lc][c], CantMomentMax[lc][c]);
+    void Add(double v) {
+        value += v;
+        size += std::fabs(v);
     }
-    // Load totals are forces like the shear, and may cancel to nothing.
-    const struct {
-        const Compared& values;
-        double least;
-        const char* name;
-    } quantities[] = {{totals, shear.Scale(), "load totals"},
-                      {shear, 0, "shear forces"},
-                      {moment, 0, "moments"},
-                      {deflection, 0, "deflections"}};
-    for (const auto& q : quantities)
-        if (!q.values.Agree(q.least))
-            return "the stored " + std::string(q.name) + " of loadcase " + std::to_string(lc) +
-                   " are not those of its beam and loads";
-    return "";
+};
+
+// Every stored quantity of a loadcase beside the fresh one: the rows of
+// members the beam does not have must hold nothing.
+class CaseComparison {
+public:
+    CaseComparison(const StoredResultTables& s, const StoredResultTables& f, int lc) {
+        const int stations = SavedSpanIntervals + 1;
+        for (int m = 1; m <= NumSpans; ++m) {
+            shear_.AddRow(s.Shear[lc][m], f.Shear[lc][m], stations);
+            moment_.AddRow(s.Moment[lc][m], f.Moment[lc][m], stations);
+            deflection_.AddRow(s.Deflection[lc][m], f.Deflection[lc][m], 21);
+        }
+        for (int c = 1; c <= 2; ++c) {
+            shear_.AddRow(s.CantShear[lc][c], f.CantShear[lc][c], stations);
+            moment_.AddRow(s.CantMoment[lc][c], f.CantMoment[lc][c], stations);
+            deflection_.AddRow(s.CantDeflection[lc][c], f.CantDeflection[lc][c], 22);
+        }
+        for (int k = 1; k <= NumSpans + 1; ++k) {
+            const NodeShear stored(s, lc, k), fresh(f, lc, k);
+            reactions_.Add(stored.value, fresh.value, std::max(stored.size, fresh.size));
+        }
+        totals_.Add(s.Total[lc], f.Total[lc]);
+        totals_.Add(s.Applied[lc], f.Applied[lc]);
+        // Forces like the shear, which may cancel to nothing.
+        reactions_.Widen(shear_.Scale());
+        totals_.Widen(shear_.Scale());
+    }
+    // The names of the quantities that differ by more than the share.
+    std::vector<std::string> Apart(double share) const {
+        const std::pair<const Compared*, const char*> named[] = {{&totals_, "load totals"},
+                                                                 {&reactions_, "reactions"},
+                                                                 {&shear_, "shear forces"},
+                                                                 {&moment_, "moments"},
+                                                                 {&deflection_, "deflections"}};
+        std::vector<std::string> apart;
+        for (const auto& [quantity, name] : named)
+            if (!quantity->Agree(share)) apart.push_back(name);
+        return apart;
+    }
+
+private:
+    Compared totals_, reactions_, shear_, moment_, deflection_;
+};
+
+// "a", "a and b", "a, b and c".
+std::string JoinAnd(const std::vector<std::string>& parts) {
+    std::string joined;
+    for (size_t i = 0; i < parts.size(); ++i)
+        joined += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    return joined;
 }
 
 }  // namespace
 
-std::string StoredResultsDisagreement() {
+StoredResultsVerdict::StoredResultsVerdict(const AnalysisHooks& hooks) {
     const auto stored = std::make_unique<StoredResultTables>();
-    // Judged by the tables alone: a loadcase that an analysis leaves without
-    // results has none stored either.
     std::vector<std::string> silenced;
     try {
         const MessagesHeld held(silenced);
-        if (!RunAnalysis() && NumLoadcases > 0) return "the file holds results but no beam";
+        if (!RunAnalysis(hooks) && NumLoadcases > 0) {
+            refusal_ = "the file holds results but no beam";
+            return;
+        }
     } catch (const RunError&) {
-        return AnalysisRefusal.empty() ? "its beam and loads cannot be analysed"
-                                       : "its beam cannot be analysed, as " + AnalysisRefusal;
+        refusal_ = AnalysisRefusal.empty() ? "its beam and loads cannot be analysed"
+                                           : "its beam cannot be analysed, as " + AnalysisRefusal;
+        return;
     }
-    if (NumLoadcases > 0 && (SavedSpanIntervals != stored->Intervals || TwentiethStep != stored->Twentieth))
-        return "the results are stored at " + std::to_string(stored->Intervals) +
-               " intervals per member, where its beam has them at " + std::to_string(SavedSpanIntervals);
+    fresh_ = std::make_unique<StoredResultTables>();
+    if (NumLoadcases > 0 && (fresh_->Intervals != stored->Intervals || fresh_->Twentieth != stored->Twentieth)) {
+        differences_ = "the intervals per member, " + std::to_string(stored->Intervals) + " where the analysis has " +
+                       std::to_string(fresh_->Intervals);
+        return;
+    }
+    kept_ = true;
+    std::vector<std::string> visible;
+    for (int lc = 1; lc <= NumLoadcases; ++lc) {
+        if (LoadcaseActive[lc] != 1) continue;
+        const CaseComparison c(*stored, *fresh_, lc);
+        if (!c.Apart(Noise).empty()) kept_ = false;
+        if (const auto apart = c.Apart(Hidden); !apart.empty())
+            visible.push_back("the " + JoinAnd(apart) + " of loadcase " + std::to_string(lc));
+    }
+    differences_ = JoinAnd(visible);
+}
+
+StoredResultsVerdict::~StoredResultsVerdict() = default;
+
+void StoredResultsVerdict::PutResults() const {
+    if (!fresh_) return;
+    if (!kept_) {
+        fresh_->PutBack();
+        return;
+    }
     for (int lc = 1; lc <= NumLoadcases; ++lc)
-        if (LoadcaseActive[lc] == 1)
-            if (std::string why = CaseDisagreement(*stored, lc); !why.empty()) return why;
-    return "";
+        if (LoadcaseActive[lc] != 1) fresh_->PutBackCase(lc);
 }

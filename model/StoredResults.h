@@ -1,6 +1,7 @@
 // The results a beam file keeps, and whether they are those of its beam and
 // loads.
 #pragma once
+#include <memory>
 #include <string>
 #include "Global.h"
 
@@ -17,12 +18,41 @@ struct StoredResultTables {
     int32_t Intervals = SavedSpanIntervals, Twentieth = TwentiethStep, Ready = ResultsReady;
 
     void PutBack() const;
+    // Loadcase lc's station tables and load totals alone.
+    void PutBackCase(int lc) const;
     // Every result zero and flagged not ready, at a division a file may hold.
     static void Clear();
 };
 
-// Analyses the beam and loads held and compares every active loadcase's
-// results with the stored ones, allowing what single-precision storage
-// explains: "" when they agree, else why they are not the beam's. Shows no
-// message of the analysis; the tables are left as the analysis left them.
-std::string StoredResultsDisagreement();
+struct AnalysisHooks;
+
+// The verdict on the results a beam file stored, made once the file is read
+// into the tables: the beam and loads as read are analysed (with the given
+// hooks, no message shown) and every active loadcase's stored station tables,
+// reactions and load totals are compared with the analysis's. What is worked
+// out from them (peaks, maxima, texts) is formed again when they are shown,
+// never compared; so are the results and totals of inactive loadcases.
+class StoredResultsVerdict {
+public:
+    explicit StoredResultsVerdict(const AnalysisHooks& hooks);
+    ~StoredResultsVerdict();
+    StoredResultsVerdict(const StoredResultsVerdict&) = delete;
+    StoredResultsVerdict& operator=(const StoredResultsVerdict&) = delete;
+
+    // Why the beam and loads have no results ("" when they have): the
+    // analysis refused them, or the file holds results but no beam.
+    const std::string& Refusal() const { return refusal_; }
+    // What of the analysis differs from the stored results by more than the
+    // figures shown can hide, e.g. "the moments of loadcase 1"; "" when
+    // nothing does.
+    const std::string& Differences() const { return differences_; }
+    // Into the result tables, the file having been read into them again: the
+    // stored results where every active loadcase agrees with the analysis to
+    // what single-precision storage explains, else the analysis's.
+    void PutResults() const;
+
+private:
+    std::unique_ptr<StoredResultTables> fresh_;
+    bool kept_ = false;
+    std::string refusal_, differences_;
+};

@@ -11,6 +11,7 @@
 #include <random>
 #include <set>
 #include <unistd.h>
+#include "AnalysisState.h"
 #include "AppTest.h"
 #include "Beam.h"
 #include "BeamFile.h"
@@ -65,6 +66,7 @@ struct Shown {
     decltype(EnvelopeMoment) envelope;
     std::vector<float> momentSeries;
 
+    bool operator==(const Shown&) const = default;
     static Shown Take() {
         Shown s;
         for (int lc = 1; lc <= NumLoadcases; ++lc) {
@@ -291,7 +293,19 @@ struct V4Offsets {
     size_t Support(int k) const { return B4() + 2843 + 4 * k; }
     size_t Load(int lc, int slot, int field) const { return B4() + 7539 + (lc - 1) * 1632 + (slot - 1) * 32 + 4 * field; }
     size_t Totals(int lc) const { return B4() + 7539 + 1632 * nLC + 12 * (lc - 1); }
+    size_t Applied(int lc) const { return B4() + 2951 + 4 * (lc - 1); }
     size_t Results() const { return B4() + 7539 + 1644 * nLC; }
+    // Station j (1..P + 1) of a span's shear; its moment follows.
+    size_t Shear(int lc, int span, int j) const { return Results() + 8 * (((lc - 1) * nS + span - 1) * (P + 1) + j - 1); }
+    size_t CantMoment(int lc, int c, int j) const {
+        return Results() + 8 * nLC * nS * (P + 1) + 84 * nLC * nS + 8 * (((lc - 1) * 2 + c - 1) * (P + 1) + j - 1) + 4;
+    }
+    size_t CantDeflection(int lc, int c, int k) const {
+        return Results() + 8 * nLC * nS * (P + 1) + 84 * nLC * nS + 16 * nLC * (P + 1) + 88 * ((lc - 1) * 2 + c - 1) +
+               4 * (k - 1);
+    }
+    // SpanMomentMax; SpanMomentMin follows.
+    size_t Peak(int lc, int span) const { return ResultsFlag() - 200 * (nLC + 1) + 200 * lc + 8 * (span - 1); }
     size_t ResultsFlag() const {
         return Results() + 8 * nLC * nS * (P + 1) + 84 * nLC * nS + 16 * nLC * (P + 1) + 192 * nLC + 200 * (nLC + 1);
     }
@@ -303,6 +317,12 @@ struct V4Offsets {
 void PutText(std::vector<uint8_t>& b, size_t at, const std::string& s) {
     b[at] = uint8_t(s.size());
     std::copy(s.begin(), s.end(), b.begin() + at + 1);
+}
+
+// What Open says of a file whose stored results an analysis does not give.
+std::string FreshResults(const std::string& path, const std::string& differ) {
+    return "The results shown for \"" + path + "\" are a fresh analysis of its beam and loads as read, which differs "
+           "from the results stored with it in " + differ + ".";
 }
 
 std::string WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
@@ -407,13 +427,26 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         {"unit name", "the length unit \"m\" has the factor 1; that unit's factor is 1000",
          [&](Bytes& b) { PutSingle(&b[at.B4() + 2795], 1); }},
     };
-    // Files that open: with their results when an analysis of the beam as
-    // read gives them again, else without them and one message why.
+    // Files that open with the results of their beam and loads: as stored
+    // where an analysis gives them again, else the analysis's, saying where
+    // they differ visibly.
     const struct {
-        std::string name, unshown;  // empty: the results are shown
+        std::string name, differ;  // empty: no difference is told
         std::function<void(Bytes&)> change;
     } opening[] = {
         {"inactive", "", [&](Bytes& b) { PutInt32(&b[at.Totals(2)], 0); }},
+        // Loadcase 3 is inactive: its totals are formed again.
+        {"old totals", "",
+         [&](Bytes& b) {
+             PutDouble(&b[at.Totals(3) + 4], 20000);
+             PutSingle(&b[at.Applied(3)], 20000);
+         }},
+        // The beam has no right cantilever.
+        {"absent cantilever", "the moments and deflections of loadcase 1",
+         [&](Bytes& b) {
+             for (int k = 1; k <= 22; ++k) PutSingle(&b[at.CantDeflection(1, 2, k)], -5);
+             PutSingle(&b[at.CantMoment(1, 2, 1)], -40e6f);
+         }},
         {"stale outline", "", [&](Bytes& b) { PutSingle(&b[at.ResultsFlag() + 12], 3.4e38f); }},
         {"no outline", "",
          [&](Bytes& b) { std::fill_n(b.begin() + at.ResultsFlag() + 12, 1600 * at.nLC, uint8_t(0)); }},
@@ -446,15 +479,16 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
              PutText(b, at.SupportText() + 76 * 2, " 1 99 kN");
              PutText(b, at.DisplayMode() + 4 + 61 * 2, " Ixx = 99 cm^4");
          }},
-        {"nan", "the stored shear forces of loadcase 1 are not those of its beam and loads",
+        {"nan", "the reactions and shear forces of loadcase 1",
          [&](Bytes& b) { PutSingle(&b[at.Results()], std::nanf("")); }},
-        {"doubled", "the stored load totals of loadcase 2 are not those of its beam and loads",
-         [&](Bytes& b) { PutDouble(&b[at.Totals(2) + 4], 40000); }},
-        {"shear", "the stored shear forces of loadcase 1 are not those of its beam and loads",
+        {"doubled", "the load totals of loadcase 2", [&](Bytes& b) { PutDouble(&b[at.Totals(2) + 4], 40000); }},
+        {"shear", "the reactions and shear forces of loadcase 1",
          [&](Bytes& b) { PutSingle(&b[at.Results()], 2 * GetSingle(&b[at.Results()])); }},
-        {"fixed end", "the stored shear forces of loadcase 1 are not those of its beam and loads",
+        {"fixed end",
+         "the reactions, shear forces, moments and deflections of loadcase 1 and the reactions, shear forces, "
+         "moments and deflections of loadcase 2",
          [&](Bytes& b) { PutInt32(&b[at.Support(25)], SupportFixed); }},
-        {"moved load", "the stored shear forces of loadcase 2 are not those of its beam and loads",
+        {"moved load", "the reactions, shear forces, moments and deflections of loadcase 2",
          [&](Bytes& b) {
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 2, LDist)], 2);
          }},
@@ -507,7 +541,8 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
     EXPECT_EQ(Items(f.List_Results), results);
     const Bytes openedGood = BeamDataFileBytes();
 
-    // Each opens, is analysed, saved and opened again with its results.
+    // Each opens with what an analysis shows, is saved and opened again
+    // with its results.
     for (const auto& c : opening) {
         SCOPED_TRACE(c.name);
         Bytes b = good;
@@ -516,16 +551,17 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         Messages().clear();
         Choose(path);
         f.Open1.Click();
-        const Lines_t said = c.unshown.empty() ? Lines_t{}
-                                               : Lines_t{"\"" + path + "\" was opened without its stored results: " +
-                                                         c.unshown + ".\rAnalyse the beam to see its results."};
-        EXPECT_EQ(Messages(), said);
+        EXPECT_EQ(Messages(), c.differ.empty() ? Lines_t{} : Lines_t{FreshResults(path, c.differ)});
         EXPECT_EQ(f.Caption(), path);
-        EXPECT_EQ(ResultsReady, c.unshown.empty() ? 1 : 0);
-        if (c.unshown.empty()) EXPECT_EQ(Items(f.List_Results), results);
-        if (c.name == "texts") EXPECT_TRUE(BeamDataFileBytes() == openedGood);
+        EXPECT_EQ(ResultsReady, 1);
+        const Shown shown = Shown::Take();
+        const Bytes shownBytes = BeamDataFileBytes();
         Messages().clear();
         f.Analyse2.Click();
+        EXPECT_TRUE(Shown::Take() == shown);
+        if (c.name == "texts" || c.name == "old totals" || c.name == "absent cantilever") {
+            EXPECT_TRUE(shownBytes == openedGood);
+        }
         f.SaveBeamFile();
         f.Open1.Click();
         EXPECT_EQ(Messages(), Lines_t{});
@@ -534,6 +570,154 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         f.SaveBeamFile();
         EXPECT_TRUE(FileBytes(path) == opened);
     }
+}
+
+// Files whose stored results another program formed or someone changed:
+// each opens with the results of its beam and loads, as stored where an
+// analysis gives them again to their single rounding, else the analysis's,
+// saying where they differ visibly; Save keeps what is shown.
+TEST_F(FileMenu, FilesOpenWithTheResultsOfTheirBeamAndSaveWhatIsShown) {
+    TIndexFrm& f = *IndexFrm;
+    using Bytes = std::vector<uint8_t>;
+    using Change = std::function<void(Bytes&, const V4Offsets&)>;
+    // Two spans of 6 and 5 m, 10 kN/m over both, 200 kN at 8.513 m.
+    auto design = [](double udlFactor, double pointFactor) {
+        return [=] {
+            SetBeam({6000, 5000});
+            Udl(1, 0, 10, 10, 11000, udlFactor);
+            if (pointFactor != 0) Point(2, 8513, 200000, pointFactor);
+            FinishLoads();
+        };
+    };
+    auto longBeam = [] {
+        SetBeam(std::vector<double>(21, 1000));
+        Udl(1, 0, 10, 10, 21000, 1.0);
+        FinishLoads();
+    };
+    // Span moment peaks kept over both passes, the first unfactored at a
+    // twentieth of each span, as that program keeps them.
+    auto bothPasses = [](std::function<void()> unfactored) -> Change {
+        return [=](Bytes& b, const V4Offsets& at) {
+            unfactored();
+            ASSERT_TRUE(Analyse().empty());
+            for (int span = 1; span <= 2; ++span) {
+                float largest = GetSingle(&b[at.Peak(1, span)]), smallest = GetSingle(&b[at.Peak(1, span) + 4]);
+                for (size_t j = 1; j <= at.P + 1; j += at.P / 20) {
+                    largest = std::max(largest, CaseMoment[1][span][j]);
+                    smallest = std::min(smallest, CaseMoment[1][span][j]);
+                }
+                PutSingle(&b[at.Peak(1, span)], largest);
+                PutSingle(&b[at.Peak(1, span) + 4], smallest);
+            }
+        };
+    };
+    // A moment of span 1 of loadcase 1, moved.
+    auto moment = [](std::function<float(float, float)> moved) -> Change {
+        return [=](Bytes& b, const V4Offsets& at) {
+            float largest = 0;
+            for (size_t j = 1; j <= at.P + 1; ++j)
+                for (int span = 1; span <= 2; ++span)
+                    largest = std::max(largest, std::fabs(GetSingle(&b[at.Shear(1, span, j) + 4])));
+            uint8_t* m = &b[at.Shear(1, 1, 51) + 4];
+            PutSingle(m, moved(GetSingle(m), largest));
+        };
+    };
+    // Every shear and moment of loadcase 1 off by the share.
+    auto off = [](double share) -> Change {
+        return [=](Bytes& b, const V4Offsets& at) {
+            for (int span = 1; span <= 21; ++span)
+                for (size_t i = at.Shear(1, span, 1); i < at.Shear(1, span + 1, 1); i += 4)
+                    PutSingle(&b[i], float(GetSingle(&b[i]) * (1 + share)));
+        };
+    };
+    const struct {
+        std::string name;
+        std::function<void()> beam;
+        Change change;
+        bool exact;          // the file's results are kept as they are
+        std::string differ;  // what Open tells, "" nothing
+    } cases[] = {
+        {"peaks over both passes, 0.5", design(0.5, 0), bothPasses(design(1, 0)), false, ""},
+        {"peaks over both passes, 1.35 and 1.5", design(1.35, 1.5), bothPasses(design(1, 1)), false, ""},
+        {"a rounding apart", design(1.35, 1.5),
+         moment([](float m, float) { return std::nextafter(m, std::numeric_limits<float>::infinity()); }), true, ""},
+        {"9e-6 of the largest apart", design(1.35, 1.5), moment([](float m, float largest) { return m + 9e-6f * largest; }),
+         false, ""},
+        {"21 spans, 2e-5 apart", longBeam, off(2e-5), false, ""},
+        {"21 spans, 1.3e-4 apart", longBeam, off(1.3e-4), false, "the reactions, shear forces and moments of loadcase 1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.beam();
+        ASSERT_TRUE(Analyse().empty());
+        const std::string path = (dir.path() / (c.name + ".kvl")).string();
+        SaveBeamDataFile(path);
+        Choose(path);
+        f.Open1.Click();
+        const Bytes opened = BeamDataFileBytes();
+        Bytes b = opened;
+        c.change(b, V4Offsets{size_t(NumLoadcases), size_t(NumSpans), size_t(SavedSpanIntervals)});
+        ASSERT_FALSE(b == opened);
+        WriteFile(path, b);
+        Messages().clear();
+        f.Open1.Click();
+        EXPECT_EQ(Messages(), c.differ.empty() ? Lines_t{} : Lines_t{FreshResults(path, c.differ)});
+        const Bytes& shown = c.exact ? b : opened;
+        EXPECT_TRUE(BeamDataFileBytes() == shown);
+        f.SaveBeamFile();
+        EXPECT_TRUE(FileBytes(path) == shown);
+        Messages().clear();
+        f.Open1.Click();
+        EXPECT_EQ(Messages(), Lines_t{});
+        EXPECT_TRUE(BeamDataFileBytes() == shown);
+    }
+}
+
+// What the user sees of the open beam: its file, results or refusal,
+// windows and view.
+struct OpenBeam {
+    std::vector<uint8_t> bytes = BeamDataFileBytes();
+    std::string caption = IndexFrm->Caption(), refusal = AnalysisRefusal, shownLabel = IndexFrm->lbl_Case.Caption();
+    Lines_t results = Items(IndexFrm->List_Results), cases = Items(IndexFrm->List_CaseResults);
+    int32_t ready = ResultsReady, shown = IndexFrm->ShownCase, tile = IndexFrm->TileMode;
+    int listHeight = IndexFrm->List_Results.Height();
+    bool save = IndexFrm->Save1.Enabled(), print = IndexFrm->Print1.Enabled(), beam = BeamFrm->Showing(),
+         loads = LoadDataFrm->Showing();
+    bool operator==(const OpenBeam&) const = default;
+};
+
+// A file that passes the checks yet cannot be shown (here an image cut
+// short) leaves the open beam as it was, and says why.
+TEST_F(FileMenu, AFileThatCannotBeShownLeavesTheOpenBeamAsItWas) {
+    TIndexFrm& f = *IndexFrm;
+    ThreeCases();
+    const std::vector<uint8_t> good = BeamDataFileBytes();
+    const BeamFileImage cut{BeamFileLayout::V4, {good.begin(), good.begin() + 5000}};
+    const std::function<void()> beams[] = {
+        [&] {
+            f.UpDown1.Step(2);
+            f.Results1.Click();
+            LoadDataFrm->Show();
+        },
+        [&] {
+            SetBeam({5000});
+            Point(1, 2500, 3e38, 1.0);
+            FinishLoads();
+            f.Analyse2.Click();
+            BeamFrm->Show();
+        },
+    };
+    for (const auto& beam : beams) {
+        beam();
+        ASSERT_EQ(ResultsReady == 1, AnalysisRefusal.empty());
+        const OpenBeam before;
+        Messages().clear();
+        EXPECT_EQ(ErrorOf([&] { f.OpenBeamImage(cut, "cut.kvl"); }),
+                  "Cannot open \"cut.kvl\": the file ends before its data is complete.");
+        EXPECT_EQ(Messages(), Lines_t{});
+        EXPECT_TRUE(OpenBeam() == before);
+    }
+    f.Default1.Click();
 }
 
 TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSaved) {
@@ -650,24 +834,8 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
     Form1->Hide();
 }
 
-TEST_F(FileMenu, ResultsThatDoNotBalanceOrAreRefusedAreLeftOutAndTheBeamIsSaved) {
-    ThreeCases();
+TEST_F(FileMenu, RefusedResultsAreLeftOutAndTheBeamIsSaved) {
     TIndexFrm& f = *IndexFrm;
-    const auto loads = LoadTable;
-    CaseReaction[1][1] *= 2;  // as an analysis that failed its equilibrium check leaves it
-    BeamFileName = (dir.path() / "unbalanced.kvl").string();
-    Messages().clear();
-    f.SaveBeamFile();
-    EXPECT_EQ(Messages(), Lines_t{BeamFileName + " was saved without its results: the support reactions of loadcase 1 "
-                                  "do not balance its applied load."});
-    EXPECT_EQ(ResultsReady, 1);  // still shown
-    Messages().clear();
-    Choose(BeamFileName);
-    f.Open1.Click();
-    EXPECT_EQ(Messages(), Lines_t{});
-    EXPECT_EQ(ResultsReady, 0);
-    EXPECT_TRUE(LoadTable == loads);
-
     // A load beyond what the analysis holds, on a beam not analysed before.
     SetBeam({5000});
     Point(1, 2500, 3e38, 1.0);
@@ -851,7 +1019,8 @@ TEST_F(FileMenu, RandomlyDamagedFilesAreRefusedOrOpenAnalyseAndPrintCleanly) {
     const std::vector<uint8_t> good = BeamDataFileBytes();
     const std::string path = (dir.path() / "mutant.kvl").string(), saved = (dir.path() / "saved.kvl").string();
     const std::string refusal = "Cannot open \"" + path + "\": ",
-                      unshown = "\"" + path + "\" was opened without its stored results: ";
+                      unshown = "\"" + path + "\" was opened without its stored results: ",
+                      fresh = FreshResults(path, "").substr(0, 40);
     print_test::LogDevice printer;
     for (gui::CheckBox* c : {&PrintFrm->Check_Beam, &PrintFrm->Check_Envelope, &PrintFrm->Check_Env20,
                              &PrintFrm->Check_Case, &PrintFrm->Check_Case20})
@@ -871,7 +1040,7 @@ TEST_F(FileMenu, RandomlyDamagedFilesAreRefusedOrOpenAnalyseAndPrintCleanly) {
         const std::vector<uint8_t> before = BeamDataFileBytes();
         Messages().clear();
         f.Open1.Click();
-        if (!Messages().empty() && Messages()[0].rfind(unshown, 0) != 0) {
+        if (!Messages().empty() && Messages()[0].rfind(unshown, 0) != 0 && Messages()[0].rfind(fresh, 0) != 0) {
             ++refused;
             ASSERT_EQ(Messages().size(), 1u) << i;
             ASSERT_EQ(Messages()[0].rfind(refusal, 0), 0u) << i << ": " << Messages()[0];
