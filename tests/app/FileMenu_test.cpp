@@ -333,6 +333,12 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         {"empty", "the file ends before its data is complete", [](Bytes& b) { b.clear(); }},
         {"cut", "the file ends before its data is complete", [&](Bytes& b) { b.resize(at.B4() + 100); }},
         {"newer", "its version \"5.3\" is not one this program reads", [](Bytes& b) { b[1] = '5'; }},
+        {"text", "it is not a beam data file",
+         [](Bytes& b) {
+             const std::string line = "Notes on the beams of the new store, first floor.\n";
+             b.clear();
+             while (b.size() < 50000) b.insert(b.end(), line.begin(), line.end());
+         }},
         {"spans", "the number of spans is 26; it must be 1 to 25", [](Bytes& b) { PutInt32(&b[684], 26); }},
         {"step", "the twentieth step is 99; with " + std::to_string(at.P) + " intervals it must be " +
                      std::to_string(at.P / 20),
