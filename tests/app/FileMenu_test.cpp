@@ -355,7 +355,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
          [&](Bytes& b) { PutDouble(&b[at.Geometry(2, GLength)], inf); }},
         {"stiffness", "the E of span 1 is 0 N/mm^2; it must be more than 0",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GE)], 0); }},
-        {"soft", "the E of span 1 is 1e-300 N/mm^2; it must be at least 0.001 N/mm^2",
+        {"soft", "the E of span 1 is 1e-300 N/mm^2, beyond the values the beam window takes",
          [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GE)], 1e-300); }},
         {"unit", "the moment unit has the factor 3e+38; it must be from 1e-13 to 1e+07",
          [&](Bytes& b) { PutSingle(&b[at.B4() + 2795 + 4 * 6], 3e38f); }},
@@ -393,8 +393,6 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
              for (int span : {1, 2}) PutDouble(&b[at.Geometry(span, GLength)], 3e38);
              PutDouble(&b[at.B4() + 3051], 6e38 + 1000);
          }},
-        {"stress", "the Ixx of span 1 is 1e-34 cm^4; it must be at least 1e-10 cm^4",
-         [&](Bytes& b) { PutDouble(&b[at.Geometry(1, GIxx)], 1e-30); }},
         {"cover", "load row 1 ends at 11.002 m, past the end of the beam at 11 m",
          [&](Bytes& b) {
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 1, LCover)], 11002);
