@@ -233,7 +233,8 @@ void TIndexFrm::ShowStaleLists() {
     List_Results.Clear();
     List_CaseResults.Clear();
     // Analysing again cannot help a beam whose analysis was refused.
-    if (BeamLength != 0) List_Results.Add(AnalysisRefusal.empty() ? AnalyseFirstMessage : RefusedMessage);
+    if (BeamLength != 0)
+        List_Results.Add(AnalysisRefusal.empty() ? AnalyseFirstMessage : "No results: " + NoResultsReason());
 }
 
 void TIndexFrm::ShowBeamWithoutResults(bool tiled) {

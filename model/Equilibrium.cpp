@@ -53,9 +53,9 @@ float CaseReactionTotal(int lc) {
 }  // namespace
 
 void SumAppliedLoads() {
-    for (int lc = 1; lc <= NumLoadcases; ++lc) {
-        CaseLoadTotal[lc] = ToDouble(CaseLandedLoad(lc));
-        CaseAppliedLoad[lc] = CaseAppliedTotal(lc);
+    for (CurrentCase = 1; CurrentCase <= NumLoadcases; ++CurrentCase) {
+        CaseLoadTotal[CurrentCase] = ToDouble(CaseLandedLoad(CurrentCase));
+        CaseAppliedLoad[CurrentCase] = CaseAppliedTotal(CurrentCase);
     }
 }
 

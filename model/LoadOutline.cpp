@@ -1,15 +1,21 @@
 #include "LoadOutline.h"
+#include <algorithm>
+#include <cfloat>
 
 namespace {
 
 constexpr int OutlineRows = 50;
 
-// Rate of load j at x, from its own end rates; extended precision, kept as single.
-float RateAt(const BArray2<float, 1, 2, 1, 4>& j, float lj, float x) {
-    float rise = j[2][OutlineRate] - j[1][OutlineRate];
-    float along = x - j[1][OutlineX];
-    return float((long double)rise * along / lj + j[1][OutlineRate]);
+// Rate of load j at x, from its own end rates, in extended precision.
+Real RateAt(const BArray2<float, 1, 2, 1, 4>& j, float lj, float x) {
+    const Real rise = Real(j[2][OutlineRate]) - j[1][OutlineRate];
+    return rise * (Real(x) - j[1][OutlineX]) / lj + j[1][OutlineRate];
 }
+
+// Loads stacked, or a load's end, beyond the singles are held as the largest
+// single: every label shows them as beyond its figures, and the outline
+// stays a table of numbers a beam file can keep.
+float Saturated(Real v) { return float(std::clamp(v, Real(-FLT_MAX), Real(FLT_MAX))); }
 
 }  // namespace
 
@@ -19,7 +25,7 @@ UDLOutlineCase UDLOutlineOfLoads(const CaseLoads& loads) {
         const LoadRecord& r = loads[i];
         if (r[LKind] != KindUDL || r[LApplied] != 1.0f) continue;
         o[i][1][OutlineX] = r[LDist];
-        o[i][2][OutlineX] = float((long double)r[LDist] + r[LCover]);
+        o[i][2][OutlineX] = Saturated(Real(r[LDist]) + r[LCover]);
         o[i][1][OutlineRate] = r[LStart];
         o[i][2][OutlineRate] = r[LFinish];
         o[i][1][OutlineFactor] = o[i][2][OutlineFactor] = r[LFactor];
@@ -34,14 +40,15 @@ UDLOutlineCase UDLOutlineOfLoads(const CaseLoads& loads) {
     for (int end = 1; end <= 2; ++end)
         for (int i = 1; i <= OutlineRows; ++i) {
             if (length[i] == 0.0f) continue;
-            float x = o[i][end][OutlineX];
+            const float x = o[i][end][OutlineX];
+            Real stacked = o[i][end][OutlineRate];
             for (int j = 1; j <= OutlineRows; ++j) {
                 if (j == i || length[j] == 0.0f) continue;
-                float w = RateAt(o[j], length[j], x);
-                float x1 = o[j][1][OutlineX], x2 = o[j][2][OutlineX];
-                bool inside = end == 1 ? (x1 <= x && x < x2) : (x1 < x && x <= x2);
-                if (inside) o[i][end][OutlineStacked] += w;
+                const float x1 = o[j][1][OutlineX], x2 = o[j][2][OutlineX];
+                const bool inside = end == 1 ? (x1 <= x && x < x2) : (x1 < x && x <= x2);
+                if (inside) stacked += RateAt(o[j], length[j], x);
             }
+            o[i][end][OutlineStacked] = Saturated(stacked);
         }
     return o;
 }

@@ -582,56 +582,71 @@ TEST_F(FileMenu, ResultsThatDoNotBalanceOrAreRefusedAreLeftOutAndTheBeamIsSaved)
     EXPECT_EQ(ResultsReady, 0);
     EXPECT_TRUE(LoadTable == loads);
 
-    // A load beyond what the analysis holds, on a beam not analysed before.
-    SetBeam({5000});
-    Point(1, 2500, 3e38, 1.0);
-    FinishLoads();
-    SavedSpanIntervals = 0;
-    Messages().clear();
-    f.Analyse2.Click();
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Items(f.List_Results), Lines_t{"No results: the beam cannot be analysed"});
-    EXPECT_EQ(f.lbl_Case.Caption(), "1");
-    EXPECT_EQ(f.ShownCase, 1);
-    const auto typed = LoadTable;
-    const std::string path = (dir.path() / "refused.kvl").string();
-    Choose(path);
-    Messages().clear();
-    f.SaveAs1.Click();
-    EXPECT_EQ(Messages(), Lines_t{path + " was saved without its results: the beam cannot be analysed, as the "
-                                         "results of loadcase 1 lie beyond the values the program can hold."});
-    f.New1.Click();
-    BeamFrm->Hide();
-    Messages().clear();
-    gui::Canvas& c = f.Image1.GetCanvas();
-    gui::StartLog(c);
-    f.Open1.Click();
-    gui::StopLog(c);
-    EXPECT_EQ(Messages(), Lines_t{});
-    EXPECT_EQ(BeamLength, 5000.0);
-    EXPECT_TRUE(LoadTable == typed);
-    // Shown as its loads window leaves it, on its one loadcase, and it can
-    // be saved under another name as it stands.
-    EXPECT_EQ(f.lbl_Case.Caption(), "1");
-    EXPECT_EQ(f.UpDown1.Position(), 1);
-    EXPECT_EQ(f.ShownCase, 1);
-    EXPECT_THAT(Texts(c), testing::Contains(testing::Field(&DrawnText::Y, 20)));  // the load's value
-    const std::string copy = (dir.path() / "copy.kvl").string();
-    Choose(copy);
-    f.SaveAs1.Click();
-    EXPECT_EQ(Messages(), Lines_t{copy + " was saved without its results: the beam as it stands has not been "
-                                         "analysed."});
-    // Results stored for it are left out, and no analysis is advised.
-    std::vector<uint8_t> b = FileBytes(path);
-    PutInt32(&b[V4Offsets{1, 1, size_t(SavedSpanIntervals)}.ResultsFlag()], 1);
-    const std::string stored = WriteFile(dir.path() / "stored.kvl", b);
-    Choose(stored);
-    Messages().clear();
-    f.Open1.Click();
-    EXPECT_EQ(Messages(), Lines_t{"\"" + stored + "\" was opened without its stored results: its beam cannot be "
-                                                 "analysed, as the results of loadcase 1 lie beyond the values the "
-                                                 "program can hold."});
-    EXPECT_EQ(Items(f.List_Results), Lines_t{"No results: the beam cannot be analysed"});
+    // Loads beyond what the analysis holds, on a beam not analysed before: a
+    // point load whose results overflow, and two UDLs over the span whose
+    // applied total and stacked rate do.
+    const struct {
+        bool stacked;
+        std::string beyond;
+        int labelY;  // of the load's value
+    } beyond[] = {{false, "the results of loadcase 1 lie", 20}, {true, "the applied load of loadcase 1 lies", 32}};
+    std::vector<uint8_t> b;
+    for (const auto& r : beyond) {
+        SCOPED_TRACE(r.beyond);
+        const std::string why = "the beam cannot be analysed, as " + r.beyond + " beyond the values the program can hold";
+        SetBeam({5000});
+        if (r.stacked) {
+            Udl(1, 0, 2e38, 2e38, 5000, 1.0);
+            Udl(2, 0, 2e38, 2e38, 5000, 1.0);
+        } else {
+            Point(1, 2500, 3e38, 1.0);
+        }
+        FinishLoads();
+        SavedSpanIntervals = 0;
+        Messages().clear();
+        f.Analyse2.Click();
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_EQ(Items(f.List_Results), Lines_t{"No results: " + why});
+        EXPECT_EQ(f.lbl_Case.Caption(), "1");
+        EXPECT_EQ(f.ShownCase, 1);
+        const auto typed = LoadTable;
+        const std::string path = (dir.path() / "refused.kvl").string();
+        Choose(path);
+        Messages().clear();
+        f.SaveAs1.Click();
+        EXPECT_EQ(Messages(), Lines_t{path + " was saved without its results: " + why + "."});
+        f.New1.Click();
+        BeamFrm->Hide();
+        Messages().clear();
+        gui::Canvas& c = f.Image1.GetCanvas();
+        gui::StartLog(c);
+        f.Open1.Click();
+        gui::StopLog(c);
+        EXPECT_EQ(Messages(), Lines_t{});
+        EXPECT_EQ(BeamLength, 5000.0);
+        EXPECT_TRUE(LoadTable == typed);
+        // Shown as its loads window leaves it, on its one loadcase, and it can
+        // be saved under another name as it stands.
+        EXPECT_EQ(f.lbl_Case.Caption(), "1");
+        EXPECT_EQ(f.UpDown1.Position(), 1);
+        EXPECT_EQ(f.ShownCase, 1);
+        EXPECT_THAT(Texts(c), testing::Contains(testing::Field(&DrawnText::Y, r.labelY)));
+        const std::string copy = (dir.path() / "copy.kvl").string();
+        Choose(copy);
+        f.SaveAs1.Click();
+        EXPECT_EQ(Messages(), Lines_t{copy + " was saved without its results: the beam as it stands has not been "
+                                             "analysed."});
+        // Results stored for it are left out, and no analysis is advised.
+        b = FileBytes(path);
+        PutInt32(&b[V4Offsets{1, 1, size_t(SavedSpanIntervals)}.ResultsFlag()], 1);
+        const std::string stored = WriteFile(dir.path() / "stored.kvl", b);
+        Choose(stored);
+        Messages().clear();
+        f.Open1.Click();
+        EXPECT_EQ(Messages(), Lines_t{"\"" + stored + "\" was opened without its stored results: its " +
+                                      why.substr(4) + "."});
+        EXPECT_EQ(Items(f.List_Results), Lines_t{"No results: " + why});
+    }
     // Nor is it for results stored with no beam.
     f.New1.Click();
     BeamFrm->Hide();
