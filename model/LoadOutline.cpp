@@ -1,6 +1,7 @@
 #include "LoadOutline.h"
 #include <algorithm>
 #include <cfloat>
+#include <cmath>
 
 namespace {
 
@@ -12,10 +13,13 @@ Real RateAt(const BArray2<float, 1, 2, 1, 4>& j, float lj, float x) {
     return rise * (Real(x) - j[1][OutlineX]) / lj + j[1][OutlineRate];
 }
 
-// Loads stacked, or a load's end, beyond the singles are held as the largest
-// single: every label shows them as beyond its figures, and the outline
-// stays a table of numbers a beam file can keep.
+// A load's end beyond the singles lies at the largest one, within a
+// ten-millionth of the beam's end.
 float Saturated(Real v) { return float(std::clamp(v, Real(-FLT_MAX), Real(FLT_MAX))); }
+
+// Rates stacked beyond the singles are infinite, which every label shows as
+// no number.
+float Stacked(Real v) { return HeldAsSingle(v) ? float(v) : v > 0 ? HUGE_VALF : -HUGE_VALF; }
 
 }  // namespace
 
@@ -48,7 +52,7 @@ UDLOutlineCase UDLOutlineOfLoads(const CaseLoads& loads) {
                 const bool inside = end == 1 ? (x1 <= x && x < x2) : (x1 < x && x <= x2);
                 if (inside) stacked += RateAt(o[j], length[j], x);
             }
-            o[i][end][OutlineStacked] = Saturated(stacked);
+            o[i][end][OutlineStacked] = Stacked(stacked);
         }
     return o;
 }
