@@ -15,8 +15,28 @@
 #include "SectionTables.h"
 #include "SetHeader.h"
 #include "Unit1.h"
+#include <sstream>
+#include <utility>
+#include <vector>
 
 TIndexFrm* IndexFrm = nullptr;
+
+namespace {
+
+// A text in lines of at most `width` characters, broken at blanks.
+std::vector<std::string> WordLines(const std::string& text, size_t width) {
+    std::vector<std::string> lines;
+    std::istringstream words(text);
+    std::string word, line;
+    while (words >> word) {
+        if (!line.empty() && line.size() + 1 + word.size() > width) lines.push_back(std::exchange(line, ""));
+        line += (line.empty() ? "" : " ") + word;
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
 
 TIndexFrm::TIndexFrm() : gui::Form("Korvela") {
     SetBorder(gui::Border::Single);
@@ -232,9 +252,13 @@ TIndexFrm::~TIndexFrm() { SetStaleResultsHandler(nullptr); }
 void TIndexFrm::ShowStaleLists() {
     List_Results.Clear();
     List_CaseResults.Clear();
-    // Analysing again cannot help a beam whose analysis was refused.
-    if (BeamLength != 0)
-        List_Results.Add(AnalysisRefusal.empty() ? AnalyseFirstMessage : "No results: " + NoResultsReason());
+    if (BeamLength == 0) return;
+    // Analysing again cannot help a beam whose analysis was refused: why, in
+    // lines the list shows whole.
+    if (AnalysisRefusal.empty())
+        List_Results.Add(AnalyseFirstMessage);
+    else
+        for (const std::string& line : WordLines("No results: " + NoResultsReason(), 44)) List_Results.Add(line);
 }
 
 void TIndexFrm::ShowBeamWithoutResults(bool tiled) {

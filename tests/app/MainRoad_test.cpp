@@ -146,8 +146,8 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
                                                    "end of the beam at 11 m."});
     EXPECT_EQ(ResultsReady, 0);
     EXPECT_EQ(Items(IndexFrm->List_Results),
-              std::vector<std::string>{"No results: the beam cannot be analysed, as load row 1 ends at 12 m, past "
-                                       "the end of the beam at 11 m"});
+              (std::vector<std::string>{"No results: the beam cannot be analysed, as",
+                                        "load row 1 ends at 12 m, past the end of the", "beam at 11 m"}));
     EXPECT_FALSE(IndexFrm->Save1.Enabled());
     IndexFrm->New1.Click();
 }
