@@ -129,10 +129,6 @@ std::optional<int> VersionNumber(const std::string& text) {
     return v;
 }
 
-}  // namespace
-
-namespace {
-
 // A version string: up to three characters (four or more are a header line).
 bool VersionHead(const std::vector<uint8_t>& bytes) { return bytes[0] < 4; }
 

@@ -1,4 +1,7 @@
 #include "Index.h"
+#include <sstream>
+#include <utility>
+#include <vector>
 #include "About.h"
 #include "AnalysisState.h"
 #include "Beam.h"
@@ -15,9 +18,6 @@
 #include "SectionTables.h"
 #include "SetHeader.h"
 #include "Unit1.h"
-#include <sstream>
-#include <utility>
-#include <vector>
 
 TIndexFrm* IndexFrm = nullptr;
 

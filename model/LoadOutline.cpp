@@ -7,10 +7,16 @@ namespace {
 
 constexpr int OutlineRows = 50;
 
-// Rate of load j at x, from its own end rates, in extended precision.
+// Each step of the outline is rounded to a single; one beyond the singles
+// is kept in extended precision, so that the stack is never a product of
+// overflow.
+Real Rounded(Real v) { return HeldAsSingle(v) ? Real(float(v)) : v; }
+
+// Rate of load j at x, from its own end rates.
 Real RateAt(const BArray2<float, 1, 2, 1, 4>& j, float lj, float x) {
-    const Real rise = Real(j[2][OutlineRate]) - j[1][OutlineRate];
-    return rise * (Real(x) - j[1][OutlineX]) / lj + j[1][OutlineRate];
+    const Real rise = Rounded(Real(j[2][OutlineRate]) - j[1][OutlineRate]);
+    const Real along = Rounded(Real(x) - j[1][OutlineX]);
+    return Rounded(rise * along / lj + j[1][OutlineRate]);
 }
 
 // A load's end beyond the singles lies at the largest one, within a
@@ -50,7 +56,7 @@ UDLOutlineCase UDLOutlineOfLoads(const CaseLoads& loads) {
                 if (j == i || length[j] == 0.0f) continue;
                 const float x1 = o[j][1][OutlineX], x2 = o[j][2][OutlineX];
                 const bool inside = end == 1 ? (x1 <= x && x < x2) : (x1 < x && x <= x2);
-                if (inside) stacked += RateAt(o[j], length[j], x);
+                if (inside) stacked = Rounded(stacked + RateAt(o[j], length[j], x));
             }
             o[i][end][OutlineStacked] = Stacked(stacked);
         }
