@@ -53,9 +53,10 @@ float CaseReactionTotal(int lc) {
 }  // namespace
 
 void SumAppliedLoads() {
-    for (CurrentCase = 1; CurrentCase <= NumLoadcases; ++CurrentCase) {
-        CaseLoadTotal[CurrentCase] = ToDouble(CaseLandedLoad(CurrentCase));
-        CaseAppliedLoad[CurrentCase] = CaseAppliedTotal(CurrentCase);
+    for (int lc = 1; lc <= NumLoadcases; ++lc) {
+        CurrentCase = lc;
+        CaseLoadTotal[lc] = ToDouble(CaseLandedLoad(lc));
+        CaseAppliedLoad[lc] = CaseAppliedTotal(lc);
     }
 }
 
