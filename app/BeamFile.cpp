@@ -141,16 +141,18 @@ std::optional<int> VersionNumber(const std::string& text) {
     return v;
 }
 
+// A version string: up to three characters (four or more are a header line).
+bool VersionHead(const std::vector<uint8_t>& bytes) { return bytes[0] < 4; }
+
 }  // namespace
 
 BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes) {
     const std::string version = VersionText(bytes);
-    if (version.size() >= 4) return BeamFileLayout::Old;
-    const bool v4 = VersionNumber(version) == 4;
-    // The old layout starts with the company line, which may be shorter than
-    // four characters; a whole file of the current layout is never its
+    const bool v4 = VersionHead(bytes) && VersionNumber(version) == 4;
+    // The old layout is of one length and starts with the company line, of
+    // up to 100 characters; a whole file of the current layout is never its
     // length, but one cut short may be, and then its head holds sound counts.
-    if (bytes.size() == OldBeamFileBytes && !(v4 && Passes([&] { BeamFileV4Size(bytes); })))
+    if (bytes.size() == OldBeamFileBytes && bytes[0] <= 100 && !(v4 && Passes([&] { BeamFileV4Size(bytes); })))
         return BeamFileLayout::Old;
     return v4 ? BeamFileLayout::V4 : BeamFileLayout::Unknown;
 }
@@ -186,10 +188,9 @@ BeamFileImage LoadBeamFile(const std::string& name) {
         image.Layout = BeamFileLayoutOf(image.Bytes);
         if (image.Layout == BeamFileLayout::Unknown) {
             const std::string version = VersionText(image.Bytes);
-            if (VersionNumber(version)) throw RunError("its version \"" + version + "\" is not one this program reads");
-            throw RunError("it does not start with a version number, and at " + std::to_string(image.Bytes.size()) +
-                           " bytes it is not an old-layout file either (those are " +
-                           std::to_string(OldBeamFileBytes) + " bytes long)");
+            if (VersionHead(image.Bytes) && VersionNumber(version))
+                throw RunError("its version \"" + version + "\" is not one this program reads");
+            throw RunError("it is not a beam data file");
         }
         CheckBeamImage(image);
         return image;

@@ -60,8 +60,10 @@ private:
 
 // Takes each field from a byte image, in place. A text longer than its
 // field or a number that is not finite refuses the file, except in stored
-// results, which Open judges against its beam; with an undo log every
-// variable is kept before it is overwritten.
+// results, which Open judges against its beam, and in the outline of the
+// distributed loads, which it builds again from them (stacked rates may lie
+// beyond the singles); with an undo log every variable is kept before it is
+// overwritten.
 class FieldReader {
 public:
     static constexpr bool Reading = true;
@@ -220,7 +222,7 @@ void BeamFileV4Fields(IO& io) {
     io.Single(TimberHStored);
     for (int lc = 1; lc <= nLC; ++lc)
         for (int row = 1; row <= 50; ++row)
-            for (int end = 1; end <= 2; ++end) Singles(io, AcceptedUDLOutline[lc][row][end], 1, 4);
+            for (int end = 1; end <= 2; ++end) Results(io, AcceptedUDLOutline[lc][row][end], 1, 4);
     io.Int(DisplayMode);
     Lines(io, UniformSectionText, 0, 50);
     Singles(io, MemberLengthLabel, 0, RHC);

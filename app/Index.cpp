@@ -1,4 +1,7 @@
 #include "Index.h"
+#include <sstream>
+#include <utility>
+#include <vector>
 #include "About.h"
 #include "AnalysisState.h"
 #include "Beam.h"
@@ -17,6 +20,23 @@
 #include "Unit1.h"
 
 TIndexFrm* IndexFrm = nullptr;
+
+namespace {
+
+// A text in lines of at most `width` characters, broken at blanks.
+std::vector<std::string> WordLines(const std::string& text, size_t width) {
+    std::vector<std::string> lines;
+    std::istringstream words(text);
+    std::string word, line;
+    while (words >> word) {
+        if (!line.empty() && line.size() + 1 + word.size() > width) lines.push_back(std::exchange(line, ""));
+        line += (line.empty() ? "" : " ") + word;
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
 
 TIndexFrm::TIndexFrm() : gui::Form("Korvela") {
     SetBorder(gui::Border::Single);
@@ -236,8 +256,13 @@ TIndexFrm::~TIndexFrm() { SetStaleResultsHandler(nullptr); }
 void TIndexFrm::ShowStaleLists() {
     List_Results.Clear();
     List_CaseResults.Clear();
-    // Analysing again cannot help a beam whose analysis was refused.
-    if (BeamLength != 0) List_Results.Add(AnalysisRefusal.empty() ? AnalyseFirstMessage : RefusedMessage);
+    if (BeamLength == 0) return;
+    // Analysing again cannot help a beam whose analysis was refused: why, in
+    // lines the list shows whole.
+    if (AnalysisRefusal.empty())
+        List_Results.Add(AnalyseFirstMessage);
+    else
+        for (const std::string& line : WordLines("No results: " + NoResultsReason(), 44)) List_Results.Add(line);
 }
 
 void TIndexFrm::ShowBeamWithoutResults(bool tiled) {

@@ -56,8 +56,11 @@ void TIndexFrm::FillResultLists() {
 
 void TIndexFrm::AnalyseBeam() {
     if (BeamLength == 0) return;
-    // Loads that no longer fit the beam are not analysed; the results stay.
+    // Loads that no longer fit the beam are not analysed, and the beam
+    // cannot be saved as it stands; the lists say why.
     if (const std::string fault = AnalysisInputFault(); !fault.empty()) {
+        AnalysisRefusal = fault;
+        ShowStaleLists();
         gui::ShowMessage("The beam cannot be analysed: " + fault + ".");
         return;
     }

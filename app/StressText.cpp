@@ -1,4 +1,5 @@
 #include "StressText.h"
+#include <cmath>
 #include "AnalysisState.h"
 #include "Checked.h"
 #include "ResultTexts.h"
@@ -7,8 +8,9 @@
 namespace {
 
 // Stress of a member from its largest moment magnitude; false when y is 0.
+// A y below the neutral axis, typed negative, is as far from it.
 bool MemberStress(int cc, int member, float& stress) {
-    const double y = BeamGeometryTable[member][GY];
+    const double y = std::fabs(BeamGeometryTable[member][GY]);
     if (y == 0) return false;
     stress = ToSingle(Div(Real(MomentSummary[cc][member][5]) * y, BeamGeometryTable[member][GIxx]));
     return true;

@@ -58,24 +58,20 @@ std::unique_ptr<GeometryTable> ReadGeometry(const std::vector<int>& beam) {
 }
 
 // What refuses the beam, empty when nothing does: a length, Ixx or E not
-// above 0, a negative y or area (0 is no stress, no self weight), then the
-// rules every beam of the program keeps, as Open and Save judge them.
+// above 0, then the rules every beam of the program keeps, as Open and Save
+// judge them.
 std::string Refusal(const GeometryTable& g, const std::vector<int>& beam, double length) {
-    struct Check {
+    const struct {
         int text;
-        bool zeroTaken;
         std::string message;
+    } checks[] = {
+        {TLength, " Specify length of all spans"},
+        {TIxx, MissingValueMessage(" Specify value for Ixx for all spans")},
+        {TE, MissingValueMessage(" Specify value for E for all spans")},
     };
-    const Check checks[] = {
-        {TLength, false, " Specify length of all spans"},
-        {TIxx, false, MissingValueMessage(" Specify value for Ixx for all spans")},
-        {TE, false, MissingValueMessage(" Specify value for E for all spans")},
-        {TY, true, MissingValueMessage(" Specify value for y of 0 or more for all spans")},
-        {TArea, true, MissingValueMessage(" Specify value for area of 0 or more for all spans")},
-    };
-    for (const Check& check : checks)
+    for (const auto& check : checks)
         for (int m : beam)
-            if (const double v = g[m][check.text]; check.zeroTaken ? !(v >= 0) : !(v > 0)) return check.message;
+            if (!(g[m][check.text] > 0)) return check.message;
     if (const std::string fault = BeamFault({g, SpanCount, length, SupportChoice}); !fault.empty()) return "This beam cannot be taken: " + fault + ".";
     return "";
 }

@@ -285,22 +285,26 @@ void RestoreStoredResults(const AnalysisHooks& hooks) {
 bool RunAnalysis(const AnalysisHooks& hooks) {
     if (BeamLength == 0) return false;
     AnalysisRefusal.clear();
+    bool summing = true;  // the applied loads, before any result
     try {
-        Completing(hooks, [&hooks] {
+        Completing(hooks, [&hooks, &summing] {
             InitResults();
             Call(hooks.Started);
             SpanIntervals = CoarseIntervals;
             TakeMemberProperties();
             SumAppliedLoads();
+            summing = false;
             CasesToEnvelope(hooks, AnalyseLoadcase, true);
             if (AnyLoadcaseLoaded()) Call(hooks.ReportsDue);
             DisplayMode = 0;
             CheckEquilibrium();
         });
     } catch (const ArithmeticError&) {
-        // Kept for Save and Open to say why there are no results.
-        AnalysisRefusal =
-            "the results of loadcase " + std::to_string(CurrentCase) + " lie beyond the values the program can hold";
+        // Kept for the lists, Save and Open to say why there are no results.
+        const std::string lc = std::to_string(CurrentCase);
+        AnalysisRefusal = (summing ? "the applied load of loadcase " + lc + " lies"
+                                   : "the results of loadcase " + lc + " lie") +
+                          " beyond the values the program can hold";
         throw RunError("The beam cannot be analysed: " + AnalysisRefusal + ".");
     }
     return true;

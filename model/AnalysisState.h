@@ -37,14 +37,13 @@ bool AtOrBefore(Real x, Real a);
 
 // What a window that shows results says while they are out of date.
 constexpr const char* AnalyseFirstMessage = "Analyse the beam first";
-// And once the analysis of the beam and loads held was refused.
-constexpr const char* RefusedMessage = "No results: the beam cannot be analysed";
 // The results no longer belong to the beam and loads held (ResultsReady := 0);
 // the handler, set by the window that shows them, takes them off the screen.
 void MarkResultsStale();
 // Why the last analysis of the beam and loads held was refused ("the results
-// of loadcase 1 lie beyond ..."); empty when none was, and again once they
-// change (MarkResultsStale empties it).
+// of loadcase 1 lie beyond ...", "load row 1 ends at ..., past the end of the
+// beam ..."); empty when none was, and again once they change
+// (MarkResultsStale empties it).
 extern std::string AnalysisRefusal;
 // Why the beam and loads held have no results: the refusal, else that they
 // have not been analysed as they stand.

@@ -48,24 +48,25 @@ std::string MemberFault(const GeometryTable& geometry, int m, bool mustExist, bo
         return "";
     }
     if (!mayExist) return name + " is marked present beyond the last span";
+    // y and the area may take any sign, as the beam window takes them.
     const struct {
         GeomCol col;
         const char* what;
         Quantity quantity;
         const char* unit;   // internal
-        double least;  // 0: may be 0
+        bool positive;
         const float* factor;
-    } values[] = {{GLength, "length", Quantity::Length, " mm", LeastLength, &Factor_L},
-                  {GE, "E", Quantity::E, " N/mm^2", LeastE, &Factor_Sect_E},
-                  {GIxx, "Ixx", Quantity::I, " mm^4", LeastIxx, &Factor_Sect_I},
-                  {GY, "extreme-fibre distance y", Quantity::SectionDimension, " mm", 0, nullptr},
-                  {GArea, "area", Quantity::Area, " mm^2", 0, nullptr}};
+    } values[] = {{GLength, "length", Quantity::Length, " mm", true, &Factor_L},
+                  {GE, "E", Quantity::E, " N/mm^2", true, &Factor_Sect_E},
+                  {GIxx, "Ixx", Quantity::I, " mm^4", true, &Factor_Sect_I},
+                  {GY, "extreme-fibre distance y", Quantity::SectionDimension, " mm", false, nullptr},
+                  {GArea, "area", Quantity::Area, " mm^2", false, nullptr}};
     for (const auto& v : values) {
         const double value = row[v.col];
         const std::string said = "the " + std::string(v.what) + " of " + name + " is " + Shown(value, v.quantity, v.unit);
-        if (value < 0 || (value == 0 && v.least > 0))
-            return said + (v.least > 0 ? "; it must be more than 0" : "; it must not be less than 0");
-        if (value < v.least) return said + "; it must be at least " + Shown(v.least, v.quantity, v.unit);
+        if (v.positive && !(value > 0)) return said + "; it must be more than 0";
+        if (v.col == GLength && value < LeastLength)
+            return said + "; it must be at least " + Shown(LeastLength, v.quantity, v.unit);
         if (!HeldAsSingle(value)) return said + "; it is too large";
         if (!v.factor) continue;
         const double shown = value / *v.factor;

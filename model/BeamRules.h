@@ -13,12 +13,10 @@ using SupportTable = decltype(SupportTypes);
 using LoadTables = decltype(LoadTable);
 using CaseLoads = BArray<LoadRecord, 1, 51>;  // the slots of one loadcase
 
-// The least E (N/mm^2) and Ixx (mm^4) a member may have: below them no
-// analysis of the beam can be shown. The least length (mm): below it the
-// positions along a member that the analysis holds as singles (its stations,
-// load pieces and support tolerance) underflow, and nothing it gives means
-// anything.
-constexpr double LeastE = 1e-3, LeastIxx = 1e-6, LeastLength = 1e-30;
+// The least length (mm) of a member: below it the positions along a member
+// that the analysis holds as singles (its stations, load pieces and support
+// tolerance) underflow, and nothing it gives means anything.
+constexpr double LeastLength = 1e-30;
 // A member value (length, E, Ixx, y, area) and the beam's length, in N and
 // mm, are held as singles (HeldAsSingle): loads, self weight and drawings
 // take them so.
@@ -34,8 +32,9 @@ BeamShape ModelBeam();
 
 // A new beam, with no member and no length, is sound. Otherwise: spans
 // 1..Spans present and no member beyond them; a present member has a
-// length, E and Ixx not below the least, all its values held as singles and
-// in its display units, no negative y or area; an absent one has no length;
+// length not below the least, E and Ixx above 0 (a beam too soft to analyse
+// is the analysis's to refuse), all its values held as singles and in its
+// display units; an absent one has no length;
 // the beam is as long as its members (to single precision) and held as a
 // single; every support between spans is coded 1 to 5 and not fixed.
 std::string BeamFault(const BeamShape& beam);

@@ -54,6 +54,7 @@ float CaseReactionTotal(int lc) {
 
 void SumAppliedLoads() {
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
+        CurrentCase = lc;
         CaseLoadTotal[lc] = ToDouble(CaseLandedLoad(lc));
         CaseAppliedLoad[lc] = CaseAppliedTotal(lc);
     }

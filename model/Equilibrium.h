@@ -5,7 +5,8 @@
 
 // CaseLoadTotal and CaseAppliedLoad of loadcases 1..NumLoadcases: the load
 // that each loadcase's applied loads put on the beam (an inactive loadcase
-// has none).
+// has none). CurrentCase walks the loadcases, so that a total beyond the
+// arithmetic leaves it at its loadcase.
 void SumAppliedLoads();
 // Forms ReactionTotal of loadcase lc from its reactions; true when they
 // balance its applied load within 0.05 % of the sum of the load magnitudes

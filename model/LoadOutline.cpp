@@ -1,15 +1,31 @@
 #include "LoadOutline.h"
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
 
 namespace {
 
 constexpr int OutlineRows = 50;
 
-// Rate of load j at x, from its own end rates; extended precision, kept as single.
-float RateAt(const BArray2<float, 1, 2, 1, 4>& j, float lj, float x) {
-    float rise = j[2][OutlineRate] - j[1][OutlineRate];
-    float along = x - j[1][OutlineX];
-    return float((long double)rise * along / lj + j[1][OutlineRate]);
+// Each step of the outline is rounded to a single; one beyond the singles
+// is kept in extended precision, so that the stack is never a product of
+// overflow.
+Real Rounded(Real v) { return HeldAsSingle(v) ? Real(float(v)) : v; }
+
+// Rate of load j at x, from its own end rates.
+Real RateAt(const BArray2<float, 1, 2, 1, 4>& j, float lj, float x) {
+    const Real rise = Rounded(Real(j[2][OutlineRate]) - j[1][OutlineRate]);
+    const Real along = Rounded(Real(x) - j[1][OutlineX]);
+    return Rounded(rise * along / lj + j[1][OutlineRate]);
 }
+
+// A load's end beyond the singles lies at the largest one, within a
+// ten-millionth of the beam's end.
+float Saturated(Real v) { return float(std::clamp(v, Real(-FLT_MAX), Real(FLT_MAX))); }
+
+// Rates stacked beyond the singles are infinite, which every label shows as
+// no number.
+float Stacked(Real v) { return HeldAsSingle(v) ? float(v) : v > 0 ? HUGE_VALF : -HUGE_VALF; }
 
 }  // namespace
 
@@ -19,7 +35,7 @@ UDLOutlineCase UDLOutlineOfLoads(const CaseLoads& loads) {
         const LoadRecord& r = loads[i];
         if (r[LKind] != KindUDL || r[LApplied] != 1.0f) continue;
         o[i][1][OutlineX] = r[LDist];
-        o[i][2][OutlineX] = float((long double)r[LDist] + r[LCover]);
+        o[i][2][OutlineX] = Saturated(Real(r[LDist]) + r[LCover]);
         o[i][1][OutlineRate] = r[LStart];
         o[i][2][OutlineRate] = r[LFinish];
         o[i][1][OutlineFactor] = o[i][2][OutlineFactor] = r[LFactor];
@@ -34,14 +50,15 @@ UDLOutlineCase UDLOutlineOfLoads(const CaseLoads& loads) {
     for (int end = 1; end <= 2; ++end)
         for (int i = 1; i <= OutlineRows; ++i) {
             if (length[i] == 0.0f) continue;
-            float x = o[i][end][OutlineX];
+            const float x = o[i][end][OutlineX];
+            Real stacked = o[i][end][OutlineRate];
             for (int j = 1; j <= OutlineRows; ++j) {
                 if (j == i || length[j] == 0.0f) continue;
-                float w = RateAt(o[j], length[j], x);
-                float x1 = o[j][1][OutlineX], x2 = o[j][2][OutlineX];
-                bool inside = end == 1 ? (x1 <= x && x < x2) : (x1 < x && x <= x2);
-                if (inside) o[i][end][OutlineStacked] += w;
+                const float x1 = o[j][1][OutlineX], x2 = o[j][2][OutlineX];
+                const bool inside = end == 1 ? (x1 <= x && x < x2) : (x1 < x && x <= x2);
+                if (inside) stacked = Rounded(stacked + RateAt(o[j], length[j], x));
             }
+            o[i][end][OutlineStacked] = Stacked(stacked);
         }
     return o;
 }

@@ -1,4 +1,5 @@
 #include "SpanForces.h"
+#include <algorithm>
 #include "AnalysisState.h"
 #include "Cantilever.h"
 #include "Checked.h"
@@ -30,16 +31,18 @@ void AddPiece(const CollectedPiece& p, Real L, int n, const double* xs, double* 
     const Real RB = W - RA;
     const double dac = ToDouble(a + c);
     int j = 0;
-    // Left of the piece.
-    for (; j <= n && AtOrBefore(xs[j], a); ++j) {
+    // Left of the piece. The span's right end lies right of every piece,
+    // however close to it the piece starts: its reaction takes all of RB.
+    for (; j < n && AtOrBefore(xs[j], a); ++j) {
         shear[j] = double(shear[j] + RA);
         moment[j] = double(moment[j] + RA * xs[j]);
     }
     // Under the piece.
     if (p.Kind == 2 || p.Kind == 3 || p.Kind == 4) {
-        for (; j <= n && AtOrBefore(xs[j], a + c); ++j) {
+        for (; j < n && AtOrBefore(xs[j], a + c); ++j) {
             const double x = xs[j];
-            const Real xp = x - a;
+            // A station a rounding past a short piece's end has all of it.
+            const Real xp = std::min(x - a, c);
             Real v, m;
             if (p.Kind == 2) {
                 v = RA - W * xp / c;
@@ -58,7 +61,7 @@ void AddPiece(const CollectedPiece& p, Real L, int n, const double* xs, double* 
             moment[j] = double(moment[j] + m);
         }
     } else if (p.Kind != 1) {
-        for (; j <= n && AtOrBefore(xs[j], a + c); ++j) {}   // a piece of no known kind adds nothing there
+        for (; j < n && AtOrBefore(xs[j], a + c); ++j) {}   // a piece of no known kind adds nothing there
     }
     // Right of the piece.
     for (; j <= n; ++j) {

@@ -107,11 +107,14 @@ TEST_F(CaseTexts, StressLinesNeedAnExtremeFibreDistance) {
     EXPECT_EQ(MaxStressLine.str(), "");
     EXPECT_EQ(MaximaText[6].str(), "");
 
-    // y on span 2 only, every factor 1.0: the plain wording.
-    BeamGeometryTable[2][GY] = 200;
-    ASSERT_EQ(Analyse(), Lines_t{});
-    EXPECT_EQ(CaseStressLine[6].str(), " Max stress for loadcase 6 = 62.50 N/mm^2");
-    EXPECT_EQ(MaxStressLine.str(), " Max stress = 62.50 N/mm^2");
+    // y on span 2 only, every factor 1.0: the plain wording. A y typed
+    // negative is as far from the neutral axis.
+    for (double y : {200.0, -200.0}) {
+        BeamGeometryTable[2][GY] = y;
+        ASSERT_EQ(Analyse(), Lines_t{});
+        EXPECT_EQ(CaseStressLine[6].str(), " Max stress for loadcase 6 = 62.50 N/mm^2");
+        EXPECT_EQ(MaxStressLine.str(), " Max stress = 62.50 N/mm^2");
+    }
 }
 
 TEST_F(CaseTexts, CantileversHaveTheirOwnRowsAndBlocks) {

@@ -147,7 +147,9 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     EXPECT_EQ(Messages(), std::vector<std::string>{"The beam cannot be analysed: load row 1 ends at 12 m, past the "
                                                    "end of the beam at 11 m."});
     EXPECT_EQ(ResultsReady, 0);
-    EXPECT_EQ(Items(IndexFrm->List_Results), stale);
+    EXPECT_EQ(Items(IndexFrm->List_Results),
+              (std::vector<std::string>{"No results: the beam cannot be analysed, as",
+                                        "load row 1 ends at 12 m, past the end of the", "beam at 11 m"}));
     EXPECT_FALSE(IndexFrm->Save1.Enabled());
     IndexFrm->New1.Click();
 }
@@ -314,7 +316,10 @@ TEST_F(MainRoad, OldFilesAtTheirEdgesOpenIntoBeamsThatSaveAndOpenAgain) {
         {"one-section flag 2", false, [](Bytes& b) { PutInt32(&b[43477], 2); }},
         {"50 rows shown", true, [](Bytes& b) { PutInt32(&b[43473], 50); }},
         {"51 rows shown", true, [](Bytes& b) { PutInt32(&b[43473], 51); }},
-        {"least Ixx", true, [](Bytes& b) { PutDouble(&b[2085 + 24], LeastIxx); }},
+        // Any E and Ixx above 0 and any y, as the beam window takes them (N, mm).
+        {"E 0.0005", true, [](Bytes& b) { PutDouble(&b[2085 + 16], 0.0005); }},
+        {"Ixx 5e-7", true, [](Bytes& b) { PutDouble(&b[2085 + 24], 5e-7); }},
+        {"y -150", true, [](Bytes& b) { PutDouble(&b[2085 + 32], -150); }},
         {"a load at the end, another of factor -1", true,
          [](Bytes& b) {
              for (int lc = 1; lc <= 25; ++lc) {

@@ -14,7 +14,7 @@ namespace {
 // What the model must hold for a typed text: the text as a single, times the factor.
 double Internal(const char* text, float factor) { return double(Real(std::stof(text)) * Real(factor)); }
 
-TEST(BeamNext, ChecksLengthsIxxEThenYAndArea) {
+TEST(BeamNext, ChecksLengthsThenIxxThenE) {
     Fresh();
     using V = std::vector<std::string>;
     EXPECT_EQ(Next(), V{" Specify length of all spans"});  // all three missing: lengths first
@@ -33,16 +33,17 @@ TEST(BeamNext, ChecksLengthsIxxEThenYAndArea) {
     EXPECT_EQ(SpanTextTable[1][0], "1");  // the exists texts are set even so
     EXPECT_EQ(SpanTextTable[2][0], "0");
 
-    Type(Window().Edit_E, "205000");
-    Type(Window().Edit_Yrec, "-5");
-    EXPECT_EQ(Next(), V{HelpMessage(" Specify value for y of 0 or more for all spans")});
-    Type(Window().Edit_Yrec, "0");
+    // Any E and Ixx above 0, any y and area, as beam files keep them.
+    Type(Window().Edit_E, "0.0005");
+    Type(Window().Edit_Ixx, "5e-11");
+    Type(Window().Edit_Yrec, "-150");
     for (int m = 0; m <= 26; ++m) SpanTextTable[m][5] = "-16.5";  // as a damaged table record gives it
-    EXPECT_EQ(Next(), V{HelpMessage(" Specify value for area of 0 or more for all spans")});
-    for (int m = 0; m <= 26; ++m) SpanTextTable[m][5] = "0.0";
     EXPECT_EQ(Next(), V{});
     EXPECT_FALSE(Window().Showing());
     EXPECT_TRUE(LoadDataFrm->Showing());
+    EXPECT_EQ(BeamGeometryTable[1][GE], Internal("0.0005", Factor_Sect_E));
+    EXPECT_EQ(BeamGeometryTable[1][GIxx], Internal("5e-11", Factor_Sect_I));
+    EXPECT_EQ(BeamGeometryTable[1][GY], Internal("-150", Factor_Sect_L));
 }
 
 TEST(BeamNext, OnlyTickedCantileversAreChecked) {

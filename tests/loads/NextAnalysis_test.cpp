@@ -15,15 +15,15 @@ TEST_F(LoadsWindow, NextAnalysesAPointLoadOnASimpleSpan) {
     EXPECT_NEAR(std::abs(CaseReaction[1][1]), 50000.0 * 4000 / 6000, 0.5);
     EXPECT_NEAR(std::abs(CaseReaction[1][2]), 50000.0 * 2000 / 6000, 0.5);
 
-    // Results beyond what the program holds are refused naming the loadcase,
-    // and none is kept.
+    // Loads beyond what the program holds are refused naming the loadcase,
+    // and no result is kept.
     for (const char* factor : {"3.4e38", "-1e38"}) {
         F().Show();
         R(1).Edit_LF.SetText(factor);
         Messages().clear();
         Next();
-        EXPECT_EQ(Messages(), std::vector<std::string>{"The beam cannot be analysed: the results of loadcase 1 lie "
-                                                       "beyond the values the program can hold."});
+        EXPECT_EQ(Messages(), std::vector<std::string>{"The beam cannot be analysed: the applied load of loadcase 1 "
+                                                       "lies beyond the values the program can hold."});
         EXPECT_EQ(ResultsReady, 0);
     }
 

@@ -141,6 +141,9 @@ TEST(LoadPieces, EveryPlacementBalances) {
         // Within the reach allowed past the end: what falls on no member counts nowhere.
         {"UDL from the right end", 1, 0, 0, two6, false, 12000, 2e-5, 0},
         {"UDL from the right tip", 1, 1100, 1500, {4200, 3300}, false, 10100, 2e-5, 0},
+        // A short piece a rounding from a span's end lands in that end's reaction.
+        {"UDL of 8e-6 mm next to the right end", 1, 0, 0, two6, false, 11999.999, 8e-6},
+        {"UDL of 8e-6 mm next to support 2", 1, 0, 0, two6, false, 5999.9995, 8e-6},
         {"UDL reaching past the end", 1, 0, 0, two6, false, 11999.5, 0.501, (3 + 1 / 0.501) * 0.5 / (5 * 0.501)},
     };
     for (const Typed& t : rows) {
