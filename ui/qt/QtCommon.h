@@ -43,6 +43,11 @@ void NoteShown(QWidget* w);
 // any window kept on top, and takes the focus.
 void PutInFront(QDialog* d);
 
+// Moves the focus to the next (or the previous) of the Tab stops that
+// `client`, a form's client area, holds, in reading order; false when it
+// holds none.
+bool MoveFocus(QWidget* client, bool next);
+
 class Form;
 // The QApplication's main form (closing it ends the program).
 extern gui::Form* MainForm;
