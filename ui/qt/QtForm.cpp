@@ -56,6 +56,12 @@ protected:
         Dispatch([this] { f_->Close(); });
     }
     bool focusNextPrevChild(bool next) override { return qt::MoveFocus(ClientScroller(this)->widget(), next); }
+    // A window that opens with no control focused gives the focus to its
+    // first, as Tab would.
+    bool event(QEvent* ev) override {
+        if (ev->type() == QEvent::WindowActivate && !focusWidget()) focusNextPrevChild(true);
+        return QWidget::event(ev);
+    }
     // Reached by the keys the control with the focus leaves, as a dialog's.
     void keyPressEvent(QKeyEvent* ev) override {
         if (!dialog) return QWidget::keyPressEvent(ev);
@@ -85,6 +91,7 @@ Form::Form(const std::string& caption) : Container(nullptr, qt::N(new FormWidget
     qt::W(w_)->setWindowTitle(qt::Q(caption));
     auto* scroller = new QScrollArea(qt::W(w_));
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
     client_ = qt::N(new QWidget);
     scroller->setWidget(qt::W(client_));
     SetFont(Font{});
@@ -180,6 +187,9 @@ void Form::Show() {
     }
     showing_ = true;
     qt::W(w_)->show();
+    // The keys go to the form shown, a tool window too, which the desktop
+    // may open without the focus.
+    qt::W(w_)->activateWindow();
     qt::NoteShown(qt::W(w_));
     Dispatch(OnShow);
 }

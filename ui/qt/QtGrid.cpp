@@ -13,6 +13,9 @@ namespace gui {
 
 // ---- String grid -------------------------------------------------------------------
 namespace {
+// Marks the cells of the fixed rows and columns.
+constexpr int HeadingRole = Qt::UserRole;
+
 // Typing goes straight into the cell, so a key-up handler reads the new text.
 class LiveDelegate : public QStyledItemDelegate {
 public:
@@ -81,11 +84,14 @@ protected:
         QTableWidget::keyPressEvent(ev);
     }
     // Entered by Tab, the grid starts at its first cell that can be typed
-    // into (by Shift+Tab at its last) unless its current cell is one.
+    // into (by Shift+Tab at its last) unless its current cell is one; a grid
+    // with none shows the focus on its first cell below the headings.
     void focusInEvent(QFocusEvent* ev) override {
         const bool tab = ev->reason() == Qt::TabFocusReason, backtab = ev->reason() == Qt::BacktabFocusReason;
         if ((tab || backtab) && !Editable(currentRow(), currentColumn())) {
-            const QModelIndex start = EditableCell(tab, true);
+            QModelIndex start = EditableCell(tab, true);
+            if (!start.isValid() && !currentIndex().isValid())
+                start = Find(true, true, [this](int r, int c) { return !item(r, c)->data(HeadingRole).toBool(); });
             if (start.isValid()) setCurrentIndex(start);
         }
         QTableWidget::focusInEvent(ev);
@@ -99,10 +105,15 @@ private:
     // The cell Tab (next) or Shift+Tab moves to from the current cell, or
     // from before the first or after the last; none past the end.
     QModelIndex EditableCell(bool next, bool fromEdge = false) const {
+        return Find(next, fromEdge, [this](int r, int c) { return Editable(r, c); });
+    }
+    // The first cell row by row, onwards or back, that is `wanted`.
+    template <class Wanted>
+    QModelIndex Find(bool next, bool fromEdge, Wanted wanted) const {
         const int cols = columnCount(), cells = rowCount() * cols;
         int i = fromEdge || !currentIndex().isValid() ? (next ? -1 : cells) : currentRow() * cols + currentColumn();
         for (i += next ? 1 : -1; i >= 0 && i < cells; i += next ? 1 : -1)
-            if (Editable(i / cols, i % cols)) return model()->index(i / cols, i % cols);
+            if (item(i / cols, i % cols) && wanted(i / cols, i % cols)) return model()->index(i / cols, i % cols);
         return {};
     }
 };
@@ -167,6 +178,7 @@ void StringGrid::Restyle() {
             if (!fixed && impl_->editing) f |= Qt::ItemIsEditable;
             it->setFlags(f);
             it->setBackground(fixed ? qt::QC(clBtnFace) : qt::QC(clWhite));
+            it->setData(HeadingRole, fixed);
         }
 }
 
