@@ -194,7 +194,10 @@ Button::Button(Container& parent, const std::string& caption)
     QObject::connect(qt::W<QPushButton>(w_), &QPushButton::clicked, [this] { Click(); });
 }
 std::string Button::Caption() const { return qt::S(qt::W<QPushButton>(w_)->text()); }
-void Button::SetDefault(bool d) { qt::W<QPushButton>(w_)->setDefault(d); }
+void Button::SetDefault(bool d) {
+    qt::W<QPushButton>(w_)->setDefault(d);
+    qt::W(w_)->setProperty(qt::MainDefault, d);
+}
 void Button::Click() {
     if (!Enabled()) return;
     Dispatch([this] {

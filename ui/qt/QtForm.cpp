@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -49,6 +50,12 @@ public:
     QEventLoop* loop = nullptr;
     bool dialog = false;
     Button* cancel = nullptr;
+    // As in a dialog, the button with the focus is the default while it has it.
+    void ShowDefault() {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        for (QPushButton* b : findChildren<QPushButton*>())
+            b->setDefault(focused ? b == focused : b->property(qt::MainDefault).toBool());
+    }
 
 protected:
     void closeEvent(QCloseEvent* ev) override {
@@ -178,6 +185,11 @@ void Form::ApplyGeometry() {
 void Form::SetDialogKeys(Button* cancel) {
     qt::W<FormWidget>(w_)->dialog = true;
     qt::W<FormWidget>(w_)->cancel = cancel;
+    static const auto tracking = QObject::connect(qApp, &QApplication::focusChanged, [](QWidget* old, QWidget* now) {
+        for (QWidget* w : {old, now})
+            if (auto* form = w ? dynamic_cast<FormWidget*>(w->window()) : nullptr; form && form->dialog)
+                form->ShowDefault();
+    });
 }
 
 void Form::Show() {
