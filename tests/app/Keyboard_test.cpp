@@ -142,6 +142,8 @@ TEST_F(Keyboard, TabGoesThroughTheControlsShownInReadingOrder) {
          Option(p, Quantity::Moment, "kN-m")},
         {"a unit, by its arrow", p, [&] { Option(p, Quantity::Shear, "kN").SetFocus(); }, gui::Key::Down,
          Option(p, Quantity::Shear, "lbf")},
+        {"the span count, by the arrow key", b, [&] { b.UpDown_Spans.Step(1); b.Edit_Spans.SetFocus(); },
+         gui::Key::Down, b.Edit_Spans},
     };
     beamtest::Fresh(false);
     b.cmd_ShowProps.Click();
@@ -154,6 +156,7 @@ TEST_F(Keyboard, TabGoesThroughTheControlsShownInReadingOrder) {
     }
     EXPECT_TRUE(Option(p, Quantity::Shear, "lbf").Checked());  // the arrow chose it
     EXPECT_EQ(Unit_Sh, "kN");                                  // until OK
+    EXPECT_EQ(b.Edit_Spans.Text(), "1");                       // the key stepped the spans back
 }
 
 }  // namespace
