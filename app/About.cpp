@@ -21,6 +21,7 @@ TAboutBox::TAboutBox() : gui::Form("About") {
     OKButton.SetBounds(217, 305, 92, 30);
     OKButton.SetDefault(true);
     OKButton.SetModalResult(gui::mrOk);
+    SetDialogKeys();
     OKButton.OnClick = [this] { Hide(); };
     OnShow = [this] { FormShow(); };
 }

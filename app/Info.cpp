@@ -39,4 +39,6 @@ TInfoFrm::TInfoFrm() : gui::Form("Info") {
     Button1.SetFont({"MS Sans Serif", 8, 17});
     Button1.BringToFront();  // the author line runs under it
     Button1.OnClick = [this] { Hide(); };
+    Button1.SetDefault(true);
+    SetDialogKeys();
 }

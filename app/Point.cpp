@@ -42,6 +42,8 @@ TPointFrm::TPointFrm() : gui::Form("Results at point.") {
     cmd_Print.SetBounds(96, 40, 81, 25);
     cmd_OK.SetBounds(184, 40, 81, 25);
     cmd_OK.SetModalResult(gui::mrOk);
+    cmd_Calc.SetDefault(true);
+    SetDialogKeys();  // Escape closes, as OK does
     for (gui::StringGrid* g : {&Grid_RaP, &Grid_Max}) {
         g->SetColCount(5);
         g->SetFixedCols(1);

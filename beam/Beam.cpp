@@ -8,5 +8,7 @@ TBeamFrm::TBeamFrm() : gui::Form("Beam Data") {
     LayOut();
     BindHandlers();
     BindMenus();
+    cmdNext.SetDefault(true);
+    SetDialogKeys(&cmdCancel);
     FormCreate();
 }

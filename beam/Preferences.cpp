@@ -141,6 +141,8 @@ void TPreferencesFrm::LayOut() {
     Button1.SetFont(bold);
     Button2.SetBounds(546, 430, 89, 33);
     Button2.SetFont(bold);
+    Button2.SetDefault(true);
+    SetDialogKeys(&Button1);
 }
 
 void TPreferencesFrm::ReadUnitSettings() {

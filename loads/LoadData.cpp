@@ -112,6 +112,8 @@ TLoadDataFrm::TLoadDataFrm() : gui::Form("Load Data") {
     cmd_Clear.OnClick = [this] { cmd_ClearClick(); };
     cmd_Cancel.OnClick = [this] { cmd_CancelClick(); };
     cmd_Next.OnClick = [this] { cmd_NextClick(); };
+    cmd_Next.SetDefault(true);
+    SetDialogKeys(&cmd_Cancel);
     Check_Swt.OnClick = [this] { Check_SwtClick(); };
     UpDown_Case.OnClick = [this] { UpDown_CaseClick(); };
     OnShow = [this] { FormShow(); };

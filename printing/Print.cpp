@@ -26,6 +26,8 @@ TPrintFrm::TPrintFrm() : gui::Form("Print Options") {
     Check_Case20.SetBounds(32, 264, 290, 17);
     Cmd_OK.SetBounds(280, 448, 65, 33);
     Cmd_OK.SetFont({"MS Sans Serif", 10});
+    Cmd_OK.SetDefault(true);
+    SetDialogKeys();  // Escape closes and prints nothing
     OnShow = [this] { ShowHeaderLabels(); };
     Cmd_OK.OnClick = [this] { Cmd_OKClick(); };
     SetWidth(361);

@@ -25,6 +25,8 @@ TSetHeaderFrm::TSetHeaderFrm() : gui::Form("Set Header") {
     for (gui::Label* l : {&Label1, &Label2, &Label3, &Label4, &Label5}) l->SetAlignment(gui::Align::Right);
     Edit_Company.SetEnabled(false);
     Button1.SetBounds(416, 312, 73, 33);
+    Button1.SetDefault(true);
+    SetDialogKeys();  // Escape closes and takes none of the texts
     Button1.OnClick = [this] { Button1Click(); };
     OnShow = [this] { FormShow(); };
     FormCreate();

@@ -10,6 +10,9 @@
 // - every handler started by the user runs through Dispatch: an error abandons
 //   the action, the cursor returns to normal and the error's text is shown
 //   once the event has been handled.
+// - Tab moves through a form's controls in reading order (rows top to bottom,
+//   each left to right, into each group), passing over controls hidden or
+//   outside the form's client area.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -288,6 +291,8 @@ private:
     bool focused_ = false;
 };
 
+// The radio buttons of one parent are a group: one Tab stop, the checked
+// button (else the first), whose arrow keys click the next or the previous.
 class RadioButton : public Control {
 public:
     RadioButton(Container& parent, const std::string& caption);
@@ -326,7 +331,8 @@ public:
     std::function<void()> OnClick;  // any change of selection
 };
 
-// Spinner bound to an edit whose text shows its position; no wrap.
+// Spinner bound to an edit whose text shows its position; no wrap. The
+// arrows are the mouse's: the keyboard steps it with Up and Down in the edit.
 class UpDown : public Control {
 public:
     UpDown(Container& parent, Edit& associate);
@@ -344,6 +350,8 @@ private:
 };
 
 // Grid of text cells; fixed rows and columns are headings the user cannot edit.
+// Tab moves through the cells that can be typed into and leaves the grid from
+// the last of them; Ctrl+Tab leaves it at once.
 class StringGrid : public Control {
 public:
     explicit StringGrid(Container& parent);
@@ -462,6 +470,11 @@ public:
     int ClientWidth() const;
     int ClientHeight() const;
     void CentreOnScreen();
+
+    // Answers the keyboard as a dialog does: Enter presses the button with
+    // the focus, else the default one (Button::SetDefault); Escape presses
+    // `cancel`, or closes the form where it has none.
+    void SetDialogKeys(Button* cancel = nullptr);
 
     void Show();       // modeless; runs OnShow when it becomes visible
     void Hide();

@@ -36,6 +36,10 @@ bool Hourglass();            // it is on
 // As the user clicks at a point of the form's client area: the control on top
 // there gets the mouse press and release.
 void ClickAt(Form& form, int x, int y);
+// As the user presses a key, the form's window active: the key goes to the
+// control with the focus.
+enum class Key { Enter, Escape, Tab, BackTab, CtrlTab, Down, F2 };  // F2: edit the grid's cell
+void PressKey(Form& form, Key key);
 // As the user types into the current cell: the text lands in the cell, then
 // OnKeyUp runs.
 void TypeText(StringGrid& grid, const std::string& text);

@@ -43,6 +43,15 @@ void NoteShown(QWidget* w);
 // any window kept on top, and takes the focus.
 void PutInFront(QDialog* d);
 
+// The property that marks a form's default button, which a dialog's button
+// with the focus stands in for while it has it.
+constexpr const char* MainDefault = "mainDefault";
+
+// Moves the focus to the next (or the previous) of the Tab stops that
+// `client`, a form's client area, holds, in reading order; false when it
+// holds none.
+bool MoveFocus(QWidget* client, bool next);
+
 class Form;
 // The QApplication's main form (closing it ends the program).
 extern gui::Form* MainForm;

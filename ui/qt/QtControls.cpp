@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 #include "QtCommon.h"
 
 namespace gui {
@@ -192,7 +194,10 @@ Button::Button(Container& parent, const std::string& caption)
     QObject::connect(qt::W<QPushButton>(w_), &QPushButton::clicked, [this] { Click(); });
 }
 std::string Button::Caption() const { return qt::S(qt::W<QPushButton>(w_)->text()); }
-void Button::SetDefault(bool d) { qt::W<QPushButton>(w_)->setDefault(d); }
+void Button::SetDefault(bool d) {
+    qt::W<QPushButton>(w_)->setDefault(d);
+    qt::W(w_)->setProperty(qt::MainDefault, d);
+}
 void Button::Click() {
     if (!Enabled()) return;
     Dispatch([this] {
@@ -227,8 +232,31 @@ void CheckBox::Click() {
     UserClicked(!checked_);
 }
 
+namespace {
+// The arrow keys click the next or the previous button of the group, round.
+class RadioWidget : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* ev) override {
+        const int key = ev->key();
+        const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+        if (step == 0) return QRadioButton::keyPressEvent(ev);
+        std::vector<QRadioButton*> group;
+        for (QRadioButton* r : parentWidget()->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly))
+            if (r == this || (r->isEnabled() && !r->isHidden())) group.push_back(r);
+        const auto n = static_cast<std::ptrdiff_t>(group.size());
+        const std::ptrdiff_t at = std::find(group.begin(), group.end(), this) - group.begin();
+        QRadioButton* to = group[static_cast<size_t>((at + step + n) % n)];
+        to->setFocus(Qt::OtherFocusReason);
+        if (!to->isChecked()) to->click();
+    }
+};
+}  // namespace
+
 RadioButton::RadioButton(Container& parent, const std::string& caption)
-    : Control(&parent, qt::N(new QRadioButton(qt::Q(caption)))) {
+    : Control(&parent, qt::N(new RadioWidget(qt::Q(caption)))) {
     auto* rb = qt::W<QRadioButton>(w_);
     rb->setAutoExclusive(false);
     parent.radios_.push_back(this);
@@ -308,6 +336,24 @@ void ListBox::SetItemIndex(int i) {
 }
 
 // ---- Up-down spinner ---------------------------------------------------------------
+namespace {
+// Up and Down in the spinner's edit step it as its arrows do.
+class StepKeys : public QObject {
+public:
+    StepKeys(UpDown* u, QObject* parent) : QObject(parent), u_(u) {}
+    bool eventFilter(QObject*, QEvent* ev) override {
+        if (ev->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(ev)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+        u_->Step(key == Qt::Key_Up ? 1 : -1);
+        return true;
+    }
+
+private:
+    UpDown* u_;
+};
+}  // namespace
+
 UpDown::UpDown(Container& parent, Edit& associate) : Control(&parent, qt::N(new QWidget)), edit_(associate) {
     auto* up = new QToolButton(qt::W(w_));
     auto* down = new QToolButton(qt::W(w_));
@@ -318,10 +364,12 @@ UpDown::UpDown(Container& parent, Edit& associate) : Control(&parent, qt::N(new 
     layout->setSpacing(0);
     for (QToolButton* b : {up, down}) {
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        b->setFocusPolicy(Qt::NoFocus);
         layout->addWidget(b);
     }
     QObject::connect(up, &QToolButton::clicked, [this] { Step(1); });
     QObject::connect(down, &QToolButton::clicked, [this] { Step(-1); });
+    qt::W(associate.Widget())->installEventFilter(new StepKeys(this, qt::W(w_)));
 }
 void UpDown::SetPosition(int v) {
     pos_ = std::clamp(v, min_, max_);

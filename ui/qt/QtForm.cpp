@@ -1,9 +1,12 @@
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QWidget>
 #include "QtCommon.h"
@@ -35,32 +38,67 @@ QMenuBar* MakeMenuBar(Form& form) {
 
 bool IsMainForm(const Form& form) { return qt::MainForm == &form; }
 
+// The client area sits in a scroll area, so a form taller or wider than the
+// screen can still be reached whole.
+QScrollArea* ClientScroller(const QWidget* form) {
+    return form->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 class FormWidget : public QWidget {
 public:
     explicit FormWidget(Form* f) : f_(f) {}
     QEventLoop* loop = nullptr;
+    bool dialog = false;
+    Button* cancel = nullptr;
+    // As in a dialog, the button with the focus is the default while it has it.
+    void ShowDefault() {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        for (QPushButton* b : findChildren<QPushButton*>())
+            b->setDefault(focused ? b == focused : b->property(qt::MainDefault).toBool());
+    }
 
 protected:
     void closeEvent(QCloseEvent* ev) override {
         ev->ignore();
         Dispatch([this] { f_->Close(); });
     }
+    bool focusNextPrevChild(bool next) override { return qt::MoveFocus(ClientScroller(this)->widget(), next); }
+    // A window that opens with no control focused gives the focus to its
+    // first, as Tab would.
+    bool event(QEvent* ev) override {
+        if (ev->type() == QEvent::WindowActivate && !focusWidget()) focusNextPrevChild(true);
+        return QWidget::event(ev);
+    }
+    // Reached by the keys the control with the focus leaves, as a dialog's.
+    void keyPressEvent(QKeyEvent* ev) override {
+        if (!dialog) return QWidget::keyPressEvent(ev);
+        if (ev->matches(QKeySequence::Cancel)) {
+            if (cancel) cancel->Click();
+            else Dispatch([this] { f_->Close(); });
+            return;
+        }
+        const bool enter = ev->key() == Qt::Key_Return || ev->key() == Qt::Key_Enter;
+        if (!enter || (ev->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return QWidget::keyPressEvent(ev);
+        auto* pressed = qobject_cast<QPushButton*>(focusWidget());
+        if (!pressed) pressed = DefaultButton();
+        if (pressed) pressed->click();  // nothing when disabled
+    }
 
 private:
+    QPushButton* DefaultButton() const {
+        for (QPushButton* b : findChildren<QPushButton*>())
+            if (b->isDefault() && b->isVisible()) return b;
+        return nullptr;
+    }
     Form* f_;
 };
 }  // namespace
-
-// The client area sits in a scroll area, so a form taller or wider than the
-// screen can still be reached whole.
-static QScrollArea* ClientScroller(QWidget* form) {
-    return form->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
-}
 
 Form::Form(const std::string& caption) : Container(nullptr, qt::N(new FormWidget(this))) {
     qt::W(w_)->setWindowTitle(qt::Q(caption));
     auto* scroller = new QScrollArea(qt::W(w_));
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
     client_ = qt::N(new QWidget);
     scroller->setWidget(qt::W(client_));
     SetFont(Font{});
@@ -79,6 +117,20 @@ void ClickAt(Form& form, int x, int y) {
         QMouseEvent ev(type, local, global, Qt::LeftButton,
                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &ev);
+    }
+}
+
+void PressKey(Form& form, Key key) {
+    struct Stroke { Qt::Key key; Qt::KeyboardModifiers modifiers; const char* text; };
+    const Stroke strokes[] = {{Qt::Key_Return, Qt::NoModifier, "\r"}, {Qt::Key_Escape, Qt::NoModifier, "\x1b"},
+                              {Qt::Key_Tab, Qt::NoModifier, "\t"},    {Qt::Key_Backtab, Qt::ShiftModifier, ""},
+                              {Qt::Key_Tab, Qt::ControlModifier, ""},  {Qt::Key_Down, Qt::NoModifier, ""},
+                              {Qt::Key_F2, Qt::NoModifier, ""}};
+    const Stroke& s = strokes[static_cast<int>(key)];
+    QWidget* window = qt::W(form.Widget());
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent ev(type, s.key, s.modifiers, QString::fromLatin1(s.text));
+        QCoreApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window, &ev);
     }
 }
 
@@ -130,6 +182,16 @@ void Form::ApplyGeometry() {
     if (bar) bar->setGeometry(0, 0, shownW, menu);
 }
 
+void Form::SetDialogKeys(Button* cancel) {
+    qt::W<FormWidget>(w_)->dialog = true;
+    qt::W<FormWidget>(w_)->cancel = cancel;
+    static const auto tracking = QObject::connect(qApp, &QApplication::focusChanged, [](QWidget* old, QWidget* now) {
+        for (QWidget* w : {old, now})
+            if (auto* form = w ? dynamic_cast<FormWidget*>(w->window()) : nullptr; form && form->dialog)
+                form->ShowDefault();
+    });
+}
+
 void Form::Show() {
     if (showing_) {
         qt::Raise(qt::W(w_));
@@ -137,6 +199,9 @@ void Form::Show() {
     }
     showing_ = true;
     qt::W(w_)->show();
+    // The keys go to the form shown, a tool window too, which the desktop
+    // may open without the focus.
+    qt::W(w_)->activateWindow();
     qt::NoteShown(qt::W(w_));
     Dispatch(OnShow);
 }

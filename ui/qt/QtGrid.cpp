@@ -1,3 +1,4 @@
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,9 @@ namespace gui {
 
 // ---- String grid -------------------------------------------------------------------
 namespace {
+// Marks the cells of the fixed rows and columns.
+constexpr int HeadingRole = Qt::UserRole;
+
 // Typing goes straight into the cell, so a key-up handler reads the new text.
 class LiveDelegate : public QStyledItemDelegate {
 public:
@@ -49,6 +53,71 @@ private:
     StringGrid* g_;
 };
 
+// Tab moves through the cells that can be typed into, row by row, and past
+// the last of them (or Shift+Tab past the first) on to the form's next
+// control, whether or not a cell is being edited; Ctrl+Tab leaves at once.
+class GridWidget : public QTableWidget {
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        if (action == MoveNext || action == MovePrevious) return EditableCell(action == MoveNext);
+        return QTableWidget::moveCursor(action, modifiers);
+    }
+    bool focusNextPrevChild(bool next) override {
+        if (!EditableCell(next).isValid()) return QWidget::focusNextPrevChild(next);
+        return QTableWidget::focusNextPrevChild(next);
+    }
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
+        const bool next = hint == QAbstractItemDelegate::EditNextItem;
+        if ((next || hint == QAbstractItemDelegate::EditPreviousItem) && !EditableCell(next).isValid()) {
+            QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+            QWidget::focusNextPrevChild(next);
+            return;
+        }
+        QTableWidget::closeEditor(editor, hint);
+    }
+    void keyPressEvent(QKeyEvent* ev) override {
+        const bool tab = ev->key() == Qt::Key_Tab || ev->key() == Qt::Key_Backtab;
+        if (tab && (ev->modifiers() & Qt::ControlModifier)) {
+            QWidget::focusNextPrevChild(ev->key() == Qt::Key_Tab && !(ev->modifiers() & Qt::ShiftModifier));
+            return;
+        }
+        QTableWidget::keyPressEvent(ev);
+    }
+    // Entered by Tab, the grid starts at its first cell that can be typed
+    // into (by Shift+Tab at its last) unless its current cell is one; a grid
+    // with none shows the focus on its first cell below the headings.
+    void focusInEvent(QFocusEvent* ev) override {
+        const bool tab = ev->reason() == Qt::TabFocusReason, backtab = ev->reason() == Qt::BacktabFocusReason;
+        if ((tab || backtab) && !Editable(currentRow(), currentColumn())) {
+            QModelIndex start = EditableCell(tab, true);
+            if (!start.isValid() && !currentIndex().isValid())
+                start = Find(true, true, [this](int r, int c) { return !item(r, c)->data(HeadingRole).toBool(); });
+            if (start.isValid()) setCurrentIndex(start);
+        }
+        QTableWidget::focusInEvent(ev);
+    }
+
+private:
+    bool Editable(int row, int col) const {
+        const QTableWidgetItem* it = item(row, col);
+        return it && it->flags().testFlag(Qt::ItemIsEditable);
+    }
+    // The cell Tab (next) or Shift+Tab moves to from the current cell, or
+    // from before the first or after the last; none past the end.
+    QModelIndex EditableCell(bool next, bool fromEdge = false) const {
+        return Find(next, fromEdge, [this](int r, int c) { return Editable(r, c); });
+    }
+    // The first cell row by row, onwards or back, that is `wanted`.
+    template <class Wanted>
+    QModelIndex Find(bool next, bool fromEdge, Wanted wanted) const {
+        const int cols = columnCount(), cells = rowCount() * cols;
+        int i = fromEdge || !currentIndex().isValid() ? (next ? -1 : cells) : currentRow() * cols + currentColumn();
+        for (i += next ? 1 : -1; i >= 0 && i < cells; i += next ? 1 : -1)
+            if (item(i / cols, i % cols) && wanted(i / cols, i % cols)) return model()->index(i / cols, i % cols);
+        return {};
+    }
+};
+
 }  // namespace
 
 // Drags a row by its fixed first cell: pressed on one row, released on another.
@@ -79,7 +148,7 @@ struct StringGrid::Impl {
     RowDragFilter* drag = nullptr;
 };
 
-StringGrid::StringGrid(Container& parent) : Control(&parent, qt::N(new QTableWidget)), impl_(std::make_unique<Impl>()) {
+StringGrid::StringGrid(Container& parent) : Control(&parent, qt::N(new GridWidget)), impl_(std::make_unique<Impl>()) {
     QTableWidget* t = qt::W<QTableWidget>(w_);
     t->horizontalHeader()->hide();
     t->verticalHeader()->hide();
@@ -109,6 +178,7 @@ void StringGrid::Restyle() {
             if (!fixed && impl_->editing) f |= Qt::ItemIsEditable;
             it->setFlags(f);
             it->setBackground(fixed ? qt::QC(clBtnFace) : qt::QC(clWhite));
+            it->setData(HeadingRole, fixed);
         }
 }
 

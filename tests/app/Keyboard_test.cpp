@@ -1,0 +1,162 @@
+// The keys of every window: Escape cancels or closes, Enter presses the
+// default button, Tab goes through the controls shown in reading order.
+#include <gtest/gtest.h>
+#include <functional>
+#include <string>
+#include "About.h"
+#include "Global.h"
+#include "GuiTest.h"
+#include "Info.h"
+#include "Misc.h"
+#include "Point.h"
+#include "PointResults.h"
+#include "Print.h"
+#include "ResultsBeam.h"
+#include "SetHeader.h"
+#include "printing/PrintTest.h"
+#include "beam/BeamTest.h"
+#include "beam/ChooseUnits.h"
+
+using namespace results_test;
+
+namespace {
+
+class Keyboard : public BeamWindowsAndFiles {
+protected:
+    void TearDown() override {
+        for (gui::Form* f : std::initializer_list<gui::Form*>{PreferencesFrm, PointFrm, SetHeaderFrm, PrintFrm,
+                                                             AboutBox, InfoFrm, MiscFrm})
+            f->Hide();
+        Header_User = "";
+        PointDistance = 0;
+        BeamWindowsAndFiles::TearDown();
+    }
+};
+
+// Escape is the window's Cancel, or closes it where it has none: the window
+// goes and what was changed in it is not taken.
+TEST_F(Keyboard, EscapeClosesEveryWindowAndTakesNothing) {
+    print_test::LogDevice printer;
+    const struct {
+        const char* window;
+        gui::Form& (*form)();
+        void (*change)();
+        std::function<std::string()> taken;  // what the window's main action would change
+    } rows[] = {
+        {"Preferences", []() -> gui::Form& { return *PreferencesFrm; },
+         [] { Option(*PreferencesFrm, Quantity::Stress, "KSI").Click(); }, [] { return Unit_St.str(); }},
+        {"Beam Data", []() -> gui::Form& { return *BeamFrm; }, [] { beamtest::Type(BeamFrm->Grid_Lengths, 1, 1, "7"); },
+         [] { return std::to_string(BeamLength) + " " + BeamFrm->Grid_Lengths.Cell(1, 1); }},
+        {"Load Data", []() -> gui::Form& { return *LoadDataFrm; }, [] { LoadDataFrm->Row(1).OptionP.Click(); },
+         [] { return std::to_string(NumLoadcases) + " " + std::to_string(ResultsReady); }},
+        {"Results at point", []() -> gui::Form& { return *PointFrm; }, [] { PointFrm->Edit_Dist.SetText("2"); },
+         [] { return std::to_string(PointDistance); }},
+        {"Set Header", []() -> gui::Form& { return *SetHeaderFrm; }, [] { SetHeaderFrm->Edit_User.SetText("Ann"); },
+         [] { return Header_User.str(); }},
+        {"Print Options", []() -> gui::Form& { return *PrintFrm; }, [] { PrintFrm->Check_Beam.Click(); },
+         [&] { return std::to_string(printer.Documents()); }},
+        {"About", []() -> gui::Form& { return *AboutBox; }, [] {}, [] { return std::string(); }},
+        {"Info", []() -> gui::Form& { return *InfoFrm; }, [] {}, [] { return std::string(); }},
+        {"Misc", []() -> gui::Form& { return *MiscFrm; }, [] {}, [] { return std::string(); }},
+    };
+    beamtest::Fresh();
+    TwoSpanUdl();
+    BeamFrm->ShowBeamData();
+    for (const auto& row : rows) {
+        gui::Form& form = row.form();
+        form.Show();
+        Messages().clear();
+        const std::string before = row.taken();
+        row.change();
+        gui::PressKey(form, gui::Key::Escape);
+        EXPECT_FALSE(form.Showing()) << row.window;
+        EXPECT_EQ(row.taken(), before) << row.window;
+        EXPECT_EQ(Messages(), std::vector<std::string>{}) << row.window;
+    }
+}
+
+// Enter presses the default button, wherever the focus is but on a button.
+TEST_F(Keyboard, EnterPressesTheDefaultButton) {
+    const struct {
+        const char* window;
+        gui::Form& (*form)();
+        gui::Edit* typed;  // the focus, with this text typed; none: the focus as the window opens
+        const char* text;
+        bool stays;        // the window stays shown
+        std::string (*done)();
+        std::string expected;
+    } rows[] = {
+        {"About", []() -> gui::Form& { return *AboutBox; }, nullptr, "", false, [] { return std::string(); }, ""},
+        {"Set Header", []() -> gui::Form& { return *SetHeaderFrm; }, &SetHeaderFrm->Edit_User, "Ann", false,
+         [] { return Header_User.str(); }, "Ann"},
+        {"Results at point", []() -> gui::Form& { return *PointFrm; }, &PointFrm->Edit_Dist, "2.5", true,
+         [] { return PointFrm->Grid_RaP.Cell(1, 2); }, "-6.250"},
+    };
+    TwoSpanUdl();
+    for (const auto& row : rows) {
+        bool shown = false;
+        gui::SetModalHook([&](gui::Form& form) {
+            if (row.typed) {
+                row.typed->SetText(row.text);
+                row.typed->SetFocus();
+            }
+            gui::PressKey(form, gui::Key::Enter);
+            shown = form.Showing();
+        });
+        row.form().ShowModal();
+        gui::SetModalHook(nullptr);
+        EXPECT_EQ(shown, row.stays) << row.window;
+        EXPECT_EQ(row.done(), row.expected) << row.window;
+    }
+}
+
+// Tab and the arrows from one control: where the focus goes.
+TEST_F(Keyboard, TabGoesThroughTheControlsShownInReadingOrder) {
+    TBeamFrm& b = *BeamFrm;
+    TPreferencesFrm& p = *PreferencesFrm;
+    const struct {
+        const char* from;
+        gui::Form& form;
+        std::function<void()> focus;
+        gui::Key key;
+        gui::Control& to;
+    } rows[] = {
+        {"the last cell of the per-member grid", b, [&] { b.Grid_Spans.SetCurrent(1, 5); b.Grid_Spans.SetFocus(); },
+         gui::Key::Tab, b.List_Props},
+        {"the last cell of the per-member grid, being edited", b,
+         [&] {
+             b.Grid_Spans.SetCurrent(1, 5);
+             b.Grid_Spans.SetFocus();
+             gui::PressKey(b, gui::Key::F2);
+         },
+         gui::Key::Tab, b.List_Props},
+        {"a cell of the per-member grid, by Ctrl+Tab", b,
+         [&] { b.Grid_Spans.SetCurrent(1, 2); b.Grid_Spans.SetFocus(); }, gui::Key::CtrlTab, b.List_Props},
+        {"the first cell of the per-member grid, backwards", b,
+         [&] { b.Grid_Spans.SetCurrent(1, 1); b.Grid_Spans.SetFocus(); }, gui::Key::BackTab, b.Edit_SpanNo},
+        {"Next >, round to the first control shown", b, [&] { b.cmdNext.SetFocus(); }, gui::Key::Tab, b.Check_LHC},
+        {"the span count, past its arrows", b, [&] { b.Edit_Spans.SetFocus(); }, gui::Key::Tab, b.Check_RHC},
+        {"the tabs, into the page before the buttons", p, [&] { p.PageControl1.SetFocus(); }, gui::Key::Tab,
+         Option(p, Quantity::Shear, "kN")},
+        {"a unit, to the next group's", p, [&] { Option(p, Quantity::Shear, "kN").SetFocus(); }, gui::Key::Tab,
+         Option(p, Quantity::Moment, "kN-m")},
+        {"a unit, by its arrow", p, [&] { Option(p, Quantity::Shear, "kN").SetFocus(); }, gui::Key::Down,
+         Option(p, Quantity::Shear, "lbf")},
+        {"the span count, by the arrow key", b, [&] { b.UpDown_Spans.Step(1); b.Edit_Spans.SetFocus(); },
+         gui::Key::Down, b.Edit_Spans},
+    };
+    beamtest::Fresh(false);
+    b.cmd_ShowProps.Click();
+    p.PageControl1.SetActivePageIndex(1);
+    p.Show();
+    for (const auto& row : rows) {
+        row.focus();
+        gui::PressKey(row.form, row.key);
+        EXPECT_TRUE(gui::HasFocus(row.to)) << row.from;
+    }
+    EXPECT_TRUE(Option(p, Quantity::Shear, "lbf").Checked());  // the arrow chose it
+    EXPECT_EQ(Unit_Sh, "kN");                                  // until OK
+    EXPECT_EQ(b.Edit_Spans.Text(), "1");                       // the key stepped the spans back
+}
+
+}  // namespace
