@@ -347,9 +347,12 @@ void DiagramPage::ScaleRules(int loadcase) {
         }
         const double factor = b == Band::Deflection ? -UnitFactor(b) : UnitFactor(b);
         const int gap = g_.MmY(b == Band::Moment ? 2 : 3);
-        std::vector<RuleLabel> labels = {{ymin - gap, SigFig3Dec3(vmin * factor), false},
-                                         {ymax - gap, SigFig3Dec3(vmax * factor), false}};
-        if (b != Band::Deflection) labels.push_back({zero - g_.MmY(3), "0.0", true});
+        std::vector<RuleLabel> labels;
+        const bool zeroLabel = b != Band::Deflection;
+        // An extreme on the zero line's tick is labelled by the zero label alone.
+        for (const auto& [y, v] : {std::pair{ymin, vmin}, std::pair{ymax, vmax}})
+            if (!zeroLabel || y != zero) labels.push_back({y - gap, SigFig3Dec3(v * factor), false});
+        if (zeroLabel) labels.push_back({zero - g_.MmY(3), "0.0", true});
         // A wide value ends short of the ticks rather than run into them.
         for (const RuleLabel& l : Spread(labels, g_.MmY(3)))
             Text(std::min(textX, tick - g_.MmX(0.5) - c_.TextWidth(l.text)), l.y, l.text);

@@ -86,6 +86,21 @@ TEST_F(DiagramPages, FrameScalesAndScaleRules) {
     EXPECT_THAT(lines, Contains(Segment{1370, YB - 1, 1370, YB - 1 - 189, K, 2}));
 }
 
+// One span sags only: its smallest moment, 0, is the zero label's, not a
+// second label under it.
+TEST_F(DiagramPages, AScaleRuleEndingAtZeroLabelsItOnce) {
+    SetBeam({5000});
+    Udl(1, 0, 10, 10, 5000, 1.0, {1});
+    FinishLoads();
+    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    for (const Page& p : {CasePage(), EnvelopePage()}) {
+        std::vector<std::string> rule;
+        for (const DrawnText& t : p.Texts())
+            if (t.X == XL - 236 && std::abs(t.Y - YM) < 600) rule.push_back(t.Text);
+        EXPECT_EQ(rule, (std::vector<std::string>{"31.3", "0.0"}));
+    }
+}
+
 TEST_F(DiagramPages, AMemberLengthReadsAsOnTheScreen) {
     SetBeam({5000, 5});
     Udl(1, 0, 10, 10, 5005, 1.0, {1});
