@@ -33,6 +33,17 @@ constexpr gui::Color K = gui::clBlack;
 
 // Two spans of 5 m under 10 kN/m in loadcase 1: reactions 18.75, 62.5 and
 // 18.75 kN, shear 31.25 kN each side of the middle support.
+// Texts that end right of x `right`, measured at `dpi`.
+std::vector<std::string> RunningPast(const std::vector<gui::CanvasOp>& ops, int dpi, int right) {
+    gui::RecordingCanvas measure(dpi);
+    std::vector<std::string> past;
+    for (const gui::CanvasOp& op : ops) {
+        measure.TextFont = op.TextFont;
+        if (op.Op == "TextOut" && measure.TextBox(op.X, op.Y, op.Text).Right > right) past.push_back(op.Text);
+    }
+    return past;
+}
+
 class DiagramPages : public AnalysedBeam {
 protected:
     void SetUp() override {
@@ -352,6 +363,13 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
          },
          {"6.00 m", "6.00 m", "6.00 m", "30.6 kN", "57.7 kN", "68.1 kN", "23.7 kN"},
          {"-31.15"}},
+        // Long values at the right edge of the page and of the preview.
+        {"11-digit reactions, a load at the right end", [] {
+             SetBeam({5000});
+             Point(1, 2500, 2.2e13, 1.0, {1});
+             Point(2, 5000, 6000, 1.5, {1});
+         },
+         {"5.00 m", "11000000000 kN", "11000000000 kN"}},
     };
     for (const auto& [name, set, kept, moments] : beams) {
         SCOPED_TRACE(name);
@@ -374,6 +392,7 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
             DrawLoadsPreviewOn(preview, 743, 145, lc == 0 ? 1 : lc);
             DrawBeamPreviewOn(preview, 743, 145);
             EXPECT_EQ(CrossedNumbers(gui::Log(preview), 0), std::vector<std::string>{}) << "preview, loadcase " << lc;
+            EXPECT_EQ(RunningPast(gui::Log(preview), 0, 743), std::vector<std::string>{}) << "preview, loadcase " << lc;
         }
         LogDevice d(300, 300);
         d.BeginDoc();
@@ -382,6 +401,7 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
         PrintLoadcaseDiagrams(d);
         for (const Page& p : d.Pages()) {
             EXPECT_EQ(CrossedNumbers(p.ops, 300, 10), std::vector<std::string>{}) << p.Body()[0];
+            EXPECT_EQ(RunningPast(p.ops, 300, 2362), std::vector<std::string>{}) << p.Body()[0];  // 200 mm
             const std::vector<std::string> body = p.Body();
             std::vector<std::string> all = kept;
             if (body[0] != "  Envelope Diagrams ") all.insert(all.end(), moments.begin(), moments.end());
