@@ -89,9 +89,7 @@ std::optional<gui::Rect> PlaceLines(gui::Canvas& c, int x, int y, const std::vec
     return placed;
 }
 
-int Beyond(const gui::Canvas& c, const std::optional<gui::Rect>& placed) {
-    return placed ? placed->Right + GapToText(c.TextBox(0, 0, "0")) + 1 : 0;
-}
+int StartOf(const std::optional<gui::Rect>& placed) { return placed ? placed->Left : 0; }
 
 int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines,
              const LabelArea& area, int further, bool keep) {

@@ -42,10 +42,11 @@ inline std::optional<gui::Rect> PlaceText(gui::Canvas& c, int x, int y, const st
 }
 
 // Where a label that is to follow the label `placed` may start at the
-// earliest: past its end and the gap every label keeps (0 when none was
-// placed). The far end's value of a load thus never stands before its near
-// end's.
-int Beyond(const gui::Canvas& c, const std::optional<gui::Rect>& placed);
+// earliest: where that one starts (0 when none was placed). The far end's
+// value of a load thus never stands before its near end's: it follows it on
+// its line or, over a load too short for both, stands above it, rather than
+// past the load's end where it would read as part of a neighbour's label.
+int StartOf(const std::optional<gui::Rect>& placed);
 
 // One value of a row of values along the beam, at its own x.
 struct RowLabel {

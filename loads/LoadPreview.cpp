@@ -113,7 +113,7 @@ void DrawOutlineValues(gui::Canvas& c, const UDLOutlineCase& o, int xL, int xR, 
                          -1, W);
         if (r2 != 0.0f && r2 != r1) {
             std::string suffix = FactorSuffix(o[i][2][OutlineFactor]);
-            const int after = Beyond(c, near);
+            const int after = StartOf(near);
             Value(c, gui::clRed, std::max(x2p - (suffix.empty() ? 32 : 66), after), 36,
                   SigFig4Dec3(r2 / Factor_R) + suffix, -1, W, after);
         }

@@ -42,7 +42,7 @@ void UdlTexts(DiagramPage& page, int c) {
     const double secondShift = FactoredLoads == 1 ? 16 : 8;
     for (int row = 1; row <= 50; ++row)
         if (own(row, 2) != 0 && own(row, 2) != own(row, 1)) {
-            const int after = Beyond(page.Canvas(), near[row]);
+            const int after = StartOf(near[row]);
             page.Value(std::max(g.X(o[row][2][OutlineX]) - g.MmX(secondShift), after), y, rateText(row, 2), -1, after);
         }
     for (int end = 1; end <= 2; ++end)

@@ -150,11 +150,16 @@ TEST_F(DiagramPages, UdlTextsAndFactors) {
     end(1, 2, {10000, 20, 1.5, 20});
     end(2, 1, {2000, 5, 1, 5});
     end(2, 2, {3000, 5, 1, 5});
-    // A UDL shorter than its texts: the far end's value after the near end's.
+    // A UDL shorter than its texts: the far end's value over the near end's,
+    // not past the load's end (x 3007) under a point load's value.
     end(3, 1, {6000, 7, 1, 7});
     end(3, 2, {6200, 9, 1, 9});
+    Point(4, 6900, 20000, 1.0, {1});
     const Page p = CasePage();
-    EXPECT_GT(p.Find("9.000")->X, p.Find("7.000")->X);
+    ASSERT_TRUE(p.Has("9.000") && p.Has("7.000") && p.Has("20.00 kN"));
+    EXPECT_GE(p.Find("9.000")->X, p.Find("7.000")->X);
+    EXPECT_LE(p.Find("9.000")->X, 3007);
+    EXPECT_LT(p.Find("9.000")->Y, p.Find("7.000")->Y);
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XL + 12, YB - 283, "12.00", K, 8}));
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XR - 189, YB - 283, "20.00", K, 8}));
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XL - 118, YB - 520, "(15.00)", K, 8}));
