@@ -31,8 +31,6 @@ namespace {
 constexpr int XL = 591, XR = 4488, YB = 1772, YS = 2953, YM = 4134, YD = 5433;
 constexpr gui::Color K = gui::clBlack;
 
-// Two spans of 5 m under 10 kN/m in loadcase 1: reactions 18.75, 62.5 and
-// 18.75 kN, shear 31.25 kN each side of the middle support.
 // Texts that end right of x `right`, measured at `dpi`.
 std::vector<std::string> RunningPast(const std::vector<gui::CanvasOp>& ops, int dpi, int right) {
     gui::RecordingCanvas measure(dpi);
@@ -44,6 +42,8 @@ std::vector<std::string> RunningPast(const std::vector<gui::CanvasOp>& ops, int 
     return past;
 }
 
+// Two spans of 5 m under 10 kN/m in loadcase 1: reactions 18.75, 62.5 and
+// 18.75 kN, shear 31.25 kN each side of the middle support.
 class DiagramPages : public AnalysedBeam {
 protected:
     void SetUp() override {
