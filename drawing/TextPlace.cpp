@@ -55,7 +55,11 @@ std::optional<gui::Rect> FirstPlace(gui::Canvas& c, int x, int y, const std::vec
     const gui::Rect box = Extent(c, lines);
     const int height = box.Bottom - box.Top, across = GapAcross(box);
     const int step = std::max(height / 4, 1), shift = (box.Right + 1) / 2 + height / 2;
-    for (int dx : {0, shift, -shift}) {
+    // Then, where those are taken, nearer and further across, nearest first.
+    std::vector<int> sideways = {0, shift, -shift};
+    for (int d = step; d <= box.Right - box.Left; d += step)
+        if (d != shift) sideways.insert(sideways.end(), {d, -d});
+    for (int dx : sideways) {
         const int left = Within(x + dx, box, area);
         for (int dy = 0; dy <= Reach * height; dy += step)
             if (Fits(c, left, y + dir * dy, box, area, textsOnly)) return Draw(c, left, y + dir * dy, lines);

@@ -26,8 +26,9 @@ struct LabelArea {
 // height up to four label heights in the direction dir (-1 up, +1 down), so
 // that a label meeting another moves just clear of it, into a row of its
 // own; else as far the other way, without passing over anything. Else all
-// that a little over half its width to the right, then to the left; else in
-// a size one, then two points smaller. Where no place is free the label is
+// that a little over half its width to the right, then to the left; then,
+// nearest first, in steps of a quarter of its height up to its width either
+// way; else in a size one, then two points smaller. Where no place is free the label is
 // left out, unless it is to be kept: it then takes the first of those places
 // in its own size that crosses no other text. A value is never printed over
 // another. A label stays in `area` and below the canvas's top; it is drawn

@@ -275,12 +275,12 @@ TEST_F(DiagramPages, EnvelopeOfTheLargestBeamHoldsEveryLoad) {
 // short cantilever, a post, arrows, curves, nor by the lengths, reactions and
 // values of 25 narrow spans or close loads. Nor is one left out of a printed
 // page: every page holds each of the `kept` texts as often as listed, every
-// loadcase page each of the `moments` too.
+// loadcase page each of the `onCases` too.
 TEST_F(DiagramPages, NoNumberIsCrossed) {
     struct Beam {
         const char* name;
         std::function<void()> set;
-        std::vector<std::string> kept = {}, moments = {};
+        std::vector<std::string> kept = {}, onCases = {};
     };
     const Beam beams[] = {
         {"fixed ends", [] {
@@ -375,8 +375,24 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
              Point(2, 5000, 6000, 1.5, {1});
          },
          {"5.00 m", "11000000000 kN", "11000000000 kN"}},
+        // Crowded point loads: where the places beside a value's are taken,
+        // nearer and further ones.
+        {"fourteen point loads and a UDL", [] {
+             SetBeam({4771, 5409, 9416, 3439, 759}, 1863);
+             SupportTypes[3] = SupportForkhead;
+             const std::pair<double, double> loads[] = {
+                 {13136, 33241},  {16469, -24430}, {9097, 28052},   {17504, -24871}, {17319, 40924},
+                 {23714, 42144},  {631, 9740},     {21463, -32274}, {17868, 26534},  {13570, -19114},
+                 {14542, -34660}, {9070, -42529},  {17213, -39126}, {6584, -36180}};
+             int slot = 1;
+             for (const auto& [d, load] : loads) Point(slot++, d, load, 1.0, {1});
+             Udl(slot, 8495, 3, 16, 9246, 1.0, {1});
+         },
+         {"1.86 m", "4.77 m", "5.41 m", "9.42 m", "3.44 m", "0.759 m"},
+         {"33.24 kN", "-24.43 kN", "28.05 kN", "-24.87 kN", "40.92 kN", "42.14 kN", "9.740 kN", "-32.27 kN",
+          "26.53 kN", "-19.11 kN", "-34.66 kN", "-42.53 kN", "-39.13 kN", "-36.18 kN"}},
     };
-    for (const auto& [name, set, kept, moments] : beams) {
+    for (const auto& [name, set, kept, onCases] : beams) {
         SCOPED_TRACE(name);
         set();
         FinishLoads();
@@ -409,7 +425,7 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
             EXPECT_EQ(RunningPast(p.ops, 300, 2362), std::vector<std::string>{}) << p.Body()[0];  // 200 mm
             const std::vector<std::string> body = p.Body();
             std::vector<std::string> all = kept;
-            if (body[0] != "  Envelope Diagrams ") all.insert(all.end(), moments.begin(), moments.end());
+            if (body[0] != "  Envelope Diagrams ") all.insert(all.end(), onCases.begin(), onCases.end());
             for (const std::string& text : all)
                 EXPECT_GE(std::count(body.begin(), body.end(), text), std::count(all.begin(), all.end(), text))
                     << text << " on" << body[0];
