@@ -126,6 +126,6 @@ void TBeamFrm::DrawBeamSketch() {
         position += l;
     }
     if (rhc > 0) label(position, rhc);
-    PlaceRow(c, y0 + 12, 13, row, 3, Image_Beam.Height());
+    PlaceRow(c, y0 + 12, 13, row, 3, {.bottom = Image_Beam.Height()});
     c.Brush.Clear = false;
 }

@@ -156,7 +156,7 @@ void LabelUDLs(gui::Canvas& c, const BeamAxis& axis, const UDLOutlineCase& outli
             near = ValueLabel(c, axis.ByRatio(e1[OutlineX]) + 3, 32, gui::clRed,
                               WithFactor(start / Factor_R, e1[OutlineFactor]), -1);
         if (finish != 0 && finish != start) {
-            const int after = Beyond(c, near);
+            const int after = StartOf(near);
             ValueLabel(c, std::max(axis.ByRatio(e2[OutlineX]) - (FactoredLoads == 1 ? 66 : 36), after), 32,
                        gui::clRed, WithFactor(finish / Factor_R, e2[OutlineFactor]), -1, after);
         }

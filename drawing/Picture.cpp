@@ -51,7 +51,7 @@ std::optional<gui::Rect> ValueLabel(gui::Canvas& c, int x, int y, gui::Color col
                                     int leftmost) {
     c.Brush.Clear = true;
     c.TextFont = {"Arial", 8, 0, colour, false};
-    return PlaceText(c, x, y, text, dir, INT_MAX, leftmost);
+    return PlaceText(c, x, y, text, dir, {.left = leftmost});
 }
 
 int ValueRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines) {

@@ -148,9 +148,7 @@ struct Diagrams {
         Label(c, 8, moment.Base - 5, gui::clWhite, "MOMENT", 9);
         if (one) {
             for (int j = 0; j <= NumSpans; ++j) {
-                // The larger of the two member-end moments that meet at the support.
-                const float left = MomentSummary[lc][j][2], right = MomentSummary[lc][j + 1][0];
-                const float m = std::fabs(right) > std::fabs(left) ? right : left;
+                const float m = SupportMoment(lc, j);
                 if (std::fabs(m) > 0.001) moment.Value(c, At(p[j]), m);
             }
             for (int k = 1; k <= NumSpans; ++k) {
@@ -184,6 +182,11 @@ struct Diagrams {
 }  // namespace
 
 double BandMagnitude(double largest, float factor) { return std::max(std::fabs(largest), 0.01 / std::fabs(factor)); }
+
+float SupportMoment(int lc, int j) {
+    const float left = MomentSummary[lc][j][2], right = MomentSummary[lc][j + 1][0];
+    return std::fabs(right) > std::fabs(left) ? right : left;
+}
 
 void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase) {
     if (DeflectionSummary[0][BeamRow][5] == 0) return;  // nothing deflects: no diagrams

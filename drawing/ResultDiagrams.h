@@ -14,6 +14,10 @@ extern double ScaleShear, ScaleMoment, ScaleDeflection;
 // factor), so that values the lists show as 0.000 are drawn by the axis.
 double BandMagnitude(double largest, float factor);
 
+// The moment of loadcase lc at support j (0 the left end): the larger of the
+// two member-end moments that meet there, so a fixed left end's wall moment.
+float SupportMoment(int lc, int j);
+
 // Draws loadcase shownCase (1 when it is 0); nothing at all when no loadcase
 // deflects anywhere. DisplayMode -1 adds the values of that loadcase, 1 the
 // extremes over all loadcases.

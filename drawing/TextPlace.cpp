@@ -23,13 +23,19 @@ int GapAcross(const gui::Rect& box) { return (box.Bottom - box.Top) / 4; }
 int GapToText(const gui::Rect& box) { return (box.Bottom - box.Top) / 2; }
 int GapDown(const gui::Rect& box) { return (box.Bottom - box.Top) / 8; }
 
-// Whether the label whose box at (0, 0) is `box` stands clear at (left, top).
-bool Fits(const gui::Canvas& c, int left, int top, const gui::Rect& box, int bottom) {
+// Whether the label whose box at (0, 0) is `box` stands clear at (left,
+// top): of all drawn, or of other texts only.
+bool Fits(const gui::Canvas& c, int left, int top, const gui::Rect& box, const LabelArea& area, bool textsOnly) {
     const int across = GapAcross(box), toText = GapToText(box), down = GapDown(box);
     const int t = top + box.Top - down, b = top + box.Bottom + down;
-    return top + box.Top >= 0 && top + box.Bottom <= bottom &&
-           c.Free({left + box.Left - across, t, left + box.Right + across, b}) &&
+    return top + box.Top >= 0 && top + box.Bottom <= area.bottom &&
+           (textsOnly || c.Free({left + box.Left - across, t, left + box.Right + across, b})) &&
            c.FreeOfTexts({left + box.Left - toText, t, left + box.Right + toText, b});
+}
+
+// Where a label meant to start at x starts inside the area.
+int Within(int x, const gui::Rect& box, const LabelArea& area) {
+    return std::max({std::min(x, area.right - box.Right), area.left, 0});
 }
 
 // Without a background, which would hide what the label only touches.
@@ -42,55 +48,86 @@ gui::Rect Draw(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines
     return {x + box.Left, y + box.Top, x + box.Right, y + box.Bottom};
 }
 
+// The label's places in the order PlaceLines tries them, in the canvas's
+// size, until one is clear; `anchor` is its box in its own size.
+std::optional<gui::Rect> FirstPlace(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines, int dir,
+                                    const LabelArea& area, const gui::Rect& anchor, bool textsOnly) {
+    const gui::Rect box = Extent(c, lines);
+    const int height = box.Bottom - box.Top, across = GapAcross(box);
+    const int step = std::max(height / 4, 1), shift = (box.Right + 1) / 2 + height / 2;
+    // Then, where those are taken, nearer and further across, nearest first.
+    std::vector<int> sideways = {0, shift, -shift};
+    for (int d = step; d <= box.Right - box.Left; d += step)
+        if (d != shift) sideways.insert(sideways.end(), {d, -d});
+    for (int dx : sideways) {
+        const int left = Within(x + dx, box, area);
+        for (int dy = 0; dy <= Reach * height; dy += step)
+            if (Fits(c, left, y + dir * dy, box, area, textsOnly)) return Draw(c, left, y + dir * dy, lines);
+        // The other way only as far as it passes over nothing beyond its place.
+        for (int dy = step; dy <= Reach * height; dy += step) {
+            const int top = y - dir * dy;
+            const int from = dir < 0 ? y + anchor.Bottom : top + box.Top;
+            const int to = dir < 0 ? top + box.Bottom : y + anchor.Top;
+            const gui::Rect passed{left + box.Left - across, from, left + box.Right + across, to};
+            if (from < to && !(textsOnly ? c.FreeOfTexts(passed) : c.Free(passed))) break;
+            if (Fits(c, left, top, box, area, textsOnly)) return Draw(c, left, top, lines);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<gui::Rect> PlaceLines(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines, int dir,
-                                    int bottom, int leftmost) {
+                                    const LabelArea& area, bool keep) {
     if (lines.empty()) return std::nullopt;
     const int size = c.TextFont.Size, smallest = std::max(size - 2, 1);
     const gui::Rect anchor = Extent(c, lines);  // where the label stands, in its size
     std::optional<gui::Rect> placed;
     for (int s = size; s >= smallest && !placed; --s) {
         c.TextFont.Size = s;
-        const gui::Rect box = Extent(c, lines);
-        const int height = box.Bottom - box.Top, across = GapAcross(box);
-        const int step = std::max(height / 4, 1), shift = (box.Right + 1) / 2 + height / 2;
-        for (int dx : {0, shift, -shift}) {
-            const int left = std::max({x + dx, leftmost, 0});
-            auto put = [&](int top) { placed = Draw(c, left, top, lines); };
-            for (int dy = 0; dy <= Reach * height && !placed; dy += step)
-                if (Fits(c, left, y + dir * dy, box, bottom)) put(y + dir * dy);
-            // The other way only as far as it passes over nothing beyond its place.
-            for (int dy = step; dy <= Reach * height && !placed; dy += step) {
-                const int top = y - dir * dy;
-                const int from = dir < 0 ? y + anchor.Bottom : top + box.Top;
-                const int to = dir < 0 ? top + box.Bottom : y + anchor.Top;
-                if (from < to && !c.Free({left + box.Left - across, from, left + box.Right + across, to})) break;
-                if (Fits(c, left, top, box, bottom)) put(top);
-            }
-            if (placed) break;
-        }
+        placed = FirstPlace(c, x, y, lines, dir, area, anchor, false);
     }
     c.TextFont.Size = size;
+    if (!placed && keep) placed = FirstPlace(c, x, y, lines, dir, area, anchor, true);
     return placed;
 }
 
-int Beyond(const gui::Canvas& c, const std::optional<gui::Rect>& placed) {
-    return placed ? placed->Right + GapToText(c.TextBox(0, 0, "0")) + 1 : 0;
-}
+int StartOf(const std::optional<gui::Rect>& placed) { return placed ? placed->Left : 0; }
 
-int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines, int bottom) {
+int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines,
+             const LabelArea& area, int further, bool keep) {
     int used = 0;
     for (const RowLabel& l : labels) {
         c.TextFont.Colour = l.colour;
         const gui::Rect box = c.TextBox(0, 0, l.text);
-        const int left = std::max(l.x, 0);
-        for (int line = 0; line < lines; ++line)
-            if (Fits(c, left, y + line * pitch, box, bottom)) {
-                Draw(c, left, y + line * pitch, {{0, l.text}});
+        const int step = std::max((box.Bottom - box.Top) / 4, 1), reach = box.Right - box.Left;
+        // Across from the value's x, nearest first, on lines first..last.
+        std::vector<std::pair<int, int>> places;  // dx, line
+        auto beside = [&](int first, int last) {
+            for (int line = first; line <= last; ++line)
+                for (int dx = step; dx <= reach; dx += step) {
+                    places.push_back({dx, line});
+                    places.push_back({-dx, line});
+                }
+        };
+        for (int line = 0; line < lines; ++line) places.push_back({0, line});
+        beside(0, lines - 1);
+        for (int line = lines; line < lines + further; ++line) {
+            places.push_back({0, line});
+            beside(line, line);
+        }
+        auto take = [&](bool textsOnly) {
+            for (const auto& [dx, line] : places) {
+                const int left = Within(l.x + dx, box, area), top = y + line * pitch;
+                if (!Fits(c, left, top, box, area, textsOnly)) continue;
+                Draw(c, left, top, {{0, l.text}});
                 used = std::max(used, line + 1);
-                break;
+                return true;
             }
+            return false;
+        };
+        if (!take(false) && keep) take(true);
     }
     return y + std::max(used, 1) * pitch;
 }

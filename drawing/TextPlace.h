@@ -12,30 +12,42 @@ struct LabelLine {
     std::string text;
 };
 
+// Where a label may stand: it starts no further left than `left` (the
+// canvas's edge) nor ends further right than `right`, being moved in where
+// it would, and it ends above `bottom`.
+struct LabelArea {
+    int left = 0;
+    int right = INT_MAX;
+    int bottom = INT_MAX;
+};
+
 // Draws the label in the canvas's font with its top-left at (x, y) when
 // nothing drawn crosses it there. Else it moves in steps of a quarter of its
 // height up to four label heights in the direction dir (-1 up, +1 down), so
 // that a label meeting another moves just clear of it, into a row of its
 // own; else as far the other way, without passing over anything. Else all
-// that a little over half its width to the right, then to the left; else in
-// a size one, then two points smaller. Where no place is free the label is
-// left out: a value is never printed over another. A label never starts
-// left of `leftmost` (the canvas's edge) or above the canvas, nor reaches
-// below `bottom`; it is drawn without a background, and the font size is left
-// as it was. Returns the box the label covers, none when left out.
+// that a little over half its width to the right, then to the left; then,
+// nearest first, in steps of a quarter of its height up to its width either
+// way; else in a size one, then two points smaller. Where no place is free the label is
+// left out, unless it is to be kept: it then takes the first of those places
+// in its own size that crosses no other text. A value is never printed over
+// another. A label stays in `area` and below the canvas's top; it is drawn
+// without a background, and the font size is left as it was. Returns the box
+// the label covers, none when left out.
 std::optional<gui::Rect> PlaceLines(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines, int dir,
-                                    int bottom = INT_MAX, int leftmost = 0);
+                                    const LabelArea& area = {}, bool keep = false);
 
 inline std::optional<gui::Rect> PlaceText(gui::Canvas& c, int x, int y, const std::string& text, int dir,
-                                          int bottom = INT_MAX, int leftmost = 0) {
-    return PlaceLines(c, x, y, {{0, text}}, dir, bottom, leftmost);
+                                          const LabelArea& area = {}) {
+    return PlaceLines(c, x, y, {{0, text}}, dir, area);
 }
 
 // Where a label that is to follow the label `placed` may start at the
-// earliest: past its end and the gap every label keeps (0 when none was
-// placed). The far end's value of a load thus never stands before its near
-// end's.
-int Beyond(const gui::Canvas& c, const std::optional<gui::Rect>& placed);
+// earliest: where that one starts (0 when none was placed). The far end's
+// value of a load thus never stands before its near end's: it follows it on
+// its line or, over a load too short for both, stands above it, rather than
+// past the load's end where it would read as part of a neighbour's label.
+int StartOf(const std::optional<gui::Rect>& placed);
 
 // One value of a row of values along the beam, at its own x.
 struct RowLabel {
@@ -44,11 +56,14 @@ struct RowLabel {
     gui::Color colour = gui::clBlack;
 };
 
-// A row of values in the canvas's font, each kept at its own x so that it
-// stands under the point it belongs to: a value goes on the first of the
-// row's lines (y, y + pitch, ...) where nothing drawn crosses it; one that
-// finds no free line among `lines`, above `bottom`, is left out. Returns the
-// top of the line after the last one used (y + pitch when all went on the
-// first), where what follows the row may begin.
-int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines = 4,
-             int bottom = INT_MAX);
+// A row of values in the canvas's font, each kept by the point it belongs
+// to: a value goes on the first of the row's lines (y, y + pitch, ...) where
+// nothing drawn crosses it at its own x; else beside its x on those lines,
+// nearest first, as far as its width either way; else on the `further`
+// lines below them, at and beside its x. Where no place is clear the value
+// is left out, unless the row is to be kept: it then takes the first of them
+// that crosses no other text. No value is printed over another text. Returns
+// the top of the line after the last one used (y + pitch when all went on
+// the first), where what follows the row may begin.
+int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines,
+             const LabelArea& area = {}, int further = 0, bool keep = false);

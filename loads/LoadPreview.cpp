@@ -19,11 +19,12 @@ void Polyline(gui::Canvas& c, std::initializer_list<std::pair<int, int>> pts) {
     for (auto p = pts.begin() + 1; p != pts.end(); ++p) c.LineTo(p->first, p->second);
 }
 
-// A value where nothing drawn crosses it, not left of `leftmost`.
+// A value where nothing drawn crosses it, inside the picture up to its right edge `right`
+// and not left of `leftmost`.
 std::optional<gui::Rect> Value(gui::Canvas& c, gui::Color colour, int x, int y, const std::string& s, int dir,
-                               int leftmost = 0) {
+                               int right, int leftmost = 0) {
     c.TextFont.Colour = colour;
-    return PlaceText(c, x, y, s, dir, INT_MAX, leftmost);
+    return PlaceText(c, x, y, s, dir, {.left = leftmost, .right = right});
 }
 
 std::string FactorSuffix(float factor) { return factor != 1.0f ? " x " + SigFig3Dec3(factor) : ""; }
@@ -84,7 +85,8 @@ void DrawIntensity(gui::Canvas& c, const std::vector<double>& s, int xL, int xR,
     }
 }
 
-void DrawPointLoads(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL, int xR, int base, long double L) {
+void DrawPointLoads(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL, int xR, int W, int base,
+                    long double L) {
     SetPen(c, gui::clYellow, 2);
     for (const PointLoad& p : loads) {
         int xp = Pixel((xR - xL) * (long double)p.d / L + xL);
@@ -96,11 +98,11 @@ void DrawPointLoads(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL,
     }
     for (const PointLoad& p : loads)
         Value(c, gui::clYellow, Pixel((xR - xL) * (long double)p.d / L + xL) - 12, 19,
-              SigFig3Dec3(p.p / Factor_PL) + FactorSuffix(p.factor), -1);
+              SigFig3Dec3(p.p / Factor_PL) + FactorSuffix(p.factor), -1, W);
 }
 
 // Own rates at the ends of each applied UDL, and the stacked rates above them.
-void DrawOutlineValues(gui::Canvas& c, const UDLOutlineCase& o, int xL, int xR, long double L) {
+void DrawOutlineValues(gui::Canvas& c, const UDLOutlineCase& o, int xL, int xR, int W, long double L) {
     auto pixel = [&](float x) { return Pixel((xR - xL) * (long double)x / L + xL); };
     for (int i = 1; i <= MaxLoadRows; ++i) {
         float r1 = o[i][1][OutlineRate], r2 = o[i][2][OutlineRate];
@@ -108,19 +110,19 @@ void DrawOutlineValues(gui::Canvas& c, const UDLOutlineCase& o, int xL, int xR, 
         std::optional<gui::Rect> near;
         if (r1 != 0.0f)
             near = Value(c, gui::clRed, x1p + 3, 36, SigFig4Dec3(r1 / Factor_R) + FactorSuffix(o[i][1][OutlineFactor]),
-                         -1);
+                         -1, W);
         if (r2 != 0.0f && r2 != r1) {
             std::string suffix = FactorSuffix(o[i][2][OutlineFactor]);
-            const int after = Beyond(c, near);
+            const int after = StartOf(near);
             Value(c, gui::clRed, std::max(x2p - (suffix.empty() ? 32 : 66), after), 36,
-                  SigFig4Dec3(r2 / Factor_R) + suffix, -1, after);
+                  SigFig4Dec3(r2 / Factor_R) + suffix, -1, W, after);
         }
         const int px[] = {0, x1p, x2p};
         for (int end = 1; end <= 2; ++end) {
             float stacked = o[i][end][OutlineStacked];
             if (stacked != 0.0f && stacked != o[i][end][OutlineRate])
                 Value(c, gui::clWhite, px[end] - 12, 3,
-                      std::string("(").append(SigFig3Dec3(stacked / Factor_R)).append(")"), 1);
+                      std::string("(").append(SigFig3Dec3(stacked / Factor_R)).append(")"), 1, W);
         }
     }
 }
@@ -182,8 +184,8 @@ void DrawLoadsPreviewOn(gui::Canvas& c, int W, int H, int lc) {
     int xL = 25, xR = W - 26, base = H / 2 + 24;
     if (ApplyFlags[lc][SelfWeightSlot] == 1.0f) DrawSelfWeight(c, xL, xR, base);
     DrawIntensity(c, s, xL, xR, base);
-    DrawPointLoads(c, points, xL, xR, base, L);
-    DrawOutlineValues(c, UDLOutline[lc], xL, xR, L);
+    DrawPointLoads(c, points, xL, xR, W, base, L);
+    DrawOutlineValues(c, UDLOutline[lc], xL, xR, W, L);
 }
 
 void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
@@ -206,7 +208,7 @@ void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
 
     // In lines of their own where short spans crowd them, each under its span.
     c.Brush.Clear = true;
-    PlaceRow(c, y0 + 5, 13, MemberLengthRow(pixel, 22, 12, gui::clWhite), 3, H);
+    PlaceRow(c, y0 + 5, 13, MemberLengthRow(pixel, 22, 12, gui::clWhite), 3, {.right = W, .bottom = H});
 }
 
 void TLoadDataFrm::ClearPreview() {

@@ -21,6 +21,7 @@ DiagramGrid::DiagramGrid(const PrintDevice& device)
     YS = MmY(125);
     YM = MmY(175);
     YD = MmY(230);
+    Right = MmX(200);
 }
 
 int DiagramGrid::MmX(double mm) const { return Pixel(mm * sx); }
@@ -154,9 +155,9 @@ double BandScale(double heightMm, float sy, Band b) {
     return heightMm * sy / BandMagnitude(largest, UnitFactor(b)) * (1 - 0.05 * std::min<int>(NumSpans, 15));
 }
 
-// Lines a row of values below the beam may take; what finds no room in them
-// is left to the data pages.
-constexpr int RowLines = 3;
+// Lines a row of values below the beam takes where its values stand clear at
+// their own x, and the most it takes where they do not.
+constexpr int RowLines = 3, MostRowLines = 10;
 
 }  // namespace
 
@@ -168,14 +169,23 @@ void DiagramPage::Text(int x, int y, const std::string& text, int size) {
     c_.TextOut(x, y, text);
 }
 
-std::optional<gui::Rect> DiagramPage::Value(int x, int y, const std::string& text, int dir, int leftmost) {
-    return Values(x, y, {{0, text}}, dir, leftmost);
+std::optional<gui::Rect> DiagramPage::Value(int x, int y, const std::string& text, int dir, int leftmost, bool keep) {
+    return Values(x, y, {{0, text}}, dir, leftmost, keep);
 }
 
 std::optional<gui::Rect> DiagramPage::Values(int x, int y, const std::vector<LabelLine>& lines, int dir,
-                                             int leftmost) {
+                                             int leftmost, bool keep) {
     c_.TextFont.Size = 8;
-    return PlaceLines(c_, x, y, lines, dir, INT_MAX, leftmost);
+    return PlaceLines(c_, x, y, lines, dir, {.left = leftmost, .right = g_.Right}, keep);
+}
+
+int DiagramPage::Row(int top, int pitch, const std::vector<RowLabel>& row) {
+    c_.TextFont.Size = 8;
+    // Down to where the loads caption under the rows ends above the shear
+    // zero line; the values keep clear of the shear curves as of all strokes.
+    const int bottom = g_.YS - g_.MmY(8);
+    return PlaceRow(c_, top, pitch, row, RowLines, {.right = g_.Right, .bottom = bottom}, MostRowLines - RowLines,
+                    true);
 }
 
 void DiagramPage::Begin() {
@@ -252,8 +262,7 @@ void DiagramPage::MemberLengths() {
     const double k = (g_.XR - g_.XL) / BeamLength;
     const std::vector<RowLabel> row =
         MemberLengthRow([&](double d) { return Pixel(g_.XL + d * k); }, g_.MmX(6), g_.MmX(4), gui::clBlack);
-    c_.TextFont.Size = 8;
-    rowsEnd_ = PlaceRow(c_, g_.YB + g_.MmY(2.5), g_.MmY(3.5), row, RowLines);
+    rowsEnd_ = Row(g_.YB + g_.MmY(2.5), g_.MmY(3.5), row);
 }
 
 void DiagramPage::Reactions(const std::vector<ReactionRow>& rows) {
@@ -265,7 +274,7 @@ void DiagramPage::Reactions(const std::vector<ReactionRow>& rows) {
         for (const auto& [support, text] : r.texts)
             row.push_back({g_.X(g_.P[support - 1]) - g_.MmX(5), text + " " + Unit_Sh.str()});
         const int top = std::max(g_.YB + g_.MmY(r.belowMm), rowsEnd_), pitch = g_.MmY(4);
-        rowsEnd_ = PlaceRow(c_, top, pitch, row, RowLines);
+        rowsEnd_ = Row(top, pitch, row);
         split = split || rowsEnd_ > top + pitch;
         tops.push_back(top);
     }
@@ -338,9 +347,12 @@ void DiagramPage::ScaleRules(int loadcase) {
         }
         const double factor = b == Band::Deflection ? -UnitFactor(b) : UnitFactor(b);
         const int gap = g_.MmY(b == Band::Moment ? 2 : 3);
-        std::vector<RuleLabel> labels = {{ymin - gap, SigFig3Dec3(vmin * factor), false},
-                                         {ymax - gap, SigFig3Dec3(vmax * factor), false}};
-        if (b != Band::Deflection) labels.push_back({zero - g_.MmY(3), "0.0", true});
+        std::vector<RuleLabel> labels;
+        const bool zeroLabel = b != Band::Deflection;
+        // An extreme on the zero line's tick is labelled by the zero label alone.
+        for (const auto& [y, v] : {std::pair{ymin, vmin}, std::pair{ymax, vmax}})
+            if (!zeroLabel || y != zero) labels.push_back({y - gap, SigFig3Dec3(v * factor), false});
+        if (zeroLabel) labels.push_back({zero - g_.MmY(3), "0.0", true});
         // A wide value ends short of the ticks rather than run into them.
         for (const RuleLabel& l : Spread(labels, g_.MmY(3)))
             Text(std::min(textX, tick - g_.MmX(0.5) - c_.TextWidth(l.text)), l.y, l.text);

@@ -20,6 +20,7 @@ struct DiagramGrid {
     explicit DiagramGrid(const PrintDevice& device);
     float sx, sy;                 // device units per mm across and down
     int XL, XR, YB, YS, YM, YD;   // beam ends, beam axis, band zero lines
+    int Right;                    // where labels end, short of the paper's edge
     SupportRow P;                 // support positions, mm from the left end
     int MmX(double mm) const;
     int MmY(double mm) const;
@@ -65,10 +66,13 @@ public:
     void Text(int x, int y, const std::string& text, int size = 8);
     // A value of size 8 where nothing drawn crosses it (PlaceText): at (x, y),
     // else moved clear, preferably in the direction dir (-1 up, +1 down);
-    // it starts no further left than `leftmost` and returns the box it
-    // covers, none when left out. Values moves the lines of one label together.
-    std::optional<gui::Rect> Value(int x, int y, const std::string& text, int dir, int leftmost = 0);
-    std::optional<gui::Rect> Values(int x, int y, const std::vector<LabelLine>& lines, int dir, int leftmost = 0);
+    // it starts no further left than `leftmost`, ends short of the paper's
+    // edge and returns the box it covers, none when left out; one to `keep`
+    // is not left out for a stroke. Values moves the lines of one label together.
+    std::optional<gui::Rect> Value(int x, int y, const std::string& text, int dir, int leftmost = 0,
+                                   bool keep = false);
+    std::optional<gui::Rect> Values(int x, int y, const std::vector<LabelLine>& lines, int dir, int leftmost = 0,
+                                    bool keep = false);
 
     // Header, title, the shared scales, font size 8, beam axis.
     void Begin();
@@ -78,9 +82,10 @@ public:
     void Arrows(const PageLoads& loads);
     // Labels last, after every stroke. Below the beam the member lengths,
     // then the rows of reactions, each row at its place or, where the one
-    // above took more lines, below it; every value keeps to its support's x.
-    // When a row takes more than one line, each row gets its title at the
-    // left. The loads caption follows under the rows.
+    // above took more lines, below it; every value by its member or support
+    // (PlaceRow), on lines above the shear zero line. When a row takes more than
+    // one line, each row gets its title at the left. The loads caption
+    // follows under the rows.
     void MemberLengths();
     struct ReactionRow {
         std::vector<std::pair<int, std::string>> texts;  // support and value
@@ -102,6 +107,8 @@ private:
     DiagramGrid g_;
     const DiagramLayout& layout_;
     int rowsEnd_ = 0;  // where the next row below the beam may begin
+    // Places a row of values below the beam from `top`; returns where the next may begin.
+    int Row(int top, int pitch, const std::vector<RowLabel>& row);
 };
 
 // Nothing is printed without a beam or when no loadcase deflects.

@@ -42,7 +42,7 @@ void UdlTexts(DiagramPage& page, int c) {
     const double secondShift = FactoredLoads == 1 ? 16 : 8;
     for (int row = 1; row <= 50; ++row)
         if (own(row, 2) != 0 && own(row, 2) != own(row, 1)) {
-            const int after = Beyond(page.Canvas(), near[row]);
+            const int after = StartOf(near[row]);
             page.Value(std::max(g.X(o[row][2][OutlineX]) - g.MmX(secondShift), after), y, rateText(row, 2), -1, after);
         }
     for (int end = 1; end <= 2; ++end)
@@ -64,15 +64,16 @@ void PointTexts(DiagramPage& page, const PageLoads& loads) {
 
 // A peak value beside its curve: y from the value's point on the band, moved
 // by `below` mm when the value is not positive and by `above` mm otherwise.
+// A fixed end's moment is kept where no place is clear.
 void Peak(DiagramPage& page, Band b, int x, double field, double factor, int digits, double below, double above,
-          bool suppressZero) {
+          bool suppressZero, bool keep = false) {
     const DiagramGrid& g = page.Grid();
     const double v = field * factor;
     if (suppressZero && v >= -0.001 && v <= 0.001) return;
     const bool mirrored = b == Band::Moment && BMConvention == -1;  // moments drawn the other way up
     const bool over = mirrored ? v <= 0 : v > 0;  // the text stands over its point of the curve
     const int y = g.Y(b, field) + (mirrored ? g.MmY(v <= 0 ? -5 : 3) : g.MmY(v <= 0 ? below : -above));
-    page.Value(x, y, digits == 4 ? SigFig4Dec3(v) : SigFig3Dec3(v), over ? -1 : 1);
+    page.Value(x, y, digits == 4 ? SigFig4Dec3(v) : SigFig3Dec3(v), over ? -1 : 1, 0, keep);
 }
 
 void PeakTexts(DiagramPage& page, int c) {
@@ -97,10 +98,13 @@ void PeakTexts(DiagramPage& page, int c) {
     });
     if (rhc) Peak(page, Band::Shear, g.X(end) - g.MmX(5), sh[RHC][1], Factor_Sh, 4, 3, 5, true);
 
-    Peak(page, Band::Moment, g.X(g.P[0]) - g.MmX(4), mo[LHC][2], Factor_Mom, 4, 3, 5, true);
+    // At the left end the cantilever's root or a fixed end's wall moment.
+    Peak(page, Band::Moment, g.X(g.P[0]) - g.MmX(4), SupportMoment(c, 0), Factor_Mom, 4, 3, 5, true,
+         SupportTypes[0] == SupportFixed);
     ends([&](int s, double, double mid, double b) {
         Peak(page, Band::Moment, g.X(mid) - g.MmX(4), mo[s][1], Factor_Mom, 4, 3, 5, true);
-        Peak(page, Band::Moment, g.X(b) - g.MmX(4), mo[s][2], Factor_Mom, 4, 3, 5, true);
+        Peak(page, Band::Moment, g.X(b) - g.MmX(4), mo[s][2], Factor_Mom, 4, 3, 5, true,
+             s == NumSpans && SupportTypes[25] == SupportFixed);
     });
 
     if (lhc) Peak(page, Band::Deflection, g.XL + g.MmX(1), de[LHC][1], Factor_Def, 3, 3, 5, true);

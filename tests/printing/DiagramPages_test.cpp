@@ -31,6 +31,17 @@ namespace {
 constexpr int XL = 591, XR = 4488, YB = 1772, YS = 2953, YM = 4134, YD = 5433;
 constexpr gui::Color K = gui::clBlack;
 
+// Texts that end right of x `right`, measured at `dpi`.
+std::vector<std::string> RunningPast(const std::vector<gui::CanvasOp>& ops, int dpi, int right) {
+    gui::RecordingCanvas measure(dpi);
+    std::vector<std::string> past;
+    for (const gui::CanvasOp& op : ops) {
+        measure.TextFont = op.TextFont;
+        if (op.Op == "TextOut" && measure.TextBox(op.X, op.Y, op.Text).Right > right) past.push_back(op.Text);
+    }
+    return past;
+}
+
 // Two spans of 5 m under 10 kN/m in loadcase 1: reactions 18.75, 62.5 and
 // 18.75 kN, shear 31.25 kN each side of the middle support.
 class DiagramPages : public AnalysedBeam {
@@ -86,6 +97,21 @@ TEST_F(DiagramPages, FrameScalesAndScaleRules) {
     EXPECT_THAT(lines, Contains(Segment{1370, YB - 1, 1370, YB - 1 - 189, K, 2}));
 }
 
+// One span sags only: its smallest moment, 0, is the zero label's, not a
+// second label under it.
+TEST_F(DiagramPages, AScaleRuleEndingAtZeroLabelsItOnce) {
+    SetBeam({5000});
+    Udl(1, 0, 10, 10, 5000, 1.0, {1});
+    FinishLoads();
+    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    for (const Page& p : {CasePage(), EnvelopePage()}) {
+        std::vector<std::string> rule;
+        for (const DrawnText& t : p.Texts())
+            if (t.X == XL - 236 && std::abs(t.Y - YM) < 600) rule.push_back(t.Text);
+        EXPECT_EQ(rule, (std::vector<std::string>{"31.3", "0.0"}));
+    }
+}
+
 TEST_F(DiagramPages, AMemberLengthReadsAsOnTheScreen) {
     SetBeam({5000, 5});
     Udl(1, 0, 10, 10, 5005, 1.0, {1});
@@ -124,11 +150,16 @@ TEST_F(DiagramPages, UdlTextsAndFactors) {
     end(1, 2, {10000, 20, 1.5, 20});
     end(2, 1, {2000, 5, 1, 5});
     end(2, 2, {3000, 5, 1, 5});
-    // A UDL shorter than its texts: the far end's value after the near end's.
+    // A UDL shorter than its texts: the far end's value over the near end's,
+    // not past the load's end (x 3007) under a point load's value.
     end(3, 1, {6000, 7, 1, 7});
     end(3, 2, {6200, 9, 1, 9});
+    Point(4, 6900, 20000, 1.0, {1});
     const Page p = CasePage();
-    EXPECT_GT(p.Find("9.000")->X, p.Find("7.000")->X);
+    ASSERT_TRUE(p.Has("9.000") && p.Has("7.000") && p.Has("20.00 kN"));
+    EXPECT_GE(p.Find("9.000")->X, p.Find("7.000")->X);
+    EXPECT_LE(p.Find("9.000")->X, 3007);
+    EXPECT_LT(p.Find("9.000")->Y, p.Find("7.000")->Y);
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XL + 12, YB - 283, "12.00", K, 8}));
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XR - 189, YB - 283, "20.00", K, 8}));
     EXPECT_THAT(p.Texts(), Contains(DrawnText{XL - 118, YB - 520, "(15.00)", K, 8}));
@@ -242,9 +273,16 @@ TEST_F(DiagramPages, EnvelopeOfTheLargestBeamHoldsEveryLoad) {
 // On the main window, in the loads window's preview and on the printed pages
 // no number is crossed: not by the hatch of a fixed end, a support under a
 // short cantilever, a post, arrows, curves, nor by the lengths, reactions and
-// values of 25 narrow spans or close loads.
+// values of 25 narrow spans or close loads. Nor is one left out of a printed
+// page: every page holds each of the `kept` texts as often as listed, every
+// loadcase page each of the `onCases` too.
 TEST_F(DiagramPages, NoNumberIsCrossed) {
-    const std::pair<const char*, std::function<void()>> beams[] = {
+    struct Beam {
+        const char* name;
+        std::function<void()> set;
+        std::vector<std::string> kept = {}, onCases = {};
+    };
+    const Beam beams[] = {
         {"fixed ends", [] {
              SetBeam({5000});
              Udl(1, 0, 25, 25, 5000, 1.0, {1});
@@ -301,9 +339,60 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
              Factor_Sh = 0.000224809f;
              Unit_Mom = "lbf-ft";
              Factor_Mom = 0.000737562f;
-         }},
+         },
+         {"20.0 ft", "10.0 ft", "20.0 ft", "10.0 ft", "13.1 ft", "6.56 ft", "5.69 Kips", "12.2 Kips", "9.26 Kips",
+          "12.0 Kips", "6.14 Kips", "8.49 Kips", "0.824 Kips"}},
+        // An upward load's arrow crosses the lines below its span.
+        {"upward load under a span", [] {
+             SetBeam({5000, 5000}, 1500);
+             Point(1, 3800, -20000, 1.0, {1});
+         },
+         {"1.50 m", "5.00 m", "5.00 m", "-8.99 kN", "-12.8 kN", "1.81 kN"}},
+        {"three short spans between long ones", [] {
+             SetBeam({8000, 600, 600, 600, 8000});
+             Udl(1, 0, 10, 10, 17800, 1.0, {1});
+         },
+         {"8.00 m", "0.600 m", "0.600 m", "0.600 m", "8.00 m", "30.6 kN", "202 kN", "-143 kN", "-143 kN", "202 kN",
+          "30.6 kN"}},
+        {"four short spans", [] {
+             SetBeam({400, 400, 400, 400});
+             Udl(1, 0, 10, 10, 1600, 1.0, {1});
+             Point(2, 200, 5000, 1.0, {1});
+             Point(3, 1000, -3000, 1.0, {1});
+         },
+         {"0.400 m", "0.400 m", "0.400 m", "0.400 m", "3.51 kN", "8.57 kN", "1.09 kN", "3.07 kN", "1.76 kN"}},
+        {"fixed left end", [] {
+             SetBeam({6000, 6000, 6000});
+             SupportTypes[0] = SupportFixed;
+             Udl(1, 0, 10, 10, 18000, 1.0, {1});
+         },
+         {"6.00 m", "6.00 m", "6.00 m", "30.6 kN", "57.7 kN", "68.1 kN", "23.7 kN"},
+         {"-31.15"}},
+        // Long values at the right edge of the page and of the preview.
+        {"11-digit reactions, a load at the right end", [] {
+             SetBeam({5000});
+             Point(1, 2500, 2.2e13, 1.0, {1});
+             Point(2, 5000, 6000, 1.5, {1});
+         },
+         {"5.00 m", "11000000000 kN", "11000000000 kN"}},
+        // Crowded point loads: where the places beside a value's are taken,
+        // nearer and further ones.
+        {"fourteen point loads and a UDL", [] {
+             SetBeam({4771, 5409, 9416, 3439, 759}, 1863);
+             SupportTypes[3] = SupportForkhead;
+             const std::pair<double, double> loads[] = {
+                 {13136, 33241},  {16469, -24430}, {9097, 28052},   {17504, -24871}, {17319, 40924},
+                 {23714, 42144},  {631, 9740},     {21463, -32274}, {17868, 26534},  {13570, -19114},
+                 {14542, -34660}, {9070, -42529},  {17213, -39126}, {6584, -36180}};
+             int slot = 1;
+             for (const auto& [d, load] : loads) Point(slot++, d, load, 1.0, {1});
+             Udl(slot, 8495, 3, 16, 9246, 1.0, {1});
+         },
+         {"1.86 m", "4.77 m", "5.41 m", "9.42 m", "3.44 m", "0.759 m"},
+         {"33.24 kN", "-24.43 kN", "28.05 kN", "-24.87 kN", "40.92 kN", "42.14 kN", "9.740 kN", "-32.27 kN",
+          "26.53 kN", "-19.11 kN", "-34.66 kN", "-42.53 kN", "-39.13 kN", "-36.18 kN"}},
     };
-    for (const auto& [name, set] : beams) {
+    for (const auto& [name, set, kept, onCases] : beams) {
         SCOPED_TRACE(name);
         set();
         FinishLoads();
@@ -324,13 +413,23 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
             DrawLoadsPreviewOn(preview, 743, 145, lc == 0 ? 1 : lc);
             DrawBeamPreviewOn(preview, 743, 145);
             EXPECT_EQ(CrossedNumbers(gui::Log(preview), 0), std::vector<std::string>{}) << "preview, loadcase " << lc;
+            EXPECT_EQ(RunningPast(gui::Log(preview), 0, 743), std::vector<std::string>{}) << "preview, loadcase " << lc;
         }
         LogDevice d(300, 300);
         d.BeginDoc();
         PrintEnvelopeDiagrams(d);
         d.NewPage();
         PrintLoadcaseDiagrams(d);
-        for (const Page& p : d.Pages()) EXPECT_EQ(CrossedNumbers(p.ops, 300, 10), std::vector<std::string>{});
+        for (const Page& p : d.Pages()) {
+            EXPECT_EQ(CrossedNumbers(p.ops, 300, 10), std::vector<std::string>{}) << p.Body()[0];
+            EXPECT_EQ(RunningPast(p.ops, 300, 2362), std::vector<std::string>{}) << p.Body()[0];  // 200 mm
+            const std::vector<std::string> body = p.Body();
+            std::vector<std::string> all = kept;
+            if (body[0] != "  Envelope Diagrams ") all.insert(all.end(), onCases.begin(), onCases.end());
+            for (const std::string& text : all)
+                EXPECT_GE(std::count(body.begin(), body.end(), text), std::count(all.begin(), all.end(), text))
+                    << text << " on" << body[0];
+        }
     }
     ApplyDefaultUnits();
     LoadRows.Fill({});
