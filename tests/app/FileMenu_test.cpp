@@ -520,8 +520,12 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         EXPECT_EQ(Messages(), said);
         EXPECT_EQ(f.Caption(), path);
         EXPECT_EQ(ResultsReady, c.unshown.empty() ? 1 : 0);
-        if (c.unshown.empty()) EXPECT_EQ(Items(f.List_Results), results);
-        if (c.name == "texts") EXPECT_TRUE(BeamDataFileBytes() == openedGood);
+        if (c.unshown.empty()) {
+            EXPECT_EQ(Items(f.List_Results), results);
+        }
+        if (c.name == "texts") {
+            EXPECT_TRUE(BeamDataFileBytes() == openedGood);
+        }
         Messages().clear();
         f.Analyse2.Click();
         f.SaveBeamFile();
