@@ -28,8 +28,8 @@ std::string FieldName(int member, int text) {
 // Every member's exists text: "1" for the members of the beam, else "0";
 // they stay set when the beam is refused.
 void MarkMemberTexts(const std::vector<int>& beam) {
-    for (int m = 0; m <= 26; ++m) SpanTextTable[m][TExists] = "0";
-    for (int m : beam) SpanTextTable[m][TExists] = "1";
+    for (int m = 0; m <= 26; ++m) SpanTextTable[m][TExists] = '0';
+    for (int m : beam) SpanTextTable[m][TExists] = '1';
 }
 
 // The model's geometry with every member's texts read and brought into N and

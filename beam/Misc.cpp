@@ -20,6 +20,7 @@ enum Col { CRef = 0, CDesc = 1, CIxx = 2, CE = 3, CY = 4 };
 
 // The file, named as the user sees it in a message.
 std::string MiscPath() { return ProgramFile(MiscFile); }
+std::string QuotedMiscPath() { return '"' + MiscPath() + '"'; }
 
 // A stored value in display units, in figures that read back as it; exactly
 // 0 shows as an empty cell. A value no text can give back gives nothing.
@@ -81,7 +82,7 @@ void TMiscFrm::FormShow() {
         ReadSections();
     } catch (const RunError& e) {
         Hide();
-        throw RunError("Cannot read \"" + MiscPath() + "\": " + FileFault(e.what()) + ".");
+        throw RunError("Cannot read " + QuotedMiscPath() + ": " + FileFault(e.what()) + ".");
     }
 }
 
@@ -116,7 +117,7 @@ void TMiscFrm::ReadSections() {
     }
     f.Close();
     if (!damaged.empty())
-        gui::ShowMessage("\"" + MiscPath() + "\" is damaged: the values that cannot be shown are left empty (Ref " +
+        gui::ShowMessage(QuotedMiscPath() + " is damaged: the values that cannot be shown are left empty (Ref " +
                          damaged + ")");
 }
 
@@ -135,8 +136,8 @@ void TMiscFrm::cmd_SaveClick() {
     }
     try {
         if (DiskStampOf(MiscPath()) != read_ &&
-            !gui::AskYesNo("\"" + MiscPath() +
-                           "\" has been changed by another user or program since this window read it.\n"
+            !gui::AskYesNo(QuotedMiscPath() +
+                           " has been changed by another user or program since this window read it.\n"
                            "Replace it with the sections shown here?"))
             return;
         const gui::Busy busy;

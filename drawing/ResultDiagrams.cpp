@@ -30,10 +30,10 @@ struct Band {
     int Base;
     double Scale;
     float Factor;
-    std::string Unit;
+    const ShortString<10>& Unit;
     bool Mirrored = false;  // moments drawn the other way up
 
-    std::string Text(double r) const { return SigFig3Dec3(r * Factor) + " " + Unit; }
+    std::string Text(double r) const { return SigFig3Dec3(r * Factor) + " " + Unit.str(); }
     // A value label at x: below the line when the shown value is 0 or less;
     // moved further from the curve where something is in its way.
     void Value(gui::Canvas& c, int x, double r) const {
@@ -76,10 +76,10 @@ struct Diagrams {
     const PictureFrame& frame;
     const int lc;
     const int h = frame.TileMode == 1 ? 650 : std::max(350, frame.Height - 50 - frame.CaseListHeight);
-    const Band shear{Pixel(0.21L * h + 100), ScaleShear, Factor_Sh, Unit_Sh.str()};
-    const Band moment{Pixel(0.43L * h + 100), ScaleMoment, Factor_Mom, Unit_Mom.str(), BMConvention == -1};
+    const Band shear{Pixel(0.21L * h + 100), ScaleShear, Factor_Sh, Unit_Sh};
+    const Band moment{Pixel(0.43L * h + 100), ScaleMoment, Factor_Mom, Unit_Mom, BMConvention == -1};
     // Deflection is drawn below the axis (the series' sign: Global.h).
-    const Band deflection{Pixel(0.63L * h + 100), ScaleDeflection, Factor_Def, Unit_Def.str()};
+    const Band deflection{Pixel(0.63L * h + 100), ScaleDeflection, Factor_Def, Unit_Def};
     const BeamAxis axis{frame};
     const SupportRow p = SupportPositions();
     const int d = Pixel(frame.Height / 40.0L);  // from a base line to its extremes

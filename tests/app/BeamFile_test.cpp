@@ -14,7 +14,6 @@
 #include "ResultTexts.h"
 #include "ResultsBeam.h"
 #include "RunError.h"
-#include "SigFig.h"
 #include "TempDir.h"
 
 using namespace results_test;
@@ -300,8 +299,8 @@ TEST_F(BeamFileLayoutTest, OldLayoutIsReadWithItsFixUps) {
     EXPECT_EQ(Material, "HRS");
     EXPECT_EQ(UniformSectionText[0], "4");
     EXPECT_EQ(UniformSectionText[1], " 203 x 133 x 25 UB");
-    EXPECT_EQ(UniformSectionText[2].str(), " Ixx = " + SigFig4(1e8 / 416231.44f) + " in^4");
-    EXPECT_EQ(UniformSectionText[3].str(), "  E  = " + SigFig4(205000.0 / 4) + " ksi");
+    EXPECT_EQ(UniformSectionText[2].str(), " Ixx = 240.3 in^4");  // 1e8 mm^4 / 416231.44
+    EXPECT_EQ(UniformSectionText[3].str(), "  E  = 51250 ksi");    // 205000 N/mm^2 / 4
     EXPECT_EQ(UniformSectionText[4], "  y  = 100 mm");
 }
 

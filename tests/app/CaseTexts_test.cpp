@@ -118,16 +118,22 @@ TEST_F(CaseTexts, StressLinesNeedAnExtremeFibreDistance) {
 }
 
 TEST_F(CaseTexts, CantileversHaveTheirOwnRowsAndBlocks) {
-    // 10 kN/m over a 5 m span and two 1 m cantilevers.
+    // A 5 m span and two 1 m cantilevers: 10 kN/m down over the left
+    // cantilever and the span, 10 kN/m up over the right one.
     SetBeam({5000}, 1000, 1000);
-    Udl(1, 0, 10, 10, 7000, 1.0);
+    Udl(1, 0, 10, 10, 6000, 1.0);
+    Udl(2, 6000, -10, -10, 1000, 1.0);
     FinishLoads();
     ASSERT_EQ(Analyse(), Lines_t{});
     const Lines_t support = Lines(CaseSupportText[1]);
     ASSERT_EQ(support.size(), 13u);
-    EXPECT_EQ(support[9].substr(0, 4), " LHC");
+    // The cantilevers' moments run from 0 at their tips to -wa^2/2 and
+    // +wa^2/2 at the supports. The span's moment -5 + 27x - 5x^2 turns its
+    // ends by 47.92 and 56.25 kN-m^2 / EI: the tips rise by that times 1 m,
+    // less and plus wa^4/8EI.
+    EXPECT_EQ(support[9], " LHC" "        10.000" "         0.000" "        -5.000" "         2.276");
     EXPECT_EQ(support[10].substr(0, 4), "  1 ");
-    EXPECT_EQ(support[11].substr(0, 4), " RHC");
+    EXPECT_EQ(support[11], " RHC" "        10.000" "         5.000" "         0.000" "         2.805");
     EXPECT_EQ(support[12], "") << "one line after the right cantilever";
     EXPECT_EQ(SpanLabelText[1][0], "LHC");
     EXPECT_EQ(SpanLabelText[1][2], "RHC");
@@ -141,8 +147,8 @@ TEST_F(CaseTexts, CantileversHaveTheirOwnRowsAndBlocks) {
     EXPECT_EQ(data[26], " ");
     EXPECT_EQ(data[27], " Span 1");
     EXPECT_EQ(data[52], " RHC");
-    // Right cantilever from the support to its tip: shear wa to 0.
-    EXPECT_EQ(data[55].substr(0, 32), "  1" "          0.000" "        10.000");
+    // Right cantilever, loaded upwards, from the support to its tip: shear -wa to 0.
+    EXPECT_EQ(data[55].substr(0, 32), "  1" "          0.000" "       -10.000");
     EXPECT_EQ(data[75].substr(0, 32), " 21" "          1.000" "         0.000");
     EXPECT_EQ(data[76], " ") << "no blank line of its own after the right cantilever";
 }

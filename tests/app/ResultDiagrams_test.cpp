@@ -50,6 +50,7 @@ TEST_F(ResultDiagrams, BandsOnA766PixelWindow) {
     EXPECT_NEAR(ScaleShear * ShearSummary[0][BeamRow][5], 40.5, 1e-9);
     EXPECT_NEAR(ScaleDeflection * DeflectionSummary[0][BeamRow][5], 45, 1e-9);
     // Shear starts at the left support: 18.75 kN is 24.3 pixels up.
+    ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], (Segment{150, 226, 150, 202, gui::clYellow, 1}));
     const std::vector<DrawnText> texts = Texts(c);
     EXPECT_THAT(texts, Contains(DrawnText{8, 221, "SHEAR", gui::clWhite, 9}));
@@ -69,7 +70,9 @@ TEST_F(ResultDiagrams, BandsOnA766PixelWindow) {
     ASSERT_GT(DeflectionSummary[0][BeamRow][5], 0);
     gui::RecordingCanvas stiff;
     for (const Segment& s : Draw(stiff, 1, -1))
-        if (s.Colour == gui::clYellow && s.Y1 > 420) EXPECT_EQ(s.Y2, 478) << s.X2;
+        if (s.Colour == gui::clYellow && s.Y1 > 420) {
+            EXPECT_EQ(s.Y2, 478) << s.X2;
+        }
 }
 
 TEST_F(ResultDiagrams, TiledResultsUseAFixedHeightWhileScalesFollowTheWindow) {
@@ -89,7 +92,9 @@ TEST_F(ResultDiagrams, EachLoadcaseHasItsColour) {
     const gui::Color colours[] = {gui::clYellow, gui::clRed, gui::clAqua, gui::clLime, gui::clBlue, gui::clYellow};
     for (int lc = 1; lc <= 6; ++lc) {
         gui::RecordingCanvas c;
-        EXPECT_EQ(Draw(c, lc, 1)[0].Colour, colours[lc - 1]) << lc;
+        const std::vector<Segment> lines = Draw(c, lc, 1);
+        ASSERT_FALSE(lines.empty()) << lc;
+        EXPECT_EQ(lines[0].Colour, colours[lc - 1]) << lc;
     }
     // Loadcase 0 draws loadcase 1.
     gui::RecordingCanvas c;
@@ -115,6 +120,24 @@ TEST_F(ResultDiagrams, InvertedMomentConvention) {
     // The support moment -31.25 kN-m stands above the line, mirrored.
     const int supportY = 358 + static_cast<int>(std::nearbyint(-31.25 * 40.5 / 31.25)) - 25;
     EXPECT_THAT(Texts(c), Contains(DrawnText{150 + 398 - 20, supportY, "-31.3 kN-m", gui::clAqua}));
+}
+
+TEST_F(ResultDiagrams, MomentsAtFixedEndsAreLabelled) {
+    // One 6 m span fixed at both ends: -wL^2/12 at the ends and wL^2/24 at
+    // mid-span under 10 kN/m in loadcase 1; twice that in loadcase 2, whose
+    // -60 kN-m spans 40.5 pixels.
+    SetBeam({6000});
+    SupportTypes[0] = SupportTypes[25] = SupportFixed;
+    Udl(1, 0, 10, 10, 6000, 1.0, {1});
+    Udl(2, 0, 20, 20, 6000, 1.0, {2});
+    FinishLoads();
+    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    gui::RecordingCanvas c;
+    Draw(c, 1, -1);
+    // The ends 20 pixels below y = 358 and 10 below that; the peak 10 above and 25 over that.
+    EXPECT_THAT(Texts(c), Contains(DrawnText{130, 388, "-30.0 kN-m", gui::clAqua}));
+    EXPECT_THAT(Texts(c), Contains(DrawnText{927, 388, "-30.0 kN-m", gui::clAqua}));
+    EXPECT_THAT(Texts(c), Contains(DrawnText{528, 323, "15.0 kN-m", gui::clYellow}));
 }
 
 TEST_F(ResultDiagrams, ReactionsOfOneLoadcaseAndExtremesOfAll) {

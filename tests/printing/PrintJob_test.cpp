@@ -107,6 +107,7 @@ TEST_F(PrintJob, SectionsInTheirOrderEachFromANewPage) {
     LogDevice d;
     f->Cmd_OK.Click();
     EXPECT_EQ(Titles(d), (std::vector<std::string>{"Beam & Loading Data + Results Summary", " LOADCASE 1", " LOADCASE 2"}));
+    ASSERT_EQ(d.Pages().size(), 3u);
     EXPECT_TRUE(d.Pages()[2].Has("Page 3"));
 
     IndexFrm->ShownCase = 1;
@@ -136,6 +137,7 @@ TEST_F(PrintJob, EnvelopeIntervalFromTheRadioButtons) {
     f->Show();
     f->Cmd_OK.Click();
     EXPECT_EQ(PrintInterval, 20);
+    ASSERT_GE(d.Pages().size(), 2u);
     EXPECT_TRUE(d.Pages()[1].Has("Results Envelope at 1/20th Span Intervals"));
     f->Option_10.SetCheckedQuietly(true);
     f->Show();
