@@ -175,9 +175,8 @@ std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::stri
             RefillInputWindows();
             return said;
         }
-        // Analysing helps only a beam that has one and does not refuse it.
-        said = "\"" + name + "\" was opened without its stored results: " + verdict.Refusal() + "." +
-               (BeamLength != 0 && AnalysisRefusal.empty() ? "\rAnalyse the beam to see its results." : "");
+        // No advice to analyse: the analysis has just refused it.
+        said = "\"" + name + "\" was opened without its stored results: " + verdict.Refusal() + ".";
     }
     // Not MarkResultsStale: the beam is as analysed above, if it was, so a
     // refusal still holds, and the view is set up here.
