@@ -1,6 +1,7 @@
 // Tests that run windows: the toolkit runs headless on a 1024 x 768 screen
 // and messages are collected instead of shown.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 #include "gui_testing.h"
@@ -11,6 +12,13 @@ bool& QuestionAnswer();                  // the answer tests give to a question 
 // the answer they get (Discard unless a test says otherwise).
 std::vector<std::string>& SaveQuestions();
 gui::SaveChoice& SaveAnswer();
+
+// The messages an action shows.
+inline std::vector<std::string> Said(const std::function<void()>& action) {
+    Messages().clear();
+    action();
+    return Messages();
+}
 
 // The items of a list, first to last.
 inline std::vector<std::string> Items(const gui::ListBox& list) {
