@@ -11,11 +11,12 @@ using namespace beamtest;
 
 namespace {
 
+using BeamNext = FreshWindow;
+
 // What the model must hold for a typed text: the text as a single, times the factor.
 double Internal(const char* text, float factor) { return double(Real(std::stof(text)) * Real(factor)); }
 
-TEST(BeamNext, ChecksLengthsThenIxxThenE) {
-    Fresh();
+TEST_F(BeamNext, ChecksLengthsThenIxxThenE) {
     using V = std::vector<std::string>;
     EXPECT_EQ(Next(), V{" Specify length of all spans"});  // all three missing: lengths first
     EXPECT_TRUE(Window().Showing());
@@ -46,8 +47,7 @@ TEST(BeamNext, ChecksLengthsThenIxxThenE) {
     EXPECT_EQ(BeamGeometryTable[1][GY], Internal("-150", Factor_Sect_L));
 }
 
-TEST(BeamNext, OnlyTickedCantileversAreChecked) {
-    Fresh();
+TEST_F(BeamNext, OnlyTickedCantileversAreChecked) {
     OneSectionBeam({"5"}, "8000", "205000", "100");
     Window().Check_RHC.Click();  // an RHC with no length
     EXPECT_EQ(Next(), std::vector<std::string>{" Specify length of all spans"});
@@ -55,8 +55,7 @@ TEST(BeamNext, OnlyTickedCantileversAreChecked) {
     EXPECT_EQ(Next(), std::vector<std::string>{});
 }
 
-TEST(BeamNext, GeometryFromTypedTextsInOtherUnits) {
-    Fresh();
+TEST_F(BeamNext, GeometryFromTypedTextsInOtherUnits) {
     Unit_L = "ft";
     Factor_L = 304.8f;
     Unit_Sect_I = "in^4";
@@ -69,7 +68,6 @@ TEST(BeamNext, GeometryFromTypedTextsInOtherUnits) {
     Factor_Sect_A = 645.16f;
     Window().Hide();
     Window().Show();
-    TBeamFrm& w = Window();
     w.Check_LHC.Click();
     w.Check_RHF.Click();
     OneSectionBeam({"12.5", "20", "7.3"}, "987.6", "29700", "9.1");
@@ -117,9 +115,7 @@ TEST(BeamNext, GeometryFromTypedTextsInOtherUnits) {
         for (int t = 1; t <= 5; ++t) EXPECT_EQ(BeamGeometryTable[m][t], geometry[m][t]) << m << " " << t;
 }
 
-TEST(BeamNext, DroppedCantileverAndSpansLeaveNoLength) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamNext, DroppedCantileverAndSpansLeaveNoLength) {
     w.Check_RHC.Click();
     OneSectionBeam({"4", "6"}, "8000", "205000", "100");
     Type(w.Grid_Lengths, 3, 1, "1.5");
@@ -143,9 +139,7 @@ TEST(BeamNext, DroppedCantileverAndSpansLeaveNoLength) {
     EXPECT_EQ(BeamLength, 4000.0);
 }
 
-TEST(BeamNext, SelfWeightRowOverTheWholeBeam) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamNext, SelfWeightRowOverTheWholeBeam) {
     MaterialCode = "HRS";
     FactoredLoads = 1;
     w.Check_LHC.Click();
@@ -170,9 +164,7 @@ TEST(BeamNext, SelfWeightRowOverTheWholeBeam) {
     EXPECT_EQ(LoadRows[SelfWeightSlot][LFactor], 1.2f);
 }
 
-TEST(BeamNext, NoSelfWeightOfferForTimberOrPerMemberSections) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamNext, NoSelfWeightOfferForTimberOrPerMemberSections) {
     MaterialCode = "Timber";
     OneSectionBeam({"5"}, "8000", "8000", "100");
     LoadDataFrm->Frame_SWt.SetVisible(true);
@@ -193,8 +185,7 @@ TEST(BeamNext, NoSelfWeightOfferForTimberOrPerMemberSections) {
     EXPECT_FALSE(LoadDataFrm->Frame_SWt.Visible());
 }
 
-TEST(BeamNext, ShowingTheWindowDisablesSaving) {
-    Fresh();
+TEST_F(BeamNext, ShowingTheWindowDisablesSaving) {
     IndexFrm->Save1.SetEnabled(true);
     IndexFrm->SaveAs1.SetEnabled(true);
     Window().Hide();
@@ -220,9 +211,7 @@ struct ModelCopy {
 
 // Refused counts and texts change nothing; the length is the members'; the
 // spinner, captions and focus follow the beam shown.
-TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     NumSpans = 0;
     BeamGeometryTable.Fill({});
     BeamLength = 0;

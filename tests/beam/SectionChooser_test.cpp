@@ -29,16 +29,21 @@ void Choose(int index) {
 
 std::vector<std::string> Props() { return Items(Window().List_Props); }
 
+// Each test on a fresh window, the tables written.
+struct SectionChooser : FreshWindow {
+    void SetUp() override {
+        FreshWindow::SetUp();
+        WriteTables();
+    }
+};
+
 bool HasLine(const std::string& start) {
     for (const std::string& l : Props())
         if (l.rfind(start, 0) == 0) return true;
     return false;
 }
 
-TEST(SectionChooser, UniversalBeamListedAndChosen) {
-    Fresh();
-    WriteTables();
-    TBeamFrm& w = Window();
+TEST_F(SectionChooser, UniversalBeamListedAndChosen) {
     w.UniversalBeams1.Click();
     EXPECT_EQ(FamilyCode, "UB");
     EXPECT_EQ(MaterialCode, "HRS");
@@ -84,10 +89,7 @@ TEST(SectionChooser, UniversalBeamListedAndChosen) {
     EXPECT_FALSE(w.Frame_Data.Visible());
 }
 
-TEST(SectionChooser, BlankSeparatorClearsTheSectionAndNextRefusesIt) {
-    Fresh();
-    WriteTables();
-    TBeamFrm& w = Window();
+TEST_F(SectionChooser, BlankSeparatorClearsTheSectionAndNextRefusesIt) {
     w.UniversalBeams1.Click();
     Type(w.Grid_Lengths, 1, 1, "6");
     Choose(0);
@@ -109,10 +111,7 @@ TEST(SectionChooser, BlankSeparatorClearsTheSectionAndNextRefusesIt) {
 
 // A span added back after a section was chosen for all shows that section and
 // is committed with it.
-TEST(SectionChooser, SpanAddedAfterChoosingForAllTakesTheSection) {
-    Fresh();
-    WriteTables();
-    TBeamFrm& w = Window();
+TEST_F(SectionChooser, SpanAddedAfterChoosingForAllTakesTheSection) {
     w.UpDown_Spans.Step(1);
     Type(w.Grid_Lengths, 1, 1, "5");
     Type(w.Grid_Lengths, 2, 1, "4");
@@ -127,10 +126,8 @@ TEST(SectionChooser, SpanAddedAfterChoosingForAllTakesTheSection) {
     EXPECT_EQ(BeamGeometryTable[2][1], 4000.0);
 }
 
-TEST(SectionChooser, PerMemberSectionGoesToTheChosenMemberOnly) {
+TEST_F(SectionChooser, PerMemberSectionGoesToTheChosenMemberOnly) {
     Fresh(false);
-    WriteTables();
-    TBeamFrm& w = Window();
     w.UpDown_Spans.Step(1);
     w.Check_RHC.Click();
     for (int i = 0; i < 3; ++i) w.UpDown_SpanNo.Step(1);
@@ -145,10 +142,7 @@ TEST(SectionChooser, PerMemberSectionGoesToTheChosenMemberOnly) {
     for (int m = 0; m <= 26; ++m) EXPECT_NE(SpanTextTable[m][5], "") << m;  // the area of every member
 }
 
-TEST(SectionChooser, HollowSectionsAndAnglesShowTheirOwnLines) {
-    Fresh();
-    WriteTables();
-    TBeamFrm& w = Window();
+TEST_F(SectionChooser, HollowSectionsAndAnglesShowTheirOwnLines) {
     w.CHS1.Click();
     EXPECT_EQ(w.lbl_Group.Caption(), "Circular Hollow Section");
     Choose(0);
@@ -172,9 +166,7 @@ TEST(SectionChooser, HollowSectionsAndAnglesShowTheirOwnLines) {
     EXPECT_TRUE(HasLine(" H = "));
 }
 
-TEST(SectionChooser, ListsWholeRecordsOnly) {
-    Fresh();
-    WriteTables();
+TEST_F(SectionChooser, ListsWholeRecordsOnly) {
     fs::resize_file(fs::path(StartDir) / "RSJ.sct", 400);
     Window().RSJ1.Click();
     EXPECT_EQ(Window().List_Sect.Count(), 2);
@@ -183,10 +175,7 @@ TEST(SectionChooser, ListsWholeRecordsOnly) {
     EXPECT_EQ(Window().List_Sect.Count(), 1);
 }
 
-TEST(SectionChooser, MissingTableIsReportedAndKeepsTheChoice) {
-    Fresh();
-    WriteTables();
-    TBeamFrm& w = Window();
+TEST_F(SectionChooser, MissingTableIsReportedAndKeepsTheChoice) {
     w.UniversalBeams1.Click();
     fs::remove(fs::path(StartDir) / "UPN.sct");
     Messages().clear();
@@ -217,7 +206,7 @@ void Patch(const fs::path& file, int offset, const void* bytes, int size) {
 
 void PatchSingle(const fs::path& file, int offset, float value) { Patch(file, offset, &value, 4); }
 
-TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
+TEST_F(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
     const float nan = std::nanf(""), inf = std::numeric_limits<float>::infinity();
     const std::string notFile = "Cannot read the section table \"{}\": it is not an ordinary file, or it may not be read.";
     auto damaged = [](const std::string& name) {
@@ -237,7 +226,6 @@ TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
          "Cannot read the section table \"{}\": it is 2147483648 bytes long, and a table holds at most 250 sections "
          "(50000 bytes)."},
     };
-    TBeamFrm& w = Window();
     for (const TableDamage& c : cases) {
         SCOPED_TRACE(c.kind);
         Fresh();
@@ -267,8 +255,7 @@ TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
     }
 }
 
-TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
-    Fresh();
+TEST_F(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     std::filesystem::current_path(StartDir);
     std::vector<SectionRecord> sections(250);
     sections[0].Designation = "Box girder 1";
@@ -279,7 +266,6 @@ TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     sections[1] = sections[0];
     sections[1].Ixx = 1.2345678e13f;  // 4 figures up to the end of their ladder, 1e12
     WriteSectionTable("Misc.sct", sections);
-    TBeamFrm& w = Window();
     MaterialCode = "HRS";
     w.Miscellaneous1.Click();
     EXPECT_EQ(FamilyCode, "Misc");
@@ -302,8 +288,7 @@ TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
 // The section clicked is the section used: the list follows a Save of the
 // miscellaneous sections, and a table another program changed is listed
 // again before anything is taken from it.
-TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
-    Fresh();
+TEST_F(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
     auto write = [](std::initializer_list<std::string> names) {
         std::vector<SectionRecord> sections;
         for (const std::string& n : names) {
@@ -316,7 +301,6 @@ TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
         WriteSectionTable("Misc.sct", sections);
     };
     write({"Section A", "Section B", "Section C"});
-    TBeamFrm& w = Window();
     w.Miscellaneous1.Click();
     MiscFrm->Hide();
     MiscFrm->Show();

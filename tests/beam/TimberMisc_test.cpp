@@ -15,6 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using Timber = FreshWindow;
+
 void Calculate(const std::string& h, const std::string& w, const std::string& e) {
     TBeamFrm& f = Window();
     f.Edit_Timber_H.SetText(h);
@@ -23,9 +25,7 @@ void Calculate(const std::string& h, const std::string& w, const std::string& e)
     f.cmd_TimCalc.Click();
 }
 
-TEST(Timber, RectangleInMillimetres) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(Timber, RectangleInMillimetres) {
     w.Timber1.Click();
     EXPECT_EQ(FamilyCode, "Timber");
     EXPECT_EQ(SectionShape, "Timber");
@@ -61,11 +61,9 @@ TEST(Timber, RectangleInMillimetres) {
     EXPECT_FALSE(LoadDataFrm->Frame_SWt.Visible());
 }
 
-TEST(Timber, CentimetresGiveTheSameSectionAndReopenAsTyped) {
-    Fresh();
+TEST_F(Timber, CentimetresGiveTheSameSectionAndReopenAsTyped) {
     Unit_Sect_L = "cm";
     Factor_Sect_L = 10;
-    TBeamFrm& w = Window();
     w.Timber1.Click();
     Calculate("20", "5", "8000");
     EXPECT_EQ(TimberH, 200.0f);
@@ -85,9 +83,8 @@ TEST(Timber, CentimetresGiveTheSameSectionAndReopenAsTyped) {
     EXPECT_FALSE(w.Frame_Steel.Visible());
 }
 
-TEST(Timber, PerMemberGoesToTheChosenSpanOnly) {
+TEST_F(Timber, PerMemberGoesToTheChosenSpanOnly) {
     Fresh(false);
-    TBeamFrm& w = Window();
     w.UpDown_Spans.Step(1);
     w.UpDown_Spans.Step(1);
     w.UpDown_SpanNo.Step(1);
@@ -102,9 +99,7 @@ TEST(Timber, PerMemberGoesToTheChosenSpanOnly) {
     EXPECT_EQ(w.Edit_Ixx.Text(), "untouched");
 }
 
-TEST(Timber, EmptyEditsGiveNoSectionAndNextAsksForIxx) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(Timber, EmptyEditsGiveNoSectionAndNextAsksForIxx) {
     w.Timber1.Click();
     Calculate("", "", "8000");
     Type(w.Grid_Lengths, 1, 1, "4");
@@ -113,7 +108,7 @@ TEST(Timber, EmptyEditsGiveNoSectionAndNextAsksForIxx) {
 
 // A section whose values lie beyond the format's figures reaches the members
 // in figures that read back as it; one no member can hold is refused by name.
-TEST(Timber, SectionsAtTheEdgesReachTheMembersOrAreRefusedByName) {
+TEST_F(Timber, SectionsAtTheEdgesReachTheMembersOrAreRefusedByName) {
     const struct {
         const char *h, *w;
         std::string message, ixx;
@@ -125,7 +120,6 @@ TEST(Timber, SectionsAtTheEdgesReachTheMembersOrAreRefusedByName) {
     };
     for (const auto& r : rows) {
         Fresh();
-        TBeamFrm& w = Window();
         w.Timber1.Click();
         Calculate(r.h, r.w, "8000");
         EXPECT_EQ(Messages(), r.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{r.message})
