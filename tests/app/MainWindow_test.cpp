@@ -44,9 +44,7 @@ TEST_F(MainWindow, MenusStartWithSaveSaveAsAndPrintDisabled) {
 TEST_F(MainWindow, LoadsBeforeABeamExistsAsksForTheBeamFirst) {
     ProgramFolder();
     BeamLength = 0;
-    Messages().clear();
-    IndexFrm->Loads1.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Specify beam data first"});
+    EXPECT_EQ(Said([&] { IndexFrm->Loads1.Click(); }), std::vector<std::string>{"Specify beam data first"});
     EXPECT_FALSE(LoadDataFrm->Showing());
 }
 

@@ -29,9 +29,7 @@ void SetBeam(const std::vector<double>& spans, double lhc, double rhc) {
 
 std::vector<std::string> Analyse() {
     ProgramFolder();
-    Messages().clear();
-    IndexFrm->AnalyseBeam();
-    return Messages();
+    return Said([] { IndexFrm->AnalyseBeam(); });
 }
 
 void TwoSpanUdl(double factor, double length) {

@@ -250,9 +250,8 @@ TEST_F(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     EXPECT_EQ(Next(), std::vector<std::string>{"This beam cannot be taken: the beam length 6e+35 m is too large."});
     EXPECT_TRUE(before == ModelCopy());
     w.Edit_Spans.SetText("30");
-    Messages().clear();
-    w.Check_RHC.Click();  // the count is read here too
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Number of spans: '30' is not a whole number from 1 to 25"});
+    EXPECT_EQ(Said([&] { w.Check_RHC.Click(); }),  // the count is read here too
+              std::vector<std::string>{"Number of spans: '30' is not a whole number from 1 to 25"});
     EXPECT_EQ(SpanCount, 2);
     w.Check_RHC.Click();
     w.Edit_Spans.SetText("2");
@@ -297,9 +296,7 @@ TEST_F(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     const float depth = TimberH;
     const std::string material = MaterialCode;
     w.Edit_Timber_H.SetText("12,5");
-    Messages().clear();
-    w.cmd_TimCalc.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Timber depth: '12,5' is not a number"});
+    EXPECT_EQ(Said([&] { w.cmd_TimCalc.Click(); }), std::vector<std::string>{"Timber depth: '12,5' is not a number"});
     EXPECT_EQ(TimberH, depth);
     EXPECT_EQ(MaterialCode, material);
 

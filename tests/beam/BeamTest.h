@@ -74,9 +74,7 @@ inline std::string HelpMessage(const std::string& first) {
 
 // Next, as a click does; the messages it shows.
 inline std::vector<std::string> Next() {
-    Messages().clear();
-    Window().cmdNext.Click();
-    return Messages();
+    return Said([] { Window().cmdNext.Click(); });
 }
 
 }  // namespace beamtest

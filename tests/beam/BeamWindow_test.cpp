@@ -255,9 +255,7 @@ TEST_F(BeamWindow, RefillAfterOpenShowsTheBeamWhateverItsTableAndChoice) {
     SameForAllSpans = -1;
     SpanNoStored = 0;
     UniformSectionText[0] = "";
-    Messages().clear();
-    w.ShowBeamData();
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(Said([&] { w.ShowBeamData(); }).empty());
     EXPECT_EQ(w.List_Sect.Count(), 0);
     EXPECT_EQ(w.lbl_Group.Caption(), "Rolled Steel Channel");
     EXPECT_EQ(FamilyCode, "UPN");

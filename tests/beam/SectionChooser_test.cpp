@@ -178,10 +178,8 @@ TEST_F(SectionChooser, ListsWholeRecordsOnly) {
 TEST_F(SectionChooser, MissingTableIsReportedAndKeepsTheChoice) {
     w.UniversalBeams1.Click();
     fs::remove(fs::path(StartDir) / "UPN.sct");
-    Messages().clear();
-    w.UPN1.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Cannot read the section table \"" + StartDir +
-                                                   "/UPN.sct\": the file does not exist."});
+    EXPECT_EQ(Said([&] { w.UPN1.Click(); }), std::vector<std::string>{"Cannot read the section table \"" + StartDir +
+                                                                      "/UPN.sct\": the file does not exist."});
     EXPECT_EQ(w.List_Sect.Count(), 0);
     EXPECT_EQ(w.lbl_Group.Caption(), "Rolled Steel Channel");
     EXPECT_EQ(FamilyCode, "UPN");
@@ -313,11 +311,11 @@ TEST_F(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
     EXPECT_EQ(SpanTextTable[1][3], "2.000");
 
     write({"Section C", "Section A", "Section B", std::string(24, 'x') + "\xc3"});  // cut inside a character
-    Messages().clear();
-    Choose(1);  // listed as "Section C"
-    EXPECT_EQ(Messages(), std::vector<std::string>{"The section table \"" + StartDir +
-                                                   "/Misc.sct\" has changed since its sections were listed. "
-                                                   "The list is shown again: choose the section again."});
+    // The second section, listed as "Section C".
+    EXPECT_EQ(Said([&] { Choose(1); }),
+              std::vector<std::string>{"The section table \"" + StartDir +
+                                       "/Misc.sct\" has changed since its sections were listed. "
+                                       "The list is shown again: choose the section again."});
     EXPECT_EQ(SpanDescText[1], "Section B");  // nothing taken
     EXPECT_EQ(w.List_Sect.ItemIndex(), 1);
     EXPECT_EQ(w.List_Sect.Item(1), "Section A");

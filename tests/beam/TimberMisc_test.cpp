@@ -189,9 +189,8 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     g.SetCell(1, 7, "A description longer than twenty-five");
     g.SetCell(2, 8, "0");
     g.SetCell(2, 9, "12.5abc");
-    Messages().clear();
-    Misc().cmd_Save.Click();  // refused whole: no file
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Section 9 Ixx: '12.5abc' is not a number"});
+    EXPECT_EQ(Said([&] { Misc().cmd_Save.Click(); }),  // refused whole: no file
+              std::vector<std::string>{"Section 9 Ixx: '12.5abc' is not a number"});
     std::filesystem::current_path(StartDir);
     EXPECT_FALSE(fs::exists("Misc.sct"));
     g.SetCell(2, 9, "12.5");
@@ -284,9 +283,7 @@ TEST_F(MiscSections, SaveOverAnotherUsersChangeIsAsked) {
         EXPECT_EQ(Messages(), std::vector<std::string>{question});
         EXPECT_EQ(ReadSectionTable("Misc.sct").at(1 - 1).Designation, yes ? "Mine" : "Theirs");
     }
-    Messages().clear();
-    Misc().cmd_Save.Click();  // its own file: no question
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(Said([&] { Misc().cmd_Save.Click(); }).empty());  // its own file: no question
     QuestionAnswer() = false;
 }
 
@@ -361,9 +358,7 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
         WriteSectionTable("Misc.sct", sections);
         if (c.afterWriting) c.afterWriting();
         for (int r = 1; r <= 250; ++r) Misc().Grid.SetCell(1, r, "left over");
-        Messages().clear();
-        ShowMisc();
-        EXPECT_EQ(Messages(), c.messages);
+        EXPECT_EQ(Said([&] { ShowMisc(); }), c.messages);
         // A file that cannot be read leaves no window whose Save would replace it.
         const bool refused = !c.messages.empty() && c.messages[0].starts_with("Cannot read");
         EXPECT_EQ(Misc().Showing(), !refused);

@@ -115,9 +115,7 @@ TEST_F(LoadsWindow, ARefusedNextLeavesTheModelAndResultsAsTheLastAcceptedNext) {
         SCOPED_TRACE(r.What);
         F().Show();
         r.Type(*this);
-        Messages().clear();
-        Next();
-        EXPECT_EQ(Messages(), r.Messages);
+        EXPECT_EQ(Said([&] { Next(); }), r.Messages);
         EXPECT_TRUE(F().Showing());
         EXPECT_TRUE(LoadTable == table);
         EXPECT_TRUE(AcceptedUDLOutline == outline);
@@ -132,9 +130,7 @@ TEST_F(LoadsWindow, ARefusedNextLeavesTheModelAndResultsAsTheLastAcceptedNext) {
         F().cmd_Cancel.Click();
         EXPECT_EQ(LoadRows[1][LStart], 10000.0f);
         EXPECT_EQ(LoadRows[2][LCover], 6000.0f);
-        Messages().clear();
-        IndexFrm->AnalyseBeam();
-        EXPECT_EQ(Messages(), Msgs{});
+        EXPECT_EQ(Said([&] { IndexFrm->AnalyseBeam(); }), Msgs{});
         EXPECT_EQ(CaseReaction[1][2], reaction);
     }
 }

@@ -20,10 +20,9 @@ TEST_F(LoadsWindow, NextAnalysesAPointLoadOnASimpleSpan) {
     for (const char* factor : {"3.4e38", "-1e38"}) {
         F().Show();
         R(1).Edit_LF.SetText(factor);
-        Messages().clear();
-        Next();
-        EXPECT_EQ(Messages(), std::vector<std::string>{"The beam cannot be analysed: the applied load of loadcase 1 "
-                                                       "lies beyond the values the program can hold."});
+        EXPECT_EQ(Said([&] { Next(); }),
+                  std::vector<std::string>{"The beam cannot be analysed: the applied load of loadcase 1 "
+                                           "lies beyond the values the program can hold."});
         EXPECT_EQ(ResultsReady, 0);
     }
 
@@ -33,9 +32,7 @@ TEST_F(LoadsWindow, NextAnalysesAPointLoadOnASimpleSpan) {
         F().Show();
         R(1).Edit_LF.SetText("");
         R(1).Edit_PL.SetText(none);
-        Messages().clear();
-        Next();
-        EXPECT_EQ(Messages(), std::vector<std::string>{});
+        EXPECT_EQ(Said([&] { Next(); }), std::vector<std::string>{});
         EXPECT_EQ(ResultsReady, 1);
         EXPECT_EQ(CaseAppliedLoad[1], 1e-12f);
     }
