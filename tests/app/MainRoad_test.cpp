@@ -21,21 +21,9 @@
 #include "AppTest.h"
 #include "beam/BeamTest.h"
 #include "beam/ChooseUnits.h"
+#include "loads/LoadsTest.h"
 
 namespace {
-
-void TypeRow(LoadRowControls& row, bool point, const std::string& dist, const std::string& value,
-             const std::string& cover = "") {
-    (point ? row.OptionP : row.OptionUDL).Click();
-    row.Edit_Dist.SetText(dist);
-    if (point) {
-        row.Edit_PL.SetText(value);
-    } else {
-        row.Edit_UDLS.SetText(value);
-        row.Edit_UDLF.SetText(value);
-        row.Edit_Cover.SetText(cover);
-    }
-}
 
 // Puts the windows back as start-up left them, the main window hidden, and
 // no saved defaults.
@@ -64,8 +52,8 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     loads.cmd_Clear.Click();
     loads.UpDown_Case.Step(-1);  // loadcase 1, as the spinner leaves it at its lower end
     ASSERT_EQ(loads.Edit_Case.Text(), "1");
-    TypeRow(loads.Row(1), false, "0", "10", "12");
-    TypeRow(loads.Row(2), true, "3", "50");
+    LoadsWindow::Udl(1, "0", "10", "10", "12");
+    LoadsWindow::Point(2, "3", "50");
     loads.Row(1).Check.Click();
     loads.UpDown_Case.Step(1);
     loads.Row(2).Check.Click();

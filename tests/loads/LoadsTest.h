@@ -12,7 +12,7 @@
 
 struct LoadsWindow : ::testing::Test {
     TLoadDataFrm& F() { return *LoadDataFrm; }
-    LoadRowControls& R(int n) { return LoadDataFrm->Row(n); }
+    static LoadRowControls& R(int n) { return LoadDataFrm->Row(n); }
 
     void SetUp() override {
         ProgramFolder();
@@ -45,13 +45,13 @@ struct LoadsWindow : ::testing::Test {
         Unit_R = r;
         Factor_R = fr;
     }
-    void Point(int n, const std::string& dist, const std::string& load, const std::string& lf = "") {
+    static void Point(int n, const std::string& dist, const std::string& load, const std::string& lf = "") {
         R(n).OptionP.Click();
         R(n).Edit_Dist.SetText(dist);
         R(n).Edit_PL.SetText(load);
         R(n).Edit_LF.SetText(lf);
     }
-    void Udl(int n, const std::string& dist, const std::string& start, const std::string& finish,
+    static void Udl(int n, const std::string& dist, const std::string& start, const std::string& finish,
              const std::string& cover, const std::string& lf = "") {
         R(n).OptionUDL.Click();
         R(n).Edit_Dist.SetText(dist);
