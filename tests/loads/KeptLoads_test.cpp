@@ -73,9 +73,6 @@ struct Refused {
     Msgs Messages;
 };
 
-const char* const Forkhead =
-    " For the routine to remove negative\r forkhead support loads to be used, \r load factors must all be the same.\r";
-
 TEST_F(LoadsWindow, ARefusedNextLeavesTheModelAndResultsAsTheLastAcceptedNext) {
     SetUnits("m", 1000, "kN", 1000, "kN/m", 1);
     test::SetBeam({3000, 3000});
@@ -95,7 +92,7 @@ TEST_F(LoadsWindow, ARefusedNextLeavesTheModelAndResultsAsTheLastAcceptedNext) {
 
     const Refused refusals[] = {
         {"nothing applied", [](LoadsWindow& t) { t.Tick(1), t.Tick(2); }, {"No loads applied to beam"}},
-        {"empty loads",
+        {"a zero point load beside an empty UDL",
          [](LoadsWindow& t) { t.R(1).Edit_PL.SetText("0"), t.R(2).Edit_Cover.SetText("0"); },
          {"No loads on beam"}},
         {"past the end", [](LoadsWindow& t) { t.R(2).Edit_Dist.SetText("1"); },

@@ -10,6 +10,10 @@
 #include "Index.h"
 #include "LoadData.h"
 
+// What Next says where a forkhead meets unequal load factors.
+inline const char* const Forkhead =
+    " For the routine to remove negative\r forkhead support loads to be used, \r load factors must all be the same.\r";
+
 struct LoadsWindow : ::testing::Test {
     TLoadDataFrm& F() { return *LoadDataFrm; }
     static LoadRowControls& R(int n) { return LoadDataFrm->Row(n); }

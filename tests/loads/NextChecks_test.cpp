@@ -22,16 +22,6 @@ TEST_F(LoadsWindow, NothingAppliedIsRefusedEvenWithTheSelfWeightTicked) {
     EXPECT_EQ(ApplyFlags[25][SelfWeightSlot], 1.0f);
 }
 
-TEST_F(LoadsWindow, ZeroPointLoadBesideAnEmptyUdlIsNoLoadsOnBeam) {
-    Point(1, "1000", "0");
-    Tick(1);
-    Udl(2, "1000", "5", "5", "0");
-    Tick(2);
-    Next();
-    EXPECT_EQ(Messages(), Msgs{"No loads on beam"});
-    EXPECT_TRUE(F().Showing());
-}
-
 TEST_F(LoadsWindow, ZeroPointLoadAloneInALoadcasePassesButLeavesItInactive) {
     Udl(1, "0", "5", "5", "6000");
     Tick(1);
@@ -102,9 +92,6 @@ TEST_F(LoadsWindow, ARowPastTheEndIsOnlyExcusedWhenAppliedNowhere) {
     EXPECT_EQ(Messages(), Msgs{"Load 2 extends past end of beam"});
     EXPECT_EQ(F().LoadCheckResult, -1);
 }
-
-const char* const Forkhead =
-    " For the routine to remove negative\r forkhead support loads to be used, \r load factors must all be the same.\r";
 
 TEST_F(LoadsWindow, ForkheadDemandsOneLoadFactorOverAllAppliedLoads) {
     test::SetBeam({3000, 3000});
