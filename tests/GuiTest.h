@@ -6,6 +6,8 @@
 #include <vector>
 #include "gui_testing.h"
 
+using Lines_t = std::vector<std::string>;  // messages or lines shown
+
 std::vector<std::string>& Messages();   // shown since the last clear, questions too
 bool& QuestionAnswer();                  // the answer tests give to a question (false: No)
 // Questions before changes are given up, kept apart from the messages, and

@@ -36,7 +36,6 @@
 
 using namespace results_test;
 namespace fs = std::filesystem;
-using Lines_t = std::vector<std::string>;
 
 namespace {
 

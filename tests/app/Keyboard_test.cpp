@@ -69,7 +69,7 @@ TEST_F(Keyboard, EscapeClosesEveryWindowAndTakesNothing) {
         gui::PressKey(row.form, gui::Key::Escape);
         EXPECT_FALSE(row.form.Showing()) << row.window;
         EXPECT_EQ(row.taken(), before) << row.window;
-        EXPECT_EQ(Messages(), std::vector<std::string>{}) << row.window;
+        EXPECT_EQ(Messages(), Lines_t{}) << row.window;
     }
 }
 

@@ -9,7 +9,6 @@
 #include "ResultsBeam.h"
 
 using namespace results_test;
-using Lines_t = std::vector<std::string>;
 
 namespace {
 

@@ -43,7 +43,7 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     // Two spans of 6 m, I = 10000 cm^4, E = 205000 N/mm^2 (default units m, kN, kN/m).
     OneSectionBeam({"6", "6"}, "10000", "205000", "100");
     BeamFrm->cmdNext.Click();
-    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    ASSERT_EQ(Messages(), Lines_t{});
     ASSERT_TRUE(LoadDataFrm->Showing());
     EXPECT_EQ(BeamLength, 12000.0);
 
@@ -58,7 +58,7 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     loads.UpDown_Case.Step(1);
     loads.Row(2).Check.Click();
     loads.cmd_Next.Click();
-    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    ASSERT_EQ(Messages(), Lines_t{});
     ASSERT_TRUE(IndexFrm->Showing());
     ASSERT_EQ(NumLoadcases, 2);
     ASSERT_EQ(ResultsReady, 1);
@@ -81,7 +81,7 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     EXPECT_EQ(BeamLength, 0.0);
     BeamFrm->Hide();
     IndexFrm->Open1.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(Messages(), Lines_t{});
     EXPECT_EQ(BeamLength, 12000.0);
     EXPECT_NEAR(CaseReaction[2][2], 34375, 1e-2);
     EXPECT_EQ(Items(IndexFrm->List_Results), results);
@@ -115,7 +115,7 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     EXPECT_EQ(PointMoment[1], 0.0f);
     EXPECT_TRUE(PointFrm->List_Results.Count() == 0);
 
-    EXPECT_EQ(Said([&] { IndexFrm->Analyse2.Click(); }), std::vector<std::string>{});
+    EXPECT_EQ(Said([&] { IndexFrm->Analyse2.Click(); }), Lines_t{});
     EXPECT_EQ(ResultsReady, 1);
     // Three moments over 7 m and 6 m: M = P a (L1^2 - a^2) / (2 L1 (L1 + L2)).
     EXPECT_NEAR(CaseReaction[2][2], 31632.65, 1e-2);
@@ -128,12 +128,11 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     BeamFrm->cmdNext.Click();
     loads.cmd_Cancel.Click();
     EXPECT_EQ(Said([&] { IndexFrm->Analyse2.Click(); }),
-              std::vector<std::string>{"The beam cannot be analysed: load row 1 ends at 12 m, past the "
-                                       "end of the beam at 11 m."});
+              Lines_t{"The beam cannot be analysed: load row 1 ends at 12 m, past the "
+                      "end of the beam at 11 m."});
     EXPECT_EQ(ResultsReady, 0);
-    EXPECT_EQ(Items(IndexFrm->List_Results),
-              (std::vector<std::string>{"No results: the beam cannot be analysed, as",
-                                        "load row 1 ends at 12 m, past the end of the", "beam at 11 m"}));
+    EXPECT_EQ(Items(IndexFrm->List_Results), (Lines_t{"No results: the beam cannot be analysed, as",
+                                                      "load row 1 ends at 12 m, past the end of the", "beam at 11 m"}));
     EXPECT_FALSE(IndexFrm->Save1.Enabled());
     IndexFrm->New1.Click();
 }
@@ -150,7 +149,7 @@ size_t DisplayModeAt(const std::vector<uint8_t>& b) {
 // that again.
 void ExpectOpensAsSaved(const std::string& path) {
     const std::vector<uint8_t> saved = FileBytes(path);
-    ASSERT_EQ(Said([] { IndexFrm->Open1.Click(); }), std::vector<std::string>{});
+    ASSERT_EQ(Said([] { IndexFrm->Open1.Click(); }), Lines_t{});
     std::vector<uint8_t> shown = saved;
     PutInt32(&shown[DisplayModeAt(saved)], NumLoadcases == 1 ? -1 : 1);
     EXPECT_TRUE(BeamDataFileBytes() == shown);
@@ -217,7 +216,7 @@ TEST_F(MainRoad, RandomBeamsTypedThroughTheWindowsSaveAndOpenAsTheyWere) {
             }
         }
         w.cmdNext.Click();
-        ASSERT_EQ(Messages(), std::vector<std::string>{});
+        ASSERT_EQ(Messages(), Lines_t{});
         ASSERT_TRUE(loads.Showing());
 
         // Six rows on the beam with factors of either sign; row 6 lies past
@@ -344,10 +343,10 @@ TEST_F(MainRoad, OldFilesAtTheirEdgesOpenIntoBeamsThatSaveAndOpenAgain) {
             EXPECT_EQ(IndexFrm->Caption(), caption);
             continue;
         }
-        ASSERT_EQ(opened, std::vector<std::string>{});
+        ASSERT_EQ(opened, Lines_t{});
         IndexFrm->Analyse2.Click();
         IndexFrm->Save1.Click();
-        ASSERT_EQ(Messages(), std::vector<std::string>{});
+        ASSERT_EQ(Messages(), Lines_t{});
         ASSERT_EQ(ResultsReady, 1);
         ASSERT_EQ(FileBytes(path).size(), size_t(BeamFileV4Size(FileBytes(path))));
         ExpectOpensAsSaved(path);

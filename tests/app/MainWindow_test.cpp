@@ -44,7 +44,7 @@ TEST_F(MainWindow, MenusStartWithSaveSaveAsAndPrintDisabled) {
 TEST_F(MainWindow, LoadsBeforeABeamExistsAsksForTheBeamFirst) {
     ProgramFolder();
     BeamLength = 0;
-    EXPECT_EQ(Said([&] { IndexFrm->Loads1.Click(); }), std::vector<std::string>{"Specify beam data first"});
+    EXPECT_EQ(Said([&] { IndexFrm->Loads1.Click(); }), Lines_t{"Specify beam data first"});
     EXPECT_FALSE(LoadDataFrm->Showing());
 }
 
@@ -151,8 +151,8 @@ TEST_F(MainWindow, AFailingTableStopsTheWritersButTheWindowStillShows) {
     Messages().clear();
     Form1->cmdOK.Click();
     EXPECT_TRUE(IndexFrm->Showing());
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Cannot write the section table \"RSJ.sct\" in the folder \"" +
-                                                   here.string() + "\": it is a folder."});
+    EXPECT_EQ(Messages(), Lines_t{"Cannot write the section table \"RSJ.sct\" in the folder \"" + here.string() +
+                                  "\": it is a folder."});
     EXPECT_EQ(IndexFrmShown, 1);
     EXPECT_FALSE(fs::exists("C.sct")) << "the writers stop at the failing table";
     IndexFrm->Close();

@@ -18,7 +18,6 @@
 #include "beam/UnitsGuard.h"
 
 using namespace results_test;
-using Lines_t = std::vector<std::string>;
 
 namespace {
 

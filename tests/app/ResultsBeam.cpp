@@ -36,7 +36,7 @@ void TwoSpanUdl(double factor, double length) {
     SetBeam({5000, 5000});
     Udl(1, 0, 10, 10, length, factor);
     FinishLoads();
-    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    ASSERT_EQ(Analyse(), Lines_t{});
 }
 
 void AnalysedBeam::TearDown() {

@@ -4,7 +4,6 @@
 #include "ResultsReport.h"
 
 using namespace results_test;
-using Lines_t = std::vector<std::string>;
 
 namespace {
 

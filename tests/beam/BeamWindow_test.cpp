@@ -190,7 +190,7 @@ TEST_F(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     }
     EXPECT_EQ(triangles, 2);  // the left end after the LHC, and support 1
     EXPECT_EQ(walls, 1);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Length = 10.00 m", "2.00 m", "4.00 m", "4.00 m"}));
+    EXPECT_EQ(texts, (Lines_t{"Length = 10.00 m", "2.00 m", "4.00 m", "4.00 m"}));
     EXPECT_EQ(gui::PixelAt(w.Image_Beam, 25 + 300, 30), gui::clWhite);
 
     // A zero cantilever is no cantilever and has no label.
@@ -200,7 +200,7 @@ TEST_F(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     texts.clear();
     for (const gui::CanvasOp& op : gui::Log(c))
         if (op.Op == "TextOut") texts.push_back(op.Text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Length = 8.00 m", "4.00 m", "4.00 m"}));
+    EXPECT_EQ(texts, (Lines_t{"Length = 8.00 m", "4.00 m", "4.00 m"}));
 
     // 25 spans: a length goes under its span where it finds room, never
     // across a support.
@@ -209,7 +209,7 @@ TEST_F(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     gui::StartLog(c);
     Type(w.Grid_Lengths, 25, 1, "4");
     gui::StopLog(c);
-    EXPECT_EQ(CrossedNumbers(gui::Log(c), 0), std::vector<std::string>{});
+    EXPECT_EQ(CrossedNumbers(gui::Log(c), 0), Lines_t{});
 }
 
 TEST_F(BeamWindow, ShowingWritesUnitsAndCaptions) {

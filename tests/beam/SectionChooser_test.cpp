@@ -106,7 +106,7 @@ TEST_F(SectionChooser, BlankSeparatorClearsTheSectionAndNextRefusesIt) {
     EXPECT_EQ(SpanTextTable[1][3], "0.0");
     EXPECT_EQ(SpanTextTable[1][5], "0.0");
     EXPECT_EQ(SpanDescText[1], w.List_Sect.Item(blank));
-    EXPECT_EQ(Next(), std::vector<std::string>{HelpMessage(" Specify value for Ixx for all spans")});
+    EXPECT_EQ(Next(), Lines_t{HelpMessage(" Specify value for Ixx for all spans")});
 }
 
 // A span added back after a section was chosen for all shows that section and
@@ -178,8 +178,8 @@ TEST_F(SectionChooser, ListsWholeRecordsOnly) {
 TEST_F(SectionChooser, MissingTableIsReportedAndKeepsTheChoice) {
     w.UniversalBeams1.Click();
     fs::remove(fs::path(StartDir) / "UPN.sct");
-    EXPECT_EQ(Said([&] { w.UPN1.Click(); }), std::vector<std::string>{"Cannot read the section table \"" + StartDir +
-                                                                      "/UPN.sct\": the file does not exist."});
+    EXPECT_EQ(Said([&] { w.UPN1.Click(); }),
+              Lines_t{"Cannot read the section table \"" + StartDir + "/UPN.sct\": the file does not exist."});
     EXPECT_EQ(w.List_Sect.Count(), 0);
     EXPECT_EQ(w.lbl_Group.Caption(), "Rolled Steel Channel");
     EXPECT_EQ(FamilyCode, "UPN");
@@ -247,7 +247,7 @@ TEST_F(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
         }
         std::string message = c.message;
         if (!message.empty()) message.replace(message.find("{}"), 2, file.string());
-        EXPECT_EQ(Messages(), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+        EXPECT_EQ(Messages(), message.empty() ? Lines_t{} : Lines_t{message});
         for (const std::string& line : Props()) EXPECT_EQ(line.find("-92233"), std::string::npos) << line;
         fs::remove(file);
     }
@@ -312,10 +312,9 @@ TEST_F(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
 
     write({"Section C", "Section A", "Section B", std::string(24, 'x') + "\xc3"});  // cut inside a character
     // The second section, listed as "Section C".
-    EXPECT_EQ(Said([&] { Choose(1); }),
-              std::vector<std::string>{"The section table \"" + StartDir +
-                                       "/Misc.sct\" has changed since its sections were listed. "
-                                       "The list is shown again: choose the section again."});
+    EXPECT_EQ(Said([&] { Choose(1); }), Lines_t{"The section table \"" + StartDir +
+                                                "/Misc.sct\" has changed since its sections were listed. "
+                                                "The list is shown again: choose the section again."});
     EXPECT_EQ(SpanDescText[1], "Section B");  // nothing taken
     EXPECT_EQ(w.List_Sect.ItemIndex(), 1);
     EXPECT_EQ(w.List_Sect.Item(1), "Section A");

@@ -103,7 +103,7 @@ TEST_F(Timber, EmptyEditsGiveNoSectionAndNextAsksForIxx) {
     w.Timber1.Click();
     Calculate("", "", "8000");
     Type(w.Grid_Lengths, 1, 1, "4");
-    EXPECT_EQ(Next(), std::vector<std::string>{HelpMessage(" Specify value for Ixx for all spans")});
+    EXPECT_EQ(Next(), Lines_t{HelpMessage(" Specify value for Ixx for all spans")});
 }
 
 // A section whose values lie beyond the format's figures reaches the members
@@ -122,12 +122,11 @@ TEST_F(Timber, SectionsAtTheEdgesReachTheMembersOrAreRefusedByName) {
         Fresh();
         w.Timber1.Click();
         Calculate(r.h, r.w, "8000");
-        EXPECT_EQ(Messages(), r.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{r.message})
-            << r.h;
+        EXPECT_EQ(Messages(), r.message.empty() ? Lines_t{} : Lines_t{r.message}) << r.h;
         if (!r.message.empty()) continue;
         EXPECT_EQ(w.Edit_Ixx.Text(), r.ixx) << r.h;
         Type(w.Grid_Lengths, 1, 1, "4");
-        EXPECT_EQ(Next(), std::vector<std::string>{}) << r.h;
+        EXPECT_EQ(Next(), Lines_t{}) << r.h;
         const float h = std::stof(r.h), b = std::stof(r.w);
         EXPECT_FLOAT_EQ(float(BeamGeometryTable[1][GIxx]), float((long double)b * h * h * h / 12)) << r.h;
     }
@@ -190,7 +189,7 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     g.SetCell(2, 8, "0");
     g.SetCell(2, 9, "12.5abc");
     EXPECT_EQ(Said([&] { Misc().cmd_Save.Click(); }),  // refused whole: no file
-              std::vector<std::string>{"Section 9 Ixx: '12.5abc' is not a number"});
+              Lines_t{"Section 9 Ixx: '12.5abc' is not a number"});
     std::filesystem::current_path(StartDir);
     EXPECT_FALSE(fs::exists("Misc.sct"));
     g.SetCell(2, 9, "12.5");
@@ -253,7 +252,7 @@ TEST_F(MiscSections, StoredValuesComeBackInEveryUnit) {
         Messages().clear();
         ShowMisc();
         Misc().cmd_Save.Click();
-        EXPECT_EQ(Messages(), std::vector<std::string>{});
+        EXPECT_EQ(Messages(), Lines_t{});
         const std::vector<uint8_t> saved = FileBytes(fs::path(StartDir) / "Misc.sct");
         ASSERT_EQ(saved.size(), written.size());
         for (size_t b = 0; b < saved.size(); ++b) ASSERT_EQ(saved[b], written[b]) << "byte " << b;
@@ -280,7 +279,7 @@ TEST_F(MiscSections, SaveOverAnotherUsersChangeIsAsked) {
         Messages().clear();
         QuestionAnswer() = yes;
         Misc().cmd_Save.Click();
-        EXPECT_EQ(Messages(), std::vector<std::string>{question});
+        EXPECT_EQ(Messages(), Lines_t{question});
         EXPECT_EQ(ReadSectionTable("Misc.sct").at(1 - 1).Designation, yes ? "Mine" : "Theirs");
     }
     EXPECT_TRUE(Said([&] { Misc().cmd_Save.Click(); }).empty());  // its own file: no question
@@ -319,7 +318,7 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
     const fs::path file = fs::path(StartDir) / "Misc.sct";
     const std::vector<std::string> empty(4, "");
     auto row = [](int r) {
-        return std::vector<std::string>{"Section " + std::to_string(r), std::to_string(r) + ".000", "205000", "50.0"};
+        return Lines_t{"Section " + std::to_string(r), std::to_string(r) + ".000", "205000", "50.0"};
     };
     const std::string damaged = "\"" + file.string() + "\" is damaged: the values that cannot be shown are left empty (Ref ";
     const std::string notFile = "Cannot read \"" + file.string() + "\": it is not an ordinary file, or it may not be read.";

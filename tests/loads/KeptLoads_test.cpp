@@ -10,8 +10,6 @@
 
 namespace {
 
-using Msgs = std::vector<std::string>;
-
 TEST_F(LoadsWindow, AnOpenedBeamKeepsItsLoadsThroughTheBeamAndLoadsWindows) {
     using namespace beamtest;
     TempDir jobs;
@@ -32,7 +30,7 @@ TEST_F(LoadsWindow, AnOpenedBeamKeepsItsLoadsThroughTheBeamAndLoadsWindows) {
     Point(2, "3.4e35", "-3.4e35", "3.4e38");
     Udl(3, "1.2345678e30", "3.4028e38", "-1e-45", "1e-45", "-1e38");
     Next();
-    ASSERT_EQ(Messages(), Msgs{});
+    ASSERT_EQ(Messages(), Lines_t{});
     const auto table = LoadTable;
     const double left = CaseReaction[1][1], right = CaseReaction[1][2];
     IndexFrm->SaveAs1.Click();
@@ -54,7 +52,7 @@ TEST_F(LoadsWindow, AnOpenedBeamKeepsItsLoadsThroughTheBeamAndLoadsWindows) {
     EXPECT_FALSE(F().Check_Swt.Checked());
     EXPECT_TRUE(R(1).OptionP.Checked() && R(1).Check.Checked());
     Next();
-    EXPECT_EQ(Messages(), Msgs{});
+    EXPECT_EQ(Messages(), Lines_t{});
     EXPECT_TRUE(LoadTable == table);
     EXPECT_EQ(CaseReaction[1][1], left);
     EXPECT_EQ(CaseReaction[1][2], right);
@@ -70,7 +68,7 @@ TEST_F(LoadsWindow, AnOpenedBeamKeepsItsLoadsThroughTheBeamAndLoadsWindows) {
 struct Refused {
     const char* What;
     std::function<void(LoadsWindow&)> Type;
-    Msgs Messages;
+    Lines_t Messages;
 };
 
 TEST_F(LoadsWindow, ARefusedNextLeavesTheModelAndResultsAsTheLastAcceptedNext) {
@@ -83,7 +81,7 @@ TEST_F(LoadsWindow, ARefusedNextLeavesTheModelAndResultsAsTheLastAcceptedNext) {
     Tick(1);
     Tick(2);
     Next();
-    ASSERT_EQ(Messages(), Msgs{});
+    ASSERT_EQ(Messages(), Lines_t{});
     const auto table = LoadTable;
     const auto outline = AcceptedUDLOutline;
     const auto active = LoadcaseActive;
@@ -127,7 +125,7 @@ TEST_F(LoadsWindow, ARefusedNextLeavesTheModelAndResultsAsTheLastAcceptedNext) {
         F().cmd_Cancel.Click();
         EXPECT_EQ(LoadRows[1][LStart], 10000.0f);
         EXPECT_EQ(LoadRows[2][LCover], 6000.0f);
-        EXPECT_EQ(Said([&] { IndexFrm->AnalyseBeam(); }), Msgs{});
+        EXPECT_EQ(Said([&] { IndexFrm->AnalyseBeam(); }), Lines_t{});
         EXPECT_EQ(CaseReaction[1][2], reaction);
     }
 }
@@ -141,7 +139,7 @@ TEST_F(LoadsWindow, NextOutlinesTheUdlsOfEveryLoadcase) {
     R(1).Edit_UDLS.SetText("9");
     AcceptedUDLOutline.Fill({});
     Next();
-    ASSERT_EQ(Messages(), Msgs{});
+    ASSERT_EQ(Messages(), Lines_t{});
     for (int lc : {1, 2}) {
         EXPECT_EQ(AcceptedUDLOutline[lc][1][1][OutlineRate], 9.0f) << lc;
         EXPECT_EQ(AcceptedUDLOutline[lc][1][2][OutlineX], 6000.0f) << lc;
