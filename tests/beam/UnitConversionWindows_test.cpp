@@ -5,14 +5,16 @@
 #include "UnitConversion.h"
 #include "ChooseUnits.h"
 #include "UnitsGuard.h"
-#include "app/AppTest.h"
 
 namespace {
 
+// Each test keeps the units and leaves the loads window's value edits empty.
+struct UnitConversionWindows : ::testing::Test {
+    void TearDown() override { ClearLoadRowEdits(); }
+    const UnitsGuard guard;
+};
 
-TEST(UnitConversionWindows, TimberCalculatorAndModulusLabels) {
-    ProgramFolder();
-    UnitsGuard guard;
+TEST_F(UnitConversionWindows, TimberCalculatorAndModulusLabels) {
     ChooseUnits({{Quantity::E, "N/mm^2"}, {Quantity::SectionDimension, "mm"}});
     BeamFrm->Edit_Timber_E.SetText("205000");
     BeamFrm->Edit_Timber_H.SetText("");
@@ -29,14 +31,11 @@ TEST(UnitConversionWindows, TimberCalculatorAndModulusLabels) {
     EXPECT_EQ(BeamFrm->lbl_Z.Caption(), "Sxx/Syy = Elastic Modulus");
     PreferencesFrm->Option_SPlastic.SetCheckedQuietly(true);
     for (gui::Edit* e : {&BeamFrm->Edit_Timber_E, &BeamFrm->Edit_Timber_W, &BeamFrm->Edit_Timber_H}) e->SetText("");
-    ClearLoadRowEdits();
 }
 
 // The member texts, the grids and the section edits move together, so
 // that Next and a key in the grid both see the new units.
-TEST(UnitConversionWindows, MemberValuesOfTheBeamWindow) {
-    ProgramFolder();
-    UnitsGuard guard;
+TEST_F(UnitConversionWindows, MemberValuesOfTheBeamWindow) {
     ChooseUnits({{Quantity::Length, "m"}, {Quantity::I, "cm^4"}});
     SpanTextTable[1][1] = "2.5";
     SpanTextTable[1][2] = "205000";
@@ -70,12 +69,9 @@ TEST(UnitConversionWindows, MemberValuesOfTheBeamWindow) {
     BeamFrm->Grid_SpanData.SetCell(27, 4, "");
     BeamFrm->Edit_Ixx.SetText("");
     BeamFrm->Edit_E.SetText("");
-    ClearLoadRowEdits();
 }
 
-TEST(UnitConversionWindows, MiscellaneousSections) {
-    ProgramFolder();
-    UnitsGuard guard;
+TEST_F(UnitConversionWindows, MiscellaneousSections) {
     ChooseUnits({{Quantity::I, "cm^4"}, {Quantity::SectionDimension, "mm"}});
     gui::StringGrid& grid = MiscFrm->Grid;
     grid.SetCell(2, 1, "8000");
@@ -93,14 +89,11 @@ TEST(UnitConversionWindows, MiscellaneousSections) {
     EXPECT_EQ(grid.Cell(3, 1), "");
     for (int col = 2; col <= 4; ++col)
         for (int row = 1; row <= 250; ++row) grid.SetCell(col, row, "");
-    ClearLoadRowEdits();
 }
 
 // A change of one quantity's unit re-expresses the texts of that quantity,
 // by the ratio of its factors, and no other text.
-TEST(UnitConversionWindows, EachTextFollowsItsOwnQuantity) {
-    ProgramFolder();
-    UnitsGuard guard;
+TEST_F(UnitConversionWindows, EachTextFollowsItsOwnQuantity) {
     using Q = Quantity;
     LoadRowControls& row = LoadDataFrm->Row(1);
     const std::pair<ValueEdit*, Q> edits[] = {
