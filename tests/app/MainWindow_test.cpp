@@ -19,7 +19,6 @@ namespace {
 class MainWindow : public results_test::AnalysedBeam {};
 
 TEST_F(MainWindow, MenusStartWithSaveSaveAsAndPrintDisabled) {
-    ProgramFolder();
     EXPECT_FALSE(IndexFrm->Save1.Enabled());
     EXPECT_FALSE(IndexFrm->SaveAs1.Enabled());
     EXPECT_FALSE(IndexFrm->Print1.Enabled());
@@ -42,14 +41,12 @@ TEST_F(MainWindow, MenusStartWithSaveSaveAsAndPrintDisabled) {
 }
 
 TEST_F(MainWindow, LoadsBeforeABeamExistsAsksForTheBeamFirst) {
-    ProgramFolder();
     BeamLength = 0;
     EXPECT_EQ(Said([&] { IndexFrm->Loads1.Click(); }), Lines_t{"Specify beam data first"});
     EXPECT_FALSE(LoadDataFrm->Showing());
 }
 
 TEST_F(MainWindow, LayoutFollowsTheScreen) {
-    ProgramFolder();
     // 1024 x 768: window 1022 x 766, lists 116 high, the case list keeps 625.
     TIndexFrm usual;
     EXPECT_EQ(usual.Left(), 1);
@@ -79,7 +76,6 @@ TEST_F(MainWindow, LayoutFollowsTheScreen) {
 }
 
 TEST_F(MainWindow, TilingAndTheLoadcaseSpinner) {
-    ProgramFolder();
     IndexFrm->Results1.Click();
     EXPECT_EQ(IndexFrm->TileMode, 1);
     EXPECT_EQ(IndexFrm->List_Results.Top(), 180);
@@ -108,7 +104,6 @@ TEST_F(MainWindow, TilingAndTheLoadcaseSpinner) {
 }
 
 TEST_F(MainWindow, ListClicksWidenAndBringForward) {
-    ProgramFolder();
     SameForAllSpans = -1;
     IndexFrm->List_Results.OnClick();
     EXPECT_EQ(IndexFrm->List_Results.Width(), 650);
@@ -142,7 +137,6 @@ TEST_F(MainWindow, ShowingWritesTheSectionTablesInTheProgramFolder) {
 
 // The window counts as shown, so later unit changes still convert its data.
 TEST_F(MainWindow, AFailingTableStopsTheWritersButTheWindowStillShows) {
-    ProgramFolder();
     const UnitsGuard guard;  // puts the program folder back
     const fs::path here = guard.Dir().path();
     StartDir = here.string();

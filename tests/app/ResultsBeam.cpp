@@ -28,7 +28,6 @@ void SetBeam(const std::vector<double>& spans, double lhc, double rhc) {
 }
 
 std::vector<std::string> Analyse() {
-    ProgramFolder();
     return Said([] { IndexFrm->AnalyseBeam(); });
 }
 

@@ -39,7 +39,6 @@ TEST(Startup, CreatesEveryWindowHiddenAndSetsTheStartVariables) {
 }
 
 TEST(Startup, StartWindowStandsAtAThirdAcrossAndHalfwayDown) {
-    ProgramFolder();
     EXPECT_EQ(Form1->Width(), 473);
     EXPECT_EQ(Form1->Height(), 497);
     EXPECT_EQ(Form1->Left(), 183);  // (1024 - 473) div 3
@@ -55,7 +54,6 @@ TEST(Startup, StartWindowStandsAtAThirdAcrossAndHalfwayDown) {
 }
 
 TEST(Startup, SettingsShowsThePreferencesAndInfoShowsTheInformationWindows) {
-    ProgramFolder();
     Form1->cmdSet.Click();
     EXPECT_TRUE(PreferencesFrm->Showing());
     PreferencesFrm->Close();
@@ -77,7 +75,6 @@ TEST(Startup, SettingsShowsThePreferencesAndInfoShowsTheInformationWindows) {
 }
 
 TEST(SetHeader, OkStoresTheEditsCutBetweenCharactersTo100BytesAndRefreshesThePrintLabels) {
-    ProgramFolder();
     Header_Company = "Acme Structures";
     Header_Project_1 = "old";
     gui::SetModalHook([](gui::Form&) {

@@ -132,7 +132,6 @@ TEST(UnitConversion, MemberTextsFollowAUnitChange) {
 
 
 TEST(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
-    ProgramFolder();
     UnitsGuard guard;
     ClearLoadRowEdits();
     ChooseUnits({{Quantity::Length, "m"}, {Quantity::PointLoad, "kN"}, {Quantity::LoadRate, "kN/m"}});

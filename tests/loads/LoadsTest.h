@@ -19,7 +19,6 @@ struct LoadsWindow : ::testing::Test {
     static LoadRowControls& R(int n) { return LoadDataFrm->Row(n); }
 
     void SetUp() override {
-        ProgramFolder();
         SetUnits("mm", 1, "N", 1, "N/mm", 1);
         FactoredLoads = 1;
         SelfWeightScope = 0;
