@@ -55,6 +55,7 @@ protected:
         Choose(path);
         return Said([] { IndexFrm->Open1.Click(); });
     }
+    TIndexFrm& f = *IndexFrm;
     int dialogs = 0;
     gui::FileDialog::Kind lastKind{};
     std::string lastFilter;
@@ -106,7 +107,6 @@ void ThreeCases() {
 
 TEST_F(FileMenu, SaveThenOpenShowsTheSameResultsWithoutAnAnalysis) {
     ThreeCases();
-    TIndexFrm& f = *IndexFrm;
     const Shown before = Shown::Take();
     ASSERT_FALSE(before.texts[0].empty());
     const std::string path = (dir.path() / "three.kvl").string();
@@ -176,7 +176,6 @@ private:
 };
 
 TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysSo) {
-    TIndexFrm& f = *IndexFrm;
     f.New1.Click();
     const std::string path = (dir.path() / "new.kvl").string();
     Choose(path);
@@ -326,7 +325,6 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
     SelfWeightScope = -1;
     SpanDescription[LHC] = "Left end";
     ASSERT_TRUE(Analyse().empty());
-    TIndexFrm& f = *IndexFrm;
     const std::vector<uint8_t> good = BeamDataFileBytes();
     const V4Offsets at;
     const float inf = std::numeric_limits<float>::infinity();
@@ -555,7 +553,6 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
 // analysis gives them again to their single rounding, else the analysis's,
 // saying where they differ visibly; Save keeps what is shown.
 TEST_F(FileMenu, FilesOpenWithTheResultsOfTheirBeamAndSaveWhatIsShown) {
-    TIndexFrm& f = *IndexFrm;
     using Bytes = std::vector<uint8_t>;
     using Change = std::function<void(Bytes&, const V4Offsets&)>;
     // Two spans of 6 and 5 m, 10 kN/m over both, 200 kN at 8.513 m.
@@ -662,7 +659,6 @@ struct OpenBeam {
 // A file that passes the checks yet cannot be shown (here an image cut
 // short) leaves the open beam as it was, and says why.
 TEST_F(FileMenu, AFileThatCannotBeShownLeavesTheOpenBeamAsItWas) {
-    TIndexFrm& f = *IndexFrm;
     ThreeCases();
     const std::vector<uint8_t> good = BeamDataFileBytes();
     const BeamFileImage cut{BeamFileLayout::V4, {good.begin(), good.begin() + 5000}};
@@ -695,7 +691,6 @@ TEST_F(FileMenu, AFileThatCannotBeShownLeavesTheOpenBeamAsItWas) {
 
 TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSaved) {
     ThreeCases();
-    TIndexFrm& f = *IndexFrm;
     const std::string path = (dir.path() / "shared.kvl").string();
     SaveBeamDataFile(path);
     Open(path);
@@ -720,7 +715,6 @@ TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSa
 // only looked at since, it goes without a question.
 TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
     using gui::SaveChoice;
-    TIndexFrm& f = *IndexFrm;
     const std::string other = (dir.path() / "other.kvl").string(), mine = (dir.path() / "mine.kvl").string();
     ThreeCases();
     SaveBeamDataFile(other);
@@ -803,7 +797,6 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
 }
 
 TEST_F(FileMenu, RefusedResultsAreLeftOutAndTheBeamIsSaved) {
-    TIndexFrm& f = *IndexFrm;
     // Loads beyond what the analysis holds, on a beam not analysed before: a
     // point load whose results overflow, and two UDLs over the span whose
     // applied total and stacked rate do.
@@ -885,7 +878,6 @@ TEST_F(FileMenu, RefusedResultsAreLeftOutAndTheBeamIsSaved) {
 
 TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
     ThreeCases();
-    TIndexFrm& f = *IndexFrm;
     Header_Company = "Acme";
     Header_Project_1 = "Bridge";
     SetHeaderFrm->Edit_Ref.SetText("R1");
@@ -996,7 +988,6 @@ constexpr int DamagedFiles = RandomCases(400, 60);
 // walk the same road again.
 TEST_F(FileMenu, RandomlyDamagedFilesAreRefusedOrOpenAnalyseAndPrintCleanly) {
     ThreeCases();
-    TIndexFrm& f = *IndexFrm;
     const std::vector<uint8_t> good = BeamDataFileBytes();
     const std::string path = (dir.path() / "mutant.kvl").string(), saved = (dir.path() / "saved.kvl").string();
     const std::string refusal = "Cannot open \"" + path + "\": ",

@@ -12,11 +12,12 @@ using namespace results_test;
 
 namespace {
 
-using MainResults = AnalysedBeam;
+struct MainResults : AnalysedBeam {
+    TIndexFrm& f = *IndexFrm;
+};
 
 TEST_F(MainResults, OneLoadcaseShowsItsPictureReportAndTexts) {
     TwoSpanUdl();
-    TIndexFrm& f = *IndexFrm;
     EXPECT_EQ(f.lbl_Case.Caption(), "1");
     EXPECT_TRUE(f.lbl_Case.Visible());
     EXPECT_TRUE(f.Save1.Enabled());
@@ -56,7 +57,6 @@ TEST_F(MainResults, TheSpinnerSwitchesLoadcasesAndZeroShowsAll) {
     ASSERT_EQ(NumLoadcases, 3);
     ASSERT_EQ(LoadcaseActive[2], 0);
     ASSERT_EQ(Analyse(), Lines_t{});
-    TIndexFrm& f = *IndexFrm;
     EXPECT_EQ(f.lbl_Case.Caption(), "All");
     EXPECT_EQ(Items(f.List_CaseResults), EnvelopeListLines());
     EXPECT_EQ(f.List_CaseResults.GetFont().Colour, gui::clNavy);
@@ -86,7 +86,6 @@ TEST_F(MainResults, TheSpinnerSwitchesLoadcasesAndZeroShowsAll) {
 
 TEST_F(MainResults, TilingRedrawsThePicture) {
     TwoSpanUdl();
-    TIndexFrm& f = *IndexFrm;
     gui::Canvas& c = f.Image1.GetCanvas();
     f.Results1.Click();
     EXPECT_EQ(gui::PixelAt(f.Image1, 300, 96), gui::clWhite) << "beam and loads only";
