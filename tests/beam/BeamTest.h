@@ -41,6 +41,9 @@ protected:
     TBeamFrm& w = Window();
 };
 
+// The miscellaneous sections file of the program folder.
+inline std::string MiscFile() { return (std::filesystem::path(StartDir) / "Misc.sct").string(); }
+
 // Types into one cell as the user does.
 inline void Type(gui::StringGrid& g, int col, int row, const std::string& text) {
     g.SetCurrent(col, row);

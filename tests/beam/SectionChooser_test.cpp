@@ -231,7 +231,7 @@ TEST_F(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
         std::vector<SectionRecord> misc(1);
         misc[0].Designation = "Box girder 1";
         misc[0].Ixx = 2.5e8f;
-        WriteSectionTable("Misc.sct", misc);
+        WriteSectionTable(MiscFile(), misc);
         const fs::path file = fs::path(StartDir) / c.file;
         const SectionRecord before = ReadSectionTable(c.file).at(0);
         c.damage(file);
@@ -254,7 +254,6 @@ TEST_F(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
 }
 
 TEST_F(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
-    std::filesystem::current_path(StartDir);
     std::vector<SectionRecord> sections(250);
     sections[0].Designation = "Box girder 1";
     sections[0].Kind = " ";
@@ -263,7 +262,7 @@ TEST_F(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     sections[0].YFibre = 300;
     sections[1] = sections[0];
     sections[1].Ixx = 1.2345678e13f;  // 4 figures up to the end of their ladder, 1e12
-    WriteSectionTable("Misc.sct", sections);
+    WriteSectionTable(MiscFile(), sections);
     MaterialCode = "HRS";
     w.Miscellaneous1.Click();
     EXPECT_EQ(FamilyCode, "Misc");
@@ -280,7 +279,7 @@ TEST_F(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     EXPECT_EQ(SpanTextTable[1][5], "0.0");
     Choose(1);
     EXPECT_EQ(SpanTextTable[1][3], "1235000000");
-    fs::remove(fs::path(StartDir) / "Misc.sct");
+    fs::remove(MiscFile());
 }
 
 // The section clicked is the section used: the list follows a Save of the
@@ -295,8 +294,7 @@ TEST_F(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
             s.Kind = " ";
             s.Ixx = 1e4f * float(n[8] - 'A' + 1);  // A 1 cm^4, B 2, C 3, ...
         }
-        std::filesystem::current_path(StartDir);
-        WriteSectionTable("Misc.sct", sections);
+        WriteSectionTable(MiscFile(), sections);
     };
     write({"Section A", "Section B", "Section C"});
     w.Miscellaneous1.Click();
@@ -323,7 +321,7 @@ TEST_F(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
     EXPECT_EQ(SpanTextTable[1][3], "3.000");
     for (int r = 1; r <= MiscSections; ++r)
         for (int c = 1; c <= 4; ++c) MiscFrm->Grid.SetCell(c, r, "");
-    fs::remove(fs::path(StartDir) / "Misc.sct");
+    fs::remove(MiscFile());
 }
 
 }  // namespace

@@ -146,13 +146,13 @@ protected:
     void SetUp() override {
         Fresh();
         Misc().Hide();
-        fs::remove(fs::path(StartDir) / "Misc.sct");
+        fs::remove(MiscFile());
     }
     void TearDown() override {
         Misc().Hide();
         for (int r = 1; r <= 250; ++r)
             for (int c = 1; c <= 4; ++c) Misc().Grid.SetCell(c, r, "");
-        fs::remove(fs::path(StartDir) / "Misc.sct");
+        fs::remove(MiscFile());
     }
 };
 
@@ -169,7 +169,7 @@ TEST_F(MiscSections, FirstUseShowsEmptyNumberedRowsAndSavesAllOfThem) {
     EXPECT_EQ(Misc().Grid.Cell(0, 250), "250");
     EXPECT_EQ(Misc().Grid.Cell(1, 250), "");
     Misc().cmd_Save.Click();
-    EXPECT_EQ(fs::file_size(fs::path(StartDir) / "Misc.sct"), 50000u);
+    EXPECT_EQ(fs::file_size(MiscFile()), 50000u);
     Misc().cmd_ok.Click();
     EXPECT_FALSE(Misc().Showing());
 }
@@ -190,15 +190,13 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     g.SetCell(2, 9, "12.5abc");
     EXPECT_EQ(Said([&] { Misc().cmd_Save.Click(); }),  // refused whole: no file
               Lines_t{"Section 9 Ixx: '12.5abc' is not a number"});
-    std::filesystem::current_path(StartDir);
-    EXPECT_FALSE(fs::exists("Misc.sct"));
+    EXPECT_FALSE(fs::exists(MiscFile()));
     g.SetCell(2, 9, "12.5");
     Misc().cmd_Save.Click();
 
-    std::filesystem::current_path(StartDir);
-    ASSERT_EQ(ReadSectionTable("Misc.sct").size(), 250u);
-    ASSERT_EQ(fs::file_size("Misc.sct"), 50000u);
-    const SectionRecord first = ReadSectionTable("Misc.sct").at(1 - 1);
+    ASSERT_EQ(ReadSectionTable(MiscFile()).size(), 250u);
+    ASSERT_EQ(fs::file_size(MiscFile()), 50000u);
+    const SectionRecord first = ReadSectionTable(MiscFile()).at(1 - 1);
     EXPECT_EQ(first.Designation, "Section 1");
     EXPECT_EQ(first.Ixx, 100000.0f);  // 10 cm^4
     EXPECT_EQ(first.E, 205000.0f);
@@ -207,10 +205,10 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     EXPECT_EQ(first.Area, 0.0f);
     EXPECT_EQ(first.Kind, " ");
     EXPECT_EQ(first.RecNo, 1);
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(7 - 1).Designation, "A description longer than");
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(9 - 1).Ixx, 125000.0f);
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(250 - 1).RecNo, 250);
-    BinFile f("Misc.sct", BinFile::Mode::Read);
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(7 - 1).Designation, "A description longer than");
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(9 - 1).Ixx, 125000.0f);
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(250 - 1).RecNo, 250);
+    BinFile f(MiscFile(), BinFile::Mode::Read);
     uint8_t rec[200];
     f.Read(rec, sizeof rec);
     EXPECT_EQ(rec[88], 1);
@@ -240,9 +238,8 @@ TEST_F(MiscSections, StoredValuesComeBackInEveryUnit) {
         s.Designation = "Section " + std::to_string(i + 1);
         s.Ixx = s.E = s.YFibre = values[i];
     }
-    std::filesystem::current_path(StartDir);
-    WriteSectionTable("Misc.sct", sections);
-    const std::vector<uint8_t> written = FileBytes(fs::path(StartDir) / "Misc.sct");
+    WriteSectionTable(MiscFile(), sections);
+    const std::vector<uint8_t> written = FileBytes(MiscFile());
     struct Units { float i, e, l; };
     for (const Units u : {Units{1, 1, 1}, Units{10000, 0.00689476f, 10}, Units{416231.44f, 6.89476f, 25.4f}}) {
         SCOPED_TRACE(u.i);
@@ -253,7 +250,7 @@ TEST_F(MiscSections, StoredValuesComeBackInEveryUnit) {
         ShowMisc();
         Misc().cmd_Save.Click();
         EXPECT_EQ(Messages(), Lines_t{});
-        const std::vector<uint8_t> saved = FileBytes(fs::path(StartDir) / "Misc.sct");
+        const std::vector<uint8_t> saved = FileBytes(MiscFile());
         ASSERT_EQ(saved.size(), written.size());
         for (size_t b = 0; b < saved.size(); ++b) ASSERT_EQ(saved[b], written[b]) << "byte " << b;
     }
@@ -270,9 +267,8 @@ TEST_F(MiscSections, SaveOverAnotherUsersChangeIsAsked) {
     Misc().Grid.SetCell(1, 1, "Mine");
     std::vector<SectionRecord> theirs(::MiscSections);
     theirs[0].Designation = "Theirs";
-    std::filesystem::current_path(StartDir);
-    WriteSectionTable("Misc.sct", theirs);
-    const std::string question = "\"" + (fs::path(StartDir) / "Misc.sct").string() +
+    WriteSectionTable(MiscFile(), theirs);
+    const std::string question = "\"" + MiscFile() +
                                  "\" has been changed by another user or program since this window read it.\n"
                                  "Replace it with the sections shown here?";
     for (const bool yes : {false, true}) {
@@ -280,7 +276,7 @@ TEST_F(MiscSections, SaveOverAnotherUsersChangeIsAsked) {
         QuestionAnswer() = yes;
         Misc().cmd_Save.Click();
         EXPECT_EQ(Messages(), Lines_t{question});
-        EXPECT_EQ(ReadSectionTable("Misc.sct").at(1 - 1).Designation, yes ? "Mine" : "Theirs");
+        EXPECT_EQ(ReadSectionTable(MiscFile()).at(1 - 1).Designation, yes ? "Mine" : "Theirs");
     }
     EXPECT_TRUE(Said([&] { Misc().cmd_Save.Click(); }).empty());  // its own file: no question
     QuestionAnswer() = false;
@@ -294,10 +290,9 @@ TEST_F(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
     EXPECT_EQ(g.Cell(0, 3), "1");  // the reference moves with its row
     EXPECT_EQ(g.Cell(1, 1), "Section 2");
     Misc().cmd_Save.Click();
-    std::filesystem::current_path(StartDir);
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(1 - 1).Designation, "Section 2");
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).Designation, "Section 1");
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).RecNo, 3);
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(1 - 1).Designation, "Section 2");
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(3 - 1).Designation, "Section 1");
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(3 - 1).RecNo, 3);
     ShowMisc();
     EXPECT_EQ(g.Cell(0, 3), "3");  // renumbered when shown again
     EXPECT_EQ(g.Cell(1, 3), "Section 1");
@@ -315,7 +310,7 @@ struct MiscDamage {
 
 TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
     const float nan = std::nanf(""), inf = std::numeric_limits<float>::infinity();
-    const fs::path file = fs::path(StartDir) / "Misc.sct";
+    const fs::path file = MiscFile();
     const std::vector<std::string> empty(4, "");
     auto row = [](int r) {
         return Lines_t{"Section " + std::to_string(r), std::to_string(r) + ".000", "205000", "50.0"};
@@ -353,8 +348,7 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
             sections[r - 1].YFibre = 50;
         }
         if (c.damage) c.damage(sections);
-        std::filesystem::current_path(StartDir);
-        WriteSectionTable("Misc.sct", sections);
+        WriteSectionTable(MiscFile(), sections);
         if (c.afterWriting) c.afterWriting();
         for (int r = 1; r <= 250; ++r) Misc().Grid.SetCell(1, r, "left over");
         EXPECT_EQ(Said([&] { ShowMisc(); }), c.messages);
@@ -367,9 +361,8 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
         EXPECT_EQ(Misc().Grid.Cell(1, 250), "");
         if (!refused) {  // Save keeps every section that was shown
             Misc().cmd_Save.Click();
-            std::filesystem::current_path(StartDir);
-            ASSERT_EQ(ReadSectionTable("Misc.sct").size(), 250u);
-            EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).Designation, c.rows[2][0]);
+            ASSERT_EQ(ReadSectionTable(MiscFile()).size(), 250u);
+            EXPECT_EQ(ReadSectionTable(MiscFile()).at(3 - 1).Designation, c.rows[2][0]);
         }
         fs::remove(file);
     }
