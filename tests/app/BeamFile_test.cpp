@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,7 +11,6 @@
 #include "Global.h"
 #include "ResultTexts.h"
 #include "ResultsBeam.h"
-#include "RunError.h"
 #include "SigFig.h"
 #include "TempDir.h"
 

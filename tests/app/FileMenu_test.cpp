@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <map>

@@ -9,7 +9,6 @@
 #include "Info.h"
 #include "Misc.h"
 #include "Point.h"
-#include "PointResults.h"
 #include "Print.h"
 #include "ResultsBeam.h"
 #include "SetHeader.h"

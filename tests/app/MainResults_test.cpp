@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
-#include "AppTest.h"
 #include "CanvasLog.h"
 #include "GuiTest.h"
 #include "Index.h"

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <random>
 #include "BeamFile.h"
-#include "BeamRules.h"
 #include "Global.h"
 #include "GuiTest.h"
 #include "Index.h"

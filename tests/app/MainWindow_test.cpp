@@ -5,7 +5,6 @@
 #include "GuiTest.h"
 #include "Index.h"
 #include "LoadData.h"
-#include "Print.h"
 #include "ResultsBeam.h"
 #include "Unit1.h"
 #include "beam/UnitsGuard.h"

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <functional>
 #include <tuple>
-#include "AppTest.h"
 #include "BeamFile.h"
 #include "GuiTest.h"
 #include "Index.h"

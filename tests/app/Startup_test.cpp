@@ -3,7 +3,6 @@
 #include "AppTest.h"
 #include "Beam.h"
 #include "Global.h"
-#include "GuiTest.h"
 #include "Index.h"
 #include "Info.h"
 #include "LoadData.h"

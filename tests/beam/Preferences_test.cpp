@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include "TempDir.h"
 #include <filesystem>
-#include "BinFile.h"
 #include "Global.h"
 #include "GuiTest.h"
 #include "Preferences.h"

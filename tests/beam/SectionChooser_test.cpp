@@ -6,7 +6,6 @@
 #include <functional>
 #include <limits>
 #include "BeamTest.h"
-#include "BinFile.h"
 #include "Misc.h"
 #include "SectionRecord.h"
 #include "SectionTables.h"

@@ -2,7 +2,6 @@
 // opened beam keeps its loads through both windows, a refused Next leaves the
 // model and results as the last accepted Next left them, and Next outlines the
 // distributed loads of every loadcase.
-#include <filesystem>
 #include <functional>
 #include "LoadsTest.h"
 #include "TempDir.h"

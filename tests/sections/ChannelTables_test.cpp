@@ -8,7 +8,6 @@
 #include <functional>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 #include "SectionFiles.h"

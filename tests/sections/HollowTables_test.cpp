@@ -2,7 +2,6 @@
 // designations, blank records, the reference rows byte for byte and every
 // relation on every section.
 #include <gtest/gtest.h>
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
