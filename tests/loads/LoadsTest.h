@@ -55,7 +55,7 @@ struct LoadsWindow : ::testing::Test {
         R(n).Edit_LF.SetText(lf);
     }
     static void Udl(int n, const std::string& dist, const std::string& start, const std::string& finish,
-             const std::string& cover, const std::string& lf = "") {
+                    const std::string& cover, const std::string& lf = "") {
         R(n).OptionUDL.Click();
         R(n).Edit_Dist.SetText(dist);
         R(n).Edit_UDLS.SetText(start);
