@@ -69,7 +69,9 @@ TEST_F(ResultDiagrams, BandsOnA766PixelWindow) {
     ASSERT_GT(DeflectionSummary[0][BeamRow][5], 0);
     gui::RecordingCanvas stiff;
     for (const Segment& s : Draw(stiff, 1, -1))
-        if (s.Colour == gui::clYellow && s.Y1 > 420) EXPECT_EQ(s.Y2, 478) << s.X2;
+        if (s.Colour == gui::clYellow && s.Y1 > 420) {
+            EXPECT_EQ(s.Y2, 478) << s.X2;
+        }
 }
 
 TEST_F(ResultDiagrams, TiledResultsUseAFixedHeightWhileScalesFollowTheWindow) {
