@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 #include "Startup.h"
 #include "TempDir.h"
@@ -21,6 +22,12 @@ inline const std::filesystem::path& ProgramFolder() {
 inline std::vector<uint8_t> FileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Writes the bytes as the file; returns its path.
+inline std::string WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return path.string();
 }
 
 // How many cases a random test runs: fewer under the sanitizers.

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
-#include <cstring>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
+#include "AppTest.h"
 #include "BeamDrawing.h"
 #include "BeamFile.h"
-#include <iterator>
 #include "BinFile.h"
 #include "ErrorOf.h"
 #include "OldBeamFile.h"
@@ -201,8 +199,7 @@ void EveryFieldDistinct() {
 
 TEST(BeamFileGolden, EveryFieldIsWrittenAndReadAtItsPlace) {
     const Bytes before = BeamDataFileBytes();
-    std::ifstream in(std::string(TEST_DATA_DIR) + "/distinct.kvl.golden", std::ios::binary);
-    const Bytes golden{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const Bytes golden = FileBytes(std::string(TEST_DATA_DIR) + "/distinct.kvl.golden");
     EveryFieldDistinct();
     EXPECT_TRUE(BeamDataFileBytes() == golden);
     ReadBeamFileV4(BeamDataFileBytes());
@@ -333,10 +330,7 @@ TEST_F(BeamFileLayoutTest, OldFilesAreLoadedOnlyWhenSoundAndChangeNothingWhileCh
     TempDir dir;
     SetBeam({3000});
     Header_Company = "Mine";
-    auto load = [](const Bytes& b) {
-        std::ofstream("old.kvl", std::ios::binary).write(reinterpret_cast<const char*>(b.data()), b.size());
-        return ErrorOf([] { LoadBeamFile("old.kvl"); });
-    };
+    auto load = [](const Bytes& b) { return ErrorOf([&] { LoadBeamFile(WriteFile("old.kvl", b)); }); };
     EXPECT_EQ(load(OldFile()), "");
     Bytes shortCompany = OldFile();
     PutStr(shortCompany, 0, "AB");

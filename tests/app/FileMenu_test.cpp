@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <map>
@@ -24,6 +23,7 @@
 #include "GuiTest.h"
 #include "Index.h"
 #include "LoadData.h"
+#include "OldBeamFile.h"
 #include "ResultTexts.h"
 #include "ResultsBeam.h"
 #include "RunError.h"
@@ -35,7 +35,6 @@
 
 using namespace results_test;
 namespace fs = std::filesystem;
-using Lines_t = std::vector<std::string>;
 
 namespace {
 
@@ -50,6 +49,12 @@ protected:
             return path;
         });
     }
+    // Opens the file through the menu; the messages it shows.
+    Lines_t Open(const std::string& path) {
+        Choose(path);
+        return Said([] { IndexFrm->Open1.Click(); });
+    }
+    TIndexFrm& f = *IndexFrm;
     int dialogs = 0;
     gui::FileDialog::Kind lastKind{};
     std::string lastFilter;
@@ -101,7 +106,6 @@ void ThreeCases() {
 
 TEST_F(FileMenu, SaveThenOpenShowsTheSameResultsWithoutAnAnalysis) {
     ThreeCases();
-    TIndexFrm& f = *IndexFrm;
     const Shown before = Shown::Take();
     ASSERT_FALSE(before.texts[0].empty());
     const std::string path = (dir.path() / "three.kvl").string();
@@ -117,9 +121,7 @@ TEST_F(FileMenu, SaveThenOpenShowsTheSameResultsWithoutAnAnalysis) {
     EXPECT_FALSE(f.Save1.Enabled());
     EXPECT_EQ(f.List_Results.Count(), 0);
 
-    Messages().clear();
-    f.Open1.Click();
-    EXPECT_EQ(Messages(), Lines_t{});
+    EXPECT_EQ(Open(path), Lines_t{});
     EXPECT_EQ(lastKind, gui::FileDialog::Kind::Open);
     EXPECT_EQ(lastFilter, "Brastel  Beam Data   (*.kvl)|*.kvl");
     EXPECT_EQ(f.Caption(), path);
@@ -135,15 +137,7 @@ TEST_F(FileMenu, SaveThenOpenShowsTheSameResultsWithoutAnAnalysis) {
     EXPECT_EQ(f.lbl_Case.Caption(), "All");
     EXPECT_EQ(f.ShownCase, 0);
 
-    const Shown after = Shown::Take();
-    EXPECT_EQ(after.texts, before.texts);
-    EXPECT_EQ(after.results, before.results);
-    EXPECT_EQ(after.cases, before.cases);
-    EXPECT_TRUE(after.shear == before.shear);
-    EXPECT_TRUE(after.moment == before.moment);
-    EXPECT_TRUE(after.deflection == before.deflection);
-    EXPECT_TRUE(after.envelope == before.envelope);
-    EXPECT_EQ(after.momentSeries, before.momentSeries);
+    EXPECT_TRUE(Shown::Take() == before);
 }
 
 TEST_F(FileMenu, OneLoadcaseOpensOnThatLoadcase) {
@@ -153,8 +147,7 @@ TEST_F(FileMenu, OneLoadcaseOpensOnThatLoadcase) {
     ASSERT_TRUE(Analyse().empty());
     const std::string path = (dir.path() / "one.kvl").string();
     SaveBeamDataFile(path);
-    Choose(path);
-    IndexFrm->Open1.Click();
+    Open(path);
     EXPECT_EQ(IndexFrm->lbl_Case.Caption(), "1");
     EXPECT_EQ(DisplayMode, -1);
     EXPECT_EQ(Items(IndexFrm->List_CaseResults)[0], "LOADCASE 1");
@@ -182,7 +175,6 @@ private:
 };
 
 TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysSo) {
-    TIndexFrm& f = *IndexFrm;
     f.New1.Click();
     const std::string path = (dir.path() / "new.kvl").string();
     Choose(path);
@@ -206,8 +198,7 @@ TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysS
     const std::string longPath = (deep / "long.kvl").string();
     ASSERT_GT(longPath.size(), 100u);
     SaveBeamDataFile(longPath);
-    Choose(longPath);
-    f.Open1.Click();
+    Open(longPath);
     EXPECT_EQ(BeamFileName, longPath);
     Header_Ref = "R2";
     f.SaveBeamFile();
@@ -314,20 +305,10 @@ struct V4Offsets {
     size_t SupportText() const { return StressLine(26) + 51; }
 };
 
-void PutText(std::vector<uint8_t>& b, size_t at, const std::string& s) {
-    b[at] = uint8_t(s.size());
-    std::copy(s.begin(), s.end(), b.begin() + at + 1);
-}
-
 // What Open says of a file whose stored results an analysis does not give.
 std::string FreshResults(const std::string& path, const std::string& differ) {
     return "The results shown for \"" + path + "\" are a fresh analysis of its beam and loads as read, which differs "
            "from the results stored with it in " + differ + ".";
-}
-
-std::string WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return path.string();
 }
 
 TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKept) {
@@ -343,7 +324,6 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
     SelfWeightScope = -1;
     SpanDescription[LHC] = "Left end";
     ASSERT_TRUE(Analyse().empty());
-    TIndexFrm& f = *IndexFrm;
     const std::vector<uint8_t> good = BeamDataFileBytes();
     const V4Offsets at;
     const float inf = std::numeric_limits<float>::infinity();
@@ -366,7 +346,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
                      std::to_string(at.P / 20),
          [](Bytes& b) { PutInt32(&b[708], 99); }},
         {"count", "the line count of the support text of loadcase 1 is \"SUPPORTS\"; it must be a number from 0 to 100",
-         [](Bytes& b) { PutText(b, 712 + 76 * 6, "SUPPORTS"); }},
+         [](Bytes& b) { PutStr(b, 712 + 76 * 6, "SUPPORTS"); }},
         {"long", "the text at byte 78 is 200 characters long, more than its field holds (100)",
          [](Bytes& b) { b[78] = 200; }},
         {"zero", "the length of span 1 is 0 m; it must be more than 0",
@@ -400,7 +380,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         // In feet: no noise of the unit factor past the figures that tell the two apart.
         {"feet", "load row 2 ends at 65.6168 ft, past the end of the beam at 36.0892 ft",
          [&](Bytes& b) {
-             PutText(b, at.B4() + 2795 - 11 * BeamFileUnits, "ft");
+             PutStr(b, at.B4() + 2795 - 11 * BeamFileUnits, "ft");
              PutSingle(&b[at.B4() + 2795], 304.8f);
              for (int lc = 1; lc <= 3; ++lc) PutSingle(&b[at.Load(lc, 2, LDist)], 20000);
          }},
@@ -473,15 +453,15 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         {"texts", "",
          [&](Bytes& b) {
              const size_t report = b.size() - 2600 - 76 * 51 - 238 * 101, maxima = b.size() - 2600 - 76 * 51;
-             PutText(b, report, "REPORT");
-             PutText(b, report + 238 * 3, "Beam Length = 99 m");
-             PutText(b, report + 238 * 5 + 76 + 86, " P1    9.000 99.00  1 2");
-             PutText(b, report + 238 * 6 + 76, " U1  0 99  10  11 1");
-             PutText(b, maxima + 76 * 2, " Max shear = 9 kN");
-             PutText(b, at.StressLine(1), " Max stress for loadcase 1 = 9 N/mm^2");
-             PutText(b, at.StressLine(26), " Max stress = 9 N/mm^2");
-             PutText(b, at.SupportText() + 76 * 2, " 1 99 kN");
-             PutText(b, at.DisplayMode() + 4 + 61 * 2, " Ixx = 99 cm^4");
+             PutStr(b, report, "REPORT");
+             PutStr(b, report + 238 * 3, "Beam Length = 99 m");
+             PutStr(b, report + 238 * 5 + 76 + 86, " P1    9.000 99.00  1 2");
+             PutStr(b, report + 238 * 6 + 76, " U1  0 99  10  11 1");
+             PutStr(b, maxima + 76 * 2, " Max shear = 9 kN");
+             PutStr(b, at.StressLine(1), " Max stress for loadcase 1 = 9 N/mm^2");
+             PutStr(b, at.StressLine(26), " Max stress = 9 N/mm^2");
+             PutStr(b, at.SupportText() + 76 * 2, " 1 99 kN");
+             PutStr(b, at.DisplayMode() + 4 + 61 * 2, " Ixx = 99 cm^4");
          }},
         {"nan", "the reactions and shear forces of loadcase 1",
          [&](Bytes& b) { PutSingle(&b[at.Results()], std::nanf("")); }},
@@ -501,10 +481,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
     const Bytes before = BeamDataFileBytes();
     const Lines_t results = Items(f.List_Results), caseResults = Items(f.List_CaseResults);
     auto refused = [&](const std::string& path, const std::string& reason) {
-        Messages().clear();
-        Choose(path);
-        f.Open1.Click();
-        EXPECT_EQ(Messages(), Lines_t{"Cannot open \"" + path + "\": " + reason + "."});
+        EXPECT_EQ(Open(path), Lines_t{"Cannot open \"" + path + "\": " + reason + "."});
         EXPECT_TRUE(BeamDataFileBytes() == before) << path;
         EXPECT_EQ(Items(f.List_Results), results);
         EXPECT_EQ(Items(f.List_CaseResults), caseResults);
@@ -535,11 +512,8 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
     refused(WriteFile(dir.path() / "beam.txt", good), "its name does not end in \".kvl\"");
 
     // The extension in any letter case.
-    Messages().clear();
     const std::string upper = WriteFile(dir.path() / "BEAM.KVL", good);
-    Choose(upper);
-    f.Open1.Click();
-    EXPECT_EQ(Messages(), Lines_t{});
+    EXPECT_EQ(Open(upper), Lines_t{});
     EXPECT_EQ(f.Caption(), upper);
     EXPECT_EQ(BeamLength, 11000.0);
     EXPECT_EQ(Items(f.List_Results), results);
@@ -552,10 +526,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         Bytes b = good;
         c.change(b);
         const std::string path = WriteFile(dir.path() / (c.name + ".kvl"), b);
-        Messages().clear();
-        Choose(path);
-        f.Open1.Click();
-        EXPECT_EQ(Messages(), c.differ.empty() ? Lines_t{} : Lines_t{FreshResults(path, c.differ)});
+        EXPECT_EQ(Open(path), c.differ.empty() ? Lines_t{} : Lines_t{FreshResults(path, c.differ)});
         EXPECT_EQ(f.Caption(), path);
         EXPECT_EQ(ResultsReady, 1);
         const Shown shown = Shown::Take();
@@ -581,7 +552,6 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
 // analysis gives them again to their single rounding, else the analysis's,
 // saying where they differ visibly; Save keeps what is shown.
 TEST_F(FileMenu, FilesOpenWithTheResultsOfTheirBeamAndSaveWhatIsShown) {
-    TIndexFrm& f = *IndexFrm;
     using Bytes = std::vector<uint8_t>;
     using Change = std::function<void(Bytes&, const V4Offsets&)>;
     // Two spans of 6 and 5 m, 10 kN/m over both, 200 kN at 8.513 m.
@@ -656,23 +626,18 @@ TEST_F(FileMenu, FilesOpenWithTheResultsOfTheirBeamAndSaveWhatIsShown) {
         ASSERT_TRUE(Analyse().empty());
         const std::string path = (dir.path() / (c.name + ".kvl")).string();
         SaveBeamDataFile(path);
-        Choose(path);
-        f.Open1.Click();
+        Open(path);
         const Bytes opened = BeamDataFileBytes();
         Bytes b = opened;
         c.change(b, V4Offsets{size_t(NumLoadcases), size_t(NumSpans), size_t(SavedSpanIntervals)});
         ASSERT_FALSE(b == opened);
         WriteFile(path, b);
-        Messages().clear();
-        f.Open1.Click();
-        EXPECT_EQ(Messages(), c.differ.empty() ? Lines_t{} : Lines_t{FreshResults(path, c.differ)});
+        EXPECT_EQ(Open(path), c.differ.empty() ? Lines_t{} : Lines_t{FreshResults(path, c.differ)});
         const Bytes& shown = c.exact ? b : opened;
         EXPECT_TRUE(BeamDataFileBytes() == shown);
         f.SaveBeamFile();
         EXPECT_TRUE(FileBytes(path) == shown);
-        Messages().clear();
-        f.Open1.Click();
-        EXPECT_EQ(Messages(), Lines_t{});
+        EXPECT_EQ(Open(path), Lines_t{});
         EXPECT_TRUE(BeamDataFileBytes() == shown);
     }
 }
@@ -693,7 +658,6 @@ struct OpenBeam {
 // A file that passes the checks yet cannot be shown (here an image cut
 // short) leaves the open beam as it was, and says why.
 TEST_F(FileMenu, AFileThatCannotBeShownLeavesTheOpenBeamAsItWas) {
-    TIndexFrm& f = *IndexFrm;
     ThreeCases();
     const std::vector<uint8_t> good = BeamDataFileBytes();
     const BeamFileImage cut{BeamFileLayout::V4, {good.begin(), good.begin() + 5000}};
@@ -726,11 +690,9 @@ TEST_F(FileMenu, AFileThatCannotBeShownLeavesTheOpenBeamAsItWas) {
 
 TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSaved) {
     ThreeCases();
-    TIndexFrm& f = *IndexFrm;
     const std::string path = (dir.path() / "shared.kvl").string();
     SaveBeamDataFile(path);
-    Choose(path);
-    f.Open1.Click();
+    Open(path);
     Header_Ref = "ours";
     const std::vector<uint8_t> ours = BeamDataFileBytes();
     std::vector<uint8_t> theirs = FileBytes(path);
@@ -738,16 +700,12 @@ TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSa
     fs::rename(WriteFile(dir.path() / "theirs.kvl", theirs), path);  // another user's save
     const std::string question = path + " has changed on disk since it was opened or last saved here.\rOverwrite it?";
     for (bool yes : {false, true}) {
-        Messages().clear();
         QuestionAnswer() = yes;
-        f.SaveBeamFile();
-        EXPECT_EQ(Messages(), Lines_t{question});
+        EXPECT_EQ(Said([&] { f.SaveBeamFile(); }), Lines_t{question});
         EXPECT_TRUE(FileBytes(path) == (yes ? ours : theirs)) << yes;
     }
     QuestionAnswer() = false;
-    Messages().clear();
-    f.SaveBeamFile();  // saved here: known again
-    EXPECT_EQ(Messages(), Lines_t{});
+    EXPECT_EQ(Said([&] { f.SaveBeamFile(); }), Lines_t{});  // saved here: known again
 }
 
 // A beam changed since it was last opened or saved is given up only after a
@@ -756,7 +714,6 @@ TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSa
 // only looked at since, it goes without a question.
 TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
     using gui::SaveChoice;
-    TIndexFrm& f = *IndexFrm;
     const std::string other = (dir.path() / "other.kvl").string(), mine = (dir.path() / "mine.kvl").string();
     ThreeCases();
     SaveBeamDataFile(other);
@@ -839,7 +796,6 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
 }
 
 TEST_F(FileMenu, RefusedResultsAreLeftOutAndTheBeamIsSaved) {
-    TIndexFrm& f = *IndexFrm;
     // Loads beyond what the analysis holds, on a beam not analysed before: a
     // point load whose results overflow, and two UDLs over the span whose
     // applied total and stacked rate do.
@@ -876,9 +832,7 @@ TEST_F(FileMenu, RefusedResultsAreLeftOutAndTheBeamIsSaved) {
         const auto typed = LoadTable;
         const std::string path = (dir.path() / "refused.kvl").string();
         Choose(path);
-        Messages().clear();
-        f.SaveAs1.Click();
-        EXPECT_EQ(Messages(), Lines_t{path + " was saved without its results: " + why + "."});
+        EXPECT_EQ(Said([&] { f.SaveAs1.Click(); }), Lines_t{path + " was saved without its results: " + why + "."});
         f.New1.Click();
         BeamFrm->Hide();
         Messages().clear();
@@ -904,11 +858,8 @@ TEST_F(FileMenu, RefusedResultsAreLeftOutAndTheBeamIsSaved) {
         b = FileBytes(path);
         PutInt32(&b[V4Offsets{1, 1, size_t(SavedSpanIntervals)}.ResultsFlag()], 1);
         const std::string stored = WriteFile(dir.path() / "stored.kvl", b);
-        Choose(stored);
-        Messages().clear();
-        f.Open1.Click();
-        EXPECT_EQ(Messages(), Lines_t{"\"" + stored + "\" was opened without its stored results: its " +
-                                      why.substr(4) + "."});
+        EXPECT_EQ(Open(stored),
+                  Lines_t{"\"" + stored + "\" was opened without its stored results: its " + why.substr(4) + "."});
         EXPECT_EQ(Items(f.List_Results), r.listed);
     }
     // Nor is it for results stored with no beam.
@@ -919,16 +870,13 @@ TEST_F(FileMenu, RefusedResultsAreLeftOutAndTheBeamIsSaved) {
     SaveBeamDataFile(empty);
     b = FileBytes(empty);
     PutInt32(&b[V4Offsets{size_t(NumLoadcases), size_t(NumSpans), size_t(SavedSpanIntervals)}.ResultsFlag()], 1);
-    Choose(WriteFile(empty, b));
-    Messages().clear();
-    f.Open1.Click();
-    EXPECT_EQ(Messages(), Lines_t{"\"" + empty + "\" was opened without its stored results: the file holds results "
-                                                "but no beam."});
+    EXPECT_EQ(Open(WriteFile(empty, b)), Lines_t{"\"" + empty +
+                                                 "\" was opened without its stored results: the file holds results "
+                                                 "but no beam."});
 }
 
 TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
     ThreeCases();
-    TIndexFrm& f = *IndexFrm;
     Header_Company = "Acme";
     Header_Project_1 = "Bridge";
     SetHeaderFrm->Edit_Ref.SetText("R1");
@@ -987,8 +935,7 @@ TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
     ThreeCases();
     const std::string path = (dir.path() / "elsewhere.kvl").string();
     SaveBeamDataFile(path);
-    Choose(path);
-    f.Open1.Click();
+    Open(path);
     ASSERT_EQ(fs::current_path(), dir.path());
     FactoredLoads = -1;
     f.New1.Click();
@@ -1040,7 +987,6 @@ constexpr int DamagedFiles = RandomCases(400, 60);
 // walk the same road again.
 TEST_F(FileMenu, RandomlyDamagedFilesAreRefusedOrOpenAnalyseAndPrintCleanly) {
     ThreeCases();
-    TIndexFrm& f = *IndexFrm;
     const std::vector<uint8_t> good = BeamDataFileBytes();
     const std::string path = (dir.path() / "mutant.kvl").string(), saved = (dir.path() / "saved.kvl").string();
     const std::string refusal = "Cannot open \"" + path + "\": ",

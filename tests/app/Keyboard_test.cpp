@@ -9,7 +9,6 @@
 #include "Info.h"
 #include "Misc.h"
 #include "Point.h"
-#include "PointResults.h"
 #include "Print.h"
 #include "ResultsBeam.h"
 #include "SetHeader.h"
@@ -39,39 +38,37 @@ TEST_F(Keyboard, EscapeClosesEveryWindowAndTakesNothing) {
     print_test::LogDevice printer;
     const struct {
         const char* window;
-        gui::Form& (*form)();
+        gui::Form& form;
         void (*change)();
         std::function<std::string()> taken;  // what the window's main action would change
     } rows[] = {
-        {"Preferences", []() -> gui::Form& { return *PreferencesFrm; },
-         [] { Option(*PreferencesFrm, Quantity::Stress, "KSI").Click(); }, [] { return Unit_St.str(); }},
-        {"Beam Data", []() -> gui::Form& { return *BeamFrm; }, [] { beamtest::Type(BeamFrm->Grid_Lengths, 1, 1, "7"); },
+        {"Preferences", *PreferencesFrm, [] { Option(*PreferencesFrm, Quantity::Stress, "KSI").Click(); },
+         [] { return Unit_St.str(); }},
+        {"Beam Data", *BeamFrm, [] { beamtest::Type(BeamFrm->Grid_Lengths, 1, 1, "7"); },
          [] { return std::to_string(BeamLength) + " " + BeamFrm->Grid_Lengths.Cell(1, 1); }},
-        {"Load Data", []() -> gui::Form& { return *LoadDataFrm; }, [] { LoadDataFrm->Row(1).OptionP.Click(); },
+        {"Load Data", *LoadDataFrm, [] { LoadDataFrm->Row(1).OptionP.Click(); },
          [] { return std::to_string(NumLoadcases) + " " + std::to_string(ResultsReady); }},
-        {"Results at point", []() -> gui::Form& { return *PointFrm; }, [] { PointFrm->Edit_Dist.SetText("2"); },
+        {"Results at point", *PointFrm, [] { PointFrm->Edit_Dist.SetText("2"); },
          [] { return std::to_string(PointDistance); }},
-        {"Set Header", []() -> gui::Form& { return *SetHeaderFrm; }, [] { SetHeaderFrm->Edit_User.SetText("Ann"); },
-         [] { return Header_User.str(); }},
-        {"Print Options", []() -> gui::Form& { return *PrintFrm; }, [] { PrintFrm->Check_Beam.Click(); },
+        {"Set Header", *SetHeaderFrm, [] { SetHeaderFrm->Edit_User.SetText("Ann"); }, [] { return Header_User.str(); }},
+        {"Print Options", *PrintFrm, [] { PrintFrm->Check_Beam.Click(); },
          [&] { return std::to_string(printer.Documents()); }},
-        {"About", []() -> gui::Form& { return *AboutBox; }, [] {}, [] { return std::string(); }},
-        {"Info", []() -> gui::Form& { return *InfoFrm; }, [] {}, [] { return std::string(); }},
-        {"Misc", []() -> gui::Form& { return *MiscFrm; }, [] {}, [] { return std::string(); }},
+        {"About", *AboutBox, [] {}, [] { return std::string(); }},
+        {"Info", *InfoFrm, [] {}, [] { return std::string(); }},
+        {"Misc", *MiscFrm, [] {}, [] { return std::string(); }},
     };
     beamtest::Fresh();
     TwoSpanUdl();
     BeamFrm->ShowBeamData();
     for (const auto& row : rows) {
-        gui::Form& form = row.form();
-        form.Show();
+        row.form.Show();
         Messages().clear();
         const std::string before = row.taken();
         row.change();
-        gui::PressKey(form, gui::Key::Escape);
-        EXPECT_FALSE(form.Showing()) << row.window;
+        gui::PressKey(row.form, gui::Key::Escape);
+        EXPECT_FALSE(row.form.Showing()) << row.window;
         EXPECT_EQ(row.taken(), before) << row.window;
-        EXPECT_EQ(Messages(), std::vector<std::string>{}) << row.window;
+        EXPECT_EQ(Messages(), Lines_t{}) << row.window;
     }
 }
 
@@ -79,18 +76,17 @@ TEST_F(Keyboard, EscapeClosesEveryWindowAndTakesNothing) {
 TEST_F(Keyboard, EnterPressesTheDefaultButton) {
     const struct {
         const char* window;
-        gui::Form& (*form)();
+        gui::Form& form;
         gui::Edit* typed;  // the focus, with this text typed; none: the focus as the window opens
         const char* text;
         bool stays;        // the window stays shown
         std::string (*done)();
         std::string expected;
     } rows[] = {
-        {"About", []() -> gui::Form& { return *AboutBox; }, nullptr, "", false, [] { return std::string(); }, ""},
-        {"Set Header", []() -> gui::Form& { return *SetHeaderFrm; }, &SetHeaderFrm->Edit_User, "Ann", false,
-         [] { return Header_User.str(); }, "Ann"},
-        {"Results at point", []() -> gui::Form& { return *PointFrm; }, &PointFrm->Edit_Dist, "2.5", true,
-         [] { return PointFrm->Grid_RaP.Cell(1, 2); }, "-6.250"},
+        {"About", *AboutBox, nullptr, "", false, [] { return std::string(); }, ""},
+        {"Set Header", *SetHeaderFrm, &SetHeaderFrm->Edit_User, "Ann", false, [] { return Header_User.str(); }, "Ann"},
+        {"Results at point", *PointFrm, &PointFrm->Edit_Dist, "2.5", true, [] { return PointFrm->Grid_RaP.Cell(1, 2); },
+         "-6.250"},
     };
     TwoSpanUdl();
     for (const auto& row : rows) {
@@ -103,7 +99,7 @@ TEST_F(Keyboard, EnterPressesTheDefaultButton) {
             gui::PressKey(form, gui::Key::Enter);
             shown = form.Showing();
         });
-        row.form().ShowModal();
+        row.form.ShowModal();
         gui::SetModalHook(nullptr);
         EXPECT_EQ(shown, row.stays) << row.window;
         EXPECT_EQ(row.done(), row.expected) << row.window;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
-#include "AppTest.h"
 #include "CanvasLog.h"
 #include "GuiTest.h"
 #include "Index.h"
@@ -9,15 +8,15 @@
 #include "ResultsBeam.h"
 
 using namespace results_test;
-using Lines_t = std::vector<std::string>;
 
 namespace {
 
-using MainResults = AnalysedBeam;
+struct MainResults : AnalysedBeam {
+    TIndexFrm& f = *IndexFrm;
+};
 
 TEST_F(MainResults, OneLoadcaseShowsItsPictureReportAndTexts) {
     TwoSpanUdl();
-    TIndexFrm& f = *IndexFrm;
     EXPECT_EQ(f.lbl_Case.Caption(), "1");
     EXPECT_TRUE(f.lbl_Case.Visible());
     EXPECT_TRUE(f.Save1.Enabled());
@@ -57,7 +56,6 @@ TEST_F(MainResults, TheSpinnerSwitchesLoadcasesAndZeroShowsAll) {
     ASSERT_EQ(NumLoadcases, 3);
     ASSERT_EQ(LoadcaseActive[2], 0);
     ASSERT_EQ(Analyse(), Lines_t{});
-    TIndexFrm& f = *IndexFrm;
     EXPECT_EQ(f.lbl_Case.Caption(), "All");
     EXPECT_EQ(Items(f.List_CaseResults), EnvelopeListLines());
     EXPECT_EQ(f.List_CaseResults.GetFont().Colour, gui::clNavy);
@@ -87,7 +85,6 @@ TEST_F(MainResults, TheSpinnerSwitchesLoadcasesAndZeroShowsAll) {
 
 TEST_F(MainResults, TilingRedrawsThePicture) {
     TwoSpanUdl();
-    TIndexFrm& f = *IndexFrm;
     gui::Canvas& c = f.Image1.GetCanvas();
     f.Results1.Click();
     EXPECT_EQ(gui::PixelAt(f.Image1, 300, 96), gui::clWhite) << "beam and loads only";

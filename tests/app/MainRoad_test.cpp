@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include "BeamFile.h"
-#include "BeamRules.h"
 #include "Global.h"
 #include "GuiTest.h"
 #include "Index.h"
@@ -22,21 +20,9 @@
 #include "AppTest.h"
 #include "beam/BeamTest.h"
 #include "beam/ChooseUnits.h"
+#include "loads/LoadsTest.h"
 
 namespace {
-
-void TypeRow(LoadRowControls& row, bool point, const std::string& dist, const std::string& value,
-             const std::string& cover = "") {
-    (point ? row.OptionP : row.OptionUDL).Click();
-    row.Edit_Dist.SetText(dist);
-    if (point) {
-        row.Edit_PL.SetText(value);
-    } else {
-        row.Edit_UDLS.SetText(value);
-        row.Edit_UDLF.SetText(value);
-        row.Edit_Cover.SetText(cover);
-    }
-}
 
 // Puts the windows back as start-up left them, the main window hidden, and
 // no saved defaults.
@@ -56,7 +42,7 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     // Two spans of 6 m, I = 10000 cm^4, E = 205000 N/mm^2 (default units m, kN, kN/m).
     OneSectionBeam({"6", "6"}, "10000", "205000", "100");
     BeamFrm->cmdNext.Click();
-    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    ASSERT_EQ(Messages(), Lines_t{});
     ASSERT_TRUE(LoadDataFrm->Showing());
     EXPECT_EQ(BeamLength, 12000.0);
 
@@ -65,13 +51,13 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     loads.cmd_Clear.Click();
     loads.UpDown_Case.Step(-1);  // loadcase 1, as the spinner leaves it at its lower end
     ASSERT_EQ(loads.Edit_Case.Text(), "1");
-    TypeRow(loads.Row(1), false, "0", "10", "12");
-    TypeRow(loads.Row(2), true, "3", "50");
+    LoadsWindow::Udl(1, "0", "10", "10", "12");
+    LoadsWindow::Point(2, "3", "50");
     loads.Row(1).Check.Click();
     loads.UpDown_Case.Step(1);
     loads.Row(2).Check.Click();
     loads.cmd_Next.Click();
-    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    ASSERT_EQ(Messages(), Lines_t{});
     ASSERT_TRUE(IndexFrm->Showing());
     ASSERT_EQ(NumLoadcases, 2);
     ASSERT_EQ(ResultsReady, 1);
@@ -94,7 +80,7 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     EXPECT_EQ(BeamLength, 0.0);
     BeamFrm->Hide();
     IndexFrm->Open1.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(Messages(), Lines_t{});
     EXPECT_EQ(BeamLength, 12000.0);
     EXPECT_NEAR(CaseReaction[2][2], 34375, 1e-2);
     EXPECT_EQ(Items(IndexFrm->List_Results), results);
@@ -128,9 +114,7 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     EXPECT_EQ(PointMoment[1], 0.0f);
     EXPECT_TRUE(PointFrm->List_Results.Count() == 0);
 
-    Messages().clear();
-    IndexFrm->Analyse2.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(Said([&] { IndexFrm->Analyse2.Click(); }), Lines_t{});
     EXPECT_EQ(ResultsReady, 1);
     // Three moments over 7 m and 6 m: M = P a (L1^2 - a^2) / (2 L1 (L1 + L2)).
     EXPECT_NEAR(CaseReaction[2][2], 31632.65, 1e-2);
@@ -142,14 +126,12 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     Type(BeamFrm->Grid_Lengths, 2, 1, "4");
     BeamFrm->cmdNext.Click();
     loads.cmd_Cancel.Click();
-    Messages().clear();
-    IndexFrm->Analyse2.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"The beam cannot be analysed: load row 1 ends at 12 m, past the "
-                                                   "end of the beam at 11 m."});
+    EXPECT_EQ(Said([&] { IndexFrm->Analyse2.Click(); }),
+              Lines_t{"The beam cannot be analysed: load row 1 ends at 12 m, past the "
+                      "end of the beam at 11 m."});
     EXPECT_EQ(ResultsReady, 0);
-    EXPECT_EQ(Items(IndexFrm->List_Results),
-              (std::vector<std::string>{"No results: the beam cannot be analysed, as",
-                                        "load row 1 ends at 12 m, past the end of the", "beam at 11 m"}));
+    EXPECT_EQ(Items(IndexFrm->List_Results), (Lines_t{"No results: the beam cannot be analysed, as",
+                                                      "load row 1 ends at 12 m, past the end of the", "beam at 11 m"}));
     EXPECT_FALSE(IndexFrm->Save1.Enabled());
     IndexFrm->New1.Click();
 }
@@ -159,6 +141,19 @@ size_t DisplayModeAt(const std::vector<uint8_t>& b) {
     const size_t nS = GetInt32(&b[684]), nLC = GetInt32(&b[688]), stations = GetInt32(&b[704]) + 1;
     return 712 + 228 * nLC + 7539 + 1644 * nLC + 8 * nLC * nS * stations + 84 * nLC * nS + 16 * nLC * stations +
            192 * nLC + 200 * (nLC + 1) + 12 + 1600 * nLC;
+}
+
+// Opened again, the saved beam shows one loadcase or all of them where the
+// analysis left the display mode 0, and nothing else differs; Save writes
+// that again.
+void ExpectOpensAsSaved(const std::string& path) {
+    const std::vector<uint8_t> saved = FileBytes(path);
+    ASSERT_EQ(Said([] { IndexFrm->Open1.Click(); }), Lines_t{});
+    std::vector<uint8_t> shown = saved;
+    PutInt32(&shown[DisplayModeAt(saved)], NumLoadcases == 1 ? -1 : 1);
+    EXPECT_TRUE(BeamDataFileBytes() == shown);
+    IndexFrm->Save1.Click();
+    EXPECT_TRUE(FileBytes(path) == shown);
 }
 
 constexpr int RandomBeams = RandomCases(12, 3);
@@ -220,7 +215,7 @@ TEST_F(MainRoad, RandomBeamsTypedThroughTheWindowsSaveAndOpenAsTheyWere) {
             }
         }
         w.cmdNext.Click();
-        ASSERT_EQ(Messages(), std::vector<std::string>{});
+        ASSERT_EQ(Messages(), Lines_t{});
         ASSERT_TRUE(loads.Showing());
 
         // Six rows on the beam with factors of either sign; row 6 lies past
@@ -257,21 +252,11 @@ TEST_F(MainRoad, RandomBeamsTypedThroughTheWindowsSaveAndOpenAsTheyWere) {
         const std::string path = (jobs.path() / ("beam " + std::to_string(i) + ".kvl")).string();
         gui::SetFileDialogHook([&](const gui::FileDialog&) { return path; });
         IndexFrm->SaveAs1.Click();
-        const std::vector<uint8_t> saved = FileBytes(path);
         const std::vector<std::string> results = Items(IndexFrm->List_Results);
         IndexFrm->New1.Click();
         BeamFrm->Hide();
-        Messages().clear();
-        IndexFrm->Open1.Click();
-        ASSERT_EQ(Messages(), std::vector<std::string>{});
-        // Open shows one loadcase or all of them where the analysis left the
-        // display mode 0; nothing else differs.
-        std::vector<uint8_t> shown = saved;
-        PutInt32(&shown[DisplayModeAt(saved)], NumLoadcases == 1 ? -1 : 1);
-        EXPECT_TRUE(BeamDataFileBytes() == shown);
+        ExpectOpensAsSaved(path);
         EXPECT_EQ(Items(IndexFrm->List_Results), results);
-        IndexFrm->Save1.Click();
-        EXPECT_TRUE(FileBytes(path) == shown);
     }
 }
 
@@ -348,30 +333,22 @@ TEST_F(MainRoad, OldFilesAtTheirEdgesOpenIntoBeamsThatSaveAndOpenAgain) {
         SCOPED_TRACE(e.edge);
         Bytes b = OldFile();
         e.change(b);
-        const std::string path = (jobs.path() / (std::string(e.edge) + ".kvl")).string();
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), b.size());
+        const std::string path = WriteFile(jobs.path() / (std::string(e.edge) + ".kvl"), b);
         gui::SetFileDialogHook([&](const gui::FileDialog&) { return path; });
-        Messages().clear();
         const std::string caption = IndexFrm->Caption();
-        IndexFrm->Open1.Click();
+        const std::vector<std::string> opened = Said([] { IndexFrm->Open1.Click(); });
         if (!e.opens) {
-            EXPECT_EQ(Messages().size(), 1u);
+            EXPECT_EQ(opened.size(), 1u);
             EXPECT_EQ(IndexFrm->Caption(), caption);
             continue;
         }
-        ASSERT_EQ(Messages(), std::vector<std::string>{});
+        ASSERT_EQ(opened, Lines_t{});
         IndexFrm->Analyse2.Click();
-        ASSERT_EQ(ResultsReady, 1) << testing::PrintToString(Messages());
         IndexFrm->Save1.Click();
-        const Bytes saved = FileBytes(path);
-        ASSERT_EQ(saved.size(), size_t(BeamFileV4Size(saved)));
-        std::vector<uint8_t> shown = saved;
-        PutInt32(&shown[DisplayModeAt(saved)], NumLoadcases == 1 ? -1 : 1);
-        IndexFrm->Open1.Click();
-        ASSERT_EQ(Messages(), std::vector<std::string>{});
-        EXPECT_TRUE(BeamDataFileBytes() == shown);
-        IndexFrm->Save1.Click();
-        EXPECT_TRUE(FileBytes(path) == shown);
+        ASSERT_EQ(Messages(), Lines_t{});
+        ASSERT_EQ(ResultsReady, 1);
+        ASSERT_EQ(FileBytes(path).size(), size_t(BeamFileV4Size(FileBytes(path))));
+        ExpectOpensAsSaved(path);
     }
 }
 

@@ -5,7 +5,6 @@
 #include "GuiTest.h"
 #include "Index.h"
 #include "LoadData.h"
-#include "Print.h"
 #include "ResultsBeam.h"
 #include "Unit1.h"
 #include "beam/UnitsGuard.h"
@@ -19,7 +18,6 @@ namespace {
 class MainWindow : public results_test::AnalysedBeam {};
 
 TEST_F(MainWindow, MenusStartWithSaveSaveAsAndPrintDisabled) {
-    ProgramFolder();
     EXPECT_FALSE(IndexFrm->Save1.Enabled());
     EXPECT_FALSE(IndexFrm->SaveAs1.Enabled());
     EXPECT_FALSE(IndexFrm->Print1.Enabled());
@@ -42,16 +40,12 @@ TEST_F(MainWindow, MenusStartWithSaveSaveAsAndPrintDisabled) {
 }
 
 TEST_F(MainWindow, LoadsBeforeABeamExistsAsksForTheBeamFirst) {
-    ProgramFolder();
     BeamLength = 0;
-    Messages().clear();
-    IndexFrm->Loads1.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Specify beam data first"});
+    EXPECT_EQ(Said([&] { IndexFrm->Loads1.Click(); }), Lines_t{"Specify beam data first"});
     EXPECT_FALSE(LoadDataFrm->Showing());
 }
 
 TEST_F(MainWindow, LayoutFollowsTheScreen) {
-    ProgramFolder();
     // 1024 x 768: window 1022 x 766, lists 116 high, the case list keeps 625.
     TIndexFrm usual;
     EXPECT_EQ(usual.Left(), 1);
@@ -81,7 +75,6 @@ TEST_F(MainWindow, LayoutFollowsTheScreen) {
 }
 
 TEST_F(MainWindow, TilingAndTheLoadcaseSpinner) {
-    ProgramFolder();
     IndexFrm->Results1.Click();
     EXPECT_EQ(IndexFrm->TileMode, 1);
     EXPECT_EQ(IndexFrm->List_Results.Top(), 180);
@@ -110,7 +103,6 @@ TEST_F(MainWindow, TilingAndTheLoadcaseSpinner) {
 }
 
 TEST_F(MainWindow, ListClicksWidenAndBringForward) {
-    ProgramFolder();
     SameForAllSpans = -1;
     IndexFrm->List_Results.OnClick();
     EXPECT_EQ(IndexFrm->List_Results.Width(), 650);
@@ -144,7 +136,6 @@ TEST_F(MainWindow, ShowingWritesTheSectionTablesInTheProgramFolder) {
 
 // The window counts as shown, so later unit changes still convert its data.
 TEST_F(MainWindow, AFailingTableStopsTheWritersButTheWindowStillShows) {
-    ProgramFolder();
     const UnitsGuard guard;  // puts the program folder back
     const fs::path here = guard.Dir().path();
     StartDir = here.string();
@@ -153,8 +144,8 @@ TEST_F(MainWindow, AFailingTableStopsTheWritersButTheWindowStillShows) {
     Messages().clear();
     Form1->cmdOK.Click();
     EXPECT_TRUE(IndexFrm->Showing());
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Cannot write the section table \"RSJ.sct\" in the folder \"" +
-                                                   here.string() + "\": it is a folder."});
+    EXPECT_EQ(Messages(), Lines_t{"Cannot write the section table \"RSJ.sct\" in the folder \"" + here.string() +
+                                  "\": it is a folder."});
     EXPECT_EQ(IndexFrmShown, 1);
     EXPECT_FALSE(fs::exists("C.sct")) << "the writers stop at the failing table";
     IndexFrm->Close();

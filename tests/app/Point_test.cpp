@@ -3,7 +3,6 @@
 #include <cmath>
 #include <functional>
 #include <tuple>
-#include "AppTest.h"
 #include "BeamFile.h"
 #include "GuiTest.h"
 #include "Index.h"
@@ -17,7 +16,6 @@
 #include "beam/UnitsGuard.h"
 
 using namespace results_test;
-using Lines_t = std::vector<std::string>;
 
 namespace {
 
@@ -33,9 +31,7 @@ protected:
     Lines_t Calculate(const std::string& metres) {
         PointFrm->Show();
         PointFrm->Edit_Dist.SetText(metres);
-        Messages().clear();
-        PointFrm->cmd_Calc.Click();
-        return Messages();
+        return Said([] { PointFrm->cmd_Calc.Click(); });
     }
 };
 
@@ -195,9 +191,7 @@ TEST_F(PointWindow, ResultsReplacedLeaveNoValuesToShowOrPrint) {
         ASSERT_EQ(Calculate("2"), Lines_t{}) << r.road;
         ASSERT_NE(PointFrm->Grid_Max.Cell(2, 0), "") << r.road;
         PointFrm->Hide();
-        Messages().clear();
-        r.take();
-        ASSERT_EQ(Messages(), Lines_t{}) << r.road;
+        ASSERT_EQ(Said([&] { r.take(); }), Lines_t{}) << r.road;
         PointFrm->Show();
         for (int col = 1; col <= 4; ++col) EXPECT_EQ(PointFrm->Grid_Max.Cell(col, 0), "") << r.road;
         EXPECT_EQ(Items(PointFrm->List_Results), Lines_t{}) << r.road;
@@ -272,9 +266,7 @@ TEST_F(PointWindow, DistancesThatCannotBeAnalysed) {
         PointFrm->Hide();
         PointFrm->Show();
         EXPECT_EQ(std::stod(PointFrm->Edit_Dist.Text()), std::stod(kept)) << kept;
-        Messages().clear();
-        PointFrm->cmd_Calc.Click();
-        EXPECT_EQ(Messages(), said) << kept;
+        EXPECT_EQ(Said([&] { PointFrm->cmd_Calc.Click(); }), said) << kept;
     }
     EXPECT_EQ(Calculate("5.006"), Lines_t{});
     EXPECT_NE(PointShear[1], 0.0f);

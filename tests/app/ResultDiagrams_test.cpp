@@ -25,7 +25,7 @@ void TwoSpans(const std::vector<int>& cases, double cover = 10000) {
     SetBeam({5000, 5000});
     Udl(1, 0, 10, 10, cover, 1.0, cases);
     FinishLoads();
-    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    ASSERT_EQ(Analyse(), Lines_t{});
 }
 
 std::vector<Segment> Draw(gui::RecordingCanvas& c, int32_t shown, int32_t mode, const PictureFrame& f = Frame) {
@@ -66,7 +66,7 @@ TEST_F(ResultDiagrams, BandsOnA766PixelWindow) {
 
     // With E of 1e38 the deflections show as 0.000 mm and are drawn on the base line.
     for (int m = 1; m <= 2; ++m) BeamGeometryTable[m][GE] = 1e38;
-    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    ASSERT_EQ(Analyse(), Lines_t{});
     ASSERT_GT(DeflectionSummary[0][BeamRow][5], 0);
     gui::RecordingCanvas stiff;
     for (const Segment& s : Draw(stiff, 1, -1))
@@ -179,7 +179,7 @@ TEST_F(ResultDiagrams, SmallCantileverEndValuesAreNotLabelled) {
     SetBeam({5000}, 1000);
     Udl(1, 1000, 10, 10, 5000, 1.0);
     FinishLoads();
-    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    ASSERT_EQ(Analyse(), Lines_t{});
     // 0.5 N is 0.0005 kN: not written at the cantilever, written at a span end.
     ShearSummary[1][LHC][2] = 0.5f;
     ShearSummary[1][1][1] = 0.5f;

@@ -28,17 +28,14 @@ void SetBeam(const std::vector<double>& spans, double lhc, double rhc) {
 }
 
 std::vector<std::string> Analyse() {
-    ProgramFolder();
-    Messages().clear();
-    IndexFrm->AnalyseBeam();
-    return Messages();
+    return Said([] { IndexFrm->AnalyseBeam(); });
 }
 
 void TwoSpanUdl(double factor, double length) {
     SetBeam({5000, 5000});
     Udl(1, 0, 10, 10, length, factor);
     FinishLoads();
-    ASSERT_EQ(Analyse(), std::vector<std::string>{});
+    ASSERT_EQ(Analyse(), Lines_t{});
 }
 
 void AnalysedBeam::TearDown() {

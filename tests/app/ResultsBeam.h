@@ -6,6 +6,7 @@
 #include <vector>
 #include "BeamSetup.h"
 #include "Global.h"
+#include "GuiTest.h"
 
 namespace results_test {
 

@@ -3,7 +3,6 @@
 #include "AppTest.h"
 #include "Beam.h"
 #include "Global.h"
-#include "GuiTest.h"
 #include "Index.h"
 #include "Info.h"
 #include "LoadData.h"
@@ -39,7 +38,6 @@ TEST(Startup, CreatesEveryWindowHiddenAndSetsTheStartVariables) {
 }
 
 TEST(Startup, StartWindowStandsAtAThirdAcrossAndHalfwayDown) {
-    ProgramFolder();
     EXPECT_EQ(Form1->Width(), 473);
     EXPECT_EQ(Form1->Height(), 497);
     EXPECT_EQ(Form1->Left(), 183);  // (1024 - 473) div 3
@@ -55,7 +53,6 @@ TEST(Startup, StartWindowStandsAtAThirdAcrossAndHalfwayDown) {
 }
 
 TEST(Startup, SettingsShowsThePreferencesAndInfoShowsTheInformationWindows) {
-    ProgramFolder();
     Form1->cmdSet.Click();
     EXPECT_TRUE(PreferencesFrm->Showing());
     PreferencesFrm->Close();
@@ -77,7 +74,6 @@ TEST(Startup, SettingsShowsThePreferencesAndInfoShowsTheInformationWindows) {
 }
 
 TEST(SetHeader, OkStoresTheEditsCutBetweenCharactersTo100BytesAndRefreshesThePrintLabels) {
-    ProgramFolder();
     Header_Company = "Acme Structures";
     Header_Project_1 = "old";
     gui::SetModalHook([](gui::Form&) {

@@ -11,24 +11,24 @@ using namespace beamtest;
 
 namespace {
 
+using BeamNext = FreshWindow;
+
 // What the model must hold for a typed text: the text as a single, times the factor.
 double Internal(const char* text, float factor) { return double(Real(std::stof(text)) * Real(factor)); }
 
-TEST(BeamNext, ChecksLengthsThenIxxThenE) {
-    Fresh();
-    using V = std::vector<std::string>;
-    EXPECT_EQ(Next(), V{" Specify length of all spans"});  // all three missing: lengths first
+TEST_F(BeamNext, ChecksLengthsThenIxxThenE) {
+    EXPECT_EQ(Next(), Lines_t{" Specify length of all spans"});  // all three missing: lengths first
     EXPECT_TRUE(Window().Showing());
 
     Type(Window().Grid_Lengths, 1, 1, "6");
     Type(Window().Edit_E, "205000");
     Type(Window().Edit_Yrec, "0");  // y may be 0
-    EXPECT_EQ(Next(), V{HelpMessage(" Specify value for Ixx for all spans")});
+    EXPECT_EQ(Next(), Lines_t{HelpMessage(" Specify value for Ixx for all spans")});
     Type(Window().Edit_Ixx, "-5");
-    EXPECT_EQ(Next(), V{HelpMessage(" Specify value for Ixx for all spans")});
+    EXPECT_EQ(Next(), Lines_t{HelpMessage(" Specify value for Ixx for all spans")});
     Type(Window().Edit_Ixx, "8000");
     Type(Window().Edit_E, "");
-    EXPECT_EQ(Next(), V{HelpMessage(" Specify value for E for all spans")});
+    EXPECT_EQ(Next(), Lines_t{HelpMessage(" Specify value for E for all spans")});
     EXPECT_TRUE(Window().Showing());
     EXPECT_EQ(SpanTextTable[1][0], "1");  // the exists texts are set even so
     EXPECT_EQ(SpanTextTable[2][0], "0");
@@ -38,7 +38,7 @@ TEST(BeamNext, ChecksLengthsThenIxxThenE) {
     Type(Window().Edit_Ixx, "5e-11");
     Type(Window().Edit_Yrec, "-150");
     for (int m = 0; m <= 26; ++m) SpanTextTable[m][5] = "-16.5";  // as a damaged table record gives it
-    EXPECT_EQ(Next(), V{});
+    EXPECT_EQ(Next(), Lines_t{});
     EXPECT_FALSE(Window().Showing());
     EXPECT_TRUE(LoadDataFrm->Showing());
     EXPECT_EQ(BeamGeometryTable[1][GE], Internal("0.0005", Factor_Sect_E));
@@ -46,17 +46,15 @@ TEST(BeamNext, ChecksLengthsThenIxxThenE) {
     EXPECT_EQ(BeamGeometryTable[1][GY], Internal("-150", Factor_Sect_L));
 }
 
-TEST(BeamNext, OnlyTickedCantileversAreChecked) {
-    Fresh();
+TEST_F(BeamNext, OnlyTickedCantileversAreChecked) {
     OneSectionBeam({"5"}, "8000", "205000", "100");
     Window().Check_RHC.Click();  // an RHC with no length
-    EXPECT_EQ(Next(), std::vector<std::string>{" Specify length of all spans"});
+    EXPECT_EQ(Next(), Lines_t{" Specify length of all spans"});
     Window().Check_RHC.Click();  // unticked: its empty cells are not checked
-    EXPECT_EQ(Next(), std::vector<std::string>{});
+    EXPECT_EQ(Next(), Lines_t{});
 }
 
-TEST(BeamNext, GeometryFromTypedTextsInOtherUnits) {
-    Fresh();
+TEST_F(BeamNext, GeometryFromTypedTextsInOtherUnits) {
     Unit_L = "ft";
     Factor_L = 304.8f;
     Unit_Sect_I = "in^4";
@@ -69,13 +67,12 @@ TEST(BeamNext, GeometryFromTypedTextsInOtherUnits) {
     Factor_Sect_A = 645.16f;
     Window().Hide();
     Window().Show();
-    TBeamFrm& w = Window();
     w.Check_LHC.Click();
     w.Check_RHF.Click();
     OneSectionBeam({"12.5", "20", "7.3"}, "987.6", "29700", "9.1");
     Type(w.Grid_Lengths, 1, 1, "3.75");  // the LHC
     SpanTextTable[1][5] = "14.7";        // area, as a section table gives it
-    EXPECT_EQ(Next(), std::vector<std::string>{});
+    EXPECT_EQ(Next(), Lines_t{});
 
     EXPECT_EQ(NumSpans, 3);
     EXPECT_EQ(BeamGeometryTable[0][0], 1.0);
@@ -112,18 +109,16 @@ TEST(BeamNext, GeometryFromTypedTextsInOtherUnits) {
     w.ShowBeamData();
     EXPECT_EQ(w.Edit_Ixx.Text(), "987.6");
     EXPECT_EQ(w.Grid_Lengths.Cell(4, 1), "7.300");
-    EXPECT_EQ(Next(), std::vector<std::string>{});
+    EXPECT_EQ(Next(), Lines_t{});
     for (int m = 0; m <= 26; ++m)
         for (int t = 1; t <= 5; ++t) EXPECT_EQ(BeamGeometryTable[m][t], geometry[m][t]) << m << " " << t;
 }
 
-TEST(BeamNext, DroppedCantileverAndSpansLeaveNoLength) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamNext, DroppedCantileverAndSpansLeaveNoLength) {
     w.Check_RHC.Click();
     OneSectionBeam({"4", "6"}, "8000", "205000", "100");
     Type(w.Grid_Lengths, 3, 1, "1.5");
-    ASSERT_EQ(Next(), std::vector<std::string>{});
+    ASSERT_EQ(Next(), Lines_t{});
     EXPECT_EQ(BeamGeometryTable[26][0], 1.0);
     EXPECT_EQ(BeamGeometryTable[26][1], 1500.0);
     EXPECT_EQ(BeamLength, 11500.0);
@@ -134,7 +129,7 @@ TEST(BeamNext, DroppedCantileverAndSpansLeaveNoLength) {
     // Members no longer in the beam may hold any text.
     SpanTextTable[RHC][1] = "x";
     SpanTextTable[2][2] = "7,5";
-    ASSERT_EQ(Next(), std::vector<std::string>{});
+    ASSERT_EQ(Next(), Lines_t{});
     EXPECT_EQ(NumSpans, 1);
     EXPECT_EQ(BeamGeometryTable[26][0], 0.0);
     EXPECT_EQ(BeamGeometryTable[26][1], 0.0);
@@ -143,16 +138,14 @@ TEST(BeamNext, DroppedCantileverAndSpansLeaveNoLength) {
     EXPECT_EQ(BeamLength, 4000.0);
 }
 
-TEST(BeamNext, SelfWeightRowOverTheWholeBeam) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamNext, SelfWeightRowOverTheWholeBeam) {
     MaterialCode = "HRS";
     FactoredLoads = 1;
     w.Check_LHC.Click();
     OneSectionBeam({"2", "5"}, "8000", "205000", "100");
     Type(w.Grid_Lengths, 1, 1, "1");
     for (int m = 0; m <= 26; ++m) SpanTextTable[m][5] = "100";  // 100 cm^2 = 10000 mm^2
-    ASSERT_EQ(Next(), std::vector<std::string>{});
+    ASSERT_EQ(Next(), Lines_t{});
     const LoadRecord& sw = LoadRows[SelfWeightSlot];
     EXPECT_EQ(sw[LKind], -1.0f);
     EXPECT_EQ(sw[LDist], 0.0f);
@@ -166,19 +159,17 @@ TEST(BeamNext, SelfWeightRowOverTheWholeBeam) {
     LoadTable[1][SelfWeightSlot][LFactor] = 1.2f;
     LoadRows[SelfWeightSlot][LFactor] = 1.2f;
     w.Show();
-    ASSERT_EQ(Next(), std::vector<std::string>{});
+    ASSERT_EQ(Next(), Lines_t{});
     EXPECT_EQ(LoadRows[SelfWeightSlot][LFactor], 1.2f);
 }
 
-TEST(BeamNext, NoSelfWeightOfferForTimberOrPerMemberSections) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamNext, NoSelfWeightOfferForTimberOrPerMemberSections) {
     MaterialCode = "Timber";
     OneSectionBeam({"5"}, "8000", "8000", "100");
     LoadDataFrm->Frame_SWt.SetVisible(true);
     LoadDataFrm->Check_Swt.SetCheckedQuietly(true);
     ApplyFlags[7][SelfWeightSlot] = 1;
-    ASSERT_EQ(Next(), std::vector<std::string>{});
+    ASSERT_EQ(Next(), Lines_t{});
     EXPECT_FALSE(LoadDataFrm->Frame_SWt.Visible());
     EXPECT_FALSE(LoadDataFrm->Check_Swt.Checked());
     EXPECT_EQ(ApplyFlags[7][SelfWeightSlot], -1.0f);
@@ -188,13 +179,12 @@ TEST(BeamNext, NoSelfWeightOfferForTimberOrPerMemberSections) {
     MaterialCode = "HRS";
     w.Check_IE.Click();  // one section per member
     LoadDataFrm->Frame_SWt.SetVisible(true);
-    ASSERT_EQ(Next(), std::vector<std::string>{});
+    ASSERT_EQ(Next(), Lines_t{});
     EXPECT_EQ(SameForAllSpans, -1);
     EXPECT_FALSE(LoadDataFrm->Frame_SWt.Visible());
 }
 
-TEST(BeamNext, ShowingTheWindowDisablesSaving) {
-    Fresh();
+TEST_F(BeamNext, ShowingTheWindowDisablesSaving) {
     IndexFrm->Save1.SetEnabled(true);
     IndexFrm->SaveAs1.SetEnabled(true);
     Window().Hide();
@@ -220,19 +210,17 @@ struct ModelCopy {
 
 // Refused counts and texts change nothing; the length is the members'; the
 // spinner, captions and focus follow the beam shown.
-TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     NumSpans = 0;
     BeamGeometryTable.Fill({});
     BeamLength = 0;
     w.cmdCancel.Click();  // no beam yet
     w.Show();
-    EXPECT_EQ(Next(), std::vector<std::string>{" Specify length of all spans"});
+    EXPECT_EQ(Next(), Lines_t{" Specify length of all spans"});
     EXPECT_EQ(NumSpans, 0);
 
     OneSectionBeam({"5", "4"}, "8000", "205000", "100");
-    ASSERT_EQ(Next(), std::vector<std::string>{});
+    ASSERT_EQ(Next(), Lines_t{});
     w.Show();
     const ModelCopy before;
     const struct {
@@ -251,19 +239,18 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     for (const auto& r : refused) {
         w.Edit_Spans.SetText(r.spans);
         Type(w.Grid_Lengths, 1, 1, r.length);
-        EXPECT_EQ(Next(), std::vector<std::string>{r.message}) << r.spans << r.length;
+        EXPECT_EQ(Next(), Lines_t{r.message}) << r.spans << r.length;
         EXPECT_TRUE(before == ModelCopy()) << r.spans << r.length;
         EXPECT_TRUE(w.Showing());
     }
     // Members each held as a single, together longer than one.
     Type(w.Grid_Lengths, 1, 1, "3e35");
     Type(w.Grid_Lengths, 2, 1, "3e35");
-    EXPECT_EQ(Next(), std::vector<std::string>{"This beam cannot be taken: the beam length 6e+35 m is too large."});
+    EXPECT_EQ(Next(), Lines_t{"This beam cannot be taken: the beam length 6e+35 m is too large."});
     EXPECT_TRUE(before == ModelCopy());
     w.Edit_Spans.SetText("30");
-    Messages().clear();
-    w.Check_RHC.Click();  // the count is read here too
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Number of spans: '30' is not a whole number from 1 to 25"});
+    EXPECT_EQ(Said([&] { w.Check_RHC.Click(); }),  // the count is read here too
+              Lines_t{"Number of spans: '30' is not a whole number from 1 to 25"});
     EXPECT_EQ(SpanCount, 2);
     w.Check_RHC.Click();
     w.Edit_Spans.SetText("2");
@@ -278,7 +265,7 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     Factor_L = 1000;
     PreferencesFrm->OnUnitsChanged();
     EXPECT_EQ(w.Grid_Lengths.Cell(1, 1), "12.345");
-    ASSERT_EQ(Next(), std::vector<std::string>{});
+    ASSERT_EQ(Next(), Lines_t{});
     EXPECT_EQ(float(BeamGeometryTable[1][GLength]), 12345.0f);
     EXPECT_EQ(BeamLength, BeamGeometryTable[1][GLength] + BeamGeometryTable[2][GLength]);
     EXPECT_EQ(float(BeamLength), 16345.0f);
@@ -308,9 +295,7 @@ TEST(BeamNext, RefusedInputKeepsTheModelAndTheWindowFollowsTheBeam) {
     const float depth = TimberH;
     const std::string material = MaterialCode;
     w.Edit_Timber_H.SetText("12,5");
-    Messages().clear();
-    w.cmd_TimCalc.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Timber depth: '12,5' is not a number"});
+    EXPECT_EQ(Said([&] { w.cmd_TimCalc.Click(); }), Lines_t{"Timber depth: '12,5' is not a number"});
     EXPECT_EQ(TimberH, depth);
     EXPECT_EQ(MaterialCode, material);
 

@@ -1,6 +1,7 @@
 // The beam data window in a known state for one test: default units, an
 // empty beam, one section for all spans, shown, no messages.
 #pragma once
+#include <gtest/gtest.h>
 #include <filesystem>
 #include <string>
 #include "Beam.h"
@@ -32,6 +33,16 @@ inline void Fresh(bool oneSection = true) {
     w.Show();
     Messages().clear();
 }
+
+// Each test on a fresh window.
+class FreshWindow : public ::testing::Test {
+protected:
+    void SetUp() override { Fresh(); }
+    TBeamFrm& w = Window();
+};
+
+// The miscellaneous sections file of the program folder.
+inline std::string MiscFile() { return (std::filesystem::path(StartDir) / "Misc.sct").string(); }
 
 // Types into one cell as the user does.
 inline void Type(gui::StringGrid& g, int col, int row, const std::string& text) {
@@ -66,9 +77,7 @@ inline std::string HelpMessage(const std::string& first) {
 
 // Next, as a click does; the messages it shows.
 inline std::vector<std::string> Next() {
-    Messages().clear();
-    Window().cmdNext.Click();
-    return Messages();
+    return Said([] { Window().cmdNext.Click(); });
 }
 
 }  // namespace beamtest

@@ -6,9 +6,9 @@ using namespace beamtest;
 
 namespace {
 
-TEST(BeamWindow, CantileverAndFixedEndOfOneSideExcludeEachOther) {
-    Fresh();
-    TBeamFrm& w = Window();
+using BeamWindow = FreshWindow;
+
+TEST_F(BeamWindow, CantileverAndFixedEndOfOneSideExcludeEachOther) {
     w.Check_LHF.Click();
     w.Check_LHC.Click();
     EXPECT_TRUE(w.Check_LHC.Checked());
@@ -29,9 +29,7 @@ TEST(BeamWindow, CantileverAndFixedEndOfOneSideExcludeEachOther) {
     EXPECT_EQ(w.Grid_Lengths.Cell(2, 0), " RHC");
 }
 
-TEST(BeamWindow, ColumnsAndCaptionsFollowSpansAndCantilevers) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamWindow, ColumnsAndCaptionsFollowSpansAndCantilevers) {
     w.Check_LHC.Click();
     w.UpDown_Spans.Step(1);
     w.UpDown_Spans.Step(1);
@@ -49,9 +47,7 @@ TEST(BeamWindow, ColumnsAndCaptionsFollowSpansAndCantilevers) {
     EXPECT_EQ(SpanCount, 25);  // the spinner stops at the most a beam holds
 }
 
-TEST(BeamWindow, TypingASectionValueSetsEveryMember) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamWindow, TypingASectionValueSetsEveryMember) {
     Type(w.Edit_Ixx, "4500");
     Type(w.Edit_E, "205000");
     Type(w.Edit_Yrec, "127");
@@ -63,9 +59,7 @@ TEST(BeamWindow, TypingASectionValueSetsEveryMember) {
     EXPECT_EQ(w.Grid_Spans.Cell(1, 3), "4500");
 }
 
-TEST(BeamWindow, LengthsGridFeedsTheSpanGridAndOverview) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamWindow, LengthsGridFeedsTheSpanGridAndOverview) {
     w.Check_LHC.Click();
     w.UpDown_Spans.Step(1);
     Type(w.Grid_Lengths, 1, 1, "1.5");
@@ -91,9 +85,8 @@ TEST(BeamWindow, LengthsGridFeedsTheSpanGridAndOverview) {
     EXPECT_FLOAT_EQ(SketchLength, 11500.0f);
 }
 
-TEST(BeamWindow, MemberSelectorStaysOnExistingMembers) {
+TEST_F(BeamWindow, MemberSelectorStaysOnExistingMembers) {
     Fresh(false);
-    TBeamFrm& w = Window();
     w.UpDown_Spans.Step(1);
     w.UpDown_Spans.Step(1);
     w.UpDown_SpanNo.Step(-1);
@@ -120,9 +113,7 @@ TEST(BeamWindow, MemberSelectorStaysOnExistingMembers) {
     EXPECT_EQ(SpanNo, 1);
 }
 
-TEST(BeamWindow, CancelRestoresTheCommittedBeam) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamWindow, CancelRestoresTheCommittedBeam) {
     w.Check_LHC.Click();
     OneSectionBeam({"6", "4"}, "8000", "205000", "100");
     Type(w.Grid_Lengths, 1, 1, "1.5");
@@ -154,9 +145,7 @@ TEST(BeamWindow, CancelRestoresTheCommittedBeam) {
     EXPECT_TRUE(w.Check_IE.Checked());
 }
 
-TEST(BeamWindow, ResetEmptiesTheWindow) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamWindow, ResetEmptiesTheWindow) {
     w.Check_RHC.Click();
     w.Check_LHF.Click();
     OneSectionBeam({"6", "4"}, "8000", "205000", "100");
@@ -181,9 +170,7 @@ TEST(BeamWindow, ResetEmptiesTheWindow) {
 }
 
 // The sketch: supports, the total and the length labels, in white on grey.
-TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     w.Check_RHF.Click();
     w.Check_LHC.Click();
     OneSectionBeam({"4", "4"}, "8000", "205000", "100");
@@ -203,7 +190,7 @@ TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     }
     EXPECT_EQ(triangles, 2);  // the left end after the LHC, and support 1
     EXPECT_EQ(walls, 1);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Length = 10.00 m", "2.00 m", "4.00 m", "4.00 m"}));
+    EXPECT_EQ(texts, (Lines_t{"Length = 10.00 m", "2.00 m", "4.00 m", "4.00 m"}));
     EXPECT_EQ(gui::PixelAt(w.Image_Beam, 25 + 300, 30), gui::clWhite);
 
     // A zero cantilever is no cantilever and has no label.
@@ -213,7 +200,7 @@ TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     texts.clear();
     for (const gui::CanvasOp& op : gui::Log(c))
         if (op.Op == "TextOut") texts.push_back(op.Text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Length = 8.00 m", "4.00 m", "4.00 m"}));
+    EXPECT_EQ(texts, (Lines_t{"Length = 8.00 m", "4.00 m", "4.00 m"}));
 
     // 25 spans: a length goes under its span where it finds room, never
     // across a support.
@@ -222,19 +209,13 @@ TEST(BeamWindow, SketchOfSpansCantileverAndFixedEnd) {
     gui::StartLog(c);
     Type(w.Grid_Lengths, 25, 1, "4");
     gui::StopLog(c);
-    EXPECT_EQ(CrossedNumbers(gui::Log(c), 0), std::vector<std::string>{});
+    EXPECT_EQ(CrossedNumbers(gui::Log(c), 0), Lines_t{});
 }
 
-}  // namespace
-
-namespace {
-
-TEST(BeamWindow, ShowingWritesUnitsAndCaptions) {
-    Fresh();
+TEST_F(BeamWindow, ShowingWritesUnitsAndCaptions) {
     ElasticModXName = "Wel,y";
     ElasticModYName = "Wel,z";
     Unit_Sect_L = "cm";
-    TBeamFrm& w = Window();
     w.Hide();
     w.Show();
     EXPECT_EQ(w.lbl_Z.Caption(), "Wel,y/Wel,z = Elastic Modulus");
@@ -255,7 +236,7 @@ TEST(BeamWindow, ShowingWritesUnitsAndCaptions) {
 
 // What Open hands over: a member choice of 0 and a section table that is not
 // there must still show the opened beam, with the selector on a member.
-TEST(BeamWindow, RefillAfterOpenShowsTheBeamWhateverItsTableAndChoice) {
+TEST_F(BeamWindow, RefillAfterOpenShowsTheBeamWhateverItsTableAndChoice) {
     Fresh(false);
     NumSpans = 2;
     BeamGeometryTable.Fill({});
@@ -274,10 +255,7 @@ TEST(BeamWindow, RefillAfterOpenShowsTheBeamWhateverItsTableAndChoice) {
     SameForAllSpans = -1;
     SpanNoStored = 0;
     UniformSectionText[0] = "";
-    TBeamFrm& w = Window();
-    Messages().clear();
-    w.ShowBeamData();
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(Said([&] { w.ShowBeamData(); }).empty());
     EXPECT_EQ(w.List_Sect.Count(), 0);
     EXPECT_EQ(w.lbl_Group.Caption(), "Rolled Steel Channel");
     EXPECT_EQ(FamilyCode, "UPN");

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include "TempDir.h"
 #include <filesystem>
-#include "BinFile.h"
 #include "Global.h"
 #include "GuiTest.h"
 #include "Preferences.h"
@@ -71,8 +70,12 @@ const Expected AllOptions[] = {
     {Quantity::WeightPerLength, "lb/ft", 0.005275f},
 };
 
-TEST(Preferences, EveryOptionStoresItsNameAndFactor) {
-    UnitsGuard guard;
+// Each test keeps the units as it found them.
+struct Preferences : ::testing::Test {
+    const UnitsGuard guard;
+};
+
+TEST_F(Preferences, EveryOptionStoresItsNameAndFactor) {
     IndexFrmShown = -1;
     TPreferencesFrm prefs;
     for (const Expected& e : AllOptions) {
@@ -93,8 +96,7 @@ TEST(Preferences, EveryOptionStoresItsNameAndFactor) {
     EXPECT_EQ(Factor_H, 1e-12f);
 }
 
-TEST(Preferences, CaptionsConventionAndFactoredLoads) {
-    UnitsGuard guard;
+TEST_F(Preferences, CaptionsConventionAndFactoredLoads) {
     TempDir here;  // no settings file here: the defaults
     IndexFrmShown = -1;
     FactoredLoads = -1;  // as at start-up, before any OK
@@ -129,8 +131,7 @@ TEST(Preferences, CaptionsConventionAndFactoredLoads) {
     prefs.Hide();
 }
 
-TEST(Preferences, NamesMatchingNoOptionLeaveTheGroupAlone) {
-    UnitsGuard guard;
+TEST_F(Preferences, NamesMatchingNoOptionLeaveTheGroupAlone) {
     TPreferencesFrm prefs;
     Option(prefs, Quantity::Length, "cm").SetCheckedQuietly(true);
     for (const char* name : {"yds", "CM", "cm ", ""}) {
@@ -154,8 +155,7 @@ TEST(Preferences, NamesMatchingNoOptionLeaveTheGroupAlone) {
     EXPECT_EQ(Factor_L, 10.0f);
 }
 
-TEST(Preferences, SaveAsDefaultWritesTheUnitSettings) {
-    UnitsGuard guard;
+TEST_F(Preferences, SaveAsDefaultWritesTheUnitSettings) {
     const auto folder = guard.Dir().path();
     StartDir = folder.string();
     IndexFrmShown = -1;
@@ -179,8 +179,7 @@ TEST(Preferences, SaveAsDefaultWritesTheUnitSettings) {
     EXPECT_TRUE(prefs.Check_SetDefault.Checked());  // stays ticked for the rest of the run
 }
 
-TEST(Preferences, AFailedSaveKeepsTheWindowOpen) {
-    UnitsGuard guard;
+TEST_F(Preferences, AFailedSaveKeepsTheWindowOpen) {
     StartDir = (guard.Dir().path() / "missing").string();
     IndexFrmShown = -1;
     TPreferencesFrm prefs;
@@ -197,8 +196,7 @@ TEST(Preferences, AFailedSaveKeepsTheWindowOpen) {
 
 // Reset only shows the saved defaults: Cancel keeps the units and the texts
 // typed in them, OK takes the defaults and re-expresses the texts.
-TEST(Preferences, ResetShowsTheSavedDefaultsForOkToTake) {
-    UnitsGuard guard;
+TEST_F(Preferences, ResetShowsTheSavedDefaultsForOkToTake) {
     StartDir = guard.Dir().path().string();
     IndexFrmShown = 1;
     TPreferencesFrm prefs;
@@ -239,8 +237,7 @@ TEST(Preferences, ResetShowsTheSavedDefaultsForOkToTake) {
     EXPECT_EQ(Factor_PL, 4448.22f);
 }
 
-TEST(Preferences, OpensOnOutputUnitsThenKeepsTheLastTab) {
-    UnitsGuard guard;
+TEST_F(Preferences, OpensOnOutputUnitsThenKeepsTheLastTab) {
     TPreferencesFrm prefs;
     EXPECT_EQ(prefs.ClientWidth(), 617 + 25);
     EXPECT_EQ(prefs.ClientHeight(), 471);

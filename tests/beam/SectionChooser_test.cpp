@@ -6,7 +6,6 @@
 #include <functional>
 #include <limits>
 #include "BeamTest.h"
-#include "BinFile.h"
 #include "Misc.h"
 #include "SectionRecord.h"
 #include "SectionTables.h"
@@ -29,16 +28,21 @@ void Choose(int index) {
 
 std::vector<std::string> Props() { return Items(Window().List_Props); }
 
+// Each test on a fresh window, the tables written.
+struct SectionChooser : FreshWindow {
+    void SetUp() override {
+        FreshWindow::SetUp();
+        WriteTables();
+    }
+};
+
 bool HasLine(const std::string& start) {
     for (const std::string& l : Props())
         if (l.rfind(start, 0) == 0) return true;
     return false;
 }
 
-TEST(SectionChooser, UniversalBeamListedAndChosen) {
-    Fresh();
-    WriteTables();
-    TBeamFrm& w = Window();
+TEST_F(SectionChooser, UniversalBeamListedAndChosen) {
     w.UniversalBeams1.Click();
     EXPECT_EQ(FamilyCode, "UB");
     EXPECT_EQ(MaterialCode, "HRS");
@@ -84,10 +88,7 @@ TEST(SectionChooser, UniversalBeamListedAndChosen) {
     EXPECT_FALSE(w.Frame_Data.Visible());
 }
 
-TEST(SectionChooser, BlankSeparatorClearsTheSectionAndNextRefusesIt) {
-    Fresh();
-    WriteTables();
-    TBeamFrm& w = Window();
+TEST_F(SectionChooser, BlankSeparatorClearsTheSectionAndNextRefusesIt) {
     w.UniversalBeams1.Click();
     Type(w.Grid_Lengths, 1, 1, "6");
     Choose(0);
@@ -104,15 +105,12 @@ TEST(SectionChooser, BlankSeparatorClearsTheSectionAndNextRefusesIt) {
     EXPECT_EQ(SpanTextTable[1][3], "0.0");
     EXPECT_EQ(SpanTextTable[1][5], "0.0");
     EXPECT_EQ(SpanDescText[1], w.List_Sect.Item(blank));
-    EXPECT_EQ(Next(), std::vector<std::string>{HelpMessage(" Specify value for Ixx for all spans")});
+    EXPECT_EQ(Next(), Lines_t{HelpMessage(" Specify value for Ixx for all spans")});
 }
 
 // A span added back after a section was chosen for all shows that section and
 // is committed with it.
-TEST(SectionChooser, SpanAddedAfterChoosingForAllTakesTheSection) {
-    Fresh();
-    WriteTables();
-    TBeamFrm& w = Window();
+TEST_F(SectionChooser, SpanAddedAfterChoosingForAllTakesTheSection) {
     w.UpDown_Spans.Step(1);
     Type(w.Grid_Lengths, 1, 1, "5");
     Type(w.Grid_Lengths, 2, 1, "4");
@@ -127,10 +125,8 @@ TEST(SectionChooser, SpanAddedAfterChoosingForAllTakesTheSection) {
     EXPECT_EQ(BeamGeometryTable[2][1], 4000.0);
 }
 
-TEST(SectionChooser, PerMemberSectionGoesToTheChosenMemberOnly) {
+TEST_F(SectionChooser, PerMemberSectionGoesToTheChosenMemberOnly) {
     Fresh(false);
-    WriteTables();
-    TBeamFrm& w = Window();
     w.UpDown_Spans.Step(1);
     w.Check_RHC.Click();
     for (int i = 0; i < 3; ++i) w.UpDown_SpanNo.Step(1);
@@ -145,10 +141,7 @@ TEST(SectionChooser, PerMemberSectionGoesToTheChosenMemberOnly) {
     for (int m = 0; m <= 26; ++m) EXPECT_NE(SpanTextTable[m][5], "") << m;  // the area of every member
 }
 
-TEST(SectionChooser, HollowSectionsAndAnglesShowTheirOwnLines) {
-    Fresh();
-    WriteTables();
-    TBeamFrm& w = Window();
+TEST_F(SectionChooser, HollowSectionsAndAnglesShowTheirOwnLines) {
     w.CHS1.Click();
     EXPECT_EQ(w.lbl_Group.Caption(), "Circular Hollow Section");
     Choose(0);
@@ -172,9 +165,7 @@ TEST(SectionChooser, HollowSectionsAndAnglesShowTheirOwnLines) {
     EXPECT_TRUE(HasLine(" H = "));
 }
 
-TEST(SectionChooser, ListsWholeRecordsOnly) {
-    Fresh();
-    WriteTables();
+TEST_F(SectionChooser, ListsWholeRecordsOnly) {
     fs::resize_file(fs::path(StartDir) / "RSJ.sct", 400);
     Window().RSJ1.Click();
     EXPECT_EQ(Window().List_Sect.Count(), 2);
@@ -183,16 +174,11 @@ TEST(SectionChooser, ListsWholeRecordsOnly) {
     EXPECT_EQ(Window().List_Sect.Count(), 1);
 }
 
-TEST(SectionChooser, MissingTableIsReportedAndKeepsTheChoice) {
-    Fresh();
-    WriteTables();
-    TBeamFrm& w = Window();
+TEST_F(SectionChooser, MissingTableIsReportedAndKeepsTheChoice) {
     w.UniversalBeams1.Click();
     fs::remove(fs::path(StartDir) / "UPN.sct");
-    Messages().clear();
-    w.UPN1.Click();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Cannot read the section table \"" + StartDir +
-                                                   "/UPN.sct\": the file does not exist."});
+    EXPECT_EQ(Said([&] { w.UPN1.Click(); }),
+              Lines_t{"Cannot read the section table \"" + StartDir + "/UPN.sct\": the file does not exist."});
     EXPECT_EQ(w.List_Sect.Count(), 0);
     EXPECT_EQ(w.lbl_Group.Caption(), "Rolled Steel Channel");
     EXPECT_EQ(FamilyCode, "UPN");
@@ -217,7 +203,7 @@ void Patch(const fs::path& file, int offset, const void* bytes, int size) {
 
 void PatchSingle(const fs::path& file, int offset, float value) { Patch(file, offset, &value, 4); }
 
-TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
+TEST_F(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
     const float nan = std::nanf(""), inf = std::numeric_limits<float>::infinity();
     const std::string notFile = "Cannot read the section table \"{}\": it is not an ordinary file, or it may not be read.";
     auto damaged = [](const std::string& name) {
@@ -237,7 +223,6 @@ TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
          "Cannot read the section table \"{}\": it is 2147483648 bytes long, and a table holds at most 250 sections "
          "(50000 bytes)."},
     };
-    TBeamFrm& w = Window();
     for (const TableDamage& c : cases) {
         SCOPED_TRACE(c.kind);
         Fresh();
@@ -245,7 +230,7 @@ TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
         std::vector<SectionRecord> misc(1);
         misc[0].Designation = "Box girder 1";
         misc[0].Ixx = 2.5e8f;
-        WriteSectionTable("Misc.sct", misc);
+        WriteSectionTable(MiscFile(), misc);
         const fs::path file = fs::path(StartDir) / c.file;
         const SectionRecord before = ReadSectionTable(c.file).at(0);
         c.damage(file);
@@ -261,15 +246,13 @@ TEST(SectionChooser, DamagedTablesGiveTheirErrorAndNoGarbage) {
         }
         std::string message = c.message;
         if (!message.empty()) message.replace(message.find("{}"), 2, file.string());
-        EXPECT_EQ(Messages(), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+        EXPECT_EQ(Messages(), message.empty() ? Lines_t{} : Lines_t{message});
         for (const std::string& line : Props()) EXPECT_EQ(line.find("-92233"), std::string::npos) << line;
         fs::remove(file);
     }
 }
 
-TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
-    Fresh();
-    std::filesystem::current_path(StartDir);
+TEST_F(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     std::vector<SectionRecord> sections(250);
     sections[0].Designation = "Box girder 1";
     sections[0].Kind = " ";
@@ -278,8 +261,7 @@ TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     sections[0].YFibre = 300;
     sections[1] = sections[0];
     sections[1].Ixx = 1.2345678e13f;  // 4 figures up to the end of their ladder, 1e12
-    WriteSectionTable("Misc.sct", sections);
-    TBeamFrm& w = Window();
+    WriteSectionTable(MiscFile(), sections);
     MaterialCode = "HRS";
     w.Miscellaneous1.Click();
     EXPECT_EQ(FamilyCode, "Misc");
@@ -296,14 +278,13 @@ TEST(SectionChooser, MiscellaneousSectionHasNoLinesButGivesItsValues) {
     EXPECT_EQ(SpanTextTable[1][5], "0.0");
     Choose(1);
     EXPECT_EQ(SpanTextTable[1][3], "1235000000");
-    fs::remove(fs::path(StartDir) / "Misc.sct");
+    fs::remove(MiscFile());
 }
 
 // The section clicked is the section used: the list follows a Save of the
 // miscellaneous sections, and a table another program changed is listed
 // again before anything is taken from it.
-TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
-    Fresh();
+TEST_F(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
     auto write = [](std::initializer_list<std::string> names) {
         std::vector<SectionRecord> sections;
         for (const std::string& n : names) {
@@ -312,11 +293,9 @@ TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
             s.Kind = " ";
             s.Ixx = 1e4f * float(n[8] - 'A' + 1);  // A 1 cm^4, B 2, C 3, ...
         }
-        std::filesystem::current_path(StartDir);
-        WriteSectionTable("Misc.sct", sections);
+        WriteSectionTable(MiscFile(), sections);
     };
     write({"Section A", "Section B", "Section C"});
-    TBeamFrm& w = Window();
     w.Miscellaneous1.Click();
     MiscFrm->Hide();
     MiscFrm->Show();
@@ -329,11 +308,10 @@ TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
     EXPECT_EQ(SpanTextTable[1][3], "2.000");
 
     write({"Section C", "Section A", "Section B", std::string(24, 'x') + "\xc3"});  // cut inside a character
-    Messages().clear();
-    Choose(1);  // listed as "Section C"
-    EXPECT_EQ(Messages(), std::vector<std::string>{"The section table \"" + StartDir +
-                                                   "/Misc.sct\" has changed since its sections were listed. "
-                                                   "The list is shown again: choose the section again."});
+    // The second section, listed as "Section C".
+    EXPECT_EQ(Said([&] { Choose(1); }), Lines_t{"The section table \"" + StartDir +
+                                                "/Misc.sct\" has changed since its sections were listed. "
+                                                "The list is shown again: choose the section again."});
     EXPECT_EQ(SpanDescText[1], "Section B");  // nothing taken
     EXPECT_EQ(w.List_Sect.ItemIndex(), 1);
     EXPECT_EQ(w.List_Sect.Item(1), "Section A");
@@ -342,7 +320,7 @@ TEST(SectionChooser, ClickedSectionIsTheOneUsedAfterTheTableChanged) {
     EXPECT_EQ(SpanTextTable[1][3], "3.000");
     for (int r = 1; r <= MiscSections; ++r)
         for (int c = 1; c <= 4; ++c) MiscFrm->Grid.SetCell(c, r, "");
-    fs::remove(fs::path(StartDir) / "Misc.sct");
+    fs::remove(MiscFile());
 }
 
 }  // namespace

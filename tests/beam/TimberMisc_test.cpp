@@ -15,6 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using Timber = FreshWindow;
+
 void Calculate(const std::string& h, const std::string& w, const std::string& e) {
     TBeamFrm& f = Window();
     f.Edit_Timber_H.SetText(h);
@@ -23,9 +25,7 @@ void Calculate(const std::string& h, const std::string& w, const std::string& e)
     f.cmd_TimCalc.Click();
 }
 
-TEST(Timber, RectangleInMillimetres) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(Timber, RectangleInMillimetres) {
     w.Timber1.Click();
     EXPECT_EQ(FamilyCode, "Timber");
     EXPECT_EQ(SectionShape, "Timber");
@@ -61,11 +61,9 @@ TEST(Timber, RectangleInMillimetres) {
     EXPECT_FALSE(LoadDataFrm->Frame_SWt.Visible());
 }
 
-TEST(Timber, CentimetresGiveTheSameSectionAndReopenAsTyped) {
-    Fresh();
+TEST_F(Timber, CentimetresGiveTheSameSectionAndReopenAsTyped) {
     Unit_Sect_L = "cm";
     Factor_Sect_L = 10;
-    TBeamFrm& w = Window();
     w.Timber1.Click();
     Calculate("20", "5", "8000");
     EXPECT_EQ(TimberH, 200.0f);
@@ -85,9 +83,8 @@ TEST(Timber, CentimetresGiveTheSameSectionAndReopenAsTyped) {
     EXPECT_FALSE(w.Frame_Steel.Visible());
 }
 
-TEST(Timber, PerMemberGoesToTheChosenSpanOnly) {
+TEST_F(Timber, PerMemberGoesToTheChosenSpanOnly) {
     Fresh(false);
-    TBeamFrm& w = Window();
     w.UpDown_Spans.Step(1);
     w.UpDown_Spans.Step(1);
     w.UpDown_SpanNo.Step(1);
@@ -102,18 +99,16 @@ TEST(Timber, PerMemberGoesToTheChosenSpanOnly) {
     EXPECT_EQ(w.Edit_Ixx.Text(), "untouched");
 }
 
-TEST(Timber, EmptyEditsGiveNoSectionAndNextAsksForIxx) {
-    Fresh();
-    TBeamFrm& w = Window();
+TEST_F(Timber, EmptyEditsGiveNoSectionAndNextAsksForIxx) {
     w.Timber1.Click();
     Calculate("", "", "8000");
     Type(w.Grid_Lengths, 1, 1, "4");
-    EXPECT_EQ(Next(), std::vector<std::string>{HelpMessage(" Specify value for Ixx for all spans")});
+    EXPECT_EQ(Next(), Lines_t{HelpMessage(" Specify value for Ixx for all spans")});
 }
 
 // A section whose values lie beyond the format's figures reaches the members
 // in figures that read back as it; one no member can hold is refused by name.
-TEST(Timber, SectionsAtTheEdgesReachTheMembersOrAreRefusedByName) {
+TEST_F(Timber, SectionsAtTheEdgesReachTheMembersOrAreRefusedByName) {
     const struct {
         const char *h, *w;
         std::string message, ixx;
@@ -125,15 +120,13 @@ TEST(Timber, SectionsAtTheEdgesReachTheMembersOrAreRefusedByName) {
     };
     for (const auto& r : rows) {
         Fresh();
-        TBeamFrm& w = Window();
         w.Timber1.Click();
         Calculate(r.h, r.w, "8000");
-        EXPECT_EQ(Messages(), r.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{r.message})
-            << r.h;
+        EXPECT_EQ(Messages(), r.message.empty() ? Lines_t{} : Lines_t{r.message}) << r.h;
         if (!r.message.empty()) continue;
         EXPECT_EQ(w.Edit_Ixx.Text(), r.ixx) << r.h;
         Type(w.Grid_Lengths, 1, 1, "4");
-        EXPECT_EQ(Next(), std::vector<std::string>{}) << r.h;
+        EXPECT_EQ(Next(), Lines_t{}) << r.h;
         const float h = std::stof(r.h), b = std::stof(r.w);
         EXPECT_FLOAT_EQ(float(BeamGeometryTable[1][GIxx]), float((long double)b * h * h * h / 12)) << r.h;
     }
@@ -153,13 +146,13 @@ protected:
     void SetUp() override {
         Fresh();
         Misc().Hide();
-        fs::remove(fs::path(StartDir) / "Misc.sct");
+        fs::remove(MiscFile());
     }
     void TearDown() override {
         Misc().Hide();
         for (int r = 1; r <= 250; ++r)
             for (int c = 1; c <= 4; ++c) Misc().Grid.SetCell(c, r, "");
-        fs::remove(fs::path(StartDir) / "Misc.sct");
+        fs::remove(MiscFile());
     }
 };
 
@@ -176,7 +169,7 @@ TEST_F(MiscSections, FirstUseShowsEmptyNumberedRowsAndSavesAllOfThem) {
     EXPECT_EQ(Misc().Grid.Cell(0, 250), "250");
     EXPECT_EQ(Misc().Grid.Cell(1, 250), "");
     Misc().cmd_Save.Click();
-    EXPECT_EQ(fs::file_size(fs::path(StartDir) / "Misc.sct"), 50000u);
+    EXPECT_EQ(fs::file_size(MiscFile()), 50000u);
     Misc().cmd_ok.Click();
     EXPECT_FALSE(Misc().Showing());
 }
@@ -195,18 +188,15 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     g.SetCell(1, 7, "A description longer than twenty-five");
     g.SetCell(2, 8, "0");
     g.SetCell(2, 9, "12.5abc");
-    Messages().clear();
-    Misc().cmd_Save.Click();  // refused whole: no file
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Section 9 Ixx: '12.5abc' is not a number"});
-    std::filesystem::current_path(StartDir);
-    EXPECT_FALSE(fs::exists("Misc.sct"));
+    EXPECT_EQ(Said([&] { Misc().cmd_Save.Click(); }),  // refused whole: no file
+              Lines_t{"Section 9 Ixx: '12.5abc' is not a number"});
+    EXPECT_FALSE(fs::exists(MiscFile()));
     g.SetCell(2, 9, "12.5");
     Misc().cmd_Save.Click();
 
-    std::filesystem::current_path(StartDir);
-    ASSERT_EQ(ReadSectionTable("Misc.sct").size(), 250u);
-    ASSERT_EQ(fs::file_size("Misc.sct"), 50000u);
-    const SectionRecord first = ReadSectionTable("Misc.sct").at(1 - 1);
+    ASSERT_EQ(ReadSectionTable(MiscFile()).size(), 250u);
+    ASSERT_EQ(fs::file_size(MiscFile()), 50000u);
+    const SectionRecord first = ReadSectionTable(MiscFile()).at(1 - 1);
     EXPECT_EQ(first.Designation, "Section 1");
     EXPECT_EQ(first.Ixx, 100000.0f);  // 10 cm^4
     EXPECT_EQ(first.E, 205000.0f);
@@ -215,10 +205,10 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     EXPECT_EQ(first.Area, 0.0f);
     EXPECT_EQ(first.Kind, " ");
     EXPECT_EQ(first.RecNo, 1);
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(7 - 1).Designation, "A description longer than");
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(9 - 1).Ixx, 125000.0f);
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(250 - 1).RecNo, 250);
-    BinFile f("Misc.sct", BinFile::Mode::Read);
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(7 - 1).Designation, "A description longer than");
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(9 - 1).Ixx, 125000.0f);
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(250 - 1).RecNo, 250);
+    BinFile f(MiscFile(), BinFile::Mode::Read);
     uint8_t rec[200];
     f.Read(rec, sizeof rec);
     EXPECT_EQ(rec[88], 1);
@@ -248,9 +238,8 @@ TEST_F(MiscSections, StoredValuesComeBackInEveryUnit) {
         s.Designation = "Section " + std::to_string(i + 1);
         s.Ixx = s.E = s.YFibre = values[i];
     }
-    std::filesystem::current_path(StartDir);
-    WriteSectionTable("Misc.sct", sections);
-    const std::vector<uint8_t> written = FileBytes(fs::path(StartDir) / "Misc.sct");
+    WriteSectionTable(MiscFile(), sections);
+    const std::vector<uint8_t> written = FileBytes(MiscFile());
     struct Units { float i, e, l; };
     for (const Units u : {Units{1, 1, 1}, Units{10000, 0.00689476f, 10}, Units{416231.44f, 6.89476f, 25.4f}}) {
         SCOPED_TRACE(u.i);
@@ -260,8 +249,8 @@ TEST_F(MiscSections, StoredValuesComeBackInEveryUnit) {
         Messages().clear();
         ShowMisc();
         Misc().cmd_Save.Click();
-        EXPECT_EQ(Messages(), std::vector<std::string>{});
-        const std::vector<uint8_t> saved = FileBytes(fs::path(StartDir) / "Misc.sct");
+        EXPECT_EQ(Messages(), Lines_t{});
+        const std::vector<uint8_t> saved = FileBytes(MiscFile());
         ASSERT_EQ(saved.size(), written.size());
         for (size_t b = 0; b < saved.size(); ++b) ASSERT_EQ(saved[b], written[b]) << "byte " << b;
     }
@@ -278,21 +267,18 @@ TEST_F(MiscSections, SaveOverAnotherUsersChangeIsAsked) {
     Misc().Grid.SetCell(1, 1, "Mine");
     std::vector<SectionRecord> theirs(::MiscSections);
     theirs[0].Designation = "Theirs";
-    std::filesystem::current_path(StartDir);
-    WriteSectionTable("Misc.sct", theirs);
-    const std::string question = "\"" + (fs::path(StartDir) / "Misc.sct").string() +
+    WriteSectionTable(MiscFile(), theirs);
+    const std::string question = "\"" + MiscFile() +
                                  "\" has been changed by another user or program since this window read it.\n"
                                  "Replace it with the sections shown here?";
     for (const bool yes : {false, true}) {
         Messages().clear();
         QuestionAnswer() = yes;
         Misc().cmd_Save.Click();
-        EXPECT_EQ(Messages(), std::vector<std::string>{question});
-        EXPECT_EQ(ReadSectionTable("Misc.sct").at(1 - 1).Designation, yes ? "Mine" : "Theirs");
+        EXPECT_EQ(Messages(), Lines_t{question});
+        EXPECT_EQ(ReadSectionTable(MiscFile()).at(1 - 1).Designation, yes ? "Mine" : "Theirs");
     }
-    Messages().clear();
-    Misc().cmd_Save.Click();  // its own file: no question
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(Said([&] { Misc().cmd_Save.Click(); }).empty());  // its own file: no question
     QuestionAnswer() = false;
 }
 
@@ -304,10 +290,9 @@ TEST_F(MiscSections, MovedRowsAreSavedInTheirNewOrder) {
     EXPECT_EQ(g.Cell(0, 3), "1");  // the reference moves with its row
     EXPECT_EQ(g.Cell(1, 1), "Section 2");
     Misc().cmd_Save.Click();
-    std::filesystem::current_path(StartDir);
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(1 - 1).Designation, "Section 2");
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).Designation, "Section 1");
-    EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).RecNo, 3);
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(1 - 1).Designation, "Section 2");
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(3 - 1).Designation, "Section 1");
+    EXPECT_EQ(ReadSectionTable(MiscFile()).at(3 - 1).RecNo, 3);
     ShowMisc();
     EXPECT_EQ(g.Cell(0, 3), "3");  // renumbered when shown again
     EXPECT_EQ(g.Cell(1, 3), "Section 1");
@@ -325,10 +310,10 @@ struct MiscDamage {
 
 TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
     const float nan = std::nanf(""), inf = std::numeric_limits<float>::infinity();
-    const fs::path file = fs::path(StartDir) / "Misc.sct";
+    const fs::path file = MiscFile();
     const std::vector<std::string> empty(4, "");
     auto row = [](int r) {
-        return std::vector<std::string>{"Section " + std::to_string(r), std::to_string(r) + ".000", "205000", "50.0"};
+        return Lines_t{"Section " + std::to_string(r), std::to_string(r) + ".000", "205000", "50.0"};
     };
     const std::string damaged = "\"" + file.string() + "\" is damaged: the values that cannot be shown are left empty (Ref ";
     const std::string notFile = "Cannot read \"" + file.string() + "\": it is not an ordinary file, or it may not be read.";
@@ -363,13 +348,10 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
             sections[r - 1].YFibre = 50;
         }
         if (c.damage) c.damage(sections);
-        std::filesystem::current_path(StartDir);
-        WriteSectionTable("Misc.sct", sections);
+        WriteSectionTable(MiscFile(), sections);
         if (c.afterWriting) c.afterWriting();
         for (int r = 1; r <= 250; ++r) Misc().Grid.SetCell(1, r, "left over");
-        Messages().clear();
-        ShowMisc();
-        EXPECT_EQ(Messages(), c.messages);
+        EXPECT_EQ(Said([&] { ShowMisc(); }), c.messages);
         // A file that cannot be read leaves no window whose Save would replace it.
         const bool refused = !c.messages.empty() && c.messages[0].starts_with("Cannot read");
         EXPECT_EQ(Misc().Showing(), !refused);
@@ -379,9 +361,8 @@ TEST_F(MiscSections, DamagedFilesShowWhatTheyHoldAndLoseNoSection) {
         EXPECT_EQ(Misc().Grid.Cell(1, 250), "");
         if (!refused) {  // Save keeps every section that was shown
             Misc().cmd_Save.Click();
-            std::filesystem::current_path(StartDir);
-            ASSERT_EQ(ReadSectionTable("Misc.sct").size(), 250u);
-            EXPECT_EQ(ReadSectionTable("Misc.sct").at(3 - 1).Designation, c.rows[2][0]);
+            ASSERT_EQ(ReadSectionTable(MiscFile()).size(), 250u);
+            EXPECT_EQ(ReadSectionTable(MiscFile()).at(3 - 1).Designation, c.rows[2][0]);
         }
         fs::remove(file);
     }

@@ -25,7 +25,7 @@ struct ImperialRows : LoadsWindow {
 };
 
 TEST_F(ImperialRows, RowsAreStoredInNewtonsAndMillimetres) {
-    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    ASSERT_EQ(Messages(), Lines_t{});
     for (int lc : {1, 2, 3, 25}) {
         const LoadRecord& p = LoadTable[lc][1];
         EXPECT_EQ(p[LKind], 1.0f);

@@ -10,12 +10,15 @@
 #include "Index.h"
 #include "LoadData.h"
 
+// What Next says where a forkhead meets unequal load factors.
+inline const char* const Forkhead =
+    " For the routine to remove negative\r forkhead support loads to be used, \r load factors must all be the same.\r";
+
 struct LoadsWindow : ::testing::Test {
     TLoadDataFrm& F() { return *LoadDataFrm; }
-    LoadRowControls& R(int n) { return LoadDataFrm->Row(n); }
+    static LoadRowControls& R(int n) { return LoadDataFrm->Row(n); }
 
     void SetUp() override {
-        ProgramFolder();
         SetUnits("mm", 1, "N", 1, "N/mm", 1);
         FactoredLoads = 1;
         SelfWeightScope = 0;
@@ -45,14 +48,14 @@ struct LoadsWindow : ::testing::Test {
         Unit_R = r;
         Factor_R = fr;
     }
-    void Point(int n, const std::string& dist, const std::string& load, const std::string& lf = "") {
+    static void Point(int n, const std::string& dist, const std::string& load, const std::string& lf = "") {
         R(n).OptionP.Click();
         R(n).Edit_Dist.SetText(dist);
         R(n).Edit_PL.SetText(load);
         R(n).Edit_LF.SetText(lf);
     }
-    void Udl(int n, const std::string& dist, const std::string& start, const std::string& finish,
-             const std::string& cover, const std::string& lf = "") {
+    static void Udl(int n, const std::string& dist, const std::string& start, const std::string& finish,
+                    const std::string& cover, const std::string& lf = "") {
         R(n).OptionUDL.Click();
         R(n).Edit_Dist.SetText(dist);
         R(n).Edit_UDLS.SetText(start);

@@ -162,9 +162,7 @@ TEST_F(Preview, WithoutABeamNothingIsDrawnAndTheSelfWeightBoxStillWorks) {
     BeamLength = 0;
     DrawLoadsPreviewOn(c, W, H, 1);
     EXPECT_TRUE(gui::Log(c).empty());
-    Messages().clear();
-    F().Check_Swt.Click();  // redraws the preview
-    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(Said([&] { F().Check_Swt.Click(); }), Lines_t{});  // redraws the preview
     F().Check_Swt.SetCheckedQuietly(false);
 }
 

@@ -177,11 +177,8 @@ TEST(AngleTables, EveryRelationOnEverySection) {
     for (const AngleTable& t : Tables()) {
         SCOPED_TRACE(t.file);
         TableFile w = sect::Write(t.write, t.file);
-        for (int k = 1; k <= w.Count(); ++k) {
-            const SectionRecord& r = w[k];
-            if (r.Width == 0) continue;
-            std::string name = sect::Trimmed(r);
-            SCOPED_TRACE(name);
+        sect::ForEachSection(w, [&](int k, const SectionRecord& r) {
+            const std::string name = sect::Trimmed(r);
             Legs l = LegsOf(name);
             EXPECT_EQ(r.Depth, float(l.a));
             EXPECT_EQ(r.Width, float(l.b));
@@ -229,7 +226,7 @@ TEST(AngleTables, EveryRelationOnEverySection) {
                 EXPECT_GT(r.Ixx, r.Iyy);
             }
             for (int off : sect::SingleOffsets()) EXPECT_TRUE(sect::FiveFigures(w.Single(k, off))) << "offset " << off;
-        }
+        });
     }
 }
 

@@ -7,7 +7,6 @@
 #include <set>
 #include "ErrorOf.h"
 #include "SectionFiles.h"
-#include "RunError.h"
 #include "SectionTables.h"
 #include "FileSizeLimit.h"
 #include "TempDir.h"

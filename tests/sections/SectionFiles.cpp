@@ -123,6 +123,14 @@ std::string Trimmed(const SectionRecord& r) {
     return s.substr(0, s.find_last_not_of(' ') + 1);
 }
 
+void ForEachSection(const TableFile& file, const std::function<void(int recNo, const SectionRecord&)>& check) {
+    for (int k = 1; k <= file.Count(); ++k) {
+        if (file.IsBlank(k)) continue;
+        SCOPED_TRACE("record " + std::to_string(k) + " \"" + Trimmed(file[k]) + "\"");
+        check(k, file[k]);
+    }
+}
+
 double Rel(double value, double reference) { return std::fabs(value - reference) / std::fabs(reference); }
 
 double UnitOfFifthFigure(double v) { return std::pow(10.0, std::floor(std::log10(std::fabs(v))) - 4); }

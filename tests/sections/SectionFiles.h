@@ -79,6 +79,9 @@ struct Layout {
 void ExpectLayout(const TableFile& file, const Layout& layout);
 
 std::string Trimmed(const SectionRecord& r);   // the designation without trailing blanks
+// Runs the check on every section of the file, blank records passed over,
+// traced by its record number and designation.
+void ForEachSection(const TableFile& file, const std::function<void(int recNo, const SectionRecord&)>& check);
 double Rel(double value, double reference);
 double UnitOfFifthFigure(double v);
 bool FiveFigures(float v);          // nearest single to a decimal of at most five figures

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include "ErrorOf.h"
-#include "GuiTest.h"
 #include "Pdf.h"
 #include "TempDir.h"
 #include "gui_testing.h"
