@@ -102,13 +102,14 @@ void TPointFrm::cmd_CalcClick() {
     // Read as every typed field is read: a text that is no number is refused
     // by name, and a blank is no distance.
     const std::string field = "Distance from LH end of beam";
-    const float x = static_cast<float>(Edit_Dist.Stored(Factor_L, FieldRule::Single, field));
+    const float typed = static_cast<float>(Edit_Dist.Stored(Factor_L, FieldRule::Single, field));
     if (BeamLength == 0) {
         const gui::Busy busy;
         ComputePointResults(0);
         return;
     }
-    PointDistance = x;
+    PointDistance = typed;
+    const double x = TypedDistance(Edit_Dist.Text(), typed, Factor_L);
     const std::string refusal = [x] {
         const gui::Busy busy;
         return ComputePointResults(x);

@@ -3,6 +3,7 @@
 #include "Analysis.h"
 #include "AnalysisState.h"
 #include "Cantilever.h"
+#include "Convert.h"
 #include "Global.h"
 #include "SigFig.h"
 #include "SpanForces.h"
@@ -68,10 +69,14 @@ void TakeLargest(BArray<float, 0, 25>& values) {
 
 }  // namespace
 
+double TypedDistance(const std::string& typed, double x, float factor) {
+    if (x <= BeamLength) return x;
+    const long double beyond = StrToFloat(typed) - static_cast<long double>(BeamLength) / factor;
+    return beyond <= LastFigureUnit(typed) / 2 ? BeamLength : x;
+}
+
 std::string PointRefusal(double x) {
-    // The typed distance and the member lengths are singles: the tip, typed
-    // as the beam's length, may lie a rounding beyond the summed length.
-    if (!AtOrBefore(x, BeamLength)) return "Value exceeds length of beam";
+    if (x > BeamLength) return "Value exceeds length of beam";
     if (x == 0) return "Please enter point measured from LH end of beam";
     if (x < 0) return "Please use positive value";
     const float a0 = MemberPresent(LHC) ? Length(LHC) : 0.0f;

@@ -19,6 +19,11 @@ struct PointPlace {
     int Member = -1;   // 0 left cantilever, spans, 26 right cantilever; -1 none
     double Fraction = 0;
 };
+// The distance (mm) asked for by `typed`, a number in the unit of `factor`
+// stored as x: the beam's length where the typed number lies beyond it by no
+// more than half a unit of its last figure (it reads as the beam's length at
+// the precision typed, though its single may lie a rounding beyond), else x.
+double TypedDistance(const std::string& typed, double x, float factor);
 // The message that refuses a distance x (mm), or "" when it can be analysed.
 std::string PointRefusal(double x);
 PointPlace PlaceOfPoint(double x);

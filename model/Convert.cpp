@@ -1,6 +1,7 @@
 #include "Convert.h"
 #include <cmath>
 #include <cctype>
+#include <cstdlib>
 #include "Checked.h"
 #include "RunError.h"
 #include <charconv>
@@ -51,6 +52,16 @@ long double StrToFloat(const std::string& text) {
         if (std::from_chars(t.data() + from, t.data() + t.size(), v).ec == std::errc()) return v;
     }
     throw RunError("'" + text + "' is not a valid floating point value");
+}
+
+long double LastFigureUnit(const std::string& text) {
+    const size_t point = text.find('.'), e = text.find_first_of("eE");
+    long double decimals = 0;
+    for (size_t i = point + 1; point != std::string::npos && i < text.size() && std::isdigit(text[i]); ++i)
+        ++decimals;
+    // strtol saturates an exponent of any length.
+    if (e != std::string::npos) decimals -= std::strtol(text.c_str() + e + 1, nullptr, 10);
+    return std::pow(10.0L, -decimals);
 }
 
 double TextNumber(const std::string& text) {

@@ -14,6 +14,9 @@ int32_t LineCount(const std::string& line0);
 // it are allowed; anything else (an empty text too) raises
 // "'text' is not a valid floating point value".
 long double StrToFloat(const std::string& text);
+// The place value of the last figure of a number text StrToFloat takes:
+// 0.01 for "10.80", 1 for "10800", 100 for "1.5e3".
+long double LastFigureUnit(const std::string& text);
 
 // The number a text begins with (leading blanks, a sign, digits, a decimal
 // point and an exponent); 0 for an empty text or one that begins otherwise.

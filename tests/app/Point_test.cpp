@@ -139,13 +139,21 @@ TEST_F(PointWindow, CantileversFromTheirFreeEnds) {
 }
 
 // The tip of a right cantilever typed as the beam's length, where the typed
-// single lies above the summed member lengths (typed as singles too).
+// single lies above the summed member lengths (typed as singles too); a
+// unit of the last figure further is refused, however little it is.
 TEST_F(PointWindow, TheRightCantileverTipInEveryUnit) {
-    const struct { const char* unit; float factor; std::vector<const char*> spans; const char *rhc, *tip; } rows[] = {
-        {"m", 1000, {"4", "5"}, "1.8", "10.8"},
-        {"m", 1000, {"2.7", "3.3"}, "4.1", "10.1"},
-        {"mm", 1, {"2700.3", "3300.3"}, "4100.3", "10100.9"},
-        {"ft", 304.8f, {"2.7", "3.3"}, "4.1", "10.1"},
+    const struct {
+        const char* unit;
+        float factor;
+        std::vector<const char*> spans;
+        const char *rhc, *tip, *beyond;
+    } rows[] = {
+        {"m", 1000, {"4", "5"}, "1.8", "10.8", "10.80001"},
+        {"m", 1000, {"2.7", "3.3"}, "4.1", "10.1", "10.10001"},
+        {"mm", 1, {"4000", "5000"}, "1800", "10800", "10800.01"},
+        {"mm", 1, {"2700.3", "3300.3"}, "4100.3", "10100.9", "10101.0"},
+        {"ft", 304.8f, {"2.7", "3.3"}, "4.1", "10.1", "10.100001"},
+        {"in", 25.4f, {"2.7", "3.3"}, "4.1", "10.1", "10.100001"},
     };
     for (const auto& r : rows) {
         const UnitsGuard units;
@@ -161,6 +169,7 @@ TEST_F(PointWindow, TheRightCantileverTipInEveryUnit) {
         ASSERT_EQ(Calculate(r.tip), Lines_t{}) << r.tip << " " << r.unit;
         EXPECT_EQ(PointMoment[1], 0.0f) << r.tip << " " << r.unit;
         EXPECT_NE(PointDeflection[1], 0.0f) << r.tip << " " << r.unit;
+        EXPECT_EQ(Calculate(r.beyond), Lines_t{"Value exceeds length of beam"}) << r.beyond << " " << r.unit;
     }
 }
 
