@@ -1,4 +1,5 @@
 #include "Convert.h"
+#include <algorithm>
 #include <cmath>
 #include <cctype>
 #include <cstdlib>
@@ -57,8 +58,8 @@ long double StrToFloat(const std::string& text) {
 long double LastFigureUnit(const std::string& text) {
     const size_t point = text.find('.'), e = text.find_first_of("eE");
     long double decimals = 0;
-    for (size_t i = point + 1; point != std::string::npos && i < text.size() && std::isdigit(text[i]); ++i)
-        ++decimals;
+    if (point != std::string::npos)
+        decimals = std::min(text.find_first_not_of("0123456789", point + 1), text.size()) - point - 1;
     // strtol saturates an exponent of any length.
     if (e != std::string::npos) decimals -= std::strtol(text.c_str() + e + 1, nullptr, 10);
     return std::pow(10.0L, -decimals);
