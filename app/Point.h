@@ -21,12 +21,13 @@ public:
 
     void cmd_CalcClick();
     void cmd_PrintClick();
+    // Values, grids and list emptied, as the results they came from go or
+    // the units they are shown in change.
+    void ClearResults();
 
 private:
     void FormShow();
     void FillGrids();
-    // Values, grids and list emptied, as the results they came from go.
-    void ClearResults();
 };
 
 extern TPointFrm* PointFrm;

@@ -40,6 +40,7 @@ void WireForms() {
         BeamFrm->ConvertUnits();
         LoadDataFrm->ConvertUnits();
         MiscFrm->ConvertUnits();
+        PointFrm->ClearResults();
     };
     PrintFrm->ShownCase = [] { return IndexFrm->ShownCase; };
     // Closing the start window ends the program, whichever way it is closed.

@@ -13,6 +13,7 @@
 #include "ResultsBeam.h"
 #include "TempDir.h"
 #include "TextStore.h"
+#include "beam/ChooseUnits.h"
 #include "beam/UnitsGuard.h"
 
 using namespace results_test;
@@ -173,9 +174,10 @@ TEST_F(PointWindow, TheRightCantileverTipInEveryUnit) {
     }
 }
 
-// After an analysis, Open or New nothing worked out from the results before
-// is shown or printed; the distance alone stays.
+// After an analysis, Open, New or a change of units nothing worked out from
+// the results before is shown or printed; the distance alone stays.
 TEST_F(PointWindow, ResultsReplacedLeaveNoValuesToShowOrPrint) {
+    const UnitsGuard units;
     const TempDir dir;
     const std::string path = (dir.path() / "beam.kvl").string();
     gui::SetFileDialogHook([&path](const gui::FileDialog&) { return path; });
@@ -193,6 +195,7 @@ TEST_F(PointWindow, ResultsReplacedLeaveNoValuesToShowOrPrint) {
          }},
         {"Open", [] { IndexFrm->Open1.Click(); }},
         {"New", [] { IndexFrm->New1.Click(); }},
+        {"units changed", [] { ChooseUnits({{Quantity::Shear, "Kips"}, {Quantity::Moment, "lbf-ft"}}); }},
     };
     print_test::LogDevice device;
     for (const auto& r : roads) {
