@@ -480,7 +480,9 @@ public:
     void Hide();
     void Close();      // hides; the application's main form ends the program
     bool Showing() const { return showing_; }
-    int ShowModal();   // returns the modal result once the form is hidden
+    // Blocks the other windows while shown; returns the modal result once
+    // the form is hidden.
+    int ShowModal();
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int r);  // not 0: closes a modal form
 

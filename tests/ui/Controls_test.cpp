@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -253,16 +254,21 @@ TEST(Form, ShowHandlerRunsOnEachHiddenToVisibleChange) {
     f.Hide();
 }
 
-TEST(Form, ModalResultComesFromTheButtonThatClosesIt) {
+TEST(Form, ShownModalItBlocksTheOthersAndTakesItsResultFromTheButtonThatClosesIt) {
     TestForm f;
     f.Go.SetModalResult(gui::mrOk);
     gui::SetModalHook([&](gui::Form& shown) {
         EXPECT_EQ(&shown, &f);
         EXPECT_TRUE(shown.Showing());
+        EXPECT_NE(QApplication::activeModalWidget(), nullptr);  // the other windows blocked
         f.Go.Click();
     });
+    f.Show();
     EXPECT_EQ(f.ShowModal(), gui::mrOk);
     EXPECT_FALSE(f.Showing());
+    f.Show();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // shown modeless again
+    f.Hide();
     gui::SetModalHook([](gui::Form&) {});
     EXPECT_EQ(f.ShowModal(), gui::mrCancel);  // closed without a result
     gui::SetModalHook(nullptr);

@@ -231,6 +231,10 @@ int Form::ShowModal() {
     ShowQueuedMessages();  // what was said before the form comes first
     modalResult_ = mrNone;
     inModal_ = true;
+    // The other windows take no input while it is shown, as under the
+    // toolkit's dialogs; the toolkit takes that at a showing only.
+    if (showing_) Hide();
+    qt::W(w_)->setWindowModality(Qt::ApplicationModal);
     Show();
     if (modalHook) {
         modalHook(*this);
@@ -242,6 +246,7 @@ int Form::ShowModal() {
     }
     inModal_ = false;
     if (showing_) Hide();
+    qt::W(w_)->setWindowModality(Qt::NonModal);
     if (modalResult_ == mrNone) modalResult_ = mrCancel;
     return modalResult_;
 }
