@@ -104,9 +104,11 @@ public:
     // A failed save is told, and the old file kept.
     void SaveBeamFile();
     void SaveBeamFileAs();
-    // Before the beam is given up (New, Open, Exit): when it has changes
-    // that no file keeps, asks whether to save them. True once they are
-    // saved or to be discarded; false to keep the beam as it is.
+    // Before the beam is given up (New, Open, Exit): asks whether to give up
+    // entries a shown beam data or loads window holds that Next has not
+    // taken, then, when the beam has changes that no file keeps, whether to
+    // save them. True once they are saved or to be discarded; false to keep
+    // the beam and the windows as they are.
     bool MayGiveUpBeam();
     // Makes a loaded image the open beam, named name, with the results an
     // analysis of its beam and loads gives (or none, saying why), and says

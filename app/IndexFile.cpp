@@ -1,5 +1,6 @@
 // The main window's File menu: New, Open, Save and Save As of beam data files.
 #include <exception>
+#include <initializer_list>
 #include <new>
 #include <string>
 #include "Analysis.h"
@@ -327,7 +328,26 @@ bool TIndexFrm::BeamChanged() const {
     return now.empty() || now != keptBeam_;
 }
 
+namespace {
+
+// Entries typed into a shown input window are not yet the beam's, so no
+// save keeps them: they go only on the user's word, else the window that
+// holds them comes to the front.
+bool MayGiveUpEntries() {
+    for (gui::Form* w : std::initializer_list<gui::Form*>{BeamFrm, LoadDataFrm}) {
+        if (!w->Showing() || !w->Edited()) continue;
+        if (!gui::AskYesNo("The " + w->Caption() + " window holds entries that Next > has not taken.\rGive them up?")) {
+            w->Show();
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 bool TIndexFrm::MayGiveUpBeam() {
+    if (!MayGiveUpEntries()) return false;
     if (!BeamChanged()) return true;
     const std::string text = BeamFileName.empty()
                                  ? "The beam has not been saved.\rSave it?"

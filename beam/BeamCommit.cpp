@@ -135,6 +135,7 @@ void TBeamFrm::CommitBeamData() {
     MarkResultsStale();  // the beam is no longer the one analysed
     SameForAllSpans = Check_IE.Checked() ? 1 : -1;
     const bool selfWeight = PrepareSelfWeight();
+    ClearEdited();  // taken
     Hide();
     OnCommitted(selfWeight);
 }

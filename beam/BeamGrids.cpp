@@ -292,6 +292,7 @@ void TBeamFrm::ShowBeamData() {
     // The selector shows the member kept with the beam, within the members.
     Edit_SpanNo.SetText(std::to_string(SpanNo - Lhc()));
     SetSpanNoRange();
+    ClearEdited();  // it shows the model
 }
 
 void TBeamFrm::ResetBeamForm() {
@@ -321,4 +322,5 @@ void TBeamFrm::ResetBeamForm() {
     for (int m = 0; m <= 26; ++m) SpanDescText[m].clear();
     for (auto& row : SpanTextTable) row.Fill("");
     for (auto& row : SpanTextHeld) row.Fill(HeldText{});
+    ClearEdited();
 }

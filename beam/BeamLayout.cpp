@@ -82,6 +82,9 @@ void TBeamFrm::LayOut() {
     UpDown_SpanNo.SetMin(0);
     UpDown_SpanNo.SetMax(1);
     UpDown_SpanNo.SetPosition(1);
+    // Choosing the member, or a line of a section's data, enters nothing.
+    Edit_SpanNo.SetViewing();
+    List_Props.SetViewing();
     Grid_Spans.SetHint("Enter span lengths");
     Grid_Spans.SetRowCount(6);
     Grid_Lengths.SetRowCount(2);

@@ -49,6 +49,7 @@ void TLoadDataFrm::RestoreLoadRows() {
         for (int f = LKind; f <= LFactor; ++f) LoadRows[s][f] = LoadTable[Loadcase()][s][f];
     SavedRowsShown = LoadRowsShown;
     SavedLoadcase = LoadCaseShown;
+    ClearEdited();  // the rows are the model's
 }
 
 void TLoadDataFrm::UpDown_CaseClick() {

@@ -142,6 +142,7 @@ void TLoadDataFrm::LayOutHeadings() {
     UpDown_Case.SetMin(1);
     UpDown_Case.SetMax(25);
     UpDown_Case.SetPosition(1);
+    Edit_Case.SetViewing();  // choosing a loadcase only shows it
     for (int x : RuleX) {
         shapes_.push_back(std::make_unique<gui::Panel>(*this));
         shapes_.back()->SetBounds(x, 152, 3, PanelTop(1) - 152);
@@ -214,6 +215,7 @@ void TLoadDataFrm::ClearLoadRows() {
     SetWindowHeight(6 * 40 + 380);
     UpDown_Case.SetPosition(1);
     Edit_Case.SetText("1");
+    ClearEdited();
 }
 
 // The self-weight flags (slot 51) are kept, as the self-weight box keeps its tick.

@@ -95,6 +95,7 @@ void TLoadDataFrm::cmd_NextClick() {
     MarkLoadedCases();
     NumLoadcases = HighestLoadedCase();
 
+    ClearEdited();  // taken
     Hide();
     OnAccepted();
 }

@@ -209,6 +209,11 @@ public:
     Container* Parent() const { return parent_; }
     Form* OwnerForm();
 
+    // The user changed the control: its form counts as edited, unless the
+    // control only chooses what the form shows (SetViewing).
+    void NoteUserChange();
+    void SetViewing() { viewing_ = true; }
+
 protected:
     Control(Container* parent, Native* w);
     virtual void ApplyGeometry();
@@ -218,6 +223,7 @@ protected:
 
 private:
     bool visible_ = true;
+    bool viewing_ = false;
     Font font_;
 };
 
@@ -491,13 +497,22 @@ public:
     // form open (and the program running).
     std::function<bool()> OnCloseQuery;
 
+    // The user has changed an entry since the program last cleared the mark:
+    // typed into an edit or a grid's cell, clicked a check box or a radio
+    // button, stepped a spinner, picked from a list or moved a grid's row.
+    // What the program sets does not count.
+    bool Edited() const { return edited_; }
+    void ClearEdited() { edited_ = false; }
+
 protected:
     void ApplyGeometry() override;
 
 private:
+    friend class Control;
     int FrameHeight() const;
     Border border_ = Border::Sizeable;
     bool showing_ = false;
+    bool edited_ = false;
     int modalResult_ = 0;
     bool inModal_ = false;
 };

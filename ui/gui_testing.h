@@ -43,6 +43,8 @@ void PressKey(Form& form, Key key);
 // As the user types into the current cell: the text lands in the cell, then
 // OnKeyUp runs.
 void TypeText(StringGrid& grid, const std::string& text);
+// As the user types over the edit's text; then OnKeyUp runs.
+void TypeText(Edit& edit, const std::string& text);
 // As the user drags row `from` to `to`: the rows between close up.
 void MoveRow(StringGrid& grid, int from, int to);
 bool HasFocus(const Control& control);  // the focus of its window, whether or not the window is active

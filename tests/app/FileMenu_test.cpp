@@ -711,7 +711,9 @@ TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSa
 // A beam changed since it was last opened or saved is given up only after a
 // question, whichever road gives it up: Cancel keeps it, Discard goes on,
 // Save writes it first, and a save cancelled keeps it. Opened or saved and
-// only looked at since, it goes without a question.
+// only looked at since, it goes without a question. Entries typed into a
+// shown beam data or loads window that Next has not taken are asked about
+// first: No keeps them, shown, and Yes goes on.
 TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
     using gui::SaveChoice;
     const std::string other = (dir.path() / "other.kvl").string(), mine = (dir.path() / "mine.kvl").string();
@@ -724,7 +726,8 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
         std::function<void()> take;
         std::function<bool()> taken;  // the beam was given up
     } roads[] = {
-        {"New", [&] { f.New1.Click(); }, [] { return BeamLength == 0; }},
+        {"New", [&] { f.New1.Click(); },
+         [] { return BeamLength == 0 && BeamFrm->Grid_Lengths.Cell(1, 1).empty(); }},
         {"Open", [&] { f.Open1.Click(); }, opened},
         {"File, Exit", [&] { f.ExitSolvane1.Click(); }, closed},
         {"start window, Exit", [] { Form1->Button1.Click(); }, closed},
@@ -762,6 +765,75 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
             EXPECT_EQ(fs::exists(mine), a.answer == SaveChoice::Save && !a.chosen.empty());
             EXPECT_TRUE(!fs::exists(mine) || FileBytes(mine) == before);
         }
+
+    const struct {
+        const char* where;
+        std::function<void()> type;  // "12345" where the window shows something else
+        gui::Form* window;
+        std::function<std::string()> shown;  // the entry typed into
+        const char* question;                // none where nothing was typed
+    } typings[] = {
+        {"a new beam's data",
+         [&] {
+             f.New1.Click();
+             BeamFrm->Grid_Lengths.SetCurrent(1, 1);
+             gui::TypeText(BeamFrm->Grid_Lengths, "12345");
+         },
+         BeamFrm, [] { return BeamFrm->Grid_Lengths.Cell(1, 1); },
+         "The Beam Data window holds entries that Next > has not taken.\rGive them up?"},
+        {"an opened beam's data",
+         [&] {
+             f.Open1.Click();
+             f.Beam1.Click();
+             gui::TypeText(BeamFrm->Edit_Ixx, "12345");
+         },
+         BeamFrm, [] { return BeamFrm->Edit_Ixx.Text(); },
+         "The Beam Data window holds entries that Next > has not taken.\rGive them up?"},
+        {"an opened beam's loads",
+         [&] {
+             f.Open1.Click();
+             f.Loads1.Click();
+             gui::TypeText(LoadDataFrm->Row(1).Edit_Dist, "12345");
+         },
+         LoadDataFrm, [] { return LoadDataFrm->Row(1).Edit_Dist.Text(); },
+         "The Load Data window holds entries that Next > has not taken.\rGive them up?"},
+        {"an opened beam's data shown",
+         [&] {
+             f.Open1.Click();
+             f.Beam1.Click();
+         },
+         BeamFrm, nullptr, nullptr},
+        {"an opened beam's loads, on another loadcase",
+         [&] {
+             f.Open1.Click();
+             f.Loads1.Click();
+             LoadDataFrm->UpDown_Case.Step(1);
+         },
+         LoadDataFrm, nullptr, nullptr},
+    };
+    for (const auto& r : roads)
+        for (const auto& t : typings)
+            for (bool yes : {false, true}) {
+                SCOPED_TRACE(std::string(r.road) + ", " + t.where + (yes ? ", Yes" : ", No"));
+                Form1->Show();
+                SaveAnswer() = SaveChoice::Discard;
+                QuestionAnswer() = true;
+                Choose(other);
+                t.type();
+                ASSERT_TRUE(t.window->Showing());
+                QuestionAnswer() = yes;
+                Messages().clear();
+                SaveQuestions().clear();
+                lastKind = gui::FileDialog::Kind::Save;
+                r.take();
+                EXPECT_EQ(Messages(), t.question ? Lines_t{t.question} : Lines_t{});
+                EXPECT_EQ(SaveQuestions(), Lines_t{});
+                EXPECT_EQ(r.taken(), yes || !t.question);
+                EXPECT_TRUE(yes || !t.question || (t.window->Showing() && t.shown() == "12345"));
+            }
+    QuestionAnswer() = false;
+    BeamFrm->Hide();
+    LoadDataFrm->Hide();
 
     SaveAnswer() = SaveChoice::Cancel;  // a question holds the road up
     for (const auto& r : roads)

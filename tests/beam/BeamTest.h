@@ -50,10 +50,7 @@ inline void Type(gui::StringGrid& g, int col, int row, const std::string& text) 
     gui::TypeText(g, text);
 }
 
-inline void Type(gui::Edit& e, const std::string& text) {
-    e.SetText(text);
-    if (e.OnKeyUp) e.OnKeyUp();
-}
+inline void Type(gui::Edit& e, const std::string& text) { gui::TypeText(e, text); }
 
 // Span lengths (one section for all: the lengths grid) and one section.
 inline void OneSectionBeam(const std::vector<std::string>& lengths, const std::string& ixx, const std::string& e,

@@ -43,15 +43,18 @@ TEST_F(LoadsWindow, AnOpenedBeamKeepsItsLoadsThroughTheBeamAndLoadsWindows) {
     ASSERT_TRUE(F().Frame_SWt.Visible());
     F().Check_Swt.Click();
 
-    // The timber beam opened and taken through both windows with Next.
-    IndexFrm->Open1.Click();
+    // The timber beam opened, the tick given up, and taken through both
+    // windows with Next.
+    QuestionAnswer() = true;
+    EXPECT_EQ(Said([] { IndexFrm->Open1.Click(); }),
+              Lines_t{"The Load Data window holds entries that Next > has not taken.\rGive them up?"});
+    QuestionAnswer() = false;
     IndexFrm->Beam1.Click();
     BeamFrm->cmdNext.Click();
     ASSERT_TRUE(F().Showing());
     EXPECT_FALSE(F().Check_Swt.Checked());
     EXPECT_TRUE(R(1).OptionP.Checked() && R(1).Check.Checked());
-    Next();
-    EXPECT_EQ(Messages(), Lines_t{});
+    EXPECT_EQ(Said([this] { Next(); }), Lines_t{});
     EXPECT_TRUE(LoadTable == table);
     EXPECT_EQ(CaseReaction[1][1], left);
     EXPECT_EQ(CaseReaction[1][2], right);

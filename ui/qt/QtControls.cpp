@@ -49,6 +49,10 @@ Form* Control::OwnerForm() {
     return dynamic_cast<Form*>(c);
 }
 
+void Control::NoteUserChange() {
+    if (Form* f = OwnerForm(); f && !viewing_) f->edited_ = true;
+}
+
 int Control::Left() const { return left_; }
 int Control::Top() const { return top_; }
 int Control::Width() const { return width_; }
@@ -166,6 +170,8 @@ private:
 Edit::Edit(Container& parent, const std::string& text) : Control(&parent, qt::N(new EditWidget(this))) {
     auto* le = qt::W<QLineEdit>(w_);
     le->setText(qt::Q(text));
+    // Edited by the user only: setText does not raise it.
+    QObject::connect(le, &QLineEdit::textEdited, [this] { NoteUserChange(); });
 }
 std::string Edit::Text() const { return qt::S(qt::W<QLineEdit>(w_)->text()); }
 // A text set by the program shows from its start.
@@ -182,6 +188,13 @@ bool Edit::Shows(const std::string& t) const {
     const QMargins m = e->textMargins();
     // The line edit keeps 2 pixels inside its frame on either side.
     return qt::TextFits(e, t, width_ - 2 * frame - 4 - m.left() - m.right());
+}
+
+void TypeText(Edit& edit, const std::string& text) {
+    auto* e = qt::W<QLineEdit>(edit.Widget());
+    e->selectAll();
+    e->insert(qt::Q(text));  // as typing does: raises textEdited
+    Dispatch(edit.OnKeyUp);
 }
 
 bool qt::TextFits(const QWidget* w, const std::string& text, int room) {
@@ -215,6 +228,7 @@ CheckBox::CheckBox(Container& parent, const std::string& caption)
 void CheckBox::UserClicked(bool c) {
     focused_ = true;
     checked_ = c;
+    NoteUserChange();
     Dispatch(OnClick);
     focused_ = false;
 }
@@ -278,6 +292,7 @@ void RadioButton::SetCheckedQuietly(bool c) {
 }
 void RadioButton::Click() {
     if (!Enabled()) return;
+    if (!checked_) NoteUserChange();
     SetCheckedQuietly(true);
     Dispatch(OnClick);
 }
@@ -294,6 +309,7 @@ public:
         setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         connect(this, &QListWidget::currentRowChanged, [this](int) {
             moved_ = true;
+            l_->NoteUserChange();
             Dispatch(l_->OnClick);
         });
         connect(this, &QListWidget::itemClicked, [this](QListWidgetItem*) {
@@ -382,7 +398,9 @@ void UpDown::Step(int delta) {
     Dispatch([this, delta] {
         bool number = false;
         const long long shown = qt::W<QLineEdit>(edit_.Widget())->text().trimmed().toLongLong(&number);
+        const int was = pos_;
         SetPosition(static_cast<int>(std::clamp<long long>((number ? shown : pos_) + delta, min_, max_)));
+        if (pos_ != was) edit_.NoteUserChange();  // as typing the number would
         if (OnClick) OnClick();
     });
 }

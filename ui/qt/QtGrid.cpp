@@ -24,8 +24,9 @@ public:
         auto* e = new QLineEdit(parent);
         e->setFrame(false);
         QPersistentModelIndex at(index);
-        QObject::connect(e, &QLineEdit::textEdited, e, [at](const QString& t) {
+        QObject::connect(e, &QLineEdit::textEdited, e, [at, g = g_](const QString& t) {
             const_cast<QAbstractItemModel*>(at.model())->setData(at, t);
+            g->NoteUserChange();
         });
         e->installEventFilter(new KeyUpFilter(g_, e));
         return e;
@@ -253,10 +254,12 @@ void MoveRow(StringGrid& g, int from, int to) {
         for (int r = from; r != to; r += step) g.SetCell(c, r, g.Cell(c, r + step));
         g.SetCell(c, to, moved);
     }
+    g.NoteUserChange();
 }
 
 void TypeText(StringGrid& g, const std::string& text) {
     g.SetCell(g.Col(), g.Row(), text);
+    g.NoteUserChange();
     Dispatch(g.OnKeyUp);
 }
 
