@@ -332,7 +332,9 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         std::string name, reason;
         std::function<void(Bytes&)> damage;
     } cases[] = {
-        {"empty", "the file ends before its data is complete", [](Bytes& b) { b.clear(); }},
+        {"empty", "it is not a beam data file", [](Bytes& b) { b.clear(); }},
+        {"short text", "it is not a beam data file", [](Bytes& b) { b = {'h', 'i', '\n'}; }},
+        {"zeros", "it is not a beam data file", [](Bytes& b) { b.assign(OldBeamFileBytes, 0); }},
         {"cut", "the file ends before its data is complete", [&](Bytes& b) { b.resize(at.B4() + 100); }},
         {"newer", "its version \"5.3\" is not one this program reads", [](Bytes& b) { b[1] = '5'; }},
         {"text", "it is not a beam data file",
