@@ -1,4 +1,5 @@
 #include "BeamFile.h"
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -25,6 +26,7 @@ constexpr size_t NumSpansAt = 684, NumLoadcasesAt = 688, IntervalsAt = 704, Twen
 constexpr size_t HeadBytes = 712;
 constexpr size_t LineBytes = 76;
 // Old layout offsets.
+constexpr size_t OldHeadLines = 18, OldUnitsAt = 1830;  // the header lines and member descriptions, then units
 constexpr size_t OldNumSpansAt = 43365, OldNumLoadcasesAt = 43369;
 constexpr int OldMaxSpans = 10;
 
@@ -126,8 +128,10 @@ int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes) {
 
 namespace {
 
-std::string VersionText(const std::vector<uint8_t>& bytes) {
-    Need(bytes, BeamFileVersionBytes);
+// The version string a file starts with: up to three characters (four or
+// more are a header line); none in a file shorter than its field.
+std::optional<std::string> VersionText(const std::vector<uint8_t>& bytes) {
+    if (bytes.size() < BeamFileVersionBytes || bytes[0] >= 4) return std::nullopt;
     ShortString<25> version;
     version.FromBytes(bytes.data());
     return version.str();
@@ -141,18 +145,32 @@ std::optional<int> VersionNumber(const std::string& text) {
     return v;
 }
 
-// A version string: up to three characters (four or more are a header line).
-bool VersionHead(const std::vector<uint8_t>& bytes) { return bytes[0] < 4; }
+// A string field at `at` of at least `least` and at most `capacity`
+// characters, all of them text: no control character but the tab.
+bool TextField(const std::vector<uint8_t>& bytes, size_t at, size_t capacity, size_t least = 0) {
+    const size_t length = bytes[at];
+    const auto text = [](uint8_t c) { return c >= ' ' || c == '\t'; };
+    return length >= least && length <= capacity && std::all_of(&bytes[at + 1], &bytes[at + 1 + length], text);
+}
+
+// The old layout's head: its header lines and member descriptions are text,
+// and so are its unit names, of which those every beam needs are not empty.
+bool OldHead(const std::vector<uint8_t>& bytes) {
+    for (size_t line = 0; line < OldHeadLines; ++line)
+        if (!TextField(bytes, 101 * line, 100)) return false;
+    for (int place = 0; place < OldBeamFileUnits; ++place)
+        if (!TextField(bytes, OldUnitsAt + 11 * place, 10, BeamFileQuantity(place).Required() ? 1 : 0)) return false;
+    return true;
+}
 
 }  // namespace
 
 BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes) {
-    const std::string version = VersionText(bytes);
-    const bool v4 = VersionHead(bytes) && VersionNumber(version) == 4;
-    // The old layout is of one length and starts with the company line, of
-    // up to 100 characters; a whole file of the current layout is never its
-    // length, but one cut short may be, and then its head holds sound counts.
-    if (bytes.size() == OldBeamFileBytes && bytes[0] <= 100 && !(v4 && Passes([&] { BeamFileV4Size(bytes); })))
+    const std::optional<std::string> version = VersionText(bytes);
+    const bool v4 = version && VersionNumber(*version) == 4;
+    // A whole file of the current layout is never the old layout's length,
+    // but one cut short may be, and then its head holds sound counts.
+    if (bytes.size() == OldBeamFileBytes && OldHead(bytes) && !(v4 && Passes([&] { BeamFileV4Size(bytes); })))
         return BeamFileLayout::Old;
     return v4 ? BeamFileLayout::V4 : BeamFileLayout::Unknown;
 }
@@ -187,9 +205,9 @@ BeamFileImage LoadBeamFile(const std::string& name) {
         BeamFileImage image{BeamFileLayout::Unknown, ReadBeamFileBytes(name)};
         image.Layout = BeamFileLayoutOf(image.Bytes);
         if (image.Layout == BeamFileLayout::Unknown) {
-            const std::string version = VersionText(image.Bytes);
-            if (VersionHead(image.Bytes) && VersionNumber(version))
-                throw RunError("its version \"" + version + "\" is not one this program reads");
+            const std::optional<std::string> version = VersionText(image.Bytes);
+            if (version && VersionNumber(*version))
+                throw RunError("its version \"" + *version + "\" is not one this program reads");
             throw RunError("it is not a beam data file");
         }
         CheckBeamImage(image);

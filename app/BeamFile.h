@@ -35,10 +35,10 @@ std::string SaveBeamDataFile(const std::string& name);
 int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes);
 
 enum class BeamFileLayout { Old, V4, Unknown };
-// The layout of a file from its first 26 bytes and its length: a version
-// string of up to three characters with a leading number of 4 is the current
-// layout; a file of the old layout's length that starts with a header line
-// (a company of up to 100 characters) the old one.
+// The layout of a file from its head and its length: a version string of up
+// to three characters with a leading number of 4 is the current layout; a
+// file of the old layout's length whose header lines, member descriptions and
+// unit names are text of their fields' lengths the old one.
 BeamFileLayout BeamFileLayoutOf(const std::vector<uint8_t>& bytes);
 
 // Beam data file names end in ".kvl", in any letter case.

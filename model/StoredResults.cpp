@@ -10,7 +10,14 @@
 #include "RunError.h"
 
 void StoredResultTables::PutBack() const {
-    for (int lc = 1; lc <= MaxLoadcases; ++lc) PutBackCase(lc);
+    CaseShear = Shear;
+    CaseMoment = Moment;
+    CaseDeflection = Deflection;
+    CaseCantShear = CantShear;
+    CaseCantMoment = CantMoment;
+    CaseCantDeflection = CantDeflection;
+    CaseAppliedLoad = Applied;
+    CaseLoadTotal = Total;
     CantMomentMin = CantMin;
     CantMomentMax = CantMax;
     SpanMomentMax = SpanMax;
@@ -18,17 +25,6 @@ void StoredResultTables::PutBack() const {
     SavedSpanIntervals = Intervals;
     TwentiethStep = Twentieth;
     ResultsReady = Ready;
-}
-
-void StoredResultTables::PutBackCase(int lc) const {
-    CaseShear[lc] = Shear[lc];
-    CaseMoment[lc] = Moment[lc];
-    CaseDeflection[lc] = Deflection[lc];
-    CaseCantShear[lc] = CantShear[lc];
-    CaseCantMoment[lc] = CantMoment[lc];
-    CaseCantDeflection[lc] = CantDeflection[lc];
-    CaseAppliedLoad[lc] = Applied[lc];
-    CaseLoadTotal[lc] = Total[lc];
 }
 
 void StoredResultTables::Clear() {
@@ -43,10 +39,9 @@ void StoredResultTables::Clear() {
 
 namespace {
 
-// Shares of a quantity's largest value in a loadcase: the noise by which two
-// double-precision analyses of one beam may differ, and what the figures
+// The share of a quantity's largest value in a loadcase that the figures
 // shown can hide.
-constexpr double Noise = 1e-9, Hidden = 1e-4;
+constexpr double Hidden = 1e-4;
 
 // One quantity of one loadcase, stored and fresh; the fresh values set the scale.
 class Compared {
@@ -171,13 +166,10 @@ StoredResultsVerdict::StoredResultsVerdict(const AnalysisHooks& hooks) {
                        std::to_string(fresh_->Intervals);
         return;
     }
-    kept_ = true;
     std::vector<std::string> visible;
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         if (LoadcaseActive[lc] != 1) continue;
-        const CaseComparison c(*stored, *fresh_, lc);
-        if (!c.Apart(Noise).empty()) kept_ = false;
-        if (const auto apart = c.Apart(Hidden); !apart.empty())
+        if (const auto apart = CaseComparison(*stored, *fresh_, lc).Apart(Hidden); !apart.empty())
             visible.push_back("the " + JoinAnd(apart) + " of loadcase " + std::to_string(lc));
     }
     differences_ = JoinAnd(visible);
@@ -186,11 +178,5 @@ StoredResultsVerdict::StoredResultsVerdict(const AnalysisHooks& hooks) {
 StoredResultsVerdict::~StoredResultsVerdict() = default;
 
 void StoredResultsVerdict::PutResults() const {
-    if (!fresh_) return;
-    if (!kept_) {
-        fresh_->PutBack();
-        return;
-    }
-    for (int lc = 1; lc <= NumLoadcases; ++lc)
-        if (LoadcaseActive[lc] != 1) fresh_->PutBackCase(lc);
+    if (fresh_) fresh_->PutBack();
 }

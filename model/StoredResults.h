@@ -18,8 +18,6 @@ struct StoredResultTables {
     int32_t Intervals = SavedSpanIntervals, Twentieth = TwentiethStep, Ready = ResultsReady;
 
     void PutBack() const;
-    // Loadcase lc's station tables and load totals alone.
-    void PutBackCase(int lc) const;
     // Every result zero and flagged not ready, at a division a file may hold.
     static void Clear();
 };
@@ -29,9 +27,11 @@ struct AnalysisHooks;
 // The verdict on the results a beam file stored, made once the file is read
 // into the tables: the beam and loads as read are analysed (with the given
 // hooks, no message shown) and every active loadcase's stored station tables,
-// reactions and load totals are compared with the analysis's. What is worked
-// out from them (peaks, maxima, texts) is formed again when they are shown,
-// never compared; so are the results and totals of inactive loadcases.
+// reactions and load totals are compared with the analysis's. The analysis's
+// results are the ones shown: a file of this program stores them as they
+// are, and stored values however close to them could change a figure shown,
+// the sign that puts a value in a column, or the loadcase that governs.
+// What is worked out from them (peaks, maxima, texts) is formed again.
 class StoredResultsVerdict {
 public:
     explicit StoredResultsVerdict(const AnalysisHooks& hooks);
@@ -47,12 +47,10 @@ public:
     // nothing does.
     const std::string& Differences() const { return differences_; }
     // Into the result tables, the file having been read into them again: the
-    // stored results where every active loadcase agrees with the analysis to
-    // what single-precision storage explains, else the analysis's.
+    // analysis's results.
     void PutResults() const;
 
 private:
     std::unique_ptr<StoredResultTables> fresh_;
-    bool kept_ = false;
     std::string refusal_, differences_;
 };
