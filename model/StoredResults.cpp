@@ -59,11 +59,11 @@ public:
     }
     void Widen(double least) { scale_ = std::max(scale_, least); }
     double Scale() const { return scale_; }
-    // Whether every stored value lies within its single rounding and the
-    // share of the scale of the fresh one.
-    bool Agree(double share) const {
+    // Whether every stored value lies within its single rounding and what
+    // the figures shown hide of the fresh one.
+    bool Agree() const {
         for (const Value& v : values_)
-            if (!std::isfinite(v.stored) || !(std::fabs(v.stored - v.fresh) <= FLT_EPSILON * v.size + share * scale_))
+            if (!std::isfinite(v.stored) || !(std::fabs(v.stored - v.fresh) <= FLT_EPSILON * v.size + Hidden * scale_))
                 return false;
         return true;
     }
@@ -119,8 +119,8 @@ public:
         reactions_.Widen(shear_.Scale());
         totals_.Widen(shear_.Scale());
     }
-    // The names of the quantities that differ by more than the share.
-    std::vector<std::string> Apart(double share) const {
+    // The names of the quantities that differ by more than the figures hide.
+    std::vector<std::string> Apart() const {
         const std::pair<const Compared*, const char*> named[] = {{&totals_, "load totals"},
                                                                  {&reactions_, "reactions"},
                                                                  {&shear_, "shear forces"},
@@ -128,7 +128,7 @@ public:
                                                                  {&deflection_, "deflections"}};
         std::vector<std::string> apart;
         for (const auto& [quantity, name] : named)
-            if (!quantity->Agree(share)) apart.push_back(name);
+            if (!quantity->Agree()) apart.push_back(name);
         return apart;
     }
 
@@ -169,7 +169,7 @@ StoredResultsVerdict::StoredResultsVerdict(const AnalysisHooks& hooks) {
     std::vector<std::string> visible;
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         if (LoadcaseActive[lc] != 1) continue;
-        if (const auto apart = CaseComparison(*stored, *fresh_, lc).Apart(Hidden); !apart.empty())
+        if (const auto apart = CaseComparison(*stored, *fresh_, lc).Apart(); !apart.empty())
             visible.push_back("the " + JoinAnd(apart) + " of loadcase " + std::to_string(lc));
     }
     differences_ = JoinAnd(visible);
