@@ -11,6 +11,7 @@
 #include "Point.h"
 #include "Print.h"
 #include "ResultsBeam.h"
+#include "SectionTables.h"
 #include "SetHeader.h"
 #include "printing/PrintTest.h"
 #include "beam/BeamTest.h"
@@ -153,6 +154,35 @@ TEST_F(Keyboard, TabGoesThroughTheControlsShownInReadingOrder) {
     EXPECT_TRUE(Option(p, Quantity::Shear, "lbf").Checked());  // the arrow chose it
     EXPECT_EQ(Unit_Sh, "kN");                                  // until OK
     EXPECT_EQ(b.Edit_Spans.Text(), "1");                       // the key stepped the spans back
+}
+
+// Tab into the section list chooses nothing; the arrows choose, passing
+// over the blank lines between groups.
+TEST_F(Keyboard, KeysChooseASectionButTakingTheFocusDoesNot) {
+    TBeamFrm& b = *BeamFrm;
+    const struct {
+        const char* keys;
+        gui::Key key;
+        const char* ixx;
+        const char* y;
+    } rows[] = {
+        {"Tab into the list", gui::Key::Tab, "1000", "100"},
+        {"Down, to the first section", gui::Key::Down, "473.4", "63.50"},
+        {"Down, past the blank line", gui::Key::Down, "834.3", "76.20"},
+        {"Up, past it again", gui::Key::Up, "473.4", "63.50"},
+        {"Up, at the top", gui::Key::Up, "473.4", "63.50"},
+    };
+    beamtest::Fresh();
+    WriteSectionTables();
+    beamtest::OneSectionBeam({"5"}, "1000", "205000", "100");
+    b.UniversalBeams1.Click();
+    b.Edit_Yrec.SetFocus();
+    for (const auto& row : rows) {
+        gui::PressKey(b, row.key);
+        EXPECT_TRUE(gui::HasFocus(b.List_Sect)) << row.keys;
+        EXPECT_EQ(b.Edit_Ixx.Text(), row.ixx) << row.keys;
+        EXPECT_EQ(b.Edit_Yrec.Text(), row.y) << row.keys;
+    }
 }
 
 }  // namespace

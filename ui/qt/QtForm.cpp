@@ -122,12 +122,22 @@ void ClickAt(Form& form, int x, int y) {
 
 void PressKey(Form& form, Key key) {
     struct Stroke { Qt::Key key; Qt::KeyboardModifiers modifiers; const char* text; };
-    const Stroke strokes[] = {{Qt::Key_Return, Qt::NoModifier, "\r"}, {Qt::Key_Escape, Qt::NoModifier, "\x1b"},
-                              {Qt::Key_Tab, Qt::NoModifier, "\t"},    {Qt::Key_Backtab, Qt::ShiftModifier, ""},
-                              {Qt::Key_Tab, Qt::ControlModifier, ""},  {Qt::Key_Down, Qt::NoModifier, ""},
+    const Stroke strokes[] = {{Qt::Key_Return, Qt::NoModifier, "\r"},
+                              {Qt::Key_Enter, Qt::KeypadModifier, "\r"},
+                              {Qt::Key_Escape, Qt::NoModifier, "\x1b"},
+                              {Qt::Key_Tab, Qt::NoModifier, "\t"},
+                              {Qt::Key_Backtab, Qt::ShiftModifier, ""},
+                              {Qt::Key_Tab, Qt::ControlModifier, ""},
+                              {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, ""},
+                              {Qt::Key_Up, Qt::NoModifier, ""},
+                              {Qt::Key_Down, Qt::NoModifier, ""},
                               {Qt::Key_F2, Qt::NoModifier, ""}};
     const Stroke& s = strokes[static_cast<int>(key)];
     QWidget* window = qt::W(form.Widget());
+    if (!window->isActiveWindow()) {  // the focus reaches the controls only in the active window
+        window->activateWindow();
+        QCoreApplication::processEvents();
+    }
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
         QKeyEvent ev(type, s.key, s.modifiers, QString::fromLatin1(s.text));
         QCoreApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window, &ev);
