@@ -134,10 +134,9 @@ void PressKey(Form& form, Key key) {
                               {Qt::Key_F2, Qt::NoModifier, ""}};
     const Stroke& s = strokes[static_cast<int>(key)];
     QWidget* window = qt::W(form.Widget());
-    if (!window->isActiveWindow()) {  // the focus reaches the controls only in the active window
-        window->activateWindow();
-        QCoreApplication::processEvents();
-    }
+    // The focus reaches the controls only in the active window, which the
+    // offscreen platform does not give back to a window hidden and shown.
+    if (QApplication::activeWindow() != window) QApplication::setActiveWindow(window);
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
         QKeyEvent ev(type, s.key, s.modifiers, QString::fromLatin1(s.text));
         QCoreApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window, &ev);
