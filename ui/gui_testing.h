@@ -38,7 +38,8 @@ bool Hourglass();            // it is on
 void ClickAt(Form& form, int x, int y);
 // As the user presses a key, the form's window active: the key goes to the
 // control with the focus.
-enum class Key { Enter, Escape, Tab, BackTab, CtrlTab, Down, F2 };  // F2: edit the grid's cell
+// F2: edit the grid's cell.
+enum class Key { Enter, KeypadEnter, Escape, Tab, BackTab, CtrlTab, CtrlBackTab, Up, Down, F2 };
 void PressKey(Form& form, Key key);
 // As the user types into the current cell: the text lands in the cell, then
 // OnKeyUp runs.

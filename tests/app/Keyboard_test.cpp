@@ -11,6 +11,7 @@
 #include "Point.h"
 #include "Print.h"
 #include "ResultsBeam.h"
+#include "SectionTables.h"
 #include "SetHeader.h"
 #include "printing/PrintTest.h"
 #include "beam/BeamTest.h"
@@ -46,8 +47,12 @@ TEST_F(Keyboard, EscapeClosesEveryWindowAndTakesNothing) {
          [] { return Unit_St.str(); }},
         {"Beam Data", *BeamFrm, [] { beamtest::Type(BeamFrm->Grid_Lengths, 1, 1, "7"); },
          [] { return std::to_string(BeamLength) + " " + BeamFrm->Grid_Lengths.Cell(1, 1); }},
-        {"Load Data", *LoadDataFrm, [] { LoadDataFrm->Row(1).OptionP.Click(); },
-         [] { return std::to_string(NumLoadcases) + " " + std::to_string(ResultsReady); }},
+        {"Load Data", *LoadDataFrm, [] { LoadDataFrm->Row(1).Check.Click(); },
+         [] {
+             LoadDataFrm->Hide();  // and opened again, row 1 applied as it was
+             LoadDataFrm->Show();
+             return std::to_string(LoadDataFrm->Row(1).Check.Checked()) + " " + std::to_string(ResultsReady);
+         }},
         {"Results at point", *PointFrm, [] { PointFrm->Edit_Dist.SetText("2"); },
          [] { return std::to_string(PointDistance); }},
         {"Set Header", *SetHeaderFrm, [] { SetHeaderFrm->Edit_User.SetText("Ann"); }, [] { return Header_User.str(); }},
@@ -59,7 +64,8 @@ TEST_F(Keyboard, EscapeClosesEveryWindowAndTakesNothing) {
     };
     beamtest::Fresh();
     TwoSpanUdl();
-    BeamFrm->ShowBeamData();
+    BeamFrm->ShowBeamData();  // the windows show the beam, as after Open
+    LoadDataFrm->RestoreLoadRows();
     for (const auto& row : rows) {
         row.form.Show();
         Messages().clear();
@@ -74,29 +80,48 @@ TEST_F(Keyboard, EscapeClosesEveryWindowAndTakesNothing) {
 
 // Enter presses the default button, wherever the focus is but on a button.
 TEST_F(Keyboard, EnterPressesTheDefaultButton) {
+    print_test::LogDevice printer;
+    const auto type = [](gui::Edit& e, const char* text) {
+        e.SetText(text);
+        e.SetFocus();
+    };
     const struct {
         const char* window;
         gui::Form& form;
-        gui::Edit* typed;  // the focus, with this text typed; none: the focus as the window opens
-        const char* text;
-        bool stays;        // the window stays shown
-        std::string (*done)();
+        std::function<void()> focus;  // none: the focus as the window opens
+        gui::Key key;
+        bool stays;  // the window stays shown
+        std::function<std::string()> done;
         std::string expected;
     } rows[] = {
-        {"About", *AboutBox, nullptr, "", false, [] { return std::string(); }, ""},
-        {"Set Header", *SetHeaderFrm, &SetHeaderFrm->Edit_User, "Ann", false, [] { return Header_User.str(); }, "Ann"},
-        {"Results at point", *PointFrm, &PointFrm->Edit_Dist, "2.5", true, [] { return PointFrm->Grid_RaP.Cell(1, 2); },
-         "-6.250"},
+        {"About", *AboutBox, nullptr, gui::Key::Enter, false, [] { return std::string(); }, ""},
+        {"Set Header", *SetHeaderFrm, [&] { type(SetHeaderFrm->Edit_User, "Ann"); }, gui::Key::Enter, false,
+         [] { return Header_User.str(); }, "Ann"},
+        {"Set Header, by the keypad's Enter", *SetHeaderFrm, [&] { type(SetHeaderFrm->Edit_User, "Bob"); },
+         gui::Key::KeypadEnter, false, [] { return Header_User.str(); }, "Bob"},
+        {"Results at point", *PointFrm, [&] { type(PointFrm->Edit_Dist, "2.5"); }, gui::Key::Enter, true,
+         [] { return PointFrm->Grid_RaP.Cell(1, 2); }, "-6.250"},
+        {"Print Options", *PrintFrm,
+         [] {
+             PrintFrm->Check_Beam.SetCheckedQuietly(true);
+             PrintFrm->Check_Beam.SetFocus();
+         },
+         gui::Key::Enter, false, [&] { return std::to_string(printer.Documents()); }, "1"},
+        {"Preferences", *PreferencesFrm, [] { Option(*PreferencesFrm, Quantity::Shear, "kN").SetFocus(); },
+         gui::Key::Enter, false, [] { return Unit_Sh.str(); }, "kN"},
+        {"Beam Data", *BeamFrm,
+         [] {
+             BeamFrm->ShowBeamData();
+             BeamFrm->Edit_Spans.SetFocus();
+         },
+         gui::Key::Enter, false, [] { return std::to_string(ResultsReady); }, "0"},  // Next: the beam is new
     };
     TwoSpanUdl();
     for (const auto& row : rows) {
         bool shown = false;
         gui::SetModalHook([&](gui::Form& form) {
-            if (row.typed) {
-                row.typed->SetText(row.text);
-                row.typed->SetFocus();
-            }
-            gui::PressKey(form, gui::Key::Enter);
+            if (row.focus) row.focus();
+            gui::PressKey(form, row.key);
             shown = form.Showing();
         });
         row.form.ShowModal();
@@ -116,6 +141,7 @@ TEST_F(Keyboard, TabGoesThroughTheControlsShownInReadingOrder) {
         std::function<void()> focus;
         gui::Key key;
         gui::Control& to;
+        int col = 0, row = 0;  // the per-member grid's current cell, where it takes the focus
     } rows[] = {
         {"the last cell of the per-member grid", b, [&] { b.Grid_Spans.SetCurrent(1, 5); b.Grid_Spans.SetFocus(); },
          gui::Key::Tab, b.List_Props},
@@ -130,15 +156,21 @@ TEST_F(Keyboard, TabGoesThroughTheControlsShownInReadingOrder) {
          [&] { b.Grid_Spans.SetCurrent(1, 2); b.Grid_Spans.SetFocus(); }, gui::Key::CtrlTab, b.List_Props},
         {"the first cell of the per-member grid, backwards", b,
          [&] { b.Grid_Spans.SetCurrent(1, 1); b.Grid_Spans.SetFocus(); }, gui::Key::BackTab, b.Edit_SpanNo},
+        {"a cell of the per-member grid, by Ctrl+Shift+Tab", b,
+         [&] { b.Grid_Spans.SetCurrent(1, 2); b.Grid_Spans.SetFocus(); }, gui::Key::CtrlBackTab, b.Edit_SpanNo},
+        {"the control after the per-member grid, backwards into its last cell", b,
+         [&] { b.Grid_Spans.SetCurrent(0, 0); b.List_Props.SetFocus(); }, gui::Key::BackTab, b.Grid_Spans, 1, 5},
         {"Next >, round to the first control shown", b, [&] { b.cmdNext.SetFocus(); }, gui::Key::Tab, b.Check_LHC},
         {"the span count, past its arrows", b, [&] { b.Edit_Spans.SetFocus(); }, gui::Key::Tab, b.Check_RHC},
         {"the tabs, into the page before the buttons", p, [&] { p.PageControl1.SetFocus(); }, gui::Key::Tab,
          Option(p, Quantity::Shear, "kN")},
         {"a unit, to the next group's", p, [&] { Option(p, Quantity::Shear, "kN").SetFocus(); }, gui::Key::Tab,
          Option(p, Quantity::Moment, "kN-m")},
+        {"a unit not chosen, to the next group's", p, [&] { Option(p, Quantity::Shear, "lbf").SetFocus(); },
+         gui::Key::Tab, Option(p, Quantity::Moment, "kN-m")},
         {"a unit, by its arrow", p, [&] { Option(p, Quantity::Shear, "kN").SetFocus(); }, gui::Key::Down,
          Option(p, Quantity::Shear, "lbf")},
-        {"the span count, by the arrow key", b, [&] { b.UpDown_Spans.Step(1); b.Edit_Spans.SetFocus(); },
+        {"the span count, by the arrow key, its window activated again", b, [&] { b.UpDown_Spans.Step(1); b.Edit_Spans.SetFocus(); },
          gui::Key::Down, b.Edit_Spans},
     };
     beamtest::Fresh(false);
@@ -149,10 +181,43 @@ TEST_F(Keyboard, TabGoesThroughTheControlsShownInReadingOrder) {
         row.focus();
         gui::PressKey(row.form, row.key);
         EXPECT_TRUE(gui::HasFocus(row.to)) << row.from;
+        if (row.col) {
+            EXPECT_EQ(b.Grid_Spans.Col(), row.col) << row.from;
+            EXPECT_EQ(b.Grid_Spans.Row(), row.row) << row.from;
+        }
     }
     EXPECT_TRUE(Option(p, Quantity::Shear, "lbf").Checked());  // the arrow chose it
     EXPECT_EQ(Unit_Sh, "kN");                                  // until OK
     EXPECT_EQ(b.Edit_Spans.Text(), "1");                       // the key stepped the spans back
+}
+
+// Tab into the section list chooses nothing; the arrows choose, passing
+// over the blank lines between groups.
+TEST_F(Keyboard, KeysChooseASectionButTakingTheFocusDoesNot) {
+    TBeamFrm& b = *BeamFrm;
+    const struct {
+        const char* keys;
+        gui::Key key;
+        const char* ixx;
+        const char* y;
+    } rows[] = {
+        {"Tab into the list", gui::Key::Tab, "1000", "100"},
+        {"Down, to the first section", gui::Key::Down, "473.4", "63.50"},
+        {"Down, past the blank line", gui::Key::Down, "834.3", "76.20"},
+        {"Up, past it again", gui::Key::Up, "473.4", "63.50"},
+        {"Up, at the top", gui::Key::Up, "473.4", "63.50"},
+    };
+    beamtest::Fresh();
+    WriteSectionTables();
+    beamtest::OneSectionBeam({"5"}, "1000", "205000", "100");
+    b.UniversalBeams1.Click();
+    b.Edit_Yrec.SetFocus();
+    for (const auto& row : rows) {
+        gui::PressKey(b, row.key);
+        EXPECT_TRUE(gui::HasFocus(b.List_Sect)) << row.keys;
+        EXPECT_EQ(b.Edit_Ixx.Text(), row.ixx) << row.keys;
+        EXPECT_EQ(b.Edit_Yrec.Text(), row.y) << row.keys;
+    }
 }
 
 }  // namespace

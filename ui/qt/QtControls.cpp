@@ -322,6 +322,23 @@ protected:
         moved_ = false;
         QListWidget::mousePressEvent(ev);
     }
+    // Taking the focus chooses nothing: the line the toolkit marks for the
+    // keys is unmarked again, so that the first key chooses a line.
+    void focusInEvent(QFocusEvent* ev) override {
+        const QSignalBlocker quiet(this);
+        const bool none = currentRow() < 0;
+        QListWidget::focusInEvent(ev);
+        if (none) setCurrentRow(-1);
+    }
+    // The keys pass over blank lines, which separate groups, and stay where
+    // they are with none but blank lines beyond.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        const QModelIndex to = QListWidget::moveCursor(action, modifiers);
+        const int from = currentRow(), step = to.row() < from ? -1 : 1;
+        for (int row = to.row(); row != from && row >= 0 && row < count(); row += step)
+            if (!item(row)->text().trimmed().isEmpty()) return model()->index(row, 0);
+        return currentIndex();
+    }
 
 private:
     ListBox* l_;

@@ -122,12 +122,21 @@ void ClickAt(Form& form, int x, int y) {
 
 void PressKey(Form& form, Key key) {
     struct Stroke { Qt::Key key; Qt::KeyboardModifiers modifiers; const char* text; };
-    const Stroke strokes[] = {{Qt::Key_Return, Qt::NoModifier, "\r"}, {Qt::Key_Escape, Qt::NoModifier, "\x1b"},
-                              {Qt::Key_Tab, Qt::NoModifier, "\t"},    {Qt::Key_Backtab, Qt::ShiftModifier, ""},
-                              {Qt::Key_Tab, Qt::ControlModifier, ""},  {Qt::Key_Down, Qt::NoModifier, ""},
+    const Stroke strokes[] = {{Qt::Key_Return, Qt::NoModifier, "\r"},
+                              {Qt::Key_Enter, Qt::KeypadModifier, "\r"},
+                              {Qt::Key_Escape, Qt::NoModifier, "\x1b"},
+                              {Qt::Key_Tab, Qt::NoModifier, "\t"},
+                              {Qt::Key_Backtab, Qt::ShiftModifier, ""},
+                              {Qt::Key_Tab, Qt::ControlModifier, ""},
+                              {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, ""},
+                              {Qt::Key_Up, Qt::NoModifier, ""},
+                              {Qt::Key_Down, Qt::NoModifier, ""},
                               {Qt::Key_F2, Qt::NoModifier, ""}};
     const Stroke& s = strokes[static_cast<int>(key)];
     QWidget* window = qt::W(form.Widget());
+    // The focus reaches the controls only in the active window, which the
+    // offscreen platform does not give back to a window hidden and shown.
+    if (QApplication::activeWindow() != window) QApplication::setActiveWindow(window);
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
         QKeyEvent ev(type, s.key, s.modifiers, QString::fromLatin1(s.text));
         QCoreApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window, &ev);
