@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "Analysis.h"
+#include "AnalysisState.h"
 #include "BeamDrawing.h"
 #include "Global.h"
 #include "Index.h"
@@ -109,6 +111,28 @@ TEST_F(DiagramPages, AScaleRuleEndingAtZeroLabelsItOnce) {
             if (t.X == XL - 236 && std::abs(t.Y - YM) < 600) rule.push_back(t.Text);
         EXPECT_EQ(rule, (std::vector<std::string>{"31.3", "0.0"}));
     }
+}
+
+// A loadcase whose reactions do not balance its load keeps no results: its
+// page prints its loads and why, and no value that is not the beam's.
+TEST_F(DiagramPages, AWithheldLoadcasePrintsWhyItHasNoResults) {
+    Point(2, 2500, 20000, 1.0, {2});
+    FinishLoads();
+    // Loadcase 2 is solved under twice the load its total was formed from.
+    AnalysisHooks hooks = CaseTextHooks();
+    hooks.Started = InitResultTexts;
+    hooks.CaseStarting = [seed = hooks.CaseStarting] {
+        seed();
+        LoadTable[2][2][LStart] = CurrentCase == 2 ? 40000 : 20000;
+    };
+    hooks.MaximaFormed = SetReactionExtremes;
+    ASSERT_EQ(Said([&] { RunAnalysis(hooks); }).size(), 1u);
+    LoadTable[2][2][LStart] = 20000;
+    const std::vector<Page> pages = Printed(PrintLoadcaseDiagrams);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[1].Body(), (std::vector<std::string>{" LOADCASE 2", "20.00 kN", "5.00 m", "5.00 m", "APPLIED LOADS",
+                                                         "No results: the support reactions do not balance the loads"}));
+    EXPECT_TRUE(pages[0].Has("62.5 kN"));
 }
 
 TEST_F(DiagramPages, AMemberLengthReadsAsOnTheScreen) {
