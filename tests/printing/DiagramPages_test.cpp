@@ -98,18 +98,53 @@ TEST_F(DiagramPages, FrameScalesAndScaleRules) {
     EXPECT_THAT(lines, Contains(Segment{1370, YB - 1, 1370, YB - 1 - 189, K, 2}));
 }
 
-// One span sags only: its smallest moment, 0, is the zero label's, not a
-// second label under it.
-TEST_F(DiagramPages, AScaleRuleEndingAtZeroLabelsItOnce) {
-    SetBeam({5000});
-    Udl(1, 0, 10, 10, 5000, 1.0, {1});
-    FinishLoads();
-    ASSERT_EQ(Analyse(), std::vector<std::string>{});
-    for (const Page& p : {CasePage(), EnvelopePage()}) {
+// A scale rule labels each value once: an extreme that reads 0 by the zero
+// label alone, two extremes that read alike by one label.
+TEST_F(DiagramPages, AScaleRuleLabelsEachValueOnce) {
+    struct Row {
+        const char* name;
+        std::function<void()> set;
+        int page;  // 0: the envelope, else the loadcase's
+        int zero;  // the band's zero line
         std::vector<std::string> rule;
-        for (const DrawnText& t : p.Texts())
-            if (t.X == XL - 236 && std::abs(t.Y - YM) < 600) rule.push_back(t.Text);
-        EXPECT_EQ(rule, (std::vector<std::string>{"31.3", "0.0"}));
+    };
+    auto sags = [] {
+        SetBeam({5000});
+        Udl(1, 0, 10, 10, 5000, 1.0, {1});
+    };
+    const Row rows[] = {
+        {"one span sags: its smallest moment is 0", sags, 1, YM, {"31.3", "0.0"}},
+        {"one span sags, the envelope", sags, 0, YM, {"31.3", "0.0"}},
+        {"an unloaded loadcase beside a loaded one", [] {
+             SetBeam({5000, 5000});
+             Udl(1, 0, 10, 10, 10000, 1.0, {2});
+         },
+         1, YD, {"0.00"}},
+        // Loadcase 2's moment of 0.004 kN-m stands 1.5 units over the zero line.
+        {"a moment that reads 0 over the zero line", [] {
+             SetBeam({5000});
+             Udl(1, 0, 0.32, 0.32, 5000, 1.0, {1});
+             Point(2, 2500, 3.2, 1.0, {2});
+         },
+         2, YM, {"0.0"}},
+        {"deflections far below 0.005 mm", [] {
+             SetBeam({300});
+             Udl(1, 0, 1, 1, 300, 1.0, {1});
+         },
+         1, YD, {"0.00"}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        r.set();
+        FinishLoads();
+        ASSERT_EQ(Analyse(), std::vector<std::string>{});
+        const std::vector<Page> pages =
+            Printed([](PrintDevice& d) { PrintEnvelopeDiagrams(d); d.NewPage(); PrintLoadcaseDiagrams(d); });
+        ASSERT_GT(pages.size(), size_t(r.page));
+        std::vector<std::string> rule;
+        for (const DrawnText& t : pages[size_t(r.page)].Texts())
+            if (t.X == XL - 236 && std::abs(t.Y - r.zero) < 600) rule.push_back(t.Text);
+        EXPECT_EQ(rule, r.rule);
     }
 }
 
