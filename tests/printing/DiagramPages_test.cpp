@@ -437,6 +437,14 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
              Point(2, 5000, 6000, 1.5, {1});
          },
          {"5.00 m", "11000000000 kN", "11000000000 kN"}},
+        {"a long far-end rate at the right end", [] {
+             SetBeam({10000});
+             FactoredLoads = 1;
+             Udl(1, 9500, 5, 123456789, 500, 1.5, {1});
+             Udl(2, 0, 5, 5, 10000, 1.0, {1});
+         },
+         {"10.00 m"},
+         {"123500000 x 1.50", "5.000 x 1.50", "5.000 x 1.000"}},
         // Crowded point loads: where the places beside a value's are taken,
         // nearer and further ones.
         {"fourteen point loads and a UDL", [] {
