@@ -10,7 +10,7 @@
 #include "BeamDrawing.h"
 #include "Global.h"
 #include "Index.h"
-#include "LoadPreview.h"
+#include "LoadData.h"
 #include "PrintPages.h"
 #include "PrintTest.h"
 #include "ResultDiagrams.h"
@@ -437,6 +437,18 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
              Point(2, 5000, 6000, 1.5, {1});
          },
          {"5.00 m", "11000000000 kN", "11000000000 kN"}},
+        // A rate pushed down beside a post through the beam.
+        {"a post under crowded rates", [] {
+             SetBeam({3000, 4000});
+             SupportTypes[0] = SupportFixed;
+             SupportTypes[1] = 5;
+             Udl(1, 2750, -2, -3, 500, 1.0, {1});
+             Udl(2, 250, 5, 15, 3000, 1.0, {1});
+             Point(3, 3750, 15000, 1.0, {1});
+             Udl(4, 3000, -5, -15, 1250, 1.0, {1});
+         },
+         {"3.00 m", "4.00 m"},
+         {"15.00 kN"}},
         {"a long far-end rate at the right end", [] {
              SetBeam({10000});
              FactoredLoads = 1;
@@ -479,11 +491,15 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
             IndexFrm->DrawPicture();
             gui::StopLog(screen);
             EXPECT_EQ(CrossedNumbers(Log(screen), 0), std::vector<std::string>{}) << "main window, loadcase " << lc;
-            gui::RecordingCanvas preview;
-            DrawLoadsPreviewOn(preview, 743, 145, lc == 0 ? 1 : lc);
-            DrawBeamPreviewOn(preview, 743, 145);
-            EXPECT_EQ(CrossedNumbers(gui::Log(preview), 0), std::vector<std::string>{}) << "preview, loadcase " << lc;
-            EXPECT_EQ(RunningPast(gui::Log(preview), 0, 743), std::vector<std::string>{}) << "preview, loadcase " << lc;
+            TLoadDataFrm& loads = *LoadDataFrm;
+            gui::Canvas& preview = loads.Image_Beam.GetCanvas();
+            loads.CurrentLoadcase = lc == 0 ? 1 : lc;
+            loads.Edit_Case.SetText(std::to_string(loads.CurrentLoadcase));
+            gui::StartLog(preview);
+            loads.RedrawPreview();
+            gui::StopLog(preview);
+            EXPECT_EQ(CrossedNumbers(Log(preview), 0), std::vector<std::string>{}) << "preview, loadcase " << lc;
+            EXPECT_EQ(RunningPast(Log(preview), 0, 743), std::vector<std::string>{}) << "preview, loadcase " << lc;
         }
         LogDevice d(300, 300);
         d.BeginDoc();
