@@ -30,7 +30,7 @@ void SpanDataWithout(const char* why) {
 
 void SeedSpanData() { SpanDataWithout("No Loads Applied"); }
 
-void WithheldSpanData() { SpanDataWithout("No results: the support reactions do not balance the loads"); }
+void WithheldSpanData() { SpanDataWithout(WithheldReason); }
 
 void KeepCaseTexts() {
     BuildStressText();

@@ -33,9 +33,10 @@ bool Fits(const gui::Canvas& c, int left, int top, const gui::Rect& box, const L
            c.FreeOfTexts({left + box.Left - toText, t, left + box.Right + toText, b});
 }
 
-// Where a label meant to start at x starts inside the area.
+// Where a label meant to start at x starts inside the area: staying on the
+// canvas comes before `left`, which only keeps a label after another.
 int Within(int x, const gui::Rect& box, const LabelArea& area) {
-    return std::max({std::min(x, area.right - box.Right), area.left, 0});
+    return std::max(std::min(std::max(x, area.left), area.right - box.Right), 0);
 }
 
 // Without a background, which would hide what the label only touches.

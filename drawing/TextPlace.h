@@ -12,9 +12,10 @@ struct LabelLine {
     std::string text;
 };
 
-// Where a label may stand: it starts no further left than `left` (the
-// canvas's edge) nor ends further right than `right`, being moved in where
-// it would, and it ends above `bottom`.
+// Where a label may stand: it starts no further left than `left` nor ends
+// further right than `right`, being moved in where it would (where both
+// cannot hold, `right` does: it is the canvas's edge), and it ends above
+// `bottom`.
 struct LabelArea {
     int left = 0;
     int right = INT_MAX;

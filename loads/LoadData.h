@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <vector>
+#include "BeamDrawing.h"
 #include "ValueEdit.h"
 #include "gui.h"
 
@@ -112,10 +113,10 @@ public:
 
     // Preview.
     void ClearPreview();
-    void DrawLoadsPreview();
-    void DrawBeamPreview();
+    void DrawLoadsPreview(Layer layer);
+    void DrawBeamPreview(Layer layer = Layer::All);
     // The current loadcase's outline rebuilt, then the preview redrawn whole:
-    // loads with their values, and the beam over them.
+    // the strokes of loads and beam, then their values, clear of all strokes.
     void RedrawPreview();
 
     // Row handlers.

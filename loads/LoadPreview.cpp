@@ -85,20 +85,26 @@ void DrawIntensity(gui::Canvas& c, const std::vector<double>& s, int xL, int xR,
     }
 }
 
-void DrawPointLoads(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL, int xR, int W, int base,
-                    long double L) {
+int PointPixel(const PointLoad& p, int xL, int xR, long double L) {
+    return Pixel((xR - xL) * (long double)p.d / L + xL);
+}
+
+void DrawPointArrows(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL, int xR, int base, long double L) {
     SetPen(c, gui::clYellow, 2);
     for (const PointLoad& p : loads) {
-        int xp = Pixel((xR - xL) * (long double)p.d / L + xL);
+        int xp = PointPixel(p, xL, xR, L);
         bool down = p.p >= 0;
         int tip = down ? base - 2 : base + 5, barb = down ? base - 15 : base + 15, tail = down ? base - 50 : base + 45;
         Line(c, xp, tip, xp - 5, barb);
         Line(c, xp, tip, xp + 5, barb);
         Line(c, xp, tip, xp, tail);
     }
+}
+
+void DrawPointValues(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL, int xR, int W, long double L) {
     for (const PointLoad& p : loads)
-        Value(c, gui::clYellow, Pixel((xR - xL) * (long double)p.d / L + xL) - 12, 19,
-              SigFig3Dec3(p.p / Factor_PL) + FactorSuffix(p.factor), -1, W);
+        Value(c, gui::clYellow, PointPixel(p, xL, xR, L) - 12, 19, SigFig3Dec3(p.p / Factor_PL) + FactorSuffix(p.factor),
+              -1, W);
 }
 
 // Own rates at the ends of each applied UDL, and the stacked rates above them.
@@ -167,7 +173,7 @@ void DrawSupport(gui::Canvas& c, int code, int xs, int y0, float pos, float scal
 
 }  // namespace
 
-void DrawLoadsPreviewOn(gui::Canvas& c, int W, int H, int lc) {
+void DrawLoadsPreviewOn(gui::Canvas& c, int W, int H, int lc, Layer layer) {
     long double L = BeamLength;
     if (L == 0) return;  // no beam: nothing to scale the loads to
     std::vector<Udl> udls;
@@ -180,32 +186,36 @@ void DrawLoadsPreviewOn(gui::Canvas& c, int W, int H, int lc) {
         else if (r[LKind] == KindPoint)
             points.push_back({r[LDist], r[LStart], r[LFactor]});
     }
-    std::vector<double> s = Samples(udls, L);
     int xL = 25, xR = W - 26, base = H / 2 + 24;
-    if (ApplyFlags[lc][SelfWeightSlot] == 1.0f) DrawSelfWeight(c, xL, xR, base);
-    DrawIntensity(c, s, xL, xR, base);
-    DrawPointLoads(c, points, xL, xR, W, base, L);
+    if (layer != Layer::Labels) {
+        if (ApplyFlags[lc][SelfWeightSlot] == 1.0f) DrawSelfWeight(c, xL, xR, base);
+        DrawIntensity(c, Samples(udls, L), xL, xR, base);
+        DrawPointArrows(c, points, xL, xR, base, L);
+    }
+    if (layer == Layer::Strokes) return;
+    DrawPointValues(c, points, xL, xR, W, L);
     DrawOutlineValues(c, UDLOutline[lc], xL, xR, W, L);
 }
 
-void DrawBeamPreviewOn(gui::Canvas& c, int W, int H) {
+void DrawBeamPreviewOn(gui::Canvas& c, int W, int H, Layer layer) {
     float L = float(BeamLength);
     if (L == 0) return;
     int xL = 25, xR = W - 25, y0 = H / 2 + 25;
     float scale = float((xR - xL) / L);
     auto pixel = [&](long double p) { return Pixel(p * scale) + 25; };
-    const SupportRow pos = SupportPositions();
-    SetPen(c, gui::clWhite, 4);
-    Line(c, xL + 2, y0, xR - 2, y0);
-
-    int left = SupportTypes[0], right = SupportTypes[25];
-    if (left == SupportSimple || left == SupportFixed) DrawSupport(c, left, pixel(pos[0]), y0, pos[0], scale, true);
-    for (int r = 1; r <= NumSpans - 1; ++r) {
-        int code = SupportTypes[r];
-        if (code != SupportFixed) DrawSupport(c, code, pixel(pos[r]), y0, pos[r], scale, false);
+    if (layer != Layer::Labels) {
+        const SupportRow pos = SupportPositions();
+        SetPen(c, gui::clWhite, 4);
+        Line(c, xL + 2, y0, xR - 2, y0);
+        int left = SupportTypes[0], right = SupportTypes[25];
+        if (left == SupportSimple || left == SupportFixed) DrawSupport(c, left, pixel(pos[0]), y0, pos[0], scale, true);
+        for (int r = 1; r <= NumSpans - 1; ++r) {
+            int code = SupportTypes[r];
+            if (code != SupportFixed) DrawSupport(c, code, pixel(pos[r]), y0, pos[r], scale, false);
+        }
+        DrawSupport(c, right, pixel(pos[25]), y0, pos[25], scale, false);
     }
-    DrawSupport(c, right, pixel(pos[25]), y0, pos[25], scale, false);
-
+    if (layer == Layer::Strokes) return;
     // In lines of their own where short spans crowd them, each under its span.
     c.Brush.Clear = true;
     PlaceRow(c, y0 + 5, 13, MemberLengthRow(pixel, 22, 12, gui::clWhite), 3, {.right = W, .bottom = H});
@@ -219,31 +229,32 @@ void TLoadDataFrm::ClearPreview() {
     lbl_Length.SetVisible(false);
 }
 
-void TLoadDataFrm::DrawLoadsPreview() {
+void TLoadDataFrm::DrawLoadsPreview(Layer layer) {
     int lc = StrToInt(Edit_Case.Text());
-    DrawLoadsPreviewOn(Image_Beam.GetCanvas(), Image_Beam.Width(), Image_Beam.Height(), lc == 0 ? 1 : lc);
+    DrawLoadsPreviewOn(Image_Beam.GetCanvas(), Image_Beam.Width(), Image_Beam.Height(), lc == 0 ? 1 : lc, layer);
 }
 
 void TLoadDataFrm::RedrawPreview() {
     BuildUDLOutline();
     ClearPreview();
-    DrawLoadsPreview();
-    DrawBeamPreview();
+    DrawLoadsPreview(Layer::Strokes);
+    DrawBeamPreview(Layer::Strokes);
+    DrawLoadsPreview(Layer::Labels);
+    DrawBeamPreview(Layer::Labels);
 }
 
-void TLoadDataFrm::DrawBeamPreview() {
+void TLoadDataFrm::DrawBeamPreview(Layer layer) {
     if (BeamLength == 0) return;
     float L = float(BeamLength);
     gui::Canvas& c = Image_Beam.GetCanvas();
-    if (L > 1.0f) {
-        lbl_Length.SetVisible(true);
+    // The length label goes with the strokes: it stands over the picture,
+    // and the values keep clear of it.
+    if (layer != Layer::Labels) lbl_Length.SetVisible(L > 1.0f);
+    if (layer != Layer::Labels && L > 1.0f) {
         lbl_Length.SetTop(Image_Beam.Top() + Image_Beam.Height() / 2 + 25 + 22);
         lbl_Length.SetCaption("Length = " + SigFig3Dec3(L / Factor_L) + " " + Unit_L.str());
-        // The label's text stands over the picture: the lengths keep clear of it.
         const int left = lbl_Length.Left() - Image_Beam.Left(), top = lbl_Length.Top() - Image_Beam.Top();
         c.Block({left, top, left + c.TextWidth(lbl_Length.Caption()), top + lbl_Length.Height()});
-    } else {
-        lbl_Length.SetVisible(false);
     }
-    DrawBeamPreviewOn(c, Image_Beam.Width(), Image_Beam.Height());
+    DrawBeamPreviewOn(c, Image_Beam.Width(), Image_Beam.Height(), layer);
 }

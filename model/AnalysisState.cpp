@@ -17,7 +17,9 @@ double MemberLength(int member) { return BeamGeometryTable[member][GLength]; }
 
 bool MemberPresent(int member) { return BeamGeometryTable[member][GPresent] == 1.0; }
 
-bool CaseHasResults(int lc) { return LoadcaseActive[lc] != 0 && UnbalancedMark[lc] == 0; }
+bool CaseWithheld(int lc) { return LoadcaseActive[lc] != 0 && UnbalancedMark[lc] != 0; }
+
+bool CaseHasResults(int lc) { return LoadcaseActive[lc] != 0 && !CaseWithheld(lc); }
 
 bool AtOrBefore(Real x, Real a) { return x <= a + 1e-6L * BeamLength; }
 

@@ -20,6 +20,9 @@ extern BArray<int32_t, 1, 25> NoLoadsMark;   // 1: an active loadcase gave no lo
 extern BArray<int32_t, 1, 25> UnbalancedMark;
 // A loadcase with results to show: active, and not withheld.
 bool CaseHasResults(int lc);
+// An active loadcase whose results are withheld, and what shows in their place.
+bool CaseWithheld(int lc);
+constexpr const char* WithheldReason = "No results: the support reactions do not balance the loads";
 
 constexpr int LastStation = 2004;      // stations 0..2004 per member row
 

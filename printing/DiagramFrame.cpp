@@ -349,9 +349,16 @@ void DiagramPage::ScaleRules(int loadcase) {
         const int gap = g_.MmY(b == Band::Moment ? 2 : 3);
         std::vector<RuleLabel> labels;
         const bool zeroLabel = b != Band::Deflection;
-        // An extreme on the zero line's tick is labelled by the zero label alone.
-        for (const auto& [y, v] : {std::pair{ymin, vmin}, std::pair{ymax, vmax}})
-            if (!zeroLabel || y != zero) labels.push_back({y - gap, SigFig3Dec3(v * factor), false});
+        // Each value once: an extreme on the zero line's tick or that reads 0
+        // by the zero label alone, extremes that read alike by one label.
+        const std::string zeroText = SigFig3Dec3(0);
+        for (const auto& [y, v] : {std::pair{ymin, vmin}, std::pair{ymax, vmax}}) {
+            const std::string text = SigFig3Dec3(v * factor);
+            const bool said = zeroLabel ? y == zero || text == zeroText
+                                        : std::any_of(labels.begin(), labels.end(),
+                                                      [&](const RuleLabel& l) { return l.text == text; });
+            if (!said) labels.push_back({y - gap, text, false});
+        }
         if (zeroLabel) labels.push_back({zero - g_.MmY(3), "0.0", true});
         // A wide value ends short of the ticks rather than run into them.
         for (const RuleLabel& l : Spread(labels, g_.MmY(3)))

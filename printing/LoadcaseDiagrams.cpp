@@ -1,9 +1,11 @@
 // One diagram page per loadcase: its loads with their values, the reactions,
-// and its shear, moment and deflection curves with their peak values.
+// and its shear, moment and deflection curves with their peak values; for a
+// withheld loadcase its loads and why it has no results.
 #include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
+#include "AnalysisState.h"
 #include "DiagramFrame.h"
 #include "Global.h"
 #include "PrintDevice.h"
@@ -130,19 +132,27 @@ void PrintCasePage(PrintDevice& device, int c) {
     page.LoadProfile(loads);
     if (LoadTable[c][SelfWeightSlot][LApplied] == 1.0f) page.SelfWeight();
     page.Arrows(loads);
-    for (Band b : Bands) page.Curve(b, c);
-    page.ZeroLines();
-    page.ScaleRules(c);
-    page.BandCaptions();
+    // A withheld loadcase has no results to print: its loads, and why.
+    const bool withheld = CaseWithheld(c);
+    if (!withheld) {
+        for (Band b : Bands) page.Curve(b, c);
+        page.ZeroLines();
+        page.ScaleRules(c);
+        page.BandCaptions();
+    }
     // The values last, where no stroke or caption crosses them.
     UdlTexts(page, c);
     PointTexts(page, loads);
     page.MemberLengths();
-    DiagramPage::ReactionRow reactions{{}, 6, ""};
-    for (int s = 1; s <= NumSpans + 1; ++s) reactions.texts.push_back({s, SigFig3Dec3(CaseReaction[c][s] * Factor_Sh)});
-    page.Reactions({reactions});
+    if (!withheld) {
+        DiagramPage::ReactionRow reactions{{}, 6, ""};
+        for (int s = 1; s <= NumSpans + 1; ++s)
+            reactions.texts.push_back({s, SigFig3Dec3(CaseReaction[c][s] * Factor_Sh)});
+        page.Reactions({reactions});
+    }
     page.LoadsCaption();
-    PeakTexts(page, c);
+    if (withheld) page.Text(g.XL, g.YS, WithheldReason, 10);
+    else PeakTexts(page, c);
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "Analysis.h"
+#include "AnalysisState.h"
 #include "BeamDrawing.h"
 #include "Global.h"
 #include "Index.h"
-#include "LoadPreview.h"
+#include "LoadData.h"
 #include "PrintPages.h"
 #include "PrintTest.h"
 #include "ResultDiagrams.h"
@@ -96,19 +98,76 @@ TEST_F(DiagramPages, FrameScalesAndScaleRules) {
     EXPECT_THAT(lines, Contains(Segment{1370, YB - 1, 1370, YB - 1 - 189, K, 2}));
 }
 
-// One span sags only: its smallest moment, 0, is the zero label's, not a
-// second label under it.
-TEST_F(DiagramPages, AScaleRuleEndingAtZeroLabelsItOnce) {
-    SetBeam({5000});
-    Udl(1, 0, 10, 10, 5000, 1.0, {1});
-    FinishLoads();
-    ASSERT_EQ(Analyse(), std::vector<std::string>{});
-    for (const Page& p : {CasePage(), EnvelopePage()}) {
+// A scale rule labels each value once: an extreme that reads 0 by the zero
+// label alone, two extremes that read alike by one label.
+TEST_F(DiagramPages, AScaleRuleLabelsEachValueOnce) {
+    struct Row {
+        const char* name;
+        std::function<void()> set;
+        int page;  // 0: the envelope, else the loadcase's
+        int zero;  // the band's zero line
         std::vector<std::string> rule;
-        for (const DrawnText& t : p.Texts())
-            if (t.X == XL - 236 && std::abs(t.Y - YM) < 600) rule.push_back(t.Text);
-        EXPECT_EQ(rule, (std::vector<std::string>{"31.3", "0.0"}));
+    };
+    auto sags = [] {
+        SetBeam({5000});
+        Udl(1, 0, 10, 10, 5000, 1.0, {1});
+    };
+    const Row rows[] = {
+        {"one span sags: its smallest moment is 0", sags, 1, YM, {"31.3", "0.0"}},
+        {"one span sags, the envelope", sags, 0, YM, {"31.3", "0.0"}},
+        {"an unloaded loadcase beside a loaded one", [] {
+             SetBeam({5000, 5000});
+             Udl(1, 0, 10, 10, 10000, 1.0, {2});
+         },
+         1, YD, {"0.00"}},
+        // Loadcase 2's moment of 0.004 kN-m stands 1.5 units over the zero line.
+        {"a moment that reads 0 over the zero line", [] {
+             SetBeam({5000});
+             Udl(1, 0, 0.32, 0.32, 5000, 1.0, {1});
+             Point(2, 2500, 3.2, 1.0, {2});
+         },
+         2, YM, {"0.0"}},
+        {"deflections far below 0.005 mm", [] {
+             SetBeam({300});
+             Udl(1, 0, 1, 1, 300, 1.0, {1});
+         },
+         1, YD, {"0.00"}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        r.set();
+        FinishLoads();
+        ASSERT_EQ(Analyse(), std::vector<std::string>{});
+        const std::vector<Page> pages =
+            Printed([](PrintDevice& d) { PrintEnvelopeDiagrams(d); d.NewPage(); PrintLoadcaseDiagrams(d); });
+        ASSERT_GT(pages.size(), size_t(r.page));
+        std::vector<std::string> rule;
+        for (const DrawnText& t : pages[size_t(r.page)].Texts())
+            if (t.X == XL - 236 && std::abs(t.Y - r.zero) < 600) rule.push_back(t.Text);
+        EXPECT_EQ(rule, r.rule);
     }
+}
+
+// A loadcase whose reactions do not balance its load keeps no results: its
+// page prints its loads and why, and no value that is not the beam's.
+TEST_F(DiagramPages, AWithheldLoadcasePrintsWhyItHasNoResults) {
+    Point(2, 2500, 20000, 1.0, {2});
+    FinishLoads();
+    // Loadcase 2 is solved under twice the load its total was formed from.
+    AnalysisHooks hooks = CaseTextHooks();
+    hooks.Started = InitResultTexts;
+    hooks.CaseStarting = [seed = hooks.CaseStarting] {
+        seed();
+        LoadTable[2][2][LStart] = CurrentCase == 2 ? 40000 : 20000;
+    };
+    hooks.MaximaFormed = SetReactionExtremes;
+    ASSERT_EQ(Said([&] { RunAnalysis(hooks); }).size(), 1u);
+    LoadTable[2][2][LStart] = 20000;
+    const std::vector<Page> pages = Printed(PrintLoadcaseDiagrams);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[1].Body(), (std::vector<std::string>{" LOADCASE 2", "20.00 kN", "5.00 m", "5.00 m", "APPLIED LOADS",
+                                                         "No results: the support reactions do not balance the loads"}));
+    EXPECT_TRUE(pages[0].Has("62.5 kN"));
 }
 
 TEST_F(DiagramPages, AMemberLengthReadsAsOnTheScreen) {
@@ -378,6 +437,26 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
              Point(2, 5000, 6000, 1.5, {1});
          },
          {"5.00 m", "11000000000 kN", "11000000000 kN"}},
+        // A rate pushed down beside a post through the beam.
+        {"a post under crowded rates", [] {
+             SetBeam({3000, 4000});
+             SupportTypes[0] = SupportFixed;
+             SupportTypes[1] = 5;
+             Udl(1, 2750, -2, -3, 500, 1.0, {1});
+             Udl(2, 250, 5, 15, 3000, 1.0, {1});
+             Point(3, 3750, 15000, 1.0, {1});
+             Udl(4, 3000, -5, -15, 1250, 1.0, {1});
+         },
+         {"3.00 m", "4.00 m"},
+         {"15.00 kN"}},
+        {"a long far-end rate at the right end", [] {
+             SetBeam({10000});
+             FactoredLoads = 1;
+             Udl(1, 9500, 5, 123456789, 500, 1.5, {1});
+             Udl(2, 0, 5, 5, 10000, 1.0, {1});
+         },
+         {"10.00 m"},
+         {"123500000 x 1.50", "5.000 x 1.50", "5.000 x 1.000"}},
         // Crowded point loads: where the places beside a value's are taken,
         // nearer and further ones.
         {"fourteen point loads and a UDL", [] {
@@ -412,11 +491,15 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
             IndexFrm->DrawPicture();
             gui::StopLog(screen);
             EXPECT_EQ(CrossedNumbers(Log(screen), 0), std::vector<std::string>{}) << "main window, loadcase " << lc;
-            gui::RecordingCanvas preview;
-            DrawLoadsPreviewOn(preview, 743, 145, lc == 0 ? 1 : lc);
-            DrawBeamPreviewOn(preview, 743, 145);
-            EXPECT_EQ(CrossedNumbers(gui::Log(preview), 0), std::vector<std::string>{}) << "preview, loadcase " << lc;
-            EXPECT_EQ(RunningPast(gui::Log(preview), 0, 743), std::vector<std::string>{}) << "preview, loadcase " << lc;
+            TLoadDataFrm& loads = *LoadDataFrm;
+            gui::Canvas& preview = loads.Image_Beam.GetCanvas();
+            loads.CurrentLoadcase = lc == 0 ? 1 : lc;
+            loads.Edit_Case.SetText(std::to_string(loads.CurrentLoadcase));
+            gui::StartLog(preview);
+            loads.RedrawPreview();
+            gui::StopLog(preview);
+            EXPECT_EQ(CrossedNumbers(Log(preview), 0), std::vector<std::string>{}) << "preview, loadcase " << lc;
+            EXPECT_EQ(RunningPast(Log(preview), 0, 743), std::vector<std::string>{}) << "preview, loadcase " << lc;
         }
         LogDevice d(300, 300);
         d.BeginDoc();
