@@ -121,7 +121,11 @@ TEST_F(PointWindow, GridCellsShowValuesWholeOrSayTheyDoNotFit) {
 
 // Cantilevers: a point load P at the tip of a 1.5 m left cantilever, a UDL w
 // on a 2 m right cantilever. At a distance d from a free end the shear is
-// -P (left) or +w d (right), the moment -P d or -w d^2 / 2.
+// -P (left) or +w d (right), the moment -P d or -w d^2 / 2, the stress in
+// the grid its magnitude. The deflection: the span's end rotation under the
+// two root moments, L (2 M1 + M2) / 6EI at the left, plus the cantilever's
+// own bending; on the left the stored twentieths 0.30 and 0.35 from the tip
+// interpolated at 1/3.
 TEST_F(PointWindow, CantileversFromTheirFreeEnds) {
     SetBeam({6000}, 1500, 2000);
     Point(1, 0, 10000, 1.0, {1});
@@ -130,12 +134,16 @@ TEST_F(PointWindow, CantileversFromTheirFreeEnds) {
     ASSERT_TRUE(Analyse().empty());
 
     // The free end of the right cantilever is accepted.
-    const struct { const char* at; double shear, moment; } rows[] = {
-        {"0.5", -10000, -10000 * 500.0}, {"9", 10 * 500.0, -10 * 500.0 * 500 / 2}, {"9.5", 0, 0}};
+    const struct { const char* at; double shear, moment; const char *stress, *deflection; } rows[] = {
+        {"0.5", -10000, -10000 * 500.0, "5.000", "-2.724"},
+        {"9", 10 * 500.0, -10 * 500.0 * 500 / 2, "1.250", "-4.676"},
+        {"9.5", 0, 0, "0.000", "-6.341"}};
     for (const auto& r : rows) {
         ASSERT_EQ(Calculate(r.at), Lines_t{}) << r.at;
         EXPECT_NEAR(PointShear[1], r.shear, 1e-2) << r.at;
         EXPECT_NEAR(PointMoment[1], r.moment, 1.0) << r.at;
+        EXPECT_EQ(PointFrm->Grid_RaP.Cell(3, 2), r.stress) << r.at;
+        EXPECT_EQ(PointFrm->Grid_RaP.Cell(4, 2), r.deflection) << r.at;
     }
 }
 

@@ -176,10 +176,15 @@ TEST_F(ResultDiagrams, ReactionsOfOneLoadcaseAndExtremesOfAll) {
 }
 
 TEST_F(ResultDiagrams, SmallCantileverEndValuesAreNotLabelled) {
-    SetBeam({5000}, 1000);
-    Udl(1, 1000, 10, 10, 5000, 1.0);
+    SetBeam({5000}, 1000, 1000);
+    Udl(1, 0, 12, 12, 7000, 1.0);
     FinishLoads();
     ASSERT_EQ(Analyse(), Lines_t{});
+    // Each cantilever's root shear, -wa on the left and wa on the right.
+    gui::RecordingCanvas roots;
+    Draw(roots, 1, -1);
+    EXPECT_TRUE(HasText(roots, "-12.0 kN"));
+    EXPECT_TRUE(HasText(roots, "12.0 kN"));
     // 0.5 N is 0.0005 kN: not written at the cantilever, written at a span end.
     ShearSummary[1][LHC][2] = 0.5f;
     ShearSummary[1][1][1] = 0.5f;
@@ -188,8 +193,8 @@ TEST_F(ResultDiagrams, SmallCantileverEndValuesAreNotLabelled) {
     int labels = 0;
     for (const DrawnText& t : Texts(c)) labels += t.Text == "0.00 kN";
     EXPECT_EQ(labels, 1);
-    // At the span's left end: 150 + round(797 / 6) - 20.
-    EXPECT_THAT(Texts(c), Contains(testing::Field(&DrawnText::X, 263)));
+    // At the span's left end: 150 + round(797 / 7) - 20.
+    EXPECT_THAT(Texts(c), Contains(testing::Field(&DrawnText::X, 244)));
 }
 
 TEST_F(ResultDiagrams, ZeroShearDrawsFlatAndNoDeflectionDrawsNothing) {

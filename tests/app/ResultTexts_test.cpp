@@ -288,6 +288,8 @@ TEST_F(ResultsReport, FactoredLoadsTakeTheFactoredWordingAndDeflectionsStayUnfac
               (Lines_t{"MAXIMA", " Max factored shear = 43.75 kN", " Max factored bending moment = 43.75 kN-m",
                        " Max deflection = 1.651 mm", " Max positive factored support reaction = 87.50 kN",
                        " Max factored elastic stress = 43.75 N/mm^2", ""}));
+    TwoSpanUdl(0.8);  // a factor below 1 is a factor too
+    EXPECT_EQ(MaxStressLine.str(), " Max factored elastic stress = 25.00 N/mm^2");
 }
 
 TEST_F(ResultsReport, ANegativeReactionAddsItsLine) {
