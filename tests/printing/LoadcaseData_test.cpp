@@ -11,8 +11,6 @@ using namespace print_test;
 
 namespace {
 
-void FillNumbered(ReportStore& store, int n, const std::string& stem) { Fill(store, Numbered(stem, n)); }
-
 class LoadcaseData : public testing::Test {
 protected:
     void SetUp() override {
@@ -28,9 +26,9 @@ protected:
 };
 
 TEST_F(LoadcaseData, SupportsStressLineThenSpanData) {
-    FillNumbered(CaseSupportText[1], 10, "s");
+    Fill(CaseSupportText[1], Numbered("s", 10));
     CaseStressLine[1] = "stress 1";
-    FillNumbered(CaseSupportText[2], 24, "t");
+    Fill(CaseSupportText[2], Numbered("t", 24));
     CaseStressLine[2] = "stress 2";
     Fill(CaseSpanDataText[1], Numbered("d", 3));
     // Loadcase 2 as the analysis leaves a loadcase without loads.
@@ -41,22 +39,21 @@ TEST_F(LoadcaseData, SupportsStressLineThenSpanData) {
     // Loadcase 1: supports, span data; loadcase 2: supports, a title page
     // (its stress line on grid line 39), span data.
     ASSERT_EQ(pages.size(), 5u);
-    const auto first = OnGrid(pages[0]);
-    EXPECT_EQ(first[0], (std::pair<int, std::string>{10, "LOADCASE 1"}));
-    EXPECT_EQ(first[1], (std::pair<int, std::string>{14, "s1"}));
-    EXPECT_EQ(first[10], (std::pair<int, std::string>{23, "s10"}));
-    EXPECT_EQ(first[11], (std::pair<int, std::string>{25, "stress 1"}));
-    EXPECT_EQ(OnGrid(pages[1]), (std::vector<std::pair<int, std::string>>{
-                                    {10, "LoadCase 1"}, {12, "d1"}, {13, "d2"}, {14, "d3"}}));
-    EXPECT_EQ(OnGrid(pages[2]).back(), (std::pair<int, std::string>{39, "stress 2"}));
-    EXPECT_EQ(OnGrid(pages[3]), (std::vector<std::pair<int, std::string>>{{10, "LoadCase 2"}}));
-    EXPECT_EQ(OnGrid(pages[4]), (std::vector<std::pair<int, std::string>>{
-                                    {10, "LoadCase 2"}, {12, "LOADCASE2"}, {13, "No Loads Applied"}}));
+    const GridTexts first = OnGrid(pages[0]);
+    ASSERT_GE(first.size(), 12u);
+    EXPECT_EQ(first[0], (GridLine{10, "LOADCASE 1"}));
+    EXPECT_EQ(first[1], (GridLine{14, "s1"}));
+    EXPECT_EQ(first[10], (GridLine{23, "s10"}));
+    EXPECT_EQ(first[11], (GridLine{25, "stress 1"}));
+    EXPECT_EQ(OnGrid(pages[1]), (GridTexts{{10, "LoadCase 1"}, {12, "d1"}, {13, "d2"}, {14, "d3"}}));
+    EXPECT_EQ(LastOnGrid(pages[2]), (GridLine{39, "stress 2"}));
+    EXPECT_EQ(OnGrid(pages[3]), (GridTexts{{10, "LoadCase 2"}}));
+    EXPECT_EQ(OnGrid(pages[4]), (GridTexts{{10, "LoadCase 2"}, {12, "LOADCASE2"}, {13, "No Loads Applied"}}));
     EXPECT_TRUE(pages[4].Has("Page 5"));
 }
 
 TEST_F(LoadcaseData, SpanDataBreakAfterRow21BelowLine50) {
-    FillNumbered(CaseSupportText[1], 1, "s");
+    Fill(CaseSupportText[1], Numbered("s", 1));
     NumLoadcases = 1;
     // Blocks of 25 lines: a title, headings, units, an empty line, rows 1..21.
     std::vector<std::string> lines;
@@ -68,8 +65,10 @@ TEST_F(LoadcaseData, SpanDataBreakAfterRow21BelowLine50) {
     const std::vector<Page> pages = Printed([](PrintDevice& d) { PrintLoadcaseData(d, 2); });
     ASSERT_EQ(pages.size(), 3u);
     // Rows 21 on lines 36 and 61: the break after the second block.
-    EXPECT_EQ(OnGrid(pages[1]).back(), (std::pair<int, std::string>{61, " 21 row"}));
-    EXPECT_EQ(OnGrid(pages[2])[1], (std::pair<int, std::string>{12, " Span 3"}));
+    EXPECT_EQ(LastOnGrid(pages[1]), (GridLine{61, " 21 row"}));
+    const GridTexts third = OnGrid(pages[2]);
+    ASSERT_GE(third.size(), 2u);
+    EXPECT_EQ(third[1], (GridLine{12, " Span 3"}));
 }
 
 TEST_F(LoadcaseData, NothingWhileAllLoadcasesAreShown) {

@@ -73,8 +73,8 @@ std::vector<Page> Printed(void (*print)(PrintDevice&), int dpiX, int dpiY) {
     return d.Pages();
 }
 
-std::vector<std::pair<int, std::string>> OnGrid(const Page& p) {
-    std::vector<std::pair<int, std::string>> out;
+GridTexts OnGrid(const Page& p) {
+    GridTexts out;
     const std::vector<DrawnText> t = p.Texts();
     for (size_t i = 10; i < t.size(); ++i) {
         int k = 1;
@@ -83,6 +83,12 @@ std::vector<std::pair<int, std::string>> OnGrid(const Page& p) {
         out.emplace_back(k, t[i].Text);
     }
     return out;
+}
+
+std::optional<GridLine> LastOnGrid(const Page& p) {
+    const GridTexts lines = OnGrid(p);
+    if (lines.empty()) return std::nullopt;
+    return lines.back();
 }
 
 std::vector<std::string> Numbered(const std::string& stem, int n) {

@@ -3,6 +3,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 #include "Pdf.h"
 #include "PrintDevice.h"
@@ -47,9 +48,14 @@ private:
 // The pages that print draws on a fresh LogDevice.
 std::vector<Page> Printed(void (*print)(PrintDevice&), int dpiX = 600, int dpiY = 600);
 
-// Body texts of a text page (title included) as (grid line, text) at 600
-// dots per inch down the page.
-std::vector<std::pair<int, std::string>> OnGrid(const Page& p);
+// A body text of a text page as (grid line, text) at 600 dots per inch
+// down the page.
+using GridLine = std::pair<int, std::string>;
+using GridTexts = std::vector<GridLine>;
+// Body texts of a text page, title included.
+GridTexts OnGrid(const Page& p);
+// The last of them; none on a page without a body.
+std::optional<GridLine> LastOnGrid(const Page& p);
 
 // Lines 1.. of a text store with the count in line 0.
 template <class Store>

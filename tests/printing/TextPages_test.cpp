@@ -49,17 +49,17 @@ TEST_F(TextPages, ReportMaximaAndLoadTablesFollowOneAnother) {
     PrintBeamDataPages(d);
     const std::vector<Page> pages = d.Pages();
     ASSERT_EQ(pages.size(), 1u);
-    const auto lines = OnGrid(pages[0]);
+    const GridTexts lines = OnGrid(pages[0]);
     ASSERT_EQ(lines.size(), 1u + 19 + 8 + 5 + 4);
-    EXPECT_EQ(lines[0], (std::pair<int, std::string>{10, "Beam & Loading Data + Results Summary"}));
+    EXPECT_EQ(lines[0], (GridLine{10, "Beam & Loading Data + Results Summary"}));
     EXPECT_EQ(pages[0].Texts()[10].Size, 12);
-    EXPECT_EQ(lines[1], (std::pair<int, std::string>{12, "report 2"}));
-    EXPECT_EQ(lines[19], (std::pair<int, std::string>{30, "report 20"}));
-    EXPECT_EQ(lines[20], (std::pair<int, std::string>{31, "max 1"}));
-    EXPECT_EQ(lines[27], (std::pair<int, std::string>{38, "max 8"}));
-    EXPECT_EQ(lines[28], (std::pair<int, std::string>{39, ""}));
-    EXPECT_EQ(lines[33], (std::pair<int, std::string>{44, ""}));
-    EXPECT_EQ(lines[34], (std::pair<int, std::string>{45, " Point Loads"}));
+    EXPECT_EQ(lines[1], (GridLine{12, "report 2"}));
+    EXPECT_EQ(lines[19], (GridLine{30, "report 20"}));
+    EXPECT_EQ(lines[20], (GridLine{31, "max 1"}));
+    EXPECT_EQ(lines[27], (GridLine{38, "max 8"}));
+    EXPECT_EQ(lines[28], (GridLine{39, ""}));
+    EXPECT_EQ(lines[33], (GridLine{44, ""}));
+    EXPECT_EQ(lines[34], (GridLine{45, " Point Loads"}));
     EXPECT_EQ(d.Canvas().TextFont.Name, "Courier");
     EXPECT_EQ(d.Canvas().TextFont.Size, 10);
 }
@@ -77,25 +77,18 @@ TEST_F(TextPages, LoadTablesBreakAfterGridLine70) {
     Fill(LoadingDataPointText, point);
     const std::vector<Page> pages = Printed(PrintBeamDataPages);
     ASSERT_EQ(pages.size(), 3u);
-    const auto first = OnGrid(pages[0]);
-    EXPECT_EQ(first.back(), (std::pair<int, std::string>{70, " udl 1"}));
-    const auto second = OnGrid(pages[1]);
+    EXPECT_EQ(LastOnGrid(pages[0]), (GridLine{70, " udl 1"}));
+    const GridTexts second = OnGrid(pages[1]);
     EXPECT_TRUE(pages[1].Has("Page 2"));
     ASSERT_GE(second.size(), 9u);
-    EXPECT_EQ(std::vector(second.begin(), second.begin() + 9),
-              (std::vector<std::pair<int, std::string>>{{10, "Beam & Loading Data"},
-                                                        {12, " UNIFORMLY DISTRIBUTED LOADS"},
-                                                        {13, " head"},
-                                                        {14, " units"},
-                                                        {15, ""},
-                                                        {16, " Point Loads"},
-                                                        {17, " phead"},
-                                                        {18, " punits"},
-                                                        {19, " p1"}}));
+    EXPECT_EQ(GridTexts(second.begin(), second.begin() + 9),
+              (GridTexts{{10, "Beam & Loading Data"}, {12, " UNIFORMLY DISTRIBUTED LOADS"}, {13, " head"},
+                         {14, " units"}, {15, ""}, {16, " Point Loads"}, {17, " phead"}, {18, " punits"},
+                         {19, " p1"}}));
     // p52 stands on line 70 and its loadcases on 71: the third page repeats
     // the point-load heading.
-    EXPECT_EQ(second.back(), (std::pair<int, std::string>{71, more}));
-    EXPECT_THAT(OnGrid(pages[2]), ElementsAreArray(std::vector<std::pair<int, std::string>>{
+    EXPECT_EQ(second.back(), (GridLine{71, more}));
+    EXPECT_THAT(OnGrid(pages[2]), ElementsAreArray(GridTexts{
                                       {10, "Beam & Loading Data"}, {12, " Point Loads"}, {13, " phead"},
                                       {14, " punits"}, {15, " p53"}, {16, " p54"}, {17, " p55"}, {18, " p56"},
                                       {19, " p57"}, {20, " p58"}, {21, " p59"}, {22, " p60"}}));
@@ -112,10 +105,11 @@ TEST_F(TextPages, ReportBeyondTheGridGoesOnANewPage) {
     Fill(ReportText, Numbered("r", 100));
     const std::vector<Page> pages = Printed(PrintBeamDataPages);
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(OnGrid(pages[0]).back(), (std::pair<int, std::string>{80, "r70"}));
-    const auto next = OnGrid(pages[1]);
-    EXPECT_EQ(next[0], (std::pair<int, std::string>{10, "Beam & Loading Data + Results Summary"}));
-    EXPECT_EQ(next[1], (std::pair<int, std::string>{12, "r71"}));
+    EXPECT_EQ(LastOnGrid(pages[0]), (GridLine{80, "r70"}));
+    const GridTexts next = OnGrid(pages[1]);
+    ASSERT_GE(next.size(), 2u);
+    EXPECT_EQ(next[0], (GridLine{10, "Beam & Loading Data + Results Summary"}));
+    EXPECT_EQ(next[1], (GridLine{12, "r71"}));
 }
 
 TEST_F(TextPages, BadCountsStopTheSection) {
@@ -126,9 +120,9 @@ TEST_F(TextPages, BadCountsStopTheSection) {
     EXPECT_THROW(Printed(PrintBeamDataPages), RunError);
 }
 
-// An envelope store: per span an empty line, title, headings, units and 21
-// numbered rows.
-void EnvelopeStore(int spans) {
+// The pages of an envelope store printed at an interval: per span an empty
+// line, title, headings, units and 21 numbered rows.
+std::vector<Page> EnvelopePages(int spans, int interval) {
     std::vector<std::string> lines = {"RESULTS ENVELOPE at 1/20th SPAN INTERVALS", ""};
     for (int s = 1; s <= spans; ++s) {
         lines.insert(lines.end(), {"", " Span " + std::to_string(s), "  Pt  x   Shear", "     (m)  (kN)"});
@@ -138,51 +132,51 @@ void EnvelopeStore(int spans) {
         }
     }
     Fill(EnvelopeText, lines);
+    PrintInterval = interval;
+    return Printed(PrintEnvelopeData);
 }
 
 TEST_F(TextPages, EnvelopeAtTwentiethsTwoBlocksAPage) {
-    EnvelopeStore(3);
-    PrintInterval = 20;
-    const std::vector<Page> pages = Printed(PrintEnvelopeData);
+    const std::vector<Page> pages = EnvelopePages(3, 20);
     ASSERT_EQ(pages.size(), 2u);
-    const auto first = OnGrid(pages[0]);
-    EXPECT_EQ(first[0], (std::pair<int, std::string>{10, "Results Envelope at 1/20th Span Intervals"}));
-    EXPECT_EQ(first[1], (std::pair<int, std::string>{15, ""}));
-    EXPECT_EQ(first[2], (std::pair<int, std::string>{16, " Span 1"}));
-    EXPECT_EQ(first.back(), (std::pair<int, std::string>{64, " 21  x20"}));
-    const auto second = OnGrid(pages[1]);
+    const GridTexts first = OnGrid(pages[0]);
+    ASSERT_GE(first.size(), 3u);
+    EXPECT_EQ(first[0], (GridLine{10, "Results Envelope at 1/20th Span Intervals"}));
+    EXPECT_EQ(first[1], (GridLine{15, ""}));
+    EXPECT_EQ(first[2], (GridLine{16, " Span 1"}));
+    EXPECT_EQ(first.back(), (GridLine{64, " 21  x20"}));
+    const GridTexts second = OnGrid(pages[1]);
+    ASSERT_EQ(second.size(), 26u);
     EXPECT_EQ(second[0].second, "Results Envelope at 1/20th Span Intervals");
-    EXPECT_EQ(second[2], (std::pair<int, std::string>{16, " Span 3"}));
-    EXPECT_EQ(second.size(), 26u);
+    EXPECT_EQ(second[2], (GridLine{16, " Span 3"}));
 }
 
 TEST_F(TextPages, EnvelopeAtTenthsRenumbersOddRows) {
-    EnvelopeStore(4);
-    PrintInterval = 10;
-    const std::vector<Page> pages = Printed(PrintEnvelopeData);
+    const std::vector<Page> pages = EnvelopePages(4, 10);
     ASSERT_EQ(pages.size(), 2u);
-    const auto first = OnGrid(pages[0]);
+    const GridTexts first = OnGrid(pages[0]);
+    ASSERT_GE(first.size(), 16u);
     EXPECT_EQ(first[0].second, "Results Envelope at 1/10th Span Intervals");
-    std::vector<std::pair<int, std::string>> block(first.begin() + 1, first.begin() + 16);
-    EXPECT_EQ(block, (std::vector<std::pair<int, std::string>>{
+    EXPECT_EQ(GridTexts(first.begin() + 1, first.begin() + 16), (GridTexts{
                          {15, ""}, {16, " Span 1"}, {17, "  Pt  x   Shear"}, {18, "     (m)  (kN)"},
                          {19, "  1  x0"}, {20, "  2  x2"}, {21, "  3  x4"}, {22, "  4  x6"}, {23, "  5  x8"},
                          {24, "  6  x10"}, {25, "  7  x12"}, {26, "  8  x14"}, {27, "  9  x16"},
                          {28, " 10  x18"}, {29, " 11  x20"}}));
     // Three blocks end on grid line 59, then a new page for the fourth.
-    EXPECT_EQ(first.back(), (std::pair<int, std::string>{59, " 11  x20"}));
-    EXPECT_EQ(OnGrid(pages[1])[2], (std::pair<int, std::string>{16, " Span 4"}));
+    EXPECT_EQ(first.back(), (GridLine{59, " 11  x20"}));
+    const GridTexts second = OnGrid(pages[1]);
+    ASSERT_GE(second.size(), 3u);
+    EXPECT_EQ(second[2], (GridLine{16, " Span 4"}));
 }
 
 TEST_F(TextPages, EnvelopeOfOneSpanNeedsNoBreak) {
-    EnvelopeStore(1);
-    PrintInterval = 20;
-    const std::vector<Page> pages = Printed(PrintEnvelopeData);
+    const std::vector<Page> pages = EnvelopePages(1, 20);
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(OnGrid(pages[0]).back(), (std::pair<int, std::string>{39, " 21  x20"}));
+    EXPECT_EQ(LastOnGrid(pages[0]), (GridLine{39, " 21  x20"}));
     EnvelopeText[0] = "";
-    EXPECT_EQ(Printed(PrintEnvelopeData)[0].Body(),
-              std::vector<std::string>{"Results Envelope at 1/20th Span Intervals"});
+    const std::vector<Page> empty = Printed(PrintEnvelopeData);
+    ASSERT_EQ(empty.size(), 1u);
+    EXPECT_EQ(empty[0].Body(), std::vector<std::string>{"Results Envelope at 1/20th Span Intervals"});
 }
 
 }  // namespace
