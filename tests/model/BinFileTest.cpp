@@ -40,16 +40,17 @@ TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
     TempDir dir;
     // The longest name a folder holds: the temporary must not be longer.
     const std::string name = std::string(251, 'a') + ".bin";
+    const auto save = [&name](const char* bytes) {
+        BinFile f(name, BinFile::Mode::Create);
+        f.Write(bytes, 4);
+        f.Close();
+    };
     // A temporary a killed save left named goes at the next save in its
     // folder; that of a save still running is locked and stays.
     std::ofstream(".korvela~dead01") << "stale";
     const int live = ::open(".korvela~live01", O_CREAT | O_RDWR | O_CLOEXEC, 0600);
     ASSERT_EQ(::flock(live, LOCK_EX), 0);
-    {
-        BinFile f(name, BinFile::Mode::Create);
-        f.Write("7777", 4);
-        f.Close();
-    }
+    save("7777");
     EXPECT_FALSE(std::filesystem::exists(".korvela~dead01"));
     EXPECT_TRUE(std::filesystem::exists(".korvela~live01"));
     ::close(live);
@@ -61,11 +62,7 @@ TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
     const gid_t group = root ? 65533 : ::getegid();
     ASSERT_EQ(::chown(name.c_str(), owner, group), 0);
     ASSERT_EQ(::chmod(name.c_str(), 0640), 0);
-    {
-        BinFile f(name, BinFile::Mode::Create);
-        f.Write("7777", 4);
-        f.Close();
-    }
+    save("7777");
     struct stat st;
     ASSERT_EQ(::stat(name.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -79,12 +76,7 @@ TEST(BinFile, CreateReplacesTheFileOnlyWhenClosed) {
     }  // abandoned: the old file stays
     {
         const FileSizeLimit full(2);
-        EXPECT_EQ(ErrorOf([&] {
-                      BinFile f(name, BinFile::Mode::Create);
-                      f.Write("9999", 4);
-                      f.Close();
-                  }),
-                  "Disk full");
+        EXPECT_EQ(ErrorOf([&] { save("9999"); }), "Disk full");
     }
     EXPECT_EQ((std::ostringstream() << std::ifstream(name).rdbuf()).str(), "7777");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1) << "a temporary was left";

@@ -120,31 +120,23 @@ TEST(SigFig, Texts) {
 }
 
 TEST(SigFig, FixedDecimals) {
-    DecimalPlaces = 2;
-    EXPECT_EQ(FixedDecimals(0.00005), "0.00");
-    EXPECT_EQ(FixedDecimals(1.5), " 1.50");
-    EXPECT_EQ(FixedDecimals(123456), "123460");
-    // The value itself is rounded, not its shortest text "1.605" or "2.675".
-    EXPECT_EQ(FixedDecimals(10.7 * 0.15), " 1.60");
-    EXPECT_EQ(FixedDecimals(10.7 * 0.25), " 2.67");
-    EXPECT_EQ(FixedDecimals(-2.675), "-2.67");
-    EXPECT_EQ(FixedDecimals(0.125), " 0.13");   // an exact half goes away from zero
-    DecimalPlaces = 1;
-    EXPECT_EQ(FixedDecimals(1.5), "  1.5");
-    EXPECT_EQ(FixedDecimals(0.25), "  0.3");
-    EXPECT_EQ(FixedDecimals(-0.25), " -0.3");
-    EXPECT_EQ(FixedDecimals(0), "0.0");
-    DecimalPlaces = 3;
-    EXPECT_EQ(FixedDecimals(0), "0.000");
-    EXPECT_EQ(FixedDecimals(12345.6789), "12345.679");
-    EXPECT_EQ(FixedDecimals(0.0625), "0.063");
-    EXPECT_EQ(FixedDecimals(0.00051), "0.001");
-    DecimalPlaces = 0;
-    EXPECT_EQ(FixedDecimals(2.7), "2");
-    EXPECT_EQ(FixedDecimals(-2.7), "-2");
-    EXPECT_EQ(FixedDecimals(0), "0");
-    EXPECT_EQ(FixedDecimals(123456), "123460");
-    EXPECT_EQ(FixedDecimals(1.7e9), "1700000000");
+    const struct {
+        int places;
+        double x;
+        const char* text;
+    } rows[] = {
+        {2, 0.00005, "0.00"}, {2, 1.5, " 1.50"}, {2, 123456, "123460"},
+        // The value itself is rounded, not its shortest text "1.605" or "2.675".
+        {2, 10.7 * 0.15, " 1.60"}, {2, 10.7 * 0.25, " 2.67"}, {2, -2.675, "-2.67"},
+        {2, 0.125, " 0.13"},  // an exact half goes away from zero
+        {1, 1.5, "  1.5"}, {1, 0.25, "  0.3"}, {1, -0.25, " -0.3"}, {1, 0, "0.0"},
+        {3, 0, "0.000"}, {3, 12345.6789, "12345.679"}, {3, 0.0625, "0.063"}, {3, 0.00051, "0.001"},
+        {0, 2.7, "2"}, {0, -2.7, "-2"}, {0, 0, "0"}, {0, 123456, "123460"}, {0, 1.7e9, "1700000000"},
+    };
+    for (const auto& r : rows) {
+        DecimalPlaces = r.places;
+        EXPECT_EQ(FixedDecimals(r.x), r.text) << r.places << " places, " << testing::PrintToString(r.x);
+    }
 }
 
 // Every double gets a text; one that is no number shows as beyond range.
@@ -191,14 +183,9 @@ TEST(ReadBack, ShortestTextThatReadsBackAsTheValue) {
 }
 
 TEST(FloatToInt, RoundsTiesToEven) {
-    EXPECT_EQ(FloatToInt(0), 0);
-    EXPECT_EQ(FloatToInt(2.5), 2);
-    EXPECT_EQ(FloatToInt(3.5), 4);
-    EXPECT_EQ(FloatToInt(-2.5), -2);
-    EXPECT_EQ(FloatToInt(-0.4), 0);
-    EXPECT_EQ(FloatToInt(1.0), 1);
-    EXPECT_EQ(FloatToInt(-2147483648.0), INT32_MIN);
-    EXPECT_EQ(FloatToInt(2147483647.4), INT32_MAX);
+    const std::pair<double, int> rows[] = {{0, 0}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-0.4, 0}, {1.0, 1},
+                                           {-2147483648.0, INT32_MIN}, {2147483647.4, INT32_MAX}};
+    for (const auto& [x, n] : rows) EXPECT_EQ(FloatToInt(x), n) << testing::PrintToString(x);
 }
 
 TEST(FloatToInt, OutOfRangeRaisesConversionError) {
