@@ -97,38 +97,49 @@ std::optional<gui::Rect> PlaceLines(gui::Canvas& c, int x, int y, const std::vec
 int StartOf(const std::optional<gui::Rect>& placed) { return placed ? placed->Left : 0; }
 
 int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines,
-             const LabelArea& area, int further, bool keep) {
+             const LabelArea& area, int further, std::optional<int> keepTo) {
     int used = 0;
     for (const RowLabel& l : labels) {
         c.TextFont.Colour = l.colour;
         const gui::Rect box = c.TextBox(0, 0, l.text);
         const int step = std::max((box.Bottom - box.Top) / 4, 1), reach = box.Right - box.Left;
+        using Places = std::vector<std::pair<int, int>>;  // dx, line
         // Across from the value's x, nearest first, on lines first..last.
-        std::vector<std::pair<int, int>> places;  // dx, line
-        auto beside = [&](int first, int last) {
+        auto beside = [&](Places& places, int first, int last) {
             for (int line = first; line <= last; ++line)
                 for (int dx = step; dx <= reach; dx += step) {
                     places.push_back({dx, line});
                     places.push_back({-dx, line});
                 }
         };
+        auto atAndBeside = [&](Places& places, int first, int last) {
+            for (int line = first; line <= last; ++line) {
+                places.push_back({0, line});
+                beside(places, line, line);
+            }
+        };
+        Places places;
         for (int line = 0; line < lines; ++line) places.push_back({0, line});
-        beside(0, lines - 1);
-        for (int line = lines; line < lines + further; ++line) {
-            places.push_back({0, line});
-            beside(line, line);
-        }
-        auto take = [&](bool textsOnly) {
-            for (const auto& [dx, line] : places) {
-                const int left = Within(l.x + dx, box, area), top = y + line * pitch;
-                if (!Fits(c, left, top, box, area, textsOnly)) continue;
+        beside(places, 0, lines - 1);
+        atAndBeside(places, lines, lines + further - 1);
+        auto take = [&](const Places& from, const LabelArea& within, bool textsOnly) {
+            for (const auto& [dx, line] : from) {
+                const int left = Within(l.x + dx, box, within), top = y + line * pitch;
+                if (!Fits(c, left, top, box, within, textsOnly)) continue;
                 Draw(c, left, top, {{0, l.text}});
                 used = std::max(used, line + 1);
                 return true;
             }
             return false;
         };
-        if (!take(false) && keep) take(true);
+        if (take(places, area, false) || !keepTo || take(places, area, true)) continue;
+        // Nowhere above the area's bottom: the nearest line below it, down
+        // to keepTo.
+        LabelArea down = area;
+        down.bottom = *keepTo;
+        Places below;
+        atAndBeside(below, 0, (*keepTo - y - box.Bottom) / pitch);
+        take(below, down, true);
     }
     return y + std::max(used, 1) * pitch;
 }

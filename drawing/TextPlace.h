@@ -62,9 +62,11 @@ struct RowLabel {
 // nothing drawn crosses it at its own x; else beside its x on those lines,
 // nearest first, as far as its width either way; else on the `further`
 // lines below them, at and beside its x. Where no place is clear the value
-// is left out, unless the row is to be kept: it then takes the first of them
-// that crosses no other text. No value is printed over another text. Returns
-// the top of the line after the last one used (y + pitch when all went on
-// the first), where what follows the row may begin.
+// is left out, unless the row is kept down to `keepTo`: it then takes the
+// first of them that crosses no other text; else, where the area's bottom
+// leaves none, the nearest such place on the lines below, down to keepTo.
+// No value is printed over another text. Returns the top of the line after
+// the last one used (y + pitch when all went on the first), where what
+// follows the row may begin.
 int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines,
-             const LabelArea& area = {}, int further = 0, bool keep = false);
+             const LabelArea& area = {}, int further = 0, std::optional<int> keepTo = {});

@@ -183,9 +183,11 @@ int DiagramPage::Row(int top, int pitch, const std::vector<RowLabel>& row) {
     c_.TextFont.Size = 8;
     // Down to where the loads caption under the rows ends above the shear
     // zero line; the values keep clear of the shear curves as of all strokes.
+    // A value with no place in that band, where rows before took it, goes on
+    // down to the zero line, the caption after it.
     const int bottom = g_.YS - g_.MmY(8);
     return PlaceRow(c_, top, pitch, row, RowLines, {.right = g_.Right, .bottom = bottom}, MostRowLines - RowLines,
-                    true);
+                    g_.YS);
 }
 
 void DiagramPage::Begin() {
