@@ -85,14 +85,13 @@ void DrawIntensity(gui::Canvas& c, const std::vector<double>& s, int xL, int xR,
     }
 }
 
-int PointPixel(const PointLoad& p, int xL, int xR, long double L) {
-    return Pixel((xR - xL) * (long double)p.d / L + xL);
-}
+// The picture's x of the point d along the beam of length L drawn from xL to xR.
+int AlongPixel(float d, int xL, int xR, long double L) { return Pixel((xR - xL) * (long double)d / L + xL); }
 
 void DrawPointArrows(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL, int xR, int base, long double L) {
     SetPen(c, gui::clYellow, 2);
     for (const PointLoad& p : loads) {
-        int xp = PointPixel(p, xL, xR, L);
+        int xp = AlongPixel(p.d, xL, xR, L);
         bool down = p.p >= 0;
         int tip = down ? base - 2 : base + 5, barb = down ? base - 15 : base + 15, tail = down ? base - 50 : base + 45;
         Line(c, xp, tip, xp - 5, barb);
@@ -103,16 +102,15 @@ void DrawPointArrows(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL
 
 void DrawPointValues(gui::Canvas& c, const std::vector<PointLoad>& loads, int xL, int xR, int W, long double L) {
     for (const PointLoad& p : loads)
-        Value(c, gui::clYellow, PointPixel(p, xL, xR, L) - 12, 19, SigFig3Dec3(p.p / Factor_PL) + FactorSuffix(p.factor),
-              -1, W);
+        Value(c, gui::clYellow, AlongPixel(p.d, xL, xR, L) - 12, 19,
+              SigFig3Dec3(p.p / Factor_PL) + FactorSuffix(p.factor), -1, W);
 }
 
 // Own rates at the ends of each applied UDL, and the stacked rates above them.
 void DrawOutlineValues(gui::Canvas& c, const UDLOutlineCase& o, int xL, int xR, int W, long double L) {
-    auto pixel = [&](float x) { return Pixel((xR - xL) * (long double)x / L + xL); };
     for (int i = 1; i <= MaxLoadRows; ++i) {
         float r1 = o[i][1][OutlineRate], r2 = o[i][2][OutlineRate];
-        int x1p = pixel(o[i][1][OutlineX]), x2p = pixel(o[i][2][OutlineX]);
+        int x1p = AlongPixel(o[i][1][OutlineX], xL, xR, L), x2p = AlongPixel(o[i][2][OutlineX], xL, xR, L);
         std::optional<gui::Rect> near;
         if (r1 != 0.0f)
             near = Value(c, gui::clRed, x1p + 3, 36, SigFig4Dec3(r1 / Factor_R) + FactorSuffix(o[i][1][OutlineFactor]),
@@ -249,12 +247,14 @@ void TLoadDataFrm::DrawBeamPreview(Layer layer) {
     gui::Canvas& c = Image_Beam.GetCanvas();
     // The length label goes with the strokes: it stands over the picture,
     // and the values keep clear of it.
-    if (layer != Layer::Labels) lbl_Length.SetVisible(L > 1.0f);
-    if (layer != Layer::Labels && L > 1.0f) {
-        lbl_Length.SetTop(Image_Beam.Top() + Image_Beam.Height() / 2 + 25 + 22);
-        lbl_Length.SetCaption("Length = " + SigFig3Dec3(L / Factor_L) + " " + Unit_L.str());
-        const int left = lbl_Length.Left() - Image_Beam.Left(), top = lbl_Length.Top() - Image_Beam.Top();
-        c.Block({left, top, left + c.TextWidth(lbl_Length.Caption()), top + lbl_Length.Height()});
+    if (layer != Layer::Labels) {
+        lbl_Length.SetVisible(L > 1.0f);
+        if (L > 1.0f) {
+            lbl_Length.SetTop(Image_Beam.Top() + Image_Beam.Height() / 2 + 25 + 22);
+            lbl_Length.SetCaption("Length = " + SigFig3Dec3(L / Factor_L) + " " + Unit_L.str());
+            const int left = lbl_Length.Left() - Image_Beam.Left(), top = lbl_Length.Top() - Image_Beam.Top();
+            c.Block({left, top, left + c.TextWidth(lbl_Length.Caption()), top + lbl_Length.Height()});
+        }
     }
     DrawBeamPreviewOn(c, Image_Beam.Width(), Image_Beam.Height(), layer);
 }
