@@ -1,5 +1,6 @@
 #include "TextPlace.h"
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -39,6 +40,15 @@ int Within(int x, const gui::Rect& box, const LabelArea& area) {
     return std::max(std::min(std::max(x, area.left), area.right - box.Right), 0);
 }
 
+// Shifts across from a label's x, nearest first: a quarter of its height at a
+// time, right then left, as far as its width.
+std::vector<int> Across(const gui::Rect& box) {
+    const int step = std::max((box.Bottom - box.Top) / 4, 1);
+    std::vector<int> shifts;
+    for (int d = step; d <= box.Right - box.Left; d += step) shifts.insert(shifts.end(), {d, -d});
+    return shifts;
+}
+
 // Without a background, which would hide what the label only touches.
 gui::Rect Draw(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines) {
     const bool clear = c.Brush.Clear;
@@ -58,8 +68,8 @@ std::optional<gui::Rect> FirstPlace(gui::Canvas& c, int x, int y, const std::vec
     const int step = std::max(height / 4, 1), shift = (box.Right + 1) / 2 + height / 2;
     // Then, where those are taken, nearer and further across, nearest first.
     std::vector<int> sideways = {0, shift, -shift};
-    for (int d = step; d <= box.Right - box.Left; d += step)
-        if (d != shift) sideways.insert(sideways.end(), {d, -d});
+    for (int d : Across(box))
+        if (std::abs(d) != shift) sideways.push_back(d);
     for (int dx : sideways) {
         const int left = Within(x + dx, box, area);
         for (int dy = 0; dy <= Reach * height; dy += step)
@@ -102,25 +112,21 @@ int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labe
     for (const RowLabel& l : labels) {
         c.TextFont.Colour = l.colour;
         const gui::Rect box = c.TextBox(0, 0, l.text);
-        const int step = std::max((box.Bottom - box.Top) / 4, 1), reach = box.Right - box.Left;
+        const std::vector<int> across = Across(box);
         using Places = std::vector<std::pair<int, int>>;  // dx, line
-        // Across from the value's x, nearest first, on lines first..last.
-        auto beside = [&](Places& places, int first, int last) {
-            for (int line = first; line <= last; ++line)
-                for (int dx = step; dx <= reach; dx += step) {
-                    places.push_back({dx, line});
-                    places.push_back({-dx, line});
-                }
+        auto beside = [&](Places& places, int line) {
+            for (int dx : across) places.push_back({dx, line});
         };
+        // At the value's x, then beside it, on lines first..last.
         auto atAndBeside = [&](Places& places, int first, int last) {
             for (int line = first; line <= last; ++line) {
                 places.push_back({0, line});
-                beside(places, line, line);
+                beside(places, line);
             }
         };
         Places places;
         for (int line = 0; line < lines; ++line) places.push_back({0, line});
-        beside(places, 0, lines - 1);
+        for (int line = 0; line < lines; ++line) beside(places, line);
         atAndBeside(places, lines, lines + further - 1);
         auto take = [&](const Places& from, const LabelArea& within, bool textsOnly) {
             for (const auto& [dx, line] : from) {
