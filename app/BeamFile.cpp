@@ -61,7 +61,7 @@ std::vector<uint8_t> BeamDataFileBytes() {
 }
 
 BeamFileImage KeepableBeamImage(std::string& dropped) {
-    // Results held are the beam's own: an analysis's, or those Open took as such.
+    // Results held are always an analysis's of the beam as it stands.
     dropped = ResultsReady != 1 && NumLoadcases > 0 ? NoResultsReason() : "";
     if (ResultsReady == 1) return {BeamFileLayout::V4, BeamDataFileBytes()};
     // Without results: every result zero, at a division the layout allows.

@@ -131,7 +131,8 @@ private:
     // shown, when it cannot be.
     bool ShowKeptBeam(const OpenSession& kept);
     void RestoreView(const OpenSession& session);
-    // Shows the results a beam file brought, without a new analysis.
+    // Shows the results held in the stored tables, forming the rest from
+    // them without solving.
     void RestoreFileResults();
     // Shows a beam without results as an analysis would, but for the
     // results: on the loadcase the spinner names, its loads labelled, the

@@ -61,25 +61,30 @@ void TakeMemberProperties() {
     }
 }
 
+namespace {
+
+// What an analysis and a restoring both form again for each loadcase they
+// take: the no-loads marks, moment peaks, summaries and envelope.
+void ClearFormedResults() {
+    NoLoadsMark.Fill(0);
+    auto clear = [](auto&... tables) { (tables.Fill({}), ...); };
+    clear(SpanMomentMax, SpanMomentMin, SpanMomentMaxX, SpanMomentMinX, CantMomentMax, CantMomentMin, ShearSummary,
+          MomentSummary, DeflectionSummary);
+    ClearEnvelope();
+}
+
+}  // namespace
+
 void InitResults() {
     LHCPieceCount = RHCPieceCount = 0;
     ShearSeries.SetLength(NumLoadcases + 1);
     MomentSeries.SetLength(NumLoadcases + 1);
     DeflectionSeries.SetLength(NumLoadcases + 1);
-    CantMomentMax.Fill({});
-    CantMomentMin.Fill({});
+    ClearFormedResults();
     CaseReaction.Fill({});
     DirectSupportLoad.Fill({});
     NodeSkipFlag.Fill({});
     SpanMaxDeflection.Fill({});
-    NoLoadsMark.Fill(0);
-    ShearSummary.Fill({});
-    MomentSummary.Fill({});
-    DeflectionSummary.Fill({});
-    SpanMomentMax.Fill({});
-    SpanMomentMin.Fill({});
-    SpanMomentMaxX.Fill({});
-    SpanMomentMinX.Fill({});
     // Loadcases that are not solved again must not keep earlier results.
     CaseShear.Fill({});
     CaseMoment.Fill({});
@@ -87,7 +92,6 @@ void InitResults() {
     CaseCantShear.Fill({});
     CaseCantMoment.Fill({});
     CaseCantDeflection.Fill({});
-    ClearEnvelope();
 }
 
 void ClearCaseWork() {
@@ -269,14 +273,7 @@ void Completing(const AnalysisHooks& hooks, const std::function<void()>& body) {
 
 void RestoreStoredResults(const AnalysisHooks& hooks) {
     Completing(hooks, [&hooks] {
-        ShearSummary.Fill({});
-        MomentSummary.Fill({});
-        DeflectionSummary.Fill({});
-        // Formed again from the stored tables, for the loadcases restored.
-        auto clear = [](auto&... tables) { (tables.Fill({}), ...); };
-        clear(SpanMomentMax, SpanMomentMin, SpanMomentMaxX, SpanMomentMinX, CantMomentMax, CantMomentMin);
-        NoLoadsMark.Fill(0);
-        ClearEnvelope();
+        ClearFormedResults();
         Call(hooks.Started);
         CasesToEnvelope(hooks, RestoreLoadcase, false);
     });

@@ -19,7 +19,7 @@ bool MemberPresent(int member) { return BeamGeometryTable[member][GPresent] == 1
 
 bool CaseWithheld(int lc) { return LoadcaseActive[lc] != 0 && UnbalancedMark[lc] != 0; }
 
-bool CaseHasResults(int lc) { return LoadcaseActive[lc] != 0 && !CaseWithheld(lc); }
+bool CaseHasResults(int lc) { return LoadcaseActive[lc] != 0 && UnbalancedMark[lc] == 0; }
 
 bool AtOrBefore(Real x, Real a) { return x <= a + 1e-6L * BeamLength; }
 
