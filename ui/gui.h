@@ -368,6 +368,8 @@ public:
     void SetRowCount(int n);
     void SetFixedCols(int n);
     void SetFixedRows(int n);
+    int FixedCols() const { return fixedCols_; }
+    int FixedRows() const { return fixedRows_; }
     void SetDefaultColWidth(int w);
     int ColWidth(int col) const;
     void SetColWidth(int col, int w);

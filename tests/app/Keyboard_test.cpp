@@ -135,6 +135,12 @@ TEST_F(Keyboard, EnterPressesTheDefaultButton) {
 TEST_F(Keyboard, TabGoesThroughTheControlsShownInReadingOrder) {
     TBeamFrm& b = *BeamFrm;
     TPreferencesFrm& p = *PreferencesFrm;
+    const auto inCell = [&b](int row) {  // of the per-member grid's column 1
+        return [&b, row] {
+            b.Grid_Spans.SetCurrent(1, row);
+            b.Grid_Spans.SetFocus();
+        };
+    };
     const struct {
         const char* from;
         gui::Form& form;
@@ -143,21 +149,16 @@ TEST_F(Keyboard, TabGoesThroughTheControlsShownInReadingOrder) {
         gui::Control& to;
         int col = 0, row = 0;  // the per-member grid's current cell, where it takes the focus
     } rows[] = {
-        {"the last cell of the per-member grid", b, [&] { b.Grid_Spans.SetCurrent(1, 5); b.Grid_Spans.SetFocus(); },
-         gui::Key::Tab, b.List_Props},
+        {"the last cell of the per-member grid", b, inCell(5), gui::Key::Tab, b.List_Props},
         {"the last cell of the per-member grid, being edited", b,
          [&] {
-             b.Grid_Spans.SetCurrent(1, 5);
-             b.Grid_Spans.SetFocus();
+             inCell(5)();
              gui::PressKey(b, gui::Key::F2);
          },
          gui::Key::Tab, b.List_Props},
-        {"a cell of the per-member grid, by Ctrl+Tab", b,
-         [&] { b.Grid_Spans.SetCurrent(1, 2); b.Grid_Spans.SetFocus(); }, gui::Key::CtrlTab, b.List_Props},
-        {"the first cell of the per-member grid, backwards", b,
-         [&] { b.Grid_Spans.SetCurrent(1, 1); b.Grid_Spans.SetFocus(); }, gui::Key::BackTab, b.Edit_SpanNo},
-        {"a cell of the per-member grid, by Ctrl+Shift+Tab", b,
-         [&] { b.Grid_Spans.SetCurrent(1, 2); b.Grid_Spans.SetFocus(); }, gui::Key::CtrlBackTab, b.Edit_SpanNo},
+        {"a cell of the per-member grid, by Ctrl+Tab", b, inCell(2), gui::Key::CtrlTab, b.List_Props},
+        {"the first cell of the per-member grid, backwards", b, inCell(1), gui::Key::BackTab, b.Edit_SpanNo},
+        {"a cell of the per-member grid, by Ctrl+Shift+Tab", b, inCell(2), gui::Key::CtrlBackTab, b.Edit_SpanNo},
         {"the control after the per-member grid, backwards into its last cell", b,
          [&] { b.Grid_Spans.SetCurrent(0, 0); b.List_Props.SetFocus(); }, gui::Key::BackTab, b.Grid_Spans, 1, 5},
         {"Next >, round to the first control shown", b, [&] { b.cmdNext.SetFocus(); }, gui::Key::Tab, b.Check_LHC},

@@ -13,9 +13,6 @@ namespace gui {
 
 // ---- String grid -------------------------------------------------------------------
 namespace {
-// Marks the cells of the fixed rows and columns.
-constexpr int HeadingRole = Qt::UserRole;
-
 // Typing goes straight into the cell, so a key-up handler reads the new text.
 class LiveDelegate : public QStyledItemDelegate {
 public:
@@ -58,6 +55,9 @@ private:
 // the last of them (or Shift+Tab past the first) on to the form's next
 // control, whether or not a cell is being edited; Ctrl+Tab leaves at once.
 class GridWidget : public QTableWidget {
+public:
+    explicit GridWidget(const StringGrid* g) : g_(g) {}
+
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
         if (action == MoveNext || action == MovePrevious) return EditableCell(action == MoveNext);
@@ -91,8 +91,7 @@ protected:
         const bool tab = ev->reason() == Qt::TabFocusReason, backtab = ev->reason() == Qt::BacktabFocusReason;
         if ((tab || backtab) && !Editable(currentRow(), currentColumn())) {
             QModelIndex start = EditableCell(tab, true);
-            if (!start.isValid() && !currentIndex().isValid())
-                start = Find(true, true, [this](int r, int c) { return !item(r, c)->data(HeadingRole).toBool(); });
+            if (!start.isValid() && !currentIndex().isValid()) start = model()->index(g_->FixedRows(), g_->FixedCols());
             if (start.isValid()) setCurrentIndex(start);
         }
         QTableWidget::focusInEvent(ev);
@@ -106,17 +105,13 @@ private:
     // The cell Tab (next) or Shift+Tab moves to from the current cell, or
     // from before the first or after the last; none past the end.
     QModelIndex EditableCell(bool next, bool fromEdge = false) const {
-        return Find(next, fromEdge, [this](int r, int c) { return Editable(r, c); });
-    }
-    // The first cell row by row, onwards or back, that is `wanted`.
-    template <class Wanted>
-    QModelIndex Find(bool next, bool fromEdge, Wanted wanted) const {
         const int cols = columnCount(), cells = rowCount() * cols;
         int i = fromEdge || !currentIndex().isValid() ? (next ? -1 : cells) : currentRow() * cols + currentColumn();
         for (i += next ? 1 : -1; i >= 0 && i < cells; i += next ? 1 : -1)
-            if (item(i / cols, i % cols) && wanted(i / cols, i % cols)) return model()->index(i / cols, i % cols);
+            if (Editable(i / cols, i % cols)) return model()->index(i / cols, i % cols);
         return {};
     }
+    const StringGrid* g_;
 };
 
 }  // namespace
@@ -149,7 +144,7 @@ struct StringGrid::Impl {
     RowDragFilter* drag = nullptr;
 };
 
-StringGrid::StringGrid(Container& parent) : Control(&parent, qt::N(new GridWidget)), impl_(std::make_unique<Impl>()) {
+StringGrid::StringGrid(Container& parent) : Control(&parent, qt::N(new GridWidget(this))), impl_(std::make_unique<Impl>()) {
     QTableWidget* t = qt::W<QTableWidget>(w_);
     t->horizontalHeader()->hide();
     t->verticalHeader()->hide();
@@ -179,7 +174,6 @@ void StringGrid::Restyle() {
             if (!fixed && impl_->editing) f |= Qt::ItemIsEditable;
             it->setFlags(f);
             it->setBackground(fixed ? qt::QC(clBtnFace) : qt::QC(clWhite));
-            it->setData(HeadingRole, fixed);
         }
 }
 
