@@ -1,6 +1,7 @@
 #include "TextStore.h"
 #include <cmath>
 #include <cstdio>
+#include "Func_FloatToInt.h"
 #include "Global.h"
 #include "SigFig.h"
 
@@ -49,7 +50,7 @@ void DigitRule::Take(double value) {
 
 int DigitRule::Decimals(int threshold) const {
     char digits[400];
-    const int d = std::snprintf(digits, sizeof digits, "%.0f", std::trunc(largest_));
+    const int d = std::snprintf(digits, sizeof digits, "%.0f", WholePart(largest_));
     int decimals = 0;
     if (d < threshold) decimals = 1;
     if (d < threshold - 1) decimals = 2;

@@ -1,6 +1,7 @@
 #include "Func_FloatToInt.h"
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include "RunError.h"
 
@@ -11,4 +12,10 @@ int32_t FloatToInt(double x) {
     char text[512];
     std::snprintf(text, sizeof text, "%.0Lf", r);
     RaiseInvalidInteger(text);
+}
+
+double WholePart(double x) {
+    const double n = std::round(x);
+    if (std::fabs(x - n) <= std::fabs(n) * std::numeric_limits<float>::epsilon()) return n;
+    return std::trunc(x);
 }

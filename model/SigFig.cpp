@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <limits>
 #include <utility>
+#include "Func_FloatToInt.h"
 #include "Global.h"
 #include "RunError.h"
 
@@ -226,7 +227,7 @@ std::string FixedDecimals(double x) {
         return zero[d < 0 ? 0 : d > 3 ? 3 : d];
     }
     if (!(a <= 100000)) return SigFig5(x);  // "#####" for NaN and infinities
-    if (d <= 0) return std::to_string(static_cast<int64_t>(std::trunc(x)));
+    if (d <= 0) return std::to_string(static_cast<int64_t>(WholePart(x)));
     // The value itself rounded half away from zero: x times 10^d is exact in
     // the 64-bit mantissa (53 + 10 bits), and so is adding the half.
     static_assert(std::numeric_limits<Real>::digits >= 64);

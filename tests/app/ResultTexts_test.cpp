@@ -1,6 +1,7 @@
 // The texts an analysis writes: each loadcase's, the envelope, the loading
 // data and the report with its maxima.
 #include <gtest/gtest.h>
+#include "FieldText.h"
 #include "LoadingDataText.h"
 #include "ResultTexts.h"
 #include "ResultsBeam.h"
@@ -223,6 +224,41 @@ TEST_F(LoadingData, DistributedAndPointLoadsWithTheLoadcasesApplyingThem) {
                        "        (kN)          (m)        Factor       loadcases:-",
                        "  3" "    25.00" "         4.000" "        1.000" "          2 ",
                        " 10" "   -15.00" "         7.500" "        1.000" "          1 2 ", "", "", ""}));
+}
+
+// A whole number typed in any unit prints whole in a column without
+// decimals, though its single comes back a hair below it (2903 in as
+// 2902.99986, 1000 Kips as 999.99996); 2.7 is still cut to 2.
+TEST_F(LoadingData, WholeNumbersTypedInAnyUnitPrintWhole) {
+    const struct {
+        const char *length, *load;
+        float lengthFactor, loadFactor;
+        const char *distance, *row;
+    } rows[] = {
+        {"in", "Kips", 25.4f, 4448.22f, "2903", "  1   1000         2903           1.000          1 "},
+        {"ft", "lbf", 304.8f, 4.4482217f, "1001", "  1   1000         1001           1.000          1 "},
+        {"mm", "kN", 1, 1000, "2903", "  1   1000         2903           1.000          1 "},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.length);
+        SetBeam({3.1e5});
+        Unit_L = r.length;
+        Factor_L = r.lengthFactor;
+        Unit_PL = r.load;
+        Factor_PL = r.loadFactor;
+        const auto typed = [](const char* text, float factor) {
+            return FieldStored(text, factor, FieldRule::Single, "");
+        };
+        Point(1, typed(r.distance, Factor_L), typed("1000", Factor_PL), 1.0, {1});
+        Point(2, typed("2.7", Factor_L), typed("2.7", Factor_PL), 1.0, {1});
+        FinishLoads();
+        ClearResultLines();
+        BuildLoadingDataText();
+        const Lines_t point = Lines(LoadingDataPointText);
+        ASSERT_GE(point.size(), 6u);
+        EXPECT_EQ(point[4], r.row);
+        EXPECT_EQ(point[5], "  2      2            2           1.000          1 ");
+    }
 }
 
 TEST_F(LoadingData, EmptyTablesAndLongLoadcaseLists) {

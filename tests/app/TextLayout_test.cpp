@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "FieldText.h"
 #include "Global.h"
 #include "ResultTexts.h"
 #include "TextStore.h"
@@ -26,8 +27,10 @@ TEST(TextLayout, HeadingsCentreOnTheirColumnAndNumbersAlignOnThePoint) {
 
 TEST(TextLayout, DigitRuleGivesTheDecimalsOfAColumnFromItsLargestMagnitude) {
     const int thresholds[] = {3, 4, 5};
-    // Rows of the table: d = 1, 2, 3, 4, 5 digits of the largest magnitude.
-    const double largest[] = {0.4, 12.5, 999.9, 1000, 123456};
+    // Rows of the table: d = 1, 2, 3, 4, 5 digits of the largest magnitude;
+    // 1000 Kips typed and stored comes back as 999.99996, whole all the same.
+    const double kips = FieldStored("1000", 4448.22f, FieldRule::Single, "") / 4448.22f;
+    const double largest[] = {0.4, 12.5, 999.9, kips, 123456};
     const int expected[3][5] = {{2, 1, 0, 0, 0}, {3, 2, 1, 0, 0}, {3, 3, 2, 1, 0}};
     for (int t = 0; t < 3; ++t)
         for (int d = 0; d < 5; ++d) {

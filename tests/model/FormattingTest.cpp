@@ -119,6 +119,9 @@ TEST(SigFig, Texts) {
             EXPECT_EQ(f.format(x), text) << f.name << "(" << testing::PrintToString(x) << ")";
 }
 
+// A value typed in the unit of `factor` as the fields store it, shown again.
+double Typed(const char* text, float factor) { return FieldStored(text, factor, FieldRule::Single, "") / factor; }
+
 TEST(SigFig, FixedDecimals) {
     const struct {
         int places;
@@ -132,6 +135,9 @@ TEST(SigFig, FixedDecimals) {
         {1, 1.5, "  1.5"}, {1, 0.25, "  0.3"}, {1, -0.25, " -0.3"}, {1, 0, "0.0"},
         {3, 0, "0.000"}, {3, 12345.6789, "12345.679"}, {3, 0.0625, "0.063"}, {3, 0.00051, "0.001"},
         {0, 2.7, "2"}, {0, -2.7, "-2"}, {0, 0, "0"}, {0, 123456, "123460"}, {0, 1.7e9, "1700000000"},
+        // Whole to within single precision: typed in a unit, stored, shown again.
+        {0, Typed("2903", 25.4f), "2903"}, {0, Typed("-2903", 25.4f), "-2903"}, {0, Typed("1001", 304.8f), "1001"},
+        {0, Typed("7", 304.8f), "7"}, {0, 2902.9995, "2902"},
     };
     for (const auto& r : rows) {
         DecimalPlaces = r.places;
