@@ -8,6 +8,17 @@
 #include <string>
 #include <string_view>
 
+// A UTF-8 byte that goes on with the character before it.
+constexpr bool Continuation(char c) { return (uint8_t(c) & 0xC0) == 0x80; }
+
+// Where the UTF-8 character that holds byte i of s begins: i itself, or up
+// to three continuation bytes before it.
+constexpr size_t CharacterStart(const char* s, size_t i) {
+    size_t lead = i;
+    while (lead > 0 && i - lead < 3 && Continuation(s[lead])) --lead;
+    return lead;
+}
+
 template <int N>
 struct ShortString {
     static_assert(N > 0 && N < 256);
@@ -48,10 +59,9 @@ struct ShortString {
     // first N are looked at. A character that does not fit whole is left out.
     static constexpr size_t Fit(const char* s, size_t size) {
         if (size <= size_t(N)) return size;
-        int lead = N - 1;
-        while (lead > 0 && lead > N - 4 && (uint8_t(s[lead]) & 0xC0) == 0x80) --lead;
+        const size_t lead = CharacterStart(s, N - 1);
         const uint8_t c = uint8_t(s[lead]);
-        const int width = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        return size_t(lead + width > N ? lead : N);
+        const size_t width = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        return lead + width > size_t(N) ? lead : size_t(N);
     }
 };

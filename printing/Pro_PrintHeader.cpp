@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 #include "Global.h"
+#include "ShortString.h"
 #include "PrintDevice.h"
 
 namespace {
@@ -20,21 +21,20 @@ struct HeaderText {
 constexpr int RightEdge = 200;  // column where the rules end
 constexpr int Gap = 2;          // steps left free before the next text
 
-bool Continuation(char c) { return (uint8_t(c) & 0xC0) == 0x80; }
-
 // The text, or as much of it as fits `room` with "..." standing for the
-// rest, cut between characters.
+// rest, cut between characters: one whole character at a time is left out.
 std::string Fitted(const gui::Canvas& c, const std::string& text, int room, bool keepEnd) {
     if (c.TextWidth(text) <= room) return text;
     const std::string dots = "...";
     std::string kept = text;
     while (!kept.empty()) {
-        do {
-            if (keepEnd)
-                kept.erase(0, 1);
-            else
-                kept.pop_back();
-        } while (!kept.empty() && Continuation(keepEnd ? kept.front() : kept.back()));
+        if (keepEnd) {
+            size_t first = 1;
+            while (first < kept.size() && Continuation(kept[first])) ++first;
+            kept.erase(0, first);
+        } else {
+            kept.resize(CharacterStart(kept.data(), kept.size() - 1));
+        }
         const std::string shown = keepEnd ? dots + kept : kept + dots;
         if (c.TextWidth(shown) <= room) return shown;
     }
