@@ -12,17 +12,13 @@ namespace {
 
 const gui::Color CaseColours[] = {gui::clYellow, gui::clRed, gui::clAqua, gui::clLime, gui::clBlue};
 
-double ScaleFor(long double share, float largest, float factor) {
-    return largest == 0 ? 0 : static_cast<double>(share / BandMagnitude(largest, factor));
-}
-
 // The largest value of each kind over all loadcases spans a share of the
 // picture's usable height, whichever loadcase is drawn.
 void SetScales(const PictureFrame& frame) {
     const long double h1 = frame.Height - 200 - frame.CaseListHeight;
-    ScaleShear = ScaleFor(0.09L * h1, ShearSummary[0][BeamRow][5], Factor_Sh);
-    ScaleMoment = ScaleFor(0.09L * h1, MomentSummary[0][BeamRow][5], Factor_Mom);
-    ScaleDeflection = ScaleFor(0.1L * h1, DeflectionSummary[0][BeamRow][5], Factor_Def);
+    ScaleShear = BandScale(0.09L * h1, ShearSummary[0][BeamRow][5], Factor_Sh);
+    ScaleMoment = BandScale(0.09L * h1, MomentSummary[0][BeamRow][5], Factor_Mom);
+    ScaleDeflection = BandScale(0.1L * h1, DeflectionSummary[0][BeamRow][5], Factor_Def);
 }
 
 // One diagram band: its base line, scale and display unit.
@@ -181,7 +177,10 @@ struct Diagrams {
 
 }  // namespace
 
-double BandMagnitude(double largest, float factor) { return std::max(std::fabs(largest), 0.01 / std::fabs(factor)); }
+double BandScale(long double share, double largest, float factor) {
+    if (largest == 0) return 0;
+    return static_cast<double>(share / std::max(std::fabs(largest), 0.01 / std::fabs(factor)));
+}
 
 float SupportMoment(int lc, int j) {
     const float left = MomentSummary[lc][j][2], right = MomentSummary[lc][j + 1][0];

@@ -9,10 +9,12 @@
 // 0 when that largest value is 0, so the diagram is a flat line.
 extern double ScaleShear, ScaleMoment, ScaleDeflection;
 
-// The magnitude that a band's full height stands for: the largest value of
-// the band, but no less than 0.01 in the unit shown (shown = internal x
-// factor), so that values the lists show as 0.000 are drawn by the axis.
-double BandMagnitude(double largest, float factor);
+// Picture units per internal unit of a band whose largest magnitude over all
+// loadcases spans `share` units; that magnitude is taken as no less than 0.01
+// in the unit shown (shown = internal x factor), so that values the lists
+// show as 0.000 are drawn by the axis. 0 where the largest is 0: the band's
+// curves lie on its zero line.
+double BandScale(long double share, double largest, float factor);
 
 // The moment of loadcase lc at support j (0 the left end): the larger of the
 // two member-end moments that meet there, so a fixed left end's wall moment.

@@ -149,10 +149,9 @@ std::vector<RuleLabel> Spread(std::vector<RuleLabel> labels, int pitch) {
 // Device units per unit of a band: its height over the largest magnitude of
 // all loadcases, less 5 % for each span. From 15 spans on the bands keep the
 // height of 15 spans, so long beams still show their curves and rule labels.
-double BandScale(double heightMm, float sy, Band b) {
-    const double largest = Summary(b)[0][BeamRow][5];
-    if (largest == 0) RaiseZeroDivide();
-    return heightMm * sy / BandMagnitude(largest, UnitFactor(b)) * (1 - 0.05 * std::min<int>(NumSpans, 15));
+double PageScale(double heightMm, float sy, Band b) {
+    const double spans = 1 - 0.05 * std::min<int>(NumSpans, 15);
+    return BandScale(heightMm * sy, Summary(b)[0][BeamRow][5], UnitFactor(b)) * spans;
 }
 
 // Lines a row of values below the beam takes where its values stand clear at
@@ -194,9 +193,9 @@ void DiagramPage::Begin() {
     PrintPageHeader(device_);
     c_.TextFont.Name = "Arial";
     Text(g_.MmX(15), g_.MmY(40), layout_.title, 12);
-    ScaleShear = BandScale(layout_.bandMm[0], g_.sy, Band::Shear);
-    ScaleMoment = BandScale(layout_.bandMm[1], g_.sy, Band::Moment);
-    ScaleDeflection = BandScale(layout_.bandMm[2], g_.sy, Band::Deflection);
+    ScaleShear = PageScale(layout_.bandMm[0], g_.sy, Band::Shear);
+    ScaleMoment = PageScale(layout_.bandMm[1], g_.sy, Band::Moment);
+    ScaleDeflection = PageScale(layout_.bandMm[2], g_.sy, Band::Deflection);
     c_.TextFont.Size = 8;
     c_.Pen.Width = 9;
     c_.MoveTo(g_.XL, g_.YB);
