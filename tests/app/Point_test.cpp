@@ -147,22 +147,28 @@ TEST_F(PointWindow, CantileversFromTheirFreeEnds) {
     }
 }
 
-// The tip of a right cantilever typed as the beam's length, where the typed
-// single lies above the summed member lengths (typed as singles too); a
-// unit of the last figure further is refused, however little it is.
+// The tip of a right cantilever typed as the beam's length, to any number of
+// figures and with or without an exponent, where the typed single lies above
+// the summed member lengths (typed as singles too); a unit of the last
+// figure further is refused, however little it is.
 TEST_F(PointWindow, TheRightCantileverTipInEveryUnit) {
     const struct {
         const char* unit;
         float factor;
         std::vector<const char*> spans;
-        const char *rhc, *tip, *beyond;
+        const char* rhc;
+        std::vector<const char*> tips;
+        const char* beyond;
     } rows[] = {
-        {"m", 1000, {"4", "5"}, "1.8", "10.8", "10.80001"},
-        {"m", 1000, {"2.7", "3.3"}, "4.1", "10.1", "10.10001"},
-        {"mm", 1, {"4000", "5000"}, "1800", "10800", "10800.01"},
-        {"mm", 1, {"2700.3", "3300.3"}, "4100.3", "10100.9", "10101.0"},
-        {"ft", 304.8f, {"2.7", "3.3"}, "4.1", "10.1", "10.100001"},
-        {"in", 25.4f, {"2.7", "3.3"}, "4.1", "10.1", "10.100001"},
+        {"m", 1000, {"4", "5"}, "1.8", {"10.8", "10.80", "1.08e1", "1.08E+01"}, "10.80001"},
+        {"m", 1000, {"2.7", "3.3"}, "4.1", {"10.1", "10.10", "1.01e1", "1.01E+01", "1010e-2"}, "10.10001"},
+        {"m", 1000, {"2.7", "3.3"}, "4.1", {"101e-1"}, "1.010001e1"},
+        {"m", 1000, {"2.7", "3.3"}, "4.1", {"0.0101e3"}, "10101e-3"},
+        {"mm", 1, {"4000", "5000"}, "1800", {"10800", "1.08e4"}, "10800.01"},
+        {"mm", 1, {"2700.3", "3300.3"}, "4100.3", {"10100.9", "1.01009E+04"}, "10101.0"},
+        {"ft", 304.8f, {"2.7", "3.3"}, "4.1", {"10.1", "1.010E1"}, "10.100001"},
+        {"ft", 304.8f, {"2.7", "3.3"}, "4.1", {"10.10"}, "1.0100001E+01"},
+        {"in", 25.4f, {"2.7", "3.3"}, "4.1", {"10.1", "10.100", "1.01e+1"}, "10.100001"},
     };
     for (const auto& r : rows) {
         const UnitsGuard units;
@@ -174,10 +180,12 @@ TEST_F(PointWindow, TheRightCantileverTipInEveryUnit) {
         Factor_L = r.factor;
         Point(1, spans[0] / 2, 10000, 1.0);
         FinishLoads();
-        ASSERT_TRUE(Analyse().empty()) << r.tip << " " << r.unit;
-        ASSERT_EQ(Calculate(r.tip), Lines_t{}) << r.tip << " " << r.unit;
-        EXPECT_EQ(PointMoment[1], 0.0f) << r.tip << " " << r.unit;
-        EXPECT_NE(PointDeflection[1], 0.0f) << r.tip << " " << r.unit;
+        ASSERT_TRUE(Analyse().empty()) << r.unit;
+        for (const char* tip : r.tips) {
+            ASSERT_EQ(Calculate(tip), Lines_t{}) << tip << " " << r.unit;
+            EXPECT_EQ(PointMoment[1], 0.0f) << tip << " " << r.unit;
+            EXPECT_NE(PointDeflection[1], 0.0f) << tip << " " << r.unit;
+        }
         EXPECT_EQ(Calculate(r.beyond), Lines_t{"Value exceeds length of beam"}) << r.beyond << " " << r.unit;
     }
 }
