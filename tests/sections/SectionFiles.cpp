@@ -168,26 +168,6 @@ double BucklingFromWarping(const SectionRecord& r) {
     return std::pow(double(r.Iyy) * r.Sxx * r.Sxx * g / (double(r.Area) * r.Area * r.WarpingH), 0.25);
 }
 
-const std::vector<IHTable>& IHTables() {
-    static const std::vector<IHTable> tables = {
-        {"UB.sct", {2, 4, 6, 8, 11, 15, 19, 23, 27, 31, 34, 39, 42, 47, 53, 59, 65, 70, 74, 79, 84, 88, 93}, nullptr,
-         "127 x 76 UB 13", "914 x 419 UB 388"},
-        {"UC.sct", {4, 10, 16, 24, 29, 37}, "Beam", "152 UC 23", "356 UC 634"},
-        {"RSJ.sct", {}, "", "76 x 76 x 13 RSJ", "254 x 203 x 82 RSJ"},
-        {"IPE.sct", {3, 6, 10, 14, 19, 24, 29, 34, 39, 44, 49, 54, 60, 66, 72, 78, 84}, "Beam", "IPE 100 A",
-         "IPE 750 x 222"},
-        {"HE.sct",
-         {4, 8, 12, 17, 22, 27, 33, 38, 43, 48, 54, 59, 64, 69, 75, 81, 86, 91, 99, 104, 110, 115, 120},
-         "Beam", "HE 100 AA", "HE 1000  M"},
-        {"WsBeam.sct",
-         {4, 7, 11, 15, 19, 22, 26, 29, 35, 39, 45, 49, 55, 67, 70, 84, 97, 111, 122, 137, 146, 160, 171, 185, 193,
-          203, 204, 205, 206, 207, 208},
-         "", "W 6 x 4 x 9", "W40 x 12 x 359"},
-        {"WsCol.sct", {4, 11, 21, 40, 46}, "", "W 6 x 6 x 15", "W 14 x 16 x 730"},
-    };
-    return tables;
-}
-
 Moments& Moments::operator+=(const Moments& m) {
     a += m.a, x += m.x, y += m.y, xx += m.xx, yy += m.yy, xy += m.xy;
     return *this;

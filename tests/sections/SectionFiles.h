@@ -1,7 +1,6 @@
 // Helpers of the section table tests: the built-in tables written into a
 // fresh directory and read back, the record layout and its significant bytes,
-// the seven I and H tables, and the moments of the plane figures the tables'
-// relations are stated on.
+// and the moments of the plane figures the tables' relations are stated on.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -105,16 +104,6 @@ int Figures(float v);
 // Torsional index and buckling parameter from the stored warping constant.
 double IndexFromWarping(const SectionRecord& r);
 double BucklingFromWarping(const SectionRecord& r);
-
-// ---- The seven I and H tables ----------------------------------------------
-struct IHTable {
-    const char* file;
-    std::vector<int> blanks;     // positions of the blank separator records
-    const char* blankKind;       // kind of the blank records ("" or "Beam"); UB mixes both
-    const char* first;           // first and last section designations
-    const char* last;
-};
-const std::vector<IHTable>& IHTables();
 
 // ---- Plane figures -----------------------------------------------------------
 // Integrals of a plane figure about the origin: area, first and second moments.
