@@ -45,12 +45,14 @@ std::map<std::string, std::pair<float, float>> RadiiOf(const std::vector<std::st
     return out;
 }
 
-std::map<std::string, std::pair<float, float>> Grouped(
-    std::initializer_list<std::pair<std::pair<float, float>, const char*>> groups) {
-    std::map<std::string, std::pair<float, float>> out;
-    for (const auto& [radii, names] : groups)
-        for (const std::string& d : Split(names)) out[d] = radii;
-    return out;
+// A table without blank records, its sections given in file order in runs of equal root and toe radii.
+AngleTable InRuns(AngleTable t, std::initializer_list<std::pair<std::pair<float, float>, const char*>> runs) {
+    for (const auto& [radii, names] : runs)
+        for (const std::string& d : Split(names)) {
+            t.designations.push_back(d);
+            t.radii[d] = radii;
+        }
+    return t;
 }
 
 const std::vector<AngleTable>& Tables() {
@@ -94,35 +96,24 @@ const std::vector<AngleTable>& Tables() {
         t.push_back({"UnEqRSA.sct", uneq, {{1, "RSA"}, {2, "RSA"}, {3, "RSA"}}, 2, 1.2e-3,
                      1.1e-3, 14.212f, 29.994f, true, RadiiOf(uneq, uneqRoot, uneqToe)});
 
-        std::vector<std::string> eqL = Split(
-            "L 20 x 3|L  25 x 3|L  30 x 3|L  35 x 4|L  40 x 4|L  45 x 5|L  50 x 5|L  60 x 6|L  70 x 7|L  80 x 8|"
-            "L  90 x 9|L  100 x 10|L  110 x 10|L  120 x 12|L  150 x 15|L  180 x 18|L  200 x 20");
-        t.push_back({"EqL.sct", eqL, {}, 2, 3e-4, 2e-4, 44.954f, 45.031f, false,
-                     Grouped({{{3.5f, 2}, "L 20 x 3|L  25 x 3"}, {{5, 2.5f}, "L  30 x 3|L  35 x 4"},
-                              {{6, 3}, "L  40 x 4"}, {{7, 3.5f}, "L  45 x 5|L  50 x 5"}, {{8, 4}, "L  60 x 6"},
-                              {{9, 4.5f}, "L  70 x 7"}, {{10, 5}, "L  80 x 8"}, {{11, 5.5f}, "L  90 x 9"},
-                              {{12, 6}, "L  100 x 10|L  110 x 10"}, {{13, 6.5f}, "L  120 x 12"},
-                              {{16, 8}, "L  150 x 15"}, {{18, 9}, "L  180 x 18|L  200 x 20"}})});
-
-        std::vector<std::string> uneqL = Split(
-            "L  30 x 20 x 3|L  30 x 20 x 4|L  40 x 20 x 3|L  40 x 20 x 4|L  45 x 30 x 4|L  45 x 30 x 5|"
-            "L  50 x 30 x 4|L  50 x 30 x 5|L  50 x 40 x 5|L  60 x 30 x 5|L  60 x 40 x 5|L  60 x 40 x 6|"
-            "L  65 x 50 x 5|L  70 x 50 x 6|L  75 x 50 x 7|L  75 x 55 x 5|L  75 x 55 x 7|L  80 x 40 x 6|"
-            "L  80 x 40 x 8|L  80 x 60 x 7|L  80 x 65 x 8|L  90 x 60 x 6|L  90 x 60 x 8|L  100 x 50 x 6|"
-            "L  100 x 50 x 8|L  100 x 50 x 10|L  100 x 65 x 7|L  100 x 65 x 9|L  100 x 75 x 9|L  120 x 80 x 8|"
-            "L  120 x 80 x 10|L  120 x 80 x 12|L  130 x 65 x 8|L  130 x 65 x 10");
-        t.push_back({"UnEqL.sct", uneqL, {}, 3, 1.2e-3, 1.1e-3, 14.167f, 32.703f, true,
-                     Grouped({{{3.5f, 2}, "L  30 x 20 x 3|L  30 x 20 x 4|L  40 x 20 x 3|L  40 x 20 x 4"},
-                              {{4.5f, 2}, "L  45 x 30 x 4|L  45 x 30 x 5|L  50 x 30 x 4|L  50 x 30 x 5"},
-                              {{4, 2}, "L  50 x 40 x 5"},
-                              {{6, 3}, "L  60 x 30 x 5|L  60 x 40 x 5|L  60 x 40 x 6|L  65 x 50 x 5|L  70 x 50 x 6|"
-                                       "L  75 x 50 x 7|L  75 x 55 x 5"},
-                              {{7, 3.5f}, "L  75 x 55 x 7|L  80 x 40 x 6|L  80 x 40 x 8|L  90 x 60 x 6|"
-                                          "L  90 x 60 x 8|L  100 x 50 x 6"},
-                              {{8, 4}, "L  80 x 60 x 7|L  80 x 65 x 8"}, {{9, 4.5f}, "L  100 x 50 x 8|L  100 x 50 x 10"},
-                              {{9, 5}, "L  100 x 65 x 7"}, {{10, 5}, "L  100 x 65 x 9|L  100 x 75 x 9"},
-                              {{10, 5.5f}, "L  120 x 80 x 8"},
-                              {{11, 5.5f}, "L  120 x 80 x 10|L  120 x 80 x 12|L  130 x 65 x 8|L  130 x 65 x 10"}})});
+        t.push_back(InRuns({"EqL.sct", {}, {}, 2, 3e-4, 2e-4, 44.954f, 45.031f, false, {}},
+                           {{{3.5f, 2}, "L 20 x 3|L  25 x 3"}, {{5, 2.5f}, "L  30 x 3|L  35 x 4"},
+                            {{6, 3}, "L  40 x 4"}, {{7, 3.5f}, "L  45 x 5|L  50 x 5"}, {{8, 4}, "L  60 x 6"},
+                            {{9, 4.5f}, "L  70 x 7"}, {{10, 5}, "L  80 x 8"}, {{11, 5.5f}, "L  90 x 9"},
+                            {{12, 6}, "L  100 x 10|L  110 x 10"}, {{13, 6.5f}, "L  120 x 12"},
+                            {{16, 8}, "L  150 x 15"}, {{18, 9}, "L  180 x 18|L  200 x 20"}}));
+        t.push_back(InRuns({"UnEqL.sct", {}, {}, 3, 1.2e-3, 1.1e-3, 14.167f, 32.703f, true, {}},
+                           {{{3.5f, 2}, "L  30 x 20 x 3|L  30 x 20 x 4|L  40 x 20 x 3|L  40 x 20 x 4"},
+                            {{4.5f, 2}, "L  45 x 30 x 4|L  45 x 30 x 5|L  50 x 30 x 4|L  50 x 30 x 5"},
+                            {{4, 2}, "L  50 x 40 x 5"},
+                            {{6, 3}, "L  60 x 30 x 5|L  60 x 40 x 5|L  60 x 40 x 6|L  65 x 50 x 5|L  70 x 50 x 6|"
+                                     "L  75 x 50 x 7|L  75 x 55 x 5"},
+                            {{7, 3.5f}, "L  75 x 55 x 7|L  80 x 40 x 6|L  80 x 40 x 8"},
+                            {{8, 4}, "L  80 x 60 x 7|L  80 x 65 x 8"},
+                            {{7, 3.5f}, "L  90 x 60 x 6|L  90 x 60 x 8|L  100 x 50 x 6"},
+                            {{9, 4.5f}, "L  100 x 50 x 8|L  100 x 50 x 10"}, {{9, 5}, "L  100 x 65 x 7"},
+                            {{10, 5}, "L  100 x 65 x 9|L  100 x 75 x 9"}, {{10, 5.5f}, "L  120 x 80 x 8"},
+                            {{11, 5.5f}, "L  120 x 80 x 10|L  120 x 80 x 12|L  130 x 65 x 8|L  130 x 65 x 10"}}));
         return t;
     }();
     return tables;
