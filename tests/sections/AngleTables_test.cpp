@@ -130,17 +130,17 @@ Moments Outline(double a, double b, double t, double r1, double r2) {
     return m;
 }
 
-const std::vector<int>& Filled() {
-    using namespace sect::Offset;
-    static const std::vector<int> f = {Depth, Width, WebThk, FlangeThk, RootRad, ToeRad, E, Area, Ixx, Iyy, Rxx, Ryy,
-                                       Cx, Cy, XFibre, YFibre, Iuu, Ivv, Ruu, Rvv, PrincipalAngle, TorsionK, TorsionT};
-    return f;
-}
+// The singles an angle record fills, in the order the reference rows give them.
+namespace O = sect::Offset;
+const std::vector<int> Columns = {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::RootRad, O::ToeRad, O::E,
+                                  O::Area, O::Ixx, O::Iyy, O::Rxx, O::Ryy, O::Cx, O::Cy,
+                                  O::XFibre, O::YFibre, O::Iuu, O::Ivv, O::Ruu, O::Rvv,
+                                  O::PrincipalAngle, O::TorsionK, O::TorsionT};
 
 TEST(AngleTables, FileLayoutDesignationsAndBlankRecords) {
     for (const AngleTable& t : Tables()) {
         SCOPED_TRACE(t.file);
-        sect::ExpectLayout(sect::Written(t.file), {t.designations, "RSA", Filled(), true, [&](int k) {
+        sect::ExpectLayout(sect::Written(t.file), {t.designations, "RSA", Columns, true, [&](int k) {
                                auto kind = t.blankKinds.find(k);
                                return kind == t.blankKinds.end() ? std::string() : kind->second;
                            }});
@@ -200,14 +200,6 @@ TEST(AngleTables, EveryRelationOnEverySection) {
         });
     }
 }
-
-// The singles of an angle record in the order the reference rows give them.
-const int Columns[] = {sect::Offset::Depth, sect::Offset::Width, sect::Offset::WebThk, sect::Offset::FlangeThk,
-                       sect::Offset::RootRad, sect::Offset::ToeRad, sect::Offset::E, sect::Offset::Area,
-                       sect::Offset::Ixx, sect::Offset::Iyy, sect::Offset::Rxx, sect::Offset::Ryy, sect::Offset::Cx,
-                       sect::Offset::Cy, sect::Offset::XFibre, sect::Offset::YFibre, sect::Offset::Iuu,
-                       sect::Offset::Ivv, sect::Offset::Ruu, sect::Offset::Rvv, sect::Offset::PrincipalAngle,
-                       sect::Offset::TorsionK, sect::Offset::TorsionT};
 
 TEST(AngleTables, ReferenceRowsByteForByte) {
     const std::vector<float> repeated = {200, 100, 15, 15, 15, 4.8f, 205000, 4313.4f, 17723000, 3032600, 64.1f, 26.515f,

@@ -128,13 +128,17 @@ const std::vector<ChannelTable>& Tables() {
     return tables;
 }
 
-// The singles a table's section records fill; PFC leaves the toe radius and flange angle 0.
+// The singles a channel record fills, in the order the reference rows give them.
+namespace O = sect::Offset;
+const std::vector<int> Columns = {
+    O::Depth, O::Width, O::WebThk, O::FlangeThk, O::RootRad, O::ToeRad, O::Outstand, O::WebDepth, O::FlangeAngle,
+    O::Grade, O::E, O::Area, O::Ixx, O::Iyy, O::Rxx, O::Ryy, O::Cy, O::XFibre, O::YFibre, O::TorsionK, O::TorsionT,
+    O::ShearCentre, O::Sxx, O::Syy, O::BucklingU, O::TorsionalIndex, O::WarpingH, O::ChannelPna};
+
+// PFC leaves the toe radius and flange angle 0.
 std::vector<int> Filled(const std::string& file) {
-    using namespace sect::Offset;
-    std::vector<int> f = {Depth, Width, WebThk, FlangeThk, RootRad, Outstand, WebDepth, Grade, E, Area, Ixx, Iyy, Rxx,
-                          Ryy, Cy, XFibre, YFibre, TorsionK, TorsionT, ShearCentre, Sxx, Syy, BucklingU,
-                          TorsionalIndex, WarpingH, ChannelPna};
-    if (file != "PFC.sct") f.insert(f.end(), {ToeRad, FlangeAngle});
+    std::vector<int> f = Columns;
+    if (file == "PFC.sct") std::erase_if(f, [](int off) { return off == O::ToeRad || off == O::FlangeAngle; });
     return f;
 }
 
@@ -222,15 +226,6 @@ TEST(CTable, DepthsAndGroups) {
         EXPECT_EQ(r.ToeRad, first->ToeRad) << name;
     }
 }
-
-// The singles of a channel record in the order the reference rows give them.
-const int Columns[] = {
-    sect::Offset::Depth, sect::Offset::Width, sect::Offset::WebThk, sect::Offset::FlangeThk, sect::Offset::RootRad,
-    sect::Offset::ToeRad, sect::Offset::Outstand, sect::Offset::WebDepth, sect::Offset::FlangeAngle,
-    sect::Offset::Grade, sect::Offset::E, sect::Offset::Area, sect::Offset::Ixx, sect::Offset::Iyy, sect::Offset::Rxx,
-    sect::Offset::Ryy, sect::Offset::Cy, sect::Offset::XFibre, sect::Offset::YFibre, sect::Offset::TorsionK,
-    sect::Offset::TorsionT, sect::Offset::ShearCentre, sect::Offset::Sxx, sect::Offset::Syy, sect::Offset::BucklingU,
-    sect::Offset::TorsionalIndex, sect::Offset::WarpingH, sect::Offset::ChannelPna};
 
 TEST(ChannelTables, ReferenceRowsByteForByte) {
     const sect::ReferenceRow rows[] = {

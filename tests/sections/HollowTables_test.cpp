@@ -77,20 +77,12 @@ const std::vector<std::string>& ChsDesignations() {
     return d;
 }
 
-// A hollow table: blank records stand alone between groups, and every
-// section is of grade 43 with E 205000.
-void ExpectHollowLayout(const TableFile& w, const sect::Layout& layout) {
-    const std::vector<std::string>& d = layout.designations;
-    EXPECT_FALSE(d.front().empty());
-    EXPECT_FALSE(d.back().empty());
-    for (size_t k = 1; k < d.size(); ++k) EXPECT_FALSE(d[k - 1].empty() && d[k].empty()) << "two blanks at " << k;
-    sect::ExpectLayout(w, layout);
-    for (const SectionRecord& r : w.records) {
-        if (r.Width == 0) continue;
-        EXPECT_EQ(r.Grade, 43.0f);
-        EXPECT_EQ(r.E, 205000.0f);
-    }
-}
+// The singles a box and a tube fill, in the order the reference rows give them.
+const std::vector<int> Box = {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::RootRad, O::Outstand, O::WebDepth,
+                              O::Grade, O::E, O::Area, O::Ixx, O::Iyy, O::Rxx, O::Ryy, O::XFibre, O::YFibre,
+                              O::TorsionK, O::TorsionT, O::Sxx, O::Syy};
+const std::vector<int> Tube = {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::Grade, O::E, O::Area, O::Ixx, O::Iyy,
+                               O::Rxx, O::Ryy, O::XFibre, O::YFibre, O::TorsionK, O::TorsionT, O::Sxx, O::Syy};
 
 double Sig3(double v) {
     char text[32];
@@ -105,12 +97,15 @@ std::pair<double, double> RoundedRectangle(double d, double b, double r) {
     return {b * d - (4 - Pi) * r * r, b * d * d * d / 12 - 4 * (ic + a * (d / 2 - r + e) * (d / 2 - r + e))};
 }
 
-TEST(RhsTable, LayoutDesignationsAndBlankRecords) {
-    ExpectHollowLayout(sect::Written("RHS.sct"),
-                       {RhsDesignations(), "Box",
-                        {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::RootRad, O::Outstand, O::WebDepth, O::Grade,
-                         O::E, O::Area, O::Ixx, O::Iyy, O::Rxx, O::Ryy, O::XFibre, O::YFibre, O::TorsionK,
-                         O::TorsionT, O::Sxx, O::Syy}});
+// Every section is of grade 43 with E 205000.
+TEST(HollowTables, LayoutDesignationsAndBlankRecords) {
+    sect::ExpectLayout(sect::Written("RHS.sct"), {RhsDesignations(), "Box", Box});
+    sect::ExpectLayout(sect::Written("CHS.sct"), {ChsDesignations(), "Tube", Tube});
+    for (const char* file : {"RHS.sct", "CHS.sct"})
+        sect::ForEachSection(sect::Written(file), [](int, const SectionRecord& r) {
+            EXPECT_EQ(r.Grade, 43.0f);
+            EXPECT_EQ(r.E, 205000.0f);
+        });
 }
 
 TEST(RhsTable, EveryRelationOnEverySection) {
@@ -169,13 +164,6 @@ const std::map<int, std::vector<float>> ChsThreeFigures = {
     {34, {3310, 7.2e6f, 46.6f, 1.44e7f, 139000}},
     {35, {4070, 8.62e6f, 46, 1.724e7f, 169000}}};
 
-TEST(ChsTable, LayoutDesignationsAndBlankRecords) {
-    ExpectHollowLayout(sect::Written("CHS.sct"),
-                       {ChsDesignations(), "Tube",
-                        {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::Grade, O::E, O::Area, O::Ixx, O::Iyy,
-                         O::Rxx, O::Ryy, O::XFibre, O::YFibre, O::TorsionK, O::TorsionT, O::Sxx, O::Syy}});
-}
-
 TEST(ChsTable, EveryRelationOnEverySection) {
     sect::ForEachSection(sect::Written("CHS.sct"), [&](int, const SectionRecord& r) {
         const std::string name = sect::Trimmed(r);
@@ -206,9 +194,6 @@ TEST(ChsTable, EveryRelationOnEverySection) {
 }
 
 TEST(HollowTables, ReferenceRowsByteForByte) {
-    const int box[] = {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::RootRad, O::Outstand, O::WebDepth, O::Grade,
-                       O::E, O::Area, O::Ixx, O::Iyy, O::Rxx, O::Ryy, O::XFibre, O::YFibre, O::TorsionK,
-                       O::TorsionT, O::Sxx, O::Syy};
     const sect::ReferenceRow boxes[] = {
         {"RHS.sct", 1, "20 x 20 x 2.0 RHS        ",
          {20, 20, 2, 2, 2, 14, 14, 43, 205000, 142.07f, 7588.9f, 7588.9f, 7.3087f, 7.3087f, 10, 10, 12178, 11.4f,
@@ -220,9 +205,7 @@ TEST(HollowTables, ReferenceRowsByteForByte) {
          {500, 300, 16, 16, 16, 252, 452, 43, 205000, 24452, 8.2673e8f, 3.7076e8f, 183.87f, 123.14f, 150, 250,
           8.0223e8f, 198, 4.0414e6f, 2.825e6f}},
     };
-    sect::ExpectReferenceRows("Box", box, boxes);
-    const int tube[] = {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::Grade, O::E, O::Area, O::Ixx, O::Iyy,
-                        O::Rxx, O::Ryy, O::XFibre, O::YFibre, O::TorsionK, O::TorsionT, O::Sxx, O::Syy};
+    sect::ExpectReferenceRows("Box", Box, boxes);
     const sect::ReferenceRow tubes[] = {
         {"CHS.sct", 1, "21.3  x  3.2   CHS       ",
          {21.3f, 21.3f, 3.2f, 3.2f, 43, 205000, 181.96f, 7684.4f, 7684.4f, 6.4986f, 6.4986f, 10.65f, 10.65f, 15369,
@@ -234,7 +217,7 @@ TEST(HollowTables, ReferenceRowsByteForByte) {
          {508, 508, 16, 16, 43, 205000, 24731, 7.4909e8f, 7.4909e8f, 174.04f, 174.04f, 254, 254, 1.4982e9f, 254,
           3.8706e6f, 3.8706e6f}},
     };
-    sect::ExpectReferenceRows("Tube", tube, tubes);
+    sect::ExpectReferenceRows("Tube", Tube, tubes);
 }
 
 }  // namespace
