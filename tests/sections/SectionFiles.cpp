@@ -60,11 +60,12 @@ std::vector<std::string> Split(const std::string& text) {
 
 std::vector<double> Numbers(const std::string& designation) {
     std::vector<double> n;
-    for (const char* p = designation.c_str(); *p;) {
-        char* end = const_cast<char*>(p);
-        if (std::isdigit(static_cast<unsigned char>(*p))) n.push_back(std::strtod(p, &end));
-        p = end == p ? p + 1 : end;
-    }
+    for (const char* p = designation.c_str(); *p; ++p)
+        if (std::isdigit(static_cast<unsigned char>(*p))) {
+            char* end;
+            n.push_back(std::strtod(p, &end));
+            p = end - 1;
+        }
     return n;
 }
 
