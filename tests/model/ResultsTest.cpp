@@ -25,10 +25,11 @@ double LoadMoment(int lc) {
 }
 }  // namespace
 
-// What the lists and diagrams read of a uniformly loaded span.
+// What the lists and diagrams read of a uniformly loaded span, its load
+// factored by 1.4: forces scale, deflections do not.
 TEST(StoredResults, SeriesOfOneSpan) {
     SetBeam({L});
-    Udl(1, 0, w, w, L, 1.0);
+    Udl(1, 0, w, w, L, 1.4);
     FinishLoads();
     EXPECT_TRUE(Analyse().empty());
     EXPECT_EQ(SavedSpanIntervals, 200);
@@ -38,14 +39,19 @@ TEST(StoredResults, SeriesOfOneSpan) {
     const double delta = 5 * w * std::pow(L, 4) / (384 * E * I);
     EXPECT_EQ(CaseDeflection[1][1][1], 0);
     EXPECT_EQ(CaseDeflection[1][1][21], 0);
+    ExpectRel(CaseDeflection[1][1][11], -delta, 1e-6);
     ExpectRel(SpanMaxDeflection[1][1], delta, 1e-6);
     ExpectRel(DeflectionSummary[1][BeamRow][1], -delta, 1e-6);
-    ExpectRel(MomentSummary[1][1][1], w * L * L / 8);
+    ExpectRel(CaseReaction[1][1], 1.4 * w * L / 2);
+    // Stations count from 1: midspan, then the left end.
+    ExpectRel(CaseMoment[1][1][101], 1.4 * w * L * L / 8);
+    ExpectRel(CaseShear[1][1][1], 1.4 * w * L / 2);
+    ExpectRel(MomentSummary[1][1][1], 1.4 * w * L * L / 8);
     EXPECT_FLOAT_EQ(SpanMomentMaxX[1][1], L / 2);
     const auto& sh = ShearSeries[1];
     EXPECT_EQ(sh[0][1], 605);
     EXPECT_EQ(sh[1][1], 0);
-    EXPECT_FLOAT_EQ(sh[1][2], 30000);
+    EXPECT_FLOAT_EQ(sh[1][2], 42000);
     EXPECT_EQ(sh[605][1], 1);
     EXPECT_EQ(sh[605][2], 0);
     // Between stations 0 and 1 (at 0 and 1/200) the shear steps halfway.
@@ -66,8 +72,14 @@ TEST(StoredResults, SeriesOfOneSpan) {
         EXPECT_EQ(DeflectionSummary[1][RHC][f], 0);
     }
     // Shear positive everywhere would leave the smallest at 0; here it is -RB.
-    EXPECT_FLOAT_EQ(ShearSummary[1][BeamRow][4], -30000);
-    EXPECT_FLOAT_EQ(ShearSummary[1][BeamRow][5], 30000);
+    EXPECT_FLOAT_EQ(ShearSummary[1][BeamRow][4], -42000);
+    EXPECT_FLOAT_EQ(ShearSummary[1][BeamRow][5], 42000);
+    // The stored peaks come from the factored pass alone, also below 1.0.
+    ExpectRel(SpanMomentMax[1][1], 1.4 * w * L * L / 8);
+    Udl(1, 0, w, w, L, 0.5);
+    Analyse();
+    ExpectRel(SpanMomentMax[1][1], 0.5 * w * L * L / 8);
+    ExpectRel(MomentSummary[0][BeamRow][3], 0.5 * w * L * L / 8);
 }
 
 TEST(StoredResults, LargestBeamFitsSeriesAndBalances) {

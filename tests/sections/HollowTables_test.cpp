@@ -6,22 +6,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 #include "SectionFiles.h"
-#include "SectionTables.h"
 
-using sect::Expected;
+using sect::Pi;
 using sect::Rel;
-using sect::UnitOfFifthFigure;
 using sect::Split;
 using sect::TableFile;
+using sect::UnitsOff;
 namespace O = sect::Offset;
 
 namespace {
-
-const double Pi = std::acos(-1.0);
 
 const std::vector<std::string>& RhsDesignations() {
     static const std::vector<std::string> d = Split(
@@ -81,27 +77,12 @@ const std::vector<std::string>& ChsDesignations() {
     return d;
 }
 
-std::vector<double> Numbers(const std::string& designation) {
-    std::vector<double> n;
-    std::stringstream in(designation);
-    for (std::string item; std::getline(in, item, 'x');) n.push_back(std::stod(item));
-    return n;
-}
-
-// A hollow table: blank records stand alone between groups, and every
-// section is of grade 43 with E 205000.
-void ExpectHollowLayout(const TableFile& w, const sect::Layout& layout) {
-    const std::vector<std::string>& d = layout.designations;
-    EXPECT_FALSE(d.front().empty());
-    EXPECT_FALSE(d.back().empty());
-    for (size_t k = 1; k < d.size(); ++k) EXPECT_FALSE(d[k - 1].empty() && d[k].empty()) << "two blanks at " << k;
-    sect::ExpectLayout(w, layout);
-    for (const SectionRecord& r : w.records) {
-        if (r.Width == 0) continue;
-        EXPECT_EQ(r.Grade, 43.0f);
-        EXPECT_EQ(r.E, 205000.0f);
-    }
-}
+// The singles a box and a tube fill, in the order the reference rows give them.
+const std::vector<int> Box = {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::RootRad, O::Outstand, O::WebDepth,
+                              O::Grade, O::E, O::Area, O::Ixx, O::Iyy, O::Rxx, O::Ryy, O::XFibre, O::YFibre,
+                              O::TorsionK, O::TorsionT, O::Sxx, O::Syy};
+const std::vector<int> Tube = {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::Grade, O::E, O::Area, O::Ixx, O::Iyy,
+                               O::Rxx, O::Ryy, O::XFibre, O::YFibre, O::TorsionK, O::TorsionT, O::Sxx, O::Syy};
 
 double Sig3(double v) {
     char text[32];
@@ -116,22 +97,23 @@ std::pair<double, double> RoundedRectangle(double d, double b, double r) {
     return {b * d - (4 - Pi) * r * r, b * d * d * d / 12 - 4 * (ic + a * (d / 2 - r + e) * (d / 2 - r + e))};
 }
 
-TEST(RhsTable, LayoutDesignationsAndBlankRecords) {
-    EXPECT_EQ(RhsDesignations().size(), 193u);
-    ExpectHollowLayout(sect::Write(WriteRhsTable, "RHS.sct"),
-                       {RhsDesignations(), "Box",
-                        {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::RootRad, O::Outstand, O::WebDepth, O::Grade,
-                         O::E, O::Area, O::Ixx, O::Iyy, O::Rxx, O::Ryy, O::XFibre, O::YFibre, O::TorsionK,
-                         O::TorsionT, O::Sxx, O::Syy}});
+// Every section is of grade 43 with E 205000.
+TEST(HollowTables, LayoutDesignationsAndBlankRecords) {
+    sect::ExpectLayout(sect::Written("RHS.sct"), {RhsDesignations(), "Box", Box});
+    sect::ExpectLayout(sect::Written("CHS.sct"), {ChsDesignations(), "Tube", Tube});
+    for (const char* file : {"RHS.sct", "CHS.sct"})
+        sect::ForEachSection(sect::Written(file), [](int, const SectionRecord& r) {
+            EXPECT_EQ(r.Grade, 43.0f);
+            EXPECT_EQ(r.E, 205000.0f);
+        });
 }
 
 TEST(RhsTable, EveryRelationOnEverySection) {
     const std::map<std::string, double> offByOne = {{"120 x 80 x 8.0  RHS", 53.3}, {"200 x 100 x 10 RHS", 72.8},
                                                     {"300 x 300 x 16  RHS", 162}, {"400 x 200 x 8.0  RHS", 139}};
-    TableFile w = sect::Write(WriteRhsTable, "RHS.sct");
-    sect::ForEachSection(w, [&](int, const SectionRecord& r) {
+    sect::ForEachSection(sect::Written("RHS.sct"), [&](int, const SectionRecord& r) {
         const std::string name = sect::Trimmed(r);
-        std::vector<double> n = Numbers(name.substr(0, name.find("RHS")));
+        std::vector<double> n = sect::Numbers(name);
         const double d = n[0], b = n[1], t = n[2];
         EXPECT_EQ(r.Depth, float(d));
         EXPECT_EQ(r.Width, float(b));
@@ -145,54 +127,34 @@ TEST(RhsTable, EveryRelationOnEverySection) {
         auto [outer, outerI] = RoundedRectangle(d, b, 1.25 * t);
         auto [inner, innerI] = RoundedRectangle(d - 2 * t, b - 2 * t, t);
         double iyy = RoundedRectangle(b, d, 1.25 * t).second - RoundedRectangle(b - 2 * t, d - 2 * t, t).second;
-        EXPECT_LE(std::fabs(r.Area - (outer - inner)), 1.0001 * UnitOfFifthFigure(r.Area));
-        EXPECT_LE(std::fabs(r.Ixx - (outerI - innerI)), 1.0001 * UnitOfFifthFigure(r.Ixx));
-        EXPECT_LE(std::fabs(r.Iyy - iyy), 1.0001 * UnitOfFifthFigure(r.Iyy));
-        EXPECT_LE(std::fabs(r.Rxx - std::sqrt(double(r.Ixx) / r.Area)), 2 * UnitOfFifthFigure(r.Rxx));
-        EXPECT_LE(std::fabs(r.Ryy - std::sqrt(double(r.Iyy) / r.Area)), 2 * UnitOfFifthFigure(r.Ryy));
+        EXPECT_LE(UnitsOff(r.Area, outer - inner), 1.0001);
+        EXPECT_LE(UnitsOff(r.Ixx, outerI - innerI), 1.0001);
+        EXPECT_LE(UnitsOff(r.Iyy, iyy), 1.0001);
+        EXPECT_LE(UnitsOff(r.Rxx, std::sqrt(double(r.Ixx) / r.Area)), 2);
+        EXPECT_LE(UnitsOff(r.Ryy, std::sqrt(double(r.Iyy) / r.Area)), 2);
 
         double rc = 1.125 * t, h = 2 * ((b - t) + (d - t)) - 2 * rc * (4 - Pi);
         double ah = (b - t) * (d - t) - (4 - Pi) * rc * rc, k = 2 * ah * t / h;
-        EXPECT_LE(std::fabs(r.TorsionK - (t * t * t * h / 3 + 2 * k * ah)), 1.0001 * UnitOfFifthFigure(r.TorsionK));
+        EXPECT_LE(UnitsOff(r.TorsionK, t * t * t * h / 3 + 2 * k * ah), 1.0001);
         auto found = offByOne.find(name);
         if (found == offByOne.end()) {
             EXPECT_EQ(r.TorsionT, float(Sig3(t + k / t)));
         } else {
             EXPECT_EQ(r.TorsionT, float(found->second));
-            EXPECT_NEAR(std::fabs(found->second - Sig3(t + k / t)), UnitOfFifthFigure(t + k / t) * 100, 1e-9);
+            EXPECT_NEAR(UnitsOff(found->second, Sig3(t + k / t), 3), 1, 1e-8);
         }
         auto plastic = [t](double d, double b) {
             return b * d * d / 4 - (b - 2 * t) * (d - 2 * t) * (d - 2 * t) / 4 - 0.28125 * (4 - Pi) * d * t * t -
                    0.75 * t * t * t;
         };
-        EXPECT_LE(std::fabs(r.Sxx - plastic(d, b)), 1.25 * UnitOfFifthFigure(r.Sxx));
-        EXPECT_LE(std::fabs(r.Syy - plastic(b, d)), 1.25 * UnitOfFifthFigure(r.Syy));
+        EXPECT_LE(UnitsOff(r.Sxx, plastic(d, b)), 1.25);
+        EXPECT_LE(UnitsOff(r.Syy, plastic(b, d)), 1.25);
         if (d == b) {
             EXPECT_EQ(r.Ixx, r.Iyy);
             EXPECT_EQ(r.Rxx, r.Ryy);
             EXPECT_EQ(r.Sxx, r.Syy);
         }
     });
-}
-
-TEST(RhsTable, ReferenceRowsByteForByte) {
-    TableFile w = sect::Write(WriteRhsTable, "RHS.sct");
-    using R = SectionRecord;
-    auto row = [](const char* designation, int recNo, float d, float b, float t, float area, float ixx, float iyy,
-                  float rxx, float ryy, float k, float tt, float sxx, float syy) {
-        return Expected(designation, "Box", recNo,
-                        {{&R::Depth, d}, {&R::Width, b}, {&R::WebThk, t}, {&R::FlangeThk, t}, {&R::RootRad, t},
-                         {&R::Outstand, b - 3 * t}, {&R::WebDepth, d - 3 * t}, {&R::Grade, 43}, {&R::E, 205000},
-                         {&R::Area, area}, {&R::Ixx, ixx}, {&R::Iyy, iyy}, {&R::Rxx, rxx}, {&R::Ryy, ryy},
-                         {&R::XFibre, b / 2}, {&R::YFibre, d / 2}, {&R::TorsionK, k}, {&R::TorsionT, tt},
-                         {&R::Sxx, sxx}, {&R::Syy, syy}});
-    };
-    sect::ExpectStoredBytes(w, 1, row("20 x 20 x 2.0 RHS        ", 1, 20, 20, 2, 142.07f, 7588.9f, 7588.9f, 7.3087f,
-                                     7.3087f, 12178, 11.4f, 950.68f, 950.68f));
-    sect::ExpectStoredBytes(w, 17, row("50 x 25 x 2.5 RHS        ", 17, 50, 25, 2.5f, 346.98f, 106170, 34413, 17.493f,
-                                      9.9588f, 84136, 18.2f, 5412.8f, 3263.1f));
-    sect::ExpectStoredBytes(w, 193, row("500 x 300 x 16  RHS      ", 193, 500, 300, 16, 24452, 8.2673e8f, 3.7076e8f,
-                                       183.87f, 123.14f, 8.0223e8f, 198, 4.0414e6f, 2.825e6f));
 }
 
 const std::map<int, std::vector<float>> ChsThreeFigures = {
@@ -202,19 +164,10 @@ const std::map<int, std::vector<float>> ChsThreeFigures = {
     {34, {3310, 7.2e6f, 46.6f, 1.44e7f, 139000}},
     {35, {4070, 8.62e6f, 46, 1.724e7f, 169000}}};
 
-TEST(ChsTable, LayoutDesignationsAndBlankRecords) {
-    EXPECT_EQ(ChsDesignations().size(), 89u);
-    ExpectHollowLayout(sect::Write(WriteChsTable, "CHS.sct"),
-                       {ChsDesignations(), "Tube",
-                        {O::Depth, O::Width, O::WebThk, O::FlangeThk, O::Grade, O::E, O::Area, O::Ixx, O::Iyy,
-                         O::Rxx, O::Ryy, O::XFibre, O::YFibre, O::TorsionK, O::TorsionT, O::Sxx, O::Syy}});
-}
-
 TEST(ChsTable, EveryRelationOnEverySection) {
-    TableFile w = sect::Write(WriteChsTable, "CHS.sct");
-    sect::ForEachSection(w, [&](int, const SectionRecord& r) {
+    sect::ForEachSection(sect::Written("CHS.sct"), [&](int, const SectionRecord& r) {
         const std::string name = sect::Trimmed(r);
-        std::vector<double> n = Numbers(name.substr(0, name.find("CHS")));
+        std::vector<double> n = sect::Numbers(name);
         const double d = n[0], t = n[1];
         EXPECT_EQ(r.Depth, float(d));
         EXPECT_EQ(r.Width, float(d));
@@ -224,7 +177,7 @@ TEST(ChsTable, EveryRelationOnEverySection) {
         EXPECT_EQ(r.Ixx, r.Iyy);
         EXPECT_EQ(r.Rxx, r.Ryy);
         EXPECT_EQ(r.Sxx, r.Syy);
-        EXPECT_LE(std::fabs(r.TorsionK - 2.0 * r.Ixx), 1.0001 * UnitOfFifthFigure(r.TorsionK));
+        EXPECT_LE(UnitsOff(r.TorsionK, 2.0 * r.Ixx), 1.0001);
         auto given = ChsThreeFigures.find(r.RecNo);
         if (given != ChsThreeFigures.end()) {
             const std::vector<float>& v = given->second;
@@ -232,30 +185,39 @@ TEST(ChsTable, EveryRelationOnEverySection) {
             return;
         }
         double area = Pi * t * (d - t), ixx = Pi * (std::pow(d, 4) - std::pow(d - 2 * t, 4)) / 64;
-        EXPECT_LE(std::fabs(r.Area - area), 1.0001 * UnitOfFifthFigure(r.Area));
-        EXPECT_LE(std::fabs(r.Ixx - ixx), 1.0001 * UnitOfFifthFigure(r.Ixx));
-        EXPECT_LE(std::fabs(r.Rxx - std::sqrt(double(r.Ixx) / r.Area)), 2 * UnitOfFifthFigure(r.Rxx));
+        EXPECT_LE(UnitsOff(r.Area, area), 1.0001);
+        EXPECT_LE(UnitsOff(r.Ixx, ixx), 1.0001);
+        EXPECT_LE(UnitsOff(r.Rxx, std::sqrt(double(r.Ixx) / r.Area)), 2);
         EXPECT_LE(Rel(r.Sxx, 0.1665 * (std::pow(d, 3) - std::pow(d - 2 * t, 3))), 1e-4);
-        EXPECT_TRUE(sect::FiveFigures(r.Area) && sect::FiveFigures(r.Ixx) && sect::FiveFigures(r.Sxx));
+        for (float v : {r.Area, r.Ixx, r.Sxx}) EXPECT_LE(sect::Figures(v), 5) << v;
     });
 }
 
-TEST(ChsTable, ReferenceRowsByteForByte) {
-    TableFile w = sect::Write(WriteChsTable, "CHS.sct");
-    using R = SectionRecord;
-    auto row = [](const char* designation, int recNo, float d, float t, float area, float ixx, float rxx, float k,
-                  float sxx) {
-        return Expected(designation, "Tube", recNo,
-                        {{&R::Depth, d}, {&R::Width, d}, {&R::WebThk, t}, {&R::FlangeThk, t}, {&R::Grade, 43},
-                         {&R::E, 205000}, {&R::Area, area}, {&R::Ixx, ixx}, {&R::Iyy, ixx}, {&R::Rxx, rxx},
-                         {&R::Ryy, rxx}, {&R::XFibre, d / 2}, {&R::YFibre, d / 2}, {&R::TorsionK, k},
-                         {&R::TorsionT, d / 2}, {&R::Sxx, sxx}, {&R::Syy, sxx}});
+TEST(HollowTables, ReferenceRowsByteForByte) {
+    const sect::ReferenceRow boxes[] = {
+        {"RHS.sct", 1, "20 x 20 x 2.0 RHS        ",
+         {20, 20, 2, 2, 2, 14, 14, 43, 205000, 142.07f, 7588.9f, 7588.9f, 7.3087f, 7.3087f, 10, 10, 12178, 11.4f,
+          950.68f, 950.68f}},
+        {"RHS.sct", 17, "50 x 25 x 2.5 RHS        ",
+         {50, 25, 2.5f, 2.5f, 2.5f, 17.5f, 42.5f, 43, 205000, 346.98f, 106170, 34413, 17.493f, 9.9588f, 12.5f, 25,
+          84136, 18.2f, 5412.8f, 3263.1f}},
+        {"RHS.sct", 193, "500 x 300 x 16  RHS      ",
+         {500, 300, 16, 16, 16, 252, 452, 43, 205000, 24452, 8.2673e8f, 3.7076e8f, 183.87f, 123.14f, 150, 250,
+          8.0223e8f, 198, 4.0414e6f, 2.825e6f}},
     };
-    sect::ExpectStoredBytes(w, 1, row("21.3  x  3.2   CHS       ", 1, 21.3f, 3.2f, 181.96f, 7684.4f, 6.4986f, 15369,
-                                     1058.2f));
-    sect::ExpectStoredBytes(w, 32, row("139.7   x  5.0  CHS      ", 32, 139.7f, 5, 2120, 4.81e6f, 47.7f, 9.62e6f, 90800));
-    sect::ExpectStoredBytes(w, 89, row("508   x  16   CHS        ", 89, 508, 16, 24731, 7.4909e8f, 174.04f, 1.4982e9f,
-                                      3.8706e6f));
+    sect::ExpectReferenceRows("Box", Box, boxes);
+    const sect::ReferenceRow tubes[] = {
+        {"CHS.sct", 1, "21.3  x  3.2   CHS       ",
+         {21.3f, 21.3f, 3.2f, 3.2f, 43, 205000, 181.96f, 7684.4f, 7684.4f, 6.4986f, 6.4986f, 10.65f, 10.65f, 15369,
+          10.65f, 1058.2f, 1058.2f}},
+        {"CHS.sct", 32, "139.7   x  5.0  CHS      ",
+         {139.7f, 139.7f, 5, 5, 43, 205000, 2120, 4.81e6f, 4.81e6f, 47.7f, 47.7f, 69.85f, 69.85f, 9.62e6f, 69.85f,
+          90800, 90800}},
+        {"CHS.sct", 89, "508   x  16   CHS        ",
+         {508, 508, 16, 16, 43, 205000, 24731, 7.4909e8f, 7.4909e8f, 174.04f, 174.04f, 254, 254, 1.4982e9f, 254,
+          3.8706e6f, 3.8706e6f}},
+    };
+    sect::ExpectReferenceRows("Tube", Tube, tubes);
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
-// Helpers of the section table tests: a table written into a fresh directory
-// and read back, the record layout and its significant bytes, the seven I and
-// H tables, and the moments of the plane figures the tables' relations are
-// stated on.
+// Helpers of the section table tests: the built-in tables written into a
+// fresh directory and read back, the record layout and its significant bytes,
+// and the moments of the plane figures the tables' relations are stated on.
 #pragma once
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <span>
 #include <string>
 #include <utility>
@@ -14,6 +12,8 @@
 #include "SectionRecord.h"
 
 namespace sect {
+
+constexpr double Pi = 3.14159265358979323846;
 
 // A table file: its bytes and its records decoded.
 struct TableFile {
@@ -27,9 +27,16 @@ struct TableFile {
 };
 
 std::vector<uint8_t> ReadAllBytes(const std::string& name);
-TableFile ReadTableFile(const std::string& name);
-// Runs the writer in a fresh directory and reads the named file back.
-TableFile Write(void (*writer)(), const char* fileName);
+
+// The seventeen built-in tables, in the order the program writes them.
+struct BuiltIn {
+    const char* file;
+    void (*write)();
+    int records;
+};
+const std::vector<BuiltIn>& BuiltIns();
+// Every built-in table written once by its own writer into a fresh directory and read back.
+const TableFile& Written(const std::string& file);
 
 // Byte offsets of the record's singles, as the file format fixes them.
 namespace Offset {
@@ -42,22 +49,27 @@ constexpr int Depth = 28, Width = 32, WebThk = 36, FlangeThk = 40, RootRad = 44,
 // Offsets of every single of a record, the reserved ones (64..76, 192) included.
 std::vector<int> SingleOffsets();
 
-using Field = float SectionRecord::*;
-SectionRecord Expected(const char* designation, const char* kind, int recNo,
-                       std::initializer_list<std::pair<Field, float>> values);
+// Singles by offset; a record's other singles are 0.
+using Singles = std::vector<std::pair<int, float>>;
 
-// The values placed in the fields in order, for reference rows given as columns.
-SectionRecord Expected(const char* designation, const char* kind, int recNo, std::span<const Field> fields,
-                       std::initializer_list<float> values);
+// Compares every byte that the writer stores with bytes made here: the
+// designation as given (its length byte and text), the singles, the kind's
+// length byte and text, and recNo.
+void ExpectRecord(const TableFile& file, int recNo, const std::string& designation, const std::string& kind,
+                  const Singles& singles);
+// A record of a built-in table whose singles are given in the order of a table's columns.
+struct ReferenceRow {
+    const char* file;
+    int recNo;
+    const char* designation;
+    std::vector<float> values;
+};
+void ExpectReferenceRows(const std::string& kind, std::span<const int> columns, std::span<const ReferenceRow> rows);
 
 // "a|b|-|c" as its items; "-" stands for a blank record and gives "".
 std::vector<std::string> Split(const std::string& text);
-
-// Compares every byte that the writer stores: designation (by its length),
-// singles 28..87 and 100..195, the kind's length byte and text, RecNo.
-void ExpectStoredBytes(const TableFile& file, int recNo, const SectionRecord& expected);
-// The same against the bytes of a whole record: the lengths at 0 and 88 say how many are stored.
-void ExpectStoredBytes(const TableFile& file, int recNo, const uint8_t* want);
+// The decimal numbers a designation states, in order.
+std::vector<double> Numbers(const std::string& designation);
 
 // A blank record: every single 0 and the given designation and kind.
 void ExpectBlank(const TableFile& file, int recNo, const std::string& designation, const std::string& kind);
@@ -83,24 +95,15 @@ std::string Trimmed(const SectionRecord& r);   // the designation without traili
 // traced by its record number and designation.
 void ForEachSection(const TableFile& file, const std::function<void(int recNo, const SectionRecord&)>& check);
 double Rel(double value, double reference);
-double UnitOfFifthFigure(double v);
-bool FiveFigures(float v);          // nearest single to a decimal of at most five figures
+// The unit of the given significant figure of v, and how many of them v lies off the rule.
+double UnitOf(double v, int figure = 5);
+double UnitsOff(double v, double rule, int figure = 5);
+// Fewest significant figures of a decimal whose nearest single is v.
+int Figures(float v);
 
-// ---- The seven I and H tables ----------------------------------------------
-struct IHTable {
-    const char* file;
-    void (*write)();
-    int records;
-    std::vector<int> blanks;     // positions of the blank separator records
-    const char* blankKind;       // kind of the blank records ("" or "Beam"); UB mixes both
-    const char* first;           // first and last section designations
-    const char* last;
-};
-
-const std::vector<IHTable>& IHTables();
-const IHTable& IHTableNamed(const std::string& file);
-// Every I and H table written once into a fresh directory and read back.
-const TableFile& WrittenTable(const std::string& file);
+// Torsional index and buckling parameter from the stored warping constant.
+double IndexFromWarping(const SectionRecord& r);
+double BucklingFromWarping(const SectionRecord& r);
 
 // ---- Plane figures -----------------------------------------------------------
 // Integrals of a plane figure about the origin: area, first and second moments.
