@@ -47,10 +47,15 @@ void Drawn::EachCell(const Rect& r, F f) const {
         for (int cy = CellOf(r.Top); cy <= CellOf(r.Bottom - 1); ++cy) f((int64_t(cx) << 32) ^ uint32_t(cy));
 }
 
-void Drawn::Add(const Item& item) {
+// Files the item under the squares it covers within the area.
+void Drawn::Add(const Item& item, const std::optional<Rect>& area) {
+    if (area && !item.Crosses(*area)) return;
     items_.push_back(item);
     const int i = int(items_.size()) - 1;
-    EachCell(item.Bounds(), [&](int64_t c) {
+    Rect b = item.Bounds();
+    if (area) b = {std::max(b.Left, area->Left), std::max(b.Top, area->Top), std::min(b.Right, area->Right),
+                   std::min(b.Bottom, area->Bottom)};
+    EachCell(b, [&](int64_t c) {
         if (!last_ || c != lastCell_) {  // strokes drawn one after another mostly share a square
             last_ = &cells_[c];
             lastCell_ = c;
@@ -59,19 +64,20 @@ void Drawn::Add(const Item& item) {
     });
 }
 
-void Drawn::Stroke(int x1, int y1, int x2, int y2, int width) { Add({x1, y1, x2, y2, (std::max(width, 1) + 1) / 2}); }
-
-void Drawn::Box(const Rect& r) {
-    if (r.Right > r.Left && r.Bottom > r.Top) Add({r.Left, r.Top, r.Right, r.Bottom, -1});
+void Drawn::Stroke(int x1, int y1, int x2, int y2, int width, const std::optional<Rect>& area) {
+    Add({x1, y1, x2, y2, (std::max(width, 1) + 1) / 2}, area);
 }
 
-void Drawn::Forget(const Rect& r) {
-    bool all = true;
-    for (Item& it : items_) {
-        if (Overlap(it.Bounds(), r)) it.gone = true;
-        all = all && it.gone;
-    }
-    if (all) ForgetAll();
+void Drawn::Box(const Rect& r, const std::optional<Rect>& area) {
+    if (r.Right > r.Left && r.Bottom > r.Top) Add({r.Left, r.Top, r.Right, r.Bottom, -1}, area);
+}
+
+void Drawn::Forget(const Rect& r, const std::optional<Rect>& area) {
+    std::vector<Item> was;
+    was.swap(items_);
+    ForgetAll();
+    for (const Item& it : was)
+        if (!Overlap(it.Bounds(), r)) Add(it, area);  // and what a shrunk picture left outside goes
 }
 
 void Drawn::ForgetAll() {
@@ -87,7 +93,7 @@ bool Drawn::Free(const Rect& r, bool boxesOnly) const {
         if (!free || found == cells_.end()) return;
         for (int i : found->second) {
             const Item& it = items_[size_t(i)];
-            if (!it.gone && (!boxesOnly || it.half < 0) && it.Crosses(r)) free = false;
+            if ((!boxesOnly || it.half < 0) && it.Crosses(r)) free = false;
         }
     });
     return free;

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -52,24 +53,25 @@ enum class Align { Left, Center, Right };
 // ---- Canvas ------------------------------------------------------------------
 // What a canvas has drawn since each area was last filled: strokes with
 // their pen widths and the boxes of texts, so that a label can be put where
-// nothing crosses it.
+// nothing crosses it. Given the picture's area, only what meets it is kept,
+// as nothing fills what lies outside; without one all is kept.
 class Drawn {
 public:
-    void Stroke(int x1, int y1, int x2, int y2, int width);
-    void Box(const Rect& r);
-    void Forget(const Rect& r);  // painted over: what touches r is gone
+    void Stroke(int x1, int y1, int x2, int y2, int width, const std::optional<Rect>& area = {});
+    void Box(const Rect& r, const std::optional<Rect>& area = {});
+    void Forget(const Rect& r, const std::optional<Rect>& area = {});  // painted over: what touches r is gone
     void ForgetAll();
     bool Free(const Rect& r, bool boxesOnly = false) const;  // boxesOnly: texts and blocks, not strokes
+    size_t Count() const { return items_.size(); }
 
 private:
     struct Item {
         int x1, y1, x2, y2;
         int half;  // half the pen width; -1 for a box
-        bool gone = false;
         Rect Bounds() const;
         bool Crosses(const Rect& r) const;
     };
-    void Add(const Item& item);
+    void Add(const Item& item, const std::optional<Rect>& area);
     template <class F>
     void EachCell(const Rect& r, F f) const;
     std::vector<Item> items_;
@@ -109,7 +111,7 @@ public:
     // True when no text or block drawn since r was last filled meets r.
     bool FreeOfTexts(const Rect& r) const { return drawn_.Free(r, true); }
     // Counts r as drawn over: a control that stands over the picture there.
-    void Block(const Rect& r) { drawn_.Box(r); }
+    void Block(const Rect& r) { drawn_.Box(r, Area()); }
     void NewPage() { drawn_.ForgetAll(); }  // a printer's next page starts empty
 
 protected:
@@ -118,8 +120,11 @@ protected:
     virtual void DoFill(const Rect& r) = 0;
     // The device that texts are measured on; nullptr for the screen.
     virtual const NativeDevice* TextDevice() const { return nullptr; }
+    // The picture drawn on, from (0, 0); none for a canvas that draws nowhere.
+    virtual std::optional<Rect> Area() const { return std::nullopt; }
 
 private:
+    friend size_t DrawnCount(const Canvas& canvas);
     int penX_ = 0, penY_ = 0;
     Drawn drawn_;
 };

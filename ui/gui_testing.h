@@ -68,6 +68,9 @@ void StartLog(Canvas& canvas);  // clears the record
 void StopLog(Canvas& canvas);
 const std::vector<CanvasOp>& Log(const Canvas& canvas);
 
+// How many strokes, texts and blocks the canvas keeps to place labels by.
+size_t DrawnCount(const Canvas& canvas);
+
 // A canvas that draws nowhere and records everything; it measures texts as
 // a device of `dpi` dots per inch would (0: the screen).
 class RecordingCanvas : public Canvas {

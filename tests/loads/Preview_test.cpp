@@ -40,19 +40,38 @@ TEST_F(Preview, FactoredUdlIsDrawn32PixelsHighAndLabelledUnfactored) {
     EXPECT_EQ(texts.size(), 1u);  // a uniform load is labelled at its start only
 }
 
+// The strokes and texts of one redraw of the window's picture, with the
+// block of its length label.
+size_t OnePicture(TLoadDataFrm& f) {
+    gui::Canvas& c = f.Image_Beam.GetCanvas();
+    gui::StartLog(c);
+    f.RedrawPreview();
+    gui::StopLog(c);
+    const auto& ops = gui::Log(c);
+    return 1 + size_t(std::count_if(ops.begin(), ops.end(),
+                                    [](const gui::CanvasOp& op) { return op.Op == "LineTo" || op.Op == "TextOut"; }));
+}
+
 // Rows typed far past the beam, which Next refuses by name, are drawn off
-// the picture and never raise.
+// the picture and never raise. The window keeps nothing drawn off its
+// picture and, however often it redraws, no more than one picture's worth,
+// also once the row is mended.
 TEST_F(Preview, LoadsFarPastTheBeamAreDrawnOffThePicture) {
     const struct {
         float kind, d, w1, w2, cover, factor;
-    } rows[] = {{KindPoint, 1e33f, 5e4f, 0, 0, 1},
-                {KindPoint, 3.4e38f, -3.4e38f, 0, 0, 3.4e38f},
-                {KindUDL, 1e33f, 10, 20, 3.4e38f, 1},
-                {KindUDL, 0, 3.4e38f, -3.4e38f, 1e-45f, 3.4e38f}};
+        size_t off;  // strokes drawn off the window's picture
+    } rows[] = {{KindPoint, 1e33f, 5e4f, 0, 0, 1, 3},
+                {KindPoint, 3.4e38f, -3.4e38f, 0, 0, 3.4e38f, 3},
+                {KindUDL, 1e33f, 10, 20, 3.4e38f, 1, 0},
+                {KindUDL, 0, 3.4e38f, -3.4e38f, 1e-45f, 3.4e38f, 0},
+                {KindPoint, 57000, 5e4f, 0, 0, 1, 3},
+                {KindPoint, 5700, 5e4f, 0, 0, 1, 0}};
     for (const auto& r : rows) {
         LoadRow(1, r.kind, r.d, r.w1, r.w2, r.cover, r.factor);
         BuildUDLOutlineOf(1);
         EXPECT_NO_THROW(DrawLoadsPreviewOn(c, W, H, 1)) << r.d << " " << r.cover;
+        for (int k = 0; k < 20; ++k) F().RedrawPreview();
+        EXPECT_EQ(gui::DrawnCount(F().Image_Beam.GetCanvas()) + r.off, OnePicture(F())) << r.d;
     }
     const auto yellow = OfColour(Segments(c), gui::clYellow);
     EXPECT_TRUE(Has(yellow, {1 << 20, 94, (1 << 20) - 5, 81, gui::clYellow, 2}));

@@ -35,6 +35,8 @@ const std::vector<CanvasOp>& Log(const Canvas& c) {
 
 Canvas::~Canvas() { recordings.erase(this); }
 
+size_t DrawnCount(const Canvas& c) { return c.drawn_.Count(); }
+
 void Canvas::MoveTo(int x, int y) {
     Record(*this, "MoveTo", x, y, 0, 0, "");
     penX_ = x;
@@ -44,7 +46,7 @@ void Canvas::MoveTo(int x, int y) {
 void Canvas::LineTo(int x, int y) {
     Record(*this, "LineTo", penX_, penY_, x, y, "");
     DoLine(penX_, penY_, x, y);
-    drawn_.Stroke(penX_, penY_, x, y, Pen.Width);
+    drawn_.Stroke(penX_, penY_, x, y, Pen.Width, Area());
     penX_ = x;
     penY_ = y;
 }
@@ -52,7 +54,7 @@ void Canvas::LineTo(int x, int y) {
 void Canvas::TextOut(int x, int y, const std::string& text) {
     Record(*this, "TextOut", x, y, 0, 0, text);
     DoText(x, y, text);
-    drawn_.Box(TextBox(x, y, text));
+    drawn_.Box(TextBox(x, y, text), Area());
     penX_ = x + TextWidth(text);
     penY_ = y;
 }
@@ -60,7 +62,7 @@ void Canvas::TextOut(int x, int y, const std::string& text) {
 void Canvas::FillRect(const Rect& r) {
     Record(*this, "FillRect", r.Left, r.Top, r.Right, r.Bottom, "");
     DoFill(r);
-    drawn_.Forget(r);
+    drawn_.Forget(r, Area());
 }
 
 namespace {
@@ -117,6 +119,7 @@ protected:
         p.fillRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)), qt::QC(Brush.Colour));
         view_->update();
     }
+    std::optional<Rect> Area() const override { return Rect{0, 0, img_.width(), img_.height()}; }
 
 private:
     QImage& img_;

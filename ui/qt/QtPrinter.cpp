@@ -38,6 +38,10 @@ protected:
         painter.fillRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)), qt::QC(Brush.Colour));
     }
     const NativeDevice* TextDevice() const override { return qt::ND(device); }
+    std::optional<Rect> Area() const override {
+        if (!device) return std::nullopt;
+        return Rect{0, 0, device->width(), device->height()};
+    }
 };
 
 }  // namespace
@@ -52,6 +56,7 @@ struct Printer::Impl {
     int page = 0;
     void Close() {
         canvas.painter.end();
+        canvas.device = nullptr;
         device.reset();
         page = 0;
     }
