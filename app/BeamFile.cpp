@@ -6,6 +6,7 @@
 #include "AnalysisState.h"
 #include "BeamFileCheck.h"
 #include "BeamFileFields.h"
+#include "BeamRules.h"
 #include "BinFile.h"
 #include "FieldText.h"
 #include "FileFault.h"
@@ -74,18 +75,45 @@ BeamFileImage KeepableBeamImage(std::string& dropped) {
     return {BeamFileLayout::V4, BeamDataFileBytes()};
 }
 
-std::vector<uint8_t> BeamContentBytes() {
-    struct PutBack {
-        int32_t display = DisplayMode, loadcase = LoadCaseShown;
-        ~PutBack() {
-            DisplayMode = display;
-            LoadCaseShown = loadcase;
+namespace {
+
+// The loads as far as the user typed or chose them: a row's kind, and of a
+// load its values, factor and ticks; of the self weight its factor and
+// ticks where it is applied somewhere. What the program puts into a row
+// itself (the spare field, the factor an empty row reads as, the self
+// weight's rate and extent) is left at 0.
+void KeepUsersLoads(LoadTables& table) {
+    const bool selfWeight = AppliedInSomeLoadcase(table, SelfWeightSlot, MaxLoadcases);
+    for (int lc = 1; lc <= MaxLoadcases; ++lc) {
+        for (int slot = 1; slot <= MaxLoadRows; ++slot) {
+            LoadRecord& r = table[lc][slot];
+            if (r[LKind] == 0) r.Fill(0);
+            r[LSpare] = 0;
         }
-    } putBack;
-    DisplayMode = 0;
-    LoadCaseShown = 1;
-    std::string dropped;
-    return KeepableBeamImage(dropped).Bytes;
+        LoadRecord& self = table[lc][SelfWeightSlot];
+        const float factor = self[LFactor], applied = self[LApplied];
+        self.Fill(0);
+        if (!selfWeight) continue;
+        self[LFactor] = factor;
+        self[LApplied] = applied;
+    }
+}
+
+}  // namespace
+
+std::vector<uint8_t> BeamContentBytes() {
+    const auto kept = std::make_unique<LoadTables>(LoadTable);
+    struct PutBack {
+        const LoadTables& loads;
+        ~PutBack() { LoadTable = loads; }
+    } putBack{*kept};
+    KeepUsersLoads(LoadTable);
+    FieldWriter w;
+    w.UsersOnly = true;
+    BeamFileV4Fields(w);
+    // Kept by the file in its report of a beam of a section per member.
+    if (SameForAllSpans == -1 && MemberPresent(LHC)) w.Str(SpanDescription[LHC]);
+    return std::move(w.Bytes);
 }
 
 std::string SaveBeamDataFile(const std::string& name) {
@@ -239,30 +267,25 @@ void CheckBeamFileV4(const std::vector<uint8_t>& bytes) {
 namespace {
 
 // What the loads decide is taken from them, not from the file: which
-// loadcases carry load and the outline of their distributed loads. Every
+// loadcases carry load and the outline of their distributed loads. A load
+// not applied is held as NotApplied, whichever way the file wrote it. Every
 // variable set here was read before.
 void RebuildFromLoads(int cases) {
     for (int lc = 1; lc <= cases; ++lc) {
+        for (int slot = 1; slot <= LoadSlots; ++slot)
+            if (float& applied = LoadTable[lc][slot][LApplied]; applied == -1.0f) applied = NotApplied;
         LoadcaseActive[lc] = LoadcaseLoaded(LoadTable[lc]) ? 1 : 0;
         AcceptedUDLOutline[lc] = UDLOutlineOfLoads(LoadTable[lc]);
     }
 }
 
 // What the windows showed when the file was written is no part of the beam:
-// a value out of range gives way to a sound one. The load rows shown then
-// reach the last row that holds a load.
-void TakeSoundLoadRowsShown() {
-    if (LoadRowsShown >= 0 && LoadRowsShown <= MaxLoadRows) return;
-    LoadRowsShown = 0;
-    for (int slot = 1; slot <= MaxLoadRows; ++slot)
-        if (LoadTable[1][slot][LKind] != 0) LoadRowsShown = slot;
-}
-
-void TakeSoundViewState() {
-    TakeSoundLoadRowsShown();
-    if (LoadCaseShown < 1 || LoadCaseShown > MaxLoadcases) LoadCaseShown = 1;
-    if (SpanNoStored < 0 || SpanNoStored > RHC + 1) SpanNoStored = 1;  // the first member
-    if (DisplayMode < -1 || DisplayMode > 1) DisplayMode = 0;
+// a value out of range gives way to a sound one.
+void TakeSoundViewState(FieldReader& r) {
+    for (const ViewField& f : ViewFields()) {
+        r.Keep(f.value);
+        if (f.value < f.lo || f.value > f.hi) f.value = f.sound();
+    }
 }
 
 // A line of the section text: the label, then a number and the name of a
@@ -330,7 +353,7 @@ void ReadBeamFileV4(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
     BeamFileV4Fields(r);
     SpanIntervals = SavedSpanIntervals;
     RebuildFromLoads(NumLoadcases);
-    TakeSoundViewState();
+    TakeSoundViewState(r);
     RebuildTexts();
 }
 
@@ -370,7 +393,7 @@ void ReadBeamFileOld(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
         if (m != RHC)
             for (int col = GPresent; col <= 6; ++col) BeamGeometryTable[m][col] = 0;
     RebuildFromLoads(MaxLoadcases);
-    TakeSoundLoadRowsShown();
+    TakeSoundViewState(r);
     SpanDescription[RHC] = SpanDescription[11];
     IsFileFactored();
     SelfWeightScope = -1;

@@ -20,8 +20,9 @@ std::vector<uint8_t> BeamDataFileBytes();
 // loadcases, else leaves it empty.
 struct BeamFileImage;
 BeamFileImage KeepableBeamImage(std::string& dropped);
-// What Save would write but for the loadcases the picture and the loads
-// window show, which are a view of the beam and no change to it.
+// What of the beam Save would write that the user typed or chose: neither
+// what the windows showed nor what the program forms (an analysis's results
+// and texts, what is worked out from the beam and its loads).
 std::vector<uint8_t> BeamContentBytes();
 // Writes the beam to the named file, which is replaced only once the whole
 // file is written: on any failure the old file stays as it was. Raises the

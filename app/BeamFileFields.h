@@ -1,6 +1,8 @@
 // The fields of both beam file layouts in file order, each layout one
 // routine that a writer or a reader walks. Included by BeamFile.cpp alone.
 #pragma once
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -12,25 +14,72 @@
 #include "BeamDrawing.h"
 #include "BinFile.h"
 #include "Global.h"
+#include "LoadData.h"
 #include "ResultTexts.h"
 #include "RunError.h"
 
-// Appends each field to a byte image.
+// The last load row that holds a load.
+inline int32_t LastLoadedRow() {
+    int32_t last = 0;
+    for (int slot = 1; slot <= MaxLoadRows; ++slot)
+        if (LoadTable[1][slot][LKind] != 0) last = slot;
+    return last;
+}
+
+// The fields a beam file keeps of what the windows showed when it was
+// written, which are no part of the beam: each with the values its window
+// takes and the one it shows for a value out of them.
+struct ViewField {
+    int32_t& value;
+    int32_t lo, hi;
+    int32_t (*sound)();
+};
+inline const std::array<ViewField, 4>& ViewFields() {
+    static const std::array<ViewField, 4> fields{{
+        {LoadCaseShown, 1, MaxLoadcases, [] { return int32_t(1); }},
+        {SpanNoStored, 0, RHC + 1, [] { return int32_t(1); }},  // the first member
+        {LoadRowsShown, 0, MaxLoadRows, LastLoadedRow},
+        {DisplayMode, -1, 1, [] { return int32_t(0); }},
+    }};
+    return fields;
+}
+
+// Appends each field to a byte image. The fields between ProgramsOwn and
+// UsersOwn are the program's: its version and mark, what an analysis forms
+// and what is worked out from the beam and its loads. With UsersOnly they
+// are left out, and so are the view fields: what is written is what the
+// user typed or chose.
 struct FieldWriter {
     static constexpr bool Reading = false;
+    bool UsersOnly = false;
     std::vector<uint8_t> Bytes;
 
-    uint8_t* Grow(size_t n) {
-        Bytes.resize(Bytes.size() + n);
-        return &Bytes[Bytes.size() - n];
-    }
+    void ProgramsOwn() { programs_ = true; }
+    void UsersOwn() { programs_ = false; }
     template <int N> void Str(ShortString<N>& s) { s.ToBytes(Grow(N + 1)); }
-    void Int(int32_t& v) { PutInt32(Grow(4), v); }
+    void Int(int32_t& v) {
+        const bool view = std::any_of(ViewFields().begin(), ViewFields().end(),
+                                      [&](const ViewField& f) { return &f.value == &v; });
+        PutInt32(Grow(4, view), v);
+    }
     void Single(float& v) { PutSingle(Grow(4), v); }
     void Double(double& v) { PutDouble(Grow(8), v); }
     void Result(float& v) { Single(v); }
     void Result(double& v) { Double(v); }
     void Skip(size_t n) { Grow(n); }
+
+private:
+    // Room for n bytes: at the end of the image, or aside for a field left out.
+    uint8_t* Grow(size_t n, bool view = false) {
+        if (UsersOnly && (programs_ || view)) {
+            aside_.resize(n);
+            return aside_.data();
+        }
+        Bytes.resize(Bytes.size() + n);
+        return &Bytes[Bytes.size() - n];
+    }
+    bool programs_ = false;
+    std::vector<uint8_t> aside_;
 };
 
 // The old contents of the variables a trial read overwrites, so that Undo
@@ -92,6 +141,8 @@ public:
     void Result(float& v) { Assign(v, GetSingle(Take(4))); }
     void Result(double& v) { Assign(v, GetDouble(Take(8))); }
     void Skip(size_t n) { Take(n); }
+    void ProgramsOwn() {}
+    void UsersOwn() {}
     template <class T> void Keep(T& v) {
         if (undo_) undo_->Keep(v);
     }
@@ -159,7 +210,9 @@ void BeamFileModelBlock(IO& io) {
     UnitFields(io, BeamFileUnits);
     for (int k = 0; k <= 25; ++k) io.Int(SupportTypes[k]);
     io.Int(LoadRowsShown);
+    io.ProgramsOwn();
     Results(io, CaseAppliedLoad, 1, MaxLoadcases);
+    io.UsersOwn();
     io.Double(BeamLength);
     for (int row = 0; row <= 27; ++row) Doubles(io, BeamGeometryTable[row], 0, 19);
 }
@@ -168,15 +221,18 @@ void BeamFileModelBlock(IO& io) {
 // they pass, so a reader sizes the loadcase tables from what it has read.
 template <class IO>
 void BeamFileV4Fields(IO& io) {
+    io.ProgramsOwn();
     io.Str(VersionNo);
     io.Str(VersionSub);
     io.Str(FileMark);
+    io.UsersOwn();
     for (ShortString<100>* h : HeaderLines) io.Str(*h);
     io.Int(NumSpans);
     io.Int(NumLoadcases);
     io.Int(LoadCaseShown);
     io.Int(SpanNoStored);
     io.Int(SameForAllSpans);
+    io.ProgramsOwn();
     io.Int(SavedSpanIntervals);
     io.Int(TwentiethStep);
 
@@ -184,9 +240,11 @@ void BeamFileV4Fields(IO& io) {
     for (int lc = 1; lc <= nLC; ++lc) io.Str(SpanDataHead(lc));
     for (int lc = 1; lc <= nLC; ++lc) io.Str(CaseLoadsText[lc][0]);
     for (int lc = 1; lc <= nLC; ++lc) io.Str(CaseSupportText[lc][0]);
+    io.UsersOwn();
     BeamFileModelBlock(io);
     for (int lc = 1; lc <= nLC; ++lc)
         for (int slot = 1; slot <= LoadSlots; ++slot) Singles(io, LoadTable[lc][slot], 0, 7);
+    io.ProgramsOwn();
     for (int lc = 1; lc <= nLC; ++lc) {
         io.Int(LoadcaseActive[lc]);
         io.Result(CaseLoadTotal[lc]);
@@ -218,8 +276,10 @@ void BeamFileV4Fields(IO& io) {
             io.Result(SpanMomentMin[lc][s]);
         }
     io.Int(ResultsReady);
+    io.UsersOwn();
     io.Single(TimberWStored);
     io.Single(TimberHStored);
+    io.ProgramsOwn();
     for (int lc = 1; lc <= nLC; ++lc)
         for (int row = 1; row <= 50; ++row)
             for (int end = 1; end <= 2; ++end) Results(io, AcceptedUDLOutline[lc][row][end], 1, 4);
@@ -239,6 +299,7 @@ void BeamFileV4Fields(IO& io) {
         io.Str(LoadingDataPointText[i]);
     }
     Lines(io, MaximaText, 0, 50);
+    io.UsersOwn();
 }
 
 // The two end support kinds of the old layout, as stored.

@@ -105,9 +105,9 @@ public:
     void SaveBeamFile();
     void SaveBeamFileAs();
     // Before the beam is given up (New, Open, Exit): asks whether to give up
-    // entries a shown beam data or loads window holds that Next has not
-    // taken, then, when the beam has changes that no file keeps, whether to
-    // save them. True once they are saved or to be discarded; false to keep
+    // entries a beam data or loads window holds, shown or closed, that Next
+    // has not taken, then, when what the user typed or chose differs from
+    // what was last opened or saved, whether to save it. True once they are saved or to be discarded; false to keep
     // the beam and the windows as they are.
     bool MayGiveUpBeam();
     // Makes a loaded image the open beam, named name, with the results an

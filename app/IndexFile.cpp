@@ -330,12 +330,12 @@ bool TIndexFrm::BeamChanged() const {
 
 namespace {
 
-// Entries typed into a shown input window are not yet the beam's, so no
-// save keeps them: they go only on the user's word, else the window that
-// holds them comes to the front.
+// Entries typed into an input window, shown or closed by its title bar,
+// are not yet the beam's, so no save keeps them: they go only on the user's
+// word, else the window that holds them comes to the front.
 bool MayGiveUpEntries() {
     for (gui::Form* w : std::initializer_list<gui::Form*>{BeamFrm, LoadDataFrm}) {
-        if (!w->Showing() || !w->Edited()) continue;
+        if (!w->Edited()) continue;
         if (!gui::AskYesNo("The " + w->Caption() + " window holds entries that Next > has not taken.\rGive them up?")) {
             w->Show();
             return false;

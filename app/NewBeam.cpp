@@ -27,7 +27,7 @@ void ClearLoadcases(int cases) {
         for (int slot = 1; slot <= LoadSlots; ++slot) {
             LoadRecord& r = LoadTable[lc][slot];
             r.Fill(0);
-            r[LApplied] = -1.0f;
+            r[LApplied] = NotApplied;
         }
         for (int row = 1; row <= 50; ++row)
             for (int end = 1; end <= 2; ++end) AcceptedUDLOutline[lc][row][end].Fill(0);

@@ -13,8 +13,8 @@ void TLoadDataFrm::ShowApplyFlags() {
 void TLoadDataFrm::StoreApplyFlags() {
     ClearApplyOfEmptyRows();
     int lc = Loadcase();
-    for (int n = 1; n <= MaxLoadRows; ++n) ApplyFlags[lc][n] = Row(n).Check.Checked() ? 1.0f : -1.0f;
-    float v = Check_Swt.Checked() ? 1.0f : -1.0f;
+    for (int n = 1; n <= MaxLoadRows; ++n) ApplyFlags[lc][n] = Row(n).Check.Checked() ? 1.0f : NotApplied;
+    float v = Check_Swt.Checked() ? 1.0f : NotApplied;
     if (SelfWeightScope == 0) {
         for (int c = 1; c <= MaxLoadcases; ++c) ApplyFlags[c][SelfWeightSlot] = v;
     } else {
@@ -35,7 +35,7 @@ void TLoadDataFrm::ClearApplyOfEmptyRows() {
 
 void TLoadDataFrm::ResetLoadcases() {
     for (int lc = 1; lc <= MaxLoadcases; ++lc)
-        for (int n = 1; n <= MaxLoadRows; ++n) ApplyFlags[lc][n] = 0.0f;
+        for (int n = 1; n <= MaxLoadRows; ++n) ApplyFlags[lc][n] = NotApplied;
     Edit_Case.SetText("1");
     CurrentLoadcase = 1;
     SavedLoadcase = 1;   // and the window opens on it next time
@@ -79,7 +79,7 @@ void TLoadDataFrm::WithdrawSelfWeight() {
     Frame_SWt.SetVisible(false);
     Check_Swt.SetCheckedQuietly(false);
     LoadRows[SelfWeightSlot][LApplied] = 0.0f;
-    for (int lc = 1; lc <= MaxLoadcases; ++lc) ApplyFlags[lc][SelfWeightSlot] = -1.0f;
+    for (int lc = 1; lc <= MaxLoadcases; ++lc) ApplyFlags[lc][SelfWeightSlot] = NotApplied;
 }
 
 void TLoadDataFrm::cmd_CancelClick() {

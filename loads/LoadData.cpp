@@ -185,7 +185,12 @@ void TLoadDataFrm::FormShow() {
     } else {
         WithdrawSelfWeight();
     }
-    FillLoadRows();
+    // Entries not yet taken (the window closed by its title bar, or left by
+    // < Back) stay as typed; else the rows show the model's.
+    if (Edited())
+        ShowSelfWeightRate();
+    else
+        FillLoadRows();
     ShowApplyFlags();
     // After Open too, the distributed loads are drawn with their values.
     RedrawPreview();

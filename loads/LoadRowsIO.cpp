@@ -53,7 +53,7 @@ void TLoadDataFrm::ReadLoadRows() {
         float factor = FieldSingle(r.Edit_LF.Text(), 1, load, 1);
         const float fields[] = {kind, dist, start, finish, cover, factor, 0.0f};
         for (int f = LKind; f <= LApplied; ++f) rows[n][f] = fields[f];
-        flags[n] = r.Check.Checked() ? 1.0f : 0.0f;
+        flags[n] = r.Check.Checked() ? 1.0f : NotApplied;
     }
     float w = SelfWeightRate();
     const float self[] = {KindUDL, 0.0f, w, w, float(BeamLength), FieldSingle(Edit_LF.Text(), 1, "Self-weight load factor", 1),

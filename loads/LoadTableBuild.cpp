@@ -18,8 +18,7 @@ const char* const ForkheadMessage =
 // Applied loads of slots 1..50: whether any is applied at all, and which
 // kinds of empty load are among them.
 struct EmptyScan {
-    double Total = 0;
-    bool ZeroPoint = false, EmptyUDL = false;
+    bool Applied = false, ZeroPoint = false, EmptyUDL = false;
 };
 
 EmptyScan ScanEmptyLoads(const LoadTables& table) {
@@ -27,9 +26,8 @@ EmptyScan ScanEmptyLoads(const LoadTables& table) {
     for (int lc = 1; lc <= MaxLoadcases; ++lc)
         for (int s = 1; s <= MaxLoadRows; ++s) {
             const LoadRecord& r = table[lc][s];
-            float f = r[LApplied] == -1.0f ? 0.0f : r[LApplied];
-            scan.Total += f;
-            if (f != 1.0f) continue;
+            if (r[LApplied] != 1.0f) continue;
+            scan.Applied = true;
             if (r[LKind] == KindPoint && r[LStart] == 0) scan.ZeroPoint = true;
             if (r[LKind] == KindUDL && ((r[LStart] == 0 && r[LFinish] == 0) || r[LCover] == 0)) scan.EmptyUDL = true;
         }
@@ -64,7 +62,7 @@ void TLoadDataFrm::cmd_NextClick() {
 
     EmptyScan scan = ScanEmptyLoads(*table);
     const char* failure = nullptr;
-    if (scan.Total == 0) failure = "No loads applied to beam";
+    if (!scan.Applied) failure = "No loads applied to beam";
     else if (scan.ZeroPoint && scan.EmptyUDL) failure = "No loads on beam";
     if (failure) {
         gui::ShowMessage(failure);

@@ -65,6 +65,9 @@ extern BArray<int32_t, 0, 25> SupportTypes;
 enum LoadField { LKind = 0, LDist = 1, LStart = 2, LFinish = 3, LCover = 4, LFactor = 5, LApplied = 6, LSpare = 7 };
 constexpr float KindPoint = 1.0f;
 constexpr float KindUDL = -1.0f;
+// The applied flag of a load not applied in a loadcase; beam files may hold
+// -1 for it too, which Open reads as this.
+constexpr float NotApplied = 0.0f;
 using LoadRecord = BArray<float, 0, 7>;
 extern BArray2<LoadRecord, 1, 25, 1, 51> LoadTable;    // [loadcase][slot]
 extern BArray<int32_t, 0, 25> LoadcaseActive;

@@ -42,7 +42,7 @@ static void Slot(int slot, float kind, double d, double w1, double w2, double c,
         r[LFinish] = float(w2);
         r[LCover] = float(c);
         r[LFactor] = float(f);
-        r[LApplied] = -1;
+        r[LApplied] = NotApplied;
     }
     for (int lc : cases) LoadTable[lc][slot][LApplied] = 1;
 }

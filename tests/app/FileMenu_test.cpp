@@ -31,7 +31,10 @@
 #include "TempDir.h"
 #include "Unit1.h"
 #include "UnitSettings.h"
+#include "beam/BeamTest.h"
+#include "beam/ChooseUnits.h"
 #include "beam/UnitsGuard.h"
+#include "loads/LoadsTest.h"
 
 using namespace results_test;
 namespace fs = std::filesystem;
@@ -328,6 +331,15 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
     const V4Offsets at;
     const float inf = std::numeric_limits<float>::infinity();
     using Bytes = std::vector<uint8_t>;
+    // Notes of that many bytes.
+    auto notes = [](size_t size) {
+        return [size](Bytes& b) {
+            const std::string line = "Notes on the beams of the new store, first floor.\n";
+            b.clear();
+            while (b.size() < size) b.insert(b.end(), line.begin(), line.end());
+            b.resize(size);
+        };
+    };
     const struct {
         std::string name, reason;
         std::function<void(Bytes&)> damage;
@@ -337,12 +349,8 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
         {"zeros", "it is not a beam data file", [](Bytes& b) { b.assign(OldBeamFileBytes, 0); }},
         {"cut", "the file ends before its data is complete", [&](Bytes& b) { b.resize(at.B4() + 100); }},
         {"newer", "its version \"5.3\" is not one this program reads", [](Bytes& b) { b[1] = '5'; }},
-        {"text", "it is not a beam data file",
-         [](Bytes& b) {
-             const std::string line = "Notes on the beams of the new store, first floor.\n";
-             b.clear();
-             while (b.size() < 50000) b.insert(b.end(), line.begin(), line.end());
-         }},
+        {"text", "it is not a beam data file", notes(50000)},
+        {"text of the old layout's length", "it is not a beam data file", notes(OldBeamFileBytes)},
         {"spans", "the number of spans is 26; it must be 1 to 25", [](Bytes& b) { PutInt32(&b[684], 26); }},
         {"step", "the twentieth step is 99; with " + std::to_string(at.P) + " intervals it must be " +
                      std::to_string(at.P / 20),
@@ -744,11 +752,13 @@ TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSa
 // question, whichever road gives it up: Cancel keeps it, Discard goes on,
 // Save writes it first, and a save cancelled keeps it. Opened or saved and
 // only looked at since, it goes without a question. Entries typed into a
-// shown beam data or loads window that Next has not taken are asked about
-// first: No keeps them, shown, and Yes goes on.
+// beam data or loads window that Next has not taken, shown or closed by its
+// title bar, are asked about first: No keeps them, shown, and Yes goes on.
+// A save that fails gives nothing up, and the beam is asked about again.
 TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
     using gui::SaveChoice;
     const std::string other = (dir.path() / "other.kvl").string(), mine = (dir.path() / "mine.kvl").string();
+    const std::string missing = (dir.path() / "missing" / "mine.kvl").string();
     ThreeCases();
     SaveBeamDataFile(other);
     auto opened = [&] { return lastKind == gui::FileDialog::Kind::Open; };
@@ -774,6 +784,7 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
         {SaveChoice::Discard, other, true},
         {SaveChoice::Save, "", false},
         {SaveChoice::Save, mine, true},
+        {SaveChoice::Save, missing, false},
     };
     int row = 0;
     for (const auto& r : roads)
@@ -794,8 +805,13 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
             EXPECT_EQ(SaveQuestions(), Lines_t{"The beam has not been saved.\rSave it?"});
             EXPECT_EQ(r.taken(), a.givenUp);
             EXPECT_TRUE(a.givenUp || BeamDataFileBytes() == before);
-            EXPECT_EQ(fs::exists(mine), a.answer == SaveChoice::Save && !a.chosen.empty());
+            EXPECT_EQ(fs::exists(mine), a.chosen == mine);
             EXPECT_TRUE(!fs::exists(mine) || FileBytes(mine) == before);
+            if (a.givenUp) continue;
+            SaveQuestions().clear();
+            SaveAnswer() = SaveChoice::Cancel;
+            r.take();
+            EXPECT_EQ(SaveQuestions().size(), 1u);
         }
 
     const struct {
@@ -845,14 +861,17 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
     };
     for (const auto& r : roads)
         for (const auto& t : typings)
-            for (bool yes : {false, true}) {
-                SCOPED_TRACE(std::string(r.road) + ", " + t.where + (yes ? ", Yes" : ", No"));
+            for (int answer = 0; answer < 4; ++answer) {
+                const bool yes = answer & 1, closed = answer & 2;  // the window closed by its title bar
+                if (closed && !t.question) continue;
+                SCOPED_TRACE(std::string(r.road) + ", " + t.where + (closed ? ", closed" : "") +
+                             (yes ? ", Yes" : ", No"));
                 Form1->Show();
                 SaveAnswer() = SaveChoice::Discard;
                 QuestionAnswer() = true;
                 Choose(other);
                 t.type();
-                ASSERT_TRUE(t.window->Showing());
+                if (closed) t.window->Close();
                 QuestionAnswer() = yes;
                 Messages().clear();
                 SaveQuestions().clear();
@@ -896,6 +915,165 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
     EXPECT_EQ(SaveQuestions(), Lines_t{"The beam has been changed since \"" + mine + "\" was opened or saved.\rSave the changes?"});
     EXPECT_EQ(Header_Ref, "changed");
     SaveAnswer() = SaveChoice::Discard;
+    Form1->Hide();
+}
+
+// Saved beams of several kinds, each opened, viewed or stepped through and
+// given up by one of the roads: nothing was typed or chosen, so nothing is
+// asked, whatever the program formats again or an analysis forms. What the
+// user changes is asked about, though the program forms it into a text.
+TEST_F(FileMenu, ViewingOrSteppingThroughAnOpenedBeamAsksNothing) {
+    using namespace beamtest;
+    TBeamFrm& w = *BeamFrm;
+    TLoadDataFrm& loads = *LoadDataFrm;
+    f.WriteTables();
+    const bool oneSection = w.Check_IE.Checked();
+    auto typed = [&](bool sectionPerMember) {
+        SaveAnswer() = gui::SaveChoice::Discard;
+        f.New1.Click();
+        if (w.Check_IE.Checked() == sectionPerMember) w.Check_IE.Click();
+    };
+    auto take = [&](const std::string& path) {
+        Messages().clear();
+        loads.cmd_Next.Click();
+        ASSERT_EQ(Messages(), Lines_t{});
+        Choose(path);
+        f.SaveAs1.Click();
+    };
+    const struct {
+        const char* name;
+        std::function<void(const std::string&)> save;  // to the path
+    } beams[] = {
+        {"three", [&](const std::string& path) { ThreeCases(); SaveBeamDataFile(path); }},
+        {"table section in feet",
+         [&](const std::string& path) {
+             // An RHC, a fixed left end, a section from the table with its
+             // self weight, a trapezoidal load and a row ticked and unticked.
+             typed(false);
+             ChooseUnits({{Quantity::Length, "ft"}, {Quantity::PointLoad, "Kips"}, {Quantity::LoadRate, "Kips/ft"}});
+             w.Check_RHC.Click();
+             w.Check_LHF.Click();
+             w.UpDown_Spans.Step(1);
+             for (int column : {1, 2, 3}) Type(w.Grid_Lengths, column, 1, column == 3 ? "4.5" : "13.1");
+             w.UniversalBeams1.Click();
+             w.List_Sect.SetItemIndex(40);
+             gui::Dispatch(w.List_Sect.OnClick);
+             w.cmdNext.Click();
+             LoadsWindow::Udl(1, "2", "0.6", "1.35", "20");
+             LoadsWindow::Point(2, "7.25", "12.5");
+             LoadsWindow::Point(3, "30", "3");
+             for (int row : {1, 3, 3}) loads.Row(row).Check.Click();
+             loads.Check_Swt.Click();
+             loads.UpDown_Case.Step(1);
+             loads.Row(2).Check.Click();
+             take(path);
+         }},
+        {"a section per member, cantilevers",
+         [&](const std::string& path) {
+             typed(true);
+             ChooseUnits({{Quantity::Length, "mm"}, {Quantity::I, "mm^4"}});
+             w.Check_LHC.Click();
+             w.Check_RHC.Click();
+             const char* cells[3][5] = {{"Stub", "850", "3.3e7", "205000", "101.6"},
+                                        {"Main", "5333", "1.23456e8", "210000", "177.8"},
+                                        {"Tip", "1200.5", "4.1e7", "205000", "120"}};
+             for (int column : {1, 2, 3})
+                 for (int row = 1; row <= 5; ++row) Type(w.Grid_Spans, column, row, cells[column - 1][row - 1]);
+             w.cmdNext.Click();
+             LoadsWindow::Udl(1, "0", "12.5", "12.5", "7383.5");
+             LoadsWindow::Point(2, "425", "-7.5");
+             LoadsWindow::Udl(3, "1000", "3", "0", "2500");
+             for (int row : {1, 2}) loads.Row(row).Check.Click();
+             loads.UpDown_Case.Step(2);
+             for (int row : {3, 2, 2}) loads.Row(row).Check.Click();
+             take(path);
+         }},
+        {"one span",
+         [&](const std::string& path) {
+             typed(false);
+             OneSectionBeam({"6.35"}, "8123", "205000", "152.4");
+             w.cmdNext.Click();
+             LoadsWindow::Point(1, "2.2", "35");
+             loads.Row(1).Check.Click();
+             take(path);
+         }},
+        {"old layout", [](const std::string& path) { WriteFile(path, OldFile()); }},
+    };
+    auto stepSpans = [&] {
+        f.Beam1.Click();
+        if (w.UpDown_Spans.Position() == 1) w.UpDown_Spans.Step(-1);  // at its limit
+    };
+    const struct {
+        const char* what;
+        std::function<void()> view;
+    } views[] = {
+        {"Next >, Next >", [&] { f.Beam1.Click(); w.cmdNext.Click(); loads.cmd_Next.Click(); }},
+        {"Next >, < Back", [&] { f.Beam1.Click(); w.cmdNext.Click(); loads.cmdBack.Click(); }},
+        {"Next >, Next >, Loads, Next >",
+         [&] { f.Beam1.Click(); w.cmdNext.Click(); loads.cmd_Next.Click(); f.Loads1.Click(); loads.cmd_Next.Click(); }},
+        {"Loads, Expand", [&] { f.Loads1.Click(); loads.Button4.Click(); }},
+        {"Loads, Expand, Next >", [&] { f.Loads1.Click(); loads.Button4.Click(); loads.cmd_Next.Click(); }},
+        {"the span spinner stepped at its limit", stepSpans},
+        {"Analyse", [&] { f.Analyse2.Click(); }},
+    };
+    const std::function<void()> roads[] = {[&] { f.New1.Click(); }, [&] { f.Open1.Click(); },
+                                           [&] { f.ExitSolvane1.Click(); }, [] { Form1->Close(); }};
+    int road = 0;
+    auto pathOf = [&](const std::string& beam) { return (dir.path() / (beam + ".kvl")).string(); };
+    for (const auto& b : beams) {
+        const std::string path = pathOf(b.name);
+        b.save(path);
+        for (const auto& v : views) {
+            SCOPED_TRACE(std::string(b.name) + ", " + v.what);
+            Form1->Show();
+            SaveAnswer() = gui::SaveChoice::Discard;
+            ASSERT_EQ(Open(path), Lines_t{});
+            v.view();
+            SaveQuestions().clear();
+            Messages().clear();
+            SaveAnswer() = gui::SaveChoice::Cancel;
+            QuestionAnswer() = false;
+            roads[road++ % std::size(roads)]();
+            EXPECT_EQ(SaveQuestions(), Lines_t{});
+            EXPECT_EQ(Messages(), Lines_t{});
+        }
+    }
+
+    const struct {
+        const char* beam;
+        const char* change;
+        std::function<void()> make;
+    } changes[] = {
+        {"a section per member, cantilevers", "the left cantilever's description",
+         [&] {
+             f.Beam1.Click();
+             Type(w.Grid_Spans, 1, 1, "Stub end");
+             w.cmdNext.Click();
+             loads.cmd_Next.Click();
+         }},
+        {"table section in feet", "the self weight",
+         [&] {
+             f.Loads1.Click();
+             loads.Check_Swt.Click();
+             loads.cmd_Next.Click();
+         }},
+        {"old layout", "a load",
+         [&] {
+             f.Loads1.Click();
+             gui::TypeText(loads.Row(4).Edit_PL, "5");
+             loads.cmd_Next.Click();
+         }},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.change);
+        SaveAnswer() = gui::SaveChoice::Discard;
+        ASSERT_EQ(Open(pathOf(c.beam)), Lines_t{});
+        c.make();
+        SaveQuestions().clear();
+        f.New1.Click();
+        EXPECT_EQ(SaveQuestions().size(), 1u);
+    }
+    if (w.Check_IE.Checked() != oneSection) w.Check_IE.Click();
     Form1->Hide();
 }
 
@@ -1007,7 +1185,7 @@ TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
     for (int lc = 1; lc <= 3; ++lc)
         for (int slot : {1, 2, 51}) {
             EXPECT_EQ(LoadTable[lc][slot][LKind], 0.0f);
-            EXPECT_EQ(LoadTable[lc][slot][LApplied], -1.0f);
+            EXPECT_EQ(LoadTable[lc][slot][LApplied], NotApplied);
         }
     EXPECT_EQ(MomentSummary[1][1][3], 0.0f);
     EXPECT_EQ(MomentSummary[0][27][3], 0.0f);

@@ -172,7 +172,7 @@ TEST_F(BeamNext, NoSelfWeightOfferForTimberOrPerMemberSections) {
     ASSERT_EQ(Next(), Lines_t{});
     EXPECT_FALSE(LoadDataFrm->Frame_SWt.Visible());
     EXPECT_FALSE(LoadDataFrm->Check_Swt.Checked());
-    EXPECT_EQ(ApplyFlags[7][SelfWeightSlot], -1.0f);
+    EXPECT_EQ(ApplyFlags[7][SelfWeightSlot], NotApplied);
     EXPECT_EQ(Material, "Timber");
 
     w.Show();

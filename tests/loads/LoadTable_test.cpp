@@ -49,12 +49,13 @@ TEST_F(ImperialRows, RowsAreStoredInNewtonsAndMillimetres) {
 
 TEST_F(ImperialRows, FlagsLoadcasesAndActiveCasesFollowTheTicks) {
     EXPECT_EQ(LoadTable[1][1][LApplied], 1.0f);
-    EXPECT_EQ(LoadTable[1][2][LApplied], -1.0f);  // stored unticked by an Apply click
+    // Unticked by an Apply click, never ticked, or read unticked at Next: one value.
+    EXPECT_EQ(LoadTable[1][2][LApplied], NotApplied);
     EXPECT_EQ(LoadTable[1][3][LApplied], 1.0f);
-    EXPECT_EQ(LoadTable[2][1][LApplied], 0.0f);
+    EXPECT_EQ(LoadTable[2][1][LApplied], NotApplied);
     EXPECT_EQ(LoadTable[3][1][LApplied], 1.0f);
     EXPECT_EQ(LoadTable[3][2][LApplied], 1.0f);
-    EXPECT_EQ(LoadTable[3][3][LApplied], 0.0f);   // the current loadcase as read at Next
+    EXPECT_EQ(LoadTable[3][3][LApplied], NotApplied);
     EXPECT_EQ(NumLoadcases, 3);
     EXPECT_EQ(LoadcaseActive[1], 1);
     EXPECT_EQ(LoadcaseActive[2], 0);
@@ -70,7 +71,7 @@ TEST_F(ImperialRows, CancelBringsBackRowsAndTicksOfTheLastNext) {
     R(1).Edit_Dist.SetText("7");
     ToLoadcase(1);
     Tick(1);  // unticks loadcase 1's point load
-    EXPECT_EQ(ApplyFlags[1][1], -1.0f);
+    EXPECT_EQ(ApplyFlags[1][1], NotApplied);
     F().cmd_Cancel.Click();
     EXPECT_FALSE(F().Showing());
     EXPECT_EQ(ApplyFlags[1][1], 1.0f);
@@ -99,7 +100,7 @@ TEST_F(LoadsWindow, RestoreBeforeTheWindowWasEverUsedReadsLoadcaseOne) {
     F().RestoreLoadRows();
     EXPECT_EQ(LoadRows[4][LStart], 250.0f);
     EXPECT_EQ(ApplyFlags[2][4], 1.0f);
-    EXPECT_EQ(ApplyFlags[1][4], -1.0f);
+    EXPECT_EQ(ApplyFlags[1][4], NotApplied);
 }
 
 }  // namespace

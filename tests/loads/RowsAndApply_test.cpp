@@ -51,7 +51,7 @@ TEST_F(LoadsWindow, DoubleClickEmptiesTheRowAndTakesItOutOfTheLoadcase) {
         EXPECT_EQ(e->Text(), "");
         EXPECT_FALSE(e->Visible());
     }
-    EXPECT_EQ(ApplyFlags[1][2], -1.0f);
+    EXPECT_EQ(ApplyFlags[1][2], NotApplied);
     EXPECT_EQ(LoadRows[2][LKind], 0.0f);
     EXPECT_TRUE(gui::HasFocus(R(2).Panel_));
 }
@@ -60,7 +60,7 @@ TEST_F(LoadsWindow, ATickedRowWithoutAKindIsUntickedAndStoredUnapplied) {
     Point(1, "1000", "500");
     Tick(4);
     EXPECT_FALSE(R(4).Check.Checked());
-    EXPECT_EQ(ApplyFlags[1][4], -1.0f);
+    EXPECT_EQ(ApplyFlags[1][4], NotApplied);
 }
 
 TEST_F(LoadsWindow, SelfWeightBoxSetsEveryLoadcaseOrOnlyTheCurrentOne) {
@@ -72,7 +72,7 @@ TEST_F(LoadsWindow, SelfWeightBoxSetsEveryLoadcaseOrOnlyTheCurrentOne) {
 
     SelfWeightScope = -1;
     F().Check_Swt.Click();
-    EXPECT_EQ(ApplyFlags[3][SelfWeightSlot], -1.0f);
+    EXPECT_EQ(ApplyFlags[3][SelfWeightSlot], NotApplied);
     EXPECT_EQ(ApplyFlags[2][SelfWeightSlot], 1.0f);
 }
 
