@@ -81,13 +81,15 @@ namespace {
 // load its values, factor and ticks; of the self weight its factor and
 // ticks where it is applied somewhere. What the program puts into a row
 // itself (the spare field, the factor an empty row reads as, the self
-// weight's rate and extent) is left at 0.
+// weight's rate and extent) is left at 0, and so is a flag not applied,
+// which a file may hold as -1 and a window writes as NotApplied.
 void KeepUsersLoads(LoadTables& table) {
     const bool selfWeight = AppliedInSomeLoadcase(table, SelfWeightSlot, MaxLoadcases);
     for (int lc = 1; lc <= MaxLoadcases; ++lc) {
         for (int slot = 1; slot <= MaxLoadRows; ++slot) {
             LoadRecord& r = table[lc][slot];
             if (r[LKind] == 0) r.Fill(0);
+            if (r[LApplied] != 1.0f) r[LApplied] = NotApplied;
             r[LSpare] = 0;
         }
         LoadRecord& self = table[lc][SelfWeightSlot];
@@ -95,7 +97,7 @@ void KeepUsersLoads(LoadTables& table) {
         self.Fill(0);
         if (!selfWeight) continue;
         self[LFactor] = factor;
-        self[LApplied] = applied;
+        self[LApplied] = applied == 1.0f ? 1.0f : NotApplied;
     }
 }
 
@@ -267,13 +269,10 @@ void CheckBeamFileV4(const std::vector<uint8_t>& bytes) {
 namespace {
 
 // What the loads decide is taken from them, not from the file: which
-// loadcases carry load and the outline of their distributed loads. A load
-// not applied is held as NotApplied, whichever way the file wrote it. Every
+// loadcases carry load and the outline of their distributed loads. Every
 // variable set here was read before.
 void RebuildFromLoads(int cases) {
     for (int lc = 1; lc <= cases; ++lc) {
-        for (int slot = 1; slot <= LoadSlots; ++slot)
-            if (float& applied = LoadTable[lc][slot][LApplied]; applied == -1.0f) applied = NotApplied;
         LoadcaseActive[lc] = LoadcaseLoaded(LoadTable[lc]) ? 1 : 0;
         AcceptedUDLOutline[lc] = UDLOutlineOfLoads(LoadTable[lc]);
     }

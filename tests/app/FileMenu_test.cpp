@@ -945,6 +945,14 @@ TEST_F(FileMenu, ViewingOrSteppingThroughAnOpenedBeamAsksNothing) {
         std::function<void(const std::string&)> save;  // to the path
     } beams[] = {
         {"three", [&](const std::string& path) { ThreeCases(); SaveBeamDataFile(path); }},
+        {"not applied written -1",
+         [&](const std::string& path) {
+             ThreeCases();
+             for (int lc = 1; lc <= NumLoadcases; ++lc)
+                 for (int slot = 1; slot <= LoadSlots; ++slot)
+                     if (float& applied = LoadTable[lc][slot][LApplied]; applied != 1.0f) applied = -1.0f;
+             SaveBeamDataFile(path);
+         }},
         {"table section in feet",
          [&](const std::string& path) {
              // An RHC, a fixed left end, a section from the table with its
