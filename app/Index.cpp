@@ -201,20 +201,17 @@ void TIndexFrm::DrawPicture() {
     ClearPicture();
     DisplayMode = ShownCase == 0 ? 1 : -1;
     DrawLoadsAndBeam();
-    DrawShownDiagrams();
+    if (ResultsReady == 1) DrawShownDiagrams();
 }
 
 void TIndexFrm::DrawShownDiagrams() {
+    gui::Canvas& c = Image1.GetCanvas();
     if (ShownCase != 0) {
-        if (ResultsReady == 1) DrawResultDiagrams(Image1.GetCanvas(), Frame(), ShownCase);
+        DrawResultDiagrams(c, Frame(), ShownCase);
         return;
     }
-    for (int lc = 1; lc <= NumLoadcases; ++lc) {
-        if (!CaseHasResults(lc)) continue;
-        ShownCase = lc;
-        if (ResultsReady == 1) DrawResultDiagrams(Image1.GetCanvas(), Frame(), ShownCase);
-    }
-    ShownCase = 0;
+    for (int lc = 1; lc <= NumLoadcases; ++lc)
+        if (CaseHasResults(lc)) DrawResultDiagrams(c, Frame(), lc);
 }
 
 void TIndexFrm::Diagrams1Click() {
@@ -265,14 +262,10 @@ void TIndexFrm::ShowStaleLists() {
         for (const std::string& line : WordLines("No results: " + NoResultsReason(), 44)) List_Results.Add(line);
 }
 
-void TIndexFrm::ShowBeamWithoutResults(bool tiled) {
+void TIndexFrm::ShowBeamWithoutResults() {
     EnableBeamSaving();
-    if (tiled) {
-        TileDefault();
-    } else {
-        ShownCase = CaseFromEdit();
-        DrawPicture();
-    }
+    ShownCase = CaseFromEdit();
+    DrawPicture();
     ShowStaleLists();
 }
 

@@ -12,8 +12,8 @@
 struct BeamFileImage;
 struct OpenSession;
 
-// The hooks that build each loadcase's result texts and the envelope text,
-// after an analysis and when a file's stored results are restored alike.
+// The hooks of AnalyseBeam that build each loadcase's result texts and the
+// envelope text.
 AnalysisHooks CaseTextHooks();
 
 class TIndexFrm : public gui::Form {
@@ -77,12 +77,14 @@ public:
     // Before results are shown: both lists empty, the spinner shown, the
     // picture black.
     void ClearResultView();
-    // Analyses the beam and shows its results: picture, texts and lists.
+    // Analyses the beam and shows its results: picture, texts and lists, on
+    // its only loadcase or on all of them. Open shows a file's results so.
     void AnalyseBeam();
     // Window sizes the picture is laid out from.
     PictureFrame Frame() const;
     void DrawLoadsAndBeam();
-    // Result diagrams of ShownCase, or of every loadcase with results when it is 0.
+    // Result diagrams of ShownCase, or of every loadcase with results when it
+    // is 0; ShownCase stays as it is.
     void DrawShownDiagrams();
     // The whole picture of ShownCase: loads, beam and result diagrams.
     void DrawPicture();
@@ -131,13 +133,17 @@ private:
     // shown, when it cannot be.
     bool ShowKeptBeam(const OpenSession& kept);
     void RestoreView(const OpenSession& session);
-    // Shows the results held in the stored tables, forming the rest from
-    // them without solving.
-    void RestoreFileResults();
+    // An image's beam made the open beam, named name and captioned caption,
+    // the lists at their default place; its results are not yet shown.
+    void ReadBeamImage(const BeamFileImage& image, const std::string& name, const std::string& caption);
+    // Shows the beam as read with its results through AnalyseBeam, whose
+    // messages are held: a beam from a file is not judged aloud. Returns why
+    // it has no results, "" when it has.
+    std::string AnalyseReadBeam();
     // Shows a beam without results as an analysis would, but for the
     // results: on the loadcase the spinner names, its loads labelled, the
-    // lists saying why there are none; tiled as Tile > Default when asked.
-    void ShowBeamWithoutResults(bool tiled);
+    // lists saying why there are none.
+    void ShowBeamWithoutResults();
     void List_ResultsClick();
     void List_CaseResultsClick();
     // Picture and case list right after the analysis of every loadcase.

@@ -1,16 +1,13 @@
 // The main window's analysis: the engine's run, with the picture, the result
-// texts and the lists built around it. Restoring a file's results builds its
-// texts and lists with the same routines.
+// texts and the lists built around it. Open shows a file's results through it.
 #include "Analysis.h"
 #include "AnalysisState.h"
-#include "BeamDrawing.h"
 #include "BeamRules.h"
 #include "CaseTexts.h"
 #include "EnvelopeText.h"
 #include "Global.h"
 #include "Index.h"
 #include "LoadingDataText.h"
-#include "ResultDiagrams.h"
 #include "ResultLists.h"
 #include "ResultTexts.h"
 #include "ResultsReport.h"
@@ -92,29 +89,19 @@ void TIndexFrm::AnalyseBeam() {
     try {
         RunAnalysis(hooks);
     } catch (const RunError&) {
-        ShowBeamWithoutResults(false);
+        ShowBeamWithoutResults();
         throw;
     }
 }
 
 // The spinner and its caption follow at EnableResults, or at
-// ShowBeamWithoutResults when the analysis fails after this.
+// ShowBeamWithoutResults when the analysis fails after this: on the only
+// loadcase, or on all of them overlaid.
 void TIndexFrm::ShowAnalysedCases() {
-    gui::Canvas& c = Image1.GetCanvas();
-    if (NumLoadcases == 1) {
-        DisplayMode = -1;
-        ShownCase = 1;
-        DrawLoadsAndBeam();
-        DrawResultDiagrams(c, Frame(), ShownCase);
-        FillCaseResultsList(List_CaseResults, ShownCase);
-        return;
-    }
-    DisplayMode = 1;
+    const bool one = NumLoadcases == 1;
+    DisplayMode = one ? -1 : 1;
+    ShownCase = one ? 1 : 0;
     DrawLoadsAndBeam();
-    // Overlaid; ShownCase keeps the last loadcase drawn.
-    for (int lc = 1; lc <= NumLoadcases; ++lc) {
-        if (!CaseHasResults(lc)) continue;
-        ShownCase = lc;
-        DrawResultDiagrams(c, Frame(), ShownCase);
-    }
+    DrawShownDiagrams();
+    if (one) FillCaseResultsList(List_CaseResults, ShownCase);
 }

@@ -1,9 +1,10 @@
 // The main window's File menu: New, Open, Save and Save As of beam data files.
 #include <exception>
 #include <initializer_list>
+#include <memory>
 #include <new>
 #include <string>
-#include "Analysis.h"
+#include <vector>
 #include "AnalysisState.h"
 #include "Beam.h"
 #include "BeamDrawing.h"
@@ -12,10 +13,8 @@
 #include "Global.h"
 #include "Index.h"
 #include "LoadData.h"
-#include "LoadingDataText.h"
+#include "Messages.h"
 #include "NewBeam.h"
-#include "ResultDiagrams.h"
-#include "ResultLists.h"
 #include "ResultTexts.h"
 #include "ResultsReport.h"
 #include "RunError.h"
@@ -56,22 +55,6 @@ void TIndexFrm::New1Click() {
     ResetBeamData(*this);
     BeamFrm->Show();
 }
-
-namespace {
-
-// The hooks that build every result text as an analysis builds them, for
-// the analysis that judges a file's stored results and for their restoring.
-AnalysisHooks ResultTextHooks() {
-    AnalysisHooks hooks = CaseTextHooks();
-    hooks.Started = [] {
-        InitResultTexts();
-        ClearResultLines();
-    };
-    hooks.MaximaFormed = SetReactionExtremes;
-    return hooks;
-}
-
-}  // namespace
 
 // The open beam as Open found it, to bring back when the file chosen cannot
 // be shown: its model and results (as its own file would keep them), its
@@ -150,57 +133,66 @@ void TIndexFrm::OpenBeamImage(const BeamFileImage& image, const std::string& nam
     if (!said.empty()) gui::ShowMessage(said);
 }
 
-std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name) {
+void TIndexFrm::ReadBeamImage(const BeamFileImage& image, const std::string& name, const std::string& caption) {
     ResetBeamData(*this);
-    const gui::Busy busy;
     BeamFileName = name;
-    SetCaption(name);
-    auto read = [&] {
-        ReadBeamFile(image);
-        SetMemberLengthLabels();
-    };
-    read();
-    // The old layout keeps no results.
-    std::string said;
-    if (image.Layout == BeamFileLayout::V4 && ResultsReady == 1) {
-        // The analysis changes what was read, so the file is read again.
-        const StoredResultsVerdict verdict(ResultTextHooks());
-        read();
-        if (verdict.Refusal().empty()) {
-            verdict.PutResults();
-            RestoreFileResults();
-            if (!verdict.Differences().empty())
-                said = "The results shown for \"" + name +
-                       "\" are a fresh analysis of its beam and loads as read, which differs from the results "
-                       "stored with it in " + verdict.Differences() + ".";
-            RefillInputWindows();
-            return said;
-        }
-        // No advice to analyse: the analysis has just refused it.
-        said = "\"" + name + "\" was opened without its stored results: " + verdict.Refusal() + ".";
+    SetCaption(caption);
+    ReadBeamFile(image);
+    TileLists();
+}
+
+std::string TIndexFrm::AnalyseReadBeam() {
+    if (BeamLength == 0) {
+        ResultsReady = 0;
+        ShowBeamWithoutResults();
+        return "the file holds results but no beam";
     }
-    // Not MarkResultsStale: the beam is as analysed above, if it was, so a
-    // refusal still holds, and the view is set up here.
-    ResultsReady = 0;
-    ShowBeamWithoutResults(true);
+    std::vector<std::string> held;
+    try {
+        const MessagesHeld quiet(held);
+        AnalyseBeam();
+    } catch (const RunError&) {
+        return AnalysisRefusal.empty() ? "its beam and loads cannot be analysed"
+                                       : "its beam cannot be analysed, as " + AnalysisRefusal;
+    }
+    return "";
+}
+
+std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name) {
+    const gui::Busy busy;
+    ReadBeamImage(image, name, name);
+    SetMemberLengthLabels();
+    std::string said;
+    // The old layout keeps no results.
+    if (image.Layout == BeamFileLayout::V4 && ResultsReady == 1) {
+        TakeLeftCantileverDescription();
+        const auto stored = std::make_unique<StoredResultTables>();
+        if (const std::string refusal = AnalyseReadBeam(); !refusal.empty()) {
+            // No advice to analyse: the analysis has just refused it.
+            said = "\"" + name + "\" was opened without its stored results: " + refusal + ".";
+        } else if (const std::string differ = StoredResultsDifferences(*stored); !differ.empty()) {
+            said = "The results shown for \"" + name +
+                   "\" are a fresh analysis of its beam and loads as read, which differs from the results "
+                   "stored with it in " + differ + ".";
+        }
+    } else {
+        ShowBeamWithoutResults();
+    }
     RefillInputWindows();
     return said;
 }
 
 bool TIndexFrm::ShowKeptBeam(const OpenSession& kept) {
     try {
-        ResetBeamData(*this);
-        BeamFileName = kept.name;
-        SetCaption(kept.caption);
         // The image keeps the member-length labels as they were.
-        ReadBeamFile(kept.image);
+        ReadBeamImage(kept.image, kept.name, kept.caption);
         kept.Restore();
-        // Its own results, as they were shown: nothing to judge.
+        // Its results were an analysis's of it as it stands, and are again.
         if (ResultsReady == 1) {
-            RestoreFileResults();
+            AnalyseReadBeam();
         } else {
             AnalysisRefusal = kept.refusal;
-            ShowBeamWithoutResults(true);
+            ShowBeamWithoutResults();
         }
         RefillInputWindows();
         RestoreView(kept);
@@ -229,30 +221,6 @@ void TIndexFrm::RestoreView(const OpenSession& session) {
     else if (session.listsClosed)
         Diagrams1Click();
     DisplayMode = session.displayMode;
-}
-
-void TIndexFrm::RestoreFileResults() {
-    UpDown1.SetPosition(0);
-    TileLists();
-    ClearResultView();
-
-    // Every text is built from the beam, its loads and the stored results
-    // as an analysis builds it; none the file holds is shown as read.
-    TakeLeftCantileverDescription();
-    RestoreStoredResults(ResultTextHooks());
-
-    // The spinner and its caption follow at EnableResults.
-    ShownCase = NumLoadcases == 1 ? 1 : 0;
-    DisplayMode = NumLoadcases == 1 ? -1 : 1;
-    const int32_t shown = ShownCase;
-    DrawLoadsAndBeam();
-    ShownCase = shown;
-    FillCaseResultsList(List_CaseResults, ShownCase);
-    DrawShownDiagrams();
-    if (AnyLoadcaseLoaded()) BuildResultsReport();
-    BuildLoadingDataText();
-    FillResultLists();
-    EnableResults();
 }
 
 namespace {

@@ -42,7 +42,6 @@ void WireForms() {
         MiscFrm->ConvertUnits();
         PointFrm->ClearResults();
     };
-    PrintFrm->ShownCase = [] { return IndexFrm->ShownCase; };
     // Closing the start window ends the program, whichever way it is closed.
     Form1->OnCloseQuery = [] { return IndexFrm->MayGiveUpBeam(); };
 }

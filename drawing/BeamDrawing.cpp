@@ -205,9 +205,8 @@ void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer) {
     ValueRow(c, 101, 14, MemberLengthRow([&](double d) { return axis.ByScale(d); }, 22, 12, gui::clWhite), 2);
 }
 
-void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase, Layer layer) {
+void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t shownCase, Layer layer) {
     if (BeamLength == 0) return;
-    if (DisplayMode == 1) shownCase = 0;
     const int first = shownCase == 0 ? 1 : shownCase, last = shownCase == 0 ? MaxLoadcases : shownCase;
     const BeamAxis axis(frame);
 

@@ -28,6 +28,6 @@ enum class Layer { Strokes, Labels, All };
 // Beam line at y = 96, the support symbols and the member lengths.
 void DrawBeam(gui::Canvas& c, const PictureFrame& frame, Layer layer = Layer::All);
 // Distributed loads as a stepped outline 40 pixels high at most, the self
-// weight, point loads as arrows; values only when one loadcase is shown.
-// With DisplayMode 1 the shown loadcase becomes 0 (all).
-void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase, Layer layer = Layer::All);
+// weight, point loads as arrows: of loadcase shownCase, or of all when it is
+// 0; values only when one loadcase is shown.
+void DrawLoads(gui::Canvas& c, const PictureFrame& frame, int32_t shownCase, Layer layer = Layer::All);

@@ -187,11 +187,10 @@ float SupportMoment(int lc, int j) {
     return std::fabs(right) > std::fabs(left) ? right : left;
 }
 
-void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase) {
+void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t lc) {
     if (DeflectionSummary[0][BeamRow][5] == 0) return;  // nothing deflects: no diagrams
     SetScales(frame);
-    if (shownCase == 0) shownCase = 1;
-    const Diagrams diagrams{c, frame, shownCase};
+    const Diagrams diagrams{c, frame, lc};
     diagrams.DrawCurves();
     // Lines first, then labels; the reactions first, as the bands' values yield to them.
     diagrams.DrawReactions();

@@ -20,7 +20,7 @@ double BandScale(long double share, double largest, float factor);
 // two member-end moments that meet there, so a fixed left end's wall moment.
 float SupportMoment(int lc, int j);
 
-// Draws loadcase shownCase (1 when it is 0); nothing at all when no loadcase
+// Draws loadcase lc (1..NumLoadcases); nothing at all when no loadcase
 // deflects anywhere. DisplayMode -1 adds the values of that loadcase, 1 the
 // extremes over all loadcases.
-void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t& shownCase);
+void DrawResultDiagrams(gui::Canvas& c, const PictureFrame& frame, int32_t lc);

@@ -61,26 +61,16 @@ void TakeMemberProperties() {
     }
 }
 
-namespace {
-
-// What an analysis and a restoring both form again for each loadcase they
-// take: the no-loads marks, moment peaks, summaries and envelope.
-void ClearFormedResults() {
-    NoLoadsMark.Fill(0);
-    auto clear = [](auto&... tables) { (tables.Fill({}), ...); };
-    clear(SpanMomentMax, SpanMomentMin, SpanMomentMaxX, SpanMomentMinX, CantMomentMax, CantMomentMin, ShearSummary,
-          MomentSummary, DeflectionSummary);
-    ClearEnvelope();
-}
-
-}  // namespace
-
 void InitResults() {
     LHCPieceCount = RHCPieceCount = 0;
     ShearSeries.SetLength(NumLoadcases + 1);
     MomentSeries.SetLength(NumLoadcases + 1);
     DeflectionSeries.SetLength(NumLoadcases + 1);
-    ClearFormedResults();
+    NoLoadsMark.Fill(0);
+    auto clear = [](auto&... tables) { (tables.Fill({}), ...); };
+    clear(SpanMomentMax, SpanMomentMin, SpanMomentMaxX, SpanMomentMinX, CantMomentMax, CantMomentMin, ShearSummary,
+          MomentSummary, DeflectionSummary);
+    ClearEnvelope();
     CaseReaction.Fill({});
     DirectSupportLoad.Fill({});
     NodeSkipFlag.Fill({});
@@ -213,19 +203,15 @@ bool AnyLoadcaseLoaded() {
 
 namespace {
 
-// What an analysis and the restoring of stored results share: every
-// loadcase whose work tables takeCase fills is stored and sampled, or
-// withheld when its reactions do not balance its load: when solved, or when
-// restored as a withheld loadcase was saved, with empty tables (other stored
-// results that do not balance are the Open's to judge). Then the maxima and
-// the envelope follow.
-void CasesToEnvelope(const AnalysisHooks& hooks, bool (*takeCase)(), bool solved) {
+// Every loadcase solved is stored and sampled, or withheld when its
+// reactions do not balance its load; then the maxima and the envelope follow.
+void CasesToEnvelope(const AnalysisHooks& hooks) {
     UnbalancedMark.Fill(0);
     for (CurrentCase = 1; CurrentCase <= NumLoadcases; ++CurrentCase) {
         Call(hooks.CaseStarting);
-        if (!takeCase()) continue;
+        if (!AnalyseLoadcase()) continue;
         StoreCaseResults();
-        if (!CaseBalances(CurrentCase) && (solved || StoredTablesEmpty(CurrentCase))) {
+        if (!CaseBalances(CurrentCase)) {
             WithholdCaseResults();
             Call(hooks.CaseWithheld);
             continue;
@@ -245,64 +231,37 @@ void CasesToEnvelope(const AnalysisHooks& hooks, bool (*takeCase)(), bool solved
     }
 }
 
-bool RestoreLoadcase() {
-    if (LoadcaseActive[CurrentCase] == 0) return false;
-    RestoreCaseWork();
-    return true;
-}
-
 }  // namespace
-
-namespace {
-
-// Runs the body of an analysis or a restoring, which replaces the results,
-// then they are ready; on an error on the way they are marked stale.
-void Completing(const AnalysisHooks& hooks, const std::function<void()>& body) {
-    ResultsReplaced();
-    try {
-        body();
-        ResultsReady = 1;
-        Call(hooks.Finished);
-    } catch (...) {
-        MarkResultsStale();
-        throw;
-    }
-}
-
-}  // namespace
-
-void RestoreStoredResults(const AnalysisHooks& hooks) {
-    Completing(hooks, [&hooks] {
-        ClearFormedResults();
-        Call(hooks.Started);
-        CasesToEnvelope(hooks, RestoreLoadcase, false);
-    });
-}
 
 bool RunAnalysis(const AnalysisHooks& hooks) {
     if (BeamLength == 0) return false;
     AnalysisRefusal.clear();
     bool summing = true;  // the applied loads, before any result
+    ResultsReplaced();
     try {
-        Completing(hooks, [&hooks, &summing] {
-            InitResults();
-            Call(hooks.Started);
-            SpanIntervals = CoarseIntervals;
-            TakeMemberProperties();
-            SumAppliedLoads();
-            summing = false;
-            CasesToEnvelope(hooks, AnalyseLoadcase, true);
-            if (AnyLoadcaseLoaded()) Call(hooks.ReportsDue);
-            DisplayMode = 0;
-            CheckEquilibrium();
-        });
+        InitResults();
+        Call(hooks.Started);
+        SpanIntervals = CoarseIntervals;
+        TakeMemberProperties();
+        SumAppliedLoads();
+        summing = false;
+        CasesToEnvelope(hooks);
+        if (AnyLoadcaseLoaded()) Call(hooks.ReportsDue);
+        DisplayMode = 0;
+        CheckEquilibrium();
+        ResultsReady = 1;
+        Call(hooks.Finished);
     } catch (const ArithmeticError&) {
+        MarkResultsStale();
         // Kept for the lists, Save and Open to say why there are no results.
         const std::string lc = std::to_string(CurrentCase);
         AnalysisRefusal = (summing ? "the applied load of loadcase " + lc + " lies"
                                    : "the results of loadcase " + lc + " lie") +
                           " beyond the values the program can hold";
         throw RunError("The beam cannot be analysed: " + AnalysisRefusal + ".");
+    } catch (...) {
+        MarkResultsStale();
+        throw;
     }
     return true;
 }

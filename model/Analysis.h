@@ -26,16 +26,6 @@ struct AnalysisHooks {
 // the others keep theirs. A result beyond the arithmetic is refused naming
 // its loadcase.
 bool RunAnalysis(const AnalysisHooks& hooks = {});
-// The results in the stored tables (as a beam file or an analysis left
-// them), made ready as an analysis would leave them, without solving: each
-// active loadcase's stored tables are taken back into the work tables (its
-// moment peaks and no-loads mark formed again), then stored (or withheld
-// again, when saved so), sampled, and the maxima and envelope formed, with
-// the same hooks (ReportsDue is not called: the caller builds the report
-// from the restored results).
-// Sets ResultsReady; an error leaves the results marked stale.
-void RestoreStoredResults(const AnalysisHooks& hooks);
-
 // Prepares every result table for NumLoadcases loadcases: sizes the diagram
 // series and clears summaries, reactions, stored tables, envelope samples,
 // support loads and the no-loads marks of all loadcases.

@@ -53,7 +53,7 @@ extern std::string AnalysisRefusal;
 std::string NoResultsReason();
 void SetStaleResultsHandler(std::function<void()> handler);
 // The results are cleared or replaced: MarkResultsStale and the start of an
-// analysis or of a restoring call this, and the handler, set by the window
+// analysis call this, and the handler, set by the window
 // that works values out of them (results at a point), drops those values.
 void ResultsReplaced();
 void SetResultsReplacedHandler(std::function<void()> handler);

@@ -47,6 +47,20 @@ void AddPiece(int c, double kind, Real a, Real len, Real w, Real lc, int n) {
     }
 }
 
+// CantMomentMax and CantMomentMin of CurrentCase from CantMoment (rows root-first).
+void CantileverMomentExtremes() {
+    const int n = SpanIntervals;
+    for (int c = 1; c <= 2; ++c) {
+        float mx = 0, mn = 0;
+        for (int i = 1; i <= n + 1; ++i) {
+            if (CantMoment[c][i] > mx) mx = CantMoment[c][i];
+            if (CantMoment[c][i] < mn) mn = CantMoment[c][i];
+        }
+        CantMomentMax[CurrentCase][c] = mx;
+        CantMomentMin[CurrentCase][c] = mn;
+    }
+}
+
 }  // namespace
 
 void CantileverForces() {
@@ -72,19 +86,6 @@ void CantileverForces() {
     for (int c = 1; c <= 2; ++c)
         for (int i = 1; i <= n + 1; ++i) CantMoment[c][i] = -CantMoment[c][i];
     CantileverMomentExtremes();
-}
-
-void CantileverMomentExtremes() {
-    const int n = SpanIntervals;
-    for (int c = 1; c <= 2; ++c) {
-        float mx = 0, mn = 0;
-        for (int i = 1; i <= n + 1; ++i) {
-            if (CantMoment[c][i] > mx) mx = CantMoment[c][i];
-            if (CantMoment[c][i] < mn) mn = CantMoment[c][i];
-        }
-        CantMomentMax[CurrentCase][c] = mx;
-        CantMomentMin[CurrentCase][c] = mn;
-    }
 }
 
 void CantileverUnitMoments() {

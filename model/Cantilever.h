@@ -12,8 +12,6 @@ extern BArray2<double, 1, 2, 1, 201> CantBendingDeflection;
 // Adds the shear and moment of the cantilever pieces into CantShear and
 // CantMoment, turns the moments hogging, and records CantMomentMax/Min.
 void CantileverForces();
-// CantMomentMax and CantMomentMin of CurrentCase from CantMoment (rows root-first).
-void CantileverMomentExtremes();
 // Moments of a unit load at each station (pass 1).
 void CantileverUnitMoments();
 // Deflection of each station from the cantilever's own bending (pass 1).

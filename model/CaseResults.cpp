@@ -5,7 +5,6 @@
 #include "Checked.h"
 #include "Deflection.h"
 #include "Global.h"
-#include "LoadPieces.h"
 #include "Maxima.h"
 #include "SpanForces.h"
 
@@ -275,8 +274,7 @@ void StoreCaseResults() {
     const int cc = CurrentCase, n = SpanIntervals;
     if (n < 1 || n > 200) RaiseRangeCheck();
     CopyToStoredTables(cc, n);
-    // Everything is formed from the stored tables, as when a beam file
-    // brings them back.
+    // Everything is formed from the stored tables, as a beam file keeps them.
     TakeStoredTables(cc, n);
     SupportReactions();
     TurnLeftCantilever(n);
@@ -300,30 +298,4 @@ void WithholdCaseResults() {
     auto clear = [cc](auto&... series) { (series[cc].Fill({}), ...); };
     clear(ShearSeries, MomentSeries, DeflectionSeries);
     UnbalancedMark[cc] = 1;
-}
-
-namespace {
-template <class Table>
-bool Empty(const Table& t) {
-    return t == Table{};
-}
-}  // namespace
-
-bool StoredTablesEmpty(int lc) {
-    return Empty(CaseShear[lc]) && Empty(CaseMoment[lc]) && Empty(CaseDeflection[lc]) && Empty(CaseCantShear[lc]) &&
-           Empty(CaseCantMoment[lc]) && Empty(CaseCantDeflection[lc]);
-}
-
-void RestoreCaseWork() {
-    const int cc = CurrentCase, n = SavedSpanIntervals;
-    if (n < 1 || n > 200) RaiseRangeCheck();
-    SpanIntervals = n;
-    TakeStoredTables(cc, n);
-    // The rest of what the analysis forms for the loadcase, from its loads
-    // and the stored tables: support loads, the no-loads mark and the peaks.
-    SplitLoadsToSpans();
-    if (!CaseHasPieces()) NoLoadsMark[cc] = 1;
-    ClearSpanMomentPeaks();
-    SpanMomentPeaks();
-    CantileverMomentExtremes();
 }

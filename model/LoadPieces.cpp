@@ -270,6 +270,17 @@ void SplitLoadsToSpans() {
     RHCPieceCount = SplitAndCompact(RHCPieces[cc]);
 }
 
+namespace {
+
+// Whether the loads SplitLoadsToSpans cut for CurrentCase gave any piece.
+bool CaseHasPieces() {
+    int32_t pieces = AddI(LHCPieceCount, RHCPieceCount);
+    for (int s = 1; s <= NumSpans; ++s) pieces = AddI(pieces, SpanPieceCount[s]);
+    return pieces != 0;
+}
+
+}  // namespace
+
 void CollectSpanLoads() {
     const int cc = CurrentCase;
     for (int s = 1; s <= MaxSpans; ++s) SpanPieceList[s].Fill(CollectedPiece{});
@@ -296,10 +307,4 @@ void CollectSpanLoads() {
         if (NoLoadsMark[cc] != 1) ShowMessage("Loadcase " + std::to_string(cc) + "\rNo loads on beam");
         NoLoadsMark[cc] = 1;
     }
-}
-
-bool CaseHasPieces() {
-    int32_t pieces = AddI(LHCPieceCount, RHCPieceCount);
-    for (int s = 1; s <= NumSpans; ++s) pieces = AddI(pieces, SpanPieceCount[s]);
-    return pieces != 0;
 }

@@ -55,9 +55,7 @@ void SplitLoadsToSpans();
 // Totals of the pieces of CurrentCase (factored when FactoredPass is 1);
 // reports a loadcase with no piece once and marks NoLoadsMark.
 void CollectSpanLoads();
-// Whether the loads SplitLoadsToSpans cut for CurrentCase gave any piece.
-bool CaseHasPieces();
 // DirectSupportLoad of CurrentCase from LoadTable: the factored point loads
 // standing on each support node, each on the nearest node within reach (and
-// then on no member). Also usable when a beam file is opened.
+// then on no member).
 void FormDirectSupportLoads();

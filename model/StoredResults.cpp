@@ -4,10 +4,7 @@
 #include <cmath>
 #include <memory>
 #include <vector>
-#include "Analysis.h"
 #include "AnalysisState.h"
-#include "Messages.h"
-#include "RunError.h"
 
 void StoredResultTables::PutBack() const {
     CaseShear = Shear;
@@ -146,37 +143,16 @@ std::string JoinAnd(const std::vector<std::string>& parts) {
 
 }  // namespace
 
-StoredResultsVerdict::StoredResultsVerdict(const AnalysisHooks& hooks) {
-    const auto stored = std::make_unique<StoredResultTables>();
-    std::vector<std::string> silenced;
-    try {
-        const MessagesHeld held(silenced);
-        if (!RunAnalysis(hooks) && NumLoadcases > 0) {
-            refusal_ = "the file holds results but no beam";
-            return;
-        }
-    } catch (const RunError&) {
-        refusal_ = AnalysisRefusal.empty() ? "its beam and loads cannot be analysed"
-                                           : "its beam cannot be analysed, as " + AnalysisRefusal;
-        return;
-    }
-    fresh_ = std::make_unique<StoredResultTables>();
-    if (NumLoadcases > 0 && (fresh_->Intervals != stored->Intervals || fresh_->Twentieth != stored->Twentieth)) {
-        differences_ = "the intervals per member, " + std::to_string(stored->Intervals) + " where the analysis has " +
-                       std::to_string(fresh_->Intervals);
-        return;
-    }
+std::string StoredResultsDifferences(const StoredResultTables& stored) {
+    const auto fresh = std::make_unique<StoredResultTables>();
+    if (NumLoadcases > 0 && (fresh->Intervals != stored.Intervals || fresh->Twentieth != stored.Twentieth))
+        return "the intervals per member, " + std::to_string(stored.Intervals) + " where the analysis has " +
+               std::to_string(fresh->Intervals);
     std::vector<std::string> visible;
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         if (LoadcaseActive[lc] != 1) continue;
-        if (const auto apart = CaseComparison(*stored, *fresh_, lc).Apart(); !apart.empty())
+        if (const auto apart = CaseComparison(stored, *fresh, lc).Apart(); !apart.empty())
             visible.push_back("the " + JoinAnd(apart) + " of loadcase " + std::to_string(lc));
     }
-    differences_ = JoinAnd(visible);
-}
-
-StoredResultsVerdict::~StoredResultsVerdict() = default;
-
-void StoredResultsVerdict::PutResults() const {
-    if (fresh_) fresh_->PutBack();
+    return JoinAnd(visible);
 }

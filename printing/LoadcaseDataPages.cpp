@@ -30,8 +30,7 @@ void PrintCase(PrintDevice& device, int lc) {
 
 }  // namespace
 
-void PrintLoadcaseData(PrintDevice& device, int32_t shownCase) {
-    if (shownCase == 0) return;
+void PrintLoadcaseData(PrintDevice& device) {
     ComputeTextGrid(device);
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         PrintCase(device, lc);

@@ -1,4 +1,5 @@
 #include "Print.h"
+#include <functional>
 #include <vector>
 #include "AnalysisState.h"
 #include "Global.h"
@@ -62,7 +63,7 @@ void TPrintFrm::Cmd_OKClick() {
              PrintEnvelopeData(d);
          }},
         {Check_Case.Checked(), [](PrintDevice& d) { PrintLoadcaseDiagrams(d); }},
-        {Check_Case20.Checked(), [this](PrintDevice& d) { PrintLoadcaseData(d, ShownCase()); }},
+        {Check_Case20.Checked(), [](PrintDevice& d) { PrintLoadcaseData(d); }},
     };
     size_t last = sections.size();
     for (size_t i = 0; i < sections.size(); ++i)

@@ -1,7 +1,5 @@
 // The print options dialog.
 #pragma once
-#include <cstdint>
-#include <functional>
 #include "gui.h"
 
 class TPrintFrm : public gui::Form {
@@ -29,9 +27,6 @@ public:
     // The print job: every ticked section in a fixed order, each from a new
     // page, in one document.
     void Cmd_OKClick();
-
-    // The loadcase the main window shows, 0 for all.
-    std::function<int32_t()> ShownCase = [] { return 0; };
 };
 
 extern TPrintFrm* PrintFrm;

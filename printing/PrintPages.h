@@ -11,7 +11,6 @@ extern int32_t PrintInterval;
 
 void PrintBeamDataPages(PrintDevice& device);
 void PrintEnvelopeData(PrintDevice& device);
-// Nothing while every loadcase is shown (shownCase 0).
-void PrintLoadcaseData(PrintDevice& device, int32_t shownCase);
+void PrintLoadcaseData(PrintDevice& device);
 void PrintLoadcaseDiagrams(PrintDevice& device);
 void PrintEnvelopeDiagrams(PrintDevice& device);

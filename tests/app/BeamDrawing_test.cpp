@@ -24,10 +24,8 @@ void SetOutlineEnd(int lc, int row, int end, float x, float rate, float factor, 
     e[OutlineStacked] = stacked;
 }
 
-// The loads drawn with loadcase `shown` chosen, in a display mode (-1: that
-// loadcase alone, 1: all of them).
-std::vector<Segment> DrawnLoads(gui::RecordingCanvas& c, int32_t mode, int32_t& shown) {
-    DisplayMode = mode;
+// The loads drawn of loadcase `shown`, 0 for all of them.
+std::vector<Segment> DrawnLoads(gui::RecordingCanvas& c, int32_t shown) {
     DrawLoads(c, Frame, shown);
     return Segments(c);
 }
@@ -99,8 +97,7 @@ TEST_F(BeamDrawing, CantileverLengthsAndNothingWithoutABeam) {
     BeamLength = 0;
     gui::RecordingCanvas empty;
     DrawBeam(empty, Frame);
-    int32_t shown = 1;
-    DrawLoads(empty, Frame, shown);
+    DrawLoads(empty, Frame, 1);
     EXPECT_TRUE(gui::Log(empty).empty());
 }
 
@@ -112,9 +109,8 @@ TEST_F(BeamDrawing, FactoredUdlOverTheWholeBeamStandsFortyPixelsHigh) {
     AcceptedUDLOutline.Fill({});
     SetOutlineEnd(1, 1, 1, 0, 10, 1.4f, 10);
     SetOutlineEnd(1, 1, 2, 5000, 10, 1.4f, 10);
-    int32_t shown = 1;
     gui::RecordingCanvas c, all;
-    const std::vector<Segment> lines = DrawnLoads(c, -1, shown);
+    const std::vector<Segment> lines = DrawnLoads(c, 1);
     EXPECT_THAT(lines, Contains(Segment{150, 94, 150, 54, gui::clRed, 1}));
     EXPECT_THAT(lines, Contains(Segment{150, 54, 151, 54, gui::clRed, 1}));
     EXPECT_THAT(lines, Contains(Segment{550, 54, 551, 54, gui::clRed, 1}));
@@ -124,8 +120,7 @@ TEST_F(BeamDrawing, FactoredUdlOverTheWholeBeamStandsFortyPixelsHigh) {
     EXPECT_EQ(Texts(c), (std::vector<DrawnText>{{153, 32, "10.00 x 1.40", gui::clRed}}));
 
     // All loadcases shown: the same outline without values.
-    EXPECT_EQ(DrawnLoads(all, 1, shown).size(), 2002u);
-    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(DrawnLoads(all, 0).size(), 2002u);
     EXPECT_TRUE(Texts(all).empty());
 }
 
@@ -140,10 +135,9 @@ TEST_F(BeamDrawing, OverlappingUdlsStepUpAndCarryTheirStackedRates) {
     SetOutlineEnd(1, 1, 2, 3000, 5, 1, 15);
     SetOutlineEnd(1, 2, 1, 2000, 10, 1, 15);
     SetOutlineEnd(1, 2, 2, 5000, 10, 1, 10);
-    int32_t shown = 1;
     gui::RecordingCanvas c;
     // Heights 40 x 5/15, 40 and 40 x 10/15 above y = 94.
-    const std::vector<Segment> lines = DrawnLoads(c, -1, shown);
+    const std::vector<Segment> lines = DrawnLoads(c, 1);
     EXPECT_THAT(lines, Contains(Segment{150, 94, 150, 81, gui::clRed, 1}));
     EXPECT_THAT(lines, Contains(Segment{470, 81, 470, 54, gui::clRed, 1}));
     EXPECT_THAT(lines, Contains(Segment{630, 54, 630, 67, gui::clRed, 1}));
@@ -162,9 +156,8 @@ TEST_F(BeamDrawing, PointLoadsSelfWeightAndAFlatOutline) {
     Udl(SelfWeightSlot, 0, 0.3, 0.3, 5000, 1.0);
     FinishLoads();
     AcceptedUDLOutline.Fill({});
-    int32_t shown = 1;
     gui::RecordingCanvas c;
-    const std::vector<Segment> lines = DrawnLoads(c, -1, shown);
+    const std::vector<Segment> lines = DrawnLoads(c, 1);
     // A negative load points up from below the beam.
     EXPECT_THAT(lines, Contains(Segment{550, 100, 545, 110, gui::clYellow, 2}));
     EXPECT_THAT(lines, Contains(Segment{550, 100, 555, 110, gui::clYellow, 2}));
@@ -192,10 +185,9 @@ TEST_F(BeamDrawing, AllLoadcasesShowEveryPointLoadBeyondFifty) {
     for (int lc = 1; lc <= 25; ++lc) all.push_back(lc);
     for (int slot = 1; slot <= 3; ++slot) Point(slot, 1000.0 * slot, 5000, 1.0, all);
     FinishLoads();
-    int32_t shown = 4;
     gui::RecordingCanvas c;
     std::vector<Segment> lines;
-    ASSERT_NO_THROW(lines = DrawnLoads(c, 1, shown));
+    ASSERT_NO_THROW(lines = DrawnLoads(c, 0));
     EXPECT_EQ(CountColour(lines, gui::clYellow), 75 * 3);
     EXPECT_TRUE(Texts(c).empty());
 }

@@ -152,7 +152,7 @@ TEST_F(FileMenu, OneLoadcaseOpensOnThatLoadcase) {
     SaveBeamDataFile(path);
     Open(path);
     EXPECT_EQ(IndexFrm->lbl_Case.Caption(), "1");
-    EXPECT_EQ(DisplayMode, -1);
+    EXPECT_EQ(IndexFrm->ShownCase, 1);
     EXPECT_EQ(Items(IndexFrm->List_CaseResults)[0], "LOADCASE 1");
 }
 

@@ -5,15 +5,20 @@
 #include <cstdio>
 #include <filesystem>
 #include <random>
+#include <sstream>
+#include "BeamDrawing.h"
 #include "BeamFile.h"
 #include "Global.h"
 #include "GuiTest.h"
 #include "Index.h"
 #include "LoadData.h"
 #include "OldBeamFile.h"
+#include "Pdf.h"
 #include "Point.h"
 #include "PointResults.h"
 #include "Preferences.h"
+#include "Print.h"
+#include "PrintDevice.h"
 #include "ResultsBeam.h"
 #include "TempDir.h"
 #include "UnitSettings.h"
@@ -136,24 +141,13 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     IndexFrm->New1.Click();
 }
 
-// Where a file of the current layout keeps its display mode.
-size_t DisplayModeAt(const std::vector<uint8_t>& b) {
-    const size_t nS = GetInt32(&b[684]), nLC = GetInt32(&b[688]), stations = GetInt32(&b[704]) + 1;
-    return 712 + 228 * nLC + 7539 + 1644 * nLC + 8 * nLC * nS * stations + 84 * nLC * nS + 16 * nLC * stations +
-           192 * nLC + 200 * (nLC + 1) + 12 + 1600 * nLC;
-}
-
-// Opened again, the saved beam shows one loadcase or all of them where the
-// analysis left the display mode 0, and nothing else differs; Save writes
-// that again.
+// Opened again, the saved beam is as it was, and Save writes the same bytes.
 void ExpectOpensAsSaved(const std::string& path) {
     const std::vector<uint8_t> saved = FileBytes(path);
     ASSERT_EQ(Said([] { IndexFrm->Open1.Click(); }), Lines_t{});
-    std::vector<uint8_t> shown = saved;
-    PutInt32(&shown[DisplayModeAt(saved)], NumLoadcases == 1 ? -1 : 1);
-    EXPECT_TRUE(BeamDataFileBytes() == shown);
+    EXPECT_TRUE(BeamDataFileBytes() == saved);
     IndexFrm->Save1.Click();
-    EXPECT_TRUE(FileBytes(path) == shown);
+    EXPECT_TRUE(FileBytes(path) == saved);
 }
 
 constexpr int RandomBeams = RandomCases(12, 3);
@@ -258,6 +252,127 @@ TEST_F(MainRoad, RandomBeamsTypedThroughTheWindowsSaveAndOpenAsTheyWere) {
         ExpectOpensAsSaved(path);
         EXPECT_EQ(Items(IndexFrm->List_Results), results);
     }
+}
+
+// What the user has of the open beam's results: the picture, the spinner,
+// the lists and the report printed with every section, as the PDF reads.
+struct Results {
+    std::vector<uint32_t> picture;
+    int32_t shown = 0;
+    int position = 0;
+    std::string label, report;
+    Lines_t results, cases;
+    bool operator==(const Results&) const = default;
+
+    static Results Take(const std::string& pdf) {
+        TIndexFrm& f = *IndexFrm;
+        Results r{{}, f.ShownCase, f.UpDown1.Position(), f.lbl_Case.Caption(), "", Items(f.List_Results),
+                  Items(f.List_CaseResults)};
+        for (int y = 0; y < f.Image1.Height(); ++y)
+            for (int x = 0; x < f.Image1.Width(); ++x) r.picture.push_back(gui::PixelAt(f.Image1, x, y));
+        EXPECT_EQ(Said([] { PrintFrm->Cmd_OK.Click(); }), Lines_t{"Report written to " + pdf});
+        r.report = PdfText(pdf);
+        return r;
+    }
+};
+
+// The first line where two texts differ, with its number.
+std::string FirstDifference(const std::string& a, const std::string& b) {
+    std::istringstream x(a), y(b);
+    std::string u, v;
+    for (int line = 1;; ++line) {
+        const bool more = bool(std::getline(x, u)), also = bool(std::getline(y, v));
+        if (!more && !also) return "";
+        if (!more || !also || u != v) return "line " + std::to_string(line) + ": \"" + u + "\" / \"" + v + "\"";
+    }
+}
+
+// Whether its results came from Analyse or from Open of its file, a beam
+// shows and prints the same and saves the same bytes: over two loadcases,
+// with every load on a support, with a loadcase withheld (its reactions do
+// not balance) and with a span whose smallest moment is a negative zero.
+TEST_F(MainRoad, AnalyseAndOpenShowPrintAndSaveTheSame) {
+    using namespace results_test;
+    const struct {
+        const char* beam;
+        std::function<void()> load;
+        Lines_t analysed;  // what Analyse says
+    } beams[] = {
+        {"two loadcases",
+         [] {
+             SetBeam({5000, 5000});
+             Udl(1, 0, 10, 10, 10000, 1.0, {1});
+             Point(2, 2500, 20000, 1.0, {2});
+         },
+         {}},
+        {"every load on a support",
+         [] {
+             SetBeam({5000, 5000});
+             Point(1, 0, 20000, 1.0, {1, 2});
+             Point(2, 5000, 30000, 1.0, {2});
+             Point(3, 10000, 10000, 1.4, {1});
+         },
+         {"Loadcase 1\rNo loads on beam", "Loadcase 2\rNo loads on beam"}},
+        {"a withheld loadcase",
+         [] {
+             // Loadcase 1: 1000000 kN on support 2, which its reactions without
+             // the load on span 1 balance.
+             SetBeam({10000, 1e-6, 10000});
+             Udl(1, 0, 10, 10, 10000, 1.0, {1});
+             Point(2, 10000, 1e9, 1.0, {1});
+             Point(3, 15000, 50000, 1.0, {2});
+         },
+         {" ERROR  \r Loadcase  1\r Total applied load / Total support reactions = 1.00"}},
+        {"a negative zero minimum",
+         [] {
+             SetBeam({5000});
+             Udl(1, 0, 1e-35, 1e-35, 5000, 1.0);
+         },
+         {}},
+    };
+    const std::string pdf = (jobs.path() / "report.pdf").string();
+    gui::SetPrinterOutputFile(pdf);
+    SetPrintDevice(nullptr);
+    gui::SetClock([] { return std::pair<std::string, std::string>{"07/12/2026", "14:05:09"}; });
+    auto tickAll = [](bool ticked) {
+        for (gui::CheckBox* c : {&PrintFrm->Check_Beam, &PrintFrm->Check_Envelope, &PrintFrm->Check_Env20,
+                                 &PrintFrm->Check_Case, &PrintFrm->Check_Case20})
+            c->SetCheckedQuietly(ticked);
+    };
+    tickAll(true);
+    TIndexFrm& f = *IndexFrm;
+    for (const auto& b : beams) {
+        SCOPED_TRACE(b.beam);
+        f.New1.Click();
+        BeamFrm->Hide();
+        f.Default1.Click();
+        b.load();
+        FinishLoads();
+        SetMemberLengthLabels();  // as Next of the beam data window
+        EXPECT_EQ(Analyse(), b.analysed);
+        const std::string path = (jobs.path() / (std::string(b.beam) + ".kvl")).string();
+        gui::SetFileDialogHook([&](const gui::FileDialog&) { return path; });
+        f.SaveAs1.Click();
+        const std::vector<uint8_t> saved = FileBytes(path);
+        const Results analysed = Results::Take(pdf);
+
+        f.New1.Click();
+        BeamFrm->Hide();
+        EXPECT_EQ(Said([&] { f.Open1.Click(); }), Lines_t{});
+        const Results opened = Results::Take(pdf);
+        EXPECT_EQ(opened.shown, analysed.shown);
+        EXPECT_EQ(opened.position, analysed.position);
+        EXPECT_EQ(opened.label, analysed.label);
+        EXPECT_EQ(opened.results, analysed.results);
+        EXPECT_EQ(opened.cases, analysed.cases);
+        EXPECT_TRUE(opened.picture == analysed.picture);
+        EXPECT_TRUE(opened.report == analysed.report) << FirstDifference(opened.report, analysed.report);
+        f.Save1.Click();
+        EXPECT_TRUE(FileBytes(path) == saved);
+    }
+    tickAll(false);
+    gui::SetClock(nullptr);
+    f.New1.Click();
 }
 
 // Old-layout files at their edges open into a beam that is analysed, saved

@@ -96,11 +96,6 @@ TEST_F(ResultDiagrams, EachLoadcaseHasItsColour) {
         ASSERT_FALSE(lines.empty()) << lc;
         EXPECT_EQ(lines[0].Colour, colours[lc - 1]) << lc;
     }
-    // Loadcase 0 draws loadcase 1.
-    gui::RecordingCanvas c;
-    int32_t shown = 0;
-    DrawResultDiagrams(c, Frame, shown);
-    EXPECT_EQ(shown, 1);
 }
 
 TEST_F(ResultDiagrams, InvertedMomentConvention) {

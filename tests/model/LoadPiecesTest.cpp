@@ -58,34 +58,6 @@ TEST(LoadPieces, LoadsCutAtSupportsWithInterpolatedRates) {
     EXPECT_NEAR(CaseReaction[1][1] + CaseReaction[1][2] + CaseReaction[1][3], 30000, 0.05);
 }
 
-TEST(StoredResults, RestoredTablesGiveTheSameResults) {
-    LargestBeam();
-    Analyse();
-    const auto shear = ShearSummary, moment = MomentSummary, deflection = DeflectionSummary;
-    const auto shearSeries = ShearSeries[7];
-    const auto momentSeries = MomentSeries[7];
-    const auto reactions = CaseReaction;
-    ShearSummary.Fill({});
-    MomentSummary.Fill({});
-    DeflectionSummary.Fill({});
-    DirectSupportLoad.Fill({});
-    for (CurrentCase = 1; CurrentCase <= NumLoadcases; ++CurrentCase) {
-        RestoreCaseWork();
-        StoreCaseResults();
-    }
-    AllCasesShearMaxima();
-    AllCasesMomentMaxima();
-    AllCasesDeflectionMaxima();
-    EXPECT_TRUE(ShearSummary == shear);
-    EXPECT_TRUE(MomentSummary == moment);
-    EXPECT_TRUE(DeflectionSummary == deflection);
-    EXPECT_TRUE(ShearSeries[7] == shearSeries);
-    EXPECT_TRUE(MomentSeries[7] == momentSeries);
-    for (int lc = 1; lc <= NumLoadcases; ++lc)
-        for (int k = 1; k <= 26; ++k)   // from the stored single-precision shears
-            EXPECT_NEAR(CaseReaction[lc][k], reactions[lc][k], 1e-6 * std::fabs(reactions[lc][k]) + 1e-3);
-}
-
 namespace {
 // A beam as the beam window stores it: each member's typed length rounded to
 // single precision, times the length factor; positions typed x factor, rounded.

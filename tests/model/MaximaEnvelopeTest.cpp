@@ -105,8 +105,7 @@ TEST(Equilibrium, LoadTotalsCountAppliedSlotsOnly) {
 }
 
 // A loadcase whose reactions do not balance its load says so and keeps no
-// results; the others keep theirs and can be saved, and restored as Open
-// restores them, the same loadcase is withheld again.
+// results; the others keep theirs.
 TEST(Equilibrium, AnUnbalancedLoadcaseKeepsNoResultsAndLeavesTheOthersTheirs) {
     SetBeam({L, L});
     PointLoad(1, L / 2, P, 1.0, {1, 2, 3});
@@ -116,19 +115,12 @@ TEST(Equilibrium, AnUnbalancedLoadcaseKeepsNoResultsAndLeavesTheOthersTheirs) {
     EXPECT_EQ(MessagesOf([&] { RunAnalysis(doubled); }),
               std::vector<std::string>{" ERROR  \r Loadcase  2\r Total applied load / Total support reactions = 0.500"});
     EXPECT_EQ(ResultsReady, 1);
-    const auto reactions = CaseReaction;
-    const auto moments = MomentSummary;
-    for (int lc : {1, 3}) ExpectRel(reactions[lc][1] + reactions[lc][2] + reactions[lc][3], P, 1e-6);
-    EXPECT_TRUE(reactions[2] == decltype(reactions[2]){});
-    EXPECT_EQ(moments[2][BeamRow][5], 0);
-    EXPECT_EQ(moments[0][BeamRow][5], moments[1][BeamRow][5]);
-
-    RestoreStoredResults({});
-    EXPECT_EQ(ResultsReady, 1);
+    for (int lc : {1, 3}) ExpectRel(CaseReaction[lc][1] + CaseReaction[lc][2] + CaseReaction[lc][3], P, 1e-6);
+    EXPECT_TRUE(CaseReaction[2] == std::remove_reference_t<decltype(CaseReaction[2])>{});
+    EXPECT_EQ(MomentSummary[2][BeamRow][5], 0);
+    EXPECT_EQ(MomentSummary[0][BeamRow][5], MomentSummary[1][BeamRow][5]);
     EXPECT_EQ(UnbalancedMark[2], 1);
     EXPECT_EQ(UnbalancedMark[1] + UnbalancedMark[3], 0);
-    EXPECT_TRUE(CaseReaction == reactions);
-    EXPECT_TRUE(MomentSummary == moments);
 }
 
 // The check compares the difference with 0.05 % of the sum of the load

@@ -88,17 +88,21 @@ TEST_F(PrintJob, NothingTickedHidesWithoutADocument) {
     EXPECT_FALSE(f->Showing());
 }
 
-TEST_F(PrintJob, LoadcaseDataAloneForAllLoadcasesIsAnEmptyDocument) {
-    IndexFrm->ShownCase = 0;
+// Every loadcase, whichever the main window shows, all of them (0) too.
+TEST_F(PrintJob, LoadcaseDataAlonePrintsEveryLoadcase) {
     f->Check_Case20.SetCheckedQuietly(true);
-    LogDevice d;
-    f->Cmd_OK.Click();
-    EXPECT_EQ(d.Documents(), 1);
-    EXPECT_FALSE(d.Open());
-    ASSERT_EQ(d.Pages().size(), 1u);
-    EXPECT_TRUE(d.Pages()[0].ops.empty());
-    EXPECT_FALSE(f->Showing());
-    EXPECT_FALSE(gui::Hourglass());
+    for (int32_t shown : {0, 1, 2}) {
+        SCOPED_TRACE(shown);
+        IndexFrm->ShownCase = shown;
+        f->Show();
+        LogDevice d;
+        f->Cmd_OK.Click();
+        EXPECT_EQ(d.Documents(), 1);
+        EXPECT_FALSE(d.Open());
+        EXPECT_EQ(Titles(d), (std::vector<std::string>{"LOADCASE 1", "LoadCase 1", "LOADCASE 2", "LoadCase 2"}));
+        EXPECT_FALSE(f->Showing());
+        EXPECT_FALSE(gui::Hourglass());
+    }
 }
 
 TEST_F(PrintJob, SectionsInTheirOrderEachFromANewPage) {
