@@ -348,6 +348,9 @@ TEST_F(MainRoad, AnalyseAndOpenShowPrintAndSaveTheSame) {
         f.Default1.Click();
         b.load();
         FinishLoads();
+        // Not applied written -1, as some files hold it: kept as read.
+        for (int slot = 1; slot <= LoadSlots; ++slot)
+            if (float& applied = LoadTable[NumLoadcases][slot][LApplied]; applied != 1.0f) applied = -1.0f;
         SetMemberLengthLabels();  // as Next of the beam data window
         EXPECT_EQ(Analyse(), b.analysed);
         const std::string path = (jobs.path() / (std::string(b.beam) + ".kvl")).string();
