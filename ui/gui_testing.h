@@ -39,10 +39,10 @@ void ClickAt(Form& form, int x, int y);
 // As the user presses a key, the form's window active: the key goes to the
 // control with the focus.
 // F2: edit the grid's cell.
-enum class Key { Enter, KeypadEnter, Escape, Tab, BackTab, CtrlTab, CtrlBackTab, Up, Down, F2 };
+enum class Key { Enter, KeypadEnter, Escape, Tab, BackTab, CtrlTab, CtrlBackTab, Up, Down, Right, F2 };
 void PressKey(Form& form, Key key);
-// As the user types into the current cell: the text lands in the cell, then
-// OnKeyUp runs.
+// As the user types into the current cell, or into its editor while the cell
+// is being edited: the text lands in the cell, then OnKeyUp runs.
 void TypeText(StringGrid& grid, const std::string& text);
 // As the user types over the edit's text; then OnKeyUp runs.
 void TypeText(Edit& edit, const std::string& text);
