@@ -253,6 +253,8 @@ TEST_F(Keyboard, TabGoesThroughTheControlsShownInReadingOrder) {
              l.Row(last).Check.SetFocus();
          },
          gui::Key::Tab, l.cmdBack},
+        {"Expand, by Space, its window grown past the screen", l, [&] { l.Button4.SetFocus(); }, gui::Key::Space,
+         l.Button4},
         {"the tabs, into the page before the buttons", p, [&] { p.PageControl1.SetFocus(); }, gui::Key::Tab,
          Option(p, Quantity::Shear, "kN")},
         {"a unit, to the next group's", p, [&] { Option(p, Quantity::Shear, "kN").SetFocus(); }, gui::Key::Tab,
@@ -277,6 +279,7 @@ TEST_F(Keyboard, TabGoesThroughTheControlsShownInReadingOrder) {
         row.focus();
         gui::PressKey(row.form, row.key);
         EXPECT_TRUE(gui::HasFocus(row.to)) << row.from;
+        EXPECT_TRUE(gui::InView(row.to)) << row.from;
         if (row.col) {
             EXPECT_EQ(b.Grid_Spans.Col(), row.col) << row.from;
             EXPECT_EQ(b.Grid_Spans.Row(), row.row) << row.from;

@@ -67,6 +67,8 @@ bool MoveFocus(QWidget* client, bool next);
 bool Seen(const QWidget* w);
 // The client area of the form that holds w.
 QWidget* ClientArea(const QWidget* w);
+// A window larger than the screen scrolls to show the control.
+void ScrollIntoView(QWidget* w);
 
 class Form;
 // The QApplication's main form (closing it ends the program).

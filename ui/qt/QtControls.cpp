@@ -71,7 +71,14 @@ void Control::SetLeft(int v) { SetBounds(v, top_, width_, height_); }
 void Control::SetTop(int v) { SetBounds(left_, v, width_, height_); }
 void Control::SetWidth(int v) { SetBounds(left_, top_, v, height_); }
 void Control::SetHeight(int v) { SetBounds(left_, top_, width_, v); }
-void Control::ApplyGeometry() { qt::W(w_)->setGeometry(left_, top_, std::max(0, width_), std::max(0, height_)); }
+// A control moved keeps the control with the focus it holds in view, in a
+// window larger than the screen too.
+void Control::ApplyGeometry() {
+    QWidget* w = qt::W(w_);
+    w->setGeometry(left_, top_, std::max(0, width_), std::max(0, height_));
+    QWidget* focus = w->window()->focusWidget();
+    if (focus && (focus == w || w->isAncestorOf(focus))) qt::ScrollIntoView(focus);
+}
 
 void Control::SetVisible(bool v) {
     visible_ = v;

@@ -162,7 +162,8 @@ void PressKey(Form& form, Key key) {
                               {Qt::Key_Up, Qt::NoModifier, ""},
                               {Qt::Key_Down, Qt::NoModifier, ""},
                               {Qt::Key_Right, Qt::NoModifier, ""},
-                              {Qt::Key_F2, Qt::NoModifier, ""}};
+                              {Qt::Key_F2, Qt::NoModifier, ""},
+                              {Qt::Key_Space, Qt::NoModifier, " "}};
     const Stroke& s = strokes[static_cast<int>(key)];
     QWidget* window = qt::W(form.Widget());
     // The focus reaches the controls only in the active window, which the

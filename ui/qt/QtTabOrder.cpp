@@ -109,10 +109,19 @@ bool qt::MoveFocus(QWidget* client, bool next) {
     i = ((i + (next ? 1 : -1)) % n + n) % n;
     QWidget* to = stops[static_cast<size_t>(i)];
     to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    // A window larger than the screen scrolls to the control.
-    for (QWidget* p = client->parentWidget(); p; p = p->parentWidget())
-        if (auto* scroller = qobject_cast<QScrollArea*>(p)) scroller->ensureWidgetVisible(to);
+    ScrollIntoView(to);
     return true;
+}
+
+void qt::ScrollIntoView(QWidget* w) {
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (auto* scroller = qobject_cast<QScrollArea*>(p)) scroller->ensureWidgetVisible(w);
+}
+
+bool InView(const Control& control) {
+    const QWidget* w = qt::W(control.Widget());
+    const QWidget* viewport = qt::ClientArea(w)->parentWidget();
+    return qt::Seen(w) && QRect(w->mapTo(viewport, QPoint(0, 0)), w->size()).intersects(viewport->rect());
 }
 
 }  // namespace gui
