@@ -9,6 +9,8 @@ TBeamFrm::TBeamFrm() : gui::Form("Beam Data") {
     BindHandlers();
     BindMenus();
     cmdNext.SetDefault(true);
+    Frame_Timber.SetOwnButton(cmd_TimCalc);
+    Frame_Data.SetOwnButton(cmd_HideData);
     SetDialogKeys(&cmdCancel);
     FormCreate();
 }

@@ -181,6 +181,8 @@ private:
     void UpDown_SpansClick();
     void Grid_SpansKeyUp();
     void SectionEditKeyUp(int field, int row, const gui::Edit& edit);
+    // The focus where a member of the beam has its length, Ixx or E typed.
+    void FocusMemberValue(int member, int text);
     void Check_IEClick();
 
     // Beam data into the model (BeamCommit.cpp).

@@ -57,10 +57,15 @@ std::unique_ptr<GeometryTable> ReadGeometry(const std::vector<int>& beam) {
     return g;
 }
 
-// What refuses the beam, empty when nothing does: a length, Ixx or E not
-// above 0, then the rules every beam of the program keeps, as Open and Save
-// judge them.
-std::string Refusal(const GeometryTable& g, const std::vector<int>& beam, double length) {
+// What refuses the beam, with the member and value missing where that is why.
+struct Refusal {
+    std::string message;  // empty: nothing refuses it
+    int member = 0, text = 0;
+};
+
+// A length, Ixx or E not above 0, then the rules every beam of the program
+// keeps, as Open and Save judge them.
+Refusal RefusalOf(const GeometryTable& g, const std::vector<int>& beam, double length) {
     const struct {
         int text;
         std::string message;
@@ -71,9 +76,10 @@ std::string Refusal(const GeometryTable& g, const std::vector<int>& beam, double
     };
     for (const auto& check : checks)
         for (int m : beam)
-            if (!(g[m][check.text] > 0)) return check.message;
-    if (const std::string fault = BeamFault({g, SpanCount, length, SupportChoice}); !fault.empty()) return "This beam cannot be taken: " + fault + ".";
-    return "";
+            if (!(g[m][check.text] > 0)) return {check.message, m, check.text};
+    if (const std::string fault = BeamFault({g, SpanCount, length, SupportChoice}); !fault.empty())
+        return {"This beam cannot be taken: " + fault + "."};
+    return {};
 }
 
 // Span 1's section as the text of a beam of one section.
@@ -117,8 +123,9 @@ void TBeamFrm::CommitBeamData() {
     const std::unique_ptr<GeometryTable> geometry = ReadGeometry(beam);
     Real length = 0;  // the beam is as long as its members
     for (int m : beam) length += (*geometry)[m][GLength];
-    if (const std::string refusal = Refusal(*geometry, beam, ToDouble(length)); !refusal.empty()) {
-        gui::ShowMessage(refusal);
+    if (const Refusal refusal = RefusalOf(*geometry, beam, ToDouble(length)); !refusal.message.empty()) {
+        gui::ShowMessage(refusal.message);
+        if (refusal.text != 0) FocusMemberValue(refusal.member, refusal.text);
         return;
     }
 

@@ -225,6 +225,26 @@ void TBeamFrm::SectionEditKeyUp(int text, int row, const gui::Edit& edit) {
     for (int col = 1; col <= 27 && col < Grid_Spans.ColCount(); ++col) Grid_Spans.SetCell(col, row, t);
 }
 
+// One section for all: the member's cell of the lengths grid, or the
+// section's edit; else the member's cell of the per-member grid.
+void TBeamFrm::FocusMemberValue(int member, int text) {
+    const std::vector<MemberAt> members = Members();
+    const int column =
+        std::find_if(members.begin(), members.end(), [&](const MemberAt& m) { return m.member == member; })->column;
+    const int row =
+        std::find_if(std::begin(ValueRows), std::end(ValueRows), [&](const SpanRow& r) { return r.text == text; })->row;
+    // The current cell set runs no handler.
+    if (!Check_IE.Checked()) {
+        Grid_Spans.SetCurrent(column, row);
+        Grid_Spans.SetFocus();
+    } else if (text == TLength) {
+        Grid_Lengths.SetCurrent(column, 1);
+        Grid_Lengths.SetFocus();
+    } else {
+        (text == TIxx ? Edit_Ixx : Edit_E).SetFocus();
+    }
+}
+
 void TBeamFrm::Check_IEClick() {
     if (!Check_IE.Focused()) return;
     if (!Check_IE.Checked()) {

@@ -60,6 +60,7 @@ TMiscFrm::TMiscFrm() : gui::Form("Miscellaneous Section Data") {
     OnShow = [this] { FormShow(); };
     cmd_Save.OnClick = [this] { cmd_SaveClick(); };
     cmd_ok.OnClick = [this] { Hide(); };
+    cmd_ok.SetDefault(true);
     SetDialogKeys();  // Escape closes, as OK does
     FormCreate();
 }

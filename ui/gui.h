@@ -11,8 +11,13 @@
 //   the action, the cursor returns to normal and the error's text is shown
 //   once the event has been handled.
 // - Tab moves through a form's controls in reading order (rows top to bottom,
-//   each left to right, into each group), passing over controls hidden or
-//   outside the form's client area.
+//   each left to right, into each group), passing over controls the user
+//   cannot see: hidden, disabled, outside the form's client area or wholly
+//   under other controls; the arrow keys among radio buttons pass over them
+//   too.
+// - Enter presses the button with the focus, else the button of the group
+//   around the focus that has one of its own (GroupBox::SetOwnButton), else
+//   the form's default button.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -276,7 +281,7 @@ class Button : public Control {
 public:
     Button(Container& parent, const std::string& caption);
     std::string Caption() const;
-    void SetDefault(bool d);
+    void SetDefault(bool d);  // the form's default button: Enter presses it
     void SetModalResult(int r) { modalResult_ = r; }  // set on the form when clicked
     void Click();                                     // as if the user clicked
     std::function<void()> OnClick;
@@ -328,6 +333,11 @@ class GroupBox : public Container {
 public:
     GroupBox(Container& parent, const std::string& caption);
     void SetOpaque(bool on);  // hides what lies under it in the window's colour
+    // The group's own button, which takes the entries typed into the group:
+    // Enter with the focus in the group presses it; while the group is shown
+    // with entries the user changed since it was last pressed, Enter does
+    // not press the form's default button but moves the focus to it.
+    void SetOwnButton(Button& b);
 };
 
 class ListBox : public Control {
@@ -343,7 +353,8 @@ public:
 };
 
 // Spinner bound to an edit whose text shows its position; no wrap. The
-// arrows are the mouse's: the keyboard steps it with Up and Down in the edit.
+// arrows are the mouse's: the keyboard steps it with Up and Down in the edit,
+// or, while the edit is hidden, in the spinner, which is then a Tab stop.
 class UpDown : public Control {
 public:
     UpDown(Container& parent, Edit& associate);
@@ -362,7 +373,10 @@ private:
 
 // Grid of text cells; fixed rows and columns are headings the user cannot edit.
 // Tab moves through the cells that can be typed into and leaves the grid from
-// the last of them; Ctrl+Tab leaves it at once.
+// the last of them; Ctrl+Tab leaves it at once, a cell being edited keeping
+// what was typed. In a cell being edited Enter ends the editing, keeping the
+// text, and Escape ends it giving the cell back the text it had; the form
+// answers the next Enter or Escape.
 class StringGrid : public Control {
 public:
     explicit StringGrid(Container& parent);
@@ -484,9 +498,9 @@ public:
     int ClientHeight() const;
     void CentreOnScreen();
 
-    // Answers the keyboard as a dialog does: Enter presses the button with
-    // the focus, else the default one (Button::SetDefault); Escape presses
-    // `cancel`, or closes the form where it has none.
+    // Answers the keyboard as a dialog does: Escape presses `cancel`, or
+    // closes the form where it has none; the button Enter presses shows as
+    // the default.
     void SetDialogKeys(Button* cancel = nullptr);
 
     void Show();       // modeless; runs OnShow when it becomes visible
@@ -509,7 +523,7 @@ public:
     // button, stepped a spinner, picked from a list or moved a grid's row.
     // What the program sets does not count.
     bool Edited() const { return edited_; }
-    void ClearEdited() { edited_ = false; }
+    void ClearEdited();  // and the entries of its groups count as taken
 
 protected:
     void ApplyGeometry() override;

@@ -39,16 +39,19 @@ void ClickAt(Form& form, int x, int y);
 // As the user presses a key, the form's window active: the key goes to the
 // control with the focus.
 // F2: edit the grid's cell.
-enum class Key { Enter, KeypadEnter, Escape, Tab, BackTab, CtrlTab, CtrlBackTab, Up, Down, F2 };
+enum class Key { Enter, KeypadEnter, Escape, Tab, BackTab, CtrlTab, CtrlBackTab, Up, Down, Right, F2, Space };
 void PressKey(Form& form, Key key);
-// As the user types into the current cell: the text lands in the cell, then
-// OnKeyUp runs.
+// As the user types into the current cell, or into its editor while the cell
+// is being edited: the text lands in the cell, then OnKeyUp runs.
 void TypeText(StringGrid& grid, const std::string& text);
 // As the user types over the edit's text; then OnKeyUp runs.
 void TypeText(Edit& edit, const std::string& text);
 // As the user drags row `from` to `to`: the rows between close up.
 void MoveRow(StringGrid& grid, int from, int to);
 bool HasFocus(const Control& control);  // the focus of its window, whether or not the window is active
+// Some of the control shows in the part of its window on the screen, under no
+// other control.
+bool InView(const Control& control);
 uint32_t PixelAt(const Image& image, int x, int y);  // 0xRRGGBB
 
 // ---- Recording what is drawn -------------------------------------------------

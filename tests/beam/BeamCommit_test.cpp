@@ -16,19 +16,24 @@ using BeamNext = FreshWindow;
 // What the model must hold for a typed text: the text as a single, times the factor.
 double Internal(const char* text, float factor) { return double(Real(std::stof(text)) * Real(factor)); }
 
+// A refused value takes the focus, for the user to type it.
 TEST_F(BeamNext, ChecksLengthsThenIxxThenE) {
     EXPECT_EQ(Next(), Lines_t{" Specify length of all spans"});  // all three missing: lengths first
     EXPECT_TRUE(Window().Showing());
+    EXPECT_TRUE(gui::HasFocus(Window().Grid_Lengths));
+    EXPECT_EQ(Window().Grid_Lengths.Col(), 1);
 
     Type(Window().Grid_Lengths, 1, 1, "6");
     Type(Window().Edit_E, "205000");
     Type(Window().Edit_Yrec, "0");  // y may be 0
     EXPECT_EQ(Next(), Lines_t{HelpMessage(" Specify value for Ixx for all spans")});
+    EXPECT_TRUE(gui::HasFocus(Window().Edit_Ixx));
     Type(Window().Edit_Ixx, "-5");
     EXPECT_EQ(Next(), Lines_t{HelpMessage(" Specify value for Ixx for all spans")});
     Type(Window().Edit_Ixx, "8000");
     Type(Window().Edit_E, "");
     EXPECT_EQ(Next(), Lines_t{HelpMessage(" Specify value for E for all spans")});
+    EXPECT_TRUE(gui::HasFocus(Window().Edit_E));
     EXPECT_TRUE(Window().Showing());
     EXPECT_EQ(SpanTextTable[1][0], "1");  // the exists texts are set even so
     EXPECT_EQ(SpanTextTable[2][0], "0");
@@ -50,6 +55,12 @@ TEST_F(BeamNext, OnlyTickedCantileversAreChecked) {
     OneSectionBeam({"5"}, "8000", "205000", "100");
     Window().Check_RHC.Click();  // an RHC with no length
     EXPECT_EQ(Next(), Lines_t{" Specify length of all spans"});
+    EXPECT_EQ(Window().Grid_Lengths.Col(), 2);  // its cell takes the focus
+    Window().Check_IE.Click();                  // in the per-member grid too
+    EXPECT_EQ(Next(), Lines_t{" Specify length of all spans"});
+    EXPECT_TRUE(gui::HasFocus(Window().Grid_Spans));
+    EXPECT_EQ(Window().Grid_Spans.Col(), 2);
+    EXPECT_EQ(Window().Grid_Spans.Row(), 2);
     Window().Check_RHC.Click();  // unticked: its empty cells are not checked
     EXPECT_EQ(Next(), Lines_t{});
 }

@@ -9,6 +9,7 @@
 #include "BinFile.h"
 #include "Misc.h"
 #include "SectionRecord.h"
+#include "TempDir.h"
 
 using namespace beamtest;
 namespace fs = std::filesystem;
@@ -174,7 +175,9 @@ TEST_F(MiscSections, FirstUseShowsEmptyNumberedRowsAndSavesAllOfThem) {
     EXPECT_FALSE(Misc().Showing());
 }
 
+// In the program folder, wherever a file dialog has left the current one.
 TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
+    const TempDir jobs;  // the folder of a beam opened or saved
     Unit_Sect_L = "cm";
     Factor_Sect_L = 10;
     ShowMisc();
@@ -196,6 +199,7 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
 
     ASSERT_EQ(ReadSectionTable(MiscFile()).size(), 250u);
     ASSERT_EQ(fs::file_size(MiscFile()), 50000u);
+    EXPECT_FALSE(fs::exists(jobs.path() / "Misc.sct"));
     const SectionRecord first = ReadSectionTable(MiscFile()).at(1 - 1);
     EXPECT_EQ(first.Designation, "Section 1");
     EXPECT_EQ(first.Ixx, 100000.0f);  // 10 cm^4
@@ -224,6 +228,8 @@ TEST_F(MiscSections, RoundTripOfTwoHundredAndFiftyRecords) {
     EXPECT_EQ(g.Cell(2, 8), "");  // an Ixx of 0 shows empty
     EXPECT_EQ(g.Cell(1, 250), "Section 250");
     EXPECT_EQ(g.Cell(2, 250), "2500.0");
+    Window().Miscellaneous1.Click();
+    EXPECT_EQ(Window().List_Sect.Item(0), "Section 1");
 }
 
 // Every value a Save can store is shown in figures that the next Save stores

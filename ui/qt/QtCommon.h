@@ -8,6 +8,8 @@
 
 class QDialog;
 class QPaintDevice;
+class QPainter;
+class QStyleOption;
 class QWidget;
 
 namespace gui::qt {
@@ -46,11 +48,27 @@ void PutInFront(QDialog* d);
 // The property that marks a form's default button, which a dialog's button
 // with the focus stands in for while it has it.
 constexpr const char* MainDefault = "mainDefault";
+// The properties of a group with a button of its own: the button, and the
+// mark of entries changed in the group that the button has not taken.
+constexpr const char* OwnButton = "ownButton";
+constexpr const char* Untaken = "untaken";
+
+// The frame that marks a list, a grid or a spinner with the focus, along
+// the edge of the option's box.
+void DrawFocusFrame(QPainter& p, const QStyleOption& o);
 
 // Moves the focus to the next (or the previous) of the Tab stops that
 // `client`, a form's client area, holds, in reading order; false when it
-// holds none.
+// holds none. The stops are the controls that can be seen: shown, enabled,
+// inside the client area and not wholly under other controls.
 bool MoveFocus(QWidget* client, bool next);
+// Some of the control lies inside its form's client area, under no other
+// control.
+bool Seen(const QWidget* w);
+// The client area of the form that holds w.
+QWidget* ClientArea(const QWidget* w);
+// A window larger than the screen scrolls to show the control.
+void ScrollIntoView(QWidget* w);
 
 class Form;
 // The QApplication's main form (closing it ends the program).

@@ -6,8 +6,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QLineEdit>
 #include <QStyle>
+#include <QStyleOption>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,7 +52,11 @@ Form* Control::OwnerForm() {
 }
 
 void Control::NoteUserChange() {
-    if (Form* f = OwnerForm(); f && !viewing_) f->edited_ = true;
+    Form* f = OwnerForm();
+    if (!f || viewing_) return;
+    f->edited_ = true;
+    for (QWidget* group = qt::W(w_)->parentWidget(); group; group = group->parentWidget())
+        if (group->property(qt::OwnButton).isValid()) group->setProperty(qt::Untaken, true);
 }
 
 int Control::Left() const { return left_; }
@@ -65,7 +71,14 @@ void Control::SetLeft(int v) { SetBounds(v, top_, width_, height_); }
 void Control::SetTop(int v) { SetBounds(left_, v, width_, height_); }
 void Control::SetWidth(int v) { SetBounds(left_, top_, v, height_); }
 void Control::SetHeight(int v) { SetBounds(left_, top_, width_, v); }
-void Control::ApplyGeometry() { qt::W(w_)->setGeometry(left_, top_, std::max(0, width_), std::max(0, height_)); }
+// A control moved keeps the control with the focus it holds in view, in a
+// window larger than the screen too.
+void Control::ApplyGeometry() {
+    QWidget* w = qt::W(w_);
+    w->setGeometry(left_, top_, std::max(0, width_), std::max(0, height_));
+    QWidget* focus = w->window()->focusWidget();
+    if (focus && (focus == w || w->isAncestorOf(focus))) qt::ScrollIntoView(focus);
+}
 
 void Control::SetVisible(bool v) {
     visible_ = v;
@@ -145,6 +158,9 @@ Panel::Panel(Container& parent, const std::string& caption) : Container(&parent,
 GroupBox::GroupBox(Container& parent, const std::string& caption)
     : Container(&parent, qt::N(new QGroupBox(qt::Q(caption)))) {}
 void GroupBox::SetOpaque(bool on) { qt::W(w_)->setAutoFillBackground(on); }
+void GroupBox::SetOwnButton(Button& b) {
+    qt::W(w_)->setProperty(qt::OwnButton, QVariant::fromValue(static_cast<QObject*>(qt::W(b.Widget()))));
+}
 
 // ---- Edit --------------------------------------------------------------------------
 namespace {
@@ -202,21 +218,36 @@ bool qt::TextFits(const QWidget* w, const std::string& text, int room) {
 }
 
 // ---- Button ------------------------------------------------------------------------
+namespace {
+// Enter is its form's to answer, which knows which button it presses.
+class ButtonWidget : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* ev) override {
+        if (ev->key() == Qt::Key_Return || ev->key() == Qt::Key_Enter) return ev->ignore();
+        QPushButton::keyPressEvent(ev);
+    }
+};
+}  // namespace
+
 Button::Button(Container& parent, const std::string& caption)
-    : Control(&parent, qt::N(new QPushButton(qt::Q(caption)))) {
+    : Control(&parent, qt::N(new ButtonWidget(qt::Q(caption)))) {
     QObject::connect(qt::W<QPushButton>(w_), &QPushButton::clicked, [this] { Click(); });
 }
 std::string Button::Caption() const { return qt::S(qt::W<QPushButton>(w_)->text()); }
-void Button::SetDefault(bool d) {
-    qt::W<QPushButton>(w_)->setDefault(d);
-    qt::W(w_)->setProperty(qt::MainDefault, d);
-}
+void Button::SetDefault(bool d) { qt::W(w_)->setProperty(qt::MainDefault, d); }
+// The group whose own button this is has its entries taken once the click's
+// action is done.
 void Button::Click() {
     if (!Enabled()) return;
     Dispatch([this] {
         if (modalResult_ != 0)
             if (Form* f = OwnerForm()) f->SetModalResult(modalResult_);
         if (OnClick) OnClick();
+        for (QWidget* group = qt::W(w_)->parentWidget(); group; group = group->parentWidget())
+            if (group->property(qt::OwnButton).value<QObject*>() == qt::W(w_)) group->setProperty(qt::Untaken, false);
     });
 }
 
@@ -247,7 +278,8 @@ void CheckBox::Click() {
 }
 
 namespace {
-// The arrow keys click the next or the previous button of the group, round.
+// The arrow keys click the next or the previous button of the group that can
+// be seen, round.
 class RadioWidget : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
@@ -259,7 +291,7 @@ protected:
         if (step == 0) return QRadioButton::keyPressEvent(ev);
         std::vector<QRadioButton*> group;
         for (QRadioButton* r : parentWidget()->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly))
-            if (r == this || (r->isEnabled() && !r->isHidden())) group.push_back(r);
+            if (r == this || (r->isEnabled() && !r->isHidden() && qt::Seen(r))) group.push_back(r);
         const auto n = static_cast<std::ptrdiff_t>(group.size());
         const std::ptrdiff_t at = std::find(group.begin(), group.end(), this) - group.begin();
         QRadioButton* to = group[static_cast<size_t>((at + step + n) % n)];
@@ -370,7 +402,8 @@ void ListBox::SetItemIndex(int i) {
 
 // ---- Up-down spinner ---------------------------------------------------------------
 namespace {
-// Up and Down in the spinner's edit step it as its arrows do.
+// Up and Down in the spinner's edit, or in the spinner, step it as its
+// arrows do.
 class StepKeys : public QObject {
 public:
     StepKeys(UpDown* u, QObject* parent) : QObject(parent), u_(u) {}
@@ -385,9 +418,50 @@ public:
 private:
     UpDown* u_;
 };
+
+// The arrows. While the edit is hidden the spinner is a Tab stop itself,
+// framed while it has the focus.
+class SpinWidget : public QWidget {
+public:
+    explicit SpinWidget(QWidget* edit) : edit_(edit) {
+        setFocusPolicy(Qt::NoFocus);
+        edit->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* ev) override {
+        if (ev->type() == QEvent::ShowToParent || ev->type() == QEvent::HideToParent)
+            setFocusPolicy(edit_->isHidden() ? Qt::TabFocus : Qt::NoFocus);
+        return false;
+    }
+    void focusInEvent(QFocusEvent* ev) override {
+        Frame(2);
+        QWidget::focusInEvent(ev);
+    }
+    void focusOutEvent(QFocusEvent* ev) override {
+        Frame(0);
+        QWidget::focusOutEvent(ev);
+    }
+    void paintEvent(QPaintEvent*) override {
+        if (!hasFocus()) return;
+        QPainter p(this);
+        QStyleOption o;
+        o.initFrom(this);
+        qt::DrawFocusFrame(p, o);
+    }
+
+private:
+    // The arrows leave room around them for the frame.
+    void Frame(int margin) {
+        layout()->setContentsMargins(margin, margin, margin, margin);
+        update();
+    }
+    QWidget* edit_;
+};
 }  // namespace
 
-UpDown::UpDown(Container& parent, Edit& associate) : Control(&parent, qt::N(new QWidget)), edit_(associate) {
+UpDown::UpDown(Container& parent, Edit& associate)
+    : Control(&parent, qt::N(new SpinWidget(qt::W(associate.Widget())))), edit_(associate) {
     auto* up = new QToolButton(qt::W(w_));
     auto* down = new QToolButton(qt::W(w_));
     up->setArrowType(Qt::UpArrow);
@@ -402,7 +476,8 @@ UpDown::UpDown(Container& parent, Edit& associate) : Control(&parent, qt::N(new 
     }
     QObject::connect(up, &QToolButton::clicked, [this] { Step(1); });
     QObject::connect(down, &QToolButton::clicked, [this] { Step(-1); });
-    qt::W(associate.Widget())->installEventFilter(new StepKeys(this, qt::W(w_)));
+    for (QWidget* keys : {qt::W(associate.Widget()), qt::W(w_)})
+        keys->installEventFilter(new StepKeys(this, qt::W(w_)));
 }
 void UpDown::SetPosition(int v) {
     pos_ = std::clamp(v, min_, max_);

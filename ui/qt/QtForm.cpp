@@ -43,6 +43,11 @@ bool IsMainForm(const Form& form) { return qt::MainForm == &form; }
 QScrollArea* ClientScroller(const QWidget* form) {
     return form->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
 }
+}  // namespace
+
+QWidget* qt::ClientArea(const QWidget* w) { return ClientScroller(w->window())->widget(); }
+
+namespace {
 
 class FormWidget : public QWidget {
 public:
@@ -50,11 +55,11 @@ public:
     QEventLoop* loop = nullptr;
     bool dialog = false;
     Button* cancel = nullptr;
-    // As in a dialog, the button with the focus is the default while it has it.
+    // As in a dialog, the button Enter acts on shows as the default.
     void ShowDefault() {
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        for (QPushButton* b : findChildren<QPushButton*>())
-            b->setDefault(focused ? b == focused : b->property(qt::MainDefault).toBool());
+        bool focusOnly = false;
+        const QPushButton* enter = EnterButton(focusOnly);
+        for (QPushButton* b : findChildren<QPushButton*>()) b->setDefault(b == enter);
     }
 
 protected:
@@ -62,32 +67,57 @@ protected:
         ev->ignore();
         Dispatch([this] { f_->Close(); });
     }
-    bool focusNextPrevChild(bool next) override { return qt::MoveFocus(ClientScroller(this)->widget(), next); }
+    bool focusNextPrevChild(bool next) override { return qt::MoveFocus(qt::ClientArea(this), next); }
     // A window that opens with no control focused gives the focus to its
     // first, as Tab would.
     bool event(QEvent* ev) override {
         if (ev->type() == QEvent::WindowActivate && !focusWidget()) focusNextPrevChild(true);
         return QWidget::event(ev);
     }
-    // Reached by the keys the control with the focus leaves, as a dialog's.
+    // Reached by the keys the control with the focus leaves: Enter, and in a
+    // dialog Escape.
     void keyPressEvent(QKeyEvent* ev) override {
-        if (!dialog) return QWidget::keyPressEvent(ev);
-        if (ev->matches(QKeySequence::Cancel)) {
+        if (dialog && ev->matches(QKeySequence::Cancel)) {
             if (cancel) cancel->Click();
             else Dispatch([this] { f_->Close(); });
             return;
         }
         const bool enter = ev->key() == Qt::Key_Return || ev->key() == Qt::Key_Enter;
         if (!enter || (ev->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return QWidget::keyPressEvent(ev);
-        auto* pressed = qobject_cast<QPushButton*>(focusWidget());
-        if (!pressed) pressed = DefaultButton();
-        if (pressed) pressed->click();  // nothing when disabled
+        bool focusOnly = false;
+        if (QPushButton* b = EnterButton(focusOnly); focusOnly) b->setFocus(Qt::OtherFocusReason);
+        else if (b) b->click();  // nothing when disabled
     }
 
 private:
-    QPushButton* DefaultButton() const {
+    static QPushButton* OwnButton(const QWidget* group) {
+        return qobject_cast<QPushButton*>(group->property(qt::OwnButton).value<QObject*>());
+    }
+    // The button Enter acts on: the button it presses, but the form is not
+    // taken past a group shown whose entries are not; then Enter only moves
+    // the focus to the group's button (focusOnly).
+    QPushButton* EnterButton(bool& focusOnly) const {
+        QPushButton* pressed = Pressed();
+        QPushButton* untaken = pressed && pressed->property(qt::MainDefault).toBool() ? UntakenGroupButton() : nullptr;
+        focusOnly = untaken != nullptr;
+        return untaken ? untaken : pressed;
+    }
+    // The button with the focus, else the button of the innermost group
+    // around the focus that has one, else the form's default.
+    QPushButton* Pressed() const {
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) return focused;
+        for (const QWidget* w = focusWidget(); w && w != this; w = w->parentWidget())
+            if (QPushButton* b = OwnButton(w)) return b;
         for (QPushButton* b : findChildren<QPushButton*>())
-            if (b->isDefault() && b->isVisible()) return b;
+            if (b->property(qt::MainDefault).toBool() && b->isVisibleTo(this)) return b;
+        return nullptr;
+    }
+    // The button of a group shown whose entries the user has changed since
+    // the button last took them.
+    QPushButton* UntakenGroupButton() const {
+        for (const QWidget* w : findChildren<QWidget*>())
+            if (QPushButton* b = OwnButton(w); b && w->property(qt::Untaken).toBool() && w->isVisibleTo(this))
+                return b;
         return nullptr;
     }
     Form* f_;
@@ -108,7 +138,7 @@ Form::Form(const std::string& caption) : Container(nullptr, qt::N(new FormWidget
 Form::~Form() { delete qt::W(w_); }
 
 void ClickAt(Form& form, int x, int y) {
-    QWidget* client = ClientScroller(qt::W(form.Widget()))->widget();
+    QWidget* client = qt::ClientArea(qt::W(form.Widget()));
     QWidget* target = client->childAt(x, y);
     if (!target) target = client;
     const QPointF local = target->mapFrom(client, QPointF(x, y));
@@ -131,7 +161,9 @@ void PressKey(Form& form, Key key) {
                               {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, ""},
                               {Qt::Key_Up, Qt::NoModifier, ""},
                               {Qt::Key_Down, Qt::NoModifier, ""},
-                              {Qt::Key_F2, Qt::NoModifier, ""}};
+                              {Qt::Key_Right, Qt::NoModifier, ""},
+                              {Qt::Key_F2, Qt::NoModifier, ""},
+                              {Qt::Key_Space, Qt::NoModifier, " "}};
     const Stroke& s = strokes[static_cast<int>(key)];
     QWidget* window = qt::W(form.Widget());
     // The focus reaches the controls only in the active window, which the
@@ -189,6 +221,12 @@ void Form::ApplyGeometry() {
     ClientScroller(qt::W(w_))->setGeometry(0, menu, shownW, shownH);
     qt::W(client_)->resize(cw, ch);
     if (bar) bar->setGeometry(0, 0, shownW, menu);
+}
+
+void Form::ClearEdited() {
+    edited_ = false;
+    for (QWidget* w : qt::W(w_)->findChildren<QWidget*>())
+        if (w->property(qt::Untaken).toBool()) w->setProperty(qt::Untaken, false);
 }
 
 void Form::SetDialogKeys(Button* cancel) {

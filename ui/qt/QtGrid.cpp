@@ -7,22 +7,30 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <algorithm>
 #include "QtCommon.h"
 
 namespace gui {
 
 // ---- String grid -------------------------------------------------------------------
 namespace {
+// The editor of one cell, which knows what the cell held when editing began.
+class CellEditor : public QLineEdit {
+public:
+    CellEditor(QWidget* parent, const QModelIndex& at) : QLineEdit(parent), at(at), before(at.data().toString()) {}
+    const QPersistentModelIndex at;
+    const QString before;
+};
+
 // Typing goes straight into the cell, so a key-up handler reads the new text.
 class LiveDelegate : public QStyledItemDelegate {
 public:
     explicit LiveDelegate(StringGrid* g) : g_(g) {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
-        auto* e = new QLineEdit(parent);
+        auto* e = new CellEditor(parent, index);
         e->setFrame(false);
-        QPersistentModelIndex at(index);
-        QObject::connect(e, &QLineEdit::textEdited, e, [at, g = g_](const QString& t) {
-            const_cast<QAbstractItemModel*>(at.model())->setData(at, t);
+        QObject::connect(e, &QLineEdit::textEdited, e, [e, g = g_](const QString& t) {
+            const_cast<QAbstractItemModel*>(e->at.model())->setData(e->at, t);
             g->NoteUserChange();
         });
         e->installEventFilter(new KeyUpFilter(g_, e));
@@ -35,6 +43,7 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         option->text.remove(QLatin1Char('\t'));
     }
+    bool eventFilter(QObject* object, QEvent* ev) override;
 
 private:
     class KeyUpFilter : public QObject {
@@ -51,12 +60,21 @@ private:
     StringGrid* g_;
 };
 
+// Ctrl+Tab: 1 forwards, -1 backwards (with Shift), 0 for any other key.
+int CtrlTab(const QKeyEvent* ev) {
+    const bool tab = ev->key() == Qt::Key_Tab || ev->key() == Qt::Key_Backtab;
+    if (!tab || !(ev->modifiers() & Qt::ControlModifier)) return 0;
+    return ev->key() == Qt::Key_Tab && !(ev->modifiers() & Qt::ShiftModifier) ? 1 : -1;
+}
+
 // Tab moves through the cells that can be typed into, row by row, and past
 // the last of them (or Shift+Tab past the first) on to the form's next
 // control, whether or not a cell is being edited; Ctrl+Tab leaves at once.
 class GridWidget : public QTableWidget {
 public:
     explicit GridWidget(const StringGrid* g) : g_(g) {}
+    // On to the form's next (or previous) control.
+    void Leave(bool next) { QWidget::focusNextPrevChild(next); }
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
@@ -71,18 +89,14 @@ protected:
         const bool next = hint == QAbstractItemDelegate::EditNextItem;
         if ((next || hint == QAbstractItemDelegate::EditPreviousItem) && !EditableCell(next).isValid()) {
             QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
-            QWidget::focusNextPrevChild(next);
+            Leave(next);
             return;
         }
         QTableWidget::closeEditor(editor, hint);
     }
     void keyPressEvent(QKeyEvent* ev) override {
-        const bool tab = ev->key() == Qt::Key_Tab || ev->key() == Qt::Key_Backtab;
-        if (tab && (ev->modifiers() & Qt::ControlModifier)) {
-            QWidget::focusNextPrevChild(ev->key() == Qt::Key_Tab && !(ev->modifiers() & Qt::ShiftModifier));
-            return;
-        }
-        QTableWidget::keyPressEvent(ev);
+        if (const int step = CtrlTab(ev)) Leave(step > 0);
+        else QTableWidget::keyPressEvent(ev);
     }
     // Entered by Tab, the grid starts at its first cell that can be typed
     // into (by Shift+Tab at its last) unless its current cell is one; a grid
@@ -113,6 +127,28 @@ private:
     }
     const StringGrid* g_;
 };
+
+// Keys that end the editing of a cell, besides Tab and Enter: Escape gives
+// the cell back what it held, and Ctrl+Tab keeps what was typed and leaves
+// the grid. The form does not see them.
+bool LiveDelegate::eventFilter(QObject* object, QEvent* ev) {
+    auto* editor = dynamic_cast<CellEditor*>(object);
+    if (!editor || ev->type() != QEvent::KeyPress) return QStyledItemDelegate::eventFilter(object, ev);
+    const auto* key = static_cast<QKeyEvent*>(ev);
+    auto* grid = qt::W<GridWidget>(g_->Widget());
+    if (const int step = CtrlTab(key)) {
+        emit closeEditor(editor, NoHint);
+        grid->Leave(step > 0);
+    } else if (key->key() == Qt::Key_Escape) {
+        const bool typed = editor->at.data().toString() != editor->before;
+        const_cast<QAbstractItemModel*>(editor->at.model())->setData(editor->at, editor->before);
+        emit closeEditor(editor, RevertModelCache);
+        if (typed) Dispatch(g_->OnKeyUp);  // the window reads the cell as it was
+    } else {
+        return QStyledItemDelegate::eventFilter(object, ev);
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -252,8 +288,16 @@ void MoveRow(StringGrid& g, int from, int to) {
 }
 
 void TypeText(StringGrid& g, const std::string& text) {
-    g.SetCell(g.Col(), g.Row(), text);
-    g.NoteUserChange();
+    // An editor closed is hidden until it goes.
+    const QList<CellEditor*> editors = qt::W(g.Widget())->findChildren<CellEditor*>();
+    const auto open = std::find_if(editors.begin(), editors.end(), [](const CellEditor* e) { return !e->isHidden(); });
+    if (open != editors.end()) {
+        (*open)->selectAll();
+        (*open)->insert(qt::Q(text));  // as typing does: raises textEdited
+    } else {
+        g.SetCell(g.Col(), g.Row(), text);
+        g.NoteUserChange();
+    }
     Dispatch(g.OnKeyUp);
 }
 
