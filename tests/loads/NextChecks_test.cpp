@@ -1,23 +1,86 @@
 // The checks of Next: their exact messages and what a failed check leaves.
+#include <functional>
 #include "LoadsTest.h"
 
 namespace {
 
-TEST_F(LoadsWindow, NothingAppliedIsRefusedEvenWithTheSelfWeightTicked) {
-    ShowSteelBeam();
-    Point(1, "2000", "1000");
-    F().Check_Swt.Click();
-    NumLoadcases = 17;
-    LoadTable.Fill({});
-    Next();
-    EXPECT_EQ(Messages(), Lines_t{"No loads applied to beam"});
-    EXPECT_EQ(F().LoadCheckResult, -1);
-    EXPECT_TRUE(F().Showing());
-    EXPECT_EQ(NumLoadcases, 17);
-    // Nothing is taken into the table; the window keeps what was typed.
-    EXPECT_TRUE(LoadTable == decltype(LoadTable){});
-    EXPECT_EQ(LoadRows[1][LStart], 1000.0f);
-    EXPECT_EQ(ApplyFlags[25][SelfWeightSlot], 1.0f);
+// Rows typed on a fresh window that the first Next refuses, and what the
+// window keeps of them besides.
+struct Refusal {
+    const char* What;
+    std::function<void(LoadsWindow&)> Type;
+    Lines_t Messages;
+    std::function<void(LoadsWindow&)> Kept;
+};
+
+TEST_F(LoadsWindow, ARefusedNextShowsItsMessagesAndTakesNothing) {
+    const Refusal refusals[] = {
+        {"nothing applied, the self weight ticked",
+         [](LoadsWindow& t) { t.ShowSteelBeam(), Point(1, "2000", "1000"), t.F().Check_Swt.Click(); },
+         {"No loads applied to beam"},
+         [](LoadsWindow& t) {
+             EXPECT_EQ(t.F().LoadCheckResult, -1);
+             EXPECT_EQ(LoadRows[1][LStart], 1000.0f);
+             EXPECT_EQ(ApplyFlags[25][SelfWeightSlot], 1.0f);
+         }},
+        // Reported on reading and again by the check.
+        {"past the end",
+         [](LoadsWindow& t) {
+             SetUnits("m", 1000, "kN", 1000, "kN/m", 1), test::SetBeam({10000});
+             Udl(3, "9", "5", "5", "2"), t.Tick(3);
+         },
+         {"Load 3 extends past end of beam", "Load 3 extends past end of beam"},
+         [](LoadsWindow& t) {
+             EXPECT_EQ(t.F().PositionCheckOnRead, 1.0f);
+             // Once the rows are checked on reading, every Apply click checks them too.
+             R(3).Edit_Cover.SetText("1");
+             EXPECT_EQ(Said([&] { t.Tick(3), t.Tick(3); }), Lines_t{});
+         }},
+        // One message a row however many of its lengths are negative, given
+        // on reading and again by the check.
+        {"negative distance and cover",
+         [](LoadsWindow& t) {
+             Udl(1, "-1", "5", "5", "-1"), t.Tick(1), Udl(2, "0", "5", "5", "6000"), t.Tick(2);
+             EXPECT_EQ(Messages(), Lines_t(2, "Negative lengths not allowed"));  // one per Apply
+         },
+         Lines_t(2, "Negative lengths not allowed"), {}},
+        {"forkhead, factors differing between loadcases",
+         [](LoadsWindow& t) {
+             test::SetBeam({3000, 3000}), SupportTypes[1] = SupportForkhead;
+             Point(1, "1000", "100", "1.4"), Point(2, "2000", "100", "1.4"), Point(3, "4000", "100", "1.6");
+             t.Tick(1), t.Tick(2), t.ToLoadcase(2), t.Tick(3);
+         },
+         {Forkhead}, {}},
+        {"forkhead, the self weight's factor differing",
+         [](LoadsWindow& t) {
+             test::SetBeam({3000, 3000}), SupportTypes[1] = SupportForkhead, t.ShowSteelBeam();
+             t.F().Edit_LF.SetText("1.0"), t.F().Check_Swt.Click();
+             Point(1, "1000", "100", "1.4"), t.Tick(1);
+         },
+         {Forkhead}, {}},
+        {"not a number", [](LoadsWindow& t) { Point(1, "1000", "100"), t.Tick(1), R(1).Edit_PL.SetText("1,5"); },
+         {"Load 1: '1,5' is not a number"},
+         [](LoadsWindow&) {
+             EXPECT_EQ(LoadRows[1][LStart], 100.0f);
+             EXPECT_EQ(R(1).Edit_PL.Text(), "1,5");
+         }},
+    };
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(r.What);
+        SetUp();
+        r.Type(*this);
+        NumLoadcases = 17;
+        LoadcaseActive.Fill(0);
+        LoadTable.Fill({});
+        LoadTable[1][1][LStart] = 7;
+        const auto table = LoadTable;
+        EXPECT_EQ(Said([&] { Next(); }), r.Messages);
+        EXPECT_TRUE(F().Showing());
+        EXPECT_EQ(NumLoadcases, 17);
+        EXPECT_TRUE(LoadTable == table);
+        EXPECT_TRUE(LoadcaseActive == decltype(LoadcaseActive){});
+        if (r.Kept) r.Kept(*this);
+    }
 }
 
 TEST_F(LoadsWindow, ZeroPointLoadAloneInALoadcasePassesButLeavesItInactive) {
@@ -33,41 +96,12 @@ TEST_F(LoadsWindow, ZeroPointLoadAloneInALoadcasePassesButLeavesItInactive) {
     EXPECT_EQ(LoadcaseActive[2], 0);
 }
 
-TEST_F(LoadsWindow, LoadPastTheEndIsReportedOnReadingAndAgainByTheCheck) {
-    SetUnits("m", 1000, "kN", 1000, "kN/m", 1);
-    test::SetBeam({10000});
-    Udl(3, "9", "5", "5", "2");
-    Tick(3);
-    Messages().clear();
-    NumLoadcases = 17;
-    Next();
-    EXPECT_EQ(Messages(), (Lines_t{"Load 3 extends past end of beam", "Load 3 extends past end of beam"}));
-    EXPECT_EQ(NumLoadcases, 17);
-    EXPECT_EQ(F().PositionCheckOnRead, 1.0f);
-
-    // Once the rows are checked on reading, every Apply click checks them too.
-    Messages().clear();
-    R(3).Edit_Cover.SetText("1");
-    Tick(3);
-    Tick(3);
-    EXPECT_EQ(Messages(), Lines_t{});
-}
-
 TEST_F(LoadsWindow, LoadEndingWithinATenMillionthPastTheEndPasses) {
     Udl(1, "3000", "5", "5", "3000.0005");
     Tick(1);
     Next();
     EXPECT_EQ(Messages(), Lines_t{});
     EXPECT_EQ(F().LoadCheckResult, 0);
-}
-
-TEST_F(LoadsWindow, NegativeDistanceAndCoverGiveOneMessagePerRowAndPass) {
-    Udl(1, "-1", "5", "5", "-1");
-    Tick(1);
-    Udl(2, "0", "5", "5", "6000");
-    Tick(2);
-    EXPECT_EQ(Messages(), (Lines_t{"Negative lengths not allowed", "Negative lengths not allowed"}));  // one per Apply
-    EXPECT_EQ(Said([&] { Next(); }), (Lines_t{"Negative lengths not allowed", "Negative lengths not allowed"}));
 }
 
 TEST_F(LoadsWindow, ARowPastTheEndIsOnlyExcusedWhenAppliedNowhere) {
@@ -83,49 +117,6 @@ TEST_F(LoadsWindow, ARowPastTheEndIsOnlyExcusedWhenAppliedNowhere) {
     F().CheckLoadPositions();
     EXPECT_EQ(Messages(), Lines_t{"Load 2 extends past end of beam"});
     EXPECT_EQ(F().LoadCheckResult, -1);
-}
-
-TEST_F(LoadsWindow, ForkheadDemandsOneLoadFactorOverAllAppliedLoads) {
-    test::SetBeam({3000, 3000});
-    SupportTypes[1] = SupportForkhead;
-    Point(1, "1000", "100", "1.4");
-    Point(2, "2000", "100", "1.4");
-    Point(3, "4000", "100", "1.6");
-    Tick(1);
-    Tick(2);
-    ToLoadcase(2);
-    Tick(3);
-    NumLoadcases = 17;
-    LoadcaseActive.Fill(0);
-    Next();
-    EXPECT_EQ(Messages(), Lines_t{Forkhead});
-    EXPECT_EQ(NumLoadcases, 17);
-    EXPECT_EQ(LoadcaseActive[2], 0);
-}
-
-TEST_F(LoadsWindow, ForkheadCountsTheSelfWeightFactor) {
-    test::SetBeam({3000, 3000});
-    SupportTypes[1] = SupportForkhead;
-    ShowSteelBeam();
-    F().Edit_LF.SetText("1.0");
-    F().Check_Swt.Click();
-    Point(1, "1000", "100", "1.4");
-    Tick(1);
-    Next();
-    EXPECT_EQ(Messages(), Lines_t{Forkhead});
-}
-
-TEST_F(LoadsWindow, TextThatIsNotANumberAbandonsNextAndKeepsTheTable) {
-    Point(1, "1000", "100");
-    Tick(1);
-    LoadTable[1][1][LStart] = 7;
-    R(1).Edit_PL.SetText("1,5");
-    Next();
-    EXPECT_EQ(Messages(), Lines_t{"Load 1: '1,5' is not a number"});
-    EXPECT_EQ(LoadTable[1][1][LStart], 7.0f);
-    EXPECT_EQ(LoadRows[1][LStart], 100.0f);
-    EXPECT_TRUE(F().Showing());
-    EXPECT_EQ(R(1).Edit_PL.Text(), "1,5");
 }
 
 }  // namespace
