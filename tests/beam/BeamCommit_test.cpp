@@ -55,16 +55,10 @@ TEST_F(BeamNext, OnlyTickedCantileversAreChecked) {
 }
 
 TEST_F(BeamNext, GeometryFromTypedTextsInOtherUnits) {
-    Unit_L = "ft";
-    Factor_L = 304.8f;
-    Unit_Sect_I = "in^4";
-    Factor_Sect_I = 416231.4f;
-    Unit_Sect_E = "KSI";
-    Factor_Sect_E = 6.89476f;
-    Unit_Sect_L = "in";
-    Factor_Sect_L = 25.4f;
-    Unit_Sect_A = "in^2";
-    Factor_Sect_A = 645.16f;
+    const std::tuple<Quantity, const char*, float> units[] = {
+        {Quantity::Length, "ft", 304.8f}, {Quantity::I, "in^4", 416231.4f}, {Quantity::E, "KSI", 6.89476f},
+        {Quantity::SectionDimension, "in", 25.4f}, {Quantity::Area, "in^2", 645.16f}};
+    for (const auto& [q, name, factor] : units) Unit(q).Name = name, Unit(q).Factor = factor;
     Window().Hide();
     Window().Show();
     w.Check_LHC.Click();

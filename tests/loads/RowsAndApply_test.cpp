@@ -139,12 +139,7 @@ TEST_F(LoadsWindow, ShowingFillsTheRowsInDisplayUnitsAndTheSelfWeight) {
     SetUnits("m", 1000, "kN", 1000, "kN/m", 1);
     ShowSteelBeam();
     F().Hide();
-    LoadRows[1][LKind] = KindUDL;
-    LoadRows[1][LDist] = 2500;
-    LoadRows[1][LStart] = 4;
-    LoadRows[1][LFinish] = 0;
-    LoadRows[1][LCover] = 1000;
-    LoadRows[1][LFactor] = 1.4f;
+    test::LoadRow(1, KindUDL, 2500, 4, 0, 1000, 1.4f);
     LoadRows[SelfWeightSlot][LApplied] = 1;
     F().Show();
     EXPECT_TRUE(R(1).OptionUDL.Checked());
