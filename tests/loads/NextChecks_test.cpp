@@ -4,82 +4,110 @@
 
 namespace {
 
-// Rows typed on a fresh window that the first Next refuses, and what the
-// window keeps of them besides.
+// A change typed after an accepted Next that the next Next refuses, and what
+// the window keeps of it besides.
 struct Refusal {
     const char* What;
     std::function<void(LoadsWindow&)> Type;
     Lines_t Messages;
-    std::function<void(LoadsWindow&)> Kept;
+    std::function<void(LoadsWindow&)> Kept = nullptr;
 };
 
-TEST_F(LoadsWindow, ARefusedNextShowsItsMessagesAndTakesNothing) {
+// A refused Next shows its messages and leaves the model and results as the
+// last accepted Next left them.
+TEST_F(LoadsWindow, ARefusedNextLeavesTheModelAndResultsAsTheLastAcceptedNext) {
+    SetUnits("m", 1000, "kN", 1000, "kN/m", 1);
+    test::SetBeam({3000, 3000});
+    ShowSteelBeam();
+    Point(1, "2", "10");
+    Udl(2, "0", "5", "5", "6");
+    Tick(1);
+    Tick(2);
+    Next();
+    ASSERT_EQ(Messages(), Lines_t{});
+    const auto table = LoadTable;
+    const auto outline = AcceptedUDLOutline;
+    const auto active = LoadcaseActive;
+    const int cases = NumLoadcases, rows = LoadRowsShown, shown = LoadCaseShown;
+    const double reaction = CaseReaction[1][2];
+
     const Refusal refusals[] = {
         {"nothing applied, the self weight ticked",
-         [](LoadsWindow& t) { t.ShowSteelBeam(), Point(1, "2000", "1000"), t.F().Check_Swt.Click(); },
+         [](LoadsWindow& t) { t.Tick(1), t.Tick(2), t.F().Check_Swt.Click(), R(1).Edit_PL.SetText("20"); },
          {"No loads applied to beam"},
          [](LoadsWindow& t) {
              EXPECT_EQ(t.F().LoadCheckResult, -1);
-             EXPECT_EQ(LoadRows[1][LStart], 1000.0f);
+             EXPECT_EQ(LoadRows[1][LStart], 20000.0f);  // the rows as typed
              EXPECT_EQ(ApplyFlags[25][SelfWeightSlot], 1.0f);
          }},
+        {"a zero point load beside an empty UDL",
+         [](LoadsWindow&) { R(1).Edit_PL.SetText("0"), R(2).Edit_Cover.SetText("0"); }, {"No loads on beam"}},
         // Reported on reading and again by the check.
-        {"past the end",
-         [](LoadsWindow& t) {
-             SetUnits("m", 1000, "kN", 1000, "kN/m", 1), test::SetBeam({10000});
-             Udl(3, "9", "5", "5", "2"), t.Tick(3);
-         },
-         {"Load 3 extends past end of beam", "Load 3 extends past end of beam"},
+        {"past the end", [](LoadsWindow&) { R(2).Edit_Dist.SetText("1"); },
+         Lines_t(2, "Load 2 extends past end of beam"),
          [](LoadsWindow& t) {
              EXPECT_EQ(t.F().PositionCheckOnRead, 1.0f);
              // Once the rows are checked on reading, every Apply click checks them too.
-             R(3).Edit_Cover.SetText("1");
-             EXPECT_EQ(Said([&] { t.Tick(3), t.Tick(3); }), Lines_t{});
+             R(2).Edit_Dist.SetText("0");
+             EXPECT_EQ(Said([&] { t.Tick(2), t.Tick(2); }), Lines_t{});
          }},
-        // One message a row however many of its lengths are negative, given
-        // on reading and again by the check.
+        // One message a row however many of its lengths are negative, on
+        // every Apply click and on reading and again by the check at Next.
         {"negative distance and cover",
          [](LoadsWindow& t) {
-             Udl(1, "-1", "5", "5", "-1"), t.Tick(1), Udl(2, "0", "5", "5", "6000"), t.Tick(2);
-             EXPECT_EQ(Messages(), Lines_t(2, "Negative lengths not allowed"));  // one per Apply
+             R(2).Edit_Dist.SetText("-1"), R(2).Edit_Cover.SetText("-1");
+             EXPECT_EQ(Said([&] { t.Tick(2), t.Tick(2); }), Lines_t(2, "Negative lengths not allowed"));
          },
-         Lines_t(2, "Negative lengths not allowed"), {}},
-        {"forkhead, factors differing between loadcases",
+         Lines_t(2, "Negative lengths not allowed")},
+        {"forkhead factors",
+         [](LoadsWindow&) { SupportTypes[1] = SupportForkhead, R(1).Edit_LF.SetText("1.6"); }, {Forkhead}},
+        {"forkhead factors differing between loadcases",
          [](LoadsWindow& t) {
-             test::SetBeam({3000, 3000}), SupportTypes[1] = SupportForkhead;
-             Point(1, "1000", "100", "1.4"), Point(2, "2000", "100", "1.4"), Point(3, "4000", "100", "1.6");
-             t.Tick(1), t.Tick(2), t.ToLoadcase(2), t.Tick(3);
+             SupportTypes[1] = SupportForkhead, Point(3, "4", "10", "1.6");
+             t.ToLoadcase(2), t.Tick(3), t.ToLoadcase(1);
          },
-         {Forkhead}, {}},
+         {Forkhead}},
         {"forkhead, the self weight's factor differing",
          [](LoadsWindow& t) {
-             test::SetBeam({3000, 3000}), SupportTypes[1] = SupportForkhead, t.ShowSteelBeam();
+             SupportTypes[1] = SupportForkhead, R(1).Edit_LF.SetText("1.4"), R(2).Edit_LF.SetText("1.4");
              t.F().Edit_LF.SetText("1.0"), t.F().Check_Swt.Click();
-             Point(1, "1000", "100", "1.4"), t.Tick(1);
          },
-         {Forkhead}, {}},
-        {"not a number", [](LoadsWindow& t) { Point(1, "1000", "100"), t.Tick(1), R(1).Edit_PL.SetText("1,5"); },
-         {"Load 1: '1,5' is not a number"},
+         {Forkhead}},
+        // A read abandoned stores nothing, and the text stays to be mended.
+        {"not a number", [](LoadsWindow&) { R(1).Edit_PL.SetText("20"), R(2).Edit_UDLF.SetText("5 kN"); },
+         {"Load 2: '5 kN' is not a number"},
          [](LoadsWindow&) {
-             EXPECT_EQ(LoadRows[1][LStart], 100.0f);
-             EXPECT_EQ(R(1).Edit_PL.Text(), "1,5");
+             EXPECT_EQ(LoadRows[1][LStart], 10000.0f);
+             EXPECT_EQ(R(2).Edit_UDLF.Text(), "5 kN");
          }},
+        {"overflow", [](LoadsWindow&) { R(1).Edit_PL.SetText("1e39"); }, {"Load 1: '1e39' is too large"}},
+        {"overflow in newtons", [](LoadsWindow&) { R(1).Edit_PL.SetText("1e36"); },
+         {"Load 1: '1e36' is too large"}},
+        {"overflowing factor", [](LoadsWindow&) { R(2).Edit_LF.SetText("-4e38"); },
+         {"Load 2: '-4e38' is too large"}},
     };
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.What);
-        SetUp();
+        F().Show();
         r.Type(*this);
-        NumLoadcases = 17;
-        LoadcaseActive.Fill(0);
-        LoadTable.Fill({});
-        LoadTable[1][1][LStart] = 7;
-        const auto table = LoadTable;
         EXPECT_EQ(Said([&] { Next(); }), r.Messages);
         EXPECT_TRUE(F().Showing());
-        EXPECT_EQ(NumLoadcases, 17);
         EXPECT_TRUE(LoadTable == table);
-        EXPECT_TRUE(LoadcaseActive == decltype(LoadcaseActive){});
+        EXPECT_TRUE(AcceptedUDLOutline == outline);
+        EXPECT_TRUE(LoadcaseActive == active);
+        EXPECT_EQ(NumLoadcases, cases);
+        EXPECT_EQ(LoadRowsShown, rows);
+        EXPECT_EQ(LoadCaseShown, shown);
         if (r.Kept) r.Kept(*this);
+
+        // Cancel brings back the accepted loads, and analysing them again
+        // gives the same results.
+        SupportTypes[1] = SupportSimple;
+        F().cmd_Cancel.Click();
+        EXPECT_EQ(LoadRows[1][LStart], 10000.0f);
+        EXPECT_EQ(LoadRows[2][LCover], 6000.0f);
+        EXPECT_EQ(Said([&] { IndexFrm->AnalyseBeam(); }), Lines_t{});
+        EXPECT_EQ(CaseReaction[1][2], reaction);
     }
 }
 
