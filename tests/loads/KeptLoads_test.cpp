@@ -1,6 +1,5 @@
 // What the user typed into the loads window is neither lost nor misread: an
-// opened beam keeps its loads through both windows, and Next outlines the
-// distributed loads of every loadcase.
+// opened beam keeps its loads through both windows.
 #include "LoadsTest.h"
 #include "TempDir.h"
 #include "beam/BeamTest.h"
@@ -62,23 +61,6 @@ TEST_F(LoadsWindow, AnOpenedBeamKeepsItsLoadsThroughTheBeamAndLoadsWindows) {
     BeamFrm->Hide();
     BeamFileName = "";
     IndexFrm->SetCaption("Korvela");
-}
-
-TEST_F(LoadsWindow, NextOutlinesTheUdlsOfEveryLoadcase) {
-    Udl(1, "0", "5", "5", "6000");
-    Tick(1);
-    ToLoadcase(2);
-    Tick(1);
-    ToLoadcase(1);
-    R(1).Edit_UDLS.SetText("9");
-    AcceptedUDLOutline.Fill({});
-    Next();
-    ASSERT_EQ(Messages(), Lines_t{});
-    for (int lc : {1, 2}) {
-        EXPECT_EQ(AcceptedUDLOutline[lc][1][1][OutlineRate], 9.0f) << lc;
-        EXPECT_EQ(AcceptedUDLOutline[lc][1][2][OutlineX], 6000.0f) << lc;
-    }
-    EXPECT_EQ(AcceptedUDLOutline[3][1][1][OutlineRate], 0.0f);
 }
 
 TEST_F(LoadsWindow, ABlankSelfWeightFactorReadsAsOne) {

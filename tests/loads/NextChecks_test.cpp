@@ -111,25 +111,31 @@ TEST_F(LoadsWindow, ARefusedNextLeavesTheModelAndResultsAsTheLastAcceptedNext) {
     }
 }
 
-TEST_F(LoadsWindow, ZeroPointLoadAloneInALoadcasePassesButLeavesItInactive) {
-    Udl(1, "0", "5", "5", "6000");
+// Next takes a load ending within a ten-millionth past the end, and a zero
+// point load alone in its loadcase, which it leaves inactive; it outlines the
+// distributed loads of every loadcase as it reads them.
+TEST_F(LoadsWindow, NextTakesLoadsThatPassAndOutlinesEveryLoadcase) {
+    Udl(1, "0", "5", "5", "6000.0005");
+    Tick(1);
+    ToLoadcase(2);
     Tick(1);
     Point(2, "1000", "0");
-    ToLoadcase(2);
+    ToLoadcase(3);
     Tick(2);
+    ToLoadcase(1);
+    R(1).Edit_UDLS.SetText("9");
+    AcceptedUDLOutline.Fill({});
     Next();
-    EXPECT_EQ(Messages(), Lines_t{});
-    EXPECT_EQ(NumLoadcases, 2);
-    EXPECT_EQ(LoadcaseActive[1], 1);
-    EXPECT_EQ(LoadcaseActive[2], 0);
-}
-
-TEST_F(LoadsWindow, LoadEndingWithinATenMillionthPastTheEndPasses) {
-    Udl(1, "3000", "5", "5", "3000.0005");
-    Tick(1);
-    Next();
-    EXPECT_EQ(Messages(), Lines_t{});
+    ASSERT_EQ(Messages(), Lines_t{});
     EXPECT_EQ(F().LoadCheckResult, 0);
+    EXPECT_EQ(NumLoadcases, 3);
+    for (int lc : {1, 2}) {
+        EXPECT_EQ(LoadcaseActive[lc], 1) << lc;
+        EXPECT_EQ(AcceptedUDLOutline[lc][1][1][OutlineRate], 9.0f) << lc;
+        EXPECT_EQ(AcceptedUDLOutline[lc][1][2][OutlineX], 6000.0005f) << lc;
+    }
+    EXPECT_EQ(LoadcaseActive[3], 0);
+    EXPECT_EQ(AcceptedUDLOutline[3][1][1][OutlineRate], 0.0f);
 }
 
 TEST_F(LoadsWindow, ARowPastTheEndIsOnlyExcusedWhenAppliedNowhere) {
