@@ -63,11 +63,4 @@ TEST_F(LoadsWindow, AnOpenedBeamKeepsItsLoadsThroughTheBeamAndLoadsWindows) {
     IndexFrm->SetCaption("Korvela");
 }
 
-TEST_F(LoadsWindow, ABlankSelfWeightFactorReadsAsOne) {
-    ShowSteelBeam();
-    F().Edit_LF.SetText("");
-    F().Check_Swt.Click();
-    EXPECT_EQ(LoadRows[SelfWeightSlot][LFactor], 1.0f);
-}
-
 }  // namespace
