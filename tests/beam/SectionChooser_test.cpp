@@ -66,9 +66,7 @@ TEST_F(SectionChooser, UniversalBeamListedAndChosen) {
     EXPECT_EQ(Props(), expected);
 
     // The section goes to every member (one section for all).
-    for (int m : {0, 1, 13, 26}) {
-        EXPECT_EQ(SpanTextTable[m][5], "16.520") << m;
-    }
+    for (int m : {0, 1, 13, 26}) EXPECT_EQ(SpanTextTable[m][5], "16.520") << m;
     EXPECT_EQ(SpanDescText[1], "127 x 76 UB 13");
     EXPECT_EQ(SpanTextTable[1][3], "473.4");
     EXPECT_EQ(SpanTextTable[1][2], "205000");

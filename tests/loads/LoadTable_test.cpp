@@ -69,16 +69,16 @@ TEST_F(ImperialRows, CancelBringsBackRowsAndTicksOfTheLastNext) {
     EXPECT_EQ(R(2).Edit_Cover.Text(), "4.000");
 }
 
-TEST_F(LoadsWindow, CancelBeforeAnyNextEmptiesEveryRow) {
+// Before any Next, Cancel empties every row; before the window was ever used,
+// restoring the rows reads loadcase 1.
+TEST_F(LoadsWindow, RestoringBeforeAnyNextOrUse) {
     LoadTable.Fill({});
     Point(1, "1000", "100");
     Tick(1);
     F().cmd_CancelClick();
     EXPECT_EQ(LoadRows[1][LKind], 0.0f);
     EXPECT_EQ(ApplyFlags[1][1], 0.0f);
-}
 
-TEST_F(LoadsWindow, RestoreBeforeTheWindowWasEverUsedReadsLoadcaseOne) {
     F().CurrentLoadcase = 0;
     test::PointLoad(4, 1000, 250, 1.2, {2});
     F().RestoreLoadRows();
