@@ -16,7 +16,8 @@ using BeamNext = FreshWindow;
 // What the model must hold for a typed text: the text as a single, times the factor.
 double Internal(const char* text, float factor) { return double(Real(std::stof(text)) * Real(factor)); }
 
-// A refused value takes the focus, for the user to type it.
+// Lengths are checked first, then Ixx, then E, of the members in the beam;
+// a refused value takes the focus, for the user to type it.
 TEST_F(BeamNext, ChecksLengthsThenIxxThenE) {
     EXPECT_EQ(Next(), Lines_t{" Specify length of all spans"});  // all three missing: lengths first
     EXPECT_TRUE(Window().Showing());
@@ -43,6 +44,16 @@ TEST_F(BeamNext, ChecksLengthsThenIxxThenE) {
     Type(Window().Edit_Ixx, "5e-11");
     Type(Window().Edit_Yrec, "-150");
     for (int m = 0; m <= 26; ++m) SpanTextTable[m][5] = "-16.5";  // as a damaged table record gives it
+    w.Check_RHC.Click();  // an RHC with no length
+    EXPECT_EQ(Next(), Lines_t{" Specify length of all spans"});
+    EXPECT_EQ(Window().Grid_Lengths.Col(), 2);  // its cell takes the focus
+    w.Check_IE.Click();                         // in the per-member grid too
+    EXPECT_EQ(Next(), Lines_t{" Specify length of all spans"});
+    EXPECT_TRUE(gui::HasFocus(Window().Grid_Spans));
+    EXPECT_EQ(Window().Grid_Spans.Col(), 2);
+    EXPECT_EQ(Window().Grid_Spans.Row(), 2);
+    w.Check_IE.Click();
+    w.Check_RHC.Click();  // unticked: its empty cells are not checked
     EXPECT_EQ(Next(), Lines_t{});
     EXPECT_FALSE(Window().Showing());
     EXPECT_TRUE(LoadDataFrm->Showing());
@@ -51,33 +62,17 @@ TEST_F(BeamNext, ChecksLengthsThenIxxThenE) {
     EXPECT_EQ(BeamGeometryTable[1][GY], Internal("-150", Factor_Sect_L));
 }
 
-TEST_F(BeamNext, OnlyTickedCantileversAreChecked) {
-    OneSectionBeam({"5"}, "8000", "205000", "100");
-    Window().Check_RHC.Click();  // an RHC with no length
-    EXPECT_EQ(Next(), Lines_t{" Specify length of all spans"});
-    EXPECT_EQ(Window().Grid_Lengths.Col(), 2);  // its cell takes the focus
-    Window().Check_IE.Click();                  // in the per-member grid too
-    EXPECT_EQ(Next(), Lines_t{" Specify length of all spans"});
-    EXPECT_TRUE(gui::HasFocus(Window().Grid_Spans));
-    EXPECT_EQ(Window().Grid_Spans.Col(), 2);
-    EXPECT_EQ(Window().Grid_Spans.Row(), 2);
-    Window().Check_RHC.Click();  // unticked: its empty cells are not checked
-    EXPECT_EQ(Next(), Lines_t{});
-}
-
 TEST_F(BeamNext, GeometryFromTypedTextsInOtherUnits) {
-    Unit_L = "ft";
-    Factor_L = 304.8f;
-    Unit_Sect_I = "in^4";
-    Factor_Sect_I = 416231.4f;
-    Unit_Sect_E = "KSI";
-    Factor_Sect_E = 6.89476f;
-    Unit_Sect_L = "in";
-    Factor_Sect_L = 25.4f;
-    Unit_Sect_A = "in^2";
-    Factor_Sect_A = 645.16f;
+    const std::tuple<Quantity, const char*, float> units[] = {
+        {Quantity::Length, "ft", 304.8f}, {Quantity::I, "in^4", 416231.4f}, {Quantity::E, "KSI", 6.89476f},
+        {Quantity::SectionDimension, "in", 25.4f}, {Quantity::Area, "in^2", 645.16f}};
+    for (const auto& [q, name, factor] : units) Unit(q).Name = name, Unit(q).Factor = factor;
+    IndexFrm->Save1.SetEnabled(true);
+    IndexFrm->SaveAs1.SetEnabled(true);
     Window().Hide();
     Window().Show();
+    EXPECT_FALSE(IndexFrm->Save1.Enabled());  // showing the window disables saving
+    EXPECT_FALSE(IndexFrm->SaveAs1.Enabled());
     w.Check_LHC.Click();
     w.Check_RHF.Click();
     OneSectionBeam({"12.5", "20", "7.3"}, "987.6", "29700", "9.1");
@@ -193,15 +188,6 @@ TEST_F(BeamNext, NoSelfWeightOfferForTimberOrPerMemberSections) {
     ASSERT_EQ(Next(), Lines_t{});
     EXPECT_EQ(SameForAllSpans, -1);
     EXPECT_FALSE(LoadDataFrm->Frame_SWt.Visible());
-}
-
-TEST_F(BeamNext, ShowingTheWindowDisablesSaving) {
-    IndexFrm->Save1.SetEnabled(true);
-    IndexFrm->SaveAs1.SetEnabled(true);
-    Window().Hide();
-    Window().Show();
-    EXPECT_FALSE(IndexFrm->Save1.Enabled());
-    EXPECT_FALSE(IndexFrm->SaveAs1.Enabled());
 }
 
 }  // namespace

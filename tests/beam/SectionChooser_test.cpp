@@ -66,9 +66,7 @@ TEST_F(SectionChooser, UniversalBeamListedAndChosen) {
     EXPECT_EQ(Props(), expected);
 
     // The section goes to every member (one section for all).
-    for (int m : {0, 1, 13, 26}) {
-        EXPECT_EQ(SpanTextTable[m][5], "16.520") << m;
-    }
+    for (int m : {0, 1, 13, 26}) EXPECT_EQ(SpanTextTable[m][5], "16.520") << m;
     EXPECT_EQ(SpanDescText[1], "127 x 76 UB 13");
     EXPECT_EQ(SpanTextTable[1][3], "473.4");
     EXPECT_EQ(SpanTextTable[1][2], "205000");
@@ -141,28 +139,27 @@ TEST_F(SectionChooser, PerMemberSectionGoesToTheChosenMemberOnly) {
     for (int m = 0; m <= 26; ++m) EXPECT_NE(SpanTextTable[m][5], "") << m;  // the area of every member
 }
 
+// Each shape lists the lines that belong to it.
 TEST_F(SectionChooser, HollowSectionsAndAnglesShowTheirOwnLines) {
+    const struct {
+        gui::MenuItem TBeamFrm::*menu;
+        const char* shape;
+        std::vector<const char*> shown, notShown;  // lines by their start
+    } families[] = {
+        {&TBeamFrm::CHS1, "Tube", {" Depth = 21.30 mm"}, {" Root rad", " u = "}},  // the diameter, four figures
+        {&TBeamFrm::RHS1, "Box", {}, {" Root rad"}},
+        {&TBeamFrm::EqualRSA1, "RSA", {" Root rad = 3.50 mm"}, {" Sxx", " H = "}},
+        {&TBeamFrm::PFC1, "RSC", {" Sxx", " H = "}, {}},
+    };
+    for (const auto& f : families) {
+        (w.*f.menu).Click();
+        Choose(0);
+        EXPECT_EQ(SectionShape, f.shape);
+        for (const char* line : f.shown) EXPECT_TRUE(HasLine(line)) << line;
+        for (const char* line : f.notShown) EXPECT_FALSE(HasLine(line)) << line;
+    }
     w.CHS1.Click();
     EXPECT_EQ(w.lbl_Group.Caption(), "Circular Hollow Section");
-    Choose(0);
-    EXPECT_EQ(SectionShape, "Tube");
-    EXPECT_TRUE(HasLine(" Depth = 21.30 mm"));  // the diameter, four figures
-    EXPECT_FALSE(HasLine(" Root rad"));
-    EXPECT_FALSE(HasLine(" u = "));
-    w.RHS1.Click();
-    Choose(0);
-    EXPECT_EQ(SectionShape, "Box");
-    EXPECT_FALSE(HasLine(" Root rad"));
-    w.EqualRSA1.Click();
-    Choose(0);
-    EXPECT_EQ(SectionShape, "RSA");
-    EXPECT_TRUE(HasLine(" Root rad = 3.50 mm"));
-    EXPECT_FALSE(HasLine(" Sxx"));
-    EXPECT_FALSE(HasLine(" H = "));
-    w.PFC1.Click();
-    Choose(0);
-    EXPECT_TRUE(HasLine(" Sxx"));
-    EXPECT_TRUE(HasLine(" H = "));
 }
 
 TEST_F(SectionChooser, ListsWholeRecordsOnly) {

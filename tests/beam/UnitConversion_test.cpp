@@ -93,46 +93,9 @@ TEST_F(UnitConversion, TextsThatAreNoNumberStayAsTyped) {
     EXPECT_EQ(converted("2.5", 1000, 0), "2.5");
 }
 
-TEST_F(UnitConversion, ModulusAndUnitLabels) {
-    PlasticModXName = "Zxx";
-    PlasticModYName = "Zyy";
-    ElasticModXName = "Sxx";
-    ElasticModYName = "Syy";
-    EXPECT_EQ(PlasticModulusLabel(), "Zxx/Zyy = Plastic Modulus");
-    EXPECT_EQ(ElasticModulusLabel(), "Sxx/Syy = Elastic Modulus");
-    EXPECT_EQ(UnitInBrackets("kN/m"), "(kN/m)");
-}
-
-// Member texts of the beam being edited follow an OK of the preferences
-// window once the main window has been shown.
-TEST_F(UnitConversion, MemberTextsFollowAUnitChange) {
-    IndexFrmShown = -1;
-    TPreferencesFrm prefs;
-    prefs.OnUnitsChanged = PreferencesFrm->OnUnitsChanged;  // as wired at start-up
-    Option(prefs, Quantity::Length, "m").Click();
-    prefs.Button2.Click();
-    SpanTextTable[1][1] = "2.5";
-    SpanTextTable[2][1] = "";
-
-    IndexFrmShown = -1;
-    prefs.Show();
-    Option(prefs, Quantity::Length, "mm").Click();
-    prefs.Button2.Click();
-    EXPECT_EQ(SpanTextTable[1][1], "2.5");  // main window never shown
-
-    IndexFrmShown = 1;
-    Option(prefs, Quantity::Length, "m").Click();
-    prefs.Button2.Click();  // OldFactors still hold metres: nothing changes
-    EXPECT_EQ(SpanTextTable[1][1], "2.5");
-    prefs.Show();
-    Option(prefs, Quantity::Length, "mm").Click();
-    prefs.Button2.Click();
-    EXPECT_EQ(SpanTextTable[1][1], "2500");
-    EXPECT_EQ(SpanTextTable[2][1], "");
-    SpanTextTable[1][1] = "";
-}
-
-TEST_F(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
+// The texts of the beam being edited follow an OK of the preferences window
+// once the main window has been shown, from the units of the last showing.
+TEST_F(UnitConversion, TextsFollowAUnitChangeOnceTheMainWindowWasShown) {
     ClearLoadRowEdits();
     ChooseUnits({{Quantity::Length, "m"}, {Quantity::PointLoad, "kN"}, {Quantity::LoadRate, "kN/m"}});
     LoadRowControls& row1 = LoadDataFrm->Row(1);
@@ -140,16 +103,25 @@ TEST_F(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
     row1.Edit_Dist.SetText("2.5");
     row1.Edit_PL.SetText("20");
     row1.Edit_LF.SetText("1.45678");
+    SpanTextTable[1][1] = "2.5";
+    SpanTextTable[2][1] = "";
 
     IndexFrmShown = -1;
     ChooseUnits({{Quantity::Length, "mm"}, {Quantity::PointLoad, "N"}});
     EXPECT_EQ(row1.Edit_Dist.Text(), "2.5");
+    EXPECT_EQ(SpanTextTable[1][1], "2.5");
     EXPECT_EQ(row7.Edit_UDLS.Text(), "");
 
-    ChooseUnits({{Quantity::Length, "m"}, {Quantity::PointLoad, "kN"}});
     IndexFrmShown = 1;
+    Option(*PreferencesFrm, Quantity::Length, "m").Click();
+    Option(*PreferencesFrm, Quantity::PointLoad, "kN").Click();
+    PreferencesFrm->Button2.Click();  // the last showing's units are metres and kN: nothing changes
+    EXPECT_EQ(row1.Edit_Dist.Text(), "2.5");
+    EXPECT_EQ(SpanTextTable[1][1], "2.5");
     ChooseUnits({{Quantity::Length, "mm"}, {Quantity::PointLoad, "N"}, {Quantity::LoadRate, "N/mm"}});
     EXPECT_EQ(row1.Edit_Dist.Text(), "2500");
+    EXPECT_EQ(SpanTextTable[1][1], "2500");
+    EXPECT_EQ(SpanTextTable[2][1], "");
     EXPECT_EQ(row1.Edit_LF.Text(), "1.45678");
     EXPECT_EQ(row7.Edit_UDLS.Text(), "0.0");
     EXPECT_EQ(LoadDataFrm->Row(50).Edit_Cover.Text(), "0.0");
@@ -161,84 +133,76 @@ TEST_F(UnitConversion, LoadRowsFollowAUnitChangeOnceTheMainWindowWasShown) {
     // 4.496178 Kips in as many figures as the 50-pixel edit shows whole.
     ChooseUnits({{Quantity::PointLoad, "Kips"}});
     EXPECT_EQ(row1.Edit_PL.Text(), "4.4962");
-
+    SpanTextTable[1][1] = "";
 }
 
-TEST_F(UnitConversionWindows, TimberCalculatorAndModulusLabels) {
-    ChooseUnits({{Quantity::E, "N/mm^2"}, {Quantity::SectionDimension, "mm"}});
-    BeamFrm->Edit_Timber_E.SetText("205000");
-    BeamFrm->Edit_Timber_H.SetText("");
-    IndexFrmShown = 1;
-    PreferencesFrm->Show();
-    PreferencesFrm->Option_ZPlastic.Click();
-    ChooseUnits({{Quantity::E, "KSI"}, {Quantity::SectionDimension, "cm"}});
-    EXPECT_EQ(BeamFrm->Edit_Timber_E.Text(), "29732.724");  // 29700 would be another E
-    EXPECT_EQ(BeamFrm->Label_TimE.Caption(), "KSI");
-    EXPECT_EQ(BeamFrm->lbl_Wunit.Caption(), "cm");
-    EXPECT_EQ(BeamFrm->Edit_Timber_H.Text(), "0.0");
-    EXPECT_EQ(BeamFrm->lbl_Hunit.Caption(), "cm");
-    EXPECT_EQ(BeamFrm->lbl_S.Caption(), "Zxx/Zyy = Plastic Modulus");
-    EXPECT_EQ(BeamFrm->lbl_Z.Caption(), "Sxx/Syy = Elastic Modulus");
-    PreferencesFrm->Option_SPlastic.SetCheckedQuietly(true);
-    for (gui::Edit* e : {&BeamFrm->Edit_Timber_E, &BeamFrm->Edit_Timber_W, &BeamFrm->Edit_Timber_H}) e->SetText("");
-}
-
-// The member texts, the grids and the section edits move together, so
-// that Next and a key in the grid both see the new units.
-TEST_F(UnitConversionWindows, MemberValuesOfTheBeamWindow) {
-    ChooseUnits({{Quantity::Length, "m"}, {Quantity::I, "cm^4"}});
+// The timber calculator, the member texts, the grids, the section edits and
+// the miscellaneous sections move together, so that Next and a key in a grid
+// both see the new units; a text whose unit stays is kept as typed.
+TEST_F(UnitConversionWindows, TheBeamAndSectionWindowsFollowAUnitChange) {
+    TBeamFrm& b = *BeamFrm;
+    gui::StringGrid& misc = MiscFrm->Grid;
+    ChooseUnits({{Quantity::Length, "m"}, {Quantity::I, "cm^4"}, {Quantity::E, "N/mm^2"},
+                 {Quantity::SectionDimension, "mm"}});
     SpanTextTable[1][1] = "2.5";
     SpanTextTable[1][2] = "205000";
     SpanTextTable[1][3] = "8000";
-    BeamFrm->Grid_Spans.SetCell(1, 2, "2.5");
-    BeamFrm->Grid_Spans.SetCell(1, 3, "8000");
-    BeamFrm->Grid_Spans.SetCell(1, 4, "205000");
-    BeamFrm->Grid_Lengths.SetCell(1, 1, "2.5");
-    BeamFrm->Edit_Ixx.SetText("8000");
-    BeamFrm->Grid_SpanData.SetCell(27, 4, "1.5");  // the last section chosen, shown for the RHC
+    b.Grid_Spans.SetCell(1, 2, "2.5");
+    b.Grid_Spans.SetCell(1, 3, "8000");
+    b.Grid_Spans.SetCell(1, 4, "205000");
+    b.Grid_Lengths.SetCell(1, 1, "2.5");
+    b.Edit_Ixx.SetText("8000");
+    b.Grid_SpanData.SetCell(27, 4, "1.5");  // the last section chosen, shown for the RHC
+    misc.SetCell(2, 1, "8000");
+    misc.SetCell(2, 2, "0");
+    misc.SetCell(2, 3, "1.23456");
+    misc.SetCell(3, 250, "205000");
+    b.Edit_Timber_E.SetText("205000");
+    b.Edit_Timber_H.SetText("");
     IndexFrmShown = 1;
-    ChooseUnits({{Quantity::Length, "mm"}, {Quantity::I, "mm^4"}});
+    PreferencesFrm->Show();
+    PreferencesFrm->Option_ZPlastic.Click();
+    ChooseUnits({{Quantity::Length, "mm"}, {Quantity::I, "mm^4"}, {Quantity::SectionDimension, "cm"}});
     EXPECT_EQ(SpanTextTable[1][1], "2500");
-    EXPECT_EQ(BeamFrm->Grid_Spans.Cell(1, 2), "2500");
-    EXPECT_EQ(BeamFrm->Grid_Spans.Cell(1, 3), "80000000");
-    EXPECT_EQ(BeamFrm->Grid_Spans.Cell(1, 4), "205000");  // E unit unchanged: as typed
-    EXPECT_EQ(BeamFrm->Grid_Lengths.Cell(1, 1), "2500");
-    EXPECT_EQ(BeamFrm->Edit_Ixx.Text(), "80000000");
-    EXPECT_EQ(BeamFrm->Label_IxxUnit.Caption(), "mm^4");
-    EXPECT_EQ(BeamFrm->Edit_E.Text(), "205000");
-    EXPECT_EQ(BeamFrm->Grid_SpanData.Cell(2, 2), "2500");
-    EXPECT_EQ(BeamFrm->Grid_SpanData.Cell(27, 4), "15000");
+    EXPECT_EQ(b.Grid_Spans.Cell(1, 2), "2500");
+    EXPECT_EQ(b.Grid_Spans.Cell(1, 3), "80000000");
+    EXPECT_EQ(b.Grid_Spans.Cell(1, 4), "205000");  // E unit unchanged: as typed
+    EXPECT_EQ(b.Grid_Lengths.Cell(1, 1), "2500");
+    EXPECT_EQ(b.Edit_Ixx.Text(), "80000000");
+    EXPECT_EQ(b.Label_IxxUnit.Caption(), "mm^4");
+    EXPECT_EQ(b.Edit_E.Text(), "205000");
+    EXPECT_EQ(b.Grid_SpanData.Cell(2, 2), "2500");
+    EXPECT_EQ(b.Grid_SpanData.Cell(27, 4), "15000");
     // The headings follow at once, not only at the window's next showing.
-    EXPECT_EQ(BeamFrm->Grid_Spans.Cell(0, 2), "\n Length  (mm)");
-    EXPECT_EQ(BeamFrm->Grid_Spans.Cell(0, 3), " Ixx  (mm^4)");
-    EXPECT_EQ(BeamFrm->Grid_Lengths.Cell(0, 1), "\n Length  (mm)");
-    for (int t = 1; t <= 3; ++t) SpanTextTable[1][t] = "";
-    for (int row = 2; row <= 4; ++row) BeamFrm->Grid_Spans.SetCell(1, row, "");
-    BeamFrm->Grid_Lengths.SetCell(1, 1, "");
-    BeamFrm->Grid_SpanData.SetCell(2, 2, "");
-    BeamFrm->Grid_SpanData.SetCell(27, 4, "");
-    BeamFrm->Edit_Ixx.SetText("");
-    BeamFrm->Edit_E.SetText("");
-}
+    EXPECT_EQ(b.Grid_Spans.Cell(0, 2), "\n Length  (mm)");
+    EXPECT_EQ(b.Grid_Spans.Cell(0, 3), " Ixx  (mm^4)");
+    EXPECT_EQ(b.Grid_Lengths.Cell(0, 1), "\n Length  (mm)");
+    EXPECT_EQ(misc.Cell(2, 0), "     Ixx (mm^4)");
+    EXPECT_EQ(misc.Cell(3, 0), "     E (N/mm^2)");
+    EXPECT_EQ(misc.Cell(2, 1), "80000000");
+    EXPECT_EQ(misc.Cell(2, 2), "");
+    EXPECT_EQ(misc.Cell(2, 3), "12345.6");  // as Save reads 1.23456 cm^4
+    EXPECT_EQ(misc.Cell(3, 250), "205000");
+    EXPECT_EQ(misc.Cell(3, 1), "");
+    EXPECT_EQ(b.lbl_Wunit.Caption(), "cm");
+    EXPECT_EQ(b.Edit_Timber_H.Text(), "0.0");
+    EXPECT_EQ(b.lbl_Hunit.Caption(), "cm");
+    EXPECT_EQ(b.lbl_S.Caption(), "Zxx/Zyy = Plastic Modulus");
+    EXPECT_EQ(b.lbl_Z.Caption(), "Sxx/Syy = Elastic Modulus");
+    ChooseUnits({{Quantity::E, "KSI"}});
+    EXPECT_EQ(b.Edit_Timber_E.Text(), "29732.724");  // 29700 would be another E
+    EXPECT_EQ(b.Label_TimE.Caption(), "KSI");
 
-TEST_F(UnitConversionWindows, MiscellaneousSections) {
-    ChooseUnits({{Quantity::I, "cm^4"}, {Quantity::SectionDimension, "mm"}});
-    gui::StringGrid& grid = MiscFrm->Grid;
-    grid.SetCell(2, 1, "8000");
-    grid.SetCell(2, 2, "0");
-    grid.SetCell(2, 3, "1.23456");
-    grid.SetCell(3, 250, "205000");
-    IndexFrmShown = 1;
-    ChooseUnits({{Quantity::I, "mm^4"}, {Quantity::SectionDimension, "cm"}});
-    EXPECT_EQ(grid.Cell(2, 0), "     Ixx (mm^4)");
-    EXPECT_EQ(grid.Cell(3, 0), "     E (N/mm^2)");
-    EXPECT_EQ(grid.Cell(2, 1), "80000000");
-    EXPECT_EQ(grid.Cell(2, 2), "");
-    EXPECT_EQ(grid.Cell(2, 3), "12345.6");  // as Save reads 1.23456 cm^4
-    EXPECT_EQ(grid.Cell(3, 250), "205000");
-    EXPECT_EQ(grid.Cell(3, 1), "");
+    PreferencesFrm->Option_SPlastic.SetCheckedQuietly(true);
+    for (int t = 1; t <= 3; ++t) SpanTextTable[1][t] = "";
+    for (int row = 2; row <= 4; ++row) b.Grid_Spans.SetCell(1, row, "");
+    b.Grid_Lengths.SetCell(1, 1, "");
+    b.Grid_SpanData.SetCell(2, 2, "");
+    b.Grid_SpanData.SetCell(27, 4, "");
+    for (gui::Edit* e : {&b.Edit_Ixx, &b.Edit_E}) e->SetText("");
+    for (gui::Edit* e : {&b.Edit_Timber_E, &b.Edit_Timber_W, &b.Edit_Timber_H}) e->SetText("");
     for (int col = 2; col <= 4; ++col)
-        for (int row = 1; row <= 250; ++row) grid.SetCell(col, row, "");
+        for (int row = 1; row <= 250; ++row) misc.SetCell(col, row, "");
 }
 
 // A change of one quantity's unit re-expresses the texts of that quantity,

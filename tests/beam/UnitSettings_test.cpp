@@ -36,6 +36,17 @@ struct ProgramDir : TempDir {
     ProgramDir() { StartDir = path().string(); }
 };
 
+// Every quantity's unit and factor, in the order of the settings file.
+using UnitList = std::vector<std::pair<std::string, float>>;
+UnitList UnitsInForce() {
+    UnitList units;
+    for (const DisplayUnit& u : Units) units.emplace_back(u.Name.str(), u.Factor);
+    return units;
+}
+const UnitList Defaults = {{"m", 1000},    {"mm", 1},     {"kN", 1000},   {"kN/m", 1},      {"kN", 0.001f},
+                           {"kN-m", 1e-06f}, {"mm", 1},   {"N/mm^2", 1}, {"N/mm^2", 1},  {"cm^4", 10000},
+                           {"cm^3", 1000},  {"cm^2", 100}, {"kg/m", 0.00785f}, {"dm^6", 1e-12f}};
+
 TEST(UnitSettings, DefaultsWhenThereIsNoFile) {
     ProgramDir dir;
     ApplyFixedUnits();  // as at start-up
@@ -43,38 +54,18 @@ TEST(UnitSettings, DefaultsWhenThereIsNoFile) {
     Unit_L = "ft";
     EXPECT_FALSE(ReadUnitSettingsFile());
     TPreferencesFrm prefs;  // reads the settings on creation
-    EXPECT_EQ(Unit_L, "m");
-    EXPECT_EQ(Factor_L, 1000.0f);
-    EXPECT_EQ(Unit_PL, "kN");
-    EXPECT_EQ(Unit_R, "kN/m");
-    EXPECT_EQ(Unit_Sh, "kN");
-    EXPECT_EQ(Factor_Sh, 0.001f);
-    EXPECT_EQ(Unit_Mom, "kN-m");
-    EXPECT_EQ(Factor_Mom, 1e-06f);
-    EXPECT_EQ(Unit_Def, "mm");
-    EXPECT_EQ(Unit_St, "N/mm^2");
-    EXPECT_EQ(Unit_Sect_E, "N/mm^2");
-    EXPECT_EQ(Unit_Sect_I, "cm^4");
-    EXPECT_EQ(Unit_Sect_SZ, "cm^3");
-    EXPECT_EQ(Unit_Sect_A, "cm^2");
-    EXPECT_EQ(Unit_Sect_L, "mm");
-    EXPECT_EQ(Unit_Wt, "kg/m");
-    EXPECT_EQ(Factor_Wt, 0.00785f);
+    EXPECT_EQ(UnitsInForce(), Defaults);  // the warping unit as at start-up
     EXPECT_EQ(PlasticModXName, "Sxx");
     EXPECT_EQ(ElasticModXName, "Zxx");
     EXPECT_EQ(PlasticModYName, "Syy");
     EXPECT_EQ(ElasticModYName, "Zyy");
     EXPECT_EQ(BMConvention, 1);
-    // The warping unit and the factored-loads switch keep their start values.
-    EXPECT_EQ(Unit_H, "dm^6");
-    EXPECT_EQ(Factor_H, 1e-12f);
-    EXPECT_EQ(FactoredLoads, -1);
+    EXPECT_EQ(FactoredLoads, -1);  // kept
 }
 
 TEST(UnitSettings, WritesAndReadsTheFileByteForByteInTheProgramFolder) {
-    TempDir dir;
+    ProgramDir dir;
     std::filesystem::create_directory("elsewhere");
-    StartDir = dir.path().string();
     std::filesystem::current_path("elsewhere");
     SetSavedDefaults();
     FileMark = "KVL";
@@ -100,10 +91,7 @@ TEST(UnitSettings, ReadsBackWhatWasWrittenAndOnlyTheFirst322Bytes) {
     Unit_H = "";
     FactoredLoads = -1;
     ASSERT_TRUE(ReadUnitSettingsFile());
-    EXPECT_EQ(Unit_L, "m");
-    EXPECT_EQ(Factor_L, 1000.0f);
-    EXPECT_EQ(Unit_H, "dm^6");
-    EXPECT_EQ(Factor_H, 1e-12f);
+    EXPECT_EQ(UnitsInForce(), Defaults);
     EXPECT_EQ(FactoredLoads, 1);
     EXPECT_EQ(BMConvention, 1);
 
@@ -122,6 +110,13 @@ TEST(UnitSettings, ReadsBackWhatWasWrittenAndOnlyTheFirst322Bytes) {
     ASSERT_TRUE(ReadUnitSettingsFile());
     EXPECT_EQ(Unit_L, "yds");
     EXPECT_EQ(Factor_L, 914.4f);
+
+    // A read-only file is read all the same.
+    WriteBytes(UnitSettingsFileName, Golden);
+    std::filesystem::permissions(UnitSettingsFileName, std::filesystem::perms::owner_read,
+                                 std::filesystem::perm_options::replace);
+    EXPECT_TRUE(ReadUnitSettingsFile());
+    EXPECT_EQ(Unit_L, "m");
 }
 
 // Every damaged file gives the defaults: short, a factor outside the range of
@@ -151,9 +146,7 @@ TEST(UnitSettings, DamagedFilesGiveTheDefaults) {
         EXPECT_FALSE(ReadUnitSettingsFile());
         EXPECT_EQ(Factor_Mom, -1e-06f) << "nothing taken from the file";
         TPreferencesFrm prefs;  // reads the settings on creation
-        EXPECT_EQ(Unit_PL, "kN");
-        EXPECT_EQ(Factor_PL, 1000.0f);
-        EXPECT_EQ(Factor_Mom, 1e-06f);
+        EXPECT_EQ(UnitsInForce(), Defaults);
     };
     for (const auto& [kind, bytes] : files) {
         WriteBytes(UnitSettingsFileName, bytes);
@@ -167,19 +160,8 @@ TEST(UnitSettings, DamagedFilesGiveTheDefaults) {
     expectDefaults("folder");
 }
 
-TEST(UnitSettings, AReadOnlyFileIsStillRead) {
-    ProgramDir dir;
-    WriteBytes(UnitSettingsFileName, Golden);
-    std::filesystem::permissions(UnitSettingsFileName, std::filesystem::perms::owner_read,
-                                 std::filesystem::perm_options::replace);
-    Unit_L = "ft";
-    EXPECT_TRUE(ReadUnitSettingsFile());
-    EXPECT_EQ(Unit_L, "m");
-}
-
 TEST(UnitSettings, AFailedWriteIsReported) {
-    TempDir dir;
-    StartDir = dir.path().string();
+    ProgramDir dir;
     std::filesystem::create_directory(UnitSettingsFileName);  // cannot be created as a file
     SetSavedDefaults();
     EXPECT_EQ(ErrorOf(WriteUnitSettingsFile),

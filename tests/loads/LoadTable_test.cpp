@@ -1,5 +1,6 @@
 // The load table built at Next from rows typed in imperial units, and the
 // rows and flags brought back from it by Cancel.
+#include <tuple>
 #include "LoadsTest.h"
 
 namespace {
@@ -24,38 +25,21 @@ struct ImperialRows : LoadsWindow {
     }
 };
 
-TEST_F(ImperialRows, RowsAreStoredInNewtonsAndMillimetres) {
+TEST_F(ImperialRows, RowsFlagsAndLoadcasesAreStoredInNewtonsAndMillimetres) {
     ASSERT_EQ(Messages(), Lines_t{});
-    for (int lc : {1, 2, 3, 25}) {
-        const LoadRecord& p = LoadTable[lc][1];
-        EXPECT_EQ(p[LKind], 1.0f);
-        EXPECT_FLOAT_EQ(p[LDist], 762.0f);
-        EXPECT_FLOAT_EQ(p[LStart], 444.82217f);
-        EXPECT_EQ(p[LFinish], 0.0f);
-        EXPECT_EQ(p[LCover], 0.0f);
-        EXPECT_EQ(p[LFactor], 1.5f);
-        const LoadRecord& u = LoadTable[lc][2];
-        EXPECT_EQ(u[LKind], -1.0f);
-        EXPECT_FLOAT_EQ(u[LDist], 304.8f);
-        EXPECT_FLOAT_EQ(u[LStart], 0.350254f);
-        EXPECT_FLOAT_EQ(u[LFinish], 0.525381f);
-        EXPECT_FLOAT_EQ(u[LCover], 1219.2f);
-        EXPECT_EQ(u[LFactor], 1.0f);  // left blank
-        EXPECT_FLOAT_EQ(LoadTable[lc][3][LStart], -222.411085f);
-        EXPECT_EQ(LoadTable[lc][3][LFactor], 0.0f);  // typed 0
-        EXPECT_EQ(LoadTable[lc][4][LKind], 0.0f);
-    }
-}
-
-TEST_F(ImperialRows, FlagsLoadcasesAndActiveCasesFollowTheTicks) {
-    EXPECT_EQ(LoadTable[1][1][LApplied], 1.0f);
+    // Kind, distance, start, finish, cover and factor of rows 1 to 4.
+    const float rows[4][6] = {{1, 762, 444.82217f, 0, 0, 1.5f},
+                              {-1, 304.8f, 0.350254f, 0.525381f, 1219.2f, 1},  // factor left blank
+                              {1, 3048, -222.411085f, 0, 0, 0},                 // factor typed 0
+                              {0, 0, 0, 0, 0, 1}};                              // empty, its factor blank
+    for (int lc : {1, 2, 3, 25})
+        for (int n = 1; n <= 4; ++n)
+            for (int f = LKind; f <= LFactor; ++f)
+                EXPECT_FLOAT_EQ(LoadTable[lc][n][f], rows[n - 1][f]) << lc << " " << n << " " << f;
     // Unticked by an Apply click, never ticked, or read unticked at Next: one value.
-    EXPECT_EQ(LoadTable[1][2][LApplied], NotApplied);
-    EXPECT_EQ(LoadTable[1][3][LApplied], 1.0f);
-    EXPECT_EQ(LoadTable[2][1][LApplied], NotApplied);
-    EXPECT_EQ(LoadTable[3][1][LApplied], 1.0f);
-    EXPECT_EQ(LoadTable[3][2][LApplied], 1.0f);
-    EXPECT_EQ(LoadTable[3][3][LApplied], NotApplied);
+    const std::tuple<int, int, float> flags[] = {{1, 1, 1.0f}, {1, 2, NotApplied}, {1, 3, 1.0f}, {2, 1, NotApplied},
+                                                 {3, 1, 1.0f}, {3, 2, 1.0f},       {3, 3, NotApplied}};
+    for (const auto& [lc, n, flag] : flags) EXPECT_EQ(LoadTable[lc][n][LApplied], flag) << lc << " " << n;
     EXPECT_EQ(NumLoadcases, 3);
     EXPECT_EQ(LoadcaseActive[1], 1);
     EXPECT_EQ(LoadcaseActive[2], 0);
@@ -85,16 +69,16 @@ TEST_F(ImperialRows, CancelBringsBackRowsAndTicksOfTheLastNext) {
     EXPECT_EQ(R(2).Edit_Cover.Text(), "4.000");
 }
 
-TEST_F(LoadsWindow, CancelBeforeAnyNextEmptiesEveryRow) {
+// Before any Next, Cancel empties every row; before the window was ever used,
+// restoring the rows reads loadcase 1.
+TEST_F(LoadsWindow, RestoringBeforeAnyNextOrUse) {
     LoadTable.Fill({});
     Point(1, "1000", "100");
     Tick(1);
     F().cmd_CancelClick();
     EXPECT_EQ(LoadRows[1][LKind], 0.0f);
     EXPECT_EQ(ApplyFlags[1][1], 0.0f);
-}
 
-TEST_F(LoadsWindow, RestoreBeforeTheWindowWasEverUsedReadsLoadcaseOne) {
     F().CurrentLoadcase = 0;
     test::PointLoad(4, 1000, 250, 1.2, {2});
     F().RestoreLoadRows();

@@ -171,10 +171,6 @@ TEST_F(Preview, LengthLabelUnderTheBeam) {
     EXPECT_EQ(gui::PixelAt(F().Image_Beam, 740, 140), 0x808080u);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(Preview, WithoutABeamNothingIsDrawnAndTheSelfWeightBoxStillWorks) {
     LoadRow(1, KindPoint, 1000, 5000, 0, 0, 1);
     ApplyFlags[1][SelfWeightSlot] = 1;

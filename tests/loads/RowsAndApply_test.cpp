@@ -5,9 +5,19 @@ namespace {
 
 bool Shown(gui::Edit& e) { return e.Visible(); }
 
-TEST_F(LoadsWindow, KindChoiceShowsTheBoxesItNeedsAndKeepsTheTexts) {
+// A kind shows the boxes it needs and keeps the texts; chosen in the last
+// row shown, it brings the next row into view.
+TEST_F(LoadsWindow, KindChoiceShowsTheBoxesItNeedsAndTheNextRow) {
+    ASSERT_EQ(F().FormRowsShown, 5);
+    F().FormRowsShown = 6;
+    R(7).OptionP.Click();
+    EXPECT_EQ(F().FormRowsShown, 7);
+    EXPECT_TRUE(R(8).Panel_.Visible());
+    EXPECT_FALSE(R(9).Panel_.Visible());
+
     FactoredLoads = -1;
     R(3).OptionUDL.Click();
+    EXPECT_EQ(F().FormRowsShown, 7);
     EXPECT_TRUE(Shown(R(3).Edit_Dist) && Shown(R(3).Edit_UDLS) && Shown(R(3).Edit_UDLF) && Shown(R(3).Edit_Cover));
     EXPECT_FALSE(Shown(R(3).Edit_PL) || Shown(R(3).Edit_LF));
     R(3).Edit_Dist.SetText("4");
@@ -18,17 +28,6 @@ TEST_F(LoadsWindow, KindChoiceShowsTheBoxesItNeedsAndKeepsTheTexts) {
     FactoredLoads = 1;
     R(3).OptionUDL.Click();
     EXPECT_TRUE(Shown(R(3).Edit_LF));
-}
-
-TEST_F(LoadsWindow, ChoosingAKindInTheLastRowBringsTheNextIntoView) {
-    ASSERT_EQ(F().FormRowsShown, 5);
-    F().FormRowsShown = 6;
-    R(7).OptionP.Click();
-    EXPECT_EQ(F().FormRowsShown, 7);
-    EXPECT_TRUE(R(8).Panel_.Visible());
-    EXPECT_FALSE(R(9).Panel_.Visible());
-    R(3).OptionP.Click();
-    EXPECT_EQ(F().FormRowsShown, 7);
 }
 
 TEST_F(LoadsWindow, ExpandShowsAllRowsAndRowFiftysUdlBoxes) {
@@ -54,21 +53,21 @@ TEST_F(LoadsWindow, DoubleClickEmptiesTheRowAndTakesItOutOfTheLoadcase) {
     EXPECT_EQ(ApplyFlags[1][2], NotApplied);
     EXPECT_EQ(LoadRows[2][LKind], 0.0f);
     EXPECT_TRUE(gui::HasFocus(R(2).Panel_));
-}
-
-TEST_F(LoadsWindow, ATickedRowWithoutAKindIsUntickedAndStoredUnapplied) {
+    // A row without a kind cannot be ticked.
     Point(1, "1000", "500");
-    Tick(4);
-    EXPECT_FALSE(R(4).Check.Checked());
-    EXPECT_EQ(ApplyFlags[1][4], NotApplied);
+    Tick(2);
+    EXPECT_FALSE(R(2).Check.Checked());
+    EXPECT_EQ(ApplyFlags[1][2], NotApplied);
 }
 
 TEST_F(LoadsWindow, SelfWeightBoxSetsEveryLoadcaseOrOnlyTheCurrentOne) {
     ShowSteelBeam();
     ASSERT_TRUE(F().Frame_SWt.Visible());
     ToLoadcase(3);
+    F().Edit_LF.SetText("");
     F().Check_Swt.Click();
     for (int lc = 1; lc <= 25; ++lc) EXPECT_EQ(ApplyFlags[lc][SelfWeightSlot], 1.0f) << lc;
+    EXPECT_EQ(LoadRows[SelfWeightSlot][LFactor], 1.0f);  // a blank factor reads as 1
 
     SelfWeightScope = -1;
     F().Check_Swt.Click();
@@ -139,12 +138,7 @@ TEST_F(LoadsWindow, ShowingFillsTheRowsInDisplayUnitsAndTheSelfWeight) {
     SetUnits("m", 1000, "kN", 1000, "kN/m", 1);
     ShowSteelBeam();
     F().Hide();
-    LoadRows[1][LKind] = KindUDL;
-    LoadRows[1][LDist] = 2500;
-    LoadRows[1][LStart] = 4;
-    LoadRows[1][LFinish] = 0;
-    LoadRows[1][LCover] = 1000;
-    LoadRows[1][LFactor] = 1.4f;
+    test::LoadRow(1, KindUDL, 2500, 4, 0, 1000, 1.4f);
     LoadRows[SelfWeightSlot][LApplied] = 1;
     F().Show();
     EXPECT_TRUE(R(1).OptionUDL.Checked());
