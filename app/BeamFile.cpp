@@ -14,6 +14,7 @@
 #include "LoadData.h"
 #include "LoadOutline.h"
 #include "LoadingDataText.h"
+#include "NewBeam.h"
 #include "ResultTexts.h"
 #include "RunError.h"
 #include "SigFig.h"
@@ -57,7 +58,7 @@ void Need(const std::vector<uint8_t>& bytes, size_t n) {
 std::vector<uint8_t> BeamDataFileBytes() {
     FieldWriter w;
     BeamFileV4Fields(w);
-    for (int i = 0; i < 100; ++i) w.Str(FileMark);
+    BeamFileV4Trailer(w);
     return std::move(w.Bytes);
 }
 
@@ -129,7 +130,14 @@ std::string SaveBeamDataFile(const std::string& name) {
     return dropped;
 }
 
-int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes) {
+namespace {
+
+// What the writer writes for the counts and support texts at the head of the
+// given bytes: the bytes up to its trailer, and in all.
+struct V4Sizes {
+    size_t Fields, Whole;
+};
+V4Sizes BeamFileV4Sizes(const std::vector<uint8_t>& bytes) {
     Need(bytes, HeadBytes);
     const int64_t nS = GetInt32(&bytes[NumSpansAt]);
     const int64_t nLC = GetInt32(&bytes[NumLoadcasesAt]);
@@ -139,7 +147,6 @@ int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes) {
     FileCount(nLC, 0, MaxLoadcases, "the number of loadcases");
     if (nLC > 0) FileIntervals(P, T);
     Need(bytes, HeadBytes + 3 * LineBytes * nLC);
-    // What the writer writes for these counts and support texts.
     FieldUndo undo;
     struct Restore {
         FieldUndo& undo;
@@ -153,8 +160,17 @@ int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes) {
         line.FromBytes(&bytes[HeadBytes + LineBytes * (2 * nLC + lc - 1)]);
         FileLineCount(line.str(), 100, "the support text of loadcase " + std::to_string(lc));
     }
-    return static_cast<int64_t>(BeamDataFileBytes().size());
+    FieldWriter w;
+    w.SizeOnly = true;
+    BeamFileV4Fields(w);
+    const size_t fields = w.Size;
+    BeamFileV4Trailer(w);
+    return {fields, w.Size};
 }
+
+}  // namespace
+
+int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes) { return static_cast<int64_t>(BeamFileV4Sizes(bytes).Whole); }
 
 namespace {
 
@@ -220,14 +236,23 @@ std::vector<uint8_t> ReadBeamFileBytes(const std::string& name) {
     return bytes;
 }
 
-void ReadLayout(const BeamFileImage& image, FieldUndo* undo) {
-    if (image.Layout == BeamFileLayout::V4)
-        ReadBeamFileV4(image.Bytes, undo);
-    else
-        ReadBeamFileOld(image.Bytes, undo);
+// ReadNewBeam held to the rules of the model; on any failure every variable
+// is put back.
+void ReadCheckedBeam(const BeamFileImage& image, FieldUndo& undo) {
+    try {
+        ReadNewBeam(image, &undo);
+        CheckBeamTables(image.Layout);
+    } catch (...) {
+        undo.Undo();
+        throw;
+    }
 }
 
 }  // namespace
+
+std::string CannotOpen(const std::string& name, const std::string& why) {
+    return "Cannot open \"" + name + "\": " + why + ".";
+}
 
 BeamFileImage LoadBeamFile(const std::string& name) {
     try {
@@ -240,33 +265,45 @@ BeamFileImage LoadBeamFile(const std::string& name) {
                 throw RunError("its version \"" + *version + "\" is not one this program reads");
             throw RunError("it is not a beam data file");
         }
-        CheckBeamImage(image);
         return image;
     } catch (const RunError& e) {
-        throw RunError("Cannot open \"" + name + "\": " + FileFault(e.what()) + ".");
+        throw RunError(CannotOpen(name, FileFault(e.what())));
     }
 }
 
 void CheckBeamImage(const BeamFileImage& image) {
     FieldUndo undo;
-    try {
-        ReadLayout(image, &undo);
-        CheckBeamTables(image.Layout);
-    } catch (...) {
-        undo.Undo();
-        throw;
-    }
+    ReadCheckedBeam(image, undo);
     undo.Undo();
 }
 
-void ReadBeamFile(const BeamFileImage& image) { ReadLayout(image, nullptr); }
+void ReadSoundBeam(const BeamFileImage& image) {
+    FieldUndo undo;
+    ReadCheckedBeam(image, undo);
+}
+
+void ReadNewBeam(const BeamFileImage& image, FieldUndo* undo) {
+    ClearBeamModel(undo);
+    if (image.Layout == BeamFileLayout::V4)
+        ReadBeamFileV4(image.Bytes, undo);
+    else
+        ReadBeamFileOld(image.Bytes, undo);
+}
 
 void CheckBeamFileV4(const std::vector<uint8_t>& bytes) {
     // The trailer of file marks is not needed to read the file.
-    Need(bytes, static_cast<size_t>(BeamFileV4Size(bytes)) - 100 * 26);
+    Need(bytes, BeamFileV4Sizes(bytes).Fields);
 }
 
 namespace {
+
+// A loadcase store sized anew for loadcases 0..cases, every element fresh;
+// with an undo log the old elements are kept aside.
+template <class T>
+void SizeForLoadcases(BDynArray<T>& store, int cases, FieldUndo* undo) {
+    if (undo) undo->TakeAside(store);
+    store.SetLength(cases + 1);
+}
 
 // What the loads decide is taken from them, not from the file: which
 // loadcases carry load and the outline of their distributed loads. Every
@@ -339,16 +376,13 @@ void RebuildTexts() {
 
 void ReadBeamFileV4(const std::vector<uint8_t>& bytes, FieldUndo* undo) {
     CheckBeamFileV4(bytes);
-    if (undo) {
-        undo->Keep(SpanIntervals);
-    } else {
-        const int32_t nLC = GetInt32(&bytes[NumLoadcasesAt]);
-        CaseSpanDataText.SetLength(nLC + 1);
-        ShearSeries.SetLength(nLC + 1);
-        MomentSeries.SetLength(nLC + 1);
-        DeflectionSeries.SetLength(nLC + 1);
-    }
+    const int32_t nLC = GetInt32(&bytes[NumLoadcasesAt]);
+    SizeForLoadcases(CaseSpanDataText, nLC, undo);
+    SizeForLoadcases(ShearSeries, nLC, undo);
+    SizeForLoadcases(MomentSeries, nLC, undo);
+    SizeForLoadcases(DeflectionSeries, nLC, undo);
     FieldReader r(bytes, undo);
+    r.Keep(SpanIntervals);
     BeamFileV4Fields(r);
     SpanIntervals = SavedSpanIntervals;
     RebuildFromLoads(NumLoadcases);

@@ -1,8 +1,8 @@
 // The beam data file (".kvl"): the current layout, written and read from one
 // list of fields, and the older layout of at most 10 spans, read only.
-// Open first loads a file: it reads it whole and makes a trial read into the
-// tables, checks them against the rules of the model and puts them back. Only
-// a file that passes is then read for real.
+// Open loads a file whole, then reads it into the model as a new beam under
+// an undo log and checks the tables against the rules of the model: a file
+// refused has every variable put back.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -31,7 +31,7 @@ std::vector<uint8_t> BeamContentBytes();
 std::string SaveBeamDataFile(const std::string& name);
 
 // Length the current layout takes for the counts held at the head of the
-// given bytes; raises "Read beyond end of file" when the bytes end before the
+// given bytes, as the writer lays it out; raises "Read beyond end of file" when the bytes end before the
 // counts, and says which count is out of its range.
 int64_t BeamFileV4Size(const std::vector<uint8_t>& bytes);
 
@@ -49,19 +49,25 @@ struct BeamFileImage {
     BeamFileLayout Layout = BeamFileLayout::Unknown;
     std::vector<uint8_t> Bytes;
 };
-// The file read whole and checked, every table left as it was; raises one
-// RunError that names the file and what is wrong with it.
+// "Cannot open "name": why.", what Open says of a file it refuses.
+std::string CannotOpen(const std::string& name, const std::string& why);
+// The file read whole and its layout known, every table left as it was;
+// raises one RunError that names the file and what is wrong with it.
 BeamFileImage LoadBeamFile(const std::string& name);
-// Reads an image into the tables, checks them by the rules of the model and
-// puts every table back; raises what is wrong.
+// Reads an image into the model as into a new beam: what it does not hold is
+// as New leaves it. With an undo log every variable written is kept first.
+void ReadNewBeam(const BeamFileImage& image, FieldUndo* undo = nullptr);
+// ReadNewBeam, the tables then held to the rules of the model; raises what
+// is wrong, every variable put back.
+void ReadSoundBeam(const BeamFileImage& image);
+// ReadSoundBeam with every variable put back after: raises what Open would
+// refuse the image for.
 void CheckBeamImage(const BeamFileImage& image);
-// Reads a loaded image into the model.
-void ReadBeamFile(const BeamFileImage& image);
 
 // Read an image of each layout into the model; with an undo log every
-// variable written is kept first and nothing is resized. The current layout
-// also sizes the loadcase result tables and sets SpanIntervals; the old one
-// applies its fix-ups (supports, factored loads, material, section text).
+// variable written is kept first. The current layout also sizes the loadcase
+// result tables anew and sets SpanIntervals; the old one applies its fix-ups
+// (supports, factored loads, material, section text).
 void ReadBeamFileV4(const std::vector<uint8_t>& bytes, FieldUndo* undo = nullptr);
 void ReadBeamFileOld(const std::vector<uint8_t>& bytes, FieldUndo* undo = nullptr);
 // The checks the readers make first, without reading.

@@ -1,4 +1,4 @@
-// The rules a beam data file must keep, checked on the tables a trial read
+// The rules a beam data file must keep, checked on the tables a read
 // has filled. Each failed rule raises a RunError that says what is wrong.
 #pragma once
 #include <cstdint>

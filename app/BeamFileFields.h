@@ -5,14 +5,12 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <string>
-#include <type_traits>
-#include <utility>
 #include <vector>
 #include "AnalysisState.h"
 #include "BeamDrawing.h"
 #include "BinFile.h"
+#include "FieldUndo.h"
 #include "Global.h"
 #include "LoadData.h"
 #include "ResultTexts.h"
@@ -48,11 +46,13 @@ inline const std::array<ViewField, 4>& ViewFields() {
 // UsersOwn are the program's: its version and mark, what an analysis forms
 // and what is worked out from the beam and its loads. With UsersOnly they
 // are left out, and so are the view fields: what is written is what the
-// user typed or chose.
+// user typed or chose. With SizeOnly every field is left out and its bytes
+// are only counted in Size.
 struct FieldWriter {
     static constexpr bool Reading = false;
-    bool UsersOnly = false;
+    bool UsersOnly = false, SizeOnly = false;
     std::vector<uint8_t> Bytes;
+    size_t Size = 0;
 
     void ProgramsOwn() { programs_ = true; }
     void UsersOwn() { programs_ = false; }
@@ -71,7 +71,8 @@ struct FieldWriter {
 private:
     // Room for n bytes: at the end of the image, or aside for a field left out.
     uint8_t* Grow(size_t n, bool view = false) {
-        if (UsersOnly && (programs_ || view)) {
+        if (SizeOnly) Size += n;
+        if (SizeOnly || (UsersOnly && (programs_ || view))) {
             aside_.resize(n);
             return aside_.data();
         }
@@ -80,31 +81,6 @@ private:
     }
     bool programs_ = false;
     std::vector<uint8_t> aside_;
-};
-
-// The old contents of the variables a trial read overwrites, so that Undo
-// puts every one back as it was.
-class FieldUndo {
-public:
-    template <class T> void Keep(T& v) {
-        static_assert(std::is_trivially_copyable_v<T>);
-        kept_.push_back({&v, sizeof v});
-        old_.resize(old_.size() + sizeof v);
-        std::memcpy(&old_[old_.size() - sizeof v], &v, sizeof v);
-    }
-    void Undo() {
-        size_t end = old_.size();
-        for (auto it = kept_.rbegin(); it != kept_.rend(); ++it) {
-            end -= it->second;
-            std::memcpy(it->first, &old_[end], it->second);
-        }
-        kept_.clear();
-        old_.clear();
-    }
-
-private:
-    std::vector<std::pair<void*, size_t>> kept_;
-    std::vector<uint8_t> old_;
 };
 
 // Takes each field from a byte image, in place. A text longer than its
@@ -193,8 +169,7 @@ inline ShortString<100>* const HeaderLines[] = {&Header_Company,   &Header_User,
                                                  &Header_Project_2, &Header_JobDesc, &Header_Ref};
 
 // Line 0 of a loadcase's span data; a loadcase beyond the stores sized by
-// the last analysis is written as an empty line, and a trial read of the
-// file, which sizes nothing, reads it into a spare line.
+// the last analysis is written as an empty line.
 inline ShortString<75>& SpanDataHead(int lc) {
     static ShortString<75> none;
     if (lc < CaseSpanDataText.Length()) return CaseSpanDataText[lc][0];
@@ -300,6 +275,13 @@ void BeamFileV4Fields(IO& io) {
     }
     Lines(io, MaximaText, 0, 50);
     io.UsersOwn();
+}
+
+// The trailer of the current layout: the file mark 100 times, which no
+// reader reads.
+template <class IO>
+void BeamFileV4Trailer(IO& io) {
+    for (int i = 0; i < 100; ++i) io.Str(FileMark);
 }
 
 // The two end support kinds of the old layout, as stored.

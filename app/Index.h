@@ -10,6 +10,7 @@
 #include "gui.h"
 
 struct BeamFileImage;
+enum class BeamFileLayout;
 struct OpenSession;
 
 // The hooks of AnalyseBeam that build each loadcase's result texts and the
@@ -114,8 +115,9 @@ public:
     bool MayGiveUpBeam();
     // Makes a loaded image the open beam, named name, with the results an
     // analysis of its beam and loads gives (or none, saying why), and says
-    // where they differ from those it stored. When it cannot be shown, the
-    // beam open before comes back as it was and the reason is raised.
+    // where they differ from those it stored. An image refused changes
+    // nothing; when it cannot be shown, the beam open before comes back as it
+    // was. Either raises the reason.
     void OpenBeamImage(const BeamFileImage& image, const std::string& name);
 
 private:
@@ -126,16 +128,18 @@ private:
     void UpDown1Click();
     void New1Click();
     void Open1Click();
-    // The showing of OpenBeamImage; raises what fails. Returns what to tell
-    // of the stored results, else "".
-    std::string ShowBeamImage(const BeamFileImage& image, const std::string& name);
+    // The showing of OpenBeamImage, once the image of the given layout is
+    // read; raises what fails. Returns what to tell of the stored results,
+    // else "".
+    std::string ShowBeamImage(BeamFileLayout layout, const std::string& name);
     // The beam a session kept, shown as it was; false, with a new beam
     // shown, when it cannot be.
     bool ShowKeptBeam(const OpenSession& kept);
     void RestoreView(const OpenSession& session);
-    // An image's beam made the open beam, named name and captioned caption,
-    // the lists at their default place; its results are not yet shown.
-    void ReadBeamImage(const BeamFileImage& image, const std::string& name, const std::string& caption);
+    // The beam just read made the open beam, named name and captioned
+    // caption, the windows reset and the lists at their default place; its
+    // results are not yet shown.
+    void ShowNewBeam(const std::string& name, const std::string& caption);
     // Shows the beam as read with its results through AnalyseBeam, whose
     // messages are held: a beam from a file is not judged aloud. Returns why
     // it has no results, "" when it has.

@@ -111,7 +111,6 @@ void TIndexFrm::Open1Click() {
     const std::string name = OpenDialog.FileName;
     // Taken before the read, so that a change while reading is seen at Save.
     const DiskStamp stamp = DiskStampOf(name);
-    // The whole file is read and checked before the open beam is given up.
     OpenBeamImage(LoadBeamFile(name), name);
     knownName_ = name;
     knownStamp_ = stamp;
@@ -122,22 +121,30 @@ void TIndexFrm::Open1Click() {
 void TIndexFrm::OpenBeamImage(const BeamFileImage& image, const std::string& name) {
     const OpenSession session(*this);
     std::string said;
-    try {
-        said = ShowBeamImage(image, name);
-    } catch (...) {
-        const std::string why = ShowFault(std::current_exception());
-        const bool back = ShowKeptBeam(session);
-        throw RunError("Cannot open \"" + name + "\": " + why +
-                       (back ? "." : ".\rThe beam open before could not be shown again and was closed."));
+    {
+        const gui::Busy busy;
+        // A file refused leaves the open beam as it was.
+        try {
+            ReadSoundBeam(image);
+        } catch (const RunError& e) {
+            throw RunError(CannotOpen(name, FileFault(e.what())));
+        }
+        try {
+            said = ShowBeamImage(image.Layout, name);
+        } catch (...) {
+            const std::string why = ShowFault(std::current_exception());
+            const bool back = ShowKeptBeam(session);
+            throw RunError(CannotOpen(name, why) +
+                           (back ? "" : "\rThe beam open before could not be shown again and was closed."));
+        }
     }
     if (!said.empty()) gui::ShowMessage(said);
 }
 
-void TIndexFrm::ReadBeamImage(const BeamFileImage& image, const std::string& name, const std::string& caption) {
-    ResetBeamData(*this);
+void TIndexFrm::ShowNewBeam(const std::string& name, const std::string& caption) {
+    ResetBeamWindows(*this);
     BeamFileName = name;
     SetCaption(caption);
-    ReadBeamFile(image);
     TileLists();
 }
 
@@ -158,13 +165,12 @@ std::string TIndexFrm::AnalyseReadBeam() {
     return "";
 }
 
-std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::string& name) {
-    const gui::Busy busy;
-    ReadBeamImage(image, name, name);
+std::string TIndexFrm::ShowBeamImage(BeamFileLayout layout, const std::string& name) {
+    ShowNewBeam(name, name);
     SetMemberLengthLabels();
     std::string said;
     // The old layout keeps no results.
-    if (image.Layout == BeamFileLayout::V4 && ResultsReady == 1) {
+    if (layout == BeamFileLayout::V4 && ResultsReady == 1) {
         TakeLeftCantileverDescription();
         const auto stored = std::make_unique<StoredResultTables>();
         if (const std::string refusal = AnalyseReadBeam(); !refusal.empty()) {
@@ -185,7 +191,8 @@ std::string TIndexFrm::ShowBeamImage(const BeamFileImage& image, const std::stri
 bool TIndexFrm::ShowKeptBeam(const OpenSession& kept) {
     try {
         // The image keeps the member-length labels as they were.
-        ReadBeamImage(kept.image, kept.name, kept.caption);
+        ReadNewBeam(kept.image);
+        ShowNewBeam(kept.name, kept.caption);
         kept.Restore();
         // Its results were an analysis's of it as it stands, and are again.
         if (ResultsReady == 1) {

@@ -2,6 +2,7 @@
 #include "AnalysisState.h"
 #include "Beam.h"
 #include "BeamDrawing.h"
+#include "FieldUndo.h"
 #include "Global.h"
 #include "Index.h"
 #include "LoadData.h"
@@ -22,7 +23,8 @@ void NewBeamUnits() {
 }
 
 // Loads, outlines and summaries of the loadcases in use.
-void ClearLoadcases(int cases) {
+void ClearLoadcases(int cases, FieldUndo* undo) {
+    KeepIn(undo, LoadTable, AcceptedUDLOutline, ShearSummary, MomentSummary, DeflectionSummary);
     for (int lc = 1; lc <= cases; ++lc) {
         for (int slot = 1; slot <= LoadSlots; ++slot) {
             LoadRecord& r = LoadTable[lc][slot];
@@ -37,7 +39,11 @@ void ClearLoadcases(int cases) {
             for (MemberSummary& row : (*table)[lc]) row.Fill(0);
 }
 
-void ClearModel() {
+void ClearModel(FieldUndo* undo) {
+    KeepIn(undo, LoadCaseShown, NumSpans, NumLoadcases, SpanDescription, BeamGeometryTable, Header_Project_1,
+         Header_Project_2, Header_JobDesc, Header_Ref, BeamLength, MemberLengthLabel, SupportTypes, ReactionMaxPos,
+         ReactionMaxNeg, SpanShear, SpanMoment, UniformSectionText, FactoredLoads, SelfWeightScope, FileMark,
+         LoadRowsShown, ResultsReady, AnalysisRefusal, BeamFileName);
     LoadCaseShown = 1;
     NumSpans = 1;
     NumLoadcases = 0;
@@ -56,11 +62,20 @@ void ClearModel() {
     FactoredLoads = 0;
     SelfWeightScope = 0;
     FileMark = "KVL";
-    LoadRowsShown = 0;
+    LoadRowsShown = 6;  // the rows the loads window shows
+    ResultsReady = 0;
+    AnalysisRefusal.clear();
+    BeamFileName = "";
+}
+
+// The settings file's units, or those of a new beam.
+void ReadNewBeamUnits(FieldUndo* undo) {
+    KeepIn(undo, Units, PlasticModXName, ElasticModXName, PlasticModYName, ElasticModYName, BMConvention,
+         FactoredLoads);
+    if (!ReadUnitSettingsFile()) NewBeamUnits();
 }
 
 void ResetLoadsWindow() {
-    LoadRowsShown = 6;
     TLoadDataFrm& f = *LoadDataFrm;
     f.SetHeight(250);
     f.Row(1).OptionP.SetCheckedQuietly(false);
@@ -74,18 +89,24 @@ void ResetLoadsWindow() {
 
 }  // namespace
 
-void ResetBeamData(TIndexFrm& f) {
+void ClearBeamModel(FieldUndo* undo) {
+    const int casesInUse = NumLoadcases;
+    ClearLoadcases(casesInUse, undo);
+    ClearModel(undo);
+    ReadNewBeamUnits(undo);
+    // The loadcase stores of the loadcases in use before the reset.
+    NumLoadcases = casesInUse;
+    ClearResultLines(undo);
+    NumLoadcases = 0;
+}
+
+void ResetBeamWindows(TIndexFrm& f) {
     BeamFrm->Hide();
     LoadDataFrm->Hide();
     f.SetCaption("Korvela");
     for (gui::MenuItem* m : {&f.Save1, &f.SaveAs1, &f.Print1}) m->SetEnabled(false);
-    BeamFileName = "";
-    const int casesInUse = NumLoadcases;
-    ClearLoadcases(casesInUse);
-    ClearModel();
-    MarkResultsStale();
+    ResultsReplaced();
     f.ShownCase = 0;
-    if (!ReadUnitSettingsFile()) NewBeamUnits();
     f.ClearPicture();
     ResetLoadsWindow();
     BeamFrm->ResetBeamForm();
@@ -100,8 +121,9 @@ void ResetBeamData(TIndexFrm& f) {
         l->SetFont(font);
     }
     f.UpDown1.SetEnabled(false);
-    // The loadcase stores of the loadcases in use before the reset.
-    NumLoadcases = casesInUse;
-    ClearResultLines();
-    NumLoadcases = 0;
+}
+
+void ResetBeamData(TIndexFrm& f) {
+    ClearBeamModel();
+    ResetBeamWindows(f);
 }

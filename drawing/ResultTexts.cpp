@@ -1,6 +1,7 @@
 #include "ResultTexts.h"
 #include <algorithm>
 #include "AnalysisState.h"
+#include "FieldUndo.h"
 
 ReportStore ReportText;
 TextStore<50, 75> MaximaText;
@@ -58,11 +59,16 @@ void InitResultTexts() {
     MaxStressLine = "";
 }
 
-void ClearResultLines() {
+void ClearResultLines(FieldUndo* undo) {
+    KeepIn(undo, CaseLoadsText, CaseSupportText, EnvelopeText, ReportText, LoadingDataUDLText, LoadingDataPointText,
+         MaximaText, CaseStressLine);
     // Only the span-data stores that exist: before the first analysis, or
     // after a file has changed the number of loadcases, there may be fewer.
     const int spanDataCases = std::min<long long>(NumLoadcases, CaseSpanDataText.Length() - 1);
-    for (int lc = 1; lc <= spanDataCases; ++lc) EmptyLines(CaseSpanDataText[lc], 0, 1000);
+    for (int lc = 1; lc <= spanDataCases; ++lc) {
+        KeepIn(undo, CaseSpanDataText[lc]);
+        EmptyLines(CaseSpanDataText[lc], 0, 1000);
+    }
     for (int lc = 1; lc <= NumLoadcases; ++lc) {
         EmptyLines(CaseLoadsText[lc], 0, 100);
         EmptyLines(CaseSupportText[lc], 0, 100);

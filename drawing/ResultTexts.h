@@ -7,6 +7,8 @@
 #include "Global.h"
 #include "TextStore.h"
 
+class FieldUndo;
+
 using ReportStore = TextStore<100, 75>;
 using SpanDataStore = TextStore<1000, 75>;
 
@@ -41,5 +43,6 @@ void SetReactionExtremes();
 // stress lines to " ", clears the reaction extremes and MaxStress.
 void InitResultTexts();
 // Empties the stores before they are rebuilt (the loadcase stores of
-// loadcases 1..NumLoadcases, the stress lines of loadcases 1 to 5).
-void ClearResultLines();
+// loadcases 1..NumLoadcases, the stress lines of loadcases 1 to 5); with an
+// undo log every store is kept first.
+void ClearResultLines(FieldUndo* undo = nullptr);

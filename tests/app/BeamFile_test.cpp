@@ -7,6 +7,7 @@
 #include "BeamFile.h"
 #include "BinFile.h"
 #include "ErrorOf.h"
+#include "Index.h"
 #include "OldBeamFile.h"
 #include "Global.h"
 #include "ResultTexts.h"
@@ -326,15 +327,17 @@ TEST_F(BeamFileLayoutTest, OldLayoutKeepsItsLimits) {
     EXPECT_EQ(BeamLength, 3000.0);
 }
 
-TEST_F(BeamFileLayoutTest, OldFilesAreLoadedOnlyWhenSoundAndChangeNothingWhileChecked) {
+TEST_F(BeamFileLayoutTest, OldFilesAreOpenedOnlyWhenSoundAndChangeNothingWhenRefused) {
+    ProgramFolder();  // the windows
     TempDir dir;
     SetBeam({3000});
     Header_Company = "Mine";
-    auto load = [](const Bytes& b) { return ErrorOf([&] { LoadBeamFile(WriteFile("old.kvl", b)); }); };
-    EXPECT_EQ(load(OldFile()), "");
+    auto image = [](const Bytes& b) { return LoadBeamFile(WriteFile("old.kvl", b)); };
+    auto load = [&](const Bytes& b) { return ErrorOf([&] { IndexFrm->OpenBeamImage(image(b), "old.kvl"); }); };
+    EXPECT_EQ(ErrorOf([&] { CheckBeamImage(image(OldFile())); }), "");
     Bytes shortCompany = OldFile();
     PutStr(shortCompany, 0, "AB");
-    EXPECT_EQ(load(shortCompany), "");
+    EXPECT_EQ(ErrorOf([&] { CheckBeamImage(image(shortCompany)); }), "");
     const struct {
         std::string reason;
         std::function<void(Bytes&)> damage;

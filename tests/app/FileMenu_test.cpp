@@ -682,11 +682,13 @@ TEST_F(FileMenu, FilesOpenWithTheResultsOfTheirBeamAndSaveWhatIsShown) {
     }
 }
 
-// What the user sees of the open beam: its file, results or refusal,
-// windows and view.
+// What the user sees of the open beam: its file, results or refusal, the
+// tables and texts shown, windows and view.
 struct OpenBeam {
     std::vector<uint8_t> bytes = BeamDataFileBytes();
-    std::string caption = IndexFrm->Caption(), refusal = AnalysisRefusal, shownLabel = IndexFrm->lbl_Case.Caption();
+    Shown tables = Shown::Take();
+    std::string name = BeamFileName, caption = IndexFrm->Caption(), refusal = AnalysisRefusal,
+                shownLabel = IndexFrm->lbl_Case.Caption();
     Lines_t results = Items(IndexFrm->List_Results), cases = Items(IndexFrm->List_CaseResults);
     int32_t ready = ResultsReady, shown = IndexFrm->ShownCase, tile = IndexFrm->TileMode;
     int listHeight = IndexFrm->List_Results.Height();
@@ -695,14 +697,25 @@ struct OpenBeam {
     bool operator==(const OpenBeam&) const = default;
 };
 
-// A file that passes the checks yet cannot be shown (here an image cut
-// short) leaves the open beam as it was, and says why.
-TEST_F(FileMenu, AFileThatCannotBeShownLeavesTheOpenBeamAsItWas) {
+// A file refused as it is read, before or after its fields are taken (here
+// an image cut short, and one whose tables break a rule), leaves the open
+// beam as it was, and says why.
+TEST_F(FileMenu, AFileRefusedLeavesTheOpenBeamAsItWas) {
     ThreeCases();
     const std::vector<uint8_t> good = BeamDataFileBytes();
-    const BeamFileImage cut{BeamFileLayout::V4, {good.begin(), good.begin() + 5000}};
+    BeamFileImage flag{BeamFileLayout::V4, good};
+    PutInt32(&flag.Bytes[700], 0);
+    const struct {
+        BeamFileImage image;
+        std::string refusal;
+    } files[] = {
+        {{BeamFileLayout::V4, {good.begin(), good.begin() + 5000}},
+         "Cannot open \"x.kvl\": the file ends before its data is complete."},
+        {flag, "Cannot open \"x.kvl\": the one-section flag is 0; it must be 1 or -1."},
+    };
     const std::function<void()> beams[] = {
         [&] {
+            BeamFileName = "three.kvl";
             f.UpDown1.Step(2);
             f.Results1.Click();
             LoadDataFrm->Show();
@@ -719,11 +732,12 @@ TEST_F(FileMenu, AFileThatCannotBeShownLeavesTheOpenBeamAsItWas) {
         beam();
         ASSERT_EQ(ResultsReady == 1, AnalysisRefusal.empty());
         const OpenBeam before;
-        Messages().clear();
-        EXPECT_EQ(ErrorOf([&] { f.OpenBeamImage(cut, "cut.kvl"); }),
-                  "Cannot open \"cut.kvl\": the file ends before its data is complete.");
-        EXPECT_EQ(Messages(), Lines_t{});
-        EXPECT_TRUE(OpenBeam() == before);
+        for (const auto& file : files) {
+            Messages().clear();
+            EXPECT_EQ(ErrorOf([&] { f.OpenBeamImage(file.image, "x.kvl"); }), file.refusal);
+            EXPECT_EQ(Messages(), Lines_t{});
+            EXPECT_TRUE(OpenBeam() == before);
+        }
     }
     f.Default1.Click();
 }
@@ -1325,7 +1339,7 @@ TEST_F(FileMenu, RandomlyDamagedFilesAreRefusedOrOpenAnalyseAndPrintCleanly) {
             ADD_FAILURE() << i << " save: " << e.what();
             continue;
         }
-        EXPECT_EQ(ErrorOf([&] { LoadBeamFile(saved); }), "") << i;
+        EXPECT_EQ(ErrorOf([&] { CheckBeamImage(LoadBeamFile(saved)); }), "") << i;
     }
     EXPECT_GT(refused, DamagedFiles / 3);
     EXPECT_GT(opened, DamagedFiles / 10);
