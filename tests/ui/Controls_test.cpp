@@ -164,70 +164,50 @@ TEST(RadioButton, SwitchingOnUnchecksTheGroupAndAGroupMayHaveNoneChecked) {
     EXPECT_FALSE(f.RadioA.Checked() || f.RadioB.Checked());
 }
 
-TEST(UpDown, StepsStopAtTheLimitsAndWriteTheEdit) {
-    TestForm f;
-    int clicks = 0;
-    f.Spin.OnClick = [&] { ++clicks; };
-    f.Spin.SetMin(0);
-    f.Spin.SetMax(2);
-    f.Spin.SetPosition(0);
-    f.Spin.Step(-1);
-    EXPECT_EQ(f.Spin.Position(), 0);
-    f.Spin.Step(1);
-    f.Spin.Step(1);
-    f.Spin.Step(1);
-    EXPECT_EQ(f.Spin.Position(), 2);
-    EXPECT_EQ(f.Text.Text(), "2");
-    EXPECT_EQ(clicks, 4);
-}
-
 // What the user sees and does: texts shown as written, the spinner stepping
-// from what was typed, one handler run per click on a list line.
+// from what was typed, stopping at its limits and running its handler on
+// every step, one handler run per click on a list line and none when the
+// program selects one.
 TEST(Controls, UserViewAndClicks) {
     TestForm f;
     gui::RecordingCanvas c;
     // A superscript two is one narrow glyph, not two bytes shown apart.
     EXPECT_LT(c.TextWidth("\u00b2"), c.TextWidth("A"));
 
+    int steps = 0;
+    f.Spin.OnClick = [&] { ++steps; };
     f.Spin.SetMin(1);
     f.Spin.SetMax(10);
     f.Spin.SetPosition(1);
     const struct {
         const char* typed;
         int delta, position;
-    } steps[] = {{"4", 1, 5}, {" 7 ", -1, 6}, {"x", 1, 7}, {"99", 1, 10}, {"-5", -1, 1}};
-    for (const auto& s : steps) {
-        f.Text.SetText(s.typed);
-        f.Spin.Step(s.delta);
-        EXPECT_EQ(f.Spin.Position(), s.position) << s.typed;
-        EXPECT_EQ(f.Text.Text(), std::to_string(s.position)) << s.typed;
+    } rows[] = {{"1", -1, 1}, {"4", 1, 5},   {" 7 ", -1, 6}, {"x", 1, 7},
+                {"99", 1, 10}, {"10", 1, 10}, {"-5", -1, 1}};
+    for (const auto& r : rows) {
+        f.Text.SetText(r.typed);
+        f.Spin.Step(r.delta);
+        EXPECT_EQ(f.Spin.Position(), r.position) << r.typed;
+        EXPECT_EQ(f.Text.Text(), std::to_string(r.position)) << r.typed;
     }
+    EXPECT_EQ(steps, int(std::size(rows)));
 
     f.Show();
     f.List.SetBounds(10, 100, 200, 80);
     for (const char* line : {"first", "second"}) f.List.Add(line);
     int clicks = 0;
     f.List.OnClick = [&] { ++clicks; };
+    f.List.SetItemIndex(1);
+    EXPECT_EQ(f.List.ItemIndex(), 1);
+    EXPECT_EQ(clicks, 0);
     gui::ClickAt(f, 20, 104);  // the first line, not selected before
     EXPECT_EQ(f.List.ItemIndex(), 0);
     EXPECT_EQ(clicks, 1);
     gui::ClickAt(f, 20, 104);  // again, already selected
     EXPECT_EQ(clicks, 2);
-    f.Hide();
-}
-
-TEST(ListBox, ProgramSelectionRunsNoHandler) {
-    TestForm f;
-    int clicks = 0;
-    f.List.OnClick = [&] { ++clicks; };
-    f.List.Add("first");
-    f.List.Add("second");
-    f.List.SetItemIndex(1);
-    EXPECT_EQ(f.List.ItemIndex(), 1);
-    EXPECT_EQ(f.List.Item(1), "second");
-    EXPECT_EQ(clicks, 0);
     f.List.Clear();
     EXPECT_EQ(f.List.Count(), 0);
+    f.Hide();
 }
 
 TEST(Form, OuterSizeKeepsTheFrameApartFromTheClientArea) {
