@@ -23,19 +23,10 @@ namespace {
 std::string StrAt(const Bytes& b, size_t at) { return std::string(reinterpret_cast<const char*>(&b[at + 1]), b[at]); }
 
 
-// A left cantilever and two spans; a UDL in loadcase 1, a point load in 2.
-void AnalyseTwoCases() {
-    SetBeam({4000, 6000}, 1000);
-    Udl(1, 0, 10, 10, 11000, 1.0, {1});
-    Point(2, 3000, 20000, 1.0, {2});
-    FinishLoads();
-    ASSERT_TRUE(Analyse().empty());
-}
-
 using BeamFileLayoutTest = AnalysedBeam;
 
 TEST_F(BeamFileLayoutTest, SavedFileHasItsLengthAndFieldsAtTheirOffsets) {
-    AnalyseTwoCases();
+    CantileverAndTwoSpans();
     FileMark = "KVL";
     Header_Company = "Acme Steel";
     const Bytes b = BeamDataFileBytes();
@@ -231,7 +222,7 @@ TEST(BeamFileVersion, LayoutFollowsTheVersionString) {
 }
 
 TEST_F(BeamFileLayoutTest, ShortOrOversizedFilesAreRefusedBeforeAnyTableChanges) {
-    AnalyseTwoCases();
+    CantileverAndTwoSpans();
     const Bytes good = BeamDataFileBytes();
     SetBeam({3000, 3000, 3000});
     NumLoadcases = 7;

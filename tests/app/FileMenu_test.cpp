@@ -98,17 +98,8 @@ struct Shown {
     }
 };
 
-void ThreeCases() {
-    SetBeam({4000, 6000}, 1000);
-    Udl(1, 0, 10, 10, 11000, 1.0, {1});
-    Point(2, 3000, 20000, 1.0, {2});
-    Point(3, 8000, 0, 1.0, {3});  // counted, not active
-    FinishLoads();
-    ASSERT_TRUE(Analyse().empty());
-}
-
 TEST_F(FileMenu, SaveThenOpenShowsTheSameResultsWithoutAnAnalysis) {
-    ThreeCases();
+    CantileverAndTwoSpans(3);
     const Shown before = Shown::Take();
     ASSERT_FALSE(before.texts[0].empty());
     const std::string path = (dir.path() / "three.kvl").string();
@@ -195,7 +186,7 @@ TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysS
 
     // A path longer than the 100 characters a page header prints is opened
     // and saved whole.
-    ThreeCases();
+    CantileverAndTwoSpans(3);
     const fs::path deep = dir.path() / std::string(60, 'd') / std::string(60, 'e');
     fs::create_directories(deep);
     const std::string longPath = (deep / "long.kvl").string();
@@ -279,7 +270,7 @@ TEST_F(FileMenu, SaveWithoutANameAsksForOneAndAFailedSaveKeepsTheOldFileAndSaysS
     }
 }
 
-// Where the fields of a saved ThreeCases file lie.
+// Where the fields of a saved CantileverAndTwoSpans(3) file lie.
 struct V4Offsets {
     size_t nLC = 3, nS = 2, P = size_t(SavedSpanIntervals);
     size_t B4() const { return 712 + 228 * nLC; }
@@ -318,7 +309,7 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
     // What the session holds that no beam file carries: settings unlike
     // those New reads (there is no settings file here) and loadcase 2 shown.
     const UnitsGuard guard;
-    ThreeCases();
+    CantileverAndTwoSpans(3);
     Unit_Sect_L = "cm";
     Factor_Sect_L = 10;
     PlasticModXName = "Zxx";
@@ -701,7 +692,7 @@ struct OpenBeam {
 // an image cut short, and one whose tables break a rule), leaves the open
 // beam as it was, and says why.
 TEST_F(FileMenu, AFileRefusedLeavesTheOpenBeamAsItWas) {
-    ThreeCases();
+    CantileverAndTwoSpans(3);
     const std::vector<uint8_t> good = BeamDataFileBytes();
     BeamFileImage flag{BeamFileLayout::V4, good};
     PutInt32(&flag.Bytes[700], 0);
@@ -743,7 +734,7 @@ TEST_F(FileMenu, AFileRefusedLeavesTheOpenBeamAsItWas) {
 }
 
 TEST_F(FileMenu, SaveAsksBeforeOverwritingAFileChangedOnDiskSinceItWasOpenedOrSaved) {
-    ThreeCases();
+    CantileverAndTwoSpans(3);
     const std::string path = (dir.path() / "shared.kvl").string();
     SaveBeamDataFile(path);
     Open(path);
@@ -773,7 +764,7 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
     using gui::SaveChoice;
     const std::string other = (dir.path() / "other.kvl").string(), mine = (dir.path() / "mine.kvl").string();
     const std::string missing = (dir.path() / "missing" / "mine.kvl").string();
-    ThreeCases();
+    CantileverAndTwoSpans(3);
     SaveBeamDataFile(other);
     auto opened = [&] { return lastKind == gui::FileDialog::Kind::Open; };
     auto closed = [] { return !Form1->Showing(); };
@@ -806,7 +797,7 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
             SCOPED_TRACE(std::string(r.road) + ", answer " + std::to_string(int(a.answer)) + " " + a.chosen);
             Form1->Show();
             SaveAnswer() = SaveChoice::Discard;
-            ThreeCases();
+            CantileverAndTwoSpans(3);
             Header_Ref = std::to_string(++row);  // unlike any beam kept before
             BeamFileName = "";
             fs::remove(mine);
@@ -905,7 +896,7 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
         for (bool saved : {false, true}) {
             SCOPED_TRACE(std::string(r.road) + (saved ? ", saved" : ", opened"));
             Form1->Show();
-            ThreeCases();
+            CantileverAndTwoSpans(3);
             BeamFileName = "";
             Choose(saved ? mine : other);
             if (saved) {
@@ -958,10 +949,10 @@ TEST_F(FileMenu, ViewingOrSteppingThroughAnOpenedBeamAsksNothing) {
         const char* name;
         std::function<void(const std::string&)> save;  // to the path
     } beams[] = {
-        {"three", [&](const std::string& path) { ThreeCases(); SaveBeamDataFile(path); }},
+        {"three", [&](const std::string& path) { CantileverAndTwoSpans(3); SaveBeamDataFile(path); }},
         {"not applied written -1",
          [&](const std::string& path) {
-             ThreeCases();
+             CantileverAndTwoSpans(3);
              for (int lc = 1; lc <= NumLoadcases; ++lc)
                  for (int slot = 1; slot <= LoadSlots; ++slot)
                      if (float& applied = LoadTable[lc][slot][LApplied]; applied != 1.0f) applied = -1.0f;
@@ -1180,7 +1171,7 @@ TEST_F(FileMenu, RefusedResultsAreLeftOutAndTheBeamIsSaved) {
 }
 
 TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
-    ThreeCases();
+    CantileverAndTwoSpans(3);
     Header_Company = "Acme";
     Header_Project_1 = "Bridge";
     SetHeaderFrm->Edit_Ref.SetText("R1");
@@ -1236,7 +1227,7 @@ TEST_F(FileMenu, NewResetsTheBeamTheLoadsAndTheUnits) {
     StartDir = guard.Dir().path().string();
     FactoredLoads = 1;
     WriteUnitSettingsFile();
-    ThreeCases();
+    CantileverAndTwoSpans(3);
     const std::string path = (dir.path() / "elsewhere.kvl").string();
     SaveBeamDataFile(path);
     Open(path);
@@ -1290,7 +1281,7 @@ constexpr int DamagedFiles = RandomCases(400, 60);
 // is saved opens again. A file that opens into a beam already walked would
 // walk the same road again.
 TEST_F(FileMenu, RandomlyDamagedFilesAreRefusedOrOpenAnalyseAndPrintCleanly) {
-    ThreeCases();
+    CantileverAndTwoSpans(3);
     const std::vector<uint8_t> good = BeamDataFileBytes();
     const std::string path = (dir.path() / "mutant.kvl").string(), saved = (dir.path() / "saved.kvl").string();
     const std::string refusal = "Cannot open \"" + path + "\": ",

@@ -19,15 +19,6 @@ using ResultDiagrams = AnalysedBeam;
 // beam runs from 150 to 947 (797 pixels).
 const PictureFrame Frame{1022, 766, 116, 0};
 
-// Two spans of 5 m under 10 kN/m in the given loadcases (all of them alike),
-// or on span 1 only.
-void TwoSpans(const std::vector<int>& cases, double cover = 10000) {
-    SetBeam({5000, 5000});
-    Udl(1, 0, 10, 10, cover, 1.0, cases);
-    FinishLoads();
-    ASSERT_EQ(Analyse(), Lines_t{});
-}
-
 std::vector<Segment> Draw(gui::RecordingCanvas& c, int32_t shown, int32_t mode, const PictureFrame& f = Frame) {
     DisplayMode = mode;
     DrawResultDiagrams(c, f, shown);
@@ -41,7 +32,7 @@ bool HasText(const gui::Canvas& c, const std::string& text) {
 }
 
 TEST_F(ResultDiagrams, BandsOnA766PixelWindow) {
-    TwoSpans({1});
+    TwoSpanUdl();
     gui::RecordingCanvas c;
     const std::vector<Segment> lines = Draw(c, 1, -1);
     // H = 766 - 50 - 116 = 600: base lines at 226, 358, 478.
@@ -76,7 +67,7 @@ TEST_F(ResultDiagrams, BandsOnA766PixelWindow) {
 }
 
 TEST_F(ResultDiagrams, TiledResultsUseAFixedHeightWhileScalesFollowTheWindow) {
-    TwoSpans({1});
+    TwoSpanUdl();
     gui::RecordingCanvas c;
     PictureFrame tiled = Frame;
     tiled.TileMode = 1;
@@ -88,7 +79,7 @@ TEST_F(ResultDiagrams, TiledResultsUseAFixedHeightWhileScalesFollowTheWindow) {
 }
 
 TEST_F(ResultDiagrams, EachLoadcaseHasItsColour) {
-    TwoSpans({1, 2, 3, 4, 5, 6});
+    TwoSpanUdl(1.0, 10000, {1, 2, 3, 4, 5, 6});
     const gui::Color colours[] = {gui::clYellow, gui::clRed, gui::clAqua, gui::clLime, gui::clBlue, gui::clYellow};
     for (int lc = 1; lc <= 6; ++lc) {
         gui::RecordingCanvas c;
@@ -99,7 +90,7 @@ TEST_F(ResultDiagrams, EachLoadcaseHasItsColour) {
 }
 
 TEST_F(ResultDiagrams, InvertedMomentConvention) {
-    TwoSpans({1});
+    TwoSpanUdl();
     BMConvention = -1;
     gui::RecordingCanvas c;
     const std::vector<Segment> lines = Draw(c, 1, -1);
@@ -137,7 +128,7 @@ TEST_F(ResultDiagrams, MomentsAtFixedEndsAreLabelled) {
 
 TEST_F(ResultDiagrams, ReactionsOfOneLoadcaseAndExtremesOfAll) {
     // Span 1 loaded alone: reactions 7wL/16, 10wL/16 and -wL/16.
-    TwoSpans({1}, 5000);
+    TwoSpanUdl(1.0, 5000);
     gui::RecordingCanvas one;
     Draw(one, 1, -1);
     // Supports at 0, 5 m and 10 m: 150 + round(398.5) - 20 = 528 (ties to even).
@@ -161,7 +152,7 @@ TEST_F(ResultDiagrams, ReactionsOfOneLoadcaseAndExtremesOfAll) {
     UnbalancedMark[1] = 0;
 
     // Written over the last loadcase with results, a later one withheld.
-    TwoSpans({1, 2}, 5000);
+    TwoSpanUdl(1.0, 5000, {1, 2});
     UnbalancedMark[2] = 1;
     SetReactionExtremes();
     gui::RecordingCanvas first;
@@ -193,7 +184,7 @@ TEST_F(ResultDiagrams, SmallCantileverEndValuesAreNotLabelled) {
 }
 
 TEST_F(ResultDiagrams, ZeroShearDrawsFlatAndNoDeflectionDrawsNothing) {
-    TwoSpans({1});
+    TwoSpanUdl();
     ShearSummary.Fill({});
     MomentSummary.Fill({});
     gui::RecordingCanvas flat;

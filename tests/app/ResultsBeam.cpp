@@ -31,11 +31,20 @@ std::vector<std::string> Analyse() {
     return Said([] { IndexFrm->AnalyseBeam(); });
 }
 
-void TwoSpanUdl(double factor, double length) {
+void TwoSpanUdl(double factor, double length, const std::vector<int>& cases) {
     SetBeam({5000, 5000});
-    Udl(1, 0, 10, 10, length, factor);
+    Udl(1, 0, 10, 10, length, factor, cases);
     FinishLoads();
     ASSERT_EQ(Analyse(), Lines_t{});
+}
+
+void CantileverAndTwoSpans(int loadcases) {
+    SetBeam({4000, 6000}, 1000);
+    Udl(1, 0, 10, 10, 11000, 1.0, {1});
+    Point(2, 3000, 20000, 1.0, {2});
+    if (loadcases == 3) Point(3, 8000, 0, 1.0, {3});
+    FinishLoads();
+    ASSERT_TRUE(Analyse().empty());
 }
 
 void AnalysedBeam::TearDown() {

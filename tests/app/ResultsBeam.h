@@ -27,11 +27,16 @@ inline void Point(int slot, double d, double load, double factor, const std::vec
 // Analyses through the main window; returns the messages shown.
 std::vector<std::string> Analyse();
 
-// Two spans of 5 m, 10 kN/m from the left end over the given length in
-// loadcase 1, analysed without a message. Over both spans: reactions 3wL/8,
+// Two spans of 5 m, 10 kN/m from the left end over the given length in the
+// given loadcases (all of them alike), analysed without a message. Over both spans: reactions 3wL/8,
 // 10wL/8, 3wL/8, support moment -wL^2/8, the largest deflection 1.651 mm at
 // 0.45 L (Simpson's rule over 20 intervals, the unit load's kink inside a panel).
-void TwoSpanUdl(double factor = 1.0, double length = 10000);
+void TwoSpanUdl(double factor = 1.0, double length = 10000, const std::vector<int>& cases = {1});
+
+// A 1 m left cantilever and spans of 4 and 6 m: 10 kN/m over the beam in
+// loadcase 1, 20 kN at 3 m in loadcase 2 and, with three loadcases, a load of
+// 0 in loadcase 3 (counted, not active); analysed without a message.
+void CantileverAndTwoSpans(int loadcases = 2);
 
 // Tests that analyse: afterwards the main window and the model are put back
 // as start-up left them, for the window tests that expect start-up states.
