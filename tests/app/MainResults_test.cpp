@@ -64,6 +64,7 @@ TEST_F(MainResults, TheSpinnerSwitchesLoadcasesAndZeroShowsAll) {
     f.UpDown1.Step(1);
     EXPECT_EQ(f.ShownCase, 1);
     EXPECT_EQ(f.lbl_Case.Caption(), "1");
+    EXPECT_EQ(DisplayMode, -1);
     EXPECT_EQ(f.List_CaseResults.Item(0), "LOADCASE 1");
     EXPECT_EQ(f.List_CaseResults.GetFont().Colour, gui::clBlack);
 
@@ -79,6 +80,7 @@ TEST_F(MainResults, TheSpinnerSwitchesLoadcasesAndZeroShowsAll) {
     f.UpDown1.Step(-3);
     EXPECT_EQ(f.lbl_Case.Caption(), "All");
     EXPECT_EQ(f.ShownCase, 0);
+    EXPECT_EQ(DisplayMode, 1);
     EXPECT_EQ(Items(f.List_CaseResults), EnvelopeListLines());
     EXPECT_EQ(Messages(), Lines_t{});
 }
@@ -89,13 +91,19 @@ TEST_F(MainResults, TilingRedrawsThePicture) {
     f.Results1.Click();
     EXPECT_EQ(gui::PixelAt(f.Image1, 300, 96), gui::clWhite) << "beam and loads only";
     EXPECT_EQ(f.TileMode, 1);
+    EXPECT_EQ(f.List_Results.Top(), 180);
+    EXPECT_EQ(f.List_Results.Height(), f.ClientHeight() - 180);
     f.Diagrams1.Click();
+    EXPECT_EQ(f.TileMode, 0);
     EXPECT_EQ(f.List_Results.Height(), 0);
+    EXPECT_EQ(f.List_CaseResults.Height(), 0);
     // Lists closed: H = 766 - 50 = 716, the shear base line at 0.21 H + 100.
     EXPECT_EQ(gui::PixelAt(f.Image1, 600, 250), gui::clWhite);
     gui::StartLog(c);
-    f.Default1.Click();
+    f.Default1.Click();  // the lists back at the bottom
     gui::StopLog(c);
+    EXPECT_EQ(f.List_Results.Height(), 116);
+    EXPECT_EQ(f.List_CaseResults.Top(), f.ClientHeight() - 116);
     EXPECT_EQ(gui::PixelAt(f.Image1, 600, 226), gui::clWhite);
     // The one loadcase keeps its own labels, as right after the analysis.
     EXPECT_EQ(f.lbl_Case.Caption(), "1");

@@ -74,34 +74,6 @@ TEST_F(MainWindow, LayoutFollowsTheScreen) {
     gui::SetScreenSize(1024, 768);
 }
 
-TEST_F(MainWindow, TilingAndTheLoadcaseSpinner) {
-    IndexFrm->Results1.Click();
-    EXPECT_EQ(IndexFrm->TileMode, 1);
-    EXPECT_EQ(IndexFrm->List_Results.Top(), 180);
-    EXPECT_EQ(IndexFrm->List_Results.Height(), IndexFrm->ClientHeight() - 180);
-    IndexFrm->Diagrams1.Click();
-    EXPECT_EQ(IndexFrm->TileMode, 0);
-    EXPECT_EQ(IndexFrm->List_CaseResults.Height(), 0);
-
-    NumLoadcases = 5;
-    IndexFrm->EnableResults();
-    IndexFrm->UpDown1.Step(1);
-    IndexFrm->UpDown1.Step(1);
-    IndexFrm->UpDown1.Step(1);
-    EXPECT_EQ(IndexFrm->ShownCase, 3);
-    EXPECT_EQ(IndexFrm->lbl_Case.Caption(), "3");
-    EXPECT_EQ(DisplayMode, -1);
-    IndexFrm->UpDown1.SetPosition(1);
-    IndexFrm->UpDown1.Step(-1);
-    EXPECT_EQ(IndexFrm->ShownCase, 0);
-    EXPECT_EQ(IndexFrm->lbl_Case.Caption(), "All");
-    EXPECT_EQ(DisplayMode, 1);
-
-    IndexFrm->Default1.Click();  // the lists back at the bottom
-    EXPECT_EQ(IndexFrm->List_Results.Height(), 116);
-    EXPECT_EQ(IndexFrm->List_CaseResults.Top(), IndexFrm->ClientHeight() - 116);
-}
-
 TEST_F(MainWindow, ListClicksWidenAndBringForward) {
     SameForAllSpans = -1;
     IndexFrm->List_Results.OnClick();
