@@ -19,7 +19,9 @@ TEST_F(MainResults, OneLoadcaseShowsItsPictureReportAndTexts) {
     TwoSpanUdl();
     EXPECT_EQ(f.lbl_Case.Caption(), "1");
     EXPECT_TRUE(f.lbl_Case.Visible());
+    EXPECT_TRUE(f.UpDown1.Visible());
     EXPECT_TRUE(f.Save1.Enabled());
+    EXPECT_TRUE(f.Print1.Enabled());
     EXPECT_EQ(f.UpDown1.Max(), 1);
     EXPECT_EQ(ResultsReady, 1);
     EXPECT_EQ(DisplayMode, 0);

@@ -29,14 +29,6 @@ TEST_F(MainWindow, MenusStartWithSaveSaveAsAndPrintDisabled) {
     EXPECT_EQ(IndexFrm->UpDown1.Max(), 25);
     EXPECT_EQ(IndexFrm->Analyse_it.Caption(), "Analyse");
     EXPECT_EQ(IndexFrm->ExitSolvane1.Caption(), "Exit Korvela");
-
-    NumLoadcases = 3;
-    IndexFrm->EnableResults();
-    EXPECT_TRUE(IndexFrm->Save1.Enabled());
-    EXPECT_TRUE(IndexFrm->Print1.Enabled());
-    EXPECT_TRUE(IndexFrm->UpDown1.Visible());
-    EXPECT_EQ(IndexFrm->UpDown1.Max(), 3);
-    EXPECT_EQ(IndexFrm->UpDown1.Position(), 0);
 }
 
 TEST_F(MainWindow, LoadsBeforeABeamExistsAsksForTheBeamFirst) {
