@@ -45,6 +45,12 @@ inline std::vector<DrawnText> Texts(const gui::Canvas& c) {
     return out;
 }
 
+inline bool HasText(const gui::Canvas& c, const std::string& text) {
+    for (const DrawnText& t : Texts(c))
+        if (t.Text == text) return true;
+    return false;
+}
+
 // The numbers of a drawing that a stroke or another text crosses, or that
 // stand so close beside another text that the two read as one, with the
 // texts measured at `dpi`; the first `skip` texts (a page header) are left out.

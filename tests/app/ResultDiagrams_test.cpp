@@ -25,12 +25,6 @@ std::vector<Segment> Draw(gui::RecordingCanvas& c, int32_t shown, int32_t mode, 
     return Segments(c);
 }
 
-bool HasText(const gui::Canvas& c, const std::string& text) {
-    for (const DrawnText& t : Texts(c))
-        if (t.Text == text) return true;
-    return false;
-}
-
 TEST_F(ResultDiagrams, BandsOnA766PixelWindow) {
     TwoSpanUdl();
     gui::RecordingCanvas c;
