@@ -790,6 +790,13 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
         {SaveChoice::Save, mine, true},
         {SaveChoice::Save, missing, false},
     };
+    // Gives the beam up by the road, what was asked before forgotten.
+    auto giveUp = [&](const auto& r) {
+        Messages().clear();
+        SaveQuestions().clear();
+        lastKind = gui::FileDialog::Kind::Save;
+        r.take();
+    };
     int row = 0;
     for (const auto& r : roads)
         for (const auto& a : answers) {
@@ -801,20 +808,17 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
             BeamFileName = "";
             fs::remove(mine);
             const std::vector<uint8_t> before = BeamDataFileBytes();
-            SaveQuestions().clear();
             SaveAnswer() = a.answer;
             Choose(a.chosen);
-            lastKind = gui::FileDialog::Kind::Save;
-            r.take();
+            giveUp(r);
             EXPECT_EQ(SaveQuestions(), Lines_t{"The beam has not been saved.\rSave it?"});
             EXPECT_EQ(r.taken(), a.givenUp);
             EXPECT_TRUE(a.givenUp || BeamDataFileBytes() == before);
             EXPECT_EQ(fs::exists(mine), a.chosen == mine);
             EXPECT_TRUE(!fs::exists(mine) || FileBytes(mine) == before);
             if (a.givenUp) continue;
-            SaveQuestions().clear();
             SaveAnswer() = SaveChoice::Cancel;
-            r.take();
+            giveUp(r);
             EXPECT_EQ(SaveQuestions().size(), 1u);
         }
 
@@ -877,10 +881,7 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
                 t.type();
                 if (closed) t.window->Close();
                 QuestionAnswer() = yes;
-                Messages().clear();
-                SaveQuestions().clear();
-                lastKind = gui::FileDialog::Kind::Save;
-                r.take();
+                giveUp(r);
                 EXPECT_EQ(Messages(), t.question ? Lines_t{t.question} : Lines_t{});
                 EXPECT_EQ(SaveQuestions(), Lines_t{});
                 EXPECT_EQ(r.taken(), yes || !t.question);
@@ -906,10 +907,8 @@ TEST_F(FileMenu, NewOpenAndExitAskBeforeAChangedBeamIsGivenUp) {
                 SaveAnswer() = SaveChoice::Cancel;
             }
             f.UpDown1.Step(1);  // another loadcase shown
-            SaveQuestions().clear();
             Choose(other);
-            lastKind = gui::FileDialog::Kind::Save;
-            r.take();
+            giveUp(r);
             EXPECT_EQ(SaveQuestions(), Lines_t{});
             EXPECT_TRUE(r.taken());
         }
