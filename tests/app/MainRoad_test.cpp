@@ -68,12 +68,9 @@ TEST_F(MainRoad, TypedBeamAndLoadsAreAnalysedSavedAndOpenedAgain) {
     ASSERT_EQ(ResultsReady, 1);
 
     // 3wL/8, 10wL/8, 3wL/8; and 13P/32, 22P/32, -3P/32.
-    EXPECT_NEAR(CaseReaction[1][1], 22500, 1e-2);
-    EXPECT_NEAR(CaseReaction[1][2], 75000, 1e-2);
-    EXPECT_NEAR(CaseReaction[1][3], 22500, 1e-2);
-    EXPECT_NEAR(CaseReaction[2][1], 20312.5, 1e-2);
-    EXPECT_NEAR(CaseReaction[2][2], 34375, 1e-2);
-    EXPECT_NEAR(CaseReaction[2][3], -4687.5, 1e-2);
+    const double reactions[2][3] = {{22500, 75000, 22500}, {20312.5, 34375, -4687.5}};
+    for (int lc = 1; lc <= 2; ++lc)
+        for (int k = 1; k <= 3; ++k) EXPECT_NEAR(CaseReaction[lc][k], reactions[lc - 1][k - 1], 1e-2) << lc << " " << k;
     const std::vector<std::string> results = Items(IndexFrm->List_Results);
     ASSERT_FALSE(results.empty());
 

@@ -57,13 +57,18 @@ TEST(PageControl, TheActiveTabPersistsWhileTheWindowIsHidden) {
     f.Hide();
 }
 
+struct KvlSave : gui::SaveDialog {
+    KvlSave() {
+        DefaultExt = "kvl";
+        Filter = "Beam files (*.kvl)|*.kvl";
+    }
+};
+
 // The hook stands for the dialog and the name the user types in it.
 TEST(FileDialog, SaveEndsEveryNameInTheExtensionAndTheFolderMovesOnlyWhenTheFileIsDone) {
     TempDir dir;
     std::filesystem::create_directory("jobs");
-    gui::SaveDialog save;
-    save.DefaultExt = "kvl";
-    save.Filter = "Beam files (*.kvl)|*.kvl";
+    KvlSave save;
     const struct {
         const char *typed, *named;  // named "": refused, as file lists hide it
     } rows[] = {
@@ -111,9 +116,7 @@ TEST(FileDialog, TheDialogOpensInTheCurrentFolderAndListsItWithoutReadingItsFile
     std::filesystem::create_directory("jobs");
     for (const char* picture : {"picture", "jobs/picture"})
         std::ofstream(picture, std::ios::binary) << "\x89PNG\r\n\x1A\n";  // a PNG by its bytes alone
-    gui::SaveDialog save;
-    save.DefaultExt = "kvl";
-    save.Filter = "Beam files (*.kvl)|*.kvl";
+    KvlSave save;
     for (const char* folder : {".", "jobs"}) {
         std::filesystem::current_path(dir.path() / folder);
         std::string opened, type;
