@@ -133,19 +133,6 @@ TEST_F(FileMenu, SaveThenOpenShowsTheSameResultsWithoutAnAnalysis) {
     EXPECT_TRUE(Shown::Take() == before);
 }
 
-TEST_F(FileMenu, OneLoadcaseOpensOnThatLoadcase) {
-    SetBeam({5000});
-    Udl(1, 0, 10, 10, 5000, 1.0);
-    FinishLoads();
-    ASSERT_TRUE(Analyse().empty());
-    const std::string path = (dir.path() / "one.kvl").string();
-    SaveBeamDataFile(path);
-    Open(path);
-    EXPECT_EQ(IndexFrm->lbl_Case.Caption(), "1");
-    EXPECT_EQ(IndexFrm->ShownCase, 1);
-    EXPECT_EQ(Items(IndexFrm->List_CaseResults)[0], "LOADCASE 1");
-}
-
 // A folder the program may not write in, while it lives: its mode, and
 // for root, whom modes do not stop, another user's rights (with root's
 // groups, so the group may search it too).
@@ -580,9 +567,10 @@ TEST_F(FileMenu, EveryClassOfDamagedFileIsRefusedWithOneMessageAndTheOpenBeamKep
     }
 }
 
-// Files whose stored results another program formed or someone changed:
-// each opens with an analysis's results of its beam and loads, even a
-// rounding apart, saying where they differ visibly; Save keeps what is shown.
+// Files of one loadcase whose stored results another program formed or
+// someone changed: each opens on its loadcase with an analysis's results of
+// its beam and loads, even a rounding apart, saying where they differ
+// visibly; Save keeps what is shown.
 TEST_F(FileMenu, FilesOpenWithTheResultsOfTheirBeamAndSaveWhatIsShown) {
     using Bytes = std::vector<uint8_t>;
     using Change = std::function<void(Bytes&, const V4Offsets&)>;
@@ -669,6 +657,10 @@ TEST_F(FileMenu, FilesOpenWithTheResultsOfTheirBeamAndSaveWhatIsShown) {
         EXPECT_TRUE(FileBytes(path) == opened);
         EXPECT_EQ(Open(path), Lines_t{});
         EXPECT_TRUE(BeamDataFileBytes() == opened);
+        // One loadcase: it opens on that loadcase.
+        EXPECT_EQ(f.lbl_Case.Caption(), "1");
+        EXPECT_EQ(f.ShownCase, 1);
+        EXPECT_EQ(Items(f.List_CaseResults)[0], "LOADCASE 1");
     }
 }
 
