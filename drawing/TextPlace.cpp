@@ -49,6 +49,15 @@ std::vector<int> Across(const gui::Rect& box) {
     return shifts;
 }
 
+// Shifts across beyond Across, nearest first, as far as the area reaches.
+std::vector<int> Along(const gui::Rect& box, const LabelArea& area) {
+    const int step = std::max((box.Bottom - box.Top) / 4, 1);
+    std::vector<int> shifts;
+    for (int d = box.Right - box.Left + step; d <= area.right - area.left; d += step)
+        shifts.insert(shifts.end(), {d, -d});
+    return shifts;
+}
+
 // Without a background, which would hide what the label only touches.
 gui::Rect Draw(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines) {
     const bool clear = c.Brush.Clear;
@@ -60,9 +69,10 @@ gui::Rect Draw(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines
 }
 
 // The label's places in the order PlaceLines tries them, in the canvas's
-// size, until one is clear; `anchor` is its box in its own size.
+// size, until one is clear; `anchor` is its box in its own size. With `far`
+// the places further along, beyond those beside it.
 std::optional<gui::Rect> FirstPlace(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines, int dir,
-                                    const LabelArea& area, const gui::Rect& anchor, bool textsOnly) {
+                                    const LabelArea& area, const gui::Rect& anchor, bool textsOnly, bool far = false) {
     const gui::Rect box = Extent(c, lines);
     const int height = box.Bottom - box.Top, across = GapAcross(box);
     const int step = std::max(height / 4, 1), shift = (box.Right + 1) / 2 + height / 2;
@@ -70,6 +80,7 @@ std::optional<gui::Rect> FirstPlace(gui::Canvas& c, int x, int y, const std::vec
     std::vector<int> sideways = {0, shift, -shift};
     for (int d : Across(box))
         if (std::abs(d) != shift) sideways.push_back(d);
+    if (far) sideways = Along(box, area);
     for (int dx : sideways) {
         const int left = Within(x + dx, box, area);
         for (int dy = 0; dy <= Reach * height; dy += step)
@@ -100,6 +111,7 @@ std::optional<gui::Rect> PlaceLines(gui::Canvas& c, int x, int y, const std::vec
         placed = FirstPlace(c, x, y, lines, dir, area, anchor, false);
     }
     c.TextFont.Size = size;
+    if (!placed && keep) placed = FirstPlace(c, x, y, lines, dir, area, anchor, false, true);
     if (!placed && keep) placed = FirstPlace(c, x, y, lines, dir, area, anchor, true);
     return placed;
 }
@@ -108,28 +120,49 @@ int StartOf(const std::optional<gui::Rect>& placed) { return placed ? placed->Le
 
 int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines,
              const LabelArea& area, int further, std::optional<int> keepTo) {
+    using Places = std::vector<std::pair<int, int>>;  // dx, line
+    // At x, then beside it, on lines first..last.
+    auto atAndBeside = [](Places& places, const gui::Rect& box, int first, int last) {
+        for (int line = first; line <= last; ++line) {
+            places.push_back({0, line});
+            for (int dx : Across(box)) places.push_back({dx, line});
+        }
+    };
+    // Further along lines 0..last, nearest first.
+    auto along = [&](Places& places, const gui::Rect& box, int last) {
+        for (int dx : Along(box, area))
+            for (int line = 0; line <= last; ++line) places.push_back({dx, line});
+    };
+    // At x on the first lines, beside it on those, then at and beside it on
+    // the further ones.
+    auto near = [&](const gui::Rect& box) {
+        Places places;
+        for (int line = 0; line < lines; ++line) places.push_back({0, line});
+        for (int line = 0; line < lines; ++line)
+            for (int dx : Across(box)) places.push_back({dx, line});
+        atAndBeside(places, box, lines, lines + further - 1);
+        return places;
+    };
+    auto far = [&](const gui::Rect& box) {
+        Places places;
+        along(places, box, lines + further - 1);
+        return places;
+    };
+    auto below = [&](const gui::Rect& box) {
+        const int lowest = (*keepTo - y - box.Bottom) / pitch;
+        Places places;
+        atAndBeside(places, box, 0, lowest);
+        along(places, box, lowest);
+        return places;
+    };
+    const int size = c.TextFont.Size, smallest = std::max(size - 2, 1);
     int used = 0;
     for (const RowLabel& l : labels) {
         c.TextFont.Colour = l.colour;
-        const gui::Rect box = c.TextBox(0, 0, l.text);
-        const std::vector<int> across = Across(box);
-        using Places = std::vector<std::pair<int, int>>;  // dx, line
-        auto beside = [&](Places& places, int line) {
-            for (int dx : across) places.push_back({dx, line});
-        };
-        // At the value's x, then beside it, on lines first..last.
-        auto atAndBeside = [&](Places& places, int first, int last) {
-            for (int line = first; line <= last; ++line) {
-                places.push_back({0, line});
-                beside(places, line);
-            }
-        };
-        Places places;
-        for (int line = 0; line < lines; ++line) places.push_back({0, line});
-        for (int line = 0; line < lines; ++line) beside(places, line);
-        atAndBeside(places, lines, lines + further - 1);
-        auto take = [&](const Places& from, const LabelArea& within, bool textsOnly) {
-            for (const auto& [dx, line] : from) {
+        // The first of the places that fits in the canvas's size; true when drawn.
+        auto take = [&](auto&& places, const LabelArea& within, bool textsOnly) {
+            const gui::Rect box = c.TextBox(0, 0, l.text);
+            for (const auto& [dx, line] : places(box)) {
                 const int left = Within(l.x + dx, box, within), top = y + line * pitch;
                 if (!Fits(c, left, top, box, within, textsOnly)) continue;
                 Draw(c, left, top, {{0, l.text}});
@@ -138,13 +171,19 @@ int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labe
             }
             return false;
         };
-        if (take(places, area, false) || !keepTo || take(places, area, true)) continue;
-        // Nowhere above the area's bottom: the nearest line below it, down
-        // to keepTo.
+        if (take(near, area, false) || !keepTo) continue;
+        // A value that is kept: further along those lines; else a size or
+        // two smaller; else on the lines below the area's bottom, down to
+        // keepTo; where strokes leave no room at all, over strokes but no text.
+        bool placed = take(far, area, false);
+        for (int s = size - 1; s >= smallest && !placed; --s) {
+            c.TextFont.Size = s;
+            placed = take(near, area, false) || take(far, area, false);
+        }
+        c.TextFont.Size = size;
         LabelArea down = area;
         down.bottom = *keepTo;
-        Places below;
-        atAndBeside(below, 0, (*keepTo - y - box.Bottom) / pitch);
+        if (placed || take(below, down, false) || take(near, area, true)) continue;
         take(below, down, true);
     }
     return y + std::max(used, 1) * pitch;

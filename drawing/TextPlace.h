@@ -29,12 +29,15 @@ struct LabelArea {
 // own; else as far the other way, without passing over anything. Else all
 // that a little over half its width to the right, then to the left; then,
 // nearest first, in steps of a quarter of its height up to its width either
-// way; else in a size one, then two points smaller. Where no place is free the label is
-// left out, unless it is to be kept: it then takes the first of those places
-// in its own size that crosses no other text. A value is never printed over
-// another. A label stays in `area` and below the canvas's top; it is drawn
-// without a background, and the font size is left as it was. Returns the box
-// the label covers, none when left out.
+// way; else in a size one, then two points smaller. Where no place is free
+// the label is left out, unless it is to be kept: it then moves the same
+// ways in its own size, further across, nearest first, as far as the area
+// reaches (a kept label needs the area's right); only where strokes leave no
+// room at all does it take the first of its places that crosses no other
+// text. A value is never printed over another. A label stays in `area` and
+// below the canvas's top; it is drawn without a background, and the font
+// size is left as it was. Returns the box the label covers, none when left
+// out.
 std::optional<gui::Rect> PlaceLines(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines, int dir,
                                     const LabelArea& area = {}, bool keep = false);
 
@@ -62,11 +65,14 @@ struct RowLabel {
 // nothing drawn crosses it at its own x; else beside its x on those lines,
 // nearest first, as far as its width either way; else on the `further`
 // lines below them, at and beside its x. Where no place is clear the value
-// is left out, unless the row is kept down to `keepTo`: it then takes the
-// first of them that crosses no other text; else, where the area's bottom
-// leaves none, the nearest such place on the lines below, down to keepTo.
-// No value is printed over another text. Returns the top of the line after
-// the last one used (y + pitch when all went on the first), where what
-// follows the row may begin.
+// is left out, unless the row is kept down to `keepTo` (the area then needs
+// its right): it then goes further along all those lines, nearest first, as
+// far as the area reaches; else it tries all those places a size, then two
+// smaller; else the lines below the area's bottom, down to keepTo, at, beside
+// and further along its x; only where strokes leave no room at all does it
+// take the first place that crosses no other text. No value is printed over
+// another text. Returns the top of the line after the last one used
+// (y + pitch when all went on the first), where what follows the row may
+// begin.
 int PlaceRow(gui::Canvas& c, int y, int pitch, const std::vector<RowLabel>& labels, int lines,
              const LabelArea& area = {}, int further = 0, std::optional<int> keepTo = {});

@@ -178,15 +178,13 @@ std::optional<gui::Rect> DiagramPage::Values(int x, int y, const std::vector<Lab
     return PlaceLines(c_, x, y, lines, dir, {.left = leftmost, .right = g_.Right}, keep);
 }
 
-int DiagramPage::Row(int top, int pitch, const std::vector<RowLabel>& row) {
+int DiagramPage::Row(int top, int pitch, const std::vector<RowLabel>& row, int left, int bottom) {
     c_.TextFont.Size = 8;
-    // Down to where the loads caption under the rows ends above the shear
-    // zero line; the values keep clear of the shear curves as of all strokes.
-    // A value with no place in that band, where rows before took it, goes on
-    // down to the zero line, the caption after it.
-    const int bottom = g_.YS - g_.MmY(8);
-    return PlaceRow(c_, top, pitch, row, RowLines, {.right = g_.Right, .bottom = bottom}, MostRowLines - RowLines,
-                    g_.YS);
+    // The values keep clear of the shear curves as of all strokes. A value
+    // with no place above `bottom`, where rows before took it, goes on down
+    // to the zero line, the caption after it.
+    return PlaceRow(c_, top, pitch, row, RowLines, {.left = left, .right = g_.Right, .bottom = bottom},
+                    MostRowLines - RowLines, g_.YS);
 }
 
 void DiagramPage::Begin() {
@@ -259,29 +257,39 @@ void DiagramPage::SelfWeight() {
     c_.LineTo(g_.XR, g_.YB);
 }
 
-void DiagramPage::MemberLengths() {
-    const double k = (g_.XR - g_.XL) / BeamLength;
-    const std::vector<RowLabel> row =
-        MemberLengthRow([&](double d) { return Pixel(g_.XL + d * k); }, g_.MmX(6), g_.MmX(4), gui::clBlack);
-    rowsEnd_ = Row(g_.YB + g_.MmY(2.5), g_.MmY(3.5), row);
-}
-
-void DiagramPage::Reactions(const std::vector<ReactionRow>& rows) {
+void DiagramPage::LengthsAndReactions(const std::vector<ReactionRow>& rows) {
     c_.TextFont.Size = 8;
+    const double k = (g_.XR - g_.XL) / BeamLength;
+    const int pitch = g_.MmY(4);
+    // Down to where the loads caption under the rows ends above the shear
+    // zero line, less the first lines of the rows after.
+    auto bottom = [&](size_t rowsAfter) { return g_.YS - g_.MmY(8) - int(rowsAfter) * RowLines * pitch; };
+    rowsEnd_ = Row(g_.YB + g_.MmY(2.5), g_.MmY(3.5),
+                   MemberLengthRow([&](double d) { return Pixel(g_.XL + d * k); }, g_.MmX(6), g_.MmX(4), gui::clBlack),
+                   0, bottom(rows.size()));
+    // A row's title ends 6 mm left of the beam; its values keep right of it.
+    const int titleEnd = g_.XL - g_.MmX(6);
     std::vector<int> tops;
     bool split = false;
-    for (const ReactionRow& r : rows) {
+    for (size_t i = 0; i < rows.size(); ++i) {
         std::vector<RowLabel> row;
-        for (const auto& [support, text] : r.texts)
+        for (const auto& [support, text] : rows[i].texts)
             row.push_back({g_.X(g_.P[support - 1]) - g_.MmX(5), text + " " + Unit_Sh.str()});
-        const int top = std::max(g_.YB + g_.MmY(r.belowMm), rowsEnd_), pitch = g_.MmY(4);
-        rowsEnd_ = Row(top, pitch, row);
+        const int top = std::max(g_.YB + g_.MmY(rows[i].belowMm), rowsEnd_);
+        rowsEnd_ = Row(top, pitch, row, rows[i].title.empty() ? 0 : titleEnd + g_.MmX(1), bottom(rows.size() - 1 - i));
         split = split || rowsEnd_ > top + pitch;
         tops.push_back(top);
     }
     if (!split) return;
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (!rows[i].title.empty()) Text(g_.XL - g_.MmX(6) - c_.TextWidth(rows[i].title), tops[i], rows[i].title);
+    // Further left where a scale rule's value stands there.
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].title.empty()) continue;
+        const gui::Rect box = c_.TextBox(0, tops[i], rows[i].title);
+        const int gap = (box.Bottom - box.Top) / 4;
+        int x = titleEnd - box.Right;
+        while (x > 0 && !c_.FreeOfTexts({x - gap, box.Top, x + box.Right + gap, box.Bottom})) --x;
+        Text(x, tops[i], rows[i].title);
+    }
 }
 
 void DiagramPage::Arrows(const PageLoads& loads) {

@@ -83,16 +83,17 @@ public:
     // Labels last, after every stroke. Below the beam the member lengths,
     // then the rows of reactions, each row at its place or, where the one
     // above took more lines, below it; every value by its member or support
-    // (PlaceRow), on lines above the shear zero line. When a row takes more than
-    // one line, each row gets its title at the left. The loads caption
-    // follows under the rows.
-    void MemberLengths();
+    // (PlaceRow), on lines above the shear zero line, each row leaving the
+    // rows after it room for their first lines. When a row takes more than
+    // one line, each row gets its title at the left, further left where a
+    // scale rule's value stands there; no value of a titled row starts left
+    // of its title's end. The loads caption follows under the rows.
     struct ReactionRow {
         std::vector<std::pair<int, std::string>> texts;  // support and value
         double belowMm;
         std::string title;
     };
-    void Reactions(const std::vector<ReactionRow>& rows);
+    void LengthsAndReactions(const std::vector<ReactionRow>& rows);
     void BandCaptions();
     void LoadsCaption();
     // One loadcase's curve; the envelope starts its deflection at point 1.
@@ -107,8 +108,9 @@ private:
     DiagramGrid g_;
     const DiagramLayout& layout_;
     int rowsEnd_ = 0;  // where the next row below the beam may begin
-    // Places a row of values below the beam from `top`; returns where the next may begin.
-    int Row(int top, int pitch, const std::vector<RowLabel>& row);
+    // Places a row of values below the beam from `top`, none starting left
+    // of `left`, above `bottom` where they can; returns where the next may begin.
+    int Row(int top, int pitch, const std::vector<RowLabel>& row, int left, int bottom);
 };
 
 // Nothing is printed without a beam or when no loadcase deflects.

@@ -46,12 +46,11 @@ void PrintEnvelopeDiagrams(PrintDevice& device) {
     page.ScaleRules(0);
     page.BandCaptions();
     // The values last, where no stroke or caption crosses them.
-    page.MemberLengths();
     DiagramPage::ReactionRow most{{}, 6, "Max"}, least{{}, 10, "Min"};
     for (int s = 1; s <= NumSpans + 1; ++s) {
         if (ReactionMaxPos[s] != 0) most.texts.push_back({s, SigFig3Dec3(ReactionMaxPos[s] * Factor_Sh)});
         if (ReactionMaxNeg[s] != 0) least.texts.push_back({s, SigFig3Dec3(ReactionMaxNeg[s] * Factor_Sh)});
     }
-    page.Reactions({most, least});
+    page.LengthsAndReactions({most, least});
     page.LoadsCaption();
 }

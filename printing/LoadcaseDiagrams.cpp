@@ -143,13 +143,13 @@ void PrintCasePage(PrintDevice& device, int c) {
     // The values last, where no stroke or caption crosses them.
     UdlTexts(page, c);
     PointTexts(page, loads);
-    page.MemberLengths();
+    std::vector<DiagramPage::ReactionRow> reactions;
     if (!withheld) {
-        DiagramPage::ReactionRow reactions{{}, 6, ""};
+        reactions.push_back({{}, 6, ""});
         for (int s = 1; s <= NumSpans + 1; ++s)
-            reactions.texts.push_back({s, SigFig3Dec3(CaseReaction[c][s] * Factor_Sh)});
-        page.Reactions({reactions});
+            reactions[0].texts.push_back({s, SigFig3Dec3(CaseReaction[c][s] * Factor_Sh)});
     }
+    page.LengthsAndReactions(reactions);
     page.LoadsCaption();
     if (withheld) page.Text(g.XL, g.YS, WithheldReason, 10);
     else PeakTexts(page, c);
