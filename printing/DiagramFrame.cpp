@@ -124,21 +124,24 @@ const BArray2<MemberSummary, 0, 25, 0, 27>& Summary(Band b) {
 // Shown = internal x factor.
 float UnitFactor(Band b) { return b == Band::Shear ? Factor_Sh : b == Band::Moment ? Factor_Mom : Factor_Def; }
 
-// A value beside a scale rule; the zero label stays on its line.
+// A value beside a scale rule, at y, for its tick at tick; the zero label
+// stays on its line.
 struct RuleLabel {
-    int y;
+    int y, tick;
     std::string text;
     bool zero;
 };
 
-// The labels in drawing order, moved apart to at least `pitch` from one
-// another: a small extreme's label would otherwise print on the zero label or
-// the other extreme's. The zero label, else the top one, stays; the others
-// move away from it.
+// The labels in the order of their ticks, moved apart to at least `pitch`
+// from one another: a small extreme's label would otherwise print on the
+// zero label or the other extreme's. The zero label, else the top one, stays;
+// the others move away from it, so a value close above the zero line keeps
+// its label above the zero label.
 std::vector<RuleLabel> Spread(std::vector<RuleLabel> labels, int pitch) {
     std::vector<RuleLabel*> order;
     for (RuleLabel& l : labels) order.push_back(&l);
-    std::stable_sort(order.begin(), order.end(), [](const RuleLabel* a, const RuleLabel* b) { return a->y < b->y; });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const RuleLabel* a, const RuleLabel* b) { return a->tick < b->tick; });
     const auto fixed = std::find_if(order.begin(), order.end(), [](const RuleLabel* l) { return l->zero; });
     const size_t anchor = fixed == order.end() ? 0 : size_t(fixed - order.begin());
     for (size_t i = anchor + 1; i < order.size(); ++i) order[i]->y = std::max(order[i]->y, order[i - 1]->y + pitch);
@@ -366,9 +369,9 @@ void DiagramPage::ScaleRules(int loadcase) {
             const bool said = zeroLabel ? y == zero || text == zeroText
                                         : std::any_of(labels.begin(), labels.end(),
                                                       [&](const RuleLabel& l) { return l.text == text; });
-            if (!said) labels.push_back({y - gap, text, false});
+            if (!said) labels.push_back({y - gap, y, text, false});
         }
-        if (zeroLabel) labels.push_back({zero - g_.MmY(3), "0.0", true});
+        if (zeroLabel) labels.push_back({zero - g_.MmY(3), zero, "0.0", true});
         // A wide value ends short of the ticks rather than run into them.
         for (const RuleLabel& l : Spread(labels, g_.MmY(3)))
             Text(std::min(textX, tick - g_.MmX(0.5) - c_.TextWidth(l.text)), l.y, l.text);

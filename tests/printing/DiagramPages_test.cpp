@@ -180,6 +180,13 @@ TEST_F(DiagramPages, AScaleRuleLabelsEachValueOnce) {
              Point(2, 2500, 3.2, 1.0, {2});
          },
          2, YM, {"0.0"}},
+        // Loadcase 2's largest moment stands under 1 mm over the zero line.
+        {"a small moment close over the zero line", [] {
+             SetBeam({5000});
+             Udl(1, 0, 100, 100, 5000, 1.0, {1});
+             Point(2, 2500, 3000, 1.0, {2});
+         },
+         2, YM, {"3.75", "0.0"}},
         {"deflections far below 0.005 mm", [] {
              SetBeam({300});
              Udl(1, 0, 1, 1, 300, 1.0, {1});
@@ -194,9 +201,12 @@ TEST_F(DiagramPages, AScaleRuleLabelsEachValueOnce) {
         const std::vector<Page> pages =
             Printed([](PrintDevice& d) { PrintEnvelopeDiagrams(d); d.NewPage(); PrintLoadcaseDiagrams(d); });
         ASSERT_GT(pages.size(), size_t(r.page));
-        std::vector<std::string> rule;
+        std::vector<std::pair<int, std::string>> placed;  // top to bottom
         for (const DrawnText& t : pages[size_t(r.page)].Texts())
-            if (t.X == XL - 236 && std::abs(t.Y - r.zero) < 600) rule.push_back(t.Text);
+            if (t.X == XL - 236 && std::abs(t.Y - r.zero) < 600) placed.push_back({t.Y, t.Text});
+        std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<std::string> rule;
+        for (const auto& [y, text] : placed) rule.push_back(text);
         EXPECT_EQ(rule, r.rule);
     }
 }
