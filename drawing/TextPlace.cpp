@@ -29,7 +29,7 @@ int GapDown(const gui::Rect& box) { return (box.Bottom - box.Top) / 8; }
 bool Fits(const gui::Canvas& c, int left, int top, const gui::Rect& box, const LabelArea& area, bool textsOnly) {
     const int across = GapAcross(box), toText = GapToText(box), down = GapDown(box);
     const int t = top + box.Top - down, b = top + box.Bottom + down;
-    return top + box.Top >= 0 && top + box.Bottom <= area.bottom &&
+    return top + box.Top >= area.top && top + box.Bottom <= area.bottom &&
            (textsOnly || c.Free({left + box.Left - across, t, left + box.Right + across, b})) &&
            c.FreeOfTexts({left + box.Left - toText, t, left + box.Right + toText, b});
 }
@@ -70,9 +70,11 @@ gui::Rect Draw(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines
 
 // The label's places in the order PlaceLines tries them, in the canvas's
 // size, until one is clear; `anchor` is its box in its own size. With `far`
-// the places further along, beyond those beside it.
+// the places further along, beyond those beside it. It moves up or down
+// beyond `nearest` label heights, up to `furthest`.
 std::optional<gui::Rect> FirstPlace(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines, int dir,
-                                    const LabelArea& area, const gui::Rect& anchor, bool textsOnly, bool far = false) {
+                                    const LabelArea& area, const gui::Rect& anchor, bool textsOnly, bool far = false,
+                                    int nearest = 0, int furthest = Reach) {
     const gui::Rect box = Extent(c, lines);
     const int height = box.Bottom - box.Top, across = GapAcross(box);
     const int step = std::max(height / 4, 1), shift = (box.Right + 1) / 2 + height / 2;
@@ -81,17 +83,19 @@ std::optional<gui::Rect> FirstPlace(gui::Canvas& c, int x, int y, const std::vec
     for (int d : Across(box))
         if (std::abs(d) != shift) sideways.push_back(d);
     if (far) sideways = Along(box, area);
+    const int first = nearest == 0 ? 0 : (nearest * height / step + 1) * step;
     for (int dx : sideways) {
         const int left = Within(x + dx, box, area);
-        for (int dy = 0; dy <= Reach * height; dy += step)
+        for (int dy = first; dy <= furthest * height; dy += step)
             if (Fits(c, left, y + dir * dy, box, area, textsOnly)) return Draw(c, left, y + dir * dy, lines);
-        // The other way only as far as it passes over nothing beyond its place.
-        for (int dy = step; dy <= Reach * height; dy += step) {
+        // The other way only as far as it passes over nothing beyond its place,
+        // but beyond `nearest` over what lies between.
+        for (int dy = std::max(first, step); dy <= furthest * height; dy += step) {
             const int top = y - dir * dy;
             const int from = dir < 0 ? y + anchor.Bottom : top + box.Top;
             const int to = dir < 0 ? top + box.Bottom : y + anchor.Top;
             const gui::Rect passed{left + box.Left - across, from, left + box.Right + across, to};
-            if (from < to && !(textsOnly ? c.FreeOfTexts(passed) : c.Free(passed))) break;
+            if (nearest == 0 && from < to && !(textsOnly ? c.FreeOfTexts(passed) : c.Free(passed))) break;
             if (Fits(c, left, top, box, area, textsOnly)) return Draw(c, left, top, lines);
         }
     }
@@ -110,8 +114,20 @@ std::optional<gui::Rect> PlaceLines(gui::Canvas& c, int x, int y, const std::vec
         c.TextFont.Size = s;
         placed = FirstPlace(c, x, y, lines, dir, area, anchor, false);
     }
+    // A label that is kept: further along, in its size, then smaller; else
+    // further up and down, a reach at a time, at, beside and further along.
+    const int height = anchor.Bottom - anchor.Top, room = std::max(y - area.top, area.bottom - y);
+    for (int s = size; s >= smallest && keep && !placed; --s) {
+        c.TextFont.Size = s;
+        placed = FirstPlace(c, x, y, lines, dir, area, anchor, false, true);
+    }
+    for (int r = Reach; keep && !placed && r * height < room; r += Reach)
+        for (int s = size; s >= smallest && !placed; --s) {
+            c.TextFont.Size = s;
+            placed = FirstPlace(c, x, y, lines, dir, area, anchor, false, false, r, r + Reach);
+            if (!placed) placed = FirstPlace(c, x, y, lines, dir, area, anchor, false, true, r, r + Reach);
+        }
     c.TextFont.Size = size;
-    if (!placed && keep) placed = FirstPlace(c, x, y, lines, dir, area, anchor, false, true);
     if (!placed && keep) placed = FirstPlace(c, x, y, lines, dir, area, anchor, true);
     return placed;
 }

@@ -15,8 +15,9 @@ struct LabelLine {
 // Where a label may stand: it starts no further left than `left` nor ends
 // further right than `right`, being moved in where it would (where both
 // cannot hold, `right` does: it is the canvas's edge), and it ends above
-// `bottom`.
+// `bottom` and below `top`.
 struct LabelArea {
+    int top = 0;
     int left = 0;
     int right = INT_MAX;
     int bottom = INT_MAX;
@@ -31,13 +32,14 @@ struct LabelArea {
 // nearest first, in steps of a quarter of its height up to its width either
 // way; else in a size one, then two points smaller. Where no place is free
 // the label is left out, unless it is to be kept: it then moves the same
-// ways in its own size, further across, nearest first, as far as the area
-// reaches (a kept label needs the area's right); only where strokes leave no
+// ways further across, nearest first, as far as the area reaches (a kept
+// label needs the area's right and bottom), in its size, then smaller; else
+// four label heights at a time further up and down, over what lies between,
+// at, beside and further across, in each size; only where strokes leave no
 // room at all does it take the first of its places that crosses no other
-// text. A value is never printed over another. A label stays in `area` and
-// below the canvas's top; it is drawn without a background, and the font
-// size is left as it was. Returns the box the label covers, none when left
-// out.
+// text. A value is never printed over another. A label stays in `area`; it
+// is drawn without a background, and the font size is left as it was.
+// Returns the box the label covers, none when left out.
 std::optional<gui::Rect> PlaceLines(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines, int dir,
                                     const LabelArea& area = {}, bool keep = false);
 

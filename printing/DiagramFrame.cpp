@@ -21,7 +21,9 @@ DiagramGrid::DiagramGrid(const PrintDevice& device)
     YS = MmY(125);
     YM = MmY(175);
     YD = MmY(230);
+    Top = MmY(37);
     Right = MmX(200);
+    Bottom = MmY(265);
 }
 
 int DiagramGrid::MmX(double mm) const { return Pixel(mm * sx); }
@@ -171,14 +173,16 @@ void DiagramPage::Text(int x, int y, const std::string& text, int size) {
     c_.TextOut(x, y, text);
 }
 
-std::optional<gui::Rect> DiagramPage::Value(int x, int y, const std::string& text, int dir, int leftmost, bool keep) {
-    return Values(x, y, {{0, text}}, dir, leftmost, keep);
+std::optional<gui::Rect> DiagramPage::Value(int x, int y, const std::string& text, int dir, int leftmost) {
+    return Values(x, y, {{0, text}}, dir, leftmost);
 }
 
+// Every value a page prints is kept.
 std::optional<gui::Rect> DiagramPage::Values(int x, int y, const std::vector<LabelLine>& lines, int dir,
-                                             int leftmost, bool keep) {
+                                             int leftmost) {
     c_.TextFont.Size = 8;
-    return PlaceLines(c_, x, y, lines, dir, {.left = leftmost, .right = g_.Right}, keep);
+    return PlaceLines(c_, x, y, lines, dir, {.top = g_.Top, .left = leftmost, .right = g_.Right, .bottom = g_.Bottom},
+                      true);
 }
 
 int DiagramPage::Row(int top, int pitch, const std::vector<RowLabel>& row, int left, int bottom) {

@@ -20,7 +20,7 @@ struct DiagramGrid {
     explicit DiagramGrid(const PrintDevice& device);
     float sx, sy;                 // device units per mm across and down
     int XL, XR, YB, YS, YM, YD;   // beam ends, beam axis, band zero lines
-    int Right;                    // where labels end, short of the paper's edge
+    int Top, Right, Bottom;       // where labels stand: under the page header, short of the paper's edges
     SupportRow P;                 // support positions, mm from the left end
     int MmX(double mm) const;
     int MmY(double mm) const;
@@ -64,15 +64,13 @@ public:
     const DiagramGrid& Grid() const { return g_; }
     gui::Canvas& Canvas() { return c_; }
     void Text(int x, int y, const std::string& text, int size = 8);
-    // A value of size 8 where nothing drawn crosses it (PlaceText): at (x, y),
-    // else moved clear, preferably in the direction dir (-1 up, +1 down);
-    // it starts no further left than `leftmost`, ends short of the paper's
-    // edge and returns the box it covers, none when left out; one to `keep`
-    // is not left out for a stroke. Values moves the lines of one label together.
-    std::optional<gui::Rect> Value(int x, int y, const std::string& text, int dir, int leftmost = 0,
-                                   bool keep = false);
-    std::optional<gui::Rect> Values(int x, int y, const std::vector<LabelLine>& lines, int dir, int leftmost = 0,
-                                    bool keep = false);
+    // A value of size 8 where nothing drawn crosses it (PlaceLines, kept): at
+    // (x, y), else moved clear, preferably in the direction dir (-1 up, +1
+    // down); it starts no further left than `leftmost`, ends short of the
+    // paper's edge and returns the box it covers. Values moves the lines of
+    // one label together.
+    std::optional<gui::Rect> Value(int x, int y, const std::string& text, int dir, int leftmost = 0);
+    std::optional<gui::Rect> Values(int x, int y, const std::vector<LabelLine>& lines, int dir, int leftmost = 0);
 
     // Header, title, the shared scales, font size 8, beam axis.
     void Begin();

@@ -66,16 +66,15 @@ void PointTexts(DiagramPage& page, const PageLoads& loads) {
 
 // A peak value beside its curve: y from the value's point on the band, moved
 // by `below` mm when the value is not positive and by `above` mm otherwise.
-// A fixed end's moment is kept where no place is clear.
 void Peak(DiagramPage& page, Band b, int x, double field, double factor, int digits, double below, double above,
-          bool suppressZero, bool keep = false) {
+          bool suppressZero) {
     const DiagramGrid& g = page.Grid();
     const double v = field * factor;
     if (suppressZero && v >= -0.001 && v <= 0.001) return;
     const bool mirrored = b == Band::Moment && BMConvention == -1;  // moments drawn the other way up
     const bool over = mirrored ? v <= 0 : v > 0;  // the text stands over its point of the curve
     const int y = g.Y(b, field) + (mirrored ? g.MmY(v <= 0 ? -5 : 3) : g.MmY(v <= 0 ? below : -above));
-    page.Value(x, y, digits == 4 ? SigFig4Dec3(v) : SigFig3Dec3(v), over ? -1 : 1, 0, keep);
+    page.Value(x, y, digits == 4 ? SigFig4Dec3(v) : SigFig3Dec3(v), over ? -1 : 1);
 }
 
 void PeakTexts(DiagramPage& page, int c) {
@@ -101,12 +100,10 @@ void PeakTexts(DiagramPage& page, int c) {
     if (rhc) Peak(page, Band::Shear, g.X(end) - g.MmX(5), sh[RHC][1], Factor_Sh, 4, 3, 5, true);
 
     // At the left end the cantilever's root or a fixed end's wall moment.
-    Peak(page, Band::Moment, g.X(g.P[0]) - g.MmX(4), SupportMoment(c, 0), Factor_Mom, 4, 3, 5, true,
-         SupportTypes[0] == SupportFixed);
+    Peak(page, Band::Moment, g.X(g.P[0]) - g.MmX(4), SupportMoment(c, 0), Factor_Mom, 4, 3, 5, true);
     ends([&](int s, double, double mid, double b) {
         Peak(page, Band::Moment, g.X(mid) - g.MmX(4), mo[s][1], Factor_Mom, 4, 3, 5, true);
-        Peak(page, Band::Moment, g.X(b) - g.MmX(4), mo[s][2], Factor_Mom, 4, 3, 5, true,
-             s == NumSpans && SupportTypes[25] == SupportFixed);
+        Peak(page, Band::Moment, g.X(b) - g.MmX(4), mo[s][2], Factor_Mom, 4, 3, 5, true);
     });
 
     if (lhc) Peak(page, Band::Deflection, g.XL + g.MmX(1), de[LHC][1], Factor_Def, 3, 3, 5, true);

@@ -11,6 +11,7 @@
 #include "Analysis.h"
 #include "AnalysisState.h"
 #include "BeamDrawing.h"
+#include "DiagramFrame.h"
 #include "Global.h"
 #include "Index.h"
 #include "LoadData.h"
@@ -623,8 +624,9 @@ void CrowdedBeam(unsigned seed) {
     }
 }
 
-// The member lengths, reactions and fixing moments a page prints: page 0
-// the envelope, else that loadcase's.
+// The values a page prints: member lengths and reactions, and on a loadcase
+// page with results its load values and peak values; page 0 the envelope,
+// else that loadcase's.
 std::vector<std::string> KeptValues(int page) {
     std::vector<std::string> kept;
     auto length = [&](int m, bool always) {
@@ -644,12 +646,41 @@ std::vector<std::string> KeptValues(int page) {
             reaction(CaseReaction[page][s]);
         }
     }
-    if (page == 0 || CaseWithheld(page)) return kept;
-    auto moment = [&](double m) {
-        if (std::abs(m * Factor_Mom) > 0.001) kept.push_back(SigFig4Dec3(m * Factor_Mom));
+    if (page == 0) return kept;
+    auto factored = [](float f, const std::string& lead) { return FactoredLoads == 1 ? lead + SigFig3Dec3(f) : ""; };
+    const UDLOutlineCase& o = AcceptedUDLOutline[page];
+    for (int row = 1; row <= 50; ++row)
+        for (int end = 1; end <= 2; ++end) {
+            const float own = o[row][end][OutlineRate], stacked = o[row][end][OutlineStacked];
+            if (own != 0 && (end == 1 || own != o[row][1][OutlineRate]))
+                kept.push_back(SigFig4Dec3(own / Factor_R) + factored(o[row][end][OutlineFactor], " x "));
+            if (stacked != 0 && stacked != own) kept.push_back("(" + SigFig4Dec3(stacked / Factor_R) + ")");
+        }
+    PageLoads loads;
+    for (int slot = 1; slot <= 50; ++slot) loads.Take(page, slot, true);
+    for (const PointEntry& p : loads.points) {
+        kept.push_back(SigFig4Dec3(p.load / Factor_PL) + " " + Unit_PL.str());
+        if (FactoredLoads == 1) kept.push_back("x " + SigFig3Dec3(p.factor));
+    }
+    if (CaseWithheld(page)) return kept;
+    auto peak = [&](double field, double factor, bool suppressZero, bool fourDigits = true) {
+        const double v = field * factor;
+        if (!suppressZero || std::abs(v) > 0.001) kept.push_back(fourDigits ? SigFig4Dec3(v) : SigFig3Dec3(v));
     };
-    if (SupportTypes[0] == SupportFixed) moment(SupportMoment(page, 0));
-    if (SupportTypes[25] == SupportFixed) moment(MomentSummary[page][NumSpans][2]);
+    const bool lhc = BeamGeometryTable[LHC][GPresent] == 1, rhc = BeamGeometryTable[RHC][GPresent] == 1;
+    const auto &sh = ShearSummary[page], &mo = MomentSummary[page], &de = DeflectionSummary[page];
+    if (lhc) peak(sh[LHC][2], Factor_Sh, true);
+    if (rhc) peak(sh[RHC][1], Factor_Sh, true);
+    peak(SupportMoment(page, 0), Factor_Mom, true);
+    if (lhc) peak(de[LHC][1], Factor_Def, true, false);
+    if (rhc) peak(de[RHC][1], Factor_Def, true, false);
+    for (int s = 1; s <= NumSpans; ++s) {
+        peak(sh[s][1], Factor_Sh, false);
+        peak(sh[s][2], Factor_Sh, false);
+        peak(mo[s][1], Factor_Mom, true);
+        peak(mo[s][2], Factor_Mom, true);
+        peak(de[s][1], Factor_Def, false, false);
+    }
     return kept;
 }
 
