@@ -33,11 +33,11 @@ struct LabelArea {
 // way; else in a size one, then two points smaller. Where no place is free
 // the label is left out, unless it is to be kept: it then moves the same
 // ways further across, nearest first, as far as the area reaches (a kept
-// label needs the area's right and bottom), in its size, then smaller; else
-// four label heights at a time further up and down, over what lies between,
-// at, beside and further across, in each size; only where strokes leave no
-// room at all does it take the first of its places that crosses no other
-// text. A value is never printed over another. A label stays in `area`; it
+// label needs the area's top, right and bottom), in its size, then smaller;
+// else four label heights at a time further up and down, over what lies
+// between, at, beside and further across, in each size; only where strokes
+// leave no room at all does it take the first of its places that crosses no
+// other text. A value is never printed over another. A label stays in `area`; it
 // is drawn without a background, and the font size is left as it was.
 // Returns the box the label covers, none when left out.
 std::optional<gui::Rect> PlaceLines(gui::Canvas& c, int x, int y, const std::vector<LabelLine>& lines, int dir,

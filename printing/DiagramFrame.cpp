@@ -173,16 +173,21 @@ void DiagramPage::Text(int x, int y, const std::string& text, int size) {
     c_.TextOut(x, y, text);
 }
 
-std::optional<gui::Rect> DiagramPage::Value(int x, int y, const std::string& text, int dir, int leftmost) {
-    return Values(x, y, {{0, text}}, dir, leftmost);
+std::optional<gui::Rect> DiagramPage::Value(int x, int y, const std::string& text, int dir,
+                                            std::optional<Band> band, int leftmost) {
+    return Values(x, y, {{0, text}}, dir, band, leftmost);
 }
 
-// Every value a page prints is kept.
+// Every value a page prints is kept, within its zone.
 std::optional<gui::Rect> DiagramPage::Values(int x, int y, const std::vector<LabelLine>& lines, int dir,
-                                             int leftmost) {
+                                             std::optional<Band> band, int leftmost) {
+    const int shearMoment = (g_.YS + g_.YM) / 2, momentDeflection = (g_.YM + g_.YD) / 2;
+    const auto [top, bottom] = !band                    ? std::pair{g_.Top, g_.YB}
+                               : *band == Band::Shear  ? std::pair{rowsEnd_, shearMoment}
+                               : *band == Band::Moment ? std::pair{shearMoment, momentDeflection}
+                                                       : std::pair{momentDeflection, g_.Bottom};
     c_.TextFont.Size = 8;
-    return PlaceLines(c_, x, y, lines, dir, {.top = g_.Top, .left = leftmost, .right = g_.Right, .bottom = g_.Bottom},
-                      true);
+    return PlaceLines(c_, x, y, lines, dir, {.top = top, .left = leftmost, .right = g_.Right, .bottom = bottom}, true);
 }
 
 int DiagramPage::Row(int top, int pitch, const std::vector<RowLabel>& row, int left, int bottom) {

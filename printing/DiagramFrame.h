@@ -14,6 +14,7 @@ namespace gui { class Canvas; }
 
 enum class Band { Shear, Moment, Deflection };
 constexpr Band Bands[] = {Band::Shear, Band::Moment, Band::Deflection};
+constexpr std::optional<Band> AboveBeam{};  // the loads' zone, where a value takes a band
 
 // Device units from millimetres at the printer's resolution.
 struct DiagramGrid {
@@ -67,10 +68,16 @@ public:
     // A value of size 8 where nothing drawn crosses it (PlaceLines, kept): at
     // (x, y), else moved clear, preferably in the direction dir (-1 up, +1
     // down); it starts no further left than `leftmost`, ends short of the
-    // paper's edge and returns the box it covers. Values moves the lines of
-    // one label together.
-    std::optional<gui::Rect> Value(int x, int y, const std::string& text, int dir, int leftmost = 0);
-    std::optional<gui::Rect> Values(int x, int y, const std::vector<LabelLine>& lines, int dir, int leftmost = 0);
+    // paper's edge and returns the box it covers, none where its zone has no
+    // room. It stays in its zone, so that it is read as what it is: a load
+    // value (band AboveBeam) between the page header and the beam; a band's
+    // peak between the zero lines' midpoints, the shear band's from under the
+    // rows below the beam, the deflection band's down to the page's foot.
+    // Values moves the lines of one label together.
+    std::optional<gui::Rect> Value(int x, int y, const std::string& text, int dir, std::optional<Band> band,
+                                   int leftmost = 0);
+    std::optional<gui::Rect> Values(int x, int y, const std::vector<LabelLine>& lines, int dir,
+                                    std::optional<Band> band, int leftmost = 0);
 
     // Header, title, the shared scales, font size 8, beam axis.
     void Begin();

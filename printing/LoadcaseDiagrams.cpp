@@ -40,18 +40,20 @@ void UdlTexts(DiagramPage& page, int c) {
     };
     std::array<std::optional<gui::Rect>, 51> near;
     for (int row = 1; row <= 50; ++row)
-        if (own(row, 1) != 0) near[row] = page.Value(g.X(o[row][1][OutlineX]) + g.MmX(0.5), y, rateText(row, 1), -1);
+        if (own(row, 1) != 0)
+            near[row] = page.Value(g.X(o[row][1][OutlineX]) + g.MmX(0.5), y, rateText(row, 1), -1, AboveBeam);
     const double secondShift = FactoredLoads == 1 ? 16 : 8;
     for (int row = 1; row <= 50; ++row)
         if (own(row, 2) != 0 && own(row, 2) != own(row, 1)) {
             const int after = StartOf(near[row]);
-            page.Value(std::max(g.X(o[row][2][OutlineX]) - g.MmX(secondShift), after), y, rateText(row, 2), -1, after);
+            page.Value(std::max(g.X(o[row][2][OutlineX]) - g.MmX(secondShift), after), y, rateText(row, 2), -1,
+                       AboveBeam, after);
         }
     for (int end = 1; end <= 2; ++end)
         for (int row = 1; row <= 50; ++row)
             if (stacked(row, end) != 0 && stacked(row, end) != own(row, end))
                 page.Value(g.X(o[row][end][OutlineX]) - g.MmX(5), stackedY,
-                           Bracketed(SigFig4Dec3(stacked(row, end) / Factor_R)), -1);
+                           Bracketed(SigFig4Dec3(stacked(row, end) / Factor_R)), -1, AboveBeam);
 }
 
 void PointTexts(DiagramPage& page, const PageLoads& loads) {
@@ -60,7 +62,7 @@ void PointTexts(DiagramPage& page, const PageLoads& loads) {
         const int x = g.PointX(p.dist) - g.MmX(5);
         std::vector<LabelLine> lines = {{0, SigFig4Dec3(p.load / Factor_PL) + " " + Unit_PL.str()}};
         if (FactoredLoads == 1) lines.push_back({g.MmY(3), "x " + SigFig3Dec3(p.factor)});
-        page.Values(x, g.YB - g.MmY(18), lines, -1);
+        page.Values(x, g.YB - g.MmY(18), lines, -1, AboveBeam);
     }
 }
 
@@ -74,7 +76,7 @@ void Peak(DiagramPage& page, Band b, int x, double field, double factor, int dig
     const bool mirrored = b == Band::Moment && BMConvention == -1;  // moments drawn the other way up
     const bool over = mirrored ? v <= 0 : v > 0;  // the text stands over its point of the curve
     const int y = g.Y(b, field) + (mirrored ? g.MmY(v <= 0 ? -5 : 3) : g.MmY(v <= 0 ? below : -above));
-    page.Value(x, y, digits == 4 ? SigFig4Dec3(v) : SigFig3Dec3(v), over ? -1 : 1);
+    page.Value(x, y, digits == 4 ? SigFig4Dec3(v) : SigFig3Dec3(v), over ? -1 : 1, b);
 }
 
 void PeakTexts(DiagramPage& page, int c) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -33,6 +34,13 @@ using ::testing::Contains;
 using ::testing::Not;
 
 namespace {
+
+// A value a page is to hold, and where down the page it is to stand: its
+// middle at or below `top`, above `bottom`.
+struct Kept {
+    std::string text;
+    int top = 0, bottom = INT_MAX;
+};
 
 // At 600 dots per inch: 23.622 units per mm; beam from 591 to 4488 on
 // y 1772; band zero lines at 2953, 4134 and 5433.
@@ -74,8 +82,9 @@ protected:
     // The beam of the model on the main window and in the loads window's
     // preview, every loadcase shown, and on the printed diagram pages: no
     // number crossed, none past the edge, and page p (0 the envelope, else
-    // loadcase p's) holds each of kept(p) as often as listed.
-    void ExpectNoNumberCrossed(const std::function<std::vector<std::string>(int page)>& kept) {
+    // loadcase p's) holds each of kept(p, grid) as often as listed, each in
+    // its part of the page.
+    void ExpectNoNumberCrossed(const std::function<std::vector<Kept>(int page, const DiagramGrid& g)>& kept) {
         for (int row = 1; row < SelfWeightSlot; ++row) {
             LoadRows[row] = LoadTable[1][row];
             for (int lc = 1; lc <= MaxLoadcases; ++lc) ApplyFlags[lc][row] = LoadTable[lc][row][LApplied];
@@ -104,14 +113,23 @@ protected:
         d.NewPage();
         PrintLoadcaseDiagrams(d);
         const std::vector<Page> pages = d.Pages();
+        const DiagramGrid g(d);
         for (size_t i = 0; i < pages.size(); ++i) {
             const Page& p = pages[i];
             EXPECT_EQ(CrossedNumbers(p.ops, 300, 10), std::vector<std::string>{}) << p.Body()[0];
             EXPECT_EQ(RunningPast(p.ops, 300, 2362), std::vector<std::string>{}) << p.Body()[0];  // 200 mm
-            const std::vector<std::string> body = p.Body(), all = kept(int(i));
-            for (const std::string& text : all)
-                EXPECT_GE(std::count(body.begin(), body.end(), text), std::count(all.begin(), all.end(), text))
-                    << text << " on" << body[0];
+            const std::vector<DrawnText> texts = p.Texts();
+            const std::vector<Kept> all = kept(int(i), g);
+            for (const Kept& k : all) {
+                auto same = [&](const Kept& o) { return o.text == k.text && o.top == k.top && o.bottom == k.bottom; };
+                auto within = [&](const DrawnText& t) {
+                    const int middle = t.Y + g.MmY(t.Size * 0.176);  // half a point's 0.353 mm
+                    return t.Text == k.text && middle >= k.top && middle < k.bottom;
+                };
+                EXPECT_GE(std::count_if(texts.begin() + 10, texts.end(), within),
+                          std::count_if(all.begin(), all.end(), same))
+                    << k.text << " from " << k.top << " to " << k.bottom << " on" << p.Body()[0];
+            }
         }
     }
     Page CasePage() { return OnePage(Printed(PrintLoadcaseDiagrams)); }
@@ -569,9 +587,10 @@ TEST_F(DiagramPages, NoNumberIsCrossed) {
         set();
         FinishLoads();
         ASSERT_EQ(Analyse(), std::vector<std::string>{});
-        ExpectNoNumberCrossed([&](int page) {
-            std::vector<std::string> all = kept;
-            all.insert(all.end(), (page == 0 ? onEnvelope : onCases).begin(), (page == 0 ? onEnvelope : onCases).end());
+        ExpectNoNumberCrossed([&](int page, const DiagramGrid&) {
+            std::vector<Kept> all;
+            for (const auto* texts : {&kept, page == 0 ? &onEnvelope : &onCases})
+                for (const std::string& text : *texts) all.push_back({text});
             return all;
         });
     }
@@ -624,20 +643,24 @@ void CrowdedBeam(unsigned seed) {
     }
 }
 
-// The values a page prints: member lengths and reactions, and on a loadcase
-// page with results its load values and peak values; page 0 the envelope,
-// else that loadcase's.
-std::vector<std::string> KeptValues(int page) {
-    std::vector<std::string> kept;
+// The values a page prints: member lengths and reactions below the beam, and
+// on a loadcase page with results its load values above it and each band's
+// peak values within its band, from midway to the zero line above to midway
+// to the one below; page 0 the envelope, else that loadcase's.
+std::vector<Kept> KeptValues(int page, const DiagramGrid& g) {
+    const int shearMoment = (g.YS + g.YM) / 2, momentDeflection = (g.YM + g.YD) / 2;
+    std::vector<Kept> kept;
+    auto below = [&](const std::string& text) { kept.push_back({text, g.YB, g.YS}); };
+    auto above = [&](const std::string& text) { kept.push_back({text, g.Top, g.YB}); };
     auto length = [&](int m, bool always) {
         const std::string number = SigFig3Dec3(BeamGeometryTable[m][GLength] / Factor_L);
-        if (always || number != "0.00") kept.push_back(number + " " + Unit_L.str());
+        if (always || number != "0.00") below(number + " " + Unit_L.str());
     };
     if (BeamGeometryTable[LHC][GPresent] == 1) length(LHC, true);
     for (int s = 1; s <= NumSpans; ++s) length(s, false);
     if (BeamGeometryTable[RHC][GPresent] == 1) length(RHC, false);
     // Formed in the precision the pages form them in.
-    auto reaction = [&](auto r) { kept.push_back(SigFig3Dec3(r * Factor_Sh) + " " + Unit_Sh.str()); };
+    auto reaction = [&](auto r) { below(SigFig3Dec3(r * Factor_Sh) + " " + Unit_Sh.str()); };
     for (int s = 1; s <= NumSpans + 1; ++s) {
         if (page == 0) {
             for (float r : {ReactionMaxPos[s], ReactionMaxNeg[s]})
@@ -653,33 +676,36 @@ std::vector<std::string> KeptValues(int page) {
         for (int end = 1; end <= 2; ++end) {
             const float own = o[row][end][OutlineRate], stacked = o[row][end][OutlineStacked];
             if (own != 0 && (end == 1 || own != o[row][1][OutlineRate]))
-                kept.push_back(SigFig4Dec3(own / Factor_R) + factored(o[row][end][OutlineFactor], " x "));
-            if (stacked != 0 && stacked != own) kept.push_back("(" + SigFig4Dec3(stacked / Factor_R) + ")");
+                above(SigFig4Dec3(own / Factor_R) + factored(o[row][end][OutlineFactor], " x "));
+            if (stacked != 0 && stacked != own) above("(" + SigFig4Dec3(stacked / Factor_R) + ")");
         }
     PageLoads loads;
     for (int slot = 1; slot <= 50; ++slot) loads.Take(page, slot, true);
     for (const PointEntry& p : loads.points) {
-        kept.push_back(SigFig4Dec3(p.load / Factor_PL) + " " + Unit_PL.str());
-        if (FactoredLoads == 1) kept.push_back("x " + SigFig3Dec3(p.factor));
+        above(SigFig4Dec3(p.load / Factor_PL) + " " + Unit_PL.str());
+        if (FactoredLoads == 1) above("x " + SigFig3Dec3(p.factor));
     }
     if (CaseWithheld(page)) return kept;
-    auto peak = [&](double field, double factor, bool suppressZero, bool fourDigits = true) {
-        const double v = field * factor;
-        if (!suppressZero || std::abs(v) > 0.001) kept.push_back(fourDigits ? SigFig4Dec3(v) : SigFig3Dec3(v));
+    auto peak = [&](Band b, double field, bool suppressZero) {
+        const double v = field * (b == Band::Shear ? Factor_Sh : b == Band::Moment ? Factor_Mom : Factor_Def);
+        const int top = b == Band::Shear ? g.YB : b == Band::Moment ? shearMoment : momentDeflection;
+        const int bottom = b == Band::Shear ? shearMoment : b == Band::Moment ? momentDeflection : g.Bottom;
+        if (!suppressZero || std::abs(v) > 0.001)
+            kept.push_back({b == Band::Deflection ? SigFig3Dec3(v) : SigFig4Dec3(v), top, bottom});
     };
     const bool lhc = BeamGeometryTable[LHC][GPresent] == 1, rhc = BeamGeometryTable[RHC][GPresent] == 1;
     const auto &sh = ShearSummary[page], &mo = MomentSummary[page], &de = DeflectionSummary[page];
-    if (lhc) peak(sh[LHC][2], Factor_Sh, true);
-    if (rhc) peak(sh[RHC][1], Factor_Sh, true);
-    peak(SupportMoment(page, 0), Factor_Mom, true);
-    if (lhc) peak(de[LHC][1], Factor_Def, true, false);
-    if (rhc) peak(de[RHC][1], Factor_Def, true, false);
+    if (lhc) peak(Band::Shear, sh[LHC][2], true);
+    if (rhc) peak(Band::Shear, sh[RHC][1], true);
+    peak(Band::Moment, SupportMoment(page, 0), true);
+    if (lhc) peak(Band::Deflection, de[LHC][1], true);
+    if (rhc) peak(Band::Deflection, de[RHC][1], true);
     for (int s = 1; s <= NumSpans; ++s) {
-        peak(sh[s][1], Factor_Sh, false);
-        peak(sh[s][2], Factor_Sh, false);
-        peak(mo[s][1], Factor_Mom, true);
-        peak(mo[s][2], Factor_Mom, true);
-        peak(de[s][1], Factor_Def, false, false);
+        peak(Band::Shear, sh[s][1], false);
+        peak(Band::Shear, sh[s][2], false);
+        peak(Band::Moment, mo[s][1], true);
+        peak(Band::Moment, mo[s][2], true);
+        peak(Band::Deflection, de[s][1], false);
     }
     return kept;
 }
